@@ -1,0 +1,51 @@
+# Shared set-up for run.sh and test.sh: packages, configure, build.
+# Sourced, not run.
+
+# Debian packages the build, the tests and the program need.
+DUSKMAP_PACKAGES=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libqt6svg6
+    libplist-dev libbenchmark-dev
+    xplanet-images tzdata fonts-dejavu-core
+    xvfb xdotool x11-utils x11-apps imagemagick
+    clang libclang-rt-14-dev
+    desktop-file-utils appstream dpkg-dev file
+)
+
+say() { printf '==> %s\n' "$*"; }
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+ensure_packages() {
+    say "Checking packages"
+    local missing=()
+    local p
+    for p in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$p")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        say "All ${#@} packages present"
+        return 0
+    fi
+    say "Installing missing packages: ${missing[*]}"
+    as_root apt-get update -q
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# configure_and_build BUILD_DIR [extra cmake arguments...]
+configure_and_build() {
+    local dir=$1
+    shift
+    if [ ! -f "$dir/build.ninja" ]; then
+        say "Configuring into $dir"
+        cmake -S . -B "$dir" -G Ninja -DDUSKMAP_WERROR=ON "$@"
+    else
+        say "Already configured: $dir"
+    fi
+    say "Building in $dir"
+    cmake --build "$dir" -- -j"$(nproc)"
+}
