@@ -1,0 +1,52 @@
+#include "app/platform/LocalizedStrings.h"
+
+#include <QTranslator>
+
+namespace {
+
+// Compiled strings tables are embedded as ":/duskmap/translations/duskmap_<language>.qm";
+// every entry lives in one context, whatever code asks for it.
+constexpr char kContext[] = "Localizable";
+
+/// The table for one locale, backed by the English one: a translator may cover
+/// only part of the keys, and English fills the gaps before the bare key does.
+class StringTables
+{
+public:
+    explicit StringTables(const QLocale &locale)
+    {
+        // Both loads may fail (no table for the language, or none embedded at
+        // all); an unloaded translator simply finds nothing.
+        const QString dir = QStringLiteral(":/duskmap/translations");
+        (void)m_preferred.load(locale, QStringLiteral("duskmap"), QStringLiteral("_"), dir);
+        (void)m_english.load(QStringLiteral("duskmap_en"), dir);
+    }
+
+    QString lookup(const QString &key) const
+    {
+        const QByteArray source = key.toUtf8();
+        for (const QTranslator *table : {&m_preferred, &m_english}) {
+            const QString text = table->translate(kContext, source.constData());
+            if (!text.isEmpty())
+                return text;
+        }
+        return key;
+    }
+
+private:
+    QTranslator m_preferred;
+    QTranslator m_english;
+};
+
+} // namespace
+
+QString localizedString(const QString &key)
+{
+    static const StringTables tables{QLocale()};
+    return tables.lookup(key);
+}
+
+QString localizedString(const QString &key, const QLocale &locale)
+{
+    return StringTables(locale).lookup(key);
+}
