@@ -1,0 +1,131 @@
+#include "app/platform/Preferences.h"
+
+#include "app/platform/Log.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+
+Preferences::Preferences(const QString &filePath) : m_filePath(filePath)
+{
+    m_settings = std::make_unique<QSettings>(m_filePath, QSettings::IniFormat);
+    switch (m_settings->status()) {
+    case QSettings::NoError:
+        break;
+    case QSettings::FormatError:
+        setAsideCorruptFile();
+        break;
+    case QSettings::AccessError:
+        logWarning(
+            QStringLiteral("Cannot read the preferences %1; using the defaults").arg(m_filePath));
+        break;
+    }
+}
+
+Preferences::~Preferences() = default;
+
+QString Preferences::defaultFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/duskmap/duskmap.conf");
+}
+
+void Preferences::setAsideCorruptFile()
+{
+    // Keep every earlier copy: the first free name of .corrupt, .corrupt.1, ...
+    QString aside = m_filePath + QStringLiteral(".corrupt");
+    for (int k = 1; QFile::exists(aside) && k < 1000; ++k)
+        aside = m_filePath + QStringLiteral(".corrupt.%1").arg(k);
+    m_settings.reset();
+    if (QFile::rename(m_filePath, aside)) {
+        logWarning(QStringLiteral("The preferences %1 could not be read; kept as %2, "
+                                  "using the defaults")
+                       .arg(m_filePath, aside));
+    } else {
+        logWarning(QStringLiteral("The preferences %1 could not be read nor moved aside; "
+                                  "using the defaults")
+                       .arg(m_filePath));
+    }
+    m_settings = std::make_unique<QSettings>(m_filePath, QSettings::IniFormat);
+    // A file that could not be moved still holds the unparsable text: ignore it.
+    if (m_settings->status() != QSettings::NoError)
+        m_settings->clear();
+}
+
+void Preferences::registerDefaults(const QVariantMap &defaults)
+{
+    m_registered.insert(defaults);
+}
+
+QVariant Preferences::objectForKey(const QString &key) const
+{
+    if (key.isEmpty())
+        return {};
+    const QVariant stored = m_settings->value(key);
+    if (stored.isValid())
+        return stored;
+    return m_registered.value(key);
+}
+
+bool Preferences::boolForKey(const QString &key) const
+{
+    const QVariant value = objectForKey(key);
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return value.toBool();
+    case QMetaType::QString: {
+        // The INI store gives every value back as text: "true"/"false" for booleans.
+        const QString text = value.toString().trimmed();
+        if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 ||
+            text.compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0)
+            return true;
+        bool isNumber = false;
+        const double number = text.toDouble(&isNumber);
+        return isNumber && number != 0.0;
+    }
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return value.toDouble() != 0.0;
+    default:
+        return false;
+    }
+}
+
+QString Preferences::stringForKey(const QString &key) const
+{
+    const QVariant value = objectForKey(key);
+    if (value.typeId() != QMetaType::QString)
+        return {};
+    return value.toString();
+}
+
+void Preferences::setObject(const QString &key, const QVariant &value)
+{
+    if (key.isEmpty())
+        return;
+    // QSettings keeps the value in memory even when the file cannot be written.
+    m_settings->setValue(key, value);
+    m_settings->sync();
+    if (m_settings->status() != QSettings::NoError)
+        reportWriteFailure();
+}
+
+void Preferences::reportWriteFailure()
+{
+    if (m_writeFailureReported)
+        return;
+    m_writeFailureReported = true;
+    logWarning(QStringLiteral("Cannot write the preferences %1; changes last for this "
+                              "session only")
+                   .arg(m_filePath));
+}
+
+QString Preferences::filePath() const
+{
+    return m_filePath;
+}

@@ -1,0 +1,57 @@
+#include "app/platform/Resources.h"
+
+#include "app/platform/Log.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <utility>
+
+namespace {
+
+// A resource name is one file name: no directories, no way out of the root.
+bool isPlainName(const QString &name)
+{
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && name != QLatin1String("..") &&
+           name != QLatin1String(".");
+}
+
+} // namespace
+
+Resources::Resources(QString root) : m_root(std::move(root)) {}
+
+QString Resources::pathForResource(const QString &name, const QString &type) const
+{
+    const QString fileName = type.isEmpty() ? name : name + QLatin1Char('.') + type;
+    if (!isPlainName(name) || !isPlainName(fileName))
+        return {};
+    const QString path = m_root + QLatin1Char('/') + fileName;
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
+QImage Resources::imageNamed(const QString &name) const
+{
+    QString path = pathForResource(name, QStringLiteral("png"));
+    if (path.isEmpty() && isPlainName(name)) {
+        const QStringList candidates =
+            QDir(m_root).entryList({name + QStringLiteral(".*")}, QDir::Files, QDir::Name);
+        if (!candidates.isEmpty())
+            path = m_root + QLatin1Char('/') + candidates.first();
+    }
+    if (path.isEmpty()) {
+        logWarning(QStringLiteral("No image named %1 in %2").arg(name, m_root));
+        return {};
+    }
+    QImageReader reader(path);
+    QImage image = reader.read();
+    if (image.isNull())
+        logWarning(
+            QStringLiteral("Cannot decode the image %1: %2").arg(path, reader.errorString()));
+    return image;
+}
+
+QString Resources::root() const
+{
+    return m_root;
+}

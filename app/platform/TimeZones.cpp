@@ -1,0 +1,74 @@
+#include "app/platform/TimeZones.h"
+
+#include <QDateTime>
+
+#include <utility>
+
+namespace {
+
+// The tz database's own spelling: components of letters, digits, '_', '-' and '+'
+// separated by single slashes, none empty or starting with '-'. This also keeps
+// names that are file paths ("../../etc/localtime") away from the zone loader.
+bool isZoneNameSpelling(const QString &name)
+{
+    constexpr qsizetype kMaxNameLength = 128;
+    if (name.isEmpty() || name.size() > kMaxNameLength)
+        return false;
+    bool componentStart = true;
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        if (u == u'/') {
+            if (componentStart)
+                return false;
+            componentStart = true;
+            continue;
+        }
+        const bool allowed = (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') ||
+                             (u >= u'0' && u <= u'9') || u == u'_' || u == u'+' || u == u'-';
+        if (!allowed || (componentStart && u == u'-'))
+            return false;
+        componentStart = false;
+    }
+    return !componentStart;
+}
+
+} // namespace
+
+bool isKnownTimeZone(const QString &name)
+{
+    return isZoneNameSpelling(name) && QTimeZone(name.toUtf8()).isValid();
+}
+
+QString systemTimeZoneName()
+{
+    const QString name = QString::fromUtf8(QTimeZone::systemTimeZoneId());
+    return isKnownTimeZone(name) ? name : QStringLiteral("UTC");
+}
+
+QtZoneCalendar::QtZoneCalendar(const QString &zoneName)
+    : m_zone(isKnownTimeZone(zoneName) ? QTimeZone(zoneName.toUtf8()) : QTimeZone::utc())
+{}
+
+QtZoneCalendar::QtZoneCalendar(QTimeZone zone)
+    : m_zone(zone.isValid() ? std::move(zone) : QTimeZone::utc())
+{}
+
+LocalFields QtZoneCalendar::fieldsAt(int64_t utcSeconds) const
+{
+    const QDateTime moment = QDateTime::fromSecsSinceEpoch(utcSeconds, m_zone);
+    LocalFields fields;
+    if (!moment.isValid())
+        return fields;
+    const QDate date = moment.date();
+    const QTime time = moment.time();
+    fields.year = date.year();
+    fields.month = date.month();
+    fields.day = date.day();
+    fields.hour = time.hour();
+    fields.minute = time.minute();
+    fields.second = time.second();
+    fields.weekday = date.dayOfWeek();
+    fields.offsetSeconds = m_zone.offsetFromUtc(moment);
+    fields.abbreviation = m_zone.abbreviation(moment).toStdString();
+    return fields;
+}
