@@ -1,0 +1,46 @@
+#pragma once
+
+// Pieces shared by the reference and the fast overlay kernels, so that both
+// evaluate the same expressions in the same order.
+
+#include "map/NightOverlay.h"
+
+#include <cmath>
+#include <cstddef>
+#include <vector>
+
+namespace night_overlay_detail {
+
+constexpr double kDegToRad = 0.017453292519943295;
+constexpr double kRadToDeg = 57.29577951308232;
+constexpr double kDayLimitDeg = -0.5833333333333334; // -35'
+constexpr double kNightLimitDeg = -18.0;
+constexpr double kTwilightDivisorDeg = -17.416666666666668; // -18 + 35'
+
+/// True when the geometry is non-empty and both buffers hold the whole map.
+bool buffersFit(const MapGeometry &geometry, std::size_t nightBytes, std::size_t outBytes);
+
+/// Sine and cosine of each row's latitude, mapHeight entries each.
+void fillRowTables(const MapGeometry &geometry, std::vector<double> &sinLat,
+                   std::vector<double> &cosLat);
+
+/// The sun's local hour angle in degrees at column `column`, not reduced.
+inline double hourAngleDeg(int32_t column, const MapGeometry &geometry, const SunQuantities &sun)
+{
+    const double longitudeDeg = columnLongitude(column, geometry);
+    return 15.0 * ((longitudeDeg / 15.0 + sun.t0) + sun.rightAscension / (-15.0));
+}
+
+/// Altitude in degrees from the sun's direction turned to the horizon frame.
+inline double altitudeDeg(double xh, double y, double zh)
+{
+    return std::atan2(zh, std::sqrt(xh * xh + y * y)) * kRadToDeg;
+}
+
+/// A premultiplied colour sample: sample x alpha / 255, truncated.
+inline uint8_t premultiplied(uint8_t sample, uint8_t alpha)
+{
+    return static_cast<uint8_t>(static_cast<unsigned>(sample) * alpha / 255u);
+}
+
+} // namespace night_overlay_detail

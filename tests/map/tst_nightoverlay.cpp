@@ -1,0 +1,270 @@
+#include "map/NightOverlay.h"
+#include "map/NightOverlayDetail.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <limits>
+#include <random>
+#include <vector>
+
+Q_DECLARE_METATYPE(MapGeometry)
+Q_DECLARE_METATYPE(UtcFields)
+
+namespace {
+
+using Kernel = bool (*)(const MapGeometry &, std::span<const uint8_t>, const UtcFields &,
+                        std::span<uint8_t>);
+
+constexpr uint8_t kPoisonByte = 0xAB;
+
+std::size_t pixelCount(const MapGeometry &geometry)
+{
+    return static_cast<std::size_t>(geometry.mapWidth) *
+           static_cast<std::size_t>(geometry.mapHeight);
+}
+
+std::vector<uint8_t> uniformNight(const MapGeometry &geometry, uint8_t red, uint8_t green,
+                                  uint8_t blue)
+{
+    std::vector<uint8_t> rgb(3 * pixelCount(geometry));
+    for (std::size_t i = 0; i < rgb.size(); i += 3) {
+        rgb[i] = red;
+        rgb[i + 1] = green;
+        rgb[i + 2] = blue;
+    }
+    return rgb;
+}
+
+std::vector<uint8_t> randomNight(const MapGeometry &geometry, uint32_t seed)
+{
+    std::mt19937 random(seed);
+    std::vector<uint8_t> rgb(3 * pixelCount(geometry));
+    for (uint8_t &sample : rgb)
+        sample = static_cast<uint8_t>(random());
+    return rgb;
+}
+
+bool near(double actual, double expected, double tolerance)
+{
+    return std::fabs(actual - expected) <= tolerance;
+}
+
+#define COMPARE_NEAR(actual, expected, tolerance)                                                  \
+    QVERIFY2(near((actual), (expected), (tolerance)),                                              \
+             qPrintable(QStringLiteral("%1 = %2, expected %3")                                     \
+                            .arg(QLatin1String(#actual))                                           \
+                            .arg((actual), 0, 'f', 9)                                              \
+                            .arg((expected), 0, 'f', 9)))
+
+} // namespace
+
+class TestNightOverlay : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sunQuantitiesOfWorkedExample();
+    void sunPositionFixedWithinOneDay();
+    void alpha_data();
+    void alpha();
+    void premultipliedMatchesFloatingFormula();
+    void rowLatitudes_data();
+    void rowLatitudes();
+    void columnLongitudes();
+    void workedExample_data();
+    void workedExample();
+    void rejectsBadBuffers_data();
+    void rejectsBadBuffers();
+    void acceptsOversizedBuffers();
+};
+
+void TestNightOverlay::sunQuantitiesOfWorkedExample()
+{
+    const SunQuantities sun = sunQuantities({2007, 3, 21, 12, 0, 0});
+    QCOMPARE(sun.d, 2637.0);
+    COMPARE_NEAR(sun.meanAnomaly, 75.0749, 5e-5);
+    COMPARE_NEAR(sun.meanLongitude, 358.1395, 5e-5);
+    COMPARE_NEAR(sun.rightAscension, -0.0009, 5e-5);
+    COMPARE_NEAR(sun.declination, -0.0004, 5e-5);
+    QCOMPARE(sun.ut, 12.0);
+    COMPARE_NEAR(sun.t0, 12.0 + (358.1395 + 180.0) / 15.0, 1e-5);
+}
+
+void TestNightOverlay::sunPositionFixedWithinOneDay()
+{
+    const SunQuantities midnight = sunQuantities({2026, 6, 21, 0, 0, 0});
+    const SunQuantities lastSecond = sunQuantities({2026, 6, 21, 23, 59, 59});
+    const SunQuantities nextDay = sunQuantities({2026, 6, 22, 0, 0, 0});
+    QCOMPARE(lastSecond.rightAscension, midnight.rightAscension);
+    QCOMPARE(lastSecond.declination, midnight.declination);
+    QVERIFY(nextDay.declination != midnight.declination);
+    COMPARE_NEAR(lastSecond.ut, 23.0 + 59.0 / 60.0 + 59.0 / 3600.0, 1e-12);
+    COMPARE_NEAR(lastSecond.t0 - midnight.t0, lastSecond.ut, 1e-12);
+}
+
+void TestNightOverlay::alpha_data()
+{
+    QTest::addColumn<double>("altitudeDeg");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("h=-90 -> 255 night") << -90.0 << 255;
+    QTest::newRow("h=-18 -> 255 night") << -18.0 << 255;
+    QTest::newRow("h=-17.9 -> 255 clamped") << -17.9 << 255;
+    QTest::newRow("h=-17.5 -> 255 clamped") << -17.5 << 255;
+    QTest::newRow("h=-17.416666666666668 -> 255") << -17.416666666666668 << 255;
+    QTest::newRow("h=-17.4 -> 254") << -17.4 << 254;
+    QTest::newRow("h=-13.1404 -> 192") << -13.1404 << 192;
+    QTest::newRow("h=-10 -> 146") << -10.0 << 146;
+    QTest::newRow("h=-8.1404 -> 119") << -8.1404 << 119;
+    QTest::newRow("h=-5 -> 73") << -5.0 << 73;
+    QTest::newRow("h=-1 -> 14") << -1.0 << 14;
+    QTest::newRow("largest below -35' -> 8") << std::nextafter(-0.5833333333333334, -1.0) << 8;
+    QTest::newRow("h=-35' -> 0 day") << -0.5833333333333334 << 0;
+    QTest::newRow("h=0 -> 0") << 0.0 << 0;
+    QTest::newRow("h=90 -> 0") << 90.0 << 0;
+    QTest::newRow("NaN -> 0") << std::numeric_limits<double>::quiet_NaN() << 0;
+    QTest::newRow("-inf -> 255") << -std::numeric_limits<double>::infinity() << 255;
+}
+
+void TestNightOverlay::alpha()
+{
+    QFETCH(double, altitudeDeg);
+    QFETCH(int, expected);
+    QCOMPARE(int(alphaForAltitude(altitudeDeg)), expected);
+}
+
+void TestNightOverlay::premultipliedMatchesFloatingFormula()
+{
+    // Single-precision product, double division by 255, truncation: the same
+    // as the integer quotient for every sample and alpha.
+    for (int alpha = 0; alpha <= 255; ++alpha) {
+        for (int sample = 0; sample <= 255; ++sample) {
+            const float product = static_cast<float>(sample) * static_cast<float>(alpha);
+            const auto expected = static_cast<uint8_t>(static_cast<double>(product) / 255.0);
+            QCOMPARE(night_overlay_detail::premultiplied(static_cast<uint8_t>(sample),
+                                                         static_cast<uint8_t>(alpha)),
+                     expected);
+        }
+    }
+    QCOMPARE(night_overlay_detail::premultiplied(200, 146), uint8_t(114));
+    QCOMPARE(night_overlay_detail::premultiplied(100, 146), uint8_t(57));
+    QCOMPARE(night_overlay_detail::premultiplied(50, 146), uint8_t(28));
+}
+
+void TestNightOverlay::rowLatitudes_data()
+{
+    QTest::addColumn<MapGeometry>("geometry");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<float>("latitudeDeg");
+    QTest::newRow("small row 0 -> 90") << kSmallPreset << 0 << 90.0f;
+    QTest::newRow("small row 1 -> 89.5") << kSmallPreset << 1 << 89.5f;
+    QTest::newRow("small row 180 -> 0") << kSmallPreset << 180 << 0.0f;
+    QTest::newRow("small row 359 -> -89.5") << kSmallPreset << 359 << -89.5f;
+    QTest::newRow("large row 0 -> 90") << kLargePreset << 0 << 90.0f;
+    QTest::newRow("large row 1 -> 89.75") << kLargePreset << 1 << 89.75f;
+    QTest::newRow("large row 360 -> 0") << kLargePreset << 360 << 0.0f;
+    QTest::newRow("large row 719 -> -89.75") << kLargePreset << 719 << -89.75f;
+}
+
+void TestNightOverlay::rowLatitudes()
+{
+    QFETCH(MapGeometry, geometry);
+    QFETCH(int, row);
+    QFETCH(float, latitudeDeg);
+    QCOMPARE(rowLatitude(row, geometry), latitudeDeg);
+}
+
+void TestNightOverlay::columnLongitudes()
+{
+    QCOMPARE(columnLongitude(0, kSmallPreset), -180.0f);
+    QCOMPARE(columnLongitude(360, kSmallPreset), 0.0f);
+    QCOMPARE(columnLongitude(719, kSmallPreset), 179.5f);
+    QCOMPARE(columnLongitude(0, kLargePreset), -180.0f);
+    QCOMPARE(columnLongitude(1439, kLargePreset), 179.75f);
+}
+
+void TestNightOverlay::workedExample_data()
+{
+    QTest::addColumn<bool>("fast");
+    QTest::addColumn<UtcFields>("utc");
+    QTest::addColumn<QByteArray>("expected");
+    for (const bool fast : {false, true}) {
+        const char *kernel = fast ? "fast" : "reference";
+        QTest::addRow("%s 12:00 day", kernel)
+            << fast << UtcFields{2007, 3, 21, 12, 0, 0} << QByteArray("\x00\x00\x00\x00", 4);
+        QTest::addRow("%s 18:40 twilight A=119", kernel)
+            << fast << UtcFields{2007, 3, 21, 18, 40, 0} << QByteArray("\x5d\x2e\x17\x77", 4);
+        QTest::addRow("%s 19:00 twilight A=192", kernel)
+            << fast << UtcFields{2007, 3, 21, 19, 0, 0} << QByteArray("\x96\x4b\x25\xc0", 4);
+        QTest::addRow("%s 19:20 night", kernel)
+            << fast << UtcFields{2007, 3, 21, 19, 20, 0} << QByteArray("\xc8\x64\x32\xff", 4);
+    }
+}
+
+void TestNightOverlay::workedExample()
+{
+    QFETCH(bool, fast);
+    QFETCH(UtcFields, utc);
+    QFETCH(QByteArray, expected);
+    const MapGeometry geometry = kSmallPreset;
+    const std::vector<uint8_t> night = uniformNight(geometry, 200, 100, 50);
+    std::vector<uint8_t> out(4 * pixelCount(geometry), kPoisonByte);
+    const Kernel kernel = fast ? computeNightOverlay : computeNightOverlayReference;
+    QVERIFY(kernel(geometry, night, utc, out));
+    // Row 180, column 360: latitude 0, longitude 0.
+    const std::size_t offset = 4 * (180 * 720 + 360);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(out[offset + static_cast<std::size_t>(i)], static_cast<uint8_t>(expected[i]));
+}
+
+void TestNightOverlay::rejectsBadBuffers_data()
+{
+    QTest::addColumn<MapGeometry>("geometry");
+    QTest::addColumn<qsizetype>("nightBytes");
+    QTest::addColumn<qsizetype>("outBytes");
+    const qsizetype smallPixels = 720 * 360;
+    QTest::newRow("night one byte short") << kSmallPreset << 3 * smallPixels - 1 << 4 * smallPixels;
+    QTest::newRow("out one byte short") << kSmallPreset << 3 * smallPixels << 4 * smallPixels - 1;
+    QTest::newRow("small buffers for the large map")
+        << kLargePreset << 3 * smallPixels << 4 * smallPixels;
+    QTest::newRow("zero width") << MapGeometry{0, 360, 2.0f, 180.0f, 0.0f} << qsizetype(64)
+                                << qsizetype(64);
+    QTest::newRow("negative height")
+        << MapGeometry{720, -1, 2.0f, 180.0f, 360.0f} << 3 * smallPixels << 4 * smallPixels;
+    QTest::newRow("both negative")
+        << MapGeometry{-720, -360, 2.0f, 180.0f, 360.0f} << 3 * smallPixels << 4 * smallPixels;
+    QTest::newRow("size overflowing 32 bits")
+        << MapGeometry{std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max(),
+                       1.0f, 0.0f, 0.0f}
+        << 3 * smallPixels << 4 * smallPixels;
+}
+
+void TestNightOverlay::rejectsBadBuffers()
+{
+    QFETCH(MapGeometry, geometry);
+    QFETCH(qsizetype, nightBytes);
+    QFETCH(qsizetype, outBytes);
+    const std::vector<uint8_t> night(static_cast<std::size_t>(nightBytes), 7);
+    for (const Kernel kernel : {computeNightOverlayReference, computeNightOverlay}) {
+        std::vector<uint8_t> out(static_cast<std::size_t>(outBytes), kPoisonByte);
+        QVERIFY(!kernel(geometry, night, {2007, 3, 21, 18, 40, 0}, out));
+        QVERIFY(std::all_of(out.begin(), out.end(), [](uint8_t b) { return b == kPoisonByte; }));
+    }
+}
+
+void TestNightOverlay::acceptsOversizedBuffers()
+{
+    // Extra bytes after the map are neither read nor written.
+    const MapGeometry geometry{8, 4, 8.0f / 360.0f, 2.0f, 4.0f};
+    std::vector<uint8_t> night = randomNight(geometry, 3);
+    night.resize(night.size() + 5, 9);
+    std::vector<uint8_t> out(4 * pixelCount(geometry) + 7, kPoisonByte);
+    QVERIFY(computeNightOverlayReference(geometry, night, {2026, 6, 21, 6, 0, 0}, out));
+    for (std::size_t i = 4 * pixelCount(geometry); i < out.size(); ++i)
+        QCOMPARE(out[i], kPoisonByte);
+}
+
+QTEST_APPLESS_MAIN(TestNightOverlay)
+#include "tst_nightoverlay.moc"
