@@ -1,0 +1,218 @@
+#include "readouts/ReadoutTexts.h"
+
+#include "solar/solar.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+constexpr int64_t kSecondsPerDay = 86400;
+// The standard sunrise altitude: 35 arc-minutes of refraction below the horizon,
+// taken at the sun's upper limb.
+constexpr double kSunriseAltitudeDeg = -0.5833333333333334;
+constexpr int32_t kUpperLimb = 1;
+constexpr double kSecondsPerHour = 3600.0;
+// Largest magnitude (exclusive) that converts to a 32-bit integer without overflow.
+constexpr double kInt32Bound = 2147483648.0;
+constexpr const char *kDegreeSign = "\xC2\xB0"; // U+00B0 in UTF-8
+
+constexpr std::array<const char *, 7> kWeekdayNames = {
+    "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
+constexpr std::array<const char *, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+/// "+HHMM" / "-HHMM": the offset from GMT cut to whole minutes.
+std::string offsetText(int offsetSeconds)
+{
+    const int64_t magnitude = std::llabs(static_cast<int64_t>(offsetSeconds));
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%c%02lld%02lld", offsetSeconds < 0 ? '-' : '+',
+                  static_cast<long long>(magnitude / 3600),
+                  static_cast<long long>(magnitude % 3600 / 60));
+    return buffer;
+}
+
+/// Wall-clock text of midnight + hours, cut to the minute; empty when the hours do
+/// not make a usable count of seconds (a place that is not a number).
+std::string sunClockText(const char *label, int64_t midnightSeconds, double hours,
+                         const ZoneCalendar &zone)
+{
+    const double seconds = hours * kSecondsPerHour;
+    if (!(std::fabs(seconds) < kInt32Bound)) {
+        return {};
+    }
+    // Truncated, never rounded: 04:42:59 still reads 4:42.
+    const auto shift = static_cast<int32_t>(seconds);
+    const LocalFields at = zone.fieldsAt(midnightSeconds + shift);
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%s: %2i:%02i", label, at.hour, at.minute);
+    return buffer;
+}
+
+std::string positionText(const char *label, float value, char negativeLetter, char positiveLetter)
+{
+    if (!(std::fabs(value) < static_cast<float>(kInt32Bound))) {
+        return {};
+    }
+    const DegreesMinutesSeconds dms = degreesMinutesSeconds(value);
+    const char letter = dms.negative ? negativeLetter : positiveLetter;
+    char buffer[96];
+    if (dms.seconds != 0) {
+        std::snprintf(buffer, sizeof buffer, "%s: %3i%s %2i' %2i\" %c", label, dms.degrees,
+                      kDegreeSign, dms.minutes, dms.seconds, letter);
+    } else {
+        std::snprintf(buffer, sizeof buffer, "%s: %3i%s %2i' %c", label, dms.degrees, kDegreeSign,
+                      dms.minutes, letter);
+    }
+    return buffer;
+}
+
+} // namespace
+
+FixedOffsetCalendar::FixedOffsetCalendar(int offsetSeconds, std::string abbreviation)
+    : m_offsetSeconds(offsetSeconds), m_abbreviation(std::move(abbreviation))
+{}
+
+LocalFields FixedOffsetCalendar::fieldsAt(int64_t utcSeconds) const
+{
+    LocalFields fields = civilFieldsAt(utcSeconds, m_offsetSeconds);
+    fields.offsetSeconds = m_offsetSeconds;
+    fields.abbreviation = m_abbreviation;
+    return fields;
+}
+
+int64_t daysFromCivil(int64_t year, int month, int day)
+{
+    // Count from 0000-03-01 so that the leap day ends each year, in 400-year eras
+    // of 146097 days; 719468 days separate 0000-03-01 from 1970-01-01.
+    const int64_t y = month <= 2 ? year - 1 : year;
+    const int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const int64_t yearOfEra = y - era * 400;
+    const int64_t monthFromMarch = month > 2 ? month - 3 : month + 9;
+    const int64_t dayOfYear = (153 * monthFromMarch + 2) / 5 + day - 1;
+    const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+int64_t midnightGmtSeconds(int64_t year, int month, int day)
+{
+    return daysFromCivil(year, month, day) * kSecondsPerDay;
+}
+
+LocalFields civilFieldsAt(int64_t utcSeconds, int offsetSeconds)
+{
+    const int64_t local = utcSeconds + offsetSeconds;
+    int64_t days = local / kSecondsPerDay;
+    int64_t secondOfDay = local % kSecondsPerDay;
+    if (secondOfDay < 0) {
+        secondOfDay += kSecondsPerDay;
+        --days;
+    }
+
+    // The inverse of daysFromCivil, in the same March-based eras.
+    const int64_t z = days + 719468;
+    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const int64_t dayOfEra = z - era * 146097;
+    const int64_t yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const int64_t monthFromMarch = (5 * dayOfYear + 2) / 153;
+
+    LocalFields fields;
+    fields.day = static_cast<int>(dayOfYear - (153 * monthFromMarch + 2) / 5 + 1);
+    fields.month = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
+    fields.year = static_cast<int>(yearOfEra + era * 400 + (fields.month <= 2 ? 1 : 0));
+    fields.hour = static_cast<int>(secondOfDay / 3600);
+    fields.minute = static_cast<int>(secondOfDay % 3600 / 60);
+    fields.second = static_cast<int>(secondOfDay % 60);
+    // 1970-01-01 was a Thursday (4).
+    fields.weekday = static_cast<int>(((days % 7 + 7) % 7 + 3) % 7 + 1);
+    return fields;
+}
+
+std::string timeText(const LocalFields &fields)
+{
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%i:%02i:%02i ", fields.hour, fields.minute,
+                  fields.second);
+    return buffer + fields.abbreviation + " " + offsetText(fields.offsetSeconds);
+}
+
+std::string dateText(const LocalFields &fields)
+{
+    const bool weekdayKnown = fields.weekday >= 1 && fields.weekday <= 7;
+    const bool monthKnown = fields.month >= 1 && fields.month <= 12;
+    const std::string weekday = weekdayKnown ? kWeekdayNames[fields.weekday - 1] : "";
+    const std::string month = monthKnown ? kMonthNames[fields.month - 1] : "";
+    return weekday + ", " + month + " " + std::to_string(fields.day) + ", " +
+           std::to_string(fields.year);
+}
+
+SunTexts sunTexts(int64_t nowUtcSeconds, const ZoneCalendar &zone, float latitudeDeg,
+                  float longitudeDeg)
+{
+    // Today as the selected zone counts days, not as GMT does.
+    const LocalFields today = zone.fieldsAt(nowUtcSeconds);
+    double riseHours = 0.0;
+    double setHours = 0.0;
+    const int32_t code = __sunriset__(
+        today.year, today.month, today.day, static_cast<double>(longitudeDeg),
+        static_cast<double>(latitudeDeg), kSunriseAltitudeDeg, kUpperLimb, &riseHours, &setHours);
+    if (code == 0) {
+        // The times count hours UT from 00:00 GMT of that date, and may fall on the
+        // day before or after it.
+        const int64_t midnight = midnightGmtSeconds(today.year, today.month, today.day);
+        SunTexts texts{sunClockText("Sunrise", midnight, riseHours, zone),
+                       sunClockText("Sunset", midnight, setHours, zone)};
+        if (texts.sunrise.empty() || texts.sunset.empty()) {
+            return {};
+        }
+        return texts;
+    }
+    if (code == 1) {
+        return {"Sun never sets", ""};
+    }
+    return {"Sun never rises", ""};
+}
+
+DegreesMinutesSeconds degreesMinutesSeconds(float v)
+{
+    DegreesMinutesSeconds dms;
+    if (v < 0.0f) {
+        dms.negative = true;
+        v = -v;
+    }
+    dms.degrees = static_cast<int32_t>(v);
+    const float fraction = v - static_cast<float>(dms.degrees);
+    const float minutes = fraction * 60.0f;
+    dms.minutes = static_cast<int32_t>(minutes);
+    const float seconds = (minutes - static_cast<float>(dms.minutes)) * 60.0f;
+    // Round halves up, in double.
+    dms.seconds = static_cast<int32_t>(static_cast<double>(seconds) + 0.5);
+    if (dms.seconds >= 60) {
+        dms.seconds = 0;
+        ++dms.minutes;
+    }
+    // Within half a second below a whole degree the carry reaches the degrees:
+    // 45.99999 reads 46° 0', not 45° 60'.
+    if (dms.minutes >= 60) {
+        dms.minutes = 0;
+        ++dms.degrees;
+    }
+    return dms;
+}
+
+std::string latitudeText(float latitudeDeg)
+{
+    return positionText("Latitude", latitudeDeg, 'S', 'N');
+}
+
+std::string longitudeText(float longitudeDeg)
+{
+    return positionText("Longitude", longitudeDeg, 'W', 'E');
+}
