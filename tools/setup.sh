@@ -9,7 +9,7 @@ DUSKMAP_PACKAGES=(
     xplanet-images tzdata fonts-dejavu-core
     xvfb xdotool x11-utils x11-apps imagemagick
     clang libclang-rt-14-dev
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file groff-base
 )
 
 say() { printf '==> %s\n' "$*"; }

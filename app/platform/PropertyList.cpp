@@ -104,9 +104,9 @@ quint64 bigEndian(QByteArrayView bytes, qsizetype at, int width)
     return value;
 }
 
-// Checks the object graph of a binary property list ("bplist00"): a sound trailer and
-// offset table, references inside the table, no cycles and a container depth of at
-// most maxDepth from the top object. Work is linear in the size of the input.
+// Checks a binary property list ("bplist00"): a sound trailer and offset table, strings
+// without NUL characters, references inside the table, no cycles and a container depth
+// of at most maxDepth from the top object. Work is linear in the size of the input.
 bool binaryNestingWithin(QByteArrayView data, int maxDepth, QString *reason)
 {
     auto fail = [reason](const char *why) {
@@ -141,6 +141,43 @@ bool binaryNestingWithin(QByteArrayView data, int maxDepth, QString *reason)
         offsets[k] = qsizetype(offset);
     }
 
+    // The payload of object k: where it starts and its length field (bytes, UTF-16
+    // units or entries, by type); false when the length runs past the objects.
+    auto payloadOf = [&](qsizetype k, qsizetype *start, quint64 *length) {
+        const qsizetype at = offsets[k];
+        *length = quint8(data[at]) & 0x0F;
+        qsizetype p = at + 1;
+        if (*length == 0x0F) {
+            if (p >= qsizetype(tableOffset))
+                return false;
+            const quint8 intMarker = quint8(data[p]);
+            const int width = 1 << (intMarker & 0x0F);
+            if ((intMarker >> 4) != 0x1 || width > 8 || p + 1 + width > qsizetype(tableOffset))
+                return false;
+            *length = bigEndian(data, p + 1, width);
+            p += 1 + width;
+        }
+        *start = p;
+        return true;
+    };
+
+    // libplist aborts on a string or key with a NUL character in it.
+    for (qsizetype k = 0; k < count; ++k) {
+        const int type = quint8(data[offsets[k]]) >> 4;
+        if (type != 0x5 && type != 0x6)
+            continue;
+        qsizetype start = 0;
+        quint64 length = 0;
+        const int unitBytes = type == 0x6 ? 2 : 1;
+        if (!payloadOf(k, &start, &length) ||
+            length > (quint64(tableOffset) - quint64(start)) / unitBytes)
+            return fail("corrupt string object");
+        for (qsizetype u = 0; u < qsizetype(length); ++u) {
+            if (bigEndian(data, start + u * unitBytes, unitBytes) == 0)
+                return fail("NUL character in a string");
+        }
+    }
+
     // Where the references of container object k start, and how many there are.
     struct Refs
     {
@@ -148,24 +185,14 @@ bool binaryNestingWithin(QByteArrayView data, int maxDepth, QString *reason)
         qsizetype count = 0;
     };
     auto refsOf = [&](qsizetype k, Refs *refs) {
-        const qsizetype at = offsets[k];
-        const quint8 marker = quint8(data[at]);
-        const int type = marker >> 4;
+        const int type = quint8(data[offsets[k]]) >> 4;
         *refs = {};
         if (type != 0xA && type != 0xC && type != 0xD)
             return true;
-        quint64 length = marker & 0x0F;
-        qsizetype p = at + 1;
-        if (length == 0x0F) {
-            if (p >= qsizetype(tableOffset))
-                return false;
-            const quint8 intMarker = quint8(data[p]);
-            const int width = 1 << (intMarker & 0x0F);
-            if ((intMarker >> 4) != 0x1 || width > 8 || p + 1 + width > qsizetype(tableOffset))
-                return false;
-            length = bigEndian(data, p + 1, width);
-            p += 1 + width;
-        }
+        qsizetype p = 0;
+        quint64 length = 0;
+        if (!payloadOf(k, &p, &length))
+            return false;
         const quint64 perEntry = type == 0xD ? 2 : 1;
         const quint64 room = (quint64(tableOffset) - quint64(p)) / quint64(refWidth);
         if (length > room / perEntry)
@@ -336,6 +363,9 @@ std::optional<QVariantMap> parsePropertyListDictionary(const QByteArray &data, Q
                                 : xmlNestingWithin(data, kMaxPropertyListDepth + 1, &reason);
     if (!bounded)
         return fail(reason);
+    // libplist aborts on a key or string with a NUL character in it; XML has none.
+    if (!binary && data.contains('\0'))
+        return fail(QStringLiteral("NUL character in XML"));
 
     plist_t raw = nullptr;
     if (binary)

@@ -1,0 +1,217 @@
+// The controller driven through the real widgets on Qt's offscreen platform,
+// with its own preferences, resources and a clock the test sets.
+#include "MessageLog.h"
+#include "TestResources.h"
+#include "app/MainWindow.h"
+#include "app/MyController.h"
+#include "app/platform/Clock.h"
+#include "app/platform/Preferences.h"
+#include "app/platform/Resources.h"
+#include "app/platform/TimeZones.h"
+#include "map/MapView.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+const QDateTime kInstant(QDate(2026, 6, 21), QTime(12, 0), QTimeZone::utc());
+
+const std::vector<TestZone> kZones = {
+    {"UTC", 51.4769, -0.0005},
+    {"Europe/London", 51.5, -0.1275},
+    {"Asia/Kolkata", 22.5333, 88.3667},
+    {"America/New_York", 40.7142, -74.0064},
+};
+} // namespace
+
+class TestController : public QObject
+{
+    Q_OBJECT
+
+    struct App
+    {
+        QTemporaryDir dir;
+        std::unique_ptr<Preferences> preferences;
+        ManualClock clock{kInstant};
+        std::unique_ptr<Resources> resources;
+        std::unique_ptr<MainWindow> window;
+        std::unique_ptr<MyController> controller;
+
+        explicit App(const QVariantMap &stored = {})
+        {
+            QVERIFY(makeTestResources(dir, kZones));
+            const QString file = dir.filePath("config/duskmap.conf");
+            {
+                QSettings settings(file, QSettings::IniFormat);
+                for (auto it = stored.begin(); it != stored.end(); ++it)
+                    settings.setValue(it.key(), it.value());
+            }
+            preferences = std::make_unique<Preferences>(file);
+            resources = std::make_unique<Resources>(dir.path());
+            MyController::initialize(*preferences);
+            window = std::make_unique<MainWindow>(*preferences, clock, *resources);
+            controller = std::make_unique<MyController>(*preferences, clock, *resources);
+            controller->setOutlets(window->zonePopUp(), window->timeField(),
+                                   window->dateField(), window->mapView());
+            QObject::connect(window->mapView(), &MapView::zoneItemChosen, controller.get(),
+                             &MyController::changeMapDot);
+            window->mapView()->awakeFromNib();
+            controller->awakeFromNib();
+        }
+        MapView &view() { return *window->mapView(); }
+        QComboBox &popUp() { return *window->zonePopUp(); }
+        QVariant stored(const char *key)
+        {
+            return QSettings(preferences->filePath(), QSettings::IniFormat).value(key);
+        }
+    };
+
+private slots:
+    void initTestCase()
+    {
+        // The tests run with TZ=UTC: the system zone is "UTC".
+        QCOMPARE(systemTimeZoneName(), QStringLiteral("UTC"));
+    }
+
+    void firstRunSelectsTheSystemZone()
+    {
+        App app;
+        QCOMPARE(app.popUp().count(), int(kZones.size()));
+        QCOMPARE(app.popUp().itemText(0), QStringLiteral("America/New_York"));
+        QCOMPARE(app.popUp().currentText(), QStringLiteral("UTC"));
+        QCOMPARE(app.view().geometry(), kSmallPreset);
+        QCOMPARE(app.view().rawLatitude(), 51.4769f);
+        QCOMPARE(app.view().latitude(), 51.4769f * 2.0f + 180.0f);
+        QVERIFY(!app.stored("DefaultTimeZone").isValid());
+        auto *sunrise = app.window->findChild<QLabel *>("sunriseField");
+        QVERIFY(sunrise->text().startsWith(QStringLiteral("Sunrise: ")));
+        QVERIFY(app.controller->timer()->isActive());
+        QCOMPARE(app.controller->timer()->interval(), 100);
+        QCOMPARE(app.controller->mapTimer()->interval(), 120000);
+    }
+
+    void storedZoneTheSystemNoLongerKnows()
+    {
+        App app({{"DefaultTimeZone", "Atlantis/Capital"}});
+        QCOMPARE(app.popUp().currentText(), QStringLiteral("UTC"));
+        QCOMPARE(app.stored("DefaultTimeZone").toString(), QStringLiteral("UTC"));
+    }
+
+    void storedZoneIsSelected()
+    {
+        App app({{"DefaultTimeZone", "Asia/Kolkata"}});
+        QCOMPARE(app.popUp().currentText(), QStringLiteral("Asia/Kolkata"));
+        app.controller->updateTime();
+        QCOMPARE(app.window->timeField()->text(), QStringLiteral("17:30:00 IST +0530"));
+        QCOMPARE(app.window->dateField()->text(), QStringLiteral("Sunday, June 21, 2026"));
+    }
+
+    void zoneChosenInThePopUp()
+    {
+        App app;
+        app.popUp().setCurrentIndex(app.popUp().findText("America/New_York"));
+        app.controller->changeMapDot(&app.popUp());
+        QCOMPARE(app.stored("DefaultTimeZone").toString(), QStringLiteral("America/New_York"));
+        QCOMPARE(app.view().rawLongitude(), -74.0064f);
+        QCOMPARE(app.window->findChild<QLabel *>("latitudeField")->text(),
+                 QStringLiteral("Latitude:  40° 42' 51\" N"));
+        app.controller->updateTime();
+        QCOMPARE(app.window->timeField()->text(), QStringLiteral("8:00:00 EDT -0400"));
+    }
+
+    void zoneChosenFromTheContextualMenu()
+    {
+        App app;
+        QAction item(QStringLiteral("Asia/Kolkata"));
+        emit app.view().zoneItemChosen(&item);
+        QCOMPARE(app.popUp().currentText(), QStringLiteral("Asia/Kolkata"));
+        QCOMPARE(app.stored("DefaultTimeZone").toString(), QStringLiteral("Asia/Kolkata"));
+    }
+
+    void zoneThatVanishedSinceStartUp()
+    {
+        App app({{"DefaultTimeZone", "Europe/London"}});
+        app.popUp().addItem(QStringLiteral("Gone/Zone"));
+        app.popUp().setCurrentIndex(app.popUp().findText("Gone/Zone"));
+        MessageLog log;
+        app.controller->changeMapDot(&app.popUp());
+        const QStringList lines = log.infos() + log.warnings();
+        QCOMPARE(lines.count(QStringLiteral("Time zone doesn't exist on system: Gone/Zone")), 1);
+        QCOMPARE(app.popUp().currentText(), QStringLiteral("UTC"));
+        QCOMPARE(app.view().rawLatitude(), 51.4769f);
+        QCOMPARE(app.stored("DefaultTimeZone").toString(), QStringLiteral("Europe/London"));
+    }
+
+    void validZoneWithoutTableEntry()
+    {
+        App app;
+        QAction item(QStringLiteral("Asia/Tokyo"));
+        app.controller->changeMapDot(&item);
+        QCOMPARE(app.stored("DefaultTimeZone").toString(), QStringLiteral("Asia/Tokyo"));
+        QCOMPARE(app.view().longitude(), 360.0f);
+        QCOMPARE(app.view().latitude(), 180.0f);
+    }
+
+    void zoomSwitchesPresetsAndKeepsTheMarker()
+    {
+        App app({{"DefaultTimeZone", "Europe/London"}});
+        app.view().zoomWindow();
+        QCOMPARE(app.view().geometry(), kLargePreset);
+        QCOMPARE(app.window->size(), QSize(1440, 817));
+        QCOMPARE(app.view().size(), QSize(1440, 720));
+        QCOMPARE(app.view().latitude(), 51.5f * 4.0f + 360.0f);
+        app.view().zoomWindow();
+        QCOMPARE(app.view().geometry(), kSmallPreset);
+        QCOMPARE(app.window->size(), QSize(720, 457));
+        QCOMPARE(app.view().longitude(), -0.1275f * 2.0f + 360.0f);
+    }
+
+    void savedLargeFrameIsRestored()
+    {
+        App app({{"MainWindow", QRect(10, 20, 1440, 817)}});
+        QCOMPARE(app.view().geometry(), kLargePreset);
+        QCOMPARE(app.window->size(), QSize(1440, 817));
+    }
+
+    void clockTextsFollowTheClock_data()
+    {
+        QTest::addColumn<QDateTime>("instant");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QString>("date");
+        QTest::newRow("midnight") << QDateTime(QDate(2007, 5, 1), QTime(0, 0), QTimeZone::utc())
+                                  << "0:00:00 UTC +0000" << "Tuesday, May 1, 2007";
+        QTest::newRow("one second before")
+            << QDateTime(QDate(2007, 4, 30), QTime(23, 59, 59), QTimeZone::utc())
+            << "23:59:59 UTC +0000" << "Monday, April 30, 2007";
+    }
+    void clockTextsFollowTheClock()
+    {
+        QFETCH(QDateTime, instant);
+        QFETCH(QString, time);
+        QFETCH(QString, date);
+        App app;
+        app.clock.setNow(instant);
+        app.controller->updateTime();
+        QCOMPARE(app.window->timeField()->text(), time);
+        QCOMPARE(app.window->dateField()->text(), date);
+    }
+
+    void closingStopsBothTimers()
+    {
+        App app;
+        QPointer<QTimer> timer = app.controller->timer();
+        QVERIFY(app.controller->applicationShouldTerminateAfterLastWindowClosed());
+        QVERIFY(!app.controller->timer());
+        QVERIFY(!app.controller->mapTimer());
+        QVERIFY(timer.isNull());
+    }
+};
+
+QTEST_MAIN(TestController)
+#include "tst_controller.moc"
