@@ -147,6 +147,16 @@ void TestPropertyList::hostileInputGivesNothing_data()
     QTest::newRow("binary root is an array") << nestedBinaryArrays(3);
     QTest::newRow("binary 100000 deep") << nestedBinaryArrays(100000);
     QTest::newRow("binary cycle") << nestedBinaryArrays(5, true);
+    // {"a\0b": true}: a dictionary, a key with a NUL character, a boolean.
+    const QByteArray nulKey = QByteArray("bplist00\xD1\x01\x02\x53"
+                                         "a\0b"
+                                         "\x09\x08\x0B\x0F",
+                                         19) +
+                              QByteArray(6, '\0') + char(1) + char(1) + bigEndian(3, 8) +
+                              bigEndian(0, 8) + bigEndian(16, 8);
+    QTest::newRow("binary key with NUL") << nulKey;
+    QTest::newRow("xml key with NUL")
+        << xmlPlist(QByteArray("<dict><key>a\0b</key><true/></dict>", 35));
 
     QByteArray deep;
     for (int k = 0; k < 100000; ++k)
