@@ -105,9 +105,10 @@ quint64 bigEndian(QByteArrayView bytes, qsizetype at, int width)
 }
 
 // Checks a binary property list ("bplist00"): a sound trailer and offset table, strings
-// without NUL characters, references inside the table, no cycles and a container depth
-// of at most maxDepth from the top object. Work is linear in the size of the input.
-bool binaryNestingWithin(QByteArrayView data, int maxDepth, QString *reason)
+// without NUL characters, references inside the table, no cycles, a container depth of
+// at most maxDepth from the top object and at most maxNodes objects in the tree that
+// libplist builds. Work is linear in the size of the input.
+bool binaryNestingWithin(QByteArrayView data, int maxDepth, quint64 maxNodes, QString *reason)
 {
     auto fail = [reason](const char *why) {
         *reason = QString::fromLatin1(why);
@@ -201,14 +202,19 @@ bool binaryNestingWithin(QByteArrayView data, int maxDepth, QString *reason)
         return true;
     };
 
-    // Depth-first walk with memoised depths: -1 not seen, 0 on the current path.
+    // Depth-first walk with memoised depths (-1 not seen, 0 on the current path) and
+    // sizes. libplist copies an object for every reference to it, so the size that
+    // counts is that of the tree with every shared reference expanded: a few hundred
+    // bytes of doubly referenced arrays would otherwise expand to gigabytes.
     std::vector<int> depthOf(count, -1);
+    std::vector<quint64> nodesOf(count, 0);
     struct Frame
     {
         qsizetype object;
         Refs refs;
         qsizetype next;
         int deepestChild;
+        quint64 nodes;
     };
     std::vector<Frame> path;
     auto enter = [&](qsizetype k) {
@@ -216,7 +222,7 @@ bool binaryNestingWithin(QByteArrayView data, int maxDepth, QString *reason)
         if (!refsOf(k, &refs))
             return false;
         depthOf[k] = 0;
-        path.push_back({k, refs, 0, 0});
+        path.push_back({k, refs, 0, 0, 1});
         return true;
     };
     if (!enter(qsizetype(topObject)))
@@ -228,9 +234,15 @@ bool binaryNestingWithin(QByteArrayView data, int maxDepth, QString *reason)
             if (depth > maxDepth)
                 return fail("nested too deeply");
             depthOf[frame.object] = depth;
+            nodesOf[frame.object] = frame.nodes;
+            const quint64 nodes = frame.nodes;
             path.pop_back();
-            if (!path.empty())
+            if (!path.empty()) {
                 path.back().deepestChild = std::max(path.back().deepestChild, depth);
+                path.back().nodes += nodes;
+                if (path.back().nodes > maxNodes)
+                    return fail("too many objects");
+            }
             continue;
         }
         const quint64 child = bigEndian(data, frame.refs.first + frame.next * refWidth, refWidth);
@@ -242,6 +254,9 @@ bool binaryNestingWithin(QByteArrayView data, int maxDepth, QString *reason)
             return fail("cyclic object references");
         if (known > 0) {
             frame.deepestChild = std::max(frame.deepestChild, known);
+            frame.nodes += nodesOf[qsizetype(child)];
+            if (frame.nodes > maxNodes)
+                return fail("too many objects");
             continue;
         }
         if (int(path.size()) >= maxDepth)
@@ -359,8 +374,9 @@ std::optional<QVariantMap> parsePropertyListDictionary(const QByteArray &data, Q
     const auto length = uint32_t(data.size());
     const bool binary = plist_is_binary(data.constData(), length) != 0;
     // The XML root <plist> element wraps the root object, hence one extra level.
-    const bool bounded = binary ? binaryNestingWithin(data, kMaxPropertyListDepth, &reason)
-                                : xmlNestingWithin(data, kMaxPropertyListDepth + 1, &reason);
+    const bool bounded =
+        binary ? binaryNestingWithin(data, kMaxPropertyListDepth, kMaxPropertyListNodes, &reason)
+               : xmlNestingWithin(data, kMaxPropertyListDepth + 1, &reason);
     if (!bounded)
         return fail(reason);
     // libplist aborts on a key or string with a NUL character in it; XML has none.

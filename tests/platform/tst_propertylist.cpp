@@ -50,6 +50,26 @@ QByteArray nestedBinaryArrays(int depth, bool cycle = false)
     return body;
 }
 
+// Arrays each holding the next array twice: a few bytes per level, but libplist copies
+// shared objects, so the list expands to 2^levels values.
+QByteArray doublyReferencedArrays(int levels)
+{
+    QByteArray body = "bplist00";
+    QList<quint64> offsets;
+    for (int k = 0; k < levels; ++k) {
+        offsets.append(body.size());
+        body += char(0xA2) + bigEndian(k + 1, 1) + bigEndian(k + 1, 1);
+    }
+    offsets.append(body.size());
+    body += char(0x09);
+    const quint64 tableOffset = body.size();
+    for (const quint64 offset : offsets)
+        body += bigEndian(offset, 1);
+    body += QByteArray(6, '\0') + char(1) + char(1) + bigEndian(offsets.size(), 8) +
+            bigEndian(0, 8) + bigEndian(tableOffset, 8);
+    return body;
+}
+
 QByteArray toBinary(const QByteArray &xml)
 {
     plist_t root = nullptr;
@@ -147,6 +167,8 @@ void TestPropertyList::hostileInputGivesNothing_data()
     QTest::newRow("binary root is an array") << nestedBinaryArrays(3);
     QTest::newRow("binary 100000 deep") << nestedBinaryArrays(100000);
     QTest::newRow("binary cycle") << nestedBinaryArrays(5, true);
+    QTest::newRow("binary shared references expanding to 2^40 values")
+        << doublyReferencedArrays(40);
     // {"a\0b": true}: a dictionary, a key with a NUL character, a boolean.
     const QByteArray nulKey = QByteArray("bplist00\xD1\x01\x02\x53"
                                          "a\0b"
