@@ -114,9 +114,3 @@ bool computeNightOverlayReference(const MapGeometry &geometry, std::span<const u
     }
     return true;
 }
-
-bool computeNightOverlay(const MapGeometry &geometry, std::span<const uint8_t> nightRgb,
-                         const UtcFields &utc, std::span<uint8_t> outRgba)
-{
-    return computeNightOverlayReference(geometry, nightRgb, utc, outRgba);
-}

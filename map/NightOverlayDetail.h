@@ -43,4 +43,22 @@ inline uint8_t premultiplied(uint8_t sample, uint8_t alpha)
     return static_cast<uint8_t>(static_cast<unsigned>(sample) * alpha / 255u);
 }
 
+/// How far the fast kernel's estimates must lie from a decision boundary
+/// before it trusts them; closer pixels take the exact path.
+struct FastMargins
+{
+    double sine;        ///< on z', the sine of the altitude
+    double altitudeDeg; ///< on the estimated altitude, from the day limit
+    double step;        ///< on the estimated ramp 255 h / -17.4167, from an integer
+};
+
+/// Margins well above the estimates' proven error bounds.
+inline constexpr FastMargins kProvenMargins{1e-9, 1e-7, 1e-6};
+
+/// The fast kernel with chosen margins; wider margins send more pixels down
+/// the exact path (tests use that to exercise it).
+bool computeNightOverlayWithMargins(const MapGeometry &geometry, std::span<const uint8_t> nightRgb,
+                                    const UtcFields &utc, std::span<uint8_t> outRgba,
+                                    const FastMargins &margins);
+
 } // namespace night_overlay_detail

@@ -1,8 +1,10 @@
 #include "map/NightOverlay.h"
 #include "map/NightOverlayDetail.h"
+#include "solar/solar.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -59,6 +61,68 @@ bool near(double actual, double expected, double tolerance)
                             .arg((actual), 0, 'f', 9)                                              \
                             .arg((expected), 0, 'f', 9)))
 
+// The first byte where two overlays differ, or -1.
+qsizetype firstDifference(const std::vector<uint8_t> &a, const std::vector<uint8_t> &b)
+{
+    const auto mismatch = std::mismatch(a.begin(), a.end(), b.begin());
+    return mismatch.first == a.end() ? -1 : mismatch.first - a.begin();
+}
+
+// Compares a kernel with the reference on one instant; on a difference names
+// the pixel and both values.
+void compareWithReference(const MapGeometry &geometry, const UtcFields &utc, Kernel kernel,
+                          uint32_t seed)
+{
+    const std::vector<uint8_t> night = randomNight(geometry, seed);
+    std::vector<uint8_t> expected(4 * pixelCount(geometry), kPoisonByte);
+    std::vector<uint8_t> actual(4 * pixelCount(geometry), kPoisonByte);
+    QVERIFY(computeNightOverlayReference(geometry, night, utc, expected));
+    QVERIFY(kernel(geometry, night, utc, actual));
+    const qsizetype at = firstDifference(actual, expected);
+    if (at >= 0) {
+        const qsizetype pixel = at / 4;
+        QFAIL(qPrintable(QStringLiteral("row %1 column %2 byte %3: %4, reference %5")
+                             .arg(pixel / geometry.mapWidth)
+                             .arg(pixel % geometry.mapWidth)
+                             .arg(at % 4)
+                             .arg(actual[static_cast<std::size_t>(at)])
+                             .arg(expected[static_cast<std::size_t>(at)])));
+    }
+}
+
+UtcFields dateAt(int32_t dayNumber, int32_t hour, int32_t minute, int32_t second)
+{
+    // Walk from 2000-01-01 (day 1); only used within the Gregorian range.
+    int32_t year = 2000 + (dayNumber - 1) / 366;
+    while (solar_day_number(year + 1, 1, 1) <= dayNumber)
+        ++year;
+    while (solar_day_number(year, 1, 1) > dayNumber)
+        --year;
+    int32_t month = 1;
+    while (month < 12 && solar_day_number(year, month + 1, 1) <= dayNumber)
+        ++month;
+    return {year, month, dayNumber - solar_day_number(year, month, 1) + 1, hour, minute, second};
+}
+
+// The day from 1901 to 2099 whose declination at 00:00 UT (the altitude of the
+// sun over the whole top row, at latitude 90) comes closest to a target, where
+// closeness is measured by `distance`.
+template <typename Distance> UtcFields dateWithTopRowClosest(Distance distance)
+{
+    int32_t best = 0;
+    double bestDistance = std::numeric_limits<double>::infinity();
+    for (int32_t n = solar_day_number(1901, 1, 1); n < solar_day_number(2099, 12, 31); ++n) {
+        double ra = 0.0, dec = 0.0, r = 0.0;
+        sun_RA_dec(static_cast<double>(n), &ra, &dec, &r);
+        const double dist = distance(dec);
+        if (dist < bestDistance) {
+            bestDistance = dist;
+            best = n;
+        }
+    }
+    return dateAt(best, 12, 0, 0);
+}
+
 } // namespace
 
 class TestNightOverlay : public QObject
@@ -79,6 +143,10 @@ private slots:
     void rejectsBadBuffers_data();
     void rejectsBadBuffers();
     void acceptsOversizedBuffers();
+    void fastMatchesReference_data();
+    void fastMatchesReference();
+    void exactPathMatchesReference_data();
+    void exactPathMatchesReference();
 };
 
 void TestNightOverlay::sunQuantitiesOfWorkedExample()
@@ -264,6 +332,112 @@ void TestNightOverlay::acceptsOversizedBuffers()
     QVERIFY(computeNightOverlayReference(geometry, night, {2026, 6, 21, 6, 0, 0}, out));
     for (std::size_t i = 4 * pixelCount(geometry); i < out.size(); ++i)
         QCOMPARE(out[i], kPoisonByte);
+}
+
+void TestNightOverlay::fastMatchesReference_data()
+{
+    QTest::addColumn<MapGeometry>("geometry");
+    QTest::addColumn<UtcFields>("utc");
+    const std::pair<const char *, MapGeometry> presets[] = {{"small", kSmallPreset},
+                                                            {"large", kLargePreset}};
+    for (const auto &[name, geometry] : presets) {
+        QTest::addRow("%s 2007-03-21 12:00", name) << geometry << UtcFields{2007, 3, 21, 12, 0, 0};
+        QTest::addRow("%s 2007-03-21 18:40", name) << geometry << UtcFields{2007, 3, 21, 18, 40, 0};
+        QTest::addRow("%s March equinox", name) << geometry << UtcFields{2026, 3, 20, 14, 46, 0};
+        QTest::addRow("%s September equinox", name) << geometry << UtcFields{2026, 9, 23, 0, 5, 0};
+        QTest::addRow("%s June solstice", name) << geometry << UtcFields{2026, 6, 21, 8, 24, 0};
+        QTest::addRow("%s December solstice", name)
+            << geometry << UtcFields{2026, 12, 21, 20, 50, 0};
+        QTest::addRow("%s last second of a year", name)
+            << geometry << UtcFields{2099, 12, 31, 23, 59, 59};
+    }
+
+    // The top row lies at latitude 90, where every column sees the sun at the
+    // declination: dates that put that whole row next to a class limit or an
+    // alpha step.
+    const auto rampOf = [](double altitudeDeg) {
+        return 255.0 * (altitudeDeg / -17.416666666666668);
+    };
+    const UtcFields nearDayLimit =
+        dateWithTopRowClosest([](double dec) { return std::fabs(dec + 0.5833333333333334); });
+    const UtcFields nearFullRamp =
+        dateWithTopRowClosest([](double dec) { return std::fabs(dec + 17.416666666666668); });
+    const UtcFields nearNightLimit =
+        dateWithTopRowClosest([](double dec) { return std::fabs(dec + 18.0); });
+    const UtcFields nearStep = dateWithTopRowClosest([&](double dec) {
+        const double ramp = rampOf(dec);
+        return dec < -0.6 && dec > -17.4 ? std::fabs(ramp - std::round(ramp)) : 1.0;
+    });
+    for (const auto &[name, geometry] : presets) {
+        QTest::addRow("%s top row next to -35'", name) << geometry << nearDayLimit;
+        QTest::addRow("%s top row next to -17.4167", name) << geometry << nearFullRamp;
+        QTest::addRow("%s top row next to -18", name) << geometry << nearNightLimit;
+        QTest::addRow("%s top row next to an alpha step", name) << geometry << nearStep;
+    }
+
+    std::mt19937 random(20070321);
+    const auto uniform = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    for (int i = 0; i < 40; ++i) {
+        const UtcFields utc{uniform(1901, 2099), uniform(1, 12), uniform(1, 28),
+                            uniform(0, 23),      uniform(0, 59), uniform(0, 59)};
+        const bool large = i % 5 == 0;
+        QTest::addRow("random %d %s %04d-%02d-%02d %02d:%02d:%02d", i, large ? "large" : "small",
+                      utc.year, utc.month, utc.day, utc.hour, utc.minute, utc.second)
+            << (large ? kLargePreset : kSmallPreset) << utc;
+    }
+
+    // Other shapes: a width that is no multiple of the column blocks, a single
+    // pixel, a map off the usual offsets, and a scale that makes every
+    // coordinate infinite or not a number.
+    QTest::newRow("100 x 50") << MapGeometry{100, 50, 100.0f / 360.0f, 25.0f, 50.0f}
+                              << UtcFields{2026, 6, 21, 6, 30, 0};
+    QTest::newRow("1 x 1") << MapGeometry{1, 1, 1.0f / 360.0f, 0.5f, 0.5f}
+                           << UtcFields{2026, 6, 21, 6, 30, 0};
+    QTest::newRow("37 x 701 shifted")
+        << MapGeometry{37, 701, 0.37f, 111.0f, -20.0f} << UtcFields{2026, 12, 21, 17, 0, 0};
+    QTest::newRow("zero scale") << MapGeometry{64, 32, 0.0f, 16.0f, 32.0f}
+                                << UtcFields{2026, 6, 21, 6, 30, 0};
+}
+
+void TestNightOverlay::fastMatchesReference()
+{
+    QFETCH(MapGeometry, geometry);
+    QFETCH(UtcFields, utc);
+    compareWithReference(geometry, utc, computeNightOverlay, 7);
+}
+
+void TestNightOverlay::exactPathMatchesReference_data()
+{
+    QTest::addColumn<UtcFields>("utc");
+    QTest::addColumn<double>("sineMargin");
+    QTest::addColumn<double>("altitudeMarginDeg");
+    QTest::addColumn<double>("stepMargin");
+    // Wide margins leave most twilight and some day and night pixels to the
+    // exact path; the result must not change.
+    QTest::newRow("nearly all twilight exact")
+        << UtcFields{2026, 6, 21, 6, 30, 0} << 0.05 << 1.0 << 0.49;
+    QTest::newRow("one in five steps exact")
+        << UtcFields{2007, 3, 21, 18, 40, 0} << 1e-3 << 0.05 << 0.1;
+    QTest::newRow("whole twilight band exact")
+        << UtcFields{2026, 12, 21, 12, 0, 0} << 0.5 << 20.0 << 0.5;
+}
+
+void TestNightOverlay::exactPathMatchesReference()
+{
+    QFETCH(UtcFields, utc);
+    QFETCH(double, sineMargin);
+    QFETCH(double, altitudeMarginDeg);
+    QFETCH(double, stepMargin);
+    static night_overlay_detail::FastMargins margins;
+    margins = {sineMargin, altitudeMarginDeg, stepMargin};
+    const Kernel kernel = [](const MapGeometry &geometry, std::span<const uint8_t> night,
+                             const UtcFields &utc, std::span<uint8_t> out) {
+        return night_overlay_detail::computeNightOverlayWithMargins(geometry, night, utc, out,
+                                                                    margins);
+    };
+    compareWithReference(kSmallPreset, utc, kernel, 11);
 }
 
 QTEST_APPLESS_MAIN(TestNightOverlay)

@@ -1,0 +1,345 @@
+// The fast night overlay kernel. It gives the reference kernel's bytes exactly
+// while evaluating the arc tangent only where it matters.
+//
+// The hour angle depends only on the column and the latitude only on the row,
+// so the sun's direction (x, y, z) is tabulated per column and sin/cos of the
+// latitude per row, with the reference's expressions. Per pixel only the
+// vertical component z' = x cos(phi) + z sin(phi) is formed, bit-identical to
+// the reference's. The reference's altitude is atan2(z', r) with r the
+// horizontal component; the vector (x', y, z') has length 1 to within 1e-14,
+// so its altitude equals asin(z') to within 1e-14 rad, and glibc's atan2 and
+// the scaling to degrees add less than 1e-15 relative. Hence:
+//
+// - z' at least 1e-9 above sin(-35') is day (alpha 0), z' at
+//   least 1e-9 below sin(-17.4167 deg) is alpha 255 (the ramp is clamped
+//   at 255 from there down, and the night class also gives 255);
+// - in between (|z'| < 0.3), asin(z') from its Taylor series through z'^21
+//   (truncation below 1e-14 rad) gives the altitude to within 1e-11 degree, the
+//   ramp value 255 h / -17.4167 to within 1e-9. Where that estimate is within
+//   1e-7 degree of the day limit or within 1e-6 of an integer
+//   (an alpha step), the pixel takes the reference's exact path.
+//
+// The margins exceed the proven errors by two to five orders of magnitude and
+// are reached by about one pixel in 10^6 of twilight. A NaN anywhere also takes
+// the exact path.
+
+#include "map/NightOverlay.h"
+
+#include "map/NightOverlayDetail.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstring>
+#include <vector>
+
+using namespace night_overlay_detail;
+
+namespace {
+
+// The ramp 255 h / -17.4167 as a multiple of the altitude in radians, and
+// its value at the day limit.
+constexpr double kRampPerRad = kRadToDeg * (255.0 / kTwilightDivisorDeg);
+constexpr double kDayRamp = 255.0 * (kDayLimitDeg / kTwilightDivisorDeg);
+
+// Columns estimated together in twilight.
+constexpr int kBlock = 16;
+
+// Not a value the opacity classes produce (they give 0 or 8 to 255).
+constexpr uint8_t kUnresolved = 1;
+
+// Largest |z'| the series is used for (|sin(-17.4167 deg)| is 0.2993).
+constexpr double kSeriesLimit = 0.3;
+
+// Taylor coefficients of asin: C(2n, n) / (4^n (2n + 1)), n = 0..10.
+constexpr int kAsinTerms = 11;
+constexpr double kAsinCoefficients[kAsinTerms] = {
+    1.0,
+    0.16666666666666666,
+    0.075,
+    0.044642857142857144,
+    0.030381944444444444,
+    0.022372159090909092,
+    0.017352764423076924,
+    0.01396484375,
+    0.011551800896139705,
+    0.009761609529194078,
+    0.008390335809616815,
+};
+
+/// Scratch memory of one redraw.
+struct Tables
+{
+    std::vector<double> sinLat, cosLat; // per row
+    std::vector<double> sunX, sunY;     // per column: cos H cos dec, sin H cos dec
+    std::vector<uint8_t> alphas;        // alpha of the current row
+};
+
+/// Decision limits of the estimated ramp, margins included.
+struct RampLimits
+{
+    double dayBelow; // at or below: day
+    double dayAbove; // above: twilight
+    double full;     // at or above: alpha 255
+    double step;     // distance required from an integer
+};
+
+struct Job
+{
+    const MapGeometry &geometry;
+    const Tables &tables;
+    RampLimits limits;
+    double sunZ;          // sin dec
+    double daySineLimit;  // z' at or above: day for sure
+    double fullSineLimit; // z' at or below: alpha 255 for sure
+    const uint8_t *src;
+    uint8_t *dst;
+};
+
+/// The reference's alpha for one pixel, the same expressions in the same order.
+uint8_t exactAlpha(double x, double y, double z, double sinPhi, double cosPhi)
+{
+    const double xh = x * sinPhi - z * cosPhi;
+    const double zh = x * cosPhi + z * sinPhi;
+    return alphaForAltitude(altitudeDeg(xh, y, zh));
+}
+
+using Doubles = double __attribute__((vector_size(32)));
+using Masks = int64_t __attribute__((vector_size(32)));
+using Ints = int32_t __attribute__((vector_size(16)));
+constexpr int kLanes = 4;
+
+/// Alphas of kBlock columns, estimated from z' = x cos(phi) + z sin(phi);
+/// kUnresolved where an estimate is too close to the day limit or to an alpha step.
+[[gnu::always_inline]] inline void estimateAlphas(const double *sunX, double cosPhi, double zSinPhi,
+                                                  const RampLimits &limits, int32_t *alphas)
+{
+    for (int part = 0; part < kBlock; part += kLanes) {
+        Doubles x;
+        std::memcpy(&x, sunX + part, sizeof x);
+        const Doubles zh = x * cosPhi + zSinPhi;
+        const Doubles s2 = zh * zh;
+        Doubles series = s2 * 0.0 + kAsinCoefficients[kAsinTerms - 1];
+        for (int n = kAsinTerms - 2; n >= 0; --n)
+            series = series * s2 + kAsinCoefficients[n];
+        const Doubles ramp = series * zh * kRampPerRad;
+        // Where it is used the ramp lies within [8.5, 300); clamp the other
+        // lanes so that their conversion is defined.
+        const Doubles zero = s2 * 0.0;
+        const Masks inRange = (ramp > 1.0) & (ramp < 1000.0);
+        const Doubles clamped = inRange ? ramp : zero;
+        // Truncation is the floor here; the two agree unless an integer lies
+        // within the step margin.
+        const Ints below = __builtin_convertvector(clamped - limits.step, Ints);
+        const Ints above = __builtin_convertvector(clamped + limits.step, Ints);
+        // The error bound of the series holds for |z'| <= 0.3 only.
+        const Ints inSeries =
+            __builtin_convertvector((zh >= -kSeriesLimit) & (zh <= kSeriesLimit), Ints);
+        const Ints day = inSeries & __builtin_convertvector(ramp <= limits.dayBelow, Ints);
+        const Ints twilight = inSeries & __builtin_convertvector(ramp > limits.dayAbove, Ints);
+        const Ints full = __builtin_convertvector(ramp >= limits.full, Ints);
+        const Ints clearOfStep = below == above;
+        const Ints noInts = below * 0;
+        const Ints rampAlpha = full ? noInts + 255 : below;
+        const Ints decided = (twilight & (full | clearOfStep)) ? rampAlpha : noInts + kUnresolved;
+        const Ints alpha = day ? noInts : decided;
+        std::memcpy(alphas + part, &alpha, sizeof alpha);
+    }
+}
+
+/// True when any of the 16 alphas is kUnresolved (alphas are 0, 1 or 255 here).
+[[gnu::always_inline]] inline bool anyUnresolved(const uint8_t *alphas)
+{
+    uint64_t low = 0;
+    uint64_t high = 0;
+    std::memcpy(&low, alphas, 8);
+    std::memcpy(&high, alphas + 8, 8);
+    // Bit 0 set and bit 1 clear in some byte: that byte is 1.
+    const uint64_t ones = (low & ~(low >> 1)) | (high & ~(high >> 1));
+    return (ones & 0x0101010101010101u) != 0;
+}
+
+constexpr int kPixelGroup = 16;
+using Bytes = uint8_t __attribute__((vector_size(16)));
+using Words = uint16_t __attribute__((vector_size(32)));
+
+constexpr Bytes kAlphaLanes = {0, 0, 0, 0xff, 0, 0, 0, 0xff, 0, 0, 0, 0xff, 0, 0, 0, 0xff};
+
+/// Four premultiplied RGBA pixels from their colours (four bytes per pixel)
+/// and alphas (spread to four bytes per pixel).
+[[gnu::always_inline]] inline Bytes premultiplyFour(Bytes colour, Bytes alpha)
+{
+    const Words product =
+        __builtin_convertvector(colour, Words) * __builtin_convertvector(alpha, Words);
+    // x / 255 for x up to 255 * 255, without a division.
+    const Words quotient = (product + 1 + (product >> 8)) >> 8;
+    const Bytes premultiplied = __builtin_convertvector(quotient, Bytes);
+    return (premultiplied & ~kAlphaLanes) | (alpha & kAlphaLanes);
+}
+
+/// Premultiplied RGBA of kPixelGroup pixels from their RGB samples and alphas.
+[[gnu::always_inline]] inline void premultiplyGroup(const uint8_t *rgb, const uint8_t *alphas,
+                                                    uint8_t *rgba)
+{
+    uint64_t alphaLow = 0;
+    uint64_t alphaHigh = 0;
+    std::memcpy(&alphaLow, alphas, 8);
+    std::memcpy(&alphaHigh, alphas + 8, 8);
+    if ((alphaLow | alphaHigh) == 0) {
+        // Day: transparent black.
+        std::memset(rgba, 0, 4 * kPixelGroup);
+        return;
+    }
+    Bytes in0, in1, in2;
+    std::memcpy(&in0, rgb, 16);
+    std::memcpy(&in1, rgb + 16, 16);
+    std::memcpy(&in2, rgb + 32, 16);
+    // Four bytes per pixel; the fourth is replaced by the alpha afterwards.
+    const Bytes colour0 =
+        __builtin_shufflevector(in0, in1, 0, 1, 2, 0, 3, 4, 5, 0, 6, 7, 8, 0, 9, 10, 11, 0);
+    const Bytes colour1 = __builtin_shufflevector(in0, in1, 12, 13, 14, 0, 15, 16, 17, 0, 18, 19,
+                                                  20, 0, 21, 22, 23, 0);
+    const Bytes colour2 =
+        __builtin_shufflevector(in1, in2, 8, 9, 10, 0, 11, 12, 13, 0, 14, 15, 16, 0, 17, 18, 19, 0);
+    const Bytes colour3 = __builtin_shufflevector(in1, in2, 20, 21, 22, 0, 23, 24, 25, 0, 26, 27,
+                                                  28, 0, 29, 30, 31, 0);
+    Bytes out0, out1, out2, out3;
+    if ((alphaLow & alphaHigh) == ~uint64_t{0}) {
+        // Night: the colour as it is, opaque.
+        out0 = colour0 | kAlphaLanes;
+        out1 = colour1 | kAlphaLanes;
+        out2 = colour2 | kAlphaLanes;
+        out3 = colour3 | kAlphaLanes;
+    } else {
+        Bytes alpha;
+        std::memcpy(&alpha, alphas, 16);
+        const Bytes alpha0 =
+            __builtin_shufflevector(alpha, alpha, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3);
+        const Bytes alpha1 =
+            __builtin_shufflevector(alpha, alpha, 4, 4, 4, 4, 5, 5, 5, 5, 6, 6, 6, 6, 7, 7, 7, 7);
+        const Bytes alpha2 = __builtin_shufflevector(alpha, alpha, 8, 8, 8, 8, 9, 9, 9, 9, 10, 10,
+                                                     10, 10, 11, 11, 11, 11);
+        const Bytes alpha3 = __builtin_shufflevector(alpha, alpha, 12, 12, 12, 12, 13, 13, 13, 13,
+                                                     14, 14, 14, 14, 15, 15, 15, 15);
+        out0 = premultiplyFour(colour0, alpha0);
+        out1 = premultiplyFour(colour1, alpha1);
+        out2 = premultiplyFour(colour2, alpha2);
+        out3 = premultiplyFour(colour3, alpha3);
+    }
+    std::memcpy(rgba, &out0, 16);
+    std::memcpy(rgba + 16, &out1, 16);
+    std::memcpy(rgba + 32, &out2, 16);
+    std::memcpy(rgba + 48, &out3, 16);
+}
+
+__attribute__((target_clones("default", "arch=x86-64-v2", "arch=x86-64-v3", "arch=x86-64-v4"))) void
+overlayRows(const Job &job)
+{
+    const auto width = static_cast<std::size_t>(job.geometry.mapWidth);
+    const auto height = static_cast<std::size_t>(job.geometry.mapHeight);
+    const double *sunX = job.tables.sunX.data();
+    const double *sunY = job.tables.sunY.data();
+    uint8_t *alphas = const_cast<uint8_t *>(job.tables.alphas.data());
+    const double sunZ = job.sunZ;
+    const double dayLimit = job.daySineLimit;
+    const double fullLimit = job.fullSineLimit;
+    const uint8_t *src = job.src;
+    uint8_t *dst = job.dst;
+
+    for (std::size_t row = 0; row < height; ++row) {
+        const double sinPhi = job.tables.sinLat[row];
+        const double cosPhi = job.tables.cosLat[row];
+        const double zSinPhi = sunZ * sinPhi;
+
+        // Day, alpha 255 and undecided pixels from z' alone.
+        for (std::size_t c = 0; c < width; ++c) {
+            const double zh = sunX[c] * cosPhi + zSinPhi;
+            const bool notDay = !(zh >= dayLimit);
+            const bool full = zh <= fullLimit;
+            alphas[c] =
+                static_cast<uint8_t>((full ? 255 : kUnresolved) & -static_cast<int>(notDay));
+        }
+
+        {
+            // Undecided pixels: estimate them block by block.
+            unsigned stillUndecided = 0;
+            std::size_t start = 0;
+            for (; start + kBlock <= width; start += kBlock) {
+                if (!anyUnresolved(alphas + start))
+                    continue;
+                int32_t estimates[kBlock];
+                estimateAlphas(sunX + start, cosPhi, zSinPhi, job.limits, estimates);
+                for (int i = 0; i < kBlock; ++i) {
+                    const uint8_t merged = alphas[start + i] == kUnresolved
+                                               ? static_cast<uint8_t>(estimates[i])
+                                               : alphas[start + i];
+                    alphas[start + i] = merged;
+                    stillUndecided += merged == kUnresolved;
+                }
+            }
+            // What the estimate left open, and the columns after the last whole
+            // block, take the exact path.
+            const std::size_t firstOpen = stillUndecided != 0 ? 0 : start;
+            for (std::size_t c = firstOpen; c < width; ++c) {
+                if (alphas[c] == kUnresolved)
+                    alphas[c] = exactAlpha(sunX[c], sunY[c], sunZ, sinPhi, cosPhi);
+            }
+        }
+
+        std::size_t c = 0;
+        for (; c + kPixelGroup <= width; c += kPixelGroup)
+            premultiplyGroup(src + 3 * c, alphas + c, dst + 4 * c);
+        for (; c < width; ++c) {
+            for (int k = 0; k < 3; ++k)
+                dst[4 * c + k] = premultiplied(src[3 * c + k], alphas[c]);
+            dst[4 * c + 3] = alphas[c];
+        }
+        src += 3 * width;
+        dst += 4 * width;
+    }
+}
+
+} // namespace
+
+bool night_overlay_detail::computeNightOverlayWithMargins(const MapGeometry &geometry,
+                                                          std::span<const uint8_t> nightRgb,
+                                                          const UtcFields &utc,
+                                                          std::span<uint8_t> outRgba,
+                                                          const FastMargins &margins)
+{
+    if (!buffersFit(geometry, nightRgb.size(), outRgba.size()))
+        return false;
+    Tables tables;
+    fillRowTables(geometry, tables.sinLat, tables.cosLat);
+    const SunQuantities sun = sunQuantities(utc);
+    const double declinationRad = sun.declination * kDegToRad;
+    const auto width = static_cast<std::size_t>(geometry.mapWidth);
+    tables.sunX.resize(width);
+    tables.sunY.resize(width);
+    for (std::size_t c = 0; c < width; ++c) {
+        const double hourAngleRad =
+            hourAngleDeg(static_cast<int32_t>(c), geometry, sun) * kDegToRad;
+        tables.sunX[c] = std::cos(hourAngleRad) * std::cos(declinationRad);
+        tables.sunY[c] = std::sin(hourAngleRad) * std::cos(declinationRad);
+    }
+    tables.alphas.resize(width);
+
+    const double rampMargin = margins.altitudeDeg * (255.0 / -kTwilightDivisorDeg);
+    const RampLimits limits{kDayRamp - rampMargin, kDayRamp + rampMargin, 255.0 + margins.step,
+                            margins.step};
+    const Job job{geometry,
+                  tables,
+                  limits,
+                  std::sin(declinationRad),
+                  std::sin(kDayLimitDeg * kDegToRad) + margins.sine,
+                  std::sin(kTwilightDivisorDeg * kDegToRad) - margins.sine,
+                  nightRgb.data(),
+                  outRgba.data()};
+    overlayRows(job);
+    return true;
+}
+
+bool computeNightOverlay(const MapGeometry &geometry, std::span<const uint8_t> nightRgb,
+                         const UtcFields &utc, std::span<uint8_t> outRgba)
+{
+    return computeNightOverlayWithMargins(geometry, nightRgb, utc, outRgba, kProvenMargins);
+}
