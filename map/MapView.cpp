@@ -65,7 +65,7 @@ MapView::MapView(Preferences &preferences, const Clock &clock, const Resources &
 
     setAttribute(Qt::WA_OpaquePaintEvent);
     setContextMenuPolicy(Qt::DefaultContextMenu);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Day and night map"));
 }
 
@@ -248,9 +248,17 @@ void MapView::mousePressEvent(QMouseEvent *event)
 
 void MapView::contextMenuEvent(QContextMenuEvent *event)
 {
-    QMenu *menu = menuForEvent(event->pos());
+    // From the keyboard's menu key the menu opens at the marker, listing the
+    // zones around the selected one.
+    QPoint point = event->pos();
+    QPoint globalPoint = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        point = ViewCoordinates(height()).point(longitude(), latitude()).toPoint();
+        globalPoint = mapToGlobal(point);
+    }
+    QMenu *menu = menuForEvent(point);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
+    menu->popup(globalPoint);
 }
 
 QMenu *MapView::tzMenu()
