@@ -1,6 +1,9 @@
 #include "app/platform/TimeZones.h"
 
 #include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
 
 #include <utility>
 
@@ -32,11 +35,35 @@ bool isZoneNameSpelling(const QString &name)
     return !componentStart;
 }
 
+// Whether a compiled zone (a TZif file) of this name is in the tz database. Qt alone
+// cannot tell: it takes any unknown name ("Nowhere", "Foo") as a POSIX TZ rule of
+// offset 0 and calls that zone valid.
+bool isInZoneDatabase(const QString &name)
+{
+    QStringList directories;
+    const QString tzDir = qEnvironmentVariable("TZDIR");
+    if (!tzDir.isEmpty())
+        directories.append(tzDir);
+    directories << QStringLiteral("/usr/share/zoneinfo") << QStringLiteral("/usr/lib/zoneinfo")
+                << QStringLiteral("/usr/share/lib/zoneinfo");
+    for (const QString &directory : std::as_const(directories)) {
+        QFile file(directory + QLatin1Char('/') + name);
+        if (QFileInfo(file).isFile() && file.open(QIODevice::ReadOnly))
+            return file.read(4) == "TZif";
+    }
+    return false;
+}
+
 } // namespace
 
 bool isKnownTimeZone(const QString &name)
 {
-    return isZoneNameSpelling(name) && QTimeZone(name.toUtf8()).isValid();
+    if (!isZoneNameSpelling(name))
+        return false;
+    // Qt knows UTC without any database.
+    if (name == QLatin1String("UTC"))
+        return true;
+    return isInZoneDatabase(name) && QTimeZone(name.toUtf8()).isValid();
 }
 
 QString systemTimeZoneName()

@@ -5,9 +5,11 @@
 #include <QString>
 #include <QTimeZone>
 
-/// Whether the system's time-zone database knows a zone by this name. Only names
-/// spelt as the tz database spells them are asked ("Europe/Berlin", "Etc/GMT+5",
-/// "UTC"): an empty name, a path such as "../x" or Qt's own "UTC+05:00" are not.
+/// Whether the system's time-zone database (TZif files under $TZDIR or
+/// /usr/share/zoneinfo) knows a zone by this name, and Qt can read it; "UTC" always.
+/// Only names spelt as the tz database spells them are asked ("Europe/Berlin",
+/// "Etc/GMT+5"): an empty name, a path such as "../x", Qt's own "UTC+05:00" or a
+/// POSIX rule such as "ABC3" are not zones.
 bool isKnownTimeZone(const QString &name);
 
 /// The name of the system's current time zone; "UTC" when it has none that

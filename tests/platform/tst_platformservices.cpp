@@ -80,6 +80,12 @@ void TestPlatformServices::knownTimeZones_data()
     QTest::newRow("trailing slash") << "Europe/Berlin/" << false;
     QTest::newRow("Qt offset name") << "UTC+05:00" << false;
     QTest::newRow("space") << "Europe/Berlin " << false;
+    QTest::newRow("alias") << "Asia/Calcutta" << true;
+    QTest::newRow("Etc/UTC") << "Etc/UTC" << true;
+    QTest::newRow("one-word unknown name") << "Nowhere" << false;
+    QTest::newRow("POSIX rule") << "ABC3" << false;
+    QTest::newRow("database file that is no zone") << "leapseconds" << false;
+    QTest::newRow("database table") << "zone.tab" << false;
 }
 
 void TestPlatformServices::knownTimeZones()
