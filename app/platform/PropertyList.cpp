@@ -108,7 +108,7 @@ quint64 bigEndian(QByteArrayView bytes, qsizetype at, int width)
 // without NUL characters, references inside the table, no cycles, a container depth of
 // at most maxDepth from the top object and at most maxNodes objects in the tree that
 // libplist builds. Work is linear in the size of the input.
-bool binaryNestingWithin(QByteArrayView data, int maxDepth, quint64 maxNodes, QString *reason)
+bool binaryListSound(QByteArrayView data, int maxDepth, quint64 maxNodes, QString *reason)
 {
     auto fail = [reason](const char *why) {
         *reason = QString::fromLatin1(why);
@@ -375,7 +375,7 @@ std::optional<QVariantMap> parsePropertyListDictionary(const QByteArray &data, Q
     const bool binary = plist_is_binary(data.constData(), length) != 0;
     // The XML root <plist> element wraps the root object, hence one extra level.
     const bool bounded =
-        binary ? binaryNestingWithin(data, kMaxPropertyListDepth, kMaxPropertyListNodes, &reason)
+        binary ? binaryListSound(data, kMaxPropertyListDepth, kMaxPropertyListNodes, &reason)
                : xmlNestingWithin(data, kMaxPropertyListDepth + 1, &reason);
     if (!bounded)
         return fail(reason);
