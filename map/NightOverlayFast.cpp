@@ -51,8 +51,7 @@ constexpr uint8_t kUnresolved = 1;
 constexpr double kSeriesLimit = 0.3;
 
 // Taylor coefficients of asin: C(2n, n) / (4^n (2n + 1)), n = 0..10.
-constexpr int kAsinTerms = 11;
-constexpr double kAsinCoefficients[kAsinTerms] = {
+constexpr double kAsinCoefficients[] = {
     1.0,
     0.16666666666666666,
     0.075,
@@ -108,23 +107,45 @@ using Masks = int64_t __attribute__((vector_size(32)));
 using Ints = int32_t __attribute__((vector_size(16)));
 constexpr int kLanes = 4;
 
+constexpr int kParts = kBlock / kLanes;
+
 /// Alphas of kBlock columns, estimated from z' = x cos(phi) + z sin(phi);
 /// kUnresolved where an estimate is too close to the day limit or to an alpha step.
 [[gnu::always_inline]] inline void estimateAlphas(const double *sunX, double cosPhi, double zSinPhi,
                                                   const RampLimits &limits, int32_t *alphas)
 {
-    for (int part = 0; part < kBlock; part += kLanes) {
+    Doubles zh[kParts];
+    Doubles s2[kParts];
+    Doubles series[kParts];
+    for (int part = 0; part < kParts; ++part) {
         Doubles x;
-        std::memcpy(&x, sunX + part, sizeof x);
-        const Doubles zh = x * cosPhi + zSinPhi;
-        const Doubles s2 = zh * zh;
-        Doubles series = s2 * 0.0 + kAsinCoefficients[kAsinTerms - 1];
-        for (int n = kAsinTerms - 2; n >= 0; --n)
-            series = series * s2 + kAsinCoefficients[n];
-        const Doubles ramp = series * zh * kRampPerRad;
+        std::memcpy(&x, sunX + kLanes * part, sizeof x);
+        zh[part] = x * cosPhi + zSinPhi;
+        s2[part] = zh[part] * zh[part];
+    }
+    // Estrin's scheme: shorter dependency chains than Horner's. Every term is
+    // positive, so rounding adds only a few units in the last place.
+    for (int part = 0; part < kParts; ++part) {
+        const Doubles t = s2[part];
+        const Doubles t2 = t * t;
+        const Doubles t4 = t2 * t2;
+        const Doubles t8 = t4 * t4;
+        const Doubles p01 = t * kAsinCoefficients[1] + kAsinCoefficients[0];
+        const Doubles p23 = t * kAsinCoefficients[3] + kAsinCoefficients[2];
+        const Doubles p45 = t * kAsinCoefficients[5] + kAsinCoefficients[4];
+        const Doubles p67 = t * kAsinCoefficients[7] + kAsinCoefficients[6];
+        const Doubles p89 = t * kAsinCoefficients[9] + kAsinCoefficients[8];
+        const Doubles p03 = p23 * t2 + p01;
+        const Doubles p47 = p67 * t2 + p45;
+        const Doubles p8a = t2 * kAsinCoefficients[10] + p89;
+        const Doubles p07 = p47 * t4 + p03;
+        series[part] = p8a * t8 + p07;
+    }
+    for (int part = 0; part < kParts; ++part) {
+        const Doubles ramp = series[part] * zh[part] * kRampPerRad;
         // Where it is used the ramp lies within [8.5, 300); clamp the other
         // lanes so that their conversion is defined.
-        const Doubles zero = s2 * 0.0;
+        const Doubles zero{};
         const Masks inRange = (ramp > 1.0) & (ramp < 1000.0);
         const Doubles clamped = inRange ? ramp : zero;
         // Truncation is the floor here; the two agree unless an integer lies
@@ -133,16 +154,16 @@ constexpr int kLanes = 4;
         const Ints above = __builtin_convertvector(clamped + limits.step, Ints);
         // The error bound of the series holds for |z'| <= 0.3 only.
         const Ints inSeries =
-            __builtin_convertvector((zh >= -kSeriesLimit) & (zh <= kSeriesLimit), Ints);
+            __builtin_convertvector((zh[part] >= -kSeriesLimit) & (zh[part] <= kSeriesLimit), Ints);
         const Ints day = inSeries & __builtin_convertvector(ramp <= limits.dayBelow, Ints);
         const Ints twilight = inSeries & __builtin_convertvector(ramp > limits.dayAbove, Ints);
         const Ints full = __builtin_convertvector(ramp >= limits.full, Ints);
         const Ints clearOfStep = below == above;
-        const Ints noInts = below * 0;
+        const Ints noInts{};
         const Ints rampAlpha = full ? noInts + 255 : below;
         const Ints decided = (twilight & (full | clearOfStep)) ? rampAlpha : noInts + kUnresolved;
         const Ints alpha = day ? noInts : decided;
-        std::memcpy(alphas + part, &alpha, sizeof alpha);
+        std::memcpy(alphas + kLanes * part, &alpha, sizeof alpha);
     }
 }
 
