@@ -70,7 +70,9 @@ qsizetype firstDifference(const std::vector<uint8_t> &a, const std::vector<uint8
 
 // Compares a kernel with the reference on one instant; on a difference names
 // the pixel and both values.
-void compareWithReference(const MapGeometry &geometry, const UtcFields &utc, Kernel kernel,
+void compareWithReference(const MapGeometry &geometry, const UtcFields &utc,
+                          const std::function<bool(const MapGeometry &, std::span<const uint8_t>,
+                                                   const UtcFields &, std::span<uint8_t>)> &kernel,
                           uint32_t seed)
 {
     const std::vector<uint8_t> night = randomNight(geometry, seed);
@@ -430,11 +432,10 @@ void TestNightOverlay::exactPathMatchesReference()
     QFETCH(double, sineMargin);
     QFETCH(double, altitudeMarginDeg);
     QFETCH(double, stepMargin);
-    static night_overlay_detail::FastMargins margins;
-    margins = {sineMargin, altitudeMarginDeg, stepMargin};
-    const Kernel kernel = [](const MapGeometry &geometry, std::span<const uint8_t> night,
-                             const UtcFields &utc, std::span<uint8_t> out) {
-        return night_overlay_detail::computeNightOverlayWithMargins(geometry, night, utc, out,
+    const night_overlay_detail::FastMargins margins{sineMargin, altitudeMarginDeg, stepMargin};
+    const auto kernel = [&](const MapGeometry &geometry, std::span<const uint8_t> night,
+                            const UtcFields &instant, std::span<uint8_t> out) {
+        return night_overlay_detail::computeNightOverlayWithMargins(geometry, night, instant, out,
                                                                     margins);
     };
     compareWithReference(kSmallPreset, utc, kernel, 11);
