@@ -7,9 +7,11 @@
 set -u
 
 duskmap=$1
-# Start-up on a busy two-core machine can take a while; every wait is bounded.
-startup_timeout_s=30
-settle_timeout_s=20
+# Start-up on a busy two-core machine can take a while; every wait is bounded,
+# and all of them together stay under the test's time limit.
+startup_timeout_s=20
+paint_timeout_s=15
+store_timeout_s=10
 quit_timeout_s=2
 # The zone the preferences start with, and the key that moves the pop-up on.
 seeded_zone=Europe/Paris
@@ -54,6 +56,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 1' HUP INT TERM
 
 # now_ms: a monotonic-enough clock for bounding waits, in milliseconds.
 now_ms() { date +%s%3N; }
@@ -147,7 +150,7 @@ sun_row=${width}x35+0+$((readout_top + 35))
 shot=$work/window.png
 map_ok=false
 readouts_ok=false
-deadline=$(($(now_ms) + settle_timeout_s * 1000))
+deadline=$(($(now_ms) + paint_timeout_s * 1000))
 while :; do
     if import -window "$window" "$shot" 2>"$work/import.log"; then
         colours=$(convert "$shot" -crop "$map_region" +repage -format '%k' info:)
@@ -198,7 +201,7 @@ fi
 # chooses the next zone.
 xdotool windowfocus --sync "$window" 2>/dev/null
 xdotool key --clearmodifiers Down
-deadline=$(($(now_ms) + settle_timeout_s * 1000))
+deadline=$(($(now_ms) + store_timeout_s * 1000))
 while [ "$(stored_zone)" != "$expected_zone" ] && [ "$(now_ms)" -lt "$deadline" ]; do
     sleep 0.2
 done
