@@ -27,9 +27,11 @@
 
 #include "map/NightOverlayDetail.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 using namespace night_overlay_detail;
@@ -68,9 +70,9 @@ constexpr double kAsinCoefficients[] = {
 /// Scratch memory of one redraw.
 struct Tables
 {
-    std::vector<double> sinLat, cosLat; // per row
-    std::vector<double> sunX, sunY;     // per column: cos H cos dec, sin H cos dec
-    std::vector<uint8_t> alphas;        // alpha of the current row
+    std::vector<double> sinLat, cosLat;        // per row
+    std::vector<double> sunX, sunY;            // per column: cos H cos dec, sin H cos dec
+    std::vector<double> blockLowX, blockHighX; // per block of columns: least and greatest x
 };
 
 /// Decision limits of the estimated ramp, margins included.
@@ -103,16 +105,18 @@ uint8_t exactAlpha(double x, double y, double z, double sinPhi, double cosPhi)
 }
 
 using Doubles = double __attribute__((vector_size(32)));
+using Bytes = uint8_t __attribute__((vector_size(16)));
 using Masks = int64_t __attribute__((vector_size(32)));
 using Ints = int32_t __attribute__((vector_size(16)));
 constexpr int kLanes = 4;
 
 constexpr int kParts = kBlock / kLanes;
 
-/// Alphas of kBlock columns, estimated from z' = x cos(phi) + z sin(phi);
-/// kUnresolved where an estimate is too close to the day limit or to an alpha step.
-[[gnu::always_inline]] inline void estimateAlphas(const double *sunX, double cosPhi, double zSinPhi,
-                                                  const RampLimits &limits, int32_t *alphas)
+/// Alphas of kBlock columns from z' = x cos(phi) + z sin(phi): day and alpha
+/// 255 from z' alone, twilight estimated; kUnresolved where an estimate is too
+/// close to the day limit or to an alpha step.
+[[gnu::always_inline]] inline void blockAlphas(const double *sunX, double cosPhi, double zSinPhi,
+                                               const Job &job, uint8_t *alphas)
 {
     Doubles zh[kParts];
     Doubles s2[kParts];
@@ -123,8 +127,8 @@ constexpr int kParts = kBlock / kLanes;
         zh[part] = x * cosPhi + zSinPhi;
         s2[part] = zh[part] * zh[part];
     }
-    // Estrin's scheme: shorter dependency chains than Horner's. Every term is
-    // positive, so rounding adds only a few units in the last place.
+    // asin(z') by Estrin's scheme: shorter dependency chains than Horner's.
+    // Every term is positive, so rounding adds only a few units in the last place.
     for (int part = 0; part < kParts; ++part) {
         const Doubles t = s2[part];
         const Doubles t2 = t * t;
@@ -141,6 +145,8 @@ constexpr int kParts = kBlock / kLanes;
         const Doubles p07 = p47 * t4 + p03;
         series[part] = p8a * t8 + p07;
     }
+    const RampLimits &limits = job.limits;
+    int32_t wide[kBlock];
     for (int part = 0; part < kParts; ++part) {
         const Doubles ramp = series[part] * zh[part] * kRampPerRad;
         // Where it is used the ramp lies within [8.5, 300); clamp the other
@@ -159,12 +165,17 @@ constexpr int kParts = kBlock / kLanes;
         const Ints twilight = inSeries & __builtin_convertvector(ramp > limits.dayAbove, Ints);
         const Ints full = __builtin_convertvector(ramp >= limits.full, Ints);
         const Ints clearOfStep = below == above;
+        const Ints sureDay = __builtin_convertvector(zh[part] >= job.daySineLimit, Ints);
+        const Ints sureFull = __builtin_convertvector(zh[part] <= job.fullSineLimit, Ints);
         const Ints noInts{};
         const Ints rampAlpha = full ? noInts + 255 : below;
         const Ints decided = (twilight & (full | clearOfStep)) ? rampAlpha : noInts + kUnresolved;
-        const Ints alpha = day ? noInts : decided;
-        std::memcpy(alphas + kLanes * part, &alpha, sizeof alpha);
+        const Ints estimated = day ? noInts : decided;
+        const Ints alpha = sureDay ? noInts : sureFull ? noInts + 255 : estimated;
+        std::memcpy(wide + kLanes * part, &alpha, sizeof alpha);
     }
+    for (int i = 0; i < kBlock; ++i)
+        alphas[i] = static_cast<uint8_t>(wide[i]);
 }
 
 /// True when any of the 16 alphas is kUnresolved (alphas are 0, 1 or 255 here).
@@ -179,8 +190,7 @@ constexpr int kParts = kBlock / kLanes;
     return (ones & 0x0101010101010101u) != 0;
 }
 
-constexpr int kPixelGroup = 16;
-using Bytes = uint8_t __attribute__((vector_size(16)));
+constexpr int kPixelGroup = kBlock;
 using Words = uint16_t __attribute__((vector_size(32)));
 
 constexpr Bytes kAlphaLanes = {0, 0, 0, 0xff, 0, 0, 0, 0xff, 0, 0, 0, 0xff, 0, 0, 0, 0xff};
@@ -197,59 +207,70 @@ constexpr Bytes kAlphaLanes = {0, 0, 0, 0xff, 0, 0, 0, 0xff, 0, 0, 0, 0xff, 0, 0
     return (premultiplied & ~kAlphaLanes) | (alpha & kAlphaLanes);
 }
 
-/// Premultiplied RGBA of kPixelGroup pixels from their RGB samples and alphas.
-[[gnu::always_inline]] inline void premultiplyGroup(const uint8_t *rgb, const uint8_t *alphas,
-                                                    uint8_t *rgba)
+/// RGB samples of kPixelGroup pixels spread to four bytes per pixel; the
+/// fourth byte is left for the alpha.
+struct Colours
+{
+    Bytes quad[4];
+};
+
+[[gnu::always_inline]] inline Colours spreadColours(const uint8_t *rgb)
+{
+    Bytes in0, in1, in2;
+    std::memcpy(&in0, rgb, 16);
+    std::memcpy(&in1, rgb + 16, 16);
+    std::memcpy(&in2, rgb + 32, 16);
+    return {{
+        __builtin_shufflevector(in0, in1, 0, 1, 2, 0, 3, 4, 5, 0, 6, 7, 8, 0, 9, 10, 11, 0),
+        __builtin_shufflevector(in0, in1, 12, 13, 14, 0, 15, 16, 17, 0, 18, 19, 20, 0, 21, 22, 23,
+                                0),
+        __builtin_shufflevector(in1, in2, 8, 9, 10, 0, 11, 12, 13, 0, 14, 15, 16, 0, 17, 18, 19, 0),
+        __builtin_shufflevector(in1, in2, 20, 21, 22, 0, 23, 24, 25, 0, 26, 27, 28, 0, 29, 30, 31,
+                                0),
+    }};
+}
+
+/// kPixelGroup night pixels: the colour as it is, opaque.
+[[gnu::always_inline]] inline void writeOpaque(const uint8_t *rgb, uint8_t *rgba)
+{
+    const Colours colours = spreadColours(rgb);
+    for (int q = 0; q < 4; ++q) {
+        const Bytes out = colours.quad[q] | kAlphaLanes;
+        std::memcpy(rgba + 16 * q, &out, 16);
+    }
+}
+
+/// kPixelGroup pixels premultiplied by their alphas.
+[[gnu::always_inline]] inline void writePremultiplied(const uint8_t *rgb, const uint8_t *alphas,
+                                                      uint8_t *rgba)
 {
     uint64_t alphaLow = 0;
     uint64_t alphaHigh = 0;
     std::memcpy(&alphaLow, alphas, 8);
     std::memcpy(&alphaHigh, alphas + 8, 8);
     if ((alphaLow | alphaHigh) == 0) {
-        // Day: transparent black.
         std::memset(rgba, 0, 4 * kPixelGroup);
         return;
     }
-    Bytes in0, in1, in2;
-    std::memcpy(&in0, rgb, 16);
-    std::memcpy(&in1, rgb + 16, 16);
-    std::memcpy(&in2, rgb + 32, 16);
-    // Four bytes per pixel; the fourth is replaced by the alpha afterwards.
-    const Bytes colour0 =
-        __builtin_shufflevector(in0, in1, 0, 1, 2, 0, 3, 4, 5, 0, 6, 7, 8, 0, 9, 10, 11, 0);
-    const Bytes colour1 = __builtin_shufflevector(in0, in1, 12, 13, 14, 0, 15, 16, 17, 0, 18, 19,
-                                                  20, 0, 21, 22, 23, 0);
-    const Bytes colour2 =
-        __builtin_shufflevector(in1, in2, 8, 9, 10, 0, 11, 12, 13, 0, 14, 15, 16, 0, 17, 18, 19, 0);
-    const Bytes colour3 = __builtin_shufflevector(in1, in2, 20, 21, 22, 0, 23, 24, 25, 0, 26, 27,
-                                                  28, 0, 29, 30, 31, 0);
-    Bytes out0, out1, out2, out3;
     if ((alphaLow & alphaHigh) == ~uint64_t{0}) {
-        // Night: the colour as it is, opaque.
-        out0 = colour0 | kAlphaLanes;
-        out1 = colour1 | kAlphaLanes;
-        out2 = colour2 | kAlphaLanes;
-        out3 = colour3 | kAlphaLanes;
-    } else {
-        Bytes alpha;
-        std::memcpy(&alpha, alphas, 16);
-        const Bytes alpha0 =
-            __builtin_shufflevector(alpha, alpha, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3);
-        const Bytes alpha1 =
-            __builtin_shufflevector(alpha, alpha, 4, 4, 4, 4, 5, 5, 5, 5, 6, 6, 6, 6, 7, 7, 7, 7);
-        const Bytes alpha2 = __builtin_shufflevector(alpha, alpha, 8, 8, 8, 8, 9, 9, 9, 9, 10, 10,
-                                                     10, 10, 11, 11, 11, 11);
-        const Bytes alpha3 = __builtin_shufflevector(alpha, alpha, 12, 12, 12, 12, 13, 13, 13, 13,
-                                                     14, 14, 14, 14, 15, 15, 15, 15);
-        out0 = premultiplyFour(colour0, alpha0);
-        out1 = premultiplyFour(colour1, alpha1);
-        out2 = premultiplyFour(colour2, alpha2);
-        out3 = premultiplyFour(colour3, alpha3);
+        writeOpaque(rgb, rgba);
+        return;
     }
-    std::memcpy(rgba, &out0, 16);
-    std::memcpy(rgba + 16, &out1, 16);
-    std::memcpy(rgba + 32, &out2, 16);
-    std::memcpy(rgba + 48, &out3, 16);
+    const Colours colours = spreadColours(rgb);
+    Bytes alpha;
+    std::memcpy(&alpha, alphas, 16);
+    const Bytes spread[4] = {
+        __builtin_shufflevector(alpha, alpha, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3),
+        __builtin_shufflevector(alpha, alpha, 4, 4, 4, 4, 5, 5, 5, 5, 6, 6, 6, 6, 7, 7, 7, 7),
+        __builtin_shufflevector(alpha, alpha, 8, 8, 8, 8, 9, 9, 9, 9, 10, 10, 10, 10, 11, 11, 11,
+                                11),
+        __builtin_shufflevector(alpha, alpha, 12, 12, 12, 12, 13, 13, 13, 13, 14, 14, 14, 14, 15,
+                                15, 15, 15),
+    };
+    for (int q = 0; q < 4; ++q) {
+        const Bytes out = premultiplyFour(colours.quad[q], spread[q]);
+        std::memcpy(rgba + 16 * q, &out, 16);
+    }
 }
 
 __attribute__((target_clones("default", "arch=x86-64-v2", "arch=x86-64-v3", "arch=x86-64-v4"))) void
@@ -259,10 +280,9 @@ overlayRows(const Job &job)
     const auto height = static_cast<std::size_t>(job.geometry.mapHeight);
     const double *sunX = job.tables.sunX.data();
     const double *sunY = job.tables.sunY.data();
-    uint8_t *alphas = const_cast<uint8_t *>(job.tables.alphas.data());
+    const double *blockLowX = job.tables.blockLowX.data();
+    const double *blockHighX = job.tables.blockHighX.data();
     const double sunZ = job.sunZ;
-    const double dayLimit = job.daySineLimit;
-    const double fullLimit = job.fullSineLimit;
     const uint8_t *src = job.src;
     uint8_t *dst = job.dst;
 
@@ -271,48 +291,36 @@ overlayRows(const Job &job)
         const double cosPhi = job.tables.cosLat[row];
         const double zSinPhi = sunZ * sinPhi;
 
-        // Day, alpha 255 and undecided pixels from z' alone.
-        for (std::size_t c = 0; c < width; ++c) {
-            const double zh = sunX[c] * cosPhi + zSinPhi;
-            const bool notDay = !(zh >= dayLimit);
-            const bool full = zh <= fullLimit;
-            alphas[c] =
-                static_cast<uint8_t>((full ? 255 : kUnresolved) & -static_cast<int>(notDay));
-        }
-
-        {
-            // Undecided pixels: estimate them block by block.
-            unsigned stillUndecided = 0;
-            std::size_t start = 0;
-            for (; start + kBlock <= width; start += kBlock) {
-                if (!anyUnresolved(alphas + start))
-                    continue;
-                int32_t estimates[kBlock];
-                estimateAlphas(sunX + start, cosPhi, zSinPhi, job.limits, estimates);
+        std::size_t c = 0;
+        for (std::size_t block = 0; c + kBlock <= width; ++block, c += kBlock) {
+            // z' is monotonic in x (rounding is monotonic), so the block's
+            // z' all lie between those of its least and greatest x.
+            const double zA = blockLowX[block] * cosPhi + zSinPhi;
+            const double zB = blockHighX[block] * cosPhi + zSinPhi;
+            if (zA >= job.daySineLimit && zB >= job.daySineLimit) {
+                std::memset(dst + 4 * c, 0, 4 * kBlock);
+                continue;
+            }
+            if (zA <= job.fullSineLimit && zB <= job.fullSineLimit) {
+                writeOpaque(src + 3 * c, dst + 4 * c);
+                continue;
+            }
+            uint8_t alphas[kBlock];
+            blockAlphas(sunX + c, cosPhi, zSinPhi, job, alphas);
+            if (anyUnresolved(alphas)) {
                 for (int i = 0; i < kBlock; ++i) {
-                    const uint8_t merged = alphas[start + i] == kUnresolved
-                                               ? static_cast<uint8_t>(estimates[i])
-                                               : alphas[start + i];
-                    alphas[start + i] = merged;
-                    stillUndecided += merged == kUnresolved;
+                    if (alphas[i] == kUnresolved)
+                        alphas[i] = exactAlpha(sunX[c + i], sunY[c + i], sunZ, sinPhi, cosPhi);
                 }
             }
-            // What the estimate left open, and the columns after the last whole
-            // block, take the exact path.
-            const std::size_t firstOpen = stillUndecided != 0 ? 0 : start;
-            for (std::size_t c = firstOpen; c < width; ++c) {
-                if (alphas[c] == kUnresolved)
-                    alphas[c] = exactAlpha(sunX[c], sunY[c], sunZ, sinPhi, cosPhi);
-            }
+            writePremultiplied(src + 3 * c, alphas, dst + 4 * c);
         }
-
-        std::size_t c = 0;
-        for (; c + kPixelGroup <= width; c += kPixelGroup)
-            premultiplyGroup(src + 3 * c, alphas + c, dst + 4 * c);
+        // Columns after the last whole block take the exact path.
         for (; c < width; ++c) {
+            const uint8_t alpha = exactAlpha(sunX[c], sunY[c], sunZ, sinPhi, cosPhi);
             for (int k = 0; k < 3; ++k)
-                dst[4 * c + k] = premultiplied(src[3 * c + k], alphas[c]);
-            dst[4 * c + 3] = alphas[c];
+                dst[4 * c + k] = premultiplied(src[3 * c + k], alpha);
+            dst[4 * c + 3] = alpha;
         }
         src += 3 * width;
         dst += 4 * width;
@@ -342,7 +350,24 @@ bool night_overlay_detail::computeNightOverlayWithMargins(const MapGeometry &geo
         tables.sunX[c] = std::cos(hourAngleRad) * std::cos(declinationRad);
         tables.sunY[c] = std::sin(hourAngleRad) * std::cos(declinationRad);
     }
-    tables.alphas.resize(width);
+    // Least and greatest x of each block of columns; a NaN makes both NaN so
+    // that the block is never taken as uniform.
+    const std::size_t blocks = width / kBlock;
+    tables.blockLowX.resize(blocks);
+    tables.blockHighX.resize(blocks);
+    for (std::size_t block = 0; block < blocks; ++block) {
+        const double *x = tables.sunX.data() + kBlock * block;
+        double low = x[0];
+        double high = x[0];
+        bool nan = false;
+        for (int i = 0; i < kBlock; ++i) {
+            low = std::min(low, x[i]);
+            high = std::max(high, x[i]);
+            nan |= std::isnan(x[i]);
+        }
+        tables.blockLowX[block] = nan ? std::numeric_limits<double>::quiet_NaN() : low;
+        tables.blockHighX[block] = nan ? std::numeric_limits<double>::quiet_NaN() : high;
+    }
 
     const double rampMargin = margins.altitudeDeg * (255.0 / -kTwilightDivisorDeg);
     const RampLimits limits{kDayRamp - rampMargin, kDayRamp + rampMargin, 255.0 + margins.step,
