@@ -1,27 +1,29 @@
-// The fast night overlay kernel. It gives the reference kernel's bytes exactly
-// while evaluating the arc tangent only where it matters.
+// The fast night overlay kernel: the reference kernel's bytes exactly, with
+// the arc tangent evaluated only where it decides something.
 //
 // The hour angle depends only on the column and the latitude only on the row,
 // so the sun's direction (x, y, z) is tabulated per column and sin/cos of the
-// latitude per row, with the reference's expressions. Per pixel only the
-// vertical component z' = x cos(phi) + z sin(phi) is formed, bit-identical to
-// the reference's. The reference's altitude is atan2(z', r) with r the
+// latitude per row, with the reference's expressions. What decides a pixel is
+// the vertical component z' = x cos(phi) + z sin(phi), formed exactly as the
+// reference forms it. The reference's altitude is atan2(z', r), r the
 // horizontal component; the vector (x', y, z') has length 1 to within 1e-14,
-// so its altitude equals asin(z') to within 1e-14 rad, and glibc's atan2 and
+// so that altitude equals asin(z') to within 1e-14 rad, and glibc's atan2 and
 // the scaling to degrees add less than 1e-15 relative. Hence:
 //
-// - z' at least 1e-9 above sin(-35') is day (alpha 0), z' at
-//   least 1e-9 below sin(-17.4167 deg) is alpha 255 (the ramp is clamped
-//   at 255 from there down, and the night class also gives 255);
-// - in between (|z'| < 0.3), asin(z') from its Taylor series through z'^21
-//   (truncation below 1e-14 rad) gives the altitude to within 1e-11 degree, the
-//   ramp value 255 h / -17.4167 to within 1e-9. Where that estimate is within
-//   1e-7 degree of the day limit or within 1e-6 of an integer
-//   (an alpha step), the pixel takes the reference's exact path.
+// - z' at least 1e-9 above sin(-35') is day (alpha 0); z' at least 1e-9 below
+//   sin(-17.4167 deg) is alpha 255 (the ramp is clamped at 255 from there down
+//   and the night class gives 255 too). Rounding is monotonic, so z' is
+//   monotonic in x: a block of columns whose least and greatest x both give
+//   day (or both 255) is settled without looking at its pixels.
+// - In between (|z'| < 0.3) the Taylor series of asin(z') through z'^21
+//   (truncation below 1e-14 rad) gives the altitude to within 1e-11 degree and
+//   the ramp 255 h / -17.4167 to within 1e-9. Where that estimate lies within
+//   1e-7 degree of the day limit or within 1e-6 of an integer (an alpha step),
+//   the pixel takes the reference's exact path.
 //
-// The margins exceed the proven errors by two to five orders of magnitude and
-// are reached by about one pixel in 10^6 of twilight. A NaN anywhere also takes
-// the exact path.
+// The margins exceed the proven errors by three orders of magnitude or more;
+// about two twilight pixels in a million come within them. A NaN anywhere also
+// leads to the exact path.
 
 #include "map/NightOverlay.h"
 
@@ -43,7 +45,7 @@ namespace {
 constexpr double kRampPerRad = kRadToDeg * (255.0 / kTwilightDivisorDeg);
 constexpr double kDayRamp = 255.0 * (kDayLimitDeg / kTwilightDivisorDeg);
 
-// Columns estimated together in twilight.
+// Columns settled together.
 constexpr int kBlock = 16;
 
 // Not a value the opacity classes produce (they give 0 or 8 to 255).
@@ -178,16 +180,21 @@ constexpr int kParts = kBlock / kLanes;
         alphas[i] = static_cast<uint8_t>(wide[i]);
 }
 
-/// True when any of the 16 alphas is kUnresolved (alphas are 0, 1 or 255 here).
+/// True when any of kBlock alphas is kUnresolved.
 [[gnu::always_inline]] inline bool anyUnresolved(const uint8_t *alphas)
 {
-    uint64_t low = 0;
-    uint64_t high = 0;
-    std::memcpy(&low, alphas, 8);
-    std::memcpy(&high, alphas + 8, 8);
-    // Bit 0 set and bit 1 clear in some byte: that byte is 1.
-    const uint64_t ones = (low & ~(low >> 1)) | (high & ~(high >> 1));
-    return (ones & 0x0101010101010101u) != 0;
+    constexpr uint64_t kOnes = 0x0101010101010101u;
+    constexpr uint64_t kHighs = 0x8080808080808080u;
+    bool any = false;
+    for (int i = 0; i < kBlock; i += 8) {
+        uint64_t word = 0;
+        std::memcpy(&word, alphas + i, 8);
+        // A zero byte of word ^ kOnes (a byte equal to 1) is the only way a
+        // byte's high bit survives this.
+        const uint64_t flipped = word ^ (kOnes * kUnresolved);
+        any |= ((flipped - kOnes) & ~flipped & kHighs) != 0;
+    }
+    return any;
 }
 
 constexpr int kPixelGroup = kBlock;
