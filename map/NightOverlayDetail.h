@@ -55,10 +55,23 @@ struct FastMargins
 /// Margins well above the estimates' proven error bounds.
 inline constexpr FastMargins kProvenMargins{1e-9, 1e-7, 1e-6};
 
-/// The fast kernel with chosen margins; wider margins send more pixels down
-/// the exact path (tests use that to exercise it).
+/// Instruction sets the fast kernel is compiled for, narrowest first.
+enum class InstructionSet
+{
+    Baseline,  ///< what the whole program is built for
+    X86_64_V2, ///< SSE4.2, SSSE3
+    X86_64_V3, ///< AVX2
+    X86_64_V4, ///< AVX-512
+};
+
+/// The instruction sets this processor runs, narrowest first; never empty.
+std::vector<InstructionSet> supportedInstructionSets();
+
+/// The fast kernel with chosen margins and instruction set (one this processor
+/// supports). Wider margins send more pixels down the exact path; tests use
+/// both parameters to exercise every path.
 bool computeNightOverlayWithMargins(const MapGeometry &geometry, std::span<const uint8_t> nightRgb,
                                     const UtcFields &utc, std::span<uint8_t> outRgba,
-                                    const FastMargins &margins);
+                                    const FastMargins &margins, InstructionSet instructionSet);
 
 } // namespace night_overlay_detail

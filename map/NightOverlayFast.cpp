@@ -280,8 +280,7 @@ struct Colours
     }
 }
 
-__attribute__((target_clones("default", "arch=x86-64-v2", "arch=x86-64-v3", "arch=x86-64-v4"))) void
-overlayRows(const Job &job)
+[[gnu::always_inline]] inline void overlayRows(const Job &job)
 {
     const auto width = static_cast<std::size_t>(job.geometry.mapWidth);
     const auto height = static_cast<std::size_t>(job.geometry.mapHeight);
@@ -334,13 +333,34 @@ overlayRows(const Job &job)
     }
 }
 
+// The same rows compiled for wider instruction sets; chosen at run time.
+void overlayRowsBaseline(const Job &job)
+{
+    overlayRows(job);
+}
+
+#if defined(__x86_64__)
+__attribute__((target("arch=x86-64-v2"))) void overlayRowsV2(const Job &job)
+{
+    overlayRows(job);
+}
+
+__attribute__((target("arch=x86-64-v3"))) void overlayRowsV3(const Job &job)
+{
+    overlayRows(job);
+}
+
+__attribute__((target("arch=x86-64-v4"))) void overlayRowsV4(const Job &job)
+{
+    overlayRows(job);
+}
+#endif
+
 } // namespace
 
-bool night_overlay_detail::computeNightOverlayWithMargins(const MapGeometry &geometry,
-                                                          std::span<const uint8_t> nightRgb,
-                                                          const UtcFields &utc,
-                                                          std::span<uint8_t> outRgba,
-                                                          const FastMargins &margins)
+bool night_overlay_detail::computeNightOverlayWithMargins(
+    const MapGeometry &geometry, std::span<const uint8_t> nightRgb, const UtcFields &utc,
+    std::span<uint8_t> outRgba, const FastMargins &margins, InstructionSet instructionSet)
 {
     if (!buffersFit(geometry, nightRgb.size(), outRgba.size()))
         return false;
@@ -387,12 +407,42 @@ bool night_overlay_detail::computeNightOverlayWithMargins(const MapGeometry &geo
                   std::sin(kTwilightDivisorDeg * kDegToRad) - margins.sine,
                   nightRgb.data(),
                   outRgba.data()};
-    overlayRows(job);
+    switch (instructionSet) {
+#if defined(__x86_64__)
+    case InstructionSet::X86_64_V4:
+        overlayRowsV4(job);
+        break;
+    case InstructionSet::X86_64_V3:
+        overlayRowsV3(job);
+        break;
+    case InstructionSet::X86_64_V2:
+        overlayRowsV2(job);
+        break;
+#endif
+    default:
+        overlayRowsBaseline(job);
+        break;
+    }
     return true;
+}
+
+std::vector<InstructionSet> night_overlay_detail::supportedInstructionSets()
+{
+    std::vector<InstructionSet> supported{InstructionSet::Baseline};
+#if defined(__x86_64__)
+    if (__builtin_cpu_supports("x86-64-v2"))
+        supported.push_back(InstructionSet::X86_64_V2);
+    if (__builtin_cpu_supports("x86-64-v3"))
+        supported.push_back(InstructionSet::X86_64_V3);
+    if (__builtin_cpu_supports("x86-64-v4"))
+        supported.push_back(InstructionSet::X86_64_V4);
+#endif
+    return supported;
 }
 
 bool computeNightOverlay(const MapGeometry &geometry, std::span<const uint8_t> nightRgb,
                          const UtcFields &utc, std::span<uint8_t> outRgba)
 {
-    return computeNightOverlayWithMargins(geometry, nightRgb, utc, outRgba, kProvenMargins);
+    return computeNightOverlayWithMargins(geometry, nightRgb, utc, outRgba, kProvenMargins,
+                                          supportedInstructionSets().back());
 }

@@ -68,27 +68,52 @@ qsizetype firstDifference(const std::vector<uint8_t> &a, const std::vector<uint8
     return mismatch.first == a.end() ? -1 : mismatch.first - a.begin();
 }
 
-// Compares a kernel with the reference on one instant; on a difference names
-// the pixel and both values.
+using KernelFunction = std::function<bool(const MapGeometry &, std::span<const uint8_t>,
+                                          const UtcFields &, std::span<uint8_t>)>;
+
+// The fast kernel with the given margins, once for each instruction set this
+// processor runs, and the public entry point.
+std::vector<std::pair<QString, KernelFunction>>
+fastKernels(const night_overlay_detail::FastMargins &margins)
+{
+    using night_overlay_detail::InstructionSet;
+    std::vector<std::pair<QString, KernelFunction>> kernels;
+    kernels.emplace_back(QStringLiteral("computeNightOverlay"), computeNightOverlay);
+    for (const InstructionSet set : night_overlay_detail::supportedInstructionSets()) {
+        kernels.emplace_back(
+            QStringLiteral("instruction set %1").arg(int(set)),
+            [margins, set](const MapGeometry &geometry, std::span<const uint8_t> night,
+                           const UtcFields &utc, std::span<uint8_t> out) {
+                return night_overlay_detail::computeNightOverlayWithMargins(geometry, night, utc,
+                                                                            out, margins, set);
+            });
+    }
+    return kernels;
+}
+
+// Compares kernels with the reference on one instant; on a difference names
+// the kernel, the pixel and both values.
 void compareWithReference(const MapGeometry &geometry, const UtcFields &utc,
-                          const std::function<bool(const MapGeometry &, std::span<const uint8_t>,
-                                                   const UtcFields &, std::span<uint8_t>)> &kernel,
+                          const std::vector<std::pair<QString, KernelFunction>> &kernels,
                           uint32_t seed)
 {
     const std::vector<uint8_t> night = randomNight(geometry, seed);
     std::vector<uint8_t> expected(4 * pixelCount(geometry), kPoisonByte);
-    std::vector<uint8_t> actual(4 * pixelCount(geometry), kPoisonByte);
     QVERIFY(computeNightOverlayReference(geometry, night, utc, expected));
-    QVERIFY(kernel(geometry, night, utc, actual));
-    const qsizetype at = firstDifference(actual, expected);
-    if (at >= 0) {
-        const qsizetype pixel = at / 4;
-        QFAIL(qPrintable(QStringLiteral("row %1 column %2 byte %3: %4, reference %5")
-                             .arg(pixel / geometry.mapWidth)
-                             .arg(pixel % geometry.mapWidth)
-                             .arg(at % 4)
-                             .arg(actual[static_cast<std::size_t>(at)])
-                             .arg(expected[static_cast<std::size_t>(at)])));
+    for (const auto &[name, kernel] : kernels) {
+        std::vector<uint8_t> actual(4 * pixelCount(geometry), kPoisonByte);
+        QVERIFY(kernel(geometry, night, utc, actual));
+        const qsizetype at = firstDifference(actual, expected);
+        if (at >= 0) {
+            const qsizetype pixel = at / 4;
+            QFAIL(qPrintable(QStringLiteral("%1, row %2 column %3 byte %4: %5, reference %6")
+                                 .arg(name)
+                                 .arg(pixel / geometry.mapWidth)
+                                 .arg(pixel % geometry.mapWidth)
+                                 .arg(at % 4)
+                                 .arg(actual[static_cast<std::size_t>(at)])
+                                 .arg(expected[static_cast<std::size_t>(at)])));
+        }
     }
 }
 
@@ -407,7 +432,7 @@ void TestNightOverlay::fastMatchesReference()
 {
     QFETCH(MapGeometry, geometry);
     QFETCH(UtcFields, utc);
-    compareWithReference(geometry, utc, computeNightOverlay, 7);
+    compareWithReference(geometry, utc, fastKernels(night_overlay_detail::kProvenMargins), 7);
 }
 
 void TestNightOverlay::exactPathMatchesReference_data()
@@ -432,13 +457,8 @@ void TestNightOverlay::exactPathMatchesReference()
     QFETCH(double, sineMargin);
     QFETCH(double, altitudeMarginDeg);
     QFETCH(double, stepMargin);
-    const night_overlay_detail::FastMargins margins{sineMargin, altitudeMarginDeg, stepMargin};
-    const auto kernel = [&](const MapGeometry &geometry, std::span<const uint8_t> night,
-                            const UtcFields &instant, std::span<uint8_t> out) {
-        return night_overlay_detail::computeNightOverlayWithMargins(geometry, night, instant, out,
-                                                                    margins);
-    };
-    compareWithReference(kSmallPreset, utc, kernel, 11);
+    compareWithReference(kSmallPreset, utc,
+                         fastKernels({sineMargin, altitudeMarginDeg, stepMargin}), 11);
 }
 
 QTEST_APPLESS_MAIN(TestNightOverlay)
