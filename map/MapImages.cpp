@@ -74,7 +74,7 @@ const QImage &MapImages::dayImage(float boundsWidth, const MapGeometry &geometry
         m_day.day.fill(kMissingDayColour);
     } else {
         if (source.width() != width || source.height() != height)
-            logWarning(QStringLiteral("Day image %1 is %2x%3, scaled to the map's %4x%5")
+            logWarningOnce(QStringLiteral("Day image %1 is %2x%3, scaled to the map's %4x%5")
                            .arg(name)
                            .arg(source.width())
                            .arg(source.height())
@@ -103,7 +103,7 @@ std::span<const uint8_t> MapImages::nightSamples(float boundsWidth, const MapGeo
         image.fill(kMissingNightColour);
     } else {
         if (source.width() != width || source.height() != height)
-            logWarning(QStringLiteral("Night image %1 is %2x%3, scaled to the map's %4x%5")
+            logWarningOnce(QStringLiteral("Night image %1 is %2x%3, scaled to the map's %4x%5")
                            .arg(name)
                            .arg(source.width())
                            .arg(source.height())

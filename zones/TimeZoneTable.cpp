@@ -63,13 +63,19 @@ TimeZoneTable TimeZoneTable::load(const Resources &resources)
 {
     const QString path =
         resources.pathForResource(QStringLiteral("TimeZones"), QStringLiteral("plist"));
+    // The table is read afresh for every use; a fault in it is reported once.
     if (path.isEmpty()) {
-        logWarning(
+        logWarningOnce(
             QStringLiteral("No time zone table TimeZones.plist in %1").arg(resources.root()));
         return {};
     }
-    auto entries = readPropertyListDictionary(path);
-    return entries ? TimeZoneTable(std::move(*entries)) : TimeZoneTable();
+    QString error;
+    auto entries = readPropertyListDictionary(path, &error);
+    if (!entries) {
+        logWarningOnce(error);
+        return {};
+    }
+    return TimeZoneTable(std::move(*entries));
 }
 
 bool TimeZoneTable::isEmpty() const
@@ -118,11 +124,11 @@ ZonePlace TimeZoneTable::placeOf(const QString &name) const
         parts.size() > 0 ? coordinatePart(parts[0]) : std::nullopt;
     const std::optional<float> longitude =
         parts.size() > 1 ? coordinatePart(parts[1]) : std::nullopt;
-    if ((!latitude || !longitude) && !m_reportedEntries.contains(name)) {
-        m_reportedEntries.insert(name);
-        logWarning(QStringLiteral("Time zone table entry %1 has no usable latitude and longitude; "
-                                  "using 0 for the missing parts")
-                       .arg(name));
+    // Entries are looked up afresh on every use; each faulty one is reported once.
+    if (!latitude || !longitude) {
+        logWarningOnce(QStringLiteral("Time zone table entry %1 has no usable latitude and "
+                                      "longitude; using 0 for the missing parts")
+                           .arg(name));
     }
     return {latitude.value_or(0.0f), longitude.value_or(0.0f)};
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
@@ -48,7 +47,6 @@ public:
 
 private:
     QVariantMap m_entries;
-    mutable QSet<QString> m_reportedEntries;
 };
 
 /// The valid zones in sorted order, one line each: "name\tlatitude\tlongitude\n",

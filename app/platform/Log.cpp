@@ -1,6 +1,7 @@
 #include "app/platform/Log.h"
 
 #include <QApplication>
+#include <QSet>
 #include <QtGlobal>
 
 #include <utility>
@@ -18,6 +19,19 @@ std::function<void()> &beepHandler()
 void logWarning(const QString &message)
 {
     qWarning().noquote() << message;
+}
+
+void logWarningOnce(const QString &message)
+{
+    // Faults come from a handful of resources; the bound only guards against a
+    // caller that builds a new message each time.
+    constexpr qsizetype kMaxRemembered = 1024;
+    static QSet<QString> logged;
+    if (logged.contains(message))
+        return;
+    if (logged.size() < kMaxRemembered)
+        logged.insert(message);
+    logWarning(message);
 }
 
 void logLine(const QString &message)

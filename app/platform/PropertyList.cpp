@@ -399,8 +399,17 @@ std::optional<QVariantMap> parsePropertyListDictionary(const QByteArray &data, Q
 
 std::optional<QVariantMap> readPropertyListDictionary(const QString &path)
 {
+    QString error;
+    auto dictionary = readPropertyListDictionary(path, &error);
+    if (!dictionary)
+        logWarning(error);
+    return dictionary;
+}
+
+std::optional<QVariantMap> readPropertyListDictionary(const QString &path, QString *message)
+{
     auto fail = [&](const QString &why) -> std::optional<QVariantMap> {
-        logWarning(QStringLiteral("Cannot read property list %1: %2").arg(path, why));
+        *message = QStringLiteral("Cannot read property list %1: %2").arg(path, why);
         return std::nullopt;
     };
     const QFileInfo info(path);

@@ -26,6 +26,10 @@ inline constexpr quint64 kMaxPropertyListNodes = quint64(1) << 21;
 /// nullopt and exactly one warning naming the file and the reason.
 std::optional<QVariantMap> readPropertyListDictionary(const QString &path);
 
+/// Reads as readPropertyListDictionary(path) does, without logging: on failure
+/// returns nullopt and sets error to the warning that it would have logged.
+std::optional<QVariantMap> readPropertyListDictionary(const QString &path, QString *error);
+
 /// Parses property-list bytes as readPropertyListDictionary does, without logging;
 /// on failure returns nullopt and, if error is given, sets it to the reason.
 std::optional<QVariantMap> parsePropertyListDictionary(const QByteArray &data,

@@ -40,13 +40,13 @@ QImage Resources::imageNamed(const QString &name) const
             path = m_root + QLatin1Char('/') + candidates.first();
     }
     if (path.isEmpty()) {
-        logWarning(QStringLiteral("No image named %1 in %2").arg(name, m_root));
+        logWarningOnce(QStringLiteral("No image named %1 in %2").arg(name, m_root));
         return {};
     }
     QImageReader reader(path);
     QImage image = reader.read();
     if (image.isNull())
-        logWarning(
+        logWarningOnce(
             QStringLiteral("Cannot decode the image %1: %2").arg(path, reader.errorString()));
     return image;
 }
