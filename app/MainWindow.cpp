@@ -26,6 +26,12 @@ MainWindow::MainWindow(Preferences &preferences, const Clock &clock, const Resou
                           m_ui->latitudeField, m_ui->longitudeField, m_ui->debugSlider);
     fitToMap(kSmallPreset.mapWidth, kSmallPreset.mapHeight);
 
+    // The time changes every second: a field of fixed size, wide enough for the
+    // widest time, lets it repaint itself without laying out the window again.
+    const QFontMetrics metrics(m_ui->timeField->font());
+    m_ui->timeField->setFixedSize(metrics.horizontalAdvance(QStringLiteral("00:00:00 WWWWW +0000")),
+                                  metrics.height());
+
     connect(m_ui->actionZoom, &QAction::triggered, m_mapView, &MapView::zoomWindow);
     connect(m_ui->zoomButton, &QToolButton::clicked, m_mapView, &MapView::zoomWindow);
     connect(m_ui->actionSaveJpeg, &QAction::triggered, m_mapView, &MapView::saveJPEG);
