@@ -20,12 +20,13 @@ class TestSnapshot : public QObject
 
     QTemporaryDir m_dir;
 
-    Run run(const QStringList &arguments, bool withDisplay = false)
+    Run run(const QStringList &arguments, bool withDisplay = false,
+            const QString &timeZone = QStringLiteral("UTC"))
     {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", m_dir.filePath("config"));
-        env.insert("TZ", "UTC");
+        env.insert("TZ", timeZone);
         if (!withDisplay) {
             env.remove("DISPLAY");
             env.remove("WAYLAND_DISPLAY");
@@ -179,6 +180,34 @@ private slots:
         QVERIFY2(r.status == 0, qPrintable(r.err));
         QVERIFY(r.out.contains("duskmap.png"));
         QCOMPARE(QImage(path("duskmap.png")).size(), QSize(720, 360));
+    }
+
+    // The system's zone as the TZ variable sets it: one no database knows,
+    // and a real one that the zone table does not list.
+    void oddSystemZones_data()
+    {
+        QTest::addColumn<QString>("tz");
+        QTest::addColumn<QString>("timeSuffix");
+        QTest::addColumn<QString>("latitude");
+        QTest::newRow("TZ names no zone") << "Nowhere/Land" << "UTC +0000"
+                                          << "Latitude:  51° 28' 37\" N";
+        QTest::newRow("system zone not in the table")
+            << "Europe/Belfast" << "BST +0100" << "Latitude:   0°  0' N";
+    }
+    void oddSystemZones()
+    {
+        QFETCH(QString, tz);
+        QFETCH(QString, timeSuffix);
+        QFETCH(QString, latitude);
+        const Run r = run({"--readouts", "--at", "2026-06-21T12:00:00Z"}, false, tz);
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        const QStringList lines = r.out.split('\n');
+        QVERIFY2(lines.at(0).endsWith(timeSuffix), qPrintable(lines.at(0)));
+        QCOMPARE(lines.at(4), latitude);
+        const QString out = path("odd.png");
+        const Run snapshot = run({"--snapshot", out}, false, tz);
+        QVERIFY2(snapshot.status == 0, qPrintable(snapshot.err));
+        QVERIFY(QFile::exists(out));
     }
 
     void helpAndVersion()

@@ -1,0 +1,136 @@
+// The fault table: each resource missing, empty, truncated or corrupt in turn.
+// The application still starts, reports the fault once, and draws what it can.
+#include "MessageLog.h"
+#include "TestResources.h"
+#include "app/MainWindow.h"
+#include "app/MyController.h"
+#include "app/platform/Clock.h"
+#include "app/platform/Preferences.h"
+#include "app/platform/Resources.h"
+#include "map/MapView.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QSet>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+const QDateTime kInstant(QDate(2026, 6, 21), QTime(18, 40), QTimeZone::utc());
+
+enum class Fault { Missing, Empty, Truncated, Corrupt };
+
+bool applyFault(const QString &path, Fault fault)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray bytes = file.readAll();
+    file.close();
+    switch (fault) {
+    case Fault::Missing:
+        return file.remove();
+    case Fault::Empty:
+        bytes.clear();
+        break;
+    case Fault::Truncated:
+        bytes.truncate(bytes.size() / 2);
+        break;
+    case Fault::Corrupt:
+        // Keep the first bytes, so that the file still claims its format.
+        for (qsizetype i = 16; i < bytes.size(); i += 7)
+            bytes[i] = char(bytes[i] ^ 0x5a);
+        break;
+    }
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+int distinctColours(const QImage &image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 7)
+        for (int x = 0; x < image.width(); x += 7)
+            colours.insert(image.pixel(x, y));
+    return int(colours.size());
+}
+} // namespace
+
+class TestFaults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void resourceFaults_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("fault");
+        const char *files[] = {"EarthMap720.png", "NightMap720.png", "EarthMap1440.png",
+                               "NightMap1440.png", "TimeZones.plist"};
+        const std::pair<Fault, const char *> faults[] = {{Fault::Missing, "missing"},
+                                                         {Fault::Empty, "empty"},
+                                                         {Fault::Truncated, "truncated"},
+                                                         {Fault::Corrupt, "corrupt"}};
+        for (const char *file : files)
+            for (const auto &[fault, name] : faults)
+                QTest::addRow("%s %s", file, name) << QString::fromLatin1(file) << int(fault);
+    }
+    void resourceFaults()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, fault);
+        QTemporaryDir dir;
+        QVERIFY(makeTestResources(dir, {{"UTC", 51.4769, -0.0005},
+                                        {"Europe/Paris", 48.8667, 2.3333}}));
+        QVERIFY(applyFault(dir.filePath(file), Fault(fault)));
+
+        MessageLog log;
+        Preferences preferences(dir.filePath("config/duskmap.conf"));
+        ManualClock clock(kInstant);
+        const Resources resources(dir.path());
+        MyController::initialize(preferences);
+        MainWindow window(preferences, clock, resources);
+        MyController controller(preferences, clock, resources);
+        controller.setOutlets(window.zonePopUp(), window.timeField(), window.dateField(),
+                              window.mapView());
+        MapView &view = *window.mapView();
+        view.awakeFromNib();
+        controller.awakeFromNib();
+        controller.updateTime();
+
+        // A run through both presets, with the squares on, and a zone change.
+        QAction squares;
+        squares.setData(1);
+        view.changeDisplayOptions(&squares);
+        const int smallColours = distinctColours(view.renderFrame(clock.now()));
+        view.renderFrame(clock.now());
+        view.zoomWindow();
+        const int largeColours = distinctColours(view.renderFrame(clock.now()));
+        QAction paris(QStringLiteral("Europe/Paris"));
+        controller.changeMapDot(&paris);
+        controller.updateMap();
+        view.renderFrame(clock.now());
+
+        // One warning for the one fault, naming the file.
+        const QStringList warnings = log.warnings();
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings.first().contains(QFileInfo(file).completeBaseName()),
+                 qPrintable(warnings.first()));
+
+        // What can be drawn is drawn: the images that are intact still show.
+        QVERIFY(smallColours > 20 || file.contains("720"));
+        QVERIFY(largeColours > 20 || file.contains("1440"));
+        QVERIFY(!window.timeField()->text().isEmpty());
+        if (file == QLatin1String("TimeZones.plist")) {
+            QCOMPARE(window.zonePopUp()->count(), 0);
+            QCOMPARE(view.rawLatitude(), 0.0f);
+        } else {
+            QCOMPARE(window.zonePopUp()->currentText(), QStringLiteral("Europe/Paris"));
+        }
+    }
+};
+
+QTEST_MAIN(TestFaults)
+#include "tst_faults.moc"
