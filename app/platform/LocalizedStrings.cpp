@@ -1,5 +1,7 @@
 #include "app/platform/LocalizedStrings.h"
 
+#include "app/platform/Log.h"
+
 #include <QTranslator>
 
 namespace {
@@ -13,13 +15,15 @@ constexpr char kContext[] = "Localizable";
 class StringTables
 {
 public:
-    explicit StringTables(const QLocale &locale)
+    StringTables(const QLocale &locale, const QString &dir)
     {
-        // Both loads may fail (no table for the language, or none embedded at
-        // all); an unloaded translator simply finds nothing.
-        const QString dir = QStringLiteral(":/duskmap/translations");
+        // Most languages have no table of their own; an unloaded translator
+        // simply finds nothing. The English table is always meant to be there.
         (void)m_preferred.load(locale, QStringLiteral("duskmap"), QStringLiteral("_"), dir);
-        (void)m_english.load(QStringLiteral("duskmap_en"), dir);
+        if (!m_english.load(QStringLiteral("duskmap_en"), dir))
+            logWarningOnce(QStringLiteral("Cannot load the strings table duskmap_en.qm in %1; "
+                                          "menu titles show their keys")
+                               .arg(dir));
     }
 
     QString lookup(const QString &key) const
@@ -42,11 +46,11 @@ private:
 
 QString localizedString(const QString &key)
 {
-    static const StringTables tables{QLocale()};
+    static const StringTables tables{QLocale(), QStringLiteral(":/duskmap/translations")};
     return tables.lookup(key);
 }
 
-QString localizedString(const QString &key, const QLocale &locale)
+QString localizedString(const QString &key, const QLocale &locale, const QString &directory)
 {
-    return StringTables(locale).lookup(key);
+    return StringTables(locale, directory).lookup(key);
 }

@@ -9,5 +9,8 @@
 /// taken once, at the first call.
 QString localizedString(const QString &key);
 
-/// As localizedString(key), for the language of \a locale instead of the user's.
-QString localizedString(const QString &key, const QLocale &locale);
+/// As localizedString(key), for the language of \a locale instead of the user's,
+/// with the compiled tables read from \a directory (by default the embedded ones).
+/// A missing or unreadable English table is reported once; the keys then show.
+QString localizedString(const QString &key, const QLocale &locale,
+                        const QString &directory = QStringLiteral(":/duskmap/translations"));

@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/MyController.h"
 #include "app/platform/Clock.h"
+#include "app/platform/LocalizedStrings.h"
 #include "app/platform/Preferences.h"
 #include "app/platform/Resources.h"
 #include "map/MapView.h"
@@ -129,6 +130,36 @@ private slots:
         } else {
             QCOMPARE(window.zonePopUp()->currentText(), QStringLiteral("Europe/Paris"));
         }
+    }
+
+    void stringsTableFaults_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::newRow("missing") << int(Fault::Missing);
+        QTest::newRow("empty") << int(Fault::Empty);
+        QTest::newRow("truncated") << int(Fault::Truncated);
+        QTest::newRow("corrupt") << int(Fault::Corrupt);
+    }
+    void stringsTableFaults()
+    {
+        QFETCH(int, fault);
+        QTemporaryDir dir;
+        const QString table = dir.filePath("duskmap_en.qm");
+        QVERIFY(QFile::copy(":/duskmap/translations/duskmap_en.qm", table));
+        QFile::setPermissions(table, QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(applyFault(table, Fault(fault)));
+        MessageLog log;
+        // The menu still gets a title: the English one or, failing that, the key.
+        for (int i = 0; i < 3; ++i) {
+            const QString title =
+                localizedString(QStringLiteral("ShowLocations"), QLocale::c(), dir.path());
+            QVERIFY2(title == QLatin1String("Show Locations") ||
+                         title == QLatin1String("ShowLocations"),
+                     qPrintable(title));
+        }
+        QVERIFY(log.warnings().size() <= 1);
+        if (Fault(fault) == Fault::Missing || Fault(fault) == Fault::Empty)
+            QCOMPARE(log.warnings().size(), 1);
     }
 };
 
