@@ -30,6 +30,7 @@ class TestSolar : public QObject
 private slots:
     void dayNumber_data();
     void dayNumber();
+    void dayNumberAtExtremeYears();
     void reductions_data();
     void reductions();
     void siderealTimeAtEpoch();
@@ -74,6 +75,18 @@ void TestSolar::dayNumber()
     QFETCH(int, day);
     QFETCH(int, expected);
     QCOMPARE(solar_day_number(year, month, day), expected);
+}
+
+void TestSolar::dayNumberAtExtremeYears()
+{
+    // No overflow (undefined behaviour) however absurd the year: the count
+    // wraps, and consecutive days still differ by one (modulo 2^32).
+    for (const int32_t year :
+         {std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min()}) {
+        const auto last = static_cast<uint32_t>(solar_day_number(year, 12, 31));
+        const auto before = static_cast<uint32_t>(solar_day_number(year, 12, 30));
+        QCOMPARE(last - before, 1u);
+    }
 }
 
 void TestSolar::reductions_data()
