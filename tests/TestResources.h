@@ -38,9 +38,12 @@ inline bool makeTestResources(const QTemporaryDir &dir, const std::vector<TestZo
         return false;
     table.close();
     for (const char *name : {"EarthMap720", "NightMap720", "EarthMap1440", "NightMap1440"}) {
-        const QString file = QString::fromLatin1(name) + QStringLiteral(".png");
-        if (!QFile::copy(QStringLiteral(":/duskmap/") + file, dir.filePath(file)))
+        const QStringList found = QDir(QStringLiteral(":/duskmap"))
+                                      .entryList({QString::fromLatin1(name) + QStringLiteral(".*")});
+        if (found.size() != 1 ||
+            !QFile::copy(QStringLiteral(":/duskmap/") + found.first(), dir.filePath(found.first())))
             return false;
+        QFile::setPermissions(dir.filePath(found.first()), QFile::ReadOwner | QFile::WriteOwner);
     }
     return true;
 }

@@ -1,5 +1,5 @@
 // Resamples an equirectangular world image to a map of the given size.
-// Usage: make_maps SOURCE WIDTH HEIGHT OUTPUT.png
+// Usage: make_maps SOURCE WIDTH HEIGHT OUTPUT (the format follows OUTPUT's extension)
 #include <QImage>
 #include <cstdio>
 
@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
     const QImage map = source.convertToFormat(QImage::Format_RGB888)
                            .scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                            .convertToFormat(QImage::Format_RGB888);
-    if (!map.save(QString::fromLocal8Bit(argv[4]), "PNG")) {
+    if (!map.save(QString::fromLocal8Bit(argv[4]))) {
         std::fprintf(stderr, "make_maps: cannot write %s\n", argv[4]);
         return 1;
     }

@@ -40,8 +40,8 @@ bool applyFault(const QString &path, Fault fault)
         bytes.truncate(bytes.size() / 2);
         break;
     case Fault::Corrupt:
-        // Keep the first bytes, so that the file still claims its format.
-        for (qsizetype i = 16; i < bytes.size(); i += 7)
+        // Garbled throughout, from just after its first byte.
+        for (qsizetype i = 1; i < bytes.size(); i += 7)
             bytes[i] = char(bytes[i] ^ 0x5a);
         break;
     }
@@ -68,8 +68,8 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("fault");
-        const char *files[] = {"EarthMap720.png", "NightMap720.png", "EarthMap1440.png",
-                               "NightMap1440.png", "TimeZones.plist"};
+        const char *files[] = {"EarthMap720.ppm", "NightMap720.ppm", "EarthMap1440.ppm",
+                               "NightMap1440.ppm", "TimeZones.plist"};
         const std::pair<Fault, const char *> faults[] = {{Fault::Missing, "missing"},
                                                          {Fault::Empty, "empty"},
                                                          {Fault::Truncated, "truncated"},
