@@ -102,4 +102,4 @@ void OverlayFast(benchmark::State &state)
 BENCHMARK(OverlayReference)->Arg(720)->Arg(1440)->Unit(benchmark::kMillisecond);
 BENCHMARK(OverlayFast)->Arg(720)->Arg(1440)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+

@@ -33,7 +33,8 @@ public:
     static QString dayImageName(float boundsWidth);
     static QString nightImageName(float boundsWidth);
 
-    /// The day image for the bounds width, mapWidth x mapHeight, opaque.
+    /// The day image for the bounds width, mapWidth x mapHeight, opaque (a
+    /// format without alpha, so that painting it is a copy).
     const QImage &dayImage(float boundsWidth, const MapGeometry &geometry);
 
     /// The night image's samples for the bounds width: exactly

@@ -56,9 +56,40 @@ UtcFields utcFields(const QDateTime &instant)
     return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
 }
 
+namespace {
+/// Each 8-bit channel of an ARGB pixel times factor / 255, rounded, two
+/// channels to a multiplication.
+inline uint32_t scaleChannels(uint32_t pixel, uint32_t factor)
+{
+    uint32_t redBlue = (pixel & 0x00ff00ffu) * factor;
+    redBlue = ((redBlue + ((redBlue >> 8) & 0x00ff00ffu) + 0x00800080u) >> 8) & 0x00ff00ffu;
+    uint32_t alphaGreen = ((pixel >> 8) & 0x00ff00ffu) * factor;
+    alphaGreen = (alphaGreen + ((alphaGreen >> 8) & 0x00ff00ffu) + 0x00800080u) & 0xff00ff00u;
+    return alphaGreen | redBlue;
+}
+
+/// The source-atop composite of the overlay onto an opaque frame of the map's
+/// size: result = overlay + frame x (1 - A / 255) for each colour, alpha kept.
+/// The overlay is premultiplied, so no channel of the sum exceeds 255.
+void compositeAtopOpaque(QImage &frame, std::span<const uint8_t> overlay, int width, int height)
+{
+    for (int row = 0; row < height; ++row) {
+        auto *line = reinterpret_cast<uint32_t *>(frame.scanLine(row));
+        const uint8_t *source = overlay.data() + size_t(row) * size_t(width) * 4;
+        for (int column = 0; column < width; ++column, source += 4) {
+            const uint32_t alpha = source[3];
+            const uint32_t night = (alpha << 24) | (uint32_t(source[0]) << 16) |
+                                   (uint32_t(source[1]) << 8) | source[2];
+            line[column] = night + scaleChannels(line[column], 255 - alpha);
+        }
+    }
+}
+} // namespace
+
 void paintNightOverlay(QPainter &painter, const MapGeometry &geometry,
                        std::span<const uint8_t> nightSamples, const UtcFields &instant,
-                       std::vector<uint8_t> &scratch, const ViewCoordinates &view)
+                       std::vector<uint8_t> &scratch, const ViewCoordinates &view,
+                       bool frameIsOpaqueMap)
 {
     if (geometry.mapWidth <= 0 || geometry.mapHeight <= 0)
         return;
@@ -66,6 +97,16 @@ void paintNightOverlay(QPainter &painter, const MapGeometry &geometry,
     scratch.resize(bytes);
     if (!computeNightOverlay(geometry, nightSamples, instant, scratch))
         return;
+
+    // On a frame that is the opaque map itself, one pixel per map pixel, the
+    // composite is a single pass over the two buffers.
+    auto *frame = dynamic_cast<QImage *>(painter.device());
+    if (frameIsOpaqueMap && frame && frame->format() == QImage::Format_ARGB32_Premultiplied &&
+        frame->width() == geometry.mapWidth && frame->height() == geometry.mapHeight &&
+        frame->devicePixelRatio() == 1.0 && painter.transform().isIdentity()) {
+        compositeAtopOpaque(*frame, scratch, geometry.mapWidth, geometry.mapHeight);
+        return;
+    }
     const QImage overlay(scratch.data(), geometry.mapWidth, geometry.mapHeight,
                          geometry.mapWidth * 4, QImage::Format_RGBA8888_Premultiplied);
     painter.save();
@@ -82,11 +123,12 @@ void drawGridLines(QPainter &painter, const MapGeometry &geometry, const TextSty
     painter.setRenderHint(QPainter::Antialiasing);
 
     // Labels first, each box then its text; the lines of one direction are then
-    // stroked together over them.
-    QPainterPath lines;
+    // drawn over them. A line 0.25 wide centred on its segment is the rectangle
+    // it covers, and filling that is much cheaper than stroking.
+    constexpr qreal kHalfLine = kGridLineWidth / 2;
+    QList<QRectF> lines;
     for (const int32_t y : gridLinePositions(geometry.pixelsPerDegree, geometry.mapHeight)) {
-        lines.moveTo(view.point(0, y));
-        lines.lineTo(view.point(geometry.mapWidth, y));
+        lines.append(view.rect(0, y - kHalfLine, geometry.mapWidth, kGridLineWidth));
         const QString text = QString::fromStdString(
             latitudeLabelText(latitudeLabelValue(y, geometry.pixelsPerDegree)));
         const QSizeF size = ViewCoordinates::textSize(text, font);
@@ -94,12 +136,12 @@ void drawGridLines(QPainter &painter, const MapGeometry &geometry, const TextSty
         painter.fillRect(view.rect(0, labelY, size.width() + 2, size.height()), kLabelBoxColour);
         view.drawText(painter, 0, labelY, text, style);
     }
-    painter.strokePath(lines, QPen(Qt::white, kGridLineWidth));
+    for (const QRectF &line : lines)
+        painter.fillRect(line, Qt::white);
 
     lines.clear();
     for (const int32_t x : gridLinePositions(geometry.pixelsPerDegree, geometry.mapWidth)) {
-        lines.moveTo(view.point(x, 0));
-        lines.lineTo(view.point(x, geometry.mapHeight));
+        lines.append(view.rect(x - kHalfLine, 0, kGridLineWidth, geometry.mapHeight));
         const int32_t value = longitudeLabelValue(x, geometry.pixelsPerDegree);
         if (!longitudeLabelShown(value))
             continue;
@@ -109,7 +151,8 @@ void drawGridLines(QPainter &painter, const MapGeometry &geometry, const TextSty
         painter.fillRect(view.rect(labelX, 0, size.width() + 2, size.height()), kLabelBoxColour);
         view.drawText(painter, labelX, 0, text, style);
     }
-    painter.strokePath(lines, QPen(Qt::white, kGridLineWidth));
+    for (const QRectF &line : lines)
+        painter.fillRect(line, Qt::white);
     painter.restore();
 }
 
@@ -118,18 +161,18 @@ void drawLocationSquares(QPainter &painter, std::span<const ZonePlace> places,
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const QPen frame(Qt::black, kSquareFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    // The frame, 2 wide and centred on the square's edges, covers the square
+    // grown by 1 on every side; the yellow fill then replaces its inside.
+    constexpr qreal kHalfFrame = kSquareFrameWidth / 2;
     for (const ZonePlace &place : places) {
         const RectF r = locationSquareRect(place.latitude, place.longitude, geometry.pixelsPerDegree,
                                            geometry.equatorialOffset, geometry.meridianOffset);
         const QRectF square = view.rect(r.x, r.y, r.width, r.height);
-        painter.setPen(frame);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(square);
-        // The yellow replaces what lies beneath, as a rectangle fill does.
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter.fillRect(square.adjusted(-kHalfFrame, -kHalfFrame, kHalfFrame, kHalfFrame),
+                         Qt::black);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.fillRect(square, Qt::yellow);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
     painter.restore();
 }
@@ -166,12 +209,21 @@ void MapRenderer::render(QPainter &painter, const MapScene &scene)
     const MapGeometry &geometry = scene.geometry;
 
     // The day image, unscaled, with its bottom-left corner at the view's origin.
+    // It is opaque, so painting it over the view is copying it.
+    const bool dayCoversMap = scene.dayImage && !scene.dayImage->isNull() &&
+                              scene.dayImage->width() == geometry.mapWidth &&
+                              scene.dayImage->height() == geometry.mapHeight &&
+                              !scene.dayImage->hasAlphaChannel();
     if (scene.dayImage && !scene.dayImage->isNull()) {
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter.setCompositionMode(scene.dayImage->hasAlphaChannel()
+                                       ? QPainter::CompositionMode_SourceOver
+                                       : QPainter::CompositionMode_Source);
         painter.drawImage(view.rect(0, 0, scene.dayImage->width(), scene.dayImage->height()),
                           *scene.dayImage);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
-    paintNightOverlay(painter, geometry, scene.nightSamples, scene.instant, m_overlay, view);
+    paintNightOverlay(painter, geometry, scene.nightSamples, scene.instant, m_overlay, view,
+                      dayCoversMap && scene.viewHeight == geometry.mapHeight);
 
     if (scene.showLatLonGrid)
         drawGridLines(painter, geometry, scene.smallStyle, view);

@@ -90,7 +90,8 @@ UtcFields utcFields(const QDateTime &instant);
 
 void paintNightOverlay(QPainter &painter, const MapGeometry &geometry,
                        std::span<const uint8_t> nightSamples, const UtcFields &instant,
-                       std::vector<uint8_t> &scratch, const ViewCoordinates &view);
+                       std::vector<uint8_t> &scratch, const ViewCoordinates &view,
+                       bool frameIsOpaqueMap);
 void drawGridLines(QPainter &painter, const MapGeometry &geometry, const TextStyle &style,
                    const ViewCoordinates &view);
 void drawLocationSquares(QPainter &painter, std::span<const ZonePlace> places,

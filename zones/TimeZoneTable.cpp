@@ -5,6 +5,8 @@
 #include "app/platform/Resources.h"
 #include "app/platform/TimeZones.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -69,12 +71,23 @@ TimeZoneTable TimeZoneTable::load(const Resources &resources)
             QStringLiteral("No time zone table TimeZones.plist in %1").arg(resources.root()));
         return {};
     }
+    // A table embedded in the program cannot change while it runs: it is read
+    // once. One on disk is read again on every use, so edits to it show.
+    static QHash<QString, QVariantMap> embedded;
+    const bool isEmbedded = path.startsWith(QLatin1Char(':'));
+    if (isEmbedded) {
+        const auto cached = embedded.constFind(path);
+        if (cached != embedded.cend())
+            return TimeZoneTable(*cached);
+    }
     QString error;
     auto entries = readPropertyListDictionary(path, &error);
     if (!entries) {
         logWarningOnce(error);
         return {};
     }
+    if (isEmbedded)
+        embedded.insert(path, *entries);
     return TimeZoneTable(std::move(*entries));
 }
 
