@@ -8,9 +8,14 @@
 #include "map/MapView.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QLoggingCategory>
 #include <QTextStream>
 
 #include <cstdio>
+
+// QT_LOGGING_RULES="duskmap.startup.info=true" reports the start-up time.
+Q_LOGGING_CATEGORY(lcStartup, "duskmap.startup", QtWarningMsg)
 
 namespace {
 QtMessageHandler g_defaultMessageHandler = nullptr;
@@ -35,6 +40,8 @@ bool haveDisplay()
 
 int main(int argc, char *argv[])
 {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -108,6 +115,11 @@ int main(int argc, char *argv[])
     QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, [&controller] {
         if (controller.applicationShouldTerminateAfterLastWindowClosed())
             QCoreApplication::quit();
+    });
+    auto firstFrame = std::make_shared<QMetaObject::Connection>();
+    *firstFrame = QObject::connect(window.mapView(), &MapView::framePainted, [firstFrame, sinceStart] {
+        qCInfo(lcStartup, "first frame painted %lld ms after start", sinceStart.elapsed());
+        QObject::disconnect(*firstFrame);
     });
     window.show();
     return QApplication::exec();

@@ -238,6 +238,7 @@ void MapView::paintEvent(QPaintEvent *)
     renderFrame(m_clock.now());
     QPainter painter(this);
     painter.drawImage(0, 0, m_frame);
+    emit framePainted();
 }
 
 void MapView::mousePressEvent(QMouseEvent *event)

@@ -123,6 +123,8 @@ public slots:
 signals:
     /// A nearby-zone item of the contextual menu was chosen; the sender is the item.
     void zoneItemChosen(QObject *sender);
+    /// A redraw has reached the screen.
+    void framePainted();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
