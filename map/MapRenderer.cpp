@@ -205,6 +205,12 @@ void drawCityInfo(QPainter &painter, float markerX, float markerY, const QString
 
 void MapRenderer::render(QPainter &painter, const MapScene &scene)
 {
+    renderDayAndNight(painter, scene);
+    renderLayers(painter, scene);
+}
+
+void MapRenderer::renderDayAndNight(QPainter &painter, const MapScene &scene)
+{
     const ViewCoordinates view(scene.viewHeight);
     const MapGeometry &geometry = scene.geometry;
 
@@ -224,7 +230,12 @@ void MapRenderer::render(QPainter &painter, const MapScene &scene)
     }
     paintNightOverlay(painter, geometry, scene.nightSamples, scene.instant, m_overlay, view,
                       dayCoversMap && scene.viewHeight == geometry.mapHeight);
+}
 
+void MapRenderer::renderLayers(QPainter &painter, const MapScene &scene)
+{
+    const ViewCoordinates view(scene.viewHeight);
+    const MapGeometry &geometry = scene.geometry;
     if (scene.showLatLonGrid)
         drawGridLines(painter, geometry, scene.smallStyle, view);
     if (scene.showLocations)

@@ -80,6 +80,10 @@ class MapRenderer
 public:
     /// Paints the whole map into a painter whose device is the map view.
     void render(QPainter &painter, const MapScene &scene);
+    /// The day image and the night overlay alone.
+    void renderDayAndNight(QPainter &painter, const MapScene &scene);
+    /// The layers above them: grid, squares, marker and label.
+    void renderLayers(QPainter &painter, const MapScene &scene);
 
 private:
     std::vector<uint8_t> m_overlay;

@@ -201,8 +201,7 @@ MapScene MapView::scene(const QDateTime &instant)
     scene.boundsWidth = float(width());
     scene.viewHeight = height();
     scene.instant = utcFields(instant);
-    scene.dayImage = &m_images.dayImage(scene.boundsWidth, scene.geometry);
-    scene.nightSamples = m_images.nightSamples(scene.boundsWidth, scene.geometry);
+    attachImages(scene, scene.geometry, scene.boundsWidth);
     scene.showLatLonGrid = showLatLonGrid();
     scene.showLocations = showLocations();
     if (scene.showLocations) {
@@ -219,6 +218,12 @@ MapScene MapView::scene(const QDateTime &instant)
     return scene;
 }
 
+void MapView::attachImages(MapScene &scene, const MapGeometry &geometry, float boundsWidth)
+{
+    scene.dayImage = &m_images.dayImage(boundsWidth, geometry);
+    scene.nightSamples = m_images.nightSamples(boundsWidth, geometry);
+}
+
 const QImage &MapView::renderFrame(const QDateTime &instant)
 {
     const qreal ratio = devicePixelRatioF();
@@ -227,8 +232,35 @@ const QImage &MapView::renderFrame(const QDateTime &instant)
         m_frame = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     m_frame.setDevicePixelRatio(ratio);
     m_frame.fill(Qt::black);
+    MapScene logical = scene(instant);
+
+    // With more device pixels than points, the larger maps may fit the screen
+    // better than the ones the view's size picks: the day and night are then
+    // drawn from them, at their own geometry, and scaled into the view.
+    const float deviceWidth = float(pixels.width());
+    const bool sharperPair = ratio > 1.0 && MapImages::dayImageName(deviceWidth) !=
+                                                MapImages::dayImageName(logical.boundsWidth);
     QPainter painter(&m_frame);
-    m_renderer.render(painter, scene(instant));
+    if (!sharperPair) {
+        m_renderer.render(painter, logical);
+        return m_frame;
+    }
+    MapScene base = logical;
+    base.geometry = kLargePreset;
+    base.boundsWidth = float(kLargePreset.mapWidth);
+    base.viewHeight = kLargePreset.mapHeight;
+    attachImages(base, base.geometry, base.boundsWidth);
+    if (m_base.size() != QSize(kLargePreset.mapWidth, kLargePreset.mapHeight))
+        m_base = QImage(kLargePreset.mapWidth, kLargePreset.mapHeight,
+                        QImage::Format_ARGB32_Premultiplied);
+    m_base.fill(Qt::black);
+    {
+        QPainter basePainter(&m_base);
+        m_renderer.renderDayAndNight(basePainter, base);
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(0, 0, width(), height()), m_base);
+    m_renderer.renderLayers(painter, logical);
     return m_frame;
 }
 
@@ -238,7 +270,24 @@ void MapView::paintEvent(QPaintEvent *)
     renderFrame(m_clock.now());
     QPainter painter(this);
     painter.drawImage(0, 0, m_frame);
+    if (hasFocus()) {
+        // Keyboard focus shows on the screen only, never in a saved frame.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
     emit framePainted();
+}
+
+void MapView::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void MapView::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void MapView::mousePressEvent(QMouseEvent *event)

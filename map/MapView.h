@@ -129,10 +129,13 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     QString selectedZoneTitle() const;
+    void attachImages(MapScene &scene, const MapGeometry &geometry, float boundsWidth);
 
     Preferences &m_preferences;
     const Clock &m_clock;
@@ -159,6 +162,7 @@ private:
     MapImages m_images;
     MapRenderer m_renderer;
     QImage m_frame;
+    QImage m_base; ///< day and night from the larger maps, on dense screens
     SavePanel m_savePanel;
     ErrorReporter m_reportError;
 };
