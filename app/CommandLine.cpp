@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include <QRegularExpression>
 #include <QTimeZone>
 
 namespace {
@@ -99,7 +100,10 @@ CommandLineResult parseCommandLine(const QStringList &arguments)
     int modes = 0;
 
     auto fail = [&result](const QString &message) {
-        result.error = message;
+        // Quoted arguments may hold control characters: shown as '?', like ls, so
+        // that the message stays on one line and nothing reaches the terminal.
+        result.error = QString(message).replace(
+            QRegularExpression(QStringLiteral("[\\x00-\\x1f\\x7f]")), QStringLiteral("?"));
         return result;
     };
 
