@@ -36,8 +36,9 @@ ensure_packages() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# configure_and_build BUILD_DIR [extra cmake arguments...]
-configure_and_build() {
+# configure_build_dir BUILD_DIR [extra cmake arguments...]: configures a new
+# build directory; one already configured keeps its settings.
+configure_build_dir() {
     local dir=$1
     shift
     if [ ! -f "$dir/build.ninja" ]; then
@@ -46,6 +47,20 @@ configure_and_build() {
     else
         say "Already configured: $dir"
     fi
-    say "Building in $dir"
-    cmake --build "$dir" -- -j"$(nproc)"
+}
+
+# build_targets BUILD_DIR [targets...]: builds the targets, everything when none.
+build_targets() {
+    local dir=$1
+    shift
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
+    say "Building in $dir${targets[*]:+ (${*})}"
+    cmake --build "$dir" "${targets[@]}" -- -j"$(nproc)"
+}
+
+# configure_and_build BUILD_DIR [extra cmake arguments...]
+configure_and_build() {
+    configure_build_dir "$@"
+    build_targets "$1"
 }

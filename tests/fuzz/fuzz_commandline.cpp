@@ -1,0 +1,55 @@
+// Splits arbitrary bytes into arguments at NUL bytes and parses them as the
+// program's command line.
+#include "app/CommandLine.h"
+#include "tests/fuzz/FuzzSupport.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+const QDate kFirstExactDate(1900, 3, 1);
+const QDate kLastExactDate(2100, 2, 28);
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    silenceQtMessages();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    if (size > 4096)
+        return -1;
+    QStringList arguments;
+    const char *text = reinterpret_cast<const char *>(data);
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= size; ++i) {
+        if (i == size || data[i] == 0) {
+            // The program reads its arguments as UTF-8, as the C.UTF-8 locale does.
+            arguments << QString::fromUtf8(text + start, qsizetype(i - start));
+            start = i + 1;
+        }
+    }
+
+    const CommandLineResult result = parseCommandLine(arguments);
+    // Either good, or an error of one line with no control characters.
+    FUZZ_CHECK(result.ok() == result.error.isEmpty());
+    for (const QChar c : result.error)
+        FUZZ_CHECK(c.unicode() >= 0x20 && c.unicode() != 0x7f);
+    if (!result.ok())
+        return 0;
+
+    using Mode = CommandLineOptions::Mode;
+    const CommandLineOptions &options = result.options;
+    if (options.mode == Mode::Snapshot)
+        FUZZ_CHECK(!options.outputPath.isEmpty());
+    if (options.at) {
+        FUZZ_CHECK(options.at->isValid());
+        const QDate utcDate = options.at->toUTC().date();
+        FUZZ_CHECK(utcDate >= kFirstExactDate && utcDate <= kLastExactDate);
+    }
+    if (options.mode == Mode::Help || options.mode == Mode::Version)
+        FUZZ_CHECK(arguments.size() == 1);
+    return 0;
+}

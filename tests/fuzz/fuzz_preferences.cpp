@@ -1,0 +1,78 @@
+// Writes arbitrary bytes as the preferences file, opens the store on it, reads the
+// keys the program reads and writes one back, as a start-up followed by a change.
+#include "app/platform/Preferences.h"
+#include "tests/fuzz/FuzzSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRect>
+#include <QTemporaryDir>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+namespace {
+// Lives until exit, so that libFuzzer's per-input leak check sees no new memory.
+QTemporaryDir *g_root = nullptr;
+quint64 g_inputCount = 0;
+
+// Largest file tried, in bytes: the store is a few hundred bytes in practice.
+constexpr std::size_t kMaxPreferencesBytes = 64 * 1024;
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    silenceQtMessages();
+    g_root = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/fuzz_preferences-XXXXXX"));
+    if (!g_root->isValid())
+        std::abort();
+    std::atexit([] { delete g_root; });
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    if (size > kMaxPreferencesBytes)
+        return -1;
+    // A new directory per input: QSettings caches files by name and would otherwise
+    // miss a rewrite within the same millisecond.
+    const QString dirPath = g_root->filePath(QString::number(++g_inputCount));
+    if (!QDir().mkpath(dirPath))
+        std::abort();
+    const QString filePath = dirPath + QStringLiteral("/duskmap.conf");
+    {
+        QFile file(filePath);
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
+            std::abort();
+    }
+
+    const QString zone = QStringLiteral("Europe/Paris");
+    {
+        Preferences preferences(filePath);
+        preferences.registerDefaults({{QStringLiteral("DefaultTimeZone"), QStringLiteral("UTC")},
+                                      {QString::fromLatin1(QZShowLatLonGridKey), false},
+                                      {QString::fromLatin1(QZShowLocationsKey), true}});
+        (void)preferences.stringForKey(QStringLiteral("DefaultTimeZone"));
+        (void)preferences.boolForKey(QString::fromLatin1(QZShowLatLonGridKey));
+        (void)preferences.boolForKey(QString::fromLatin1(QZShowLocationsKey));
+        // The window reads its frame as a rectangle. Its corners may be any ints:
+        // QRect::width() of a valid rectangle can overflow, so measure in 64 bits.
+        const QRect frame = preferences.objectForKey(QStringLiteral("MainWindow")).toRect();
+        if (frame.isValid()) {
+            volatile qint64 sink = (qint64(frame.right()) - frame.left() + 1) +
+                                   (qint64(frame.bottom()) - frame.top() + 1);
+            (void)sink;
+        }
+        preferences.setObject(QStringLiteral("DefaultTimeZone"), zone);
+        FUZZ_CHECK(preferences.stringForKey(QStringLiteral("DefaultTimeZone")) == zone);
+    }
+    {
+        // What was written reads back in the next session.
+        Preferences reopened(filePath);
+        FUZZ_CHECK(reopened.stringForKey(QStringLiteral("DefaultTimeZone")) == zone);
+    }
+    QDir(dirPath).removeRecursively();
+    return 0;
+}
