@@ -4,8 +4,24 @@
 #include "tests/fuzz/FuzzSupport.h"
 #include "zones/TimeZoneTable.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+
+namespace {
+// The whole text as a float, correctly rounded; nullopt unless it is all a number.
+std::optional<float> readFloat(const QString &text)
+{
+    const QByteArray bytes = text.toLatin1();
+    float value = 0.0f;
+    const char *end = bytes.constData() + bytes.size();
+    const auto result = std::from_chars(bytes.constData(), end, value);
+    if (result.ec != std::errc() || result.ptr != end)
+        return std::nullopt;
+    return value;
+}
+} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
@@ -34,9 +50,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const QString &name : names) {
         FUZZ_CHECK(table.contains(name));
         const ZonePlace place = table.placeOf(name);
-        // Any float is a possible answer; reading it must not trap.
-        volatile float sink = place.latitude + place.longitude;
-        (void)sink;
+        FUZZ_CHECK(std::isfinite(place.latitude) && std::isfinite(place.longitude));
+    }
+
+    // --list-zones: one line per valid zone, whose coordinates read back exactly.
+    const QStringList lines = zoneListing(table).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString &line : lines) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        FUZZ_CHECK(fields.size() == 3);
+        const ZonePlace place = table.placeOf(fields.at(0));
+        FUZZ_CHECK(readFloat(fields.at(1)) == place.latitude);
+        FUZZ_CHECK(readFloat(fields.at(2)) == place.longitude);
     }
     return 0;
 }
