@@ -31,6 +31,8 @@ MainWindow::MainWindow(Preferences &preferences, const Clock &clock, const Resou
     const QFontMetrics metrics(m_ui->timeField->font());
     m_ui->timeField->setFixedSize(metrics.horizontalAdvance(QStringLiteral("00:00:00 WWWWW +0000")),
                                   metrics.height());
+    // Opaque, so that the window beneath it is not painted again each second.
+    m_ui->timeField->setAutoFillBackground(true);
 
     connect(m_ui->actionZoom, &QAction::triggered, m_mapView, &MapView::zoomWindow);
     connect(m_ui->zoomButton, &QToolButton::clicked, m_mapView, &MapView::zoomWindow);

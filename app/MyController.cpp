@@ -151,7 +151,16 @@ void MyController::changeMapDot(QObject *sender)
 
 void MyController::updateTime()
 {
-    const auto [time, date] = clockTexts(m_timeZoneMenu->currentText(), m_clock.now());
+    // The texts depend only on the zone and the whole second: most ticks find
+    // both unchanged and have nothing to do.
+    const QDateTime now = m_clock.now();
+    const qint64 second = now.toSecsSinceEpoch();
+    const QString title = m_timeZoneMenu->currentText();
+    if (second == m_shownSecond && title == m_shownZoneTitle)
+        return;
+    m_shownSecond = second;
+    m_shownZoneTitle = title;
+    const auto [time, date] = clockTexts(title, now);
     setFieldText(m_timeField, time);
     setFieldText(m_dateField, date);
 }

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+#include <limits>
 #include <memory>
 #include <utility>
 
@@ -71,4 +72,6 @@ private:
     MapView *m_mapView = nullptr;
     std::unique_ptr<QTimer> m_timer;
     std::unique_ptr<QTimer> m_mapTimer;
+    qint64 m_shownSecond = std::numeric_limits<qint64>::min();
+    QString m_shownZoneTitle;
 };

@@ -39,9 +39,16 @@ float longitudeDifference(float fromDeg, float toDeg)
 
 QTimeZone selectedTimeZone(const QString &title)
 {
-    if (isKnownTimeZone(title))
-        return QTimeZone(title.toUtf8());
-    return QTimeZone(systemTimeZoneName().toUtf8());
+    // The clock asks ten times a second; looking a zone up reads its file from
+    // the zone database, so the last answer is kept while the title stays.
+    static QString lastTitle;
+    static QTimeZone lastZone;
+    if (lastZone.isValid() && title == lastTitle)
+        return lastZone;
+    lastZone = isKnownTimeZone(title) ? QTimeZone(title.toUtf8())
+                                      : QTimeZone(systemTimeZoneName().toUtf8());
+    lastTitle = title;
+    return lastZone;
 }
 
 void setFieldText(QLabel *field, const QString &text)
