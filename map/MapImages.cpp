@@ -57,6 +57,25 @@ QImage MapImages::fitted(const QImage &image, int width, int height, QImage::For
     return converted;
 }
 
+QImage MapImages::prepare(const QString &name, bool night, int width, int height,
+                          QImage::Format format)
+{
+    const QImage source = loadSource(name, night);
+    if (source.isNull()) {
+        QImage standIn(width, height, format);
+        standIn.fill(night ? kMissingNightColour : kMissingDayColour);
+        return standIn;
+    }
+    if (source.width() != width || source.height() != height)
+        logWarningOnce(QStringLiteral("%1 image %2 is %3x%4, scaled to the map's %5x%6")
+                           .arg(night ? QStringLiteral("Night") : QStringLiteral("Day"), name)
+                           .arg(source.width())
+                           .arg(source.height())
+                           .arg(width)
+                           .arg(height));
+    return fitted(source, width, height, format);
+}
+
 const QImage &MapImages::dayImage(float boundsWidth, const MapGeometry &geometry)
 {
     const QString name = dayImageName(boundsWidth);
@@ -66,22 +85,8 @@ const QImage &MapImages::dayImage(float boundsWidth, const MapGeometry &geometry
         return m_day.day;
 
     m_day = {name, width, height, {}, {}};
-    if (width == 0 || height == 0)
-        return m_day.day;
-    const QImage source = loadSource(name, false);
-    if (source.isNull()) {
-        m_day.day = QImage(width, height, QImage::Format_RGB32);
-        m_day.day.fill(kMissingDayColour);
-    } else {
-        if (source.width() != width || source.height() != height)
-            logWarningOnce(QStringLiteral("Day image %1 is %2x%3, scaled to the map's %4x%5")
-                           .arg(name)
-                           .arg(source.width())
-                           .arg(source.height())
-                           .arg(width)
-                           .arg(height));
-        m_day.day = fitted(source, width, height, QImage::Format_RGB32);
-    }
+    if (width > 0 && height > 0)
+        m_day.day = prepare(name, false, width, height, QImage::Format_RGB32);
     return m_day.day;
 }
 
@@ -96,25 +101,12 @@ std::span<const uint8_t> MapImages::nightSamples(float boundsWidth, const MapGeo
     m_night = {name, width, height, {}, {}};
     if (width == 0 || height == 0)
         return m_night.night;
-    QImage image;
-    const QImage source = loadSource(name, true);
-    if (source.isNull()) {
-        image = QImage(width, height, QImage::Format_RGB888);
-        image.fill(kMissingNightColour);
-    } else {
-        if (source.width() != width || source.height() != height)
-            logWarningOnce(QStringLiteral("Night image %1 is %2x%3, scaled to the map's %4x%5")
-                           .arg(name)
-                           .arg(source.width())
-                           .arg(source.height())
-                           .arg(width)
-                           .arg(height));
-        image = fitted(source, width, height, QImage::Format_RGB888);
-    }
+    const QImage image = prepare(name, true, width, height, QImage::Format_RGB888);
     // Rows back to back, with no padding between them.
     const size_t rowBytes = size_t(width) * 3;
     m_night.night.resize(rowBytes * size_t(height));
     for (int row = 0; row < height; ++row)
-        std::memcpy(m_night.night.data() + rowBytes * size_t(row), image.constScanLine(row), rowBytes);
+        std::memcpy(m_night.night.data() + rowBytes * size_t(row), image.constScanLine(row),
+                    rowBytes);
     return m_night.night;
 }

@@ -51,6 +51,9 @@ private:
         std::vector<uint8_t> night;
     };
     QImage loadSource(const QString &name, bool night);
+    /// The named image at the map's size in the given format, or a plain
+    /// stand-in when it cannot be had.
+    QImage prepare(const QString &name, bool night, int width, int height, QImage::Format format);
     static QImage fitted(const QImage &image, int width, int height, QImage::Format format);
 
     const Resources &m_resources;

@@ -1,7 +1,7 @@
 // The controller driven through the real widgets on Qt's offscreen platform,
 // with its own preferences, resources and a clock the test sets.
 #include "MessageLog.h"
-#include "TestResources.h"
+#include "TestApplication.h"
 #include "app/MainWindow.h"
 #include "app/MyController.h"
 #include "app/platform/Clock.h"
@@ -34,42 +34,9 @@ class TestController : public QObject
 {
     Q_OBJECT
 
-    struct App
+    struct App : TestApplication
     {
-        QTemporaryDir dir;
-        std::unique_ptr<Preferences> preferences;
-        ManualClock clock{kInstant};
-        std::unique_ptr<Resources> resources;
-        std::unique_ptr<MainWindow> window;
-        std::unique_ptr<MyController> controller;
-
-        explicit App(const QVariantMap &stored = {})
-        {
-            QVERIFY(makeTestResources(dir, kZones));
-            const QString file = dir.filePath("config/duskmap.conf");
-            {
-                QSettings settings(file, QSettings::IniFormat);
-                for (auto it = stored.begin(); it != stored.end(); ++it)
-                    settings.setValue(it.key(), it.value());
-            }
-            preferences = std::make_unique<Preferences>(file);
-            resources = std::make_unique<Resources>(dir.path());
-            MyController::initialize(*preferences);
-            window = std::make_unique<MainWindow>(*preferences, clock, *resources);
-            controller = std::make_unique<MyController>(*preferences, clock, *resources);
-            controller->setOutlets(window->zonePopUp(), window->timeField(),
-                                   window->dateField(), window->mapView());
-            QObject::connect(window->mapView(), &MapView::zoneItemChosen, controller.get(),
-                             &MyController::changeMapDot);
-            window->mapView()->awakeFromNib();
-            controller->awakeFromNib();
-        }
-        MapView &view() { return *window->mapView(); }
-        QComboBox &popUp() { return *window->zonePopUp(); }
-        QVariant stored(const char *key)
-        {
-            return QSettings(preferences->filePath(), QSettings::IniFormat).value(key);
-        }
+        explicit App(const QVariantMap &stored = {}) : TestApplication(kZones, kInstant, stored) {}
     };
 
 private slots:
@@ -185,10 +152,12 @@ private slots:
         QTest::addColumn<QString>("time");
         QTest::addColumn<QString>("date");
         QTest::newRow("midnight") << QDateTime(QDate(2007, 5, 1), QTime(0, 0), QTimeZone::utc())
-                                  << "0:00:00 UTC +0000" << "Tuesday, May 1, 2007";
+                                  << "0:00:00 UTC +0000"
+                                  << "Tuesday, May 1, 2007";
         QTest::newRow("one second before")
             << QDateTime(QDate(2007, 4, 30), QTime(23, 59, 59), QTimeZone::utc())
-            << "23:59:59 UTC +0000" << "Monday, April 30, 2007";
+            << "23:59:59 UTC +0000"
+            << "Monday, April 30, 2007";
     }
     void clockTextsFollowTheClock()
     {

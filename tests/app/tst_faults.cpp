@@ -1,7 +1,7 @@
 // The fault table: each resource missing, empty, truncated or corrupt in turn.
 // The application still starts, reports the fault once, and draws what it can.
 #include "MessageLog.h"
-#include "TestResources.h"
+#include "TestApplication.h"
 #include "app/MainWindow.h"
 #include "app/MyController.h"
 #include "app/platform/Clock.h"
@@ -21,7 +21,13 @@
 namespace {
 const QDateTime kInstant(QDate(2026, 6, 21), QTime(18, 40), QTimeZone::utc());
 
-enum class Fault { Missing, Empty, Truncated, Corrupt };
+enum class Fault
+{
+    Missing,
+    Empty,
+    Truncated,
+    Corrupt
+};
 
 bool applyFault(const QString &path, Fault fault)
 {
@@ -82,23 +88,15 @@ private slots:
     {
         QFETCH(QString, file);
         QFETCH(int, fault);
-        QTemporaryDir dir;
-        QVERIFY(makeTestResources(dir, {{"UTC", 51.4769, -0.0005},
-                                        {"Europe/Paris", 48.8667, 2.3333}}));
-        QVERIFY(applyFault(dir.filePath(file), Fault(fault)));
-
         MessageLog log;
-        Preferences preferences(dir.filePath("config/duskmap.conf"));
-        ManualClock clock(kInstant);
-        const Resources resources(dir.path());
-        MyController::initialize(preferences);
-        MainWindow window(preferences, clock, resources);
-        MyController controller(preferences, clock, resources);
-        controller.setOutlets(window.zonePopUp(), window.timeField(), window.dateField(),
-                              window.mapView());
-        MapView &view = *window.mapView();
-        view.awakeFromNib();
-        controller.awakeFromNib();
+        TestApplication app({{"UTC", 51.4769, -0.0005}, {"Europe/Paris", 48.8667, 2.3333}},
+                            kInstant, {}, [&](const QTemporaryDir &dir) {
+                                QVERIFY(applyFault(dir.filePath(file), Fault(fault)));
+                            });
+        MapView &view = app.view();
+        MyController &controller = *app.controller;
+        MainWindow &window = *app.window;
+        ManualClock &clock = app.clock;
         controller.updateTime();
 
         // A run through both presets, with the squares on, and a zone change.

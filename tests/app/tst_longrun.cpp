@@ -2,7 +2,7 @@
 // both timers' work runs, the map is redrawn every 120 simulated seconds, and
 // zone changes, display toggles and clock jumps are mixed in. The readouts must
 // stay right throughout and the memory in use must not grow.
-#include "TestResources.h"
+#include "TestApplication.h"
 #include "app/MainWindow.h"
 #include "app/MyController.h"
 #include "app/platform/Clock.h"
@@ -20,9 +20,9 @@
 
 namespace {
 const std::vector<TestZone> kZones = {
-    {"UTC", 51.4769, -0.0005},          {"Europe/London", 51.5, -0.1275},
-    {"Europe/Berlin", 52.5, 13.3667},   {"America/New_York", 40.7142, -74.0064},
-    {"Asia/Kolkata", 22.5333, 88.3667}, {"Pacific/Chatham", -43.95, -176.55},
+    {"UTC", 51.4769, -0.0005},           {"Europe/London", 51.5, -0.1275},
+    {"Europe/Berlin", 52.5, 13.3667},    {"America/New_York", 40.7142, -74.0064},
+    {"Asia/Kolkata", 22.5333, 88.3667},  {"Pacific/Chatham", -43.95, -176.55},
     {"Arctic/Longyearbyen", 78.0, 16.0},
 };
 
@@ -65,21 +65,13 @@ class TestLongRun : public QObject
 private slots:
     void aWeekOfTicks()
     {
-        QTemporaryDir dir;
-        QVERIFY(makeTestResources(dir, kZones));
-        Preferences preferences(dir.filePath("config/duskmap.conf"));
         // Across the European change to summer time (2026-03-29 01:00 UTC).
         const QDateTime start(QDate(2026, 3, 25), QTime(21, 0), QTimeZone::utc());
-        ManualClock clock(start);
-        const Resources resources(dir.path());
-        MyController::initialize(preferences);
-        MainWindow window(preferences, clock, resources);
-        MyController controller(preferences, clock, resources);
-        controller.setOutlets(window.zonePopUp(), window.timeField(), window.dateField(),
-                              window.mapView());
-        MapView &view = *window.mapView();
-        view.awakeFromNib();
-        controller.awakeFromNib();
+        TestApplication app(kZones, start);
+        ManualClock &clock = app.clock;
+        MainWindow &window = *app.window;
+        MyController &controller = *app.controller;
+        MapView &view = app.view();
 
         constexpr int kStepSeconds = 120;
         constexpr int kSteps = 7 * 24 * 3600 / kStepSeconds;

@@ -1,3 +1,4 @@
+#include "NearlyEqual.h"
 #include "map/NightOverlay.h"
 #include "map/NightOverlayDetail.h"
 #include "solar/solar.h"
@@ -48,18 +49,6 @@ std::vector<uint8_t> randomNight(const MapGeometry &geometry, uint32_t seed)
         sample = static_cast<uint8_t>(random());
     return rgb;
 }
-
-bool near(double actual, double expected, double tolerance)
-{
-    return std::fabs(actual - expected) <= tolerance;
-}
-
-#define COMPARE_NEAR(actual, expected, tolerance)                                                  \
-    QVERIFY2(near((actual), (expected), (tolerance)),                                              \
-             qPrintable(QStringLiteral("%1 = %2, expected %3")                                     \
-                            .arg(QLatin1String(#actual))                                           \
-                            .arg((actual), 0, 'f', 9)                                              \
-                            .arg((expected), 0, 'f', 9)))
 
 // The first byte where two overlays differ, or -1.
 qsizetype firstDifference(const std::vector<uint8_t> &a, const std::vector<uint8_t> &b)

@@ -2,7 +2,7 @@
 #include "app/platform/Log.h"
 #include "app/platform/Resources.h"
 #include "app/platform/TimeZones.h"
-#include "tests/platform/MessageLog.h"
+#include "MessageLog.h"
 
 #include <QFile>
 #include <QImage>

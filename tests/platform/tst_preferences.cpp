@@ -1,5 +1,5 @@
 #include "app/platform/Preferences.h"
-#include "tests/platform/MessageLog.h"
+#include "MessageLog.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "app/platform/PropertyList.h"
-#include "tests/platform/MessageLog.h"
+#include "MessageLog.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,3 +1,4 @@
+#include "NearlyEqual.h"
 #include "solar/solar.h"
 
 #include <QTest>
@@ -8,18 +9,6 @@
 namespace {
 
 constexpr double kSunriseAltitudeDeg = -35.0 / 60.0;
-
-bool near(double actual, double expected, double tolerance)
-{
-    return std::fabs(actual - expected) <= tolerance;
-}
-
-#define COMPARE_NEAR(actual, expected, tolerance)                                                  \
-    QVERIFY2(near((actual), (expected), (tolerance)),                                              \
-             qPrintable(QStringLiteral("%1 = %2, expected %3")                                     \
-                            .arg(QLatin1String(#actual))                                           \
-                            .arg((actual), 0, 'f', 9)                                              \
-                            .arg((expected), 0, 'f', 9)))
 
 } // namespace
 

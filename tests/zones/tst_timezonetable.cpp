@@ -1,5 +1,5 @@
 #include "app/platform/Resources.h"
-#include "tests/platform/MessageLog.h"
+#include "MessageLog.h"
 #include "zones/TimeZoneTable.h"
 
 #include <QFile>
