@@ -76,15 +76,21 @@ void MainWindow::setFrameAutosaveName(const QString &name)
 
 bool MainWindow::setFrameUsingName(const QString &name)
 {
+    // The preferences file is the user's to edit: measure the stored frame in
+    // 64 bits and take it only when its corner lies on some plausible screen.
+    constexpr qint64 kFarthestCorner = 1 << 20;
     const QRect frame = m_preferences.objectForKey(name).toRect();
-    if (!frame.isValid())
+    const qint64 width = qint64(frame.right()) - frame.left() + 1;
+    const qint64 height = qint64(frame.bottom()) - frame.top() + 1;
+    if (width <= 0 || height <= 0 || std::abs(qint64(frame.left())) > kFarthestCorner ||
+        std::abs(qint64(frame.top())) > kFarthestCorner)
         return false;
     // Only the two map sizes make sense; any other stored size keeps the
     // window's own size and takes only the position.
-    const int mapHeight = frame.height() - kReadoutAreaHeight;
-    if (frame.width() == kLargePreset.mapWidth && mapHeight == kLargePreset.mapHeight)
+    const qint64 mapHeight = height - kReadoutAreaHeight;
+    if (width == kLargePreset.mapWidth && mapHeight == kLargePreset.mapHeight)
         fitToMap(kLargePreset.mapWidth, kLargePreset.mapHeight);
-    else if (frame.width() == kSmallPreset.mapWidth && mapHeight == kSmallPreset.mapHeight)
+    else if (width == kSmallPreset.mapWidth && mapHeight == kSmallPreset.mapHeight)
         fitToMap(kSmallPreset.mapWidth, kSmallPreset.mapHeight);
     move(frame.topLeft());
     return true;

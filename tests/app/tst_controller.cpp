@@ -139,11 +139,25 @@ private slots:
         QCOMPARE(app.view().longitude(), -0.1275f * 2.0f + 360.0f);
     }
 
-    void savedLargeFrameIsRestored()
+    void savedFrames_data()
     {
-        App app({{"MainWindow", QRect(10, 20, 1440, 817)}});
-        QCOMPARE(app.view().geometry(), kLargePreset);
-        QCOMPARE(app.window->size(), QSize(1440, 817));
+        QTest::addColumn<QVariant>("frame");
+        QTest::addColumn<QSize>("windowSize");
+        QTest::newRow("large preset") << QVariant(QRect(10, 20, 1440, 817)) << QSize(1440, 817);
+        QTest::newRow("small preset") << QVariant(QRect(10, 20, 720, 457)) << QSize(720, 457);
+        QTest::newRow("other size: position only")
+            << QVariant(QRect(10, 20, 800, 600)) << QSize(720, 457);
+        QTest::newRow("width beyond int")
+            << QVariant(QRect(QPoint(-2147483647 - 1, 0), QPoint(0, 100))) << QSize(720, 457);
+        QTest::newRow("not a frame") << QVariant(QStringLiteral("garbage")) << QSize(720, 457);
+    }
+    void savedFrames()
+    {
+        QFETCH(QVariant, frame);
+        QFETCH(QSize, windowSize);
+        App app({{"MainWindow", frame}});
+        QCOMPARE(app.window->size(), windowSize);
+        QCOMPARE(app.view().geometry(), windowSize.width() == 1440 ? kLargePreset : kSmallPreset);
     }
 
     void clockTextsFollowTheClock_data()
