@@ -112,6 +112,8 @@ private slots:
         QTest::newRow("flag with value") << QStringList{"--grid=yes", "--snapshot", "a.png"}
                                          << "takes no value";
         QTest::newRow("help with more") << QStringList{"--help", "--grid"} << "no other options";
+        QTest::newRow("control characters shown as ?")
+            << QStringList{"--snapshot", "a.png", "--size", "big\n\x1b[31m"} << "big??[31m";
     }
     void badArguments()
     {
