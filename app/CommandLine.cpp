@@ -24,14 +24,14 @@ enum class Option {
     Version,
 };
 
-struct OptionSpec
+struct KnownOption
 {
     const char *name;
     Option option;
     bool takesValue;
 };
 
-constexpr OptionSpec kOptions[] = {
+constexpr KnownOption kOptions[] = {
     {"--snapshot", Option::Snapshot, true},      {"--readouts", Option::Readouts, false},
     {"--list-zones", Option::ListZones, false},  {"--at", Option::At, true},
     {"--size", Option::Size, true},              {"--day-image", Option::DayImage, true},
@@ -41,11 +41,11 @@ constexpr OptionSpec kOptions[] = {
     {"--version", Option::Version, false},
 };
 
-const OptionSpec *findOption(const QString &name)
+const KnownOption *findOption(const QString &name)
 {
-    for (const OptionSpec &spec : kOptions) {
-        if (name == QLatin1String(spec.name))
-            return &spec;
+    for (const KnownOption &known : kOptions) {
+        if (name == QLatin1String(known.name))
+            return &known;
     }
     return nullptr;
 }
@@ -119,28 +119,28 @@ CommandLineResult parseCommandLine(const QStringList &arguments)
                 inlineValue = true;
             }
         }
-        const OptionSpec *spec = findOption(name);
-        if (!spec) {
+        const KnownOption *known = findOption(name);
+        if (!known) {
             if (name.startsWith(QLatin1Char('-')))
                 return fail(QStringLiteral("unknown option \"%1\"").arg(name));
             return fail(QStringLiteral("unexpected argument \"%1\"").arg(name));
         }
-        if (seen.contains(spec->option))
+        if (seen.contains(known->option))
             return fail(QStringLiteral("%1 is given more than once").arg(name));
-        seen.append(spec->option);
+        seen.append(known->option);
         seenNames.append(name);
 
-        if (spec->takesValue && !inlineValue) {
+        if (known->takesValue && !inlineValue) {
             if (i + 1 >= arguments.size())
                 return fail(QStringLiteral("%1 needs a value").arg(name));
             value = arguments.at(++i);
-        } else if (!spec->takesValue && inlineValue) {
+        } else if (!known->takesValue && inlineValue) {
             return fail(QStringLiteral("%1 takes no value").arg(name));
         }
-        if (spec->takesValue && value.isEmpty())
+        if (known->takesValue && value.isEmpty())
             return fail(QStringLiteral("%1 needs a value").arg(name));
 
-        switch (spec->option) {
+        switch (known->option) {
         case Option::Snapshot:
             options.mode = Mode::Snapshot;
             options.outputPath = value;
