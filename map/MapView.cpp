@@ -172,7 +172,8 @@ void MapView::showStatistics()
     const MapGeometry g = geometry();
     const float latitudeDeg = yToLatitude(latitude(), g);
     const float longitudeDeg = xToLongitude(longitude(), g);
-    const SunTexts sun = sunTexts(m_clock.now().toSecsSinceEpoch(), zone, latitudeDeg, longitudeDeg);
+    const SunTexts sun =
+        sunTexts(m_clock.now().toSecsSinceEpoch(), zone, latitudeDeg, longitudeDeg);
     setFieldText(m_sunriseField, QString::fromStdString(sun.sunrise));
     setFieldText(m_sunsetField, QString::fromStdString(sun.sunset));
     setFieldText(m_latitudeField, QString::fromStdString(latitudeText(latitudeDeg)));
@@ -238,8 +239,11 @@ const QImage &MapView::renderFrame(const QDateTime &instant)
     if (m_frame.size() != pixels)
         m_frame = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     m_frame.setDevicePixelRatio(ratio);
-    m_frame.fill(Qt::black);
     MapScene logical = scene(instant);
+    // The opaque day image covers a frame of its own size; anything else is
+    // drawn onto black.
+    if (!logical.dayImage || logical.dayImage->size() != pixels)
+        m_frame.fill(Qt::black);
 
     // With more device pixels than points, the larger maps may fit the screen
     // better than the ones the view's size picks: the day and night are then
@@ -322,8 +326,9 @@ QMenu *MapView::tzMenu()
 {
     auto *menu = new QMenu(QStringLiteral("Contextual Menu"), this);
     const QFont font = mapFont(12);
-    const QString keys[2][2] = {{QStringLiteral("HideLatLonGridLines"), QStringLiteral("ShowLatLonGridLines")},
-                                {QStringLiteral("HideLocations"), QStringLiteral("ShowLocations")}};
+    const QString keys[2][2] = {
+        {QStringLiteral("HideLatLonGridLines"), QStringLiteral("ShowLatLonGridLines")},
+        {QStringLiteral("HideLocations"), QStringLiteral("ShowLocations")}};
     const bool shown[2] = {showLatLonGrid(), showLocations()};
     for (int i = 0; i < 2; ++i) {
         QAction *item = menu->addAction(localizedString(keys[i][shown[i] ? 0 : 1]));
@@ -386,9 +391,8 @@ void MapView::saveJPEG()
             dialog->open();
         };
     }
-    m_savePanel(this, [this](int returnCode, const QString &fileName) {
-        didEnd(returnCode, fileName);
-    });
+    m_savePanel(this,
+                [this](int returnCode, const QString &fileName) { didEnd(returnCode, fileName); });
 }
 
 bool MapView::didEnd(int returnCode, const QString &fileName)
