@@ -10,10 +10,13 @@ constexpr QRgb kWhite = 0xffffffff;
 constexpr QRgb kBlack = 0xff000000;
 constexpr QRgb kYellow = 0xffffff00;
 
-QImage canvas(const MapGeometry &g, QRgb fill)
+// A map-sized image filled with one colour, then drawn on.
+template <typename Draw> QImage drawn(const MapGeometry &g, QRgb fill, Draw draw)
 {
     QImage image(g.mapWidth, g.mapHeight, QImage::Format_ARGB32_Premultiplied);
     image.fill(fill);
+    QPainter painter(&image);
+    draw(painter);
     return image;
 }
 
@@ -39,11 +42,9 @@ private slots:
         QFETCH(bool, large);
         const MapGeometry g = large ? kLargePreset : kSmallPreset;
         const int scale = large ? 2 : 1;
-        QImage image = canvas(g, kBlack);
-        {
-            QPainter painter(&image);
+        const QImage image = drawn(g, kBlack, [&](QPainter &painter) {
             drawGridLines(painter, g, smallTextStyle(), ViewCoordinates(g.mapHeight));
-        }
+        });
         // The latitude line at 80 S (y = 20 per degree scale) lies on a pixel
         // boundary: the two rows around it are lit, away from the labels.
         const int lineRow = g.mapHeight - 20 * scale;
@@ -64,11 +65,9 @@ private slots:
     void latitudeLabelSitsOnItsLine()
     {
         const MapGeometry g = kSmallPreset;
-        QImage image = canvas(g, kWhite);
-        {
-            QPainter painter(&image);
+        const QImage image = drawn(g, kWhite, [&](QPainter &painter) {
             drawGridLines(painter, g, smallTextStyle(), ViewCoordinates(g.mapHeight));
-        }
+        });
         // The label of the line at y = 20 has its box from y = 14 upward, at the
         // left edge: the half-black box darkens the white beneath it.
         const int boxRow = g.mapHeight - 15;
@@ -79,14 +78,12 @@ private slots:
     void locationSquareYellowInBlackFrame()
     {
         const MapGeometry g = kSmallPreset;
-        QImage image = canvas(g, kWhite);
         // Latitude and longitude 0.25 put the square on whole pixels:
         // R = (359, 179), 3 x 3 in view coordinates; rows 178..180 from the top.
         const ZonePlace place{0.25f, 0.25f};
-        {
-            QPainter painter(&image);
+        const QImage image = drawn(g, kWhite, [&](QPainter &painter) {
             drawLocationSquares(painter, std::span(&place, 1), g, ViewCoordinates(g.mapHeight));
-        }
+        });
         for (int x = 359; x <= 361; ++x)
             for (int y = 178; y <= 180; ++y)
                 QCOMPARE(image.pixel(x, y), kYellow);
@@ -108,12 +105,10 @@ private slots:
     {
         QFETCH(QString, label);
         const MapGeometry g = kSmallPreset;
-        QImage image = canvas(g, kWhite);
-        {
-            QPainter painter(&image);
+        const QImage image = drawn(g, kWhite, [&](QPainter &painter) {
             drawCityInfo(painter, 360.0f, 180.0f, label, labelTextStyle(), g.mapWidth,
                          ViewCoordinates(g.mapHeight));
-        }
+        });
         // Both circles are centred on (360.5, 180.5): pixel (360, 179) from the top.
         QCOMPARE(image.pixel(360, 179), kBlack);
         QVERIFY(isRed(image.pixel(363, 179)));
@@ -130,7 +125,7 @@ private slots:
     void squareHidesTheGridLineBeneath()
     {
         const MapGeometry g = kSmallPreset;
-        const QImage day = canvas(g, kBlack);
+        const QImage day = drawn(g, kBlack, [](QPainter &) {});
         const std::vector<uint8_t> night(size_t(g.mapWidth) * g.mapHeight * 3, 0);
         MapScene scene;
         scene.geometry = g;
@@ -148,11 +143,8 @@ private slots:
         scene.labelStyle = labelTextStyle();
         scene.smallStyle = smallTextStyle();
 
-        QImage image = canvas(g, kBlack);
-        {
-            QPainter painter(&image);
-            MapRenderer().render(painter, scene);
-        }
+        const QImage image =
+            drawn(g, kBlack, [&](QPainter &painter) { MapRenderer().render(painter, scene); });
         QCOMPARE(image.pixel(400, 179), kYellow);
         QCOMPARE(image.pixel(399, 179), kYellow);
         // Elsewhere the line shows.
