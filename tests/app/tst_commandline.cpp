@@ -19,46 +19,42 @@ private slots:
         QTest::addColumn<QString>("output");
         QTest::addColumn<int>("size");
         QTest::addColumn<QString>("zone");
-        QTest::addColumn<bool>("grid");
-
-        QTest::newRow("no arguments -> window") << QStringList{} << int(Mode::Window) << ""
-                                                << int(MapSize::Small) << "" << false;
-        QTest::newRow("snapshot alone") << QStringList{"--snapshot", "a.png"} << int(Mode::Snapshot)
-                                        << "a.png" << int(MapSize::Small) << "" << false;
-        QTest::newRow("snapshot with =") << QStringList{"--snapshot=a.jpg", "--size=large"}
-                                         << int(Mode::Snapshot) << "a.jpg" << int(MapSize::Large)
-                                         << "" << false;
-        QTest::newRow("snapshot, all layers")
-            << QStringList{"--grid", "--snapshot", "m.png", "--locations", "--zone",
-                           "Europe/Paris"}
-            << int(Mode::Snapshot) << "m.png" << int(MapSize::Small) << "Europe/Paris" << true;
-        QTest::newRow("readouts with zone")
-            << QStringList{"--readouts", "--zone", "Asia/Tokyo", "--size", "large"}
-            << int(Mode::Readouts) << "" << int(MapSize::Large) << "Asia/Tokyo" << false;
-        QTest::newRow("list zones") << QStringList{"--list-zones"} << int(Mode::ListZones) << ""
-                                    << int(MapSize::Small) << "" << false;
-        QTest::newRow("help") << QStringList{"--help"} << int(Mode::Help) << ""
-                              << int(MapSize::Small) << "" << false;
-        QTest::newRow("-h") << QStringList{"-h"} << int(Mode::Help) << "" << int(MapSize::Small)
-                            << "" << false;
-        QTest::newRow("version") << QStringList{"--version"} << int(Mode::Version) << ""
-                                 << int(MapSize::Small) << "" << false;
+        QTest::addColumn<bool>("layers"); // --grid and --locations
+        const auto row = [](const char *name, const QStringList &arguments, Mode mode,
+                            const QString &output = {}, MapSize size = MapSize::Small,
+                            const QString &zone = {}, bool layers = false) {
+            QTest::newRow(name) << arguments << int(mode) << output << int(size) << zone << layers;
+        };
+        row("no arguments -> window", {}, Mode::Window);
+        row("snapshot alone", {"--snapshot", "a.png"}, Mode::Snapshot, "a.png");
+        row("snapshot with =", {"--snapshot=a.jpg", "--size=large"}, Mode::Snapshot, "a.jpg",
+            MapSize::Large);
+        row("snapshot, all layers",
+            {"--grid", "--snapshot", "m.png", "--locations", "--zone", "Europe/Paris"},
+            Mode::Snapshot, "m.png", MapSize::Small, "Europe/Paris", true);
+        row("readouts with zone", {"--readouts", "--zone", "Asia/Tokyo", "--size", "large"},
+            Mode::Readouts, {}, MapSize::Large, "Asia/Tokyo");
+        row("list zones", {"--list-zones"}, Mode::ListZones);
+        row("help", {"--help"}, Mode::Help);
+        row("-h", {"-h"}, Mode::Help);
+        row("version", {"--version"}, Mode::Version);
     }
     void goodForms()
     {
         QFETCH(QStringList, arguments);
+        QFETCH(int, mode);
+        QFETCH(QString, output);
+        QFETCH(int, size);
+        QFETCH(QString, zone);
+        QFETCH(bool, layers);
         const CommandLineResult result = parseCommandLine(arguments);
         QVERIFY2(result.ok(), qPrintable(result.error));
-        QFETCH(int, mode);
         QCOMPARE(int(result.options.mode), mode);
-        QFETCH(QString, output);
         QCOMPARE(result.options.outputPath, output);
-        QFETCH(int, size);
         QCOMPARE(int(result.options.size), size);
-        QFETCH(QString, zone);
         QCOMPARE(result.options.zone, zone);
-        QFETCH(bool, grid);
-        QCOMPARE(result.options.grid.value_or(false), grid);
+        QCOMPARE(result.options.grid.value_or(false), layers);
+        QCOMPARE(result.options.locations.value_or(false), layers);
     }
 
     void instants_data()
@@ -88,8 +84,7 @@ private slots:
         QTest::newRow("unknown option") << QStringList{"--frobnicate"} << "unknown option";
         QTest::newRow("stray word") << QStringList{"map.png"} << "unexpected argument";
         QTest::newRow("snapshot without file") << QStringList{"--snapshot"} << "needs a value";
-        QTest::newRow("snapshot with empty file")
-            << QStringList{"--snapshot="} << "needs a value";
+        QTest::newRow("snapshot with empty file") << QStringList{"--snapshot="} << "needs a value";
         QTest::newRow("bad time") << QStringList{"--snapshot", "a.png", "--at", "yesterday"}
                                   << "cannot read the time";
         QTest::newRow("time before 1900-03-01")
@@ -100,8 +95,8 @@ private slots:
                                   << "--size must be";
         QTest::newRow("repeated option")
             << QStringList{"--snapshot", "a.png", "--grid", "--grid"} << "more than once";
-        QTest::newRow("two modes") << QStringList{"--snapshot", "a.png", "--readouts"}
-                                   << "choose one";
+        QTest::newRow("two modes")
+            << QStringList{"--snapshot", "a.png", "--readouts"} << "choose one";
         QTest::newRow("list zones with zone")
             << QStringList{"--list-zones", "--zone", "UTC"} << "--zone needs";
         QTest::newRow("grid without snapshot") << QStringList{"--grid"} << "--grid needs";
@@ -109,8 +104,8 @@ private slots:
             << QStringList{"--readouts", "--grid"} << "--grid needs --snapshot";
         QTest::newRow("at without mode")
             << QStringList{"--at", "2026-01-01T00:00:00Z"} << "--snapshot or --readouts";
-        QTest::newRow("flag with value") << QStringList{"--grid=yes", "--snapshot", "a.png"}
-                                         << "takes no value";
+        QTest::newRow("flag with value")
+            << QStringList{"--grid=yes", "--snapshot", "a.png"} << "takes no value";
         QTest::newRow("help with more") << QStringList{"--help", "--grid"} << "no other options";
         QTest::newRow("control characters shown as ?")
             << QStringList{"--snapshot", "a.png", "--size", "big\n\x1b[31m"} << "big??[31m";

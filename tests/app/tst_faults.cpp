@@ -2,21 +2,11 @@
 // The application still starts, reports the fault once, and draws what it can.
 #include "MessageLog.h"
 #include "TestApplication.h"
-#include "app/MainWindow.h"
-#include "app/MyController.h"
-#include "app/platform/Clock.h"
 #include "app/platform/LocalizedStrings.h"
-#include "app/platform/Preferences.h"
-#include "app/platform/Resources.h"
-#include "map/MapView.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QLabel>
 #include <QSet>
-#include <QTest>
-
-#include <memory>
 
 namespace {
 const QDateTime kInstant(QDate(2026, 6, 21), QTime(18, 40), QTimeZone::utc());
@@ -28,6 +18,10 @@ enum class Fault
     Truncated,
     Corrupt
 };
+const std::pair<Fault, const char *> kFaults[] = {{Fault::Missing, "missing"},
+                                                  {Fault::Empty, "empty"},
+                                                  {Fault::Truncated, "truncated"},
+                                                  {Fault::Corrupt, "corrupt"}};
 
 bool applyFault(const QString &path, Fault fault)
 {
@@ -76,12 +70,8 @@ private slots:
         QTest::addColumn<int>("fault");
         const char *files[] = {"EarthMap720.ppm", "NightMap720.ppm", "EarthMap1440.ppm",
                                "NightMap1440.ppm", "TimeZones.plist"};
-        const std::pair<Fault, const char *> faults[] = {{Fault::Missing, "missing"},
-                                                         {Fault::Empty, "empty"},
-                                                         {Fault::Truncated, "truncated"},
-                                                         {Fault::Corrupt, "corrupt"}};
         for (const char *file : files)
-            for (const auto &[fault, name] : faults)
+            for (const auto &[fault, name] : kFaults)
                 QTest::addRow("%s %s", file, name) << QString::fromLatin1(file) << int(fault);
     }
     void resourceFaults()
@@ -95,22 +85,21 @@ private slots:
                             });
         MapView &view = app.view();
         MyController &controller = *app.controller;
-        MainWindow &window = *app.window;
-        ManualClock &clock = app.clock;
+        const QDateTime now = app.clock.now();
         controller.updateTime();
 
         // A run through both presets, with the squares on, and a zone change.
         QAction squares;
         squares.setData(1);
         view.changeDisplayOptions(&squares);
-        const int smallColours = distinctColours(view.renderFrame(clock.now()));
-        view.renderFrame(clock.now());
+        const int smallColours = distinctColours(view.renderFrame(now));
+        view.renderFrame(now);
         view.zoomWindow();
-        const int largeColours = distinctColours(view.renderFrame(clock.now()));
+        const int largeColours = distinctColours(view.renderFrame(now));
         QAction paris(QStringLiteral("Europe/Paris"));
         controller.changeMapDot(&paris);
         controller.updateMap();
-        view.renderFrame(clock.now());
+        view.renderFrame(now);
 
         // One warning for the one fault, naming the file.
         const QStringList warnings = log.warnings();
@@ -121,22 +110,20 @@ private slots:
         // What can be drawn is drawn: the images that are intact still show.
         QVERIFY(smallColours > 20 || file.contains("720"));
         QVERIFY(largeColours > 20 || file.contains("1440"));
-        QVERIFY(!window.timeField()->text().isEmpty());
+        QVERIFY(!app.window->timeField()->text().isEmpty());
         if (file == QLatin1String("TimeZones.plist")) {
-            QCOMPARE(window.zonePopUp()->count(), 0);
+            QCOMPARE(app.popUp().count(), 0);
             QCOMPARE(view.rawLatitude(), 0.0f);
         } else {
-            QCOMPARE(window.zonePopUp()->currentText(), QStringLiteral("Europe/Paris"));
+            QCOMPARE(app.popUp().currentText(), QStringLiteral("Europe/Paris"));
         }
     }
 
     void stringsTableFaults_data()
     {
         QTest::addColumn<int>("fault");
-        QTest::newRow("missing") << int(Fault::Missing);
-        QTest::newRow("empty") << int(Fault::Empty);
-        QTest::newRow("truncated") << int(Fault::Truncated);
-        QTest::newRow("corrupt") << int(Fault::Corrupt);
+        for (const auto &[fault, name] : kFaults)
+            QTest::newRow(name) << int(fault);
     }
     void stringsTableFaults()
     {

@@ -3,20 +3,9 @@
 // zone changes, display toggles and clock jumps are mixed in. The readouts must
 // stay right throughout and the memory in use must not grow.
 #include "TestApplication.h"
-#include "app/MainWindow.h"
-#include "app/MyController.h"
-#include "app/platform/Clock.h"
-#include "app/platform/Preferences.h"
-#include "app/platform/Resources.h"
-#include "map/MapView.h"
 
 #include <QAction>
-#include <QComboBox>
-#include <QFile>
 #include <QLabel>
-#include <QTest>
-
-#include <memory>
 
 namespace {
 const std::vector<TestZone> kZones = {
