@@ -62,13 +62,6 @@ private slots:
         QCOMPARE(isKnownTimeZone(name), known);
     }
 
-    void systemZoneIsKnown()
-    {
-        const QString name = systemTimeZoneName();
-        QVERIFY(!name.isEmpty());
-        QVERIFY(isKnownTimeZone(name));
-    }
-
     void zoneCalendarFields_data()
     {
         QTest::addColumn<QString>("zone");
@@ -129,15 +122,6 @@ private slots:
         setBeepHandler(previous);
         beep(); // no QApplication here: silently nothing
         QCOMPARE(beeps, 1);
-    }
-
-    void logLineIsInfo()
-    {
-        MessageLog log;
-        logLine(QStringLiteral("Time zone doesn't exist on system: Nowhere/City"));
-        logWarning(QStringLiteral("something went wrong"));
-        QCOMPARE(log.infos(), QList<QString>{"Time zone doesn't exist on system: Nowhere/City"});
-        QCOMPARE(log.warnings(), QList<QString>{"something went wrong"});
     }
 
     void resourcePaths()
