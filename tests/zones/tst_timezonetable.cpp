@@ -93,10 +93,6 @@ private slots:
             QCOMPARE(place.longitude, longitude);
         }
         QCOMPARE(int(log.warnings().size()), warnings);
-        const ZonePlace absent = table.placeOf("Zone/Elsewhere");
-        QCOMPARE(absent.latitude, 0.0f);
-        QCOMPARE(absent.longitude, 0.0f);
-        QCOMPARE(int(log.warnings().size()), warnings);
     }
 
     void missingOrCorruptResourceGivesEmptyTable_data()
