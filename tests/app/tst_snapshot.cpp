@@ -20,18 +20,15 @@ class TestSnapshot : public QObject
 
     QTemporaryDir m_dir;
 
-    Run run(const QStringList &arguments, bool withDisplay = false,
-            const QString &timeZone = QStringLiteral("UTC"))
+    // Runs the program without a display, in the given system zone.
+    Run run(const QStringList &arguments, const QString &timeZone = QStringLiteral("UTC"))
     {
-        QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", m_dir.filePath("config"));
         env.insert("TZ", timeZone);
-        if (!withDisplay) {
-            env.remove("DISPLAY");
-            env.remove("WAYLAND_DISPLAY");
-            env.remove("QT_QPA_PLATFORM");
-        }
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(name);
+        QProcess process;
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(m_dir.path());
         process.start(QStringLiteral(DUSKMAP_BINARY), arguments);
@@ -46,9 +43,9 @@ class TestSnapshot : public QObject
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
-    QString plainImage(const QString &name, QRgb colour, QSize size = {64, 32})
+    QString plainImage(const QString &name, QRgb colour)
     {
-        QImage image(size, QImage::Format_RGB32);
+        QImage image(64, 32, QImage::Format_RGB32);
         image.fill(colour);
         const QString file = path(name);
         return image.save(file) ? file : QString();
@@ -187,13 +184,13 @@ private slots:
         QFETCH(QString, tz);
         QFETCH(QString, timeSuffix);
         QFETCH(QString, latitude);
-        const Run r = run({"--readouts", "--at", "2026-06-21T12:00:00Z"}, false, tz);
+        const Run r = run({"--readouts", "--at", "2026-06-21T12:00:00Z"}, tz);
         QVERIFY2(r.status == 0, qPrintable(r.err));
         const QStringList lines = r.out.split('\n');
         QVERIFY2(lines.at(0).endsWith(timeSuffix), qPrintable(lines.at(0)));
         QCOMPARE(lines.at(4), latitude);
         const QString out = path("odd.png");
-        const Run snapshot = run({"--snapshot", out}, false, tz);
+        const Run snapshot = run({"--snapshot", out}, tz);
         QVERIFY2(snapshot.status == 0, qPrintable(snapshot.err));
         QVERIFY(QFile::exists(out));
     }
