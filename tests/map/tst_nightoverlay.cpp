@@ -166,11 +166,9 @@ private slots:
         // as the integer quotient for every sample and alpha.
         for (int alpha = 0; alpha <= 255; ++alpha) {
             for (int sample = 0; sample <= 255; ++sample) {
-                const float product = static_cast<float>(sample) * static_cast<float>(alpha);
-                const auto expected = static_cast<uint8_t>(static_cast<double>(product) / 255.0);
-                QCOMPARE(detail::premultiplied(static_cast<uint8_t>(sample),
-                                               static_cast<uint8_t>(alpha)),
-                         expected);
+                const float product = float(sample) * float(alpha);
+                QCOMPARE(detail::premultiplied(uint8_t(sample), uint8_t(alpha)),
+                         uint8_t(double(product) / 255.0));
             }
         }
         QCOMPARE(detail::premultiplied(200, 146), uint8_t(114));
