@@ -9,7 +9,8 @@ using Mode = CommandLineOptions::Mode;
 const QDate kFirstExactDate(1900, 3, 1);
 const QDate kLastExactDate(2100, 2, 28);
 
-enum class Option {
+enum class Option
+{
     Snapshot,
     Readouts,
     ListZones,
@@ -32,12 +33,18 @@ struct KnownOption
 };
 
 constexpr KnownOption kOptions[] = {
-    {"--snapshot", Option::Snapshot, true},      {"--readouts", Option::Readouts, false},
-    {"--list-zones", Option::ListZones, false},  {"--at", Option::At, true},
-    {"--size", Option::Size, true},              {"--day-image", Option::DayImage, true},
-    {"--night-image", Option::NightImage, true}, {"--zone", Option::Zone, true},
-    {"--grid", Option::Grid, false},             {"--locations", Option::Locations, false},
-    {"--help", Option::Help, false},             {"-h", Option::Help, false},
+    {"--snapshot", Option::Snapshot, true},
+    {"--readouts", Option::Readouts, false},
+    {"--list-zones", Option::ListZones, false},
+    {"--at", Option::At, true},
+    {"--size", Option::Size, true},
+    {"--day-image", Option::DayImage, true},
+    {"--night-image", Option::NightImage, true},
+    {"--zone", Option::Zone, true},
+    {"--grid", Option::Grid, false},
+    {"--locations", Option::Locations, false},
+    {"--help", Option::Help, false},
+    {"-h", Option::Help, false},
     {"--version", Option::Version, false},
 };
 
@@ -167,8 +174,8 @@ CommandLineResult parseCommandLine(const QStringList &arguments)
             else if (value == QLatin1String("large"))
                 options.size = CommandLineOptions::MapSize::Large;
             else
-                return fail(QStringLiteral("--size must be \"small\" or \"large\", not \"%1\"")
-                                .arg(value));
+                return fail(
+                    QStringLiteral("--size must be \"small\" or \"large\", not \"%1\"").arg(value));
             break;
         case Option::DayImage:
             options.dayImagePath = value;
@@ -196,7 +203,8 @@ CommandLineResult parseCommandLine(const QStringList &arguments)
 
     if (help || version) {
         if (arguments.size() != 1)
-            return fail(QStringLiteral("%1 takes no other options").arg(help ? QStringLiteral("--help") : QStringLiteral("--version")));
+            return fail(QStringLiteral("%1 takes no other options")
+                            .arg(help ? QStringLiteral("--help") : QStringLiteral("--version")));
         options.mode = help ? Mode::Help : Mode::Version;
         return result;
     }
@@ -206,8 +214,7 @@ CommandLineResult parseCommandLine(const QStringList &arguments)
         if (!usableBy(seen.at(i), options.mode)) {
             const bool snapshotOnly = seen.at(i) == Option::DayImage ||
                                       seen.at(i) == Option::NightImage ||
-                                      seen.at(i) == Option::Grid ||
-                                      seen.at(i) == Option::Locations;
+                                      seen.at(i) == Option::Grid || seen.at(i) == Option::Locations;
             return fail(QStringLiteral("%1 needs %2")
                             .arg(seenNames.at(i),
                                  snapshotOnly ? QStringLiteral("--snapshot")

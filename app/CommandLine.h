@@ -9,18 +9,30 @@
 /// What the command line asks Duskmap to do.
 struct CommandLineOptions
 {
-    enum class Mode { Window, Snapshot, Readouts, ListZones, Help, Version };
-    enum class MapSize { Small, Large };
+    enum class Mode
+    {
+        Window,
+        Snapshot,
+        Readouts,
+        ListZones,
+        Help,
+        Version
+    };
+    enum class MapSize
+    {
+        Small,
+        Large
+    };
 
     Mode mode = Mode::Window;
-    QString outputPath;             ///< --snapshot FILE
-    std::optional<QDateTime> at;    ///< --at TIME
-    MapSize size = MapSize::Small;  ///< --size small|large
-    QString dayImagePath;           ///< --day-image FILE
-    QString nightImagePath;         ///< --night-image FILE
-    QString zone;                   ///< --zone NAME
-    std::optional<bool> grid;       ///< --grid given
-    std::optional<bool> locations;  ///< --locations given
+    QString outputPath;            ///< --snapshot FILE
+    std::optional<QDateTime> at;   ///< --at TIME
+    MapSize size = MapSize::Small; ///< --size small|large
+    QString dayImagePath;          ///< --day-image FILE
+    QString nightImagePath;        ///< --night-image FILE
+    QString zone;                  ///< --zone NAME
+    std::optional<bool> grid;      ///< --grid given
+    std::optional<bool> locations; ///< --locations given
 };
 
 struct CommandLineResult

@@ -34,11 +34,10 @@ void selectTitle(QComboBox *popUp, const QString &title)
 }
 } // namespace
 
-MyController::MyController(Preferences &preferences, const Clock &clock,
-                           const Resources &resources, QObject *parent)
+MyController::MyController(Preferences &preferences, const Clock &clock, const Resources &resources,
+                           QObject *parent)
     : QObject(parent), m_preferences(preferences), m_clock(clock), m_resources(resources)
-{
-}
+{}
 
 MyController::~MyController() = default;
 
@@ -56,8 +55,7 @@ QString MyController::initialZoneName(const Preferences &preferences, bool *stor
     return known ? stored : systemTimeZoneName();
 }
 
-std::pair<QString, QString> MyController::clockTexts(const QString &zoneTitle,
-                                                     const QDateTime &now)
+std::pair<QString, QString> MyController::clockTexts(const QString &zoneTitle, const QDateTime &now)
 {
     const QtZoneCalendar zone(selectedTimeZone(zoneTitle));
     const LocalFields fields = zone.fieldsAt(now.toSecsSinceEpoch());

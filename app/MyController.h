@@ -62,7 +62,6 @@ public slots:
     static void placeMarker(MapView &mapView, const ZonePlace &place);
 
 private:
-
     Preferences &m_preferences;
     const Clock &m_clock;
     const Resources &m_resources;

@@ -98,8 +98,7 @@ std::optional<QImage> readUserImage(const QString &path, const char *what, QText
 } // namespace
 
 int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
-                const Resources &resources, const Clock &clock, QTextStream &out,
-                QTextStream &err)
+                const Resources &resources, const Clock &clock, QTextStream &out, QTextStream &err)
 {
     const QString path = options.outputPath;
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -144,8 +143,7 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
     }
     QImageWriter writer(&file, format);
     writer.setQuality(format == "png" ? kPngCompressionQuality : kJpegBestQuality);
-    const QImage image =
-        format == "png" ? frame.convertToFormat(QImage::Format_RGB32) : frame;
+    const QImage image = format == "png" ? frame.convertToFormat(QImage::Format_RGB32) : frame;
     if (!writer.write(image)) {
         err << "duskmap: cannot write \"" << path << "\": " << writer.errorString() << "\n";
         file.cancelWriting();
@@ -160,15 +158,15 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
 }
 
 int runReadouts(const CommandLineOptions &options, Preferences &preferences,
-                const Resources &resources, const Clock &clock, QTextStream &out,
-                QTextStream &err)
+                const Resources &resources, const Clock &clock, QTextStream &out, QTextStream &err)
 {
     std::optional<Setup> setup = setUp(options, preferences, resources, clock, err);
     if (!setup)
         return kExitBadInput;
     HeadlessMap &map = *setup->map;
     map.view.showStatistics();
-    const auto [time, date] = MyController::clockTexts(map.popUp.currentText(), setup->clock->now());
+    const auto [time, date] =
+        MyController::clockTexts(map.popUp.currentText(), setup->clock->now());
     out << time << "\n"
         << date << "\n"
         << map.sunrise.text() << "\n"

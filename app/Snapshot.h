@@ -12,9 +12,7 @@ class Resources;
 /// 0 on success, 2 for bad input or an output that cannot be written, with
 /// one line on the error stream.
 int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
-                const Resources &resources, const Clock &clock, QTextStream &out,
-                QTextStream &err);
+                const Resources &resources, const Clock &clock, QTextStream &out, QTextStream &err);
 int runReadouts(const CommandLineOptions &options, Preferences &preferences,
-                const Resources &resources, const Clock &clock, QTextStream &out,
-                QTextStream &err);
+                const Resources &resources, const Clock &clock, QTextStream &out, QTextStream &err);
 int runListZones(const Resources &resources, QTextStream &out);

@@ -117,10 +117,11 @@ int main(int argc, char *argv[])
             QCoreApplication::quit();
     });
     auto firstFrame = std::make_shared<QMetaObject::Connection>();
-    *firstFrame = QObject::connect(window.mapView(), &MapView::framePainted, [firstFrame, sinceStart] {
-        qCInfo(lcStartup, "first frame painted %lld ms after start", sinceStart.elapsed());
-        QObject::disconnect(*firstFrame);
-    });
+    *firstFrame =
+        QObject::connect(window.mapView(), &MapView::framePainted, [firstFrame, sinceStart] {
+            qCInfo(lcStartup, "first frame painted %lld ms after start", sinceStart.elapsed());
+            QObject::disconnect(*firstFrame);
+        });
     window.show();
     return QApplication::exec();
 }

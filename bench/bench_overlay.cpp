@@ -101,5 +101,3 @@ void OverlayFast(benchmark::State &state)
 
 BENCHMARK(OverlayReference)->Arg(720)->Arg(1440)->Unit(benchmark::kMillisecond);
 BENCHMARK(OverlayFast)->Arg(720)->Arg(1440)->Unit(benchmark::kMillisecond);
-
-

@@ -38,8 +38,9 @@ inline bool makeTestResources(const QTemporaryDir &dir, const std::vector<TestZo
         return false;
     table.close();
     for (const char *name : {"EarthMap720", "NightMap720", "EarthMap1440", "NightMap1440"}) {
-        const QStringList found = QDir(QStringLiteral(":/duskmap"))
-                                      .entryList({QString::fromLatin1(name) + QStringLiteral(".*")});
+        const QStringList found =
+            QDir(QStringLiteral(":/duskmap"))
+                .entryList({QString::fromLatin1(name) + QStringLiteral(".*")});
         if (found.size() != 1 ||
             !QFile::copy(QStringLiteral(":/duskmap/") + found.first(), dir.filePath(found.first())))
             return false;
