@@ -1,5 +1,6 @@
 // Rendered checks of the map's layers on Qt's offscreen platform: pixels are
 // read back where the layer arithmetic puts lines, squares and the marker.
+#include "map/MapImages.h"
 #include "map/MapRenderer.h"
 
 #include <QPainter>
@@ -149,6 +150,29 @@ private slots:
         QCOMPARE(image.pixel(399, 179), kYellow);
         // Elsewhere the line shows.
         QVERIFY(qRed(image.pixel(399, 100)) > 0 || qRed(image.pixel(400, 100)) > 0);
+    }
+
+    void imagePairByBoundsWidth_data()
+    {
+        QTest::addColumn<float>("width");
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("night");
+        QTest::newRow("720.0 -> small pair") << 720.0f << "EarthMap720"
+                                             << "NightMap720";
+        QTest::newRow("720.9 -> small pair") << 720.9f << "EarthMap720"
+                                             << "NightMap720";
+        QTest::newRow("721.0 -> large pair") << 721.0f << "EarthMap1440"
+                                             << "NightMap1440";
+        QTest::newRow("1440.0 -> large pair") << 1440.0f << "EarthMap1440"
+                                              << "NightMap1440";
+    }
+    void imagePairByBoundsWidth()
+    {
+        QFETCH(float, width);
+        QFETCH(QString, day);
+        QFETCH(QString, night);
+        QCOMPARE(MapImages::dayImageName(width), day);
+        QCOMPARE(MapImages::nightImageName(width), night);
     }
 };
 
