@@ -7,8 +7,33 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+namespace {
+// Duskmap's own file holds a few short lines.
+constexpr qint64 kMaxPreferencesBytes = 1024 * 1024;
+
+/// Whether the file holds what Duskmap never writes and Qt should not be left
+/// to decode: a serialised object of any type ("@Variant(...)", which Qt turns
+/// into pixmaps, cursors or gigabyte allocations on request) or a size beyond
+/// any preferences file.
+bool holdsForeignContent(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return false;
+    if (file.size() > kMaxPreferencesBytes)
+        return true;
+    if (!file.open(QIODevice::ReadOnly))
+        return false; // left to QSettings, which reports it as unreadable
+    return file.readAll().contains("@Variant(");
+}
+} // namespace
+
 Preferences::Preferences(const QString &filePath) : m_filePath(filePath)
 {
+    if (holdsForeignContent(m_filePath)) {
+        setAsideCorruptFile();
+        return;
+    }
     m_settings = std::make_unique<QSettings>(m_filePath, QSettings::IniFormat);
     switch (m_settings->status()) {
     case QSettings::NoError:

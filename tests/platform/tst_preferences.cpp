@@ -168,6 +168,32 @@ private slots:
         QCOMPARE(readFile(path + ".corrupt.1"), garbage + "again");
     }
 
+    void foreignContentIsKeptAside_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        // Qt would build a pixmap from this, which aborts a program without a GUI.
+        QTest::newRow("a serialised object")
+            << QByteArray("[General]\nDefaultTimeZone=@Variant(\\0\\0\\0\\x41\\0)\n"
+                          "ShowLatLon=true\n");
+        QTest::newRow("larger than any preferences file")
+            << QByteArray("[General]\nShowLatLon=true\n") + QByteArray(2 * 1024 * 1024, '#');
+    }
+    void foreignContentIsKeptAside()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("duskmap.conf");
+        writeFile(path, content);
+        MessageLog log;
+        Preferences preferences(path);
+        QCOMPARE(log.warnings().size(), 1);
+        QCOMPARE(preferences.boolForKey(QZShowLatLonGridKey), false);
+        QVERIFY(preferences.stringForKey("DefaultTimeZone").isNull());
+        QCOMPARE(readFile(path + ".corrupt"), content);
+        preferences.setObject(QZShowLocationsKey, true);
+        QVERIFY(readFile(path).contains("ShowLocations=true"));
+    }
+
     void unwritableStoreWarnsOnceAndKeepsValues_data()
     {
         QTest::addColumn<bool>("readOnlyDirectory");
