@@ -24,7 +24,19 @@ bool holdsForeignContent(const QString &path)
         return true;
     if (!file.open(QIODevice::ReadOnly))
         return false; // left to QSettings, which reports it as unreadable
-    return file.readAll().contains("@Variant(");
+    // Qt decodes "@Variant(" where a value, or an element of a list value,
+    // begins; "@@Variant(" there is a plain text that starts with "@".
+    const QByteArray content = file.readAll();
+    for (const QByteArray &line : content.split('\n')) {
+        const qsizetype equals = line.indexOf('=');
+        if (equals < 0)
+            continue;
+        for (const QByteArray &element : line.mid(equals + 1).split(',')) {
+            if (element.trimmed().startsWith("@Variant("))
+                return true;
+        }
+    }
+    return false;
 }
 } // namespace
 
