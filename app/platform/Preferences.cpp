@@ -25,15 +25,28 @@ bool holdsForeignContent(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return false; // left to QSettings, which reports it as unreadable
     // Qt decodes "@Variant(" where a value, or an element of a list value,
-    // begins; "@@Variant(" there is a plain text that starts with "@".
+    // begins, quoted or not; "@@Variant(" there is a plain text that starts
+    // with "@", and a comma inside quotes belongs to the text.
     const QByteArray content = file.readAll();
     for (const QByteArray &line : content.split('\n')) {
         const qsizetype equals = line.indexOf('=');
         if (equals < 0)
             continue;
-        for (const QByteArray &element : line.mid(equals + 1).split(',')) {
-            if (element.trimmed().startsWith("@Variant("))
-                return true;
+        bool quoted = false;
+        bool elementStart = true;
+        for (qsizetype i = equals + 1; i < line.size(); ++i) {
+            const char c = line.at(i);
+            if (elementStart && !quoted && c != ' ' && c != '\t') {
+                if (line.mid(c == '"' ? i + 1 : i).startsWith("@Variant("))
+                    return true;
+                elementStart = false;
+            }
+            if (c == '\\')
+                ++i; // an escaped character, never a quote or a separator
+            else if (c == '"')
+                quoted = !quoted;
+            else if (c == ',' && !quoted)
+                elementStart = true;
         }
     }
     return false;

@@ -175,6 +175,10 @@ private slots:
         QTest::newRow("a serialised object")
             << QByteArray("[General]\nDefaultTimeZone=@Variant(\\0\\0\\0\\x41\\0)\n"
                           "ShowLatLon=true\n");
+        QTest::newRow("a serialised object after an escaped text")
+            << QByteArray("[General]\nA=@@Variant(x)\nB=@Variant(\\0\\0\\0\\x41\\0)\n");
+        QTest::newRow("a quoted serialised object in a list")
+            << QByteArray("[General]\nA=x, \"@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\"\n");
         QTest::newRow("larger than any preferences file")
             << QByteArray("[General]\nShowLatLon=true\n") + QByteArray(2 * 1024 * 1024, '#');
     }
@@ -192,6 +196,22 @@ private slots:
         QCOMPARE(readFile(path + ".corrupt"), content);
         preferences.setObject(QZShowLocationsKey, true);
         QVERIFY(readFile(path).contains("ShowLocations=true"));
+    }
+
+    // A text that merely starts with "@" is stored escaped and reads back.
+    void textStartingWithAtReadsBack()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("duskmap.conf");
+        writeFile(path, "[General]\nNote=@@Variant(a\nList=\"x, @Variant(b\"\n");
+        MessageLog log;
+        {
+            Preferences preferences(path);
+            QCOMPARE(preferences.stringForKey("Note"), QStringLiteral("@Variant(a"));
+            preferences.setObject("DefaultTimeZone", QStringLiteral("@Variant(b"));
+        }
+        QVERIFY(log.warnings().isEmpty());
+        QVERIFY(!QFile::exists(path + ".corrupt"));
     }
 
     void unwritableStoreWarnsOnceAndKeepsValues_data()
