@@ -18,17 +18,7 @@ share/icons/hicolor/scalable/apps/$app_id.svg
 share/man/man1/duskmap.1
 share/metainfo/$app_id.metainfo.xml"
 
-passed=0
-failed=0
-pass() {
-    echo "PASS   : $1"
-    passed=$((passed + 1))
-}
-fail() {
-    echo "FAIL!  : $1"
-    [ $# -gt 1 ] && printf '%s\n' "$2" | sed 's/^/           /'
-    failed=$((failed + 1))
-}
+. "$(dirname "$0")/checks.sh"
 # check DESCRIPTION COMMAND...: passes when COMMAND succeeds and prints nothing
 # (the validators exit 0 on hints and warnings, which should fail here too).
 check_quiet() {

@@ -16,17 +16,7 @@ quit_timeout_s=2
 # The zone the preferences start with, and the key that moves the pop-up on.
 seeded_zone=Europe/Paris
 
-passed=0
-failed=0
-pass() {
-    echo "PASS   : $1"
-    passed=$((passed + 1))
-}
-fail() {
-    echo "FAIL!  : $1"
-    [ $# -gt 1 ] && printf '%s\n' "$2" | sed 's/^/           /'
-    failed=$((failed + 1))
-}
+. "$(dirname "$0")/checks.sh"
 finish() {
     echo "$passed passed, $failed failed"
     [ "$failed" -eq 0 ] && exit 0
