@@ -1,8 +1,8 @@
 #include "app/MainWindow.h"
 
-#include "app/platform/Preferences.h"
-#include "map/MapGeometry.h"
-#include "map/MapView.h"
+#include "platform/Preferences.h"
+#include "mapcore/MapGeometry.h"
+#include "widgets/MapView.h"
 #include "ui_MainWindow.h"
 
 #include <QCloseEvent>

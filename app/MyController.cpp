@@ -1,11 +1,11 @@
 #include "app/MyController.h"
 
 #include "app/MainWindow.h"
-#include "app/platform/Clock.h"
-#include "app/platform/Log.h"
-#include "app/platform/Preferences.h"
-#include "app/platform/TimeZones.h"
-#include "map/MapView.h"
+#include "platform/Clock.h"
+#include "platform/Log.h"
+#include "platform/Preferences.h"
+#include "zones/TimeZones.h"
+#include "widgets/MapView.h"
 #include "readouts/ReadoutTexts.h"
 #include "zones/TimeZoneTable.h"
 

@@ -1,11 +1,11 @@
 #include "app/Snapshot.h"
 
 #include "app/MyController.h"
-#include "app/platform/Clock.h"
-#include "app/platform/Preferences.h"
-#include "app/platform/Resources.h"
-#include "app/platform/TimeZones.h"
-#include "map/MapView.h"
+#include "platform/Clock.h"
+#include "platform/Preferences.h"
+#include "platform/Resources.h"
+#include "zones/TimeZones.h"
+#include "widgets/MapView.h"
 #include "readouts/ReadoutTexts.h"
 #include "zones/TimeZoneTable.h"
 

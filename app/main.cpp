@@ -2,10 +2,10 @@
 #include "app/MainWindow.h"
 #include "app/MyController.h"
 #include "app/Snapshot.h"
-#include "app/platform/Clock.h"
-#include "app/platform/Preferences.h"
-#include "app/platform/Resources.h"
-#include "map/MapView.h"
+#include "platform/Clock.h"
+#include "platform/Preferences.h"
+#include "platform/Resources.h"
+#include "widgets/MapView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // Night overlay kernels on the two map sizes: the per-pixel reference and the
 // fast kernel, run in the same process so their figures compare directly.
 
-#include "map/NightOverlay.h"
+#include "mapcore/NightOverlay.h"
 
 #include <benchmark/benchmark.h>
 

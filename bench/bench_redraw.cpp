@@ -2,10 +2,10 @@
 // source-atop composite, grid, location squares, marker and label, into the
 // view's offscreen frame.
 
-#include "app/platform/Clock.h"
-#include "app/platform/Preferences.h"
-#include "app/platform/Resources.h"
-#include "map/MapView.h"
+#include "platform/Clock.h"
+#include "platform/Preferences.h"
+#include "platform/Resources.h"
+#include "widgets/MapView.h"
 
 #include <QApplication>
 #include <QComboBox>

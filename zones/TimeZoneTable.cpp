@@ -1,9 +1,9 @@
 #include "zones/TimeZoneTable.h"
 
-#include "app/platform/Log.h"
-#include "app/platform/PropertyList.h"
-#include "app/platform/Resources.h"
-#include "app/platform/TimeZones.h"
+#include "platform/Log.h"
+#include "platform/PropertyList.h"
+#include "platform/Resources.h"
+#include "zones/TimeZones.h"
 
 #include <QHash>
 

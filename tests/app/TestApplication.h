@@ -6,10 +6,10 @@
 #include "TestResources.h"
 #include "app/MainWindow.h"
 #include "app/MyController.h"
-#include "app/platform/Clock.h"
-#include "app/platform/Preferences.h"
-#include "app/platform/Resources.h"
-#include "map/MapView.h"
+#include "platform/Clock.h"
+#include "platform/Preferences.h"
+#include "platform/Resources.h"
+#include "widgets/MapView.h"
 
 #include <QComboBox>
 #include <QSettings>

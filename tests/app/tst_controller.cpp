@@ -2,7 +2,7 @@
 // with its own preferences, resources and a clock the test sets.
 #include "MessageLog.h"
 #include "TestApplication.h"
-#include "app/platform/TimeZones.h"
+#include "zones/TimeZones.h"
 
 #include <QAction>
 #include <QLabel>

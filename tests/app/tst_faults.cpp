@@ -2,7 +2,7 @@
 // The application still starts, reports the fault once, and draws what it can.
 #include "MessageLog.h"
 #include "TestApplication.h"
-#include "app/platform/LocalizedStrings.h"
+#include "platform/LocalizedStrings.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // Writes arbitrary bytes as the preferences file, opens the store on it, reads the
 // keys the program reads and writes one back, as a start-up followed by a change.
-#include "app/platform/Preferences.h"
+#include "platform/Preferences.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the property-list reader, then builds the zone table
 // from whatever dictionary it accepts, as the program does with its resource.
-#include "app/platform/PropertyList.h"
+#include "platform/PropertyList.h"
 #include "tests/fuzz/FuzzSupport.h"
 #include "zones/TimeZoneTable.h"
 

@@ -1,7 +1,7 @@
 // Rendered checks of the map's layers on Qt's offscreen platform: pixels are
 // read back where the layer arithmetic puts lines, squares and the marker.
-#include "map/MapImages.h"
-#include "map/MapRenderer.h"
+#include "render/MapImages.h"
+#include "render/MapRenderer.h"
 
 #include <QPainter>
 #include <QTest>

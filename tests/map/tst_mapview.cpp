@@ -1,10 +1,10 @@
 // The map view on Qt's offscreen platform: display flags and their storage,
 // the contextual menu, and the JPEG export.
 #include "TestResources.h"
-#include "app/platform/Clock.h"
-#include "app/platform/Preferences.h"
-#include "app/platform/Resources.h"
-#include "map/MapView.h"
+#include "platform/Clock.h"
+#include "platform/Preferences.h"
+#include "platform/Resources.h"
+#include "widgets/MapView.h"
 
 #include <QAction>
 #include <QComboBox>

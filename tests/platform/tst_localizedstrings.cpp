@@ -1,4 +1,4 @@
-#include "app/platform/LocalizedStrings.h"
+#include "platform/LocalizedStrings.h"
 
 #include <QTest>
 

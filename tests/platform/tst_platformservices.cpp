@@ -1,8 +1,8 @@
 #include "MessageLog.h"
-#include "app/platform/Clock.h"
-#include "app/platform/Log.h"
-#include "app/platform/Resources.h"
-#include "app/platform/TimeZones.h"
+#include "platform/Clock.h"
+#include "platform/Log.h"
+#include "platform/Resources.h"
+#include "zones/TimeZones.h"
 
 #include <QFile>
 #include <QImage>

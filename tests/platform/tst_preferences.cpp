@@ -1,5 +1,5 @@
 #include "MessageLog.h"
-#include "app/platform/Preferences.h"
+#include "platform/Preferences.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "MessageLog.h"
-#include "app/platform/PropertyList.h"
+#include "platform/PropertyList.h"
 
 #include <QDateTime>
 #include <QFile>

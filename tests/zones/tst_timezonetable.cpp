@@ -1,6 +1,6 @@
 #include "MessageLog.h"
 #include "TestResources.h"
-#include "app/platform/Resources.h"
+#include "platform/Resources.h"
 #include "zones/TimeZoneTable.h"
 
 #include <QFile>

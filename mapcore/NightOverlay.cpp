@@ -1,6 +1,6 @@
-#include "map/NightOverlay.h"
+#include "mapcore/NightOverlay.h"
 
-#include "map/NightOverlayDetail.h"
+#include "mapcore/NightOverlayDetail.h"
 #include "solar/solar.h"
 
 #include <cmath>

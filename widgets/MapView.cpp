@@ -1,11 +1,11 @@
-#include "map/MapView.h"
+#include "widgets/MapView.h"
 
-#include "app/platform/Clock.h"
-#include "app/platform/LocalizedStrings.h"
-#include "app/platform/Log.h"
-#include "app/platform/Preferences.h"
-#include "app/platform/Resources.h"
-#include "app/platform/TimeZones.h"
+#include "platform/Clock.h"
+#include "platform/LocalizedStrings.h"
+#include "platform/Log.h"
+#include "platform/Preferences.h"
+#include "platform/Resources.h"
+#include "zones/TimeZones.h"
 #include "readouts/ReadoutTexts.h"
 
 #include <QAction>

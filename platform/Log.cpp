@@ -1,4 +1,4 @@
-#include "app/platform/Log.h"
+#include "platform/Log.h"
 
 #include <QApplication>
 #include <QSet>

@@ -1,6 +1,6 @@
-#include "app/platform/PropertyList.h"
+#include "platform/PropertyList.h"
 
-#include "app/platform/Log.h"
+#include "platform/Log.h"
 
 #include <QByteArrayView>
 #include <QDateTime>

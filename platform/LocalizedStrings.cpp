@@ -1,6 +1,6 @@
-#include "app/platform/LocalizedStrings.h"
+#include "platform/LocalizedStrings.h"
 
-#include "app/platform/Log.h"
+#include "platform/Log.h"
 
 #include <QTranslator>
 

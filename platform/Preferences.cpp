@@ -1,6 +1,6 @@
-#include "app/platform/Preferences.h"
+#include "platform/Preferences.h"
 
-#include "app/platform/Log.h"
+#include "platform/Log.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "map/MapGeometry.h"
+#include "mapcore/MapGeometry.h"
 
 #include <QImage>
 #include <QString>

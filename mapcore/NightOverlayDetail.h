@@ -3,7 +3,7 @@
 // Pieces shared by the reference and the fast overlay kernels, so that both
 // evaluate the same expressions in the same order.
 
-#include "map/NightOverlay.h"
+#include "mapcore/NightOverlay.h"
 
 #include <cmath>
 #include <cstddef>

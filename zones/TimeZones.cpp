@@ -1,4 +1,4 @@
-#include "app/platform/TimeZones.h"
+#include "zones/TimeZones.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "NearlyEqual.h"
-#include "map/NightOverlay.h"
-#include "map/NightOverlayDetail.h"
+#include "mapcore/NightOverlay.h"
+#include "mapcore/NightOverlayDetail.h"
 #include "solar/solar.h"
 
 #include <QDate>

@@ -1,4 +1,4 @@
-#include "map/GridLayout.h"
+#include "mapcore/GridLayout.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "map/MapGeometry.h"
-#include "map/NightOverlay.h"
+#include "mapcore/MapGeometry.h"
+#include "mapcore/NightOverlay.h"
 #include "zones/TimeZoneTable.h"
 
 #include <QColor>

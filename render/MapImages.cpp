@@ -1,7 +1,7 @@
-#include "map/MapImages.h"
+#include "render/MapImages.h"
 
-#include "app/platform/Log.h"
-#include "app/platform/Resources.h"
+#include "platform/Log.h"
+#include "platform/Resources.h"
 
 #include <algorithm>
 #include <cstring>

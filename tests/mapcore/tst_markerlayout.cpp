@@ -1,5 +1,5 @@
-#include "map/MapGeometry.h"
-#include "map/MarkerLayout.h"
+#include "mapcore/MapGeometry.h"
+#include "mapcore/MarkerLayout.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "map/MarkerLayout.h"
+#include "mapcore/MarkerLayout.h"
 
 #include <cmath>
 

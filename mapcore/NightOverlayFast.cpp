@@ -25,9 +25,9 @@
 // about two twilight pixels in a million come within them. A NaN anywhere also
 // leads to the exact path.
 
-#include "map/NightOverlay.h"
+#include "mapcore/NightOverlay.h"
 
-#include "map/NightOverlayDetail.h"
+#include "mapcore/NightOverlayDetail.h"
 
 #include <algorithm>
 #include <cmath>

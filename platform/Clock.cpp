@@ -1,4 +1,4 @@
-#include "app/platform/Clock.h"
+#include "platform/Clock.h"
 
 #include <utility>
 

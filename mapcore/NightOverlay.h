@@ -4,7 +4,7 @@
 // the sun is up and opaque where it is well below the horizon, with a twilight
 // ramp in between. Plain bytes in, plain bytes out; no Qt.
 
-#include "map/MapGeometry.h"
+#include "mapcore/MapGeometry.h"
 
 #include <cstdint>
 #include <span>

@@ -1,4 +1,4 @@
-#include "map/MapGeometry.h"
+#include "mapcore/MapGeometry.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "app/platform/Resources.h"
+#include "platform/Resources.h"
 
-#include "app/platform/Log.h"
+#include "platform/Log.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "map/MapGeometry.h"
-#include "map/MapImages.h"
-#include "map/MapRenderer.h"
+#include "mapcore/MapGeometry.h"
+#include "render/MapImages.h"
+#include "render/MapRenderer.h"
 #include "zones/TimeZoneTable.h"
 
 #include <QImage>

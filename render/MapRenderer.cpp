@@ -1,7 +1,7 @@
-#include "map/MapRenderer.h"
+#include "render/MapRenderer.h"
 
-#include "map/GridLayout.h"
-#include "map/MarkerLayout.h"
+#include "mapcore/GridLayout.h"
+#include "mapcore/MarkerLayout.h"
 
 #include <QDateTime>
 #include <QFontMetricsF>
