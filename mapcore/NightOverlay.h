@@ -6,6 +6,7 @@
 
 #include "mapcore/MapGeometry.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -51,3 +52,16 @@ bool computeNightOverlayReference(const MapGeometry &geometry, std::span<const u
 /// Same result as computeNightOverlayReference, byte for byte, computed faster.
 bool computeNightOverlay(const MapGeometry &geometry, std::span<const uint8_t> nightRgb,
                          const UtcFields &utc, std::span<uint8_t> outRgba);
+
+/// The day image with the night overlay of the instant composited onto it
+/// source-atop, in one pass: byte for byte what computeNightOverlay gives
+/// composited onto the day image. day and frame hold mapWidth x mapHeight
+/// pixels of four bytes, B, G, R, A in memory (QImage's RGB32 and
+/// ARGB32_Premultiplied on little-endian machines), top row first, rows
+/// dayStride and frameStride bytes apart; day's alpha bytes must be 0xff. The
+/// frame is opaque. frame may be day itself, with the same stride. Returns
+/// false and writes nothing when the geometry is empty, a buffer is too small
+/// or frame overlaps day otherwise.
+bool composeDayAndNight(const MapGeometry &geometry, std::span<const uint8_t> day,
+                        std::size_t dayStride, std::span<const uint8_t> nightRgb,
+                        const UtcFields &utc, std::span<uint8_t> frame, std::size_t frameStride);

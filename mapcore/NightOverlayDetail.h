@@ -74,4 +74,11 @@ bool computeNightOverlayWithMargins(const MapGeometry &geometry, std::span<const
                                     const UtcFields &utc, std::span<uint8_t> outRgba,
                                     const FastMargins &margins, InstructionSet instructionSet);
 
+/// composeDayAndNight with chosen margins and instruction set, as above.
+bool composeDayAndNightWithMargins(const MapGeometry &geometry, std::span<const uint8_t> day,
+                                   std::size_t dayStride, std::span<const uint8_t> nightRgb,
+                                   const UtcFields &utc, std::span<uint8_t> frame,
+                                   std::size_t frameStride, const FastMargins &margins,
+                                   InstructionSet instructionSet);
+
 } // namespace night_overlay_detail

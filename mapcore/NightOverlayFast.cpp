@@ -94,8 +94,6 @@ struct Job
     double sunZ;          // sin dec
     double daySineLimit;  // z' at or above: day for sure
     double fullSineLimit; // z' at or below: alpha 255 for sure
-    const uint8_t *src;
-    uint8_t *dst;
 };
 
 /// The reference's alpha for one pixel, the same expressions in the same order.
@@ -237,6 +235,21 @@ struct Colours
     }};
 }
 
+/// kPixelGroup alphas, each repeated to the four bytes of its pixel.
+[[gnu::always_inline]] inline Colours spreadAlphas(const uint8_t *alphas)
+{
+    Bytes alpha;
+    std::memcpy(&alpha, alphas, 16);
+    return {{
+        __builtin_shufflevector(alpha, alpha, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3),
+        __builtin_shufflevector(alpha, alpha, 4, 4, 4, 4, 5, 5, 5, 5, 6, 6, 6, 6, 7, 7, 7, 7),
+        __builtin_shufflevector(alpha, alpha, 8, 8, 8, 8, 9, 9, 9, 9, 10, 10, 10, 10, 11, 11, 11,
+                                11),
+        __builtin_shufflevector(alpha, alpha, 12, 12, 12, 12, 13, 13, 13, 13, 14, 14, 14, 14, 15,
+                                15, 15, 15),
+    }};
+}
+
 /// kPixelGroup night pixels: the colour as it is, opaque.
 [[gnu::always_inline]] inline void writeOpaque(const uint8_t *rgb, uint8_t *rgba)
 {
@@ -264,23 +277,138 @@ struct Colours
         return;
     }
     const Colours colours = spreadColours(rgb);
-    Bytes alpha;
-    std::memcpy(&alpha, alphas, 16);
-    const Bytes spread[4] = {
-        __builtin_shufflevector(alpha, alpha, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3),
-        __builtin_shufflevector(alpha, alpha, 4, 4, 4, 4, 5, 5, 5, 5, 6, 6, 6, 6, 7, 7, 7, 7),
-        __builtin_shufflevector(alpha, alpha, 8, 8, 8, 8, 9, 9, 9, 9, 10, 10, 10, 10, 11, 11, 11,
-                                11),
-        __builtin_shufflevector(alpha, alpha, 12, 12, 12, 12, 13, 13, 13, 13, 14, 14, 14, 14, 15,
-                                15, 15, 15),
-    };
+    const Colours spread = spreadAlphas(alphas);
     for (int q = 0; q < 4; ++q) {
-        const Bytes out = premultiplyFour(colours.quad[q], spread[q]);
+        const Bytes out = premultiplyFour(colours.quad[q], spread.quad[q]);
         std::memcpy(rgba + 16 * q, &out, 16);
     }
 }
 
-[[gnu::always_inline]] inline void overlayRows(const Job &job)
+/// The overlay itself: premultiplied RGBA, four bytes per pixel.
+struct OverlayPixels
+{
+    const uint8_t *rgb; // the row's night samples
+    uint8_t *out;       // the row's overlay
+    std::size_t width;
+
+    [[gnu::always_inline]] void nextRow()
+    {
+        rgb += 3 * width;
+        out += 4 * width;
+    }
+    [[gnu::always_inline]] void dayBlock(std::size_t c) { std::memset(out + 4 * c, 0, 4 * kBlock); }
+    [[gnu::always_inline]] void nightBlock(std::size_t c) { writeOpaque(rgb + 3 * c, out + 4 * c); }
+    [[gnu::always_inline]] void block(std::size_t c, const uint8_t *alphas)
+    {
+        writePremultiplied(rgb + 3 * c, alphas, out + 4 * c);
+    }
+    [[gnu::always_inline]] void pixel(std::size_t c, uint8_t alpha)
+    {
+        for (int k = 0; k < 3; ++k)
+            out[4 * c + k] = premultiplied(rgb[3 * c + k], alpha);
+        out[4 * c + 3] = alpha;
+    }
+};
+
+/// x / 255 rounded to nearest, for x up to 255 * 255: the composite's rounding.
+[[gnu::always_inline]] inline unsigned roundedBy255(unsigned x)
+{
+    return ((x + 128) + ((x + 128) >> 8)) >> 8;
+}
+
+/// kPixelGroup night samples as B, G, R and a free fourth byte, the frame's order.
+[[gnu::always_inline]] inline Colours spreadColoursBgr(const uint8_t *rgb)
+{
+    Bytes in0, in1, in2;
+    std::memcpy(&in0, rgb, 16);
+    std::memcpy(&in1, rgb + 16, 16);
+    std::memcpy(&in2, rgb + 32, 16);
+    return {{
+        __builtin_shufflevector(in0, in1, 2, 1, 0, 0, 5, 4, 3, 0, 8, 7, 6, 0, 11, 10, 9, 0),
+        __builtin_shufflevector(in0, in1, 14, 13, 12, 0, 17, 16, 15, 0, 20, 19, 18, 0, 23, 22, 21,
+                                0),
+        __builtin_shufflevector(in1, in2, 10, 9, 8, 0, 13, 12, 11, 0, 16, 15, 14, 0, 19, 18, 17, 0),
+        __builtin_shufflevector(in1, in2, 22, 21, 20, 0, 25, 24, 23, 0, 28, 27, 26, 0, 31, 30, 29,
+                                0),
+    }};
+}
+
+/// The day image with the overlay composited onto it source-atop, B, G, R, A
+/// per pixel: the premultiplied overlay plus the day scaled by 255 - alpha,
+/// opaque. Where the overlay is clear that is the day pixel as it is, where it
+/// is opaque the night sample.
+struct FramePixels
+{
+    const uint8_t *rgb; // the row's night samples
+    const uint8_t *day; // the row's day pixels
+    uint8_t *frame;     // the row's frame pixels, perhaps day itself
+    std::size_t width;
+    std::size_t dayStride;
+    std::size_t frameStride;
+    bool inPlace;
+
+    [[gnu::always_inline]] void nextRow()
+    {
+        rgb += 3 * width;
+        day += dayStride;
+        frame += frameStride;
+    }
+    [[gnu::always_inline]] void dayBlock(std::size_t c)
+    {
+        if (!inPlace)
+            std::memcpy(frame + 4 * c, day + 4 * c, 4 * kBlock);
+    }
+    [[gnu::always_inline]] void nightBlock(std::size_t c)
+    {
+        const Colours colours = spreadColoursBgr(rgb + 3 * c);
+        for (int q = 0; q < 4; ++q) {
+            const Bytes out = colours.quad[q] | kAlphaLanes;
+            std::memcpy(frame + 4 * c + 16 * q, &out, 16);
+        }
+    }
+    [[gnu::always_inline]] void block(std::size_t c, const uint8_t *alphas)
+    {
+        uint64_t alphaLow = 0;
+        uint64_t alphaHigh = 0;
+        std::memcpy(&alphaLow, alphas, 8);
+        std::memcpy(&alphaHigh, alphas + 8, 8);
+        if ((alphaLow | alphaHigh) == 0) {
+            dayBlock(c);
+            return;
+        }
+        if ((alphaLow & alphaHigh) == ~uint64_t{0}) {
+            nightBlock(c);
+            return;
+        }
+        const Colours colours = spreadColoursBgr(rgb + 3 * c);
+        const Colours spread = spreadAlphas(alphas);
+        for (int q = 0; q < 4; ++q) {
+            Bytes dayQuad;
+            std::memcpy(&dayQuad, day + 4 * c + 16 * q, 16);
+            const Words alphaWords = __builtin_convertvector(spread.quad[q], Words);
+            const Words product = __builtin_convertvector(colours.quad[q], Words) * alphaWords;
+            // The overlay's truncated premultiplication, as premultiplyFour.
+            const Words overlay = (product + 1 + (product >> 8)) >> 8;
+            const Words biased = __builtin_convertvector(dayQuad, Words) * (255 - alphaWords) + 128;
+            // The day scaled by 255 - alpha, rounded as roundedBy255.
+            const Words kept = (biased + (biased >> 8)) >> 8;
+            const Bytes out = __builtin_convertvector(overlay + kept, Bytes) | kAlphaLanes;
+            std::memcpy(frame + 4 * c + 16 * q, &out, 16);
+        }
+    }
+    [[gnu::always_inline]] void pixel(std::size_t c, uint8_t alpha)
+    {
+        const unsigned keep = 255u - alpha;
+        for (int k = 0; k < 3; ++k) {
+            const unsigned overlay = premultiplied(rgb[3 * c + 2 - k], alpha);
+            frame[4 * c + k] = static_cast<uint8_t>(overlay + roundedBy255(day[4 * c + k] * keep));
+        }
+        frame[4 * c + 3] = 255;
+    }
+};
+
+template <typename Pixels>
+[[gnu::always_inline]] inline void overlayRows(const Job &job, Pixels pixels)
 {
     const auto width = static_cast<std::size_t>(job.geometry.mapWidth);
     const auto height = static_cast<std::size_t>(job.geometry.mapHeight);
@@ -289,10 +417,8 @@ struct Colours
     const double *blockLowX = job.tables.blockLowX.data();
     const double *blockHighX = job.tables.blockHighX.data();
     const double sunZ = job.sunZ;
-    const uint8_t *src = job.src;
-    uint8_t *dst = job.dst;
 
-    for (std::size_t row = 0; row < height; ++row) {
+    for (std::size_t row = 0; row < height; ++row, pixels.nextRow()) {
         const double sinPhi = job.tables.sinLat[row];
         const double cosPhi = job.tables.cosLat[row];
         const double zSinPhi = sunZ * sinPhi;
@@ -304,11 +430,11 @@ struct Colours
             const double zA = blockLowX[block] * cosPhi + zSinPhi;
             const double zB = blockHighX[block] * cosPhi + zSinPhi;
             if (zA >= job.daySineLimit && zB >= job.daySineLimit) {
-                std::memset(dst + 4 * c, 0, 4 * kBlock);
+                pixels.dayBlock(c);
                 continue;
             }
             if (zA <= job.fullSineLimit && zB <= job.fullSineLimit) {
-                writeOpaque(src + 3 * c, dst + 4 * c);
+                pixels.nightBlock(c);
                 continue;
             }
             uint8_t alphas[kBlock];
@@ -319,52 +445,66 @@ struct Colours
                         alphas[i] = exactAlpha(sunX[c + i], sunY[c + i], sunZ, sinPhi, cosPhi);
                 }
             }
-            writePremultiplied(src + 3 * c, alphas, dst + 4 * c);
+            pixels.block(c, alphas);
         }
         // Columns after the last whole block take the exact path.
-        for (; c < width; ++c) {
-            const uint8_t alpha = exactAlpha(sunX[c], sunY[c], sunZ, sinPhi, cosPhi);
-            for (int k = 0; k < 3; ++k)
-                dst[4 * c + k] = premultiplied(src[3 * c + k], alpha);
-            dst[4 * c + 3] = alpha;
-        }
-        src += 3 * width;
-        dst += 4 * width;
+        for (; c < width; ++c)
+            pixels.pixel(c, exactAlpha(sunX[c], sunY[c], sunZ, sinPhi, cosPhi));
     }
 }
 
 // The same rows compiled for wider instruction sets; chosen at run time.
-void overlayRowsBaseline(const Job &job)
+template <typename Pixels> void overlayRowsBaseline(const Job &job, const Pixels &pixels)
 {
-    overlayRows(job);
+    overlayRows(job, pixels);
 }
 
 #if defined(__x86_64__)
-__attribute__((target("arch=x86-64-v2"))) void overlayRowsV2(const Job &job)
+template <typename Pixels>
+__attribute__((target("arch=x86-64-v2"))) void overlayRowsV2(const Job &job, const Pixels &pixels)
 {
-    overlayRows(job);
+    overlayRows(job, pixels);
 }
 
-__attribute__((target("arch=x86-64-v3"))) void overlayRowsV3(const Job &job)
+template <typename Pixels>
+__attribute__((target("arch=x86-64-v3"))) void overlayRowsV3(const Job &job, const Pixels &pixels)
 {
-    overlayRows(job);
+    overlayRows(job, pixels);
 }
 
-__attribute__((target("arch=x86-64-v4"))) void overlayRowsV4(const Job &job)
+template <typename Pixels>
+__attribute__((target("arch=x86-64-v4"))) void overlayRowsV4(const Job &job, const Pixels &pixels)
 {
-    overlayRows(job);
+    overlayRows(job, pixels);
 }
 #endif
 
-} // namespace
-
-bool night_overlay_detail::computeNightOverlayWithMargins(
-    const MapGeometry &geometry, std::span<const uint8_t> nightRgb, const UtcFields &utc,
-    std::span<uint8_t> outRgba, const FastMargins &margins, InstructionSet instructionSet)
+template <typename Pixels>
+void runRows(const Job &job, const Pixels &pixels, InstructionSet instructionSet)
 {
-    if (!buffersFit(geometry, nightRgb.size(), outRgba.size()))
-        return false;
-    Tables tables;
+    switch (instructionSet) {
+#if defined(__x86_64__)
+    case InstructionSet::X86_64_V4:
+        overlayRowsV4(job, pixels);
+        break;
+    case InstructionSet::X86_64_V3:
+        overlayRowsV3(job, pixels);
+        break;
+    case InstructionSet::X86_64_V2:
+        overlayRowsV2(job, pixels);
+        break;
+#endif
+    default:
+        overlayRowsBaseline(job, pixels);
+        break;
+    }
+}
+
+/// The per-row and per-column tables of one instant and the limits the
+/// kernel decides by.
+Job prepareJob(const MapGeometry &geometry, const UtcFields &utc, const FastMargins &margins,
+               Tables &tables)
+{
     fillRowTables(geometry, tables.sinLat, tables.cosLat);
     const SunQuantities sun = sunQuantities(utc);
     const double declinationRad = sun.declination * kDegToRad;
@@ -399,30 +539,64 @@ bool night_overlay_detail::computeNightOverlayWithMargins(
     const double rampMargin = margins.altitudeDeg * (255.0 / -kTwilightDivisorDeg);
     const RampLimits limits{kDayRamp - rampMargin, kDayRamp + rampMargin, 255.0 + margins.step,
                             margins.step};
-    const Job job{geometry,
-                  tables,
-                  limits,
-                  std::sin(declinationRad),
-                  std::sin(kDayLimitDeg * kDegToRad) + margins.sine,
-                  std::sin(kTwilightDivisorDeg * kDegToRad) - margins.sine,
-                  nightRgb.data(),
-                  outRgba.data()};
-    switch (instructionSet) {
-#if defined(__x86_64__)
-    case InstructionSet::X86_64_V4:
-        overlayRowsV4(job);
-        break;
-    case InstructionSet::X86_64_V3:
-        overlayRowsV3(job);
-        break;
-    case InstructionSet::X86_64_V2:
-        overlayRowsV2(job);
-        break;
-#endif
-    default:
-        overlayRowsBaseline(job);
-        break;
-    }
+    return {geometry,
+            tables,
+            limits,
+            std::sin(declinationRad),
+            std::sin(kDayLimitDeg * kDegToRad) + margins.sine,
+            std::sin(kTwilightDivisorDeg * kDegToRad) - margins.sine};
+}
+
+/// True when `bytes` hold the map's rows of four bytes per pixel, `stride`
+/// bytes apart.
+bool rowsFit(const MapGeometry &geometry, std::size_t bytes, std::size_t stride)
+{
+    const uint64_t rowBytes = 4 * static_cast<uint64_t>(geometry.mapWidth);
+    if (rowBytes == 0 || stride < rowBytes || bytes < rowBytes)
+        return false;
+    // stride * (mapHeight - 1) + rowBytes <= bytes, without overflow.
+    return static_cast<uint64_t>(geometry.mapHeight - 1) <= (bytes - rowBytes) / stride;
+}
+
+} // namespace
+
+bool night_overlay_detail::computeNightOverlayWithMargins(
+    const MapGeometry &geometry, std::span<const uint8_t> nightRgb, const UtcFields &utc,
+    std::span<uint8_t> outRgba, const FastMargins &margins, InstructionSet instructionSet)
+{
+    if (!buffersFit(geometry, nightRgb.size(), outRgba.size()))
+        return false;
+    Tables tables;
+    const Job job = prepareJob(geometry, utc, margins, tables);
+    runRows(
+        job,
+        OverlayPixels{nightRgb.data(), outRgba.data(), static_cast<std::size_t>(geometry.mapWidth)},
+        instructionSet);
+    return true;
+}
+
+bool night_overlay_detail::composeDayAndNightWithMargins(
+    const MapGeometry &geometry, std::span<const uint8_t> day, std::size_t dayStride,
+    std::span<const uint8_t> nightRgb, const UtcFields &utc, std::span<uint8_t> frame,
+    std::size_t frameStride, const FastMargins &margins, InstructionSet instructionSet)
+{
+    // The overlay's size check, with no overlay buffer.
+    if (!buffersFit(geometry, nightRgb.size(), std::numeric_limits<std::size_t>::max()) ||
+        !rowsFit(geometry, day.size(), dayStride) || !rowsFit(geometry, frame.size(), frameStride))
+        return false;
+    const bool inPlace = frame.data() == day.data() && frameStride == dayStride;
+    // Otherwise a frame pixel written could be a day pixel still to be read.
+    const auto dayStart = reinterpret_cast<uintptr_t>(day.data());
+    const auto frameStart = reinterpret_cast<uintptr_t>(frame.data());
+    if (!inPlace && frameStart < dayStart + day.size() && dayStart < frameStart + frame.size())
+        return false;
+    Tables tables;
+    const Job job = prepareJob(geometry, utc, margins, tables);
+    runRows(job,
+            FramePixels{nightRgb.data(), day.data(), frame.data(),
+                        static_cast<std::size_t>(geometry.mapWidth), dayStride, frameStride,
+                        inPlace},
+            instructionSet);
     return true;
 }
 
@@ -445,4 +619,13 @@ bool computeNightOverlay(const MapGeometry &geometry, std::span<const uint8_t> n
 {
     return computeNightOverlayWithMargins(geometry, nightRgb, utc, outRgba, kProvenMargins,
                                           supportedInstructionSets().back());
+}
+
+bool composeDayAndNight(const MapGeometry &geometry, std::span<const uint8_t> day,
+                        std::size_t dayStride, std::span<const uint8_t> nightRgb,
+                        const UtcFields &utc, std::span<uint8_t> frame, std::size_t frameStride)
+{
+    return composeDayAndNightWithMargins(geometry, day, dayStride, nightRgb, utc, frame,
+                                         frameStride, kProvenMargins,
+                                         supportedInstructionSets().back());
 }

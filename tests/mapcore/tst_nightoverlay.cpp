@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <limits>
 #include <random>
 #include <vector>
@@ -20,71 +19,57 @@ Q_DECLARE_METATYPE(night_overlay_detail::FastMargins)
 namespace {
 
 namespace detail = night_overlay_detail;
-constexpr uint8_t kPoisonByte = 0xAB;
+using Bytes = std::vector<uint8_t>;
+constexpr uint8_t kPoison = 0xAB;
+constexpr std::size_t kSlack = 7; // bytes after each buffer that no kernel may touch
 
 std::size_t pixelCount(const MapGeometry &geometry)
 {
     return std::size_t(geometry.mapWidth) * std::size_t(geometry.mapHeight);
 }
 
-std::vector<uint8_t> randomNight(const MapGeometry &geometry, uint32_t seed)
+Bytes randomBytes(std::size_t count, uint32_t seed)
 {
     std::mt19937 random(seed);
-    std::vector<uint8_t> rgb(3 * pixelCount(geometry));
-    for (uint8_t &sample : rgb)
-        sample = static_cast<uint8_t>(random());
-    return rgb;
+    Bytes bytes(count);
+    for (uint8_t &byte : bytes)
+        byte = uint8_t(random());
+    return bytes;
 }
 
-using KernelFunction = std::function<bool(const MapGeometry &, std::span<const uint8_t>,
-                                          const UtcFields &, std::span<uint8_t>)>;
-
-// The fast kernel with the given margins, once for each instruction set this
-// processor runs, and the public entry point.
-std::vector<std::pair<QString, KernelFunction>> fastKernels(const detail::FastMargins &margins)
+// What the renderer did before the fused kernel: the overlay composited
+// source-atop onto the opaque day pixels, B, G, R, A.
+Bytes compositeAtop(const MapGeometry &geometry, const Bytes &day, std::size_t dayStride,
+                    const Bytes &overlay, Bytes frame, std::size_t frameStride)
 {
-    using detail::InstructionSet;
-    std::vector<std::pair<QString, KernelFunction>> kernels;
-    kernels.emplace_back(QStringLiteral("computeNightOverlay"), computeNightOverlay);
-    for (const InstructionSet set : detail::supportedInstructionSets()) {
-        kernels.emplace_back(QStringLiteral("instruction set %1").arg(int(set)),
-                             [margins, set](const MapGeometry &geometry,
-                                            std::span<const uint8_t> night, const UtcFields &utc,
-                                            std::span<uint8_t> out) {
-                                 return detail::computeNightOverlayWithMargins(geometry, night, utc,
-                                                                               out, margins, set);
-                             });
-    }
-    return kernels;
-}
-
-// Compares kernels with the reference on one instant; on a difference names
-// the kernel, the pixel and both values.
-void compareWithReference(const MapGeometry &geometry, const UtcFields &utc,
-                          const std::vector<std::pair<QString, KernelFunction>> &kernels,
-                          uint32_t seed)
-{
-    const std::vector<uint8_t> night = randomNight(geometry, seed);
-    std::vector<uint8_t> expected(4 * pixelCount(geometry), kPoisonByte);
-    QVERIFY(computeNightOverlayReference(geometry, night, utc, expected));
-    for (const auto &[name, kernel] : kernels) {
-        std::vector<uint8_t> actual(4 * pixelCount(geometry), kPoisonByte);
-        QVERIFY(kernel(geometry, night, utc, actual));
-        const auto mismatch = std::mismatch(actual.begin(), actual.end(), expected.begin());
-        if (mismatch.first != actual.end()) {
-            const long at = long(mismatch.first - actual.begin());
-            const long pixel = at / 4;
-            QFAIL(qPrintable(name +
-                             QString::asprintf(", row %ld column %ld byte %ld: %d, reference %d",
-                                               pixel / geometry.mapWidth, pixel % geometry.mapWidth,
-                                               at % 4, *mismatch.first, *mismatch.second)));
+    for (std::size_t row = 0; row < std::size_t(geometry.mapHeight); ++row) {
+        for (std::size_t column = 0; column < std::size_t(geometry.mapWidth); ++column) {
+            const uint8_t *d = day.data() + row * dayStride + 4 * column;
+            const uint8_t *o = overlay.data() + 4 * (row * geometry.mapWidth + column);
+            uint8_t *f = frame.data() + row * frameStride + 4 * column;
+            for (int k = 0; k < 3; ++k) {
+                const unsigned x = d[k] * (255u - o[3]) + 128;
+                f[k] = uint8_t(o[2 - k] + ((x + (x >> 8)) >> 8));
+            }
+            f[3] = 255;
         }
     }
+    return frame;
 }
 
-// The day from 1901 to 2099 whose declination at 00:00 UT (the altitude of the
-// sun over the whole top row, at latitude 90) comes closest to a target, where
-// closeness is measured by `distance`.
+void compareBytes(const Bytes &actual, const Bytes &expected, const QString &kernel)
+{
+    const auto mismatch = std::mismatch(actual.begin(), actual.end(), expected.begin());
+    if (mismatch.first != actual.end())
+        QFAIL(qPrintable(QStringLiteral("%1, byte %2: %3, expected %4")
+                             .arg(kernel)
+                             .arg(mismatch.first - actual.begin())
+                             .arg(*mismatch.first)
+                             .arg(*mismatch.second)));
+}
+
+// The day from 1901 to 2099 whose declination at 00:00 UT (the sun's altitude
+// over the whole top row, at latitude 90) minimises `distance`, at noon.
 template <typename Distance> UtcFields dateWithTopRowClosest(Distance distance)
 {
     int32_t best = 0;
@@ -92,9 +77,8 @@ template <typename Distance> UtcFields dateWithTopRowClosest(Distance distance)
     for (int32_t n = solar_day_number(1901, 1, 1); n < solar_day_number(2099, 12, 31); ++n) {
         double ra = 0.0, dec = 0.0, r = 0.0;
         sun_RA_dec(static_cast<double>(n), &ra, &dec, &r);
-        const double dist = distance(dec);
-        if (dist < bestDistance) {
-            bestDistance = dist;
+        if (distance(dec) < bestDistance) {
+            bestDistance = distance(dec);
             best = n;
         }
     }
@@ -109,49 +93,45 @@ class TestNightOverlay : public QObject
     Q_OBJECT
 
 private slots:
-    void sunQuantitiesOfWorkedExample()
+    void sunPosition_data()
     {
-        const SunQuantities sun = sunQuantities({2007, 3, 21, 12, 0, 0});
-        QCOMPARE(sun.d, 2637.0);
-        COMPARE_NEAR(sun.meanAnomaly, 75.0749, 5e-5);
-        COMPARE_NEAR(sun.meanLongitude, 358.1395, 5e-5);
-        COMPARE_NEAR(sun.rightAscension, -0.0009, 5e-5);
-        COMPARE_NEAR(sun.declination, -0.0004, 5e-5);
-        QCOMPARE(sun.ut, 12.0);
-        COMPARE_NEAR(sun.t0, 12.0 + (358.1395 + 180.0) / 15.0, 1e-5);
+        QTest::addColumn<UtcFields>("utc");
+        QTest::addColumn<double>("rightAscension");
+        QTest::addColumn<double>("declination");
+        QTest::addColumn<double>("t0");
+        QTest::newRow("2007-03-21 12:00") << UtcFields{2007, 3, 21, 12, 0, 0} << -0.0009 << -0.0004
+                                          << 12.0 + (358.1395 + 180.0) / 15.0;
+        // The position is that of 00:00 UT all day; only the sidereal time moves.
+        QTest::newRow("2026-06-21 00:00")
+            << UtcFields{2026, 6, 21, 0, 0, 0} << 89.6416 << 23.4354 << 17.947443;
+        QTest::newRow("2026-06-21 23:59:59") << UtcFields{2026, 6, 21, 23, 59, 59} << 89.6416
+                                             << 23.4354 << 17.947443 + 23.0 + 3599.0 / 3600.0;
     }
-
-    void sunPositionFixedWithinOneDay()
+    void sunPosition()
     {
-        const SunQuantities midnight = sunQuantities({2026, 6, 21, 0, 0, 0});
-        const SunQuantities lastSecond = sunQuantities({2026, 6, 21, 23, 59, 59});
-        const SunQuantities nextDay = sunQuantities({2026, 6, 22, 0, 0, 0});
-        QCOMPARE(lastSecond.rightAscension, midnight.rightAscension);
-        QCOMPARE(lastSecond.declination, midnight.declination);
-        QVERIFY(nextDay.declination != midnight.declination);
-        COMPARE_NEAR(lastSecond.ut, 23.0 + 59.0 / 60.0 + 59.0 / 3600.0, 1e-12);
-        COMPARE_NEAR(lastSecond.t0 - midnight.t0, lastSecond.ut, 1e-12);
+        QFETCH(UtcFields, utc);
+        QFETCH(double, rightAscension);
+        QFETCH(double, declination);
+        QFETCH(double, t0);
+        const SunQuantities sun = sunQuantities(utc);
+        COMPARE_NEAR(sun.rightAscension, rightAscension, 5e-5);
+        COMPARE_NEAR(sun.declination, declination, 5e-5);
+        COMPARE_NEAR(sun.t0, t0, 1e-5);
     }
 
     void alpha_data()
     {
         QTest::addColumn<double>("altitudeDeg");
         QTest::addColumn<int>("expected");
-        QTest::newRow("h=-18 -> 255 night") << -18.0 << 255;
-        QTest::newRow("h=-17.9 -> 255 clamped") << -17.9 << 255;
-        QTest::newRow("h=-17.5 -> 255 clamped") << -17.5 << 255;
-        QTest::newRow("h=-17.416666666666668 -> 255") << -17.416666666666668 << 255;
-        QTest::newRow("h=-17.4 -> 254") << -17.4 << 254;
-        QTest::newRow("h=-13.1404 -> 192") << -13.1404 << 192;
-        QTest::newRow("h=-10 -> 146") << -10.0 << 146;
-        QTest::newRow("h=-8.1404 -> 119") << -8.1404 << 119;
-        QTest::newRow("h=-5 -> 73") << -5.0 << 73;
-        QTest::newRow("h=-1 -> 14") << -1.0 << 14;
-        QTest::newRow("largest below -35' -> 8") << std::nextafter(-0.5833333333333334, -1.0) << 8;
-        QTest::newRow("h=-35' -> 0 day") << -0.5833333333333334 << 0;
-        QTest::newRow("h=0 -> 0") << 0.0 << 0;
-        QTest::newRow("NaN -> 0") << std::numeric_limits<double>::quiet_NaN() << 0;
-        QTest::newRow("-inf -> 255") << -std::numeric_limits<double>::infinity() << 255;
+        QTest::newRow("-inf") << -std::numeric_limits<double>::infinity() << 255;
+        QTest::newRow("-18 night") << -18.0 << 255;
+        QTest::newRow("-17.5 clamped") << -17.5 << 255;
+        QTest::newRow("-17.416666666666668") << -17.416666666666668 << 255;
+        QTest::newRow("-17.4") << -17.4 << 254;
+        QTest::newRow("-10") << -10.0 << 146;
+        QTest::newRow("largest below -35'") << std::nextafter(-0.5833333333333334, -1.0) << 8;
+        QTest::newRow("-35' day") << -0.5833333333333334 << 0;
+        QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << 0;
     }
     void alpha()
     {
@@ -160,80 +140,48 @@ private slots:
         QCOMPARE(int(alphaForAltitude(altitudeDeg)), expected);
     }
 
-    void premultipliedMatchesFloatingFormula()
-    {
-        // Single-precision product, double division by 255, truncation: the same
-        // as the integer quotient for every sample and alpha.
-        for (int alpha = 0; alpha <= 255; ++alpha) {
-            for (int sample = 0; sample <= 255; ++sample) {
-                const float product = float(sample) * float(alpha);
-                QCOMPARE(detail::premultiplied(uint8_t(sample), uint8_t(alpha)),
-                         uint8_t(double(product) / 255.0));
-            }
-        }
-        QCOMPARE(detail::premultiplied(200, 146), uint8_t(114));
-        QCOMPARE(detail::premultiplied(100, 146), uint8_t(57));
-        QCOMPARE(detail::premultiplied(50, 146), uint8_t(28));
-    }
-
-    void rowLatitudes_data()
+    void pixelEdges_data()
     {
         QTest::addColumn<MapGeometry>("geometry");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<float>("latitudeDeg");
-        QTest::newRow("small row 0 -> 90") << kSmallPreset << 0 << 90.0f;
-        QTest::newRow("small row 180 -> 0") << kSmallPreset << 180 << 0.0f;
-        QTest::newRow("small row 359 -> -89.5") << kSmallPreset << 359 << -89.5f;
-        QTest::newRow("large row 0 -> 90") << kLargePreset << 0 << 90.0f;
-        QTest::newRow("large row 360 -> 0") << kLargePreset << 360 << 0.0f;
-        QTest::newRow("large row 719 -> -89.75") << kLargePreset << 719 << -89.75f;
+        QTest::addColumn<int>("index");
+        QTest::addColumn<float>("latitudeDeg");  // of row `index`
+        QTest::addColumn<float>("longitudeDeg"); // of column `index`
+        QTest::newRow("small 0") << kSmallPreset << 0 << 90.0f << -180.0f;
+        QTest::newRow("small 180") << kSmallPreset << 180 << 0.0f << -90.0f;
+        QTest::newRow("small 359") << kSmallPreset << 359 << -89.5f << -0.5f;
+        QTest::newRow("large 719") << kLargePreset << 719 << -89.75f << -0.25f;
     }
-    void rowLatitudes()
+    void pixelEdges()
     {
         QFETCH(MapGeometry, geometry);
-        QFETCH(int, row);
+        QFETCH(int, index);
         QFETCH(float, latitudeDeg);
-        QCOMPARE(rowLatitude(row, geometry), latitudeDeg);
-    }
-
-    void columnLongitudes()
-    {
-        QCOMPARE(columnLongitude(0, kSmallPreset), -180.0f);
-        QCOMPARE(columnLongitude(719, kSmallPreset), 179.5f);
-        QCOMPARE(columnLongitude(1439, kLargePreset), 179.75f);
+        QFETCH(float, longitudeDeg);
+        QCOMPARE(rowLatitude(index, geometry), latitudeDeg);
+        QCOMPARE(columnLongitude(index, geometry), longitudeDeg);
     }
 
     void workedExample_data()
     {
-        QTest::addColumn<bool>("fast");
         QTest::addColumn<UtcFields>("utc");
         QTest::addColumn<QByteArray>("expected");
-        for (const bool fast : {false, true}) {
-            const char *kernel = fast ? "fast" : "reference";
-            QTest::addRow("%s 12:00 day", kernel)
-                << fast << UtcFields{2007, 3, 21, 12, 0, 0} << QByteArray("\x00\x00\x00\x00", 4);
-            QTest::addRow("%s 18:40 twilight A=119", kernel)
-                << fast << UtcFields{2007, 3, 21, 18, 40, 0} << QByteArray("\x5d\x2e\x17\x77", 4);
-            QTest::addRow("%s 19:00 twilight A=192", kernel)
-                << fast << UtcFields{2007, 3, 21, 19, 0, 0} << QByteArray("\x96\x4b\x25\xc0", 4);
-            QTest::addRow("%s 19:20 night", kernel)
-                << fast << UtcFields{2007, 3, 21, 19, 20, 0} << QByteArray("\xc8\x64\x32\xff", 4);
-        }
+        QTest::newRow("12:00 day") << UtcFields{2007, 3, 21, 12, 0, 0} << QByteArray(4, '\0');
+        QTest::newRow("18:40 A=119")
+            << UtcFields{2007, 3, 21, 18, 40, 0} << QByteArray("\x5d\x2e\x17\x77", 4);
+        QTest::newRow("19:00 A=192")
+            << UtcFields{2007, 3, 21, 19, 0, 0} << QByteArray("\x96\x4b\x25\xc0", 4);
+        QTest::newRow("19:20 night")
+            << UtcFields{2007, 3, 21, 19, 20, 0} << QByteArray("\xc8\x64\x32\xff", 4);
     }
     void workedExample()
     {
-        QFETCH(bool, fast);
         QFETCH(UtcFields, utc);
         QFETCH(QByteArray, expected);
-        std::vector<uint8_t> night(3 * pixelCount(kSmallPreset));
-        for (std::size_t i = 0; i < night.size(); i += 3) {
-            night[i] = 200;
-            night[i + 1] = 100;
-            night[i + 2] = 50;
-        }
-        std::vector<uint8_t> out(4 * pixelCount(kSmallPreset), kPoisonByte);
-        const auto kernel = fast ? computeNightOverlay : computeNightOverlayReference;
-        QVERIFY(kernel(kSmallPreset, night, utc, out));
+        Bytes night(3 * pixelCount(kSmallPreset));
+        for (std::size_t i = 0; i < night.size(); i += 3)
+            std::copy_n("\xc8\x64\x32", 3, night.begin() + i);
+        Bytes out(4 * pixelCount(kSmallPreset));
+        QVERIFY(computeNightOverlayReference(kSmallPreset, night, utc, out));
         // Row 180, column 360: latitude 0, longitude 0.
         const auto *pixel = reinterpret_cast<const char *>(out.data()) + 4 * (180 * 720 + 360);
         QCOMPARE(QByteArray(pixel, 4), expected);
@@ -243,55 +191,68 @@ private slots:
     {
         QTest::addColumn<MapGeometry>("geometry");
         QTest::addColumn<qsizetype>("nightBytes");
-        QTest::addColumn<qsizetype>("outBytes");
-        const qsizetype smallPixels = 720 * 360;
-        QTest::newRow("night one byte short")
-            << kSmallPreset << 3 * smallPixels - 1 << 4 * smallPixels;
-        QTest::newRow("out one byte short")
-            << kSmallPreset << 3 * smallPixels << 4 * smallPixels - 1;
-        QTest::newRow("small buffers for the large map")
-            << kLargePreset << 3 * smallPixels << 4 * smallPixels;
+        QTest::addColumn<qsizetype>("dayBytes");
+        QTest::addColumn<qsizetype>("frameBytes"); // also the overlay's
+        QTest::addColumn<qsizetype>("stride");     // of day and frame
+        QTest::addColumn<bool>("overlayFits");
+        const qsizetype p = 720 * 360, row = 2880, paddedRow = 2884;
+        const MapGeometry small = kSmallPreset;
+        QTest::newRow("night short") << small << 3 * p - 1 << 4 * p << 4 * p << row << false;
+        QTest::newRow("frame short") << small << 3 * p << 4 * p << 4 * p - 1 << row << false;
+        QTest::newRow("day short") << small << 3 * p << 4 * p - 1 << 4 * p << row << true;
+        QTest::newRow("stride short") << small << 3 * p << 4 * p << 4 * p << row - 4 << true;
+        QTest::newRow("padded stride, last row short")
+            << small << 3 * p << paddedRow * 359 + row << paddedRow * 359 + row - 1 << paddedRow
+            << true;
+        QTest::newRow("stride overflowing")
+            << small << 3 * p << 4 * p << 4 * p << std::numeric_limits<qsizetype>::max() << true;
+        QTest::newRow("small buffers, large map")
+            << kLargePreset << 3 * p << 4 * p << 4 * p << 2 * row << false;
         QTest::newRow("zero width")
-            << MapGeometry{0, 360, 2.0f, 180.0f, 0.0f} << qsizetype(64) << qsizetype(64);
-        QTest::newRow("negative height")
-            << MapGeometry{720, -1, 2.0f, 180.0f, 360.0f} << 3 * smallPixels << 4 * smallPixels;
-        QTest::newRow("both negative")
-            << MapGeometry{-720, -360, 2.0f, 180.0f, 360.0f} << 3 * smallPixels << 4 * smallPixels;
+            << MapGeometry{0, 360, 2.0f, 180.0f, 0.0f} << p << p << p << qsizetype(0) << false;
+        QTest::newRow("negative height") << MapGeometry{720, -1, 2.0f, 180.0f, 360.0f} << 3 * p
+                                         << 4 * p << 4 * p << row << false;
         QTest::newRow("size overflowing 32 bits")
             << MapGeometry{std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max(),
                            1.0f, 0.0f, 0.0f}
-            << 3 * smallPixels << 4 * smallPixels;
+            << 3 * p << 4 * p << 4 * p << row << false;
     }
     void rejectsBadBuffers()
     {
         QFETCH(MapGeometry, geometry);
         QFETCH(qsizetype, nightBytes);
-        QFETCH(qsizetype, outBytes);
-        const std::vector<uint8_t> night(static_cast<std::size_t>(nightBytes), 7);
-        for (const auto kernel : {computeNightOverlayReference, computeNightOverlay}) {
-            std::vector<uint8_t> out(static_cast<std::size_t>(outBytes), kPoisonByte);
-            QVERIFY(!kernel(geometry, night, {2007, 3, 21, 18, 40, 0}, out));
-            QVERIFY(
-                std::all_of(out.begin(), out.end(), [](uint8_t b) { return b == kPoisonByte; }));
+        QFETCH(qsizetype, dayBytes);
+        QFETCH(qsizetype, frameBytes);
+        QFETCH(qsizetype, stride);
+        QFETCH(bool, overlayFits);
+        const Bytes night(nightBytes, 7), day(dayBytes, 9), untouched(frameBytes, kPoison);
+        const UtcFields utc{2007, 3, 21, 18, 40, 0};
+        Bytes out = untouched;
+        if (!overlayFits) {
+            QVERIFY(!computeNightOverlayReference(geometry, night, utc, out));
+            QVERIFY(!computeNightOverlay(geometry, night, utc, out));
         }
+        QVERIFY(!composeDayAndNight(geometry, day, stride, night, utc, out, stride));
+        QVERIFY(out == untouched);
     }
 
-    void acceptsOversizedBuffers()
+    void rejectsFrameOverlappingDay()
     {
-        // Extra bytes after the map are neither read nor written.
-        const MapGeometry geometry{8, 4, 8.0f / 360.0f, 2.0f, 4.0f};
-        std::vector<uint8_t> night = randomNight(geometry, 3);
-        night.resize(night.size() + 5, 9);
-        std::vector<uint8_t> out(4 * pixelCount(geometry) + 7, kPoisonByte);
-        QVERIFY(computeNightOverlayReference(geometry, night, {2026, 6, 21, 6, 0, 0}, out));
-        for (std::size_t i = 4 * pixelCount(geometry); i < out.size(); ++i)
-            QCOMPARE(out[i], kPoisonByte);
+        // Such a frame would overwrite day pixels before they are read.
+        const Bytes night(3 * pixelCount(kSmallPreset), 7);
+        Bytes shared(8 * pixelCount(kSmallPreset), 9);
+        const auto frame = std::span(shared).subspan(4, 4 * pixelCount(kSmallPreset));
+        QVERIFY(!composeDayAndNight(kSmallPreset, shared, 2880, night, {2007, 3, 21, 18, 40, 0},
+                                    frame, 2880));
+        QVERIFY(std::all_of(shared.begin(), shared.end(), [](uint8_t b) { return b == 9; }));
     }
 
-    void fastMatchesReference_data()
+    void kernelsMatchReference_data()
     {
         QTest::addColumn<MapGeometry>("geometry");
         QTest::addColumn<UtcFields>("utc");
+        QTest::addColumn<detail::FastMargins>("margins");
+        const auto proven = detail::kProvenMargins;
         const std::pair<const char *, MapGeometry> presets[] = {{"small", kSmallPreset},
                                                                 {"large", kLargePreset}};
         const std::pair<const char *, UtcFields> instants[] = {
@@ -304,30 +265,22 @@ private slots:
             {"last second of a year", {2099, 12, 31, 23, 59, 59}}};
         for (const auto &[name, geometry] : presets)
             for (const auto &[instant, utc] : instants)
-                QTest::addRow("%s %s", name, instant) << geometry << utc;
+                QTest::addRow("%s %s", name, instant) << geometry << utc << proven;
 
-        // The top row lies at latitude 90, where every column sees the sun at the
-        // declination: dates that put that whole row next to a class limit or an
-        // alpha step.
-        const auto rampOf = [](double altitudeDeg) {
-            return 255.0 * (altitudeDeg / -17.416666666666668);
-        };
-        const UtcFields nearDayLimit =
-            dateWithTopRowClosest([](double dec) { return std::fabs(dec + 0.5833333333333334); });
-        const UtcFields nearFullRamp =
-            dateWithTopRowClosest([](double dec) { return std::fabs(dec + 17.416666666666668); });
-        const UtcFields nearNightLimit =
-            dateWithTopRowClosest([](double dec) { return std::fabs(dec + 18.0); });
-        const UtcFields nearStep = dateWithTopRowClosest([&](double dec) {
-            const double ramp = rampOf(dec);
-            return dec < -0.6 && dec > -17.4 ? std::fabs(ramp - std::round(ramp)) : 1.0;
-        });
-        for (const auto &[name, geometry] : presets) {
-            QTest::addRow("%s top row next to -35'", name) << geometry << nearDayLimit;
-            QTest::addRow("%s top row next to -17.4167", name) << geometry << nearFullRamp;
-            QTest::addRow("%s top row next to -18", name) << geometry << nearNightLimit;
-            QTest::addRow("%s top row next to an alpha step", name) << geometry << nearStep;
-        }
+        // Dates that put the whole top row next to a class limit or an alpha step.
+        const std::pair<const char *, UtcFields> topRowDates[] = {
+            {"-35'",
+             dateWithTopRowClosest([](double dec) { return std::fabs(dec + 0.5833333333333334); })},
+            {"-17.4167",
+             dateWithTopRowClosest([](double dec) { return std::fabs(dec + 17.416666666666668); })},
+            {"-18", dateWithTopRowClosest([](double dec) { return std::fabs(dec + 18.0); })},
+            {"an alpha step", dateWithTopRowClosest([](double dec) {
+                 const double ramp = 255.0 * (dec / -17.416666666666668);
+                 return dec < -0.6 && dec > -17.4 ? std::fabs(ramp - std::round(ramp)) : 1.0;
+             })}};
+        for (const auto &[name, geometry] : presets)
+            for (const auto &[limit, utc] : topRowDates)
+                QTest::addRow("%s top row next to %s", name, limit) << geometry << utc << proven;
 
         std::mt19937 random(20070321);
         const auto uniform = [&](int low, int high) {
@@ -336,50 +289,83 @@ private slots:
         for (int i = 0; i < 40; ++i) {
             const UtcFields utc{uniform(1901, 2099), uniform(1, 12), uniform(1, 28),
                                 uniform(0, 23),      uniform(0, 59), uniform(0, 59)};
-            const bool large = i % 5 == 0;
-            QTest::addRow("random %d %s %04d-%02d-%02d %02d:%02d:%02d", i,
-                          large ? "large" : "small", utc.year, utc.month, utc.day, utc.hour,
-                          utc.minute, utc.second)
-                << (large ? kLargePreset : kSmallPreset) << utc;
+            QTest::addRow("random %d", i) << (i % 5 ? kSmallPreset : kLargePreset) << utc << proven;
         }
 
-        // Other shapes: a width that is no multiple of the column blocks, a single
-        // pixel, a map off the usual offsets, and a scale that makes every
-        // coordinate infinite or not a number.
-        QTest::newRow("100 x 50") << MapGeometry{100, 50, 100.0f / 360.0f, 25.0f, 50.0f}
-                                  << UtcFields{2026, 6, 21, 6, 30, 0};
-        QTest::newRow("1 x 1") << MapGeometry{1, 1, 1.0f / 360.0f, 0.5f, 0.5f}
-                               << UtcFields{2026, 6, 21, 6, 30, 0};
-        QTest::newRow("37 x 701 shifted")
-            << MapGeometry{37, 701, 0.37f, 111.0f, -20.0f} << UtcFields{2026, 12, 21, 17, 0, 0};
-        QTest::newRow("zero scale")
-            << MapGeometry{64, 32, 0.0f, 16.0f, 32.0f} << UtcFields{2026, 6, 21, 6, 30, 0};
+        // Widths that are no multiple of the column blocks, a single pixel, a map
+        // off the usual offsets, and a scale that makes every coordinate infinite
+        // or not a number.
+        const UtcFields dawn{2026, 6, 21, 6, 30, 0};
+        QTest::newRow("100 x 50") << MapGeometry{100, 50, 100.0f / 360.0f, 25.0f, 50.0f} << dawn
+                                  << proven;
+        QTest::newRow("17 x 9") << MapGeometry{17, 9, 17.0f / 360.0f, 4.5f, 8.5f} << dawn << proven;
+        QTest::newRow("1000 x 333") << MapGeometry{1000, 333, 1000.0f / 360.0f, 166.5f, 500.0f}
+                                    << UtcFields{2026, 12, 21, 17, 0, 0} << proven;
+        QTest::newRow("1 x 1") << MapGeometry{1, 1, 1.0f / 360.0f, 0.5f, 0.5f} << dawn << proven;
+        QTest::newRow("37 x 701 shifted") << MapGeometry{37, 701, 0.37f, 111.0f, -20.0f}
+                                          << UtcFields{2026, 12, 21, 17, 0, 0} << proven;
+        QTest::newRow("zero scale") << MapGeometry{64, 32, 0.0f, 16.0f, 32.0f} << dawn << proven;
+
+        // Wide margins send most twilight and some day and night pixels down the
+        // exact path; the result must not change.
+        QTest::newRow("nearly all twilight exact")
+            << kSmallPreset << dawn << detail::FastMargins{0.05, 1.0, 0.49};
+        QTest::newRow("one in five steps exact")
+            << kSmallPreset << UtcFields{2007, 3, 21, 18, 40, 0}
+            << detail::FastMargins{1e-3, 0.05, 0.1};
+        QTest::newRow("whole twilight band exact")
+            << kSmallPreset << UtcFields{2026, 12, 21, 12, 0, 0}
+            << detail::FastMargins{0.5, 20.0, 0.5};
     }
-    void fastMatchesReference()
+    void kernelsMatchReference()
     {
         QFETCH(MapGeometry, geometry);
         QFETCH(UtcFields, utc);
-        compareWithReference(geometry, utc, fastKernels(detail::kProvenMargins), 7);
-    }
-
-    void exactPathMatchesReference_data()
-    {
-        QTest::addColumn<UtcFields>("utc");
-        QTest::addColumn<detail::FastMargins>("margins");
-        // Wide margins leave most twilight and some day and night pixels to the
-        // exact path; the result must not change.
-        QTest::newRow("nearly all twilight exact")
-            << UtcFields{2026, 6, 21, 6, 30, 0} << detail::FastMargins{0.05, 1.0, 0.49};
-        QTest::newRow("one in five steps exact")
-            << UtcFields{2007, 3, 21, 18, 40, 0} << detail::FastMargins{1e-3, 0.05, 0.1};
-        QTest::newRow("whole twilight band exact")
-            << UtcFields{2026, 12, 21, 12, 0, 0} << detail::FastMargins{0.5, 20.0, 0.5};
-    }
-    void exactPathMatchesReference()
-    {
-        QFETCH(UtcFields, utc);
         QFETCH(detail::FastMargins, margins);
-        compareWithReference(kSmallPreset, utc, fastKernels(margins), 11);
+        const std::size_t pixels = pixelCount(geometry);
+        const Bytes night = randomBytes(3 * pixels, 7);
+        Bytes overlay(4 * pixels + kSlack, kPoison);
+        QVERIFY(computeNightOverlayReference(geometry, night, utc, overlay));
+        QVERIFY(std::all_of(overlay.end() - kSlack, overlay.end(),
+                            [](uint8_t b) { return b == kPoison; }));
+
+        // The day with rows padded to a stride, its pixels opaque; the frame
+        // apart is packed, or the day itself.
+        const std::size_t packed = 4 * std::size_t(geometry.mapWidth), padded = packed + 12;
+        Bytes day = randomBytes(padded * geometry.mapHeight + kSlack, 11);
+        for (std::size_t row = 0; row < std::size_t(geometry.mapHeight); ++row)
+            for (std::size_t i = 3; i < packed; i += 4)
+                day[row * padded + i] = 255;
+        const Bytes frameApart =
+            compositeAtop(geometry, day, padded, overlay,
+                          Bytes(packed * geometry.mapHeight + kSlack, kPoison), packed);
+        const Bytes frameInPlace = compositeAtop(geometry, day, padded, overlay, day, padded);
+
+        auto sets = detail::supportedInstructionSets();
+        for (std::size_t i = 0; i <= sets.size(); ++i) {
+            // Last, the public entry points.
+            const bool entry = i == sets.size();
+            const QString name = entry ? QStringLiteral("entry point")
+                                       : QStringLiteral("instruction set %1").arg(int(sets[i]));
+            Bytes out(overlay.size(), kPoison);
+            QVERIFY(entry ? computeNightOverlay(geometry, night, utc, out)
+                          : detail::computeNightOverlayWithMargins(geometry, night, utc, out,
+                                                                   margins, sets[i]));
+            compareBytes(out, overlay, name + QStringLiteral(" overlay"));
+            const auto compose = [&](Bytes &frame, std::size_t stride,
+                                     std::span<const uint8_t> from) {
+                return entry ? composeDayAndNight(geometry, from, padded, night, utc, frame, stride)
+                             : detail::composeDayAndNightWithMargins(geometry, from, padded, night,
+                                                                     utc, frame, stride, margins,
+                                                                     sets[i]);
+            };
+            Bytes frame(frameApart.size(), kPoison);
+            QVERIFY(compose(frame, packed, day));
+            compareBytes(frame, frameApart, name + QStringLiteral(" frame apart"));
+            frame = day;
+            QVERIFY(compose(frame, padded, frame));
+            compareBytes(frame, frameInPlace, name + QStringLiteral(" frame in place"));
+        }
     }
 };
 
