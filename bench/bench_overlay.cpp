@@ -1,5 +1,6 @@
-// Night overlay kernels on the two map sizes: the per-pixel reference and the
-// fast kernel, run in the same process so their figures compare directly.
+// Night overlay kernels on the two map sizes: the per-pixel reference, the
+// fast kernel and the fast kernel composing day and night into the frame, run
+// in the same process so their figures compare directly.
 
 #include "mapcore/NightOverlay.h"
 
@@ -14,9 +15,6 @@
 
 namespace {
 
-using Kernel = bool (*)(const MapGeometry &, std::span<const uint8_t>, const UtcFields &,
-                        std::span<uint8_t>);
-
 // Sun low over the Americas and Asia: long twilight bands across the map.
 constexpr UtcFields kInstant{2026, 6, 21, 6, 30, 0};
 
@@ -25,7 +23,29 @@ struct OverlayCase
     MapGeometry geometry;
     std::vector<uint8_t> night;
     std::vector<uint8_t> out;
+    std::vector<uint8_t> day; // opaque B, G, R, A rows, as a QImage holds them
+    std::vector<uint8_t> frame;
 };
+
+// A kernel run on a case: the overlay kernels write c.out, the fused one c.frame.
+using Kernel = bool (*)(OverlayCase &c);
+
+bool reference(OverlayCase &c)
+{
+    return computeNightOverlayReference(c.geometry, c.night, kInstant, c.out);
+}
+
+bool fast(OverlayCase &c)
+{
+    return computeNightOverlay(c.geometry, c.night, kInstant, c.out);
+}
+
+// Day into a separate frame, as the renderer's frame is not the day image.
+bool composed(OverlayCase &c)
+{
+    const auto stride = 4 * static_cast<std::size_t>(c.geometry.mapWidth);
+    return composeDayAndNight(c.geometry, c.day, stride, c.night, kInstant, c.frame, stride);
+}
 
 OverlayCase makeCase(int64_t width)
 {
@@ -38,6 +58,10 @@ OverlayCase makeCase(int64_t width)
     for (uint8_t &sample : c.night)
         sample = static_cast<uint8_t>(random());
     c.out.resize(4 * pixels);
+    c.day.resize(4 * pixels);
+    for (std::size_t i = 0; i < c.day.size(); ++i)
+        c.day[i] = i % 4 == 3 ? 0xff : static_cast<uint8_t>(random());
+    c.frame.resize(4 * pixels);
     return c;
 }
 
@@ -55,7 +79,7 @@ double bestSeconds(Kernel kernel, OverlayCase &c, int runs)
     double best = std::numeric_limits<double>::infinity();
     for (int i = 0; i < runs; ++i) {
         const double start = threadSeconds();
-        kernel(c.geometry, c.night, kInstant, c.out);
+        kernel(c);
         benchmark::ClobberMemory();
         best = std::min(best, threadSeconds() - start);
     }
@@ -67,9 +91,10 @@ void runOverlay(benchmark::State &state, Kernel kernel, OverlayCase &c)
     double seconds = 0.0;
     for (auto _ : state) {
         const double start = threadSeconds();
-        const bool ok = kernel(c.geometry, c.night, kInstant, c.out);
+        const bool ok = kernel(c);
         benchmark::DoNotOptimize(ok);
         benchmark::DoNotOptimize(c.out.data());
+        benchmark::DoNotOptimize(c.frame.data());
         benchmark::ClobberMemory();
         seconds += threadSeconds() - start;
     }
@@ -84,20 +109,32 @@ void runOverlay(benchmark::State &state, Kernel kernel, OverlayCase &c)
 void OverlayReference(benchmark::State &state)
 {
     OverlayCase c = makeCase(state.range(0));
-    runOverlay(state, computeNightOverlayReference, c);
+    runOverlay(state, reference, c);
+}
+
+// Against the reference, timed outside the measured loop: how many times faster.
+void runAgainstReference(benchmark::State &state, Kernel kernel)
+{
+    OverlayCase c = makeCase(state.range(0));
+    const double referenceSeconds = bestSeconds(reference, c, 3);
+    const double kernelSeconds = bestSeconds(kernel, c, 20);
+    runOverlay(state, kernel, c);
+    state.counters["x_reference"] = referenceSeconds / kernelSeconds;
 }
 
 void OverlayFast(benchmark::State &state)
 {
-    OverlayCase c = makeCase(state.range(0));
-    // The baseline, timed outside the measured loop: how many times faster.
-    const double referenceSeconds = bestSeconds(computeNightOverlayReference, c, 3);
-    const double fastSeconds = bestSeconds(computeNightOverlay, c, 20);
-    runOverlay(state, computeNightOverlay, c);
-    state.counters["x_reference"] = referenceSeconds / fastSeconds;
+    runAgainstReference(state, fast);
+}
+
+// Day image and overlay composed into the frame in one pass.
+void DayAndNightComposed(benchmark::State &state)
+{
+    runAgainstReference(state, composed);
 }
 
 } // namespace
 
 BENCHMARK(OverlayReference)->Arg(720)->Arg(1440)->Unit(benchmark::kMillisecond);
 BENCHMARK(OverlayFast)->Arg(720)->Arg(1440)->Unit(benchmark::kMillisecond);
+BENCHMARK(DayAndNightComposed)->Arg(720)->Arg(1440)->Unit(benchmark::kMillisecond);
