@@ -1,5 +1,7 @@
 #include "mapcore/GridLayout.h"
 
+#include "solar/Angles.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -32,8 +34,8 @@ std::string labelText(int32_t value, char negativeLetter, char positiveLetter)
 {
     const char letter = value > 0 ? positiveLetter : value < 0 ? negativeLetter : ' ';
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%4lld\xC2\xB0 %c",
-                  std::llabs(static_cast<long long>(value)), letter);
+    std::snprintf(buffer, sizeof buffer, "%4lld%s %c", std::llabs(static_cast<long long>(value)),
+                  solar::kDegreeSign, letter);
     return buffer;
 }
 

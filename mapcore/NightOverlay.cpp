@@ -40,8 +40,9 @@ SunQuantities sunQuantities(const UtcFields &utc)
 {
     SunQuantities sun{};
     sun.d = static_cast<double>(solar_day_number(utc.year, utc.month, utc.day));
-    sun.meanAnomaly = revolution(356.047 + 0.9856002585 * sun.d);
-    sun.meanLongitude = revolution(282.9404 + 4.70935e-05 * sun.d + sun.meanAnomaly);
+    sun.meanAnomaly = revolution(solar::kMeanAnomalyDeg + solar::kMeanAnomalyRateDegPerDay * sun.d);
+    sun.meanLongitude = revolution(solar::kPerihelionDeg + solar::kPerihelionRateDegPerDay * sun.d +
+                                   sun.meanAnomaly);
     double distance = 0.0;
     sun_RA_dec(sun.d, &sun.rightAscension, &sun.declination, &distance);
     sun.ut = static_cast<double>(utc.hour) + static_cast<double>(utc.minute) / 60.0 +

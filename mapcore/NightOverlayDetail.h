@@ -4,6 +4,8 @@
 // evaluate the same expressions in the same order.
 
 #include "mapcore/NightOverlay.h"
+#include "solar/Angles.h"
+#include "solar/solar.h"
 
 #include <cmath>
 #include <cstddef>
@@ -11,9 +13,9 @@
 
 namespace night_overlay_detail {
 
-constexpr double kDegToRad = 0.017453292519943295;
-constexpr double kRadToDeg = 57.29577951308232;
-constexpr double kDayLimitDeg = -0.5833333333333334; // -35'
+using solar::kDegToRad;
+using solar::kRadToDeg;
+constexpr double kDayLimitDeg = solar::kSunriseAltitudeDeg; // -35'
 constexpr double kNightLimitDeg = -18.0;
 constexpr double kTwilightDivisorDeg = -17.416666666666668; // -18 + 35'
 

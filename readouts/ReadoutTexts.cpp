@@ -1,24 +1,20 @@
 #include "readouts/ReadoutTexts.h"
 
+#include "solar/Angles.h"
 #include "solar/solar.h"
 
 #include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <utility>
 
 namespace {
 
 constexpr int64_t kSecondsPerDay = 86400;
-// The standard sunrise altitude: 35 arc-minutes of refraction below the horizon,
-// taken at the sun's upper limb.
-constexpr double kSunriseAltitudeDeg = -0.5833333333333334;
 constexpr int32_t kUpperLimb = 1;
 constexpr double kSecondsPerHour = 3600.0;
 // Largest magnitude (exclusive) that converts to a 32-bit integer without overflow.
 constexpr double kInt32Bound = 2147483648.0;
-constexpr const char *kDegreeSign = "\xC2\xB0"; // U+00B0 in UTF-8
 
 constexpr std::array<const char *, 7> kWeekdayNames = {
     "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
@@ -35,6 +31,26 @@ std::string offsetText(int offsetSeconds)
                   static_cast<long long>(magnitude / 3600),
                   static_cast<long long>(magnitude % 3600 / 60));
     return buffer;
+}
+
+/// Whole days from 1970-01-01 to year-month-day in the proleptic Gregorian calendar
+/// (negative before 1970).
+int64_t daysFromCivil(int64_t year, int month, int day)
+{
+    // Count from 0000-03-01 so that the leap day ends each year, in 400-year eras
+    // of 146097 days; 719468 days separate 0000-03-01 from 1970-01-01.
+    const int64_t y = month <= 2 ? year - 1 : year;
+    const int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const int64_t yearOfEra = y - era * 400;
+    const int64_t monthFromMarch = month > 2 ? month - 3 : month + 9;
+    const int64_t dayOfYear = (153 * monthFromMarch + 2) / 5 + day - 1;
+    const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+int64_t midnightGmtSeconds(int64_t year, int month, int day)
+{
+    return daysFromCivil(year, month, day) * kSecondsPerDay;
 }
 
 /// Wall-clock text of midnight + hours, cut to the minute; empty when the hours do
@@ -54,6 +70,45 @@ std::string sunClockText(const char *label, int64_t midnightSeconds, double hour
     return buffer;
 }
 
+/// A coordinate split for display: whole degrees, minutes and rounded seconds of |v|.
+struct DegreesMinutesSeconds
+{
+    bool negative = false; // S or W
+    int32_t degrees = 0;
+    int32_t minutes = 0;
+    int32_t seconds = 0;
+};
+
+/// Splits v (degrees) into degrees and minutes (truncated) and seconds (rounded, halves
+/// up); a rounding that fills a minute or a degree carries upward. -0.0 is not negative.
+/// The caller passes a finite v of magnitude below 2^31.
+DegreesMinutesSeconds degreesMinutesSeconds(float v)
+{
+    DegreesMinutesSeconds dms;
+    if (v < 0.0f) {
+        dms.negative = true;
+        v = -v;
+    }
+    dms.degrees = static_cast<int32_t>(v);
+    const float fraction = v - static_cast<float>(dms.degrees);
+    const float minutes = fraction * 60.0f;
+    dms.minutes = static_cast<int32_t>(minutes);
+    const float seconds = (minutes - static_cast<float>(dms.minutes)) * 60.0f;
+    // Round halves up, in double.
+    dms.seconds = static_cast<int32_t>(static_cast<double>(seconds) + 0.5);
+    if (dms.seconds >= 60) {
+        dms.seconds = 0;
+        ++dms.minutes;
+    }
+    // Within half a second below a whole degree the carry reaches the degrees:
+    // 45.99999 reads 46° 0', not 45° 60'.
+    if (dms.minutes >= 60) {
+        dms.minutes = 0;
+        ++dms.degrees;
+    }
+    return dms;
+}
+
 std::string positionText(const char *label, float value, char negativeLetter, char positiveLetter)
 {
     if (!(std::fabs(value) < static_cast<float>(kInt32Bound))) {
@@ -64,76 +119,15 @@ std::string positionText(const char *label, float value, char negativeLetter, ch
     char buffer[96];
     if (dms.seconds != 0) {
         std::snprintf(buffer, sizeof buffer, "%s: %3i%s %2i' %2i\" %c", label, dms.degrees,
-                      kDegreeSign, dms.minutes, dms.seconds, letter);
+                      solar::kDegreeSign, dms.minutes, dms.seconds, letter);
     } else {
-        std::snprintf(buffer, sizeof buffer, "%s: %3i%s %2i' %c", label, dms.degrees, kDegreeSign,
-                      dms.minutes, letter);
+        std::snprintf(buffer, sizeof buffer, "%s: %3i%s %2i' %c", label, dms.degrees,
+                      solar::kDegreeSign, dms.minutes, letter);
     }
     return buffer;
 }
 
 } // namespace
-
-FixedOffsetCalendar::FixedOffsetCalendar(int offsetSeconds, std::string abbreviation)
-    : m_offsetSeconds(offsetSeconds), m_abbreviation(std::move(abbreviation))
-{}
-
-LocalFields FixedOffsetCalendar::fieldsAt(int64_t utcSeconds) const
-{
-    LocalFields fields = civilFieldsAt(utcSeconds, m_offsetSeconds);
-    fields.offsetSeconds = m_offsetSeconds;
-    fields.abbreviation = m_abbreviation;
-    return fields;
-}
-
-int64_t daysFromCivil(int64_t year, int month, int day)
-{
-    // Count from 0000-03-01 so that the leap day ends each year, in 400-year eras
-    // of 146097 days; 719468 days separate 0000-03-01 from 1970-01-01.
-    const int64_t y = month <= 2 ? year - 1 : year;
-    const int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const int64_t yearOfEra = y - era * 400;
-    const int64_t monthFromMarch = month > 2 ? month - 3 : month + 9;
-    const int64_t dayOfYear = (153 * monthFromMarch + 2) / 5 + day - 1;
-    const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
-}
-
-int64_t midnightGmtSeconds(int64_t year, int month, int day)
-{
-    return daysFromCivil(year, month, day) * kSecondsPerDay;
-}
-
-LocalFields civilFieldsAt(int64_t utcSeconds, int offsetSeconds)
-{
-    const int64_t local = utcSeconds + offsetSeconds;
-    int64_t days = local / kSecondsPerDay;
-    int64_t secondOfDay = local % kSecondsPerDay;
-    if (secondOfDay < 0) {
-        secondOfDay += kSecondsPerDay;
-        --days;
-    }
-
-    // The inverse of daysFromCivil, in the same March-based eras.
-    const int64_t z = days + 719468;
-    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const int64_t dayOfEra = z - era * 146097;
-    const int64_t yearOfEra =
-        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const int64_t monthFromMarch = (5 * dayOfYear + 2) / 153;
-
-    LocalFields fields;
-    fields.day = static_cast<int>(dayOfYear - (153 * monthFromMarch + 2) / 5 + 1);
-    fields.month = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
-    fields.year = static_cast<int>(yearOfEra + era * 400 + (fields.month <= 2 ? 1 : 0));
-    fields.hour = static_cast<int>(secondOfDay / 3600);
-    fields.minute = static_cast<int>(secondOfDay % 3600 / 60);
-    fields.second = static_cast<int>(secondOfDay % 60);
-    // 1970-01-01 was a Thursday (4).
-    fields.weekday = static_cast<int>(((days % 7 + 7) % 7 + 3) % 7 + 1);
-    return fields;
-}
 
 std::string timeText(const LocalFields &fields)
 {
@@ -160,9 +154,10 @@ SunTexts sunTexts(int64_t nowUtcSeconds, const ZoneCalendar &zone, float latitud
     const LocalFields today = zone.fieldsAt(nowUtcSeconds);
     double riseHours = 0.0;
     double setHours = 0.0;
-    const int32_t code = __sunriset__(
-        today.year, today.month, today.day, static_cast<double>(longitudeDeg),
-        static_cast<double>(latitudeDeg), kSunriseAltitudeDeg, kUpperLimb, &riseHours, &setHours);
+    const int32_t code =
+        sunRiseSet(today.year, today.month, today.day, static_cast<double>(longitudeDeg),
+                   static_cast<double>(latitudeDeg), solar::kSunriseAltitudeDeg, kUpperLimb,
+                   &riseHours, &setHours);
     if (code == 0) {
         // The times count hours UT from 00:00 GMT of that date, and may fall on the
         // day before or after it.
@@ -178,33 +173,6 @@ SunTexts sunTexts(int64_t nowUtcSeconds, const ZoneCalendar &zone, float latitud
         return {"Sun never sets", ""};
     }
     return {"Sun never rises", ""};
-}
-
-DegreesMinutesSeconds degreesMinutesSeconds(float v)
-{
-    DegreesMinutesSeconds dms;
-    if (v < 0.0f) {
-        dms.negative = true;
-        v = -v;
-    }
-    dms.degrees = static_cast<int32_t>(v);
-    const float fraction = v - static_cast<float>(dms.degrees);
-    const float minutes = fraction * 60.0f;
-    dms.minutes = static_cast<int32_t>(minutes);
-    const float seconds = (minutes - static_cast<float>(dms.minutes)) * 60.0f;
-    // Round halves up, in double.
-    dms.seconds = static_cast<int32_t>(static_cast<double>(seconds) + 0.5);
-    if (dms.seconds >= 60) {
-        dms.seconds = 0;
-        ++dms.minutes;
-    }
-    // Within half a second below a whole degree the carry reaches the degrees:
-    // 45.99999 reads 46° 0', not 45° 60'.
-    if (dms.minutes >= 60) {
-        dms.minutes = 0;
-        ++dms.degrees;
-    }
-    return dms;
 }
 
 std::string latitudeText(float latitudeDeg)

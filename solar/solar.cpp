@@ -1,28 +1,20 @@
 #include "solar/solar.h"
 
+#include "solar/Angles.h"
+
 #include <cmath>
 
 // Every expression below keeps the written order of operations (products
 // before sums, stored constants as they are), so results match bit for bit
 // wherever the same mathematics library is used.
 
+using namespace solar;
+
 namespace {
 
-constexpr double kDegToRad = 0.017453292519943295;
-constexpr double kRadToDeg = 57.29577951308232;
 constexpr double kInvFullCircle = 0.002777777777777778; // nearest double to 1/360
-
-// Linear elements of the orbit: constant term and rate per day.
-constexpr double kMeanAnomalyDeg = 356.047;
-constexpr double kMeanAnomalyRateDegPerDay = 0.9856002585;
-constexpr double kEccentricity = 0.016709;
-constexpr double kEccentricityRatePerDay = -1.151e-09;
-constexpr double kPerihelionDeg = 282.9404;
-constexpr double kPerihelionRateDegPerDay = 4.70935e-05;
-constexpr double kObliquityDeg = 23.4393;
-constexpr double kObliquityRateDegPerDay = -3.563e-07;
-constexpr double kSiderealDeg = 818.9874;              // 180 + mean anomaly + perihelion
-constexpr double kSiderealRateDegPerDay = 0.985647352; // sum of the two rates
+constexpr double kSiderealDeg = 818.9874;               // 180 + mean anomaly + perihelion
+constexpr double kSiderealRateDegPerDay = 0.985647352;  // sum of the two rates
 
 constexpr double kSunRadiusDegAt1Au = 0.2666;
 
@@ -52,12 +44,12 @@ double rev180(double x)
     return x + q * (-360.0);
 }
 
-double GMST0(double d)
+double siderealTimeAtMidnight(double d)
 {
     return revolution(kSiderealRateDegPerDay * d + kSiderealDeg);
 }
 
-void sunpos(double d, double *lon, double *r)
+void sunEclipticPosition(double d, double *lon, double *r)
 {
     const double M = revolution(d * kMeanAnomalyRateDegPerDay + kMeanAnomalyDeg);
     const double e = d * kEccentricityRatePerDay + kEccentricity;
@@ -78,7 +70,7 @@ void sunpos(double d, double *lon, double *r)
 void sun_RA_dec(double d, double *RA, double *dec, double *r)
 {
     double lon = 0.0;
-    sunpos(d, &lon, r);
+    sunEclipticPosition(d, &lon, r);
     const double dist = *r;
     // Ecliptic latitude is zero: rotate the ecliptic point about the x axis.
     const double x = dist * std::cos(lon * kDegToRad);
@@ -90,8 +82,8 @@ void sun_RA_dec(double d, double *RA, double *dec, double *r)
     *dec = std::atan2(z, std::sqrt(x * x + yEq * yEq)) * kRadToDeg;
 }
 
-int32_t __sunriset__(int32_t year, int32_t month, int32_t day, double lon, double lat, double altit,
-                     int32_t upper_limb, double *rise, double *set)
+int32_t sunRiseSet(int32_t year, int32_t month, int32_t day, double lon, double lat,
+                   double altitudeDeg, int32_t upperLimb, double *rise, double *set)
 {
     // Local mean noon at the place.
     const double d = (static_cast<double>(solar_day_number(year, month, day)) + 0.5) - lon / 360.0;
@@ -99,14 +91,14 @@ int32_t __sunriset__(int32_t year, int32_t month, int32_t day, double lon, doubl
     double dec = 0.0;
     double r = 0.0;
     sun_RA_dec(d, &ra, &dec, &r);
-    const double siderealDeg = revolution((GMST0(d) + 180.0) + lon);
+    const double siderealDeg = revolution((siderealTimeAtMidnight(d) + 180.0) + lon);
     const double transitHours = 12.0 - rev180(siderealDeg - ra) / 15.0;
     const double sunRadiusDeg = kSunRadiusDegAt1Au / r;
-    if (upper_limb != 0)
-        altit = altit - sunRadiusDeg;
-    const double cost =
-        (std::sin(altit * kDegToRad) - std::sin(lat * kDegToRad) * std::sin(dec * kDegToRad)) /
-        (std::cos(lat * kDegToRad) * std::cos(dec * kDegToRad));
+    if (upperLimb != 0)
+        altitudeDeg = altitudeDeg - sunRadiusDeg;
+    const double cost = (std::sin(altitudeDeg * kDegToRad) -
+                         std::sin(lat * kDegToRad) * std::sin(dec * kDegToRad)) /
+                        (std::cos(lat * kDegToRad) * std::cos(dec * kDegToRad));
     int32_t code = 0;
     double arcHours = 0.0;
     if (cost >= 1.0) {
@@ -124,20 +116,20 @@ int32_t __sunriset__(int32_t year, int32_t month, int32_t day, double lon, doubl
     return code;
 }
 
-double __daylen__(int32_t year, int32_t month, int32_t day, double lon, double lat, double altit,
-                  int32_t upper_limb)
+double dayLength(int32_t year, int32_t month, int32_t day, double lon, double lat,
+                 double altitudeDeg, int32_t upperLimb)
 {
     const double d = (static_cast<double>(solar_day_number(year, month, day)) + 0.5) - lon / 360.0;
     double sunLon = 0.0;
     double r = 0.0;
-    sunpos(d, &sunLon, &r);
+    sunEclipticPosition(d, &sunLon, &r);
     const double obliquityDeg = d * kObliquityRateDegPerDay + kObliquityDeg;
     const double sinDec = std::sin(obliquityDeg * kDegToRad) * std::sin(sunLon * kDegToRad);
     const double cosDec = std::sqrt(1.0 - sinDec * sinDec);
     const double sunRadiusDeg = kSunRadiusDegAt1Au / r;
-    if (upper_limb != 0)
-        altit = altit - sunRadiusDeg;
-    const double cost = (std::sin(altit * kDegToRad) - sinDec * std::sin(lat * kDegToRad)) /
+    if (upperLimb != 0)
+        altitudeDeg = altitudeDeg - sunRadiusDeg;
+    const double cost = (std::sin(altitudeDeg * kDegToRad) - sinDec * std::sin(lat * kDegToRad)) /
                         (cosDec * std::cos(lat * kDegToRad));
     if (cost >= 1.0)
         return 0.0;
