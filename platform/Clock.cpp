@@ -2,10 +2,15 @@
 
 #include <utility>
 
-QDateTime SystemClock::now() const
+namespace {
+
+class SystemClock final : public Clock
 {
-    return QDateTime::currentDateTimeUtc();
-}
+public:
+    QDateTime now() const override { return QDateTime::currentDateTimeUtc(); }
+};
+
+} // namespace
 
 ManualClock::ManualClock(QDateTime start) : m_now(std::move(start)) {}
 

@@ -2,7 +2,7 @@
 
 #include <QDateTime>
 
-/// The source of the current moment. Only SystemClock reads the system clock;
+/// The source of the current moment. Only systemClock() reads the system clock;
 /// everything else asks a Clock it is given, so that tests can pin the time.
 class Clock
 {
@@ -10,13 +10,6 @@ public:
     virtual ~Clock() = default;
     /// The current moment, in UTC.
     virtual QDateTime now() const = 0;
-};
-
-/// The system's real-time clock.
-class SystemClock final : public Clock
-{
-public:
-    QDateTime now() const override;
 };
 
 /// A clock that stands still until told otherwise.
@@ -34,5 +27,5 @@ private:
     QDateTime m_now;
 };
 
-/// The program's one system clock.
+/// The system's real-time clock, in UTC.
 Clock &systemClock();

@@ -4,18 +4,6 @@
 #include <QSet>
 #include <QtGlobal>
 
-#include <utility>
-
-namespace {
-
-std::function<void()> &beepHandler()
-{
-    static std::function<void()> handler;
-    return handler;
-}
-
-} // namespace
-
 void logWarning(const QString &message)
 {
     qWarning().noquote() << message;
@@ -41,15 +29,6 @@ void logLine(const QString &message)
 
 void beep()
 {
-    if (const auto &handler = beepHandler()) {
-        handler();
-        return;
-    }
     if (qobject_cast<QApplication *>(QCoreApplication::instance()))
         QApplication::beep();
-}
-
-std::function<void()> setBeepHandler(std::function<void()> handler)
-{
-    return std::exchange(beepHandler(), std::move(handler));
 }

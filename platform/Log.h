@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <functional>
-
 /// Reports a fault that the program recovers from (a category "warning" message,
 /// through qWarning, so that tests can expect it with QTest::ignoreMessage(QtWarningMsg, ...)).
 void logWarning(const QString &message);
@@ -20,7 +18,3 @@ void logLine(const QString &message);
 
 /// Sounds the alert: QApplication::beep() when a QApplication runs, else nothing.
 void beep();
-
-/// Replaces what beep() does (an empty function restores the default); returns the
-/// previous handler. Lets tests count alerts.
-std::function<void()> setBeepHandler(std::function<void()> handler);

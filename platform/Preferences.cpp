@@ -110,8 +110,6 @@ void Preferences::registerDefaults(const QVariantMap &defaults)
 
 QVariant Preferences::objectForKey(const QString &key) const
 {
-    if (key.isEmpty())
-        return {};
     const QVariant stored = m_settings->value(key);
     if (stored.isValid())
         return stored;
@@ -134,13 +132,6 @@ bool Preferences::boolForKey(const QString &key) const
         const double number = text.toDouble(&isNumber);
         return isNumber && number != 0.0;
     }
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return value.toDouble() != 0.0;
     default:
         return false;
     }
@@ -156,8 +147,6 @@ QString Preferences::stringForKey(const QString &key) const
 
 void Preferences::setObject(const QString &key, const QVariant &value)
 {
-    if (key.isEmpty())
-        return;
     // QSettings keeps the value in memory even when the file cannot be written.
     m_settings->setValue(key, value);
     m_settings->sync();

@@ -8,10 +8,6 @@
 
 class QSettings;
 
-inline constexpr char QZShowLatLonGridKey[] = "ShowLatLon";
-inline constexpr char QZShowLocationsKey[] = "ShowLocations";
-inline constexpr char QZShowLocationNamesKey[] = "ShowLocationNames";
-
 /// The user's preference store: values written to an INI file, read back with a
 /// fallback to defaults registered in memory. Faults never stop the program: an
 /// unparsable file is kept aside as "<file>.corrupt" and the defaults apply; a store
@@ -32,8 +28,8 @@ public:
     /// a key registered again takes the later value.
     void registerDefaults(const QVariantMap &defaults);
 
-    /// The stored value as a boolean, else the registered one, else false. Numbers
-    /// are true when non-zero; strings "true"/"yes" (any case) or a non-zero number are true.
+    /// The stored value as a boolean, else the registered one, else false. Texts
+    /// "true"/"yes" (any case) or a non-zero number are true.
     bool boolForKey(const QString &key) const;
     /// The stored (else registered) value when it is a string, else a null QString.
     QString stringForKey(const QString &key) const;

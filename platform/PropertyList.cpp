@@ -1,7 +1,5 @@
 #include "platform/PropertyList.h"
 
-#include "platform/Log.h"
-
 #include <QByteArrayView>
 #include <QDateTime>
 #include <QFile>
@@ -18,6 +16,10 @@ namespace {
 
 // Seconds from 1970-01-01 to 2001-01-01, the epoch of property-list dates.
 constexpr qint64 kPlistEpochSecs = 978307200;
+
+// Most values accepted in the tree a binary property list expands to, where every
+// reference to a shared object makes a copy of it.
+constexpr quint64 kMaxPropertyListNodes = quint64(1) << 21;
 
 // libplist builds its XML tree iteratively but frees it, and parses binary lists,
 // by recursion: a deep enough input overflows the stack. Both scanners below bound
@@ -395,15 +397,6 @@ std::optional<QVariantMap> parsePropertyListDictionary(const QByteArray &data, Q
     if (plist_get_node_type(raw) != PLIST_DICT)
         return fail(QStringLiteral("the root is not a dictionary"));
     return dictToMap(raw, 1);
-}
-
-std::optional<QVariantMap> readPropertyListDictionary(const QString &path)
-{
-    QString error;
-    auto dictionary = readPropertyListDictionary(path, &error);
-    if (!dictionary)
-        logWarning(error);
-    return dictionary;
 }
 
 std::optional<QVariantMap> readPropertyListDictionary(const QString &path, QString *message)

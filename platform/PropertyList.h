@@ -12,25 +12,18 @@ inline constexpr qint64 kMaxPropertyListBytes = 8 * 1024 * 1024;
 /// Deepest nesting of containers accepted (the root dictionary counts as 1).
 inline constexpr int kMaxPropertyListDepth = 64;
 
-/// Most values accepted in the tree a binary property list expands to, where every
-/// reference to a shared object makes a copy of it.
-inline constexpr quint64 kMaxPropertyListNodes = quint64(1) << 21;
-
 /// Reads an XML or binary property list whose root is a dictionary from a file or Qt
 /// resource path (":/duskmap/TimeZones.plist"). Values: dict -> QVariantMap,
 /// array -> QVariantList, string -> QString, real -> double, integer -> qint64,
 /// bool -> bool, date -> QDateTime (UTC), data -> QByteArray, uid -> null QVariant.
 /// A file that is missing, not a regular file, longer than kMaxPropertyListBytes,
 /// malformed, nested deeper than kMaxPropertyListDepth, expanding to more than
-/// kMaxPropertyListNodes values or of another root type gives
-/// nullopt and exactly one warning naming the file and the reason.
-std::optional<QVariantMap> readPropertyListDictionary(const QString &path);
-
-/// Reads as readPropertyListDictionary(path) does, without logging: on failure
-/// returns nullopt and sets error to the warning that it would have logged.
+/// 2^21 values (a binary list copies every shared object it refers to) or
+/// of another root type gives nullopt, and error is set to a message naming the
+/// file and the reason.
 std::optional<QVariantMap> readPropertyListDictionary(const QString &path, QString *error);
 
-/// Parses property-list bytes as readPropertyListDictionary does, without logging;
-/// on failure returns nullopt and, if error is given, sets it to the reason.
+/// Parses property-list bytes as readPropertyListDictionary does; on failure returns nullopt and,
+/// if error is given, sets it to the reason.
 std::optional<QVariantMap> parsePropertyListDictionary(const QByteArray &data,
                                                        QString *error = nullptr);
