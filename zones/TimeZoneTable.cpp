@@ -91,21 +91,6 @@ TimeZoneTable TimeZoneTable::load(const Resources &resources)
     return TimeZoneTable(std::move(*entries));
 }
 
-bool TimeZoneTable::isEmpty() const
-{
-    return m_entries.isEmpty();
-}
-
-int TimeZoneTable::count() const
-{
-    return int(m_entries.size());
-}
-
-bool TimeZoneTable::contains(const QString &name) const
-{
-    return m_entries.contains(name);
-}
-
 QStringList TimeZoneTable::sortedNames() const
 {
     QStringList names = m_entries.keys();

@@ -24,10 +24,6 @@ public:
     /// missing or is not a property-list dictionary.
     static TimeZoneTable load(const Resources &resources);
 
-    bool isEmpty() const;
-    int count() const;
-    bool contains(const QString &name) const;
-
     /// All names, case-insensitively ascending; names equal but for case keep the
     /// table's own order between them.
     QStringList sortedNames() const;

@@ -72,10 +72,6 @@ QString systemTimeZoneName()
     return isKnownTimeZone(name) ? name : QStringLiteral("UTC");
 }
 
-QtZoneCalendar::QtZoneCalendar(const QString &zoneName)
-    : m_zone(isKnownTimeZone(zoneName) ? QTimeZone(zoneName.toUtf8()) : QTimeZone::utc())
-{}
-
 QtZoneCalendar::QtZoneCalendar(QTimeZone zone)
     : m_zone(zone.isValid() ? std::move(zone) : QTimeZone::utc())
 {}

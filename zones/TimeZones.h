@@ -17,11 +17,10 @@ bool isKnownTimeZone(const QString &name);
 QString systemTimeZoneName();
 
 /// The readouts' view of a zone, read from the system's time-zone database. An
-/// unknown zone reads as UTC.
+/// invalid zone reads as UTC.
 class QtZoneCalendar final : public ZoneCalendar
 {
 public:
-    explicit QtZoneCalendar(const QString &zoneName);
     explicit QtZoneCalendar(QTimeZone zone);
     LocalFields fieldsAt(int64_t utcSeconds) const override;
 
