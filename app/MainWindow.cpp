@@ -1,29 +1,48 @@
 #include "app/MainWindow.h"
 
-#include "platform/Preferences.h"
 #include "mapcore/MapGeometry.h"
-#include "widgets/MapView.h"
+#include "model/MapModel.h"
+#include "model/ShownTexts.h"
+#include "platform/LocalizedStrings.h"
+#include "platform/Log.h"
+#include "platform/Preferences.h"
+#include "platform/SecondTimer.h"
+#include "render/ImageWriter.h"
+#include "render/MapLayers.h"
 #include "ui_MainWindow.h"
+#include "widgets/MapWidget.h"
 
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QScreen>
+
+#include <limits>
 
 namespace {
+const QString kFrameKey = QStringLiteral("MainWindow");
 // Frame writes are gathered while the window is being dragged.
 constexpr int kFrameSaveDelayMs = 400;
+constexpr qint64 kNoSecondShown = std::numeric_limits<qint64>::min();
+
+/// Replaces a readout's text; an unchanged text touches nothing, so that a
+/// tick that changes no text causes no relayout or repaint.
+void setFieldText(QLabel *field, const QString &text)
+{
+    if (field->text() != text)
+        field->setText(text);
+}
 } // namespace
 
-MainWindow::MainWindow(Preferences &preferences, const Clock &clock, const Resources &resources,
-                       QWidget *parent)
-    : QMainWindow(parent), m_preferences(preferences), m_ui(std::make_unique<Ui::MainWindow>())
+MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resources &resources,
+                       const Clock &clock, QWidget *parent)
+    : QMainWindow(parent), m_model(model), m_preferences(preferences),
+      m_ui(std::make_unique<Ui::MainWindow>()), m_renderer(resources), m_shownSecond(kNoSecondShown)
 {
     m_ui->setupUi(this);
-    m_mapView = new MapView(preferences, clock, resources,
-                            QSizeF(kSmallPreset.mapWidth, kSmallPreset.mapHeight), m_ui->mapArea);
-    m_mapView->setObjectName(QStringLiteral("mapView"));
-    m_ui->mapAreaLayout->addWidget(m_mapView);
-    m_mapView->setOutlets(m_ui->zonePopUp, m_ui->sunriseField, m_ui->sunsetField,
-                          m_ui->latitudeField, m_ui->longitudeField, m_ui->debugSlider);
+    m_mapWidget = new MapWidget(model, m_renderer, m_ui->mapArea);
+    m_mapWidget->setObjectName(QStringLiteral("mapView"));
+    m_ui->mapAreaLayout->addWidget(m_mapWidget);
     fitToMap(kSmallPreset.mapWidth, kSmallPreset.mapHeight);
 
     // The time changes every second: a field of fixed size, wide enough for the
@@ -34,85 +53,170 @@ MainWindow::MainWindow(Preferences &preferences, const Clock &clock, const Resou
     // Opaque, so that the window beneath it is not painted again each second.
     m_ui->timeField->setAutoFillBackground(true);
 
-    connect(m_ui->actionZoom, &QAction::triggered, m_mapView, &MapView::zoomWindow);
-    connect(m_ui->zoomButton, &QToolButton::clicked, m_mapView, &MapView::zoomWindow);
-    connect(m_ui->actionSaveJpeg, &QAction::triggered, m_mapView, &MapView::saveJPEG);
-    connect(m_ui->saveButton, &QToolButton::clicked, m_mapView, &MapView::saveJPEG);
+    createDisplayActions();
+    connect(m_ui->actionZoom, &QAction::triggered, this, &MainWindow::zoom);
+    connect(m_ui->zoomButton, &QToolButton::clicked, this, &MainWindow::zoom);
+    connect(m_ui->actionSaveJpeg, &QAction::triggered, this, &MainWindow::askAndExportJpeg);
+    connect(m_ui->saveButton, &QToolButton::clicked, this, &MainWindow::askAndExportJpeg);
     connect(m_ui->actionQuit, &QAction::triggered, this, &QWidget::close);
     connect(m_ui->actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
 
     m_frameSaveTimer.setSingleShot(true);
     m_frameSaveTimer.setInterval(kFrameSaveDelayMs);
     connect(&m_frameSaveTimer, &QTimer::timeout, this, &MainWindow::saveFrame);
+    restoreFrame();
+
+    m_ui->zonePopUp->addItems(model.offeredZones());
+    showSelectedZone();
+    connect(m_ui->zonePopUp, &QComboBox::activated, this,
+            [this] { m_model.selectZone(m_ui->zonePopUp->currentText()); });
+    connect(m_mapWidget, &MapWidget::zoneChosen, &model, &MapModel::selectZone);
+    connect(&model, &MapModel::zoneChanged, this, [this] {
+        showSelectedZone();
+        m_shownSecond = kNoSecondShown;
+        updateClock();
+        updatePlaceTexts();
+    });
+    connect(&model, &MapModel::shownInstantChanged, this, [this] {
+        m_shownSecond = kNoSecondShown;
+        updateClock();
+        updatePlaceTexts();
+    });
+
+    updatePlaceTexts();
+    updateClock();
+    m_secondTimer = new SecondTimer(clock, this);
+    connect(m_secondTimer, &SecondTimer::tick, this, &MainWindow::updateClock);
+    m_secondTimer->start();
+    m_mapTimer.setInterval(kMapRefreshMs);
+    connect(&m_mapTimer, &QTimer::timeout, this, [this] {
+        updatePlaceTexts();
+        m_mapWidget->update();
+    });
+    m_mapTimer.start();
 }
 
 MainWindow::~MainWindow() = default;
 
-QComboBox *MainWindow::zonePopUp() const
+void MainWindow::createDisplayActions()
 {
-    return m_ui->zonePopUp;
+    // Plain actions whose titles say what choosing them does, as the menu
+    // always has: "Show…" or "Hide…", with no check mark.
+    const QFont font = mapFont(12);
+    m_gridAction = new QAction(this);
+    m_locationsAction = new QAction(this);
+    for (QAction *action : {m_gridAction, m_locationsAction})
+        action->setFont(font);
+    connect(m_gridAction, &QAction::triggered, this,
+            [this] { m_model.setShowGrid(!m_model.showGrid()); });
+    connect(m_locationsAction, &QAction::triggered, this,
+            [this] { m_model.setShowLocations(!m_model.showLocations()); });
+    connect(&m_model, &MapModel::showGridChanged, this, &MainWindow::updateDisplayActionTitles);
+    connect(&m_model, &MapModel::showLocationsChanged, this,
+            &MainWindow::updateDisplayActionTitles);
+    updateDisplayActionTitles();
+    m_ui->menuView->addSeparator();
+    m_ui->menuView->addActions({m_gridAction, m_locationsAction});
+    m_mapWidget->setDisplayActions({m_gridAction, m_locationsAction});
 }
 
-QLabel *MainWindow::timeField() const
+void MainWindow::updateDisplayActionTitles()
 {
-    return m_ui->timeField;
+    m_gridAction->setText(localizedString(m_model.showGrid()
+                                              ? QStringLiteral("HideLatLonGridLines")
+                                              : QStringLiteral("ShowLatLonGridLines")));
+    m_locationsAction->setText(localizedString(m_model.showLocations()
+                                                   ? QStringLiteral("HideLocations")
+                                                   : QStringLiteral("ShowLocations")));
 }
 
-QLabel *MainWindow::dateField() const
+void MainWindow::showSelectedZone()
 {
-    return m_ui->dateField;
+    m_ui->zonePopUp->setCurrentIndex(
+        m_ui->zonePopUp->findText(m_model.zoneName(), Qt::MatchExactly));
+}
+
+void MainWindow::updateClock()
+{
+    // The texts depend only on the zone and the whole second.
+    const qint64 second = m_model.shownInstant().toSecsSinceEpoch();
+    if (second == m_shownSecond)
+        return;
+    m_shownSecond = second;
+    const ClockTexts texts = clockTexts(m_model);
+    setFieldText(m_ui->timeField, texts.time);
+    setFieldText(m_ui->dateField, texts.date);
+}
+
+void MainWindow::updatePlaceTexts()
+{
+    const PlaceTexts texts = placeTexts(
+        m_model, geometryFromSize(float(m_mapWidget->width()), float(m_mapWidget->height())));
+    setFieldText(m_ui->sunriseField, texts.sunrise);
+    setFieldText(m_ui->sunsetField, texts.sunset);
+    setFieldText(m_ui->latitudeField, texts.latitude);
+    setFieldText(m_ui->longitudeField, texts.longitude);
 }
 
 void MainWindow::fitToMap(int mapWidth, int mapHeight)
 {
-    m_mapView->setFixedSize(mapWidth, mapHeight);
+    m_mapWidget->setFixedSize(mapWidth, mapHeight);
     setFixedSize(mapWidth, mapHeight + kReadoutAreaHeight);
 }
 
-void MainWindow::setFrameAutosaveName(const QString &name)
+void MainWindow::zoom()
 {
-    m_frameAutosaveName = name;
+    const MapGeometry preset = zoomTargetFor(double(width()));
+    // The window keeps its bottom-left corner, but never grows above the top of
+    // the screen it is on.
+    const QRect frame = geometry();
+    const int newHeight = preset.mapHeight + kReadoutAreaHeight;
+    int top = frame.bottom() + 1 - newHeight;
+    if (const QScreen *screen = this->screen())
+        top = std::max(top, screen->availableGeometry().top());
+    fitToMap(preset.mapWidth, preset.mapHeight);
+    if (isVisible())
+        move(pos().x(), pos().y() + (top - frame.top()));
+    updatePlaceTexts();
+    m_mapWidget->repaint();
 }
 
-bool MainWindow::setFrameUsingName(const QString &name)
+void MainWindow::restoreFrame()
 {
     // The preferences file is the user's to edit: measure the stored frame in
     // 64 bits and take it only when its corner lies on some plausible screen.
     constexpr qint64 kFarthestCorner = 1 << 20;
-    const QRect frame = m_preferences.objectForKey(name).toRect();
+    m_frameRestored = true;
+    const QRect frame = m_preferences.objectForKey(kFrameKey).toRect();
     const qint64 width = qint64(frame.right()) - frame.left() + 1;
     const qint64 height = qint64(frame.bottom()) - frame.top() + 1;
     if (width <= 0 || height <= 0 || std::abs(qint64(frame.left())) > kFarthestCorner ||
         std::abs(qint64(frame.top())) > kFarthestCorner)
-        return false;
+        return;
     // Only the two map sizes make sense; any other stored size keeps the
     // window's own size and takes only the position.
     const qint64 mapHeight = height - kReadoutAreaHeight;
     if (width == kLargePreset.mapWidth && mapHeight == kLargePreset.mapHeight)
         fitToMap(kLargePreset.mapWidth, kLargePreset.mapHeight);
-    else if (width == kSmallPreset.mapWidth && mapHeight == kSmallPreset.mapHeight)
-        fitToMap(kSmallPreset.mapWidth, kSmallPreset.mapHeight);
     move(frame.topLeft());
-    return true;
 }
 
 void MainWindow::saveFrame()
 {
-    if (!m_frameAutosaveName.isEmpty())
-        m_preferences.setObject(m_frameAutosaveName, QRect(pos(), size()));
+    m_preferences.setObject(kFrameKey, QRect(pos(), size()));
 }
 
 void MainWindow::moveEvent(QMoveEvent *event)
 {
     QMainWindow::moveEvent(event);
-    if (!m_frameAutosaveName.isEmpty() && isVisible())
+    if (m_frameRestored && isVisible())
         m_frameSaveTimer.start();
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    if (!m_frameAutosaveName.isEmpty() && isVisible())
+    if (m_frameRestored && isVisible())
         m_frameSaveTimer.start();
 }
 
@@ -122,7 +226,39 @@ void MainWindow::closeEvent(QCloseEvent *event)
         m_frameSaveTimer.stop();
         saveFrame();
     }
+    m_secondTimer->stop();
+    m_mapTimer.stop();
     QMainWindow::closeEvent(event);
+}
+
+QString MainWindow::exportJpeg(const QString &fileName)
+{
+    QString path = fileName;
+    if (!path.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive))
+        path += QStringLiteral(".jpg");
+    const QImage &frame = m_renderer.render(m_model, m_mapWidget->size());
+    const QString reason = writeImageFile(frame, path, ImageFileFormat::Jpeg);
+    if (reason.isEmpty())
+        return {};
+    const QString message = tr("Could not save the map to \"%1\": %2").arg(path, reason);
+    logWarning(message);
+    return message;
+}
+
+void MainWindow::askAndExportJpeg()
+{
+    auto *dialog = new QFileDialog(this, tr("Save as JPEG"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setNameFilter(tr("JPEG images (*.jpg)"));
+    dialog->setDefaultSuffix(QStringLiteral("jpg"));
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &file) {
+        const QString message = exportJpeg(file);
+        if (!message.isEmpty())
+            QMessageBox::warning(this, tr("Save as JPEG"), message);
+    });
+    dialog->open();
 }
 
 void MainWindow::showAbout()

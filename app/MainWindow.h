@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/FrameRenderer.h"
+
 #include <QMainWindow>
 #include <QTimer>
 
@@ -9,36 +11,38 @@ namespace Ui {
 class MainWindow;
 }
 class Clock;
-class QComboBox;
-class QLabel;
-class MapView;
+class MapModel;
+class MapWidget;
 class Preferences;
 class Resources;
+class SecondTimer;
+class QAction;
 
-/// The main window: the map view above the readouts, built from the interface
-/// description. It remembers its frame in the preferences.
+/// The main window: the map above the zone pop-up and the readouts, all
+/// following the model. It owns the display-option actions that the View
+/// menu and the map's contextual menu share, runs the clock and the map's
+/// periodic redraw, and remembers its frame in the preferences.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    MainWindow(Preferences &preferences, const Clock &clock, const Resources &resources,
-               QWidget *parent = nullptr);
+    /// How often the map and the sun readouts are brought up to date.
+    static constexpr int kMapRefreshMs = 120 * 1000;
+
+    MainWindow(MapModel &model, Preferences &preferences, const Resources &resources,
+               const Clock &clock, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    Ui::MainWindow &ui() { return *m_ui; }
-    MapView *mapView() const { return m_mapView; }
-    QComboBox *zonePopUp() const;
-    QLabel *timeField() const;
-    QLabel *dateField() const;
+    MapWidget *mapWidget() const { return m_mapWidget; }
 
-    /// From now on the window's frame is stored under this name whenever it changes.
-    void setFrameAutosaveName(const QString &name);
-    /// Restores the frame stored under a name; false when none was stored.
-    bool setFrameUsingName(const QString &name);
-    /// Sizes the window for a map of this size: the map's width, 97 pixels more
-    /// than its height, not resizable by hand.
-    void fitToMap(int mapWidth, int mapHeight);
+    /// Switches between the small and the large map, keeping the window's
+    /// bottom-left corner where the screen allows.
+    void zoom();
+    /// Writes the map as it shows now, one pixel a point, as a JPEG file
+    /// (".jpg" is added when missing). Returns an empty string on success,
+    /// else the message that says why not.
+    QString exportJpeg(const QString &fileName);
 
 protected:
     void moveEvent(QMoveEvent *event) override;
@@ -46,12 +50,27 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void fitToMap(int mapWidth, int mapHeight);
+    void restoreFrame();
     void saveFrame();
+    void createDisplayActions();
+    void updateDisplayActionTitles();
+    void showSelectedZone();
+    void updateClock();
+    void updatePlaceTexts();
+    void askAndExportJpeg();
     void showAbout();
 
+    MapModel &m_model;
     Preferences &m_preferences;
     std::unique_ptr<Ui::MainWindow> m_ui;
-    MapView *m_mapView = nullptr;
-    QString m_frameAutosaveName;
+    FrameRenderer m_renderer;
+    MapWidget *m_mapWidget = nullptr;
+    QAction *m_gridAction = nullptr;
+    QAction *m_locationsAction = nullptr;
+    SecondTimer *m_secondTimer = nullptr;
+    QTimer m_mapTimer;
     QTimer m_frameSaveTimer;
+    bool m_frameRestored = false;
+    qint64 m_shownSecond = 0;
 };

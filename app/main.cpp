@@ -1,18 +1,19 @@
 #include "app/CommandLine.h"
+#include "app/HeadlessModes.h"
 #include "app/MainWindow.h"
-#include "app/MyController.h"
-#include "app/Snapshot.h"
+#include "model/MapModel.h"
+#include "model/PreferencesBinding.h"
 #include "platform/Clock.h"
 #include "platform/Preferences.h"
 #include "platform/Resources.h"
-#include "widgets/MapView.h"
+#include "widgets/MapWidget.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <QTextStream>
 
-#include <cstdio>
+#include <memory>
 
 // QT_LOGGING_RULES="duskmap.startup.info=true" reports the start-up time.
 Q_LOGGING_CATEGORY(lcStartup, "duskmap.startup", QtWarningMsg)
@@ -36,6 +37,41 @@ bool haveDisplay()
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
+
+void describeApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("duskmap"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(DUSKMAP_VERSION));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Duskmap"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(DUSKMAP_APP_ID));
+}
+
+int runHeadless(int argc, char *argv[], const CommandLineOptions &options, bool noDisplay)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_defaultMessageHandler = qInstallMessageHandler(headlessMessageHandler);
+    // Fonts and images need a GUI application; no widget is made.
+    QGuiApplication app(argc, argv);
+    describeApplication();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    Preferences preferences(Preferences::defaultFilePath());
+    PreferencesBinding::registerDefaults(preferences);
+    const Resources resources;
+    using Mode = CommandLineOptions::Mode;
+    switch (options.mode) {
+    case Mode::Snapshot: {
+        const int status = runSnapshot(options, preferences, resources, systemClock(), err);
+        if (status == 0 && noDisplay)
+            out << "duskmap: no display; the current map is in " << options.outputPath << "\n";
+        return status;
+    }
+    case Mode::Readouts:
+        return runReadouts(options, preferences, resources, systemClock(), out, err);
+    default:
+        return runListZones(resources, out);
+    }
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -46,23 +82,19 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLineResult parsed = parseCommandLine(arguments);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
     if (!parsed.ok()) {
-        err << "duskmap: " << parsed.error << " (see duskmap --help)\n";
+        QTextStream(stderr) << "duskmap: " << parsed.error << " (see duskmap --help)\n";
         return 2;
     }
     CommandLineOptions options = parsed.options;
     using Mode = CommandLineOptions::Mode;
-    switch (options.mode) {
-    case Mode::Help:
-        out << usageText();
+    if (options.mode == Mode::Help) {
+        QTextStream(stdout) << usageText();
         return 0;
-    case Mode::Version:
-        out << "duskmap " << DUSKMAP_VERSION << "\n";
+    }
+    if (options.mode == Mode::Version) {
+        QTextStream(stdout) << "duskmap " << DUSKMAP_VERSION << "\n";
         return 0;
-    default:
-        break;
     }
 
     // With no display, the window's map goes to a file instead.
@@ -71,54 +103,22 @@ int main(int argc, char *argv[])
         options.mode = Mode::Snapshot;
         options.outputPath = QStringLiteral("duskmap.png");
     }
-    if (options.mode != Mode::Window) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        g_defaultMessageHandler = qInstallMessageHandler(headlessMessageHandler);
-    }
+    if (options.mode != Mode::Window)
+        return runHeadless(argc, argv, options, noDisplay);
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("duskmap"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Duskmap"));
-    QApplication::setApplicationVersion(QStringLiteral(DUSKMAP_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral(DUSKMAP_APP_ID));
-
+    describeApplication();
     Preferences preferences(Preferences::defaultFilePath());
+    PreferencesBinding::registerDefaults(preferences);
     const Resources resources;
-    MyController::initialize(preferences);
+    MapModel model(TimeZoneTable::load(resources), systemClock());
+    PreferencesBinding::restore(model, preferences, true);
+    PreferencesBinding::keepStored(model, preferences);
+    MainWindow window(model, preferences, resources, systemClock());
 
-    switch (options.mode) {
-    case Mode::Snapshot: {
-        const int status = runSnapshot(options, preferences, resources, systemClock(), out, err);
-        if (status == 0 && noDisplay)
-            out << "duskmap: no display; the current map is in " << options.outputPath << "\n";
-        return status;
-    }
-    case Mode::Readouts:
-        return runReadouts(options, preferences, resources, systemClock(), out, err);
-    case Mode::ListZones:
-        return runListZones(resources, out);
-    default:
-        break;
-    }
-
-    MainWindow window(preferences, systemClock(), resources);
-    MyController controller(preferences, systemClock(), resources);
-    controller.setOutlets(window.zonePopUp(), window.timeField(), window.dateField(),
-                          window.mapView());
-    QObject::connect(window.mapView(), &MapView::zoneItemChosen, &controller,
-                     &MyController::changeMapDot);
-    window.mapView()->awakeFromNib();
-    controller.awakeFromNib();
-    controller.updateTime();
-
-    QApplication::setQuitOnLastWindowClosed(false);
-    QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, [&controller] {
-        if (controller.applicationShouldTerminateAfterLastWindowClosed())
-            QCoreApplication::quit();
-    });
     auto firstFrame = std::make_shared<QMetaObject::Connection>();
     *firstFrame =
-        QObject::connect(window.mapView(), &MapView::framePainted, [firstFrame, sinceStart] {
+        QObject::connect(window.mapWidget(), &MapWidget::framePainted, [firstFrame, sinceStart] {
             qCInfo(lcStartup, "first frame painted %lld ms after start", sinceStart.elapsed());
             QObject::disconnect(*firstFrame);
         });

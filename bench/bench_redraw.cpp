@@ -1,15 +1,12 @@
-// The whole redraw as the window runs it: day image, night overlay, the
-// source-atop composite, grid, location squares, marker and label, into the
-// view's offscreen frame.
+// The whole redraw as the window runs it, through the frame renderer: day
+// image, night overlay, grid, location squares, marker and label.
 
+#include "model/MapModel.h"
 #include "platform/Clock.h"
-#include "platform/Preferences.h"
 #include "platform/Resources.h"
-#include "widgets/MapView.h"
+#include "render/FrameRenderer.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QTemporaryDir>
+#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -22,28 +19,20 @@ void WholeRedraw(benchmark::State &state)
     static int argc = 1;
     static char name[] = "duskmap_bench";
     static char *argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    static QGuiApplication app(argc, argv);
 
     const MapGeometry size = state.range(0) == kLargePreset.mapWidth ? kLargePreset : kSmallPreset;
-    QTemporaryDir dir;
-    Preferences preferences(dir.filePath(QStringLiteral("duskmap.conf")));
-    const QDateTime instant(QDate(2026, 6, 21), QTime(6, 30), QTimeZone::utc());
-    ManualClock clock(instant);
+    const ManualClock clock(QDateTime(QDate(2026, 6, 21), QTime(6, 30), QTimeZone::utc()));
     const Resources resources;
-    QComboBox popUp;
-    MapView view(preferences, clock, resources, QSizeF(size.mapWidth, size.mapHeight));
-    view.setFixedSize(size.mapWidth, size.mapHeight);
-    view.setOutlets(&popUp, nullptr, nullptr, nullptr, nullptr, nullptr);
-    view.awakeFromNib();
-    popUp.addItem(QStringLiteral("Europe/Paris"));
-    view.setLatitude(48.8667f);
-    view.setLongitude(2.3333f);
-    view.setShowLatLonGrid(true);
-    view.setShowLocations(true);
-    view.renderFrame(instant); // images decoded once, as in the running window
+    MapModel model(TimeZoneTable::load(resources), clock);
+    model.selectZone(QStringLiteral("Europe/Paris"));
+    model.setShowGrid(true);
+    FrameRenderer renderer(resources);
+    const QSize frame(size.mapWidth, size.mapHeight);
+    renderer.render(model, frame); // images decoded once, as in the running window
 
     for (auto _ : state)
-        benchmark::DoNotOptimize(view.renderFrame(instant).constBits());
+        benchmark::DoNotOptimize(renderer.render(model, frame).constBits());
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "mapcore/NightOverlay.h"
 #include "zones/TimeZoneTable.h"
 
+#include <QDateTime>
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -13,6 +15,7 @@
 #include <span>
 #include <vector>
 
+class LayerPlan;
 class QPainter;
 
 /// A font and a colour: what the map's texts are drawn with.
@@ -54,51 +57,20 @@ private:
     double m_height;
 };
 
-/// Everything one redraw paints.
-struct MapScene
-{
-    MapGeometry geometry;
-    float boundsWidth = 0.0f;
-    double viewHeight = 0.0;
-    UtcFields instant{};
-    const QImage *dayImage = nullptr;
-    std::span<const uint8_t> nightSamples;
-    bool showLatLonGrid = false;
-    bool showLocations = false;
-    std::vector<ZonePlace> locationPlaces;
-    float markerX = 0.0f; ///< view pixels
-    float markerY = 0.0f; ///< view pixels, y up
-    QString zoneLabel;    ///< empty: no label
-    TextStyle labelStyle;
-    TextStyle smallStyle;
-};
-
-/// The redraw: day image, night overlay, then the layers in their fixed order.
-/// Keeps only scratch memory between redraws, never a result.
-class MapRenderer
-{
-public:
-    /// Paints the whole map into a painter whose device is the map view.
-    void render(QPainter &painter, const MapScene &scene);
-    /// The day image and the night overlay alone.
-    void renderDayAndNight(QPainter &painter, const MapScene &scene);
-    /// The layers above them: grid, squares, marker and label.
-    void renderLayers(QPainter &painter, const MapScene &scene);
-
-private:
-    std::vector<uint8_t> m_overlay;
-};
-
 /// Converts an instant to the GMT calendar fields the overlay takes.
 UtcFields utcFields(const QDateTime &instant);
 
-void paintNightOverlay(QPainter &painter, const MapGeometry &geometry,
-                       std::span<const uint8_t> nightSamples, const UtcFields &instant,
-                       std::vector<uint8_t> &scratch, const ViewCoordinates &view,
-                       bool frameIsOpaqueMap);
-void drawGridLines(QPainter &painter, const MapGeometry &geometry, const TextStyle &style,
+/// Paints the day image and the night overlay for an instant onto a frame
+/// whose painter is \a painter.
+void paintDayAndNight(QPainter &painter, const MapGeometry &geometry, double viewHeight,
+                      const QImage *dayImage, std::span<const uint8_t> nightSamples,
+                      const UtcFields &instant, std::vector<uint8_t> &scratch);
+/// The latitude/longitude grid: lines every 10 degrees with their labels.
+void planGridLines(LayerPlan &plan, const MapGeometry &geometry, const TextStyle &style,
                    const ViewCoordinates &view);
-void drawLocationSquares(QPainter &painter, std::span<const ZonePlace> places,
+/// A small yellow square framed in black on each place.
+void planLocationSquares(LayerPlan &plan, std::span<const ZonePlace> places,
                          const MapGeometry &geometry, const ViewCoordinates &view);
+/// The zone marker, a red dot with a black centre, and the zone's label.
 void drawCityInfo(QPainter &painter, float markerX, float markerY, const QString &label,
                   const TextStyle &style, int32_t mapWidth, const ViewCoordinates &view);

@@ -1,0 +1,85 @@
+#include "model/MapModel.h"
+
+#include "platform/Clock.h"
+#include "platform/Log.h"
+#include "zones/TimeZones.h"
+
+#include <utility>
+
+MapModel::MapModel(TimeZoneTable zones, const Clock &clock, QObject *parent)
+    : QObject(parent), m_zones(std::move(zones)), m_clock(clock),
+      m_offeredZones(m_zones.validSortedNames())
+{
+    const QStringList names = m_zones.unsortedNames();
+    m_locationPlaces.reserve(size_t(names.size()));
+    for (const QString &name : names)
+        m_locationPlaces.push_back(m_zones.placeOf(name));
+    m_timeZone = QTimeZone(systemTimeZoneName().toUtf8());
+}
+
+bool MapModel::selectZone(const QString &name)
+{
+    if (isKnownTimeZone(name)) {
+        setZone(name);
+        emit zoneChosen(name);
+        return true;
+    }
+    beep();
+    logLine(QStringLiteral("Time zone doesn't exist on system: %1").arg(name));
+    setZone(systemTimeZoneName());
+    return false;
+}
+
+void MapModel::setZone(const QString &name)
+{
+    // Only an offered zone is selected; any other leaves the selection empty
+    // and the clock on the system's zone.
+    const QString selected = m_offeredZones.contains(name) ? name : QString();
+    if (m_zoneSet && selected == m_zoneName)
+        return;
+    m_zoneSet = true;
+    m_zoneName = selected;
+    m_timeZone = QTimeZone((selected.isEmpty() ? systemTimeZoneName() : selected).toUtf8());
+    m_markerPlace = m_zones.placeOf(selected);
+    emit zoneChanged(m_zoneName);
+    emit markerPlaceChanged();
+}
+
+void MapModel::setShowGrid(bool on)
+{
+    if (std::exchange(m_showGrid, on) != on)
+        emit showGridChanged(on);
+}
+
+void MapModel::setShowLocations(bool on)
+{
+    if (std::exchange(m_showLocations, on) != on)
+        emit showLocationsChanged(on);
+}
+
+void MapModel::setShowLocationNames(bool on)
+{
+    if (std::exchange(m_showLocationNames, on) != on)
+        emit showLocationNamesChanged(on);
+}
+
+QDateTime MapModel::shownInstant() const
+{
+    return m_fixedInstant ? *m_fixedInstant : m_clock.now();
+}
+
+void MapModel::setShownInstant(const QDateTime &instant)
+{
+    if (m_fixedInstant == instant)
+        return;
+    m_fixedInstant = instant;
+    emit shownInstantChanged();
+}
+
+void MapModel::showNow()
+{
+    if (!m_fixedInstant)
+        return;
+    m_fixedInstant.reset();
+    emit shownInstantChanged();
+}

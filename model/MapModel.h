@@ -1,0 +1,89 @@
+#pragma once
+
+#include "zones/TimeZoneTable.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QStringList>
+#include <QTimeZone>
+
+#include <optional>
+#include <vector>
+
+class Clock;
+
+/// What the map shows: the selected zone and the marker on its place, the
+/// display layers, and the shown instant, which is now or a fixed instant.
+/// Views follow its change signals; nothing here draws or stores.
+class MapModel : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString zoneName READ zoneName NOTIFY zoneChanged)
+    Q_PROPERTY(bool showGrid READ showGrid WRITE setShowGrid NOTIFY showGridChanged)
+    Q_PROPERTY(
+        bool showLocations READ showLocations WRITE setShowLocations NOTIFY showLocationsChanged)
+    Q_PROPERTY(bool showLocationNames READ showLocationNames WRITE setShowLocationNames NOTIFY
+                   showLocationNamesChanged)
+    Q_PROPERTY(bool showingNow READ isShowingNow NOTIFY shownInstantChanged)
+
+public:
+    MapModel(TimeZoneTable zones, const Clock &clock, QObject *parent = nullptr);
+
+    const TimeZoneTable &zones() const { return m_zones; }
+    /// The zones the system knows, case-insensitively sorted: what the user picks from.
+    const QStringList &offeredZones() const { return m_offeredZones; }
+    /// The places of every zone in the table, for the location squares.
+    const std::vector<ZonePlace> &locationPlaces() const { return m_locationPlaces; }
+
+    /// The selected zone; empty when the zone in use is not among the offered ones.
+    QString zoneName() const { return m_zoneName; }
+    /// The zone the clock and the sun readouts use: the selected one, else the system's.
+    const QTimeZone &timeZone() const { return m_timeZone; }
+    /// The marker's place in degrees: the selected zone's reference place.
+    ZonePlace markerPlace() const { return m_markerPlace; }
+
+    /// Selects a zone and moves the marker to its place. A zone the system no
+    /// longer knows sounds the alert, is logged, and gives way to the system's
+    /// zone. Returns whether the zone was taken as chosen.
+    bool selectZone(const QString &name);
+
+    bool showGrid() const { return m_showGrid; }
+    void setShowGrid(bool on);
+    bool showLocations() const { return m_showLocations; }
+    void setShowLocations(bool on);
+    bool showLocationNames() const { return m_showLocationNames; }
+    void setShowLocationNames(bool on);
+
+    /// The instant the map and readouts show: the clock's now, or the fixed instant.
+    QDateTime shownInstant() const;
+    bool isShowingNow() const { return !m_fixedInstant; }
+    void setShownInstant(const QDateTime &instant);
+    void showNow();
+
+signals:
+    /// The selected zone, and with it the marker's place, changed.
+    void zoneChanged(const QString &zoneName);
+    /// The user chose a zone the system knows (also when it was already selected).
+    void zoneChosen(const QString &zoneName);
+    void markerPlaceChanged();
+    void showGridChanged(bool on);
+    void showLocationsChanged(bool on);
+    void showLocationNamesChanged(bool on);
+    void shownInstantChanged();
+
+private:
+    void setZone(const QString &name);
+
+    const TimeZoneTable m_zones;
+    const Clock &m_clock;
+    QStringList m_offeredZones;
+    std::vector<ZonePlace> m_locationPlaces;
+    QString m_zoneName;
+    QTimeZone m_timeZone;
+    ZonePlace m_markerPlace;
+    bool m_zoneSet = false;
+    bool m_showGrid = false;
+    bool m_showLocations = false;
+    bool m_showLocationNames = false;
+    std::optional<QDateTime> m_fixedInstant;
+};

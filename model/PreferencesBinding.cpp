@@ -1,0 +1,51 @@
+#include "model/PreferencesBinding.h"
+
+#include "model/MapModel.h"
+#include "platform/Preferences.h"
+#include "zones/TimeZones.h"
+
+namespace {
+const QString kZoneKey = QStringLiteral("DefaultTimeZone");
+const QString kGridKey = QStringLiteral("ShowLatLon");
+const QString kLocationsKey = QStringLiteral("ShowLocations");
+const QString kLocationNamesKey = QStringLiteral("ShowLocationNames");
+} // namespace
+
+namespace PreferencesBinding {
+
+void registerDefaults(Preferences &preferences)
+{
+    preferences.registerDefaults({{kZoneKey, systemTimeZoneName()},
+                                  {kGridKey, false},
+                                  {kLocationsKey, false},
+                                  {kLocationNamesKey, false}});
+}
+
+void restore(MapModel &model, Preferences &preferences, bool storeFallback)
+{
+    model.setShowGrid(preferences.boolForKey(kGridKey));
+    model.setShowLocations(preferences.boolForKey(kLocationsKey));
+    model.setShowLocationNames(preferences.boolForKey(kLocationNamesKey));
+
+    const QString stored = preferences.stringForKey(kZoneKey);
+    const bool known = !stored.isNull() && isKnownTimeZone(stored);
+    const QString zone = known ? stored : systemTimeZoneName();
+    model.selectZone(zone);
+    if (!known && storeFallback)
+        preferences.setObject(kZoneKey, zone);
+}
+
+void keepStored(MapModel &model, Preferences &preferences)
+{
+    QObject::connect(&model, &MapModel::zoneChosen, &model, [&preferences](const QString &zone) {
+        preferences.setObject(kZoneKey, zone);
+    });
+    QObject::connect(&model, &MapModel::showGridChanged, &model,
+                     [&preferences](bool on) { preferences.setObject(kGridKey, on); });
+    QObject::connect(&model, &MapModel::showLocationsChanged, &model,
+                     [&preferences](bool on) { preferences.setObject(kLocationsKey, on); });
+    QObject::connect(&model, &MapModel::showLocationNamesChanged, &model,
+                     [&preferences](bool on) { preferences.setObject(kLocationNamesKey, on); });
+}
+
+} // namespace PreferencesBinding

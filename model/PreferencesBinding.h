@@ -1,0 +1,22 @@
+#pragma once
+
+class MapModel;
+class Preferences;
+
+/// Where the model's lasting choices live in the preferences: the zone under
+/// "DefaultTimeZone" and the layers under "ShowLatLon", "ShowLocations" and
+/// "ShowLocationNames", as earlier versions stored them.
+namespace PreferencesBinding {
+
+/// Registers the defaults: the system's zone, every layer off.
+void registerDefaults(Preferences &preferences);
+
+/// Sets the model from the preferences: the layers, and the stored zone if the
+/// system knows it, else the system's own, which is then stored when
+/// storeFallback is set.
+void restore(MapModel &model, Preferences &preferences, bool storeFallback);
+
+/// From now on, stores each zone the user chooses and each change of a layer.
+void keepStored(MapModel &model, Preferences &preferences);
+
+} // namespace PreferencesBinding

@@ -1,0 +1,81 @@
+#include "render/FrameRenderer.h"
+
+#include "mapcore/MapGeometry.h"
+#include "model/MapModel.h"
+#include "render/MapLayers.h"
+
+#include <QPainter>
+
+FrameRenderer::FrameRenderer(const Resources &resources) : m_images(resources) {}
+
+const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal ratio)
+{
+    const QSize pixels = (QSizeF(size) * ratio).toSize();
+    if (m_frame.size() != pixels)
+        m_frame = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    m_frame.setDevicePixelRatio(ratio);
+    const MapGeometry geometry = geometryFromSize(float(size.width()), float(size.height()));
+    const float boundsWidth = float(size.width());
+    const UtcFields instant = utcFields(model.shownInstant());
+
+    // With more device pixels than points, the larger maps may fit the screen
+    // better than the ones the map's size picks: the day and night are then
+    // drawn from them, at their own geometry, and scaled into the frame.
+    const float deviceWidth = float(pixels.width());
+    const bool sharperPair =
+        ratio > 1.0 && MapImages::dayImageName(deviceWidth) != MapImages::dayImageName(boundsWidth);
+    const QImage *dayImage = sharperPair ? nullptr : &m_images.dayImage(boundsWidth, geometry);
+    // The opaque day image covers a frame of its own size; anything else is
+    // drawn onto black.
+    if (!dayImage || dayImage->size() != pixels)
+        m_frame.fill(Qt::black);
+    QPainter painter(&m_frame);
+    if (!sharperPair) {
+        paintDayAndNight(painter, geometry, size.height(), dayImage,
+                         m_images.nightSamples(boundsWidth, geometry), instant, m_overlay);
+    } else {
+        const MapGeometry base = kLargePreset;
+        const float baseWidth = float(base.mapWidth);
+        if (m_base.size() != QSize(base.mapWidth, base.mapHeight))
+            m_base = QImage(base.mapWidth, base.mapHeight, QImage::Format_ARGB32_Premultiplied);
+        m_base.fill(Qt::black);
+        {
+            QPainter basePainter(&m_base);
+            paintDayAndNight(basePainter, base, base.mapHeight, &m_images.dayImage(baseWidth, base),
+                             m_images.nightSamples(baseWidth, base), instant, m_overlay);
+        }
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRectF(0, 0, size.width(), size.height()), m_base);
+    }
+
+    planLayers(model, geometry);
+    if (model.showGrid())
+        m_gridPlan.replay(m_frame, painter);
+    if (model.showLocations())
+        m_squaresPlan.replay(m_frame, painter);
+    const ViewCoordinates view(size.height());
+    const ZonePlace marker = model.markerPlace();
+    drawCityInfo(painter, longitudeToX(marker.longitude, geometry),
+                 latitudeToY(marker.latitude, geometry), model.zoneName(), labelTextStyle(),
+                 geometry.mapWidth, view);
+    return m_frame;
+}
+
+void FrameRenderer::planLayers(const MapModel &model, const MapGeometry &geometry)
+{
+    const std::vector<ZonePlace> &places = model.locationPlaces();
+    const auto samePlace = [](const ZonePlace &a, const ZonePlace &b) {
+        return a.latitude == b.latitude && a.longitude == b.longitude;
+    };
+    if (geometry == m_plannedGeometry &&
+        std::equal(places.begin(), places.end(), m_plannedPlaces.begin(), m_plannedPlaces.end(),
+                   samePlace))
+        return;
+    m_plannedGeometry = geometry;
+    m_plannedPlaces = places;
+    const ViewCoordinates view(geometry.mapHeight);
+    m_gridPlan = {};
+    planGridLines(m_gridPlan, geometry, smallTextStyle(), view);
+    m_squaresPlan = {};
+    planLocationSquares(m_squaresPlan, places, geometry, view);
+}

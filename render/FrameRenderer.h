@@ -1,0 +1,44 @@
+#pragma once
+
+#include "mapcore/MapGeometry.h"
+#include "render/LayerPlan.h"
+#include "render/MapImages.h"
+#include "zones/TimeZoneTable.h"
+
+#include <QImage>
+#include <QSize>
+
+#include <cstdint>
+#include <vector>
+
+class MapModel;
+class Resources;
+
+/// Paints the map that a model describes, at any size and device pixel ratio,
+/// into an image of its own: the window, the snapshot, the export and the
+/// benchmarks all draw through it. Keeps decoded images and scratch memory
+/// between frames, never a result.
+class FrameRenderer
+{
+public:
+    explicit FrameRenderer(const Resources &resources);
+
+    MapImages &images() { return m_images; }
+
+    /// The model's map at its shown instant, for a map of \a size points at
+    /// \a ratio device pixels a point. Valid until the next call.
+    const QImage &render(const MapModel &model, QSize size, qreal ratio = 1.0);
+
+private:
+    /// The grid's and the squares' plans for a geometry, made when it changes.
+    void planLayers(const MapModel &model, const MapGeometry &geometry);
+
+    MapImages m_images;
+    MapGeometry m_plannedGeometry;
+    std::vector<ZonePlace> m_plannedPlaces;
+    LayerPlan m_gridPlan;
+    LayerPlan m_squaresPlan;
+    QImage m_frame;
+    QImage m_base; ///< day and night from the larger maps, on dense screens
+    std::vector<uint8_t> m_overlay;
+};

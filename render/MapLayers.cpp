@@ -1,0 +1,182 @@
+#include "render/MapLayers.h"
+
+#include "render/LayerPlan.h"
+
+#include "mapcore/GridLayout.h"
+#include "mapcore/MarkerLayout.h"
+
+#include <QDateTime>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+const QColor kLabelBoxColour(0, 0, 0, 128); // black at 50 %
+constexpr qreal kGridLineWidth = 0.25;
+constexpr qreal kSquareFrameWidth = 2.0;
+} // namespace
+
+QFont mapFont(int pixelSize)
+{
+    QFont font(QStringLiteral("Lucida Grande"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+TextStyle labelTextStyle()
+{
+    return {mapFont(14), Qt::white};
+}
+
+TextStyle smallTextStyle()
+{
+    return {mapFont(8), Qt::white};
+}
+
+QSizeF ViewCoordinates::textSize(const QString &text, const QFont &font)
+{
+    const QFontMetricsF metrics(font);
+    return {metrics.horizontalAdvance(text), metrics.height()};
+}
+
+void ViewCoordinates::drawText(QPainter &painter, double x, double y, const QString &text,
+                               const TextStyle &style) const
+{
+    const QFontMetricsF metrics(style.font);
+    painter.setFont(style.font);
+    painter.setPen(style.color);
+    // The line box's bottom lies one descent below the baseline.
+    painter.drawText(point(x, y) - QPointF(0.0, metrics.descent()), text);
+}
+
+UtcFields utcFields(const QDateTime &instant)
+{
+    const QDateTime utc = instant.toUTC();
+    const QDate date = utc.date();
+    const QTime time = utc.time();
+    return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
+}
+
+void paintDayAndNight(QPainter &painter, const MapGeometry &geometry, double viewHeight,
+                      const QImage *dayImage, std::span<const uint8_t> nightSamples,
+                      const UtcFields &instant, std::vector<uint8_t> &scratch)
+{
+    const bool hasDay = dayImage && !dayImage->isNull();
+    const QSize mapSize(geometry.mapWidth, geometry.mapHeight);
+    // On a frame that is the opaque map itself, one pixel per map pixel, day
+    // and night are composed in a single pass that writes each pixel once.
+    auto *frame = dynamic_cast<QImage *>(painter.device());
+    const bool frameIsMap = hasDay && dayImage->format() == QImage::Format_RGB32 &&
+                            dayImage->size() == mapSize && viewHeight == geometry.mapHeight &&
+                            frame && frame->format() == QImage::Format_ARGB32_Premultiplied &&
+                            frame->size() == mapSize && frame->devicePixelRatio() == 1.0 &&
+                            painter.transform().isIdentity();
+    if (frameIsMap &&
+        composeDayAndNight(geometry, {dayImage->constBits(), size_t(dayImage->sizeInBytes())},
+                           size_t(dayImage->bytesPerLine()), nightSamples, instant,
+                           {frame->bits(), size_t(frame->sizeInBytes())},
+                           size_t(frame->bytesPerLine())))
+        return;
+
+    const ViewCoordinates view(viewHeight);
+    // The day image, unscaled, with its bottom-left corner at the view's origin.
+    // It is opaque, so painting it over the view is copying it.
+    if (hasDay) {
+        painter.setCompositionMode(dayImage->hasAlphaChannel()
+                                       ? QPainter::CompositionMode_SourceOver
+                                       : QPainter::CompositionMode_Source);
+        painter.drawImage(view.rect(0, 0, dayImage->width(), dayImage->height()), *dayImage);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    if (geometry.mapWidth <= 0 || geometry.mapHeight <= 0)
+        return;
+    scratch.resize(size_t(geometry.mapWidth) * size_t(geometry.mapHeight) * 4);
+    if (!computeNightOverlay(geometry, nightSamples, instant, scratch))
+        return;
+    const QImage overlay(scratch.data(), geometry.mapWidth, geometry.mapHeight,
+                         geometry.mapWidth * 4, QImage::Format_RGBA8888_Premultiplied);
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+    painter.drawImage(view.rect(0, 0, geometry.mapWidth, geometry.mapHeight), overlay);
+    painter.restore();
+}
+
+void planGridLines(LayerPlan &plan, const MapGeometry &geometry, const TextStyle &style,
+                   const ViewCoordinates &view)
+{
+    const QFont &font = style.font;
+    // Labels first, each box then its text; the lines of one direction are then
+    // drawn over them. A line 0.25 wide centred on its segment is the rectangle
+    // it covers, and filling that is much cheaper than stroking.
+    constexpr qreal kHalfLine = kGridLineWidth / 2;
+    QList<QRectF> lines;
+    for (const int32_t y : gridLinePositions(geometry.pixelsPerDegree, geometry.mapHeight)) {
+        lines.append(view.rect(0, y - kHalfLine, geometry.mapWidth, kGridLineWidth));
+        const QString text = QString::fromStdString(
+            latitudeLabelText(latitudeLabelValue(y, geometry.pixelsPerDegree)));
+        const QSizeF size = ViewCoordinates::textSize(text, font);
+        const float labelY = latitudeLabelY(y);
+        plan.fillRect(view.rect(0, labelY, size.width() + 2, size.height()), kLabelBoxColour);
+        plan.drawText(view, 0, labelY, text, style);
+    }
+    for (const QRectF &line : lines)
+        plan.fillRect(line, Qt::white);
+
+    lines.clear();
+    for (const int32_t x : gridLinePositions(geometry.pixelsPerDegree, geometry.mapWidth)) {
+        lines.append(view.rect(x - kHalfLine, 0, kGridLineWidth, geometry.mapHeight));
+        const int32_t value = longitudeLabelValue(x, geometry.pixelsPerDegree);
+        if (!longitudeLabelShown(value))
+            continue;
+        const QString text = QString::fromStdString(longitudeLabelText(value));
+        const QSizeF size = ViewCoordinates::textSize(text, font);
+        const float labelX = longitudeLabelX(x, float(size.width()));
+        plan.fillRect(view.rect(labelX, 0, size.width() + 2, size.height()), kLabelBoxColour);
+        plan.drawText(view, labelX, 0, text, style);
+    }
+    for (const QRectF &line : lines)
+        plan.fillRect(line, Qt::white);
+}
+
+void planLocationSquares(LayerPlan &plan, std::span<const ZonePlace> places,
+                         const MapGeometry &geometry, const ViewCoordinates &view)
+{
+    // The frame, 2 wide and centred on the square's edges, covers the square
+    // grown by 1 on every side; the yellow fill then replaces its inside.
+    constexpr qreal kHalfFrame = kSquareFrameWidth / 2;
+    for (const ZonePlace &place : places) {
+        const RectF r =
+            locationSquareRect(place.latitude, place.longitude, geometry.pixelsPerDegree,
+                               geometry.equatorialOffset, geometry.meridianOffset);
+        const QRectF square = view.rect(r.x, r.y, r.width, r.height);
+        plan.fillRect(square.adjusted(-kHalfFrame, -kHalfFrame, kHalfFrame, kHalfFrame), Qt::black);
+        plan.fillRect(square, Qt::yellow);
+    }
+}
+
+void drawCityInfo(QPainter &painter, float markerX, float markerY, const QString &label,
+                  const TextStyle &style, int32_t mapWidth, const ViewCoordinates &view)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const RectF dot = markerDotRect(markerX, markerY);
+    painter.setBrush(Qt::red);
+    painter.drawEllipse(view.rect(dot.x, dot.y, dot.width, dot.height));
+    const RectF centre = markerCentreRect(markerX, markerY);
+    painter.setBrush(Qt::black);
+    painter.drawEllipse(view.rect(centre.x, centre.y, centre.width, centre.height));
+
+    if (!label.isEmpty()) {
+        const QSizeF size = ViewCoordinates::textSize(label, style.font);
+        const float width = float(size.width());
+        const float height = float(size.height());
+        const float shift = labelShift(markerX, width, mapWidth);
+        const RectF box = zoneLabelBox(markerX, markerY, width, height, shift);
+        painter.fillRect(view.rect(box.x, box.y, box.width, box.height), kLabelBoxColour);
+        const PointF origin = zoneLabelTextOrigin(markerX, markerY, shift);
+        view.drawText(painter, origin.x, origin.y, label, style);
+    }
+    painter.restore();
+}

@@ -1,0 +1,103 @@
+#include "widgets/MapWidget.h"
+
+#include "mapcore/MapGeometry.h"
+#include "model/MapModel.h"
+#include "render/FrameRenderer.h"
+#include "render/MapLayers.h"
+#include "zones/NearbyZones.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPainter>
+
+#include <utility>
+
+MapWidget::MapWidget(MapModel &model, FrameRenderer &renderer, QWidget *parent)
+    : QWidget(parent), m_model(model), m_renderer(renderer)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setContextMenuPolicy(Qt::DefaultContextMenu);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Day and night map"));
+    const auto repaint = [this] { update(); };
+    connect(&model, &MapModel::zoneChanged, this, repaint);
+    connect(&model, &MapModel::showGridChanged, this, repaint);
+    connect(&model, &MapModel::showLocationsChanged, this, repaint);
+    connect(&model, &MapModel::shownInstantChanged, this, repaint);
+}
+
+void MapWidget::setDisplayActions(QList<QAction *> actions)
+{
+    m_displayActions = std::move(actions);
+}
+
+void MapWidget::paintEvent(QPaintEvent *)
+{
+    // Every redraw paints the whole map afresh for the instant the model shows.
+    const QImage &frame = m_renderer.render(m_model, size(), devicePixelRatioF());
+    QPainter painter(this);
+    painter.drawImage(0, 0, frame);
+    if (hasFocus()) {
+        // Keyboard focus shows on the screen only, never in a saved frame.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+    emit framePainted();
+}
+
+void MapWidget::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void MapWidget::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void MapWidget::mousePressEvent(QMouseEvent *event)
+{
+    // The map takes the click and does nothing with it.
+    event->accept();
+}
+
+void MapWidget::contextMenuEvent(QContextMenuEvent *event)
+{
+    // From the keyboard's menu key the menu opens at the marker, listing the
+    // zones around the selected one.
+    QPoint point = event->pos();
+    QPoint globalPoint = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        const MapGeometry geometry = geometryFromSize(float(width()), float(height()));
+        const ZonePlace marker = m_model.markerPlace();
+        point = ViewCoordinates(height())
+                    .point(longitudeToX(marker.longitude, geometry),
+                           latitudeToY(marker.latitude, geometry))
+                    .toPoint();
+        globalPoint = mapToGlobal(point);
+    }
+    QMenu *menu = contextMenuAt(point);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(globalPoint);
+}
+
+QMenu *MapWidget::contextMenuAt(const QPoint &point)
+{
+    auto *menu = new QMenu(QStringLiteral("Contextual Menu"), this);
+    menu->addActions(m_displayActions);
+    const MapGeometry geometry = geometryFromSize(float(width()), float(height()));
+    const QPointF p = ViewCoordinates(height()).point(point.x(), point.y()); // y up
+    const QStringList zones = nearbyZones(m_model.zones(), yToLatitude(float(p.y()), geometry),
+                                          xToLongitude(float(p.x()), geometry));
+    if (!zones.isEmpty())
+        menu->addSeparator();
+    const QFont font = mapFont(12);
+    for (const QString &zone : zones) {
+        QAction *item = menu->addAction(zone);
+        item->setFont(font);
+        connect(item, &QAction::triggered, this, [this, zone] { emit zoneChosen(zone); });
+    }
+    return menu;
+}
