@@ -27,6 +27,7 @@ void WholeRedraw(benchmark::State &state)
     MapModel model(TimeZoneTable::load(resources), clock);
     model.selectZone(QStringLiteral("Europe/Paris"));
     model.setShowGrid(true);
+    model.setShowLocations(true);
     FrameRenderer renderer(resources);
     const QSize frame(size.mapWidth, size.mapHeight);
     renderer.render(model, frame); // images decoded once, as in the running window
