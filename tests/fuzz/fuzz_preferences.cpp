@@ -54,14 +54,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
 
     const QString zone = QStringLiteral("Europe/Paris");
+    const QString zoneKey = QStringLiteral("DefaultTimeZone");
     {
         Preferences preferences(filePath);
-        preferences.registerDefaults({{QStringLiteral("DefaultTimeZone"), QStringLiteral("UTC")},
-                                      {QString::fromLatin1(QZShowLatLonGridKey), false},
-                                      {QString::fromLatin1(QZShowLocationsKey), true}});
-        (void)preferences.stringForKey(QStringLiteral("DefaultTimeZone"));
-        (void)preferences.boolForKey(QString::fromLatin1(QZShowLatLonGridKey));
-        (void)preferences.boolForKey(QString::fromLatin1(QZShowLocationsKey));
+        preferences.registerDefaults({{zoneKey, QStringLiteral("UTC")},
+                                      {QStringLiteral("ShowLatLon"), false},
+                                      {QStringLiteral("ShowLocations"), true}});
+        (void)preferences.stringForKey(zoneKey);
+        (void)preferences.boolForKey(QStringLiteral("ShowLatLon"));
+        (void)preferences.boolForKey(QStringLiteral("ShowLocations"));
         // The window reads its frame as a rectangle. Its corners may be any ints:
         // QRect::width() of a valid rectangle can overflow, so measure in 64 bits.
         const QRect frame = preferences.objectForKey(QStringLiteral("MainWindow")).toRect();
@@ -70,14 +71,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                                    (qint64(frame.bottom()) - frame.top() + 1);
             (void)sink;
         }
-        preferences.setObject(QStringLiteral("DefaultTimeZone"), zone);
-        FUZZ_CHECK(preferences.stringForKey(QStringLiteral("DefaultTimeZone")) == zone);
+        preferences.setObject(zoneKey, zone);
+        FUZZ_CHECK(preferences.stringForKey(zoneKey) == zone);
     }
     {
         // What was written reads back in the next session, unless that session
         // found values it does not read in the file Qt rewrote and kept it aside.
         Preferences reopened(filePath);
-        FUZZ_CHECK(reopened.stringForKey(QStringLiteral("DefaultTimeZone")) == zone ||
+        FUZZ_CHECK(reopened.stringForKey(zoneKey) == zone ||
                    QFile::exists(filePath + QStringLiteral(".corrupt")));
     }
     QDir(dirPath).removeRecursively();

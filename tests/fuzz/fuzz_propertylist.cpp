@@ -42,13 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
 
     const TimeZoneTable table(*dictionary);
-    FUZZ_CHECK(table.count() == dictionary->size());
     const QStringList names = table.sortedNames();
-    FUZZ_CHECK(names.size() == table.count());
+    FUZZ_CHECK(names.size() == dictionary->size());
     for (qsizetype i = 1; i < names.size(); ++i)
         FUZZ_CHECK(names.at(i - 1).compare(names.at(i), Qt::CaseInsensitive) <= 0);
     for (const QString &name : names) {
-        FUZZ_CHECK(table.contains(name));
         const ZonePlace place = table.placeOf(name);
         FUZZ_CHECK(std::isfinite(place.latitude) && std::isfinite(place.longitude));
     }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs every fuzz target for a bounded time and prints one line per target and a
-# closing "fuzz: N passed, N failed".
-#   run_fuzzers.sh BUILD_DIR SECONDS
+# Runs the fuzz targets (all of them, or those named) for a bounded time and prints
+# one line per target and a closing "fuzz: N passed, N failed".
+#   run_fuzzers.sh BUILD_DIR SECONDS [TARGET...]     TARGET: propertylist, preferences, ...
 # Each target starts from its seeds in tests/fuzz/corpus/<target>/ and grows its
 # own corpus in BUILD_DIR/fuzz-corpus/<target>/; an input that crashes, leaks,
 # hangs or trips a sanitizer is kept in BUILD_DIR/fuzz-artifacts/<target>/ and
@@ -10,8 +10,10 @@ set -u
 
 build=$(cd "$1" && pwd)
 seconds=$2
+shift 2
 source_dir=$(cd "$(dirname "$0")" && pwd)
 targets=(propertylist preferences commandline)
+[ $# -gt 0 ] && targets=("$@")
 
 # An input taking longer than this is a hang, in seconds.
 timeout_s=10
