@@ -15,11 +15,10 @@ public:
         qInstallMessageHandler(m_previous);
         active() = nullptr;
     }
-    MessageLog(const MessageLog &) = delete;
-    MessageLog &operator=(const MessageLog &) = delete;
+    Q_DISABLE_COPY(MessageLog)
 
-    QList<QString> warnings() const { return m_warnings; }
-    QList<QString> infos() const { return m_infos; }
+    QList<QString> warnings() const { return m_messages[QtWarningMsg]; }
+    QList<QString> infos() const { return m_messages[QtInfoMsg]; }
 
 private:
     static MessageLog *&active()
@@ -29,15 +28,10 @@ private:
     }
     static void handle(QtMsgType type, const QMessageLogContext &, const QString &message)
     {
-        if (MessageLog *log = active()) {
-            if (type == QtWarningMsg)
-                log->m_warnings.append(message);
-            else if (type == QtInfoMsg)
-                log->m_infos.append(message);
-        }
+        if (active() && (type == QtWarningMsg || type == QtInfoMsg))
+            active()->m_messages[type].append(message);
     }
 
     QtMessageHandler m_previous;
-    QList<QString> m_warnings;
-    QList<QString> m_infos;
+    QList<QString> m_messages[QtInfoMsg + 1];
 };

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 using solar::kSunriseAltitudeDeg;
@@ -28,60 +29,43 @@ class TestSolar : public QObject
 private slots:
     void dayNumber_data()
     {
-        QTest::addColumn<int>("year");
-        QTest::addColumn<int>("month");
-        QTest::addColumn<int>("day");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("2000-01-01 -> 1") << 2000 << 1 << 1 << 1;
-        QTest::newRow("day 0 is the day before day 1") << 2000 << 1 << 0 << 0;
-        QTest::newRow("2000-03-01 after the leap day -> 61") << 2000 << 3 << 1 << 61;
-        QTest::newRow("2024-02-29 -> 8826") << 2024 << 2 << 29 << 8826;
-        QTest::newRow("2026-03-01 -> 9557") << 2026 << 3 << 1 << 9557;
-        QTest::newRow("day 32 is the day after day 31") << 2026 << 1 << 32 << 9529;
-        QTest::newRow("1900-03-01 first exact date") << 1900 << 3 << 1 << -36464;
-        QTest::newRow("2100-02-28 last exact date") << 2100 << 2 << 28 << 36584;
-        QTest::newRow("2100-03-01 one day ahead (no century rule)") << 2100 << 3 << 1 << 36586;
-        QTest::newRow("1900-02-28 one day behind") << 1900 << 2 << 28 << -36466;
+        QTest::addColumn<QList<int>>("dateAndCount"); // year, month, day -> days
+        QTest::newRow("2000-01-01 -> 1") << QList<int>{2000, 1, 1, 1};
+        QTest::newRow("day 0 is the day before day 1") << QList<int>{2000, 1, 0, 0};
+        QTest::newRow("2000-03-01 after the leap day") << QList<int>{2000, 3, 1, 61};
+        QTest::newRow("2024-02-29") << QList<int>{2024, 2, 29, 8826};
+        QTest::newRow("2026-03-01") << QList<int>{2026, 3, 1, 9557};
+        QTest::newRow("day 32 is the day after day 31") << QList<int>{2026, 1, 32, 9529};
+        QTest::newRow("1900-03-01 first exact date") << QList<int>{1900, 3, 1, -36464};
+        QTest::newRow("2100-02-28 last exact date") << QList<int>{2100, 2, 28, 36584};
+        QTest::newRow("2100-03-01 a day ahead (no century rule)") << QList<int>{2100, 3, 1, 36586};
+        QTest::newRow("1900-02-28 a day behind") << QList<int>{1900, 2, 28, -36466};
     }
     void dayNumber()
     {
-        QFETCH(int, year);
-        QFETCH(int, month);
-        QFETCH(int, day);
-        QFETCH(int, expected);
-        QCOMPARE(solar_day_number(year, month, day), expected);
+        QFETCH(QList<int>, dateAndCount);
+        QCOMPARE(solar_day_number(dateAndCount[0], dateAndCount[1], dateAndCount[2]),
+                 dateAndCount[3]);
     }
 
     void dayNumberAtExtremeYears()
     {
         // No overflow (undefined behaviour) however absurd the year: the count
         // wraps, and consecutive days still differ by one (modulo 2^32).
-        for (const int32_t year :
-             {std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min()}) {
-            const auto last = static_cast<uint32_t>(solar_day_number(year, 12, 31));
-            QCOMPARE(last - static_cast<uint32_t>(solar_day_number(year, 12, 30)), 1u);
-        }
+        for (const int32_t year : {INT32_MAX, INT32_MIN})
+            QCOMPARE(uint32_t(solar_day_number(year, 12, 31)) -
+                         uint32_t(solar_day_number(year, 12, 30)),
+                     1u);
     }
 
-    void reductions_data()
-    {
-        QTest::addColumn<bool>("toPlusMinus180");
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("expected");
-        QTest::newRow("revolution 360 -> 0") << false << 360.0 << 0.0;
-        QTest::newRow("revolution 540 -> 180") << false << 540.0 << 180.0;
-        QTest::newRow("revolution -90 -> 270") << false << -90.0 << 270.0;
-        QTest::newRow("rev180 180 -> -180") << true << 180.0 << -180.0;
-        QTest::newRow("rev180 -180 -> -180") << true << -180.0 << -180.0;
-        QTest::newRow("rev180 179 -> 179") << true << 179.0 << 179.0;
-        QTest::newRow("rev180 190 -> -170") << true << 190.0 << -170.0;
-    }
     void reductions()
     {
-        QFETCH(bool, toPlusMinus180);
-        QFETCH(double, x);
-        QFETCH(double, expected);
-        QCOMPARE(toPlusMinus180 ? rev180(x) : revolution(x), expected);
+        for (const auto &[x, expected] :
+             {std::pair{360.0, 0.0}, {540.0, 180.0}, {-90.0, 270.0}, {0.0, 0.0}})
+            QCOMPARE(revolution(x), expected);
+        for (const auto &[x, expected] :
+             {std::pair{180.0, -180.0}, {-180.0, -180.0}, {179.0, 179.0}, {190.0, -170.0}})
+            QCOMPARE(rev180(x), expected);
     }
 
     void sunPosition_data()
