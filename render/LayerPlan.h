@@ -41,10 +41,10 @@ public:
     void replay(QImage &frame, QPainter &painter);
 
 private:
+    /// Pixels of one coverage: a rectangle, as most of a line's are.
     struct Run
     {
-        uint32_t offset; ///< first pixel, row x width + column
-        uint32_t length;
+        int32_t x, y, width, height;
         uint32_t coverage;
     };
     struct Step
