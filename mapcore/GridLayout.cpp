@@ -12,7 +12,6 @@ constexpr double kGridStepDeg = 10.0;
 constexpr float kSouthPoleDeg = 90.0f;
 constexpr float kAntimeridianDeg = 180.0f;
 constexpr double kLatitudeLabelDropPx = 6.0;
-constexpr float kLabelBoxPaddingPx = 2.0f;
 
 /// Truncates toward zero; a value out of range of int32 (only from a degenerate
 /// geometry) saturates and NaN gives 0, instead of undefined behaviour.
@@ -93,9 +92,4 @@ float latitudeLabelY(int32_t y)
 float longitudeLabelX(int32_t x, float textWidth)
 {
     return static_cast<float>(static_cast<double>(textWidth) * -0.5 + static_cast<double>(x));
-}
-
-float gridLabelBoxWidth(float textWidth)
-{
-    return textWidth + kLabelBoxPaddingPx;
 }

@@ -36,6 +36,3 @@ float latitudeLabelY(int32_t y);
 /// Left of a longitude label (its box and its text), centring a text textWidth pixels
 /// wide on the line at x.
 float longitudeLabelX(int32_t x, float textWidth);
-
-/// Width of a grid label's box: the text plus 2 pixels on its right.
-float gridLabelBoxWidth(float textWidth);
