@@ -1,9 +1,7 @@
 #include "NearlyEqual.h"
 #include "mapcore/NightOverlay.h"
 #include "mapcore/NightOverlayDetail.h"
-#include "solar/solar.h"
 
-#include <QDate>
 #include <QTest>
 
 #include <algorithm>
@@ -57,78 +55,52 @@ Bytes compositeAtop(const MapGeometry &geometry, const Bytes &day, std::size_t d
     return frame;
 }
 
-void compareBytes(const Bytes &actual, const Bytes &expected, const QString &kernel)
+// Fails naming the first byte that differs.
+void compareBytes(const Bytes &actual, const Bytes &expected, const QString &what)
 {
-    const auto mismatch = std::mismatch(actual.begin(), actual.end(), expected.begin());
-    if (mismatch.first != actual.end())
-        QFAIL(qPrintable(QStringLiteral("%1, byte %2: %3, expected %4")
-                             .arg(kernel)
-                             .arg(mismatch.first - actual.begin())
-                             .arg(*mismatch.first)
-                             .arg(*mismatch.second)));
+    const auto at = std::mismatch(actual.begin(), actual.end(), expected.begin()).first;
+    QVERIFY2(at == actual.end(),
+             qPrintable(what + QStringLiteral(": byte %1").arg(at - actual.begin())));
 }
 
-// The day from 1901 to 2099 whose declination at 00:00 UT (the sun's altitude
-// over the whole top row, at latitude 90) minimises `distance`, at noon.
-template <typename Distance> UtcFields dateWithTopRowClosest(Distance distance)
+/// Buffer sizes in bytes for one geometry; the overlay's is the frame's.
+struct BufferSizes
 {
-    int32_t best = 0;
-    double bestDistance = std::numeric_limits<double>::infinity();
-    for (int32_t n = solar_day_number(1901, 1, 1); n < solar_day_number(2099, 12, 31); ++n) {
-        double ra = 0.0, dec = 0.0, r = 0.0;
-        sun_RA_dec(static_cast<double>(n), &ra, &dec, &r);
-        if (distance(dec) < bestDistance) {
-            bestDistance = distance(dec);
-            best = n;
-        }
-    }
-    const QDate date = QDate(2000, 1, 1).addDays(best - 1); // day numbers are exact here
-    return {date.year(), date.month(), date.day(), 12, 0, 0};
-}
+    MapGeometry geometry;
+    qsizetype night, day, frame;
+    std::size_t stride; // of day and frame
+    bool overlayFits;
+};
 
 } // namespace
+
+Q_DECLARE_METATYPE(BufferSizes)
 
 class TestNightOverlay : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void sunPosition_data()
-    {
-        QTest::addColumn<UtcFields>("utc");
-        QTest::addColumn<double>("rightAscension");
-        QTest::addColumn<double>("declination");
-        QTest::addColumn<double>("t0");
-        QTest::newRow("2007-03-21 12:00") << UtcFields{2007, 3, 21, 12, 0, 0} << -0.0009 << -0.0004
-                                          << 12.0 + (358.1395 + 180.0) / 15.0;
-        // The position is that of 00:00 UT all day; only the sidereal time moves.
-        QTest::newRow("2026-06-21 00:00")
-            << UtcFields{2026, 6, 21, 0, 0, 0} << 89.6416 << 23.4354 << 17.947443;
-        QTest::newRow("2026-06-21 23:59:59") << UtcFields{2026, 6, 21, 23, 59, 59} << 89.6416
-                                             << 23.4354 << 17.947443 + 23.0 + 3599.0 / 3600.0;
-    }
     void sunPosition()
     {
-        QFETCH(UtcFields, utc);
-        QFETCH(double, rightAscension);
-        QFETCH(double, declination);
-        QFETCH(double, t0);
-        const SunQuantities sun = sunQuantities(utc);
-        COMPARE_NEAR(sun.rightAscension, rightAscension, 5e-5);
-        COMPARE_NEAR(sun.declination, declination, 5e-5);
-        COMPARE_NEAR(sun.t0, t0, 1e-5);
+        const SunQuantities equinox = sunQuantities({2007, 3, 21, 12, 0, 0});
+        COMPARE_NEAR(equinox.rightAscension, -0.0009, 5e-5);
+        COMPARE_NEAR(equinox.declination, -0.0004, 5e-5);
+        COMPARE_NEAR(equinox.t0, 12.0 + (358.1395 + 180.0) / 15.0, 1e-5);
+        // The position is that of 00:00 UT all day; only the sidereal time moves.
+        const SunQuantities lastSecond = sunQuantities({2026, 6, 21, 23, 59, 59});
+        COMPARE_NEAR(lastSecond.rightAscension, 89.6416, 5e-5);
+        COMPARE_NEAR(lastSecond.declination, 23.4354, 5e-5);
+        COMPARE_NEAR(lastSecond.t0, 17.947443 + 23.0 + 3599.0 / 3600.0, 1e-5);
     }
 
     void alpha_data()
     {
         QTest::addColumn<double>("altitudeDeg");
         QTest::addColumn<int>("expected");
-        QTest::newRow("-inf") << -std::numeric_limits<double>::infinity() << 255;
         QTest::newRow("-18 night") << -18.0 << 255;
         QTest::newRow("-17.5 clamped") << -17.5 << 255;
-        QTest::newRow("-17.416666666666668") << -17.416666666666668 << 255;
-        QTest::newRow("-17.4") << -17.4 << 254;
-        QTest::newRow("-10") << -10.0 << 146;
+        QTest::newRow("-17.4 truncated") << -17.4 << 254;
         QTest::newRow("largest below -35'") << std::nextafter(-0.5833333333333334, -1.0) << 8;
         QTest::newRow("-35' day") << -0.5833333333333334 << 0;
         QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << 0;
@@ -140,25 +112,13 @@ private slots:
         QCOMPARE(int(alphaForAltitude(altitudeDeg)), expected);
     }
 
-    void pixelEdges_data()
-    {
-        QTest::addColumn<MapGeometry>("geometry");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<float>("latitudeDeg");  // of row `index`
-        QTest::addColumn<float>("longitudeDeg"); // of column `index`
-        QTest::newRow("small 0") << kSmallPreset << 0 << 90.0f << -180.0f;
-        QTest::newRow("small 180") << kSmallPreset << 180 << 0.0f << -90.0f;
-        QTest::newRow("small 359") << kSmallPreset << 359 << -89.5f << -0.5f;
-        QTest::newRow("large 719") << kLargePreset << 719 << -89.75f << -0.25f;
-    }
     void pixelEdges()
     {
-        QFETCH(MapGeometry, geometry);
-        QFETCH(int, index);
-        QFETCH(float, latitudeDeg);
-        QFETCH(float, longitudeDeg);
-        QCOMPARE(rowLatitude(index, geometry), latitudeDeg);
-        QCOMPARE(columnLongitude(index, geometry), longitudeDeg);
+        QCOMPARE(rowLatitude(0, kSmallPreset), 90.0f);
+        QCOMPARE(rowLatitude(359, kSmallPreset), -89.5f);
+        QCOMPARE(rowLatitude(719, kLargePreset), -89.75f);
+        QCOMPARE(columnLongitude(0, kSmallPreset), -180.0f);
+        QCOMPARE(columnLongitude(1439, kLargePreset), 179.75f);
     }
 
     void workedExample_data()
@@ -172,6 +132,9 @@ private slots:
             << UtcFields{2007, 3, 21, 19, 0, 0} << QByteArray("\x96\x4b\x25\xc0", 4);
         QTest::newRow("19:20 night")
             << UtcFields{2007, 3, 21, 19, 20, 0} << QByteArray("\xc8\x64\x32\xff", 4);
+        // The sun at right ascension 89.64, declination 23.44: h = -8.774.
+        QTest::newRow("2026-06-21 18:40 A=128")
+            << UtcFields{2026, 6, 21, 18, 40, 0} << QByteArray("\x64\x32\x19\x80", 4);
     }
     void workedExample()
     {
@@ -189,50 +152,38 @@ private slots:
 
     void rejectsBadBuffers_data()
     {
-        QTest::addColumn<MapGeometry>("geometry");
-        QTest::addColumn<qsizetype>("nightBytes");
-        QTest::addColumn<qsizetype>("dayBytes");
-        QTest::addColumn<qsizetype>("frameBytes"); // also the overlay's
-        QTest::addColumn<qsizetype>("stride");     // of day and frame
-        QTest::addColumn<bool>("overlayFits");
-        const qsizetype p = 720 * 360, row = 2880, paddedRow = 2884;
+        QTest::addColumn<BufferSizes>("sizes");
+        const qsizetype p = 720 * 360, row = 2880, padded = 2884, last = padded * 359 + row;
         const MapGeometry small = kSmallPreset;
-        QTest::newRow("night short") << small << 3 * p - 1 << 4 * p << 4 * p << row << false;
-        QTest::newRow("frame short") << small << 3 * p << 4 * p << 4 * p - 1 << row << false;
-        QTest::newRow("day short") << small << 3 * p << 4 * p - 1 << 4 * p << row << true;
-        QTest::newRow("stride short") << small << 3 * p << 4 * p << 4 * p << row - 4 << true;
-        QTest::newRow("padded stride, last row short")
-            << small << 3 * p << paddedRow * 359 + row << paddedRow * 359 + row - 1 << paddedRow
-            << true;
+        QTest::newRow("night short") << BufferSizes{small, 3 * p - 1, 4 * p, 4 * p, row, false};
+        QTest::newRow("frame short") << BufferSizes{small, 3 * p, 4 * p, 4 * p - 1, row, false};
+        QTest::newRow("day short") << BufferSizes{small, 3 * p, 4 * p - 1, 4 * p, row, true};
+        QTest::newRow("stride short") << BufferSizes{small, 3 * p, 4 * p, 4 * p, row - 4, true};
+        QTest::newRow("padded, last row short")
+            << BufferSizes{small, 3 * p, last, last - 1, padded, true};
+        // 359 strides wrap around to less than 359 bytes.
+        const std::size_t wrapping = std::numeric_limits<std::size_t>::max() / 359 + 1;
         QTest::newRow("stride overflowing")
-            << small << 3 * p << 4 * p << 4 * p << std::numeric_limits<qsizetype>::max() << true;
-        QTest::newRow("small buffers, large map")
-            << kLargePreset << 3 * p << 4 * p << 4 * p << 2 * row << false;
-        QTest::newRow("zero width")
-            << MapGeometry{0, 360, 2.0f, 180.0f, 0.0f} << p << p << p << qsizetype(0) << false;
-        QTest::newRow("negative height") << MapGeometry{720, -1, 2.0f, 180.0f, 360.0f} << 3 * p
-                                         << 4 * p << 4 * p << row << false;
+            << BufferSizes{small, 3 * p, 4 * p, 4 * p, wrapping, true};
+        QTest::newRow("zero width") << BufferSizes{{0, 360, 2.0f, 180.0f, 0.0f}, p, p, p, 0, false};
+        QTest::newRow("both negative")
+            << BufferSizes{{-720, -360, 2.0f, 180.0f, 360.0f}, 3 * p, 4 * p, 4 * p, row, false};
+        const int32_t huge = std::numeric_limits<int32_t>::max();
         QTest::newRow("size overflowing 32 bits")
-            << MapGeometry{std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max(),
-                           1.0f, 0.0f, 0.0f}
-            << 3 * p << 4 * p << 4 * p << row << false;
+            << BufferSizes{{huge, huge, 1.0f, 0.0f, 0.0f}, 3 * p, 4 * p, 4 * p, row, false};
     }
     void rejectsBadBuffers()
     {
-        QFETCH(MapGeometry, geometry);
-        QFETCH(qsizetype, nightBytes);
-        QFETCH(qsizetype, dayBytes);
-        QFETCH(qsizetype, frameBytes);
-        QFETCH(qsizetype, stride);
-        QFETCH(bool, overlayFits);
-        const Bytes night(nightBytes, 7), day(dayBytes, 9), untouched(frameBytes, kPoison);
+        QFETCH(BufferSizes, sizes);
+        const Bytes night(sizes.night, 7), day(sizes.day, 9), untouched(sizes.frame, kPoison);
         const UtcFields utc{2007, 3, 21, 18, 40, 0};
         Bytes out = untouched;
-        if (!overlayFits) {
-            QVERIFY(!computeNightOverlayReference(geometry, night, utc, out));
-            QVERIFY(!computeNightOverlay(geometry, night, utc, out));
+        if (!sizes.overlayFits) {
+            QVERIFY(!computeNightOverlayReference(sizes.geometry, night, utc, out));
+            QVERIFY(!computeNightOverlay(sizes.geometry, night, utc, out));
         }
-        QVERIFY(!composeDayAndNight(geometry, day, stride, night, utc, out, stride));
+        QVERIFY(
+            !composeDayAndNight(sizes.geometry, day, sizes.stride, night, utc, out, sizes.stride));
         QVERIFY(out == untouched);
     }
 
@@ -267,21 +218,6 @@ private slots:
             for (const auto &[instant, utc] : instants)
                 QTest::addRow("%s %s", name, instant) << geometry << utc << proven;
 
-        // Dates that put the whole top row next to a class limit or an alpha step.
-        const std::pair<const char *, UtcFields> topRowDates[] = {
-            {"-35'",
-             dateWithTopRowClosest([](double dec) { return std::fabs(dec + 0.5833333333333334); })},
-            {"-17.4167",
-             dateWithTopRowClosest([](double dec) { return std::fabs(dec + 17.416666666666668); })},
-            {"-18", dateWithTopRowClosest([](double dec) { return std::fabs(dec + 18.0); })},
-            {"an alpha step", dateWithTopRowClosest([](double dec) {
-                 const double ramp = 255.0 * (dec / -17.416666666666668);
-                 return dec < -0.6 && dec > -17.4 ? std::fabs(ramp - std::round(ramp)) : 1.0;
-             })}};
-        for (const auto &[name, geometry] : presets)
-            for (const auto &[limit, utc] : topRowDates)
-                QTest::addRow("%s top row next to %s", name, limit) << geometry << utc << proven;
-
         std::mt19937 random(20070321);
         const auto uniform = [&](int low, int high) {
             return std::uniform_int_distribution<int>(low, high)(random);
@@ -310,61 +246,50 @@ private slots:
         // exact path; the result must not change.
         QTest::newRow("nearly all twilight exact")
             << kSmallPreset << dawn << detail::FastMargins{0.05, 1.0, 0.49};
-        QTest::newRow("one in five steps exact")
-            << kSmallPreset << UtcFields{2007, 3, 21, 18, 40, 0}
-            << detail::FastMargins{1e-3, 0.05, 0.1};
-        QTest::newRow("whole twilight band exact")
-            << kSmallPreset << UtcFields{2026, 12, 21, 12, 0, 0}
-            << detail::FastMargins{0.5, 20.0, 0.5};
     }
     void kernelsMatchReference()
     {
         QFETCH(MapGeometry, geometry);
         QFETCH(UtcFields, utc);
         QFETCH(detail::FastMargins, margins);
-        const std::size_t pixels = pixelCount(geometry);
-        const Bytes night = randomBytes(3 * pixels, 7);
-        Bytes overlay(4 * pixels + kSlack, kPoison);
+        const Bytes night = randomBytes(3 * pixelCount(geometry), 7);
+        Bytes overlay(4 * pixelCount(geometry) + kSlack, kPoison);
         QVERIFY(computeNightOverlayReference(geometry, night, utc, overlay));
-        QVERIFY(std::all_of(overlay.end() - kSlack, overlay.end(),
-                            [](uint8_t b) { return b == kPoison; }));
-
-        // The day with rows padded to a stride, its pixels opaque; the frame
-        // apart is packed, or the day itself.
+        QCOMPARE(Bytes(overlay.end() - kSlack, overlay.end()), Bytes(kSlack, kPoison));
+        // Day rows padded, their pixels opaque; the frame packed apart, or the day itself.
         const std::size_t packed = 4 * std::size_t(geometry.mapWidth), padded = packed + 12;
         Bytes day = randomBytes(padded * geometry.mapHeight + kSlack, 11);
-        for (std::size_t row = 0; row < std::size_t(geometry.mapHeight); ++row)
-            for (std::size_t i = 3; i < packed; i += 4)
-                day[row * padded + i] = 255;
-        const Bytes frameApart =
+        for (std::size_t i = 3; i < day.size(); i += 4)
+            day[i] = i % padded < packed ? 255 : day[i];
+        const Bytes apart =
             compositeAtop(geometry, day, padded, overlay,
                           Bytes(packed * geometry.mapHeight + kSlack, kPoison), packed);
-        const Bytes frameInPlace = compositeAtop(geometry, day, padded, overlay, day, padded);
+        const Bytes inPlace = compositeAtop(geometry, day, padded, overlay, day, padded);
 
-        auto sets = detail::supportedInstructionSets();
+        // Each instruction set with the row's margins, then the entry points.
+        const auto sets = detail::supportedInstructionSets();
         for (std::size_t i = 0; i <= sets.size(); ++i) {
-            // Last, the public entry points.
             const bool entry = i == sets.size();
-            const QString name = entry ? QStringLiteral("entry point")
-                                       : QStringLiteral("instruction set %1").arg(int(sets[i]));
+            const QString name =
+                entry ? QStringLiteral("entry point") : QStringLiteral("set %1").arg(i);
             Bytes out(overlay.size(), kPoison);
             QVERIFY(entry ? computeNightOverlay(geometry, night, utc, out)
                           : detail::computeNightOverlayWithMargins(geometry, night, utc, out,
                                                                    margins, sets[i]));
-            compareBytes(out, overlay, name + QStringLiteral(" overlay"));
-            const auto compose = [&](Bytes &frame, std::size_t stride,
-                                     std::span<const uint8_t> from) {
+            compareBytes(out, overlay, name + QStringLiteral(", overlay"));
+            const auto compose = [&](std::span<const uint8_t> from, Bytes &frame,
+                                     std::size_t stride) {
                 return entry ? composeDayAndNight(geometry, from, padded, night, utc, frame, stride)
                              : detail::composeDayAndNightWithMargins(geometry, from, padded, night,
                                                                      utc, frame, stride, margins,
                                                                      sets[i]);
             };
-            Bytes frame(frameApart.size(), kPoison);
-            QVERIFY(compose(frame, packed, day));
-            compareBytes(frame, frameApart, name + QStringLiteral(" frame apart"));
+            Bytes frame(apart.size(), kPoison);
+            QVERIFY(compose(day, frame, packed));
+            compareBytes(frame, apart, name + QStringLiteral(", frame apart"));
             frame = day;
-            QVERIFY(compose(frame, padded, frame));
-            compareBytes(frame, frameInPlace, name + QStringLiteral(" frame in place"));
+            QVERIFY(compose(frame, frame, padded));
+            compareBytes(frame, inPlace, name + QStringLiteral(", in place"));
         }
     }
 };
