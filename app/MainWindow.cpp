@@ -60,6 +60,7 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
     connect(m_ui->saveButton, &QToolButton::clicked, this, &MainWindow::askAndExportJpeg);
     connect(m_ui->actionQuit, &QAction::triggered, this, &QWidget::close);
     connect(m_ui->actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(m_ui->redrawSlider, &QSlider::valueChanged, m_mapWidget, qOverload<>(&QWidget::update));
 
     m_frameSaveTimer.setSingleShot(true);
     m_frameSaveTimer.setInterval(kFrameSaveDelayMs);

@@ -75,11 +75,3 @@ void MapModel::setShownInstant(const QDateTime &instant)
     m_fixedInstant = instant;
     emit shownInstantChanged();
 }
-
-void MapModel::showNow()
-{
-    if (!m_fixedInstant)
-        return;
-    m_fixedInstant.reset();
-    emit shownInstantChanged();
-}

@@ -58,7 +58,6 @@ public:
     QDateTime shownInstant() const;
     bool isShowingNow() const { return !m_fixedInstant; }
     void setShownInstant(const QDateTime &instant);
-    void showNow();
 
 signals:
     /// The selected zone, and with it the marker's place, changed.

@@ -20,7 +20,6 @@ public:
 
     void start();
     void stop();
-    bool isActive() const { return m_timer.isActive(); }
 
 signals:
     void tick();
