@@ -1,17 +1,17 @@
 #pragma once
 
-// The whole application as main() starts it, on a resource root, a preference
-// store and a clock of the test's own.
+// The application as main() starts it, on resources, a preferences file and a
+// clock of the test's own.
 
 #include "TestResources.h"
 #include "app/MainWindow.h"
-#include "app/MyController.h"
+#include "model/MapModel.h"
+#include "model/PreferencesBinding.h"
 #include "platform/Clock.h"
 #include "platform/Preferences.h"
 #include "platform/Resources.h"
-#include "widgets/MapView.h"
 
-#include <QComboBox>
+#include <QLabel>
 #include <QSettings>
 #include <QTest>
 
@@ -20,47 +20,56 @@
 
 struct TestApplication
 {
+    /// Headless: as the snapshot and readout modes start; Bound: the model kept
+    /// stored, no window; Window: as the window starts.
+    enum Start
+    {
+        Headless,
+        Bound,
+        Window
+    };
+
     QTemporaryDir dir;
     ManualClock clock;
     std::unique_ptr<Preferences> preferences;
     std::unique_ptr<Resources> resources;
+    std::unique_ptr<MapModel> model;
     std::unique_ptr<MainWindow> window;
-    std::unique_ptr<MyController> controller;
 
-    /// Writes the zone table and the stored preferences, lets the test alter
-    /// the resources, then starts the application.
+    /// Writes the zone table and the preferences file's text, lets the test
+    /// alter the resources, then starts.
     TestApplication(const std::vector<TestZone> &zones, const QDateTime &now,
-                    const QVariantMap &stored = {},
+                    const QByteArray &preferencesFile = {}, Start start = Window,
                     const std::function<void(const QTemporaryDir &)> &alterResources = {})
         : clock(now)
     {
-        QVERIFY(makeTestResources(dir, zones));
+        QVERIFY(makeTestResources(dir, zones) && QDir(dir.path()).mkdir("config"));
         if (alterResources)
             alterResources(dir);
-        const QString file = dir.filePath("config/duskmap.conf");
-        {
-            QSettings settings(file, QSettings::IniFormat);
-            for (auto it = stored.begin(); it != stored.end(); ++it)
-                settings.setValue(it.key(), it.value());
-        }
-        preferences = std::make_unique<Preferences>(file);
+        QFile file(dir.filePath("config/duskmap.conf"));
+        QVERIFY(preferencesFile.isEmpty() ||
+                (file.open(QIODevice::WriteOnly) && file.write(preferencesFile) > 0));
+        file.close();
+        preferences = std::make_unique<Preferences>(file.fileName());
         resources = std::make_unique<Resources>(dir.path());
-        MyController::initialize(*preferences);
-        window = std::make_unique<MainWindow>(*preferences, clock, *resources);
-        controller = std::make_unique<MyController>(*preferences, clock, *resources);
-        controller->setOutlets(window->zonePopUp(), window->timeField(), window->dateField(),
-                               window->mapView());
-        QObject::connect(window->mapView(), &MapView::zoneItemChosen, controller.get(),
-                         &MyController::changeMapDot);
-        window->mapView()->awakeFromNib();
-        controller->awakeFromNib();
+        PreferencesBinding::registerDefaults(*preferences);
+        model = std::make_unique<MapModel>(TimeZoneTable::load(*resources), clock);
+        PreferencesBinding::restore(*model, *preferences, start != Headless);
+        if (start == Headless)
+            return;
+        PreferencesBinding::keepStored(*model, *preferences);
+        if (start == Window)
+            window = std::make_unique<MainWindow>(*model, *preferences, *resources, clock);
     }
 
-    MapView &view() { return *window->mapView(); }
-    QComboBox &popUp() { return *window->zonePopUp(); }
     /// What a later run would read from the store.
-    QVariant stored(const char *key)
+    QVariant stored(const char *key) const
     {
         return QSettings(preferences->filePath(), QSettings::IniFormat).value(key);
     }
+    template <typename T = QLabel> T *child(const char *name) const
+    {
+        return window->findChild<T *>(QString::fromLatin1(name));
+    }
+    QString text(const char *label) const { return child(label)->text(); }
 };

@@ -1,0 +1,203 @@
+// The frame renderer on Qt's offscreen platform: pixels read back where the
+// overlay, the grid, the squares and the marker put them, at one and two
+// device pixels a point.
+#include "TestResources.h"
+#include "model/MapModel.h"
+#include "platform/Clock.h"
+#include "platform/Resources.h"
+#include "render/FrameRenderer.h"
+
+#include <QPainter>
+#include <QTest>
+
+namespace {
+const QDateTime kEquinox(QDate(2007, 3, 21), QTime(12, 0), QTimeZone::utc());
+
+QImage plain(QRgb colour)
+{
+    QImage image(64, 32, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+struct Scene
+{
+    QTemporaryDir dir;
+    ManualClock clock{kEquinox};
+    std::unique_ptr<Resources> resources;
+    std::unique_ptr<MapModel> model;
+    std::unique_ptr<FrameRenderer> renderer;
+    // Day and night plain when a colour is given, else the built-in images.
+    explicit Scene(const std::vector<TestZone> &zones, std::optional<QRgb> background = {})
+    {
+        QVERIFY(makeTestResources(dir, zones));
+        resources = std::make_unique<Resources>(dir.path());
+        model = std::make_unique<MapModel>(TimeZoneTable::load(*resources), clock);
+        renderer = std::make_unique<FrameRenderer>(*resources);
+        if (background) {
+            renderer->images().setCustomDayImage(plain(*background));
+            renderer->images().setCustomNightImage(plain(*background));
+        }
+    }
+};
+} // namespace
+
+class TestFrameRenderer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // With an all-black day and an all-white night, each pixel is the overlay's alpha.
+    void pixelsAreTheOverlayAlpha_data()
+    {
+        QTest::addColumn<QTime>("utc");
+        QTest::addColumn<int>("alpha");
+        QTest::addColumn<qreal>("ratio");
+        for (const qreal ratio : {1.0, 2.0}) {
+            QTest::addRow("12:00 day, %g", ratio) << QTime(12, 0) << 0 << ratio;
+            QTest::addRow("18:40 twilight, %g", ratio) << QTime(18, 40) << 119 << ratio;
+            QTest::addRow("19:00 twilight, %g", ratio) << QTime(19, 0) << 192 << ratio;
+            QTest::addRow("19:20 night, %g", ratio) << QTime(19, 20) << 255 << ratio;
+        }
+    }
+    void pixelsAreTheOverlayAlpha()
+    {
+        QFETCH(QTime, utc);
+        QFETCH(int, alpha);
+        QFETCH(qreal, ratio);
+        Scene scene({{"UTC", 51.4769, -0.0005}});
+        scene.model->selectZone("UTC");
+        scene.renderer->images().setCustomDayImage(plain(qRgb(0, 0, 0)));
+        scene.renderer->images().setCustomNightImage(plain(qRgb(255, 255, 255)));
+        scene.model->setShownInstant(QDateTime(kEquinox.date(), utc, QTimeZone::utc()));
+        const QImage &frame = scene.renderer->render(*scene.model, {720, 360}, ratio);
+        QCOMPARE(frame.size(), QSize(720, 360) * ratio);
+        // Latitude 0, longitude 0.
+        QCOMPARE(frame.pixel(360 * ratio, 180 * ratio), qRgb(alpha, alpha, alpha));
+    }
+
+    // On a dense screen the day and night come from the larger maps.
+    void denseFrameIsTheLargeMap()
+    {
+        Scene scene({{"UTC", 51.4769, -0.0005}});
+        scene.model->selectZone("UTC");
+        QImage dense = scene.renderer->render(*scene.model, {720, 360}, 2.0).copy();
+        dense.setDevicePixelRatio(1.0);
+        const QImage large = scene.renderer->render(*scene.model, {1440, 720}, 1.0);
+        // The southern half, away from the marker and its label.
+        QCOMPARE(dense.copy(0, 400, 1440, 320), large.copy(0, 400, 1440, 320));
+    }
+
+    void layers_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("1") << 1.0;
+        QTest::newRow("2") << 2.0;
+    }
+    void layers()
+    {
+        QFETCH(qreal, ratio);
+        constexpr QRgb kWhite = 0xffffffff, kBlack = 0xff000000, kYellow = 0xffffff00;
+        // Squares on whole pixels: R = (359, 179) and on the line of 20 E; the
+        // marker at 0 N 90 W, view (180, 180).
+        const std::vector<TestZone> zones = {
+            {"Square/One", 0.25, 0.25}, {"Square/Two", 0.25, 20.25}, {"Europe/London", 0, -90}};
+        const auto at = [ratio](const QImage &image, int x, int y) {
+            return image.pixel(x * ratio, y * ratio);
+        };
+        const auto lit = [ratio](const QImage &image, int x, int y) { // a line straddles y or x
+            return qRed(image.pixel(x * ratio, y * ratio - 1)) > 0 ||
+                   qRed(image.pixel(x * ratio, y * ratio)) > 0;
+        };
+        Scene black(zones, kBlack);
+        black.model->setShowGrid(true);
+        black.model->setShowLocations(true);
+        black.model->selectZone("Europe/London");
+        const QImage dark = black.renderer->render(*black.model, {720, 360}, ratio);
+        QVERIFY(lit(dark, 305, 340)); // the line of 80 S
+        QCOMPARE(at(dark, 305, 330), kBlack);
+        QCOMPARE(at(dark, 305, 0), kBlack); // none on the edges
+        QCOMPARE(at(dark, 305, 359), kBlack);
+        QCOMPARE(at(dark, 719, 115), kBlack);
+        QVERIFY(qRed(dark.pixel(20 * ratio - 1, 115 * ratio)) > 0 ||
+                qRed(dark.pixel(20 * ratio, 115 * ratio)) > 0); // 170 W
+        QCOMPARE(at(dark, 10, 115), kBlack);
+        // The square hides the line beneath; elsewhere the line shows.
+        QCOMPARE(at(dark, 400, 179), kYellow);
+        QCOMPARE(at(dark, 399, 179), kYellow);
+        QVERIFY(qRed(dark.pixel(400 * ratio - 1, 100 * ratio)) > 0 ||
+                qRed(dark.pixel(400 * ratio, 100 * ratio)) > 0);
+
+        Scene white(zones, kWhite);
+        white.model->setShowGrid(true);
+        white.model->setShowLocations(true);
+        white.model->selectZone("Europe/London");
+        const QImage light = white.renderer->render(*white.model, {720, 360}, ratio);
+        for (int x = 359; x <= 361; ++x)
+            for (int y = 178; y <= 180; ++y)
+                QCOMPARE(at(light, x, y), kYellow);
+        for (const QPoint frame :
+             {QPoint(358, 179), QPoint(362, 179), QPoint(360, 177), QPoint(360, 181)})
+            QCOMPARE(at(light, frame.x(), frame.y()), kBlack);
+        QCOMPARE(at(light, 356, 179), kWhite);
+        QCOMPARE(at(light, 364, 179), kWhite);
+        // The latitude label's half-black box sits on its line at the left edge.
+        QVERIFY(qRed(at(light, 0, 345)) < 200);
+        QCOMPARE(at(light, 0, 359), kWhite);
+        // The marker: a black centre in a red dot; the label's box at x + 3, y + 4.
+        QCOMPARE(at(light, 180, 179), kBlack);
+        for (const int x : {177, 183})
+            QVERIFY(qRed(at(light, x, 179)) > 200 && qGreen(at(light, x, 179)) < 60);
+        QCOMPARE(at(light, 186, 179), kWhite);
+        QVERIFY(qAbs(qRed(at(light, 184, 174)) - 127) <= 2);
+    }
+
+    // The plan's replay with its recorded coverage equals QPainter painting it.
+    void layerPlanReplayIsQPainters_data()
+    {
+        QTest::addColumn<bool>("large");
+        QTest::addColumn<QColor>("colour"); // of an extra fill on a fraction of a row
+        QTest::newRow("small") << false << QColor(0, 0, 0, 128);
+        QTest::newRow("large") << true << QColor(0, 0, 0, 128);
+        QTest::newRow("translucent colour") << false << QColor(20, 200, 90, 77);
+    }
+    void layerPlanReplayIsQPainters()
+    {
+        QFETCH(bool, large);
+        QFETCH(QColor, colour);
+        const MapGeometry g = large ? kLargePreset : kSmallPreset;
+        const ViewCoordinates view(g.mapHeight);
+        LayerPlan plan;
+        planGridLines(plan, g, smallTextStyle(), view);
+        const std::vector<ZonePlace> places = {{0.13f, 0.37f}, {-89.9f, -180.0f}, {89.9f, 179.9f}};
+        planLocationSquares(plan, places, g, view);
+        plan.fillRect({-3.3, 10.6, 20.2, 0.4}, colour);
+        plan.fillRect({g.mapWidth - 4.7, g.mapHeight - 2.2, 9.0, 9.0}, Qt::red);
+        Scene scene({});
+        QImage recorded = scene.renderer->render(*scene.model, {g.mapWidth, g.mapHeight}).copy();
+        // QPainter fills on a frame the plan does not record on; opaque, so
+        // that its pixels are the same in either format.
+        QImage painted = recorded.convertToFormat(QImage::Format_ARGB32);
+        for (QImage *frame : {&recorded, &painted}) {
+            QPainter painter(frame);
+            plan.replay(*frame, painter);
+            plan.replay(*frame, painter); // the second from the recording
+        }
+        // Known fault: other translucent colours than the label boxes' come out
+        // up to 2 levels off QPainter's.
+        if (colour.alpha() == 77)
+            QEXPECT_FAIL("", "LayerPlan blends other translucent colours differently", Continue);
+        QCOMPARE(recorded, painted.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
+
+    void imagePairByBoundsWidth()
+    {
+        QCOMPARE(MapImages::dayImageName(720.9f), QStringLiteral("EarthMap720"));
+        QCOMPARE(MapImages::nightImageName(720.9f), QStringLiteral("NightMap720"));
+        QCOMPARE(MapImages::dayImageName(721.0f), QStringLiteral("EarthMap1440"));
+        QCOMPARE(MapImages::nightImageName(721.0f), QStringLiteral("NightMap1440"));
+    }
+};
+
+QTEST_MAIN(TestFrameRenderer)
+#include "tst_framerenderer.moc"
