@@ -4,16 +4,16 @@
 #include <QString>
 #include <QtGlobal>
 
-/// Collects the messages logged while it lives, so that a test can count warnings
-/// exactly; installs itself as Qt's message handler and restores the previous one.
+/// Collects the warnings and infos logged while it lives, so that a test can count
+/// them exactly; restores the previous message handler when it goes.
 class MessageLog
 {
 public:
-    MessageLog() : m_previous(qInstallMessageHandler(&MessageLog::handle)) { active() = this; }
+    MessageLog() : m_previous(qInstallMessageHandler(&MessageLog::handle)) { s_active = this; }
     ~MessageLog()
     {
         qInstallMessageHandler(m_previous);
-        active() = nullptr;
+        s_active = nullptr;
     }
     Q_DISABLE_COPY(MessageLog)
 
@@ -21,17 +21,13 @@ public:
     QList<QString> infos() const { return m_messages[QtInfoMsg]; }
 
 private:
-    static MessageLog *&active()
-    {
-        static MessageLog *log = nullptr;
-        return log;
-    }
     static void handle(QtMsgType type, const QMessageLogContext &, const QString &message)
     {
-        if (active() && (type == QtWarningMsg || type == QtInfoMsg))
-            active()->m_messages[type].append(message);
+        if (s_active && (type == QtWarningMsg || type == QtInfoMsg))
+            s_active->m_messages[type].append(message);
     }
 
+    static inline MessageLog *s_active = nullptr;
     QtMessageHandler m_previous;
     QList<QString> m_messages[QtInfoMsg + 1];
 };

@@ -1,7 +1,6 @@
 #pragma once
 
-// Comparison of doubles to a tolerance, for values that the mathematics
-// library may round differently in the last bits.
+// For values that the mathematics library may round differently in the last bits.
 
 #include <QString>
 #include <QTest>

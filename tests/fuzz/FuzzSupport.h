@@ -5,10 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-// What every fuzz target shares: quiet Qt messages and a hard stop on a broken rule.
-
-/// Drops Qt's messages: the code under test warns on every malformed input, and
-/// the fuzzer's own output is what matters. Fatal messages still abort.
+/// Drops Qt's messages, which every malformed input provokes; fatal ones still abort.
 inline void silenceQtMessages()
 {
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &) {
@@ -17,7 +14,7 @@ inline void silenceQtMessages()
     });
 }
 
-/// Stops the run, so the fuzzer keeps the input, when a rule that must hold does not.
+/// Stops the run, so that the fuzzer keeps the input, when a rule does not hold.
 #define FUZZ_CHECK(condition)                                                                      \
     do {                                                                                           \
         if (!(condition)) {                                                                        \

@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
-# Runs the fuzz targets (all of them, or those named) for a bounded time and prints
-# one line per target and a closing "fuzz: N passed, N failed".
+# Runs the fuzz targets (all, or those named) for a bounded time; prints one line per
+# target and a closing "fuzz: N passed, N failed".
 #   run_fuzzers.sh BUILD_DIR SECONDS [TARGET...]     TARGET: propertylist, preferences, ...
-# Each target starts from its seeds in tests/fuzz/corpus/<target>/ and grows its
-# own corpus in BUILD_DIR/fuzz-corpus/<target>/; an input that crashes, leaks,
-# hangs or trips a sanitizer is kept in BUILD_DIR/fuzz-artifacts/<target>/ and
-# fails the run.
+# Each target starts from its seeds in tests/fuzz/corpus/<target>/ and grows its own
+# corpus in BUILD_DIR/fuzz-corpus/<target>/; an input that crashes, leaks, hangs (10 s)
+# or trips a sanitizer is kept in BUILD_DIR/fuzz-artifacts/<target>/ and fails the run.
 set -u
 
 build=$(cd "$1" && pwd)
@@ -15,19 +14,13 @@ source_dir=$(cd "$(dirname "$0")" && pwd)
 targets=(propertylist preferences commandline)
 [ $# -gt 0 ] && targets=("$@")
 
-# An input taking longer than this is a hang, in seconds.
-timeout_s=10
-# Memory a target may use, in MB.
-rss_limit_mb=2048
-
 # Sanitizer settings when not set by the caller (test.sh sets them).
 : "${ASAN_OPTIONS:=halt_on_error=1:detect_leaks=1}"
 : "${UBSAN_OPTIONS:=halt_on_error=1:print_stacktrace=1}"
 export ASAN_OPTIONS UBSAN_OPTIONS
 
-# Qt on its offscreen platform, a pinned locale and time zone, and temporary
-# files in memory where there is a tmpfs: the preference store syncs every write
-# to disk, which would otherwise take most of the time.
+# Temporary files in memory where there is a tmpfs: the preference store syncs
+# every write to disk, which would otherwise take most of the time.
 if tmp=$(mktemp -d /dev/shm/duskmap-fuzz.XXXXXX 2>/dev/null); then
     trap 'rm -rf "$tmp"' EXIT
 else
@@ -46,34 +39,33 @@ for target in "${targets[@]}"; do
     artifacts=$build/fuzz-artifacts/$target/
     log=$build/fuzz-$target.log
     mkdir -p "$corpus" "$artifacts"
-    dict=()
-    [ -f "$source_dir/$target.dict" ] && dict=(-dict="$source_dir/$target.dict")
     if [ ! -x "$exe" ]; then
         echo "FAIL!  : fuzz_$target is not built ($exe)"
         failed=$((failed + 1))
         continue
     fi
-    asan_options=$ASAN_OPTIONS
     extra=()
+    [ -f "$source_dir/$target.dict" ] && extra=(-dict="$source_dir/$target.dict")
+    asan_options=$ASAN_OPTIONS
     if [ "$target" = preferences ]; then
-        # QSettings decodes "@Variant(...)" values trusting the lengths inside: a
-        # few bytes ask for gigabytes, and Qt copes when malloc gives nothing back,
-        # as the C library's does. Let the allocator say no rather than stop; the
-        # RSS limit still catches memory really used. Qt's caches make libFuzzer
-        # look for leaks after most inputs, and a scan through the default 256 MB
-        # of freed memory held back costs ten times the input itself.
+        # QSettings decodes "@Variant(...)" trusting the lengths inside: a few bytes
+        # ask for gigabytes, and Qt copes when malloc gives nothing back. Let the
+        # allocator say no rather than stop; the RSS limit still catches memory really
+        # used. Qt's caches make libFuzzer look for leaks after most inputs, and a
+        # scan through the default 256 MB of held-back freed memory costs ten times
+        # the input itself.
         asan_options=$asan_options:allocator_may_return_null=1:quarantine_size_mb=16
-        extra=(-malloc_limit_mb=1048576)
+        extra+=(-malloc_limit_mb=1048576)
     fi
-    ASAN_OPTIONS=$asan_options "$exe" -max_total_time="$seconds" -timeout="$timeout_s" \
-        -rss_limit_mb="$rss_limit_mb" -print_final_stats=1 -artifact_prefix="$artifacts" \
-        "${dict[@]}" "${extra[@]}" "$corpus" "$source_dir/corpus/$target" >"$log" 2>&1
+    ASAN_OPTIONS=$asan_options "$exe" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="$artifacts" "${extra[@]}" \
+        "$corpus" "$source_dir/corpus/$target" >"$log" 2>&1
     status=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
     cov=$(grep -o 'cov: [0-9]*' "$log" | tail -n 1)
-    corpus_size=$(find "$corpus" -type f | wc -l)
     if [ "$status" -eq 0 ]; then
-        echo "PASS   : fuzz_$target: ${runs:-?} runs in ${seconds} s, ${cov:-cov: ?}, corpus $corpus_size"
+        echo "PASS   : fuzz_$target: ${runs:-?} runs in ${seconds} s, ${cov:-cov: ?}," \
+            "corpus $(find "$corpus" -type f | wc -l)"
         passed=$((passed + 1))
     else
         echo "FAIL!  : fuzz_$target exited with $status; log: $log"
