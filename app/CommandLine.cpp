@@ -21,6 +21,11 @@ enum class Option
     Zone,
     Grid,
     Locations,
+    From,
+    To,
+    Step,
+    Fps,
+    Quality,
     Help,
     Version,
 };
@@ -43,10 +48,57 @@ constexpr KnownOption kOptions[] = {
     {"--zone", Option::Zone, true},
     {"--grid", Option::Grid, false},
     {"--locations", Option::Locations, false},
+    {"--from", Option::From, true},
+    {"--to", Option::To, true},
+    {"--step", Option::Step, true},
+    {"--fps", Option::Fps, true},
+    {"--quality", Option::Quality, true},
     {"--help", Option::Help, false},
     {"-h", Option::Help, false},
     {"--version", Option::Version, false},
 };
+
+constexpr qint64 kMaxFrames = 100000;
+// Far more than any span of the dates Duskmap computes, yet no overflow in
+// milliseconds.
+constexpr qint64 kLongestDurationSeconds = qint64(1000) * 366 * 86400;
+
+/// How many frame number fields a file name holds; -1 for a "%" that starts
+/// neither a frame field nor "%%".
+int frameFieldCount(const QString &pattern)
+{
+    int fields = 0;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] != QLatin1Char('%'))
+            continue;
+        const QStringView rest = QStringView(pattern).mid(i + 1);
+        if (rest.startsWith(QLatin1Char('%'))) {
+            i += 1;
+        } else if (rest.startsWith(QLatin1Char('d'))) {
+            ++fields;
+            i += 1;
+        } else if (rest.size() >= 3 && rest[0] == QLatin1Char('0') && rest[1] >= QLatin1Char('1') &&
+                   rest[1] <= QLatin1Char('9') && rest[2] == QLatin1Char('d')) {
+            ++fields;
+            i += 3;
+        } else {
+            return -1;
+        }
+    }
+    return fields;
+}
+
+/// Parses an option's whole number within [low, high].
+std::optional<int> boundedNumber(const QString &text, int low, int high)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,3}$"));
+    if (!digits.match(text).hasMatch())
+        return std::nullopt;
+    const int value = text.toInt();
+    if (value < low || value > high)
+        return std::nullopt;
+    return value;
+}
 
 const KnownOption *findOption(const QString &name)
 {
@@ -68,6 +120,11 @@ bool usableBy(Option option, Mode mode)
     case Option::NightImage:
     case Option::Grid:
     case Option::Locations:
+    case Option::From:
+    case Option::To:
+    case Option::Step:
+    case Option::Fps:
+    case Option::Quality:
         return mode == Mode::Snapshot;
     default:
         return true;
@@ -96,6 +153,48 @@ std::optional<QDateTime> parseInstant(const QString &text, QString *error)
     return instant;
 }
 
+std::optional<qint64> parseDuration(const QString &text, QString *error)
+{
+    static const QRegularExpression form(QStringLiteral("^([1-9][0-9]{0,11})([smhd])$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (match.hasMatch()) {
+        const qint64 count = match.captured(1).toLongLong();
+        const QChar unit = match.captured(2).at(0);
+        const qint64 unitSeconds = unit == QLatin1Char('s')   ? 1
+                                   : unit == QLatin1Char('m') ? 60
+                                   : unit == QLatin1Char('h') ? 3600
+                                                              : 86400;
+        if (count <= kLongestDurationSeconds / unitSeconds)
+            return count * unitSeconds;
+    }
+    if (error)
+        *error = QStringLiteral("cannot read the duration \"%1\": use a positive whole number "
+                                "and a unit, such as 90s, 10m, 1h or 1d")
+                     .arg(text);
+    return std::nullopt;
+}
+
+QString frameFileName(const QString &pattern, qint64 frame)
+{
+    QString name;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QStringView rest = QStringView(pattern).mid(i + 1);
+        if (pattern[i] != QLatin1Char('%')) {
+            name += pattern[i];
+        } else if (rest.startsWith(QLatin1Char('%'))) {
+            name += QLatin1Char('%');
+            i += 1;
+        } else if (rest.startsWith(QLatin1Char('d'))) {
+            name += QString::number(frame);
+            i += 1;
+        } else if (rest.size() >= 3 && rest[2] == QLatin1Char('d')) {
+            name += QStringLiteral("%1").arg(frame, rest[1].digitValue(), 10, QLatin1Char('0'));
+            i += 3;
+        }
+    }
+    return name;
+}
+
 CommandLineResult parseCommandLine(const QStringList &arguments)
 {
     CommandLineResult result;
@@ -105,6 +204,10 @@ CommandLineResult parseCommandLine(const QStringList &arguments)
     bool help = false;
     bool version = false;
     int modes = 0;
+    std::optional<QDateTime> from;
+    std::optional<QDateTime> to;
+    std::optional<qint64> stepSeconds;
+    std::optional<int> fps;
 
     auto fail = [&result](const QString &message) {
         // Quoted arguments may hold control characters: shown as '?', like ls, so
@@ -192,6 +295,35 @@ CommandLineResult parseCommandLine(const QStringList &arguments)
         case Option::Locations:
             options.locations = true;
             break;
+        case Option::From:
+        case Option::To: {
+            QString error;
+            std::optional<QDateTime> &instant = known->option == Option::From ? from : to;
+            instant = parseInstant(value, &error);
+            if (!instant)
+                return fail(QStringLiteral("%1: %2").arg(name, error));
+            break;
+        }
+        case Option::Step: {
+            QString error;
+            stepSeconds = parseDuration(value, &error);
+            if (!stepSeconds)
+                return fail(QStringLiteral("--step: %1").arg(error));
+            break;
+        }
+        case Option::Fps:
+            fps = boundedNumber(value, 1, 60);
+            if (!fps)
+                return fail(QStringLiteral("--fps must be a whole number from 1 to 60, not \"%1\"")
+                                .arg(value));
+            break;
+        case Option::Quality:
+            options.quality = boundedNumber(value, 0, 100);
+            if (!options.quality)
+                return fail(
+                    QStringLiteral("--quality must be a whole number from 0 to 100, not \"%1\"")
+                        .arg(value));
+            break;
         case Option::Help:
             help = true;
             break;
@@ -212,14 +344,47 @@ CommandLineResult parseCommandLine(const QStringList &arguments)
         return fail(QStringLiteral("choose one of --snapshot, --readouts and --list-zones"));
     for (qsizetype i = 0; i < seen.size(); ++i) {
         if (!usableBy(seen.at(i), options.mode)) {
-            const bool snapshotOnly = seen.at(i) == Option::DayImage ||
-                                      seen.at(i) == Option::NightImage ||
-                                      seen.at(i) == Option::Grid || seen.at(i) == Option::Locations;
+            const bool snapshotOnly = seen.at(i) != Option::At && seen.at(i) != Option::Size &&
+                                      seen.at(i) != Option::Zone;
             return fail(QStringLiteral("%1 needs %2")
                             .arg(seenNames.at(i),
                                  snapshotOnly ? QStringLiteral("--snapshot")
                                               : QStringLiteral("--snapshot or --readouts")));
         }
+    }
+    if (from || to || stepSeconds) {
+        if (!from || !to || !stepSeconds)
+            return fail(QStringLiteral("a time-lapse needs all of --from, --to and --step"));
+        if (options.at)
+            return fail(QStringLiteral("--at and --from cannot be used together"));
+        if (*to < *from)
+            return fail(QStringLiteral("--to is before --from"));
+        const qint64 frames = from->msecsTo(*to) / (*stepSeconds * 1000) + 1;
+        if (frames > kMaxFrames)
+            return fail(QStringLiteral("the time-lapse would have %1 frames; at most %2")
+                            .arg(frames)
+                            .arg(kMaxFrames));
+        const QString &path = options.outputPath;
+        const bool animation = path.endsWith(QLatin1String(".webp"), Qt::CaseInsensitive);
+        const int fields = frameFieldCount(path);
+        if (fields < 0)
+            return fail(
+                QStringLiteral("\"%1\" holds a %-directive other than %d, %0Nd or %%").arg(path));
+        if (animation && fields > 0)
+            return fail(QStringLiteral("the animation \"%1\" is one file: its name takes no "
+                                       "frame number")
+                            .arg(path));
+        if (!animation && fields != 1)
+            return fail(QStringLiteral("\"%1\" needs exactly one frame number field, such as "
+                                       "%04d, or the .webp extension of an animation")
+                            .arg(path));
+        if (fps && !animation)
+            return fail(QStringLiteral("--fps needs a .webp animation"));
+        options.timeLapse = CommandLineOptions::TimeLapse{*from,  *to,       *stepSeconds,
+                                                          frames, animation, fps.value_or(12)};
+    } else if (fps || options.quality) {
+        return fail(QStringLiteral("%1 needs a time-lapse (--from, --to and --step)")
+                        .arg(fps ? QStringLiteral("--fps") : QStringLiteral("--quality")));
     }
     return result;
 }
@@ -247,6 +412,15 @@ QString usageText()
         "  --night-image FILE    use FILE as the night map (--snapshot)\n"
         "  --grid                draw the latitude/longitude grid (--snapshot)\n"
         "  --locations           draw the zones' places (--snapshot)\n"
+        "  --from TIME --to TIME --step DURATION\n"
+        "                        a time-lapse (--snapshot): frames from one time to\n"
+        "                        another, DURATION apart (90s, 10m, 1h or 1d); FILE\n"
+        "                        holds one frame number field, %d or %0Nd\n"
+        "                        (frames/map-%04d.png), or ends in .webp for one\n"
+        "                        animation\n"
+        "  --fps N               frames a second of the animation, 1 to 60; default: 12\n"
+        "  --quality N           quality of an animation or JPEG frames, 0 to 100;\n"
+        "                        default: 80 for animations, 100 for JPEG\n"
         "  -h, --help            show this help\n"
         "  --version             show the version\n"
         "\n"

@@ -33,6 +33,20 @@ struct CommandLineOptions
     QString zone;                  ///< --zone NAME
     std::optional<bool> grid;      ///< --grid given
     std::optional<bool> locations; ///< --locations given
+
+    /// A time-lapse: frames from --from to --to every --step, written as
+    /// numbered image files or as one animated WebP.
+    struct TimeLapse
+    {
+        QDateTime from;
+        QDateTime to;
+        qint64 stepSeconds = 0;
+        qint64 frameCount = 0;
+        bool animation = false; ///< .webp
+        int fps = 12;           ///< --fps, animations only
+    };
+    std::optional<TimeLapse> timeLapse;
+    std::optional<int> quality; ///< --quality N, 0 to 100: WebP and JPEG frames
 };
 
 struct CommandLineResult
@@ -51,6 +65,14 @@ CommandLineResult parseCommandLine(const QStringList &arguments);
 /// time when none is given) within the dates the solar day number serves,
 /// 1900-03-01 to 2100-02-28 in UTC.
 std::optional<QDateTime> parseInstant(const QString &text, QString *error = nullptr);
+
+/// A duration: a positive whole number with a unit, "90s", "10m", "1h" or
+/// "1d", in seconds; nothing for anything else, with the reason in error.
+std::optional<qint64> parseDuration(const QString &text, QString *error = nullptr);
+
+/// The file name of frame number `frame` of a pattern with one frame field,
+/// "%d" or "%0Nd" (N from 1 to 9); "%%" stands for "%".
+QString frameFileName(const QString &pattern, qint64 frame);
 
 /// The text of --help.
 QString usageText();

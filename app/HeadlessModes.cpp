@@ -1,5 +1,7 @@
 #include "app/HeadlessModes.h"
 
+#include "app/TimeLapse.h"
+
 #include "model/MapModel.h"
 #include "model/PreferencesBinding.h"
 #include "model/ShownTexts.h"
@@ -40,16 +42,16 @@ std::unique_ptr<MapModel> modelFor(const CommandLineOptions &options, Preference
     return model;
 }
 
-std::optional<QImage> readUserImage(const QString &path, const char *what, QTextStream &err)
+bool readUserImage(const QString &path, const char *what, QImage &image, QTextStream &err)
 {
     QImageReader reader(path);
-    const QImage image = reader.read();
+    image = reader.read();
     if (image.isNull()) {
         err << "duskmap: cannot read the " << what << " image \"" << path
             << "\": " << reader.errorString() << "\n";
-        return std::nullopt;
+        return false;
     }
-    return image;
+    return true;
 }
 } // namespace
 
@@ -58,7 +60,7 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
 {
     const QString path = options.outputPath;
     const std::optional<ImageFileFormat> format = imageFileFormatFor(path);
-    if (!format) {
+    if (!format && !options.timeLapse) {
         err << "duskmap: cannot tell the image format of \"" << path
             << "\": name it .png, .jpg or .jpeg\n";
         return kExitBadInput;
@@ -66,24 +68,23 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
     const std::unique_ptr<MapModel> model = modelFor(options, preferences, resources, clock, err);
     if (!model)
         return kExitBadInput;
-    FrameRenderer renderer(resources);
-    if (!options.dayImagePath.isEmpty()) {
-        const auto image = readUserImage(options.dayImagePath, "day", err);
-        if (!image)
-            return kExitBadInput;
-        renderer.images().setCustomDayImage(*image);
-    }
-    if (!options.nightImagePath.isEmpty()) {
-        const auto image = readUserImage(options.nightImagePath, "night", err);
-        if (!image)
-            return kExitBadInput;
-        renderer.images().setCustomNightImage(*image);
-    }
+    CustomImages images;
+    if (!options.dayImagePath.isEmpty() &&
+        !readUserImage(options.dayImagePath, "day", images.day, err))
+        return kExitBadInput;
+    if (!options.nightImagePath.isEmpty() &&
+        !readUserImage(options.nightImagePath, "night", images.night, err))
+        return kExitBadInput;
     if (options.grid)
         model->setShowGrid(true);
     if (options.locations)
         model->setShowLocations(true);
+    if (options.timeLapse)
+        return runTimeLapse(options, *model, resources, images, err);
 
+    FrameRenderer renderer(resources);
+    renderer.images().setCustomDayImage(images.day);
+    renderer.images().setCustomNightImage(images.night);
     const MapGeometry size = presetFor(options);
     const QImage &frame = renderer.render(*model, QSize(size.mapWidth, size.mapHeight));
     const QString reason = writeImageFile(frame, path, *format);

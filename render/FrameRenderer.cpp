@@ -10,13 +10,19 @@ FrameRenderer::FrameRenderer(const Resources &resources) : m_images(resources) {
 
 const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal ratio)
 {
+    return render(model, size, ratio, model.shownInstant());
+}
+
+const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal ratio,
+                                    const QDateTime &shownInstant)
+{
     const QSize pixels = (QSizeF(size) * ratio).toSize();
     if (m_frame.size() != pixels)
         m_frame = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     m_frame.setDevicePixelRatio(ratio);
     const MapGeometry geometry = geometryFromSize(float(size.width()), float(size.height()));
     const float boundsWidth = float(size.width());
-    const UtcFields instant = utcFields(model.shownInstant());
+    const UtcFields instant = utcFields(shownInstant);
 
     // With more device pixels than points, the larger maps may fit the screen
     // better than the ones the map's size picks: the day and night are then

@@ -28,6 +28,9 @@ public:
     /// The model's map at its shown instant, for a map of \a size points at
     /// \a ratio device pixels a point. Valid until the next call.
     const QImage &render(const MapModel &model, QSize size, qreal ratio = 1.0);
+    /// The same at another instant than the model's: frames of a time-lapse
+    /// render one model in several threads, each with its own renderer.
+    const QImage &render(const MapModel &model, QSize size, qreal ratio, const QDateTime &instant);
 
 private:
     /// The grid's and the squares' plans for a geometry, made when it changes.

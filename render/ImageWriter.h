@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -15,7 +16,16 @@ enum class ImageFileFormat
 /// The format a file name asks for by its extension: .png, .jpg or .jpeg.
 std::optional<ImageFileFormat> imageFileFormatFor(const QString &path);
 
-/// Writes an opaque image to path in one step (the file appears whole or not
-/// at all): PNG at fast compression, JPEG at the best quality. Returns an
-/// empty string on success, else why it failed.
+/// An opaque image encoded as PNG at fast compression, or as JPEG at the
+/// given quality (the best by default). Empty on failure, with the reason in
+/// error.
+QByteArray encodeImage(const QImage &image, ImageFileFormat format, int jpegQuality = 100,
+                       QString *error = nullptr);
+
+/// Writes bytes to path in one step: the file appears whole or not at all,
+/// and an older file of that name stays untouched on failure. Returns an empty
+/// string on success, else why it failed.
+QString writeFileAtomically(const QString &path, const QByteArray &bytes);
+
+/// encodeImage, then writeFileAtomically.
 QString writeImageFile(const QImage &image, const QString &path, ImageFileFormat format);
