@@ -1,11 +1,13 @@
 #include "MessageLog.h"
 #include "platform/Resources.h"
+#include "zones/NearbyZones.h"
 #include "zones/TimeZoneTable.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -15,9 +17,18 @@ QVariantList entry(const QVariant &latitude, const QVariant &longitude)
     return {latitude, longitude};
 }
 
-} // namespace
+QString placeText(const TimeZoneTable &table, const QString &name)
+{
+    // The shortest texts that read back as the same floats.
+    const ZonePlace place = table.placeOf(name);
+    char text[64];
+    char *end = std::to_chars(text, text + 31, place.latitude, std::chars_format::fixed).ptr;
+    *end++ = ' ';
+    end = std::to_chars(end, text + 64, place.longitude, std::chars_format::fixed).ptr;
+    return QString::fromLatin1(text, end - text);
+}
 
-Q_DECLARE_METATYPE(ZonePlace)
+} // namespace
 
 class TestTimeZoneTable : public QObject
 {
@@ -39,39 +50,37 @@ private slots:
     void places_data()
     {
         QTest::addColumn<QVariant>("value");
-        QTest::addColumn<ZonePlace>("place");
+        QTest::addColumn<QString>("place");
         QTest::addColumn<int>("warnings");
-        const auto row = [](const char *name, const QVariant &value, ZonePlace place,
-                            int warnings) { QTest::newRow(name) << value << place << warnings; };
-        row("reals", entry(52.5, 13.3667), {52.5f, 13.3667f}, 0);
-        row("numeric strings", entry("52.5", "13.3667"), {52.5f, 13.3667f}, 0);
-        row("strings with spaces", entry(" -33.8667 ", "151.2167\n"), {-33.8667f, 151.2167f}, 0);
-        row("integers", entry(qint64(-34), qint64(-58)), {-34.0f, -58.0f}, 0);
-        row("extra elements ignored", QVariantList{1.5, 2.5, "three", QVariantMap{}}, {1.5f, 2.5f},
-            0);
-        row("one element", QVariantList{12.0}, {12.0f, 0.0f}, 1);
-        row("no elements", QVariantList{}, {0.0f, 0.0f}, 1);
-        row("not an array", QStringLiteral("52.5,13.4"), {0.0f, 0.0f}, 1);
-        row("non-numeric latitude", entry("north", 13.4), {0.0f, 13.4f}, 1);
-        row("numeric prefix only", entry("52.5N", "13.4"), {0.0f, 13.4f}, 1);
-        row("boolean longitude", entry(52.5, true), {52.5f, 0.0f}, 1);
-        row("not finite", entry("nan", "inf"), {0.0f, 0.0f}, 1);
-        row("beyond float", entry(1e39, -1e39), {0.0f, 0.0f}, 1);
+        QTest::newRow("reals") << QVariant(entry(52.5, 13.3667)) << "52.5 13.3667" << 0;
+        QTest::newRow("numeric strings")
+            << QVariant(entry("52.5", "13.3667")) << "52.5 13.3667" << 0;
+        QTest::newRow("strings with spaces")
+            << QVariant(entry(" -33.8667 ", "151.2167\n")) << "-33.8667 151.2167" << 0;
+        QTest::newRow("integers") << QVariant(entry(qint64(-34), qint64(-58))) << "-34 -58" << 0;
+        QTest::newRow("extra elements ignored")
+            << QVariant(QVariantList{1.5, 2.5, "three", QVariantMap{}}) << "1.5 2.5" << 0;
+        QTest::newRow("one element") << QVariant(QVariantList{12.0}) << "12 0" << 1;
+        QTest::newRow("no elements") << QVariant(QVariantList{}) << "0 0" << 1;
+        QTest::newRow("not an array") << QVariant(QStringLiteral("52.5,13.4")) << "0 0" << 1;
+        QTest::newRow("non-numeric latitude") << QVariant(entry("north", 13.4)) << "0 13.4" << 1;
+        QTest::newRow("numeric prefix only") << QVariant(entry("52.5N", "13.4")) << "0 13.4" << 1;
+        QTest::newRow("boolean longitude") << QVariant(entry(52.5, true)) << "52.5 0" << 1;
+        QTest::newRow("not finite") << QVariant(entry("nan", "inf")) << "0 0" << 1;
+        QTest::newRow("beyond float") << QVariant(entry(1e39, -1e39)) << "0 0" << 1;
     }
     void places()
     {
         QFETCH(QVariant, value);
-        QFETCH(ZonePlace, place);
+        QFETCH(QString, place);
         QFETCH(int, warnings);
         // Each faulty entry is reported once per run, however often it is read (the
         // count is per process, so every row names its own zone).
         const QString name = QStringLiteral("Zone/") + QString::fromLatin1(QTest::currentDataTag());
         const TimeZoneTable table(QVariantMap{{name, value}});
         MessageLog log;
-        for (int k = 0; k < 3; ++k) {
-            QCOMPARE(table.placeOf(name).latitude, place.latitude);
-            QCOMPARE(table.placeOf(name).longitude, place.longitude);
-        }
+        for (int k = 0; k < 3; ++k)
+            QCOMPARE(placeText(table, name), place);
         QCOMPARE(int(log.warnings().size()), warnings);
     }
 
@@ -90,9 +99,8 @@ private slots:
         file.close();
         MessageLog log;
         const TimeZoneTable table = TimeZoneTable::load(Resources(dir.path()));
-        QVERIFY(table.sortedNames().isEmpty());
-        QCOMPARE(table.placeOf("UTC").latitude, 0.0f);
-        QVERIFY(zoneListing(table).isEmpty());
+        QVERIFY(table.sortedNames().isEmpty() && zoneListing(table).isEmpty());
+        QCOMPARE(placeText(table, "UTC"), "0 0");
         QCOMPARE(log.warnings().size(), 1);
     }
 
@@ -108,9 +116,38 @@ private slots:
                  (QStringList{"Australia/Sydney", "Europe/Berlin", "UTC"}));
         QVERIFY(!TimeZoneTable::isValidZone("Atlantis/Poseidonia"));
         // The listing gives the shortest plain text that reads back as the same float.
-        QCOMPARE(zoneListing(table), QStringLiteral("Australia/Sydney\t-33.8667\t151.2167\n"
-                                                    "Europe/Berlin\t52.5\t13.3667\n"
-                                                    "UTC\t51.4769\t-0.0005\n"));
+        QCOMPARE(zoneListing(table),
+                 QStringLiteral("Australia/Sydney\t-33.8667\t151.2167\nEurope/"
+                                "Berlin\t52.5\t13.3667\nUTC\t51.4769\t-0.0005\n"));
+    }
+
+    // Within 10 degrees, exclusive, in latitude and the short way round in longitude.
+    void nearbyZones_data()
+    {
+        QTest::addColumn<float>("latitude");
+        QTest::addColumn<float>("longitude");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("two near, sorted")
+            << 47.0f << 5.0f << QStringList{"Europe/Berlin", "Europe/Paris"};
+        QTest::newRow("10 degrees apart is not near") << 40.0f << 10.0f << QStringList{};
+        QTest::newRow("just within") << 40.5f << 19.5f << QStringList{"Europe/Berlin"};
+        QTest::newRow("across the 180th meridian")
+            << -15.0f << -179.0f << QStringList{"Pacific/Apia", "Pacific/Fiji"};
+        QTest::newRow("from the east")
+            << -15.0f << 179.0f << QStringList{"Pacific/Apia", "Pacific/Fiji"};
+    }
+    void nearbyZones()
+    {
+        QFETCH(float, latitude);
+        QFETCH(float, longitude);
+        QFETCH(QStringList, expected);
+        // Atlantis, an unknown zone, lies near every row but is never offered.
+        const TimeZoneTable table(QVariantMap{{"Europe/Berlin", entry(50, 10)},
+                                              {"Europe/Paris", entry(45, 0)},
+                                              {"Pacific/Fiji", entry(-15, 178)},
+                                              {"Pacific/Apia", entry(-15, -172)},
+                                              {"Atlantis/Poseidonia", entry(latitude, longitude)}});
+        QCOMPARE(::nearbyZones(table, latitude, longitude), expected);
     }
 
     void embeddedTable()
@@ -131,18 +168,12 @@ private slots:
             QCOMPARE(names.size(), zones + 3);
         }
         QCOMPARE(table.validSortedNames(), names);
-        // Greenwich for the zones without a place; Kolkata at +2232+08822 and
-        // St Johns at +4734-05243 in zone.tab.
-        const QList<std::pair<QString, ZonePlace>> places = {
-            {"UTC", {51.4769f, -0.0005f}},
-            {"Etc/UTC", {51.4769f, -0.0005f}},
-            {"GMT", {51.4769f, -0.0005f}},
-            {"Asia/Kolkata", {22.5333f, 88.3667f}},
-            {"America/St_Johns", {47.5667f, -52.7167f}}};
-        for (const auto &[name, place] : places) {
-            QCOMPARE(table.placeOf(name).latitude, place.latitude);
-            QCOMPARE(table.placeOf(name).longitude, place.longitude);
-        }
+        // Greenwich for the zones without a place; Kolkata at +2232+08822 and St Johns at
+        // +4734-05243 in zone.tab.
+        for (const char *name : {"UTC", "Etc/UTC", "GMT"})
+            QCOMPARE(placeText(table, name), "51.4769 -0.0005");
+        QCOMPARE(placeText(table, "Asia/Kolkata"), "22.5333 88.3667");
+        QCOMPARE(placeText(table, "America/St_Johns"), "47.5667 -52.7167");
         for (const QString &name : names) {
             const ZonePlace place = table.placeOf(name);
             QVERIFY(std::abs(place.latitude) <= 90.0f && std::abs(place.longitude) <= 180.0f);
