@@ -1,13 +1,12 @@
 #include "app/CommandLine.h"
 
+#include "model/ShownRange.h"
+
 #include <QRegularExpression>
 #include <QTimeZone>
 
 namespace {
 using Mode = CommandLineOptions::Mode;
-
-const QDate kFirstExactDate(1900, 3, 1);
-const QDate kLastExactDate(2100, 2, 28);
 
 enum class Option
 {
@@ -143,7 +142,7 @@ std::optional<QDateTime> parseInstant(const QString &text, QString *error)
         return std::nullopt;
     }
     const QDate utcDate = instant.toUTC().date();
-    if (utcDate < kFirstExactDate || utcDate > kLastExactDate) {
+    if (utcDate < kFirstShownDate || utcDate > kLastShownDate) {
         if (error)
             *error = QStringLiteral("the time \"%1\" is outside 1900-03-01 to 2100-02-28 (UTC), "
                                     "the dates Duskmap computes exactly")

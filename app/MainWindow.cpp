@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include "app/TimeMachine.h"
+
 #include "mapcore/MapGeometry.h"
 #include "model/MapModel.h"
 #include "model/ShownTexts.h"
@@ -60,7 +62,8 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
     connect(m_ui->saveButton, &QToolButton::clicked, this, &MainWindow::askAndExportJpeg);
     connect(m_ui->actionQuit, &QAction::triggered, this, &QWidget::close);
     connect(m_ui->actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
-    connect(m_ui->redrawSlider, &QSlider::valueChanged, m_mapWidget, qOverload<>(&QWidget::update));
+    m_timeMachine = new TimeMachine(model, clock, m_ui->timeSlider, m_ui->nowButton,
+                                    m_ui->awayField, m_ui->menuTime, this);
 
     m_frameSaveTimer.setSingleShot(true);
     m_frameSaveTimer.setInterval(kFrameSaveDelayMs);
@@ -87,10 +90,18 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
     updatePlaceTexts();
     updateClock();
     m_secondTimer = new SecondTimer(clock, this);
-    connect(m_secondTimer, &SecondTimer::tick, this, &MainWindow::updateClock);
+    connect(m_secondTimer, &SecondTimer::tick, this, [this] {
+        if (m_model.isShowingNow())
+            updateClock();
+        else
+            m_timeMachine->updateControls();
+    });
     m_secondTimer->start();
     m_mapTimer.setInterval(kMapRefreshMs);
+    // Away from now the map shows a fixed instant that needs no refresh.
     connect(&m_mapTimer, &QTimer::timeout, this, [this] {
+        if (!m_model.isShowingNow())
+            return;
         updatePlaceTexts();
         m_mapWidget->update();
     });

@@ -16,6 +16,7 @@ class MapWidget;
 class Preferences;
 class Resources;
 class SecondTimer;
+class TimeMachine;
 class QAction;
 
 /// The main window: the map above the zone pop-up and the readouts, all
@@ -69,6 +70,7 @@ private:
     QAction *m_gridAction = nullptr;
     QAction *m_locationsAction = nullptr;
     SecondTimer *m_secondTimer = nullptr;
+    TimeMachine *m_timeMachine = nullptr;
     QTimer m_mapTimer;
     QTimer m_frameSaveTimer;
     bool m_frameRestored = false;

@@ -1,9 +1,11 @@
 #include "model/MapModel.h"
 
+#include "model/ShownRange.h"
 #include "platform/Clock.h"
 #include "platform/Log.h"
 #include "zones/TimeZones.h"
 
+#include <algorithm>
 #include <utility>
 
 MapModel::MapModel(TimeZoneTable zones, const Clock &clock, QObject *parent)
@@ -70,8 +72,19 @@ QDateTime MapModel::shownInstant() const
 
 void MapModel::setShownInstant(const QDateTime &instant)
 {
-    if (m_fixedInstant == instant)
+    static const QDateTime first(kFirstShownDate, QTime(0, 0), QTimeZone::utc());
+    static const QDateTime last(kLastShownDate, QTime(23, 59, 59), QTimeZone::utc());
+    const QDateTime shown = std::clamp(instant.toUTC(), first, last);
+    if (m_fixedInstant == shown)
         return;
-    m_fixedInstant = instant;
+    m_fixedInstant = shown;
+    emit shownInstantChanged();
+}
+
+void MapModel::showNow()
+{
+    if (!m_fixedInstant)
+        return;
+    m_fixedInstant.reset();
     emit shownInstantChanged();
 }

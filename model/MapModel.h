@@ -57,7 +57,10 @@ public:
     /// The instant the map and readouts show: the clock's now, or the fixed instant.
     QDateTime shownInstant() const;
     bool isShowingNow() const { return !m_fixedInstant; }
+    /// Shows a fixed instant, kept within the dates the map computes exactly.
     void setShownInstant(const QDateTime &instant);
+    /// Shows now again, following the clock.
+    void showNow();
 
 signals:
     /// The selected zone, and with it the marker's place, changed.

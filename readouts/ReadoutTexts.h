@@ -51,3 +51,7 @@ std::string latitudeText(float latitudeDeg);
 
 /// "Longitude:  74°  0' 23\" W"; as latitudeText with W and E.
 std::string longitudeText(float longitudeDeg);
+
+/// How far an instant lies from now, in its two largest units: "+3 d 2 h",
+/// "−3 h 20 min", "+20 min"; under a minute, in seconds ("+0 s" at now).
+std::string offsetText(int64_t seconds);
