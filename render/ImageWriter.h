@@ -16,8 +16,8 @@ enum class ImageFileFormat
 /// The format a file name asks for by its extension: .png, .jpg or .jpeg.
 std::optional<ImageFileFormat> imageFileFormatFor(const QString &path);
 
-/// An opaque image encoded as PNG at fast compression, or as JPEG at the
-/// given quality (the best by default). Empty on failure, with the reason in
+/// An opaque image encoded as PNG, compressed fast, or as JPEG at the given
+/// quality (the best by default). Empty on failure, with the reason in
 /// error.
 QByteArray encodeImage(const QImage &image, ImageFileFormat format, int jpegQuality = 100,
                        QString *error = nullptr);
