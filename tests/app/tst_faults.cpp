@@ -75,12 +75,13 @@ private slots:
                             [&](const QTemporaryDir &dir) {
                                 QVERIFY(applyFault(dir.filePath(file), Fault(fault)));
                             });
-        // Both presets, and a zone change, through the window's own renderer.
+        // Both presets and back, and a zone change, through the window's renderer.
         MapWidget &map = *app.window->mapWidget();
         const int smallColours = distinctColours(map.grab().toImage());
         app.window->zoom();
         const int largeColours = distinctColours(map.grab().toImage());
         app.model->selectZone("Europe/Paris");
+        app.window->zoom(); // and back: the small images are read again
         map.grab();
         // One warning for the one fault, naming the file.
         const QStringList warnings = log.warnings();
