@@ -74,9 +74,6 @@ TimeMachine::TimeMachine(MapModel &model, const Clock &clock, QSlider *slider,
     }
 
     // Away from now, the distance stands out beside the slider.
-    QFont awayFont = m_awayField->font();
-    awayFont.setBold(true);
-    m_awayField->setFont(awayFont);
     m_awayField->setForegroundRole(QPalette::Highlight);
     m_slider->setToolTip(offsetFromNow(0));
     connect(m_slider, &QSlider::valueChanged, this, &TimeMachine::sliderMoved);
@@ -141,6 +138,12 @@ void TimeMachine::updateControls()
     const bool now = m_model.isShowingNow();
     const qint64 exact = now ? 0 : m_clock.now().secsTo(m_model.shownInstant());
     const qint64 offset = std::abs(exact) < 60 ? exact : std::llround(exact / 60.0) * 60;
+    if (!now && !m_awayField->font().bold()) {
+        // Set only once needed: a window that stays at now loads no bold face.
+        QFont bold = m_awayField->font();
+        bold.setBold(true);
+        m_awayField->setFont(bold);
+    }
     m_awayField->setText(now ? QString() : offsetFromNow(offset));
     m_nowButton->setEnabled(!now);
     if (!m_slider->isSliderDown()) {

@@ -54,11 +54,10 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
         painter.drawImage(QRectF(0, 0, size.width(), size.height()), m_base);
     }
 
-    planLayers(model, geometry);
     if (model.showGrid())
-        m_gridPlan.replay(m_frame, painter);
+        gridPlan(geometry).replay(m_frame, painter);
     if (model.showLocations())
-        m_squaresPlan.replay(m_frame, painter);
+        squaresPlan(model, geometry).replay(m_frame, painter);
     const ViewCoordinates view(size.height());
     const ZonePlace marker = model.markerPlace();
     drawCityInfo(painter, longitudeToX(marker.longitude, geometry),
@@ -67,21 +66,29 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
     return m_frame;
 }
 
-void FrameRenderer::planLayers(const MapModel &model, const MapGeometry &geometry)
+LayerPlan &FrameRenderer::gridPlan(const MapGeometry &geometry)
+{
+    if (!m_gridPlan || geometry != m_gridGeometry) {
+        m_gridGeometry = geometry;
+        m_gridPlan.emplace();
+        planGridLines(*m_gridPlan, geometry, smallTextStyle(), ViewCoordinates(geometry.mapHeight));
+    }
+    return *m_gridPlan;
+}
+
+LayerPlan &FrameRenderer::squaresPlan(const MapModel &model, const MapGeometry &geometry)
 {
     const std::vector<ZonePlace> &places = model.locationPlaces();
     const auto samePlace = [](const ZonePlace &a, const ZonePlace &b) {
         return a.latitude == b.latitude && a.longitude == b.longitude;
     };
-    if (geometry == m_plannedGeometry &&
-        std::equal(places.begin(), places.end(), m_plannedPlaces.begin(), m_plannedPlaces.end(),
-                   samePlace))
-        return;
-    m_plannedGeometry = geometry;
-    m_plannedPlaces = places;
-    const ViewCoordinates view(geometry.mapHeight);
-    m_gridPlan = {};
-    planGridLines(m_gridPlan, geometry, smallTextStyle(), view);
-    m_squaresPlan = {};
-    planLocationSquares(m_squaresPlan, places, geometry, view);
+    if (!m_squaresPlan || geometry != m_squaresGeometry ||
+        !std::equal(places.begin(), places.end(), m_squaresPlaces.begin(), m_squaresPlaces.end(),
+                    samePlace)) {
+        m_squaresGeometry = geometry;
+        m_squaresPlaces = places;
+        m_squaresPlan.emplace();
+        planLocationSquares(*m_squaresPlan, places, geometry, ViewCoordinates(geometry.mapHeight));
+    }
+    return *m_squaresPlan;
 }

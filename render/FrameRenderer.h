@@ -9,6 +9,7 @@
 #include <QSize>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class MapModel;
@@ -33,14 +34,17 @@ public:
     const QImage &render(const MapModel &model, QSize size, qreal ratio, const QDateTime &instant);
 
 private:
-    /// The grid's and the squares' plans for a geometry, made when it changes.
-    void planLayers(const MapModel &model, const MapGeometry &geometry);
+    /// The grid's and the squares' plans, made when first drawn and again
+    /// when the geometry or the places change.
+    LayerPlan &gridPlan(const MapGeometry &geometry);
+    LayerPlan &squaresPlan(const MapModel &model, const MapGeometry &geometry);
 
     MapImages m_images;
-    MapGeometry m_plannedGeometry;
-    std::vector<ZonePlace> m_plannedPlaces;
-    LayerPlan m_gridPlan;
-    LayerPlan m_squaresPlan;
+    std::optional<LayerPlan> m_gridPlan;
+    MapGeometry m_gridGeometry;
+    std::optional<LayerPlan> m_squaresPlan;
+    MapGeometry m_squaresGeometry;
+    std::vector<ZonePlace> m_squaresPlaces;
     QImage m_frame;
     QImage m_base; ///< day and night from the larger maps, on dense screens
     std::vector<uint8_t> m_overlay;
