@@ -97,6 +97,8 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
             m_timeMachine->updateControls();
     });
     m_secondTimer->start();
+    m_mapTimer.setParent(this);
+    m_mapTimer.setObjectName(QStringLiteral("mapTimer"));
     m_mapTimer.setInterval(kMapRefreshMs);
     // Away from now the map shows a fixed instant that needs no refresh.
     connect(&m_mapTimer, &QTimer::timeout, this, [this] {

@@ -31,6 +31,14 @@ blendRow(uint32_t *__restrict pixels, int32_t width, uint32_t colour)
     for (int32_t i = 0; i < width; ++i)
         pixels[i] = colour + byteMul(pixels[i], keep);
 }
+/// Whether the raster engine blends a colour as the replay does: opaque
+/// colours, and translucent black. Other translucent colours go through a
+/// path of its own that rounds differently, so QPainter paints them.
+bool blendsAsRecorded(const QColor &colour)
+{
+    const QRgb rgba = colour.rgba();
+    return qAlpha(rgba) == 255 || (rgba & 0x00ffffff) == 0;
+}
 } // namespace
 
 void LayerPlan::fillRect(const QRectF &rect, const QColor &colour)
@@ -122,7 +130,7 @@ void LayerPlan::replay(QImage &frame, QPainter &painter)
             painter.setFont(step.style.font);
             painter.setPen(step.style.color);
             painter.drawText(step.textOrigin, step.text);
-        } else if (!recorded) {
+        } else if (!recorded || !blendsAsRecorded(step.colour)) {
             painter.fillRect(step.rect, step.colour);
         } else {
             const uint32_t premultiplied = qPremultiply(step.colour.rgba());

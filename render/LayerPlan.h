@@ -23,7 +23,8 @@ class QPainter;
 /// painting the rectangle white onto a transparent probe, and replayed with
 /// the raster engine's own blend of a solid colour: colour x coverage +
 /// pixel x (255 - alpha), each product rounded as the engine rounds it. The
-/// bytes are QPainter's; texts are left to QPainter.
+/// bytes are QPainter's; texts, and fills in translucent colours other than
+/// black, are left to QPainter.
 class LayerPlan
 {
 public:

@@ -183,10 +183,6 @@ private slots:
             plan.replay(*frame, painter);
             plan.replay(*frame, painter); // the second from the recording
         }
-        // Known fault: other translucent colours than the label boxes' come out
-        // up to 2 levels off QPainter's.
-        if (colour.alpha() == 77)
-            QEXPECT_FAIL("", "LayerPlan blends other translucent colours differently", Continue);
         QCOMPARE(recorded, painted.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 
