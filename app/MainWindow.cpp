@@ -213,6 +213,8 @@ void MainWindow::updateFacts()
     }
     updatePinTexts();
     m_factsArea->setVisible(!change.isEmpty() || !pins.isEmpty());
+    // Exactly its rows' height, so that the readouts above keep theirs.
+    m_factsArea->setFixedHeight(belowMapHeight() - kReadoutAreaHeight);
     fitToMap(m_mapWidget->width(), m_mapWidget->height());
 }
 
