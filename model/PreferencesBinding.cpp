@@ -1,6 +1,7 @@
 #include "model/PreferencesBinding.h"
 
 #include "model/MapModel.h"
+#include "model/StoredZoneList.h"
 #include "platform/Log.h"
 #include "platform/Preferences.h"
 #include "zones/TimeZones.h"
@@ -12,33 +13,6 @@ const QString kLocationsKey = QStringLiteral("ShowLocations");
 const QString kLocationNamesKey = QStringLiteral("ShowLocationNames");
 const QString kPinnedZonesKey = QStringLiteral("PinnedTimeZones");
 
-/// The stored pins: one text, or a list of texts. Whatever else the key holds
-/// is dropped with one warning; the texts that read back are kept.
-QStringList storedPins(const QVariant &value)
-{
-    if (!value.isValid())
-        return {};
-    if (value.typeId() == QMetaType::QString)
-        return value.toString().isEmpty() ? QStringList() : QStringList{value.toString()};
-    bool malformed =
-        value.typeId() != QMetaType::QStringList && value.typeId() != QMetaType::QVariantList;
-    const QVariantList entries = malformed ? QVariantList() : value.toList();
-    // A longer list than the window keeps is read no further.
-    malformed = malformed || entries.size() > MapModel::kMaxPinnedZones;
-    QStringList pins;
-    for (const QVariant &entry : entries.mid(0, MapModel::kMaxPinnedZones)) {
-        if (entry.typeId() == QMetaType::QString)
-            pins.append(entry.toString());
-        else
-            malformed = true;
-    }
-    if (malformed)
-        logWarning(QStringLiteral(
-                       "The preference \"%1\" is not a list of at most 12 zones; %2 of them kept")
-                       .arg(kPinnedZonesKey)
-                       .arg(pins.size()));
-    return pins;
-}
 } // namespace
 
 namespace PreferencesBinding {
@@ -57,7 +31,8 @@ void restore(MapModel &model, Preferences &preferences, bool storeFallback)
     model.setShowLocations(preferences.boolForKey(kLocationsKey));
     model.setShowLocationNames(preferences.boolForKey(kLocationNamesKey));
 
-    const QStringList pins = storedPins(preferences.objectForKey(kPinnedZonesKey));
+    const QStringList pins = storedZoneList(preferences.objectForKey(kPinnedZonesKey),
+                                            kPinnedZonesKey, MapModel::kMaxPinnedZones);
     QStringList knownPins;
     for (const QString &pin : std::as_const(pins)) {
         if (isKnownTimeZone(pin) && model.offeredZones().contains(pin))
