@@ -18,6 +18,8 @@ enum class Option
     DayImage,
     NightImage,
     Zone,
+    Pin,
+    Json,
     Grid,
     Locations,
     From,
@@ -39,12 +41,14 @@ struct KnownOption
 constexpr KnownOption kOptions[] = {
     {"--snapshot", Option::Snapshot, true},
     {"--readouts", Option::Readouts, false},
-    {"--list-zones", Option::ListZones, false},
+    {"--list-zones", Option::ListZones, false}, // an optional query follows
+    {"--json", Option::Json, false},
     {"--at", Option::At, true},
     {"--size", Option::Size, true},
     {"--day-image", Option::DayImage, true},
     {"--night-image", Option::NightImage, true},
     {"--zone", Option::Zone, true},
+    {"--pin", Option::Pin, true},
     {"--grid", Option::Grid, false},
     {"--locations", Option::Locations, false},
     {"--from", Option::From, true},
@@ -58,6 +62,8 @@ constexpr KnownOption kOptions[] = {
 };
 
 constexpr qint64 kMaxFrames = 100000;
+// As many as the window keeps.
+constexpr qsizetype kMaxPins = 12;
 // Far more than any span of the dates Duskmap computes, yet no overflow in
 // milliseconds.
 constexpr qint64 kLongestDurationSeconds = qint64(1000) * 366 * 86400;
@@ -114,7 +120,10 @@ bool usableBy(Option option, Mode mode)
     case Option::At:
     case Option::Size:
     case Option::Zone:
+    case Option::Pin:
         return mode == Mode::Snapshot || mode == Mode::Readouts;
+    case Option::Json:
+        return mode == Mode::Readouts;
     case Option::DayImage:
     case Option::NightImage:
     case Option::Grid:
@@ -234,7 +243,7 @@ CommandLineResult parseCommandLine(const QStringList &arguments)
                 return fail(QStringLiteral("unknown option \"%1\"").arg(name));
             return fail(QStringLiteral("unexpected argument \"%1\"").arg(name));
         }
-        if (seen.contains(known->option))
+        if (seen.contains(known->option) && known->option != Option::Pin)
             return fail(QStringLiteral("%1 is given more than once").arg(name));
         seen.append(known->option);
         seenNames.append(name);
@@ -243,6 +252,15 @@ CommandLineResult parseCommandLine(const QStringList &arguments)
             if (i + 1 >= arguments.size())
                 return fail(QStringLiteral("%1 needs a value").arg(name));
             value = arguments.at(++i);
+        } else if (known->option == Option::ListZones) {
+            // The query is optional: "--list-zones QUERY" or "--list-zones=QUERY".
+            if (!inlineValue && i + 1 < arguments.size() &&
+                !arguments.at(i + 1).startsWith(QLatin1Char('-'))) {
+                value = arguments.at(++i);
+                inlineValue = true;
+            }
+            if (inlineValue && value.trimmed().isEmpty())
+                return fail(QStringLiteral("--list-zones needs a query that is not empty"));
         } else if (!known->takesValue && inlineValue) {
             return fail(QStringLiteral("%1 takes no value").arg(name));
         }
@@ -261,7 +279,11 @@ CommandLineResult parseCommandLine(const QStringList &arguments)
             break;
         case Option::ListZones:
             options.mode = Mode::ListZones;
+            options.zoneQuery = value;
             ++modes;
+            break;
+        case Option::Json:
+            options.json = true;
             break;
         case Option::At: {
             QString error;
@@ -286,7 +308,16 @@ CommandLineResult parseCommandLine(const QStringList &arguments)
             options.nightImagePath = value;
             break;
         case Option::Zone:
+            if (value.trimmed().isEmpty())
+                return fail(QStringLiteral("--zone needs a zone or a phrase that is not blank"));
             options.zone = value;
+            break;
+        case Option::Pin:
+            if (value.trimmed().isEmpty())
+                return fail(QStringLiteral("--pin needs a zone or a phrase that is not blank"));
+            if (options.pins.size() >= kMaxPins)
+                return fail(QStringLiteral("at most %1 zones can be pinned").arg(kMaxPins));
+            options.pins.append(value);
             break;
         case Option::Grid:
             options.grid = true;
@@ -343,12 +374,14 @@ CommandLineResult parseCommandLine(const QStringList &arguments)
         return fail(QStringLiteral("choose one of --snapshot, --readouts and --list-zones"));
     for (qsizetype i = 0; i < seen.size(); ++i) {
         if (!usableBy(seen.at(i), options.mode)) {
-            const bool snapshotOnly = seen.at(i) != Option::At && seen.at(i) != Option::Size &&
-                                      seen.at(i) != Option::Zone;
+            const Option option = seen.at(i);
+            const bool snapshotOnly = option != Option::At && option != Option::Size &&
+                                      option != Option::Zone && option != Option::Pin;
             return fail(QStringLiteral("%1 needs %2")
                             .arg(seenNames.at(i),
-                                 snapshotOnly ? QStringLiteral("--snapshot")
-                                              : QStringLiteral("--snapshot or --readouts")));
+                                 option == Option::Json ? QStringLiteral("--readouts")
+                                 : snapshotOnly         ? QStringLiteral("--snapshot")
+                                                : QStringLiteral("--snapshot or --readouts")));
         }
     }
     if (from || to || stepSeconds) {
@@ -400,13 +433,19 @@ QString usageText()
         "  --snapshot FILE       render the map to FILE (PNG or JPEG, by its extension)\n"
         "  --readouts            print the readouts: time, date, sunrise, sunset,\n"
         "                        latitude, longitude, one a line\n"
-        "  --list-zones          print the zones offered, one a line: name, latitude,\n"
-        "                        longitude (degrees), separated by tabs\n"
+        "  --json                with --readouts: print one JSON object instead, with\n"
+        "                        the six texts and the same facts as numbers\n"
+        "  --list-zones [QUERY]  print the zones offered, one a line: name, latitude,\n"
+        "                        longitude (degrees), separated by tabs; with QUERY,\n"
+        "                        only the zones it finds, best first\n"
         "  --at TIME             the instant to show, ISO 8601 (2026-06-21T18:40:00Z);\n"
         "                        default: now\n"
         "  --size small|large    the map size, 720x360 or 1440x720; default: small\n"
-        "  --zone NAME           the time zone to mark and read out; default: the zone\n"
-        "                        the window would start with\n"
+        "  --zone NAME           the time zone to mark and read out: its name, or a\n"
+        "                        city or country that finds only it (\"new york\");\n"
+        "                        default: the zone the window would start with\n"
+        "  --pin ZONE            a world clock for ZONE, found as --zone finds it;\n"
+        "                        repeatable, at most 12; default: the pinned zones\n"
         "  --day-image FILE      use FILE as the day map (--snapshot)\n"
         "  --night-image FILE    use FILE as the night map (--snapshot)\n"
         "  --grid                draw the latitude/longitude grid (--snapshot)\n"

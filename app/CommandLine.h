@@ -30,7 +30,10 @@ struct CommandLineOptions
     MapSize size = MapSize::Small; ///< --size small|large
     QString dayImagePath;          ///< --day-image FILE
     QString nightImagePath;        ///< --night-image FILE
-    QString zone;                  ///< --zone NAME
+    QString zone;                  ///< --zone NAME: an id or a search phrase
+    QStringList pins;              ///< --pin ZONE, repeatable: ids or search phrases
+    bool json = false;             ///< --json, with --readouts
+    QString zoneQuery;             ///< --list-zones QUERY
     std::optional<bool> grid;      ///< --grid given
     std::optional<bool> locations; ///< --locations given
 

@@ -4,13 +4,17 @@
 
 #include "model/MapModel.h"
 #include "model/PreferencesBinding.h"
+#include "model/ReadoutsJson.h"
 #include "model/ShownTexts.h"
 #include "platform/Clock.h"
 #include "platform/Resources.h"
 #include "render/FrameRenderer.h"
 #include "render/ImageWriter.h"
 
+#include "zones/ZoneSearch.h"
+
 #include <QImageReader>
+#include <QJsonDocument>
 
 #include <memory>
 
@@ -30,15 +34,39 @@ std::unique_ptr<MapModel> modelFor(const CommandLineOptions &options, Preference
     auto model = std::make_unique<MapModel>(TimeZoneTable::load(resources), clock);
     model->setShownInstant(options.at.value_or(clock.now()));
     PreferencesBinding::restore(*model, preferences, false);
-    if (options.zone.isEmpty())
+    if (options.zone.isEmpty() && options.pins.isEmpty())
         return model;
     // The zones offered are those of the window's pop-up.
-    if (!model->offeredZones().contains(options.zone)) {
-        err << "duskmap: unknown time zone \"" << options.zone
-            << "\" (duskmap --list-zones lists the zones)\n";
-        return nullptr;
+    const ZoneCountries countries = loadZoneCountries();
+    const auto zoneFor = [&](const QString &query, const char *option) {
+        QStringList candidates;
+        const QString zone = zoneNamedBy(query, model->offeredZones(), countries, &candidates);
+        if (zone.isEmpty() && candidates.isEmpty()) {
+            err << "duskmap: " << option << " \"" << query
+                << "\" finds no time zone (duskmap --list-zones lists the zones)\n";
+        } else if (zone.isEmpty()) {
+            err << "duskmap: " << option << " \"" << query << "\" finds " << candidates.size()
+                << " zones: " << candidates.mid(0, 5).join(QStringLiteral(", "))
+                << (candidates.size() > 5 ? ", ..." : "") << "; name one\n";
+        }
+        return zone;
+    };
+    if (!options.zone.isEmpty()) {
+        const QString zone = zoneFor(options.zone, "--zone");
+        if (zone.isEmpty())
+            return nullptr;
+        model->selectZone(zone);
     }
-    model->selectZone(options.zone);
+    if (!options.pins.isEmpty()) {
+        QStringList pins;
+        for (const QString &query : options.pins) {
+            const QString zone = zoneFor(query, "--pin");
+            if (zone.isEmpty())
+                return nullptr;
+            pins.append(zone);
+        }
+        model->setPinnedZones(pins);
+    }
     return model;
 }
 
@@ -101,6 +129,13 @@ int runReadouts(const CommandLineOptions &options, Preferences &preferences,
     const std::unique_ptr<MapModel> model = modelFor(options, preferences, resources, clock, err);
     if (!model)
         return kExitBadInput;
+    if (options.json) {
+        // One line, as status bars read their scripts' output.
+        out << QJsonDocument(readoutsJson(*model, presetFor(options)))
+                   .toJson(QJsonDocument::Compact)
+            << "\n";
+        return 0;
+    }
     const ClockTexts time = clockTexts(*model);
     const PlaceTexts place = placeTexts(*model, presetFor(options));
     out << time.time << "\n"
@@ -112,8 +147,19 @@ int runReadouts(const CommandLineOptions &options, Preferences &preferences,
     return 0;
 }
 
-int runListZones(const Resources &resources, QTextStream &out)
+int runListZones(const CommandLineOptions &options, const Resources &resources, QTextStream &out)
 {
-    out << zoneListing(TimeZoneTable::load(resources));
+    const TimeZoneTable table = TimeZoneTable::load(resources);
+    if (options.zoneQuery.isEmpty()) {
+        out << zoneListing(table);
+        return 0;
+    }
+    // The listing's lines of the zones found, best first.
+    QHash<QString, QString> lines;
+    for (const QString &line : zoneListing(table).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        lines.insert(line.section(QLatin1Char('\t'), 0, 0), line);
+    for (const QString &zone :
+         findZones(options.zoneQuery, table.validSortedNames(), loadZoneCountries()))
+        out << lines.value(zone) << "\n";
     return 0;
 }

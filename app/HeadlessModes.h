@@ -15,4 +15,5 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
                 const Resources &resources, const Clock &clock, QTextStream &err);
 int runReadouts(const CommandLineOptions &options, Preferences &preferences,
                 const Resources &resources, const Clock &clock, QTextStream &out, QTextStream &err);
-int runListZones(const Resources &resources, QTextStream &out);
+/// The zones, or with a query only those it finds, best first.
+int runListZones(const CommandLineOptions &options, const Resources &resources, QTextStream &out);

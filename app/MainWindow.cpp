@@ -13,9 +13,11 @@
 #include "render/MapLayers.h"
 #include "ui_MainWindow.h"
 #include "widgets/MapWidget.h"
+#include "widgets/ZoneFinder.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QScreen>
 
@@ -26,6 +28,8 @@ const QString kFrameKey = QStringLiteral("MainWindow");
 // Frame writes are gathered while the window is being dragged.
 constexpr int kFrameSaveDelayMs = 400;
 constexpr qint64 kNoSecondShown = std::numeric_limits<qint64>::min();
+// The world clocks stand in columns of this width at most.
+constexpr int kPinColumnWidth = 240;
 
 /// Replaces a readout's text; an unchanged text touches nothing, so that a
 /// tick that changes no text causes no relayout or repaint.
@@ -45,7 +49,10 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
     m_mapWidget = new MapWidget(model, m_renderer, m_ui->mapArea);
     m_mapWidget->setObjectName(QStringLiteral("mapView"));
     m_ui->mapAreaLayout->addWidget(m_mapWidget);
+    createFactsArea();
     fitToMap(kSmallPreset.mapWidth, kSmallPreset.mapHeight);
+    // Before the frame is restored, whose height counts the facts' rows.
+    updateFacts();
 
     // The time changes every second: a field of fixed size, wide enough for the
     // widest time, lets it repaint itself without laying out the window again.
@@ -71,6 +78,7 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
     restoreFrame();
 
     m_ui->zonePopUp->addItems(model.offeredZones());
+    m_zoneFinder = new ZoneFinder(m_ui->zonePopUp, model, loadZoneCountries());
     showSelectedZone();
     connect(m_ui->zonePopUp, &QComboBox::activated, this,
             [this] { m_model.selectZone(m_ui->zonePopUp->currentText()); });
@@ -80,15 +88,19 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
         m_shownSecond = kNoSecondShown;
         updateClock();
         updatePlaceTexts();
+        updateFacts();
     });
     connect(&model, &MapModel::shownInstantChanged, this, [this] {
         m_shownSecond = kNoSecondShown;
         updateClock();
         updatePlaceTexts();
+        updateFacts();
     });
+    connect(&model, &MapModel::pinnedZonesChanged, this, &MainWindow::updateFacts);
 
     updatePlaceTexts();
     updateClock();
+    updateFacts();
     m_secondTimer = new SecondTimer(clock, this);
     connect(m_secondTimer, &SecondTimer::tick, this, [this] {
         if (m_model.isShowingNow())
@@ -105,6 +117,7 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
         if (!m_model.isShowingNow())
             return;
         updatePlaceTexts();
+        updateFacts();
         m_mapWidget->update();
     });
     m_mapTimer.start();
@@ -160,6 +173,78 @@ void MainWindow::updateClock()
     const ClockTexts texts = clockTexts(m_model);
     setFieldText(m_ui->timeField, texts.time);
     setFieldText(m_ui->dateField, texts.date);
+    updatePinTexts();
+}
+
+void MainWindow::createFactsArea()
+{
+    m_factsArea = new QWidget(m_ui->centralWidget);
+    m_factsArea->setObjectName(QStringLiteral("factsArea"));
+    auto *layout = new QVBoxLayout(m_factsArea);
+    layout->setContentsMargins(8, 0, 8, 4);
+    layout->setSpacing(2);
+    m_nextChangeField = new QLabel(m_factsArea);
+    m_nextChangeField->setObjectName(QStringLiteral("nextChangeField"));
+    m_nextChangeField->setAccessibleName(tr("Next clock change"));
+    layout->addWidget(m_nextChangeField);
+    m_pinLayout = new QGridLayout;
+    m_pinLayout->setHorizontalSpacing(12);
+    m_pinLayout->setVerticalSpacing(2);
+    layout->addLayout(m_pinLayout);
+    m_ui->centralLayout->addWidget(m_factsArea);
+    m_factsArea->hide();
+}
+
+void MainWindow::updateFacts()
+{
+    const QString change = nextChangeText(m_model);
+    setFieldText(m_nextChangeField, change);
+    m_nextChangeField->setVisible(!change.isEmpty());
+
+    const QStringList &pins = m_model.pinnedZones();
+    while (m_pinFields.size() > pins.size())
+        delete m_pinFields.takeLast();
+    const int columns = std::max(1, m_mapWidget->width() / kPinColumnWidth);
+    for (qsizetype i = 0; i < pins.size(); ++i) {
+        if (i == m_pinFields.size()) {
+            auto *field = new QLabel(m_factsArea);
+            field->setObjectName(QStringLiteral("pinField"));
+            m_pinFields.append(field);
+        }
+        m_pinLayout->addWidget(m_pinFields.at(i), int(i / columns), int(i % columns));
+    }
+    updatePinTexts();
+    m_factsArea->setVisible(!change.isEmpty() || !pins.isEmpty());
+    // Exactly its rows' height, so that the readouts above keep theirs.
+    m_factsArea->setFixedHeight(belowMapHeight() - kReadoutAreaHeight);
+    fitToMap(m_mapWidget->width(), m_mapWidget->height());
+}
+
+void MainWindow::updatePinTexts()
+{
+    const QList<PinTexts> pins = pinTexts(m_model);
+    for (qsizetype i = 0; i < pins.size() && i < m_pinFields.size(); ++i) {
+        const PinTexts &pin = pins.at(i);
+        QStringList parts{pin.city, pin.clock};
+        if (!pin.dayShift.isEmpty())
+            parts << pin.dayShift;
+        parts << pin.offset << pin.light;
+        setFieldText(m_pinFields.at(i), parts.join(QStringLiteral("  ")));
+        m_pinFields.at(i)->setToolTip(pin.zone + QLatin1Char('\n') + pin.time + QLatin1Char('\n') +
+                                      pin.date);
+    }
+}
+
+int MainWindow::belowMapHeight() const
+{
+    if (!m_factsArea || m_factsArea->isHidden())
+        return kReadoutAreaHeight;
+    const int lineHeight = QFontMetrics(m_nextChangeField->font()).height();
+    const int columns = std::max(1, m_mapWidget->width() / kPinColumnWidth);
+    const int pinRows = int((m_pinFields.size() + columns - 1) / columns);
+    const int rows = pinRows + (m_nextChangeField->isHidden() ? 0 : 1);
+    // Rows 2 apart, and the area's bottom margin.
+    return kReadoutAreaHeight + rows * (lineHeight + 2) + 4;
 }
 
 void MainWindow::updatePlaceTexts()
@@ -175,7 +260,7 @@ void MainWindow::updatePlaceTexts()
 void MainWindow::fitToMap(int mapWidth, int mapHeight)
 {
     m_mapWidget->setFixedSize(mapWidth, mapHeight);
-    setFixedSize(mapWidth, mapHeight + kReadoutAreaHeight);
+    setFixedSize(mapWidth, mapHeight + belowMapHeight());
 }
 
 void MainWindow::zoom()
@@ -184,11 +269,13 @@ void MainWindow::zoom()
     // The window keeps its bottom-left corner, but never grows above the top of
     // the screen it is on.
     const QRect frame = geometry();
-    const int newHeight = preset.mapHeight + kReadoutAreaHeight;
+    const int newHeight = preset.mapHeight + belowMapHeight();
     int top = frame.bottom() + 1 - newHeight;
     if (const QScreen *screen = this->screen())
         top = std::max(top, screen->availableGeometry().top());
     fitToMap(preset.mapWidth, preset.mapHeight);
+    // The world clocks take as many columns as the new width holds.
+    updateFacts();
     if (isVisible())
         move(pos().x(), pos().y() + (top - frame.top()));
     updatePlaceTexts();
@@ -209,7 +296,7 @@ void MainWindow::restoreFrame()
         return;
     // Only the two map sizes make sense; any other stored size keeps the
     // window's own size and takes only the position.
-    const qint64 mapHeight = height - kReadoutAreaHeight;
+    const qint64 mapHeight = height - belowMapHeight();
     if (width == kLargePreset.mapWidth && mapHeight == kLargePreset.mapHeight)
         fitToMap(kLargePreset.mapWidth, kLargePreset.mapHeight);
     move(frame.topLeft());

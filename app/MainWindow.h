@@ -18,6 +18,9 @@ class Resources;
 class SecondTimer;
 class TimeMachine;
 class QAction;
+class QGridLayout;
+class QLabel;
+class ZoneFinder;
 
 /// The main window: the map above the zone pop-up and the readouts, all
 /// following the model. It owns the display-option actions that the View
@@ -36,6 +39,7 @@ public:
     ~MainWindow() override;
 
     MapWidget *mapWidget() const { return m_mapWidget; }
+    ZoneFinder *zoneFinder() const { return m_zoneFinder; }
 
     /// Switches between the small and the large map, keeping the window's
     /// bottom-left corner where the screen allows.
@@ -59,6 +63,13 @@ private:
     void showSelectedZone();
     void updateClock();
     void updatePlaceTexts();
+    /// The row of zone facts below the readouts: the next clock change and the
+    /// world clocks, shown when there is something to show.
+    void createFactsArea();
+    void updateFacts();
+    void updatePinTexts();
+    /// The window's fixed height beyond the map.
+    int belowMapHeight() const;
     void askAndExportJpeg();
     void showAbout();
 
@@ -67,6 +78,11 @@ private:
     std::unique_ptr<Ui::MainWindow> m_ui;
     FrameRenderer m_renderer;
     MapWidget *m_mapWidget = nullptr;
+    ZoneFinder *m_zoneFinder = nullptr;
+    QWidget *m_factsArea = nullptr;
+    QLabel *m_nextChangeField = nullptr;
+    QGridLayout *m_pinLayout = nullptr;
+    QList<QLabel *> m_pinFields;
     QAction *m_gridAction = nullptr;
     QAction *m_locationsAction = nullptr;
     SecondTimer *m_secondTimer = nullptr;

@@ -69,7 +69,7 @@ int runHeadless(int argc, char *argv[], const CommandLineOptions &options, bool 
     case Mode::Readouts:
         return runReadouts(options, preferences, resources, systemClock(), out, err);
     default:
-        return runListZones(resources, out);
+        return runListZones(options, resources, out);
     }
 }
 } // namespace

@@ -67,6 +67,29 @@ uint8_t alphaForAltitude(double altitudeDeg)
     return 0; // day, or not a number
 }
 
+double sunAltitudeAt(const SunQuantities &sun, double latitudeDeg, double longitudeDeg)
+{
+    const double latitudeRad = latitudeDeg * kDegToRad;
+    const double sinPhi = std::sin(latitudeRad);
+    const double cosPhi = std::cos(latitudeRad);
+    const double declinationRad = sun.declination * kDegToRad;
+    const double hourAngleRad =
+        15.0 * ((longitudeDeg / 15.0 + sun.t0) + sun.rightAscension / (-15.0)) * kDegToRad;
+    const double x = std::cos(hourAngleRad) * std::cos(declinationRad);
+    const double y = std::sin(hourAngleRad) * std::cos(declinationRad);
+    const double z = std::sin(declinationRad);
+    return altitudeDeg(x * sinPhi - z * cosPhi, y, x * cosPhi + z * sinPhi);
+}
+
+Daylight daylightFor(double altitudeDeg)
+{
+    if (altitudeDeg <= kNightLimitDeg)
+        return Daylight::Night;
+    if (altitudeDeg < kDayLimitDeg)
+        return Daylight::Twilight;
+    return Daylight::Day;
+}
+
 float rowLatitude(int32_t row, const MapGeometry &geometry)
 {
     // Upper edge of the row; no half-pixel term.

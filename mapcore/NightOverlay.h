@@ -36,6 +36,20 @@ SunQuantities sunQuantities(const UtcFields &utc);
 /// NaN, 255 (night) at -17.4167 or lower, in between proportional to the altitude.
 uint8_t alphaForAltitude(double altitudeDeg);
 
+/// The sun's altitude in degrees at a place, by the expressions the overlay
+/// evaluates for a pixel there.
+double sunAltitudeAt(const SunQuantities &sun, double latitudeDeg, double longitudeDeg);
+
+/// Daylight at a sun altitude, by the overlay's limits: day above -35', night
+/// at -18 degrees or lower, twilight between.
+enum class Daylight
+{
+    Day,
+    Twilight,
+    Night
+};
+Daylight daylightFor(double altitudeDeg);
+
 /// Latitude in degrees of the upper edge of bitmap row `row` (row 0 at the top).
 float rowLatitude(int32_t row, const MapGeometry &geometry);
 

@@ -47,6 +47,39 @@ void MapModel::setZone(const QString &name)
     emit markerPlaceChanged();
 }
 
+bool MapModel::pinZone(const QString &name)
+{
+    if (!m_offeredZones.contains(name) || m_pinnedZones.contains(name) ||
+        m_pinnedZones.size() >= kMaxPinnedZones)
+        return false;
+    m_pinnedZones.append(name);
+    emit pinnedZonesChanged();
+    return true;
+}
+
+void MapModel::unpinZone(const QString &name)
+{
+    if (m_pinnedZones.removeAll(name) > 0)
+        emit pinnedZonesChanged();
+}
+
+QStringList MapModel::setPinnedZones(const QStringList &names)
+{
+    QStringList pins;
+    QStringList skipped;
+    for (const QString &name : names) {
+        if (m_offeredZones.contains(name) && !pins.contains(name) && pins.size() < kMaxPinnedZones)
+            pins.append(name);
+        else
+            skipped.append(name);
+    }
+    if (pins != m_pinnedZones) {
+        m_pinnedZones = pins;
+        emit pinnedZonesChanged();
+    }
+    return skipped;
+}
+
 void MapModel::setShowGrid(bool on)
 {
     if (std::exchange(m_showGrid, on) != on)

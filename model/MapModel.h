@@ -47,6 +47,18 @@ public:
     /// zone. Returns whether the zone was taken as chosen.
     bool selectZone(const QString &name);
 
+    /// At most this many zones are pinned.
+    static constexpr int kMaxPinnedZones = 12;
+    /// The zones pinned as world clocks, in the order they were pinned.
+    const QStringList &pinnedZones() const { return m_pinnedZones; }
+    /// Pins an offered zone; false when it is not offered, already pinned, or
+    /// the pins are full.
+    bool pinZone(const QString &name);
+    void unpinZone(const QString &name);
+    /// Pins these zones in this order, skipping any that is not offered or is
+    /// repeated, and those past the twelfth. Returns the zones skipped.
+    QStringList setPinnedZones(const QStringList &names);
+
     bool showGrid() const { return m_showGrid; }
     void setShowGrid(bool on);
     bool showLocations() const { return m_showLocations; }
@@ -68,6 +80,7 @@ signals:
     /// The user chose a zone the system knows (also when it was already selected).
     void zoneChosen(const QString &zoneName);
     void markerPlaceChanged();
+    void pinnedZonesChanged();
     void showGridChanged(bool on);
     void showLocationsChanged(bool on);
     void showLocationNamesChanged(bool on);
@@ -83,6 +96,7 @@ private:
     QString m_zoneName;
     QTimeZone m_timeZone;
     ZonePlace m_markerPlace;
+    QStringList m_pinnedZones;
     bool m_zoneSet = false;
     bool m_showGrid = false;
     bool m_showLocations = false;

@@ -1,6 +1,8 @@
 #include "model/PreferencesBinding.h"
 
 #include "model/MapModel.h"
+#include "model/StoredZoneList.h"
+#include "platform/Log.h"
 #include "platform/Preferences.h"
 #include "zones/TimeZones.h"
 
@@ -9,6 +11,8 @@ const QString kZoneKey = QStringLiteral("DefaultTimeZone");
 const QString kGridKey = QStringLiteral("ShowLatLon");
 const QString kLocationsKey = QStringLiteral("ShowLocations");
 const QString kLocationNamesKey = QStringLiteral("ShowLocationNames");
+const QString kPinnedZonesKey = QStringLiteral("PinnedTimeZones");
+
 } // namespace
 
 namespace PreferencesBinding {
@@ -27,6 +31,17 @@ void restore(MapModel &model, Preferences &preferences, bool storeFallback)
     model.setShowLocations(preferences.boolForKey(kLocationsKey));
     model.setShowLocationNames(preferences.boolForKey(kLocationNamesKey));
 
+    const QStringList pins = storedZoneList(preferences.objectForKey(kPinnedZonesKey),
+                                            kPinnedZonesKey, MapModel::kMaxPinnedZones);
+    QStringList knownPins;
+    for (const QString &pin : std::as_const(pins)) {
+        if (isKnownTimeZone(pin) && model.offeredZones().contains(pin))
+            knownPins.append(pin);
+        else
+            logLine(QStringLiteral("Pinned time zone doesn't exist on system: %1").arg(pin));
+    }
+    model.setPinnedZones(knownPins);
+
     const QString stored = preferences.stringForKey(kZoneKey);
     const bool known = !stored.isNull() && isKnownTimeZone(stored);
     const QString zone = known ? stored : systemTimeZoneName();
@@ -39,6 +54,9 @@ void keepStored(MapModel &model, Preferences &preferences)
 {
     QObject::connect(&model, &MapModel::zoneChosen, &model, [&preferences](const QString &zone) {
         preferences.setObject(kZoneKey, zone);
+    });
+    QObject::connect(&model, &MapModel::pinnedZonesChanged, &model, [&model, &preferences] {
+        preferences.setObject(kPinnedZonesKey, model.pinnedZones());
     });
     QObject::connect(&model, &MapModel::showGridChanged, &model,
                      [&preferences](bool on) { preferences.setObject(kGridKey, on); });

@@ -5,7 +5,8 @@ class Preferences;
 
 /// Where the model's lasting choices live in the preferences: the zone under
 /// "DefaultTimeZone" and the layers under "ShowLatLon", "ShowLocations" and
-/// "ShowLocationNames", as earlier versions stored them.
+/// "ShowLocationNames", as earlier versions stored them; the pinned zones
+/// under "PinnedTimeZones".
 namespace PreferencesBinding {
 
 /// Registers the defaults: the system's zone, every layer off.

@@ -2,6 +2,7 @@
 
 #include "mapcore/MapGeometry.h"
 
+#include <QList>
 #include <QString>
 
 class MapModel;
@@ -24,3 +25,25 @@ struct PlaceTexts
     QString longitude;
 };
 PlaceTexts placeTexts(const MapModel &model, const MapGeometry &geometry);
+
+/// A pinned zone's world clock at the model's shown instant, beside the
+/// selected zone.
+struct PinTexts
+{
+    QString zone;
+    QString city;     ///< "New York"
+    QString clock;    ///< "9:05"
+    QString time;     ///< as the clock readout: "9:05:07 JST +0900"
+    QString date;     ///< as the date readout
+    QString dayShift; ///< "+1 day", "−1 day" or empty
+    QString offset;   ///< from the selected zone: "+8 h", "−5:30"
+    QString light;    ///< "day", "twilight" or "night" at the zone's place
+    int utcOffsetSeconds = 0;
+};
+QList<PinTexts> pinTexts(const MapModel &model);
+
+/// The city of a zone id: its last part, with spaces for underscores.
+QString cityOf(const QString &zone);
+
+/// The next clock change of the selected zone within a year, or an empty text.
+QString nextChangeText(const MapModel &model);

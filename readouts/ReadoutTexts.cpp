@@ -175,6 +175,27 @@ SunTexts sunTexts(int64_t nowUtcSeconds, const ZoneCalendar &zone, float latitud
     return {"Sun never rises", ""};
 }
 
+SunEvents sunEvents(int64_t nowUtcSeconds, const ZoneCalendar &zone, float latitudeDeg,
+                    float longitudeDeg)
+{
+    const LocalFields today = zone.fieldsAt(nowUtcSeconds);
+    double riseHours = 0.0;
+    double setHours = 0.0;
+    const int32_t code =
+        sunRiseSet(today.year, today.month, today.day, static_cast<double>(longitudeDeg),
+                   static_cast<double>(latitudeDeg), solar::kSunriseAltitudeDeg, kUpperLimb,
+                   &riseHours, &setHours);
+    if (code != 0)
+        return {code == 1 ? SunEvents::Kind::AlwaysUp : SunEvents::Kind::AlwaysDown, 0, 0};
+    const double riseSeconds = riseHours * kSecondsPerHour;
+    const double setSeconds = setHours * kSecondsPerHour;
+    if (!(std::fabs(riseSeconds) < kInt32Bound) || !(std::fabs(setSeconds) < kInt32Bound))
+        return {SunEvents::Kind::Unknown, 0, 0};
+    const int64_t midnight = midnightGmtSeconds(today.year, today.month, today.day);
+    return {SunEvents::Kind::RisesAndSets, midnight + static_cast<int64_t>(riseSeconds),
+            midnight + static_cast<int64_t>(setSeconds)};
+}
+
 std::string latitudeText(float latitudeDeg)
 {
     return positionText("Latitude", latitudeDeg, 'S', 'N');

@@ -45,6 +45,24 @@ struct SunTexts
 SunTexts sunTexts(int64_t nowUtcSeconds, const ZoneCalendar &zone, float latitudeDeg,
                   float longitudeDeg);
 
+/// The same day's sunrise and sunset as instants (seconds since 1970-01-01
+/// UTC, truncated as the texts are), or whether the sun stays up or down.
+struct SunEvents
+{
+    enum class Kind
+    {
+        RisesAndSets,
+        AlwaysUp,
+        AlwaysDown,
+        Unknown ///< a place that is not a number
+    };
+    Kind kind = Kind::RisesAndSets;
+    int64_t sunrise = 0;
+    int64_t sunset = 0;
+};
+SunEvents sunEvents(int64_t nowUtcSeconds, const ZoneCalendar &zone, float latitudeDeg,
+                    float longitudeDeg);
+
 /// "Latitude:  40° 42' 51\" N"; the seconds are left out when they round to 0.
 /// Empty for a value that is not a finite angle.
 std::string latitudeText(float latitudeDeg);

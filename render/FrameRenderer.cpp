@@ -59,6 +59,14 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
     if (model.showLocations())
         squaresPlan(model, geometry).replay(m_frame, painter);
     const ViewCoordinates view(size.height());
+    if (!model.pinnedZones().isEmpty()) {
+        std::vector<PinnedPlace> pins;
+        for (const QString &zone : model.pinnedZones())
+            pins.push_back(
+                {model.zones().placeOf(zone),
+                 zone.section(QLatin1Char('/'), -1).replace(QLatin1Char('_'), QLatin1Char(' '))});
+        drawPinnedPlaces(painter, pins, geometry, smallTextStyle(), view);
+    }
     const ZonePlace marker = model.markerPlace();
     drawCityInfo(painter, longitudeToX(marker.longitude, geometry),
                  latitudeToY(marker.latitude, geometry), model.zoneName(), labelTextStyle(),

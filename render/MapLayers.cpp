@@ -155,6 +155,33 @@ void planLocationSquares(LayerPlan &plan, std::span<const ZonePlace> places,
     }
 }
 
+void drawPinnedPlaces(QPainter &painter, std::span<const PinnedPlace> pins,
+                      const MapGeometry &geometry, const TextStyle &style,
+                      const ViewCoordinates &view)
+{
+    constexpr qreal kRadius = 3.0;
+    constexpr qreal kGap = 3.0;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const PinnedPlace &pin : pins) {
+        const QPointF centre = view.point(longitudeToX(pin.place.longitude, geometry),
+                                          latitudeToY(pin.place.latitude, geometry));
+        painter.setPen(QPen(Qt::black, 1.0));
+        painter.setBrush(Qt::cyan);
+        painter.drawEllipse(centre, kRadius, kRadius);
+        const QSizeF size = ViewCoordinates::textSize(pin.label, style.font);
+        const bool leftOfDot = centre.x() + kRadius + kGap + size.width() > geometry.mapWidth;
+        const qreal x =
+            leftOfDot ? centre.x() - kRadius - kGap - size.width() : centre.x() + kRadius + kGap;
+        const qreal top = centre.y() - size.height() / 2;
+        painter.fillRect(QRectF(x - 1, top, size.width() + 2, size.height()), QColor(0, 0, 0, 128));
+        // The label's origin in map coordinates: the bottom of its line box.
+        const QPointF origin = view.point(x, top + size.height()); // y-down to y-up and back
+        view.drawText(painter, origin.x(), origin.y(), pin.label, style);
+    }
+    painter.restore();
+}
+
 void drawCityInfo(QPainter &painter, float markerX, float markerY, const QString &label,
                   const TextStyle &style, int32_t mapWidth, const ViewCoordinates &view)
 {

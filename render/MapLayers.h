@@ -71,6 +71,17 @@ void planGridLines(LayerPlan &plan, const MapGeometry &geometry, const TextStyle
 /// A small yellow square framed in black on each place.
 void planLocationSquares(LayerPlan &plan, std::span<const ZonePlace> places,
                          const MapGeometry &geometry, const ViewCoordinates &view);
+/// A pinned zone's place and the label beside it.
+struct PinnedPlace
+{
+    ZonePlace place;
+    QString label;
+};
+/// The pinned zones: a small cyan dot framed in black on each place, its label
+/// to the right, or to the left near the map's right edge.
+void drawPinnedPlaces(QPainter &painter, std::span<const PinnedPlace> pins,
+                      const MapGeometry &geometry, const TextStyle &style,
+                      const ViewCoordinates &view);
 /// The zone marker, a red dot with a black centre, and the zone's label.
 void drawCityInfo(QPainter &painter, float markerX, float markerY, const QString &label,
                   const TextStyle &style, int32_t mapWidth, const ViewCoordinates &view);

@@ -24,6 +24,7 @@ MapWidget::MapWidget(MapModel &model, FrameRenderer &renderer, QWidget *parent)
     connect(&model, &MapModel::showGridChanged, this, repaint);
     connect(&model, &MapModel::showLocationsChanged, this, repaint);
     connect(&model, &MapModel::shownInstantChanged, this, repaint);
+    connect(&model, &MapModel::pinnedZonesChanged, this, repaint);
 }
 
 void MapWidget::setDisplayActions(QList<QAction *> actions)
@@ -98,6 +99,27 @@ QMenu *MapWidget::contextMenuAt(const QPoint &point)
         QAction *item = menu->addAction(zone);
         item->setFont(font);
         connect(item, &QAction::triggered, this, [this, zone] { emit zoneChosen(zone); });
+        addPinAction(menu, zone);
+    }
+    // The selected zone can be pinned from anywhere on the map.
+    const QString selected = m_model.zoneName();
+    if (!selected.isEmpty() && !zones.contains(selected)) {
+        menu->addSeparator();
+        addPinAction(menu, selected);
     }
     return menu;
+}
+
+void MapWidget::addPinAction(QMenu *menu, const QString &zone)
+{
+    const bool pinned = m_model.pinnedZones().contains(zone);
+    QAction *item = menu->addAction(pinned ? tr("Unpin %1").arg(zone) : tr("Pin %1").arg(zone));
+    item->setFont(mapFont(12));
+    item->setEnabled(pinned || m_model.pinnedZones().size() < MapModel::kMaxPinnedZones);
+    connect(item, &QAction::triggered, this, [this, zone, pinned] {
+        if (pinned)
+            m_model.unpinZone(zone);
+        else
+            m_model.pinZone(zone);
+    });
 }

@@ -22,7 +22,9 @@ public:
     void setDisplayActions(QList<QAction *> actions);
 
     /// The contextual menu for a point in widget coordinates: the display
-    /// options, then the zones near that point. The caller owns it.
+    /// options, then the zones near that point, each followed by its pin or
+    /// unpin action, and the selected zone's when it is not near. The caller
+    /// owns it.
     QMenu *contextMenuAt(const QPoint &point);
 
 signals:
@@ -39,6 +41,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    /// "Pin Asia/Tokyo", or "Unpin Asia/Tokyo" when it is pinned.
+    void addPinAction(QMenu *menu, const QString &zone);
+
     MapModel &m_model;
     FrameRenderer &m_renderer;
     QList<QAction *> m_displayActions;

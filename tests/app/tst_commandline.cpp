@@ -106,6 +106,18 @@ private slots:
             << QStringList{"--at", "2026-01-01T00:00:00Z"} << "--snapshot or --readouts";
         QTest::newRow("flag with value")
             << QStringList{"--grid=yes", "--snapshot", "a.png"} << "takes no value";
+        QTest::newRow("json without readouts")
+            << QStringList{"--json"} << "--json needs --readouts";
+        QTest::newRow("json with snapshot")
+            << QStringList{"--snapshot", "a.png", "--json"} << "--json needs --readouts";
+        QTest::newRow("blank zone") << QStringList{"--readouts", "--zone", " "} << "not blank";
+        QTest::newRow("blank pin") << QStringList{"--readouts", "--pin="} << "needs a value";
+        QTest::newRow("empty list query") << QStringList{"--list-zones="} << "not empty";
+        QTest::newRow("blank list query") << QStringList{"--list-zones", " "} << "not empty";
+        QTest::newRow("pin with list-zones")
+            << QStringList{"--list-zones", "--pin", "x"} << "--pin needs";
+        QTest::newRow("thirteen pins")
+            << (QStringList{"--readouts"} + QStringList(13, "--pin=UTC")) << "at most 12";
         QTest::newRow("help with more") << QStringList{"--help", "--grid"} << "no other options";
         QTest::newRow("control characters shown as ?")
             << QStringList{"--snapshot", "a.png", "--size", "big\n\x1b[31m"} << "big??[31m";

@@ -87,15 +87,24 @@ private slots:
         std::unique_ptr<QMenu> menu(map.contextMenuAt({click.x(), map.height() - click.y()}));
         QStringList expected{"Show Latitude/Longitude Grid", "Show Locations"};
         if (!zones.isEmpty())
-            expected << "---" << zones;
+            expected << "---";
+        for (const QString &zone : std::as_const(zones))
+            expected << zone << "Pin " + zone;
+        const QString selected = app.model->zoneName();
+        if (!selected.isEmpty() && !zones.contains(selected))
+            expected << "---"
+                     << "Pin " + selected;
         QCOMPARE(titles(menu.get()), expected);
         // The View menu shows the same actions.
         for (QAction *action : menu->actions().mid(0, 2))
             QVERIFY(app.child<QMenu>("menuView")->actions().contains(action));
         if (zones.isEmpty())
             return;
-        menu->actions().last()->trigger();
+        const QList<QAction *> actions = menu->actions();
+        actions.at(expected.indexOf(zones.last()))->trigger();
         QCOMPARE(app.model->zoneName(), zones.last());
+        actions.at(expected.indexOf("Pin " + zones.last()))->trigger();
+        QCOMPARE(app.stored("PinnedTimeZones").toString(), zones.last());
         QCOMPARE(app.child<QComboBox>("zonePopUp")->currentText(), zones.last());
         QCOMPARE(app.stored("DefaultTimeZone").toString(), zones.last());
     }
@@ -108,7 +117,7 @@ private slots:
             menu->actions().at(0)->trigger();
             menu->actions().at(1)->trigger();
             const QString verb = on ? "Hide" : "Show";
-            QCOMPARE(titles(menu.get()),
+            QCOMPARE(titles(menu.get()).mid(0, 2),
                      (QStringList{verb + " Latitude/Longitude Grid", verb + " Locations"}));
             QCOMPARE(app.stored("ShowLatLon").toBool(), on);
             QCOMPARE(app.stored("ShowLocations").toBool(), on);

@@ -118,6 +118,43 @@ private slots:
         QCOMPARE(stored.open(QIODevice::ReadOnly) ? stored.readAll() : QByteArray(), written);
     }
 
+    void pinsRestored_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("pins");
+        QTest::addColumn<int>("warnings");
+        QTest::addColumn<int>("infos");
+        QTest::newRow("one") << QByteArray("PinnedTimeZones=Asia/Kolkata")
+                             << QStringList{"Asia/Kolkata"} << 0 << 0;
+        QTest::newRow("list, unknown skipped")
+            << QByteArray("PinnedTimeZones=Asia/Kolkata, Mars/Base, Europe/London")
+            << QStringList{"Asia/Kolkata", "Europe/London"} << 0 << 1;
+        QTest::newRow("not a list")
+            << QByteArray("PinnedTimeZones=@Rect(1 2 3 4)") << QStringList{} << 1 << 0;
+        QTest::newRow("too long: the first twelve read")
+            << QByteArray("PinnedTimeZones=UTC" + QByteArray(", Mars/Base").repeated(11) +
+                          ", Asia/Kolkata")
+            << QStringList{"UTC"} << 1 << 11;
+        QTest::newRow("non-text entry kept out")
+            << QByteArray("PinnedTimeZones=UTC, @Rect(1 2 3 4)") << QStringList{"UTC"} << 1 << 0;
+    }
+    void pinsRestored()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, pins);
+        QFETCH(int, warnings);
+        QFETCH(int, infos);
+        MessageLog log;
+        TestApplication app(kZones, kNoon, "[General]\nShowLatLon=true\n" + file + "\n",
+                            Start::Bound);
+        QCOMPARE(app.model->pinnedZones(), pins);
+        QCOMPARE(app.model->showGrid(), true);
+        QCOMPARE(log.warnings().size(), warnings);
+        QCOMPARE(log.infos().filter("Pinned").size(), infos);
+        app.model->pinZone("America/New_York");
+        QCOMPARE(app.stored("PinnedTimeZones").toStringList(), pins << "America/New_York");
+    }
+
     void layersAreStored_data()
     {
         QTest::addColumn<QByteArray>("property");

@@ -1,9 +1,13 @@
 // The program's command-line modes end to end: the built binary run as a
 // user runs it, with its own configuration home.
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 
 namespace {
 struct Run
@@ -92,6 +96,11 @@ private slots:
         QTest::newRow("unwritable place") << QStringList{"--snapshot", "@no/such/dir/out.png"};
         QTest::newRow("readouts, unknown zone")
             << QStringList{"--readouts", "--zone", "Nowhere/Land"};
+        QTest::newRow("ambiguous zone") << QStringList{"--readouts", "--zone", "argentina"};
+        QTest::newRow("pin naming no zone")
+            << QStringList{"--snapshot", "@out.png", "--pin", "Mars"};
+        QTest::newRow("ambiguous pin")
+            << QStringList{"--snapshot", "@out.png", "--pin", "UTC", "--pin", "indiana"};
     }
     void badInputLeavesNoFile()
     {
@@ -173,6 +182,61 @@ private slots:
         // A snapshot in that zone is written too.
         const Run snapshot = run({"--snapshot", path("zone.png")}, tz);
         QVERIFY2(snapshot.status == 0 && QFile::exists(path("zone.png")), qPrintable(snapshot.err));
+    }
+
+    void searchOnTheCommandLine()
+    {
+        QCOMPARE(run({"--list-zones", "new york"}).out, "America/New_York\t40.7142\t-74.0064\n");
+        QVERIFY(run({"--list-zones=germany"}).out.startsWith("Europe/Berlin\t"));
+        const QStringList at{"--at", "2026-10-01T12:00:00Z"};
+        const Run lines = run(QStringList{"--readouts", "--zone", "new york"} + at);
+        QVERIFY2(lines.out.startsWith("8:00:00 EDT -0400\n"), qPrintable(lines.out));
+        // A pin is drawn on the map; none leaves the map as it was.
+        QCOMPARE(run(QStringList{"--snapshot", path("a.png")} + at).status, 0);
+        QCOMPARE(run(QStringList{"--snapshot", path("b.png"), "--pin", "tokyo"} + at).status, 0);
+        QVERIFY(QImage(path("a.png")) != QImage(path("b.png")));
+    }
+
+    void json()
+    {
+        const QStringList arguments{
+            "--readouts", "--zone",   "Europe/Berlin", "--at", "2026-10-01T12:00:00Z",
+            "--pin",      "new york", "--pin",         "tokyo"};
+        const QStringList lines = run(arguments).out.split('\n');
+        const Run r = run(arguments + QStringList{"--json"});
+        QCOMPARE(r.out.count('\n'), 1);
+        const QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8()).object();
+        QStringList keys{"time",         "date",     "sunrise",
+                         "sunset",       "latitude", "longitude",
+                         "zone",         "instant",  "utc_offset_seconds",
+                         "abbreviation", "place",    "sunrise_utc",
+                         "sunset_utc",   "sun",      "next_change",
+                         "pins"};
+        keys.sort();
+        QCOMPARE(json.keys(), keys);
+        QCOMPARE((QStringList{json["time"].toString(), json["date"].toString(),
+                              json["sunrise"].toString(), json["sunset"].toString(),
+                              json["latitude"].toString(), json["longitude"].toString()}),
+                 lines.mid(0, 6));
+        QCOMPARE(json["instant"].toString(), "2026-10-01T12:00:00Z");
+        QCOMPARE(json["utc_offset_seconds"].toInt(), 7200);
+        QCOMPARE(json["abbreviation"].toString(), "CEST");
+        QCOMPARE(json["place"]["latitude"].toDouble(), 52.5);
+        QCOMPARE(json["sun"].toString(), "rises-and-sets");
+        // The texts are cut to the minute from the same instants.
+        const QDateTime sunrise =
+            QDateTime::fromString(json["sunrise_utc"].toString(), Qt::ISODate);
+        QVERIFY(json["sunrise"].toString().endsWith(
+            sunrise.toTimeZone(QTimeZone("Europe/Berlin")).toString(" H:mm")));
+        QCOMPARE(json["next_change"]["instant"].toString(), "2026-10-25T01:00:00Z");
+        QCOMPARE(json["next_change"]["offset_after_seconds"].toInt(), 3600);
+        const QJsonArray pins = json["pins"].toArray();
+        QCOMPARE(pins.size(), 2);
+        QCOMPARE(pins[0]["zone"].toString(), "America/New_York");
+        QCOMPARE(pins[0]["time"].toString(), "8:00:00 EDT -0400");
+        QCOMPARE(pins[0]["light"].toString(), "day");
+        QCOMPARE(pins[1]["light"].toString(), "night");
+        QCOMPARE(pins[1]["utc_offset_seconds"].toInt(), 32400);
     }
 
     void helpAndVersion()

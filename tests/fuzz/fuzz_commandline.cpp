@@ -49,6 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const QDate utcDate = options.at->toUTC().date();
         FUZZ_CHECK(utcDate >= kFirstExactDate && utcDate <= kLastExactDate);
     }
+    FUZZ_CHECK(options.pins.size() <= 12);
+    if (options.json || !options.pins.isEmpty())
+        FUZZ_CHECK(options.mode == Mode::Readouts ||
+                   (!options.json && options.mode == Mode::Snapshot));
+    for (const QString &query : options.pins + QStringList{options.zone, options.zoneQuery})
+        FUZZ_CHECK(query.isEmpty() || !query.trimmed().isEmpty());
     if (options.mode == Mode::Help || options.mode == Mode::Version)
         FUZZ_CHECK(arguments.size() == 1);
     return 0;

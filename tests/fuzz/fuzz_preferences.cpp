@@ -1,5 +1,6 @@
 // Writes arbitrary bytes as the preferences file, opens the store on it, reads the
 // keys the program reads and writes one back, as a start-up followed by a change.
+#include "model/StoredZoneList.h"
 #include "platform/Preferences.h"
 #include "tests/fuzz/FuzzSupport.h"
 
@@ -60,6 +61,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         (void)preferences.objectForKey(QStringLiteral("MainWindow")).toRect();
         preferences.setObject(zoneKey, zone);
         FUZZ_CHECK(preferences.stringForKey(zoneKey) == zone);
+        // The pinned zones: whatever the file holds, at most twelve texts, and
+        // the list written back reads back.
+        const QString pinsKey = QStringLiteral("PinnedTimeZones");
+        FUZZ_CHECK(storedZoneList(preferences.objectForKey(pinsKey), pinsKey, 12).size() <= 12);
+        const QStringList pins{QStringLiteral("Asia/Tokyo"), QStringLiteral("UTC")};
+        preferences.setObject(pinsKey, pins);
+        FUZZ_CHECK(storedZoneList(preferences.objectForKey(pinsKey), pinsKey, 12) == pins);
     }
     // What was written reads back in the next session, unless that session found
     // values it does not read in the file Qt rewrote and kept it aside.

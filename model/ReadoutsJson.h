@@ -1,0 +1,12 @@
+#pragma once
+
+#include "mapcore/MapGeometry.h"
+
+#include <QJsonObject>
+
+class MapModel;
+
+/// Everything the readouts say about the model's shown instant, for scripts
+/// and status bars: the six readout texts unchanged, and the same facts as
+/// numbers and ISO 8601 instants. The readout texts use this map geometry.
+QJsonObject readoutsJson(const MapModel &model, const MapGeometry &geometry);

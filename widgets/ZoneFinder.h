@@ -1,0 +1,41 @@
+#pragma once
+
+#include "zones/ZoneSearch.h"
+
+#include <QObject>
+
+class MapModel;
+class QComboBox;
+class QCompleter;
+class QStringListModel;
+
+/// Makes a zone pop-up searchable: typing narrows the zones to those the text
+/// finds, best first, in a list under the pop-up. Enter or a click chooses the
+/// zone as a choice from the pop-up's own list does; Escape gives back the
+/// selected zone's name. Without typing the pop-up steps and opens as before,
+/// and it always shows the selected zone once the search ends.
+class ZoneFinder : public QObject
+{
+    Q_OBJECT
+
+public:
+    ZoneFinder(QComboBox *popUp, MapModel &model, ZoneCountries countries);
+
+    /// The zones that the typed text finds, as the list shows them.
+    QStringList shownMatches() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void search(const QString &text);
+    void choose(const QString &zone);
+    void chooseTyped();
+    void showSelectedZone();
+
+    QComboBox *m_popUp;
+    MapModel &m_model;
+    const ZoneCountries m_countries;
+    QStringListModel *m_matches;
+    QCompleter *m_completer;
+};

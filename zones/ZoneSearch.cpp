@@ -1,0 +1,136 @@
+#include "zones/ZoneSearch.h"
+
+#include <QFile>
+#include <QList>
+#include <QTextStream>
+
+#include <algorithm>
+
+namespace {
+
+/// Each line of a tz table that is no comment, split at tabs.
+QList<QStringList> tableRows(const QString &path)
+{
+    QList<QStringList> rows;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return rows;
+    QTextStream stream(&file);
+    QString line;
+    while (stream.readLineInto(&line)) {
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        rows.append(line.split(QLatin1Char('\t')));
+    }
+    return rows;
+}
+
+/// How well a zone answers a folded query; lower is better, -1 not at all.
+int matchRank(const QString &query, const QString &zone, const QString &country)
+{
+    const QString words = searchFolded(zone);
+    const QString city = searchFolded(zone.section(QLatin1Char('/'), -1));
+    const QString countryWords = searchFolded(country);
+    if (city == query || words == query || countryWords == query)
+        return 0;
+    if (city.startsWith(query) || countryWords.startsWith(query))
+        return 1;
+    const QString all = QLatin1Char(' ') + words + QLatin1Char(' ') + countryWords;
+    if (all.contains(QLatin1Char(' ') + query))
+        return 2;
+    if (words.contains(query) || countryWords.contains(query))
+        return 3;
+    return -1;
+}
+
+struct RankedZone
+{
+    int rank;
+    QString zone;
+};
+
+QList<RankedZone> rankedZones(const QString &query, const QStringList &zones,
+                              const ZoneCountries &countries)
+{
+    QList<RankedZone> found;
+    const QString folded = searchFolded(query);
+    if (folded.isEmpty())
+        return found;
+    for (const QString &zone : zones) {
+        const int rank = matchRank(folded, zone, countries.value(zone));
+        if (rank >= 0)
+            found.append({rank, zone});
+    }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const RankedZone &a, const RankedZone &b) { return a.rank < b.rank; });
+    return found;
+}
+
+} // namespace
+
+QString zoneInfoDirectory()
+{
+    const QString tzDir = qEnvironmentVariable("TZDIR");
+    return tzDir.isEmpty() ? QStringLiteral("/usr/share/zoneinfo") : tzDir;
+}
+
+ZoneCountries loadZoneCountries(const QString &directory)
+{
+    QHash<QString, QString> names;
+    for (const QStringList &row : tableRows(directory + QStringLiteral("/iso3166.tab"))) {
+        if (row.size() >= 2)
+            names.insert(row.at(0), row.at(1));
+    }
+    ZoneCountries countries;
+    for (const QStringList &row : tableRows(directory + QStringLiteral("/zone.tab"))) {
+        if (row.size() >= 3 && names.contains(row.at(0)))
+            countries.insert(row.at(2), names.value(row.at(0)));
+    }
+    return countries;
+}
+
+QString searchFolded(const QString &text)
+{
+    QString folded;
+    folded.reserve(text.size());
+    bool space = true; // no leading space
+    for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
+        if (c.category() == QChar::Mark_NonSpacing)
+            continue;
+        if (c.isLetterOrNumber()) {
+            folded += c.toCaseFolded();
+            space = false;
+        } else if (!space) {
+            folded += QLatin1Char(' ');
+            space = true;
+        }
+    }
+    if (folded.endsWith(QLatin1Char(' ')))
+        folded.chop(1);
+    return folded;
+}
+
+QStringList findZones(const QString &query, const QStringList &zones,
+                      const ZoneCountries &countries)
+{
+    QStringList found;
+    for (const RankedZone &ranked : rankedZones(query, zones, countries))
+        found.append(ranked.zone);
+    return found;
+}
+
+QString zoneNamedBy(const QString &query, const QStringList &zones, const ZoneCountries &countries,
+                    QStringList *candidates)
+{
+    if (zones.contains(query))
+        return query;
+    const QList<RankedZone> found = rankedZones(query, zones, countries);
+    if (candidates) {
+        candidates->clear();
+        for (const RankedZone &ranked : found)
+            candidates->append(ranked.zone);
+    }
+    if (found.size() == 1 || (found.size() > 1 && found.at(0).rank == 0 && found.at(1).rank > 0))
+        return found.at(0).zone;
+    return {};
+}
