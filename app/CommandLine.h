@@ -25,14 +25,17 @@ struct CommandLineOptions
     };
 
     Mode mode = Mode::Window;
-    QString outputPath;            ///< --snapshot FILE
-    std::optional<QDateTime> at;   ///< --at TIME
-    MapSize size = MapSize::Small; ///< --size small|large
-    QString dayImagePath;          ///< --day-image FILE
-    QString nightImagePath;        ///< --night-image FILE
-    QString zone;                  ///< --zone NAME
-    std::optional<bool> grid;      ///< --grid given
-    std::optional<bool> locations; ///< --locations given
+    QString outputPath;                ///< --snapshot FILE
+    std::optional<QDateTime> at;       ///< --at TIME
+    MapSize size = MapSize::Small;     ///< --size small|large
+    QString dayImagePath;              ///< --day-image FILE
+    QString nightImagePath;            ///< --night-image FILE
+    QString zone;                      ///< --zone NAME
+    std::optional<bool> grid;          ///< --grid given
+    std::optional<bool> locations;     ///< --locations given
+    std::optional<bool> sun;           ///< --sun given
+    std::optional<bool> moon;          ///< --moon given
+    std::optional<bool> twilightLines; ///< --twilight-lines given
 
     /// A time-lapse: frames from --from to --to every --step, written as
     /// numbered image files or as one animated WebP.

@@ -68,6 +68,9 @@ private:
     FrameRenderer m_renderer;
     MapWidget *m_mapWidget = nullptr;
     QAction *m_gridAction = nullptr;
+    QAction *m_sunAction = nullptr;
+    QAction *m_moonAction = nullptr;
+    QAction *m_twilightLinesAction = nullptr;
     QAction *m_locationsAction = nullptr;
     SecondTimer *m_secondTimer = nullptr;
     TimeMachine *m_timeMachine = nullptr;
