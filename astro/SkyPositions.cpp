@@ -113,9 +113,12 @@ SkyPositions skyPositions(const UtcInstant &utc)
     // GCRS to the true equator and equinox of date, and Greenwich apparent
     // sidereal time, both with the IAU 2000B nutation: a milliarcsecond from
     // 2000A at a small part of its cost.
-    double npb[3][3];
-    eraPnm00b(t.tt[0], t.tt[1], npb);
-    const double siderealTime = eraGst00b(t.ut1[0], t.ut1[1]);
+    // The nutation is computed once for both.
+    double dpsi, deps, epsa;
+    double rb[3][3], rp[3][3], rbp[3][3], rn[3][3], npb[3][3];
+    eraPn00b(t.tt[0], t.tt[1], &dpsi, &deps, &epsa, rb, rp, rbp, rn, npb);
+    const double siderealTime = eraAnp(eraGmst00(t.ut1[0], t.ut1[1], t.tt[0], t.tt[1]) +
+                                       eraEe00(t.tt[0], t.tt[1], epsa, dpsi));
 
     // The Sun: the Earth's heliocentric position reversed. In the 8 minutes
     // its light travels the Sun moves some 6 km about the barycentre, so the

@@ -106,7 +106,6 @@ void drawTwilightLines(QPainter &painter, const MapGeometry &geometry, const Vie
     const GeoPoint subsolar = overlaySubsolarPoint(sun);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setClipRect(QRectF(0, 0, geometry.mapWidth, geometry.mapHeight));
     int labelRow = 0;
     for (const TwilightLine &line : kTwilightLines) {
         const std::vector<GeoPoint> contour = altitudeContour(subsolar, line.altitudeDeg);
@@ -119,7 +118,10 @@ void drawTwilightLines(QPainter &painter, const MapGeometry &geometry, const Vie
             west = std::min(west, p.longitude);
             east = std::max(east, p.longitude);
         }
-        painter.setPen(QPen(line.colour, 1.0));
+        // A cosmetic pen takes QPainter's fast path for thin antialiased lines.
+        QPen pen(line.colour, 1.0);
+        pen.setCosmetic(true);
+        painter.setPen(pen);
         // Only the copies that reach into the map.
         for (int shift = -1; shift <= 1; ++shift) {
             if (west + 360.0 * shift >= 180.0 || east + 360.0 * shift <= -180.0)
