@@ -22,6 +22,9 @@ enum class Option
     Json,
     Grid,
     Locations,
+    Sun,
+    Moon,
+    TwilightLines,
     From,
     To,
     Step,
@@ -51,6 +54,9 @@ constexpr KnownOption kOptions[] = {
     {"--pin", Option::Pin, true},
     {"--grid", Option::Grid, false},
     {"--locations", Option::Locations, false},
+    {"--sun", Option::Sun, false},
+    {"--moon", Option::Moon, false},
+    {"--twilight-lines", Option::TwilightLines, false},
     {"--from", Option::From, true},
     {"--to", Option::To, true},
     {"--step", Option::Step, true},
@@ -128,6 +134,9 @@ bool usableBy(Option option, Mode mode)
     case Option::NightImage:
     case Option::Grid:
     case Option::Locations:
+    case Option::Sun:
+    case Option::Moon:
+    case Option::TwilightLines:
     case Option::From:
     case Option::To:
     case Option::Step:
@@ -325,6 +334,15 @@ CommandLineResult parseCommandLine(const QStringList &arguments)
         case Option::Locations:
             options.locations = true;
             break;
+        case Option::Sun:
+            options.sun = true;
+            break;
+        case Option::Moon:
+            options.moon = true;
+            break;
+        case Option::TwilightLines:
+            options.twilightLines = true;
+            break;
         case Option::From:
         case Option::To: {
             QString error;
@@ -450,6 +468,9 @@ QString usageText()
         "  --night-image FILE    use FILE as the night map (--snapshot)\n"
         "  --grid                draw the latitude/longitude grid (--snapshot)\n"
         "  --locations           draw the zones' places (--snapshot)\n"
+        "  --sun                 mark the point under the Sun (--snapshot)\n"
+        "  --moon                mark the point under the Moon, in its phase (--snapshot)\n"
+        "  --twilight-lines      draw the sunset and twilight lines (--snapshot)\n"
         "  --from TIME --to TIME --step DURATION\n"
         "                        a time-lapse (--snapshot): frames from one time to\n"
         "                        another, DURATION apart (90s, 10m, 1h or 1d); FILE\n"

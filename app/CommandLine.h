@@ -36,6 +36,9 @@ struct CommandLineOptions
     QString zoneQuery;             ///< --list-zones QUERY
     std::optional<bool> grid;      ///< --grid given
     std::optional<bool> locations; ///< --locations given
+    std::optional<bool> sun;           ///< --sun given
+    std::optional<bool> moon;          ///< --moon given
+    std::optional<bool> twilightLines; ///< --twilight-lines given
 
     /// A time-lapse: frames from --from to --to every --step, written as
     /// numbered image files or as one animated WebP.

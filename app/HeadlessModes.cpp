@@ -107,6 +107,12 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
         model->setShowGrid(true);
     if (options.locations)
         model->setShowLocations(true);
+    if (options.sun)
+        model->setShowSun(true);
+    if (options.moon)
+        model->setShowMoon(true);
+    if (options.twilightLines)
+        model->setShowTwilightLines(true);
     if (options.timeLapse)
         return runTimeLapse(options, *model, resources, images, err);
 

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/TimeMachine.h"
+#include "astro/SkyJson.h"
 
 #include "mapcore/MapGeometry.h"
 #include "model/MapModel.h"
@@ -11,6 +12,7 @@
 #include "platform/SecondTimer.h"
 #include "render/ImageWriter.h"
 #include "render/MapLayers.h"
+#include "render/SkyLayers.h"
 #include "ui_MainWindow.h"
 #include "widgets/MapWidget.h"
 #include "widgets/ZoneFinder.h"
@@ -132,19 +134,31 @@ void MainWindow::createDisplayActions()
     const QFont font = mapFont(12);
     m_gridAction = new QAction(this);
     m_locationsAction = new QAction(this);
-    for (QAction *action : {m_gridAction, m_locationsAction})
+    m_sunAction = new QAction(this);
+    m_moonAction = new QAction(this);
+    m_twilightLinesAction = new QAction(this);
+    const QList<QAction *> actions{m_gridAction, m_locationsAction, m_sunAction, m_moonAction,
+                                   m_twilightLinesAction};
+    for (QAction *action : actions)
         action->setFont(font);
     connect(m_gridAction, &QAction::triggered, this,
             [this] { m_model.setShowGrid(!m_model.showGrid()); });
     connect(m_locationsAction, &QAction::triggered, this,
             [this] { m_model.setShowLocations(!m_model.showLocations()); });
-    connect(&m_model, &MapModel::showGridChanged, this, &MainWindow::updateDisplayActionTitles);
-    connect(&m_model, &MapModel::showLocationsChanged, this,
-            &MainWindow::updateDisplayActionTitles);
+    connect(m_sunAction, &QAction::triggered, this,
+            [this] { m_model.setShowSun(!m_model.showSun()); });
+    connect(m_moonAction, &QAction::triggered, this,
+            [this] { m_model.setShowMoon(!m_model.showMoon()); });
+    connect(m_twilightLinesAction, &QAction::triggered, this,
+            [this] { m_model.setShowTwilightLines(!m_model.showTwilightLines()); });
+    for (const auto changed :
+         {&MapModel::showGridChanged, &MapModel::showLocationsChanged, &MapModel::showSunChanged,
+          &MapModel::showMoonChanged, &MapModel::showTwilightLinesChanged})
+        connect(&m_model, changed, this, &MainWindow::updateDisplayActionTitles);
     updateDisplayActionTitles();
     m_ui->menuView->addSeparator();
-    m_ui->menuView->addActions({m_gridAction, m_locationsAction});
-    m_mapWidget->setDisplayActions({m_gridAction, m_locationsAction});
+    m_ui->menuView->addActions(actions);
+    m_mapWidget->setDisplayActions(actions);
 }
 
 void MainWindow::updateDisplayActionTitles()
@@ -155,6 +169,13 @@ void MainWindow::updateDisplayActionTitles()
     m_locationsAction->setText(localizedString(m_model.showLocations()
                                                    ? QStringLiteral("HideLocations")
                                                    : QStringLiteral("ShowLocations")));
+    const auto title = [](bool shown, const QString &key) {
+        return localizedString((shown ? QStringLiteral("Hide") : QStringLiteral("Show")) + key);
+    };
+    m_sunAction->setText(title(m_model.showSun(), QStringLiteral("Sun")));
+    m_moonAction->setText(title(m_model.showMoon(), QStringLiteral("Moon")));
+    m_twilightLinesAction->setText(
+        title(m_model.showTwilightLines(), QStringLiteral("TwilightLines")));
 }
 
 void MainWindow::showSelectedZone()
@@ -255,6 +276,11 @@ void MainWindow::updatePlaceTexts()
     setFieldText(m_ui->sunsetField, texts.sunset);
     setFieldText(m_ui->latitudeField, texts.latitude);
     setFieldText(m_ui->longitudeField, texts.longitude);
+    // The readout area is full: the Moon and the Sun go in the coordinates'
+    // tooltip.
+    const QString sky = skyReadoutText(astro::skyPositions(utcInstant(m_model.shownInstant())));
+    m_ui->latitudeField->setToolTip(sky);
+    m_ui->longitudeField->setToolTip(sky);
 }
 
 void MainWindow::fitToMap(int mapWidth, int mapHeight)

@@ -84,6 +84,9 @@ private:
     QGridLayout *m_pinLayout = nullptr;
     QList<QLabel *> m_pinFields;
     QAction *m_gridAction = nullptr;
+    QAction *m_sunAction = nullptr;
+    QAction *m_moonAction = nullptr;
+    QAction *m_twilightLinesAction = nullptr;
     QAction *m_locationsAction = nullptr;
     SecondTimer *m_secondTimer = nullptr;
     TimeMachine *m_timeMachine = nullptr;

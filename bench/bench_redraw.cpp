@@ -12,7 +12,7 @@
 
 namespace {
 
-void WholeRedraw(benchmark::State &state)
+void redraw(benchmark::State &state, bool sky)
 {
     // Made here rather than in main(), so that the overlay kernels run first in a
     // process that Qt has not yet touched.
@@ -28,6 +28,9 @@ void WholeRedraw(benchmark::State &state)
     model.selectZone(QStringLiteral("Europe/Paris"));
     model.setShowGrid(true);
     model.setShowLocations(true);
+    model.setShowSun(sky);
+    model.setShowMoon(sky);
+    model.setShowTwilightLines(sky);
     FrameRenderer renderer(resources);
     const QSize frame(size.mapWidth, size.mapHeight);
     renderer.render(model, frame); // images decoded once, as in the running window
@@ -36,9 +39,21 @@ void WholeRedraw(benchmark::State &state)
         benchmark::DoNotOptimize(renderer.render(model, frame).constBits());
 }
 
+void WholeRedraw(benchmark::State &state)
+{
+    redraw(state, false);
+}
+
+// The same with the Sun, the Moon and the twilight lines on as well.
+void WholeRedrawWithSky(benchmark::State &state)
+{
+    redraw(state, true);
+}
+
 } // namespace
 
 BENCHMARK(WholeRedraw)->Arg(720)->Arg(1440)->Unit(benchmark::kMillisecond);
+BENCHMARK(WholeRedrawWithSky)->Arg(720)->Arg(1440)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

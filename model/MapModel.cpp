@@ -80,6 +80,24 @@ QStringList MapModel::setPinnedZones(const QStringList &names)
     return skipped;
 }
 
+void MapModel::setShowSun(bool on)
+{
+    if (std::exchange(m_showSun, on) != on)
+        emit showSunChanged(on);
+}
+
+void MapModel::setShowMoon(bool on)
+{
+    if (std::exchange(m_showMoon, on) != on)
+        emit showMoonChanged(on);
+}
+
+void MapModel::setShowTwilightLines(bool on)
+{
+    if (std::exchange(m_showTwilightLines, on) != on)
+        emit showTwilightLinesChanged(on);
+}
+
 void MapModel::setShowGrid(bool on)
 {
     if (std::exchange(m_showGrid, on) != on)

@@ -24,6 +24,10 @@ class MapModel : public QObject
         bool showLocations READ showLocations WRITE setShowLocations NOTIFY showLocationsChanged)
     Q_PROPERTY(bool showLocationNames READ showLocationNames WRITE setShowLocationNames NOTIFY
                    showLocationNamesChanged)
+    Q_PROPERTY(bool showSun READ showSun WRITE setShowSun NOTIFY showSunChanged)
+    Q_PROPERTY(bool showMoon READ showMoon WRITE setShowMoon NOTIFY showMoonChanged)
+    Q_PROPERTY(bool showTwilightLines READ showTwilightLines WRITE setShowTwilightLines NOTIFY
+                   showTwilightLinesChanged)
     Q_PROPERTY(bool showingNow READ isShowingNow NOTIFY shownInstantChanged)
 
 public:
@@ -65,6 +69,13 @@ public:
     void setShowLocations(bool on);
     bool showLocationNames() const { return m_showLocationNames; }
     void setShowLocationNames(bool on);
+    /// The point under the Sun, the Moon in its phase, the twilight lines.
+    bool showSun() const { return m_showSun; }
+    void setShowSun(bool on);
+    bool showMoon() const { return m_showMoon; }
+    void setShowMoon(bool on);
+    bool showTwilightLines() const { return m_showTwilightLines; }
+    void setShowTwilightLines(bool on);
 
     /// The instant the map and readouts show: the clock's now, or the fixed instant.
     QDateTime shownInstant() const;
@@ -84,6 +95,9 @@ signals:
     void showGridChanged(bool on);
     void showLocationsChanged(bool on);
     void showLocationNamesChanged(bool on);
+    void showSunChanged(bool on);
+    void showMoonChanged(bool on);
+    void showTwilightLinesChanged(bool on);
     void shownInstantChanged();
 
 private:
@@ -101,5 +115,8 @@ private:
     bool m_showGrid = false;
     bool m_showLocations = false;
     bool m_showLocationNames = false;
+    bool m_showSun = false;
+    bool m_showMoon = false;
+    bool m_showTwilightLines = false;
     std::optional<QDateTime> m_fixedInstant;
 };

@@ -12,7 +12,9 @@ const QString kGridKey = QStringLiteral("ShowLatLon");
 const QString kLocationsKey = QStringLiteral("ShowLocations");
 const QString kLocationNamesKey = QStringLiteral("ShowLocationNames");
 const QString kPinnedZonesKey = QStringLiteral("PinnedTimeZones");
-
+const QString kSunKey = QStringLiteral("ShowSun");
+const QString kMoonKey = QStringLiteral("ShowMoon");
+const QString kTwilightLinesKey = QStringLiteral("ShowTwilightLines");
 } // namespace
 
 namespace PreferencesBinding {
@@ -22,7 +24,10 @@ void registerDefaults(Preferences &preferences)
     preferences.registerDefaults({{kZoneKey, systemTimeZoneName()},
                                   {kGridKey, false},
                                   {kLocationsKey, false},
-                                  {kLocationNamesKey, false}});
+                                  {kLocationNamesKey, false},
+                                  {kSunKey, false},
+                                  {kMoonKey, false},
+                                  {kTwilightLinesKey, false}});
 }
 
 void restore(MapModel &model, Preferences &preferences, bool storeFallback)
@@ -30,6 +35,9 @@ void restore(MapModel &model, Preferences &preferences, bool storeFallback)
     model.setShowGrid(preferences.boolForKey(kGridKey));
     model.setShowLocations(preferences.boolForKey(kLocationsKey));
     model.setShowLocationNames(preferences.boolForKey(kLocationNamesKey));
+    model.setShowSun(preferences.boolForKey(kSunKey));
+    model.setShowMoon(preferences.boolForKey(kMoonKey));
+    model.setShowTwilightLines(preferences.boolForKey(kTwilightLinesKey));
 
     const QStringList pins = storedZoneList(preferences.objectForKey(kPinnedZonesKey),
                                             kPinnedZonesKey, MapModel::kMaxPinnedZones);
@@ -64,6 +72,12 @@ void keepStored(MapModel &model, Preferences &preferences)
                      [&preferences](bool on) { preferences.setObject(kLocationsKey, on); });
     QObject::connect(&model, &MapModel::showLocationNamesChanged, &model,
                      [&preferences](bool on) { preferences.setObject(kLocationNamesKey, on); });
+    QObject::connect(&model, &MapModel::showSunChanged, &model,
+                     [&preferences](bool on) { preferences.setObject(kSunKey, on); });
+    QObject::connect(&model, &MapModel::showMoonChanged, &model,
+                     [&preferences](bool on) { preferences.setObject(kMoonKey, on); });
+    QObject::connect(&model, &MapModel::showTwilightLinesChanged, &model,
+                     [&preferences](bool on) { preferences.setObject(kTwilightLinesKey, on); });
 }
 
 } // namespace PreferencesBinding

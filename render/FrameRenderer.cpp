@@ -3,6 +3,7 @@
 #include "mapcore/MapGeometry.h"
 #include "model/MapModel.h"
 #include "render/MapLayers.h"
+#include "render/SkyLayers.h"
 
 #include <QPainter>
 
@@ -56,9 +57,20 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
 
     if (model.showGrid())
         gridPlan(geometry).replay(m_frame, painter);
+    const ViewCoordinates view(size.height());
+    // Over the map and the grid, under the squares and the marker, which
+    // stay readable.
+    if (model.showTwilightLines())
+        drawTwilightLines(painter, geometry, view, sunQuantities(instant), smallTextStyle());
+    if (model.showSun() || model.showMoon()) {
+        const astro::SkyPositions sky = astro::skyPositions(utcInstant(shownInstant));
+        if (model.showMoon())
+            drawMoonSymbol(painter, geometry, view, sky);
+        if (model.showSun())
+            drawSunSymbol(painter, geometry, view, sky.subsolar);
+    }
     if (model.showLocations())
         squaresPlan(model, geometry).replay(m_frame, painter);
-    const ViewCoordinates view(size.height());
     if (!model.pinnedZones().isEmpty()) {
         std::vector<PinnedPlace> pins;
         for (const QString &zone : model.pinnedZones())

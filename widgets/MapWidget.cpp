@@ -23,6 +23,9 @@ MapWidget::MapWidget(MapModel &model, FrameRenderer &renderer, QWidget *parent)
     connect(&model, &MapModel::zoneChanged, this, repaint);
     connect(&model, &MapModel::showGridChanged, this, repaint);
     connect(&model, &MapModel::showLocationsChanged, this, repaint);
+    connect(&model, &MapModel::showSunChanged, this, repaint);
+    connect(&model, &MapModel::showMoonChanged, this, repaint);
+    connect(&model, &MapModel::showTwilightLinesChanged, this, repaint);
     connect(&model, &MapModel::shownInstantChanged, this, repaint);
     connect(&model, &MapModel::pinnedZonesChanged, this, repaint);
 }

@@ -23,5 +23,35 @@
         <extracomment>Contextual menu item that shows the squares at the time zones&apos; reference places</extracomment>
         <translation>Show Locations</translation>
     </message>
+    <message>
+        <source>HideSun</source>
+        <extracomment>Contextual menu item that hides the sun symbol at the point under the Sun</extracomment>
+        <translation>Hide Sun</translation>
+    </message>
+    <message>
+        <source>ShowSun</source>
+        <extracomment>Contextual menu item that shows the sun symbol at the point under the Sun</extracomment>
+        <translation>Show Sun</translation>
+    </message>
+    <message>
+        <source>HideMoon</source>
+        <extracomment>Contextual menu item that hides the Moon, in its phase, at the point under it</extracomment>
+        <translation>Hide Moon</translation>
+    </message>
+    <message>
+        <source>ShowMoon</source>
+        <extracomment>Contextual menu item that shows the Moon, in its phase, at the point under it</extracomment>
+        <translation>Show Moon</translation>
+    </message>
+    <message>
+        <source>HideTwilightLines</source>
+        <extracomment>Contextual menu item that hides the lines of sunset and of civil, nautical and astronomical twilight</extracomment>
+        <translation>Hide Twilight Lines</translation>
+    </message>
+    <message>
+        <source>ShowTwilightLines</source>
+        <extracomment>Contextual menu item that shows the lines of sunset and of civil, nautical and astronomical twilight</extracomment>
+        <translation>Show Twilight Lines</translation>
+    </message>
 </context>
 </TS>

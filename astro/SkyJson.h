@@ -1,0 +1,17 @@
+#pragma once
+
+// The Sun's and the Moon's readouts: JSON members for --readouts --json, and
+// the window's text.
+
+#include "astro/SkyPositions.h"
+
+#include <QJsonObject>
+#include <QString>
+
+/// The members "subsolar" and "sublunar" ({latitude, longitude}, degrees) and
+/// "moon" ({illuminated_fraction, phase_angle_degrees, phase}).
+QJsonObject skyJson(const astro::SkyPositions &sky);
+
+/// "Moon: Waxing gibbous, 78%" and, on a second line, "Sun overhead: 23.44° N,
+/// 12.50° W".
+QString skyReadoutText(const astro::SkyPositions &sky);

@@ -1,0 +1,29 @@
+#pragma once
+
+// The layers of the Sun and the Moon: their symbols over the points below
+// them, and the twilight lines of the overlay's sun.
+
+#include "astro/SkyPositions.h"
+#include "mapcore/MapGeometry.h"
+#include "mapcore/NightOverlay.h"
+#include "render/MapLayers.h"
+
+#include <QDateTime>
+
+class QPainter;
+
+/// The instant in ERFA's terms.
+astro::UtcInstant utcInstant(const QDateTime &instant);
+
+/// A yellow disc with a dark rim and short rays, 9 px across on the small map.
+void drawSunSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
+                   const astro::GroundPoint &point);
+/// The Moon's disc, lit on the right while waxing, on the left while waning,
+/// as seen from the northern hemisphere.
+void drawMoonSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
+                    const astro::SkyPositions &sky);
+/// The sun's altitude at -0.833 (sunrise and sunset), -6 (civil), -12
+/// (nautical) and -18 degrees (astronomical), the last three labelled once
+/// near the equator on the evening side.
+void drawTwilightLines(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
+                       const SunQuantities &sun, const TextStyle &style);
