@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/TimeMachine.h"
-#include "astro/SkyJson.h"
+#include "model/SkyTexts.h"
 
 #include "mapcore/MapGeometry.h"
 #include "model/MapModel.h"

@@ -2,6 +2,7 @@
 
 #include "model/MapModel.h"
 #include "model/ShownTexts.h"
+#include "model/SkyTexts.h"
 #include "zones/ClockChange.h"
 #include "zones/TimeZones.h"
 
@@ -90,5 +91,8 @@ QJsonObject readoutsJson(const MapModel &model, const MapGeometry &geometry)
                                 {QStringLiteral("light"), pin.light}});
     }
     json.insert(QStringLiteral("pins"), pins);
+    const QJsonObject sky = skyJson(astro::skyPositions(utcInstant(model.shownInstant())));
+    for (auto member = sky.begin(); member != sky.end(); ++member)
+        json.insert(member.key(), member.value());
     return json;
 }

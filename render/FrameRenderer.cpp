@@ -2,6 +2,7 @@
 
 #include "mapcore/MapGeometry.h"
 #include "model/MapModel.h"
+#include "model/SkyTexts.h"
 #include "render/MapLayers.h"
 #include "render/SkyLayers.h"
 

@@ -40,15 +40,6 @@ QPointF mapPoint(const MapGeometry &geometry, const ViewCoordinates &view, doubl
 
 } // namespace
 
-astro::UtcInstant utcInstant(const QDateTime &instant)
-{
-    const QDateTime utc = instant.toUTC();
-    const QDate date = utc.date();
-    const QTime time = utc.time();
-    return {date.year(), date.month(),  date.day(),
-            time.hour(), time.minute(), time.second() + time.msec() / 1000.0};
-}
-
 void drawSunSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
                    const astro::GroundPoint &point)
 {

@@ -13,7 +13,6 @@
 class QPainter;
 
 /// The instant in ERFA's terms.
-astro::UtcInstant utcInstant(const QDateTime &instant);
 
 /// A yellow disc with a dark rim and short rays, 9 px across on the small map.
 void drawSunSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,

@@ -1,11 +1,50 @@
 // The command-line parser: every good form, and every bad argument or
-// combination answered with one line.
+// combination answered with one line. A row's arguments are one string split at
+// spaces.
 #include "app/CommandLine.h"
 
 #include <QTest>
 
-using Mode = CommandLineOptions::Mode;
-using MapSize = CommandLineOptions::MapSize;
+namespace {
+// What the parser made of a command line, in one line.
+QString describe(const CommandLineOptions &o)
+{
+    static const char *const kModes[] = {"window",     "snapshot", "readouts",
+                                         "list-zones", "help",     "version"};
+    QString text = QString::fromLatin1(kModes[int(o.mode)]);
+    const auto add = [&text](bool given, const QString &part) {
+        if (given)
+            text += QLatin1Char(' ') + part;
+    };
+    add(!o.outputPath.isEmpty(), o.outputPath);
+    add(o.size == CommandLineOptions::MapSize::Large, "large");
+    add(!o.zone.isEmpty(), "zone " + o.zone);
+    add(o.grid.value_or(false), "grid");
+    add(o.locations.value_or(false), "locations");
+    add(o.at.has_value(), "at " + o.at.value_or(QDateTime()).toUTC().toString(Qt::ISODate));
+    add(o.quality.has_value(), QStringLiteral("quality %1").arg(o.quality.value_or(-1)));
+    if (const auto &lapse = o.timeLapse) {
+        add(true, QStringLiteral("%1..%2 every %3 s: %4 frames")
+                      .arg(lapse->from.toUTC().toString(Qt::ISODate),
+                           lapse->to.toUTC().toString(Qt::ISODate))
+                      .arg(lapse->stepSeconds)
+                      .arg(lapse->frameCount));
+        add(lapse->animation, QStringLiteral("webp %1 fps").arg(lapse->fps));
+    }
+    return text;
+}
+
+void row(const char *name, const char *arguments, const char *expected)
+{
+    // SPAN stands for a good day, LAPSE for its hourly frames.
+    QTest::newRow(name) << QString::fromUtf8(arguments)
+                               .replace("LAPSE", "SPAN --step 1h")
+                               .replace("SPAN",
+                                        "--from 2026-01-01T00:00:00Z --to 2026-01-02T00:00:00Z")
+                               .split(QLatin1Char(' '), Qt::SkipEmptyParts)
+                        << QString::fromUtf8(expected);
+}
+} // namespace
 
 class TestCommandLine : public QObject
 {
@@ -15,120 +54,142 @@ private slots:
     void goodForms_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<int>("size");
-        QTest::addColumn<QString>("zone");
-        QTest::addColumn<bool>("layers"); // --grid and --locations
-        const auto row = [](const char *name, const QStringList &arguments, Mode mode,
-                            const QString &output = {}, MapSize size = MapSize::Small,
-                            const QString &zone = {}, bool layers = false) {
-            QTest::newRow(name) << arguments << int(mode) << output << int(size) << zone << layers;
-        };
-        row("no arguments -> window", {}, Mode::Window);
-        row("snapshot alone", {"--snapshot", "a.png"}, Mode::Snapshot, "a.png");
-        row("snapshot with =", {"--snapshot=a.jpg", "--size=large"}, Mode::Snapshot, "a.jpg",
-            MapSize::Large);
-        row("snapshot, all layers",
-            {"--grid", "--snapshot", "m.png", "--locations", "--zone", "Europe/Paris"},
-            Mode::Snapshot, "m.png", MapSize::Small, "Europe/Paris", true);
-        row("readouts with zone", {"--readouts", "--zone", "Asia/Tokyo", "--size", "large"},
-            Mode::Readouts, {}, MapSize::Large, "Asia/Tokyo");
-        row("list zones", {"--list-zones"}, Mode::ListZones);
-        row("help", {"--help"}, Mode::Help);
-        row("-h", {"-h"}, Mode::Help);
-        row("version", {"--version"}, Mode::Version);
+        QTest::addColumn<QString>("expected");
+        row("no arguments -> window", "", "window");
+        row("snapshot with =", "--snapshot=a.jpg --size=large", "snapshot a.jpg large");
+        row("snapshot, all layers", "--grid --snapshot m.png --locations --zone Europe/Paris",
+            "snapshot m.png zone Europe/Paris grid locations");
+        row("readouts, offset and milliseconds",
+            "--readouts --size large --at 2026-06-21T20:40:00.250+02:00",
+            "readouts large at 2026-06-21T18:40:00Z");
+        row("first exact day", "--readouts --at 1900-03-01T00:00:00Z",
+            "readouts at 1900-03-01T00:00:00Z");
+        row("last exact second", "--snapshot a.png --at 2100-02-28T23:59:59Z",
+            "snapshot a.png at 2100-02-28T23:59:59Z");
+        row("list zones", "--list-zones", "list-zones");
+        row("help", "--help", "help");
+        row("-h", "-h", "help");
+        row("version", "--version", "version");
+        // The last instant is a frame when it falls on a step.
+        row("frames, last on a step",
+            "--snapshot f-%04d.png --from 2026-06-21T00:00:00Z --to 2026-06-22T00:00:00Z --step "
+            "10m --quality 0",
+            "snapshot f-%04d.png quality 0 2026-06-21T00:00:00Z..2026-06-22T00:00:00Z every 600 s: "
+            "145 frames");
+        row("frames, last between steps, %% literal",
+            "--snapshot 100%%-%d.jpg --from 2026-06-21T00:00:00Z --to 2026-06-21T00:01:29Z --step "
+            "30s",
+            "snapshot 100%%-%d.jpg 2026-06-21T00:00:00Z..2026-06-21T00:01:29Z every 30 s: 3 "
+            "frames");
+        row("animation, 100,000 frames",
+            "--snapshot a.WEBP --from 2026-01-01T00:00:00Z --to 2026-01-02T03:46:39Z --step 1s "
+            "--fps 60 --quality 100",
+            "snapshot a.WEBP quality 100 2026-01-01T00:00:00Z..2026-01-02T03:46:39Z every 1 s: "
+            "100000 frames webp 60 fps");
+        row("animation, defaults",
+            "--snapshot a.webp --from 2026-01-01T00:00:00Z --to 2026-01-01T00:00:00Z --step 1d",
+            "snapshot a.webp 2026-01-01T00:00:00Z..2026-01-01T00:00:00Z every 86400 s: 1 frames "
+            "webp 12 fps");
     }
     void goodForms()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(int, mode);
-        QFETCH(QString, output);
-        QFETCH(int, size);
-        QFETCH(QString, zone);
-        QFETCH(bool, layers);
+        QFETCH(QString, expected);
         const CommandLineResult result = parseCommandLine(arguments);
         QVERIFY2(result.ok(), qPrintable(result.error));
-        QCOMPARE(int(result.options.mode), mode);
-        QCOMPARE(result.options.outputPath, output);
-        QCOMPARE(int(result.options.size), size);
-        QCOMPARE(result.options.zone, zone);
-        QCOMPARE(result.options.grid.value_or(false), layers);
-        QCOMPARE(result.options.locations.value_or(false), layers);
+        QCOMPARE(describe(result.options), expected);
     }
 
-    void instants_data()
+    void frameFileNames_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<qint64>("utcSeconds");
-        QTest::newRow("Z") << "2026-06-21T18:40:00Z" << qint64(1782067200);
-        QTest::newRow("offset") << "2026-06-21T20:40:00+02:00" << qint64(1782067200);
-        QTest::newRow("milliseconds") << "2026-06-21T18:40:00.250Z" << qint64(1782067200);
-        QTest::newRow("first exact day") << "1900-03-01T00:00:00Z" << qint64(-2203891200);
-        QTest::newRow("last exact day, last second")
-            << "2100-02-28T23:59:59Z" << qint64(4107542399);
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("expected"); // frames 0 and 12345
+        QTest::newRow("%d") << "f/map-%d.png"
+                            << "f/map-0.png f/map-12345.png";
+        QTest::newRow("%04d") << "%04d.jpg"
+                              << "0000.jpg 12345.jpg";
+        QTest::newRow("%09d, %%") << "100%%%09d%%"
+                                  << "100%000000000% 100%000012345%";
     }
-    void instants()
+    void frameFileNames()
     {
-        QFETCH(QString, text);
-        QFETCH(qint64, utcSeconds);
-        const auto instant = parseInstant(text);
-        QVERIFY(instant.has_value());
-        QCOMPARE(instant->toSecsSinceEpoch(), utcSeconds);
+        QFETCH(QString, pattern);
+        QFETCH(QString, expected);
+        QCOMPARE(frameFileName(pattern, 0) + ' ' + frameFileName(pattern, 12345), expected);
     }
 
     void badArguments_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("errorPart");
-        QTest::newRow("unknown option") << QStringList{"--frobnicate"} << "unknown option";
-        QTest::newRow("stray word") << QStringList{"map.png"} << "unexpected argument";
-        QTest::newRow("snapshot without file") << QStringList{"--snapshot"} << "needs a value";
-        QTest::newRow("snapshot with empty file") << QStringList{"--snapshot="} << "needs a value";
-        QTest::newRow("bad time") << QStringList{"--snapshot", "a.png", "--at", "yesterday"}
-                                  << "cannot read the time";
-        QTest::newRow("time before 1900-03-01")
-            << QStringList{"--snapshot", "a.png", "--at", "1900-02-28T23:59:59Z"} << "outside";
-        QTest::newRow("time after 2100-02-28")
-            << QStringList{"--snapshot", "a.png", "--at", "2100-03-01T00:00:00Z"} << "outside";
-        QTest::newRow("bad size") << QStringList{"--snapshot", "a.png", "--size", "huge"}
-                                  << "--size must be";
-        QTest::newRow("repeated option")
-            << QStringList{"--snapshot", "a.png", "--grid", "--grid"} << "more than once";
-        QTest::newRow("two modes")
-            << QStringList{"--snapshot", "a.png", "--readouts"} << "choose one";
-        QTest::newRow("list zones with zone")
-            << QStringList{"--list-zones", "--zone", "UTC"} << "--zone needs";
-        QTest::newRow("grid without snapshot") << QStringList{"--grid"} << "--grid needs";
-        QTest::newRow("grid with readouts")
-            << QStringList{"--readouts", "--grid"} << "--grid needs --snapshot";
-        QTest::newRow("at without mode")
-            << QStringList{"--at", "2026-01-01T00:00:00Z"} << "--snapshot or --readouts";
-        QTest::newRow("flag with value")
-            << QStringList{"--grid=yes", "--snapshot", "a.png"} << "takes no value";
-        QTest::newRow("json without readouts")
-            << QStringList{"--json"} << "--json needs --readouts";
-        QTest::newRow("json with snapshot")
-            << QStringList{"--snapshot", "a.png", "--json"} << "--json needs --readouts";
-        QTest::newRow("blank zone") << QStringList{"--readouts", "--zone", " "} << "not blank";
-        QTest::newRow("blank pin") << QStringList{"--readouts", "--pin="} << "needs a value";
-        QTest::newRow("empty list query") << QStringList{"--list-zones="} << "not empty";
-        QTest::newRow("blank list query") << QStringList{"--list-zones", " "} << "not empty";
-        QTest::newRow("pin with list-zones")
-            << QStringList{"--list-zones", "--pin", "x"} << "--pin needs";
-        QTest::newRow("thirteen pins")
-            << (QStringList{"--readouts"} + QStringList(13, "--pin=UTC")) << "at most 12";
-        QTest::newRow("help with more") << QStringList{"--help", "--grid"} << "no other options";
+        QTest::addColumn<QString>("expected"); // a part of the message
+        row("unknown option", "--frobnicate", "unknown option");
+        row("stray word", "map.png", "unexpected argument");
+        row("snapshot without file", "--snapshot", "needs a value");
+        row("snapshot with empty file", "--snapshot=", "needs a value");
+        row("bad time", "--snapshot a.png --at yesterday", "cannot read the time");
+        row("time before 1900-03-01", "--snapshot a.png --at 1900-02-28T23:59:59Z", "outside");
+        row("time after 2100-02-28", "--snapshot a.png --at 2100-03-01T00:00:00Z", "outside");
+        row("bad size", "--snapshot a.png --size huge", "--size must be");
+        row("repeated option", "--snapshot a.png --grid --grid", "more than once");
+        row("two modes", "--snapshot a.png --readouts", "choose one");
+        row("list zones with zone", "--list-zones --zone UTC", "--zone needs");
+        row("grid without snapshot", "--grid", "--grid needs");
+        row("grid with readouts", "--readouts --grid", "--grid needs --snapshot");
+        row("at without mode", "--at 2026-01-01T00:00:00Z", "--snapshot or --readouts");
+        row("flag with value", "--grid=yes --snapshot a.png", "takes no value");
+        row("json without readouts", "--json", "--json needs --readouts");
+        row("json with snapshot", "--snapshot a.png --json", "--json needs --readouts");
+        row("blank zone", "--readouts --zone=\t", "not blank");
+        row("blank pin", "--readouts --pin=", "needs a value");
+        row("empty list query", "--list-zones=", "not empty");
+        row("blank list query", "--list-zones=\t", "not empty");
+        row("pin with list-zones", "--list-zones --pin x", "--pin needs");
+        row("thirteen pins",
+            "--readouts --pin=UTC --pin=UTC --pin=UTC --pin=UTC --pin=UTC --pin=UTC --pin=UTC "
+            "--pin=UTC --pin=UTC --pin=UTC --pin=UTC --pin=UTC --pin=UTC",
+            "at most 12");
+        row("help with more", "--help --grid", "no other options");
         QTest::newRow("control characters shown as ?")
             << QStringList{"--snapshot", "a.png", "--size", "big\n\x1b[31m"} << "big??[31m";
+        row("from alone", "--snapshot f%d.png --from 2026-01-01T00:00:00Z", "needs all of");
+        row("to and step alone", "--snapshot f%d.png --to 2026-01-01T00:00:00Z --step 1h",
+            "needs all of");
+        row("from with readouts", "--readouts --from 2026-01-01T00:00:00Z", "--from needs");
+        row("bad from", "--snapshot f%d.png --from 2026 --to 2026-01-01T00:00:00Z --step 1h",
+            "--from: cannot read the time");
+        row("to before from",
+            "--snapshot f%d.png --from 2026-01-01T00:00:01Z --to 2026-01-01T00:00:00Z --step 1h",
+            "--to is before --from");
+        row("malformed step", "--snapshot f%d.png SPAN --step 1x",
+            "--step: cannot read the duration");
+        row("zero step", "--snapshot f%d.png SPAN --step 0s", "--step: cannot read");
+        row("negative step", "--snapshot f%d.png SPAN --step -1h", "--step: cannot read");
+        row("step without unit", "--snapshot f%d.png SPAN --step 60", "--step: cannot read");
+        row("100,001 frames",
+            "--snapshot f%d.png --from 2026-01-01T00:00:00Z --to 2026-01-02T03:46:40Z --step 1s",
+            "100001 frames; at most 100000");
+        row("no frame field", "--snapshot f.png LAPSE", "exactly one frame number field");
+        row("two frame fields", "--snapshot f%d-%02d.png LAPSE", "exactly one frame number field");
+        row("another directive", "--snapshot f%s%d.png LAPSE", "other than %d");
+        row("width 0", "--snapshot f%00d.png LAPSE", "other than %d");
+        row("animation with a frame field", "--snapshot f%d.webp LAPSE", "takes no frame number");
+        row("at with from", "--snapshot f%d.png --at 2026-01-01T00:00:00Z LAPSE",
+            "--at and --from");
+        row("fps 0", "--snapshot a.webp --fps 0", "--fps must be a whole number from 1 to 60");
+        row("fps 61", "--snapshot a.webp --fps 61", "--fps must be");
+        row("quality 101", "--snapshot a.webp --quality 101", "--quality must be");
+        row("quality -1", "--snapshot a.webp --quality -1", "--quality must be");
+        row("fps without time-lapse", "--snapshot a.webp --fps 12", "--fps needs a time-lapse");
+        row("quality without time-lapse", "--snapshot a.jpg --quality 50",
+            "--quality needs a time-lapse");
+        row("fps with frame files", "--snapshot f%d.png LAPSE --fps 12", "--fps needs a .webp");
     }
     void badArguments()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(QString, errorPart);
+        QFETCH(QString, expected);
         const CommandLineResult result = parseCommandLine(arguments);
-        QVERIFY(!result.ok());
-        QVERIFY2(result.error.contains(errorPart), qPrintable(result.error));
+        QVERIFY2(result.error.contains(expected), qPrintable(result.error));
         QVERIFY(!result.error.contains(QLatin1Char('\n')));
     }
 };

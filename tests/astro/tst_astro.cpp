@@ -1,4 +1,4 @@
-#include "astro/SkyJson.h"
+#include "model/SkyTexts.h"
 #include "astro/SkyPositions.h"
 
 #include "NearlyEqual.h"

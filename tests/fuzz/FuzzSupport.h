@@ -14,7 +14,7 @@ inline void silenceQtMessages()
     });
 }
 
-/// Stops the run, so that the fuzzer keeps the input, when a rule does not hold.
+/// Aborts, so that the fuzzer keeps the input, when a rule does not hold.
 #define FUZZ_CHECK(condition)                                                                      \
     do {                                                                                           \
         if (!(condition)) {                                                                        \

@@ -57,5 +57,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(query.isEmpty() || !query.trimmed().isEmpty());
     if (options.mode == Mode::Help || options.mode == Mode::Version)
         FUZZ_CHECK(arguments.size() == 1);
+    if (options.quality)
+        FUZZ_CHECK(*options.quality >= 0 && *options.quality <= 100 && options.timeLapse);
+    if (const auto &lapse = options.timeLapse) {
+        FUZZ_CHECK(options.mode == Mode::Snapshot && !options.at);
+        FUZZ_CHECK(lapse->from.isValid() && lapse->to.isValid() && lapse->from <= lapse->to);
+        FUZZ_CHECK(lapse->stepSeconds >= 1);
+        FUZZ_CHECK(lapse->frameCount >= 1 && lapse->frameCount <= 100000);
+        // The last frame lies within the span, and one more step would not.
+        const QDateTime last = lapse->from.addSecs((lapse->frameCount - 1) * lapse->stepSeconds);
+        FUZZ_CHECK(last <= lapse->to && last.addSecs(lapse->stepSeconds) > lapse->to);
+        FUZZ_CHECK(lapse->fps >= 1 && lapse->fps <= 60);
+        // A good frame pattern leaves no field unfilled, and frames get names of their own.
+        if (!lapse->animation) {
+            const QString first = frameFileName(options.outputPath, 0);
+            FUZZ_CHECK(!first.contains(QLatin1String("%d")));
+            FUZZ_CHECK(first != frameFileName(options.outputPath, lapse->frameCount - 1) ||
+                       lapse->frameCount == 1);
+        }
+    }
     return 0;
 }

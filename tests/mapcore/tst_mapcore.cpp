@@ -1,3 +1,6 @@
+#include "mapcore/GridLayout.h"
+#include "mapcore/MapGeometry.h"
+#include "mapcore/MarkerLayout.h"
 #include "mapcore/NightOverlay.h"
 #include "mapcore/NightOverlayDetail.h"
 
@@ -21,12 +24,11 @@ struct BufferSizes
     bool overlayFits = true, frameInsideDay = false;
 };
 
-Q_DECLARE_METATYPE(MapGeometry)
 Q_DECLARE_METATYPE(UtcFields)
 Q_DECLARE_METATYPE(detail::FastMargins)
 Q_DECLARE_METATYPE(BufferSizes)
 
-class TestNightOverlay : public QObject
+class TestMapCore : public QObject
 {
     Q_OBJECT
 
@@ -70,41 +72,138 @@ class TestNightOverlay : public QObject
         }
         return frame;
     }
-    static void compareBytes(const Bytes &actual, const Bytes &expected, std::size_t set,
-                             const char *what)
-    {
-        const auto at = std::mismatch(actual.begin(), actual.end(), expected.begin()).first;
-        QVERIFY2(at == actual.end(),
-                 qPrintable(QString::asprintf("set %zu (last: entry point), %s: byte %td", set,
-                                              what, at - actual.begin())));
-    }
 
 private slots:
-    void alpha_data()
+    // what, the arguments, the results; floats to nine digits, so that a NaN equals a NaN.
+    void layout_data()
     {
-        QTest::addColumn<double>("altitudeDeg");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("-18 night") << -18.0 << 255;
-        QTest::newRow("-17.5 clamped") << -17.5 << 255;
-        QTest::newRow("-17.4 truncated") << -17.4 << 254;
-        QTest::newRow("largest below -35'") << std::nextafter(-0.5833333333333334, -1.0) << 8;
-        QTest::newRow("-35' day") << -0.5833333333333334 << 0;
-        QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << 0;
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char *what, const char *arguments, const char *expected) {
+            QTest::addRow("%s %s", what, arguments) << what << arguments << expected;
+        };
+        // Width, height: the map size truncated toward zero and saturated, the scale not.
+        row("geometry", "720 360", "720 360 2 180 360");
+        row("geometry", "720.5 360.5", "720 360 2.00138879 180.25 360.25");
+        row("geometry", "-10.5 4", "-10 4 -0.0291666668 2 -5.25");
+        row("geometry", "nan 0", "0 0 nan 0 nan");
+        row("geometry", "1e12 1", "2147483647 1 2.77777766e+09 0.5 4.99999998e+11");
+        row("zoom", "720", "large");
+        row("zoom", "720.00000000000011", "small");
+        row("zoom", "719.99999999999989", "small");
+        // Preset latitude longitude: y x, back to degrees, the location square.
+        row("place", "small 45 90", "270 540 | 45 90 | 538.5 268.5 3 3");
+        row("place", "large 45 90", "540 1080 | 45 90 | 1078.5 538.5 3 3");
+        row("place", "small -45 -90", "90 180 | -45 -90 | 178.5 88.5 3 3");
+        row("place", "small 100 -200", "380 -40 | 100 -200 | -41.5 378.5 3 3"); // not clamped
+        // Pixels per degree, limit: not on the edges; with 800 / 360 truncated at every
+        // step (the fifth line at 110, not 111).
+        row("grid", "2 360", "20..340 by 20");
+        row("grid", "4 1440", "40..1400 by 40");
+        row("grid", "800/360 400", "22..396 by 22");
+        row("grid", "0.1 5", "1..4 by 1");
+        row("grid", "0.09 360", "none");
+        row("grid", "-2 360", "none");
+        row("grid", "nan 360", "none");
+        row("grid", "inf 360", "none");
+        // Pixel, pixels per degree: both labels, through their values in whole degrees.
+        row("labels", "20 2", "  80° S | 170° W hidden");
+        row("labels", "40 2", "  70° S | 160° W");
+        row("labels", "180 2", "   0°   |  90° W hidden");
+        row("labels", "340 2", "  80° N |  10° W hidden");
+        row("labels", "360 2", "  90° N |   0°  ");
+        row("labels", "380 2", " 100° N |  10° E hidden");
+        row("labels", "396 800/360", "  88° N |   1° W");        // -1.8 is 1 W
+        row("labels", "440 800/360", " 107° N |  17° E hidden"); // 17.99999 is 17 E
+        row("label y", "20", "14");
+        row("label x", "360 30", "345");
+        row("label x", "396 25", "383.5");
+        row("alpha", "-18", "255");
+        row("alpha", "-17.5", "255"); // clamped
+        row("alpha", "-17.4", "254"); // truncated
+        row("alpha", "-0.5833333333333335", "8");
+        row("alpha", "-0.5833333333333334", "0");
+        row("alpha", "nan", "0");
+        row("row latitude", "small 0", "90");
+        row("row latitude", "small 359", "-89.5");
+        row("row latitude", "large 719", "-89.75");
+        row("column longitude", "small 0", "-180");
+        row("column longitude", "large 1439", "179.75");
+        // Both circles are centred on (x + 0.5, y + 0.5).
+        row("marker", "100 50", "96 46 9 9 | 98 48 5 5");
+        // Marker x, text width, map width: the shift (truncated), the box 3 right of the
+        // marker and 2 left of the text, the text origin.
+        row("zone label", "360 40 720", "0 | 363 104 44 17 | 365 105");
+        row("zone label", "660 40.5 720", "0 | 663 104 44.5 17 | 665 105");
+        row("zone label", "660 41.75 720", "1 | 662 104 45.75 17 | 664 105");
+        row("zone label", "1400 30.75 1440", "10 | 1393 104 34.75 17 | 1395 105");
+        row("zone label", "10 800 720", "110 | -97 104 804 17 | -95 105");
     }
-    void alpha()
+    void layout()
     {
-        QFETCH(double, altitudeDeg);
-        QFETCH(int, expected);
-        QCOMPARE(int(alphaForAltitude(altitudeDeg)), expected);
-    }
-
-    void pixelEdges()
-    {
-        QCOMPARE(rowLatitude(0, kSmallPreset), 90.0f);
-        QCOMPARE(rowLatitude(359, kSmallPreset), -89.5f);
-        QCOMPARE(rowLatitude(719, kLargePreset), -89.75f);
-        QCOMPARE(columnLongitude(0, kSmallPreset), -180.0f);
-        QCOMPARE(columnLongitude(1439, kLargePreset), 179.75f);
+        QFETCH(QString, what);
+        QFETCH(QString, arguments);
+        QFETCH(QString, expected);
+        QStringList a = arguments.split(u' ');
+        const MapGeometry g = a[0] == "large" ? kLargePreset : kSmallPreset;
+        if (a[0] == "small" || a[0] == "large")
+            a.removeFirst();
+        const auto f = [&](int i) {
+            const QStringList q = a[i].split(u'/');
+            return q.size() == 2 ? q[0].toFloat() / q[1].toFloat() : q[0].toFloat();
+        };
+        const auto text = [](std::initializer_list<float> values) {
+            QStringList texts;
+            for (const float value : values)
+                texts.append(QString::asprintf("%.9g", value));
+            return texts.join(u' ');
+        };
+        const auto rect = [&](const RectF &r) { return text({r.x, r.y, r.width, r.height}); };
+        QString actual;
+        if (what == "geometry") {
+            const MapGeometry r = geometryFromSize(f(0), f(1));
+            actual = QString::asprintf("%d %d ", r.mapWidth, r.mapHeight) +
+                     text({r.pixelsPerDegree, r.equatorialOffset, r.meridianOffset});
+        } else if (what == "zoom") {
+            const MapGeometry r = zoomTargetFor(a[0].toDouble());
+            actual = r == kLargePreset ? "large" : r == kSmallPreset ? "small" : "other";
+        } else if (what == "place") {
+            const float y = latitudeToY(f(0), g), x = longitudeToX(f(1), g);
+            actual = text({y, x}) + " | " + text({yToLatitude(y, g), xToLongitude(x, g)}) + " | " +
+                     rect(locationSquareRect(f(0), f(1), g.pixelsPerDegree, g.equatorialOffset,
+                                             g.meridianOffset));
+        } else if (what == "grid") {
+            const std::vector<int32_t> p = gridLinePositions(f(0), a[1].toInt());
+            actual = p.empty() ? "none"
+                               : QString::asprintf("%d..%d by %d", p.front(), p.back(),
+                                                   p.size() > 1 ? p[1] - p[0] : 0);
+            for (std::size_t i = 1; i < p.size(); ++i)
+                actual += p[i] - p[i - 1] == p[1] - p[0] ? "" : " uneven";
+        } else if (what == "labels") {
+            const int longitude = longitudeLabelValue(a[0].toInt(), f(1));
+            actual = QString::fromStdString(
+                latitudeLabelText(latitudeLabelValue(a[0].toInt(), f(1))) + " |" +
+                longitudeLabelText(longitude) + (longitudeLabelShown(longitude) ? "" : " hidden"));
+        } else if (what == "alpha") {
+            actual = QString::number(alphaForAltitude(a[0].toDouble()));
+        } else if (what == "row latitude") {
+            actual = text({rowLatitude(a[0].toInt(), g)});
+        } else if (what == "column longitude") {
+            actual = text({columnLongitude(a[0].toInt(), g)});
+        } else if (what == "label y") {
+            actual = text({latitudeLabelY(a[0].toInt())});
+        } else if (what == "label x") {
+            actual = text({longitudeLabelX(a[0].toInt(), f(1))});
+        } else if (what == "marker") {
+            actual = rect(markerDotRect(f(0), f(1))) + " | " + rect(markerCentreRect(f(0), f(1)));
+        } else {
+            const float shift = labelShift(f(0), f(1), a[2].toInt());
+            const PointF origin = zoneLabelTextOrigin(f(0), 100.0f, shift);
+            actual = text({shift}) + " | " + rect(zoneLabelBox(f(0), 100.0f, f(1), 17.0f, shift)) +
+                     " | " + text({origin.x, origin.y});
+        }
+        QCOMPARE(actual, expected);
     }
 
     void workedExample()
@@ -231,7 +330,8 @@ private slots:
             QVERIFY(entry ? computeNightOverlay(geometry, night, instant, out)
                           : detail::computeNightOverlayWithMargins(geometry, night, instant, out,
                                                                    margins, sets[i]));
-            compareBytes(out, overlay, i, "overlay");
+            const QByteArray where = "set " + QByteArray::number(i) + " (last: entry point)";
+            QVERIFY2(out == overlay, where + ", overlay");
             const auto compose = [&](std::span<const uint8_t> from, Bytes &frame,
                                      std::size_t stride) {
                 return entry ? composeDayAndNight(geometry, from, padded, night, instant, frame,
@@ -242,13 +342,13 @@ private slots:
             };
             Bytes frame(apart.size(), kPoison);
             QVERIFY(compose(day, frame, packed));
-            compareBytes(frame, apart, i, "frame apart");
+            QVERIFY2(frame == apart, where + ", frame apart");
             frame = day;
             QVERIFY(compose(frame, frame, padded));
-            compareBytes(frame, inPlace, i, "in place");
+            QVERIFY2(frame == inPlace, where + ", in place");
         }
     }
 };
 
-QTEST_APPLESS_MAIN(TestNightOverlay)
-#include "tst_nightoverlay.moc"
+QTEST_APPLESS_MAIN(TestMapCore)
+#include "tst_mapcore.moc"

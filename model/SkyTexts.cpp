@@ -1,4 +1,4 @@
-#include "astro/SkyJson.h"
+#include "model/SkyTexts.h"
 
 #include <QString>
 
@@ -41,4 +41,13 @@ QString skyReadoutText(const astro::SkyPositions &sky)
         .arg(qRound(sky.illuminatedFraction * 100.0))
         .arg(coordinate(sky.subsolar.latitude, 'N', 'S'),
              coordinate(sky.subsolar.longitude, 'E', 'W'));
+}
+
+astro::UtcInstant utcInstant(const QDateTime &instant)
+{
+    const QDateTime utc = instant.toUTC();
+    const QDate date = utc.date();
+    const QTime time = utc.time();
+    return {date.year(), date.month(),  date.day(),
+            time.hour(), time.minute(), time.second() + time.msec() / 1000.0};
 }

@@ -5,8 +5,12 @@
 
 #include "astro/SkyPositions.h"
 
+#include <QDateTime>
 #include <QJsonObject>
 #include <QString>
+
+/// An instant as the sky positions take it: UTC calendar fields.
+astro::UtcInstant utcInstant(const QDateTime &instant);
 
 /// The members "subsolar" and "sublunar" ({latitude, longitude}, degrees) and
 /// "moon" ({illuminated_fraction, phase_angle_degrees, phase}).

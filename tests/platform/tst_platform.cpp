@@ -1,0 +1,341 @@
+#include "MessageLog.h"
+#include "platform/LocalizedStrings.h"
+#include "platform/Preferences.h"
+#include "platform/PropertyList.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QRect>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+#include <plist/plist.h>
+
+namespace {
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Qt caches files by path for the whole process; a copy is read anew, as by a later run.
+QString copyOf(const QString &path)
+{
+    return QFile::copy(path, path + ".copy.conf") ? path + ".copy.conf" : QString();
+}
+
+QByteArray xmlPlist(const QByteArray &body)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE plist PUBLIC "
+           "\"-//Apple//DTD PLIST 1.0//EN\" \"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+           "<plist version=\"1.0\">\n" +
+           body + "\n</plist>\n";
+}
+
+QByteArray bigEndian(quint64 value, int width)
+{
+    value = qToBigEndian(value);
+    return QByteArray(reinterpret_cast<const char *>(&value) + 8 - width, width);
+}
+
+// Object 0 is the root; one width serves offsets and references.
+QByteArray binaryPlist(const QList<QByteArray> &objects, int width)
+{
+    QByteArray body = "bplist00", table;
+    for (const QByteArray &object : objects) {
+        table += bigEndian(body.size(), width);
+        body += object;
+    }
+    return body + table + QByteArray(6, '\0') + char(width) + char(width) +
+           bigEndian(objects.size(), 8) + bigEndian(0, 8) + bigEndian(body.size(), 8);
+}
+
+// Arrays nested depth deep around an integer; with cycle the innermost refers back to
+// the root; with fanOut 2 each holds the next twice, which libplist copies out to
+// 2^depth values.
+QByteArray binaryArrays(int depth, bool cycle = false, int fanOut = 1)
+{
+    QList<QByteArray> objects;
+    for (int k = 0; k < depth; ++k)
+        objects.append(char(0xA0 + fanOut) +
+                       bigEndian(cycle && k == depth - 1 ? 0 : k + 1, 4).repeated(fanOut));
+    objects.append(QByteArray("\x10\x00", 2));
+    return binaryPlist(objects, 4);
+}
+
+QByteArray toBinary(const QByteArray &xml)
+{
+    plist_t root = nullptr;
+    plist_from_xml(xml.constData(), uint32_t(xml.size()), &root);
+    char *bytes = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(root, &bytes, &length);
+    const QByteArray binary(bytes, length);
+    std::free(bytes);
+    plist_free(root);
+    return binary;
+}
+
+QByteArray nestedArrays(int arrays)
+{
+    return xmlPlist("<dict><key>a</key>" + QByteArray("<array>").repeated(arrays) +
+                    QByteArray("</array>").repeated(arrays) + "</dict>");
+}
+
+const QByteArray kSample = xmlPlist(
+    "<dict><key>Europe/Berlin</key><array><real>52.5</real><string>13.366667</string></array>"
+    "<key>count</key><integer>-42</integer><key>flag</key><true/>"
+    "<key>name</key><string>Zürich</string><key>blob</key><data>AAEC</data>"
+    "<key>when</key><date>2007-03-21T18:40:00Z</date>"
+    "<key>nested</key><dict><key>empty</key><array/></dict></dict>");
+
+} // namespace
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Values and their types, as QDebug shows them.
+    void propertyListValues()
+    {
+        for (const QByteArray &data : {kSample, toBinary(kSample)}) {
+            QString text;
+            QDebug(&text).nospace() << parsePropertyListDictionary(data).value_or(QVariantMap{});
+            QCOMPARE(
+                text,
+                "QMap((\"Europe/Berlin\", QVariant(QVariantList, QList(QVariant(double, 52.5), "
+                "QVariant(QString, \"13.366667\"))))(\"blob\", QVariant(QByteArray, "
+                "\"\\x00\\x01\\x02\"))(\"count\", QVariant(qlonglong, -42))(\"flag\", "
+                "QVariant(bool, true))(\"name\", QVariant(QString, \"Zürich\"))(\"nested\", "
+                "QVariant(QVariantMap, QMap((\"empty\", QVariant(QVariantList, QList())))))"
+                "(\"when\", QVariant(QDateTime, QDateTime(2007-03-21 18:40:00.000 UTC "
+                "Qt::UTC))))");
+        }
+    }
+
+    // Bytes are parsed, then read from a file; or the path (if any) is read.
+    void propertyListRefused_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("accepted");
+        const auto row = [](const char *name, const QByteArray &data, const QString &path = {}) {
+            QTest::newRow(name) << data << path << false;
+        };
+        const QByteArray binary = toBinary(kSample), key = "<dict><key>a</key>";
+        const QByteArray deep =
+            QByteArray("<array>").repeated(100000) + QByteArray("</array>").repeated(100000);
+        row("empty file", {});
+        row("garbage", QByteArray("\x01\x7f\xffnot a plist", 14));
+        row("truncated xml", kSample.left(kSample.size() / 2));
+        row("root is an array", xmlPlist("<array><real>1</real></array>"));
+        row("binary magic only", "bplist00");
+        row("binary truncated", binary.left(binary.size() - 5));
+        row("binary trailer cut off", binary.left(binary.size() - 32));
+        row("binary root is an array", binaryArrays(3));
+        row("binary 100000 deep", binaryArrays(100000));
+        row("binary cycle", binaryArrays(5, true));
+        row("binary expanding to 2^40", binaryArrays(40, false, 2));
+        // {"a\0b": true}; 'S' marks a three-byte ASCII string.
+        row("binary key with NUL",
+            binaryPlist({"\xD1\x01\x02", QByteArray("Sa\0b", 4), "\x09"}, 1));
+        row("xml key with NUL", xmlPlist(QByteArray("<dict><key>a\0b</key><true/></dict>", 35)));
+        row("xml 100000 deep", xmlPlist(key + deep + "</dict>"));
+        row("xml 100000 deep, unclosed", xmlPlist(QByteArray(700000, ' ') + deep.left(700000)));
+        // Quoted attributes and comments must not hide nesting from the depth check.
+        row("nesting behind quoted slashes",
+            xmlPlist(key + QByteArray("<array x=\"/>\">").repeated(100000)));
+        row("nesting behind comments",
+            xmlPlist(key + QByteArray("<array><!-- </array> -->").repeated(100000)));
+        row("unterminated comment", xmlPlist("<dict><!-- </dict>"));
+        row("9 MB file",
+            xmlPlist(key + "<string>" + QByteArray(9 << 20, 'x') + "</string></dict>"));
+        // The root dictionary is level 1.
+        row("one level too deep", nestedArrays(kMaxPropertyListDepth));
+        row("binary one level too deep", toBinary(nestedArrays(kMaxPropertyListDepth)));
+        row("missing file", {}, QDir::tempPath() + "/duskmap-absent.plist");
+        row("a directory", {}, QDir::tempPath());
+        row("missing resource", {}, ":/no/such/resource.plist");
+        const QByteArray limit = nestedArrays(kMaxPropertyListDepth - 1);
+        QTest::newRow("at the limit") << limit << QString() << true;
+        QTest::newRow("binary at the limit") << toBinary(limit) << QString() << true;
+    }
+    void propertyListRefused()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QString, path);
+        QFETCH(bool, accepted);
+        QString error;
+        QTemporaryDir dir;
+        if (path.isEmpty()) {
+            QCOMPARE(parsePropertyListDictionary(data, &error).has_value(), accepted);
+            QCOMPARE(error.isEmpty(), accepted);
+            QVERIFY(writeFile(path = dir.filePath("test.plist"), data));
+        }
+        QCOMPARE(readPropertyListDictionary(path, &error).has_value(), accepted);
+        QVERIFY2(accepted || error.contains(path), qPrintable(error));
+    }
+
+    void preferencesStoreAndDefaults()
+    {
+        QCOMPARE(Preferences::defaultFilePath(),
+                 qEnvironmentVariable("XDG_CONFIG_HOME") + "/duskmap/duskmap.conf");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("sub/dir/duskmap.conf");
+        const QByteArray geometry("\x01\xd9\xd0\xcb\x00\x03\x00\x00=\n[x]", 14);
+        const QRect frame(10, 20, 720, 400);
+        {
+            Preferences preferences(path);
+            QVERIFY(!preferences.boolForKey("ShowLocationNames"));
+            QVERIFY(preferences.stringForKey("DefaultTimeZone").isNull());
+            QVERIFY(!preferences.objectForKey("DefaultTimeZone").isValid());
+            preferences.registerDefaults(
+                {{"DefaultTimeZone", "UTC"}, {"ShowLocationNames", true}, {"ShowLatLon", true}});
+            preferences.registerDefaults({{"DefaultTimeZone", "Asia/Kolkata"}});
+            QCOMPARE(preferences.stringForKey("DefaultTimeZone"), "Asia/Kolkata");
+            QVERIFY(preferences.boolForKey("ShowLocationNames") && !QFile::exists(path));
+            preferences.setObject("ShowLatLon", false);
+            QVERIFY(!preferences.boolForKey("ShowLatLon"));
+            preferences.setObject("ShowLocations", 42);
+            QVERIFY(preferences.stringForKey("ShowLocations").isNull());
+            preferences.setObject("DefaultTimeZone", "America/Argentina/Buenos_Aires");
+            preferences.setObject("MainWindow", geometry);
+            preferences.setObject("Frame", frame);
+        }
+        // Stored values persist, defaults do not.
+        Preferences reopened(copyOf(path));
+        QVERIFY(!reopened.objectForKey("ShowLocationNames").isValid());
+        QVERIFY(!reopened.boolForKey("ShowLatLon") && reopened.boolForKey("ShowLocations"));
+        QCOMPARE(reopened.stringForKey("DefaultTimeZone"), "America/Argentina/Buenos_Aires");
+        QCOMPARE(reopened.objectForKey("MainWindow").toByteArray(), geometry);
+        QCOMPARE(reopened.objectForKey("Frame").toRect(), frame);
+    }
+
+    void preferenceBooleans_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<bool>("expected");
+        int row = 0;
+        for (const char *value :
+             {"true", "TRUE", "1", "yes", "0.5", "false", "0", "no", "maybe", ""})
+            QTest::newRow(value) << QByteArray(value) << (row++ < 5);
+    }
+    void preferenceBooleans()
+    {
+        QFETCH(QByteArray, value);
+        QFETCH(bool, expected);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("duskmap.conf"), "[General]\nShowLatLon=" + value + "\n"));
+        Preferences preferences(dir.filePath("duskmap.conf"));
+        preferences.registerDefaults({{"ShowLatLon", !expected}});
+        QCOMPARE(preferences.boolForKey("ShowLatLon"), expected);
+    }
+    // Unparsable files, and files holding what Qt should not decode (a serialised
+    // object, from which Qt would build a pixmap and abort without a GUI, or a size
+    // beyond any preferences file), are kept aside and the defaults apply. A text that
+    // merely starts with "@" is stored escaped and reads back.
+    void preferencesKeepForeignContentAside_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("corrupt");
+        const QByteArray head = "[General]\nShowLatLon=true\n";
+        QTest::newRow("unparsable")
+            << QByteArray("\x00\x01[[[ShowLatLon=true\n[unterm\n", 29) << true;
+        QTest::newRow("serialised") << head + "Zone=@Variant(\\0\\0\\0\\x41\\0)\n" << true;
+        QTest::newRow("serialised after an escaped text")
+            << head + "A=@@Variant(x)\nB=@Variant(\\0\\0\\0\\x41\\0)\n"
+            << true;
+        QTest::newRow("quoted serialised in a list")
+            << head + "A=x, \"@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\"\n"
+            << true;
+        QTest::newRow("too large") << head + QByteArray(2 << 20, '#') << true;
+        QTest::newRow("escaped texts") << head + "Note=@@Variant(a\nList=\"x, @Variant(b\"\n"
+                                       << false;
+    }
+    void preferencesKeepForeignContentAside()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, corrupt);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("duskmap.conf");
+        QVERIFY(writeFile(path, content));
+        MessageLog log;
+        {
+            Preferences preferences(path);
+            QCOMPARE(preferences.boolForKey("ShowLatLon"), !corrupt);
+            QCOMPARE(preferences.stringForKey("Note"), corrupt ? QString() : "@Variant(a");
+            QCOMPARE(readFile(path + ".corrupt"), corrupt ? content : QByteArray());
+            preferences.setObject("DefaultTimeZone", "@Variant(b");
+        }
+        QCOMPARE(log.warnings().size(), int(corrupt));
+        QVERIFY(!corrupt || log.warnings().first().contains(path));
+        QCOMPARE(Preferences(copyOf(path)).stringForKey("DefaultTimeZone"), "@Variant(b");
+        QCOMPARE(log.warnings().size(), int(corrupt));
+        if (corrupt) {
+            // A second broken file does not replace the first one kept aside.
+            QVERIFY(writeFile(path, content + "again"));
+            Preferences again(path);
+            QCOMPARE(readFile(path + ".corrupt.1"), content + "again");
+        }
+    }
+
+    void unwritablePreferencesWarnOnceAndKeepValues()
+    {
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("store"), "a file where the directory should be"));
+        const QString path = dir.filePath("store/duskmap/duskmap.conf");
+        MessageLog log;
+        Preferences preferences(path);
+        preferences.setObject("ShowLatLon", true);
+        preferences.setObject("DefaultTimeZone", "Europe/Berlin");
+        preferences.setObject("ShowLatLon", false);
+        QVERIFY(!preferences.boolForKey("ShowLatLon"));
+        QCOMPARE(preferences.stringForKey("DefaultTimeZone"), "Europe/Berlin");
+        QCOMPARE(log.warnings().size(), 1);
+        QVERIFY(log.warnings().first().contains(path));
+    }
+
+    // The strings come embedded through the duskmap_translations resources. Keys without
+    // an entry show as they are; German has no table of its own and falls back to
+    // English, not to the keys.
+    void localizedStrings_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("expected");
+        QList<std::pair<QString, QString>> entries{
+            {"HideLatLonGridLines", "Hide Latitude/Longitude Grid"},
+            {"ShowLatLonGridLines", "Show Latitude/Longitude Grid"},
+            {"HideLocations", "Hide Locations"},
+            {"ShowLocations", "Show Locations"}};
+        for (const QString key : {"ShowLocationNames", "showlocations", "Show Locations",
+                                  "Zeige Orte \u00e4\u00f6\u00fc", ""})
+            entries.append({key, key});
+        for (const QString locale : {"en_GB", "C", "de_DE"})
+            for (const auto &[key, text] : entries)
+                QTest::addRow("%s: %s", qPrintable(locale), qPrintable(key))
+                    << locale << key << text;
+    }
+    void localizedStrings()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, key);
+        QFETCH(QString, expected);
+        QCOMPARE(localizedString(key, QLocale(locale)), expected);
+        // The tests run in the C locale, so the user's table is the English one.
+        QCOMPARE(localizedString(key), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlatform)
+#include "tst_platform.moc"
