@@ -1,7 +1,9 @@
 #include "MessageLog.h"
 #include "platform/Resources.h"
+#include "zones/ClockChange.h"
 #include "zones/NearbyZones.h"
 #include "zones/TimeZoneTable.h"
+#include "zones/ZoneSearch.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,9 +19,9 @@ QVariantList entry(const QVariant &latitude, const QVariant &longitude)
     return {latitude, longitude};
 }
 
+// The shortest texts that read back as the same floats.
 QString placeText(const TimeZoneTable &table, const QString &name)
 {
-    // The shortest texts that read back as the same floats.
     const ZonePlace place = table.placeOf(name);
     char text[64];
     char *end = std::to_chars(text, text + 31, place.latitude, std::chars_format::fixed).ptr;
@@ -28,9 +30,16 @@ QString placeText(const TimeZoneTable &table, const QString &name)
     return QString::fromLatin1(text, end - text);
 }
 
+const QStringList kZones =
+    QStringLiteral("America/Argentina/Buenos_Aires America/Argentina/Cordoba "
+                   "America/Indiana/Indianapolis America/New_York America/North_Dakota/New_Salem "
+                   "America/Sao_Paulo Asia/Ho_Chi_Minh Asia/Kolkata Asia/Tokyo Atlantic/Reykjavik "
+                   "Europe/Berlin Europe/Busingen Europe/Zurich Pacific/Auckland")
+        .split(u' ');
+
 } // namespace
 
-class TestTimeZoneTable : public QObject
+class TestZones : public QObject
 {
     Q_OBJECT
 
@@ -52,7 +61,6 @@ private slots:
         QVERIFY(table.unsortedNames().contains("Atlantis/Poseidonia"));
         QCOMPARE(table.validSortedNames().join(u' '), "Australia/Sydney Europe/Berlin UTC");
         QVERIFY(!TimeZoneTable::isValidZone("Atlantis/Poseidonia"));
-        // The listing gives the shortest plain text that reads back as the same float.
         QCOMPARE(zoneListing(table), "Australia/Sydney\t-33.8667\t151.2167\n"
                                      "Europe/Berlin\t52.5\t13.3667\nUTC\t51.4769\t-0.0005\n");
     }
@@ -113,12 +121,14 @@ private slots:
         QTest::addColumn<float>("latitude");
         QTest::addColumn<float>("longitude");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("two near, sorted") << 47.0f << 5.0f << "Europe/Berlin Europe/Paris";
-        QTest::newRow("10 degrees apart is not near") << 40.0f << 10.0f << "";
-        QTest::newRow("just within") << 40.5f << 19.5f << "Europe/Berlin";
-        QTest::newRow("across the 180th meridian")
-            << -15.0f << -179.0f << "Pacific/Apia Pacific/Fiji";
-        QTest::newRow("from the east") << -15.0f << 179.0f << "Pacific/Apia Pacific/Fiji";
+        const auto row = [](const char *name, float latitude, float longitude, const char *near) {
+            QTest::newRow(name) << latitude << longitude << QString(near);
+        };
+        row("two near, sorted", 47.0f, 5.0f, "Europe/Berlin Europe/Paris");
+        row("10 degrees apart is not near", 40.0f, 10.0f, "");
+        row("just within", 40.5f, 19.5f, "Europe/Berlin");
+        row("across the 180th meridian", -15.0f, -179.0f, "Pacific/Apia Pacific/Fiji");
+        row("from the east", -15.0f, 179.0f, "Pacific/Apia Pacific/Fiji");
     }
     void nearbyZones()
     {
@@ -163,7 +173,95 @@ private slots:
             QVERIFY(std::abs(place.latitude) <= 90.0f && std::abs(place.longitude) <= 180.0f);
         }
     }
+
+    // "find": every zone found, in order; "named": the one zone a query names, if any.
+    // The countries come from the system's zone.tab and iso3166.tab.
+    void search_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char *what, const char *query, const char *expected) {
+            QTest::addRow("%s %s", what, query) << what << query << expected;
+        };
+        row("find", "tokyo", "Asia/Tokyo");
+        row("find", "argentina", "America/Argentina/Buenos_Aires America/Argentina/Cordoba");
+        row("find", "new york", "America/New_York");
+        row("find", "Ho CHI minh", "Asia/Ho_Chi_Minh");
+        row("find", "japan", "Asia/Tokyo");
+        row("find", "germany", "Europe/Berlin Europe/Busingen");
+        row("find", "São Paulo", "America/Sao_Paulo");
+        row("find", "Zürich", "Europe/Zurich");
+        row("find", "switzerland", "Europe/Zurich");
+        row("find", "reykjavík", "Atlantic/Reykjavik");
+        // The exact country before a city prefix, a city prefix before a word inside.
+        row("find", "india", "Asia/Kolkata America/Indiana/Indianapolis");
+        row("find", "new", "America/New_York America/North_Dakota/New_Salem Pacific/Auckland");
+        row("find", "olkat", "Asia/Kolkata");
+        row("find", "europe/berlin", "Europe/Berlin");
+        row("find", "  _ ", "");
+        row("find", "atlantis", "");
+        row("named", "Asia/Tokyo", "Asia/Tokyo");
+        row("named", "new york", "America/New_York");
+        row("named", "Indianapolis", "America/Indiana/Indianapolis"); // exact city of several
+        row("named", "argentina", "");
+        row("named", "mars", "");
+    }
+    void search()
+    {
+        QFETCH(QString, what);
+        QFETCH(QString, query);
+        QFETCH(QString, expected);
+        static const ZoneCountries countries = loadZoneCountries();
+        const QStringList zones = kZones + QStringList{"America/Indianapolis_East"};
+        QCOMPARE(what == "find" ? ::findZones(query, kZones, countries).join(u' ')
+                                : ::zoneNamedBy(query, zones, countries),
+                 expected);
+    }
+
+    void countriesNeedBothFiles()
+    {
+        QVERIFY(loadZoneCountries(QStringLiteral("/nonexistent")).isEmpty());
+        QCOMPARE(loadZoneCountries().value("Asia/Kolkata"), QStringLiteral("India"));
+    }
+
+    // Zone, from: the text | the instant. Checked against zdump of the system's tz database.
+    void nextClockChange_data()
+    {
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char *zone, const char *from, const char *expected) {
+            QTest::addRow("%s %s", zone, from) << zone << from << expected;
+        };
+        const char *january = "2026-01-01T00:00:00Z";
+        row("Europe/Berlin", "2026-06-01T00:00:00Z",
+            "Clocks go back 1 h on Sunday, October 25, 2026 at 3:00|2026-10-25T01:00:00Z");
+        row("Europe/Berlin", "2026-10-25T01:00:00Z", // at a change: the next one
+            "Clocks go forward 1 h on Sunday, March 28, 2027 at 2:00|2027-03-28T01:00:00Z");
+        row("America/New_York", january,
+            "Clocks go forward 1 h on Sunday, March 8, 2026 at 2:00|2026-03-08T07:00:00Z");
+        row("Australia/Sydney", january,
+            "Clocks go back 1 h on Sunday, April 5, 2026 at 3:00|2026-04-04T16:00:00Z");
+        row("America/Santiago", january,
+            "Clocks go back 1 h on Sunday, April 5, 2026 at 0:00|2026-04-05T03:00:00Z");
+        row("Australia/Lord_Howe", january,
+            "Clocks go back 30 min on Sunday, April 5, 2026 at 2:00|2026-04-04T15:00:00Z");
+        for (const char *zone : {"Asia/Tokyo", "Asia/Kolkata", "UTC"})
+            row(zone, january, "|");
+    }
+    void nextClockChange()
+    {
+        QFETCH(QString, zone);
+        QFETCH(QString, from);
+        QFETCH(QString, expected);
+        const std::optional<ClockChange> change =
+            ::nextClockChange(QTimeZone(zone.toUtf8()), QDateTime::fromString(from, Qt::ISODate));
+        QCOMPARE(change ? clockChangeText(*change) + '|' + change->instant.toString(Qt::ISODate)
+                        : "|",
+                 expected);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestTimeZoneTable)
-#include "tst_timezonetable.moc"
+QTEST_GUILESS_MAIN(TestZones)
+#include "tst_zones.moc"
