@@ -2,12 +2,15 @@
 
 #include "mapcore/TwilightLines.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <utility>
 
 namespace {
 
@@ -37,6 +40,92 @@ QPointF mapPoint(const MapGeometry &geometry, const ViewCoordinates &view, doubl
     return view.point(geometry.meridianOffset + longitude * geometry.pixelsPerDegree,
                       geometry.equatorialOffset + latitude * geometry.pixelsPerDegree);
 }
+
+/// x's four bytes times a / 255, each rounded as QPainter's raster engine
+/// rounds it.
+inline uint32_t byteMul(uint32_t x, uint32_t a)
+{
+    uint32_t t = (x & 0xff00ff) * a;
+    t = (t + ((t >> 8) & 0xff00ff) + 0x800080) >> 8;
+    t &= 0xff00ff;
+    x = ((x >> 8) & 0xff00ff) * a;
+    x = x + ((x >> 8) & 0xff00ff) + 0x800080;
+    x &= 0xff00ff00;
+    return x | t;
+}
+
+/// An antialiased line one pixel wide along a polyline in device pixels,
+/// drawn with Xiaolin Wu's method straight into the frame. QPainter's
+/// antialiased strokes cost over a millisecond for the four lines of a large
+/// map, many times a redraw's budget for them; this is a few hundredths.
+class WuLine
+{
+public:
+    WuLine(QImage &frame, QRgb colour)
+        : m_pixels(reinterpret_cast<uint32_t *>(frame.bits())), m_width(frame.width()),
+          m_height(frame.height()), m_stride(size_t(frame.bytesPerLine()) / 4),
+          m_colour(qPremultiply(colour))
+    {}
+
+    void polyline(const QPolygonF &points)
+    {
+        for (qsizetype i = 1; i < points.size(); ++i)
+            segment(points[i - 1], points[i]);
+    }
+
+private:
+    void plot(int x, int y, double coverage)
+    {
+        if (x < 0 || y < 0 || x >= m_width || y >= m_height || !(coverage > 0.0))
+            return;
+        const uint32_t alpha = uint32_t(std::min(coverage, 1.0) * 255.0 + 0.5);
+        const uint32_t colour = byteMul(m_colour, alpha);
+        uint32_t &pixel = m_pixels[size_t(y) * m_stride + size_t(x)];
+        pixel = colour + byteMul(pixel, 255 - qAlpha(colour));
+    }
+
+    void segment(QPointF from, QPointF to)
+    {
+        // Pixel centres at whole numbers.
+        double x0 = from.x() - 0.5, y0 = from.y() - 0.5, x1 = to.x() - 0.5, y1 = to.y() - 0.5;
+        const bool steep = std::fabs(y1 - y0) > std::fabs(x1 - x0);
+        if (steep) {
+            std::swap(x0, y0);
+            std::swap(x1, y1);
+        }
+        if (x0 > x1) {
+            std::swap(x0, x1);
+            std::swap(y0, y1);
+        }
+        const double gradient = x1 == x0 ? 1.0 : (y1 - y0) / (x1 - x0);
+        const auto put = [this, steep](int x, int y, double coverage) {
+            steep ? plot(y, x, coverage) : plot(x, y, coverage);
+        };
+        const auto end = [&](double x, double y, double gap) {
+            const double xEnd = std::round(x);
+            const double yEnd = y + gradient * (xEnd - x);
+            const double floorY = std::floor(yEnd);
+            put(int(xEnd), int(floorY), (1.0 - (yEnd - floorY)) * gap);
+            put(int(xEnd), int(floorY) + 1, (yEnd - floorY) * gap);
+            return std::pair{int(xEnd), yEnd};
+        };
+        const auto [first, firstY] = end(x0, y0, 1.0 - (x0 + 0.5 - std::floor(x0 + 0.5)));
+        const auto [last, lastY] = end(x1, y1, x1 + 0.5 - std::floor(x1 + 0.5));
+        double y = firstY + gradient;
+        for (int x = first + 1; x < last; ++x, y += gradient) {
+            const double floorY = std::floor(y);
+            put(x, int(floorY), 1.0 - (y - floorY));
+            put(x, int(floorY) + 1, y - floorY);
+        }
+        (void)lastY;
+    }
+
+    uint32_t *m_pixels;
+    int m_width;
+    int m_height;
+    size_t m_stride;
+    uint32_t m_colour;
+};
 
 } // namespace
 
@@ -109,16 +198,25 @@ void drawTwilightLines(QPainter &painter, const MapGeometry &geometry, const Vie
             west = std::min(west, p.longitude);
             east = std::max(east, p.longitude);
         }
-        // A cosmetic pen takes QPainter's fast path for thin antialiased lines.
+        // Only the copies that reach into the map; straight into a frame
+        // painted without a world transform, else through QPainter.
+        auto *frame = dynamic_cast<QImage *>(painter.device());
+        const bool direct = frame && frame->format() == QImage::Format_ARGB32_Premultiplied &&
+                            painter.worldTransform().isIdentity();
+        const qreal ratio = frame ? frame->devicePixelRatio() : 1.0;
         QPen pen(line.colour, 1.0);
         pen.setCosmetic(true);
         painter.setPen(pen);
-        // Only the copies that reach into the map.
         for (int shift = -1; shift <= 1; ++shift) {
             if (west + 360.0 * shift >= 180.0 || east + 360.0 * shift <= -180.0)
                 continue;
-            const QPointF offset(360.0 * shift * geometry.pixelsPerDegree, 0.0);
-            painter.drawPolyline(polyline.translated(offset));
+            const QPolygonF copy =
+                polyline.translated(360.0 * shift * geometry.pixelsPerDegree, 0.0);
+            if (direct)
+                WuLine(*frame, line.colour.rgba())
+                    .polyline(QTransform::fromScale(ratio, ratio).map(copy));
+            else
+                painter.drawPolyline(copy);
         }
         if (!line.label)
             continue;

@@ -8,11 +8,7 @@
 #include "mapcore/NightOverlay.h"
 #include "render/MapLayers.h"
 
-#include <QDateTime>
-
 class QPainter;
-
-/// The instant in ERFA's terms.
 
 /// A yellow disc with a dark rim and short rays, 9 px across on the small map.
 void drawSunSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
