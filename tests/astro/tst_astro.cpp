@@ -1,7 +1,5 @@
-#include "model/SkyTexts.h"
 #include "astro/SkyPositions.h"
-
-#include "NearlyEqual.h"
+#include "model/SkyTexts.h"
 
 #include <QDateTime>
 #include <QJsonDocument>
@@ -19,18 +17,9 @@ namespace {
 // chapter 47 with its terms above 0.002 degree, sidereal time after chapter
 // 12 with chapter 22's short nutation.
 constexpr double kRad = M_PI / 180.0;
-double sinDeg(double x)
-{
-    return std::sin(x * kRad);
-}
-double cosDeg(double x)
-{
-    return std::cos(x * kRad);
-}
-double wrap180(double x)
-{
-    return x - 360.0 * std::floor(x / 360.0 + 0.5);
-}
+const auto sinDeg = [](double x) { return std::sin(x * kRad); };
+const auto cosDeg = [](double x) { return std::cos(x * kRad); };
+const auto wrap180 = [](double x) { return x - 360.0 * std::floor(x / 360.0 + 0.5); };
 
 struct Reference
 {
@@ -158,62 +147,48 @@ private slots:
             const QByteArray where = at.toString(Qt::ISODate).toLatin1();
             QVERIFY2(separation(sky.subsolar, ref.sun) <= 0.006, where); // the goal is 0.01
             QVERIFY2(separation(sky.sublunar, ref.moon) <= 0.05, where);
-            QVERIFY2(near(sky.illuminatedFraction, ref.fraction, 0.005), where);
+            QVERIFY2(std::abs(sky.illuminatedFraction - ref.fraction) <= 0.005, where);
         }
-    }
-
-    void deltaT_data()
-    {
-        QTest::addColumn<QDate>("date");
-        QTest::addColumn<double>("seconds"); // observed, Astronomical Almanac
-        QTest::newRow("1950") << QDate(1950, 1, 1) << 29.15;
-        QTest::newRow("1960") << QDate(1960, 1, 1) << 33.15;
-        QTest::newRow("1970") << QDate(1970, 1, 1) << 40.18;
-        QTest::newRow("1980") << QDate(1980, 1, 1) << 50.54;
-        QTest::newRow("1990") << QDate(1990, 1, 1) << 56.86;
-        QTest::newRow("2000") << QDate(2000, 1, 1) << 63.83;
-        QTest::newRow("2010") << QDate(2010, 1, 1) << 66.07;
     }
 
     void deltaT()
     {
-        QFETCH(QDate, date);
-        QFETCH(double, seconds);
-        COMPARE_NEAR(ttMinusUt1Seconds({date.year(), date.month(), date.day(), 0, 0, 0.0}), seconds,
-                     1.0);
+        // Observed on January 1 of 1950, 1960, ... 2010 (Astronomical Almanac).
+        const double observed[] = {29.15, 33.15, 40.18, 50.54, 56.86, 63.83, 66.07};
+        for (int i = 0; i < 7; ++i) {
+            const double actual = ttMinusUt1Seconds({1950 + 10 * i, 1, 1, 0, 0, 0.0});
+            QVERIFY2(std::abs(actual - observed[i]) <= 1.0, qPrintable(QString::number(actual)));
+        }
     }
 
+    // An almanac's instants of the phases in 2024, and two days off them.
     void phases_data()
     {
-        QTest::addColumn<QDateTime>("at"); // an almanac's instants of the phases, 2024
+        QTest::addColumn<QDateTime>("at");
         QTest::addColumn<double>("elongation");
         QTest::addColumn<QString>("phase");
-        QTest::newRow("first quarter")
-            << QDateTime(QDate(2024, 1, 18), QTime(3, 53), Qt::UTC) << 90.0 << "first quarter";
-        QTest::newRow("full") << QDateTime(QDate(2024, 1, 25), QTime(17, 54), Qt::UTC) << 180.0
-                              << "full";
-        QTest::newRow("last quarter")
-            << QDateTime(QDate(2024, 2, 2), QTime(23, 18), Qt::UTC) << 270.0 << "last quarter";
-        QTest::newRow("new, eclipse")
-            << QDateTime(QDate(2024, 4, 8), QTime(18, 21), Qt::UTC) << 0.0 << "new";
-        QTest::newRow("crescent, +2 d")
-            << QDateTime(QDate(2024, 4, 10), QTime(18, 21), Qt::UTC) << 25.0 << "waxing crescent";
-        QTest::newRow("gibbous, -2 d")
-            << QDateTime(QDate(2024, 1, 23), QTime(17, 54), Qt::UTC) << 155.0 << "waxing gibbous";
-        QTest::newRow("gibbous, +2 d")
-            << QDateTime(QDate(2024, 1, 27), QTime(17, 54), Qt::UTC) << 205.0 << "waning gibbous";
-        QTest::newRow("crescent, -2 d")
-            << QDateTime(QDate(2024, 4, 6), QTime(18, 21), Qt::UTC) << 335.0 << "waning crescent";
+        const auto row = [](const char *at, double elongation, const char *phase) {
+            QTest::addRow("%s", phase)
+                << QDateTime::fromString(at, Qt::ISODate) << elongation << phase;
+        };
+        row("2024-01-18T03:53Z", 90.0, "first quarter");
+        row("2024-01-25T17:54Z", 180.0, "full");
+        row("2024-02-02T23:18Z", 270.0, "last quarter");
+        row("2024-04-08T18:21Z", 0.0, "new");
+        row("2024-04-10T18:21Z", 25.0, "waxing crescent");
+        row("2024-01-23T17:54Z", 155.0, "waxing gibbous");
+        row("2024-01-27T17:54Z", 205.0, "waning gibbous");
+        row("2024-04-06T18:21Z", 335.0, "waning crescent");
     }
-
     void phases()
     {
         QFETCH(QDateTime, at);
         QFETCH(double, elongation);
         QFETCH(QString, phase);
         const SkyPositions sky = skyPositions(instantOf(at));
-        COMPARE_NEAR(wrap180(sky.elongationDeg - elongation), 0.0,
-                     elongation == std::round(elongation / 90) * 90 ? 0.5 : 5.0);
+        QVERIFY2(std::abs(wrap180(sky.elongationDeg - elongation)) <=
+                     (int(elongation) % 90 ? 5.0 : 0.5),
+                 qPrintable(QString::number(sky.elongationDeg)));
         QCOMPARE(skyJson(sky).value("moon")["phase"].toString(), phase);
     }
 
