@@ -221,24 +221,18 @@ private slots:
         QCOMPARE(reopened.objectForKey("Frame").toRect(), frame);
     }
 
-    void preferenceBooleans_data()
-    {
-        QTest::addColumn<QByteArray>("value");
-        QTest::addColumn<bool>("expected");
-        int row = 0;
-        for (const char *value :
-             {"true", "TRUE", "1", "yes", "0.5", "false", "0", "no", "maybe", ""})
-            QTest::newRow(value) << QByteArray(value) << (row++ < 5);
-    }
     void preferenceBooleans()
     {
-        QFETCH(QByteArray, value);
-        QFETCH(bool, expected);
         QTemporaryDir dir;
-        QVERIFY(writeFile(dir.filePath("duskmap.conf"), "[General]\nShowLatLon=" + value + "\n"));
-        Preferences preferences(dir.filePath("duskmap.conf"));
-        preferences.registerDefaults({{"ShowLatLon", !expected}});
-        QCOMPARE(preferences.boolForKey("ShowLatLon"), expected);
+        int row = 0;
+        for (const char *value :
+             {"true", "TRUE", "1", "yes", "0.5", "false", "0", "no", "maybe", ""}) {
+            const QString path = dir.filePath(QString::number(row));
+            QVERIFY(writeFile(path, QByteArray("[General]\nShowLatLon=") + value + "\n"));
+            Preferences preferences(path);
+            preferences.registerDefaults({{"ShowLatLon", row >= 5}});
+            QVERIFY2(preferences.boolForKey("ShowLatLon") == (row++ < 5), value);
+        }
     }
     // Unparsable files, and files holding what Qt should not decode (a serialised
     // object, from which Qt would build a pixmap and abort without a GUI, or a size
@@ -249,18 +243,17 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("corrupt");
         const QByteArray head = "[General]\nShowLatLon=true\n";
-        QTest::newRow("unparsable")
-            << QByteArray("\x00\x01[[[ShowLatLon=true\n[unterm\n", 29) << true;
-        QTest::newRow("serialised") << head + "Zone=@Variant(\\0\\0\\0\\x41\\0)\n" << true;
-        QTest::newRow("serialised after an escaped text")
-            << head + "A=@@Variant(x)\nB=@Variant(\\0\\0\\0\\x41\\0)\n"
-            << true;
-        QTest::newRow("quoted serialised in a list")
-            << head + "A=x, \"@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\"\n"
-            << true;
-        QTest::newRow("too large") << head + QByteArray(2 << 20, '#') << true;
-        QTest::newRow("escaped texts") << head + "Note=@@Variant(a\nList=\"x, @Variant(b\"\n"
-                                       << false;
+        const auto row = [](const char *name, const QByteArray &content, bool corrupt = true) {
+            QTest::newRow(name) << content << corrupt;
+        };
+        row("unparsable", QByteArray("\x00\x01[[[ShowLatLon=true\n[unterm\n", 29));
+        row("serialised", head + "Zone=@Variant(\\0\\0\\0\\x41\\0)\n");
+        row("serialised after an escaped text",
+            head + "A=@@Variant(x)\nB=@Variant(\\0\\0\\0\\x41\\0)\n");
+        row("quoted serialised in a list",
+            head + "A=x, \"@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\"\n");
+        row("too large", head + QByteArray(2 << 20, '#'));
+        row("escaped texts", head + "Note=@@Variant(a\nList=\"x, @Variant(b\"\n", false);
     }
     void preferencesKeepForeignContentAside()
     {
@@ -307,33 +300,29 @@ private slots:
 
     // The strings come embedded through the duskmap_translations resources. Keys without
     // an entry show as they are; German has no table of its own and falls back to
-    // English, not to the keys.
-    void localizedStrings_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("expected");
-        QList<std::pair<QString, QString>> entries{
-            {"HideLatLonGridLines", "Hide Latitude/Longitude Grid"},
-            {"ShowLatLonGridLines", "Show Latitude/Longitude Grid"},
-            {"HideLocations", "Hide Locations"},
-            {"ShowLocations", "Show Locations"}};
-        for (const QString key : {"ShowLocationNames", "showlocations", "Show Locations",
-                                  "Zeige Orte \u00e4\u00f6\u00fc", ""})
-            entries.append({key, key});
-        for (const QString locale : {"en_GB", "C", "de_DE"})
-            for (const auto &[key, text] : entries)
-                QTest::addRow("%s: %s", qPrintable(locale), qPrintable(key))
-                    << locale << key << text;
-    }
+    // English, not to the keys. The tests run in the C locale: the user's table is English.
     void localizedStrings()
     {
-        QFETCH(QString, locale);
-        QFETCH(QString, key);
-        QFETCH(QString, expected);
-        QCOMPARE(localizedString(key, QLocale(locale)), expected);
-        // The tests run in the C locale, so the user's table is the English one.
-        QCOMPARE(localizedString(key), expected);
+        const QStringList keys{"HideLatLonGridLines",
+                               "ShowLatLonGridLines",
+                               "HideLocations",
+                               "ShowLocations",
+                               "ShowLocationNames",
+                               "showlocations",
+                               "Show Locations",
+                               "Zeige Orte \u00e4\u00f6\u00fc",
+                               ""};
+        for (const char *locale : {"en_GB", "C", "de_DE"}) {
+            QStringList texts;
+            for (const QString &key : keys) {
+                texts.append(localizedString(key, QLocale(locale)));
+                QCOMPARE(localizedString(key), texts.last());
+            }
+            QCOMPARE(texts.join(u'|'),
+                     "Hide Latitude/Longitude Grid|Show Latitude/Longitude Grid|"
+                     "Hide Locations|Show Locations|ShowLocationNames|"
+                     "showlocations|Show Locations|Zeige Orte \u00e4\u00f6\u00fc|");
+        }
     }
 };
 
