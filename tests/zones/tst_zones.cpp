@@ -14,10 +14,7 @@
 
 namespace {
 
-QVariantList entry(const QVariant &latitude, const QVariant &longitude)
-{
-    return {latitude, longitude};
-}
+const auto entry = [](const QVariant &lat, const QVariant &lon) { return QVariantList{lat, lon}; };
 
 // The shortest texts that read back as the same floats.
 QString placeText(const TimeZoneTable &table, const QString &name)
@@ -115,35 +112,6 @@ private slots:
         }
     }
 
-    // Within 10 degrees, exclusive, in latitude and the short way round in longitude.
-    void nearbyZones_data()
-    {
-        QTest::addColumn<float>("latitude");
-        QTest::addColumn<float>("longitude");
-        QTest::addColumn<QString>("expected");
-        const auto row = [](const char *name, float latitude, float longitude, const char *near) {
-            QTest::newRow(name) << latitude << longitude << QString(near);
-        };
-        row("two near, sorted", 47.0f, 5.0f, "Europe/Berlin Europe/Paris");
-        row("10 degrees apart is not near", 40.0f, 10.0f, "");
-        row("just within", 40.5f, 19.5f, "Europe/Berlin");
-        row("across the 180th meridian", -15.0f, -179.0f, "Pacific/Apia Pacific/Fiji");
-        row("from the east", -15.0f, 179.0f, "Pacific/Apia Pacific/Fiji");
-    }
-    void nearbyZones()
-    {
-        QFETCH(float, latitude);
-        QFETCH(float, longitude);
-        QFETCH(QString, expected);
-        // Atlantis, an unknown zone, lies near every row but is never offered.
-        const TimeZoneTable table(QVariantMap{{"Europe/Berlin", entry(50, 10)},
-                                              {"Europe/Paris", entry(45, 0)},
-                                              {"Pacific/Fiji", entry(-15, 178)},
-                                              {"Pacific/Apia", entry(-15, -172)},
-                                              {"Atlantis/Poseidonia", entry(latitude, longitude)}});
-        QCOMPARE(::nearbyZones(table, latitude, longitude).join(u' '), expected);
-    }
-
     void embeddedTable()
     {
         const TimeZoneTable table = TimeZoneTable::load(Resources());
@@ -174,16 +142,29 @@ private slots:
         }
     }
 
-    // "find": every zone found, in order; "named": the one zone a query names, if any.
-    // The countries come from the system's zone.tab and iso3166.tab.
-    void search_data()
+    void countriesNeedBothFiles()
+    {
+        QVERIFY(loadZoneCountries(QStringLiteral("/nonexistent")).isEmpty());
+        QCOMPARE(loadZoneCountries().value("Asia/Kolkata"), QStringLiteral("India"));
+    }
+
+    // "near": zones within 10 degrees, exclusive, in latitude and the short way round in
+    // longitude. "find": every zone found, in order; "named": the one zone a query names.
+    // The countries come from the system's zone.tab and iso3166.tab. "change": the next
+    // change of the clocks, checked against zdump of the system's tz database.
+    void facts_data()
     {
         QTest::addColumn<QString>("what");
-        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("arguments");
         QTest::addColumn<QString>("expected");
-        const auto row = [](const char *what, const char *query, const char *expected) {
-            QTest::addRow("%s %s", what, query) << what << query << expected;
+        const auto row = [](const char *what, const char *arguments, const char *expected) {
+            QTest::addRow("%s %s", what, arguments) << what << arguments << expected;
         };
+        row("near", "47 5", "Europe/Berlin Europe/Paris");
+        row("near", "40 10", "");
+        row("near", "40.5 19.5", "Europe/Berlin");
+        row("near", "-15 -179", "Pacific/Apia Pacific/Fiji");
+        row("near", "-15 179", "Pacific/Apia Pacific/Fiji");
         row("find", "tokyo", "Asia/Tokyo");
         row("find", "argentina", "America/Argentina/Buenos_Aires America/Argentina/Cordoba");
         row("find", "new york", "America/New_York");
@@ -206,60 +187,51 @@ private slots:
         row("named", "Indianapolis", "America/Indiana/Indianapolis"); // exact city of several
         row("named", "argentina", "");
         row("named", "mars", "");
+        row("change", "Europe/Berlin 2026-06-01T00:00:00Z",
+            "Clocks go back 1 h on Sunday, October 25, 2026 at 3:00|2026-10-25T01:00:00Z");
+        row("change", "Europe/Berlin 2026-10-25T01:00:00Z", // at a change: the next one
+            "Clocks go forward 1 h on Sunday, March 28, 2027 at 2:00|2027-03-28T01:00:00Z");
+        row("change", "America/New_York 2026-01-01T00:00:00Z",
+            "Clocks go forward 1 h on Sunday, March 8, 2026 at 2:00|2026-03-08T07:00:00Z");
+        row("change", "Australia/Sydney 2026-01-01T00:00:00Z",
+            "Clocks go back 1 h on Sunday, April 5, 2026 at 3:00|2026-04-04T16:00:00Z");
+        row("change", "America/Santiago 2026-01-01T00:00:00Z",
+            "Clocks go back 1 h on Sunday, April 5, 2026 at 0:00|2026-04-05T03:00:00Z");
+        row("change", "Australia/Lord_Howe 2026-01-01T00:00:00Z",
+            "Clocks go back 30 min on Sunday, April 5, 2026 at 2:00|2026-04-04T15:00:00Z");
+        row("change", "Asia/Tokyo 2026-01-01T00:00:00Z", "|");
+        row("change", "Asia/Kolkata 2026-01-01T00:00:00Z", "|");
+        row("change", "UTC 2026-01-01T00:00:00Z", "|");
     }
-    void search()
+    void facts()
     {
         QFETCH(QString, what);
-        QFETCH(QString, query);
+        QFETCH(QString, arguments);
         QFETCH(QString, expected);
         static const ZoneCountries countries = loadZoneCountries();
-        const QStringList zones = kZones + QStringList{"America/Indianapolis_East"};
-        QCOMPARE(what == "find" ? ::findZones(query, kZones, countries).join(u' ')
-                                : ::zoneNamedBy(query, zones, countries),
-                 expected);
-    }
-
-    void countriesNeedBothFiles()
-    {
-        QVERIFY(loadZoneCountries(QStringLiteral("/nonexistent")).isEmpty());
-        QCOMPARE(loadZoneCountries().value("Asia/Kolkata"), QStringLiteral("India"));
-    }
-
-    // Zone, from: the text | the instant. Checked against zdump of the system's tz database.
-    void nextClockChange_data()
-    {
-        QTest::addColumn<QString>("zone");
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("expected");
-        const auto row = [](const char *zone, const char *from, const char *expected) {
-            QTest::addRow("%s %s", zone, from) << zone << from << expected;
-        };
-        const char *january = "2026-01-01T00:00:00Z";
-        row("Europe/Berlin", "2026-06-01T00:00:00Z",
-            "Clocks go back 1 h on Sunday, October 25, 2026 at 3:00|2026-10-25T01:00:00Z");
-        row("Europe/Berlin", "2026-10-25T01:00:00Z", // at a change: the next one
-            "Clocks go forward 1 h on Sunday, March 28, 2027 at 2:00|2027-03-28T01:00:00Z");
-        row("America/New_York", january,
-            "Clocks go forward 1 h on Sunday, March 8, 2026 at 2:00|2026-03-08T07:00:00Z");
-        row("Australia/Sydney", january,
-            "Clocks go back 1 h on Sunday, April 5, 2026 at 3:00|2026-04-04T16:00:00Z");
-        row("America/Santiago", january,
-            "Clocks go back 1 h on Sunday, April 5, 2026 at 0:00|2026-04-05T03:00:00Z");
-        row("Australia/Lord_Howe", january,
-            "Clocks go back 30 min on Sunday, April 5, 2026 at 2:00|2026-04-04T15:00:00Z");
-        for (const char *zone : {"Asia/Tokyo", "Asia/Kolkata", "UTC"})
-            row(zone, january, "|");
-    }
-    void nextClockChange()
-    {
-        QFETCH(QString, zone);
-        QFETCH(QString, from);
-        QFETCH(QString, expected);
-        const std::optional<ClockChange> change =
-            ::nextClockChange(QTimeZone(zone.toUtf8()), QDateTime::fromString(from, Qt::ISODate));
-        QCOMPARE(change ? clockChangeText(*change) + '|' + change->instant.toString(Qt::ISODate)
-                        : "|",
-                 expected);
+        const QStringList a = arguments.split(u' ');
+        QString actual;
+        if (what == "near") {
+            // Atlantis, an unknown zone, lies near every row but is never offered.
+            const TimeZoneTable table(
+                QVariantMap{{"Europe/Berlin", entry(50, 10)},
+                            {"Europe/Paris", entry(45, 0)},
+                            {"Pacific/Fiji", entry(-15, 178)},
+                            {"Pacific/Apia", entry(-15, -172)},
+                            {"Atlantis/Poseidonia", entry(a[0].toFloat(), a[1].toFloat())}});
+            actual = nearbyZones(table, a[0].toFloat(), a[1].toFloat()).join(u' ');
+        } else if (what == "find") {
+            actual = findZones(arguments, kZones, countries).join(u' ');
+        } else if (what == "named") {
+            actual = zoneNamedBy(arguments, kZones + QStringList{"America/Indianapolis_East"},
+                                 countries);
+        } else {
+            const std::optional<ClockChange> change =
+                nextClockChange(QTimeZone(a[0].toUtf8()), QDateTime::fromString(a[1], Qt::ISODate));
+            actual = change ? clockChangeText(*change) + '|' + change->instant.toString(Qt::ISODate)
+                            : "|";
+        }
+        QCOMPARE(actual, expected);
     }
 };
 
