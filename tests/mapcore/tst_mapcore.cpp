@@ -42,10 +42,7 @@ class TestMapCore : public QObject
                     &t.second);
         return t;
     }
-    static std::size_t pixels(const MapGeometry &g)
-    {
-        return std::size_t(g.mapWidth) * g.mapHeight;
-    }
+    static std::size_t pixels(const MapGeometry &g) { return size_t(g.mapWidth) * g.mapHeight; }
     static Bytes randomBytes(std::size_t count, uint32_t seed)
     {
         std::mt19937 random(seed);
@@ -108,28 +105,25 @@ private slots:
         row("grid", "nan 360", "none");
         row("grid", "inf 360", "none");
         // Pixel, pixels per degree: both labels, through their values in whole degrees.
-        row("labels", "20 2", "  80° S | 170° W hidden");
-        row("labels", "40 2", "  70° S | 160° W");
-        row("labels", "180 2", "   0°   |  90° W hidden");
-        row("labels", "340 2", "  80° N |  10° W hidden");
-        row("labels", "360 2", "  90° N |   0°  ");
-        row("labels", "380 2", " 100° N |  10° E hidden");
-        row("labels", "396 800/360", "  88° N |   1° W");        // -1.8 is 1 W
-        row("labels", "440 800/360", " 107° N |  17° E hidden"); // 17.99999 is 17 E
-        row("label y", "20", "14");
-        row("label x", "360 30", "345");
-        row("label x", "396 25", "383.5");
+        // Then the latitude label's y and a 25 pixels wide longitude label's x.
+        row("labels", "20 2", "  80° S | 170° W hidden | 14 7.5");
+        row("labels", "40 2", "  70° S | 160° W | 34 27.5");
+        row("labels", "180 2", "   0°   |  90° W hidden | 174 167.5");
+        row("labels", "340 2", "  80° N |  10° W hidden | 334 327.5");
+        row("labels", "360 2", "  90° N |   0°   | 354 347.5");
+        row("labels", "380 2", " 100° N |  10° E hidden | 374 367.5");
+        row("labels", "396 800/360", "  88° N |   1° W | 390 383.5");        // -1.8 is 1 W
+        row("labels", "440 800/360", " 107° N |  17° E hidden | 434 427.5"); // 17.99999 is 17 E
         row("alpha", "-18", "255");
         row("alpha", "-17.5", "255"); // clamped
         row("alpha", "-17.4", "254"); // truncated
         row("alpha", "-0.5833333333333335", "8");
         row("alpha", "-0.5833333333333334", "0");
         row("alpha", "nan", "0");
-        row("row latitude", "small 0", "90");
-        row("row latitude", "small 359", "-89.5");
-        row("row latitude", "large 719", "-89.75");
-        row("column longitude", "small 0", "-180");
-        row("column longitude", "large 1439", "179.75");
+        // Row, column: the latitude of the row's upper edge, the longitude of the column's left.
+        row("edges", "small 0 0", "90 -180");
+        row("edges", "small 359 719", "-89.5 179.5");
+        row("edges", "large 719 1439", "-89.75 179.75");
         // Both circles are centred on (x + 0.5, y + 0.5).
         row("marker", "100 50", "96 46 9 9 | 98 48 5 5");
         // Marker x, text width, map width: the shift (truncated), the box 3 right of the
@@ -182,19 +176,15 @@ private slots:
                 actual += p[i] - p[i - 1] == p[1] - p[0] ? "" : " uneven";
         } else if (what == "labels") {
             const int longitude = longitudeLabelValue(a[0].toInt(), f(1));
-            actual = QString::fromStdString(
-                latitudeLabelText(latitudeLabelValue(a[0].toInt(), f(1))) + " |" +
-                longitudeLabelText(longitude) + (longitudeLabelShown(longitude) ? "" : " hidden"));
+            actual =
+                QString::fromStdString(latitudeLabelText(latitudeLabelValue(a[0].toInt(), f(1))) +
+                                       " |" + longitudeLabelText(longitude) +
+                                       (longitudeLabelShown(longitude) ? "" : " hidden")) +
+                " | " + text({latitudeLabelY(a[0].toInt()), longitudeLabelX(a[0].toInt(), 25.0f)});
         } else if (what == "alpha") {
             actual = QString::number(alphaForAltitude(a[0].toDouble()));
-        } else if (what == "row latitude") {
-            actual = text({rowLatitude(a[0].toInt(), g)});
-        } else if (what == "column longitude") {
-            actual = text({columnLongitude(a[0].toInt(), g)});
-        } else if (what == "label y") {
-            actual = text({latitudeLabelY(a[0].toInt())});
-        } else if (what == "label x") {
-            actual = text({longitudeLabelX(a[0].toInt(), f(1))});
+        } else if (what == "edges") {
+            actual = text({rowLatitude(a[0].toInt(), g), columnLongitude(a[1].toInt(), g)});
         } else if (what == "marker") {
             actual = rect(markerDotRect(f(0), f(1))) + " | " + rect(markerCentreRect(f(0), f(1)));
         } else {
@@ -233,21 +223,21 @@ private slots:
         const int32_t huge = std::numeric_limits<int32_t>::max();
         // 359 strides wrap around to less than 359 bytes.
         const std::size_t wrapping = std::numeric_limits<std::size_t>::max() / 359 + 1;
-        QTest::newRow("night short") << BufferSizes{small, 3 * p - 1, 4 * p, 4 * p, row, false};
-        QTest::newRow("frame short") << BufferSizes{small, 3 * p, 4 * p, 4 * p - 1, row, false};
-        QTest::newRow("day short") << BufferSizes{small, 3 * p, 4 * p - 1, 4 * p, row};
-        QTest::newRow("stride short") << BufferSizes{small, 3 * p, 4 * p, 4 * p, row - 4};
-        QTest::newRow("padded, last row short")
-            << BufferSizes{small, 3 * p, last, last - 1, padded};
-        QTest::newRow("stride overflowing") << BufferSizes{small, 3 * p, 4 * p, 4 * p, wrapping};
-        QTest::newRow("zero width") << BufferSizes{{0, 360, 2.0f, 180.0f, 0.0f}, p, p, p, 0, false};
-        QTest::newRow("both negative")
-            << BufferSizes{{-720, -360, 2.0f, 180.0f, 360.0f}, 3 * p, 4 * p, 4 * p, row, false};
-        QTest::newRow("size overflowing 32 bits")
-            << BufferSizes{{huge, huge, 1.0f, 0.0f, 0.0f}, 3 * p, 4 * p, 4 * p, row, false};
+        const auto add = [](const char *name, const BufferSizes &sizes) {
+            QTest::newRow(name) << sizes;
+        };
+        add("night short", {small, 3 * p - 1, 4 * p, 4 * p, row, false});
+        add("frame short", {small, 3 * p, 4 * p, 4 * p - 1, row, false});
+        add("day short", {small, 3 * p, 4 * p - 1, 4 * p, row});
+        add("stride short", {small, 3 * p, 4 * p, 4 * p, row - 4});
+        add("padded, last row short", {small, 3 * p, last, last - 1, padded});
+        add("stride overflowing", {small, 3 * p, 4 * p, 4 * p, wrapping});
+        add("zero width", {{0, 360, 2.0f, 180.0f, 0.0f}, p, p, p, 0, false});
+        add("both negative", {{-720, -360, 2.0f, 180.0f, 360.0f}, 3 * p, 4 * p, 4 * p, row, false});
+        add("size overflowing 32 bits",
+            {{huge, huge, 1.0f, 0.0f, 0.0f}, 3 * p, 4 * p, 4 * p, row, false});
         // It would overwrite day pixels before they are read.
-        QTest::newRow("frame overlapping day")
-            << BufferSizes{small, 3 * p, 8 * p, 4 * p, row, true, true};
+        add("frame overlapping day", {small, 3 * p, 8 * p, 4 * p, row, true, true});
     }
     void rejectsBadBuffers()
     {
