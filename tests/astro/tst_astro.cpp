@@ -126,19 +126,11 @@ class TestAstro : public QObject
     Q_OBJECT
 
 private slots:
-    void accuracy_data()
-    {
-        QTest::addColumn<int>("firstYear");
-        for (int year = 1950; year < 2090; year += 10)
-            QTest::newRow(qPrintable(QString::number(year))) << year;
-    }
-
-    // Instants 3 days 7 hours 13 minutes apart through a decade, against Meeus.
+    // Instants 3 days 7 hours 13 minutes apart from 1950 to 2090, against Meeus.
     void accuracy()
     {
-        QFETCH(int, firstYear);
-        const QDateTime start(QDate(firstYear, 1, 1), QTime(0, 0), Qt::UTC);
-        for (qint64 s = 0; s < 10 * 365LL * 86400; s += ((3 * 24 + 7) * 60 + 13) * 60) {
+        const QDateTime start(QDate(1950, 1, 1), QTime(0, 0), Qt::UTC);
+        for (qint64 s = 0; s < 140 * 365LL * 86400; s += ((3 * 24 + 7) * 60 + 13) * 60) {
             const QDateTime at = start.addSecs(s);
             const UtcInstant utc = instantOf(at);
             const SkyPositions sky = skyPositions(utc);
