@@ -3,9 +3,7 @@
 # package manager see there, and that it agrees with the program.
 #   tst_install.sh BUILD_DIR PROJECT_VERSION
 set -u
-build=$1
-version=$2
-id=org.duskmap.Duskmap
+build=$1 version=$2 id=org.duskmap.Duskmap
 . "$(dirname "$0")/checks.sh"
 for tool in cmake desktop-file-validate appstreamcli groff file; do
     command -v "$tool" >/dev/null || { fail "$tool is missing (tools/setup.sh installs it)"; finish; }
@@ -13,41 +11,28 @@ done
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 check "cmake --install into a temporary prefix" env -u DESTDIR cmake --install "$build" --prefix "$prefix" || finish
-
+desktop=$prefix/share/applications/$id.desktop svg=$prefix/share/icons/hicolor/scalable/apps/$id.svg
+metainfo=$prefix/share/metainfo/$id.metainfo.xml man=$prefix/share/man/man1/duskmap.1
 # Everything the install lays out, no more: a stray header or library shows here.
-expected="bin/duskmap
-share/applications/$id.desktop
-share/icons/hicolor/scalable/apps/$id.svg
-share/man/man1/duskmap.1
-share/metainfo/$id.metainfo.xml"
-check "installed files are exactly the expected ones" \
-    diff <(printf '%s\n' "$expected" | LC_ALL=C sort) <(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
-check "bin/duskmap is executable" test -x "$prefix/bin/duskmap"
-
+check "installed files are exactly the expected ones" diff <(printf '%s\n' "$desktop" "$svg" "$metainfo" "$man" "$prefix/bin/duskmap" | LC_ALL=C sort) \
+    <(find "$prefix" -type f -o -type l | LC_ALL=C sort)
 # quiet COMMAND...: succeeds and prints nothing (validators exit 0 on hints).
 quiet() { local out; out=$("$@" 2>&1) && [ -z "$out" ] || { echo "$out"; false; }; }
-desktop=$prefix/share/applications/$id.desktop
 check "desktop-file-validate" quiet desktop-file-validate "$desktop"
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
 check "Exec= names the installed program ($exec_line)" test -x "$prefix/bin/${exec_line%% *}"
 check "Icon= names the installed icon" test "$(sed -n 's/^Icon=//p' "$desktop")" = "$id"
-svg=$prefix/share/icons/hicolor/scalable/apps/$id.svg
-check "the icon is a square SVG image" test "$(file -b --mime-type "$svg")" = image/svg+xml -a \
-    -n "$(grep 'viewBox="0 0 128 128"' "$svg")"
-metainfo=$prefix/share/metainfo/$id.metainfo.xml
+check "the icon is a square SVG image" test "$(file -b --mime-type "$svg")" = image/svg+xml -a -n "$(grep 'viewBox="0 0 128 128"' "$svg")"
 check "appstreamcli validate" appstreamcli validate --no-net "$metainfo"
 check "appstreamcli validate-tree" appstreamcli validate-tree --no-net "$prefix"
-check "the newest release is $version" \
-    test "$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 1)" = "$version"
-man=$prefix/share/man/man1/duskmap.1
+check "the newest release is $version" test "$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 1)" = "$version"
 check "the manual page formats without warnings" quiet groff -man -ww -z -Tutf8 "$man"
 check "the manual page carries $version" grep -q "^\.TH DUSKMAP 1 \"[^\"]*\" \"Duskmap $version\"" "$man"
-
 # Every option --help names is documented, and --version names this version.
 run() { env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$prefix/config" "$prefix/bin/duskmap" "$@" </dev/null; }
 undocumented=
 for option in $(run --help | grep -o -E -- '--[a-z][a-z-]*' | sort -u); do
-    grep -q -F -- "$(printf '%s' "$option" | sed 's/-/\\-/g')" "$man" || undocumented="$undocumented $option"
+    grep -q -F -- "${option//-/\\-}" "$man" || undocumented="$undocumented $option"
 done
 check "every option in --help is in the manual page:$undocumented" test -z "$undocumented" -a -n "$(run --help | grep -e '--zone')"
 check "duskmap --version names $version" test "$(run --version)" = "duskmap $version"

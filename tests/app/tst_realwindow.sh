@@ -4,29 +4,24 @@
 # reaches the preferences file, and Ctrl+Q ends the program promptly with 0.
 #   tst_realwindow.sh DUSKMAP_BINARY
 set -u
-duskmap=$1
-seeded_zone=Europe/Paris
+duskmap=$1 seeded_zone=Europe/Paris
 . "$(dirname "$0")/checks.sh"
 for tool in Xvfb xdotool import convert; do
     command -v "$tool" >/dev/null || { fail "$tool is missing (tools/setup.sh installs it)"; finish; }
 done
-work=$(mktemp -d)
-xvfb_pid= app_pid=
+work=$(mktemp -d) xvfb_pid= app_pid=
 cleanup() { # only the processes this script started, by their ids
     for pid in $app_pid $xvfb_pid; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
     rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 1' HUP INT TERM
-now_ms() { date +%s%3N; }
 # wait_for SECONDS COMMAND...: retries COMMAND until it succeeds or time runs out;
 # start-up on a busy two-core machine can take a while.
 wait_for() {
-    local deadline=$(($(now_ms) + $1 * 1000))
-    shift
-    until "$@"; do [ "$(now_ms)" -lt "$deadline" ] || return 1; sleep 0.2; done
+    local deadline=$(($(date +%s%3N) + $1 * 1000)); shift
+    until "$@"; do [ "$(date +%s%3N)" -lt "$deadline" ] || return 1; sleep 0.2; done
 }
-
 # A private X server on the first free display, which it writes once it accepts connections.
 exec {display_fd}>"$work/display"
 Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
@@ -35,22 +30,19 @@ exec {display_fd}>&-
 wait_for 20 test -s "$work/display" || { fail "Xvfb starts" "$(cat "$work/xvfb.log")"; finish; }
 export DISPLAY=:$(tr -dc '0-9' <"$work/display")
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime TZ=UTC LANG=C.UTF-8 LC_ALL=C.UTF-8
-unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING \
-    QT_FONT_DPI QT_STYLE_OVERRIDE WAYLAND_DISPLAY
+unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI QT_STYLE_OVERRIDE WAYLAND_DISPLAY
 mkdir -p "$XDG_CONFIG_HOME/duskmap" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 prefs=$XDG_CONFIG_HOME/duskmap/duskmap.conf
 printf '[General]\nDefaultTimeZone=%s\n' "$seeded_zone" >"$prefs"
 stored_zone() { sed -n 's/^DefaultTimeZone=//p' "$prefs"; }
 # The pop-up lists the zones in the order --list-zones prints them.
 next_zone=$("$duskmap" --list-zones | cut -f1 | grep -x -A1 -F "$seeded_zone" | sed -n 2p)
-
 "$duskmap" >"$work/duskmap.log" 2>&1 &
 app_pid=$!
 # The main window: visible, titled Duskmap (Qt's helper windows are not).
 find_window() { window=$(xdotool search --onlyvisible --name '^Duskmap$' 2>/dev/null | head -n 1); [ -n "$window" ]; }
 wait_for 20 find_window || { fail "the window appears" "$(cat "$work/duskmap.log")"; finish; }
 pass "the window appears"
-
 # share IMAGE GEOMETRY THRESHOLD [OPS]: the share of a region's pixels above a
 # grey threshold; with "-separate -evaluate-sequence Max", of the brightest
 # channel, which tells a sunlit ocean from the night side.
@@ -59,19 +51,16 @@ at_least() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a >= b) }'; }
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # The map fills the width above the readouts (the last 97 pixels less the menu
 # bar); the readouts' text sits in the lowest 70, clock row above sun row.
-map=${WIDTH}x$((HEIGHT - 137))+0+30
-rows="${WIDTH}x35+0+$((HEIGHT - 70)) ${WIDTH}x35+0+$((HEIGHT - 35))"
-shot=$work/window.png
+map=${WIDTH}x$((HEIGHT - 137))+0+30 shot=$work/window.png max="-separate -evaluate-sequence Max"
 # Painting may trail the mapping of the window: half the globe is lit and half
 # dark, less twilight and city lights; the readouts are dark text on light.
 painted() {
     import -window "$window" "$shot" 2>/dev/null || return 1
     colours=$(convert "$shot" -crop "$map" +repage -format '%k' info:)
-    lit=$(share "$shot" "$map" 12% "-separate -evaluate-sequence Max")
-    dim=$(share "$shot" "$map" 4% "-separate -evaluate-sequence Max")
+    lit=$(share "$shot" "$map" 12% "$max") dim=$(share "$shot" "$map" 4% "$max")
     report="$colours colours, $lit lit, $dim not dark;"
     [ "$colours" -ge 2000 ] && at_least "$lit" 0.15 && at_least 0.85 "$dim" || return 1
-    for row in $rows; do
+    for row in "${WIDTH}x35+0+$((HEIGHT - 70))" "${WIDTH}x35+0+$((HEIGHT - 35))"; do
         light=$(share "$shot" "$row" 70%) ink=$(share "$shot" "$row" 40%)
         report="$report row $row: light $light, not dark $ink;"
         at_least "$light" 0.6 && at_least 0.985 "$ink" || return 1
@@ -79,18 +68,14 @@ painted() {
 }
 if wait_for 15 painted; then pass "the map shows day and night, the readouts text"; else fail "the map and the readouts show" "$report"; fi
 check "start-up keeps the stored zone $seeded_zone" test "$(stored_zone)" = "$seeded_zone"
-
 # The pop-up has the focus when the window becomes active; Down chooses the next zone.
 xdotool windowfocus --sync "$window" key --clearmodifiers Down 2>/dev/null
 stored_next() { [ -n "$next_zone" ] && [ "$(stored_zone)" = "$next_zone" ]; }
 check "Down in the pop-up stores the next zone, $next_zone" wait_for 10 stored_next
-
 xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+q 2>/dev/null
 ended() { ! kill -0 "$app_pid" 2>/dev/null; }
 if wait_for 2 ended; then
-    wait "$app_pid"
-    check "Ctrl+Q ends the program with status 0" test $? -eq 0
-    app_pid=
+    wait "$app_pid"; check "Ctrl+Q ends the program with status 0" test $? -eq 0; app_pid=
 else
     fail "Ctrl+Q ends the program within 2 s"
 fi
