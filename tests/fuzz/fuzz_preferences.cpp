@@ -1,5 +1,4 @@
-// Writes arbitrary bytes as the preferences file, opens the store on it, reads the keys
-// the program reads and writes one back, as a start-up followed by a change.
+// Arbitrary bytes as the preferences file: a start-up reading the program's keys, then a change.
 #include "model/StoredZoneList.h"
 #include "platform/Preferences.h"
 #include "tests/fuzz/FuzzSupport.h"
@@ -35,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return -1;
     // A directory per input: QSettings caches files by name and could miss a rewrite
     // within the same millisecond.
-    const QString dirPath = g_root->filePath(QString::number(++g_inputCount));
-    const QString path = dirPath + "/duskmap.conf", zone = "Europe/Paris";
+    const QString dirPath = g_root->filePath(QString::number(++g_inputCount)),
+                  path = dirPath + "/duskmap.conf", zone = "Europe/Paris";
     QFile file(path);
     if (!QDir().mkpath(dirPath) || !file.open(QIODevice::WriteOnly) ||
         file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
@@ -52,8 +51,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         (void)preferences.objectForKey("MainWindow").toRect();
         preferences.setObject("DefaultTimeZone", zone);
         FUZZ_CHECK(preferences.stringForKey("DefaultTimeZone") == zone);
-        // The pinned zones: whatever the file holds, at most twelve texts, and
-        // the list written back reads back.
         const QString pinsKey = QStringLiteral("PinnedTimeZones");
         FUZZ_CHECK(storedZoneList(preferences.objectForKey(pinsKey), pinsKey, 12).size() <= 12);
         const QStringList pins{QStringLiteral("Asia/Tokyo"), QStringLiteral("UTC")};

@@ -1,5 +1,4 @@
-// Feeds arbitrary bytes to the property-list reader, then builds the zone table from
-// whatever dictionary it accepts, as the program does with its resource.
+// Arbitrary bytes to the property-list reader; a dictionary accepted makes a zone table.
 #include "platform/PropertyList.h"
 #include "tests/fuzz/FuzzSupport.h"
 #include "zones/TimeZoneTable.h"
