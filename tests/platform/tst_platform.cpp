@@ -15,23 +15,18 @@
 
 namespace {
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
+const auto writeFile = [](const QString &path, const QByteArray &bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
+};
+const auto readFile = [](const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
+};
 // Qt caches files by path for the whole process; a copy is read anew, as by a later run.
-QString copyOf(const QString &path)
-{
+const auto copyOf = [](const QString &path) {
     return QFile::copy(path, path + ".copy.conf") ? path + ".copy.conf" : QString();
-}
+};
 
 QByteArray xmlPlist(const QByteArray &body)
 {
@@ -85,11 +80,10 @@ QByteArray toBinary(const QByteArray &xml)
     return binary;
 }
 
-QByteArray nestedArrays(int arrays)
-{
+const auto nestedArrays = [](int arrays) {
     return xmlPlist("<dict><key>a</key>" + QByteArray("<array>").repeated(arrays) +
                     QByteArray("</array>").repeated(arrays) + "</dict>");
-}
+};
 
 const QByteArray kSample = xmlPlist(
     "<dict><key>Europe/Berlin</key><array><real>52.5</real><string>13.366667</string></array>"
