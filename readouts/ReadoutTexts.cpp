@@ -53,18 +53,10 @@ int64_t midnightGmtSeconds(int64_t year, int month, int day)
     return daysFromCivil(year, month, day) * kSecondsPerDay;
 }
 
-/// Wall-clock text of midnight + hours, cut to the minute; empty when the hours do
-/// not make a usable count of seconds (a place that is not a number).
-std::string sunClockText(const char *label, int64_t midnightSeconds, double hours,
-                         const ZoneCalendar &zone)
+/// Wall-clock text of an instant, cut to the minute: 04:42:59 still reads 4:42.
+std::string sunClockText(const char *label, int64_t instant, const ZoneCalendar &zone)
 {
-    const double seconds = hours * kSecondsPerHour;
-    if (!(std::fabs(seconds) < kInt32Bound)) {
-        return {};
-    }
-    // Truncated, never rounded: 04:42:59 still reads 4:42.
-    const auto shift = static_cast<int32_t>(seconds);
-    const LocalFields at = zone.fieldsAt(midnightSeconds + shift);
+    const LocalFields at = zone.fieldsAt(instant);
     char buffer[48];
     std::snprintf(buffer, sizeof buffer, "%s: %2i:%02i", label, at.hour, at.minute);
     return buffer;
@@ -147,8 +139,8 @@ std::string dateText(const LocalFields &fields)
            std::to_string(fields.year);
 }
 
-SunTexts sunTexts(int64_t nowUtcSeconds, const ZoneCalendar &zone, float latitudeDeg,
-                  float longitudeDeg)
+SunEvents sunEvents(int64_t nowUtcSeconds, const ZoneCalendar &zone, float latitudeDeg,
+                    float longitudeDeg)
 {
     // Today as the selected zone counts days, not as GMT does.
     const LocalFields today = zone.fieldsAt(nowUtcSeconds);
@@ -158,35 +150,10 @@ SunTexts sunTexts(int64_t nowUtcSeconds, const ZoneCalendar &zone, float latitud
         sunRiseSet(today.year, today.month, today.day, static_cast<double>(longitudeDeg),
                    static_cast<double>(latitudeDeg), solar::kSunriseAltitudeDeg, kUpperLimb,
                    &riseHours, &setHours);
-    if (code == 0) {
-        // The times count hours UT from 00:00 GMT of that date, and may fall on the
-        // day before or after it.
-        const int64_t midnight = midnightGmtSeconds(today.year, today.month, today.day);
-        SunTexts texts{sunClockText("Sunrise", midnight, riseHours, zone),
-                       sunClockText("Sunset", midnight, setHours, zone)};
-        if (texts.sunrise.empty() || texts.sunset.empty()) {
-            return {};
-        }
-        return texts;
-    }
-    if (code == 1) {
-        return {"Sun never sets", ""};
-    }
-    return {"Sun never rises", ""};
-}
-
-SunEvents sunEvents(int64_t nowUtcSeconds, const ZoneCalendar &zone, float latitudeDeg,
-                    float longitudeDeg)
-{
-    const LocalFields today = zone.fieldsAt(nowUtcSeconds);
-    double riseHours = 0.0;
-    double setHours = 0.0;
-    const int32_t code =
-        sunRiseSet(today.year, today.month, today.day, static_cast<double>(longitudeDeg),
-                   static_cast<double>(latitudeDeg), solar::kSunriseAltitudeDeg, kUpperLimb,
-                   &riseHours, &setHours);
     if (code != 0)
         return {code == 1 ? SunEvents::Kind::AlwaysUp : SunEvents::Kind::AlwaysDown, 0, 0};
+    // The times count hours UT from 00:00 GMT of that date, and may fall on the
+    // day before or after it; they are truncated to whole seconds.
     const double riseSeconds = riseHours * kSecondsPerHour;
     const double setSeconds = setHours * kSecondsPerHour;
     if (!(std::fabs(riseSeconds) < kInt32Bound) || !(std::fabs(setSeconds) < kInt32Bound))
@@ -194,6 +161,24 @@ SunEvents sunEvents(int64_t nowUtcSeconds, const ZoneCalendar &zone, float latit
     const int64_t midnight = midnightGmtSeconds(today.year, today.month, today.day);
     return {SunEvents::Kind::RisesAndSets, midnight + static_cast<int64_t>(riseSeconds),
             midnight + static_cast<int64_t>(setSeconds)};
+}
+
+SunTexts sunTexts(int64_t nowUtcSeconds, const ZoneCalendar &zone, float latitudeDeg,
+                  float longitudeDeg)
+{
+    const SunEvents events = sunEvents(nowUtcSeconds, zone, latitudeDeg, longitudeDeg);
+    switch (events.kind) {
+    case SunEvents::Kind::RisesAndSets:
+        return {sunClockText("Sunrise", events.sunrise, zone),
+                sunClockText("Sunset", events.sunset, zone)};
+    case SunEvents::Kind::AlwaysUp:
+        return {"Sun never sets", ""};
+    case SunEvents::Kind::AlwaysDown:
+        return {"Sun never rises", ""};
+    case SunEvents::Kind::Unknown:
+        break;
+    }
+    return {};
 }
 
 std::string latitudeText(float latitudeDeg)

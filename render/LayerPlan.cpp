@@ -1,5 +1,7 @@
 #include "render/LayerPlan.h"
 
+#include "render/RasterBlend.h"
+
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -8,28 +10,14 @@
 #include <cmath>
 
 namespace {
-/// x's four bytes times a / 255, each rounded as QPainter's raster engine
-/// rounds it.
-inline uint32_t byteMul(uint32_t x, uint32_t a)
-{
-    uint32_t t = (x & 0xff00ff) * a;
-    t = (t + ((t >> 8) & 0xff00ff) + 0x800080) >> 8;
-    t &= 0xff00ff;
-    x = ((x >> 8) & 0xff00ff) * a;
-    x = x + ((x >> 8) & 0xff00ff) + 0x800080;
-    x &= 0xff00ff00;
-    return x | t;
-}
-
 /// The raster engine's blend of a premultiplied colour, already multiplied
 /// by its coverage, over a row of pixels. Built for AVX2 too, chosen at run
 /// time.
 __attribute__((target_clones("avx2", "default"), optimize("tree-vectorize"))) void
 blendRow(uint32_t *__restrict pixels, int32_t width, uint32_t colour)
 {
-    const uint32_t keep = 255 - qAlpha(colour);
     for (int32_t i = 0; i < width; ++i)
-        pixels[i] = colour + byteMul(pixels[i], keep);
+        pixels[i] = blendOver(pixels[i], colour);
 }
 /// Whether the raster engine blends a colour as the replay does: opaque
 /// colours, and translucent black. Other translucent colours go through a

@@ -1,6 +1,7 @@
 #include "render/SkyLayers.h"
 
 #include "mapcore/TwilightLines.h"
+#include "render/RasterBlend.h"
 
 #include <QImage>
 #include <QPainter>
@@ -41,19 +42,6 @@ QPointF mapPoint(const MapGeometry &geometry, const ViewCoordinates &view, doubl
                       geometry.equatorialOffset + latitude * geometry.pixelsPerDegree);
 }
 
-/// x's four bytes times a / 255, each rounded as QPainter's raster engine
-/// rounds it.
-inline uint32_t byteMul(uint32_t x, uint32_t a)
-{
-    uint32_t t = (x & 0xff00ff) * a;
-    t = (t + ((t >> 8) & 0xff00ff) + 0x800080) >> 8;
-    t &= 0xff00ff;
-    x = ((x >> 8) & 0xff00ff) * a;
-    x = x + ((x >> 8) & 0xff00ff) + 0x800080;
-    x &= 0xff00ff00;
-    return x | t;
-}
-
 /// An antialiased line one pixel wide along a polyline in device pixels,
 /// drawn with Xiaolin Wu's method straight into the frame. QPainter's
 /// antialiased strokes cost over a millisecond for the four lines of a large
@@ -81,7 +69,7 @@ private:
         const uint32_t alpha = uint32_t(std::min(coverage, 1.0) * 255.0 + 0.5);
         const uint32_t colour = byteMul(m_colour, alpha);
         uint32_t &pixel = m_pixels[size_t(y) * m_stride + size_t(x)];
-        pixel = colour + byteMul(pixel, 255 - qAlpha(colour));
+        pixel = blendOver(pixel, colour);
     }
 
     void segment(QPointF from, QPointF to)
