@@ -1,6 +1,4 @@
-// The model and the window as main() starts them, on Qt's offscreen platform:
-// zones and preferences, the readouts, the menus, zoom, the export, the clock,
-// the time machine, faulty resources and a simulated week.
+// The model and the window as main() starts them, on Qt's offscreen platform.
 #include "MessageLog.h"
 #include "TestApplication.h"
 #include "model/ShownTexts.h"
@@ -72,15 +70,6 @@ bool applyFault(const QString &path, const QString &fault)
 }
 const char *const kFaults[] = {"missing", "empty", "truncated", "corrupt"};
 
-/// The time text worked out from Qt's own conversions, apart from the readouts.
-QString expectedTime(const QDateTime &instant, const QTimeZone &zone)
-{
-    const int offset = zone.offsetFromUtc(instant) / 60;
-    return instant.toTimeZone(zone).toString("H:mm:ss ") + zone.abbreviation(instant) +
-           QString::asprintf(" %c%02d%02d", offset < 0 ? '-' : '+', abs(offset) / 60,
-                             abs(offset) % 60);
-}
-
 /// Resident memory of this process, in kilobytes.
 long residentKb()
 {
@@ -102,22 +91,19 @@ private slots:
     {
         QTest::addColumn<QString>("zone");
         QTest::addColumn<QString>("expected"); // at noon UTC
-        QTest::newRow("offered zone")
-            << "Asia/Kolkata"
-            << "Asia/Kolkata at 22.5333 88.3667, stored Asia/Kolkata, 1 change, "
-               "chosen, 17:30:00 IST +0530";
-        QTest::newRow("already selected")
-            << "Europe/London"
-            << "Europe/London at 51.5 -0.1275, stored Europe/London, 0 change, "
-               "chosen, 13:00:00 BST +0100";
-        // The stored zone stays, for the day the system knows the zone again.
-        QTest::newRow("vanished: the system's zone")
-            << "Gone/Zone"
-            << "UTC at 51.4769 -0.0005, stored Europe/London, 1 change, refused, "
-               "12:00:00 UTC +0000";
-        QTest::newRow("known, not in the table: marker at 0, 0")
-            << "Asia/Tokyo"
-            << " at 0 0, stored Asia/Tokyo, 1 change, chosen, 12:00:00 UTC +0000";
+        const auto row = [](const char *zone, const char *expected) {
+            QTest::newRow(zone) << zone << expected;
+        };
+        row("Asia/Kolkata", "Asia/Kolkata at 22.5333 88.3667, stored Asia/Kolkata, 1, chosen, "
+                            "17:30:00 IST +0530");
+        row("Europe/London", "Europe/London at 51.5 -0.1275, stored Europe/London, 0, chosen, "
+                             "13:00:00 BST +0100");
+        // Vanished: the system's zone; the stored one stays, for the day the
+        // system knows the zone again.
+        row("Gone/Zone",
+            "UTC at 51.4769 -0.0005, stored Europe/London, 1, refused, 12:00:00 UTC +0000");
+        // Known, not in the table: the marker at 0, 0.
+        row("Asia/Tokyo", " at 0 0, stored Asia/Tokyo, 1, chosen, 12:00:00 UTC +0000");
     }
     void selectZone()
     {
@@ -131,7 +117,7 @@ private slots:
         QSignalSpy chosenSpy(&model, &MapModel::zoneChosen);
         MessageLog log;
         const bool chosen = model.selectZone(zone);
-        QCOMPARE(QStringLiteral("%1 at %2 %3, stored %4, %5 change, %6, %7")
+        QCOMPARE(QStringLiteral("%1 at %2 %3, stored %4, %5, %6, %7")
                      .arg(model.zoneName())
                      .arg(model.markerPlace().latitude)
                      .arg(model.markerPlace().longitude)
@@ -142,166 +128,133 @@ private slots:
         QCOMPARE(moved.count(), changed.count());
         QCOMPARE(chosenSpy.count(), chosen ? 1 : 0);
         // A plain log line, not a warning.
-        const QStringList expectedLog{"Time zone doesn't exist on system: " + zone};
-        QCOMPARE(log.infos(), chosen ? QStringList() : expectedLog);
+        QCOMPARE(log.infos(), chosen ? QStringList()
+                                     : QStringList{"Time zone doesn't exist on system: " + zone});
         QVERIFY(log.warnings().isEmpty());
     }
 
-    // What a start makes of the stored preferences, and what it writes back.
+    // What a start makes of the stored preferences, and what it writes back
+    // (null: the file as it was); a pin chosen then is stored after the others.
     void restore_data()
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("start");
-        QTest::addColumn<QString>("shown"); // zone, grid, locations, names
+        QTest::addColumn<QString>(
+            "expected"); // zone, grid, locations, names, pins; warnings, infos
         QTest::addColumn<QByteArray>("written");
+        const auto row = [](const char *name, const QByteArray &file, Start start,
+                            const char *expected, const char *written = nullptr) {
+            QTest::newRow(name) << file << int(start) << expected << QByteArray(written);
+        };
         const QByteArray unknown("[General]\nDefaultTimeZone=Atlantis/Capital\n");
-        const QByteArray earlier("[General]\nDefaultTimeZone=America/New_York\nShowLatLon=true\n"
-                                 "ShowLocations=false\nShowLocationNames=1\n"
-                                 "MainWindow=@Rect(10 20 1440 817)\n");
-        QTest::newRow("first run stores nothing")
-            << QByteArray() << int(Start::Window) << "UTC 000" << QByteArray();
-        QTest::newRow("unknown zone replaced and stored")
-            << unknown << int(Start::Window) << "UTC 000"
-            << QByteArray("[General]\nDefaultTimeZone=UTC\n");
-        QTest::newRow("unknown zone, headless: kept")
-            << unknown << int(Start::Headless) << "UTC 000" << unknown;
-        QTest::newRow("an earlier version's file")
-            << earlier << int(Start::Window) << "America/New_York 101" << earlier;
+        const auto pins = [](const QByteArray &list) {
+            return "[General]\nShowLatLon=true\nPinnedTimeZones=" + list + '\n';
+        };
+        row("first run stores nothing", {}, Start::Window, "UTC 000, 0 0");
+        row("unknown zone replaced and stored", unknown, Start::Window, "UTC 000, 0 0",
+            "[General]\nDefaultTimeZone=UTC\n");
+        row("unknown zone, headless: kept", unknown, Start::Headless, "UTC 000, 0 0");
+        row("an earlier version's file",
+            "[General]\nDefaultTimeZone=America/New_York\nShowLatLon=true\nShowLocations=false\n"
+            "ShowLocationNames=1\nMainWindow=@Rect(10 20 1440 817)\n",
+            Start::Window, "America/New_York 101, 0 0");
+        row("one pin", pins("Asia/Kolkata"), Start::Bound, "UTC 100 Asia/Kolkata, 0 0");
+        row("pins, unknown skipped", pins("Asia/Kolkata, Mars/Base, Europe/London"), Start::Bound,
+            "UTC 100 Asia/Kolkata Europe/London, 0 1");
+        row("pins not a list", pins("@Rect(1 2 3 4)"), Start::Bound, "UTC 100, 1 0");
+        row("too many pins: the first twelve read",
+            pins("UTC" + QByteArray(", Mars/Base").repeated(11) + ", Asia/Kolkata"), Start::Bound,
+            "UTC 100 UTC, 1 11");
+        row("non-text pin kept out", pins("UTC, @Rect(1 2 3 4)"), Start::Bound, "UTC 100 UTC, 1 0");
     }
     void restore()
     {
         QFETCH(QByteArray, file);
         QFETCH(int, start);
-        QFETCH(QString, shown);
+        QFETCH(QString, expected);
         QFETCH(QByteArray, written);
-        TestApplication app(kZones, kNoon, file, Start(start));
-        const MapModel &m = *app.model;
-        QCOMPARE(QStringLiteral("%1 %2%3%4")
-                     .arg(m.zoneName())
-                     .arg(m.showGrid())
-                     .arg(m.showLocations())
-                     .arg(m.showLocationNames()),
-                 shown);
-        QFile stored(app.preferences->filePath());
-        QCOMPARE(stored.open(QIODevice::ReadOnly) ? stored.readAll() : QByteArray(), written);
-    }
-
-    void pinsRestored_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QStringList>("pins");
-        QTest::addColumn<int>("warnings");
-        QTest::addColumn<int>("infos");
-        QTest::newRow("one") << QByteArray("PinnedTimeZones=Asia/Kolkata")
-                             << QStringList{"Asia/Kolkata"} << 0 << 0;
-        QTest::newRow("list, unknown skipped")
-            << QByteArray("PinnedTimeZones=Asia/Kolkata, Mars/Base, Europe/London")
-            << QStringList{"Asia/Kolkata", "Europe/London"} << 0 << 1;
-        QTest::newRow("not a list")
-            << QByteArray("PinnedTimeZones=@Rect(1 2 3 4)") << QStringList{} << 1 << 0;
-        QTest::newRow("too long: the first twelve read")
-            << QByteArray("PinnedTimeZones=UTC" + QByteArray(", Mars/Base").repeated(11) +
-                          ", Asia/Kolkata")
-            << QStringList{"UTC"} << 1 << 11;
-        QTest::newRow("non-text entry kept out")
-            << QByteArray("PinnedTimeZones=UTC, @Rect(1 2 3 4)") << QStringList{"UTC"} << 1 << 0;
-    }
-    void pinsRestored()
-    {
-        QFETCH(QByteArray, file);
-        QFETCH(QStringList, pins);
-        QFETCH(int, warnings);
-        QFETCH(int, infos);
         MessageLog log;
-        TestApplication app(kZones, kNoon, "[General]\nShowLatLon=true\n" + file + "\n",
-                            Start::Bound);
-        QCOMPARE(app.model->pinnedZones(), pins);
-        QCOMPARE(app.model->showGrid(), true);
-        QCOMPARE(log.warnings().size(), warnings);
-        QCOMPARE(log.infos().filter("Pinned").size(), infos);
-        app.model->pinZone("America/New_York");
-        QCOMPARE(app.stored("PinnedTimeZones").toStringList(), pins << "America/New_York");
+        TestApplication app(kZones, kNoon, file, Start(start));
+        MapModel &m = *app.model;
+        QStringList pins = m.pinnedZones();
+        QCOMPARE(QString::asprintf("%s %d%d%d%s, %d %d", qPrintable(m.zoneName()), m.showGrid(),
+                                   m.showLocations(), m.showLocationNames(),
+                                   qPrintable((QStringList{""} + pins).join(' ')),
+                                   int(log.warnings().size()),
+                                   int(log.infos().filter("Pinned").size())),
+                 expected);
+        QFile stored(app.preferences->filePath());
+        QCOMPARE(stored.open(QIODevice::ReadOnly) ? stored.readAll() : QByteArray(),
+                 written.isNull() ? file : written);
+        if (start != Start::Headless) {
+            m.pinZone("America/New_York");
+            QCOMPARE(app.stored("PinnedTimeZones").toStringList(), pins << "America/New_York");
+        }
     }
 
-    void layersAreStored_data()
-    {
-        QTest::addColumn<QByteArray>("property");
-        QTest::addColumn<QString>("key");
-        QTest::newRow("grid") << QByteArray("showGrid") << "ShowLatLon";
-        QTest::newRow("locations") << QByteArray("showLocations") << "ShowLocations";
-        QTest::newRow("names") << QByteArray("showLocationNames") << "ShowLocationNames";
-    }
+    // Each layer stores itself alone, notified once per change.
     void layersAreStored()
     {
-        QFETCH(QByteArray, property);
-        QFETCH(QString, key);
         TestApplication app(kZones, kNoon, {}, Start::Bound);
         MapModel &model = *app.model;
-        const QMetaObject *meta = model.metaObject();
-        QSignalSpy spy(&model, meta->property(meta->indexOfProperty(property)).notifySignal());
-        for (const bool on : {true, true, false}) {
-            QVERIFY(model.setProperty(property, on));
-            QCOMPARE(app.stored(qPrintable(key)).toString(), on ? "true" : "false");
+        const char *const keys[] = {"ShowLatLon", "ShowLocations", "ShowLocationNames"};
+        QStringList stored;
+        for (const char *property : {"showGrid", "showLocations", "showLocationNames"}) {
+            const QMetaObject *meta = model.metaObject();
+            QSignalSpy spy(&model, meta->property(meta->indexOfProperty(property)).notifySignal());
+            for (const bool on : {true, true, false, true})
+                QVERIFY(model.setProperty(property, on));
+            stored << QString::number(spy.count());
+            for (const char *key : keys)
+                stored << app.stored(key).toString();
         }
-        QCOMPARE(spy.count(), 2);
-        model.setProperty(property, true);
-        // A later start reads it back, and only it.
-        TestApplication later(kZones, kNoon, {}, Start::Headless);
-        later.preferences = std::make_unique<Preferences>(app.preferences->filePath());
-        PreferencesBinding::restore(*later.model, *later.preferences, false);
-        for (const char *name : {"showGrid", "showLocations", "showLocationNames"})
-            QCOMPARE(later.model->property(name).toBool(), property == name);
+        QCOMPARE(stored.join(' '), "3 true   3 true true  3 true true true");
     }
 
     // The readouts of the shown instant: the clock's now, or a fixed instant
-    // kept within 1900-03-01 to 2100-02-28 UTC.
+    // kept within 1900-03-01 to 2100-02-28 UTC. Zone, which, then a time on
+    // the day of kNoon or an instant.
     void readoutsFollowTheShownInstant_data()
     {
-        QTest::addColumn<QString>("zone");
-        QTest::addColumn<QDateTime>("instant");
-        QTest::addColumn<bool>("fixed"); // else the clock's now
+        QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("expected");
-        const auto at = [](const char *text) { return QDateTime::fromString(text, Qt::ISODate); };
-        QTest::newRow("now") << "Asia/Kolkata" << kNoon << false
-                             << "17:30:00 IST +0530, Sunday, June 21, 2026, Sunrise:  4:52";
-        QTest::newRow("now, before midnight")
-            << "Asia/Kolkata" << at("2026-06-21T18:29:59Z") << false
-            << "23:59:59 IST +0530, Sunday, June 21, 2026, Sunrise:  4:52";
-        QTest::newRow("now, midnight")
-            << "Asia/Kolkata" << at("2026-06-21T18:30:00Z") << false
-            << "0:00:00 IST +0530, Monday, June 22, 2026, Sunrise:  4:53";
-        QTest::newRow("fixed, before midnight")
-            << "Asia/Kolkata" << at("2026-06-21T18:29:59Z") << true
-            << "23:59:59 IST +0530, Sunday, June 21, 2026, Sunrise:  4:52";
-        QTest::newRow("fixed, before the first day")
-            << "UTC" << at("1900-02-28T23:59:59Z") << true
-            << "0:00:00 UTC +0000, Thursday, March 1, 1900, Sunrise:  6:45";
-        QTest::newRow("fixed, after the last day")
-            << "UTC" << at("2100-03-01T00:00:00Z") << true
-            << "23:59:59 UTC +0000, Sunday, February 28, 2100, Sunrise:  6:46";
-        QTest::newRow("New York") << "America/New_York" << kNoon << false
-                                  << "8:00:00 EDT -0400, Sunday, June 21, 2026, Sunrise:  5:25";
-        QTest::newRow("not in the table: 0, 0 in the system's zone")
-            << "Asia/Tokyo" << kNoon << false
-            << "12:00:00 UTC +0000, Sunday, June 21, 2026, Sunrise:  5:58";
+        const auto row = [](const char *input, const char *expected) {
+            QTest::newRow(input) << input << expected;
+        };
+        row("Asia/Kolkata now 12:00:00", "17:30:00 IST +0530|Sunday, June 21, 2026|Sunrise:  4:52");
+        row("Asia/Kolkata now 18:29:59", "23:59:59 IST +0530|Sunday, June 21, 2026|Sunrise:  4:52");
+        row("Asia/Kolkata now 18:30:00", "0:00:00 IST +0530|Monday, June 22, 2026|Sunrise:  4:53");
+        row("Asia/Kolkata fixed 18:29:59",
+            "23:59:59 IST +0530|Sunday, June 21, 2026|Sunrise:  4:52");
+        row("UTC fixed 1900-02-28T23:59:59Z",
+            "0:00:00 UTC +0000|Thursday, March 1, 1900|Sunrise:  6:45");
+        row("UTC fixed 2100-03-01T00:00:00Z",
+            "23:59:59 UTC +0000|Sunday, February 28, 2100|Sunrise:  6:46");
+        row("America/New_York now 12:00:00",
+            "8:00:00 EDT -0400|Sunday, June 21, 2026|Sunrise:  5:25");
+        // Not in the table: 0, 0 in the system's zone.
+        row("Asia/Tokyo now 12:00:00", "12:00:00 UTC +0000|Sunday, June 21, 2026|Sunrise:  5:58");
     }
     void readoutsFollowTheShownInstant()
     {
-        QFETCH(QString, zone);
-        QFETCH(QDateTime, instant);
-        QFETCH(bool, fixed);
+        QFETCH(QString, input);
         QFETCH(QString, expected);
+        const QStringList in = input.split(' ');
+        const QDateTime instant =
+            in[2].contains('T')
+                ? QDateTime::fromString(in[2], Qt::ISODate)
+                : QDateTime(kNoon.date(), QTime::fromString(in[2]), QTimeZone::utc());
         TestApplication app(kZones, kNoon, {}, Start::Headless);
         MapModel &model = *app.model;
-        model.selectZone(zone);
+        model.selectZone(in[0]);
         QSignalSpy spy(&model, &MapModel::shownInstantChanged);
-        if (fixed)
+        if (in[1] == "fixed")
             model.setShownInstant(instant);
         else
             app.clock.setNow(instant);
-        app.clock.advance(fixed ? 3600 * 1000 : 0);
+        app.clock.advance(in[1] == "fixed" ? 3600 * 1000 : 0);
         const ClockTexts clock = clockTexts(model);
-        QCOMPARE(clock.time + ", " + clock.date + ", " + placeTexts(model, kSmallPreset).sunrise,
+        QCOMPARE(clock.time + '|' + clock.date + '|' + placeTexts(model, kSmallPreset).sunrise,
                  expected);
         model.setShownInstant(instant); // once per change
         QCOMPARE(spy.count(), 1);
@@ -313,42 +266,46 @@ private slots:
     {
         TestApplication app(kZones, kNoon);
         auto *popUp = app.child<QComboBox>("zonePopUp");
-        QCOMPARE(popUp->count(), int(kZones.size()));
-        QCOMPARE(popUp->itemText(0), QStringLiteral("America/New_York"));
-        QCOMPARE(popUp->currentText(), QStringLiteral("UTC"));
-        QCOMPARE(app.window->size(), QSize(720, 457));
-        QCOMPARE(app.window->mapWidget()->size(), QSize(720, 360));
-        QCOMPARE(app.text("latitudeField"), QStringLiteral("Latitude:  51° 28' 37\" N"));
+        const auto shown = [&] {
+            return QStringLiteral("%1 of %2, %3, %4: %5, %6, %7")
+                .arg(popUp->currentText())
+                .arg(popUp->count())
+                .arg(popUp->itemText(0), app.stored("DefaultTimeZone").toString(),
+                     app.text("latitudeField"), app.text("timeField"), app.text("dateField"));
+        };
+        QCOMPARE(shown(), "UTC of 4, America/New_York, : Latitude:  51° 28' 37\" N, 12:00:00 UTC "
+                          "+0000, Sunday, June 21, 2026");
         popUp->setCurrentIndex(0);
         emit popUp->activated(0);
-        QCOMPARE(app.stored("DefaultTimeZone").toString(), QStringLiteral("America/New_York"));
-        QCOMPARE(app.text("latitudeField") + ", " + app.text("timeField") + ", " +
-                     app.text("dateField"),
-                 "Latitude:  40° 42' 51\" N, 8:00:00 EDT -0400, Sunday, June 21, 2026");
+        QCOMPARE(shown(), "America/New_York of 4, America/New_York, America/New_York: Latitude:  "
+                          "40° 42' 51\" N, 8:00:00 EDT -0400, Sunday, June 21, 2026");
         app.model->selectZone("Asia/Tokyo"); // not offered: nothing shows selected
         QCOMPARE(popUp->currentIndex(), -1);
     }
 
+    // The menu below the five display actions; y counts up. Europe/London at
+    // 9.9 N 9.9 W is near the origin; Africa/Lagos at exactly 10 N is not, nor
+    // is Africa/Accra at exactly 10 W. Fiji sits at 179.5 W. "Not/AZone" is near
+    // but unknown to the system.
     void contextMenu_data()
     {
         QTest::addColumn<bool>("large");
-        QTest::addColumn<QPoint>("click"); // y up
-        QTest::addColumn<QStringList>("zones");
+        QTest::addColumn<QPoint>("click");
+        QTest::addColumn<QString>("expected");
         QTest::newRow("small, origin: open 10-degree bounds")
-            << false << QPoint(360, 180) << QStringList{"Africa/Abidjan", "Europe/London"};
-        QTest::newRow("small, nothing near") << false << QPoint(100, 300) << QStringList{};
+            << false << QPoint(360, 180)
+            << "---, Africa/Abidjan, Pin Africa/Abidjan, Europe/London, Pin Europe/London";
+        QTest::newRow("small, nothing near") << false << QPoint(100, 300) << "";
         QTest::newRow("small, across the 180th meridian")
-            << false << QPoint(719, 180) << QStringList{"Pacific/Fiji"};
-        QTest::newRow("large, 35 N 70 E") << true << QPoint(1000, 500) << QStringList{"Asia/Kabul"};
+            << false << QPoint(719, 180) << "---, Pacific/Fiji, Pin Pacific/Fiji";
+        QTest::newRow("large, 35 N 70 E")
+            << true << QPoint(1000, 500) << "---, Asia/Kabul, Pin Asia/Kabul";
     }
     void contextMenu()
     {
         QFETCH(bool, large);
         QFETCH(QPoint, click);
-        QFETCH(QStringList, zones);
-        // Europe/London at 9.9 N 9.9 W is near the origin; Africa/Lagos at
-        // exactly 10 N is not, nor is Africa/Accra at exactly 10 W. Fiji sits at
-        // 179.5 W. "Not/AZone" is near but unknown to the system.
+        QFETCH(QString, expected);
         TestApplication app({{"Europe/London", 9.9, -9.9},
                              {"Africa/Lagos", 10.0, 0.0},
                              {"Africa/Accra", 0.0, -10.0},
@@ -361,43 +318,28 @@ private slots:
             app.window->zoom();
         MapWidget &map = *app.window->mapWidget();
         std::unique_ptr<QMenu> menu(map.contextMenuAt({click.x(), map.height() - click.y()}));
-        QStringList expected{"Show Latitude/Longitude Grid", "Show Locations", "Show Sun",
-                             "Show Moon", "Show Twilight Lines"};
-        if (!zones.isEmpty())
-            expected << "---";
-        for (const QString &zone : std::as_const(zones))
-            expected << zone << "Pin " + zone;
-        const QString selected = app.model->zoneName();
-        if (!selected.isEmpty() && !zones.contains(selected))
-            expected << "---"
-                     << "Pin " + selected;
-        QCOMPARE(titles(menu.get()), expected);
-        // The View menu shows the same actions.
-        for (QAction *action : menu->actions().mid(0, 2))
+        const QStringList shown = titles(menu.get());
+        QCOMPARE(shown.mid(0, 5), (QStringList{"Show Latitude/Longitude Grid", "Show Locations",
+                                               "Show Sun", "Show Moon", "Show Twilight Lines"}));
+        QCOMPARE(shown.mid(5).join(", "), expected);
+        // The View menu shows the same actions; they flip the layers, stored,
+        // and their own titles.
+        for (QAction *action : menu->actions().mid(0, 2)) {
             QVERIFY(app.child<QMenu>("menuView")->actions().contains(action));
-        if (zones.isEmpty())
-            return;
-        const QList<QAction *> actions = menu->actions();
-        actions.at(expected.indexOf(zones.last()))->trigger();
-        actions.at(expected.indexOf("Pin " + zones.last()))->trigger();
-        QCOMPARE(app.stored("PinnedTimeZones").toString(), zones.last());
-        QCOMPARE(app.child<QComboBox>("zonePopUp")->currentText(), zones.last());
-        QCOMPARE(app.stored("DefaultTimeZone").toString(), zones.last());
-    }
-
-    void displayActionsFlipAndAreStored()
-    {
-        TestApplication app(kZones, kNoon);
-        for (const bool on : {true, false}) {
-            std::unique_ptr<QMenu> menu(app.window->mapWidget()->contextMenuAt({}));
-            menu->actions().at(0)->trigger();
-            menu->actions().at(1)->trigger();
-            const QString verb = on ? "Hide" : "Show";
-            QCOMPARE(titles(menu.get()).mid(0, 2),
-                     (QStringList{verb + " Latitude/Longitude Grid", verb + " Locations"}));
-            QCOMPARE(app.stored("ShowLatLon").toBool(), on);
-            QCOMPARE(app.stored("ShowLocations").toBool(), on);
+            action->trigger();
         }
+        QCOMPARE(titles(menu.get()).mid(0, 2),
+                 (QStringList{"Hide Latitude/Longitude Grid", "Hide Locations"}));
+        QVERIFY(app.stored("ShowLatLon").toBool() && app.stored("ShowLocations").toBool());
+        if (expected.isEmpty())
+            return;
+        const QString zone = shown.at(shown.size() - 2);
+        menu->actions().at(shown.size() - 2)->trigger();
+        menu->actions().last()->trigger();
+        QCOMPARE(app.stored("PinnedTimeZones").toString() + ' ' +
+                     app.stored("DefaultTimeZone").toString() + ' ' +
+                     app.child<QComboBox>("zonePopUp")->currentText(),
+                 zone + ' ' + zone + ' ' + zone);
     }
 
     void zoomKeepsTheBottomLeftCorner()
@@ -424,29 +366,33 @@ private slots:
         QTRY_COMPARE(app.stored("MainWindow").toRect(), QRect(window.pos(), window.size()));
     }
 
+    // The window's size, its map's width and, when it was kept, its place.
     void savedFrames_data()
     {
         QTest::addColumn<QByteArray>("frame");
-        QTest::addColumn<QRect>("expected");
+        QTest::addColumn<QString>("expected");
         QTest::newRow("large preset")
-            << QByteArray("@Rect(10 20 1440 817)") << QRect(10, 20, 1440, 817);
-        QTest::newRow("small preset")
-            << QByteArray("@Rect(10 20 720 457)") << QRect(10, 20, 720, 457);
-        QTest::newRow("other size")
-            << QByteArray("@Rect(10 20 800 600)") << QRect(10, 20, 720, 457);
+            << QByteArray("@Rect(10 20 1440 817)") << "1440x817 1440 10,20";
+        QTest::newRow("small preset") << QByteArray("@Rect(10 20 720 457)") << "720x457 720 10,20";
+        QTest::newRow("other size") << QByteArray("@Rect(10 20 800 600)") << "720x457 720 10,20";
         QTest::newRow("width beyond int")
-            << QByteArray("@Rect(-2147483648 0 -2147483647 101)") << QRect(0, 0, 720, 457);
-        QTest::newRow("not a frame") << QByteArray("garbage") << QRect(0, 0, 720, 457);
+            << QByteArray("@Rect(-2147483648 0 -2147483647 101)") << "720x457 720";
+        QTest::newRow("not a frame") << QByteArray("garbage") << "720x457 720";
     }
     void savedFrames()
     {
         QFETCH(QByteArray, frame);
-        QFETCH(QRect, expected);
+        QFETCH(QString, expected);
         TestApplication app(kZones, kNoon, "[General]\nMainWindow=" + frame + "\n");
-        QCOMPARE(app.window->size(), expected.size());
-        QCOMPARE(app.window->mapWidget()->width(), expected.width());
-        if (expected.x() != 0)
-            QCOMPARE(app.window->pos(), expected.topLeft());
+        const QWidget &window = *app.window;
+        QCOMPARE(QStringLiteral("%1x%2 %3 %4,%5")
+                     .arg(window.width())
+                     .arg(window.height())
+                     .arg(app.window->mapWidget()->width())
+                     .arg(window.x())
+                     .arg(window.y())
+                     .left(expected.size()),
+                 expected);
     }
 
     void exportJpeg_data()
@@ -490,7 +436,7 @@ private slots:
         const QImage frame = renderer.render(*app.model, app.window->mapWidget()->size())
                                  .convertToFormat(QImage::Format_RGB32);
         QCOMPARE(saved.size(), frame.size());
-        double sum = 0;
+        double sum = 0; // of the channels' differences: the JPEG's loss only
         for (int y = 0; y < frame.height(); ++y) {
             for (int x = 0; x < frame.width(); ++x) {
                 const QRgb p = saved.pixel(x, y), q = frame.pixel(x, y);
@@ -503,24 +449,17 @@ private slots:
 
     // The clock wakes just after each whole second: started 2 ms before one,
     // it ticks at once; started just after one, not for most of a second.
-    void clockTicksJustAfterTheSecond_data()
-    {
-        QTest::addColumn<int>("intoSecond");
-        QTest::addColumn<bool>("ticksSoon");
-        QTest::newRow("998 ms") << 998 << true;
-        QTest::newRow("100 ms") << 100 << false;
-    }
     void clockTicksJustAfterTheSecond()
     {
-        QFETCH(int, intoSecond);
-        QFETCH(bool, ticksSoon);
-        TestApplication app(kZones, kNoon.addMSecs(intoSecond));
-        QCOMPARE(app.text("timeField"), QStringLiteral("12:00:00 UTC +0000"));
-        app.clock.advance(1000);
-        QTest::qWait(300);
-        QCOMPARE(app.text("timeField"), ticksSoon ? QStringLiteral("12:00:01 UTC +0000")
-                                                  : QStringLiteral("12:00:00 UTC +0000"));
-        QTRY_COMPARE(app.text("timeField"), QStringLiteral("12:00:01 UTC +0000"));
+        for (const int intoSecond : {998, 100}) {
+            TestApplication app(kZones, kNoon.addMSecs(intoSecond));
+            QCOMPARE(app.text("timeField"), "12:00:00 UTC +0000");
+            app.clock.advance(1000);
+            QTest::qWait(300);
+            QCOMPARE(app.text("timeField"),
+                     intoSecond == 998 ? "12:00:01 UTC +0000" : "12:00:00 UTC +0000");
+            QTRY_COMPARE(app.text("timeField"), "12:00:01 UTC +0000");
+        }
     }
 
     // Time menu actions by title, or "slider N"; each row starts at now.
@@ -651,45 +590,38 @@ private slots:
         QCOMPARE(app.model->markerPlace().latitude, noTable ? 0.0f : 48.8667f);
     }
 
-    void stringsTableFaults_data()
-    {
-        QTest::addColumn<QString>("fault");
-        for (const char *fault : kFaults)
-            QTest::newRow(fault) << fault;
-    }
+    // The menu still gets a title: the English one or, failing that, the key;
+    // a missing or empty table is reported once.
     void stringsTableFaults()
     {
-        QFETCH(QString, fault);
-        QTemporaryDir dir;
-        const QString table = dir.filePath("duskmap_en.qm");
-        QVERIFY(QFile::copy(":/duskmap/translations/duskmap_en.qm", table));
-        QFile::setPermissions(table, QFile::ReadOwner | QFile::WriteOwner);
-        QVERIFY(applyFault(table, fault));
-        MessageLog log;
-        // The menu still gets a title: the English one or, failing that, the key.
-        for (int i = 0; i < 3; ++i) {
-            const QString title = localizedString("ShowLocations", QLocale::c(), dir.path());
-            QVERIFY2(title == "Show Locations" || title == "ShowLocations", qPrintable(title));
+        for (const QString fault : kFaults) {
+            QTemporaryDir dir;
+            const QString table = dir.filePath("duskmap_en.qm");
+            QVERIFY(QFile::copy(":/duskmap/translations/duskmap_en.qm", table));
+            QFile::setPermissions(table, QFile::ReadOwner | QFile::WriteOwner);
+            QVERIFY(applyFault(table, fault));
+            MessageLog log;
+            for (int i = 0; i < 3; ++i) {
+                const QString title = localizedString("ShowLocations", QLocale::c(), dir.path());
+                QVERIFY2(title == "Show Locations" || title == "ShowLocations", qPrintable(title));
+            }
+            QVERIFY(log.warnings().size() == 1 ||
+                    (log.warnings().isEmpty() && fault != "missing" && fault != "empty"));
         }
-        QVERIFY(log.warnings().size() == 1 ||
-                (log.warnings().isEmpty() && fault != "missing" && fault != "empty"));
     }
 
     // A simulated week of the running window: the clock advances in 120-second
     // steps across the European change to summer time, set back an hour and
-    // jumping a day, with zone changes and layer toggles mixed in. The readouts
-    // stay right and the memory in use does not grow.
+    // jumping a day, with zone changes and layer toggles mixed in. The memory
+    // in use does not grow.
     void aWeekOfSteps()
     {
-        const std::vector<TestZone> zones = {
-            {"UTC", 51.4769, -0.0005},          {"Europe/London", 51.5, -0.1275},
-            {"Europe/Berlin", 52.5, 13.3667},   {"America/New_York", 40.7142, -74.0064},
-            {"Asia/Kolkata", 22.5333, 88.3667}, {"Pacific/Chatham", -43.95, -176.55},
-            {"Arctic/Longyearbyen", 78.0, 16.0}};
+        std::vector<TestZone> zones = kZones;
+        zones.insert(zones.end(), {{"Europe/Berlin", 52.5, 13.3667},
+                                   {"Pacific/Chatham", -43.95, -176.55},
+                                   {"Arctic/Longyearbyen", 78.0, 16.0}});
         TestApplication app(zones, QDateTime(QDate(2026, 3, 25), QTime(21, 0), QTimeZone::utc()));
         MapModel &model = *app.model;
-        const QRegularExpression sunrise(
-            "^(Sunrise: [ 12]\\d:\\d\\d|Sun never sets|Sun never rises)$");
         long residentAfterFirstDay = 0;
         constexpr int kStepsADay = 24 * 3600 / 120;
         for (int step = 1; step <= 7 * kStepsADay; ++step) {
@@ -698,13 +630,6 @@ private slots:
                                                        : 120 * 1000);
             model.setShownInstant(app.clock.now()); // the texts and the map follow
             app.window->mapWidget()->grab();
-            const QDateTime now = app.clock.now();
-            QCOMPARE(app.text("timeField"), expectedTime(now, model.timeZone()));
-            QCOMPARE(app.text("dateField"),
-                     QLocale(QLocale::English)
-                         .toString(now.toTimeZone(model.timeZone()).date(), "dddd, MMMM d, yyyy"));
-            QVERIFY2(sunrise.match(app.text("sunriseField")).hasMatch(),
-                     qPrintable(app.text("sunriseField")));
             if (step % 180 == 0) // every six hours, another zone
                 model.selectZone(zones[(step / 180) % zones.size()].name);
             if (step % 270 == 0) { // every nine hours, a layer
