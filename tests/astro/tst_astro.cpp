@@ -41,14 +41,11 @@ Reference meeus(double jdUt, double deltaT)
     const double gast = 280.46061837 + 360.98564736629 * (jdUt - 2451545.0) +
                         0.000387933 * tu * tu - tu * tu * tu / 38710000.0 + nutLon * cosDeg(eps);
     const auto ground = [&](double lambda, double beta) {
-        const double ra =
-            std::atan2(sinDeg(lambda) * cosDeg(eps) - std::tan(beta * kRad) * sinDeg(eps),
-                       cosDeg(lambda)) /
-            kRad;
-        return GroundPoint{
-            std::asin(sinDeg(beta) * cosDeg(eps) + cosDeg(beta) * sinDeg(eps) * sinDeg(lambda)) /
-                kRad,
-            wrap180(ra - gast)};
+        const double ra = std::atan2(
+            sinDeg(lambda) * cosDeg(eps) - std::tan(beta * kRad) * sinDeg(eps), cosDeg(lambda));
+        const double dec =
+            std::asin(sinDeg(beta) * cosDeg(eps) + cosDeg(beta) * sinDeg(eps) * sinDeg(lambda));
+        return GroundPoint{dec / kRad, wrap180(ra / kRad - gast)};
     };
     const double m = 357.52911 + 35999.05029 * t - 0.0001537 * t * t;
     const double c = (1.914602 - 0.004817 * t - 0.000014 * t * t) * sinDeg(m) +
