@@ -10,22 +10,15 @@ for tool in Xvfb xdotool import convert; do
     command -v "$tool" >/dev/null || { fail "$tool is missing (tools/setup.sh installs it)"; finish; }
 done
 work=$(mktemp -d) xvfb_pid= app_pid=
-cleanup() { # only the processes this script started, by their ids
-    for pid in $app_pid $xvfb_pid; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# At the end, only the processes this script started, by their ids.
+trap 'for pid in $app_pid $xvfb_pid; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done; rm -rf "$work"' EXIT
 trap 'exit 1' HUP INT TERM
 # wait_for SECONDS COMMAND...: retries COMMAND until it succeeds or time runs out;
 # start-up on a busy two-core machine can take a while.
-wait_for() {
-    local deadline=$(($(date +%s%3N) + $1 * 1000)); shift
-    until "$@"; do [ "$(date +%s%3N)" -lt "$deadline" ] || return 1; sleep 0.2; done
-}
+wait_for() { local deadline=$(($(date +%s%3N) + $1 * 1000)); shift; until "$@"; do [ "$(date +%s%3N)" -lt "$deadline" ] || return 1; sleep 0.2; done; }
 # A private X server on the first free display, which it writes once it accepts connections.
 exec {display_fd}>"$work/display"
-Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
+Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 & xvfb_pid=$!
 exec {display_fd}>&-
 wait_for 20 test -s "$work/display" || { fail "Xvfb starts" "$(cat "$work/xvfb.log")"; finish; }
 export DISPLAY=:$(tr -dc '0-9' <"$work/display")
@@ -37,12 +30,10 @@ printf '[General]\nDefaultTimeZone=%s\n' "$seeded_zone" >"$prefs"
 stored_zone() { sed -n 's/^DefaultTimeZone=//p' "$prefs"; }
 # The pop-up lists the zones in the order --list-zones prints them.
 next_zone=$("$duskmap" --list-zones | cut -f1 | grep -x -A1 -F "$seeded_zone" | sed -n 2p)
-"$duskmap" >"$work/duskmap.log" 2>&1 &
-app_pid=$!
+"$duskmap" >"$work/duskmap.log" 2>&1 & app_pid=$!
 # The main window: visible, titled Duskmap (Qt's helper windows are not).
 find_window() { window=$(xdotool search --onlyvisible --name '^Duskmap$' 2>/dev/null | head -n 1); [ -n "$window" ]; }
-wait_for 20 find_window || { fail "the window appears" "$(cat "$work/duskmap.log")"; finish; }
-pass "the window appears"
+wait_for 20 find_window && pass "the window appears" || { fail "the window appears" "$(cat "$work/duskmap.log")"; finish; }
 # share IMAGE GEOMETRY THRESHOLD [OPS]: the share of a region's pixels above a
 # grey threshold; with "-separate -evaluate-sequence Max", of the brightest
 # channel, which tells a sunlit ocean from the night side.
@@ -74,9 +65,6 @@ stored_next() { [ -n "$next_zone" ] && [ "$(stored_zone)" = "$next_zone" ]; }
 check "Down in the pop-up stores the next zone, $next_zone" wait_for 10 stored_next
 xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+q 2>/dev/null
 ended() { ! kill -0 "$app_pid" 2>/dev/null; }
-if wait_for 2 ended; then
-    wait "$app_pid"; check "Ctrl+Q ends the program with status 0" test $? -eq 0; app_pid=
-else
-    fail "Ctrl+Q ends the program within 2 s"
-fi
+if wait_for 2 ended; then wait "$app_pid"; check "Ctrl+Q ends the program with status 0" test $? -eq 0; app_pid=
+else fail "Ctrl+Q ends the program within 2 s"; fi
 finish
