@@ -324,13 +324,16 @@ private slots:
         QCOMPARE(shown.mid(5).join(", "), expected);
         // The View menu shows the same actions; they flip the layers, stored,
         // and their own titles.
-        for (QAction *action : menu->actions().mid(0, 2)) {
-            QVERIFY(app.child<QMenu>("menuView")->actions().contains(action));
-            action->trigger();
+        for (const QString verb : {"Hide", "Show"}) {
+            for (QAction *action : menu->actions().mid(0, 2)) {
+                QVERIFY(app.child<QMenu>("menuView")->actions().contains(action));
+                action->trigger();
+            }
+            QCOMPARE(titles(menu.get()).mid(0, 2),
+                     (QStringList{verb + " Latitude/Longitude Grid", verb + " Locations"}));
+            QCOMPARE(app.stored("ShowLatLon").toString() + app.stored("ShowLocations").toString(),
+                     verb == "Hide" ? "truetrue" : "falsefalse");
         }
-        QCOMPARE(titles(menu.get()).mid(0, 2),
-                 (QStringList{"Hide Latitude/Longitude Grid", "Hide Locations"}));
-        QVERIFY(app.stored("ShowLatLon").toBool() && app.stored("ShowLocations").toBool());
         if (expected.isEmpty())
             return;
         const QString zone = shown.at(shown.size() - 2);
