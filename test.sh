@@ -54,7 +54,7 @@ plain)
     ctest --test-dir build --output-on-failure -j"$(nproc)"
     build_fuzz_targets
     say "Fuzzing each target for ${fuzz_seconds} s"
-    tests/fuzz/run_fuzzers.sh build-fuzz "$fuzz_seconds"
+    tools/run_fuzzers.sh build-fuzz "$fuzz_seconds"
     ;;
 sanitize)
     configure_and_build build-sanitize -DDUSKMAP_SANITIZE=ON -DDUSKMAP_BENCH=OFF
@@ -74,6 +74,6 @@ sanitize)
 fuzz-long)
     build_fuzz_targets
     say "Fuzzing each target for ${fuzz_seconds} s"
-    tests/fuzz/run_fuzzers.sh build-fuzz "$fuzz_seconds"
+    tools/run_fuzzers.sh build-fuzz "$fuzz_seconds"
     ;;
 esac

@@ -42,9 +42,9 @@ void MapModel::setZone(const QString &name)
     m_zoneSet = true;
     m_zoneName = selected;
     m_timeZone = QTimeZone((selected.isEmpty() ? systemTimeZoneName() : selected).toUtf8());
-    m_markerPlace = m_zones.placeOf(selected);
+    m_markerDegrees = m_zones.placeOf(selected);
     emit zoneChanged(m_zoneName);
-    emit markerPlaceChanged();
+    emit markerDegreesChanged();
 }
 
 bool MapModel::pinZone(const QString &name)

@@ -44,7 +44,7 @@ public:
     /// The zone the clock and the sun readouts use: the selected one, else the system's.
     const QTimeZone &timeZone() const { return m_timeZone; }
     /// The marker's place in degrees: the selected zone's reference place.
-    ZonePlace markerPlace() const { return m_markerPlace; }
+    ZonePlace markerDegrees() const { return m_markerDegrees; }
 
     /// Selects a zone and moves the marker to its place. A zone the system no
     /// longer knows sounds the alert, is logged, and gives way to the system's
@@ -90,7 +90,7 @@ signals:
     void zoneChanged(const QString &zoneName);
     /// The user chose a zone the system knows (also when it was already selected).
     void zoneChosen(const QString &zoneName);
-    void markerPlaceChanged();
+    void markerDegreesChanged();
     void pinnedZonesChanged();
     void showGridChanged(bool on);
     void showLocationsChanged(bool on);
@@ -109,7 +109,7 @@ private:
     std::vector<ZonePlace> m_locationPlaces;
     QString m_zoneName;
     QTimeZone m_timeZone;
-    ZonePlace m_markerPlace;
+    ZonePlace m_markerDegrees;
     QStringList m_pinnedZones;
     bool m_zoneSet = false;
     bool m_showGrid = false;

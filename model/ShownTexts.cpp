@@ -19,7 +19,7 @@ PlaceTexts placeTexts(const MapModel &model, const MapGeometry &geometry)
 {
     // The place as the marker stands on the map: through its pixel position
     // and back, in single precision.
-    const ZonePlace place = model.markerPlace();
+    const ZonePlace place = model.markerDegrees();
     const float latitude = yToLatitude(latitudeToY(place.latitude, geometry), geometry);
     const float longitude = xToLongitude(longitudeToX(place.longitude, geometry), geometry);
     const QtZoneCalendar zone(model.timeZone());

@@ -80,7 +80,7 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
                  zone.section(QLatin1Char('/'), -1).replace(QLatin1Char('_'), QLatin1Char(' '))});
         drawPinnedPlaces(painter, pins, geometry, smallTextStyle(), view);
     }
-    const ZonePlace marker = model.markerPlace();
+    const ZonePlace marker = model.markerDegrees();
     drawCityInfo(painter, longitudeToX(marker.longitude, geometry),
                  latitudeToY(marker.latitude, geometry), model.zoneName(), labelTextStyle(),
                  geometry.mapWidth, view);

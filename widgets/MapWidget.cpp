@@ -75,7 +75,7 @@ void MapWidget::contextMenuEvent(QContextMenuEvent *event)
     QPoint globalPoint = event->globalPos();
     if (event->reason() == QContextMenuEvent::Keyboard) {
         const MapGeometry geometry = geometryFromSize(float(width()), float(height()));
-        const ZonePlace marker = m_model.markerPlace();
+        const ZonePlace marker = m_model.markerDegrees();
         point = ViewCoordinates(height())
                     .point(longitudeToX(marker.longitude, geometry),
                            latitudeToY(marker.latitude, geometry))

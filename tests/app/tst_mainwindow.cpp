@@ -98,8 +98,7 @@ private slots:
                             "17:30:00 IST +0530");
         row("Europe/London", "Europe/London at 51.5 -0.1275, stored Europe/London, 0, chosen, "
                              "13:00:00 BST +0100");
-        // Vanished: the system's zone; the stored one stays, for the day the
-        // system knows the zone again.
+        // Vanished: the system's zone shows; the stored one stays.
         row("Gone/Zone",
             "UTC at 51.4769 -0.0005, stored Europe/London, 1, refused, 12:00:00 UTC +0000");
         // Known, not in the table: the marker at 0, 0.
@@ -113,14 +112,14 @@ private slots:
                             Start::Bound);
         MapModel &model = *app.model;
         QSignalSpy changed(&model, &MapModel::zoneChanged);
-        QSignalSpy moved(&model, &MapModel::markerPlaceChanged);
+        QSignalSpy moved(&model, &MapModel::markerDegreesChanged);
         QSignalSpy chosenSpy(&model, &MapModel::zoneChosen);
         MessageLog log;
         const bool chosen = model.selectZone(zone);
         QCOMPARE(QStringLiteral("%1 at %2 %3, stored %4, %5, %6, %7")
                      .arg(model.zoneName())
-                     .arg(model.markerPlace().latitude)
-                     .arg(model.markerPlace().longitude)
+                     .arg(model.markerDegrees().latitude)
+                     .arg(model.markerDegrees().longitude)
                      .arg(app.stored("DefaultTimeZone").toString())
                      .arg(changed.count())
                      .arg(chosen ? "chosen" : "refused", clockTexts(model).time),
@@ -133,8 +132,7 @@ private slots:
         QVERIFY(log.warnings().isEmpty());
     }
 
-    // What a start makes of the stored preferences, and what it writes back
-    // (null: the file as it was); a pin chosen then is stored after the others.
+    // A start from stored preferences, and what it writes back (null: nothing).
     void restore_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -211,9 +209,7 @@ private slots:
         QCOMPARE(stored.join(' '), "3 true   3 true true  3 true true true");
     }
 
-    // The readouts of the shown instant: the clock's now, or a fixed instant
-    // kept within 1900-03-01 to 2100-02-28 UTC. Zone, which, then a time on
-    // the day of kNoon or an instant.
+    // The readouts of now or of a fixed instant, kept within 1900-03-01 to 2100-02-28 UTC.
     void readoutsFollowTheShownInstant_data()
     {
         QTest::addColumn<QString>("input");
@@ -283,10 +279,8 @@ private slots:
         QCOMPARE(popUp->currentIndex(), -1);
     }
 
-    // The menu below the five display actions; y counts up. Europe/London at
-    // 9.9 N 9.9 W is near the origin; Africa/Lagos at exactly 10 N is not, nor
-    // is Africa/Accra at exactly 10 W. Fiji sits at 179.5 W. "Not/AZone" is near
-    // but unknown to the system.
+    // The menu below the display actions; y counts up. Lagos (10 N) and Accra (10 W) are
+    // just not near the origin; "Not/AZone" is near but unknown to the system.
     void contextMenu_data()
     {
         QTest::addColumn<bool>("large");
@@ -550,8 +544,7 @@ private slots:
         QCOMPARE(paints, 0);
     }
 
-    // Each resource missing, empty, truncated or corrupt in turn: the
-    // application still starts, reports the fault once, and draws what it can.
+    // Each resource broken in turn: the program starts, says so once, draws what it can.
     void resourceFaults_data()
     {
         QTest::addColumn<QString>("file");
@@ -590,7 +583,7 @@ private slots:
         QVERIFY(!app.text("timeField").isEmpty());
         const bool noTable = file == QLatin1String("TimeZones.plist");
         QCOMPARE(app.child<QComboBox>("zonePopUp")->count(), noTable ? 0 : 2);
-        QCOMPARE(app.model->markerPlace().latitude, noTable ? 0.0f : 48.8667f);
+        QCOMPARE(app.model->markerDegrees().latitude, noTable ? 0.0f : 48.8667f);
     }
 
     // The menu still gets a title: the English one or, failing that, the key;
@@ -613,10 +606,8 @@ private slots:
         }
     }
 
-    // A simulated week of the running window: the clock advances in 120-second
-    // steps across the European change to summer time, set back an hour and
-    // jumping a day, with zone changes and layer toggles mixed in. The memory
-    // in use does not grow.
+    // A simulated week in 120-second steps across a change to summer time, the clock set
+    // back an hour and jumping a day, zones and layers changing: memory does not grow.
     void aWeekOfSteps()
     {
         std::vector<TestZone> zones = kZones;

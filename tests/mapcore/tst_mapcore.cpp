@@ -50,8 +50,7 @@ class TestMapCore : public QObject
         std::generate(bytes.begin(), bytes.end(), [&] { return uint8_t(random()); });
         return bytes;
     }
-    // The overlay composited source-atop onto opaque day pixels, B, G, R, A: what the
-    // renderer did before the fused kernel.
+    // The overlay composited source-atop onto opaque day pixels, as before the fused kernel.
     static Bytes compositeAtop(const MapGeometry &g, const Bytes &day, std::size_t dayStride,
                                const Bytes &overlay, Bytes frame, std::size_t frameStride)
     {

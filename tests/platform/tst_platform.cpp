@@ -228,10 +228,8 @@ private slots:
             QVERIFY2(preferences.boolForKey("ShowLatLon") == (row++ < 5), value);
         }
     }
-    // Unparsable files, and files holding what Qt should not decode (a serialised
-    // object, from which Qt would build a pixmap and abort without a GUI, or a size
-    // beyond any preferences file), are kept aside and the defaults apply. A text that
-    // merely starts with "@" is stored escaped and reads back.
+    // Unparsable files, serialised objects (Qt would build pixmaps from them) and absurd
+    // sizes are kept aside, the defaults apply; a text starting with "@" reads back.
     void preferencesKeepForeignContentAside_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -292,20 +290,14 @@ private slots:
         QVERIFY(log.warnings().first().contains(path));
     }
 
-    // The strings come embedded through the duskmap_translations resources. Keys without
-    // an entry show as they are; German has no table of its own and falls back to
-    // English, not to the keys. The tests run in the C locale: the user's table is English.
+    // Keys without an entry show as they are; German falls back to English, not to the keys.
     void localizedStrings()
     {
-        const QStringList keys{"HideLatLonGridLines",
-                               "ShowLatLonGridLines",
-                               "HideLocations",
-                               "ShowLocations",
-                               "ShowLocationNames",
-                               "showlocations",
-                               "Show Locations",
-                               "Zeige Orte \u00e4\u00f6\u00fc",
-                               ""};
+        const QStringList keys = QStringLiteral("HideLatLonGridLines|ShowLatLonGridLines|"
+                                                "HideLocations|ShowLocations|ShowLocationNames|"
+                                                "showlocations|Show Locations|"
+                                                "Zeige Orte \u00e4\u00f6\u00fc|")
+                                     .split(u'|');
         for (const char *locale : {"en_GB", "C", "de_DE"}) {
             QStringList texts;
             for (const QString &key : keys) {

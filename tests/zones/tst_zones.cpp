@@ -148,10 +148,8 @@ private slots:
         QCOMPARE(loadZoneCountries().value("Asia/Kolkata"), QStringLiteral("India"));
     }
 
-    // "near": zones within 10 degrees, exclusive, in latitude and the short way round in
-    // longitude. "find": every zone found, in order; "named": the one zone a query names.
-    // The countries come from the system's zone.tab and iso3166.tab. "change": the next
-    // change of the clocks, checked against zdump of the system's tz database.
+    // near: within 10 degrees, exclusive, the short way round; find: every match, best
+    // first; named: the one zone a query names; change: the next change, as zdump says.
     void facts_data()
     {
         QTest::addColumn<QString>("what");

@@ -3,7 +3,7 @@
 # its seeds and dictionary; a crash, leak, hang or sanitizer report fails the run and
 # the input is kept in BUILD_DIR/fuzz-artifacts/TARGET/.
 set -u
-build=$(cd "$1" && pwd) seconds=$2 source_dir=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "$1" && pwd) seconds=$2 source_dir=$(cd "$(dirname "$0")/../tests/fuzz" && pwd)
 shift 2
 targets=("$@")
 [ $# -eq 0 ] && targets=(propertylist preferences commandline)
