@@ -74,6 +74,12 @@ private:
 
     void segment(QPointF from, QPointF to)
     {
+        // Segments wholly off the frame, as most of a shifted copy's are, draw nothing.
+        if ((from.x() < -1.0 && to.x() < -1.0) ||
+            (from.x() > m_width + 1.0 && to.x() > m_width + 1.0) ||
+            (from.y() < -1.0 && to.y() < -1.0) ||
+            (from.y() > m_height + 1.0 && to.y() > m_height + 1.0))
+            return;
         // Pixel centres at whole numbers.
         double x0 = from.x() - 0.5, y0 = from.y() - 0.5, x1 = to.x() - 0.5, y1 = to.y() - 0.5;
         const bool steep = std::fabs(y1 - y0) > std::fabs(x1 - x0);
