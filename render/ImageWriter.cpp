@@ -40,7 +40,12 @@ void appendChunk(QByteArray &png, const char type[4], const QByteArray &data)
 /// that pays on photographs.
 QByteArray encodePng(const QImage &image, QString *error)
 {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    // The frames are opaque 32-bit images already: their red, green and blue
+    // are read where they are, without a converted copy.
+    const bool direct = image.format() == QImage::Format_RGB32 ||
+                        image.format() == QImage::Format_ARGB32 ||
+                        image.format() == QImage::Format_ARGB32_Premultiplied;
+    const QImage rgb = direct ? image : image.convertToFormat(QImage::Format_RGB32);
     const size_t rowBytes = size_t(rgb.width()) * 3;
     const size_t rawBytes = (rowBytes + 1) * size_t(rgb.height());
     if (rgb.isNull() || rawBytes > size_t(std::numeric_limits<int32_t>::max())) {
@@ -50,13 +55,17 @@ QByteArray encodePng(const QImage &image, QString *error)
     }
     std::vector<uint8_t> raw(rawBytes);
     for (int y = 0; y < rgb.height(); ++y) {
-        const uint8_t *row = rgb.constScanLine(y);
+        const auto *row = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
         uint8_t *out = raw.data() + size_t(y) * (rowBytes + 1);
-        out[0] = 1; // Sub: each byte less the same channel of the pixel to its left
-        for (size_t i = 0; i < 3 && i < rowBytes; ++i)
-            out[1 + i] = row[i];
-        for (size_t i = 3; i < rowBytes; ++i)
-            out[1 + i] = uint8_t(row[i] - row[i - 3]);
+        *out++ = 1; // Sub: each byte less the same channel of the pixel to its left
+        QRgb left = 0;
+        for (int x = 0; x < rgb.width(); ++x) {
+            const QRgb pixel = row[x];
+            *out++ = uint8_t(qRed(pixel) - qRed(left));
+            *out++ = uint8_t(qGreen(pixel) - qGreen(left));
+            *out++ = uint8_t(qBlue(pixel) - qBlue(left));
+            left = pixel;
+        }
     }
     libdeflate_compressor *compressor = libdeflate_alloc_compressor(kPngDeflateLevel);
     QByteArray idat(qsizetype(libdeflate_zlib_compress_bound(compressor, raw.size())),

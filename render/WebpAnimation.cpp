@@ -51,7 +51,12 @@ bool WebpAnimation::addFrame(const QImage &frame)
     picture.width = m_size.width();
     picture.height = m_size.height();
     // QImage's 32-bit formats are B, G, R, A in memory on this platform.
-    const QImage image = frame.convertToFormat(QImage::Format_ARGB32);
+    // Opaque 32-bit frames are imported where they are; their bytes are B, G,
+    // R, A whether premultiplied or not.
+    const bool direct = frame.format() == QImage::Format_RGB32 ||
+                        frame.format() == QImage::Format_ARGB32 ||
+                        frame.format() == QImage::Format_ARGB32_Premultiplied;
+    const QImage image = direct ? frame : frame.convertToFormat(QImage::Format_ARGB32);
     bool ok = image.size() == m_size &&
               WebPPictureImportBGRA(&picture, image.constBits(), int(image.bytesPerLine()));
     ok = ok && WebPAnimEncoderAdd(m_encoder, &picture, timestampMs(m_frames, m_fps), &config);
