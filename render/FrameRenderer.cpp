@@ -23,38 +23,19 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
         m_frame = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     m_frame.setDevicePixelRatio(ratio);
     const MapGeometry geometry = geometryFromSize(float(size.width()), float(size.height()));
-    const float boundsWidth = float(size.width());
     const UtcFields instant = utcFields(shownInstant);
 
-    // With more device pixels than points, the larger maps may fit the screen
-    // better than the ones the map's size picks: the day and night are then
-    // drawn from them, at their own geometry, and scaled into the frame.
-    const float deviceWidth = float(pixels.width());
-    const bool sharperPair =
-        ratio > 1.0 && MapImages::dayImageName(deviceWidth) != MapImages::dayImageName(boundsWidth);
-    const QImage *dayImage = sharperPair ? nullptr : &m_images.dayImage(boundsWidth, geometry);
-    // The opaque day image covers a frame of its own size; anything else is
-    // drawn onto black.
-    if (!dayImage || dayImage->size() != pixels)
+    // Day and night at device pixels, composed straight into the frame; the
+    // layers above them are painted in points.
+    const MapGeometry device = geometryFromSize(float(pixels.width()), float(pixels.height()));
+    const QImage &day = m_images.dayImage(device);
+    const std::span<const uint8_t> night = m_images.nightSamples(device);
+    if (day.isNull() || !composeDayAndNight(device, {day.constBits(), size_t(day.sizeInBytes())},
+                                            size_t(day.bytesPerLine()), night, instant,
+                                            {m_frame.bits(), size_t(m_frame.sizeInBytes())},
+                                            size_t(m_frame.bytesPerLine())))
         m_frame.fill(Qt::black);
     QPainter painter(&m_frame);
-    if (!sharperPair) {
-        paintDayAndNight(painter, geometry, size.height(), dayImage,
-                         m_images.nightSamples(boundsWidth, geometry), instant, m_overlay);
-    } else {
-        const MapGeometry base = kLargePreset;
-        const float baseWidth = float(base.mapWidth);
-        if (m_base.size() != QSize(base.mapWidth, base.mapHeight))
-            m_base = QImage(base.mapWidth, base.mapHeight, QImage::Format_ARGB32_Premultiplied);
-        m_base.fill(Qt::black);
-        {
-            QPainter basePainter(&m_base);
-            paintDayAndNight(basePainter, base, base.mapHeight, &m_images.dayImage(baseWidth, base),
-                             m_images.nightSamples(baseWidth, base), instant, m_overlay);
-        }
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(QRectF(0, 0, size.width(), size.height()), m_base);
-    }
 
     if (model.showGrid())
         gridPlan(geometry).replay(m_frame, painter);

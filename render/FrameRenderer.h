@@ -46,6 +46,4 @@ private:
     MapGeometry m_squaresGeometry;
     std::vector<ZonePlace> m_squaresPlaces;
     QImage m_frame;
-    QImage m_base; ///< day and night from the larger maps, on dense screens
-    std::vector<uint8_t> m_overlay;
 };

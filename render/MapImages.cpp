@@ -4,13 +4,21 @@
 #include "platform/Resources.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
-constexpr float kLargePairMinWidth = 721.0f;
 // Stand-ins for a missing image: a dark ocean blue by day, black by night.
 constexpr QRgb kMissingDayColour = qRgb(16, 40, 72);
 constexpr QRgb kMissingNightColour = qRgb(0, 0, 0);
+
+QString pairName(QSize pixels, const char *kind)
+{
+    const char *size = pixels == QSize(kSmallPreset.mapWidth, kSmallPreset.mapHeight)   ? "720"
+                       : pixels == QSize(kLargePreset.mapWidth, kLargePreset.mapHeight) ? "1440"
+                                                                                        : "2048";
+    return QLatin1String(kind) + QLatin1String(size);
+}
 } // namespace
 
 MapImages::MapImages(const Resources &resources) : m_resources(resources) {}
@@ -18,95 +26,118 @@ MapImages::MapImages(const Resources &resources) : m_resources(resources) {}
 void MapImages::setCustomDayImage(const QImage &image)
 {
     m_customDay = image;
+    m_dayPlacement = {};
     m_day = {};
 }
 
 void MapImages::setCustomNightImage(const QImage &image)
 {
     m_customNight = image;
+    m_nightPlacement = {};
     m_night = {};
 }
 
-QString MapImages::dayImageName(float boundsWidth)
+void MapImages::release()
 {
-    return boundsWidth < kLargePairMinWidth ? QStringLiteral("EarthMap720")
-                                            : QStringLiteral("EarthMap1440");
+    m_dayPlacement = m_nightPlacement = {};
+    m_day = {};
+    m_night = {};
+    m_night.shrink_to_fit();
 }
 
-QString MapImages::nightImageName(float boundsWidth)
+QString MapImages::dayImageName(QSize pixels)
 {
-    return boundsWidth < kLargePairMinWidth ? QStringLiteral("NightMap720")
-                                            : QStringLiteral("NightMap1440");
+    return pairName(pixels, "EarthMap");
 }
 
-QImage MapImages::loadSource(const QString &name, bool night)
+QString MapImages::nightImageName(QSize pixels)
 {
-    const QImage &custom = night ? m_customNight : m_customDay;
-    if (!custom.isNull())
-        return custom;
-    return m_resources.imageNamed(name); // warns once itself when missing or undecodable
+    return pairName(pixels, "NightMap");
 }
 
-QImage MapImages::fitted(const QImage &image, int width, int height, QImage::Format format)
+MapImages::Placement MapImages::placementFor(const MapGeometry &geometry, const QString &name)
 {
-    QImage converted = image.convertToFormat(format);
-    if (converted.width() != width || converted.height() != height) {
-        converted = converted.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                        .convertToFormat(format);
+    Placement placement{name, std::max(geometry.mapWidth, 0), std::max(geometry.mapHeight, 0)};
+    // The world spans 180 degrees of latitude about the equator; its top row
+    // falls where the north pole does, counted down from the map's top.
+    const double worldHeight = 180.0 * double(geometry.pixelsPerDegree);
+    const double top = double(geometry.mapHeight) - (double(geometry.equatorialOffset) +
+                                                     90.0 * double(geometry.pixelsPerDegree));
+    if (std::isfinite(worldHeight) && std::isfinite(top) && worldHeight >= 1.0 &&
+        worldHeight <= 1e6 && std::fabs(top) <= 1e6) {
+        placement.worldHeight = int(std::lround(worldHeight));
+        placement.top = int(std::lround(top));
     }
-    return converted;
+    return placement;
 }
 
-QImage MapImages::prepare(const QString &name, bool night, int width, int height,
-                          QImage::Format format)
+QImage MapImages::world(const Placement &placement, bool night, QImage::Format format)
 {
-    const QImage source = loadSource(name, night);
+    const int width = placement.width, height = placement.worldHeight;
+    const QImage &custom = night ? m_customNight : m_customDay;
+    // The built-in pair's name warns once itself when missing or undecodable.
+    QImage source = custom.isNull() ? m_resources.imageNamed(placement.name) : custom;
     if (source.isNull()) {
         QImage standIn(width, height, format);
         standIn.fill(night ? kMissingNightColour : kMissingDayColour);
         return standIn;
     }
-    if (source.width() != width || source.height() != height)
-        logWarningOnce(QStringLiteral("%1 image %2 is %3x%4, scaled to the map's %5x%6")
-                           .arg(night ? QStringLiteral("Night") : QStringLiteral("Day"), name)
-                           .arg(source.width())
-                           .arg(source.height())
-                           .arg(width)
-                           .arg(height));
-    return fitted(source, width, height, format);
+    source = source.convertToFormat(format);
+    if (source.size() == QSize(width, height))
+        return source;
+    if (custom.isNull() && !placement.name.endsWith(QLatin1String("2048")))
+        logWarningOnce(
+            QStringLiteral("%1 image %2 is %3x%4, scaled to the map's %5x%6")
+                .arg(night ? QStringLiteral("Night") : QStringLiteral("Day"), placement.name)
+                .arg(source.width())
+                .arg(source.height())
+                .arg(width)
+                .arg(height));
+    return source.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(format);
 }
 
-const QImage &MapImages::dayImage(float boundsWidth, const MapGeometry &geometry)
+const QImage &MapImages::dayImage(const MapGeometry &geometry)
 {
-    const QString name = dayImageName(boundsWidth);
-    const int width = std::max(geometry.mapWidth, 0);
-    const int height = std::max(geometry.mapHeight, 0);
-    if (m_day.name == name && m_day.width == width && m_day.height == height)
-        return m_day.day;
-
-    m_day = {name, width, height, {}, {}};
-    if (width > 0 && height > 0)
-        m_day.day = prepare(name, false, width, height, QImage::Format_RGB32);
-    return m_day.day;
+    const Placement placement =
+        placementFor(geometry, dayImageName({geometry.mapWidth, geometry.mapHeight}));
+    if (placement == m_dayPlacement)
+        return m_day;
+    m_dayPlacement = placement;
+    m_day = {};
+    if (placement.width == 0 || placement.height == 0 || placement.worldHeight == 0)
+        return m_day;
+    QImage world = this->world(placement, false, QImage::Format_RGB32);
+    if (placement.top == 0 && placement.worldHeight == placement.height) {
+        m_day = std::move(world);
+        return m_day;
+    }
+    m_day = QImage(placement.width, placement.height, QImage::Format_RGB32);
+    m_day.fill(Qt::black);
+    for (int row = std::max(0, placement.top);
+         row < std::min(placement.height, placement.top + placement.worldHeight); ++row)
+        std::memcpy(m_day.scanLine(row), world.constScanLine(row - placement.top),
+                    size_t(placement.width) * 4);
+    return m_day;
 }
 
-std::span<const uint8_t> MapImages::nightSamples(float boundsWidth, const MapGeometry &geometry)
+std::span<const uint8_t> MapImages::nightSamples(const MapGeometry &geometry)
 {
-    const QString name = nightImageName(boundsWidth);
-    const int width = std::max(geometry.mapWidth, 0);
-    const int height = std::max(geometry.mapHeight, 0);
-    if (m_night.name == name && m_night.width == width && m_night.height == height)
-        return m_night.night;
-
-    m_night = {name, width, height, {}, {}};
-    if (width == 0 || height == 0)
-        return m_night.night;
-    const QImage image = prepare(name, true, width, height, QImage::Format_RGB888);
-    // Rows back to back, with no padding between them.
-    const size_t rowBytes = size_t(width) * 3;
-    m_night.night.resize(rowBytes * size_t(height));
-    for (int row = 0; row < height; ++row)
-        std::memcpy(m_night.night.data() + rowBytes * size_t(row), image.constScanLine(row),
-                    rowBytes);
-    return m_night.night;
+    const Placement placement =
+        placementFor(geometry, nightImageName({geometry.mapWidth, geometry.mapHeight}));
+    if (placement == m_nightPlacement)
+        return m_night;
+    m_nightPlacement = placement;
+    m_night.clear();
+    if (placement.width == 0 || placement.height == 0 || placement.worldHeight == 0)
+        return m_night;
+    const QImage world = this->world(placement, true, QImage::Format_RGB888);
+    // Rows back to back, with no padding between them; black beyond the poles.
+    const size_t rowBytes = size_t(placement.width) * 3;
+    m_night.assign(rowBytes * size_t(placement.height), 0);
+    for (int row = std::max(0, placement.top);
+         row < std::min(placement.height, placement.top + placement.worldHeight); ++row)
+        std::memcpy(m_night.data() + rowBytes * size_t(row),
+                    world.constScanLine(row - placement.top), rowBytes);
+    return m_night;
 }

@@ -3,6 +3,7 @@
 #include "mapcore/MapGeometry.h"
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
@@ -11,54 +12,62 @@
 
 class Resources;
 
-/// The day image and the night samples that a redraw paints, chosen by the view's
-/// bounds width and prepared at the map's pixel size.
+/// The day image and the night samples that a redraw paints, prepared at the
+/// map's pixel size and placed by its geometry: the world is pixelsPerDegree x
+/// 360 pixels wide and half as tall, about the equator; rows beyond the poles
+/// are black, and a frame flatter than 2:1 crops the polar rows.
 ///
-/// Decoded images are cached: they are resources, not results, so nothing about a
-/// redraw is carried over by keeping them. An image that is missing or cannot be
-/// decoded is reported once and replaced by a plain stand-in so that the map is
-/// still drawn; an image of the wrong size is scaled to the map size.
+/// Prepared images are kept until the size changes: they are resources, not
+/// results, so nothing about a redraw is carried over by keeping them. An
+/// image that is missing or cannot be decoded is reported once and replaced by
+/// a plain stand-in so that the map is still drawn.
 class MapImages
 {
 public:
     explicit MapImages(const Resources &resources);
 
-    /// Replaces the built-in images (both presets) with the user's own; a null
-    /// image restores the built-in one.
+    /// Replaces the built-in images (at every size) with the user's own; a
+    /// null image restores the built-in one.
     void setCustomDayImage(const QImage &image);
     void setCustomNightImage(const QImage &image);
 
-    /// Resource names of the pair that serves a view of this bounds width:
-    /// "EarthMap720"/"NightMap720" below 721.0, the 1440 pair from 721.0 on.
-    static QString dayImageName(float boundsWidth);
-    static QString nightImageName(float boundsWidth);
+    /// Resource names of the built-in pair for a map of this many pixels: the
+    /// 720 and 1440 pairs at exactly their own sizes, made when Duskmap was
+    /// built; the 2048 pair, scaled on first use, at any other size.
+    static QString dayImageName(QSize pixels);
+    static QString nightImageName(QSize pixels);
 
-    /// The day image for the bounds width, mapWidth x mapHeight, opaque (a
-    /// format without alpha, so that painting it is a copy).
-    const QImage &dayImage(float boundsWidth, const MapGeometry &geometry);
+    /// The day image, mapWidth x mapHeight, opaque (a format without alpha).
+    const QImage &dayImage(const MapGeometry &geometry);
 
-    /// The night image's samples for the bounds width: exactly
-    /// 3 x mapWidth x mapHeight bytes, red, green, blue, top row first.
-    std::span<const uint8_t> nightSamples(float boundsWidth, const MapGeometry &geometry);
+    /// The night image's samples: exactly 3 x mapWidth x mapHeight bytes,
+    /// red, green, blue, top row first.
+    std::span<const uint8_t> nightSamples(const MapGeometry &geometry);
+
+    /// Frees the prepared images; the next redraw prepares them again.
+    void release();
 
 private:
-    struct Prepared
+    /// Where the world's rows fall in the map's: top may be negative (cropped).
+    struct Placement
     {
         QString name;
         int width = 0;
         int height = 0;
-        QImage day;
-        std::vector<uint8_t> night;
+        int worldHeight = 0;
+        int top = 0;
+        bool operator==(const Placement &) const = default;
     };
-    QImage loadSource(const QString &name, bool night);
-    /// The named image at the map's size in the given format, or a plain
-    /// stand-in when it cannot be had.
-    QImage prepare(const QString &name, bool night, int width, int height, QImage::Format format);
-    static QImage fitted(const QImage &image, int width, int height, QImage::Format format);
+    static Placement placementFor(const MapGeometry &geometry, const QString &name);
+    /// The named (or custom) image scaled to the world's size in the given
+    /// format, or a plain stand-in when it cannot be had.
+    QImage world(const Placement &placement, bool night, QImage::Format format);
 
     const Resources &m_resources;
     QImage m_customDay;
     QImage m_customNight;
-    Prepared m_day;
-    Prepared m_night;
+    Placement m_dayPlacement;
+    QImage m_day;
+    Placement m_nightPlacement;
+    std::vector<uint8_t> m_night;
 };

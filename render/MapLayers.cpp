@@ -58,50 +58,6 @@ UtcFields utcFields(const QDateTime &instant)
     return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
 }
 
-void paintDayAndNight(QPainter &painter, const MapGeometry &geometry, double viewHeight,
-                      const QImage *dayImage, std::span<const uint8_t> nightSamples,
-                      const UtcFields &instant, std::vector<uint8_t> &scratch)
-{
-    const bool hasDay = dayImage && !dayImage->isNull();
-    const QSize mapSize(geometry.mapWidth, geometry.mapHeight);
-    // On a frame that is the opaque map itself, one pixel per map pixel, day
-    // and night are composed in a single pass that writes each pixel once.
-    auto *frame = dynamic_cast<QImage *>(painter.device());
-    const bool frameIsMap = hasDay && dayImage->format() == QImage::Format_RGB32 &&
-                            dayImage->size() == mapSize && viewHeight == geometry.mapHeight &&
-                            frame && frame->format() == QImage::Format_ARGB32_Premultiplied &&
-                            frame->size() == mapSize && frame->devicePixelRatio() == 1.0 &&
-                            painter.transform().isIdentity();
-    if (frameIsMap &&
-        composeDayAndNight(geometry, {dayImage->constBits(), size_t(dayImage->sizeInBytes())},
-                           size_t(dayImage->bytesPerLine()), nightSamples, instant,
-                           {frame->bits(), size_t(frame->sizeInBytes())},
-                           size_t(frame->bytesPerLine())))
-        return;
-
-    const ViewCoordinates view(viewHeight);
-    // The day image, unscaled, with its bottom-left corner at the view's origin.
-    // It is opaque, so painting it over the view is copying it.
-    if (hasDay) {
-        painter.setCompositionMode(dayImage->hasAlphaChannel()
-                                       ? QPainter::CompositionMode_SourceOver
-                                       : QPainter::CompositionMode_Source);
-        painter.drawImage(view.rect(0, 0, dayImage->width(), dayImage->height()), *dayImage);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    }
-    if (geometry.mapWidth <= 0 || geometry.mapHeight <= 0)
-        return;
-    scratch.resize(size_t(geometry.mapWidth) * size_t(geometry.mapHeight) * 4);
-    if (!computeNightOverlay(geometry, nightSamples, instant, scratch))
-        return;
-    const QImage overlay(scratch.data(), geometry.mapWidth, geometry.mapHeight,
-                         geometry.mapWidth * 4, QImage::Format_RGBA8888_Premultiplied);
-    painter.save();
-    painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
-    painter.drawImage(view.rect(0, 0, geometry.mapWidth, geometry.mapHeight), overlay);
-    painter.restore();
-}
-
 void planGridLines(LayerPlan &plan, const MapGeometry &geometry, const TextStyle &style,
                    const ViewCoordinates &view)
 {

@@ -60,11 +60,6 @@ private:
 /// Converts an instant to the GMT calendar fields the overlay takes.
 UtcFields utcFields(const QDateTime &instant);
 
-/// Paints the day image and the night overlay for an instant onto a frame
-/// whose painter is \a painter.
-void paintDayAndNight(QPainter &painter, const MapGeometry &geometry, double viewHeight,
-                      const QImage *dayImage, std::span<const uint8_t> nightSamples,
-                      const UtcFields &instant, std::vector<uint8_t> &scratch);
 /// The latitude/longitude grid: lines every 10 degrees with their labels.
 void planGridLines(LayerPlan &plan, const MapGeometry &geometry, const TextStyle &style,
                    const ViewCoordinates &view);

@@ -27,7 +27,8 @@ inline bool makeTestResources(const QTemporaryDir &dir, const std::vector<TestZo
     if (!table.open(QIODevice::WriteOnly) || table.write(xml + "</dict>\n</plist>\n") < 0)
         return false;
     table.close();
-    for (const char *name : {"EarthMap720", "NightMap720", "EarthMap1440", "NightMap1440"}) {
+    for (const char *name : {"EarthMap720", "NightMap720", "EarthMap1440", "NightMap1440",
+                             "EarthMap2048", "NightMap2048"}) {
         const QStringList found = QDir(":/duskmap").entryList({name + QStringLiteral(".*")});
         if (found.size() != 1 ||
             !QFile::copy(":/duskmap/" + found.first(), dir.filePath(found.first())))

@@ -286,6 +286,7 @@ private slots:
         add("dawn", {100, 50, 100.0f / 360.0f, 25.0f, 50.0f}, dawn);
         add("dawn", {17, 9, 17.0f / 360.0f, 4.5f, 8.5f}, dawn);
         add("evening", {1000, 333, 1000.0f / 360.0f, 166.5f, 500.0f}, evening);
+        add("evening, beyond the poles", geometryFromSize(4096, 2304), evening);
         add("dawn", {1, 1, 1.0f / 360.0f, 0.5f, 0.5f}, dawn);
         add("evening, shifted", {37, 701, 0.37f, 111.0f, -20.0f}, evening);
         add("dawn, zero scale", {64, 32, 0.0f, 16.0f, 32.0f}, dawn);

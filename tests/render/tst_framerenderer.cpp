@@ -176,11 +176,13 @@ private slots:
         QCOMPARE(recorded, painted.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 
-    void imagePairByBoundsWidth()
+    // The presets' pairs at exactly their sizes, the scaled sources elsewhere.
+    void imagePairBySize()
     {
-        QCOMPARE(QStringList({MapImages::dayImageName(720.9f), MapImages::nightImageName(720.9f),
-                              MapImages::dayImageName(721.0f), MapImages::nightImageName(721.0f)}),
-                 QStringList({"EarthMap720", "NightMap720", "EarthMap1440", "NightMap1440"}));
+        QCOMPARE(QStringList(
+                     {MapImages::dayImageName({720, 360}), MapImages::nightImageName({1440, 720}),
+                      MapImages::dayImageName({721, 360}), MapImages::nightImageName({1440, 719})}),
+                 QStringList({"EarthMap720", "NightMap1440", "EarthMap2048", "NightMap2048"}));
     }
 };
 
