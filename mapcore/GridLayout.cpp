@@ -9,8 +9,8 @@
 namespace {
 
 constexpr double kGridStepDeg = 10.0;
-constexpr float kSouthPoleDeg = 90.0f;
-constexpr float kAntimeridianDeg = 180.0f;
+constexpr int32_t kPoleDeg = 90;
+constexpr int32_t kAntimeridianDeg = 180;
 constexpr double kLatitudeLabelDropPx = 6.0;
 
 /// Truncates toward zero; a value out of range of int32 (only from a degenerate
@@ -38,33 +38,37 @@ std::string labelText(int32_t value, char negativeLetter, char positiveLetter)
     return buffer;
 }
 
+/// The lines every 10 degrees strictly inside +-bound degrees whose
+/// truncated positions fall strictly inside (0, limit).
+template <typename Position>
+std::vector<GridLine> gridLines(int32_t bound, int32_t limit, float pixelsPerDegree,
+                                Position position)
+{
+    // Lines under a pixel apart would pile onto each other.
+    if (!(kGridStepDeg * double(pixelsPerDegree) >= 1.0) || !std::isfinite(pixelsPerDegree))
+        return {};
+    std::vector<GridLine> lines;
+    const int32_t step = int32_t(kGridStepDeg);
+    for (int32_t degrees = step - bound; degrees < bound; degrees += step) {
+        const int32_t at = truncateToInt32(position(float(degrees)));
+        if (at > 0 && at < limit)
+            lines.push_back({at, degrees});
+    }
+    return lines;
+}
+
 } // namespace
 
-std::vector<int32_t> gridLinePositions(float pixelsPerDegree, int32_t limit)
+std::vector<GridLine> latitudeGridLines(const MapGeometry &geometry)
 {
-    const double spacing = kGridStepDeg * static_cast<double>(pixelsPerDegree);
-    // A spacing under one pixel would never advance past a truncated position.
-    if (!(spacing >= 1.0) || !std::isfinite(spacing)) {
-        return {};
-    }
-    std::vector<int32_t> positions;
-    // Held in double: every position below limit is a whole number that converts
-    // exactly, and a spacing beyond the int32 range cannot overflow.
-    for (double position = std::trunc(spacing); position < limit;
-         position = std::trunc(position + spacing)) {
-        positions.push_back(static_cast<int32_t>(position));
-    }
-    return positions;
+    return gridLines(kPoleDeg, geometry.mapHeight, geometry.pixelsPerDegree,
+                     [&](float degrees) { return latitudeToY(degrees, geometry); });
 }
 
-int32_t latitudeLabelValue(int32_t y, float pixelsPerDegree)
+std::vector<GridLine> longitudeGridLines(const MapGeometry &geometry)
 {
-    return truncateToInt32(static_cast<float>(y) / pixelsPerDegree - kSouthPoleDeg);
-}
-
-int32_t longitudeLabelValue(int32_t x, float pixelsPerDegree)
-{
-    return truncateToInt32(static_cast<float>(x) / pixelsPerDegree - kAntimeridianDeg);
+    return gridLines(kAntimeridianDeg, geometry.mapWidth, geometry.pixelsPerDegree,
+                     [&](float degrees) { return longitudeToX(degrees, geometry); });
 }
 
 std::string latitudeLabelText(int32_t value)

@@ -3,23 +3,29 @@
 // Where the latitude/longitude grid puts its lines and what its labels say.
 // Pure arithmetic on the map geometry; the drawing lives in the renderer.
 
+#include "mapcore/MapGeometry.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
-/// Pixel positions of the grid lines along one axis, one every 10 degrees, each
-/// truncated to a whole pixel, strictly between 0 and limit (mapHeight or mapWidth).
-/// Empty when the spacing would be under one pixel (pixelsPerDegree below 0.1, not
-/// positive or not a number), so that no grid is drawn rather than a loop that never ends.
-std::vector<int32_t> gridLinePositions(float pixelsPerDegree, int32_t limit);
+/// A grid line: where it lies along its axis, in whole view pixels
+/// (truncated), and the degrees it marks.
+struct GridLine
+{
+    int32_t position;
+    int32_t degrees;
+    bool operator==(const GridLine &) const = default;
+};
 
-/// Latitude in whole degrees (truncated toward zero) of the line at y pixels, taking
-/// the bottom edge as 90 S.
-int32_t latitudeLabelValue(int32_t y, float pixelsPerDegree);
+/// The parallels every 10 degrees strictly between the poles whose lines
+/// fall strictly inside the map's height, placed by the geometry. None when
+/// they would lie under one pixel apart (a scale below 0.1 pixel a degree,
+/// not positive or not a number).
+std::vector<GridLine> latitudeGridLines(const MapGeometry &geometry);
 
-/// Longitude in whole degrees (truncated toward zero) of the line at x pixels, taking
-/// the left edge as 180 W.
-int32_t longitudeLabelValue(int32_t x, float pixelsPerDegree);
+/// The meridians every 10 degrees strictly between 180 W and 180 E, likewise.
+std::vector<GridLine> longitudeGridLines(const MapGeometry &geometry);
 
 /// "  80° S", "   0°  ", "  80° N" for a latitude value in degrees.
 std::string latitudeLabelText(int32_t value);

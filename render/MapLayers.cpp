@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 namespace {
 const QColor kLabelBoxColour(0, 0, 0, 128); // black at 50 %
 constexpr qreal kGridLineWidth = 0.25;
@@ -67,10 +69,10 @@ void planGridLines(LayerPlan &plan, const MapGeometry &geometry, const TextStyle
     // it covers, and filling that is much cheaper than stroking.
     constexpr qreal kHalfLine = kGridLineWidth / 2;
     QList<QRectF> lines;
-    for (const int32_t y : gridLinePositions(geometry.pixelsPerDegree, geometry.mapHeight)) {
+    for (const GridLine &line : latitudeGridLines(geometry)) {
+        const int32_t y = line.position;
         lines.append(view.rect(0, y - kHalfLine, geometry.mapWidth, kGridLineWidth));
-        const QString text = QString::fromStdString(
-            latitudeLabelText(latitudeLabelValue(y, geometry.pixelsPerDegree)));
+        const QString text = QString::fromStdString(latitudeLabelText(line.degrees));
         const QSizeF size = ViewCoordinates::textSize(text, font);
         const float labelY = latitudeLabelY(y);
         plan.fillRect(view.rect(0, labelY, size.width() + 2, size.height()), kLabelBoxColour);
@@ -79,17 +81,21 @@ void planGridLines(LayerPlan &plan, const MapGeometry &geometry, const TextStyle
     for (const QRectF &line : lines)
         plan.fillRect(line, Qt::white);
 
+    // Meridians from pole to pole, their labels along the world's lower edge,
+    // within the frame.
+    const double south = std::max(0.0, double(latitudeToY(-90.0f, geometry)));
+    const double north = std::min(double(geometry.mapHeight), double(latitudeToY(90.0f, geometry)));
     lines.clear();
-    for (const int32_t x : gridLinePositions(geometry.pixelsPerDegree, geometry.mapWidth)) {
-        lines.append(view.rect(x - kHalfLine, 0, kGridLineWidth, geometry.mapHeight));
-        const int32_t value = longitudeLabelValue(x, geometry.pixelsPerDegree);
-        if (!longitudeLabelShown(value))
+    for (const GridLine &line : longitudeGridLines(geometry)) {
+        const int32_t x = line.position;
+        lines.append(view.rect(x - kHalfLine, south, kGridLineWidth, north - south));
+        if (!longitudeLabelShown(line.degrees))
             continue;
-        const QString text = QString::fromStdString(longitudeLabelText(value));
+        const QString text = QString::fromStdString(longitudeLabelText(line.degrees));
         const QSizeF size = ViewCoordinates::textSize(text, font);
         const float labelX = longitudeLabelX(x, float(size.width()));
-        plan.fillRect(view.rect(labelX, 0, size.width() + 2, size.height()), kLabelBoxColour);
-        plan.drawText(view, labelX, 0, text, style);
+        plan.fillRect(view.rect(labelX, south, size.width() + 2, size.height()), kLabelBoxColour);
+        plan.drawText(view, labelX, south, text, style);
     }
     for (const QRectF &line : lines)
         plan.fillRect(line, Qt::white);

@@ -93,26 +93,21 @@ private slots:
         row("place", "large 45 90", "540 1080 | 45 90 | 1078.5 538.5 3 3");
         row("place", "small -45 -90", "90 180 | -45 -90 | 178.5 88.5 3 3");
         row("place", "small 100 -200", "380 -40 | 100 -200 | -41.5 378.5 3 3"); // not clamped
-        // Pixels per degree, limit: not on the edges; with 800 / 360 truncated at every
-        // step (the fifth line at 110, not 111).
-        row("grid", "2 360", "20..340 by 20");
-        row("grid", "4 1440", "40..1400 by 40");
-        row("grid", "800/360 400", "22..396 by 22");
-        row("grid", "0.1 5", "1..4 by 1");
-        row("grid", "0.09 360", "none");
-        row("grid", "-2 360", "none");
-        row("grid", "nan 360", "none");
-        row("grid", "inf 360", "none");
-        // Pixel, pixels per degree: both labels, through their values in whole degrees.
-        // Then the latitude label's y and a 25 pixels wide longitude label's x.
-        row("labels", "20 2", "  80° S | 170° W hidden | 14 7.5");
-        row("labels", "40 2", "  70° S | 160° W | 34 27.5");
-        row("labels", "180 2", "   0°   |  90° W hidden | 174 167.5");
-        row("labels", "340 2", "  80° N |  10° W hidden | 334 327.5");
-        row("labels", "360 2", "  90° N |   0°   | 354 347.5");
-        row("labels", "380 2", " 100° N |  10° E hidden | 374 367.5");
-        row("labels", "396 800/360", "  88° N |   1° W | 390 383.5");        // -1.8 is 1 W
-        row("labels", "440 800/360", " 107° N |  17° E hidden | 434 427.5"); // 17.99999 is 17 E
+        // Width height: the parallels' and meridians' first and last lines
+        // (pixel@degrees) and counts, at their places, not on the frame's edges.
+        row("grid", "720 360", "20@-80..340@80 x17 | 20@-170..700@170 x35");
+        row("grid", "1440 720", "40@-80..680@80 x17 | 40@-170..1400@170 x35");
+        row("grid", "1920 1080", "113@-80..966@80 x17 | 53@-170..1866@170 x35");
+        row("grid", "1000 333", "27@-50..305@50 x11 | 27@-170..972@170 x35"); // polar rows cropped
+        row("grid", "36 18", "1@-80..17@80 x17 | 1@-170..35@170 x35");
+        row("grid", "35 18", "none | none"); // under a pixel apart
+        row("grid", "-720 360", "none | none");
+        row("grid", "nan 360", "none | none");
+        // Degrees, pixel: both labels' texts, the latitude label's y, a 25
+        // pixels wide longitude label's x.
+        row("labels", "-80 20", "  80° S |  80° W | 14 7.5");
+        row("labels", "0 180", "   0°   |   0°   | 174 167.5");
+        row("labels", "170 340", " 170° N | 170° E hidden | 334 327.5");
         row("alpha", "-18", "255");
         row("alpha", "-17.5", "255"); // clamped
         row("alpha", "-17.4", "254"); // truncated
@@ -167,19 +162,21 @@ private slots:
                      rect(locationSquareRect(f(0), f(1), g.pixelsPerDegree, g.equatorialOffset,
                                              g.meridianOffset));
         } else if (what == "grid") {
-            const std::vector<int32_t> p = gridLinePositions(f(0), a[1].toInt());
-            actual = p.empty() ? "none"
-                               : QString::asprintf("%d..%d by %d", p.front(), p.back(),
-                                                   p.size() > 1 ? p[1] - p[0] : 0);
-            for (std::size_t i = 1; i < p.size(); ++i)
-                actual += p[i] - p[i - 1] == p[1] - p[0] ? "" : " uneven";
-        } else if (what == "labels") {
-            const int longitude = longitudeLabelValue(a[0].toInt(), f(1));
+            const MapGeometry geometry = geometryFromSize(f(0), f(1));
+            const auto lines = [](const std::vector<GridLine> &l) {
+                return l.empty() ? QString("none")
+                                 : QString::asprintf("%d@%d..%d@%d x%zu", l.front().position,
+                                                     l.front().degrees, l.back().position,
+                                                     l.back().degrees, l.size());
+            };
             actual =
-                QString::fromStdString(latitudeLabelText(latitudeLabelValue(a[0].toInt(), f(1))) +
-                                       " |" + longitudeLabelText(longitude) +
-                                       (longitudeLabelShown(longitude) ? "" : " hidden")) +
-                " | " + text({latitudeLabelY(a[0].toInt()), longitudeLabelX(a[0].toInt(), 25.0f)});
+                lines(latitudeGridLines(geometry)) + " | " + lines(longitudeGridLines(geometry));
+        } else if (what == "labels") {
+            const int degrees = a[0].toInt(), at = a[1].toInt();
+            actual = QString::fromStdString(latitudeLabelText(degrees) + " |" +
+                                            longitudeLabelText(degrees) +
+                                            (longitudeLabelShown(degrees) ? "" : " hidden")) +
+                     " | " + text({latitudeLabelY(at), longitudeLabelX(at, 25.0f)});
         } else if (what == "alpha") {
             actual = QString::number(alphaForAltitude(a[0].toDouble()));
         } else if (what == "edges") {
