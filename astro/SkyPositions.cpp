@@ -4,6 +4,7 @@
 #include <erfam.h>
 
 #include <cmath>
+#include <cstring>
 
 namespace astro {
 
@@ -98,6 +99,48 @@ double eclipticLongitude(const double p[3], double obliquity)
     return std::atan2(p[1] * std::cos(obliquity) + p[2] * std::sin(obliquity), p[0]);
 }
 
+/// The Earth's heliocentric and barycentric positions and velocities (au,
+/// au/day) as eraEpv00 gives them, interpolated within the TT day from its
+/// values at the day's two midnights: a cubic through positions and
+/// velocities strays under 1e-9 au over a day, where eraEpv00 itself is good
+/// to some 1e-7 au, and each redraw is spared its thousands of terms. Kept
+/// per thread, for the renderers of a time-lapse.
+void earthPositionVelocity(const double tt[2], double heliocentric[2][3], double barycentric[2][3])
+{
+    struct Day
+    {
+        double midnight = std::nan("");
+        double pvh[2][2][3]; ///< heliocentric at the day's start and end
+        double pvb[2][2][3]; ///< barycentric
+    };
+    thread_local Day day;
+    const double midnight = std::floor(tt[0] + tt[1] - 0.5) + 0.5;
+    if (midnight != day.midnight) {
+        if (midnight == day.midnight + 1.0) {
+            std::memcpy(day.pvh[0], day.pvh[1], sizeof day.pvh[0]);
+            std::memcpy(day.pvb[0], day.pvb[1], sizeof day.pvb[0]);
+        } else {
+            eraEpv00(midnight, 0.0, day.pvh[0], day.pvb[0]);
+        }
+        eraEpv00(midnight + 1.0, 0.0, day.pvh[1], day.pvb[1]);
+        day.midnight = midnight;
+    }
+    // Cubic Hermite basis at the day's fraction f, and its derivative.
+    const double f = (tt[0] - midnight) + tt[1];
+    const double f2 = f * f, f3 = f2 * f;
+    const double h[4] = {2 * f3 - 3 * f2 + 1, f3 - 2 * f2 + f, -2 * f3 + 3 * f2, f3 - f2};
+    const double dh[4] = {6 * f2 - 6 * f, 3 * f2 - 4 * f + 1, -6 * f2 + 6 * f, 3 * f2 - 2 * f};
+    const auto interpolate = [&](const double pv[2][2][3], double out[2][3]) {
+        for (int i = 0; i < 3; ++i) {
+            const double p0 = pv[0][0][i], v0 = pv[0][1][i], p1 = pv[1][0][i], v1 = pv[1][1][i];
+            out[0][i] = h[0] * p0 + h[1] * v0 + h[2] * p1 + h[3] * v1;
+            out[1][i] = dh[0] * p0 + dh[1] * v0 + dh[2] * p1 + dh[3] * v1;
+        }
+    };
+    interpolate(day.pvh, heliocentric);
+    interpolate(day.pvb, barycentric);
+}
+
 } // namespace
 
 double ttMinusUt1Seconds(const UtcInstant &utc)
@@ -126,7 +169,7 @@ SkyPositions skyPositions(const UtcInstant &utc)
     // with the Earth's barycentric velocity.
     double earthHeliocentric[2][3];
     double earthBarycentric[2][3];
-    eraEpv00(t.tt[0], t.tt[1], earthHeliocentric, earthBarycentric);
+    earthPositionVelocity(t.tt, earthHeliocentric, earthBarycentric);
     double sunGeometric[3];
     for (int i = 0; i < 3; ++i)
         sunGeometric[i] = -earthHeliocentric[0][i];

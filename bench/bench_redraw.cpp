@@ -2,11 +2,15 @@
 // image, night overlay, grid, location squares, marker and label.
 
 #include "model/MapModel.h"
+#include "model/SkyTexts.h"
 #include "platform/Clock.h"
 #include "platform/Resources.h"
 #include "render/FrameRenderer.h"
+#include "render/MapLayers.h"
+#include "render/SkyLayers.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
@@ -50,8 +54,40 @@ void WholeRedrawWithSky(benchmark::State &state)
     redraw(state, true);
 }
 
+// The sky layers alone, each on the frame of a whole redraw: what they add.
+void SkyLayer(benchmark::State &state)
+{
+    static int argc = 1;
+    static char name[] = "duskmap_bench";
+    static char *argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+    const MapGeometry geometry = kLargePreset;
+    const QDateTime instant(QDate(2026, 6, 21), QTime(6, 30), QTimeZone::utc());
+    QImage frame(geometry.mapWidth, geometry.mapHeight, QImage::Format_ARGB32_Premultiplied);
+    frame.fill(Qt::black);
+    QPainter painter(&frame);
+    const ViewCoordinates view(geometry.mapHeight);
+    for (auto _ : state) {
+        if (state.range(0) == 0) {
+            drawTwilightLines(painter, geometry, view, sunQuantities(utcFields(instant)),
+                              smallTextStyle());
+        } else {
+            const astro::SkyPositions sky = astro::skyPositions(utcInstant(instant));
+            if (state.range(0) == 2) {
+                drawSunSymbol(painter, geometry, view, sky.subsolar);
+                drawMoonSymbol(painter, geometry, view, sky);
+            }
+            benchmark::DoNotOptimize(sky);
+        }
+    }
+}
+
 } // namespace
 
+BENCHMARK(SkyLayer)
+    ->ArgName("twilight0_positions1_symbols2")
+    ->DenseRange(0, 2)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(WholeRedraw)->Arg(720)->Arg(1440)->Unit(benchmark::kMillisecond);
 BENCHMARK(WholeRedrawWithSky)->Arg(720)->Arg(1440)->Unit(benchmark::kMillisecond);
 

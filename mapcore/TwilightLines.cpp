@@ -3,6 +3,7 @@
 #include "solar/Angles.h"
 #include "solar/solar.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -11,20 +12,22 @@ using solar::kRadToDeg;
 
 namespace {
 
-constexpr double kMaxStepDeg = 2.0;
-constexpr int kBaseSteps = 180;
-constexpr int kMaxSplits = 6;
-
-GeoPoint pointAtBearing(const GeoPoint &centre, double radiusRad, double bearingRad)
+/// A small circle about a centre, with the sines and cosines that every
+/// point on it shares.
+struct SmallCircle
 {
-    const double lat0 = centre.latitude * kDegToRad;
-    const double sinLat = std::sin(lat0) * std::cos(radiusRad) +
-                          std::cos(lat0) * std::sin(radiusRad) * std::cos(bearingRad);
-    const double latitude = std::asin(std::fmax(-1.0, std::fmin(1.0, sinLat)));
-    const double dLon = std::atan2(std::sin(bearingRad) * std::sin(radiusRad) * std::cos(lat0),
-                                   std::cos(radiusRad) - std::sin(lat0) * sinLat);
-    return {latitude * kRadToDeg, centre.longitude + dLon * kRadToDeg};
-}
+    double longitude, sinLat, cosLat, sinRadius, cosRadius;
+
+    GeoPoint at(double bearingRad) const
+    {
+        const double sinBearing = std::sin(bearingRad), cosBearing = std::cos(bearingRad);
+        const double sinLat1 = sinLat * cosRadius + cosLat * sinRadius * cosBearing;
+        const double latitude = std::asin(std::fmax(-1.0, std::fmin(1.0, sinLat1)));
+        const double dLon =
+            std::atan2(sinBearing * sinRadius * cosLat, cosRadius - sinLat * sinLat1);
+        return {latitude * kRadToDeg, longitude + dLon * kRadToDeg};
+    }
+};
 
 } // namespace
 
@@ -34,31 +37,47 @@ GeoPoint overlaySubsolarPoint(const SunQuantities &sun)
     return {sun.declination, rev180(sun.rightAscension - 15.0 * sun.t0)};
 }
 
-std::vector<GeoPoint> altitudeContour(const GeoPoint &subsolar, double altitudeDeg)
+double contourStepFor(double pixelsPerDegree)
 {
+    constexpr double kBendRadiusDeg = 50.0, kStrayPx = 0.25;
+    const double step = std::sqrt(8.0 * kBendRadiusDeg * kStrayPx / pixelsPerDegree);
+    return std::isfinite(step) ? std::clamp(step, 0.5, 6.0) : 6.0;
+}
+
+std::vector<GeoPoint> altitudeContour(const GeoPoint &subsolar, double altitudeDeg,
+                                      double maxStepDeg)
+{
+    maxStepDeg = std::fmax(maxStepDeg, 0.1);
     const double radius = (90.0 - altitudeDeg) * kDegToRad;
-    const double step = 2.0 * M_PI / kBaseSteps;
+    const double centre = subsolar.latitude * kDegToRad;
+    const SmallCircle circle{subsolar.longitude, std::sin(centre), std::cos(centre),
+                             std::sin(radius), std::cos(radius)};
+    // Bearing steps of about maxStepDeg: along a circle of any radius, the arc
+    // they span is no longer than that.
+    const int steps = std::max(8, int(std::ceil(360.0 / maxStepDeg)));
+    const double step = 2.0 * M_PI / steps;
     std::vector<GeoPoint> points;
-    points.reserve(kBaseSteps * 2);
-    GeoPoint previous = pointAtBearing(subsolar, radius, 0.0);
+    points.reserve(size_t(steps) + size_t(steps) / 4);
+    GeoPoint previous = circle.at(0.0);
     points.push_back(previous);
     // Longitudes unwrap onto the previous point's; where the circle passes
     // near a pole the longitude turns fast, and the step is halved there.
     const auto next = [&](double bearing) {
-        GeoPoint p = pointAtBearing(subsolar, radius, bearing);
+        GeoPoint p = circle.at(bearing);
         p.longitude = previous.longitude + rev180(p.longitude - previous.longitude);
         return p;
     };
-    for (int i = 1; i <= kBaseSteps; ++i) {
+    // Halving stops at a 256th of a step: where the circle runs through a
+    // pole its longitude jumps, and no shorter step would close the gap.
+    const double shortest = step / 256.0;
+    for (int i = 1; i <= steps; ++i) {
         double from = (i - 1) * step;
         const double to = i * step;
         while (from < to) {
             double span = to - from;
             GeoPoint p = next(from + span);
-            for (int split = 0;
-                 split < kMaxSplits && (std::fabs(p.longitude - previous.longitude) > kMaxStepDeg ||
-                                        std::fabs(p.latitude - previous.latitude) > kMaxStepDeg);
-                 ++split) {
+            while (span > shortest && (std::fabs(p.longitude - previous.longitude) > maxStepDeg ||
+                                       std::fabs(p.latitude - previous.latitude) > maxStepDeg)) {
                 span /= 2.0;
                 p = next(from + span);
             }

@@ -21,8 +21,14 @@ GeoPoint overlaySubsolarPoint(const SunQuantities &sun);
 /// point, as one polyline whose longitudes run on continuously, beyond
 /// +-180 where it crosses the map's edge; drawn shifted by -360, 0 and +360 it
 /// covers the map. Closed unless it goes round a pole. Consecutive points lie
-/// at most 2 degrees apart in latitude and longitude.
-std::vector<GeoPoint> altitudeContour(const GeoPoint &subsolar, double altitudeDeg);
+/// at most maxStepDeg apart in latitude and longitude (at least 0.1).
+std::vector<GeoPoint> altitudeContour(const GeoPoint &subsolar, double altitudeDeg,
+                                      double maxStepDeg);
+
+/// The step that keeps a contour's chords within a quarter pixel of the
+/// curve on a map of this scale: the lines bend no tighter than a radius of
+/// about 50 degrees, and a chord of length L strays L^2 / (8 R) from its arc.
+double contourStepFor(double pixelsPerDegree);
 
 /// The longitude in [-180, 180) where the contour crosses the parallel
 /// latitudeDeg on its evening side (east of the sun), or NaN if it does not.

@@ -3,15 +3,19 @@
 #include "mapcore/TwilightLines.h"
 #include "render/RasterBlend.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QStaticText>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -42,6 +46,13 @@ QPointF mapPoint(const MapGeometry &geometry, const ViewCoordinates &view, doubl
                       geometry.equatorialOffset + latitude * geometry.pixelsPerDegree);
 }
 
+/// Whole number below or at v, without a call into the maths library.
+inline int floorInt(double v)
+{
+    const int i = int(v);
+    return i - (v < double(i));
+}
+
 /// An antialiased line one pixel wide along a polyline in device pixels,
 /// drawn with Xiaolin Wu's method straight into the frame. QPainter's
 /// antialiased strokes cost over a millisecond for the four lines of a large
@@ -51,75 +62,103 @@ class WuLine
 public:
     WuLine(QImage &frame, QRgb colour)
         : m_pixels(reinterpret_cast<uint32_t *>(frame.bits())), m_width(frame.width()),
-          m_height(frame.height()), m_stride(size_t(frame.bytesPerLine()) / 4),
-          m_colour(qPremultiply(colour))
-    {}
-
-    void polyline(const QPolygonF &points)
+          m_height(frame.height()), m_stride(size_t(frame.bytesPerLine()) / 4)
     {
-        for (qsizetype i = 1; i < points.size(); ++i)
-            segment(points[i - 1], points[i]);
+        const uint32_t premultiplied = qPremultiply(colour);
+        for (uint32_t alpha = 0; alpha < 256; ++alpha)
+            m_colours[alpha] = byteMul(premultiplied, alpha);
+    }
+
+    /// The polyline moved right by dx pixels.
+    void polyline(const std::vector<QPointF> &points, double dx)
+    {
+        for (size_t i = 1; i < points.size(); ++i)
+            segment(points[i - 1].x() + dx, points[i - 1].y(), points[i].x() + dx, points[i].y());
     }
 
 private:
-    void plot(int x, int y, double coverage)
+    /// Blends the colour at alpha into pixel (major, minor) of the frame, or
+    /// its transpose for a steep segment.
+    template <bool Steep> void plot(int major, int minor, int alpha)
     {
-        if (x < 0 || y < 0 || x >= m_width || y >= m_height || !(coverage > 0.0))
+        const int x = Steep ? minor : major, y = Steep ? major : minor;
+        if (unsigned(x) >= unsigned(m_width) || unsigned(y) >= unsigned(m_height) || alpha <= 0)
             return;
-        const uint32_t alpha = uint32_t(std::min(coverage, 1.0) * 255.0 + 0.5);
-        const uint32_t colour = byteMul(m_colour, alpha);
         uint32_t &pixel = m_pixels[size_t(y) * m_stride + size_t(x)];
-        pixel = blendOver(pixel, colour);
+        pixel = blendOver(pixel, m_colours[std::min(alpha, 255)]);
     }
 
-    void segment(QPointF from, QPointF to)
+    static int alphaOf(double coverage) { return int(coverage * 255.0 + 0.5); }
+
+    void segment(double x0, double y0, double x1, double y1)
     {
         // Segments wholly off the frame, as most of a shifted copy's are, draw nothing.
-        if ((from.x() < -1.0 && to.x() < -1.0) ||
-            (from.x() > m_width + 1.0 && to.x() > m_width + 1.0) ||
-            (from.y() < -1.0 && to.y() < -1.0) ||
-            (from.y() > m_height + 1.0 && to.y() > m_height + 1.0))
+        if ((x0 < -1.0 && x1 < -1.0) || (x0 > m_width + 1.0 && x1 > m_width + 1.0) ||
+            (y0 < -1.0 && y1 < -1.0) || (y0 > m_height + 1.0 && y1 > m_height + 1.0))
             return;
         // Pixel centres at whole numbers.
-        double x0 = from.x() - 0.5, y0 = from.y() - 0.5, x1 = to.x() - 0.5, y1 = to.y() - 0.5;
-        const bool steep = std::fabs(y1 - y0) > std::fabs(x1 - x0);
-        if (steep) {
-            std::swap(x0, y0);
-            std::swap(x1, y1);
+        if (std::fabs(y1 - y0) > std::fabs(x1 - x0))
+            run<true>(y0 - 0.5, x0 - 0.5, y1 - 0.5, x1 - 0.5, m_height);
+        else
+            run<false>(x0 - 0.5, y0 - 0.5, x1 - 0.5, y1 - 0.5, m_width);
+    }
+
+    /// Along the major axis from (a0, b0) to (a1, b1), the minor axis
+    /// changing by at most a pixel a step.
+    template <bool Steep> void run(double a0, double b0, double a1, double b1, int majorExtent)
+    {
+        if (a0 > a1) {
+            std::swap(a0, a1);
+            std::swap(b0, b1);
         }
-        if (x0 > x1) {
-            std::swap(x0, x1);
-            std::swap(y0, y1);
-        }
-        const double gradient = x1 == x0 ? 1.0 : (y1 - y0) / (x1 - x0);
-        const auto put = [this, steep](int x, int y, double coverage) {
-            steep ? plot(y, x, coverage) : plot(x, y, coverage);
+        const double gradient = a1 == a0 ? 1.0 : (b1 - b0) / (a1 - a0);
+        const auto end = [&](double a, double b, double gap) {
+            const int aEnd = floorInt(a + 0.5);
+            const double bEnd = b + gradient * (aEnd - a);
+            const int row = floorInt(bEnd);
+            const double below = bEnd - row;
+            plot<Steep>(aEnd, row, alphaOf((1.0 - below) * gap));
+            plot<Steep>(aEnd, row + 1, alphaOf(below * gap));
+            return std::pair{aEnd, bEnd};
         };
-        const auto end = [&](double x, double y, double gap) {
-            const double xEnd = std::round(x);
-            const double yEnd = y + gradient * (xEnd - x);
-            const double floorY = std::floor(yEnd);
-            put(int(xEnd), int(floorY), (1.0 - (yEnd - floorY)) * gap);
-            put(int(xEnd), int(floorY) + 1, (yEnd - floorY) * gap);
-            return std::pair{int(xEnd), yEnd};
-        };
-        const auto [first, firstY] = end(x0, y0, 1.0 - (x0 + 0.5 - std::floor(x0 + 0.5)));
-        const auto [last, lastY] = end(x1, y1, x1 + 0.5 - std::floor(x1 + 0.5));
-        double y = firstY + gradient;
-        for (int x = first + 1; x < last; ++x, y += gradient) {
-            const double floorY = std::floor(y);
-            put(x, int(floorY), 1.0 - (y - floorY));
-            put(x, int(floorY) + 1, y - floorY);
+        const auto [first, firstB] = end(a0, b0, 1.0 - (a0 + 0.5 - floorInt(a0 + 0.5)));
+        const int last = end(a1, b1, a1 + 0.5 - floorInt(a1 + 0.5)).first;
+        // Only the steps within the frame along the major axis.
+        const int from = std::max(first + 1, 0), to = std::min(last, majorExtent);
+        double b = firstB + gradient * (from - first);
+        for (int a = from; a < to; ++a, b += gradient) {
+            const int row = floorInt(b);
+            const int below = alphaOf(b - row);
+            plot<Steep>(a, row, 255 - below);
+            plot<Steep>(a, row + 1, below);
         }
-        (void)lastY;
     }
 
     uint32_t *m_pixels;
     int m_width;
     int m_height;
     size_t m_stride;
-    uint32_t m_colour;
+    uint32_t m_colours[256]; ///< the line's colour at each coverage
 };
+
+/// The labels laid out once a thread: shaping a text costs more than
+/// drawing the four lines.
+const QStaticText &labelText(const char *label, const QFont &font)
+{
+    thread_local std::vector<std::pair<const char *, QStaticText>> cache;
+    thread_local QFont cachedFont;
+    if (font != cachedFont) {
+        cache.clear();
+        cachedFont = font;
+    }
+    for (const auto &[text, laidOut] : cache)
+        if (text == label)
+            return laidOut;
+    QStaticText laidOut(QString::fromLatin1(label));
+    laidOut.setTextFormat(Qt::PlainText);
+    laidOut.prepare(QTransform(), font);
+    return cache.emplace_back(label, laidOut).second;
+}
 
 } // namespace
 
@@ -131,11 +170,14 @@ void drawSunSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoo
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(255, 190, 0), 1.0 * scale, Qt::SolidLine, Qt::RoundCap));
+    // One stroke for the eight rays.
+    QLineF rays[8];
     for (int i = 0; i < 8; ++i) {
         const double a = i * M_PI / 4.0;
         const QPointF d(std::cos(a), std::sin(a));
-        painter.drawLine(centre + d * 3.2 * scale, centre + d * 4.5 * scale);
+        rays[i] = QLineF(centre + d * 3.2 * scale, centre + d * 4.5 * scale);
     }
+    painter.drawLines(rays, 8);
     painter.setPen(QPen(QColor(40, 30, 0), 0.8 * scale));
     painter.setBrush(QColor(255, 221, 0));
     painter.drawEllipse(centre, 2.6 * scale, 2.6 * scale);
@@ -178,39 +220,48 @@ void drawTwilightLines(QPainter &painter, const MapGeometry &geometry, const Vie
                        const SunQuantities &sun, const TextStyle &style)
 {
     const GeoPoint subsolar = overlaySubsolarPoint(sun);
+    // Straight into a frame painted without a world transform, else through
+    // QPainter.
+    auto *frame = dynamic_cast<QImage *>(painter.device());
+    const bool direct = frame && frame->format() == QImage::Format_ARGB32_Premultiplied &&
+                        painter.worldTransform().isIdentity();
+    const qreal ratio = frame ? frame->devicePixelRatio() : painter.device()->devicePixelRatioF();
+    const double step = contourStepFor(geometry.pixelsPerDegree * ratio);
+    const double wrap = 360.0 * geometry.pixelsPerDegree;
+    const QFontMetricsF metrics(style.font);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(style.font);
     int labelRow = 0;
+    std::vector<QPointF> points;
     for (const TwilightLine &line : kTwilightLines) {
-        const std::vector<GeoPoint> contour = altitudeContour(subsolar, line.altitudeDeg);
+        const std::vector<GeoPoint> contour = altitudeContour(subsolar, line.altitudeDeg, step);
         double west = contour.front().longitude;
         double east = west;
-        QPolygonF polyline;
-        polyline.reserve(qsizetype(contour.size()));
+        points.clear();
         for (const GeoPoint &p : contour) {
-            polyline << mapPoint(geometry, view, p.latitude, p.longitude);
+            points.push_back(mapPoint(geometry, view, p.latitude, p.longitude) * ratio);
             west = std::min(west, p.longitude);
             east = std::max(east, p.longitude);
         }
-        // Only the copies that reach into the map; straight into a frame
-        // painted without a world transform, else through QPainter.
-        auto *frame = dynamic_cast<QImage *>(painter.device());
-        const bool direct = frame && frame->format() == QImage::Format_ARGB32_Premultiplied &&
-                            painter.worldTransform().isIdentity();
-        const qreal ratio = frame ? frame->devicePixelRatio() : 1.0;
+        std::optional<WuLine> wu;
+        if (direct)
+            wu.emplace(*frame, line.colour.rgba());
         QPen pen(line.colour, 1.0);
         pen.setCosmetic(true);
         painter.setPen(pen);
+        // Only the copies that reach into the map.
         for (int shift = -1; shift <= 1; ++shift) {
             if (west + 360.0 * shift >= 180.0 || east + 360.0 * shift <= -180.0)
                 continue;
-            const QPolygonF copy =
-                polyline.translated(360.0 * shift * geometry.pixelsPerDegree, 0.0);
-            if (direct)
-                WuLine(*frame, line.colour.rgba())
-                    .polyline(QTransform::fromScale(ratio, ratio).map(copy));
-            else
-                painter.drawPolyline(copy);
+            if (wu) {
+                wu->polyline(points, shift * wrap * ratio);
+                continue;
+            }
+            QPolygonF copy;
+            for (const QPointF &p : points)
+                copy << QPointF(p.x() / ratio + shift * wrap, p.y() / ratio);
+            painter.drawPolyline(copy);
         }
         if (!line.label)
             continue;
@@ -220,14 +271,15 @@ void drawTwilightLines(QPainter &painter, const MapGeometry &geometry, const Vie
         const double longitude = eveningLongitude(subsolar, line.altitudeDeg, latitude);
         if (std::isnan(longitude))
             continue;
-        const QString text = QString::fromLatin1(line.label);
-        const double width = ViewCoordinates::textSize(text, style.font).width();
+        const QStaticText &text = labelText(line.label, style.font);
+        const double width = text.size().width();
         double x = geometry.meridianOffset + longitude * geometry.pixelsPerDegree + 2.0;
         if (x + width > geometry.mapWidth)
             x -= width + 4.0;
-        const TextStyle lineStyle{style.font, line.colour};
-        view.drawText(painter, x, geometry.equatorialOffset + latitude * geometry.pixelsPerDegree,
-                      text, lineStyle);
+        // The label's line box sits on the parallel.
+        const double y = geometry.equatorialOffset + latitude * geometry.pixelsPerDegree;
+        painter.setPen(line.colour);
+        painter.drawStaticText(view.point(x, y + metrics.height()), text);
     }
     painter.restore();
 }
