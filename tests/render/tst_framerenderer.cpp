@@ -86,6 +86,32 @@ private slots:
         QCOMPARE(dense.copy(0, 400, 1440, 320), large.copy(0, 400, 1440, 320));
     }
 
+    // The world is twice as wide as tall about the equator: black beyond
+    // the poles, cropped where the frame is flatter.
+    void anySizeKeepsTheWorldsShape_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QList<int>>("rowsInside"); // then the rows outside
+        QTest::addColumn<QList<int>>("rowsOutside");
+        QTest::newRow("taller") << QSize(200, 150) << QList<int>{25, 124}
+                                << QList<int>{0, 24, 125, 149};
+        QTest::newRow("flatter") << QSize(200, 60) << QList<int>{0, 59} << QList<int>{};
+        QTest::newRow("odd") << QSize(17, 9) << QList<int>{0, 8} << QList<int>{};
+    }
+    void anySizeKeepsTheWorldsShape()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QList<int>, rowsInside);
+        QFETCH(QList<int>, rowsOutside);
+        Scene scene({{"UTC", 51.4769, -0.0005}}, qRgb(255, 255, 255), qRgb(255, 255, 255));
+        scene.model->selectZone("UTC");
+        const QImage &frame = scene.renderer->render(*scene.model, size, 1.0);
+        for (const int row : rowsInside)
+            QCOMPARE(frame.pixel(size.width() - 1, row), qRgb(255, 255, 255));
+        for (const int row : rowsOutside)
+            QCOMPARE(frame.pixel(size.width() - 1, row), qRgb(0, 0, 0));
+    }
+
     void layers_data()
     {
         QTest::addColumn<qreal>("ratio");
