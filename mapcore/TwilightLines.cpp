@@ -52,12 +52,13 @@ std::vector<GeoPoint> altitudeContour(const GeoPoint &subsolar, double altitudeD
     const double centre = subsolar.latitude * kDegToRad;
     const SmallCircle circle{subsolar.longitude, std::sin(centre), std::cos(centre),
                              std::sin(radius), std::cos(radius)};
-    // Bearing steps of about maxStepDeg: along a circle of any radius, the arc
-    // they span is no longer than that.
-    const int steps = std::max(8, int(std::ceil(360.0 / maxStepDeg)));
-    const double step = 2.0 * M_PI / steps;
+    // The eastern half, bearings 0 to 180 degrees, in steps of about
+    // maxStepDeg: along a circle of any radius, the arc they span is no
+    // longer than that.
+    const int steps = std::max(4, int(std::ceil(180.0 / maxStepDeg)));
+    const double step = M_PI / steps;
     std::vector<GeoPoint> points;
-    points.reserve(size_t(steps) + size_t(steps) / 4);
+    points.reserve(size_t(steps) * 3);
     GeoPoint previous = circle.at(0.0);
     points.push_back(previous);
     // Longitudes unwrap onto the previous point's; where the circle passes
@@ -86,6 +87,16 @@ std::vector<GeoPoint> altitudeContour(const GeoPoint &subsolar, double altitudeD
             from += span;
         }
     }
+    // The western half mirrors it about the sun's meridian, on from the
+    // southern end; around a pole the mirror image lies 360 degrees on.
+    // (At a pole itself the longitude means nothing: the meridian's, or its
+    // opposite's, nearest the last point.)
+    const double meridian =
+        subsolar.longitude +
+        180.0 * std::round((points.back().longitude - subsolar.longitude) / 180.0);
+    const double turn = 2.0 * meridian;
+    for (size_t i = points.size() - 1; i-- > 0;)
+        points.push_back({points[i].latitude, turn - points[i].longitude});
     return points;
 }
 
