@@ -9,20 +9,21 @@ namespace {
 // What the parser made of a command line, in one line.
 QString describe(const CommandLineOptions &o)
 {
-    static const char *const kModes[] = {"window",     "snapshot", "readouts",
-                                         "list-zones", "help",     "version"};
+    static const char *const kModes[] = {"window",    "snapshot", "readouts", "list-zones",
+                                         "wallpaper", "help",     "version"};
     QString text = QString::fromLatin1(kModes[int(o.mode)]);
     const auto add = [&text](bool given, const QString &part) {
         if (given)
             text += QLatin1Char(' ') + part;
     };
     add(!o.outputPath.isEmpty(), o.outputPath);
-    add(o.size == CommandLineOptions::MapSize::Large, "large");
+    add(o.size.isValid(), QStringLiteral("%1x%2").arg(o.size.width()).arg(o.size.height()));
     add(!o.zone.isEmpty(), "zone " + o.zone);
     add(o.grid.value_or(false), "grid");
     add(o.locations.value_or(false), "locations");
     add(o.at.has_value(), "at " + o.at.value_or(QDateTime()).toUTC().toString(Qt::ISODate));
     add(o.quality.has_value(), QStringLiteral("quality %1").arg(o.quality.value_or(-1)));
+    add(o.everySeconds.has_value(), QStringLiteral("every %1 s").arg(o.everySeconds.value_or(-1)));
     if (const auto &lapse = o.timeLapse) {
         add(true, QStringLiteral("%1..%2 every %3 s: %4 frames")
                       .arg(lapse->from.toUTC().toString(Qt::ISODate),
@@ -58,12 +59,12 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("expected");
         row("no arguments -> window", "", "window");
-        row("snapshot with =", "--snapshot=a.jpg --size=large", "snapshot a.jpg large");
+        row("snapshot with =", "--snapshot=a.jpg --size=large", "snapshot a.jpg 1440x720");
         row("snapshot, all layers", "--grid --snapshot m.png --locations --zone Europe/Paris",
             "snapshot m.png zone Europe/Paris grid locations");
         row("readouts, offset and milliseconds",
             "--readouts --size large --at 2026-06-21T20:40:00.250+02:00",
-            "readouts large at 2026-06-21T18:40:00Z");
+            "readouts 1440x720 at 2026-06-21T18:40:00Z");
         row("first exact day", "--readouts --at 1900-03-01T00:00:00Z",
             "readouts at 1900-03-01T00:00:00Z");
         row("last exact second", "--snapshot a.png --at 2100-02-28T23:59:59Z",
@@ -156,6 +157,39 @@ private slots:
         row("quality without time-lapse", "--snapshot a.jpg --quality 50",
             "!--quality needs a time-lapse");
         row("fps with frame files", "--snapshot f%d.png LAPSE --fps 12", "!--fps needs a .webp");
+        row("any size", "--snapshot a.png --size 3840x2160", "snapshot a.png 3840x2160");
+        row("smallest size", "--readouts --size=64x32", "readouts 64x32");
+        row("largest size", "--snapshot a.png --size 16384x8192", "snapshot a.png 16384x8192");
+        for (const char *size : {"0x0", "100x", "-5x5", "1e3x500", "65x31", "63x32", "16385x100",
+                                 "64x8193", "x100", "100x100x", "3840X2160", "+100x100"})
+            QTest::addRow("size %s", size)
+                << QStringList{"--snapshot", "a.png", "--size", size} << "!--size must be";
+        row("snapshot every", "--snapshot a.png --every 10m", "snapshot a.png every 600 s");
+        row("snapshot every minute", "--every=1m --snapshot a.png", "snapshot a.png every 60 s");
+        row("wallpaper", "--wallpaper", "wallpaper every 600 s");
+        row("wallpaper, all options",
+            "--wallpaper --every 1h --size 2560x1440 --zone UTC --grid --locations --pin x",
+            "wallpaper 2560x1440 zone UTC grid locations every 3600 s");
+        row("every 59s", "--snapshot a.png --every 59s", "!--every must be at least 1m");
+        row("wallpaper every 30s", "--wallpaper --every 30s", "!--every must be at least 1m");
+        row("every malformed", "--snapshot a.png --every 10", "!--every: cannot read the duration");
+        row("every zero", "--wallpaper --every 0m", "!--every: cannot read the duration");
+        row("every with at", "--snapshot a.png --every 1h --at 2026-01-01T00:00:00Z",
+            "!--at cannot be used with --every");
+        row("every with time-lapse", "--snapshot f%d.png LAPSE --every 1h",
+            "!--every cannot be used with a time-lapse");
+        row("every with readouts", "--readouts --every 1h",
+            "!--every needs --snapshot or --wallpaper");
+        row("every alone", "--every 1h", "!--every needs");
+        row("wallpaper with snapshot", "--wallpaper --snapshot a.png", "!choose one");
+        row("wallpaper with readouts", "--readouts --wallpaper", "!choose one");
+        row("wallpaper with list-zones", "--wallpaper --list-zones", "!choose one");
+        row("wallpaper with at", "--wallpaper --at 2026-01-01T00:00:00Z",
+            "!--at cannot be used with --wallpaper");
+        row("wallpaper with time-lapse", "--wallpaper SPAN",
+            "!--from cannot be used with --wallpaper");
+        row("wallpaper with json", "--wallpaper --json", "!--json cannot be used with --wallpaper");
+        row("wallpaper with value", "--wallpaper=yes", "!takes no value");
     }
     void parse()
     {

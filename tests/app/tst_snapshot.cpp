@@ -1,6 +1,10 @@
 // The program's command-line modes end to end: the built binary run as a
-// user runs it, with its own configuration home. Arguments are one string split
-// at spaces, "~" a space within one; "@name" stands for a file in the test's directory.
+// user runs it, with its own configuration and cache homes, on a session bus of
+// the test's own. Arguments are one string split at spaces, "~" a space within
+// one; "@name" stands for a file in the test's directory.
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,7 +15,9 @@
 #include <QTest>
 #include <QTimeZone>
 
+#include <algorithm>
 #include <csignal>
+#include <span>
 
 namespace {
 struct Run
@@ -22,7 +28,9 @@ struct Run
 Run finish(QProcess &process)
 {
     Run result;
-    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
+    // One that has ended already is finished too, unless it never started.
+    if ((process.waitForFinished(60000) || process.error() == QProcess::UnknownError) &&
+        process.exitStatus() == QProcess::NormalExit)
         result = {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                   QString::fromUtf8(process.readAllStandardError())};
     return result;
@@ -44,11 +52,38 @@ QByteArray contents(const QString &path)
 }
 } // namespace
 
+// The desktop portal's wallpaper call: records it, and answers with `response`.
+class StandInPortal : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Wallpaper")
+public:
+    QStringList calls;
+    uint response = 0;
+public slots:
+    QDBusObjectPath SetWallpaperURI(const QString &parent, const QString &uri,
+                                    const QVariantMap &options, const QDBusMessage &call)
+    {
+        calls << QStringList{parent, uri, options["show-preview"].toString(),
+                             options["set-on"].toString()}
+                     .join(' ');
+        const QDBusObjectPath handle("/org/freedesktop/portal/desktop/request/" +
+                                     call.service().mid(1).replace('.', '_') + '/' +
+                                     options["handle_token"].toString());
+        QDBusConnection("portal").send(
+            QDBusMessage::createSignal(handle.path(), "org.freedesktop.portal.Request", "Response")
+            << response << QVariantMap());
+        return handle;
+    }
+};
+
 class TestSnapshot : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    QProcess m_bus;
+    StandInPortal m_portal;
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
     QStringList files(const QString &folder = {}, const QString &filter = "*") const
@@ -89,6 +124,34 @@ private slots:
     {
         QFile garbage(path("garbage.png"));
         QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("not an image at all"));
+        // A gsettings on the path that logs its arguments, gets what was set, and
+        // exits with the status the file "gsettings-status" holds.
+        QFile gsettings(path("bin/gsettings"));
+        QVERIFY(QDir(m_dir.path()).mkdir("bin") && gsettings.open(QIODevice::WriteOnly));
+        gsettings.write("#!/bin/sh\necho \"$*\" >>\"$0.log\"\n[ $1 = get ] && sed -n \"s/^set .* "
+                        "picture-uri \\(.*\\)/'\\1'/p\" \"$0.log\"\nexit $(cat \"$0-status\")\n");
+        gsettings.setPermissions(gsettings.permissions() | QFile::ExeOwner);
+        qputenv("PATH", path("bin").toUtf8() + ':' + qgetenv("PATH"));
+        QFile config(path("bus.conf"));
+        QVERIFY(config.open(QIODevice::WriteOnly));
+        config.write(
+            "<busconfig><listen>unix:dir=" + m_dir.path().toUtf8() +
+            "</listen><policy context='default'><allow own='*'/>"
+            "<allow send_destination='*'/><allow receive_sender='*'/></policy></busconfig>");
+        config.close();
+        m_bus.start("dbus-daemon",
+                    {"--config-file=" + config.fileName(), "--nofork", "--print-address"});
+        QVERIFY2(m_bus.waitForReadyRead(10000), "dbus-daemon did not start");
+        const QByteArray address = m_bus.readLine().trimmed();
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+        QDBusConnection bus = QDBusConnection::connectToBus(QString(address), "portal");
+        QVERIFY(bus.registerObject("/org/freedesktop/portal/desktop", &m_portal,
+                                   QDBusConnection::ExportAllSlots));
+    }
+    void cleanupTestCase()
+    {
+        m_bus.terminate(); // by its process id
+        QVERIFY(m_bus.waitForFinished(10000));
     }
 
     // With an all-black day and an all-white night, each pixel of the map is
@@ -150,7 +213,8 @@ private slots:
               "--snapshot @no/such/dir/out.png", "--readouts --zone Nowhere/Land",
               "--readouts --zone argentina", "--snapshot @out.png --pin Mars",
               "--snapshot @out.png --pin UTC --pin indiana", "--snapshot @no/such/out%d.png LAPSE",
-              "--snapshot @no/such/out.webp LAPSE", "--snapshot @out%d.gifx LAPSE"})
+              "--snapshot @no/such/out.png --every 1m", "--snapshot @no/such/out.webp LAPSE",
+              "--snapshot @out%d.gifx LAPSE"})
             row(arguments, "UTC", "2 0 1: |#");
     }
     void outputs()
@@ -286,6 +350,85 @@ private slots:
                      r.err.endsWith("; 3 of 10 frames written\n") && r.err.count('\n') == 1,
                  qPrintable(r.err));
         QCOMPARE(files("fail").join(' '), "0.png 1.png 2.png 3.png");
+    }
+
+    // The first refresh of a snapshot written again until stopped.
+    void refreshedSnapshot()
+    {
+        QProcess process;
+        start(process, "--snapshot @status.png --every 1m --size 640x320");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path("status.png")), 30000);
+        process.terminate();
+        const Run r = finish(process);
+        QVERIFY2(r.status == 0 && !r.err.contains("duskmap: "), qPrintable(r.err));
+        QCOMPARE(QImage(path("status.png")).size(), QSize(640, 320));
+        QCOMPARE(files({}, "status*"), QStringList("status.png"));
+    }
+
+    // The first refresh of the wallpaper, "wallpaper-a.png" there already: the
+    // calls the portal and gsettings get, the exit status, the files left.
+    void wallpaper_data()
+    {
+        QTest::addColumn<int>("response");  // the portal's answer; -1: no portal
+        QTest::addColumn<int>("gsettings"); // its exit status
+        QTest::addColumn<QString>("expected");
+        const QString gnome = "set org.gnome.desktop.background picture-uri wallpaper-b.png|set "
+                              "org.gnome.desktop.background picture-uri-dark wallpaper-b.png|get "
+                              "org.gnome.desktop.background picture-uri|";
+        QTest::newRow("portal") << 0 << 0 << " wallpaper-b.png false background|0 wallpaper-b.png";
+        QTest::newRow("refused") << 2 << 0
+                                 << " wallpaper-b.png false background|" + gnome +
+                                        "0 wallpaper-b.png";
+        QTest::newRow("GNOME") << -1 << 0 << gnome + "0 wallpaper-b.png";
+        QTest::newRow("neither") << -1 << 1
+                                 << gnome.section('|', 0, 0) + "|1 wallpaper-a.png wallpaper-b.png";
+    }
+    void wallpaper()
+    {
+        QFETCH(int, response);
+        QFETCH(int, gsettings);
+        QFETCH(QString, expected);
+        const QString cache = path(QTest::currentDataTag()), images = cache + "/duskmap/";
+        QVERIFY(QDir().mkpath(images) &&
+                QFile(images + "wallpaper-a.png").open(QIODevice::WriteOnly));
+        qputenv("XDG_CACHE_HOME", cache.toUtf8());
+        QFile status(path("bin/gsettings-status")), log(path("bin/gsettings.log"));
+        QVERIFY(status.open(QIODevice::WriteOnly) && status.write(QByteArray::number(gsettings)));
+        status.close();
+        log.remove();
+        m_portal.calls.clear();
+        m_portal.response = uint(response);
+        QDBusConnection bus("portal");
+        QCOMPARE(response < 0 || bus.registerService("org.freedesktop.portal.Desktop"), true);
+        QProcess process;
+        start(process, "--wallpaper --every 1m --size 640x320");
+        // The shown image's name replaces the other when a refresh is done.
+        QTRY_VERIFY_WITH_TIMEOUT(process.state() == QProcess::NotRunning ||
+                                     !QFile::exists(images + "wallpaper-a.png"),
+                                 30000);
+        process.terminate();
+        const Run r = finish(process);
+        bus.unregisterService("org.freedesktop.portal.Desktop");
+        QVERIFY2(r.err.count("duskmap: ") == r.status &&
+                     r.err.contains("duskmap: cannot set the wallpaper: ") == (r.status == 1),
+                 qPrintable(r.err));
+        QStringList seen = m_portal.calls;
+        if (log.open(QIODevice::ReadOnly))
+            seen += QString(log.readAll()).split('\n', Qt::SkipEmptyParts);
+        seen << QString::number(r.status) + ' ' + QDir(images).entryList(QDir::Files).join(' ');
+        QCOMPARE(seen.join('|').replace("file://" + images, ""), expected);
+        // A complete PNG that shows the map: bright land by day, dark land by night.
+        QVERIFY(contents(images + "wallpaper-b.png").endsWith("IEND\xae\x42\x60\x82"));
+        const QImage grey =
+            QImage(images + "wallpaper-b.png").convertToFormat(QImage::Format_Grayscale8);
+        QCOMPARE(grey.size(), QSize(640, 320));
+        const auto pixels = std::span(grey.constBits(), grey.sizeInBytes());
+        const auto bright =
+            std::count_if(pixels.begin(), pixels.end(), [](uchar v) { return v > 160; });
+        const auto dark =
+            std::count_if(pixels.begin(), pixels.end(), [](uchar v) { return v < 30; });
+        QVERIFY2(bright > 2000 && dark > 2000,
+                 qPrintable(QStringLiteral("%1 bright, %2 dark").arg(bright).arg(dark)));
     }
 };
 
