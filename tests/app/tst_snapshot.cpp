@@ -2,9 +2,6 @@
 // user runs it, with its own configuration and cache homes, on a session bus of
 // the test's own. Arguments are one string split at spaces, "~" a space within
 // one; "@name" stands for a file in the test's directory.
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusObjectPath>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,10 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
+#include <QtDBus>
 
-#include <algorithm>
 #include <csignal>
-#include <span>
 
 namespace {
 struct Run
@@ -52,40 +48,23 @@ QByteArray contents(const QString &path)
 }
 } // namespace
 
-// The desktop portal's wallpaper call: records it, and answers with `response`.
-class StandInPortal : public QObject
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Wallpaper")
-public:
-    QStringList calls;
-    uint response = 0;
-public slots:
-    QDBusObjectPath SetWallpaperURI(const QString &parent, const QString &uri,
-                                    const QVariantMap &options, const QDBusMessage &call)
-    {
-        calls << QStringList{parent, uri, options["show-preview"].toString(),
-                             options["set-on"].toString()}
-                     .join(' ');
-        const QDBusObjectPath handle("/org/freedesktop/portal/desktop/request/" +
-                                     call.service().mid(1).replace('.', '_') + '/' +
-                                     options["handle_token"].toString());
-        QDBusConnection("portal").send(
-            QDBusMessage::createSignal(handle.path(), "org.freedesktop.portal.Request", "Response")
-            << response << QVariantMap());
-        return handle;
-    }
-};
-
+// Stands in for the desktop portal on the test's own bus, too.
 class TestSnapshot : public QObject
 {
     Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Wallpaper")
 
     QTemporaryDir m_dir;
     QProcess m_bus;
-    StandInPortal m_portal;
+    QString m_portalCalls;
+    uint m_portalResponse = 0;
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
+    bool write(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
     QStringList files(const QString &folder = {}, const QString &filter = "*") const
     {
         return QDir(path(folder)).entryList({filter}, QDir::AllEntries | QDir::NoDotAndDotDot);
@@ -119,34 +98,45 @@ class TestSnapshot : public QObject
         return image.save(path(name)) ? path(name) : QString();
     }
 
+public slots:
+    // The portal's call: recorded, and answered on the path the token names.
+    QDBusObjectPath SetWallpaperURI(const QString &parent, const QString &uri,
+                                    const QVariantMap &options, const QDBusMessage &call)
+    {
+        m_portalCalls += parent + ' ' + uri + ' ' + options["show-preview"].toString() + ' ' +
+                         options["set-on"].toString() + '|';
+        const QString handle = "/org/freedesktop/portal/desktop/request/" +
+                               call.service().mid(1).replace('.', '_') + '/' +
+                               options["handle_token"].toString();
+        QDBusConnection("portal").send(
+            QDBusMessage::createSignal(handle, "org.freedesktop.portal.Request", "Response")
+            << m_portalResponse << QVariantMap());
+        return QDBusObjectPath(handle);
+    }
+
 private slots:
     void initTestCase()
     {
-        QFile garbage(path("garbage.png"));
-        QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("not an image at all"));
-        // A gsettings on the path that logs its arguments, gets what was set, and
-        // exits with the status the file "gsettings-status" holds.
-        QFile gsettings(path("bin/gsettings"));
-        QVERIFY(QDir(m_dir.path()).mkdir("bin") && gsettings.open(QIODevice::WriteOnly));
-        gsettings.write("#!/bin/sh\necho \"$*\" >>\"$0.log\"\n[ $1 = get ] && sed -n \"s/^set .* "
-                        "picture-uri \\(.*\\)/'\\1'/p\" \"$0.log\"\nexit $(cat \"$0-status\")\n");
-        gsettings.setPermissions(gsettings.permissions() | QFile::ExeOwner);
+        // A gsettings first on the path: it logs its arguments, gets what was
+        // set, and exits with $GSETTINGS_STATUS.
+        QVERIFY(write("garbage.png", "not an image at all") && QDir(m_dir.path()).mkdir("bin") &&
+                write("bin/gsettings", "#!/bin/sh\necho \"$*\" >>\"$0.log\"\n[ $1 = get ] && "
+                                       "sed -n \"s/^set .* picture-uri \\(.*\\)/'\\1'/p\" "
+                                       "\"$0.log\"\nexit $GSETTINGS_STATUS\n") &&
+                QFile(path("bin/gsettings")).setPermissions(QFile::ExeOwner | QFile::ReadOwner) &&
+                write("bus.conf", "<busconfig><listen>unix:dir=" + m_dir.path().toUtf8() +
+                                      "</listen><policy context='default'><allow own='*'/><allow "
+                                      "send_destination='*'/><allow receive_sender='*'/>"
+                                      "</policy></busconfig>"));
         qputenv("PATH", path("bin").toUtf8() + ':' + qgetenv("PATH"));
-        QFile config(path("bus.conf"));
-        QVERIFY(config.open(QIODevice::WriteOnly));
-        config.write(
-            "<busconfig><listen>unix:dir=" + m_dir.path().toUtf8() +
-            "</listen><policy context='default'><allow own='*'/>"
-            "<allow send_destination='*'/><allow receive_sender='*'/></policy></busconfig>");
-        config.close();
         m_bus.start("dbus-daemon",
-                    {"--config-file=" + config.fileName(), "--nofork", "--print-address"});
+                    {"--config-file=" + path("bus.conf"), "--nofork", "--print-address"});
         QVERIFY2(m_bus.waitForReadyRead(10000), "dbus-daemon did not start");
         const QByteArray address = m_bus.readLine().trimmed();
         qputenv("DBUS_SESSION_BUS_ADDRESS", address);
-        QDBusConnection bus = QDBusConnection::connectToBus(QString(address), "portal");
-        QVERIFY(bus.registerObject("/org/freedesktop/portal/desktop", &m_portal,
-                                   QDBusConnection::ExportAllSlots));
+        QVERIFY(QDBusConnection::connectToBus(QString(address), "portal")
+                    .registerObject("/org/freedesktop/portal/desktop", this,
+                                    QDBusConnection::ExportAllSlots));
     }
     void cleanupTestCase()
     {
@@ -164,9 +154,6 @@ private slots:
                 plainImage("white.png", qRgb(255, 255, 255)));
         QVERIFY2(r.status == 0, qPrintable(r.err));
         QCOMPARE(QImage(path("alpha.png")).pixel(360, 180), qRgb(119, 119, 119));
-        const Run large = run("--snapshot @large.jpg --size large --grid --locations");
-        QVERIFY2(large.status == 0, qPrintable(large.err));
-        QCOMPARE(QImage(path("large.jpg")).size(), QSize(1440, 720));
     }
 
     // Status, lines out, lines of error: what is written | the output's lines
@@ -198,6 +185,8 @@ private slots:
             "0 6 0: |12:00:00 UTC +0000|Sunday, June 21, 2026|Sunrise:  3:42|Sunset: "
             "20:20|Latitude:  51° 28' 37\" N|Longitude:   0°  0'  2\" W|#");
         row("--snapshot @out.png", "Nowhere/Land", "0 0 0: out.png 720x360 |#");
+        row("--snapshot @out.jpg --size large --grid --locations", "UTC",
+            "0 0 0: out.jpg 1440x720 |#");
         row("--readouts --at 2026-06-21T12:00:00Z", "Europe/Belfast",
             "0 6 0: |13:00:00 BST +0100|Sunday, June 21, 2026|Sunrise:  6:58|Sunset: "
             "19:05|Latitude:   0°  0' N|Longitude:   0°  0' E|#");
@@ -310,9 +299,7 @@ private slots:
     void stopped()
     {
         QVERIFY(QDir(m_dir.path()).mkdir("stop"));
-        QFile old(path("stop.webp"));
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-        old.close();
+        QVERIFY(write("stop.webp", "old"));
         for (const QString output : {"@stop/%05d.png", "@stop.webp"}) {
             QProcess process;
             start(process, "--snapshot " + output +
@@ -352,83 +339,65 @@ private slots:
         QCOMPARE(files("fail").join(' '), "0.png 1.png 2.png 3.png");
     }
 
-    // The first refresh of a snapshot written again until stopped.
-    void refreshedSnapshot()
+    // The first refresh of the wallpaper (A, wallpaper-a.png, there already) or
+    // of a snapshot: the calls to the portal and gsettings, the exit status, the
+    // files left.
+    void refresh_data()
     {
-        QProcess process;
-        start(process, "--snapshot @status.png --every 1m --size 640x320");
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path("status.png")), 30000);
-        process.terminate();
-        const Run r = finish(process);
-        QVERIFY2(r.status == 0 && !r.err.contains("duskmap: "), qPrintable(r.err));
-        QCOMPARE(QImage(path("status.png")).size(), QSize(640, 320));
-        QCOMPARE(files({}, "status*"), QStringList("status.png"));
-    }
-
-    // The first refresh of the wallpaper, "wallpaper-a.png" there already: the
-    // calls the portal and gsettings get, the exit status, the files left.
-    void wallpaper_data()
-    {
-        QTest::addColumn<int>("response");  // the portal's answer; -1: no portal
-        QTest::addColumn<int>("gsettings"); // its exit status
+        QTest::addColumn<int>("response"); // the portal's answer; -1: no portal
+        QTest::addColumn<int>("gsettings");
         QTest::addColumn<QString>("expected");
-        const QString gnome = "set org.gnome.desktop.background picture-uri wallpaper-b.png|set "
-                              "org.gnome.desktop.background picture-uri-dark wallpaper-b.png|get "
-                              "org.gnome.desktop.background picture-uri|";
-        QTest::newRow("portal") << 0 << 0 << " wallpaper-b.png false background|0 wallpaper-b.png";
-        QTest::newRow("refused") << 2 << 0
-                                 << " wallpaper-b.png false background|" + gnome +
-                                        "0 wallpaper-b.png";
-        QTest::newRow("GNOME") << -1 << 0 << gnome + "0 wallpaper-b.png";
-        QTest::newRow("neither") << -1 << 1
-                                 << gnome.section('|', 0, 0) + "|1 wallpaper-a.png wallpaper-b.png";
+        const QString gnome = "set picture-uri B|set picture-uri-dark B|get picture-uri|";
+        QTest::newRow("portal") << 0 << 1 << " B false background|0 B";
+        QTest::newRow("refused") << 2 << 0 << " B false background|" + gnome + "0 B";
+        QTest::newRow("GNOME") << -1 << 0 << gnome + "0 B";
+        QTest::newRow("neither") << -1 << 1 << "set picture-uri B|1 A B";
+        QTest::newRow("snapshot") << -1 << 1 << "0 B";
     }
-    void wallpaper()
+    void refresh()
     {
         QFETCH(int, response);
         QFETCH(int, gsettings);
         QFETCH(QString, expected);
-        const QString cache = path(QTest::currentDataTag()), images = cache + "/duskmap/";
-        QVERIFY(QDir().mkpath(images) &&
-                QFile(images + "wallpaper-a.png").open(QIODevice::WriteOnly));
-        qputenv("XDG_CACHE_HOME", cache.toUtf8());
-        QFile status(path("bin/gsettings-status")), log(path("bin/gsettings.log"));
-        QVERIFY(status.open(QIODevice::WriteOnly) && status.write(QByteArray::number(gsettings)));
-        status.close();
-        log.remove();
-        m_portal.calls.clear();
-        m_portal.response = uint(response);
+        const QString tag = QTest::currentDataTag(), images = path(tag + "/duskmap/");
+        const bool wallpaper = tag != "snapshot";
+        QVERIFY(QDir().mkpath(images) && write("bin/gsettings.log", {}) &&
+                (!wallpaper || write(tag + "/duskmap/wallpaper-a.png", {})));
+        qputenv("XDG_CACHE_HOME", path(tag).toUtf8());
+        qputenv("GSETTINGS_STATUS", QByteArray::number(gsettings));
+        m_portalCalls.clear();
+        m_portalResponse = uint(response);
         QDBusConnection bus("portal");
-        QCOMPARE(response < 0 || bus.registerService("org.freedesktop.portal.Desktop"), true);
+        QVERIFY(response < 0 || bus.registerService("org.freedesktop.portal.Desktop"));
         QProcess process;
-        start(process, "--wallpaper --every 1m --size 640x320");
-        // The shown image's name replaces the other when a refresh is done.
+        start(process, (wallpaper ? "--wallpaper" : "--snapshot " + images + "wallpaper-b.png") +
+                           " --every 1m --size 640x320");
+        // A refresh is done when its image is there, and the older one gone.
         QTRY_VERIFY_WITH_TIMEOUT(process.state() == QProcess::NotRunning ||
-                                     !QFile::exists(images + "wallpaper-a.png"),
+                                     (QFile::exists(images + "wallpaper-b.png") &&
+                                      !QFile::exists(images + "wallpaper-a.png")),
                                  30000);
         process.terminate();
         const Run r = finish(process);
         bus.unregisterService("org.freedesktop.portal.Desktop");
         QVERIFY2(r.err.count("duskmap: ") == r.status &&
-                     r.err.contains("duskmap: cannot set the wallpaper: ") == (r.status == 1),
+                     r.err.contains("duskmap: cannot set the wallpaper: ") == bool(r.status),
                  qPrintable(r.err));
-        QStringList seen = m_portal.calls;
-        if (log.open(QIODevice::ReadOnly))
-            seen += QString(log.readAll()).split('\n', Qt::SkipEmptyParts);
-        seen << QString::number(r.status) + ' ' + QDir(images).entryList(QDir::Files).join(' ');
-        QCOMPARE(seen.join('|').replace("file://" + images, ""), expected);
+        QString seen = m_portalCalls + contents(path("bin/gsettings.log")).replace('\n', '|') +
+                       QString::number(r.status) + ' ' + files(tag + "/duskmap").join(' ');
+        QCOMPARE(seen.replace("file://" + images, "")
+                     .replace("org.gnome.desktop.background ", "")
+                     .replace("wallpaper-a.png", "A")
+                     .replace("wallpaper-b.png", "B"),
+                 expected);
         // A complete PNG that shows the map: bright land by day, dark land by night.
-        QVERIFY(contents(images + "wallpaper-b.png").endsWith("IEND\xae\x42\x60\x82"));
         const QImage grey =
             QImage(images + "wallpaper-b.png").convertToFormat(QImage::Format_Grayscale8);
         QCOMPARE(grey.size(), QSize(640, 320));
-        const auto pixels = std::span(grey.constBits(), grey.sizeInBytes());
-        const auto bright =
-            std::count_if(pixels.begin(), pixels.end(), [](uchar v) { return v > 160; });
-        const auto dark =
-            std::count_if(pixels.begin(), pixels.end(), [](uchar v) { return v < 30; });
-        QVERIFY2(bright > 2000 && dark > 2000,
-                 qPrintable(QStringLiteral("%1 bright, %2 dark").arg(bright).arg(dark)));
+        qsizetype bright = 0, dark = 0;
+        for (qsizetype i = 0; i < grey.sizeInBytes(); ++i)
+            bright += grey.constBits()[i] > 160, dark += grey.constBits()[i] < 30;
+        QVERIFY2(bright > 2000 && dark > 2000, qPrintable(QString("%1, %2").arg(bright).arg(dark)));
     }
 };
 

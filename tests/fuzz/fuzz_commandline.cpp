@@ -49,8 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(!options.size.isValid() ||
                (options.size.width() >= 64 && options.size.width() <= 16384 &&
                 options.size.height() >= 32 && options.size.height() <= 8192));
-    // Refreshes show the current time, at most once a minute; the wallpaper
-    // always refreshes.
+    // Refreshes show the time they are made, at most once a minute; the wallpaper always refreshes.
     FUZZ_CHECK((options.mode == Mode::Wallpaper) <= options.everySeconds.has_value());
     if (options.everySeconds)
         FUZZ_CHECK(*options.everySeconds >= 60 && !options.at && !options.timeLapse &&
