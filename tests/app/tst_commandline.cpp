@@ -161,7 +161,6 @@ private slots:
         row("wallpaper with snapshot", "--wallpaper --snapshot a.png", "!choose one");
         row("wallpaper with readouts", "--readouts --wallpaper", "!choose one");
         row("wallpaper with at", "--wallpaper --at JAN1", "!--at cannot be used with --wallpaper");
-        row("wallpaper with time-lapse", "--wallpaper SPAN", "!--from cannot be used with");
     }
     void parse()
     {

@@ -48,7 +48,8 @@ QByteArray contents(const QString &path)
 }
 } // namespace
 
-// Stands in for the desktop portal on the test's own bus, too.
+// Stands in for the desktop portal on the test's own bus, too: records the call,
+// and answers on the request path that its token names.
 class TestSnapshot : public QObject
 {
     Q_OBJECT
@@ -99,7 +100,6 @@ class TestSnapshot : public QObject
     }
 
 public slots:
-    // The portal's call: recorded, and answered on the path the token names.
     QDBusObjectPath SetWallpaperURI(const QString &parent, const QString &uri,
                                     const QVariantMap &options, const QDBusMessage &call)
     {
@@ -117,12 +117,12 @@ public slots:
 private slots:
     void initTestCase()
     {
-        // A gsettings first on the path: it logs its arguments, gets what was
-        // set, and exits with $GSETTINGS_STATUS.
+        // A gsettings first on the path that logs its arguments; by $GSETTINGS_MODE it
+        // keeps what is set (0), fails (1) or forgets it (2).
         QVERIFY(write("garbage.png", "not an image at all") && QDir(m_dir.path()).mkdir("bin") &&
-                write("bin/gsettings", "#!/bin/sh\necho \"$*\" >>\"$0.log\"\n[ $1 = get ] && "
-                                       "sed -n \"s/^set .* picture-uri \\(.*\\)/'\\1'/p\" "
-                                       "\"$0.log\"\nexit $GSETTINGS_STATUS\n") &&
+                write("bin/gsettings",
+                      "#!/bin/sh\necho \"$*\" >>\"$0.log\"\n[ $1$GSETTINGS_MODE = get0 ] && sed -n "
+                      "\"s/.*-uri \\(.*\\)/'\\1'/p\" \"$0.log\"\nexit $((GSETTINGS_MODE&1))\n") &&
                 QFile(path("bin/gsettings")).setPermissions(QFile::ExeOwner | QFile::ReadOwner) &&
                 write("bus.conf", "<busconfig><listen>unix:dir=" + m_dir.path().toUtf8() +
                                       "</listen><policy context='default'><allow own='*'/><allow "
@@ -256,7 +256,7 @@ private slots:
     // last instant is a frame when it falls on a step. Off a terminal, quiet.
     void framesAreSnapshots()
     {
-        const QString layers = " --zone Asia/Tokyo --grid --locations";
+        const QString layers = " --zone Asia/Tokyo --grid --locations --size 1440x720";
         const QString options = layers + " --step 20m --from 2026-06-21T18:00:00Z --to 2026-06-21T";
         Run r = run("--snapshot @f-%03d.png" + options + "19:00:00Z");
         QVERIFY2(r.status == 0 && r.err.isEmpty() && r.out.isEmpty(), qPrintable(r.err));
@@ -352,6 +352,7 @@ private slots:
         QTest::newRow("refused") << 2 << 0 << " B false background|" + gnome + "0 B";
         QTest::newRow("GNOME") << -1 << 0 << gnome + "0 B";
         QTest::newRow("neither") << -1 << 1 << "set picture-uri B|1 A B";
+        QTest::newRow("forgets") << -1 << 2 << gnome + "1 A B";
         QTest::newRow("snapshot") << -1 << 1 << "0 B";
     }
     void refresh()
@@ -364,7 +365,7 @@ private slots:
         QVERIFY(QDir().mkpath(images) && write("bin/gsettings.log", {}) &&
                 (!wallpaper || write(tag + "/duskmap/wallpaper-a.png", {})));
         qputenv("XDG_CACHE_HOME", path(tag).toUtf8());
-        qputenv("GSETTINGS_STATUS", QByteArray::number(gsettings));
+        qputenv("GSETTINGS_MODE", QByteArray::number(gsettings));
         m_portalCalls.clear();
         m_portalResponse = uint(response);
         QDBusConnection bus("portal");
