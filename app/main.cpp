@@ -66,6 +66,9 @@ int runHeadless(int argc, char *argv[], const CommandLineOptions &options, bool 
     using Mode = CommandLineOptions::Mode;
     const bool asksScreen = options.mode == Mode::Wallpaper && !options.size.isValid();
     qputenv("QT_QPA_PLATFORM", asksScreen && haveDisplay() ? platformsWithFallBack() : "offscreen");
+    // A background service is no client of the session: a desktop that restores
+    // its clients would start a second one at login, beside the user service.
+    qunsetenv("SESSION_MANAGER");
     g_defaultMessageHandler = qInstallMessageHandler(headlessMessageHandler);
     // Fonts and images need a GUI application; no widget is made.
     QGuiApplication app(argc, argv);
