@@ -10,7 +10,7 @@ DUSKMAP_PACKAGES=(
     xvfb xdotool x11-utils x11-apps imagemagick
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file groff-base
-    dbus-daemon libglib2.0-bin
+    dbus-daemon
 )
 
 say() { printf '==> %s\n' "$*"; }
