@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "mapcore/MapGeometry.h"
 #include "model/ShownRange.h"
 
 #include <QRegularExpression>
@@ -13,6 +14,7 @@ enum class Option
     Snapshot,
     Readouts,
     ListZones,
+    Wallpaper,
     At,
     Size,
     DayImage,
@@ -30,6 +32,7 @@ enum class Option
     Step,
     Fps,
     Quality,
+    Every,
     Help,
     Version,
 };
@@ -45,6 +48,7 @@ constexpr KnownOption kOptions[] = {
     {"--snapshot", Option::Snapshot, true},
     {"--readouts", Option::Readouts, false},
     {"--list-zones", Option::ListZones, false}, // an optional query follows
+    {"--wallpaper", Option::Wallpaper, false},
     {"--json", Option::Json, false},
     {"--at", Option::At, true},
     {"--size", Option::Size, true},
@@ -62,6 +66,7 @@ constexpr KnownOption kOptions[] = {
     {"--step", Option::Step, true},
     {"--fps", Option::Fps, true},
     {"--quality", Option::Quality, true},
+    {"--every", Option::Every, true},
     {"--help", Option::Help, false},
     {"-h", Option::Help, false},
     {"--version", Option::Version, false},
@@ -73,6 +78,10 @@ constexpr qsizetype kMaxPins = 12;
 // Far more than any span of the dates Duskmap computes, yet no overflow in
 // milliseconds.
 constexpr qint64 kLongestDurationSeconds = qint64(1000) * 366 * 86400;
+// A desktop or a status page gains nothing from refreshing more often than the
+// readouts' minutes change.
+constexpr qint64 kShortestRefreshSeconds = 60;
+constexpr qint64 kDefaultWallpaperRefreshSeconds = 600;
 
 /// How many frame number fields a file name holds; -1 for a "%" that starts
 /// neither a frame field nor "%%".
@@ -120,16 +129,21 @@ const KnownOption *findOption(const QString &name)
     return nullptr;
 }
 
-bool usableBy(Option option, Mode mode)
+/// The modes an option serves, as a set of bits 1 << Mode.
+int modesOf(Option option)
 {
+    constexpr int snapshot = 1 << int(Mode::Snapshot);
+    constexpr int readouts = 1 << int(Mode::Readouts);
+    constexpr int wallpaper = 1 << int(Mode::Wallpaper);
     switch (option) {
     case Option::At:
+        return snapshot | readouts;
     case Option::Size:
     case Option::Zone:
     case Option::Pin:
-        return mode == Mode::Snapshot || mode == Mode::Readouts;
+        return snapshot | readouts | wallpaper;
     case Option::Json:
-        return mode == Mode::Readouts;
+        return readouts;
     case Option::DayImage:
     case Option::NightImage:
     case Option::Grid:
@@ -137,15 +151,31 @@ bool usableBy(Option option, Mode mode)
     case Option::Sun:
     case Option::Moon:
     case Option::TwilightLines:
+    case Option::Every:
+        return snapshot | wallpaper;
     case Option::From:
     case Option::To:
     case Option::Step:
     case Option::Fps:
     case Option::Quality:
-        return mode == Mode::Snapshot;
+        return snapshot;
     default:
-        return true;
+        return ~0;
     }
+}
+
+/// "--snapshot or --readouts": the options that choose the modes of a set.
+QString modeOptions(int modes)
+{
+    QStringList names;
+    for (const auto &[mode, name] : {std::pair{Mode::Snapshot, "--snapshot"},
+                                     {Mode::Readouts, "--readouts"},
+                                     {Mode::Wallpaper, "--wallpaper"}}) {
+        if (modes & (1 << int(mode)))
+            names << QLatin1String(name);
+    }
+    const QString last = names.takeLast();
+    return names.isEmpty() ? last : names.join(QLatin1String(", ")) + QLatin1String(" or ") + last;
 }
 } // namespace
 
@@ -189,6 +219,22 @@ std::optional<qint64> parseDuration(const QString &text, QString *error)
                                 "and a unit, such as 90s, 10m, 1h or 1d")
                      .arg(text);
     return std::nullopt;
+}
+
+QSize parseMapSize(const QString &text)
+{
+    if (text == QLatin1String("small"))
+        return QSize(kSmallPreset.mapWidth, kSmallPreset.mapHeight);
+    if (text == QLatin1String("large"))
+        return QSize(kLargePreset.mapWidth, kLargePreset.mapHeight);
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,5})x([0-9]{1,5})$"));
+    const QRegularExpressionMatch match = form.match(text);
+    const QSize size =
+        match.hasMatch() ? QSize(match.captured(1).toInt(), match.captured(2).toInt()) : QSize();
+    if (size.width() < kSmallestMapSize.width() || size.height() < kSmallestMapSize.height() ||
+        size.width() > kLargestMapSize.width() || size.height() > kLargestMapSize.height())
+        return QSize();
+    return size;
 }
 
 QString frameFileName(const QString &pattern, qint64 frame)
@@ -291,6 +337,10 @@ CommandLineResult parseCommandLine(const QStringList &arguments)
             options.zoneQuery = value;
             ++modes;
             break;
+        case Option::Wallpaper:
+            options.mode = Mode::Wallpaper;
+            ++modes;
+            break;
         case Option::Json:
             options.json = true;
             break;
@@ -302,13 +352,15 @@ CommandLineResult parseCommandLine(const QStringList &arguments)
             break;
         }
         case Option::Size:
-            if (value == QLatin1String("small"))
-                options.size = CommandLineOptions::MapSize::Small;
-            else if (value == QLatin1String("large"))
-                options.size = CommandLineOptions::MapSize::Large;
-            else
-                return fail(
-                    QStringLiteral("--size must be \"small\" or \"large\", not \"%1\"").arg(value));
+            options.size = parseMapSize(value);
+            if (!options.size.isValid())
+                return fail(QStringLiteral("--size must be small, large or WIDTHxHEIGHT from %1x%2 "
+                                           "to %3x%4, not \"%5\"")
+                                .arg(kSmallestMapSize.width())
+                                .arg(kSmallestMapSize.height())
+                                .arg(kLargestMapSize.width())
+                                .arg(kLargestMapSize.height())
+                                .arg(value));
             break;
         case Option::DayImage:
             options.dayImagePath = value;
@@ -372,6 +424,15 @@ CommandLineResult parseCommandLine(const QStringList &arguments)
                     QStringLiteral("--quality must be a whole number from 0 to 100, not \"%1\"")
                         .arg(value));
             break;
+        case Option::Every: {
+            QString error;
+            options.everySeconds = parseDuration(value, &error);
+            if (!options.everySeconds)
+                return fail(QStringLiteral("--every: %1").arg(error));
+            if (*options.everySeconds < kShortestRefreshSeconds)
+                return fail(QStringLiteral("--every must be at least 1m, not \"%1\"").arg(value));
+            break;
+        }
         case Option::Help:
             help = true;
             break;
@@ -389,18 +450,24 @@ CommandLineResult parseCommandLine(const QStringList &arguments)
         return result;
     }
     if (modes > 1)
-        return fail(QStringLiteral("choose one of --snapshot, --readouts and --list-zones"));
+        return fail(
+            QStringLiteral("choose one of --snapshot, --readouts, --list-zones and --wallpaper"));
     for (qsizetype i = 0; i < seen.size(); ++i) {
-        if (!usableBy(seen.at(i), options.mode)) {
-            const Option option = seen.at(i);
-            const bool snapshotOnly = option != Option::At && option != Option::Size &&
-                                      option != Option::Zone && option != Option::Pin;
-            return fail(QStringLiteral("%1 needs %2")
-                            .arg(seenNames.at(i),
-                                 option == Option::Json ? QStringLiteral("--readouts")
-                                 : snapshotOnly         ? QStringLiteral("--snapshot")
-                                                : QStringLiteral("--snapshot or --readouts")));
-        }
+        const int modesServed = modesOf(seen.at(i));
+        if (modesServed & (1 << int(options.mode)))
+            continue;
+        if (options.mode == Mode::Wallpaper)
+            return fail(QStringLiteral("%1 cannot be used with --wallpaper").arg(seenNames.at(i)));
+        return fail(QStringLiteral("%1 needs %2").arg(seenNames.at(i), modeOptions(modesServed)));
+    }
+    if (options.everySeconds) {
+        if (options.at)
+            return fail(QStringLiteral("--at cannot be used with --every: each refresh shows the "
+                                       "time it is made"));
+        if (from || to || stepSeconds || fps || options.quality)
+            return fail(QStringLiteral("--every cannot be used with a time-lapse"));
+    } else if (options.mode == Mode::Wallpaper) {
+        options.everySeconds = kDefaultWallpaperRefreshSeconds;
     }
     if (from || to || stepSeconds) {
         if (!from || !to || !stepSeconds)
@@ -456,32 +523,44 @@ QString usageText()
         "  --list-zones [QUERY]  print the zones offered, one a line: name, latitude,\n"
         "                        longitude (degrees), separated by tabs; with QUERY,\n"
         "                        only the zones it finds, best first\n"
+        "  --wallpaper           keep the desktop background showing the current map,\n"
+        "                        refreshed every 10 minutes, until stopped\n"
         "  --at TIME             the instant to show, ISO 8601 (2026-06-21T18:40:00Z);\n"
         "                        default: now\n"
-        "  --size small|large    the map size, 720x360 or 1440x720; default: small\n"
+        "  --size small|large|WIDTHxHEIGHT\n"
+        "                        the map size: 720x360, 1440x720 or any from 64x32 to\n"
+        "                        16384x8192 (3840x2160); default: small, and the\n"
+        "                        screen's size for --wallpaper\n"
         "  --zone NAME           the time zone to mark and read out: its name, or a\n"
         "                        city or country that finds only it (\"new york\");\n"
         "                        default: the zone the window would start with\n"
         "  --pin ZONE            a world clock for ZONE, found as --zone finds it;\n"
         "                        repeatable, at most 12; default: the pinned zones\n"
-        "  --day-image FILE      use FILE as the day map (--snapshot)\n"
-        "  --night-image FILE    use FILE as the night map (--snapshot)\n"
-        "  --grid                draw the latitude/longitude grid (--snapshot)\n"
-        "  --locations           draw the zones' places (--snapshot)\n"
-        "  --sun                 mark the point under the Sun (--snapshot)\n"
-        "  --moon                mark the point under the Moon, in its phase (--snapshot)\n"
-        "  --twilight-lines      draw the sunset and twilight lines (--snapshot)\n"
+        "  -h, --help            show this help\n"
+        "  --version             show the version\n"
+        "\n"
+        "With --snapshot or --wallpaper:\n"
+        "  --day-image FILE      use FILE as the day map\n"
+        "  --night-image FILE    use FILE as the night map\n"
+        "  --grid                draw the latitude/longitude grid\n"
+        "  --locations           draw the zones' places\n"
+        "  --sun                 mark the point under the Sun\n"
+        "  --moon                mark the point under the Moon, in its phase\n"
+        "  --twilight-lines      draw the sunset and twilight lines\n"
+        "  --every DURATION      draw the current map again every DURATION, at least\n"
+        "                        1m (10m, 1h), at its whole multiples in UTC, until\n"
+        "                        stopped; default for --wallpaper: 10m\n"
+        "\n"
+        "With --snapshot:\n"
         "  --from TIME --to TIME --step DURATION\n"
-        "                        a time-lapse (--snapshot): frames from one time to\n"
-        "                        another, DURATION apart (90s, 10m, 1h or 1d); FILE\n"
-        "                        holds one frame number field, %d or %0Nd\n"
+        "                        a time-lapse: frames from one time to another,\n"
+        "                        DURATION apart (90s, 10m, 1h or 1d); FILE holds one\n"
+        "                        frame number field, %d or %0Nd\n"
         "                        (frames/map-%04d.png), or ends in .webp for one\n"
         "                        animation\n"
         "  --fps N               frames a second of the animation, 1 to 60; default: 12\n"
         "  --quality N           quality of an animation or JPEG frames, 0 to 100;\n"
         "                        default: 80 for animations, 100 for JPEG\n"
-        "  -h, --help            show this help\n"
-        "  --version             show the version\n"
         "\n"
         "Preferences: $XDG_CONFIG_HOME/duskmap/duskmap.conf\n"
         "(~/.config/duskmap/duskmap.conf by default).\n");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -15,27 +16,24 @@ struct CommandLineOptions
         Snapshot,
         Readouts,
         ListZones,
+        Wallpaper,
         Help,
         Version
     };
-    enum class MapSize
-    {
-        Small,
-        Large
-    };
-
     Mode mode = Mode::Window;
-    QString outputPath;            ///< --snapshot FILE
-    std::optional<QDateTime> at;   ///< --at TIME
-    MapSize size = MapSize::Small; ///< --size small|large
-    QString dayImagePath;          ///< --day-image FILE
-    QString nightImagePath;        ///< --night-image FILE
-    QString zone;                  ///< --zone NAME: an id or a search phrase
-    QStringList pins;              ///< --pin ZONE, repeatable: ids or search phrases
-    bool json = false;             ///< --json, with --readouts
-    QString zoneQuery;             ///< --list-zones QUERY
-    std::optional<bool> grid;      ///< --grid given
-    std::optional<bool> locations; ///< --locations given
+    QString outputPath;          ///< --snapshot FILE
+    std::optional<QDateTime> at; ///< --at TIME
+    /// --size in pixels, small and large as 720x360 and 1440x720; not valid
+    /// when not given.
+    QSize size;
+    QString dayImagePath;              ///< --day-image FILE
+    QString nightImagePath;            ///< --night-image FILE
+    QString zone;                      ///< --zone NAME: an id or a search phrase
+    QStringList pins;                  ///< --pin ZONE, repeatable: ids or search phrases
+    bool json = false;                 ///< --json, with --readouts
+    QString zoneQuery;                 ///< --list-zones QUERY
+    std::optional<bool> grid;          ///< --grid given
+    std::optional<bool> locations;     ///< --locations given
     std::optional<bool> sun;           ///< --sun given
     std::optional<bool> moon;          ///< --moon given
     std::optional<bool> twilightLines; ///< --twilight-lines given
@@ -53,7 +51,14 @@ struct CommandLineOptions
     };
     std::optional<TimeLapse> timeLapse;
     std::optional<int> quality; ///< --quality N, 0 to 100: WebP and JPEG frames
+    /// --every D: seconds between refreshes of a snapshot, or of the wallpaper
+    /// (10 minutes when not given).
+    std::optional<qint64> everySeconds;
 };
+
+/// The sizes --size accepts.
+inline constexpr QSize kSmallestMapSize{64, 32};
+inline constexpr QSize kLargestMapSize{16384, 8192};
 
 struct CommandLineResult
 {
@@ -75,6 +80,10 @@ std::optional<QDateTime> parseInstant(const QString &text, QString *error = null
 /// A duration: a positive whole number with a unit, "90s", "10m", "1h" or
 /// "1d", in seconds; nothing for anything else, with the reason in error.
 std::optional<qint64> parseDuration(const QString &text, QString *error = nullptr);
+
+/// A map size: "small", "large" or "WIDTHxHEIGHT" within kSmallestMapSize and
+/// kLargestMapSize; not valid for anything else.
+QSize parseMapSize(const QString &text);
 
 /// The file name of frame number `frame` of a pattern with one frame field,
 /// "%d" or "%0Nd" (N from 1 to 9); "%%" stands for "%".

@@ -1,5 +1,6 @@
 #include "app/HeadlessModes.h"
 
+#include "app/DesktopWallpaper.h"
 #include "app/TimeLapse.h"
 
 #include "model/MapModel.h"
@@ -8,22 +9,43 @@
 #include "model/ShownTexts.h"
 #include "platform/Clock.h"
 #include "platform/Resources.h"
+#include "platform/StopSignals.h"
 #include "render/FrameRenderer.h"
 #include "render/ImageWriter.h"
 
 #include "zones/ZoneSearch.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QJsonDocument>
+#include <QScreen>
+#include <QStandardPaths>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 
 namespace {
+constexpr int kExitFailed = 1;
 constexpr int kExitBadInput = 2;
+// Monotonic timers stand still while the machine sleeps; a refresh that fell
+// due meanwhile comes at most this long after it wakes up.
+constexpr qint64 kLongestSleepMs = 60000;
+// The wallpaper's size where there is no screen to ask.
+constexpr QSize kScreenlessWallpaperSize{1920, 1080};
 
-MapGeometry presetFor(const CommandLineOptions &options)
+QSize mapSizeFor(const CommandLineOptions &options)
 {
-    return options.size == CommandLineOptions::MapSize::Large ? kLargePreset : kSmallPreset;
+    return options.size.isValid() ? options.size
+                                  : QSize(kSmallPreset.mapWidth, kSmallPreset.mapHeight);
+}
+
+MapGeometry geometryFor(const CommandLineOptions &options)
+{
+    const QSize size = mapSizeFor(options);
+    return geometryFromSize(float(size.width()), float(size.height()));
 }
 
 /// The model as the window would start it, at the instant and in the zone the
@@ -81,6 +103,83 @@ bool readUserImage(const QString &path, const char *what, QImage &image, QTextSt
     }
     return true;
 }
+
+/// The model of a map to draw, with the layers and the images the options
+/// ask for; nothing on bad input, with one line on err.
+std::unique_ptr<MapModel> mapFor(const CommandLineOptions &options, Preferences &preferences,
+                                 const Resources &resources, const Clock &clock,
+                                 CustomImages &images, QTextStream &err)
+{
+    std::unique_ptr<MapModel> model = modelFor(options, preferences, resources, clock, err);
+    if (!model)
+        return nullptr;
+    if (!options.dayImagePath.isEmpty() &&
+        !readUserImage(options.dayImagePath, "day", images.day, err))
+        return nullptr;
+    if (!options.nightImagePath.isEmpty() &&
+        !readUserImage(options.nightImagePath, "night", images.night, err))
+        return nullptr;
+    if (options.grid)
+        model->setShowGrid(true);
+    if (options.locations)
+        model->setShowLocations(true);
+    if (options.sun)
+        model->setShowSun(true);
+    if (options.moon)
+        model->setShowMoon(true);
+    if (options.twilightLines)
+        model->setShowTwilightLines(true);
+    return model;
+}
+
+/// Sleeps until the next whole multiple of `seconds` on the clock; false when
+/// a stop is requested first.
+bool waitForRefresh(qint64 seconds, const Clock &clock)
+{
+    const qint64 periodMs = seconds * 1000;
+    qint64 due = 0;
+    for (;;) {
+        const qint64 now = clock.now().toMSecsSinceEpoch();
+        if (due - now > periodMs || due == 0) // the first time, or the clock was set back
+            due = (now / periodMs + 1) * periodMs;
+        if (now >= due)
+            return !StopSignals::requested();
+        if (StopSignals::waitFor(int(std::min(due - now, kLongestSleepMs))))
+            return false;
+    }
+}
+
+/// Calls refresh now, then at each whole multiple of `seconds` on the clock
+/// (every 10 minutes: at :00, :10 and so on), until SIGINT or SIGTERM. A first
+/// refresh that fails ends it with its one line on err and false; a later
+/// failure is logged in one line and tried again at the next refresh.
+bool refreshUntilStopped(qint64 seconds, const Clock &clock, QTextStream &err,
+                         const std::function<QString()> &refresh)
+{
+    StopSignals::install();
+    if (const QString failure = refresh(); !failure.isEmpty()) {
+        err << "duskmap: " << failure << "\n";
+        return false;
+    }
+    while (waitForRefresh(seconds, clock)) {
+        if (const QString failure = refresh(); !failure.isEmpty()) {
+            err << "duskmap: " << failure << "; trying again at the next refresh\n";
+            err.flush();
+        }
+    }
+    return true;
+}
+
+/// The primary screen's size in device pixels, within the sizes a map takes.
+QSize screenSize()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    // Qt's offscreen platform stands in when there is no display at all.
+    if (!screen || QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return kScreenlessWallpaperSize;
+    const QSize pixels = (QSizeF(screen->size()) * screen->devicePixelRatio()).toSize();
+    return pixels.expandedTo(kSmallestMapSize).boundedTo(kLargestMapSize);
+}
 } // namespace
 
 int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
@@ -93,40 +192,68 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
             << "\": name it .png, .jpg or .jpeg\n";
         return kExitBadInput;
     }
-    const std::unique_ptr<MapModel> model = modelFor(options, preferences, resources, clock, err);
+    CustomImages images;
+    const std::unique_ptr<MapModel> model =
+        mapFor(options, preferences, resources, clock, images, err);
     if (!model)
         return kExitBadInput;
-    CustomImages images;
-    if (!options.dayImagePath.isEmpty() &&
-        !readUserImage(options.dayImagePath, "day", images.day, err))
-        return kExitBadInput;
-    if (!options.nightImagePath.isEmpty() &&
-        !readUserImage(options.nightImagePath, "night", images.night, err))
-        return kExitBadInput;
-    if (options.grid)
-        model->setShowGrid(true);
-    if (options.locations)
-        model->setShowLocations(true);
-    if (options.sun)
-        model->setShowSun(true);
-    if (options.moon)
-        model->setShowMoon(true);
-    if (options.twilightLines)
-        model->setShowTwilightLines(true);
     if (options.timeLapse)
         return runTimeLapse(options, *model, resources, images, err);
 
     FrameRenderer renderer(resources);
     renderer.images().setCustomDayImage(images.day);
     renderer.images().setCustomNightImage(images.night);
-    const MapGeometry size = presetFor(options);
-    const QImage &frame = renderer.render(*model, QSize(size.mapWidth, size.mapHeight));
-    const QString reason = writeImageFile(frame, path, *format);
-    if (!reason.isEmpty()) {
-        err << "duskmap: cannot write \"" << path << "\": " << reason << "\n";
+    const auto write = [&]() -> QString {
+        const QImage &frame = renderer.render(*model, mapSizeFor(options), 1.0);
+        const QString reason = writeImageFile(frame, path, *format);
+        return reason.isEmpty() ? reason
+                                : QStringLiteral("cannot write \"%1\": %2").arg(path, reason);
+    };
+    if (options.everySeconds) {
+        model->showNow();
+        return refreshUntilStopped(*options.everySeconds, clock, err, write) ? 0 : kExitBadInput;
+    }
+    if (const QString failure = write(); !failure.isEmpty()) {
+        err << "duskmap: " << failure << "\n";
         return kExitBadInput;
     }
     return 0;
+}
+
+int runWallpaper(const CommandLineOptions &options, Preferences &preferences,
+                 const Resources &resources, const Clock &clock, QTextStream &err)
+{
+    CustomImages images;
+    const std::unique_ptr<MapModel> model =
+        mapFor(options, preferences, resources, clock, images, err);
+    if (!model)
+        return kExitBadInput;
+    model->showNow();
+    const QSize size = options.size.isValid() ? options.size : screenSize();
+    FrameRenderer renderer(resources);
+    renderer.images().setCustomDayImage(images.day);
+    renderer.images().setCustomNightImage(images.night);
+    DesktopWallpaper wallpaper;
+    // Two names in turn: desktops that keep the image by its file name load it
+    // again only under a new one. The one shown at start is not reused first.
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/duskmap";
+    const QString names[] = {folder + "/wallpaper-a.png", folder + "/wallpaper-b.png"};
+    int next = QFileInfo::exists(names[0]) ? 1 : 0;
+    const auto refresh = [&]() -> QString {
+        if (!QDir().mkpath(folder))
+            return QStringLiteral("cannot make the folder \"%1\"").arg(folder);
+        const QString reason =
+            writeImageFile(renderer.render(*model, size, 1.0), names[next], ImageFileFormat::Png);
+        if (!reason.isEmpty())
+            return QStringLiteral("cannot write \"%1\": %2").arg(names[next], reason);
+        if (const QString failure = wallpaper.show(names[next]); !failure.isEmpty())
+            return failure;
+        QFile::remove(names[1 - next]);
+        next = 1 - next;
+        return {};
+    };
+    return refreshUntilStopped(*options.everySeconds, clock, err, refresh) ? 0 : kExitFailed;
 }
 
 int runReadouts(const CommandLineOptions &options, Preferences &preferences,
@@ -137,13 +264,13 @@ int runReadouts(const CommandLineOptions &options, Preferences &preferences,
         return kExitBadInput;
     if (options.json) {
         // One line, as status bars read their scripts' output.
-        out << QJsonDocument(readoutsJson(*model, presetFor(options)))
+        out << QJsonDocument(readoutsJson(*model, geometryFor(options)))
                    .toJson(QJsonDocument::Compact)
             << "\n";
         return 0;
     }
     const ClockTexts time = clockTexts(*model);
-    const PlaceTexts place = placeTexts(*model, presetFor(options));
+    const PlaceTexts place = placeTexts(*model, geometryFor(options));
     out << time.time << "\n"
         << time.date << "\n"
         << place.sunrise << "\n"

@@ -149,8 +149,8 @@ int runTimeLapse(const CommandLineOptions &options, const MapModel &model,
             << "\": name it .png, .jpg, .jpeg or .webp\n";
         return kExitBadInput;
     }
-    const QSize size = options.size == CommandLineOptions::MapSize::Large
-                           ? QSize(kLargePreset.mapWidth, kLargePreset.mapHeight)
+    const QSize size = options.size.isValid()
+                           ? options.size
                            : QSize(kSmallPreset.mapWidth, kSmallPreset.mapHeight);
 
     StopSignals::install();

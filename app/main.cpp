@@ -46,9 +46,29 @@ void describeApplication()
     QGuiApplication::setDesktopFileName(QStringLiteral(DUSKMAP_APP_ID));
 }
 
+/// The platforms to try for a mode that asks the screen its size: the
+/// display's, and Qt's offscreen stand-in rather than an abort when the
+/// display cannot be reached.
+QByteArray platformsWithFallBack()
+{
+    QByteArray platforms = qgetenv("QT_QPA_PLATFORM");
+    if (platforms.isEmpty()) {
+        if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            platforms += "wayland;";
+        if (!qEnvironmentVariableIsEmpty("DISPLAY"))
+            platforms += "xcb;";
+    }
+    return platforms.contains("offscreen") ? platforms : platforms + ";offscreen";
+}
+
 int runHeadless(int argc, char *argv[], const CommandLineOptions &options, bool noDisplay)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    using Mode = CommandLineOptions::Mode;
+    const bool asksScreen = options.mode == Mode::Wallpaper && !options.size.isValid();
+    qputenv("QT_QPA_PLATFORM", asksScreen && haveDisplay() ? platformsWithFallBack() : "offscreen");
+    // A background service is no client of the session: a desktop that restores
+    // its clients would start a second one at login, beside the user service.
+    qunsetenv("SESSION_MANAGER");
     g_defaultMessageHandler = qInstallMessageHandler(headlessMessageHandler);
     // Fonts and images need a GUI application; no widget is made.
     QGuiApplication app(argc, argv);
@@ -58,7 +78,6 @@ int runHeadless(int argc, char *argv[], const CommandLineOptions &options, bool 
     Preferences preferences(Preferences::defaultFilePath());
     PreferencesBinding::registerDefaults(preferences);
     const Resources resources;
-    using Mode = CommandLineOptions::Mode;
     switch (options.mode) {
     case Mode::Snapshot: {
         const int status = runSnapshot(options, preferences, resources, systemClock(), err);
@@ -68,6 +87,8 @@ int runHeadless(int argc, char *argv[], const CommandLineOptions &options, bool 
     }
     case Mode::Readouts:
         return runReadouts(options, preferences, resources, systemClock(), out, err);
+    case Mode::Wallpaper:
+        return runWallpaper(options, preferences, resources, systemClock(), err);
     default:
         return runListZones(options, resources, out);
     }

@@ -6,6 +6,7 @@
 #   share/icons/hicolor/scalable/apps/org.duskmap.Duskmap.svg
 #   share/metainfo/org.duskmap.Duskmap.metainfo.xml
 #   share/man/man1/duskmap.1
+#   lib/systemd/user/duskmap-wallpaper.service
 # and `cpack -G DEB` in the build directory packs the same files under /usr.
 
 # One application id names the desktop file, the AppStream component and the
@@ -20,6 +21,10 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/${DUSKMAP_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/duskmap.1
     DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The live wallpaper as a user service. systemd looks in lib/systemd/user under
+# /usr and /usr/local alike, never under lib/<triplet>: a literal path.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/duskmap-wallpaper.service
+    DESTINATION lib/systemd/user)
 
 set(DUSKMAP_PACKAGE_MAINTAINER "The Duskmap developers <maintainers@duskmap.invalid>"
     CACHE STRING "Maintainer field of the Debian package: name <e-mail>")
@@ -35,7 +40,8 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "it keeps the time and date of a chosen time zone, the sunrise and sunset at"
     "the zone's reference place, and that place's latitude and longitude."
     "It can also render the map to a PNG or JPEG file from the command line,"
-    "without a display.")
+    "without a display, at any size, and keep the desktop background showing"
+    "the current map.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_SOURCE_GENERATOR TGZ)

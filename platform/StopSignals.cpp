@@ -1,15 +1,27 @@
 #include "platform/StopSignals.h"
 
 #include <atomic>
+#include <cerrno>
 #include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
 
 namespace {
 std::atomic<bool> g_stopRequested{false};
 static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
+// A pipe the handler writes to, so that a sleep can wait for the request
+// without missing one that arrives just before it starts.
+int g_wakeUp[2] = {-1, -1};
 
 extern "C" void requestStop(int)
 {
     g_stopRequested.store(true);
+    const int savedErrno = errno;
+    if (g_wakeUp[1] >= 0 && write(g_wakeUp[1], "", 1) < 0) {
+        // Full already: the sleep wakes up all the same.
+    }
+    errno = savedErrno;
 }
 } // namespace
 
@@ -17,6 +29,8 @@ namespace StopSignals {
 
 void install()
 {
+    if (g_wakeUp[0] < 0 && pipe2(g_wakeUp, O_CLOEXEC | O_NONBLOCK) != 0)
+        g_wakeUp[0] = g_wakeUp[1] = -1;
     struct sigaction action = {};
     action.sa_handler = requestStop;
     sigemptyset(&action.sa_mask);
@@ -28,6 +42,15 @@ void install()
 bool requested()
 {
     return g_stopRequested.load();
+}
+
+bool waitFor(int msecs)
+{
+    if (requested())
+        return true;
+    pollfd wakeUp = {g_wakeUp[0], POLLIN, 0};
+    poll(&wakeUp, g_wakeUp[0] >= 0 ? 1 : 0, msecs);
+    return requested();
 }
 
 } // namespace StopSignals

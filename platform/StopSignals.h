@@ -10,4 +10,8 @@ void install();
 /// Whether SIGINT or SIGTERM has arrived since install().
 bool requested();
 
+/// Sleeps up to msecs milliseconds, or until a stop is requested; returns
+/// whether one has been. Another signal may end the sleep early.
+bool waitFor(int msecs);
+
 } // namespace StopSignals

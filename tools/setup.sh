@@ -10,6 +10,7 @@ DUSKMAP_PACKAGES=(
     xvfb xdotool x11-utils x11-apps imagemagick
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file groff-base
+    dbus-daemon
 )
 
 say() { printf '==> %s\n' "$*"; }

@@ -9,20 +9,21 @@ namespace {
 // What the parser made of a command line, in one line.
 QString describe(const CommandLineOptions &o)
 {
-    static const char *const kModes[] = {"window",     "snapshot", "readouts",
-                                         "list-zones", "help",     "version"};
+    static const char *const kModes[] = {"window",    "snapshot", "readouts", "list-zones",
+                                         "wallpaper", "help",     "version"};
     QString text = QString::fromLatin1(kModes[int(o.mode)]);
     const auto add = [&text](bool given, const QString &part) {
         if (given)
             text += QLatin1Char(' ') + part;
     };
     add(!o.outputPath.isEmpty(), o.outputPath);
-    add(o.size == CommandLineOptions::MapSize::Large, "large");
+    add(o.size.isValid(), QStringLiteral("%1x%2").arg(o.size.width()).arg(o.size.height()));
     add(!o.zone.isEmpty(), "zone " + o.zone);
     add(o.grid.value_or(false), "grid");
     add(o.locations.value_or(false), "locations");
     add(o.at.has_value(), "at " + o.at.value_or(QDateTime()).toUTC().toString(Qt::ISODate));
     add(o.quality.has_value(), QStringLiteral("quality %1").arg(o.quality.value_or(-1)));
+    add(o.everySeconds.has_value(), QStringLiteral("every %1 s").arg(o.everySeconds.value_or(-1)));
     if (const auto &lapse = o.timeLapse) {
         add(true, QStringLiteral("%1..%2 every %3 s: %4 frames")
                       .arg(lapse->from.toUTC().toString(Qt::ISODate),
@@ -38,13 +39,15 @@ QString describe(const CommandLineOptions &o)
 
 void row(const char *name, const char *arguments, const char *expected)
 {
-    // SPAN stands for a good day, LAPSE for its hourly frames.
-    QTest::newRow(name) << QString::fromUtf8(arguments)
-                               .replace("LAPSE", "SPAN --step 1h")
-                               .replace("SPAN",
-                                        "--from 2026-01-01T00:00:00Z --to 2026-01-02T00:00:00Z")
-                               .split(QLatin1Char(' '), Qt::SkipEmptyParts)
-                        << QString::fromUtf8(expected);
+    // SPAN stands for a good day from JAN1 to JAN2, LAPSE for its hourly frames.
+    const auto expand = [](const char *text) {
+        return QString::fromUtf8(text)
+            .replace("LAPSE", "SPAN --step 1h")
+            .replace("SPAN", "--from JAN1 --to JAN2")
+            .replace("JAN1", "2026-01-01T00:00:00Z")
+            .replace("JAN2", "2026-01-02T00:00:00Z");
+    };
+    QTest::newRow(name) << expand(arguments).split(' ', Qt::SkipEmptyParts) << expand(expected);
 }
 } // namespace
 
@@ -58,12 +61,12 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("expected");
         row("no arguments -> window", "", "window");
-        row("snapshot with =", "--snapshot=a.jpg --size=large", "snapshot a.jpg large");
+        row("snapshot with =", "--snapshot=a.jpg --size=large", "snapshot a.jpg 1440x720");
         row("snapshot, all layers", "--grid --snapshot m.png --locations --zone Europe/Paris",
             "snapshot m.png zone Europe/Paris grid locations");
         row("readouts, offset and milliseconds",
             "--readouts --size large --at 2026-06-21T20:40:00.250+02:00",
-            "readouts large at 2026-06-21T18:40:00Z");
+            "readouts 1440x720 at 2026-06-21T18:40:00Z");
         row("first exact day", "--readouts --at 1900-03-01T00:00:00Z",
             "readouts at 1900-03-01T00:00:00Z");
         row("last exact second", "--snapshot a.png --at 2100-02-28T23:59:59Z",
@@ -73,28 +76,22 @@ private slots:
         row("-h", "-h", "help");
         row("version", "--version", "version");
         // The last instant is a frame when it falls on a step.
-        row("frames, last on a step",
-            "--snapshot f-%04d.png --from 2026-06-21T00:00:00Z --to 2026-06-22T00:00:00Z --step "
-            "10m --quality 0",
-            "snapshot f-%04d.png quality 0 2026-06-21T00:00:00Z..2026-06-22T00:00:00Z every 600 s: "
-            "145 frames f-0000.png..f-0144.png");
+        row("frames, last on a step", "--snapshot f-%04d.png SPAN --step 10m --quality 0",
+            "snapshot f-%04d.png quality 0 JAN1..JAN2 every 600 s: 145 frames "
+            "f-0000.png..f-0144.png");
         row("frames, last between steps, %% literal",
-            "--snapshot 100%%-%d.jpg --from 2026-06-21T00:00:00Z --to 2026-06-21T00:01:29Z --step "
-            "30s",
-            "snapshot 100%%-%d.jpg 2026-06-21T00:00:00Z..2026-06-21T00:01:29Z every 30 s: 3 "
-            "frames 100%-0.jpg..100%-2.jpg");
+            "--snapshot 100%%-%d.jpg --from JAN1 --to 2026-01-01T00:01:29Z --step 30s",
+            "snapshot 100%%-%d.jpg JAN1..2026-01-01T00:01:29Z every 30 s: 3 frames "
+            "100%-0.jpg..100%-2.jpg");
         row("animation, 100,000 frames",
-            "--snapshot a.WEBP --from 2026-01-01T00:00:00Z --to 2026-01-02T03:46:39Z --step 1s "
-            "--fps 60 --quality 100",
-            "snapshot a.WEBP quality 100 2026-01-01T00:00:00Z..2026-01-02T03:46:39Z every 1 s: "
-            "100000 frames webp 60 fps");
-        row("animation, defaults",
-            "--snapshot a.webp --from 2026-01-01T00:00:00Z --to 2026-01-01T00:00:00Z --step 1d",
-            "snapshot a.webp 2026-01-01T00:00:00Z..2026-01-01T00:00:00Z every 86400 s: 1 frames "
-            "webp 12 fps");
+            "--snapshot a.WEBP --from JAN1 --to 2026-01-02T03:46:39Z --step 1s --fps 60 --quality "
+            "100",
+            "snapshot a.WEBP quality 100 JAN1..2026-01-02T03:46:39Z every 1 s: 100000 frames webp "
+            "60 fps");
+        row("animation, defaults", "--snapshot a.webp --from JAN1 --to JAN1 --step 1d",
+            "snapshot a.webp JAN1..JAN1 every 86400 s: 1 frames webp 12 fps");
         row("frames, numbers wider than the field", "--snapshot %04d%%.png SPAN --step 1s",
-            "snapshot %04d%%.png 2026-01-01T00:00:00Z..2026-01-02T00:00:00Z every 1 s: 86401 "
-            "frames 0000%.png..86400%.png");
+            "snapshot %04d%%.png JAN1..JAN2 every 1 s: 86401 frames 0000%.png..86400%.png");
         row("unknown option", "--frobnicate", "!unknown option");
         row("stray word", "map.png", "!unexpected argument");
         row("snapshot without file", "--snapshot", "!needs a value");
@@ -108,7 +105,7 @@ private slots:
         row("list zones with zone", "--list-zones --zone UTC", "!--zone needs");
         row("grid without snapshot", "--grid", "!--grid needs");
         row("grid with readouts", "--readouts --grid", "!--grid needs --snapshot");
-        row("at without mode", "--at 2026-01-01T00:00:00Z", "!--snapshot or --readouts");
+        row("at without mode", "--at JAN1", "!--snapshot or --readouts");
         row("flag with value", "--grid=yes --snapshot a.png", "!takes no value");
         row("json without readouts", "--json", "!--json needs --readouts");
         row("json with snapshot", "--snapshot a.png --json", "!--json needs --readouts");
@@ -117,45 +114,53 @@ private slots:
         row("empty list query", "--list-zones=", "!not empty");
         row("blank list query", "--list-zones=\t", "!not empty");
         row("pin with list-zones", "--list-zones --pin x", "!--pin needs");
-        row("thirteen pins",
-            "--readouts --pin=UTC --pin=UTC --pin=UTC --pin=UTC --pin=UTC --pin=UTC --pin=UTC "
-            "--pin=UTC --pin=UTC --pin=UTC --pin=UTC --pin=UTC --pin=UTC",
-            "!at most 12");
+        QTest::newRow("thirteen pins")
+            << ("--readouts" + QString(" --pin=UTC").repeated(13)).split(' ') << "!at most 12";
         row("help with more", "--help --grid", "!no other options");
         QTest::newRow("control characters shown as ?")
             << QStringList{"--snapshot", "a.png", "--size", "big\n\x1b[31m"} << "!big??[31m";
-        row("from alone", "--snapshot f%d.png --from 2026-01-01T00:00:00Z", "!needs all of");
-        row("to and step alone", "--snapshot f%d.png --to 2026-01-01T00:00:00Z --step 1h",
-            "!needs all of");
-        row("from with readouts", "--readouts --from 2026-01-01T00:00:00Z", "!--from needs");
-        row("bad from", "--snapshot f%d.png --from 2026 --to 2026-01-01T00:00:00Z --step 1h",
-            "!--from: cannot read the time");
-        row("to before from",
-            "--snapshot f%d.png --from 2026-01-01T00:00:01Z --to 2026-01-01T00:00:00Z --step 1h",
+        row("from alone", "--snapshot f%d.png --from JAN1", "!needs all of");
+        row("to and step alone", "--snapshot f%d.png --to JAN1 --step 1h", "!needs all of");
+        row("from with readouts", "--readouts --from JAN1", "!--from needs");
+        row("bad from", "--snapshot f%d.png --from 2026 --to JAN1 --step 1h", "!--from: cannot");
+        row("to before from", "--snapshot f%d.png --from 2026-01-01T00:00:01Z --to JAN1 --step 1h",
             "!--to is before --from");
-        row("malformed step", "--snapshot f%d.png SPAN --step 1x",
-            "!--step: cannot read the duration");
+        row("malformed step", "--snapshot f%d.png SPAN --step 1x", "!--step: cannot read the");
         row("zero step", "--snapshot f%d.png SPAN --step 0s", "!--step: cannot read");
         row("negative step", "--snapshot f%d.png SPAN --step -1h", "!--step: cannot read");
         row("step without unit", "--snapshot f%d.png SPAN --step 60", "!--step: cannot read");
-        row("100,001 frames",
-            "--snapshot f%d.png --from 2026-01-01T00:00:00Z --to 2026-01-02T03:46:40Z --step 1s",
+        row("100,001 frames", "--snapshot f%d.png --from JAN1 --to 2026-01-02T03:46:40Z --step 1s",
             "!100001 frames; at most 100000");
         row("no frame field", "--snapshot f.png LAPSE", "!exactly one frame number field");
         row("two frame fields", "--snapshot f%d-%02d.png LAPSE", "!exactly one frame number field");
         row("another directive", "--snapshot f%s%d.png LAPSE", "!other than %d");
         row("width 0", "--snapshot f%00d.png LAPSE", "!other than %d");
         row("animation with a frame field", "--snapshot f%d.webp LAPSE", "!takes no frame number");
-        row("at with from", "--snapshot f%d.png --at 2026-01-01T00:00:00Z LAPSE",
-            "!--at and --from");
+        row("at with from", "--snapshot f%d.png --at JAN1 LAPSE", "!--at and --from");
         row("fps 0", "--snapshot a.webp --fps 0", "!--fps must be a whole number from 1 to 60");
         row("fps 61", "--snapshot a.webp --fps 61", "!--fps must be");
         row("quality 101", "--snapshot a.webp --quality 101", "!--quality must be");
         row("quality -1", "--snapshot a.webp --quality -1", "!--quality must be");
         row("fps without time-lapse", "--snapshot a.webp --fps 12", "!--fps needs a time-lapse");
-        row("quality without time-lapse", "--snapshot a.jpg --quality 50",
-            "!--quality needs a time-lapse");
+        row("quality without time-lapse", "--snapshot a.jpg --quality 50", "!--quality needs a");
         row("fps with frame files", "--snapshot f%d.png LAPSE --fps 12", "!--fps needs a .webp");
+        row("smallest size", "--readouts --size=64x32", "readouts 64x32");
+        row("largest size", "--snapshot a.png --size 16384x8192", "snapshot a.png 16384x8192");
+        for (const char *size : {"0x0", "100x", "-5x5", "1e3x500", "65x31", "63x32", "16385x100",
+                                 "64x8193", "x100", "100x100x", "3840X2160", "+100x100"})
+            QTest::addRow("size %s", size)
+                << QStringList{"--snapshot", "a.png", "--size", size} << "!--size must be";
+        row("wallpaper", "--wallpaper", "wallpaper every 600 s");
+        row("wallpaper, options", "--wallpaper --every 1h --size 2560x1440 --grid --pin x",
+            "wallpaper 2560x1440 grid every 3600 s");
+        row("every 59s", "--snapshot a.png --every 59s", "!--every must be at least 1m");
+        row("every malformed", "--snapshot a.png --every 10", "!--every: cannot read the duration");
+        row("every with at", "--snapshot a.png --every 1h --at JAN1", "!--at cannot be used with");
+        row("every with time-lapse", "--snapshot f%d.png LAPSE --every 1h", "!with a time-lapse");
+        row("every with readouts", "--readouts --every 1h", "!--every needs --snapshot or --wall");
+        row("wallpaper with snapshot", "--wallpaper --snapshot a.png", "!choose one");
+        row("wallpaper with readouts", "--readouts --wallpaper", "!choose one");
+        row("wallpaper with at", "--wallpaper --at JAN1", "!--at cannot be used with --wallpaper");
     }
     void parse()
     {

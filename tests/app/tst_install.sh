@@ -13,8 +13,9 @@ trap 'rm -rf "$prefix"' EXIT
 check "cmake --install into a temporary prefix" env -u DESTDIR cmake --install "$build" --prefix "$prefix" || finish
 desktop=$prefix/share/applications/$id.desktop svg=$prefix/share/icons/hicolor/scalable/apps/$id.svg
 metainfo=$prefix/share/metainfo/$id.metainfo.xml man=$prefix/share/man/man1/duskmap.1
+unit=$prefix/lib/systemd/user/duskmap-wallpaper.service
 # Everything the install lays out, no more: a stray header or library shows here.
-check "installed files are exactly the expected ones" diff <(printf '%s\n' "$desktop" "$svg" "$metainfo" "$man" "$prefix/bin/duskmap" | LC_ALL=C sort) \
+check "installed files are exactly the expected ones" diff <(printf '%s\n' "$desktop" "$svg" "$metainfo" "$man" "$unit" "$prefix/bin/duskmap" | LC_ALL=C sort) \
     <(find "$prefix" -type f -o -type l | LC_ALL=C sort)
 # quiet COMMAND...: succeeds and prints nothing (validators exit 0 on hints).
 quiet() { local out; out=$("$@" 2>&1) && [ -z "$out" ] || { echo "$out"; false; }; }

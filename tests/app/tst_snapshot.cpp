@@ -1,6 +1,7 @@
 // The program's command-line modes end to end: the built binary run as a
-// user runs it, with its own configuration home. Arguments are one string split
-// at spaces, "~" a space within one; "@name" stands for a file in the test's directory.
+// user runs it, with its own configuration and cache homes, on a session bus of
+// the test's own. Arguments are one string split at spaces, "~" a space within
+// one; "@name" stands for a file in the test's directory.
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
+#include <QtDBus>
 
 #include <csignal>
 
@@ -22,7 +24,9 @@ struct Run
 Run finish(QProcess &process)
 {
     Run result;
-    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
+    // One that has ended already is finished too, unless it never started.
+    if ((process.waitForFinished(60000) || process.error() == QProcess::UnknownError) &&
+        process.exitStatus() == QProcess::NormalExit)
         result = {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                   QString::fromUtf8(process.readAllStandardError())};
     return result;
@@ -44,13 +48,24 @@ QByteArray contents(const QString &path)
 }
 } // namespace
 
+// Stands in for the desktop portal on the test's own bus, too: records the call,
+// and answers on the request path that its token names.
 class TestSnapshot : public QObject
 {
     Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Wallpaper")
 
     QTemporaryDir m_dir;
+    QProcess m_bus;
+    QString m_portalCalls;
+    uint m_portalResponse = 0;
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
+    bool write(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
     QStringList files(const QString &folder = {}, const QString &filter = "*") const
     {
         return QDir(path(folder)).entryList({filter}, QDir::AllEntries | QDir::NoDotAndDotDot);
@@ -84,11 +99,49 @@ class TestSnapshot : public QObject
         return image.save(path(name)) ? path(name) : QString();
     }
 
+public slots:
+    QDBusObjectPath SetWallpaperURI(const QString &parent, const QString &uri,
+                                    const QVariantMap &options, const QDBusMessage &call)
+    {
+        m_portalCalls += parent + ' ' + uri + ' ' + options["show-preview"].toString() + ' ' +
+                         options["set-on"].toString() + '|';
+        const QString handle = "/org/freedesktop/portal/desktop/request/" +
+                               call.service().mid(1).replace('.', '_') + '/' +
+                               options["handle_token"].toString();
+        QDBusConnection("portal").send(
+            QDBusMessage::createSignal(handle, "org.freedesktop.portal.Request", "Response")
+            << m_portalResponse << QVariantMap());
+        return QDBusObjectPath(handle);
+    }
+
 private slots:
     void initTestCase()
     {
-        QFile garbage(path("garbage.png"));
-        QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("not an image at all"));
+        // A gsettings first on the path that logs its arguments; by $GSETTINGS_MODE it
+        // keeps what is set (0), fails (1) or forgets it (2).
+        QVERIFY(write("garbage.png", "not an image at all") && QDir(m_dir.path()).mkdir("bin") &&
+                write("bin/gsettings",
+                      "#!/bin/sh\necho \"$*\" >>\"$0.log\"\n[ $1$GSETTINGS_MODE = get0 ] && sed -n "
+                      "\"s/.*-uri \\(.*\\)/'\\1'/p\" \"$0.log\"\nexit $((GSETTINGS_MODE&1))\n") &&
+                QFile(path("bin/gsettings")).setPermissions(QFile::ExeOwner | QFile::ReadOwner) &&
+                write("bus.conf", "<busconfig><listen>unix:dir=" + m_dir.path().toUtf8() +
+                                      "</listen><policy context='default'><allow own='*'/><allow "
+                                      "send_destination='*'/><allow receive_sender='*'/>"
+                                      "</policy></busconfig>"));
+        qputenv("PATH", path("bin").toUtf8() + ':' + qgetenv("PATH"));
+        m_bus.start("dbus-daemon",
+                    {"--config-file=" + path("bus.conf"), "--nofork", "--print-address"});
+        QVERIFY2(m_bus.waitForReadyRead(10000), "dbus-daemon did not start");
+        const QByteArray address = m_bus.readLine().trimmed();
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+        QVERIFY(QDBusConnection::connectToBus(QString(address), "portal")
+                    .registerObject("/org/freedesktop/portal/desktop", this,
+                                    QDBusConnection::ExportAllSlots));
+    }
+    void cleanupTestCase()
+    {
+        m_bus.terminate(); // by its process id
+        QVERIFY(m_bus.waitForFinished(10000));
     }
 
     // With an all-black day and an all-white night, each pixel of the map is
@@ -101,9 +154,6 @@ private slots:
                 plainImage("white.png", qRgb(255, 255, 255)));
         QVERIFY2(r.status == 0, qPrintable(r.err));
         QCOMPARE(QImage(path("alpha.png")).pixel(360, 180), qRgb(119, 119, 119));
-        const Run large = run("--snapshot @large.jpg --size large --grid --locations");
-        QVERIFY2(large.status == 0, qPrintable(large.err));
-        QCOMPARE(QImage(path("large.jpg")).size(), QSize(1440, 720));
     }
 
     // Status, lines out, lines of error: what is written | the output's lines
@@ -135,6 +185,8 @@ private slots:
             "0 6 0: |12:00:00 UTC +0000|Sunday, June 21, 2026|Sunrise:  3:42|Sunset: "
             "20:20|Latitude:  51° 28' 37\" N|Longitude:   0°  0'  2\" W|#");
         row("--snapshot @out.png", "Nowhere/Land", "0 0 0: out.png 720x360 |#");
+        row("--snapshot @out.jpg --size large --grid --locations", "UTC",
+            "0 0 0: out.jpg 1440x720 |#");
         row("--readouts --at 2026-06-21T12:00:00Z", "Europe/Belfast",
             "0 6 0: |13:00:00 BST +0100|Sunday, June 21, 2026|Sunrise:  6:58|Sunset: "
             "19:05|Latitude:   0°  0' N|Longitude:   0°  0' E|#");
@@ -150,7 +202,8 @@ private slots:
               "--snapshot @no/such/dir/out.png", "--readouts --zone Nowhere/Land",
               "--readouts --zone argentina", "--snapshot @out.png --pin Mars",
               "--snapshot @out.png --pin UTC --pin indiana", "--snapshot @no/such/out%d.png LAPSE",
-              "--snapshot @no/such/out.webp LAPSE", "--snapshot @out%d.gifx LAPSE"})
+              "--snapshot @no/such/out.png --every 1m", "--snapshot @no/such/out.webp LAPSE",
+              "--snapshot @out%d.gifx LAPSE"})
             row(arguments, "UTC", "2 0 1: |#");
     }
     void outputs()
@@ -203,7 +256,7 @@ private slots:
     // last instant is a frame when it falls on a step. Off a terminal, quiet.
     void framesAreSnapshots()
     {
-        const QString layers = " --zone Asia/Tokyo --grid --locations";
+        const QString layers = " --zone Asia/Tokyo --grid --locations --size 1440x720";
         const QString options = layers + " --step 20m --from 2026-06-21T18:00:00Z --to 2026-06-21T";
         Run r = run("--snapshot @f-%03d.png" + options + "19:00:00Z");
         QVERIFY2(r.status == 0 && r.err.isEmpty() && r.out.isEmpty(), qPrintable(r.err));
@@ -246,9 +299,7 @@ private slots:
     void stopped()
     {
         QVERIFY(QDir(m_dir.path()).mkdir("stop"));
-        QFile old(path("stop.webp"));
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-        old.close();
+        QVERIFY(write("stop.webp", "old"));
         for (const QString output : {"@stop/%05d.png", "@stop.webp"}) {
             QProcess process;
             start(process, "--snapshot " + output +
@@ -286,6 +337,68 @@ private slots:
                      r.err.endsWith("; 3 of 10 frames written\n") && r.err.count('\n') == 1,
                  qPrintable(r.err));
         QCOMPARE(files("fail").join(' '), "0.png 1.png 2.png 3.png");
+    }
+
+    // The first refresh of the wallpaper (A, wallpaper-a.png, there already) or
+    // of a snapshot: the calls to the portal and gsettings, the exit status, the
+    // files left.
+    void refresh_data()
+    {
+        QTest::addColumn<int>("response"); // the portal's answer; -1: no portal
+        QTest::addColumn<int>("gsettings");
+        QTest::addColumn<QString>("expected");
+        const QString gnome = "set picture-uri B|set picture-uri-dark B|get picture-uri|";
+        QTest::newRow("portal") << 0 << 1 << " B false background|0 B";
+        QTest::newRow("refused") << 2 << 0 << " B false background|" + gnome + "0 B";
+        QTest::newRow("GNOME") << -1 << 0 << gnome + "0 B";
+        QTest::newRow("neither") << -1 << 1 << "set picture-uri B|1 A B";
+        QTest::newRow("forgets") << -1 << 2 << gnome + "1 A B";
+        QTest::newRow("snapshot") << -1 << 1 << "0 B";
+    }
+    void refresh()
+    {
+        QFETCH(int, response);
+        QFETCH(int, gsettings);
+        QFETCH(QString, expected);
+        const QString tag = QTest::currentDataTag(), images = path(tag + "/duskmap/");
+        const bool wallpaper = tag != "snapshot";
+        QVERIFY(QDir().mkpath(images) && write("bin/gsettings.log", {}) &&
+                (!wallpaper || write(tag + "/duskmap/wallpaper-a.png", {})));
+        qputenv("XDG_CACHE_HOME", path(tag).toUtf8());
+        qputenv("GSETTINGS_MODE", QByteArray::number(gsettings));
+        m_portalCalls.clear();
+        m_portalResponse = uint(response);
+        QDBusConnection bus("portal");
+        QVERIFY(response < 0 || bus.registerService("org.freedesktop.portal.Desktop"));
+        QProcess process;
+        start(process, (wallpaper ? "--wallpaper" : "--snapshot " + images + "wallpaper-b.png") +
+                           " --every 1m --size 640x320");
+        // A refresh is done when its image is there, and the older one gone.
+        QTRY_VERIFY_WITH_TIMEOUT(process.state() == QProcess::NotRunning ||
+                                     (QFile::exists(images + "wallpaper-b.png") &&
+                                      !QFile::exists(images + "wallpaper-a.png")),
+                                 30000);
+        process.terminate();
+        const Run r = finish(process);
+        bus.unregisterService("org.freedesktop.portal.Desktop");
+        QVERIFY2(r.err.count("duskmap: ") == r.status &&
+                     r.err.contains("duskmap: cannot set the wallpaper: ") == bool(r.status),
+                 qPrintable(r.err));
+        QString seen = m_portalCalls + contents(path("bin/gsettings.log")).replace('\n', '|') +
+                       QString::number(r.status) + ' ' + files(tag + "/duskmap").join(' ');
+        QCOMPARE(seen.replace("file://" + images, "")
+                     .replace("org.gnome.desktop.background ", "")
+                     .replace("wallpaper-a.png", "A")
+                     .replace("wallpaper-b.png", "B"),
+                 expected);
+        // A complete PNG that shows the map: bright land by day, dark land by night.
+        const QImage grey =
+            QImage(images + "wallpaper-b.png").convertToFormat(QImage::Format_Grayscale8);
+        QCOMPARE(grey.size(), QSize(640, 320));
+        qsizetype bright = 0, dark = 0;
+        for (qsizetype i = 0; i < grey.sizeInBytes(); ++i)
+            bright += grey.constBits()[i] > 160, dark += grey.constBits()[i] < 30;
+        QVERIFY2(bright > 2000 && dark > 2000, qPrintable(QString("%1, %2").arg(bright).arg(dark)));
     }
 };
 

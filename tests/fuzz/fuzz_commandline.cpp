@@ -43,8 +43,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                    options.at->toUTC().date() <= QDate(2100, 2, 28));
     FUZZ_CHECK(options.pins.size() <= 12);
     if (options.json || !options.pins.isEmpty())
-        FUZZ_CHECK(options.mode == Mode::Readouts ||
-                   (!options.json && options.mode == Mode::Snapshot));
+        FUZZ_CHECK(
+            options.mode == Mode::Readouts ||
+            (!options.json && (options.mode == Mode::Snapshot || options.mode == Mode::Wallpaper)));
+    FUZZ_CHECK(!options.size.isValid() ||
+               (options.size.width() >= 64 && options.size.width() <= 16384 &&
+                options.size.height() >= 32 && options.size.height() <= 8192));
+    // Refreshes show the time they are made, at most once a minute; the wallpaper always refreshes.
+    FUZZ_CHECK((options.mode == Mode::Wallpaper) <= options.everySeconds.has_value());
+    if (options.everySeconds)
+        FUZZ_CHECK(*options.everySeconds >= 60 && !options.at && !options.timeLapse &&
+                   (options.mode == Mode::Snapshot || options.mode == Mode::Wallpaper));
     for (const QString &query : options.pins + QStringList{options.zone, options.zoneQuery})
         FUZZ_CHECK(query.isEmpty() || !query.trimmed().isEmpty());
     FUZZ_CHECK((options.mode != Mode::Help && options.mode != Mode::Version) ||
