@@ -92,9 +92,20 @@ std::unique_ptr<MapModel> modelFor(const CommandLineOptions &options, Preference
     return model;
 }
 
-bool readUserImage(const QString &path, const char *what, QImage &image, QTextStream &err)
+/// Reads the user's own day or night image. Images up to Qt's usual limit
+/// read as they are; larger ones, such as NASA's 21600x10800 Blue Marble, are
+/// decoded straight to the map's size, so that the whole image is held only
+/// while it is read.
+bool readUserImage(const QString &path, const char *what, QSize mapSize, QImage &image,
+                   QTextStream &err)
 {
+    constexpr qint64 kPlainBytes = qint64(256) << 20;
+    constexpr int kLargestBytesMB = 1024; // the 21600x10800 image, decoded
+    QImageReader::setAllocationLimit(kLargestBytesMB);
     QImageReader reader(path);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() * 4 > kPlainBytes)
+        reader.setScaledSize({mapSize.width(), std::max(1, (mapSize.width() + 1) / 2)});
     image = reader.read();
     if (image.isNull()) {
         err << "duskmap: cannot read the " << what << " image \"" << path
@@ -107,17 +118,17 @@ bool readUserImage(const QString &path, const char *what, QImage &image, QTextSt
 /// The model of a map to draw, with the layers and the images the options
 /// ask for; nothing on bad input, with one line on err.
 std::unique_ptr<MapModel> mapFor(const CommandLineOptions &options, Preferences &preferences,
-                                 const Resources &resources, const Clock &clock,
+                                 const Resources &resources, const Clock &clock, QSize mapSize,
                                  CustomImages &images, QTextStream &err)
 {
     std::unique_ptr<MapModel> model = modelFor(options, preferences, resources, clock, err);
     if (!model)
         return nullptr;
     if (!options.dayImagePath.isEmpty() &&
-        !readUserImage(options.dayImagePath, "day", images.day, err))
+        !readUserImage(options.dayImagePath, "day", mapSize, images.day, err))
         return nullptr;
     if (!options.nightImagePath.isEmpty() &&
-        !readUserImage(options.nightImagePath, "night", images.night, err))
+        !readUserImage(options.nightImagePath, "night", mapSize, images.night, err))
         return nullptr;
     if (options.grid)
         model->setShowGrid(true);
@@ -194,7 +205,7 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
     }
     CustomImages images;
     const std::unique_ptr<MapModel> model =
-        mapFor(options, preferences, resources, clock, images, err);
+        mapFor(options, preferences, resources, clock, mapSizeFor(options), images, err);
     if (!model)
         return kExitBadInput;
     if (options.timeLapse)
@@ -205,6 +216,14 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
     renderer.images().setCustomNightImage(images.night);
     const auto write = [&]() -> QString {
         const QImage &frame = renderer.render(*model, mapSizeFor(options), 1.0);
+        // A single snapshot needs its images no longer: at the largest sizes
+        // they take as much memory as the encoder.
+        if (!options.everySeconds) {
+            renderer.images().setCustomDayImage({});
+            renderer.images().setCustomNightImage({});
+            renderer.images().release();
+            images = {};
+        }
         const QString reason = writeImageFile(frame, path, *format);
         return reason.isEmpty() ? reason
                                 : QStringLiteral("cannot write \"%1\": %2").arg(path, reason);
@@ -223,13 +242,13 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
 int runWallpaper(const CommandLineOptions &options, Preferences &preferences,
                  const Resources &resources, const Clock &clock, QTextStream &err)
 {
+    const QSize size = options.size.isValid() ? options.size : screenSize();
     CustomImages images;
     const std::unique_ptr<MapModel> model =
-        mapFor(options, preferences, resources, clock, images, err);
+        mapFor(options, preferences, resources, clock, size, images, err);
     if (!model)
         return kExitBadInput;
     model->showNow();
-    const QSize size = options.size.isValid() ? options.size : screenSize();
     FrameRenderer renderer(resources);
     renderer.images().setCustomDayImage(images.day);
     renderer.images().setCustomNightImage(images.night);
