@@ -339,30 +339,6 @@ private slots:
                  zone + ' ' + zone + ' ' + zone);
     }
 
-    void zoomKeepsTheBottomLeftCorner()
-    {
-        TestApplication app(kZones, kNoon);
-        MainWindow &window = *app.window;
-        window.move(10, 100);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const int screenTop = window.screen()->availableGeometry().top();
-        const QRect small = window.geometry();
-        window.zoom();
-        QCOMPARE(window.mapWidget()->size(), QSize(1440, 720));
-        QCOMPARE(window.size(), QSize(1440, 817));
-        // Never above the top of the screen.
-        QCOMPARE(window.geometry().top(),
-                 std::max(screenTop, small.bottom() + 1 - window.geometry().height()));
-        QCOMPARE(window.geometry().left(), small.left());
-        const QRect large = window.geometry();
-        window.zoom();
-        QCOMPARE(window.size(), QSize(720, 457));
-        QCOMPARE(window.geometry().bottomLeft(), large.bottomLeft());
-        // The frame is saved once the window rests.
-        QTRY_COMPARE(app.stored("MainWindow").toRect(), QRect(window.pos(), window.size()));
-    }
-
     // The restored window's size, its map's place in the map's area, the size a zoom
     // goes to and, when it was kept, the window's place.
     void savedFrames_data()
@@ -377,12 +353,9 @@ private slots:
         row("wide", "@Rect(10 20 1600 500)", "1600x500 806x403+397+0, zoom 720x457 at 10,20");
         row("tall, small width", "@Rect(10 20 720 900)", "720x900 720x360+0+221, zoom 1440x817");
         row("odd width", "@Rect(10 20 1001 900)", "1001x900 1000x500+0+151, zoom 720x457");
-        row("below the smallest", "@Rect(10 20 100 100)",
-            "670x337 480x240+95+0, zoom 720x457 at 10,20");
-        row("beyond any screen", "@Rect(10 20 40000 600)",
-            "720x457 720x360+0+0, zoom 1440x817 at 10,20");
-        row("width beyond int", "@Rect(-2147483648 0 -2147483647 101)",
-            "720x457 720x360+0+0, zoom 1440x817");
+        row("below the smallest", "@Rect(10 20 9 9)", "670x337 480x240+95+0, zoom 720x457");
+        row("too large", "@Rect(10 20 40000 600)", "720x457 720x360+0+0, zoom 1440x817 at 10,20");
+        row("width beyond int", "@Rect(-2147483648 0 -2147483647 101)", "720x457 720x360+0+0");
         row("not a frame", "garbage", "720x457 720x360+0+0, zoom 1440x817");
     }
     void savedFrames()
@@ -402,13 +375,22 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // The readouts keep their height; the layout agrees with the map's place.
         QCOMPARE(map.parentWidget()->height(), window.height() - kReadoutAreaHeight);
-        const QSize size = window.size();
+        const QRect before = window.geometry();
         window.zoom();
-        const QString zoomed =
-            QStringLiteral(", zoom %1x%2").arg(window.width()).arg(window.height());
+        QCOMPARE(map.size(), QSize(window.width(), window.height() - kReadoutAreaHeight));
+        // The bottom-left corner stays, never above the top of the screen.
+        QCOMPARE(window.geometry().topLeft(),
+                 QPoint(before.left(), std::max(window.screen()->availableGeometry().top(),
+                                                before.bottom() + 1 - window.height())));
+        const QString zoomed = QString::asprintf(", zoom %dx%d", window.width(), window.height());
         QCOMPARE((restored + zoomed + place).left(expected.size()), expected);
-        window.resize(size); // by hand, as the restored frame
+        window.resize(before.size()); // by hand, as the restored frame
         QCOMPARE(shown(), restored);
+        // The frame is stored once the window rests, and at once when it closes.
+        QTRY_COMPARE(app.stored("MainWindow").toRect(), QRect(window.pos(), window.size()));
+        window.resize(window.size() + QSize(8, 8));
+        window.close();
+        QCOMPARE(app.stored("MainWindow").toRect(), QRect(window.pos(), window.size()));
     }
 
     void exportJpeg_data()

@@ -1,30 +1,47 @@
 #!/usr/bin/env bash
-# Runs the real window on a private X server and uses it as a person would: the
-# map and the readouts show, a zone chosen in the pop-up from the keyboard
-# reaches the preferences file, the map stays 2:1 and centred in a resized
-# window, SIGTERM ends the program with 0 and its frame stored, and the next
-# start opens at that frame and ends with 0 on Ctrl+Q.
-#   tst_realwindow.sh DUSKMAP_BINARY
+# Runs the real window on a private display server and uses it as a person
+# would. On X11: the map and the readouts show, a zone chosen in the pop-up from
+# the keyboard reaches the preferences file, the map stays 2:1 and centred in a
+# resized window, SIGTERM ends the program with 0 and its frame stored, and the
+# next start opens at that frame and ends with 0 on Ctrl+Q. Natively on a
+# headless Weston: the first frame is painted, and SIGTERM, as a session's
+# logout sends it, ends the program with 0 and its frame stored.
+#   tst_realwindow.sh DUSKMAP_BINARY [wayland]
 set -u
 duskmap=$1 seeded_zone=Asia/Shanghai
 . "$(dirname "$0")/checks.sh"
+work=$(mktemp -d) server_pid= app_pid=
+# At the end, only the processes this script started, by their ids.
+trap 'for pid in $app_pid $server_pid; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done; rm -rf "$work"' EXIT
+trap 'exit 1' HUP INT TERM
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime TZ=UTC LANG=C.UTF-8 LC_ALL=C.UTF-8
+unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI QT_STYLE_OVERRIDE WAYLAND_DISPLAY DISPLAY
+mkdir -p "$XDG_CONFIG_HOME/duskmap" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+prefs=$XDG_CONFIG_HOME/duskmap/duskmap.conf
+if [ "${2-}" = wayland ]; then
+    command -v weston >/dev/null || { fail "weston is missing (tools/setup.sh installs it)"; finish; }
+    export WAYLAND_DISPLAY=duskmap-test QT_QPA_PLATFORM=wayland QT_LOGGING_RULES=duskmap.startup.info=true
+    weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 >"$work/server.log" 2>&1 & server_pid=$!
+    wait_for 20 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || { fail "Weston starts" "$(cat "$work/server.log")"; finish; }
+    # Wayland tells a window nothing of its place: the stored one stays.
+    printf '[General]\nMainWindow=@Rect(30 40 800 500)\n' >"$prefs"
+    "$duskmap" >"$work/duskmap.log" 2>&1 & app_pid=$!
+    painted() { grep -q '^duskmap.startup: first frame painted' "$work/duskmap.log"; }
+    if wait_for 20 painted; then pass "the first frame is painted"; else fail "the first frame is painted" "$(cat "$work/duskmap.log")"; finish; fi
+    kill -TERM "$app_pid"
+    ends_cleanly SIGTERM
+    check "the window's frame is restored and stored" grep -q -x 'MainWindow=@Rect(30 40 800 500)' "$prefs"
+    finish
+fi
 for tool in Xvfb xdotool import convert; do
     command -v "$tool" >/dev/null || { fail "$tool is missing (tools/setup.sh installs it)"; finish; }
 done
-work=$(mktemp -d) xvfb_pid= app_pid=
-# At the end, only the processes this script started, by their ids.
-trap 'for pid in $app_pid $xvfb_pid; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done; rm -rf "$work"' EXIT
-trap 'exit 1' HUP INT TERM
 # A private X server on the first free display, which it writes once it accepts connections.
 exec {display_fd}>"$work/display"
-Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 & xvfb_pid=$!
+Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/server.log" 2>&1 & server_pid=$!
 exec {display_fd}>&-
-wait_for 20 test -s "$work/display" || { fail "Xvfb starts" "$(cat "$work/xvfb.log")"; finish; }
+wait_for 20 test -s "$work/display" || { fail "Xvfb starts" "$(cat "$work/server.log")"; finish; }
 export DISPLAY=:$(tr -dc '0-9' <"$work/display")
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime TZ=UTC LANG=C.UTF-8 LC_ALL=C.UTF-8
-unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI QT_STYLE_OVERRIDE WAYLAND_DISPLAY
-mkdir -p "$XDG_CONFIG_HOME/duskmap" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-prefs=$XDG_CONFIG_HOME/duskmap/duskmap.conf
 printf '[General]\nDefaultTimeZone=%s\n' "$seeded_zone" >"$prefs"
 stored() { sed -n "s/^$1=//p" "$prefs"; }
 # The pop-up lists the zones in the order --list-zones prints them.
