@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
-# Runs the real window on a private display server and uses it as a person
-# would. On X11: the map and the readouts show, a zone chosen in the pop-up from
-# the keyboard reaches the preferences file, the map stays 2:1 and centred in a
-# resized window, SIGTERM ends the program with 0 and its frame stored, and the
-# next start opens at that frame and ends with 0 on Ctrl+Q. Natively on a
-# headless Weston: the first frame is painted, and SIGTERM, as a session's
-# logout sends it, ends the program with 0 and its frame stored.
+# Runs the real window on a private display server as a person would. On X11:
+# the map and the readouts show, a zone chosen from the keyboard is stored, a
+# resized window keeps the map 2:1 and centred, SIGTERM ends the program with 0
+# and the frame stored, and the next start opens there and ends with 0 on Ctrl+Q.
+# On a headless Weston: the first frame is painted, and SIGTERM (as a logout)
+# ends the program with 0, the frame restored and stored.
 #   tst_realwindow.sh DUSKMAP_BINARY [wayland]
 set -u
 duskmap=$1 seeded_zone=Asia/Shanghai
@@ -23,14 +22,13 @@ if [ "${2-}" = wayland ]; then
     export WAYLAND_DISPLAY=duskmap-test QT_QPA_PLATFORM=wayland QT_LOGGING_RULES=duskmap.startup.info=true
     weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 >"$work/server.log" 2>&1 & server_pid=$!
     wait_for 20 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || { fail "Weston starts" "$(cat "$work/server.log")"; finish; }
-    # Wayland tells a window nothing of its place: the stored one stays.
     printf '[General]\nMainWindow=@Rect(30 40 800 500)\n' >"$prefs"
     "$duskmap" >"$work/duskmap.log" 2>&1 & app_pid=$!
     painted() { grep -q '^duskmap.startup: first frame painted' "$work/duskmap.log"; }
     if wait_for 20 painted; then pass "the first frame is painted"; else fail "the first frame is painted" "$(cat "$work/duskmap.log")"; finish; fi
     kill -TERM "$app_pid"
     ends_cleanly SIGTERM
-    check "the window's frame is restored and stored" grep -q -x 'MainWindow=@Rect(30 40 800 500)' "$prefs"
+    check "the frame's size is restored and stored, its place kept" grep -q -x 'MainWindow=@Rect(30 40 800 500)' "$prefs"
     finish
 fi
 for tool in Xvfb xdotool import convert; do
@@ -84,9 +82,8 @@ check "start-up keeps the stored zone $seeded_zone" test "$(stored DefaultTimeZo
 xdotool windowfocus --sync "$window" key --clearmodifiers Down 2>/dev/null
 stored_next() { [ -n "$next_zone" ] && [ "$(stored DefaultTimeZone)" = "$next_zone" ]; }
 check "Down in the pop-up stores the next zone, $next_zone" wait_for 10 stored_next
-# 1200x517 leaves the map's area 1200x420 below the menu bar's 19 rows (the
-# zones have no clock changes to show below the readouts): the map is 840x420
-# from x = 180.
+# The map's area is 1200x420 below the menu bar's 19 rows (the zones have no
+# clock changes to show below the readouts): the map is 840x420 from x = 180.
 xdotool windowsize --sync "$window" 1200 517
 eval "$(xdotool getwindowgeometry --shell "$window")"
 map=836x380+182+40 bands="180x380+0+40 180x380+1020+40" edges="2x420+182+19 2x420+1016+19"
