@@ -32,6 +32,8 @@ constexpr int kFrameSaveDelayMs = 400;
 constexpr qint64 kNoSecondShown = std::numeric_limits<qint64>::min();
 // The world clocks stand in columns of this width at most.
 constexpr int kPinColumnWidth = 240;
+// The map's area is never smaller: two thirds of the small map's width.
+constexpr QSize kSmallestMapArea(480, 240);
 
 /// Replaces a readout's text; an unchanged text touches nothing, so that a
 /// tick that changes no text causes no relayout or repaint.
@@ -50,11 +52,12 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
     m_ui->setupUi(this);
     m_mapWidget = new MapWidget(model, m_renderer, m_ui->mapArea);
     m_mapWidget->setObjectName(QStringLiteral("mapView"));
-    m_ui->mapAreaLayout->addWidget(m_mapWidget);
+    m_ui->mapArea->setMinimumSize(kSmallestMapArea);
+    // The readouts keep their height at any size; the map's area takes the rest.
+    const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
+    m_ui->readoutArea->setFixedHeight(kReadoutAreaHeight - menuHeight);
     createFactsArea();
     fitToMap(kSmallPreset.mapWidth, kSmallPreset.mapHeight);
-    // Before the frame is restored, whose height counts the facts' rows.
-    updateFacts();
 
     // The time changes every second: a field of fixed size, wide enough for the
     // widest time, lets it repaint itself without laying out the window again.
@@ -77,7 +80,6 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
     m_frameSaveTimer.setSingleShot(true);
     m_frameSaveTimer.setInterval(kFrameSaveDelayMs);
     connect(&m_frameSaveTimer, &QTimer::timeout, this, &MainWindow::saveFrame);
-    restoreFrame();
 
     m_ui->zonePopUp->addItems(model.offeredZones());
     m_zoneFinder = new ZoneFinder(m_ui->zonePopUp, model, loadZoneCountries());
@@ -103,6 +105,8 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
     updatePlaceTexts();
     updateClock();
     updateFacts();
+    // Once the readouts hold their texts, which set the window's smallest width.
+    restoreFrame();
     m_secondTimer = new SecondTimer(clock, this);
     connect(m_secondTimer, &SecondTimer::tick, this, [this] {
         if (m_model.isShowingNow())
@@ -218,6 +222,9 @@ void MainWindow::createFactsArea()
 
 void MainWindow::updateFacts()
 {
+    // The map keeps its size: the window grows or shrinks by the facts' rows,
+    // unless the screen sets its size.
+    const int mapAreaHeight = height() - belowMapHeight();
     const QString change = nextChangeText(m_model);
     setFieldText(m_nextChangeField, change);
     m_nextChangeField->setVisible(!change.isEmpty());
@@ -225,20 +232,32 @@ void MainWindow::updateFacts()
     const QStringList &pins = m_model.pinnedZones();
     while (m_pinFields.size() > pins.size())
         delete m_pinFields.takeLast();
-    const int columns = std::max(1, m_mapWidget->width() / kPinColumnWidth);
-    for (qsizetype i = 0; i < pins.size(); ++i) {
-        if (i == m_pinFields.size()) {
-            auto *field = new QLabel(m_factsArea);
-            field->setObjectName(QStringLiteral("pinField"));
-            m_pinFields.append(field);
-        }
-        m_pinLayout->addWidget(m_pinFields.at(i), int(i / columns), int(i % columns));
+    while (m_pinFields.size() < pins.size()) {
+        auto *field = new QLabel(m_factsArea);
+        field->setObjectName(QStringLiteral("pinField"));
+        m_pinFields.append(field);
     }
     updatePinTexts();
     m_factsArea->setVisible(!change.isEmpty() || !pins.isEmpty());
+    layOutFacts();
+    if (!isMaximized() && !isFullScreen())
+        resize(width(), mapAreaHeight + belowMapHeight());
+    placeMap();
+}
+
+void MainWindow::layOutFacts()
+{
+    m_laidOutPinColumns = pinColumns();
+    for (qsizetype i = 0; i < m_pinFields.size(); ++i)
+        m_pinLayout->addWidget(m_pinFields.at(i), int(i / m_laidOutPinColumns),
+                               int(i % m_laidOutPinColumns));
     // Exactly its rows' height, so that the readouts above keep theirs.
     m_factsArea->setFixedHeight(belowMapHeight() - kReadoutAreaHeight);
-    fitToMap(m_mapWidget->width(), m_mapWidget->height());
+}
+
+int MainWindow::pinColumns() const
+{
+    return std::max(1, width() / kPinColumnWidth);
 }
 
 void MainWindow::updatePinTexts()
@@ -261,7 +280,7 @@ int MainWindow::belowMapHeight() const
     if (!m_factsArea || m_factsArea->isHidden())
         return kReadoutAreaHeight;
     const int lineHeight = QFontMetrics(m_nextChangeField->font()).height();
-    const int columns = std::max(1, m_mapWidget->width() / kPinColumnWidth);
+    const int columns = pinColumns();
     const int pinRows = int((m_pinFields.size() + columns - 1) / columns);
     const int rows = pinRows + (m_nextChangeField->isHidden() ? 0 : 1);
     // Rows 2 apart, and the area's bottom margin.
@@ -285,8 +304,23 @@ void MainWindow::updatePlaceTexts()
 
 void MainWindow::fitToMap(int mapWidth, int mapHeight)
 {
-    m_mapWidget->setFixedSize(mapWidth, mapHeight);
-    setFixedSize(mapWidth, mapHeight + belowMapHeight());
+    resize(mapWidth, mapHeight + belowMapHeight());
+    placeMap();
+}
+
+bool MainWindow::placeMap()
+{
+    // From the window's own size, which a hidden window's layout has not yet
+    // passed on to the map's area.
+    const QSize area(width(), height() - belowMapHeight());
+    const int mapHeight = std::max(0, std::min(area.height(), area.width() / 2));
+    const QRect map((area.width() - 2 * mapHeight) / 2, (area.height() - mapHeight) / 2,
+                    2 * mapHeight, mapHeight);
+    if (map == m_mapWidget->geometry())
+        return false;
+    const bool resized = map.size() != m_mapWidget->size();
+    m_mapWidget->setGeometry(map);
+    return resized;
 }
 
 void MainWindow::zoom()
@@ -295,13 +329,14 @@ void MainWindow::zoom()
     // The window keeps its bottom-left corner, but never grows above the top of
     // the screen it is on.
     const QRect frame = geometry();
+    // The world clocks take as many columns as the new width holds.
+    resize(preset.mapWidth, height());
+    layOutFacts();
     const int newHeight = preset.mapHeight + belowMapHeight();
     int top = frame.bottom() + 1 - newHeight;
     if (const QScreen *screen = this->screen())
         top = std::max(top, screen->availableGeometry().top());
     fitToMap(preset.mapWidth, preset.mapHeight);
-    // The world clocks take as many columns as the new width holds.
-    updateFacts();
     if (isVisible())
         move(pos().x(), pos().y() + (top - frame.top()));
     updatePlaceTexts();
@@ -313,6 +348,8 @@ void MainWindow::restoreFrame()
     // The preferences file is the user's to edit: measure the stored frame in
     // 64 bits and take it only when its corner lies on some plausible screen.
     constexpr qint64 kFarthestCorner = 1 << 20;
+    // No screen is this large: a larger size keeps the window's own.
+    constexpr qint64 kLargestSide = 1 << 15;
     m_frameRestored = true;
     const QRect frame = m_preferences.objectForKey(kFrameKey).toRect();
     const qint64 width = qint64(frame.right()) - frame.left() + 1;
@@ -320,17 +357,26 @@ void MainWindow::restoreFrame()
     if (width <= 0 || height <= 0 || std::abs(qint64(frame.left())) > kFarthestCorner ||
         std::abs(qint64(frame.top())) > kFarthestCorner)
         return;
-    // Only the two map sizes make sense; any other stored size keeps the
-    // window's own size and takes only the position.
-    const qint64 mapHeight = height - belowMapHeight();
-    if (width == kLargePreset.mapWidth && mapHeight == kLargePreset.mapHeight)
-        fitToMap(kLargePreset.mapWidth, kLargePreset.mapHeight);
+    if (width <= kLargestSide && height <= kLargestSide) {
+        // Within the window's smallest size, which its layout knows.
+        layout()->activate();
+        resize(QSize(int(width), int(height)).expandedTo(minimumSize()));
+        placeMap();
+    }
     move(frame.topLeft());
 }
 
 void MainWindow::saveFrame()
 {
-    m_preferences.setObject(kFrameKey, QRect(pos(), size()));
+    // A maximized or full-screen frame is the screen's: the last one the
+    // user gave the window stays stored.
+    if (isMaximized() || isFullScreen())
+        return;
+    // Wayland tells a window nothing of its place: the stored one stays.
+    QPoint corner = pos();
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        corner = m_preferences.objectForKey(kFrameKey).toRect().topLeft();
+    m_preferences.setObject(kFrameKey, QRect(corner, size()));
 }
 
 void MainWindow::moveEvent(QMoveEvent *event)
@@ -343,16 +389,20 @@ void MainWindow::moveEvent(QMoveEvent *event)
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    if (pinColumns() != m_laidOutPinColumns)
+        layOutFacts();
+    if (placeMap())
+        updatePlaceTexts();
     if (m_frameRestored && isVisible())
         m_frameSaveTimer.start();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_frameSaveTimer.isActive()) {
-        m_frameSaveTimer.stop();
+    // Quit, a logout's SIGTERM and the window's close button alike.
+    m_frameSaveTimer.stop();
+    if (isVisible())
         saveFrame();
-    }
     m_secondTimer->stop();
     m_mapTimer.stop();
     QMainWindow::closeEvent(event);

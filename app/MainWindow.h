@@ -23,9 +23,11 @@ class QLabel;
 class ZoneFinder;
 
 /// The main window: the map above the zone pop-up and the readouts, all
-/// following the model. It owns the display-option actions that the View
-/// menu and the map's contextual menu share, runs the clock and the map's
-/// periodic redraw, and remembers its frame in the preferences.
+/// following the model. The window takes any size: the map keeps its 2:1
+/// shape at the largest size that fits above the readouts, centred. It owns
+/// the display-option actions that the View menu and the map's contextual
+/// menu share, runs the clock and the map's periodic redraw, and remembers
+/// its frame in the preferences.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -41,8 +43,9 @@ public:
     MapWidget *mapWidget() const { return m_mapWidget; }
     ZoneFinder *zoneFinder() const { return m_zoneFinder; }
 
-    /// Switches between the small and the large map, keeping the window's
-    /// bottom-left corner where the screen allows.
+    /// Switches between the small and the large map, from any size: exactly
+    /// the small one's width goes to the large one, any other to the small.
+    /// Keeps the window's bottom-left corner where the screen allows.
     void zoom();
     /// Writes the map as it shows now, one pixel a point, as a JPEG file
     /// (".jpg" is added when missing). Returns an empty string on success,
@@ -55,7 +58,11 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    /// Sizes the window so that the map shows at exactly this size.
     void fitToMap(int mapWidth, int mapHeight);
+    /// Puts the map at the largest 2:1 size that fits the area above the
+    /// readouts, centred; returns whether its size changed.
+    bool placeMap();
     void restoreFrame();
     void saveFrame();
     void createDisplayActions();
@@ -67,8 +74,12 @@ private:
     /// world clocks, shown when there is something to show.
     void createFactsArea();
     void updateFacts();
+    /// Puts the world clocks in as many columns as the window's width holds.
+    void layOutFacts();
+    int pinColumns() const;
     void updatePinTexts();
-    /// The window's fixed height beyond the map.
+    /// The window's height beyond the map's area: the menu bar, the readouts
+    /// and the facts' rows.
     int belowMapHeight() const;
     void askAndExportJpeg();
     void showAbout();
@@ -93,5 +104,6 @@ private:
     QTimer m_mapTimer;
     QTimer m_frameSaveTimer;
     bool m_frameRestored = false;
+    int m_laidOutPinColumns = 0;
     qint64 m_shownSecond = 0;
 };

@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/Preferences.h"
 #include "platform/Resources.h"
+#include "platform/StopSignalNotifier.h"
 #include "widgets/MapWidget.h"
 
 #include <QApplication>
@@ -143,6 +144,11 @@ int main(int argc, char *argv[])
             qCInfo(lcStartup, "first frame painted %lld ms after start", sinceStart.elapsed());
             QObject::disconnect(*firstFrame);
         });
+    // A logout's SIGTERM, or Ctrl+C in a terminal, closes the window as Quit
+    // does: the preferences are stored and the exit status is 0.
+    StopSignalNotifier stopSignals;
+    QObject::connect(&stopSignals, &StopSignalNotifier::stopRequested, &app,
+                     &QApplication::closeAllWindows);
     window.show();
     return QApplication::exec();
 }

@@ -339,57 +339,60 @@ private slots:
                  zone + ' ' + zone + ' ' + zone);
     }
 
-    void zoomKeepsTheBottomLeftCorner()
-    {
-        TestApplication app(kZones, kNoon);
-        MainWindow &window = *app.window;
-        window.move(10, 100);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const int screenTop = window.screen()->availableGeometry().top();
-        const QRect small = window.geometry();
-        window.zoom();
-        QCOMPARE(window.mapWidget()->size(), QSize(1440, 720));
-        QCOMPARE(window.size(), QSize(1440, 817));
-        // Never above the top of the screen.
-        QCOMPARE(window.geometry().top(),
-                 std::max(screenTop, small.bottom() + 1 - window.geometry().height()));
-        QCOMPARE(window.geometry().left(), small.left());
-        const QRect large = window.geometry();
-        window.zoom();
-        QCOMPARE(window.size(), QSize(720, 457));
-        QCOMPARE(window.geometry().bottomLeft(), large.bottomLeft());
-        // The frame is saved once the window rests.
-        QTRY_COMPARE(app.stored("MainWindow").toRect(), QRect(window.pos(), window.size()));
-    }
-
-    // The window's size, its map's width and, when it was kept, its place.
+    // The restored window's size, its map's place in the map's area, the size a zoom
+    // goes to and, when it was kept, the window's place.
     void savedFrames_data()
     {
         QTest::addColumn<QByteArray>("frame");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("large preset")
-            << QByteArray("@Rect(10 20 1440 817)") << "1440x817 1440 10,20";
-        QTest::newRow("small preset") << QByteArray("@Rect(10 20 720 457)") << "720x457 720 10,20";
-        QTest::newRow("other size") << QByteArray("@Rect(10 20 800 600)") << "720x457 720 10,20";
-        QTest::newRow("width beyond int")
-            << QByteArray("@Rect(-2147483648 0 -2147483647 101)") << "720x457 720";
-        QTest::newRow("not a frame") << QByteArray("garbage") << "720x457 720";
+        const auto row = [](const char *name, const char *frame, const char *expected) {
+            QTest::newRow(name) << QByteArray(frame) << expected;
+        };
+        row("large", "@Rect(10 20 1440 817)", "1440x817 1440x720+0+0, zoom 720x457 at 10,20");
+        row("small", "@Rect(10 20 720 457)", "720x457 720x360+0+0, zoom 1440x817 at 10,20");
+        row("wide", "@Rect(10 20 1600 500)", "1600x500 806x403+397+0, zoom 720x457 at 10,20");
+        row("tall, small width", "@Rect(10 20 720 900)", "720x900 720x360+0+221, zoom 1440x817");
+        row("odd width", "@Rect(10 20 1001 900)", "1001x900 1000x500+0+151, zoom 720x457");
+        row("below the smallest", "@Rect(10 20 9 9)", "670x337 480x240+95+0, zoom 720x457");
+        row("too large", "@Rect(10 20 40000 600)", "720x457 720x360+0+0, zoom 1440x817 at 10,20");
+        row("width beyond int", "@Rect(-2147483648 0 -2147483647 101)", "720x457 720x360+0+0");
+        row("not a frame", "garbage", "720x457 720x360+0+0, zoom 1440x817");
     }
     void savedFrames()
     {
         QFETCH(QByteArray, frame);
         QFETCH(QString, expected);
         TestApplication app(kZones, kNoon, "[General]\nMainWindow=" + frame + "\n");
-        const QWidget &window = *app.window;
-        QCOMPARE(QStringLiteral("%1x%2 %3 %4,%5")
-                     .arg(window.width())
-                     .arg(window.height())
-                     .arg(app.window->mapWidget()->width())
-                     .arg(window.x())
-                     .arg(window.y())
-                     .left(expected.size()),
-                 expected);
+        MainWindow &window = *app.window;
+        const QWidget &map = *window.mapWidget();
+        const auto shown = [&] {
+            return QString::asprintf("%dx%d %dx%d+%d+%d", window.width(), window.height(),
+                                     map.width(), map.height(), map.x(), map.y());
+        };
+        const QString restored = shown(),
+                      place = QStringLiteral(" at %1,%2").arg(window.x()).arg(window.y());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // The readouts keep their height; the layout agrees with the map's place.
+        QCOMPARE(map.parentWidget()->height(), window.height() - kReadoutAreaHeight);
+        const QRect before = window.geometry();
+        window.zoom();
+        QCOMPARE(map.size(), QSize(window.width(), window.height() - kReadoutAreaHeight));
+        // The bottom-left corner stays, never above the top of the screen.
+        QCOMPARE(window.geometry().topLeft(),
+                 QPoint(before.left(), std::max(window.screen()->availableGeometry().top(),
+                                                before.bottom() + 1 - window.height())));
+        const QString zoomed = QString::asprintf(", zoom %dx%d", window.width(), window.height());
+        QCOMPARE((restored + zoomed + place).left(expected.size()), expected);
+        window.resize(before.size()); // by hand, as the restored frame
+        QCOMPARE(shown(), restored);
+        // The frame is stored once the window rests, and at once when it closes.
+        QTRY_COMPARE(app.stored("MainWindow").toRect(), QRect(window.pos(), window.size()));
+        app.model->pinZone("Asia/Kolkata"); // its row below the readouts leaves the map be
+        QCOMPARE(shown().section(' ', 1), restored.section(' ', 1));
+        window.resize(window.size() + QSize(8, 8));
+        window.close();
+        QCOMPARE(app.stored("MainWindow").toRect(), QRect(window.pos(), window.size()));
     }
 
     void exportJpeg_data()
@@ -397,14 +400,13 @@ private slots:
         QTest::addColumn<bool>("large");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("written"); // none: a regular file where the folder should be
-        QTest::newRow("small, extension kept") << false << "map.jpg"
-                                               << "map.jpg";
-        QTest::newRow("large, extension added") << true << "map"
-                                                << "map.jpg";
-        QTest::newRow("other extension: .jpg added") << false << "map.png"
-                                                     << "map.png.jpg";
-        QTest::newRow("parent is a file") << false << "locked/map.jpg"
-                                          << "";
+        const auto row = [](const char *name, bool large, const char *file, const char *written) {
+            QTest::newRow(name) << large << QString(file) << QString(written);
+        };
+        row("small, extension kept", false, "map.jpg", "map.jpg");
+        row("large, extension added", true, "map", "map.jpg");
+        row("other extension: .jpg added", false, "map.png", "map.png.jpg");
+        row("parent is a file", false, "locked/map.jpg", "");
     }
     void exportJpeg()
     {

@@ -1,39 +1,53 @@
 #!/usr/bin/env bash
-# Runs the real window on a private X server and uses it as a person would: the
-# map and the readouts show, a zone chosen in the pop-up from the keyboard
-# reaches the preferences file, and Ctrl+Q ends the program promptly with 0.
-#   tst_realwindow.sh DUSKMAP_BINARY
+# Runs the real window on a private display server as a person would. On X11:
+# the map and the readouts show, a zone chosen from the keyboard is stored, a
+# resized window keeps the map 2:1 and centred, SIGTERM ends the program with 0
+# and the frame stored, and the next start opens there and ends with 0 on Ctrl+Q.
+# On a headless Weston: the first frame is painted, and SIGTERM (as a logout)
+# ends the program with 0, the frame restored and stored.
+#   tst_realwindow.sh DUSKMAP_BINARY [wayland]
 set -u
-duskmap=$1 seeded_zone=Europe/Paris
+duskmap=$1 seeded_zone=Asia/Shanghai
 . "$(dirname "$0")/checks.sh"
+work=$(mktemp -d) server_pid= app_pid=
+# At the end, only the processes this script started, by their ids.
+trap 'for pid in $app_pid $server_pid; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done; rm -rf "$work"' EXIT
+trap 'exit 1' HUP INT TERM
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime TZ=UTC LANG=C.UTF-8 LC_ALL=C.UTF-8
+unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI QT_STYLE_OVERRIDE WAYLAND_DISPLAY DISPLAY
+mkdir -p "$XDG_CONFIG_HOME/duskmap" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+prefs=$XDG_CONFIG_HOME/duskmap/duskmap.conf
+if [ "${2-}" = wayland ]; then
+    command -v weston >/dev/null || { fail "weston is missing (tools/setup.sh installs it)"; finish; }
+    export WAYLAND_DISPLAY=duskmap-test QT_QPA_PLATFORM=wayland QT_LOGGING_RULES=duskmap.startup.info=true
+    weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 >"$work/server.log" 2>&1 & server_pid=$!
+    wait_for 20 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || { fail "Weston starts" "$(cat "$work/server.log")"; finish; }
+    printf '[General]\nMainWindow=@Rect(30 40 800 500)\n' >"$prefs"
+    "$duskmap" >"$work/duskmap.log" 2>&1 & app_pid=$!
+    painted() { grep -q '^duskmap.startup: first frame painted' "$work/duskmap.log"; }
+    if wait_for 20 painted; then pass "the first frame is painted"; else fail "the first frame is painted" "$(cat "$work/duskmap.log")"; finish; fi
+    kill -TERM "$app_pid"
+    ends_cleanly SIGTERM
+    check "the frame's size is restored and stored, its place kept" grep -q -x 'MainWindow=@Rect(30 40 800 500)' "$prefs"
+    finish
+fi
 for tool in Xvfb xdotool import convert; do
     command -v "$tool" >/dev/null || { fail "$tool is missing (tools/setup.sh installs it)"; finish; }
 done
-work=$(mktemp -d) xvfb_pid= app_pid=
-# At the end, only the processes this script started, by their ids.
-trap 'for pid in $app_pid $xvfb_pid; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done; rm -rf "$work"' EXIT
-trap 'exit 1' HUP INT TERM
-# wait_for SECONDS COMMAND...: retries COMMAND until it succeeds or time runs out;
-# start-up on a busy two-core machine can take a while.
-wait_for() { local deadline=$(($(date +%s%3N) + $1 * 1000)); shift; until "$@"; do [ "$(date +%s%3N)" -lt "$deadline" ] || return 1; sleep 0.2; done; }
 # A private X server on the first free display, which it writes once it accepts connections.
 exec {display_fd}>"$work/display"
-Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 & xvfb_pid=$!
+Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/server.log" 2>&1 & server_pid=$!
 exec {display_fd}>&-
-wait_for 20 test -s "$work/display" || { fail "Xvfb starts" "$(cat "$work/xvfb.log")"; finish; }
+wait_for 20 test -s "$work/display" || { fail "Xvfb starts" "$(cat "$work/server.log")"; finish; }
 export DISPLAY=:$(tr -dc '0-9' <"$work/display")
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime TZ=UTC LANG=C.UTF-8 LC_ALL=C.UTF-8
-unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI QT_STYLE_OVERRIDE WAYLAND_DISPLAY
-mkdir -p "$XDG_CONFIG_HOME/duskmap" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-prefs=$XDG_CONFIG_HOME/duskmap/duskmap.conf
 printf '[General]\nDefaultTimeZone=%s\n' "$seeded_zone" >"$prefs"
-stored_zone() { sed -n 's/^DefaultTimeZone=//p' "$prefs"; }
+stored() { sed -n "s/^$1=//p" "$prefs"; }
 # The pop-up lists the zones in the order --list-zones prints them.
 next_zone=$("$duskmap" --list-zones | cut -f1 | grep -x -A1 -F "$seeded_zone" | sed -n 2p)
-"$duskmap" >"$work/duskmap.log" 2>&1 & app_pid=$!
 # The main window: visible, titled Duskmap (Qt's helper windows are not).
 find_window() { window=$(xdotool search --onlyvisible --name '^Duskmap$' 2>/dev/null | head -n 1); [ -n "$window" ]; }
-wait_for 20 find_window && pass "the window appears" || { fail "the window appears" "$(cat "$work/duskmap.log")"; finish; }
+start() { "$duskmap" >"$work/duskmap.log" 2>&1 & app_pid=$!; wait_for 20 find_window && pass "the window appears${1-}" || { fail "the window appears" "$(cat "$work/duskmap.log")"; finish; }; }
+start
 # share IMAGE GEOMETRY THRESHOLD [OPS]: the share of a region's pixels above a
 # grey threshold; with "-separate -evaluate-sequence Max", of the brightest
 # channel, which tells a sunlit ocean from the night side.
@@ -43,14 +57,19 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 # The map fills the width above the readouts (the last 97 pixels less the menu
 # bar); the readouts' text sits in the lowest 70, clock row above sun row.
 map=${WIDTH}x$((HEIGHT - 137))+0+30 shot=$work/window.png max="-separate -evaluate-sequence Max"
+colours() { n=$(convert "$shot" -crop "$1" +repage -format '%k' info:) report="$report $1: $n colours;"; }
 # Painting may trail the mapping of the window: half the globe is lit and half
 # dark, less twilight and city lights; the readouts are dark text on light.
+# Beside a centred map (when set): bands of plain background, and the map's
+# edges are not plain.
 painted() {
     import -window "$window" "$shot" 2>/dev/null || return 1
     colours=$(convert "$shot" -crop "$map" +repage -format '%k' info:)
     lit=$(share "$shot" "$map" 12% "$max") dim=$(share "$shot" "$map" 4% "$max")
     report="$colours colours, $lit lit, $dim not dark;"
     [ "$colours" -ge 2000 ] && at_least "$lit" 0.15 && at_least 0.85 "$dim" || return 1
+    for band in ${bands-}; do colours "$band"; [ "$n" -eq 1 ] || return 1; done
+    for edge in ${edges-}; do colours "$edge"; [ "$n" -ge 3 ] || return 1; done
     for row in "${WIDTH}x35+0+$((HEIGHT - 70))" "${WIDTH}x35+0+$((HEIGHT - 35))"; do
         light=$(share "$shot" "$row" 70%) ink=$(share "$shot" "$row" 40%)
         report="$report row $row: light $light, not dark $ink;"
@@ -58,13 +77,23 @@ painted() {
     done
 }
 if wait_for 15 painted; then pass "the map shows day and night, the readouts text"; else fail "the map and the readouts show" "$report"; fi
-check "start-up keeps the stored zone $seeded_zone" test "$(stored_zone)" = "$seeded_zone"
+check "start-up keeps the stored zone $seeded_zone" test "$(stored DefaultTimeZone)" = "$seeded_zone"
 # The pop-up has the focus when the window becomes active; Down chooses the next zone.
 xdotool windowfocus --sync "$window" key --clearmodifiers Down 2>/dev/null
-stored_next() { [ -n "$next_zone" ] && [ "$(stored_zone)" = "$next_zone" ]; }
+stored_next() { [ -n "$next_zone" ] && [ "$(stored DefaultTimeZone)" = "$next_zone" ]; }
 check "Down in the pop-up stores the next zone, $next_zone" wait_for 10 stored_next
+# The map's area is 1200x420 below the menu bar's 19 rows (the zones have no
+# clock changes to show below the readouts): the map is 840x420 from x = 180.
+xdotool windowsize --sync "$window" 1200 517
+eval "$(xdotool getwindowgeometry --shell "$window")"
+map=836x380+182+40 bands="180x380+0+40 180x380+1020+40" edges="2x420+182+19 2x420+1016+19"
+if wait_for 10 painted; then pass "resized to 1200x517, the map is 2:1 and centred"; else fail "resized to 1200x517, the map is 2:1 and centred" "$report"; fi
+kill -TERM "$app_pid"
+ends_cleanly SIGTERM
+check "the resized frame is stored" test "$(stored MainWindow | cut -d' ' -f3-)" = "1200 517)"
+start ", again"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+check "at the stored size" test "${WIDTH}x$HEIGHT" = 1200x517
 xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+q 2>/dev/null
-ended() { ! kill -0 "$app_pid" 2>/dev/null; }
-if wait_for 2 ended; then wait "$app_pid"; check "Ctrl+Q ends the program with status 0" test $? -eq 0; app_pid=
-else fail "Ctrl+Q ends the program within 2 s"; fi
+ends_cleanly Ctrl+Q
 finish
