@@ -4,9 +4,10 @@
 
 class QSocketNotifier;
 
-/// SIGINT and SIGTERM delivered through the event loop, so that a session's
-/// logout or a Ctrl+C in the terminal ends the program the way its own Quit
-/// does. One at a time: its destructor gives the signals their default back.
+/// SIGINT and SIGTERM delivered through the event loop, by StopSignals' own
+/// wake-up pipe, so that a session's logout or a Ctrl+C in the terminal ends
+/// the program the way its own Quit does. One at a time: its destructor gives
+/// the signals their default back.
 class StopSignalNotifier : public QObject
 {
     Q_OBJECT

@@ -27,16 +27,33 @@ extern "C" void requestStop(int)
 
 namespace StopSignals {
 
-void install()
+namespace {
+void setHandler(void (*handler)(int))
 {
-    if (g_wakeUp[0] < 0 && pipe2(g_wakeUp, O_CLOEXEC | O_NONBLOCK) != 0)
-        g_wakeUp[0] = g_wakeUp[1] = -1;
     struct sigaction action = {};
-    action.sa_handler = requestStop;
+    action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+}
+} // namespace
+
+void install()
+{
+    if (g_wakeUp[0] < 0 && pipe2(g_wakeUp, O_CLOEXEC | O_NONBLOCK) != 0)
+        g_wakeUp[0] = g_wakeUp[1] = -1;
+    setHandler(requestStop);
+}
+
+void uninstall()
+{
+    setHandler(SIG_DFL);
+}
+
+int wakeUpDescriptor()
+{
+    return g_wakeUp[0];
 }
 
 bool requested()
