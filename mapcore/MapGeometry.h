@@ -22,7 +22,7 @@ MapGeometry geometryFromSize(float width, float height);
 
 inline constexpr MapGeometry kSmallPreset{720, 360, 2.0f, 180.0f, 360.0f};
 inline constexpr MapGeometry kLargePreset{1440, 720, 4.0f, 360.0f, 720.0f};
-/// The window is this many points taller than the map (the readouts below it).
+/// The window is this many points taller than the map's area (the readouts below it).
 inline constexpr int kReadoutAreaHeight = 97;
 
 /// The preset the zoom command switches to from a window of this width (points):
