@@ -8,6 +8,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 FrameRenderer::FrameRenderer(const Resources &resources) : m_images(resources) {}
 
 const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal ratio)
@@ -22,7 +25,6 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
     if (m_frame.size() != pixels)
         m_frame = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     m_frame.setDevicePixelRatio(ratio);
-    const MapGeometry geometry = geometryFromSize(float(size.width()), float(size.height()));
     const UtcFields instant = utcFields(shownInstant);
 
     // Day and night at device pixels, composed straight into the frame; the
@@ -37,9 +39,18 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
         m_frame.fill(Qt::black);
     QPainter painter(&m_frame);
 
+    // Up to the large map the layers are drawn at the map's own geometry.
+    // Beyond it they grow gently with the map, drawn at a smaller map's
+    // geometry and scaled up, so that texts stay readable on a 4K wallpaper.
+    const double layerScale =
+        std::sqrt(std::max(1.0, size.width() / double(kLargePreset.mapWidth)));
+    const MapGeometry geometry =
+        geometryFromSize(float(size.width() / layerScale), float(size.height() / layerScale));
+    if (layerScale != 1.0)
+        painter.scale(layerScale, layerScale);
     if (model.showGrid())
         gridPlan(geometry).replay(m_frame, painter);
-    const ViewCoordinates view(size.height());
+    const ViewCoordinates view(2.0 * double(geometry.equatorialOffset));
     // Over the map and the grid, under the squares and the marker, which
     // stay readable.
     if (model.showTwilightLines())
@@ -73,7 +84,8 @@ LayerPlan &FrameRenderer::gridPlan(const MapGeometry &geometry)
     if (!m_gridPlan || geometry != m_gridGeometry) {
         m_gridGeometry = geometry;
         m_gridPlan.emplace();
-        planGridLines(*m_gridPlan, geometry, smallTextStyle(), ViewCoordinates(geometry.mapHeight));
+        planGridLines(*m_gridPlan, geometry, smallTextStyle(),
+                      ViewCoordinates(2.0 * double(geometry.equatorialOffset)));
     }
     return *m_gridPlan;
 }
@@ -90,7 +102,8 @@ LayerPlan &FrameRenderer::squaresPlan(const MapModel &model, const MapGeometry &
         m_squaresGeometry = geometry;
         m_squaresPlaces = places;
         m_squaresPlan.emplace();
-        planLocationSquares(*m_squaresPlan, places, geometry, ViewCoordinates(geometry.mapHeight));
+        planLocationSquares(*m_squaresPlan, places, geometry,
+                            ViewCoordinates(2.0 * double(geometry.equatorialOffset)));
     }
     return *m_squaresPlan;
 }
