@@ -111,7 +111,7 @@ int frameFieldCount(const QString &pattern)
 /// Parses an option's whole number within [low, high].
 std::optional<int> boundedNumber(const QString &text, int low, int high)
 {
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,3}$"));
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,3}\\z"));
     if (!digits.match(text).hasMatch())
         return std::nullopt;
     const int value = text.toInt();
@@ -202,7 +202,7 @@ std::optional<QDateTime> parseInstant(const QString &text, QString *error)
 
 std::optional<qint64> parseDuration(const QString &text, QString *error)
 {
-    static const QRegularExpression form(QStringLiteral("^([1-9][0-9]{0,11})([smhd])$"));
+    static const QRegularExpression form(QStringLiteral("^([1-9][0-9]{0,11})([smhd])\\z"));
     const QRegularExpressionMatch match = form.match(text);
     if (match.hasMatch()) {
         const qint64 count = match.captured(1).toLongLong();
@@ -227,7 +227,7 @@ QSize parseMapSize(const QString &text)
         return QSize(kSmallPreset.mapWidth, kSmallPreset.mapHeight);
     if (text == QLatin1String("large"))
         return QSize(kLargePreset.mapWidth, kLargePreset.mapHeight);
-    static const QRegularExpression form(QStringLiteral("^([0-9]{1,5})x([0-9]{1,5})$"));
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,5})x([0-9]{1,5})\\z"));
     const QRegularExpressionMatch match = form.match(text);
     const QSize size =
         match.hasMatch() ? QSize(match.captured(1).toInt(), match.captured(2).toInt()) : QSize();

@@ -50,11 +50,13 @@ void DesktopWallpaper::watchRequest(const QString &handle, bool watch)
     QDBusConnection bus = QDBusConnection::sessionBus();
     const QString interface = QStringLiteral("org.freedesktop.portal.Request");
     const QString signal = QStringLiteral("Response");
+    // From any sender: a portal started by this very call may not yet be
+    // known as the owner of its name when it answers. The handle holds our
+    // own name and token.
     if (watch)
-        bus.connect(kPortalService, handle, interface, signal, this,
-                    SLOT(takeResponse(QDBusMessage)));
+        bus.connect(QString(), handle, interface, signal, this, SLOT(takeResponse(QDBusMessage)));
     else
-        bus.disconnect(kPortalService, handle, interface, signal, this,
+        bus.disconnect(QString(), handle, interface, signal, this,
                        SLOT(takeResponse(QDBusMessage)));
 }
 

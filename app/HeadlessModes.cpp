@@ -203,6 +203,8 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
             << "\": name it .png, .jpg or .jpeg\n";
         return kExitBadInput;
     }
+    if (options.everySeconds)
+        StopSignals::install(); // reading a large image of the user's can take a while
     CustomImages images;
     const std::unique_ptr<MapModel> model =
         mapFor(options, preferences, resources, clock, mapSizeFor(options), images, err);
@@ -214,8 +216,17 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
     FrameRenderer renderer(resources);
     renderer.images().setCustomDayImage(images.day);
     renderer.images().setCustomNightImage(images.night);
+    // A file that cannot be written is a bad argument; memory running short
+    // while drawing is a failure while running.
+    bool outOfMemory = false;
     const auto write = [&]() -> QString {
         const QImage &frame = renderer.render(*model, mapSizeFor(options), 1.0);
+        if (frame.isNull()) {
+            outOfMemory = true;
+            return QStringLiteral("not enough memory to draw a %1x%2 map")
+                .arg(mapSizeFor(options).width())
+                .arg(mapSizeFor(options).height());
+        }
         // A single snapshot needs its images no longer: at the largest sizes
         // they take as much memory as the encoder.
         if (!options.everySeconds) {
@@ -230,11 +241,13 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
     };
     if (options.everySeconds) {
         model->showNow();
-        return refreshUntilStopped(*options.everySeconds, clock, err, write) ? 0 : kExitBadInput;
+        if (refreshUntilStopped(*options.everySeconds, clock, err, write))
+            return 0;
+        return outOfMemory ? kExitFailed : kExitBadInput;
     }
     if (const QString failure = write(); !failure.isEmpty()) {
         err << "duskmap: " << failure << "\n";
-        return kExitBadInput;
+        return outOfMemory ? kExitFailed : kExitBadInput;
     }
     return 0;
 }
@@ -242,6 +255,8 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
 int runWallpaper(const CommandLineOptions &options, Preferences &preferences,
                  const Resources &resources, const Clock &clock, QTextStream &err)
 {
+    // From the start: reading a large image of the user's can take a while.
+    StopSignals::install();
     const QSize size = options.size.isValid() ? options.size : screenSize();
     CustomImages images;
     const std::unique_ptr<MapModel> model =
@@ -266,8 +281,11 @@ int runWallpaper(const CommandLineOptions &options, Preferences &preferences,
             writeImageFile(renderer.render(*model, size, 1.0), names[next], ImageFileFormat::Png);
         if (!reason.isEmpty())
             return QStringLiteral("cannot write \"%1\": %2").arg(names[next], reason);
-        if (const QString failure = wallpaper.show(names[next]); !failure.isEmpty())
+        if (const QString failure = wallpaper.show(names[next]); !failure.isEmpty()) {
+            // Only the file on show stays, so that a restart picks the other name.
+            QFile::remove(names[next]);
             return failure;
+        }
         QFile::remove(names[1 - next]);
         next = 1 - next;
         return {};

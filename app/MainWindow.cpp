@@ -348,8 +348,9 @@ void MainWindow::restoreFrame()
     // The preferences file is the user's to edit: measure the stored frame in
     // 64 bits and take it only when its corner lies on some plausible screen.
     constexpr qint64 kFarthestCorner = 1 << 20;
-    // No screen is this large: a larger size keeps the window's own.
-    constexpr qint64 kLargestSide = 1 << 15;
+    // No screen is this large (8K is 7680 wide), and a map filling a larger
+    // window would take gigabytes: a larger size keeps the window's own.
+    constexpr qint64 kLargestSide = 1 << 13;
     m_frameRestored = true;
     const QRect frame = m_preferences.objectForKey(kFrameKey).toRect();
     const qint64 width = qint64(frame.right()) - frame.left() + 1;

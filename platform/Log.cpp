@@ -1,6 +1,7 @@
 #include "platform/Log.h"
 
 #include <QApplication>
+#include <QMutex>
 #include <QSet>
 #include <QtGlobal>
 
@@ -15,6 +16,9 @@ void logWarningOnce(const QString &message)
     // caller that builds a new message each time.
     constexpr qsizetype kMaxRemembered = 1024;
     static QSet<QString> logged;
+    // The renderers of a time-lapse report from their own threads.
+    static QMutex mutex;
+    const QMutexLocker lock(&mutex);
     if (logged.contains(message))
         return;
     if (logged.size() < kMaxRemembered)

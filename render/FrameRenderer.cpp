@@ -24,6 +24,8 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
     const QSize pixels = (QSizeF(size) * ratio).toSize();
     if (m_frame.size() != pixels)
         m_frame = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    if (m_frame.isNull())
+        return m_frame; // out of memory, or no size at all
     m_frame.setDevicePixelRatio(ratio);
     const UtcFields instant = utcFields(shownInstant);
 
@@ -32,10 +34,15 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
     const MapGeometry device = geometryFromSize(float(pixels.width()), float(pixels.height()));
     const QImage &day = m_images.dayImage(device);
     const std::span<const uint8_t> night = m_images.nightSamples(device);
-    if (day.isNull() || !composeDayAndNight(device, {day.constBits(), size_t(day.sizeInBytes())},
-                                            size_t(day.bytesPerLine()), night, instant,
-                                            {m_frame.bits(), size_t(m_frame.sizeInBytes())},
-                                            size_t(m_frame.bytesPerLine())))
+    if (day.isNull() || night.empty()) {
+        // The images could not be had at this size: memory ran short.
+        m_frame = QImage();
+        return m_frame;
+    }
+    if (!composeDayAndNight(device, {day.constBits(), size_t(day.sizeInBytes())},
+                            size_t(day.bytesPerLine()), night, instant,
+                            {m_frame.bits(), size_t(m_frame.sizeInBytes())},
+                            size_t(m_frame.bytesPerLine())))
         m_frame.fill(Qt::black);
     QPainter painter(&m_frame);
 

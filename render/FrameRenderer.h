@@ -27,7 +27,8 @@ public:
     MapImages &images() { return m_images; }
 
     /// The model's map at its shown instant, for a map of \a size points at
-    /// \a ratio device pixels a point. Valid until the next call.
+    /// \a ratio device pixels a point. Valid until the next call; null
+    /// when memory runs short for a map of that size.
     const QImage &render(const MapModel &model, QSize size, qreal ratio = 1.0);
     /// The same at another instant than the model's: frames of a time-lapse
     /// render one model in several threads, each with its own renderer.

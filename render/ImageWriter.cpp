@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <new>
 #include <vector>
 
 namespace {
@@ -106,8 +107,15 @@ std::optional<ImageFileFormat> imageFileFormatFor(const QString &path)
 
 QByteArray encodeImage(const QImage &image, ImageFileFormat format, int jpegQuality, QString *error)
 {
-    if (format == ImageFileFormat::Png && !image.isNull())
-        return encodePng(image, error);
+    if (format == ImageFileFormat::Png && !image.isNull()) {
+        try {
+            return encodePng(image, error);
+        } catch (const std::bad_alloc &) {
+            if (error)
+                *error = QStringLiteral("not enough memory to encode the image");
+            return {};
+        }
+    }
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -115,7 +123,7 @@ QByteArray encodeImage(const QImage &image, ImageFileFormat format, int jpegQual
     writer.setQuality(jpegQuality);
     if (image.isNull() || !writer.write(image.convertToFormat(QImage::Format_RGB32))) {
         if (error)
-            *error = image.isNull() ? QStringLiteral("there is no image to write")
+            *error = image.isNull() ? QStringLiteral("not enough memory to draw the map")
                                     : writer.errorString();
         return {};
     }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <new>
 
 namespace {
 // Stand-ins for a missing image: a dark ocean blue by day, black by night.
@@ -63,9 +64,9 @@ MapImages::Placement MapImages::placementFor(const MapGeometry &geometry, const 
     const double worldHeight = 180.0 * double(geometry.pixelsPerDegree);
     const double top = double(geometry.mapHeight) - (double(geometry.equatorialOffset) +
                                                      90.0 * double(geometry.pixelsPerDegree));
-    if (std::isfinite(worldHeight) && std::isfinite(top) && worldHeight >= 1.0 &&
+    if (std::isfinite(worldHeight) && std::isfinite(top) && worldHeight > 0.0 &&
         worldHeight <= 1e6 && std::fabs(top) <= 1e6) {
-        placement.worldHeight = int(std::lround(worldHeight));
+        placement.worldHeight = std::max(1, int(std::lround(worldHeight)));
         placement.top = int(std::lround(top));
     }
     return placement;
@@ -93,6 +94,7 @@ QImage MapImages::world(const Placement &placement, bool night, QImage::Format f
                 .arg(source.height())
                 .arg(width)
                 .arg(height));
+    // Null where memory runs short; the caller gives up on the map.
     return source.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(format);
 }
@@ -108,11 +110,13 @@ const QImage &MapImages::dayImage(const MapGeometry &geometry)
     if (placement.width == 0 || placement.height == 0 || placement.worldHeight == 0)
         return m_day;
     QImage world = this->world(placement, false, QImage::Format_RGB32);
-    if (placement.top == 0 && placement.worldHeight == placement.height) {
+    if (world.isNull() || (placement.top == 0 && placement.worldHeight == placement.height)) {
         m_day = std::move(world);
         return m_day;
     }
     m_day = QImage(placement.width, placement.height, QImage::Format_RGB32);
+    if (m_day.isNull())
+        return m_day;
     m_day.fill(Qt::black);
     for (int row = std::max(0, placement.top);
          row < std::min(placement.height, placement.top + placement.worldHeight); ++row)
@@ -133,8 +137,15 @@ std::span<const uint8_t> MapImages::nightSamples(const MapGeometry &geometry)
         return m_night;
     const QImage world = this->world(placement, true, QImage::Format_RGB888);
     // Rows back to back, with no padding between them; black beyond the poles.
+    // Empty where memory runs short.
     const size_t rowBytes = size_t(placement.width) * 3;
-    m_night.assign(rowBytes * size_t(placement.height), 0);
+    try {
+        if (!world.isNull())
+            m_night.assign(rowBytes * size_t(placement.height), 0);
+    } catch (const std::bad_alloc &) {
+    }
+    if (m_night.empty())
+        return m_night;
     for (int row = std::max(0, placement.top);
          row < std::min(placement.height, placement.top + placement.worldHeight); ++row)
         std::memcpy(m_night.data() + rowBytes * size_t(row),

@@ -146,8 +146,9 @@ private slots:
         row("fps with frame files", "--snapshot f%d.png LAPSE --fps 12", "!--fps needs a .webp");
         row("smallest size", "--readouts --size=64x32", "readouts 64x32");
         row("largest size", "--snapshot a.png --size 16384x8192", "snapshot a.png 16384x8192");
-        for (const char *size : {"0x0", "100x", "-5x5", "1e3x500", "65x31", "63x32", "16385x100",
-                                 "64x8193", "x100", "100x100x", "3840X2160", "+100x100"})
+        for (const char *size :
+             {"0x0", "100x", "-5x5", "1e3x500", "65x31", "63x32", "16385x100", "64x8193", "x100",
+              "100x100x", "3840X2160", "+100x100", "640x320\n"})
             QTest::addRow("size %s", size)
                 << QStringList{"--snapshot", "a.png", "--size", size} << "!--size must be";
         row("wallpaper", "--wallpaper", "wallpaper every 600 s");
@@ -155,6 +156,8 @@ private slots:
             "wallpaper 2560x1440 grid every 3600 s");
         row("every 59s", "--snapshot a.png --every 59s", "!--every must be at least 1m");
         row("every malformed", "--snapshot a.png --every 10", "!--every: cannot read the duration");
+        QTest::newRow("every, newline") << QStringList{"--snapshot", "a.png", "--every", "1h\n"}
+                                        << "!--every: cannot read the duration";
         row("every with at", "--snapshot a.png --every 1h --at JAN1", "!--at cannot be used with");
         row("every with time-lapse", "--snapshot f%d.png LAPSE --every 1h", "!with a time-lapse");
         row("every with readouts", "--readouts --every 1h", "!--every needs --snapshot or --wall");
