@@ -184,32 +184,42 @@ const QStaticText &labelText(const char *label, const QFont &font)
 
 } // namespace
 
+// The symbols are filled, not stroked: filling a shape costs QPainter a
+// fraction of stroking its outline.
 void drawSunSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
                    const astro::GroundPoint &point)
 {
     const double scale = symbolScale(geometry);
     const QPointF centre = mapPoint(geometry, view, point.latitude, point.longitude);
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(255, 190, 0), 1.0 * scale, Qt::SolidLine, Qt::RoundCap));
-    // One stroke for the eight rays.
-    QLineF rays[8];
+    // Eight rays, each a bar one pixel wide.
+    QPainterPath rays;
     for (int i = 0; i < 8; ++i) {
         const double a = i * M_PI / 4.0;
-        const QPointF d(std::cos(a), std::sin(a));
-        rays[i] = QLineF(centre + d * 3.2 * scale, centre + d * 4.5 * scale);
+        const QPointF d(std::cos(a), std::sin(a)),
+            across(-d.y() * 0.5 * scale, d.x() * 0.5 * scale);
+        const QPointF inner = centre + d * 3.0 * scale, outer = centre + d * 4.7 * scale;
+        rays.addPolygon(
+            QPolygonF({inner + across, outer + across, outer - across, inner - across}));
+        rays.closeSubpath();
     }
-    painter.drawLines(rays, 8);
-    painter.setPen(QPen(QColor(40, 30, 0), 0.8 * scale));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 190, 0));
+    painter.drawPath(rays);
+    // The dark rim, then the disc within it.
+    painter.setBrush(QColor(40, 30, 0));
+    painter.drawEllipse(centre, 3.0 * scale, 3.0 * scale);
     painter.setBrush(QColor(255, 221, 0));
-    painter.drawEllipse(centre, 2.6 * scale, 2.6 * scale);
+    painter.drawEllipse(centre, 2.2 * scale, 2.2 * scale);
     painter.restore();
 }
 
 void drawMoonSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
                     const astro::SkyPositions &sky)
 {
-    const double r = 5.5 * symbolScale(geometry);
+    // The disc within a dark rim 0.8 pixels wide about radius 5.5 (scaled).
+    const double rim = 5.5 * symbolScale(geometry), r = rim - 0.4;
     const QPointF centre = mapPoint(geometry, view, sky.sublunar.latitude, sky.sublunar.longitude);
     // The lit part: the bright limb's half circle and back along the
     // terminator, a half ellipse whose width follows the phase angle.
@@ -228,13 +238,13 @@ void drawMoonSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCo
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
+    // The dark rim, the night side within it, then the lit part.
+    painter.setBrush(QColor(20, 20, 24));
+    painter.drawEllipse(centre, rim + 0.4, rim + 0.4);
     painter.setBrush(QColor(58, 60, 72));
     painter.drawEllipse(centre, r, r);
     painter.setBrush(QColor(246, 244, 226));
     painter.drawPolygon(lit);
-    painter.setPen(QPen(QColor(20, 20, 24), 0.8));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(centre, r, r);
     painter.restore();
 }
 
