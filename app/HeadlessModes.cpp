@@ -203,8 +203,10 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
             << "\": name it .png, .jpg or .jpeg\n";
         return kExitBadInput;
     }
-    if (options.everySeconds)
-        StopSignals::install(); // reading a large image of the user's can take a while
+    // Long runs heed a stop from the start: reading a large image of the
+    // user's can take a while.
+    if (options.everySeconds || options.timeLapse)
+        StopSignals::install();
     CustomImages images;
     const std::unique_ptr<MapModel> model =
         mapFor(options, preferences, resources, clock, mapSizeFor(options), images, err);
