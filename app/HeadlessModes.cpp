@@ -238,6 +238,8 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
             images = {};
         }
         const QString reason = writeImageFile(frame, path, *format);
+        // Minutes pass before the next refresh: hold no map meanwhile.
+        renderer.releaseMemory();
         return reason.isEmpty() ? reason
                                 : QStringLiteral("cannot write \"%1\": %2").arg(path, reason);
     };
@@ -281,6 +283,8 @@ int runWallpaper(const CommandLineOptions &options, Preferences &preferences,
             return QStringLiteral("cannot make the folder \"%1\"").arg(folder);
         const QString reason =
             writeImageFile(renderer.render(*model, size, 1.0), names[next], ImageFileFormat::Png);
+        // Minutes pass before the next refresh: hold no map meanwhile.
+        renderer.releaseMemory();
         if (!reason.isEmpty())
             return QStringLiteral("cannot write \"%1\": %2").arg(names[next], reason);
         if (const QString failure = wallpaper.show(names[next]); !failure.isEmpty()) {

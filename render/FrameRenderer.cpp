@@ -86,6 +86,12 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
     return m_frame;
 }
 
+void FrameRenderer::releaseMemory()
+{
+    m_frame = QImage();
+    m_images.release();
+}
+
 LayerPlan &FrameRenderer::gridPlan(const MapGeometry &geometry)
 {
     if (!m_gridPlan || geometry != m_gridGeometry) {

@@ -26,6 +26,10 @@ public:
 
     MapImages &images() { return m_images; }
 
+    /// Frees the frame and the prepared images until the next redraw: for
+    /// modes that draw once in many minutes.
+    void releaseMemory();
+
     /// The model's map at its shown instant, for a map of \a size points at
     /// \a ratio device pixels a point. Valid until the next call; null
     /// when memory runs short for a map of that size.
