@@ -82,8 +82,29 @@ void SkyLayer(benchmark::State &state)
     }
 }
 
+// A redraw at a new size each time, as while the window is dragged larger:
+// the built-in sources decoded afresh (0) or kept decoded (1).
+void RedrawAtNewSize(benchmark::State &state)
+{
+    static int argc = 1;
+    static char name[] = "duskmap_bench";
+    static char *argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+    const ManualClock clock(QDateTime(QDate(2026, 6, 21), QTime(6, 30), QTimeZone::utc()));
+    const Resources resources;
+    MapModel model(TimeZoneTable::load(resources), clock);
+    FrameRenderer renderer(resources);
+    renderer.images().keepSources(state.range(0) == 1);
+    int width = 1000;
+    for (auto _ : state) {
+        width = width == 1000 ? 1002 : 1000;
+        benchmark::DoNotOptimize(renderer.render(model, QSize(width, width / 2)).constBits());
+    }
+}
+
 } // namespace
 
+BENCHMARK(RedrawAtNewSize)->ArgName("kept")->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(SkyLayer)
     ->ArgName("twilight0_positions1_symbols2")
     ->DenseRange(0, 2)

@@ -46,6 +46,13 @@ void MapImages::release()
     m_night.shrink_to_fit();
 }
 
+void MapImages::keepSources(bool keep)
+{
+    m_keepSources = keep;
+    if (!keep)
+        m_daySource = m_nightSource = {};
+}
+
 QString MapImages::dayImageName(QSize pixels)
 {
     return pairName(pixels, "EarthMap");
@@ -76,8 +83,16 @@ QImage MapImages::world(const Placement &placement, bool night, QImage::Format f
 {
     const int width = placement.width, height = placement.worldHeight;
     const QImage &custom = night ? m_customNight : m_customDay;
-    // The built-in pair's name warns once itself when missing or undecodable.
-    QImage source = custom.isNull() ? m_resources.imageNamed(placement.name) : custom;
+    Source &kept = night ? m_nightSource : m_daySource;
+    QImage source = custom;
+    if (source.isNull() && m_keepSources && kept.name == placement.name)
+        source = kept.image;
+    if (source.isNull()) {
+        // The built-in pair's name warns once itself when missing or undecodable.
+        source = m_resources.imageNamed(placement.name);
+        if (m_keepSources)
+            kept = {placement.name, source};
+    }
     if (source.isNull()) {
         QImage standIn(width, height, format);
         standIn.fill(night ? kMissingNightColour : kMissingDayColour);

@@ -47,6 +47,11 @@ public:
     /// Frees the prepared images; the next redraw prepares them again.
     void release();
 
+    /// While kept, the built-in sources that other sizes are scaled from stay
+    /// decoded, so that a window being resized scales them again without
+    /// decoding them at every size; not kept, they are freed.
+    void keepSources(bool keep);
+
 private:
     /// Where the world's rows fall in the map's: top may be negative (cropped).
     struct Placement
@@ -64,6 +69,14 @@ private:
     QImage world(const Placement &placement, bool night, QImage::Format format);
 
     const Resources &m_resources;
+    struct Source
+    {
+        QString name;
+        QImage image; ///< decoded, while kept
+    };
+    bool m_keepSources = false;
+    Source m_daySource;
+    Source m_nightSource;
     QImage m_customDay;
     QImage m_customNight;
     Placement m_dayPlacement;

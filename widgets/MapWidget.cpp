@@ -3,6 +3,7 @@
 #include "mapcore/MapGeometry.h"
 #include "model/MapModel.h"
 #include "render/FrameRenderer.h"
+#include "render/MapImages.h"
 #include "render/MapLayers.h"
 #include "zones/NearbyZones.h"
 
@@ -19,6 +20,10 @@ MapWidget::MapWidget(MapModel &model, FrameRenderer &renderer, QWidget *parent)
     setContextMenuPolicy(Qt::DefaultContextMenu);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Day and night map"));
+    m_resizing.setSingleShot(true);
+    m_resizing.setInterval(1000);
+    connect(&m_resizing, &QTimer::timeout, this,
+            [this] { m_renderer.images().keepSources(false); });
     const auto repaint = [this] { update(); };
     connect(&model, &MapModel::zoneChanged, this, repaint);
     connect(&model, &MapModel::showGridChanged, this, repaint);
@@ -47,6 +52,15 @@ void MapWidget::paintEvent(QPaintEvent *)
         painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
     emit framePainted();
+}
+
+void MapWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // Each new size scales the built-in images afresh; while the window is
+    // being dragged they are decoded once, not at every step.
+    m_renderer.images().keepSources(true);
+    m_resizing.start();
 }
 
 void MapWidget::focusInEvent(QFocusEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QTimer>
 #include <QWidget>
 
 class FrameRenderer;
@@ -35,6 +36,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -47,4 +49,7 @@ private:
     MapModel &m_model;
     FrameRenderer &m_renderer;
     QList<QAction *> m_displayActions;
+    /// Runs while the size keeps changing; the renderer keeps its sources
+    /// decoded meanwhile.
+    QTimer m_resizing;
 };
