@@ -221,24 +221,26 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
     // A file that cannot be written is a bad argument; memory running short
     // while drawing is a failure while running.
     bool outOfMemory = false;
+    const QSize size = mapSizeFor(options);
     const auto write = [&]() -> QString {
-        const QImage &frame = renderer.render(*model, mapSizeFor(options), 1.0);
+        const QImage &frame = renderer.render(*model, size, 1.0);
         if (frame.isNull()) {
             outOfMemory = true;
             return QStringLiteral("not enough memory to draw a %1x%2 map")
-                .arg(mapSizeFor(options).width())
-                .arg(mapSizeFor(options).height());
+                .arg(size.width())
+                .arg(size.height());
         }
-        // A single snapshot needs its images no longer: at the largest sizes
-        // they take as much memory as the encoder.
+        // Encoding needs only the frame: at the largest sizes the prepared
+        // images take as much memory as the encoder. A single snapshot needs
+        // the user's own images no longer either.
+        renderer.images().release();
         if (!options.everySeconds) {
             renderer.images().setCustomDayImage({});
             renderer.images().setCustomNightImage({});
-            renderer.images().release();
             images = {};
         }
         const QString reason = writeImageFile(frame, path, *format);
-        // Minutes pass before the next refresh: hold no map meanwhile.
+        // Minutes pass before a next refresh: hold no map meanwhile.
         renderer.releaseMemory();
         return reason.isEmpty() ? reason
                                 : QStringLiteral("cannot write \"%1\": %2").arg(path, reason);

@@ -53,14 +53,22 @@ bool MapModel::pinZone(const QString &name)
         m_pinnedZones.size() >= kMaxPinnedZones)
         return false;
     m_pinnedZones.append(name);
-    emit pinnedZonesChanged();
+    pinsChanged();
     return true;
 }
 
 void MapModel::unpinZone(const QString &name)
 {
     if (m_pinnedZones.removeAll(name) > 0)
-        emit pinnedZonesChanged();
+        pinsChanged();
+}
+
+void MapModel::pinsChanged()
+{
+    m_pinnedTimeZones.clear();
+    for (const QString &zone : m_pinnedZones)
+        m_pinnedTimeZones.append(QTimeZone(zone.toUtf8()));
+    emit pinnedZonesChanged();
 }
 
 QStringList MapModel::setPinnedZones(const QStringList &names)
@@ -75,7 +83,7 @@ QStringList MapModel::setPinnedZones(const QStringList &names)
     }
     if (pins != m_pinnedZones) {
         m_pinnedZones = pins;
-        emit pinnedZonesChanged();
+        pinsChanged();
     }
     return skipped;
 }

@@ -55,6 +55,8 @@ public:
     static constexpr int kMaxPinnedZones = 12;
     /// The zones pinned as world clocks, in the order they were pinned.
     const QStringList &pinnedZones() const { return m_pinnedZones; }
+    /// Their time zones, in the same order: looked up once, not at every tick.
+    const QList<QTimeZone> &pinnedTimeZones() const { return m_pinnedTimeZones; }
     /// Pins an offered zone; false when it is not offered, already pinned, or
     /// the pins are full.
     bool pinZone(const QString &name);
@@ -102,6 +104,8 @@ signals:
 
 private:
     void setZone(const QString &name);
+    /// Looks the pins' time zones up again and says that the pins changed.
+    void pinsChanged();
 
     const TimeZoneTable m_zones;
     const Clock &m_clock;
@@ -111,6 +115,7 @@ private:
     QTimeZone m_timeZone;
     ZonePlace m_markerDegrees;
     QStringList m_pinnedZones;
+    QList<QTimeZone> m_pinnedTimeZones;
     bool m_zoneSet = false;
     bool m_showGrid = false;
     bool m_showLocations = false;

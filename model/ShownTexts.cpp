@@ -2,6 +2,7 @@
 
 #include "mapcore/NightOverlay.h"
 #include "model/MapModel.h"
+#include "model/SkyTexts.h"
 #include "readouts/ReadoutTexts.h"
 #include "zones/ClockChange.h"
 #include "zones/TimeZones.h"
@@ -32,14 +33,6 @@ PlaceTexts placeTexts(const MapModel &model, const MapGeometry &geometry)
 
 namespace {
 
-UtcFields utcFieldsOf(const QDateTime &instant)
-{
-    const QDateTime utc = instant.toUTC();
-    const QDate date = utc.date();
-    const QTime time = utc.time();
-    return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
-}
-
 /// "+8 h", "−5:30", "+0 h": whole hours with a unit, else hours and minutes.
 QString offsetDifferenceText(int seconds)
 {
@@ -66,9 +59,10 @@ QList<PinTexts> pinTexts(const MapModel &model)
     const qint64 now = model.shownInstant().toSecsSinceEpoch();
     const LocalFields selected = QtZoneCalendar(model.timeZone()).fieldsAt(now);
     const QDate selectedDate(selected.year, selected.month, selected.day);
-    const SunQuantities sun = sunQuantities(utcFieldsOf(model.shownInstant()));
-    for (const QString &zone : model.pinnedZones()) {
-        const LocalFields fields = QtZoneCalendar(QTimeZone(zone.toUtf8())).fieldsAt(now);
+    const SunQuantities sun = sunQuantities(utcFields(model.shownInstant()));
+    for (qsizetype i = 0; i < model.pinnedZones().size(); ++i) {
+        const QString &zone = model.pinnedZones()[i];
+        const LocalFields fields = QtZoneCalendar(model.pinnedTimeZones()[i]).fieldsAt(now);
         const qint64 days = selectedDate.daysTo(QDate(fields.year, fields.month, fields.day));
         const ZonePlace place = model.zones().placeOf(zone);
         const Daylight light =

@@ -43,6 +43,14 @@ QString skyReadoutText(const astro::SkyPositions &sky)
              coordinate(sky.subsolar.longitude, 'E', 'W'));
 }
 
+UtcFields utcFields(const QDateTime &instant)
+{
+    const QDateTime utc = instant.toUTC();
+    const QDate date = utc.date();
+    const QTime time = utc.time();
+    return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
+}
+
 astro::UtcInstant utcInstant(const QDateTime &instant)
 {
     const QDateTime utc = instant.toUTC();

@@ -4,6 +4,7 @@
 // the window's text.
 
 #include "astro/SkyPositions.h"
+#include "mapcore/NightOverlay.h"
 
 #include <QDateTime>
 #include <QJsonObject>
@@ -11,6 +12,9 @@
 
 /// An instant as the sky positions take it: UTC calendar fields.
 astro::UtcInstant utcInstant(const QDateTime &instant);
+
+/// An instant as the overlay's sun takes it: GMT calendar fields, whole seconds.
+UtcFields utcFields(const QDateTime &instant);
 
 /// The members "subsolar" and "sublunar" ({latitude, longitude}, degrees) and
 /// "moon" ({illuminated_fraction, phase_angle_degrees, phase}).

@@ -2,6 +2,7 @@
 
 #include "mapcore/MapGeometry.h"
 #include "model/MapModel.h"
+#include "model/ShownTexts.h"
 #include "model/SkyTexts.h"
 #include "render/MapLayers.h"
 #include "render/SkyLayers.h"
@@ -74,9 +75,7 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
     if (!model.pinnedZones().isEmpty()) {
         std::vector<PinnedPlace> pins;
         for (const QString &zone : model.pinnedZones())
-            pins.push_back(
-                {model.zones().placeOf(zone),
-                 zone.section(QLatin1Char('/'), -1).replace(QLatin1Char('_'), QLatin1Char(' '))});
+            pins.push_back({model.zones().placeOf(zone), cityOf(zone)});
         drawPinnedPlaces(painter, pins, geometry, smallTextStyle(), view);
     }
     const ZonePlace marker = model.markerDegrees();

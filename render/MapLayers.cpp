@@ -5,7 +5,6 @@
 #include "mapcore/GridLayout.h"
 #include "mapcore/MarkerLayout.h"
 
-#include <QDateTime>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -50,14 +49,6 @@ void ViewCoordinates::drawText(QPainter &painter, double x, double y, const QStr
     painter.setPen(style.color);
     // The line box's bottom lies one descent below the baseline.
     painter.drawText(point(x, y) - QPointF(0.0, metrics.descent()), text);
-}
-
-UtcFields utcFields(const QDateTime &instant)
-{
-    const QDateTime utc = instant.toUTC();
-    const QDate date = utc.date();
-    const QTime time = utc.time();
-    return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
 }
 
 void planGridLines(LayerPlan &plan, const MapGeometry &geometry, const TextStyle &style,
@@ -136,7 +127,7 @@ void drawPinnedPlaces(QPainter &painter, std::span<const PinnedPlace> pins,
         const qreal x =
             leftOfDot ? centre.x() - kRadius - kGap - size.width() : centre.x() + kRadius + kGap;
         const qreal top = centre.y() - size.height() / 2;
-        painter.fillRect(QRectF(x - 1, top, size.width() + 2, size.height()), QColor(0, 0, 0, 128));
+        painter.fillRect(QRectF(x - 1, top, size.width() + 2, size.height()), kLabelBoxColour);
         // The label's origin in map coordinates: the bottom of its line box.
         const QPointF origin = view.point(x, top + size.height()); // y-down to y-up and back
         view.drawText(painter, origin.x(), origin.y(), pin.label, style);

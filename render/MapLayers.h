@@ -4,8 +4,6 @@
 #include "mapcore/NightOverlay.h"
 #include "zones/TimeZoneTable.h"
 
-#include <QDateTime>
-
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -56,9 +54,6 @@ public:
 private:
     double m_height;
 };
-
-/// Converts an instant to the GMT calendar fields the overlay takes.
-UtcFields utcFields(const QDateTime &instant);
 
 /// The latitude/longitude grid: lines every 10 degrees with their labels.
 void planGridLines(LayerPlan &plan, const MapGeometry &geometry, const TextStyle &style,
