@@ -1,76 +1,25 @@
 #include "app/CommandLine.h"
 
-#include "mapcore/MapGeometry.h"
+#include "app/TimeLapse.h"
 #include "model/ShownRange.h"
 
 #include <QRegularExpression>
 #include <QTimeZone>
 
+#include <functional>
+#include <vector>
+
 namespace {
 using Mode = CommandLineOptions::Mode;
 
-enum class Option
+constexpr int modeBit(Mode mode)
 {
-    Snapshot,
-    Readouts,
-    ListZones,
-    Wallpaper,
-    At,
-    Size,
-    DayImage,
-    NightImage,
-    Zone,
-    Pin,
-    Json,
-    Grid,
-    Locations,
-    Sun,
-    Moon,
-    TwilightLines,
-    From,
-    To,
-    Step,
-    Fps,
-    Quality,
-    Every,
-    Help,
-    Version,
-};
-
-struct KnownOption
-{
-    const char *name;
-    Option option;
-    bool takesValue;
-};
-
-constexpr KnownOption kOptions[] = {
-    {"--snapshot", Option::Snapshot, true},
-    {"--readouts", Option::Readouts, false},
-    {"--list-zones", Option::ListZones, false}, // an optional query follows
-    {"--wallpaper", Option::Wallpaper, false},
-    {"--json", Option::Json, false},
-    {"--at", Option::At, true},
-    {"--size", Option::Size, true},
-    {"--day-image", Option::DayImage, true},
-    {"--night-image", Option::NightImage, true},
-    {"--zone", Option::Zone, true},
-    {"--pin", Option::Pin, true},
-    {"--grid", Option::Grid, false},
-    {"--locations", Option::Locations, false},
-    {"--sun", Option::Sun, false},
-    {"--moon", Option::Moon, false},
-    {"--twilight-lines", Option::TwilightLines, false},
-    {"--from", Option::From, true},
-    {"--to", Option::To, true},
-    {"--step", Option::Step, true},
-    {"--fps", Option::Fps, true},
-    {"--quality", Option::Quality, true},
-    {"--every", Option::Every, true},
-    {"--help", Option::Help, false},
-    {"-h", Option::Help, false},
-    {"--version", Option::Version, false},
-};
+    return 1 << int(mode);
+}
+constexpr int kSnapshot = modeBit(Mode::Snapshot);
+constexpr int kReadouts = modeBit(Mode::Readouts);
+constexpr int kWallpaper = modeBit(Mode::Wallpaper);
+constexpr int kAnyMode = ~0;
 
 constexpr qint64 kMaxFrames = 100000;
 // As many as the window keeps.
@@ -82,31 +31,55 @@ constexpr qint64 kLongestDurationSeconds = qint64(1000) * 366 * 86400;
 // readouts' minutes change.
 constexpr qint64 kShortestRefreshSeconds = 60;
 constexpr qint64 kDefaultWallpaperRefreshSeconds = 600;
+constexpr int kDefaultFps = 12;
 
-/// How many frame number fields a file name holds; -1 for a "%" that starts
-/// neither a frame field nor "%%".
-int frameFieldCount(const QString &pattern)
+/// The options as applied one by one, before the rules that join them.
+struct Reading
 {
-    int fields = 0;
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] != QLatin1Char('%'))
-            continue;
-        const QStringView rest = QStringView(pattern).mid(i + 1);
-        if (rest.startsWith(QLatin1Char('%'))) {
-            i += 1;
-        } else if (rest.startsWith(QLatin1Char('d'))) {
-            ++fields;
-            i += 1;
-        } else if (rest.size() >= 3 && rest[0] == QLatin1Char('0') && rest[1] >= QLatin1Char('1') &&
-                   rest[1] <= QLatin1Char('9') && rest[2] == QLatin1Char('d')) {
-            ++fields;
-            i += 3;
-        } else {
-            return -1;
-        }
-    }
-    return fields;
-}
+    CommandLineOptions options;
+    int modesChosen = 0;
+    bool help = false;
+    bool version = false;
+    std::optional<QDateTime> from;
+    std::optional<QDateTime> to;
+    std::optional<qint64> stepSeconds;
+    std::optional<int> fps;
+};
+
+enum class Takes
+{
+    Nothing,
+    Value,
+    /// --list-zones: a query may follow.
+    OptionalQuery,
+};
+
+/// The sections of --help: options for any mode, for the maps drawn, and for
+/// snapshots alone.
+enum class HelpSection
+{
+    Any,
+    Maps,
+    Snapshots,
+};
+
+/// One option: how it is read, which modes it serves, its help and what it
+/// sets. apply returns the error, empty when the value is good.
+struct OptionDescriptor
+{
+    QString name;
+    Takes takes = Takes::Nothing;
+    QString valueName;
+    int modes = kAnyMode;
+    HelpSection section = HelpSection::Any;
+    /// The --help line's left part, when not the name and value; its text.
+    /// An option with no help text is described by another's line.
+    QString helpLabel;
+    QString help;
+    bool repeatable = false;
+    std::function<QString(Reading &, const QString &value)> apply;
+    QString shortName = {};
+};
 
 /// Parses an option's whole number within [low, high].
 std::optional<int> boundedNumber(const QString &text, int low, int high)
@@ -120,48 +93,403 @@ std::optional<int> boundedNumber(const QString &text, int low, int high)
     return value;
 }
 
-const KnownOption *findOption(const QString &name)
+QString chooseMode(Reading &reading, Mode mode)
 {
-    for (const KnownOption &known : kOptions) {
-        if (name == QLatin1String(known.name))
-            return &known;
+    reading.options.mode = mode;
+    ++reading.modesChosen;
+    return {};
+}
+
+std::vector<OptionDescriptor> makeDescriptors()
+{
+    using R = Reading &;
+    using V = const QString &;
+    std::vector<OptionDescriptor> all = {
+        {"--snapshot",
+         Takes::Value,
+         "FILE",
+         kAnyMode,
+         HelpSection::Any,
+         {},
+         "render the map to FILE (PNG or JPEG, by its extension)",
+         false,
+         [](R r, V value) {
+             r.options.outputPath = value;
+             r.options.format = imageFileFormatFor(value);
+             return chooseMode(r, Mode::Snapshot);
+         }},
+        {"--readouts",
+         Takes::Nothing,
+         {},
+         kAnyMode,
+         HelpSection::Any,
+         {},
+         "print the readouts: time, date, sunrise, sunset, latitude, longitude, one a line",
+         false,
+         [](R r, V) { return chooseMode(r, Mode::Readouts); }},
+        {"--json",
+         Takes::Nothing,
+         {},
+         kReadouts,
+         HelpSection::Any,
+         {},
+         "with --readouts: print one JSON object instead, with the six texts and the same facts "
+         "as numbers",
+         false,
+         [](R r, V) {
+             r.options.json = true;
+             return QString();
+         }},
+        {"--list-zones",
+         Takes::OptionalQuery,
+         {},
+         kAnyMode,
+         HelpSection::Any,
+         "--list-zones [QUERY]",
+         "print the zones offered, one a line: name, latitude, longitude (degrees), separated by "
+         "tabs; with QUERY, only the zones it finds, best first",
+         false,
+         [](R r, V value) {
+             r.options.zoneQuery = value;
+             return chooseMode(r, Mode::ListZones);
+         }},
+        {"--wallpaper",
+         Takes::Nothing,
+         {},
+         kAnyMode,
+         HelpSection::Any,
+         {},
+         "keep the desktop background showing the current map, refreshed every 10 minutes, "
+         "until stopped",
+         false,
+         [](R r, V) { return chooseMode(r, Mode::Wallpaper); }},
+        {"--at",
+         Takes::Value,
+         "TIME",
+         kSnapshot | kReadouts,
+         HelpSection::Any,
+         {},
+         "the instant to show, ISO 8601 (2026-06-21T18:40:00Z); default: now",
+         false,
+         [](R r, V value) {
+             QString error;
+             r.options.at = parseInstant(value, &error);
+             return error;
+         }},
+        {"--size",
+         Takes::Value,
+         "small|large|WIDTHxHEIGHT",
+         kSnapshot | kReadouts | kWallpaper,
+         HelpSection::Any,
+         {},
+         "the map size: 720x360, 1440x720 or any from 64x32 to 16384x8192 (3840x2160); default: "
+         "small, and the screen's size for --wallpaper",
+         false,
+         [](R r, V value) {
+             r.options.size = parseMapSize(value);
+             if (r.options.size.isValid())
+                 return QString();
+             return QStringLiteral("--size must be small, large or WIDTHxHEIGHT from %1x%2 "
+                                   "to %3x%4, not \"%5\"")
+                 .arg(kSmallestMapSize.width())
+                 .arg(kSmallestMapSize.height())
+                 .arg(kLargestMapSize.width())
+                 .arg(kLargestMapSize.height())
+                 .arg(value);
+         }},
+        {"--zone",
+         Takes::Value,
+         "NAME",
+         kSnapshot | kReadouts | kWallpaper,
+         HelpSection::Any,
+         {},
+         "the time zone to mark and read out: its name, or a city or country that finds only it "
+         "(\"new york\"); default: the zone the window would start with",
+         false,
+         [](R r, V value) {
+             if (value.trimmed().isEmpty())
+                 return QStringLiteral("--zone needs a zone or a phrase that is not blank");
+             r.options.zone = value;
+             return QString();
+         }},
+        {"--pin",
+         Takes::Value,
+         "ZONE",
+         kSnapshot | kReadouts | kWallpaper,
+         HelpSection::Any,
+         {},
+         "a world clock for ZONE, found as --zone finds it; repeatable, at most 12; default: the "
+         "pinned zones",
+         true,
+         [](R r, V value) {
+             if (value.trimmed().isEmpty())
+                 return QStringLiteral("--pin needs a zone or a phrase that is not blank");
+             if (r.options.pins.size() >= kMaxPins)
+                 return QStringLiteral("at most %1 zones can be pinned").arg(kMaxPins);
+             r.options.pins.append(value);
+             return QString();
+         }},
+        {"--no-pins",
+         Takes::Nothing,
+         {},
+         kSnapshot | kReadouts | kWallpaper,
+         HelpSection::Any,
+         {},
+         "no world clocks, whatever zones are pinned",
+         false,
+         [](R r, V) {
+             r.options.noPins = true;
+             return QString();
+         }},
+        {"--help",
+         Takes::Nothing,
+         {},
+         kAnyMode,
+         HelpSection::Any,
+         {},
+         "show this help",
+         false,
+         [](R r, V) {
+             r.help = true;
+             return QString();
+         },
+         "-h"},
+        {"--version",
+         Takes::Nothing,
+         {},
+         kAnyMode,
+         HelpSection::Any,
+         {},
+         "show the version",
+         false,
+         [](R r, V) {
+             r.version = true;
+             return QString();
+         }},
+        {"--day-image",
+         Takes::Value,
+         "FILE",
+         kSnapshot | kWallpaper,
+         HelpSection::Maps,
+         {},
+         "use FILE as the day map",
+         false,
+         [](R r, V value) {
+             r.options.dayImagePath = value;
+             return QString();
+         }},
+        {"--night-image",
+         Takes::Value,
+         "FILE",
+         kSnapshot | kWallpaper,
+         HelpSection::Maps,
+         {},
+         "use FILE as the night map",
+         false,
+         [](R r, V value) {
+             r.options.nightImagePath = value;
+             return QString();
+         }},
+    };
+    for (const MapLayerInfo &layer : kMapLayers) {
+        if (!layer.option)
+            continue;
+        const QString on = QStringLiteral("--") + QLatin1String(layer.option);
+        const QString off = QStringLiteral("--no-") + QLatin1String(layer.option);
+        for (const bool shown : {true, false}) {
+            const QString &name = shown ? on : off;
+            const QString &other = shown ? off : on;
+            all.push_back(
+                {name,
+                 Takes::Nothing,
+                 {},
+                 kSnapshot | kWallpaper,
+                 HelpSection::Maps,
+                 on + QStringLiteral(", ") + off,
+                 shown ? QLatin1String(layer.optionHelp) + QStringLiteral(", or not") : QString(),
+                 false,
+                 [index = std::size_t(layer.layer), shown, name, other](R r, V) {
+                     std::optional<bool> &given = r.options.layers[index];
+                     if (given && *given != shown)
+                         return QStringLiteral("%1 and %2 cannot be used together")
+                             .arg(other, name);
+                     given = shown;
+                     return QString();
+                 }});
+        }
+    }
+    const std::vector<OptionDescriptor> rest = {
+        {"--every",
+         Takes::Value,
+         "DURATION",
+         kSnapshot | kWallpaper,
+         HelpSection::Maps,
+         {},
+         "draw the current map again every DURATION, at least 1m (10m, 1h), at its whole "
+         "multiples in UTC, until stopped; default for --wallpaper: 10m",
+         false,
+         [](R r, V value) {
+             QString error;
+             r.options.everySeconds = parseDuration(value, &error);
+             if (!r.options.everySeconds)
+                 return QStringLiteral("--every: %1").arg(error);
+             if (*r.options.everySeconds < kShortestRefreshSeconds)
+                 return QStringLiteral("--every must be at least 1m, not \"%1\"").arg(value);
+             return QString();
+         }},
+        {"--from", Takes::Value, "TIME", kSnapshot, HelpSection::Snapshots,
+         "--from TIME --to TIME --step DURATION",
+         "a time-lapse: frames from one time to another, DURATION apart (90s, 10m, 1h or 1d); "
+         "FILE holds one frame number field, %d or %0Nd (frames/map-%04d.png), or ends in .webp "
+         "for one animation",
+         false,
+         [](R r, V value) {
+             QString error;
+             r.from = parseInstant(value, &error);
+             return r.from ? QString() : QStringLiteral("--from: %1").arg(error);
+         }},
+        {"--to",
+         Takes::Value,
+         "TIME",
+         kSnapshot,
+         HelpSection::Snapshots,
+         {},
+         {},
+         false,
+         [](R r, V value) {
+             QString error;
+             r.to = parseInstant(value, &error);
+             return r.to ? QString() : QStringLiteral("--to: %1").arg(error);
+         }},
+        {"--step",
+         Takes::Value,
+         "DURATION",
+         kSnapshot,
+         HelpSection::Snapshots,
+         {},
+         {},
+         false,
+         [](R r, V value) {
+             QString error;
+             r.stepSeconds = parseDuration(value, &error);
+             return r.stepSeconds ? QString() : QStringLiteral("--step: %1").arg(error);
+         }},
+        {"--fps",
+         Takes::Value,
+         "N",
+         kSnapshot,
+         HelpSection::Snapshots,
+         {},
+         "frames a second of the animation, 1 to 60; default: 12",
+         false,
+         [](R r, V value) {
+             r.fps = boundedNumber(value, 1, 60);
+             return r.fps ? QString()
+                          : QStringLiteral("--fps must be a whole number from 1 to 60, not \"%1\"")
+                                .arg(value);
+         }},
+        {"--quality",
+         Takes::Value,
+         "N",
+         kSnapshot,
+         HelpSection::Snapshots,
+         {},
+         "quality of an animation or JPEG frames, 0 to 100; default: 80 for animations, 100 for "
+         "JPEG",
+         false,
+         [](R r, V value) {
+             r.options.quality = boundedNumber(value, 0, 100);
+             return r.options.quality
+                        ? QString()
+                        : QStringLiteral("--quality must be a whole number from 0 to 100, not "
+                                         "\"%1\"")
+                              .arg(value);
+         }},
+    };
+    all.insert(all.end(), rest.begin(), rest.end());
+    return all;
+}
+
+const std::vector<OptionDescriptor> &descriptors()
+{
+    static const std::vector<OptionDescriptor> all = makeDescriptors();
+    return all;
+}
+
+const OptionDescriptor *findDescriptor(const QString &name)
+{
+    for (const OptionDescriptor &descriptor : descriptors()) {
+        if (name == descriptor.name ||
+            (!descriptor.shortName.isEmpty() && name == descriptor.shortName))
+            return &descriptor;
     }
     return nullptr;
 }
 
-/// The modes an option serves, as a set of bits 1 << Mode.
-int modesOf(Option option)
+/// An option as given: the name as typed and its value.
+struct GivenOption
 {
-    constexpr int snapshot = 1 << int(Mode::Snapshot);
-    constexpr int readouts = 1 << int(Mode::Readouts);
-    constexpr int wallpaper = 1 << int(Mode::Wallpaper);
-    switch (option) {
-    case Option::At:
-        return snapshot | readouts;
-    case Option::Size:
-    case Option::Zone:
-    case Option::Pin:
-        return snapshot | readouts | wallpaper;
-    case Option::Json:
-        return readouts;
-    case Option::DayImage:
-    case Option::NightImage:
-    case Option::Grid:
-    case Option::Locations:
-    case Option::Sun:
-    case Option::Moon:
-    case Option::TwilightLines:
-    case Option::Every:
-        return snapshot | wallpaper;
-    case Option::From:
-    case Option::To:
-    case Option::Step:
-    case Option::Fps:
-    case Option::Quality:
-        return snapshot;
-    default:
-        return ~0;
+    const OptionDescriptor *descriptor;
+    QString name;
+    QString value;
+};
+
+/// The first step: the words into options and their values. Returns the
+/// error, empty when every word is understood.
+QString readWords(const QStringList &arguments, std::vector<GivenOption> &given)
+{
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString name = arguments.at(i);
+        QString value;
+        bool inlineValue = false;
+        if (name.startsWith(QLatin1String("--"))) {
+            const qsizetype equals = name.indexOf(QLatin1Char('='));
+            if (equals > 0) {
+                value = name.mid(equals + 1);
+                name = name.left(equals);
+                inlineValue = true;
+            }
+        }
+        const OptionDescriptor *descriptor = findDescriptor(name);
+        if (!descriptor) {
+            if (name.startsWith(QLatin1Char('-')))
+                return QStringLiteral("unknown option \"%1\"").arg(name);
+            return QStringLiteral("unexpected argument \"%1\"").arg(name);
+        }
+        const bool repeated =
+            std::any_of(given.begin(), given.end(), [descriptor](const GivenOption &option) {
+                return option.descriptor == descriptor;
+            });
+        if (repeated && !descriptor->repeatable)
+            return QStringLiteral("%1 is given more than once").arg(name);
+
+        switch (descriptor->takes) {
+        case Takes::Value:
+            if (!inlineValue) {
+                if (i + 1 >= arguments.size())
+                    return QStringLiteral("%1 needs a value").arg(name);
+                value = arguments.at(++i);
+            }
+            if (value.isEmpty())
+                return QStringLiteral("%1 needs a value").arg(name);
+            break;
+        case Takes::OptionalQuery:
+            if (!inlineValue && i + 1 < arguments.size() &&
+                !arguments.at(i + 1).startsWith(QLatin1Char('-'))) {
+                value = arguments.at(++i);
+                inlineValue = true;
+            }
+            if (inlineValue && value.trimmed().isEmpty())
+                return QStringLiteral("%1 needs a query that is not empty").arg(name);
+            break;
+        case Takes::Nothing:
+            if (inlineValue)
+                return QStringLiteral("%1 takes no value").arg(name);
+            break;
+        }
+        given.push_back({descriptor, name, value});
     }
+    return {};
 }
 
 /// "--snapshot or --readouts": the options that choose the modes of a set.
@@ -171,11 +499,120 @@ QString modeOptions(int modes)
     for (const auto &[mode, name] : {std::pair{Mode::Snapshot, "--snapshot"},
                                      {Mode::Readouts, "--readouts"},
                                      {Mode::Wallpaper, "--wallpaper"}}) {
-        if (modes & (1 << int(mode)))
+        if (modes & modeBit(mode))
             names << QLatin1String(name);
     }
     const QString last = names.takeLast();
     return names.isEmpty() ? last : names.join(QLatin1String(", ")) + QLatin1String(" or ") + last;
+}
+
+/// The last step: the rules that join options. Returns the error, empty when
+/// the options go together.
+QString checkRules(Reading &reading, const std::vector<GivenOption> &given)
+{
+    CommandLineOptions &options = reading.options;
+    if (reading.help || reading.version) {
+        if (given.size() != 1)
+            return QStringLiteral("%1 takes no other options")
+                .arg(reading.help ? QStringLiteral("--help") : QStringLiteral("--version"));
+        options.mode = reading.help ? Mode::Help : Mode::Version;
+        return {};
+    }
+    if (reading.modesChosen > 1)
+        return QStringLiteral("choose one of --snapshot, --readouts, --list-zones and --wallpaper");
+    for (const GivenOption &option : given) {
+        const int modesServed = option.descriptor->modes;
+        if (modesServed & modeBit(options.mode))
+            continue;
+        if (options.mode == Mode::Wallpaper)
+            return QStringLiteral("%1 cannot be used with --wallpaper").arg(option.name);
+        return QStringLiteral("%1 needs %2").arg(option.name, modeOptions(modesServed));
+    }
+    if (options.noPins && !options.pins.isEmpty())
+        return QStringLiteral("--pin and --no-pins cannot be used together");
+    if (options.everySeconds) {
+        if (options.at)
+            return QStringLiteral("--at cannot be used with --every: each refresh shows the "
+                                  "time it is made");
+        if (reading.from || reading.to || reading.stepSeconds || reading.fps || options.quality)
+            return QStringLiteral("--every cannot be used with a time-lapse");
+    } else if (options.mode == Mode::Wallpaper) {
+        options.everySeconds = kDefaultWallpaperRefreshSeconds;
+    }
+    if (!reading.from && !reading.to && !reading.stepSeconds) {
+        if (reading.fps || options.quality)
+            return QStringLiteral("%1 needs a time-lapse (--from, --to and --step)")
+                .arg(reading.fps ? QStringLiteral("--fps") : QStringLiteral("--quality"));
+        return {};
+    }
+    if (!reading.from || !reading.to || !reading.stepSeconds)
+        return QStringLiteral("a time-lapse needs all of --from, --to and --step");
+    if (options.at)
+        return QStringLiteral("--at and --from cannot be used together");
+    const QDateTime &from = *reading.from;
+    const QDateTime &to = *reading.to;
+    if (to < from)
+        return QStringLiteral("--to is before --from");
+    const qint64 frames = from.msecsTo(to) / (*reading.stepSeconds * 1000) + 1;
+    if (frames > kMaxFrames)
+        return QStringLiteral("the time-lapse would have %1 frames; at most %2")
+            .arg(frames)
+            .arg(kMaxFrames);
+    const QString &path = options.outputPath;
+    const bool animation = path.endsWith(QLatin1String(".webp"), Qt::CaseInsensitive);
+    const int fields = frameFieldCount(path);
+    if (fields < 0)
+        return QStringLiteral("\"%1\" holds a %-directive other than %d, %0Nd or %%").arg(path);
+    if (animation && fields > 0)
+        return QStringLiteral("the animation \"%1\" is one file: its name takes no frame number")
+            .arg(path);
+    if (!animation && fields != 1)
+        return QStringLiteral("\"%1\" needs exactly one frame number field, such as %04d, or the "
+                              ".webp extension of an animation")
+            .arg(path);
+    if (reading.fps && !animation)
+        return QStringLiteral("--fps needs a .webp animation");
+    options.timeLapse = CommandLineOptions::TimeLapse{
+        from, to, *reading.stepSeconds, frames, animation, reading.fps.value_or(kDefaultFps)};
+    return {};
+}
+
+/// One option's lines of --help: its label, then its text wrapped to fit 80
+/// columns beside or under it.
+QString helpLines(const OptionDescriptor &descriptor)
+{
+    constexpr int kTextColumn = 24;
+    constexpr int kLineWidth = 78;
+    QString label = descriptor.helpLabel;
+    if (label.isEmpty()) {
+        label = descriptor.shortName.isEmpty()
+                    ? descriptor.name
+                    : descriptor.shortName + QStringLiteral(", ") + descriptor.name;
+        if (!descriptor.valueName.isEmpty())
+            label += QLatin1Char(' ') + descriptor.valueName;
+    }
+    QString text = QStringLiteral("  ") + label;
+    if (text.size() > kTextColumn - 2)
+        text += QLatin1Char('\n') + QString(kTextColumn, QLatin1Char(' '));
+    else
+        text = text.leftJustified(kTextColumn);
+    qsizetype column = kTextColumn;
+    bool first = true;
+    for (const QString &word : descriptor.help.split(QLatin1Char(' '))) {
+        if (!first && column + 1 + word.size() > kLineWidth) {
+            text += QLatin1Char('\n') + QString(kTextColumn, QLatin1Char(' '));
+            column = kTextColumn;
+            first = true;
+        }
+        if (!first) {
+            text += QLatin1Char(' ');
+            ++column;
+        }
+        text += word;
+        column += word.size();
+        first = false;
+    }
+    return text + QLatin1Char('\n');
 }
 } // namespace
 
@@ -237,331 +674,51 @@ QSize parseMapSize(const QString &text)
     return size;
 }
 
-QString frameFileName(const QString &pattern, qint64 frame)
-{
-    QString name;
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const QStringView rest = QStringView(pattern).mid(i + 1);
-        if (pattern[i] != QLatin1Char('%')) {
-            name += pattern[i];
-        } else if (rest.startsWith(QLatin1Char('%'))) {
-            name += QLatin1Char('%');
-            i += 1;
-        } else if (rest.startsWith(QLatin1Char('d'))) {
-            name += QString::number(frame);
-            i += 1;
-        } else if (rest.size() >= 3 && rest[2] == QLatin1Char('d')) {
-            name += QStringLiteral("%1").arg(frame, rest[1].digitValue(), 10, QLatin1Char('0'));
-            i += 3;
-        }
-    }
-    return name;
-}
-
 CommandLineResult parseCommandLine(const QStringList &arguments)
 {
     CommandLineResult result;
-    CommandLineOptions &options = result.options;
-    QList<Option> seen;
-    QList<QString> seenNames;
-    bool help = false;
-    bool version = false;
-    int modes = 0;
-    std::optional<QDateTime> from;
-    std::optional<QDateTime> to;
-    std::optional<qint64> stepSeconds;
-    std::optional<int> fps;
-
-    auto fail = [&result](const QString &message) {
+    Reading reading;
+    std::vector<GivenOption> given;
+    QString error = readWords(arguments, given);
+    for (auto option = given.begin(); error.isEmpty() && option != given.end(); ++option)
+        error = option->descriptor->apply(reading, option->value);
+    if (error.isEmpty())
+        error = checkRules(reading, given);
+    if (error.isEmpty()) {
+        result.options = reading.options;
+    } else {
         // Quoted arguments may hold control characters: shown as '?', like ls, so
         // that the message stays on one line and nothing reaches the terminal.
-        result.error = QString(message).replace(
-            QRegularExpression(QStringLiteral("[\\x00-\\x1f\\x7f]")), QStringLiteral("?"));
-        return result;
-    };
-
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        QString name = arguments.at(i);
-        QString value;
-        bool inlineValue = false;
-        if (name.startsWith(QLatin1String("--"))) {
-            const qsizetype equals = name.indexOf(QLatin1Char('='));
-            if (equals > 0) {
-                value = name.mid(equals + 1);
-                name = name.left(equals);
-                inlineValue = true;
-            }
-        }
-        const KnownOption *known = findOption(name);
-        if (!known) {
-            if (name.startsWith(QLatin1Char('-')))
-                return fail(QStringLiteral("unknown option \"%1\"").arg(name));
-            return fail(QStringLiteral("unexpected argument \"%1\"").arg(name));
-        }
-        if (seen.contains(known->option) && known->option != Option::Pin)
-            return fail(QStringLiteral("%1 is given more than once").arg(name));
-        seen.append(known->option);
-        seenNames.append(name);
-
-        if (known->takesValue && !inlineValue) {
-            if (i + 1 >= arguments.size())
-                return fail(QStringLiteral("%1 needs a value").arg(name));
-            value = arguments.at(++i);
-        } else if (known->option == Option::ListZones) {
-            // The query is optional: "--list-zones QUERY" or "--list-zones=QUERY".
-            if (!inlineValue && i + 1 < arguments.size() &&
-                !arguments.at(i + 1).startsWith(QLatin1Char('-'))) {
-                value = arguments.at(++i);
-                inlineValue = true;
-            }
-            if (inlineValue && value.trimmed().isEmpty())
-                return fail(QStringLiteral("--list-zones needs a query that is not empty"));
-        } else if (!known->takesValue && inlineValue) {
-            return fail(QStringLiteral("%1 takes no value").arg(name));
-        }
-        if (known->takesValue && value.isEmpty())
-            return fail(QStringLiteral("%1 needs a value").arg(name));
-
-        switch (known->option) {
-        case Option::Snapshot:
-            options.mode = Mode::Snapshot;
-            options.outputPath = value;
-            ++modes;
-            break;
-        case Option::Readouts:
-            options.mode = Mode::Readouts;
-            ++modes;
-            break;
-        case Option::ListZones:
-            options.mode = Mode::ListZones;
-            options.zoneQuery = value;
-            ++modes;
-            break;
-        case Option::Wallpaper:
-            options.mode = Mode::Wallpaper;
-            ++modes;
-            break;
-        case Option::Json:
-            options.json = true;
-            break;
-        case Option::At: {
-            QString error;
-            options.at = parseInstant(value, &error);
-            if (!options.at)
-                return fail(error);
-            break;
-        }
-        case Option::Size:
-            options.size = parseMapSize(value);
-            if (!options.size.isValid())
-                return fail(QStringLiteral("--size must be small, large or WIDTHxHEIGHT from %1x%2 "
-                                           "to %3x%4, not \"%5\"")
-                                .arg(kSmallestMapSize.width())
-                                .arg(kSmallestMapSize.height())
-                                .arg(kLargestMapSize.width())
-                                .arg(kLargestMapSize.height())
-                                .arg(value));
-            break;
-        case Option::DayImage:
-            options.dayImagePath = value;
-            break;
-        case Option::NightImage:
-            options.nightImagePath = value;
-            break;
-        case Option::Zone:
-            if (value.trimmed().isEmpty())
-                return fail(QStringLiteral("--zone needs a zone or a phrase that is not blank"));
-            options.zone = value;
-            break;
-        case Option::Pin:
-            if (value.trimmed().isEmpty())
-                return fail(QStringLiteral("--pin needs a zone or a phrase that is not blank"));
-            if (options.pins.size() >= kMaxPins)
-                return fail(QStringLiteral("at most %1 zones can be pinned").arg(kMaxPins));
-            options.pins.append(value);
-            break;
-        case Option::Grid:
-            options.grid = true;
-            break;
-        case Option::Locations:
-            options.locations = true;
-            break;
-        case Option::Sun:
-            options.sun = true;
-            break;
-        case Option::Moon:
-            options.moon = true;
-            break;
-        case Option::TwilightLines:
-            options.twilightLines = true;
-            break;
-        case Option::From:
-        case Option::To: {
-            QString error;
-            std::optional<QDateTime> &instant = known->option == Option::From ? from : to;
-            instant = parseInstant(value, &error);
-            if (!instant)
-                return fail(QStringLiteral("%1: %2").arg(name, error));
-            break;
-        }
-        case Option::Step: {
-            QString error;
-            stepSeconds = parseDuration(value, &error);
-            if (!stepSeconds)
-                return fail(QStringLiteral("--step: %1").arg(error));
-            break;
-        }
-        case Option::Fps:
-            fps = boundedNumber(value, 1, 60);
-            if (!fps)
-                return fail(QStringLiteral("--fps must be a whole number from 1 to 60, not \"%1\"")
-                                .arg(value));
-            break;
-        case Option::Quality:
-            options.quality = boundedNumber(value, 0, 100);
-            if (!options.quality)
-                return fail(
-                    QStringLiteral("--quality must be a whole number from 0 to 100, not \"%1\"")
-                        .arg(value));
-            break;
-        case Option::Every: {
-            QString error;
-            options.everySeconds = parseDuration(value, &error);
-            if (!options.everySeconds)
-                return fail(QStringLiteral("--every: %1").arg(error));
-            if (*options.everySeconds < kShortestRefreshSeconds)
-                return fail(QStringLiteral("--every must be at least 1m, not \"%1\"").arg(value));
-            break;
-        }
-        case Option::Help:
-            help = true;
-            break;
-        case Option::Version:
-            version = true;
-            break;
-        }
-    }
-
-    if (help || version) {
-        if (arguments.size() != 1)
-            return fail(QStringLiteral("%1 takes no other options")
-                            .arg(help ? QStringLiteral("--help") : QStringLiteral("--version")));
-        options.mode = help ? Mode::Help : Mode::Version;
-        return result;
-    }
-    if (modes > 1)
-        return fail(
-            QStringLiteral("choose one of --snapshot, --readouts, --list-zones and --wallpaper"));
-    for (qsizetype i = 0; i < seen.size(); ++i) {
-        const int modesServed = modesOf(seen.at(i));
-        if (modesServed & (1 << int(options.mode)))
-            continue;
-        if (options.mode == Mode::Wallpaper)
-            return fail(QStringLiteral("%1 cannot be used with --wallpaper").arg(seenNames.at(i)));
-        return fail(QStringLiteral("%1 needs %2").arg(seenNames.at(i), modeOptions(modesServed)));
-    }
-    if (options.everySeconds) {
-        if (options.at)
-            return fail(QStringLiteral("--at cannot be used with --every: each refresh shows the "
-                                       "time it is made"));
-        if (from || to || stepSeconds || fps || options.quality)
-            return fail(QStringLiteral("--every cannot be used with a time-lapse"));
-    } else if (options.mode == Mode::Wallpaper) {
-        options.everySeconds = kDefaultWallpaperRefreshSeconds;
-    }
-    if (from || to || stepSeconds) {
-        if (!from || !to || !stepSeconds)
-            return fail(QStringLiteral("a time-lapse needs all of --from, --to and --step"));
-        if (options.at)
-            return fail(QStringLiteral("--at and --from cannot be used together"));
-        if (*to < *from)
-            return fail(QStringLiteral("--to is before --from"));
-        const qint64 frames = from->msecsTo(*to) / (*stepSeconds * 1000) + 1;
-        if (frames > kMaxFrames)
-            return fail(QStringLiteral("the time-lapse would have %1 frames; at most %2")
-                            .arg(frames)
-                            .arg(kMaxFrames));
-        const QString &path = options.outputPath;
-        const bool animation = path.endsWith(QLatin1String(".webp"), Qt::CaseInsensitive);
-        const int fields = frameFieldCount(path);
-        if (fields < 0)
-            return fail(
-                QStringLiteral("\"%1\" holds a %-directive other than %d, %0Nd or %%").arg(path));
-        if (animation && fields > 0)
-            return fail(QStringLiteral("the animation \"%1\" is one file: its name takes no "
-                                       "frame number")
-                            .arg(path));
-        if (!animation && fields != 1)
-            return fail(QStringLiteral("\"%1\" needs exactly one frame number field, such as "
-                                       "%04d, or the .webp extension of an animation")
-                            .arg(path));
-        if (fps && !animation)
-            return fail(QStringLiteral("--fps needs a .webp animation"));
-        options.timeLapse = CommandLineOptions::TimeLapse{*from,  *to,       *stepSeconds,
-                                                          frames, animation, fps.value_or(12)};
-    } else if (fps || options.quality) {
-        return fail(QStringLiteral("%1 needs a time-lapse (--from, --to and --step)")
-                        .arg(fps ? QStringLiteral("--fps") : QStringLiteral("--quality")));
+        static const QRegularExpression control(QStringLiteral("[\\x00-\\x1f\\x7f]"));
+        result.error = error.replace(control, QStringLiteral("?"));
     }
     return result;
 }
 
 QString usageText()
 {
-    return QStringLiteral(
-        "Usage: duskmap [OPTION...]\n"
-        "A world map of day, twilight and night, with a clock for a time zone.\n"
-        "\n"
-        "Without options Duskmap opens its window. With no display it renders the\n"
-        "current map to ./duskmap.png instead.\n"
-        "\n"
-        "  --snapshot FILE       render the map to FILE (PNG or JPEG, by its extension)\n"
-        "  --readouts            print the readouts: time, date, sunrise, sunset,\n"
-        "                        latitude, longitude, one a line\n"
-        "  --json                with --readouts: print one JSON object instead, with\n"
-        "                        the six texts and the same facts as numbers\n"
-        "  --list-zones [QUERY]  print the zones offered, one a line: name, latitude,\n"
-        "                        longitude (degrees), separated by tabs; with QUERY,\n"
-        "                        only the zones it finds, best first\n"
-        "  --wallpaper           keep the desktop background showing the current map,\n"
-        "                        refreshed every 10 minutes, until stopped\n"
-        "  --at TIME             the instant to show, ISO 8601 (2026-06-21T18:40:00Z);\n"
-        "                        default: now\n"
-        "  --size small|large|WIDTHxHEIGHT\n"
-        "                        the map size: 720x360, 1440x720 or any from 64x32 to\n"
-        "                        16384x8192 (3840x2160); default: small, and the\n"
-        "                        screen's size for --wallpaper\n"
-        "  --zone NAME           the time zone to mark and read out: its name, or a\n"
-        "                        city or country that finds only it (\"new york\");\n"
-        "                        default: the zone the window would start with\n"
-        "  --pin ZONE            a world clock for ZONE, found as --zone finds it;\n"
-        "                        repeatable, at most 12; default: the pinned zones\n"
-        "  -h, --help            show this help\n"
-        "  --version             show the version\n"
-        "\n"
-        "With --snapshot or --wallpaper:\n"
-        "  --day-image FILE      use FILE as the day map\n"
-        "  --night-image FILE    use FILE as the night map\n"
-        "  --grid                draw the latitude/longitude grid\n"
-        "  --locations           draw the zones' places\n"
-        "  --sun                 mark the point under the Sun\n"
-        "  --moon                mark the point under the Moon, in its phase\n"
-        "  --twilight-lines      draw the sunset and twilight lines\n"
-        "  --every DURATION      draw the current map again every DURATION, at least\n"
-        "                        1m (10m, 1h), at its whole multiples in UTC, until\n"
-        "                        stopped; default for --wallpaper: 10m\n"
-        "\n"
-        "With --snapshot:\n"
-        "  --from TIME --to TIME --step DURATION\n"
-        "                        a time-lapse: frames from one time to another,\n"
-        "                        DURATION apart (90s, 10m, 1h or 1d); FILE holds one\n"
-        "                        frame number field, %d or %0Nd\n"
-        "                        (frames/map-%04d.png), or ends in .webp for one\n"
-        "                        animation\n"
-        "  --fps N               frames a second of the animation, 1 to 60; default: 12\n"
-        "  --quality N           quality of an animation or JPEG frames, 0 to 100;\n"
-        "                        default: 80 for animations, 100 for JPEG\n"
-        "\n"
-        "Preferences: $XDG_CONFIG_HOME/duskmap/duskmap.conf\n"
-        "(~/.config/duskmap/duskmap.conf by default).\n");
+    QString text =
+        QStringLiteral("Usage: duskmap [OPTION...]\n"
+                       "A world map of day, twilight and night, with a clock for a time zone.\n"
+                       "\n"
+                       "Without options Duskmap opens its window. With no display it renders the\n"
+                       "current map to ./duskmap.png instead.\n");
+    const std::pair<HelpSection, const char *> sections[] = {
+        {HelpSection::Any, ""},
+        {HelpSection::Maps, "With --snapshot or --wallpaper:\n"},
+        {HelpSection::Snapshots, "With --snapshot:\n"},
+    };
+    for (const auto &[section, heading] : sections) {
+        text += QLatin1Char('\n') + QLatin1String(heading);
+        for (const OptionDescriptor &descriptor : descriptors()) {
+            if (descriptor.section == section && !descriptor.help.isEmpty())
+                text += helpLines(descriptor);
+        }
+    }
+    return text + QStringLiteral(
+                      "\n"
+                      "What the command line leaves out (the zone, the pins, each layer) comes\n"
+                      "from the preferences the window keeps, in\n"
+                      "$XDG_CONFIG_HOME/duskmap/duskmap.conf (~/.config/duskmap/duskmap.conf by\n"
+                      "default).\n");
 }

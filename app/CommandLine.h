@@ -1,11 +1,26 @@
 #pragma once
 
+#include "mapcore/MapGeometry.h"
+#include "model/MapLayer.h"
+#include "render/ImageWriter.h"
+
 #include <QDateTime>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
+
+/// The program's exit statuses.
+enum ExitStatus
+{
+    kExitSuccess = 0,
+    /// A failure while working.
+    kExitFailed = 1,
+    /// The command line cannot be carried out as given, found before any work.
+    kExitBadInput = 2,
+};
 
 /// What the command line asks Duskmap to do.
 struct CommandLineOptions
@@ -21,22 +36,30 @@ struct CommandLineOptions
         Version
     };
     Mode mode = Mode::Window;
-    QString outputPath;          ///< --snapshot FILE
+    QString outputPath; ///< --snapshot FILE
+    /// The image format the output's name asks for; none for an animation or
+    /// a name with no known extension.
+    std::optional<ImageFileFormat> format;
     std::optional<QDateTime> at; ///< --at TIME
     /// --size in pixels, small and large as 720x360 and 1440x720; not valid
     /// when not given.
     QSize size;
-    QString dayImagePath;              ///< --day-image FILE
-    QString nightImagePath;            ///< --night-image FILE
-    QString zone;                      ///< --zone NAME: an id or a search phrase
-    QStringList pins;                  ///< --pin ZONE, repeatable: ids or search phrases
-    bool json = false;                 ///< --json, with --readouts
-    QString zoneQuery;                 ///< --list-zones QUERY
-    std::optional<bool> grid;          ///< --grid given
-    std::optional<bool> locations;     ///< --locations given
-    std::optional<bool> sun;           ///< --sun given
-    std::optional<bool> moon;          ///< --moon given
-    std::optional<bool> twilightLines; ///< --twilight-lines given
+    /// The size of the map to draw: --size, else the small map. The wallpaper
+    /// takes the screen's size instead when none is given.
+    QSize mapSize() const
+    {
+        return size.isValid() ? size : QSize(kSmallPreset.mapWidth, kSmallPreset.mapHeight);
+    }
+    QString dayImagePath;   ///< --day-image FILE
+    QString nightImagePath; ///< --night-image FILE
+    QString zone;           ///< --zone NAME: an id or a search phrase
+    QStringList pins;       ///< --pin ZONE, repeatable: ids or search phrases
+    bool noPins = false;    ///< --no-pins: none of the stored pins
+    bool json = false;      ///< --json, with --readouts
+    QString zoneQuery;      ///< --list-zones QUERY
+    /// --grid, --no-grid and the like for each layer; what is not given comes
+    /// from the preferences.
+    std::array<std::optional<bool>, kMapLayerCount> layers;
 
     /// A time-lapse: frames from --from to --to every --step, written as
     /// numbered image files or as one animated WebP.
@@ -69,7 +92,9 @@ struct CommandLineResult
 
 /// Parses the arguments that follow the program name. Accepts "--option value"
 /// and "--option=value". Checks everything that can be checked without
-/// touching files: the options, their combinations and the time.
+/// touching files: the options, their combinations and the time. Reads the
+/// words into options first, then applies each, then checks the rules that
+/// join them.
 CommandLineResult parseCommandLine(const QStringList &arguments);
 
 /// Parses an ISO 8601 instant ("2026-06-21T18:40:00Z", an offset, or local
@@ -85,9 +110,5 @@ std::optional<qint64> parseDuration(const QString &text, QString *error = nullpt
 /// kLargestMapSize; not valid for anything else.
 QSize parseMapSize(const QString &text);
 
-/// The file name of frame number `frame` of a pattern with one frame field,
-/// "%d" or "%0Nd" (N from 1 to 9); "%%" stands for "%".
-QString frameFileName(const QString &pattern, qint64 frame);
-
-/// The text of --help.
+/// The text of --help, made from the options' own descriptions.
 QString usageText();

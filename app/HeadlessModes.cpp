@@ -28,23 +28,15 @@
 #include <memory>
 
 namespace {
-constexpr int kExitFailed = 1;
-constexpr int kExitBadInput = 2;
 // Monotonic timers stand still while the machine sleeps; a refresh that fell
 // due meanwhile comes at most this long after it wakes up.
 constexpr qint64 kLongestSleepMs = 60000;
 // The wallpaper's size where there is no screen to ask.
 constexpr QSize kScreenlessWallpaperSize{1920, 1080};
 
-QSize mapSizeFor(const CommandLineOptions &options)
-{
-    return options.size.isValid() ? options.size
-                                  : QSize(kSmallPreset.mapWidth, kSmallPreset.mapHeight);
-}
-
 MapGeometry geometryFor(const CommandLineOptions &options)
 {
-    const QSize size = mapSizeFor(options);
+    const QSize size = options.mapSize();
     return geometryFromSize(float(size.width()), float(size.height()));
 }
 
@@ -56,9 +48,11 @@ std::unique_ptr<MapModel> modelFor(const CommandLineOptions &options, Preference
     auto model = std::make_unique<MapModel>(TimeZoneTable::load(resources), clock);
     model->setShownInstant(options.at.value_or(clock.now()));
     PreferencesBinding::restore(*model, preferences, false);
+    if (options.noPins)
+        model->setPinnedZones({});
     if (options.zone.isEmpty() && options.pins.isEmpty())
         return model;
-    // The zones offered are those of the window's pop-up.
+    // The zones offered are those of the window's zone box.
     const ZoneCountries countries = loadZoneCountries();
     const auto zoneFor = [&](const QString &query, const char *option) {
         QStringList candidates;
@@ -130,16 +124,10 @@ std::unique_ptr<MapModel> mapFor(const CommandLineOptions &options, Preferences 
     if (!options.nightImagePath.isEmpty() &&
         !readUserImage(options.nightImagePath, "night", mapSize, images.night, err))
         return nullptr;
-    if (options.grid)
-        model->setShowGrid(true);
-    if (options.locations)
-        model->setShowLocations(true);
-    if (options.sun)
-        model->setShowSun(true);
-    if (options.moon)
-        model->setShowMoon(true);
-    if (options.twilightLines)
-        model->setShowTwilightLines(true);
+    for (const MapLayerInfo &layer : kMapLayers) {
+        if (const std::optional<bool> shown = options.layers[std::size_t(layer.layer)])
+            model->setLayerShown(layer.layer, *shown);
+    }
     return model;
 }
 
@@ -197,7 +185,7 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
                 const Resources &resources, const Clock &clock, QTextStream &err)
 {
     const QString path = options.outputPath;
-    const std::optional<ImageFileFormat> format = imageFileFormatFor(path);
+    const std::optional<ImageFileFormat> format = options.format;
     if (!format && !options.timeLapse) {
         err << "duskmap: cannot tell the image format of \"" << path
             << "\": name it .png, .jpg or .jpeg\n";
@@ -209,7 +197,7 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
         StopSignals::install();
     CustomImages images;
     const std::unique_ptr<MapModel> model =
-        mapFor(options, preferences, resources, clock, mapSizeFor(options), images, err);
+        mapFor(options, preferences, resources, clock, options.mapSize(), images, err);
     if (!model)
         return kExitBadInput;
     if (options.timeLapse)
@@ -221,7 +209,7 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
     // A file that cannot be written is a bad argument; memory running short
     // while drawing is a failure while running.
     bool outOfMemory = false;
-    const QSize size = mapSizeFor(options);
+    const QSize size = options.mapSize();
     const auto write = [&]() -> QString {
         const QImage &frame = renderer.render(*model, size, 1.0);
         if (frame.isNull()) {
@@ -298,7 +286,8 @@ int runWallpaper(const CommandLineOptions &options, Preferences &preferences,
         next = 1 - next;
         return {};
     };
-    return refreshUntilStopped(*options.everySeconds, clock, err, refresh) ? 0 : kExitFailed;
+    return refreshUntilStopped(*options.everySeconds, clock, err, refresh) ? kExitSuccess
+                                                                           : kExitFailed;
 }
 
 int runReadouts(const CommandLineOptions &options, Preferences &preferences,

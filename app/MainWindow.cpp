@@ -11,7 +11,7 @@
 #include "platform/Preferences.h"
 #include "platform/SecondTimer.h"
 #include "render/ImageWriter.h"
-#include "render/MapLayers.h"
+#include "render/MapPainting.h"
 #include "render/SkyLayers.h"
 #include "ui_MainWindow.h"
 #include "widgets/MapWidget.h"
@@ -26,14 +26,21 @@
 #include <limits>
 
 namespace {
-const QString kFrameKey = QStringLiteral("MainWindow");
-// Frame writes are gathered while the window is being dragged.
-constexpr int kFrameSaveDelayMs = 400;
+const QString kPlacementKey = QStringLiteral("MainWindow");
+// Placement writes are gathered while the window is being dragged.
+constexpr int kPlacementSaveDelayMs = 400;
 constexpr qint64 kNoSecondShown = std::numeric_limits<qint64>::min();
 // The world clocks stand in columns of this width at most.
 constexpr int kPinColumnWidth = 240;
 // The map's area is never smaller: two thirds of the small map's width.
 constexpr QSize kSmallestMapArea(480, 240);
+
+/// The preset the zoom switches to from a window of this width: exactly the
+/// small map's width goes to the large one, any other to the small.
+MapGeometry zoomTargetFor(int windowWidth)
+{
+    return windowWidth == kSmallPreset.mapWidth ? kLargePreset : kSmallPreset;
+}
 
 /// Replaces a readout's text; an unchanged text touches nothing, so that a
 /// tick that changes no text causes no relayout or repaint.
@@ -77,15 +84,15 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
     m_timeMachine = new TimeMachine(model, clock, m_ui->timeSlider, m_ui->nowButton,
                                     m_ui->awayField, m_ui->menuTime, this);
 
-    m_frameSaveTimer.setSingleShot(true);
-    m_frameSaveTimer.setInterval(kFrameSaveDelayMs);
-    connect(&m_frameSaveTimer, &QTimer::timeout, this, &MainWindow::saveFrame);
+    m_placementSaveTimer.setSingleShot(true);
+    m_placementSaveTimer.setInterval(kPlacementSaveDelayMs);
+    connect(&m_placementSaveTimer, &QTimer::timeout, this, &MainWindow::savePlacement);
 
-    m_ui->zonePopUp->addItems(model.offeredZones());
-    m_zoneFinder = new ZoneFinder(m_ui->zonePopUp, model, loadZoneCountries());
+    m_ui->zoneComboBox->addItems(model.offeredZones());
+    m_zoneFinder = new ZoneFinder(m_ui->zoneComboBox, model, loadZoneCountries());
     showSelectedZone();
-    connect(m_ui->zonePopUp, &QComboBox::activated, this,
-            [this] { m_model.selectZone(m_ui->zonePopUp->currentText()); });
+    connect(m_ui->zoneComboBox, &QComboBox::activated, this,
+            [this] { m_model.selectZone(m_ui->zoneComboBox->currentText()); });
     connect(m_mapWidget, &MapWidget::zoneChosen, &model, &MapModel::selectZone);
     connect(&model, &MapModel::zoneChanged, this, [this] {
         showSelectedZone();
@@ -106,7 +113,7 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
     updateClock();
     updateFacts();
     // Once the readouts hold their texts, which set the window's smallest width.
-    restoreFrame();
+    restorePlacement();
     m_secondTimer = new SecondTimer(clock, this);
     connect(m_secondTimer, &SecondTimer::tick, this, [this] {
         if (m_model.isShowingNow())
@@ -136,29 +143,23 @@ void MainWindow::createDisplayActions()
     // Plain actions whose titles say what choosing them does, as the menu
     // always has: "Show…" or "Hide…", with no check mark.
     const QFont font = mapFont(12);
-    m_gridAction = new QAction(this);
-    m_locationsAction = new QAction(this);
-    m_sunAction = new QAction(this);
-    m_moonAction = new QAction(this);
-    m_twilightLinesAction = new QAction(this);
-    const QList<QAction *> actions{m_gridAction, m_locationsAction, m_sunAction, m_moonAction,
-                                   m_twilightLinesAction};
-    for (QAction *action : actions)
+    QList<QAction *> actions;
+    for (const MapLayerInfo &layer : kMapLayers) {
+        if (!layer.showTitleKey)
+            continue;
+        auto *action = new QAction(this);
         action->setFont(font);
-    connect(m_gridAction, &QAction::triggered, this,
-            [this] { m_model.setShowGrid(!m_model.showGrid()); });
-    connect(m_locationsAction, &QAction::triggered, this,
-            [this] { m_model.setShowLocations(!m_model.showLocations()); });
-    connect(m_sunAction, &QAction::triggered, this,
-            [this] { m_model.setShowSun(!m_model.showSun()); });
-    connect(m_moonAction, &QAction::triggered, this,
-            [this] { m_model.setShowMoon(!m_model.showMoon()); });
-    connect(m_twilightLinesAction, &QAction::triggered, this,
-            [this] { m_model.setShowTwilightLines(!m_model.showTwilightLines()); });
-    for (const auto changed :
-         {&MapModel::showGridChanged, &MapModel::showLocationsChanged, &MapModel::showSunChanged,
-          &MapModel::showMoonChanged, &MapModel::showTwilightLinesChanged})
-        connect(&m_model, changed, this, &MainWindow::updateDisplayActionTitles);
+        if (layer.shortcut) {
+            action->setShortcut(QKeySequence(QLatin1String(layer.shortcut)));
+            // The map's own menu lists its items as it always has, with no keys.
+            action->setShortcutVisibleInContextMenu(false);
+        }
+        connect(action, &QAction::triggered, this,
+                [this, id = layer.layer] { m_model.setLayerShown(id, !m_model.isLayerShown(id)); });
+        m_layerActions[std::size_t(layer.layer)] = action;
+        actions.append(action);
+    }
+    connect(&m_model, &MapModel::layerShownChanged, this, &MainWindow::updateDisplayActionTitles);
     updateDisplayActionTitles();
     m_ui->menuView->addSeparator();
     m_ui->menuView->addActions(actions);
@@ -167,25 +168,19 @@ void MainWindow::createDisplayActions()
 
 void MainWindow::updateDisplayActionTitles()
 {
-    m_gridAction->setText(localizedString(m_model.showGrid()
-                                              ? QStringLiteral("HideLatLonGridLines")
-                                              : QStringLiteral("ShowLatLonGridLines")));
-    m_locationsAction->setText(localizedString(m_model.showLocations()
-                                                   ? QStringLiteral("HideLocations")
-                                                   : QStringLiteral("ShowLocations")));
-    const auto title = [](bool shown, const QString &key) {
-        return localizedString((shown ? QStringLiteral("Hide") : QStringLiteral("Show")) + key);
-    };
-    m_sunAction->setText(title(m_model.showSun(), QStringLiteral("Sun")));
-    m_moonAction->setText(title(m_model.showMoon(), QStringLiteral("Moon")));
-    m_twilightLinesAction->setText(
-        title(m_model.showTwilightLines(), QStringLiteral("TwilightLines")));
+    for (const MapLayerInfo &layer : kMapLayers) {
+        if (QAction *action = m_layerActions[std::size_t(layer.layer)]) {
+            const bool shown = m_model.isLayerShown(layer.layer);
+            action->setText(
+                localizedString(QLatin1String(shown ? layer.hideTitleKey : layer.showTitleKey)));
+        }
+    }
 }
 
 void MainWindow::showSelectedZone()
 {
-    m_ui->zonePopUp->setCurrentIndex(
-        m_ui->zonePopUp->findText(m_model.zoneName(), Qt::MatchExactly));
+    m_ui->zoneComboBox->setCurrentIndex(
+        m_ui->zoneComboBox->findText(m_model.zoneName(), Qt::MatchExactly));
 }
 
 void MainWindow::updateClock()
@@ -325,38 +320,38 @@ bool MainWindow::placeMap()
 
 void MainWindow::zoom()
 {
-    const MapGeometry preset = zoomTargetFor(double(width()));
+    const MapGeometry preset = zoomTargetFor(width());
     // The window keeps its bottom-left corner, but never grows above the top of
     // the screen it is on.
-    const QRect frame = geometry();
+    const QRect placement = geometry();
     // The world clocks take as many columns as the new width holds.
     resize(preset.mapWidth, height());
     layOutFacts();
     const int newHeight = preset.mapHeight + belowMapHeight();
-    int top = frame.bottom() + 1 - newHeight;
+    int top = placement.bottom() + 1 - newHeight;
     if (const QScreen *screen = this->screen())
         top = std::max(top, screen->availableGeometry().top());
     fitToMap(preset.mapWidth, preset.mapHeight);
     if (isVisible())
-        move(pos().x(), pos().y() + (top - frame.top()));
+        move(pos().x(), pos().y() + (top - placement.top()));
     updatePlaceTexts();
     m_mapWidget->repaint();
 }
 
-void MainWindow::restoreFrame()
+void MainWindow::restorePlacement()
 {
-    // The preferences file is the user's to edit: measure the stored frame in
+    // The preferences file is the user's to edit: measure the stored placement in
     // 64 bits and take it only when its corner lies on some plausible screen.
     constexpr qint64 kFarthestCorner = 1 << 20;
     // No screen is this large (8K is 7680 wide), and a map filling a larger
     // window would take gigabytes: a larger size keeps the window's own.
     constexpr qint64 kLargestSide = 1 << 13;
-    m_frameRestored = true;
-    const QRect frame = m_preferences.objectForKey(kFrameKey).toRect();
-    const qint64 width = qint64(frame.right()) - frame.left() + 1;
-    const qint64 height = qint64(frame.bottom()) - frame.top() + 1;
-    if (width <= 0 || height <= 0 || std::abs(qint64(frame.left())) > kFarthestCorner ||
-        std::abs(qint64(frame.top())) > kFarthestCorner)
+    m_placementRestored = true;
+    const QRect placement = m_preferences.objectForKey(kPlacementKey).toRect();
+    const qint64 width = qint64(placement.right()) - placement.left() + 1;
+    const qint64 height = qint64(placement.bottom()) - placement.top() + 1;
+    if (width <= 0 || height <= 0 || std::abs(qint64(placement.left())) > kFarthestCorner ||
+        std::abs(qint64(placement.top())) > kFarthestCorner)
         return;
     if (width <= kLargestSide && height <= kLargestSide) {
         // Within the window's smallest size, which its layout knows.
@@ -364,27 +359,27 @@ void MainWindow::restoreFrame()
         resize(QSize(int(width), int(height)).expandedTo(minimumSize()));
         placeMap();
     }
-    move(frame.topLeft());
+    move(placement.topLeft());
 }
 
-void MainWindow::saveFrame()
+void MainWindow::savePlacement()
 {
-    // A maximized or full-screen frame is the screen's: the last one the
+    // A maximized or full-screen placement is the screen's: the last one the
     // user gave the window stays stored.
     if (isMaximized() || isFullScreen())
         return;
     // Wayland tells a window nothing of its place: the stored one stays.
     QPoint corner = pos();
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-        corner = m_preferences.objectForKey(kFrameKey).toRect().topLeft();
-    m_preferences.setObject(kFrameKey, QRect(corner, size()));
+        corner = m_preferences.objectForKey(kPlacementKey).toRect().topLeft();
+    m_preferences.setObject(kPlacementKey, QRect(corner, size()));
 }
 
 void MainWindow::moveEvent(QMoveEvent *event)
 {
     QMainWindow::moveEvent(event);
-    if (m_frameRestored && isVisible())
-        m_frameSaveTimer.start();
+    if (m_placementRestored && isVisible())
+        m_placementSaveTimer.start();
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)
@@ -394,16 +389,16 @@ void MainWindow::resizeEvent(QResizeEvent *event)
         layOutFacts();
     if (placeMap())
         updatePlaceTexts();
-    if (m_frameRestored && isVisible())
-        m_frameSaveTimer.start();
+    if (m_placementRestored && isVisible())
+        m_placementSaveTimer.start();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Quit, a logout's SIGTERM and the window's close button alike.
-    m_frameSaveTimer.stop();
+    m_placementSaveTimer.stop();
     if (isVisible())
-        saveFrame();
+        savePlacement();
     m_secondTimer->stop();
     m_mapTimer.stop();
     QMainWindow::closeEvent(event);

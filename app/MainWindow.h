@@ -1,10 +1,12 @@
 #pragma once
 
+#include "model/MapLayer.h"
 #include "render/FrameRenderer.h"
 
 #include <QMainWindow>
 #include <QTimer>
 
+#include <array>
 #include <memory>
 
 namespace Ui {
@@ -22,12 +24,12 @@ class QGridLayout;
 class QLabel;
 class ZoneFinder;
 
-/// The main window: the map above the zone pop-up and the readouts, all
+/// The main window: the map above the zone box and the readouts, all
 /// following the model. The window takes any size: the map keeps its 2:1
 /// shape at the largest size that fits above the readouts, centred. It owns
 /// the display-option actions that the View menu and the map's contextual
 /// menu share, runs the clock and the map's periodic redraw, and remembers
-/// its frame in the preferences.
+/// its placement (place and size) in the preferences.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -35,6 +37,8 @@ class MainWindow : public QMainWindow
 public:
     /// How often the map and the sun readouts are brought up to date.
     static constexpr int kMapRefreshMs = 120 * 1000;
+    /// The window is this many points taller than the map's area (the readouts below it).
+    static constexpr int kReadoutAreaHeight = 97;
 
     MainWindow(MapModel &model, Preferences &preferences, const Resources &resources,
                const Clock &clock, QWidget *parent = nullptr);
@@ -63,8 +67,8 @@ private:
     /// Puts the map at the largest 2:1 size that fits the area above the
     /// readouts, centred; returns whether its size changed.
     bool placeMap();
-    void restoreFrame();
-    void saveFrame();
+    void restorePlacement();
+    void savePlacement();
     void createDisplayActions();
     void updateDisplayActionTitles();
     void showSelectedZone();
@@ -94,16 +98,13 @@ private:
     QLabel *m_nextChangeField = nullptr;
     QGridLayout *m_pinLayout = nullptr;
     QList<QLabel *> m_pinFields;
-    QAction *m_gridAction = nullptr;
-    QAction *m_sunAction = nullptr;
-    QAction *m_moonAction = nullptr;
-    QAction *m_twilightLinesAction = nullptr;
-    QAction *m_locationsAction = nullptr;
+    /// Each layer's Show/Hide action; null for a layer the window does not offer.
+    std::array<QAction *, kMapLayerCount> m_layerActions{};
     SecondTimer *m_secondTimer = nullptr;
     TimeMachine *m_timeMachine = nullptr;
     QTimer m_mapTimer;
-    QTimer m_frameSaveTimer;
-    bool m_frameRestored = false;
+    QTimer m_placementSaveTimer;
+    bool m_placementRestored = false;
     int m_laidOutPinColumns = 0;
     qint64 m_shownSecond = 0;
 };

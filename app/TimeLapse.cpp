@@ -20,8 +20,6 @@
 #include <vector>
 
 namespace {
-constexpr int kExitFailed = 1;
-constexpr int kExitBadInput = 2;
 constexpr int kDefaultAnimationQuality = 80;
 constexpr int kBestJpegQuality = 100;
 constexpr int kProgressIntervalMs = 100;
@@ -102,7 +100,7 @@ void renderFrames(const CommandLineOptions &options, const MapModel &model,
                   FrameQueue &queue)
 {
     const CommandLineOptions::TimeLapse &lapse = *options.timeLapse;
-    const std::optional<ImageFileFormat> format = imageFileFormatFor(options.outputPath);
+    const std::optional<ImageFileFormat> format = options.format;
     const int jpegQuality = options.quality.value_or(kBestJpegQuality);
     FrameRenderer renderer(resources);
     renderer.images().setCustomDayImage(images.day);
@@ -133,6 +131,50 @@ void renderFrames(const CommandLineOptions &options, const MapModel &model,
 }
 } // namespace
 
+int frameFieldCount(const QString &pattern)
+{
+    int fields = 0;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] != QLatin1Char('%'))
+            continue;
+        const QStringView rest = QStringView(pattern).mid(i + 1);
+        if (rest.startsWith(QLatin1Char('%'))) {
+            i += 1;
+        } else if (rest.startsWith(QLatin1Char('d'))) {
+            ++fields;
+            i += 1;
+        } else if (rest.size() >= 3 && rest[0] == QLatin1Char('0') && rest[1] >= QLatin1Char('1') &&
+                   rest[1] <= QLatin1Char('9') && rest[2] == QLatin1Char('d')) {
+            ++fields;
+            i += 3;
+        } else {
+            return -1;
+        }
+    }
+    return fields;
+}
+
+QString frameFileName(const QString &pattern, qint64 frame)
+{
+    QString name;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QStringView rest = QStringView(pattern).mid(i + 1);
+        if (pattern[i] != QLatin1Char('%')) {
+            name += pattern[i];
+        } else if (rest.startsWith(QLatin1Char('%'))) {
+            name += QLatin1Char('%');
+            i += 1;
+        } else if (rest.startsWith(QLatin1Char('d'))) {
+            name += QString::number(frame);
+            i += 1;
+        } else if (rest.size() >= 3 && rest[2] == QLatin1Char('d')) {
+            name += QStringLiteral("%1").arg(frame, rest[1].digitValue(), 10, QLatin1Char('0'));
+            i += 3;
+        }
+    }
+    return name;
+}
+
 int runTimeLapse(const CommandLineOptions &options, const MapModel &model,
                  const Resources &resources, const CustomImages &images, QTextStream &err)
 {
@@ -144,14 +186,12 @@ int runTimeLapse(const CommandLineOptions &options, const MapModel &model,
             << "\" does not exist\n";
         return kExitBadInput;
     }
-    if (!lapse.animation && !imageFileFormatFor(path)) {
+    if (!lapse.animation && !options.format) {
         err << "duskmap: cannot tell the image format of \"" << path
             << "\": name it .png, .jpg, .jpeg or .webp\n";
         return kExitBadInput;
     }
-    const QSize size = options.size.isValid()
-                           ? options.size
-                           : QSize(kSmallPreset.mapWidth, kSmallPreset.mapHeight);
+    const QSize size = options.mapSize();
 
     StopSignals::install();
     const int threads = std::max(1, QThread::idealThreadCount());

@@ -15,6 +15,14 @@ struct CustomImages
     QImage night;
 };
 
+/// How many frame number fields a file name holds, "%d" or "%0Nd" (N from 1
+/// to 9); -1 for a "%" that starts neither a frame field nor "%%".
+int frameFieldCount(const QString &pattern);
+
+/// The file name of frame number `frame` of a pattern with one frame field;
+/// "%%" stands for "%".
+QString frameFileName(const QString &pattern, qint64 frame);
+
 /// Renders the frames of a time-lapse in parallel, one renderer a thread, and
 /// writes them in order: numbered image files, or one animated WebP written
 /// whole at the end. Shows progress on a terminal, and stops between frames

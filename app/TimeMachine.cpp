@@ -13,6 +13,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QToolTip>
 
@@ -41,7 +42,7 @@ TimeMachine::TimeMachine(MapModel &model, const Clock &clock, QSlider *slider,
                                             auto slot) {
         QAction *action = timeMenu->addAction(text);
         action->setShortcut(shortcut);
-        // Wherever the focus is in the window, also inside the pop-up and the slider.
+        // Wherever the focus is in the window, also inside the zone box and the slider.
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, slot);
         return action;
@@ -117,8 +118,6 @@ void TimeMachine::advancePlay()
 
 void TimeMachine::sliderMoved(int value)
 {
-    if (m_movingSlider)
-        return;
     const qint64 offset = value * kSliderStepSeconds;
     if (value == 0)
         m_model.showNow();
@@ -147,12 +146,11 @@ void TimeMachine::updateControls()
     m_awayField->setText(now ? QString() : offsetFromNow(offset));
     m_nowButton->setEnabled(!now);
     if (!m_slider->isSliderDown()) {
-        m_movingSlider = true;
+        const QSignalBlocker blocker(m_slider);
         const qint64 steps = std::llround(double(offset) / kSliderStepSeconds);
         m_slider->setValue(
             int(std::clamp<qint64>(steps, m_slider->minimum(), m_slider->maximum())));
         m_slider->setToolTip(offsetFromNow(offset));
-        m_movingSlider = false;
     }
 }
 

@@ -52,5 +52,4 @@ private:
     QTimer m_playTimer;
     QElapsedTimer m_sincePlayTick;
     int m_playRate = 3600;
-    bool m_movingSlider = false;
 };

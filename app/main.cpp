@@ -106,7 +106,7 @@ int main(int argc, char *argv[])
     const CommandLineResult parsed = parseCommandLine(arguments);
     if (!parsed.ok()) {
         QTextStream(stderr) << "duskmap: " << parsed.error << " (see duskmap --help)\n";
-        return 2;
+        return kExitBadInput;
     }
     CommandLineOptions options = parsed.options;
     using Mode = CommandLineOptions::Mode;
@@ -124,6 +124,7 @@ int main(int argc, char *argv[])
     if (noDisplay) {
         options.mode = Mode::Snapshot;
         options.outputPath = QStringLiteral("duskmap.png");
+        options.format = ImageFileFormat::Png;
     }
     if (options.mode != Mode::Window)
         return runHeadless(argc, argv, options, noDisplay);

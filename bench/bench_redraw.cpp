@@ -30,11 +30,10 @@ void redraw(benchmark::State &state, bool sky)
     const Resources resources;
     MapModel model(TimeZoneTable::load(resources), clock);
     model.selectZone(QStringLiteral("Europe/Paris"));
-    model.setShowGrid(true);
-    model.setShowLocations(true);
-    model.setShowSun(sky);
-    model.setShowMoon(sky);
-    model.setShowTwilightLines(sky);
+    model.setLayerShown(MapLayer::Grid, true);
+    model.setLayerShown(MapLayer::Locations, true);
+    for (const MapLayer layer : {MapLayer::Sun, MapLayer::Moon, MapLayer::TwilightLines})
+        model.setLayerShown(layer, sky);
     FrameRenderer renderer(resources);
     const QSize frame(size.mapWidth, size.mapHeight);
     renderer.render(model, frame); // images decoded once, as in the running window

@@ -31,11 +31,6 @@ MapGeometry geometryFromSize(float width, float height)
     return geometry;
 }
 
-MapGeometry zoomTargetFor(double windowWidth)
-{
-    return windowWidth == 720.0 ? kLargePreset : kSmallPreset;
-}
-
 float latitudeToY(float latitudeDeg, const MapGeometry &geometry)
 {
     return latitudeDeg * geometry.pixelsPerDegree + geometry.equatorialOffset;

@@ -22,13 +22,6 @@ MapGeometry geometryFromSize(float width, float height);
 
 inline constexpr MapGeometry kSmallPreset{720, 360, 2.0f, 180.0f, 360.0f};
 inline constexpr MapGeometry kLargePreset{1440, 720, 4.0f, 360.0f, 720.0f};
-/// The window is this many points taller than the map's area (the readouts below it).
-inline constexpr int kReadoutAreaHeight = 97;
-
-/// The preset the zoom command switches to from a window of this width (points):
-/// exactly 720 goes to the large preset, anything else to the small one.
-MapGeometry zoomTargetFor(double windowWidth);
-
 /// View y (pixels) of a latitude in degrees.
 float latitudeToY(float latitudeDeg, const MapGeometry &geometry);
 /// View x (pixels) of a longitude in degrees.

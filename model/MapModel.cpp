@@ -88,40 +88,10 @@ QStringList MapModel::setPinnedZones(const QStringList &names)
     return skipped;
 }
 
-void MapModel::setShowSun(bool on)
+void MapModel::setLayerShown(MapLayer layer, bool shown)
 {
-    if (std::exchange(m_showSun, on) != on)
-        emit showSunChanged(on);
-}
-
-void MapModel::setShowMoon(bool on)
-{
-    if (std::exchange(m_showMoon, on) != on)
-        emit showMoonChanged(on);
-}
-
-void MapModel::setShowTwilightLines(bool on)
-{
-    if (std::exchange(m_showTwilightLines, on) != on)
-        emit showTwilightLinesChanged(on);
-}
-
-void MapModel::setShowGrid(bool on)
-{
-    if (std::exchange(m_showGrid, on) != on)
-        emit showGridChanged(on);
-}
-
-void MapModel::setShowLocations(bool on)
-{
-    if (std::exchange(m_showLocations, on) != on)
-        emit showLocationsChanged(on);
-}
-
-void MapModel::setShowLocationNames(bool on)
-{
-    if (std::exchange(m_showLocationNames, on) != on)
-        emit showLocationNamesChanged(on);
+    if (std::exchange(m_layersShown[std::size_t(layer)], shown) != shown)
+        emit layerShownChanged(layer, shown);
 }
 
 QDateTime MapModel::shownInstant() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/MapLayer.h"
 #include "zones/TimeZoneTable.h"
 
 #include <QDateTime>
@@ -7,6 +8,7 @@
 #include <QStringList>
 #include <QTimeZone>
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -19,15 +21,6 @@ class MapModel : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(QString zoneName READ zoneName NOTIFY zoneChanged)
-    Q_PROPERTY(bool showGrid READ showGrid WRITE setShowGrid NOTIFY showGridChanged)
-    Q_PROPERTY(
-        bool showLocations READ showLocations WRITE setShowLocations NOTIFY showLocationsChanged)
-    Q_PROPERTY(bool showLocationNames READ showLocationNames WRITE setShowLocationNames NOTIFY
-                   showLocationNamesChanged)
-    Q_PROPERTY(bool showSun READ showSun WRITE setShowSun NOTIFY showSunChanged)
-    Q_PROPERTY(bool showMoon READ showMoon WRITE setShowMoon NOTIFY showMoonChanged)
-    Q_PROPERTY(bool showTwilightLines READ showTwilightLines WRITE setShowTwilightLines NOTIFY
-                   showTwilightLinesChanged)
     Q_PROPERTY(bool showingNow READ isShowingNow NOTIFY shownInstantChanged)
 
 public:
@@ -65,19 +58,8 @@ public:
     /// repeated, and those past the twelfth. Returns the zones skipped.
     QStringList setPinnedZones(const QStringList &names);
 
-    bool showGrid() const { return m_showGrid; }
-    void setShowGrid(bool on);
-    bool showLocations() const { return m_showLocations; }
-    void setShowLocations(bool on);
-    bool showLocationNames() const { return m_showLocationNames; }
-    void setShowLocationNames(bool on);
-    /// The point under the Sun, the Moon in its phase, the twilight lines.
-    bool showSun() const { return m_showSun; }
-    void setShowSun(bool on);
-    bool showMoon() const { return m_showMoon; }
-    void setShowMoon(bool on);
-    bool showTwilightLines() const { return m_showTwilightLines; }
-    void setShowTwilightLines(bool on);
+    bool isLayerShown(MapLayer layer) const { return m_layersShown[std::size_t(layer)]; }
+    void setLayerShown(MapLayer layer, bool shown);
 
     /// The instant the map and readouts show: the clock's now, or the fixed instant.
     QDateTime shownInstant() const;
@@ -94,12 +76,7 @@ signals:
     void zoneChosen(const QString &zoneName);
     void markerDegreesChanged();
     void pinnedZonesChanged();
-    void showGridChanged(bool on);
-    void showLocationsChanged(bool on);
-    void showLocationNamesChanged(bool on);
-    void showSunChanged(bool on);
-    void showMoonChanged(bool on);
-    void showTwilightLinesChanged(bool on);
+    void layerShownChanged(MapLayer layer, bool shown);
     void shownInstantChanged();
 
 private:
@@ -117,11 +94,6 @@ private:
     QStringList m_pinnedZones;
     QList<QTimeZone> m_pinnedTimeZones;
     bool m_zoneSet = false;
-    bool m_showGrid = false;
-    bool m_showLocations = false;
-    bool m_showLocationNames = false;
-    bool m_showSun = false;
-    bool m_showMoon = false;
-    bool m_showTwilightLines = false;
+    std::array<bool, kMapLayerCount> m_layersShown{};
     std::optional<QDateTime> m_fixedInstant;
 };

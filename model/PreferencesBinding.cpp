@@ -1,5 +1,6 @@
 #include "model/PreferencesBinding.h"
 
+#include "model/MapLayer.h"
 #include "model/MapModel.h"
 #include "model/StoredZoneList.h"
 #include "platform/Log.h"
@@ -8,36 +9,23 @@
 
 namespace {
 const QString kZoneKey = QStringLiteral("DefaultTimeZone");
-const QString kGridKey = QStringLiteral("ShowLatLon");
-const QString kLocationsKey = QStringLiteral("ShowLocations");
-const QString kLocationNamesKey = QStringLiteral("ShowLocationNames");
 const QString kPinnedZonesKey = QStringLiteral("PinnedTimeZones");
-const QString kSunKey = QStringLiteral("ShowSun");
-const QString kMoonKey = QStringLiteral("ShowMoon");
-const QString kTwilightLinesKey = QStringLiteral("ShowTwilightLines");
 } // namespace
 
 namespace PreferencesBinding {
 
 void registerDefaults(Preferences &preferences)
 {
-    preferences.registerDefaults({{kZoneKey, systemTimeZoneName()},
-                                  {kGridKey, false},
-                                  {kLocationsKey, false},
-                                  {kLocationNamesKey, false},
-                                  {kSunKey, false},
-                                  {kMoonKey, false},
-                                  {kTwilightLinesKey, false}});
+    QVariantMap defaults{{kZoneKey, systemTimeZoneName()}};
+    for (const MapLayerInfo &layer : kMapLayers)
+        defaults.insert(QLatin1String(layer.storedKey), layer.shownByDefault);
+    preferences.registerDefaults(defaults);
 }
 
 void restore(MapModel &model, Preferences &preferences, bool storeFallback)
 {
-    model.setShowGrid(preferences.boolForKey(kGridKey));
-    model.setShowLocations(preferences.boolForKey(kLocationsKey));
-    model.setShowLocationNames(preferences.boolForKey(kLocationNamesKey));
-    model.setShowSun(preferences.boolForKey(kSunKey));
-    model.setShowMoon(preferences.boolForKey(kMoonKey));
-    model.setShowTwilightLines(preferences.boolForKey(kTwilightLinesKey));
+    for (const MapLayerInfo &layer : kMapLayers)
+        model.setLayerShown(layer.layer, preferences.boolForKey(QLatin1String(layer.storedKey)));
 
     const QStringList pins = storedZoneList(preferences.objectForKey(kPinnedZonesKey),
                                             kPinnedZonesKey, MapModel::kMaxPinnedZones);
@@ -66,18 +54,10 @@ void keepStored(MapModel &model, Preferences &preferences)
     QObject::connect(&model, &MapModel::pinnedZonesChanged, &model, [&model, &preferences] {
         preferences.setObject(kPinnedZonesKey, model.pinnedZones());
     });
-    QObject::connect(&model, &MapModel::showGridChanged, &model,
-                     [&preferences](bool on) { preferences.setObject(kGridKey, on); });
-    QObject::connect(&model, &MapModel::showLocationsChanged, &model,
-                     [&preferences](bool on) { preferences.setObject(kLocationsKey, on); });
-    QObject::connect(&model, &MapModel::showLocationNamesChanged, &model,
-                     [&preferences](bool on) { preferences.setObject(kLocationNamesKey, on); });
-    QObject::connect(&model, &MapModel::showSunChanged, &model,
-                     [&preferences](bool on) { preferences.setObject(kSunKey, on); });
-    QObject::connect(&model, &MapModel::showMoonChanged, &model,
-                     [&preferences](bool on) { preferences.setObject(kMoonKey, on); });
-    QObject::connect(&model, &MapModel::showTwilightLinesChanged, &model,
-                     [&preferences](bool on) { preferences.setObject(kTwilightLinesKey, on); });
+    QObject::connect(&model, &MapModel::layerShownChanged, &model,
+                     [&preferences](MapLayer layer, bool shown) {
+                         preferences.setObject(QLatin1String(layerInfo(layer).storedKey), shown);
+                     });
 }
 
 } // namespace PreferencesBinding

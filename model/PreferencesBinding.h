@@ -4,12 +4,11 @@ class MapModel;
 class Preferences;
 
 /// Where the model's lasting choices live in the preferences: the zone under
-/// "DefaultTimeZone" and the layers under "ShowLatLon", "ShowLocations" and
-/// "ShowLocationNames", as earlier versions stored them; the pinned zones
-/// under "PinnedTimeZones".
+/// "DefaultTimeZone", each layer under its stored key, as earlier versions
+/// stored them, and the pinned zones under "PinnedTimeZones".
 namespace PreferencesBinding {
 
-/// Registers the defaults: the system's zone, every layer off.
+/// Registers the defaults: the system's zone, each layer's own default.
 void registerDefaults(Preferences &preferences);
 
 /// Sets the model from the preferences: the layers, and the stored zone if the

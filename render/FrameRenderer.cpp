@@ -56,21 +56,21 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
         geometryFromSize(float(size.width() / layerScale), float(size.height() / layerScale));
     if (layerScale != 1.0)
         painter.scale(layerScale, layerScale);
-    if (model.showGrid())
+    if (model.isLayerShown(MapLayer::Grid))
         gridPlan(geometry).replay(m_frame, painter);
     const ViewCoordinates view(2.0 * double(geometry.equatorialOffset));
     // Over the map and the grid, under the squares and the marker, which
     // stay readable.
-    if (model.showTwilightLines())
+    if (model.isLayerShown(MapLayer::TwilightLines))
         drawTwilightLines(painter, geometry, view, sunQuantities(instant), smallTextStyle());
-    if (model.showSun() || model.showMoon()) {
+    if (model.isLayerShown(MapLayer::Sun) || model.isLayerShown(MapLayer::Moon)) {
         const astro::SkyPositions sky = astro::skyPositions(utcInstant(shownInstant));
-        if (model.showMoon())
+        if (model.isLayerShown(MapLayer::Moon))
             drawMoonSymbol(painter, geometry, view, sky);
-        if (model.showSun())
+        if (model.isLayerShown(MapLayer::Sun))
             drawSunSymbol(painter, geometry, view, sky.subsolar);
     }
-    if (model.showLocations())
+    if (model.isLayerShown(MapLayer::Locations))
         squaresPlan(model, geometry).replay(m_frame, painter);
     if (!model.pinnedZones().isEmpty()) {
         std::vector<PinnedPlace> pins;
@@ -79,9 +79,9 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
         drawPinnedPlaces(painter, pins, geometry, smallTextStyle(), view);
     }
     const ZonePlace marker = model.markerDegrees();
-    drawCityInfo(painter, longitudeToX(marker.longitude, geometry),
-                 latitudeToY(marker.latitude, geometry), model.zoneName(), labelTextStyle(),
-                 geometry.mapWidth, view);
+    drawZoneMarker(painter, longitudeToX(marker.longitude, geometry),
+                   latitudeToY(marker.latitude, geometry), model.zoneName(), labelTextStyle(),
+                   geometry.mapWidth, view);
     return m_frame;
 }
 

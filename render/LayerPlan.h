@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/MapLayers.h"
+#include "render/MapPainting.h"
 
 #include <QColor>
 #include <QPointF>

@@ -17,40 +17,6 @@ constexpr qreal kGridLineWidth = 0.25;
 constexpr qreal kSquareFrameWidth = 2.0;
 } // namespace
 
-QFont mapFont(int pixelSize)
-{
-    QFont font(QStringLiteral("Lucida Grande"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
-TextStyle labelTextStyle()
-{
-    return {mapFont(14), Qt::white};
-}
-
-TextStyle smallTextStyle()
-{
-    return {mapFont(8), Qt::white};
-}
-
-QSizeF ViewCoordinates::textSize(const QString &text, const QFont &font)
-{
-    const QFontMetricsF metrics(font);
-    return {metrics.horizontalAdvance(text), metrics.height()};
-}
-
-void ViewCoordinates::drawText(QPainter &painter, double x, double y, const QString &text,
-                               const TextStyle &style) const
-{
-    const QFontMetricsF metrics(style.font);
-    painter.setFont(style.font);
-    painter.setPen(style.color);
-    // The line box's bottom lies one descent below the baseline.
-    painter.drawText(point(x, y) - QPointF(0.0, metrics.descent()), text);
-}
-
 void planGridLines(LayerPlan &plan, const MapGeometry &geometry, const TextStyle &style,
                    const ViewCoordinates &view)
 {
@@ -135,8 +101,8 @@ void drawPinnedPlaces(QPainter &painter, std::span<const PinnedPlace> pins,
     painter.restore();
 }
 
-void drawCityInfo(QPainter &painter, float markerX, float markerY, const QString &label,
-                  const TextStyle &style, int32_t mapWidth, const ViewCoordinates &view)
+void drawZoneMarker(QPainter &painter, float markerX, float markerY, const QString &label,
+                    const TextStyle &style, int32_t mapWidth, const ViewCoordinates &view)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

@@ -6,7 +6,7 @@
 #include "astro/SkyPositions.h"
 #include "mapcore/MapGeometry.h"
 #include "mapcore/NightOverlay.h"
-#include "render/MapLayers.h"
+#include "render/MapPainting.h"
 
 class QPainter;
 

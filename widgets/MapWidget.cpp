@@ -4,7 +4,7 @@
 #include "model/MapModel.h"
 #include "render/FrameRenderer.h"
 #include "render/MapImages.h"
-#include "render/MapLayers.h"
+#include "render/MapPainting.h"
 #include "zones/NearbyZones.h"
 
 #include <QContextMenuEvent>
@@ -26,11 +26,7 @@ MapWidget::MapWidget(MapModel &model, FrameRenderer &renderer, QWidget *parent)
             [this] { m_renderer.images().keepSources(false); });
     const auto repaint = [this] { update(); };
     connect(&model, &MapModel::zoneChanged, this, repaint);
-    connect(&model, &MapModel::showGridChanged, this, repaint);
-    connect(&model, &MapModel::showLocationsChanged, this, repaint);
-    connect(&model, &MapModel::showSunChanged, this, repaint);
-    connect(&model, &MapModel::showMoonChanged, this, repaint);
-    connect(&model, &MapModel::showTwilightLinesChanged, this, repaint);
+    connect(&model, &MapModel::layerShownChanged, this, repaint);
     connect(&model, &MapModel::shownInstantChanged, this, repaint);
     connect(&model, &MapModel::pinnedZonesChanged, this, repaint);
 }

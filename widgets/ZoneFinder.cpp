@@ -17,7 +17,7 @@ ZoneFinder::ZoneFinder(QComboBox *popUp, MapModel &model, ZoneCountries countrie
 {
     m_popUp->setEditable(true);
     m_popUp->setInsertPolicy(QComboBox::NoInsert);
-    // The pop-up's own completer would finish the text from the ids' starts
+    // The combo box's own completer would finish the text from the ids' starts
     // only; the search drives a list of its own instead.
     m_popUp->setCompleter(nullptr);
     QLineEdit *edit = m_popUp->lineEdit();

@@ -9,10 +9,10 @@ class QComboBox;
 class QCompleter;
 class QStringListModel;
 
-/// Makes a zone pop-up searchable: typing narrows the zones to those the text
-/// finds, best first, in a list under the pop-up. Enter or a click chooses the
-/// zone as a choice from the pop-up's own list does; Escape gives back the
-/// selected zone's name. Without typing the pop-up steps and opens as before,
+/// Makes a zone combo box searchable: typing narrows the zones to those the text
+/// finds, best first, in a list under the box. Enter or a click chooses the
+/// zone as a choice from the box's own list does; Escape gives back the
+/// selected zone's name. Without typing the box steps and opens as before,
 /// and it always shows the selected zone once the search ends.
 class ZoneFinder : public QObject
 {

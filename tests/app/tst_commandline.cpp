@@ -2,6 +2,7 @@
 // combination answered with one line ("!" and a part of it). A row's arguments
 // are one string split at spaces.
 #include "app/CommandLine.h"
+#include "app/TimeLapse.h"
 
 #include <QTest>
 
@@ -19,8 +20,11 @@ QString describe(const CommandLineOptions &o)
     add(!o.outputPath.isEmpty(), o.outputPath);
     add(o.size.isValid(), QStringLiteral("%1x%2").arg(o.size.width()).arg(o.size.height()));
     add(!o.zone.isEmpty(), "zone " + o.zone);
-    add(o.grid.value_or(false), "grid");
-    add(o.locations.value_or(false), "locations");
+    for (const MapLayerInfo &layer : kMapLayers) {
+        if (const std::optional<bool> shown = o.layers[std::size_t(layer.layer)])
+            add(true, (*shown ? "" : "no-") + QString(layer.option));
+    }
+    add(o.noPins, "no-pins");
     add(o.at.has_value(), "at " + o.at.value_or(QDateTime()).toUTC().toString(Qt::ISODate));
     add(o.quality.has_value(), QStringLiteral("quality %1").arg(o.quality.value_or(-1)));
     add(o.everySeconds.has_value(), QStringLiteral("every %1 s").arg(o.everySeconds.value_or(-1)));
@@ -62,8 +66,17 @@ private slots:
         QTest::addColumn<QString>("expected");
         row("no arguments -> window", "", "window");
         row("snapshot with =", "--snapshot=a.jpg --size=large", "snapshot a.jpg 1440x720");
-        row("snapshot, all layers", "--grid --snapshot m.png --locations --zone Europe/Paris",
-            "snapshot m.png zone Europe/Paris grid locations");
+        row("snapshot, all layers",
+            "--grid --snapshot m.png --twilight-lines --locations --zone Europe/Paris --moon --sun",
+            "snapshot m.png zone Europe/Paris grid locations sun moon twilight-lines");
+        row("layers and pins off", "--snapshot m.png --no-grid --no-sun --moon --no-pins",
+            "snapshot m.png no-grid no-sun moon no-pins");
+        row("grid, then no grid", "--snapshot m.png --grid --no-grid",
+            "!--grid and --no-grid cannot be used together");
+        row("no moon, then moon", "--wallpaper --no-moon --moon", "!--no-moon and --moon cannot");
+        row("pin and no pins", "--readouts --pin UTC --no-pins", "!--pin and --no-pins cannot");
+        row("no twilight lines with readouts", "--readouts --no-twilight-lines",
+            "!--no-twilight-lines needs --snapshot or --wallpaper");
         row("readouts, offset and milliseconds",
             "--readouts --size large --at 2026-06-21T20:40:00.250+02:00",
             "readouts 1440x720 at 2026-06-21T18:40:00Z");

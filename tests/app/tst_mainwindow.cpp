@@ -175,11 +175,11 @@ private slots:
         TestApplication app(kZones, kNoon, file, Start(start));
         MapModel &m = *app.model;
         QStringList pins = m.pinnedZones();
-        QCOMPARE(QString::asprintf("%s %d%d%d%s, %d %d", qPrintable(m.zoneName()), m.showGrid(),
-                                   m.showLocations(), m.showLocationNames(),
-                                   qPrintable((QStringList{""} + pins).join(' ')),
-                                   int(log.warnings().size()),
-                                   int(log.infos().filter("Pinned").size())),
+        QCOMPARE(QString::asprintf(
+                     "%s %d%d%d%s, %d %d", qPrintable(m.zoneName()), m.isLayerShown(MapLayer::Grid),
+                     m.isLayerShown(MapLayer::Locations), m.isLayerShown(MapLayer::LocationNames),
+                     qPrintable((QStringList{""} + pins).join(' ')), int(log.warnings().size()),
+                     int(log.infos().filter("Pinned").size())),
                  expected);
         QFile stored(app.preferences->filePath());
         QCOMPARE(stored.open(QIODevice::ReadOnly) ? stored.readAll() : QByteArray(),
@@ -190,23 +190,32 @@ private slots:
         }
     }
 
-    // Each layer stores itself alone, notified once per change.
+    // Each layer stores itself alone under the key earlier versions used,
+    // notified once per change.
+    void layersAreStored_data()
+    {
+        QTest::addColumn<MapLayer>("layer");
+        for (const auto &[key, layer] : {std::pair{"ShowLatLon", MapLayer::Grid},
+                                         {"ShowLocations", MapLayer::Locations},
+                                         {"ShowLocationNames", MapLayer::LocationNames},
+                                         {"ShowSun", MapLayer::Sun},
+                                         {"ShowMoon", MapLayer::Moon},
+                                         {"ShowTwilightLines", MapLayer::TwilightLines}})
+            QTest::newRow(key) << layer;
+    }
     void layersAreStored()
     {
+        QFETCH(MapLayer, layer);
         TestApplication app(kZones, kNoon, {}, Start::Bound);
-        MapModel &model = *app.model;
-        const char *const keys[] = {"ShowLatLon", "ShowLocations", "ShowLocationNames"};
+        QSignalSpy spy(app.model.get(), &MapModel::layerShownChanged);
+        for (const bool on : {true, true, false, true})
+            app.model->setLayerShown(layer, on);
+        QCOMPARE(spy.count(), 3);
         QStringList stored;
-        for (const char *property : {"showGrid", "showLocations", "showLocationNames"}) {
-            const QMetaObject *meta = model.metaObject();
-            QSignalSpy spy(&model, meta->property(meta->indexOfProperty(property)).notifySignal());
-            for (const bool on : {true, true, false, true})
-                QVERIFY(model.setProperty(property, on));
-            stored << QString::number(spy.count());
-            for (const char *key : keys)
-                stored << app.stored(key).toString();
-        }
-        QCOMPARE(stored.join(' '), "3 true   3 true true  3 true true true");
+        for (const MapLayerInfo &info : kMapLayers)
+            stored << app.stored(info.storedKey).toString();
+        QCOMPARE(stored.join(' ').trimmed(), "true");
+        QCOMPARE(app.stored(QTest::currentDataTag()).toString(), "true");
     }
 
     // The readouts of now or of a fixed instant, kept within 1900-03-01 to 2100-02-28 UTC.
@@ -261,7 +270,7 @@ private slots:
     void zoneFromThePopUp()
     {
         TestApplication app(kZones, kNoon);
-        auto *popUp = app.child<QComboBox>("zonePopUp");
+        auto *popUp = app.child<QComboBox>("zoneComboBox");
         const auto shown = [&] {
             return QStringLiteral("%1 of %2, %3, %4: %5, %6, %7")
                 .arg(popUp->currentText())
@@ -335,7 +344,7 @@ private slots:
         menu->actions().last()->trigger();
         QCOMPARE(app.stored("PinnedTimeZones").toString() + ' ' +
                      app.stored("DefaultTimeZone").toString() + ' ' +
-                     app.child<QComboBox>("zonePopUp")->currentText(),
+                     app.child<QComboBox>("zoneComboBox")->currentText(),
                  zone + ' ' + zone + ' ' + zone);
     }
 
@@ -374,10 +383,11 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // The readouts keep their height; the layout agrees with the map's place.
-        QCOMPARE(map.parentWidget()->height(), window.height() - kReadoutAreaHeight);
+        QCOMPARE(map.parentWidget()->height(), window.height() - MainWindow::kReadoutAreaHeight);
         const QRect before = window.geometry();
         window.zoom();
-        QCOMPARE(map.size(), QSize(window.width(), window.height() - kReadoutAreaHeight));
+        QCOMPARE(map.size(),
+                 QSize(window.width(), window.height() - MainWindow::kReadoutAreaHeight));
         // The bottom-left corner stays, never above the top of the screen.
         QCOMPARE(window.geometry().topLeft(),
                  QPoint(before.left(), std::max(window.screen()->availableGeometry().top(),
@@ -584,7 +594,7 @@ private slots:
         QVERIFY(largeColours > 20 || file.contains("1440"));
         QVERIFY(!app.text("timeField").isEmpty());
         const bool noTable = file == QLatin1String("TimeZones.plist");
-        QCOMPARE(app.child<QComboBox>("zonePopUp")->count(), noTable ? 0 : 2);
+        QCOMPARE(app.child<QComboBox>("zoneComboBox")->count(), noTable ? 0 : 2);
         QCOMPARE(app.model->markerDegrees().latitude, noTable ? 0.0f : 48.8667f);
     }
 
@@ -629,9 +639,8 @@ private slots:
             if (step % 180 == 0) // every six hours, another zone
                 model.selectZone(zones[(step / 180) % zones.size()].name);
             if (step % 270 == 0) { // every nine hours, a layer
-                const char *layer =
-                    std::array{"showGrid", "showLocations", "showLocationNames"}[(step / 270) % 3];
-                model.setProperty(layer, !model.property(layer).toBool());
+                const MapLayer layer = kMapLayers[(step / 270) % kMapLayerCount].layer;
+                model.setLayerShown(layer, !model.isLayerShown(layer));
             }
             if (step == kStepsADay)
                 residentAfterFirstDay = residentKb();

@@ -1,6 +1,7 @@
 // Splits arbitrary bytes into arguments at NUL bytes and parses them as the
 // program's command line.
 #include "app/CommandLine.h"
+#include "app/TimeLapse.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 #include <cstddef>
@@ -41,7 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (options.at)
         FUZZ_CHECK(options.at->isValid() && options.at->toUTC().date() >= QDate(1900, 3, 1) &&
                    options.at->toUTC().date() <= QDate(2100, 2, 28));
-    FUZZ_CHECK(options.pins.size() <= 12);
+    FUZZ_CHECK(options.pins.size() <= 12 && !(options.noPins && !options.pins.isEmpty()));
+    for (const std::optional<bool> &layer : options.layers)
+        FUZZ_CHECK(!layer || options.mode == Mode::Snapshot || options.mode == Mode::Wallpaper);
     if (options.json || !options.pins.isEmpty())
         FUZZ_CHECK(
             options.mode == Mode::Readouts ||

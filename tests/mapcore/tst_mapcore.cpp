@@ -86,9 +86,6 @@ private slots:
         row("geometry", "-10.5 4", "-10 4 -0.0291666668 2 -5.25");
         row("geometry", "nan 0", "0 0 nan 0 nan");
         row("geometry", "1e12 1", "2147483647 1 2.77777766e+09 0.5 4.99999998e+11");
-        row("zoom", "720", "large");
-        row("zoom", "720.00000000000011", "small");
-        row("zoom", "719.99999999999989", "small");
         // Preset latitude longitude: y x, back to degrees, the location square.
         row("place", "small 45 90", "270 540 | 45 90 | 538.5 268.5 3 3");
         row("place", "large 45 90", "540 1080 | 45 90 | 1078.5 538.5 3 3");
@@ -154,9 +151,6 @@ private slots:
             const MapGeometry r = geometryFromSize(f(0), f(1));
             actual = QString::asprintf("%d %d ", r.mapWidth, r.mapHeight) +
                      text({r.pixelsPerDegree, r.equatorialOffset, r.meridianOffset});
-        } else if (what == "zoom") {
-            const MapGeometry r = zoomTargetFor(a[0].toDouble());
-            actual = r == kLargePreset ? "large" : r == kSmallPreset ? "small" : "other";
         } else if (what == "place") {
             const float y = latitudeToY(f(0), g), x = longitudeToX(f(1), g);
             actual = text({y, x}) + " | " + text({yToLatitude(y, g), xToLongitude(x, g)}) + " | " +

@@ -6,6 +6,8 @@
 #include "platform/Clock.h"
 #include "platform/Resources.h"
 #include "render/FrameRenderer.h"
+#include "render/LayerPlan.h"
+#include "render/MapLayers.h"
 
 #include <QPainter>
 #include <QTest>
@@ -129,8 +131,8 @@ private slots:
                          {"Square/Two", 0.25, 20.25},
                          {"Europe/London", 0, -90}},
                         background, background);
-            scene.model->setShowGrid(true);
-            scene.model->setShowLocations(true);
+            scene.model->setLayerShown(MapLayer::Grid, true);
+            scene.model->setLayerShown(MapLayer::Locations, true);
             scene.model->selectZone("Europe/London");
             return scene.renderer->render(*scene.model, {720, 360}, ratio).copy();
         };

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+/// The layers drawn over the day and night map, each switched on and off on
+/// its own.
+enum class MapLayer
+{
+    Grid,
+    Locations,
+    LocationNames,
+    Sun,
+    Moon,
+    TwilightLines,
+};
+
+/// Everything the program knows of a layer besides its drawing: every user of
+/// a layer (the model, the preferences, the window's actions, the command
+/// line and its help) loops over kMapLayers, so that a new layer is one row
+/// here and its drawing function.
+struct MapLayerInfo
+{
+    MapLayer layer;
+    /// The preferences key that keeps the switch, as earlier versions stored it.
+    const char *storedKey;
+    bool shownByDefault;
+    /// The command line's name: "grid" gives --grid and --no-grid. Null for a
+    /// layer the command line does not offer.
+    const char *option;
+    /// What the option's --help line says it draws.
+    const char *optionHelp;
+    /// Keys of the strings table for the action's title while the layer is
+    /// hidden and while it is shown. Null for a layer with no action.
+    const char *showTitleKey;
+    const char *hideTitleKey;
+    /// The action's shortcut, in QKeySequence's portable text; null for none.
+    const char *shortcut;
+};
+
+inline constexpr std::array kMapLayers{
+    MapLayerInfo{MapLayer::Grid, "ShowLatLon", false, "grid", "draw the latitude/longitude grid",
+                 "ShowLatLonGridLines", "HideLatLonGridLines", "Ctrl+Shift+G"},
+    MapLayerInfo{MapLayer::Locations, "ShowLocations", false, "locations", "draw the zones' places",
+                 "ShowLocations", "HideLocations", "Ctrl+Shift+L"},
+    // Kept and stored as earlier versions did; nothing draws it.
+    MapLayerInfo{MapLayer::LocationNames, "ShowLocationNames", false, nullptr, nullptr, nullptr,
+                 nullptr, nullptr},
+    MapLayerInfo{MapLayer::Sun, "ShowSun", false, "sun", "mark the point under the Sun", "ShowSun",
+                 "HideSun", "Ctrl+Shift+U"},
+    MapLayerInfo{MapLayer::Moon, "ShowMoon", false, "moon",
+                 "mark the point under the Moon, in its phase", "ShowMoon", "HideMoon",
+                 "Ctrl+Shift+M"},
+    MapLayerInfo{MapLayer::TwilightLines, "ShowTwilightLines", false, "twilight-lines",
+                 "draw the sunset and twilight lines", "ShowTwilightLines", "HideTwilightLines",
+                 "Ctrl+Shift+T"},
+};
+inline constexpr std::size_t kMapLayerCount = kMapLayers.size();
+
+constexpr const MapLayerInfo &layerInfo(MapLayer layer)
+{
+    return kMapLayers[std::size_t(layer)];
+}
+
+// The table is indexed by the enumeration.
+static_assert([] {
+    for (std::size_t i = 0; i < kMapLayerCount; ++i)
+        if (std::size_t(kMapLayers[i].layer) != i)
+            return false;
+    return true;
+}());
