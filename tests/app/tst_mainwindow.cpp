@@ -3,6 +3,7 @@
 #include "TestApplication.h"
 #include "model/ShownTexts.h"
 #include "platform/LocalizedStrings.h"
+#include "platform/SecondTimer.h"
 #include "render/FrameRenderer.h"
 #include "widgets/MapWidget.h"
 #include "zones/TimeZones.h"
@@ -463,11 +464,15 @@ private slots:
         for (const int intoSecond : {998, 100}) {
             TestApplication app(kZones, kNoon.addMSecs(intoSecond));
             QCOMPARE(app.text("timeField"), "12:00:00 UTC +0000");
+            QSignalSpy ticks(app.window->findChild<SecondTimer *>(), &SecondTimer::tick);
+            QElapsedTimer sinceStart;
+            sinceStart.start();
             app.clock.advance(1000);
-            QTest::qWait(300);
-            QCOMPARE(app.text("timeField"),
-                     intoSecond == 998 ? "12:00:01 UTC +0000" : "12:00:00 UTC +0000");
-            QTRY_COMPARE(app.text("timeField"), "12:00:01 UTC +0000");
+            QVERIFY(ticks.wait(5000));
+            const qint64 tickedAfterMs = sinceStart.elapsed();
+            QVERIFY2(intoSecond == 998 ? tickedAfterMs < 300 : tickedAfterMs >= 800,
+                     qPrintable(QString::number(tickedAfterMs)));
+            QCOMPARE(app.text("timeField"), "12:00:01 UTC +0000");
         }
     }
 
@@ -520,40 +525,28 @@ private slots:
         auto *mapTimer = app.window->findChild<QTimer *>("mapTimer");
         app.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(app.window.get()));
-        int paints = 0;
-        struct PaintCounter : QObject
-        {
-            int &count;
-            explicit PaintCounter(int &c) : count(c) {}
-            bool eventFilter(QObject *, QEvent *event) override
-            {
-                count += event->type() == QEvent::Paint;
-                return false;
-            }
-        } counter(paints);
-        app.window->mapWidget()->installEventFilter(&counter);
+        QSignalSpy painted(app.window->mapWidget(), &MapWidget::framePainted);
         QVERIFY(QMetaObject::invokeMethod(mapTimer, "timeout"));
-        QTRY_VERIFY(paints > 0);
+        QVERIFY(painted.wait());
 
         action(menu, "1 Day a Second")->trigger();
         QElapsedTimer played;
         played.start();
+        QSignalSpy steps(app.model.get(), &MapModel::shownInstantChanged);
         action(menu, "&Play")->trigger();
-        QTest::qWait(500);
+        QTRY_VERIFY(steps.count() >= 10);
         action(menu, "&Pause")->trigger();
         const qint64 playedMs = played.elapsed();
         const qint64 advanced = kNoon.secsTo(app.model->shownInstant());
         QVERIFY2(advanced >= 86400 * (playedMs - 250) / 1000 && advanced <= 86400 * playedMs / 1000,
                  qPrintable(QStringLiteral("%1 s in %2 ms").arg(advanced).arg(playedMs)));
-        QTest::qWait(100);
-        QCOMPARE(kNoon.secsTo(app.model->shownInstant()), advanced);
         QCOMPARE(action(menu, "&Play")->text(), "&Play");
-
-        QTest::qWait(100);
-        paints = 0;
+        steps.clear();
+        QVERIFY(!steps.wait(200)); // paused
+        painted.wait(200);         // the last step's redraw
+        painted.clear();
         QVERIFY(QMetaObject::invokeMethod(mapTimer, "timeout"));
-        QTest::qWait(100);
-        QCOMPARE(paints, 0);
+        QVERIFY(!painted.wait(200)); // away from now, the map timer redraws nothing
     }
 
     // Each resource broken in turn: the program starts, says so once, draws what it can.
@@ -598,8 +591,8 @@ private slots:
         QCOMPARE(app.model->markerDegrees().latitude, noTable ? 0.0f : 48.8667f);
     }
 
-    // The menu still gets a title: the English one or, failing that, the key;
-    // a missing or empty table is reported once.
+    // A damaged or missing table still gives the menu a title, the key, and
+    // is reported once.
     void stringsTableFaults()
     {
         for (const QString fault : kFaults) {
@@ -609,12 +602,10 @@ private slots:
             QFile::setPermissions(table, QFile::ReadOwner | QFile::WriteOwner);
             QVERIFY(applyFault(table, fault));
             MessageLog log;
-            for (int i = 0; i < 3; ++i) {
-                const QString title = localizedString("ShowLocations", QLocale::c(), dir.path());
-                QVERIFY2(title == "Show Locations" || title == "ShowLocations", qPrintable(title));
-            }
-            QVERIFY(log.warnings().size() == 1 ||
-                    (log.warnings().isEmpty() && fault != "missing" && fault != "empty"));
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE(localizedString("ShowLocations", QLocale::c(), dir.path()),
+                         "ShowLocations");
+            QCOMPARE(log.warnings().size(), 1);
         }
     }
 

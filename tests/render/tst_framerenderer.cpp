@@ -3,6 +3,7 @@
 // device pixels a point.
 #include "TestResources.h"
 #include "model/MapModel.h"
+#include "model/SkyTexts.h"
 #include "platform/Clock.h"
 #include "platform/Resources.h"
 #include "render/FrameRenderer.h"
@@ -10,7 +11,10 @@
 #include "render/MapLayers.h"
 
 #include <QPainter>
+#include <QSet>
 #include <QTest>
+
+#include <functional>
 
 namespace {
 const QDateTime kEquinox(QDate(2007, 3, 21), QTime(12, 0), QTimeZone::utc());
@@ -204,13 +208,101 @@ private slots:
         QCOMPARE(recorded, painted.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 
-    // The presets' pairs at exactly their sizes, the scaled sources elsewhere.
-    void imagePairBySize()
+    // The Sun's and the Moon's symbols centred on the points below them, and
+    // the twilight lines on their altitudes; beyond the large map the symbols
+    // grow faster than the width's square root, drawn both larger and scaled up.
+    void skyLayersSitOnTheirPoints_data()
     {
-        QCOMPARE(QStringList(
-                     {MapImages::dayImageName({720, 360}), MapImages::nightImageName({1440, 720}),
-                      MapImages::dayImageName({721, 360}), MapImages::nightImageName({1440, 719})}),
-                 QStringList({"EarthMap720", "NightMap1440", "EarthMap2048", "NightMap2048"}));
+        QTest::addColumn<MapLayer>("layer");
+        QTest::addColumn<int>("width");
+        QTest::newRow("Sun") << MapLayer::Sun << 720;
+        QTest::newRow("Moon") << MapLayer::Moon << 1440;
+        QTest::newRow("Sun, 2880 wide") << MapLayer::Sun << 2880;
+        QTest::newRow("twilight lines") << MapLayer::TwilightLines << 720;
+        QTest::newRow("twilight lines, 2880 wide") << MapLayer::TwilightLines << 2880;
+    }
+    void skyLayersSitOnTheirPoints()
+    {
+        QFETCH(MapLayer, layer);
+        QFETCH(int, width);
+        // An evening over the Pacific, the Moon a waxing crescent well inside the map.
+        const QDateTime instant(QDate(2026, 4, 21), QTime(2, 0), QTimeZone::utc());
+        Scene scene({}, 0xff000000, 0xff000000);
+        // The pixels the layer changes on an all-black map, and their bounds.
+        const auto drawn = [&](int w) {
+            const QSize size(w, w / 2);
+            const QImage plain = scene.renderer->render(*scene.model, size, 1.0, instant).copy();
+            scene.model->setLayerShown(layer, true);
+            const QImage &shown = scene.renderer->render(*scene.model, size, 1.0, instant);
+            scene.model->setLayerShown(layer, false);
+            QList<QPoint> changed;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    if (shown.pixel(x, y) != plain.pixel(x, y))
+                        changed.append({x, y});
+            return changed;
+        };
+        const auto bounds = [](const QList<QPoint> &points) {
+            QRectF box(points.value(0), QSizeF(0, 0));
+            for (const QPoint &p : points)
+                box |= QRectF(p, QSizeF(1, 1));
+            return box;
+        };
+        const QList<QPoint> changed = drawn(width);
+        QVERIFY(!changed.isEmpty());
+        const double degreesPerPixel = 360.0 / width;
+        const auto pixelOf = [width](double latitude, double longitude) {
+            return QPointF((longitude + 180.0) / 360.0 * width, (90.0 - latitude) / 360.0 * width);
+        };
+        if (layer != MapLayer::TwilightLines) {
+            const astro::SkyPositions sky = astro::skyPositions(utcInstant(instant));
+            const auto &point = layer == MapLayer::Sun ? sky.subsolar : sky.sublunar;
+            const QPointF offset =
+                bounds(changed).center() - pixelOf(point.latitude, point.longitude);
+            QVERIFY2(std::hypot(offset.x(), offset.y()) <= 1.5,
+                     qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
+            if (width > kLargePreset.mapWidth) {
+                const double grown = bounds(changed).width() / bounds(drawn(1440)).width();
+                QVERIFY2(qAbs(grown - std::pow(width / 1440.0, 0.75)) < 0.1,
+                         qPrintable(QString::number(grown)));
+            }
+            return;
+        }
+        // Each line passes within a pixel of every column's crossing of its
+        // altitude, away from the poles where the map stretches them most;
+        // nearly all the pixels drawn lie on one (the rest are labels).
+        const SunQuantities sun = sunQuantities(utcFields(instant));
+        const auto altitudeAt = [&](double x, double y) {
+            return sunAltitudeAt(sun, 90.0 - (y + 0.5) * degreesPerPixel,
+                                 (x + 0.5) * degreesPerPixel - 180.0);
+        };
+        const QSet<QPoint> drawnSet(changed.begin(), changed.end());
+        const double levels[] = {-0.833, -6.0, -12.0, -18.0};
+        int missed = 0, crossings = 0;
+        for (int x = 0; x < width; x += 7) {
+            for (int y = width / 36; y + 1 < width / 2 - width / 36; ++y) {
+                for (const double level : levels) {
+                    if ((altitudeAt(x, y) - level) * (altitudeAt(x, y + 1) - level) > 0)
+                        continue;
+                    ++crossings;
+                    bool near = false;
+                    for (int dx = -1; dx <= 1; ++dx)
+                        for (int dy = -1; dy <= 2; ++dy)
+                            near = near || drawnSet.contains({x + dx, y + dy});
+                    missed += !near;
+                }
+            }
+        }
+        QVERIFY2(crossings > width / 7 && missed == 0,
+                 qPrintable(QStringLiteral("%1 of %2 missed").arg(missed).arg(crossings)));
+        const auto onALine = [&](const QPoint &p) {
+            const double altitude = altitudeAt(p.x(), p.y());
+            return std::any_of(std::begin(levels), std::end(levels), [&](double level) {
+                return qAbs(altitude - level) <= 2.5 * degreesPerPixel;
+            });
+        };
+        const auto offLines = std::count_if(changed.begin(), changed.end(), std::not_fn(onALine));
+        QVERIFY2(offLines < changed.size() / 10, qPrintable(QString::number(offLines)));
     }
 };
 
