@@ -18,10 +18,16 @@
 #include "widgets/ZoneFinder.h"
 
 #include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QMenu>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include <limits>
 
@@ -75,8 +81,7 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
     m_ui->timeField->setAutoFillBackground(true);
 
     createDisplayActions();
-    connect(m_ui->actionZoom, &QAction::triggered, this, &MainWindow::zoom);
-    connect(m_ui->zoomButton, &QToolButton::clicked, this, &MainWindow::zoom);
+    createKeyboardActions();
     connect(m_ui->actionSaveJpeg, &QAction::triggered, this, &MainWindow::askAndExportJpeg);
     connect(m_ui->saveButton, &QToolButton::clicked, this, &MainWindow::askAndExportJpeg);
     connect(m_ui->actionQuit, &QAction::triggered, this, &QWidget::close);
@@ -163,7 +168,68 @@ void MainWindow::createDisplayActions()
     updateDisplayActionTitles();
     m_ui->menuView->addSeparator();
     m_ui->menuView->addActions(actions);
-    m_mapWidget->setDisplayActions(actions);
+    m_mapWidget->setLayerActions(m_layerActions);
+}
+
+void MainWindow::createKeyboardActions()
+{
+    m_ui->actionZoom->setToolTip(m_ui->zoomButton->toolTip());
+    m_ui->zoomButton->setDefaultAction(m_ui->actionZoom);
+    connect(m_ui->actionZoom, &QAction::triggered, this, &MainWindow::zoom);
+
+    m_ui->actionFullScreen->setShortcut(QKeySequence::FullScreen);
+    connect(m_ui->actionFullScreen, &QAction::toggled, this, [this](bool on) {
+        if (on)
+            showFullScreen();
+        else
+            showNormal();
+    });
+
+    // The map's menu from anywhere in the window, as from the map itself.
+    m_ui->actionMapMenu->setShortcuts(
+        {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    addAction(m_ui->actionMapMenu);
+    connect(m_ui->actionMapMenu, &QAction::triggered, m_mapWidget,
+            &MapWidget::openContextMenuFromKeyboard);
+
+    connect(m_ui->actionKeyboardShortcuts, &QAction::triggered, this,
+            &MainWindow::showKeyboardShortcuts);
+}
+
+void MainWindow::showKeyboardShortcuts()
+{
+    auto *dialog = new QDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(tr("Keyboard Shortcuts"));
+    auto *list = new QTreeWidget(dialog);
+    list->setAccessibleName(tr("Keyboard shortcuts"));
+    list->setHeaderLabels({tr("Action"), tr("Shortcut")});
+    list->setRootIsDecorated(false);
+    // Every action the window holds, in the order of its menus.
+    QList<QAction *> actions;
+    for (QAction *menuAction : menuBar()->actions()) {
+        if (menuAction->menu())
+            actions += menuAction->menu()->actions();
+    }
+    actions += this->actions();
+    for (const QAction *action : std::as_const(actions)) {
+        if (action->shortcuts().isEmpty())
+            continue;
+        QStringList keys;
+        for (const QKeySequence &key : action->shortcuts())
+            keys << key.toString(QKeySequence::NativeText);
+        QString title = action->text();
+        title.remove(QRegularExpression(QStringLiteral("&(?!&)"))).remove(QChar(0x2026));
+        list->addTopLevelItem(new QTreeWidgetItem({title, keys.join(tr(" or "))}));
+    }
+    list->resizeColumnToContents(0);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    auto *layout = new QVBoxLayout(dialog);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    dialog->resize(420, 480);
+    dialog->show();
 }
 
 void MainWindow::updateDisplayActionTitles()
@@ -203,10 +269,13 @@ void MainWindow::createFactsArea()
     auto *layout = new QVBoxLayout(m_factsArea);
     layout->setContentsMargins(8, 0, 8, 4);
     layout->setSpacing(2);
-    m_nextChangeField = new QLabel(m_factsArea);
+    // The next clock change has a line of its own in the readouts, kept when
+    // there is none to tell of, so that the window keeps its height from zone
+    // to zone.
+    m_nextChangeField = new QLabel(m_ui->readoutArea);
     m_nextChangeField->setObjectName(QStringLiteral("nextChangeField"));
     m_nextChangeField->setAccessibleName(tr("Next clock change"));
-    layout->addWidget(m_nextChangeField);
+    m_ui->readoutLayout->addWidget(m_nextChangeField);
     m_pinLayout = new QGridLayout;
     m_pinLayout->setHorizontalSpacing(12);
     m_pinLayout->setVerticalSpacing(2);
@@ -222,7 +291,6 @@ void MainWindow::updateFacts()
     const int mapAreaHeight = height() - belowMapHeight();
     const QString change = nextChangeText(m_model);
     setFieldText(m_nextChangeField, change);
-    m_nextChangeField->setVisible(!change.isEmpty());
 
     const QStringList &pins = m_model.pinnedZones();
     while (m_pinFields.size() > pins.size())
@@ -230,10 +298,22 @@ void MainWindow::updateFacts()
     while (m_pinFields.size() < pins.size()) {
         auto *field = new QLabel(m_factsArea);
         field->setObjectName(QStringLiteral("pinField"));
+        field->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(field, &QWidget::customContextMenuRequested, this, [this, field](QPoint point) {
+            const qsizetype index = m_pinFields.indexOf(field);
+            if (index < 0 || index >= m_model.pinnedZones().size())
+                return;
+            const QString zone = m_model.pinnedZones().at(index);
+            auto *menu = new QMenu(field);
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            connect(menu->addAction(tr("Unpin %1").arg(zone)), &QAction::triggered, this,
+                    [this, zone] { m_model.unpinZone(zone); });
+            menu->popup(field->mapToGlobal(point));
+        });
         m_pinFields.append(field);
     }
     updatePinTexts();
-    m_factsArea->setVisible(!change.isEmpty() || !pins.isEmpty());
+    m_factsArea->setVisible(!pins.isEmpty());
     layOutFacts();
     if (!isMaximized() && !isFullScreen())
         resize(width(), mapAreaHeight + belowMapHeight());
@@ -274,10 +354,10 @@ int MainWindow::belowMapHeight() const
 {
     if (!m_factsArea || m_factsArea->isHidden())
         return kReadoutAreaHeight;
-    const int lineHeight = QFontMetrics(m_nextChangeField->font()).height();
+    const int lineHeight = QFontMetrics(m_factsArea->font()).height();
     const int columns = pinColumns();
     const int pinRows = int((m_pinFields.size() + columns - 1) / columns);
-    const int rows = pinRows + (m_nextChangeField->isHidden() ? 0 : 1);
+    const int rows = pinRows;
     // Rows 2 apart, and the area's bottom margin.
     return kReadoutAreaHeight + rows * (lineHeight + 2) + 4;
 }
@@ -320,20 +400,35 @@ bool MainWindow::placeMap()
 
 void MainWindow::zoom()
 {
-    const MapGeometry preset = zoomTargetFor(width());
-    // The window keeps its bottom-left corner, but never grows above the top of
-    // the screen it is on.
-    const QRect placement = geometry();
-    // The world clocks take as many columns as the new width holds.
-    resize(preset.mapWidth, height());
-    layOutFacts();
-    const int newHeight = preset.mapHeight + belowMapHeight();
-    int top = placement.bottom() + 1 - newHeight;
-    if (const QScreen *screen = this->screen())
-        top = std::max(top, screen->availableGeometry().top());
-    fitToMap(preset.mapWidth, preset.mapHeight);
-    if (isVisible())
-        move(pos().x(), pos().y() + (top - placement.top()));
+    if (const std::optional<QRect> before = std::exchange(m_placementBeforeZoom, std::nullopt)) {
+        // Back exactly where the window was, with the map's area as it was
+        // should world clocks have come or gone meanwhile.
+        resize(before->width(), before->height() - m_belowMapBeforeZoom);
+        layOutFacts();
+        resize(before->width(), before->height() - m_belowMapBeforeZoom + belowMapHeight());
+        layOutFacts();
+        placeMap();
+        if (isVisible())
+            move(before->topLeft());
+    } else {
+        m_placementBeforeZoom = QRect(pos(), size());
+        m_belowMapBeforeZoom = belowMapHeight();
+        const MapGeometry preset = zoomTargetFor(width());
+        // The window keeps its bottom-left corner, but never grows above the
+        // top of the screen it is on: there it grows downward.
+        const QRect frame = frameGeometry();
+        const int oldHeight = height();
+        // The world clocks take as many columns as the new width holds.
+        resize(preset.mapWidth, height());
+        layOutFacts();
+        int top = frame.top() - (preset.mapHeight + belowMapHeight() - oldHeight);
+        if (const QScreen *screen = this->screen())
+            top = std::max(top, screen->availableGeometry().top());
+        fitToMap(preset.mapWidth, preset.mapHeight);
+        if (isVisible())
+            move(frame.left(), top);
+    }
+    m_ui->actionZoom->setChecked(m_placementBeforeZoom.has_value());
     updatePlaceTexts();
     m_mapWidget->repaint();
 }
@@ -391,6 +486,15 @@ void MainWindow::resizeEvent(QResizeEvent *event)
         updatePlaceTexts();
     if (m_placementRestored && isVisible())
         m_placementSaveTimer.start();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        const QSignalBlocker blocker(m_ui->actionFullScreen);
+        m_ui->actionFullScreen->setChecked(isFullScreen());
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class MainWindow;
@@ -47,18 +48,23 @@ public:
     MapWidget *mapWidget() const { return m_mapWidget; }
     ZoneFinder *zoneFinder() const { return m_zoneFinder; }
 
-    /// Switches between the small and the large map, from any size: exactly
-    /// the small one's width goes to the large one, any other to the small.
-    /// Keeps the window's bottom-left corner where the screen allows.
+    /// Zooms in: from any size to the other map, exactly the small one's
+    /// width to the large one and any other to the small, keeping the
+    /// window's bottom-left corner where the screen allows. Zooming again
+    /// puts the window back exactly where and as large as it was.
     void zoom();
     /// Writes the map as it shows now, one pixel a point, as a JPEG file
     /// (".jpg" is added when missing). Returns an empty string on success,
     /// else the message that says why not.
     QString exportJpeg(const QString &fileName);
+    /// The window's height beyond the map's area: the menu bar, the readouts
+    /// and the facts' rows.
+    int belowMapHeight() const;
 
 protected:
     void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -70,21 +76,21 @@ private:
     void restorePlacement();
     void savePlacement();
     void createDisplayActions();
+    /// Zoom, Full Screen, the map's menu and the list of shortcuts.
+    void createKeyboardActions();
+    void showKeyboardShortcuts();
     void updateDisplayActionTitles();
     void showSelectedZone();
     void updateClock();
     void updatePlaceTexts();
-    /// The row of zone facts below the readouts: the next clock change and the
-    /// world clocks, shown when there is something to show.
+    /// The line of the next clock change in the readouts, and the world
+    /// clocks' rows below them, shown when there are pins.
     void createFactsArea();
     void updateFacts();
     /// Puts the world clocks in as many columns as the window's width holds.
     void layOutFacts();
     int pinColumns() const;
     void updatePinTexts();
-    /// The window's height beyond the map's area: the menu bar, the readouts
-    /// and the facts' rows.
-    int belowMapHeight() const;
     void askAndExportJpeg();
     void showAbout();
 
@@ -105,6 +111,9 @@ private:
     QTimer m_mapTimer;
     QTimer m_placementSaveTimer;
     bool m_placementRestored = false;
+    /// Where the window was before a zoom; none when not zoomed.
+    std::optional<QRect> m_placementBeforeZoom;
+    int m_belowMapBeforeZoom = 0;
     int m_laidOutPinColumns = 0;
     qint64 m_shownSecond = 0;
 };

@@ -36,24 +36,27 @@ struct MapLayerInfo
     const char *hideTitleKey;
     /// The action's shortcut, in QKeySequence's portable text; null for none.
     const char *shortcut;
+    /// Whether the map's own menu lists the action at its top, as it always
+    /// has; the others are in its submenu of more layers.
+    bool atTopOfMapMenu;
 };
 
 inline constexpr std::array kMapLayers{
     MapLayerInfo{MapLayer::Grid, "ShowLatLon", false, "grid", "draw the latitude/longitude grid",
-                 "ShowLatLonGridLines", "HideLatLonGridLines", "Ctrl+Shift+G"},
+                 "ShowLatLonGridLines", "HideLatLonGridLines", "Ctrl+Shift+G", true},
     MapLayerInfo{MapLayer::Locations, "ShowLocations", false, "locations", "draw the zones' places",
-                 "ShowLocations", "HideLocations", "Ctrl+Shift+L"},
+                 "ShowLocations", "HideLocations", "Ctrl+Shift+L", true},
     // Kept and stored as earlier versions did; nothing draws it.
     MapLayerInfo{MapLayer::LocationNames, "ShowLocationNames", false, nullptr, nullptr, nullptr,
-                 nullptr, nullptr},
+                 nullptr, nullptr, false},
     MapLayerInfo{MapLayer::Sun, "ShowSun", false, "sun", "mark the point under the Sun", "ShowSun",
-                 "HideSun", "Ctrl+Shift+U"},
+                 "HideSun", "Ctrl+Shift+U", false},
     MapLayerInfo{MapLayer::Moon, "ShowMoon", false, "moon",
                  "mark the point under the Moon, in its phase", "ShowMoon", "HideMoon",
-                 "Ctrl+Shift+M"},
+                 "Ctrl+Shift+M", false},
     MapLayerInfo{MapLayer::TwilightLines, "ShowTwilightLines", false, "twilight-lines",
                  "draw the sunset and twilight lines", "ShowTwilightLines", "HideTwilightLines",
-                 "Ctrl+Shift+T"},
+                 "Ctrl+Shift+T", false},
 };
 inline constexpr std::size_t kMapLayerCount = kMapLayers.size();
 

@@ -8,8 +8,11 @@
 #include "zones/NearbyZones.h"
 
 #include <QContextMenuEvent>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPainter>
+#include <QScreen>
 
 #include <utility>
 
@@ -31,9 +34,9 @@ MapWidget::MapWidget(MapModel &model, FrameRenderer &renderer, QWidget *parent)
     connect(&model, &MapModel::pinnedZonesChanged, this, repaint);
 }
 
-void MapWidget::setDisplayActions(QList<QAction *> actions)
+void MapWidget::setLayerActions(const std::array<QAction *, kMapLayerCount> &actions)
 {
-    m_displayActions = std::move(actions);
+    m_layerActions = actions;
 }
 
 void MapWidget::paintEvent(QPaintEvent *)
@@ -79,28 +82,77 @@ void MapWidget::mousePressEvent(QMouseEvent *event)
 
 void MapWidget::contextMenuEvent(QContextMenuEvent *event)
 {
-    // From the keyboard's menu key the menu opens at the marker, listing the
-    // zones around the selected one.
-    QPoint point = event->pos();
-    QPoint globalPoint = event->globalPos();
-    if (event->reason() == QContextMenuEvent::Keyboard) {
-        const MapGeometry geometry = geometryFromSize(float(width()), float(height()));
-        const ZonePlace marker = m_model.markerDegrees();
-        point = ViewCoordinates(height())
-                    .point(longitudeToX(marker.longitude, geometry),
-                           latitudeToY(marker.latitude, geometry))
-                    .toPoint();
-        globalPoint = mapToGlobal(point);
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        openContextMenuFromKeyboard();
+    else
+        openContextMenu(event->pos());
+}
+
+void MapWidget::openContextMenuFromKeyboard()
+{
+    const QPoint pointer = mapFromGlobal(QCursor::pos());
+    if (rect().contains(pointer)) {
+        openContextMenu(pointer);
+        return;
     }
+    const MapGeometry geometry = geometryFromSize(float(width()), float(height()));
+    const ZonePlace marker = m_model.markerDegrees();
+    openContextMenu(
+        ViewCoordinates(height())
+            .point(longitudeToX(marker.longitude, geometry), latitudeToY(marker.latitude, geometry))
+            .toPoint());
+}
+
+QMenu *MapWidget::openContextMenu(const QPoint &point)
+{
+    // Below the point when the menu fits there, else above it when there is
+    // more room there, as a Wayland compositor flips a menu that does not
+    // fit; the zones that still do not fit go into a submenu of their own,
+    // so that the menu never runs off the screen and every item can be reached.
     QMenu *menu = contextMenuAt(point);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(globalPoint);
+    const QPoint at = mapToGlobal(point);
+    const QScreen *screen = QGuiApplication::screenAt(at);
+    const QRect available = (screen ? screen : this->screen())->availableGeometry();
+    const int below = available.bottom() + 1 - at.y();
+    const int above = at.y() - available.top();
+    const bool openBelow = menu->sizeHint().height() <= below || below >= above;
+    fitZonesInto(menu, openBelow ? below : above);
+    menu->popup(openBelow ? at : at - QPoint(0, menu->sizeHint().height()));
+    return menu;
+}
+
+void MapWidget::fitZonesInto(QMenu *menu, int height)
+{
+    QList<QAction *> zones;
+    for (QAction *action : menu->actions()) {
+        if (action->data().isValid())
+            zones.append(action);
+    }
+    if (zones.size() < 2 || menu->sizeHint().height() <= height)
+        return;
+    const QList<QAction *> items = menu->actions();
+    QAction *afterZones = items.value(items.indexOf(zones.last()) + 1);
+    auto *more = new QMenu(tr("More Zones"), menu);
+    menu->insertMenu(afterZones, more);
+    while (zones.size() > 1 && menu->sizeHint().height() > height) {
+        QAction *zone = zones.takeLast();
+        menu->removeAction(zone);
+        more->insertAction(more->actions().value(0), zone);
+    }
 }
 
 QMenu *MapWidget::contextMenuAt(const QPoint &point)
 {
     auto *menu = new QMenu(QStringLiteral("Contextual Menu"), this);
-    menu->addActions(m_displayActions);
+    QList<QAction *> moreLayers;
+    for (const MapLayerInfo &layer : kMapLayers) {
+        QAction *action = m_layerActions[std::size_t(layer.layer)];
+        if (action && layer.atTopOfMapMenu)
+            menu->addAction(action);
+        else if (action)
+            moreLayers.append(action);
+    }
     const MapGeometry geometry = geometryFromSize(float(width()), float(height()));
     const QPointF p = ViewCoordinates(height()).point(point.x(), point.y()); // y up
     const QStringList zones = nearbyZones(m_model.zones(), yToLatitude(float(p.y()), geometry),
@@ -111,28 +163,31 @@ QMenu *MapWidget::contextMenuAt(const QPoint &point)
     for (const QString &zone : zones) {
         QAction *item = menu->addAction(zone);
         item->setFont(font);
+        item->setData(zone);
         connect(item, &QAction::triggered, this, [this, zone] { emit zoneChosen(zone); });
-        addPinAction(menu, zone);
     }
-    // The selected zone can be pinned from anywhere on the map.
-    const QString selected = m_model.zoneName();
-    if (!selected.isEmpty() && !zones.contains(selected)) {
-        menu->addSeparator();
-        addPinAction(menu, selected);
-    }
-    return menu;
-}
 
-void MapWidget::addPinAction(QMenu *menu, const QString &zone)
-{
-    const bool pinned = m_model.pinnedZones().contains(zone);
-    QAction *item = menu->addAction(pinned ? tr("Unpin %1").arg(zone) : tr("Pin %1").arg(zone));
-    item->setFont(mapFont(12));
-    item->setEnabled(pinned || m_model.pinnedZones().size() < MapModel::kMaxPinnedZones);
-    connect(item, &QAction::triggered, this, [this, zone, pinned] {
-        if (pinned)
-            m_model.unpinZone(zone);
-        else
-            m_model.pinZone(zone);
-    });
+    // The zones near the point and the selected one, checked while pinned.
+    QStringList pinnable = zones;
+    if (!m_model.zoneName().isEmpty() && !zones.contains(m_model.zoneName()))
+        pinnable.prepend(m_model.zoneName());
+    menu->addSeparator();
+    QMenu *pins = menu->addMenu(tr("Pin"));
+    pins->setEnabled(!pinnable.isEmpty());
+    for (const QString &zone : pinnable) {
+        QAction *item = pins->addAction(zone);
+        const bool pinned = m_model.pinnedZones().contains(zone);
+        item->setCheckable(true);
+        item->setChecked(pinned);
+        item->setEnabled(pinned || m_model.pinnedZones().size() < MapModel::kMaxPinnedZones);
+        connect(item, &QAction::toggled, this, [this, zone](bool pin) {
+            if (pin)
+                m_model.pinZone(zone);
+            else
+                m_model.unpinZone(zone);
+        });
+    }
+    if (!moreLayers.isEmpty())
+        menu->addMenu(tr("More Layers"))->addActions(moreLayers);
+    return menu;
 }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "model/MapLayer.h"
+
 #include <QList>
 #include <QTimer>
 #include <QWidget>
+
+#include <array>
 
 class FrameRenderer;
 class MapModel;
@@ -19,14 +23,21 @@ class MapWidget : public QWidget
 public:
     MapWidget(MapModel &model, FrameRenderer &renderer, QWidget *parent = nullptr);
 
-    /// The display options' actions, listed at the top of the contextual menu.
-    void setDisplayActions(QList<QAction *> actions);
+    /// The layers' Show/Hide actions, null for a layer with none.
+    void setLayerActions(const std::array<QAction *, kMapLayerCount> &actions);
 
-    /// The contextual menu for a point in widget coordinates: the display
-    /// options, then the zones near that point, each followed by its pin or
-    /// unpin action, and the selected zone's when it is not near. The caller
-    /// owns it.
+    /// The contextual menu for a point in widget coordinates: the grid's and
+    /// the squares' actions, then the zones near that point; then a Pin
+    /// submenu with those zones and the selected one, and the other layers'
+    /// actions in a submenu. The caller owns it.
     QMenu *contextMenuAt(const QPoint &point);
+    /// Opens the contextual menu for a point in widget coordinates there,
+    /// within the screen: below the point, or above it when it does not fit
+    /// below and there is more room above.
+    QMenu *openContextMenu(const QPoint &point);
+    /// Opens the contextual menu from the keyboard: at the pointer when it is
+    /// over the map, else at the marker.
+    void openContextMenuFromKeyboard();
 
 signals:
     /// A zone was chosen in the contextual menu.
@@ -43,12 +54,13 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-    /// "Pin Asia/Tokyo", or "Unpin Asia/Tokyo" when it is pinned.
-    void addPinAction(QMenu *menu, const QString &zone);
+    /// Moves the nearby zones that make the menu taller than height, the
+    /// last first, into a submenu after the others.
+    void fitZonesInto(QMenu *menu, int height);
 
     MapModel &m_model;
     FrameRenderer &m_renderer;
-    QList<QAction *> m_displayActions;
+    std::array<QAction *, kMapLayerCount> m_layerActions{};
     /// Runs while the size keeps changing; the renderer keeps its sources
     /// decoded meanwhile.
     QTimer m_resizing;

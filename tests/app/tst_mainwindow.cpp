@@ -297,13 +297,11 @@ private slots:
         QTest::addColumn<QPoint>("click");
         QTest::addColumn<QString>("expected");
         QTest::newRow("small, origin: open 10-degree bounds")
-            << false << QPoint(360, 180)
-            << "---, Africa/Abidjan, Pin Africa/Abidjan, Europe/London, Pin Europe/London";
+            << false << QPoint(360, 180) << "---, Africa/Abidjan, Europe/London, ";
         QTest::newRow("small, nothing near") << false << QPoint(100, 300) << "";
         QTest::newRow("small, across the 180th meridian")
-            << false << QPoint(719, 180) << "---, Pacific/Fiji, Pin Pacific/Fiji";
-        QTest::newRow("large, 35 N 70 E")
-            << true << QPoint(1000, 500) << "---, Asia/Kabul, Pin Asia/Kabul";
+            << false << QPoint(719, 180) << "---, Pacific/Fiji, ";
+        QTest::newRow("large, 35 N 70 E") << true << QPoint(1000, 500) << "---, Asia/Kabul, ";
     }
     void contextMenu()
     {
@@ -323,9 +321,10 @@ private slots:
         MapWidget &map = *app.window->mapWidget();
         std::unique_ptr<QMenu> menu(map.contextMenuAt({click.x(), map.height() - click.y()}));
         const QStringList shown = titles(menu.get());
-        QCOMPARE(shown.mid(0, 5), (QStringList{"Show Latitude/Longitude Grid", "Show Locations",
-                                               "Show Sun", "Show Moon", "Show Twilight Lines"}));
-        QCOMPARE(shown.mid(5).join(", "), expected);
+        QCOMPARE(shown.mid(0, 2), (QStringList{"Show Latitude/Longitude Grid", "Show Locations"}));
+        QCOMPARE(shown.mid(2).join(", "), expected + "---, Pin, More Layers");
+        QCOMPARE(titles(menu->actions().last()->menu()),
+                 (QStringList{"Show Sun", "Show Moon", "Show Twilight Lines"}));
         // The View menu shows the same actions; they flip the layers, stored,
         // and their own titles.
         for (const QString verb : {"Hide", "Show"}) {
@@ -340,13 +339,64 @@ private slots:
         }
         if (expected.isEmpty())
             return;
-        const QString zone = shown.at(shown.size() - 2);
-        menu->actions().at(shown.size() - 2)->trigger();
-        menu->actions().last()->trigger();
+        // The last zone near, chosen and pinned.
+        const QString zone = shown.at(shown.size() - 4);
+        menu->actions().at(shown.size() - 4)->trigger();
+        QMenu *pins = menu->actions().at(shown.size() - 2)->menu();
+        QCOMPARE(titles(pins).last(), zone);
+        pins->actions().last()->trigger();
         QCOMPARE(app.stored("PinnedTimeZones").toString() + ' ' +
                      app.stored("DefaultTimeZone").toString() + ' ' +
                      app.child<QComboBox>("zoneComboBox")->currentText(),
                  zone + ' ' + zone + ' ' + zone);
+    }
+
+    // From a crowded spot the map's menu opens at the point within the screen,
+    // below it or, near the screen's foot, above it; every zone near is in it
+    // or in its submenu of more zones.
+    void contextMenuFitsTheScreen_data()
+    {
+        QTest::addColumn<double>("heightShare"); // of the point down the screen
+        QTest::newRow("top") << 0.05;
+        QTest::newRow("middle") << 0.5;
+        QTest::newRow("foot") << 0.95;
+    }
+    void contextMenuFitsTheScreen()
+    {
+        QFETCH(double, heightShare);
+        std::vector<TestZone> zones;
+        for (const QByteArray &id : QTimeZone::availableTimeZoneIds()) {
+            if (id.startsWith("Europe/") && zones.size() < 40)
+                zones.push_back(
+                    {QString::fromLatin1(id), 50.0, 10.0 + 0.01 * double(zones.size())});
+        }
+        TestApplication app(zones, kNoon);
+        MapWidget &map = *app.window->mapWidget();
+        app.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(app.window.get()));
+        const QRect screen = map.screen()->availableGeometry();
+        const QPoint point(map.width() * 190 / 360, map.height() * 40 / 180); // 50 N 10 E
+        const QPoint spot = map.mapToGlobal(point);
+        // The window moved so that the spot sits at that height on the screen.
+        app.window->move(app.window->pos() +
+                         QPoint(0, int(screen.top() + heightShare * screen.height()) - spot.y()));
+        const QPoint global = map.mapToGlobal(point);
+        QMenu *menu = map.openContextMenu(point);
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        const QRect placed = menu->geometry();
+        QVERIFY2(screen.contains(placed),
+                 qPrintable(QString::asprintf("%d,%d %dx%d", placed.x(), placed.y(), placed.width(),
+                                              placed.height())));
+        QVERIFY(placed.top() == global.y() || placed.bottom() + 1 == global.y());
+        QStringList reached;
+        for (const QAction *action : menu->actions()) {
+            if (action->data().isValid())
+                reached << action->text();
+            else if (action->menu() && action->text() == "More Zones")
+                reached << titles(action->menu());
+        }
+        QCOMPARE(reached.size(), zones.size());
+        menu->close();
     }
 
     // The restored window's size, its map's place in the map's area, the size a zoom
@@ -384,18 +434,19 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // The readouts keep their height; the layout agrees with the map's place.
-        QCOMPARE(map.parentWidget()->height(), window.height() - MainWindow::kReadoutAreaHeight);
-        const QRect before = window.geometry();
+        QCOMPARE(map.parentWidget()->height(), window.height() - window.belowMapHeight());
+        const QRect before = window.geometry(), beforeFrame = window.frameGeometry();
         window.zoom();
-        QCOMPARE(map.size(),
-                 QSize(window.width(), window.height() - MainWindow::kReadoutAreaHeight));
+        QCOMPARE(map.size(), QSize(window.width(), window.height() - window.belowMapHeight()));
         // The bottom-left corner stays, never above the top of the screen.
-        QCOMPARE(window.geometry().topLeft(),
-                 QPoint(before.left(), std::max(window.screen()->availableGeometry().top(),
-                                                before.bottom() + 1 - window.height())));
+        QCOMPARE(window.frameGeometry().topLeft(),
+                 QPoint(beforeFrame.left(),
+                        std::max(window.screen()->availableGeometry().top(),
+                                 beforeFrame.bottom() + 1 - window.frameGeometry().height())));
         const QString zoomed = QString::asprintf(", zoom %dx%d", window.width(), window.height());
         QCOMPARE((restored + zoomed + place).left(expected.size()), expected);
-        window.resize(before.size()); // by hand, as the restored frame
+        window.zoom(); // and back, exactly
+        QCOMPARE(window.geometry(), before);
         QCOMPARE(shown(), restored);
         // The frame is stored once the window rests, and at once when it closes.
         QTRY_COMPARE(app.stored("MainWindow").toRect(), QRect(window.pos(), window.size()));
@@ -404,6 +455,23 @@ private slots:
         window.resize(window.size() + QSize(8, 8));
         window.close();
         QCOMPARE(app.stored("MainWindow").toRect(), QRect(window.pos(), window.size()));
+    }
+
+    // Pins in fewer rows at the large map's width, and a window at the top of
+    // the screen: zooming in and out still puts the window back exactly.
+    void zoomReturns()
+    {
+        TestApplication app(kZones, kNoon, "[General]\nMainWindow=@Rect(0 0 720 457)\n");
+        app.model->setPinnedZones({"UTC", "Europe/London", "Asia/Kolkata", "America/New_York"});
+        app.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(app.window.get()));
+        const QRect before = app.window->geometry();
+        app.window->zoom();
+        QVERIFY(app.window->findChild<QAction *>("actionZoom")->isChecked());
+        QCOMPARE(app.window->geometry().top(), before.top()); // grown downward
+        app.window->zoom();
+        QCOMPARE(app.window->geometry(), before);
+        QVERIFY(!app.window->findChild<QAction *>("actionZoom")->isChecked());
     }
 
     void exportJpeg_data()
