@@ -20,7 +20,7 @@ PlaceTexts placeTexts(const MapModel &model, const MapGeometry &geometry)
 {
     // The place as the marker stands on the map: through its pixel position
     // and back, in single precision.
-    const ZonePlace place = model.markerDegrees();
+    const GeoPoint place = model.markerPlace();
     const float latitude = yToLatitude(latitudeToY(place.latitude, geometry), geometry);
     const float longitude = xToLongitude(longitudeToX(place.longitude, geometry), geometry);
     const QtZoneCalendar zone(model.timeZone());
@@ -64,9 +64,8 @@ QList<PinTexts> pinTexts(const MapModel &model)
         const QString &zone = model.pinnedZones()[i];
         const LocalFields fields = QtZoneCalendar(model.pinnedTimeZones()[i]).fieldsAt(now);
         const qint64 days = selectedDate.daysTo(QDate(fields.year, fields.month, fields.day));
-        const ZonePlace place = model.zones().placeOf(zone);
-        const Daylight light =
-            daylightFor(sunAltitudeAt(sun, double(place.latitude), double(place.longitude)));
+        const GeoPoint place = model.zones().placeOf(zone);
+        const Daylight light = daylightFor(sunAltitudeAt(sun, place.latitude, place.longitude));
         PinTexts texts;
         texts.zone = zone;
         texts.city = cityOf(zone);

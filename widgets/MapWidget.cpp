@@ -89,7 +89,7 @@ void MapWidget::contextMenuEvent(QContextMenuEvent *event)
     QPoint globalPoint = event->globalPos();
     if (event->reason() == QContextMenuEvent::Keyboard) {
         const MapGeometry geometry = geometryFromSize(float(width()), float(height()));
-        const ZonePlace marker = m_model.markerDegrees();
+        const GeoPoint marker = m_model.markerPlace();
         point = ViewCoordinates(height())
                     .point(longitudeToX(marker.longitude, geometry),
                            latitudeToY(marker.latitude, geometry))
@@ -107,8 +107,8 @@ QMenu *MapWidget::contextMenuAt(const QPoint &point)
     menu->addActions(m_displayActions);
     const MapGeometry geometry = geometryFromSize(float(width()), float(height()));
     const QPointF p = ViewCoordinates(height()).point(point.x(), point.y()); // y up
-    const QStringList zones = nearbyZones(m_model.zones(), yToLatitude(float(p.y()), geometry),
-                                          xToLongitude(float(p.x()), geometry));
+    const QStringList zones = nearbyZones(m_model.zones(), {yToLatitude(float(p.y()), geometry),
+                                                            xToLongitude(float(p.x()), geometry)});
     if (!zones.isEmpty())
         menu->addSeparator();
     const QFont font = mapFont(12);

@@ -185,7 +185,7 @@ private slots:
         const ViewCoordinates view(g.mapHeight);
         LayerPlan plan;
         planGridLines(plan, g, smallTextStyle(), view);
-        const std::vector<ZonePlace> places = {{0.13f, 0.37f}, {-89.9f, -180.0f}, {89.9f, 179.9f}};
+        const std::vector<GeoPoint> places = {{0.13f, 0.37f}, {-89.9f, -180.0f}, {89.9f, 179.9f}};
         planLocationSquares(plan, places, g, view);
         plan.fillRect({-3.3, 10.6, 20.2, 0.4}, colour);
         plan.fillRect({g.mapWidth - 4.7, g.mapHeight - 2.2, 9.0, 9.0}, Qt::red);
