@@ -6,7 +6,6 @@
 #include "zones/ZoneSearch.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -36,7 +35,6 @@ private slots:
                                               {"EST", entry("-33.8667", 151.2167)},
                                               {"Egypt", entry(1, 1)},
                                               {"UTC", entry(51.4769, -0.0005)}});
-        QCOMPARE(table.zones().size(), 5u);
         // Code-point order would put "EST" before "Egypt".
         QCOMPARE(zoneListing(table), "Egypt\t1\t1\nEST\t-33.8667\t151.2167\n"
                                      "Europe/Berlin\t52.5\t13.3667\nUTC\t51.4769\t-0.0005\n");
@@ -80,20 +78,6 @@ private slots:
         QCOMPARE(log.warnings().size(), warnings);
     }
 
-    void brokenResourceGivesEmptyTable()
-    {
-        for (const QByteArray &contents : {QByteArray(), QByteArray("not a property list")}) {
-            QTemporaryDir dir;
-            QFile file(dir.filePath("TimeZones.plist"));
-            QVERIFY(contents.isNull() || (file.open(QIODevice::WriteOnly) && file.write(contents)));
-            file.close();
-            MessageLog log;
-            const TimeZoneTable table = TimeZoneTable::load(Resources(dir.path()));
-            QVERIFY(table.zones().empty() && zoneListing(table).isEmpty());
-            QCOMPARE(log.warnings().size(), 1);
-        }
-    }
-
     void embeddedTable()
     {
         const TimeZoneTable table = TimeZoneTable::load(Resources());
@@ -119,12 +103,6 @@ private slots:
                  "Asia/Kolkata\t22.5333\t88.3667\nAmerica/St_Johns\t47.5667\t-52.7167\n");
         for (const Zone &zone : table.zones())
             QVERIFY(std::abs(zone.place.latitude) <= 90 && std::abs(zone.place.longitude) <= 180);
-    }
-
-    void countriesNeedBothFiles()
-    {
-        QVERIFY(loadZoneCountries(QStringLiteral("/nonexistent")).isEmpty());
-        QCOMPARE(loadZoneCountries().value("Asia/Kolkata"), QStringLiteral("India"));
     }
 
     // Within 10 degrees, exclusive, the short way round.
