@@ -44,7 +44,7 @@ QJsonObject readoutsJson(const MapModel &model, const MapGeometry &geometry)
     const GeoPoint marker = model.markerPlace();
     const float latitude = yToLatitude(latitudeToY(marker.latitude, geometry), geometry);
     const float longitude = xToLongitude(longitudeToX(marker.longitude, geometry), geometry);
-    const SunEvents sun = sunEvents(now, zone, latitude, longitude);
+    const SunEvents sun = sunEvents(now, zone, {latitude, longitude});
 
     QJsonObject json{
         {QStringLiteral("time"), clock.time},

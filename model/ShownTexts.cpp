@@ -25,7 +25,7 @@ PlaceTexts placeTexts(const MapModel &model, const MapGeometry &geometry)
     const float longitude = xToLongitude(longitudeToX(place.longitude, geometry), geometry);
     const QtZoneCalendar zone(model.timeZone());
     const SunTexts sun =
-        sunTexts(model.shownInstant().toSecsSinceEpoch(), zone, latitude, longitude);
+        sunTexts(model.shownInstant().toSecsSinceEpoch(), zone, {latitude, longitude});
     return {QString::fromStdString(sun.sunrise), QString::fromStdString(sun.sunset),
             QString::fromStdString(latitudeText(latitude)),
             QString::fromStdString(longitudeText(longitude))};
@@ -65,7 +65,7 @@ QList<PinTexts> pinTexts(const MapModel &model)
         const LocalFields fields = QtZoneCalendar(model.pinnedTimeZones()[i]).fieldsAt(now);
         const qint64 days = selectedDate.daysTo(QDate(fields.year, fields.month, fields.day));
         const GeoPoint place = model.zones().placeOf(zone);
-        const Daylight light = daylightFor(sunAltitudeAt(sun, place.latitude, place.longitude));
+        const Daylight light = daylightFor(sunAltitudeAt(sun, place));
         PinTexts texts;
         texts.zone = zone;
         texts.city = cityOf(zone);
