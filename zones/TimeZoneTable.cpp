@@ -77,7 +77,7 @@ TimeZoneTable::TimeZoneTable(const QVariantMap &entries)
     }
     // Asking the system about each zone reads its file: done here, once.
     for (const Zone &zone : m_zones) {
-        if (isValidZone(zone.id))
+        if (isKnownTimeZone(zone.id))
             m_validZones.push_back(zone);
     }
     std::stable_sort(m_validZones.begin(), m_validZones.end(), [](const Zone &a, const Zone &b) {
@@ -125,11 +125,6 @@ GeoPoint TimeZoneTable::placeOf(const QString &id) const
         std::lower_bound(m_zones.begin(), m_zones.end(), id,
                          [](const Zone &z, const QString &key) { return z.id < key; });
     return zone != m_zones.end() && zone->id == id ? zone->place : GeoPoint{};
-}
-
-bool TimeZoneTable::isValidZone(const QString &name)
-{
-    return isKnownTimeZone(name);
 }
 
 QString zoneListing(const TimeZoneTable &table, const QStringList &zones)

@@ -43,9 +43,6 @@ public:
     /// The reference place of a zone; 0, 0 for an id not in the table.
     GeoPoint placeOf(const QString &id) const;
 
-    /// Whether the system knows a time zone by this name.
-    static bool isValidZone(const QString &name);
-
 private:
     std::vector<Zone> m_zones;
     std::vector<Zone> m_validZones;
