@@ -317,16 +317,10 @@ int runReadouts(const CommandLineOptions &options, Preferences &preferences,
 int runListZones(const CommandLineOptions &options, const Resources &resources, QTextStream &out)
 {
     const TimeZoneTable table = TimeZoneTable::load(resources);
-    if (options.zoneQuery.isEmpty()) {
+    if (options.zoneQuery.isEmpty())
         out << zoneListing(table);
-        return 0;
-    }
-    // The listing's lines of the zones found, best first.
-    QHash<QString, QString> lines;
-    for (const QString &line : zoneListing(table).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        lines.insert(line.section(QLatin1Char('\t'), 0, 0), line);
-    for (const QString &zone :
-         findZones(options.zoneQuery, table.validSortedNames(), loadZoneCountries()))
-        out << lines.value(zone) << "\n";
+    else
+        out << zoneListing(
+            table, findZones(options.zoneQuery, table.validSortedNames(), loadZoneCountries()));
     return 0;
 }

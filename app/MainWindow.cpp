@@ -546,7 +546,11 @@ void MainWindow::showAbout()
            "<p>A world map of day, twilight and night, with a clock for a time zone of your "
            "choice.</p>"
            "<p>Map images: NASA Visible Earth (\"Blue Marble\" and \"Earth at Night\", NASA "
-           "Goddard Space Flight Center).</p>"
-           "<p>Time zones and their places: the IANA tz database (public domain).</p>")
+           "Goddard Space Flight Center), public domain.</p>"
+           "<p>Time zones and their places: the IANA tz database (public domain).</p>"
+           "<p>Duskmap is free software: you can redistribute it and/or modify it under the "
+           "terms of the GNU General Public License as published by the Free Software "
+           "Foundation, either version 3 of the License, or (at your option) any later "
+           "version. It comes with no warranty.</p>")
             .arg(QCoreApplication::applicationVersion()));
 }

@@ -83,12 +83,12 @@ TimeScales timeScales(const UtcInstant &utc)
     return scales;
 }
 
-GroundPoint pointBelow(double direction[3], double siderealTime)
+GeoPoint pointBelow(double direction[3], double siderealTime)
 {
     double rightAscension = 0.0;
     double declination = 0.0;
     eraC2s(direction, &rightAscension, &declination);
-    GroundPoint point{declination * kRadToDeg, eraAnpm(rightAscension - siderealTime) * kRadToDeg};
+    GeoPoint point{declination * kRadToDeg, eraAnpm(rightAscension - siderealTime) * kRadToDeg};
     if (point.longitude >= 180.0)
         point.longitude -= 360.0;
     return point;

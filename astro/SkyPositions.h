@@ -4,6 +4,8 @@
 // from ERFA. Separate from the sun model in solar/, which the night overlay
 // and the sunrise and sunset readouts keep using unchanged.
 
+#include "astro/GeoPoint.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -14,14 +16,6 @@ struct UtcInstant
 {
     int32_t year = 2000, month = 1, day = 1, hour = 0, minute = 0;
     double second = 0.0;
-};
-
-/// A point on the Earth in degrees: latitude north positive, longitude east
-/// positive in [-180, 180).
-struct GroundPoint
-{
-    double latitude = 0.0;
-    double longitude = 0.0;
 };
 
 enum class MoonPhase : uint8_t
@@ -38,8 +32,8 @@ enum class MoonPhase : uint8_t
 
 struct SkyPositions
 {
-    GroundPoint subsolar;       ///< the Sun's apparent place in the zenith
-    GroundPoint sublunar;       ///< the Moon's geocentric place in the zenith
+    GeoPoint subsolar; ///< the Sun's apparent place in the zenith; longitude in [-180, 180)
+    GeoPoint sublunar; ///< the Moon's geocentric place in the zenith, likewise
     double illuminatedFraction; ///< of the Moon's disc, 0 to 1
     double phaseAngleDeg;       ///< Sun-Moon-Earth angle, 0 (full) to 180 (new)
     double elongationDeg;       ///< Moon's ecliptic longitude minus the Sun's, [0, 360)

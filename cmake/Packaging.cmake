@@ -7,6 +7,7 @@
 #   share/metainfo/org.duskmap.Duskmap.metainfo.xml
 #   share/man/man1/duskmap.1
 #   lib/systemd/user/duskmap-wallpaper.service
+#   share/doc/duskmap/copyright
 # and `cpack -G DEB` in the build directory packs the same files under /usr.
 
 # One application id names the desktop file, the AppStream component and the
@@ -25,6 +26,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/docs/duskmap.1
 # /usr and /usr/local alike, never under lib/<triplet>: a literal path.
 install(FILES ${PROJECT_SOURCE_DIR}/resources/duskmap-wallpaper.service
     DESTINATION lib/systemd/user)
+# Where Debian looks for a package's licence: named after the package, not the project.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/duskmap)
 
 set(DUSKMAP_PACKAGE_MAINTAINER "The Duskmap developers <maintainers@duskmap.invalid>"
     CACHE STRING "Maintainer field of the Debian package: name <e-mail>")

@@ -67,14 +67,14 @@ uint8_t alphaForAltitude(double altitudeDeg)
     return 0; // day, or not a number
 }
 
-double sunAltitudeAt(const SunQuantities &sun, double latitudeDeg, double longitudeDeg)
+double sunAltitudeAt(const SunQuantities &sun, const GeoPoint &place)
 {
-    const double latitudeRad = latitudeDeg * kDegToRad;
+    const double latitudeRad = place.latitude * kDegToRad;
     const double sinPhi = std::sin(latitudeRad);
     const double cosPhi = std::cos(latitudeRad);
     const double declinationRad = sun.declination * kDegToRad;
     const double hourAngleRad =
-        15.0 * ((longitudeDeg / 15.0 + sun.t0) + sun.rightAscension / (-15.0)) * kDegToRad;
+        15.0 * ((place.longitude / 15.0 + sun.t0) + sun.rightAscension / (-15.0)) * kDegToRad;
     const double x = std::cos(hourAngleRad) * std::cos(declinationRad);
     const double y = std::sin(hourAngleRad) * std::cos(declinationRad);
     const double z = std::sin(declinationRad);

@@ -4,6 +4,7 @@
 // the sun is up and opaque where it is well below the horizon, with a twilight
 // ramp in between. Plain bytes in, plain bytes out; no Qt.
 
+#include "astro/GeoPoint.h"
 #include "mapcore/MapGeometry.h"
 
 #include <cstddef>
@@ -38,7 +39,7 @@ uint8_t alphaForAltitude(double altitudeDeg);
 
 /// The sun's altitude in degrees at a place, by the expressions the overlay
 /// evaluates for a pixel there.
-double sunAltitudeAt(const SunQuantities &sun, double latitudeDeg, double longitudeDeg);
+double sunAltitudeAt(const SunQuantities &sun, const GeoPoint &place);
 
 /// Daylight at a sun altitude, by the overlay's limits: day above -35', night
 /// at -18 degrees or lower, twilight between.

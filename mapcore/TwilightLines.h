@@ -3,15 +3,10 @@
 // The lines of equal sun altitude the twilight layer draws, as polylines in
 // degrees: the overlay's own sun, so that they sit on its ramp. No Qt.
 
+#include "astro/GeoPoint.h"
 #include "mapcore/NightOverlay.h"
 
 #include <vector>
-
-struct GeoPoint
-{
-    double latitude = 0.0;
-    double longitude = 0.0;
-};
 
 /// The point the overlay's sun stands over: latitude = declination, longitude
 /// in [-180, 180).

@@ -12,10 +12,9 @@ MapModel::MapModel(TimeZoneTable zones, const Clock &clock, QObject *parent)
     : QObject(parent), m_zones(std::move(zones)), m_clock(clock),
       m_offeredZones(m_zones.validSortedNames())
 {
-    const QStringList names = m_zones.unsortedNames();
-    m_locationPlaces.reserve(size_t(names.size()));
-    for (const QString &name : names)
-        m_locationPlaces.push_back(m_zones.placeOf(name));
+    m_locationPlaces.reserve(m_zones.zones().size());
+    for (const Zone &zone : m_zones.zones())
+        m_locationPlaces.push_back(zone.place);
     m_timeZone = QTimeZone(systemTimeZoneName().toUtf8());
 }
 
@@ -42,9 +41,9 @@ void MapModel::setZone(const QString &name)
     m_zoneSet = true;
     m_zoneName = selected;
     m_timeZone = QTimeZone((selected.isEmpty() ? systemTimeZoneName() : selected).toUtf8());
-    m_markerDegrees = m_zones.placeOf(selected);
+    m_markerPlace = m_zones.placeOf(selected);
     emit zoneChanged(m_zoneName);
-    emit markerDegreesChanged();
+    emit markerPlaceChanged();
 }
 
 bool MapModel::pinZone(const QString &name)

@@ -30,14 +30,14 @@ public:
     /// The zones the system knows, case-insensitively sorted: what the user picks from.
     const QStringList &offeredZones() const { return m_offeredZones; }
     /// The places of every zone in the table, for the location squares.
-    const std::vector<ZonePlace> &locationPlaces() const { return m_locationPlaces; }
+    const std::vector<GeoPoint> &locationPlaces() const { return m_locationPlaces; }
 
     /// The selected zone; empty when the zone in use is not among the offered ones.
     QString zoneName() const { return m_zoneName; }
     /// The zone the clock and the sun readouts use: the selected one, else the system's.
     const QTimeZone &timeZone() const { return m_timeZone; }
-    /// The marker's place in degrees: the selected zone's reference place.
-    ZonePlace markerDegrees() const { return m_markerDegrees; }
+    /// The marker's place: the selected zone's reference place.
+    GeoPoint markerPlace() const { return m_markerPlace; }
 
     /// Selects a zone and moves the marker to its place. A zone the system no
     /// longer knows sounds the alert, is logged, and gives way to the system's
@@ -74,7 +74,7 @@ signals:
     void zoneChanged(const QString &zoneName);
     /// The user chose a zone the system knows (also when it was already selected).
     void zoneChosen(const QString &zoneName);
-    void markerDegreesChanged();
+    void markerPlaceChanged();
     void pinnedZonesChanged();
     void layerShownChanged(MapLayer layer, bool shown);
     void shownInstantChanged();
@@ -87,10 +87,10 @@ private:
     const TimeZoneTable m_zones;
     const Clock &m_clock;
     QStringList m_offeredZones;
-    std::vector<ZonePlace> m_locationPlaces;
+    std::vector<GeoPoint> m_locationPlaces;
     QString m_zoneName;
     QTimeZone m_timeZone;
-    ZonePlace m_markerDegrees;
+    GeoPoint m_markerPlace;
     QStringList m_pinnedZones;
     QList<QTimeZone> m_pinnedTimeZones;
     bool m_zoneSet = false;

@@ -41,10 +41,10 @@ QJsonObject readoutsJson(const MapModel &model, const MapGeometry &geometry)
     const QtZoneCalendar zone(model.timeZone());
     const LocalFields fields = zone.fieldsAt(now);
     // The place as the readouts give it: through the marker's pixel position.
-    const ZonePlace marker = model.markerDegrees();
+    const GeoPoint marker = model.markerPlace();
     const float latitude = yToLatitude(latitudeToY(marker.latitude, geometry), geometry);
     const float longitude = xToLongitude(longitudeToX(marker.longitude, geometry), geometry);
-    const SunEvents sun = sunEvents(now, zone, latitude, longitude);
+    const SunEvents sun = sunEvents(now, zone, {latitude, longitude});
 
     QJsonObject json{
         {QStringLiteral("time"), clock.time},

@@ -20,12 +20,12 @@ PlaceTexts placeTexts(const MapModel &model, const MapGeometry &geometry)
 {
     // The place as the marker stands on the map: through its pixel position
     // and back, in single precision.
-    const ZonePlace place = model.markerDegrees();
+    const GeoPoint place = model.markerPlace();
     const float latitude = yToLatitude(latitudeToY(place.latitude, geometry), geometry);
     const float longitude = xToLongitude(longitudeToX(place.longitude, geometry), geometry);
     const QtZoneCalendar zone(model.timeZone());
     const SunTexts sun =
-        sunTexts(model.shownInstant().toSecsSinceEpoch(), zone, latitude, longitude);
+        sunTexts(model.shownInstant().toSecsSinceEpoch(), zone, {latitude, longitude});
     return {QString::fromStdString(sun.sunrise), QString::fromStdString(sun.sunset),
             QString::fromStdString(latitudeText(latitude)),
             QString::fromStdString(longitudeText(longitude))};
@@ -64,9 +64,8 @@ QList<PinTexts> pinTexts(const MapModel &model)
         const QString &zone = model.pinnedZones()[i];
         const LocalFields fields = QtZoneCalendar(model.pinnedTimeZones()[i]).fieldsAt(now);
         const qint64 days = selectedDate.daysTo(QDate(fields.year, fields.month, fields.day));
-        const ZonePlace place = model.zones().placeOf(zone);
-        const Daylight light =
-            daylightFor(sunAltitudeAt(sun, double(place.latitude), double(place.longitude)));
+        const GeoPoint place = model.zones().placeOf(zone);
+        const Daylight light = daylightFor(sunAltitudeAt(sun, place));
         PinTexts texts;
         texts.zone = zone;
         texts.city = cityOf(zone);

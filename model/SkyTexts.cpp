@@ -6,7 +6,7 @@
 
 namespace {
 
-QJsonObject pointJson(const astro::GroundPoint &point)
+QJsonObject pointJson(const GeoPoint &point)
 {
     return {{QStringLiteral("latitude"), point.latitude},
             {QStringLiteral("longitude"), point.longitude}};

@@ -139,9 +139,11 @@ std::string dateText(const LocalFields &fields)
            std::to_string(fields.year);
 }
 
-SunEvents sunEvents(int64_t nowUtcSeconds, const ZoneCalendar &zone, float latitudeDeg,
-                    float longitudeDeg)
+SunEvents sunEvents(int64_t nowUtcSeconds, const ZoneCalendar &zone, const GeoPoint &place)
 {
+    // The place in single precision, as the map's pixel positions give it.
+    const auto latitudeDeg = float(place.latitude);
+    const auto longitudeDeg = float(place.longitude);
     // Today as the selected zone counts days, not as GMT does.
     const LocalFields today = zone.fieldsAt(nowUtcSeconds);
     double riseHours = 0.0;
@@ -163,10 +165,9 @@ SunEvents sunEvents(int64_t nowUtcSeconds, const ZoneCalendar &zone, float latit
             midnight + static_cast<int64_t>(setSeconds)};
 }
 
-SunTexts sunTexts(int64_t nowUtcSeconds, const ZoneCalendar &zone, float latitudeDeg,
-                  float longitudeDeg)
+SunTexts sunTexts(int64_t nowUtcSeconds, const ZoneCalendar &zone, const GeoPoint &place)
 {
-    const SunEvents events = sunEvents(nowUtcSeconds, zone, latitudeDeg, longitudeDeg);
+    const SunEvents events = sunEvents(nowUtcSeconds, zone, place);
     switch (events.kind) {
     case SunEvents::Kind::RisesAndSets:
         return {sunClockText("Sunrise", events.sunrise, zone),

@@ -5,6 +5,8 @@
 // behind ZoneCalendar so that these functions need neither Qt nor the system's
 // time-zone files.
 
+#include "astro/GeoPoint.h"
+
 #include <cstdint>
 #include <string>
 
@@ -38,12 +40,11 @@ struct SunTexts
     std::string sunset;
 };
 
-/// Sunrise and sunset today, as the zone counts days, at a place (degrees, north and
-/// east positive), in the zone's wall-clock time cut to the minute. A day without
+/// Sunrise and sunset today, as the zone counts days, at a place taken in single
+/// precision, in the zone's wall-clock time cut to the minute. A day without
 /// sunrise or sunset gives "Sun never sets" or "Sun never rises" and an empty sunset.
 /// A place that is not a number gives two empty texts.
-SunTexts sunTexts(int64_t nowUtcSeconds, const ZoneCalendar &zone, float latitudeDeg,
-                  float longitudeDeg);
+SunTexts sunTexts(int64_t nowUtcSeconds, const ZoneCalendar &zone, const GeoPoint &place);
 
 /// The same day's sunrise and sunset as instants (seconds since 1970-01-01
 /// UTC, truncated as the texts are), or whether the sun stays up or down.
@@ -60,8 +61,7 @@ struct SunEvents
     int64_t sunrise = 0;
     int64_t sunset = 0;
 };
-SunEvents sunEvents(int64_t nowUtcSeconds, const ZoneCalendar &zone, float latitudeDeg,
-                    float longitudeDeg);
+SunEvents sunEvents(int64_t nowUtcSeconds, const ZoneCalendar &zone, const GeoPoint &place);
 
 /// "Latitude:  40° 42' 51\" N"; the seconds are left out when they round to 0.
 /// Empty for a value that is not a finite angle.

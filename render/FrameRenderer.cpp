@@ -78,7 +78,7 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
             pins.push_back({model.zones().placeOf(zone), cityOf(zone)});
         drawPinnedPlaces(painter, pins, geometry, smallTextStyle(), view);
     }
-    const ZonePlace marker = model.markerDegrees();
+    const GeoPoint marker = model.markerPlace();
     drawZoneMarker(painter, longitudeToX(marker.longitude, geometry),
                    latitudeToY(marker.latitude, geometry), model.zoneName(), labelTextStyle(),
                    geometry.mapWidth, view);
@@ -104,13 +104,8 @@ LayerPlan &FrameRenderer::gridPlan(const MapGeometry &geometry)
 
 LayerPlan &FrameRenderer::squaresPlan(const MapModel &model, const MapGeometry &geometry)
 {
-    const std::vector<ZonePlace> &places = model.locationPlaces();
-    const auto samePlace = [](const ZonePlace &a, const ZonePlace &b) {
-        return a.latitude == b.latitude && a.longitude == b.longitude;
-    };
-    if (!m_squaresPlan || geometry != m_squaresGeometry ||
-        !std::equal(places.begin(), places.end(), m_squaresPlaces.begin(), m_squaresPlaces.end(),
-                    samePlace)) {
+    const std::vector<GeoPoint> &places = model.locationPlaces();
+    if (!m_squaresPlan || geometry != m_squaresGeometry || places != m_squaresPlaces) {
         m_squaresGeometry = geometry;
         m_squaresPlaces = places;
         m_squaresPlan.emplace();

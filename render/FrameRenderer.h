@@ -1,9 +1,9 @@
 #pragma once
 
+#include "astro/GeoPoint.h"
 #include "mapcore/MapGeometry.h"
 #include "render/LayerPlan.h"
 #include "render/MapImages.h"
-#include "zones/TimeZoneTable.h"
 
 #include <QImage>
 #include <QSize>
@@ -49,6 +49,6 @@ private:
     MapGeometry m_gridGeometry;
     std::optional<LayerPlan> m_squaresPlan;
     MapGeometry m_squaresGeometry;
-    std::vector<ZonePlace> m_squaresPlaces;
+    std::vector<GeoPoint> m_squaresPlaces;
     QImage m_frame;
 };

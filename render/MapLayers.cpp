@@ -58,13 +58,13 @@ void planGridLines(LayerPlan &plan, const MapGeometry &geometry, const TextStyle
         plan.fillRect(line, Qt::white);
 }
 
-void planLocationSquares(LayerPlan &plan, std::span<const ZonePlace> places,
+void planLocationSquares(LayerPlan &plan, std::span<const GeoPoint> places,
                          const MapGeometry &geometry, const ViewCoordinates &view)
 {
     // The frame, 2 wide and centred on the square's edges, covers the square
     // grown by 1 on every side; the yellow fill then replaces its inside.
     constexpr qreal kHalfFrame = kSquareFrameWidth / 2;
-    for (const ZonePlace &place : places) {
+    for (const GeoPoint &place : places) {
         const RectF r =
             locationSquareRect(place.latitude, place.longitude, geometry.pixelsPerDegree,
                                geometry.equatorialOffset, geometry.meridianOffset);

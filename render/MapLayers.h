@@ -1,9 +1,9 @@
 #pragma once
 
+#include "astro/GeoPoint.h"
 #include "mapcore/MapGeometry.h"
 #include "mapcore/NightOverlay.h"
 #include "render/MapPainting.h"
-#include "zones/TimeZoneTable.h"
 
 #include <QString>
 
@@ -18,12 +18,12 @@ class QPainter;
 void planGridLines(LayerPlan &plan, const MapGeometry &geometry, const TextStyle &style,
                    const ViewCoordinates &view);
 /// A small yellow square framed in black on each place.
-void planLocationSquares(LayerPlan &plan, std::span<const ZonePlace> places,
+void planLocationSquares(LayerPlan &plan, std::span<const GeoPoint> places,
                          const MapGeometry &geometry, const ViewCoordinates &view);
 /// A pinned zone's place and the label beside it.
 struct PinnedPlace
 {
-    ZonePlace place;
+    GeoPoint place;
     QString label;
 };
 /// The pinned zones: a small cyan dot framed in black on each place, its label

@@ -187,7 +187,7 @@ const QStaticText &labelText(const char *label, const QFont &font)
 // The symbols are filled, not stroked: filling a shape costs QPainter a
 // fraction of stroking its outline.
 void drawSunSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
-                   const astro::GroundPoint &point)
+                   const GeoPoint &point)
 {
     const double scale = symbolScale(geometry);
     const QPointF centre = mapPoint(geometry, view, point.latitude, point.longitude);

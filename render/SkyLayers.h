@@ -12,7 +12,7 @@ class QPainter;
 
 /// A yellow disc with a dark rim and short rays, 9 px across on the small map.
 void drawSunSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
-                   const astro::GroundPoint &point);
+                   const GeoPoint &point);
 /// The Moon's disc, lit on the right while waxing, on the left while waning,
 /// as seen from the northern hemisphere.
 void drawMoonSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,

@@ -96,7 +96,7 @@ void MapWidget::openContextMenuFromKeyboard()
         return;
     }
     const MapGeometry geometry = geometryFromSize(float(width()), float(height()));
-    const ZonePlace marker = m_model.markerDegrees();
+    const GeoPoint marker = m_model.markerPlace();
     openContextMenu(
         ViewCoordinates(height())
             .point(longitudeToX(marker.longitude, geometry), latitudeToY(marker.latitude, geometry))
@@ -155,8 +155,8 @@ QMenu *MapWidget::contextMenuAt(const QPoint &point)
     }
     const MapGeometry geometry = geometryFromSize(float(width()), float(height()));
     const QPointF p = ViewCoordinates(height()).point(point.x(), point.y()); // y up
-    const QStringList zones = nearbyZones(m_model.zones(), yToLatitude(float(p.y()), geometry),
-                                          xToLongitude(float(p.x()), geometry));
+    const QStringList zones = nearbyZones(m_model.zones(), {yToLatitude(float(p.y()), geometry),
+                                                            xToLongitude(float(p.x()), geometry)});
     if (!zones.isEmpty())
         menu->addSeparator();
     const QFont font = mapFont(12);

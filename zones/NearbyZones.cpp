@@ -16,17 +16,18 @@ float longitudeDifference(float fromDeg, float toDeg)
 }
 } // namespace
 
-QStringList nearbyZones(const TimeZoneTable &table, float latitudeDeg, float longitudeDeg)
+QStringList nearbyZones(const TimeZoneTable &table, const GeoPoint &place)
 {
+    const auto latitudeDeg = float(place.latitude);
+    const auto longitudeDeg = float(place.longitude);
     QStringList nearby;
-    for (const QString &name : table.sortedNames()) {
-        if (!TimeZoneTable::isValidZone(name))
-            continue;
-        const ZonePlace place = table.placeOf(name);
+    for (const Zone &zone : table.validZones()) {
+        const auto latitude = float(zone.place.latitude);
+        const auto longitude = float(zone.place.longitude);
         // Zones just across the 180th meridian count as near.
-        if (std::fabs(place.latitude - latitudeDeg) < kNearbyZoneDeg &&
-            std::fabs(longitudeDifference(longitudeDeg, place.longitude)) < kNearbyZoneDeg)
-            nearby.append(name);
+        if (std::fabs(latitude - latitudeDeg) < kNearbyZoneDeg &&
+            std::fabs(longitudeDifference(longitudeDeg, longitude)) < kNearbyZoneDeg)
+            nearby.append(zone.id);
     }
     return nearby;
 }

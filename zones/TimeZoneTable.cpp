@@ -59,90 +59,82 @@ QString shortestText(float value)
 
 } // namespace
 
-TimeZoneTable::TimeZoneTable(QVariantMap entries) : m_entries(std::move(entries)) {}
+TimeZoneTable::TimeZoneTable(const QVariantMap &entries)
+{
+    m_zones.reserve(size_t(entries.size()));
+    for (auto entry = entries.cbegin(); entry != entries.cend(); ++entry) {
+        const QVariantList parts = entry->toList();
+        const std::optional<float> latitude =
+            parts.size() > 0 ? coordinatePart(parts[0]) : std::nullopt;
+        const std::optional<float> longitude =
+            parts.size() > 1 ? coordinatePart(parts[1]) : std::nullopt;
+        if (!latitude || !longitude) {
+            logWarning(QStringLiteral("Time zone table entry %1 has no usable latitude and "
+                                      "longitude; using 0 for the missing parts")
+                           .arg(entry.key()));
+        }
+        m_zones.push_back({entry.key(), {latitude.value_or(0.0f), longitude.value_or(0.0f)}});
+    }
+    // Asking the system about each zone reads its file: done here, once.
+    for (const Zone &zone : m_zones) {
+        if (isKnownTimeZone(zone.id))
+            m_validZones.push_back(zone);
+    }
+    std::stable_sort(m_validZones.begin(), m_validZones.end(), [](const Zone &a, const Zone &b) {
+        return QString::compare(a.id, b.id, Qt::CaseInsensitive) < 0;
+    });
+    m_validSortedNames.reserve(qsizetype(m_validZones.size()));
+    for (const Zone &zone : m_validZones)
+        m_validSortedNames.append(zone.id);
+}
 
 TimeZoneTable TimeZoneTable::load(const Resources &resources)
 {
     const QString path =
         resources.pathForResource(QStringLiteral("TimeZones"), QStringLiteral("plist"));
-    // The table is read afresh for every use; a fault in it is reported once.
     if (path.isEmpty()) {
         logWarningOnce(
             QStringLiteral("No time zone table TimeZones.plist in %1").arg(resources.root()));
         return {};
     }
     // A table embedded in the program cannot change while it runs: it is read
-    // once. One on disk is read again on every use, so edits to it show.
-    static QHash<QString, QVariantMap> embedded;
+    // once. One on disk is read again on every load, so edits to it show.
+    static QHash<QString, TimeZoneTable> embedded;
     const bool isEmbedded = path.startsWith(QLatin1Char(':'));
     if (isEmbedded) {
         const auto cached = embedded.constFind(path);
         if (cached != embedded.cend())
-            return TimeZoneTable(*cached);
+            return *cached;
     }
     QString error;
-    auto entries = readPropertyListDictionary(path, &error);
+    const auto entries = readPropertyListDictionary(path, &error);
     if (!entries) {
         logWarningOnce(error);
         return {};
     }
+    TimeZoneTable table(*entries);
     if (isEmbedded)
-        embedded.insert(path, *entries);
-    return TimeZoneTable(std::move(*entries));
+        embedded.insert(path, table);
+    return table;
 }
 
-QStringList TimeZoneTable::sortedNames() const
+GeoPoint TimeZoneTable::placeOf(const QString &id) const
 {
-    QStringList names = m_entries.keys();
-    std::stable_sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
-    return names;
+    // m_zones keeps the dictionary's order, QString's operator<.
+    const auto zone =
+        std::lower_bound(m_zones.begin(), m_zones.end(), id,
+                         [](const Zone &z, const QString &key) { return z.id < key; });
+    return zone != m_zones.end() && zone->id == id ? zone->place : GeoPoint{};
 }
 
-QStringList TimeZoneTable::unsortedNames() const
-{
-    return m_entries.keys();
-}
-
-QStringList TimeZoneTable::validSortedNames() const
-{
-    QStringList names = sortedNames();
-    names.removeIf([](const QString &name) { return !isValidZone(name); });
-    return names;
-}
-
-ZonePlace TimeZoneTable::placeOf(const QString &name) const
-{
-    const auto entry = m_entries.constFind(name);
-    if (entry == m_entries.cend())
-        return {};
-    const QVariantList parts = entry->toList();
-    const std::optional<float> latitude =
-        parts.size() > 0 ? coordinatePart(parts[0]) : std::nullopt;
-    const std::optional<float> longitude =
-        parts.size() > 1 ? coordinatePart(parts[1]) : std::nullopt;
-    // Entries are looked up afresh on every use; each faulty one is reported once.
-    if (!latitude || !longitude) {
-        logWarningOnce(QStringLiteral("Time zone table entry %1 has no usable latitude and "
-                                      "longitude; using 0 for the missing parts")
-                           .arg(name));
-    }
-    return {latitude.value_or(0.0f), longitude.value_or(0.0f)};
-}
-
-bool TimeZoneTable::isValidZone(const QString &name)
-{
-    return isKnownTimeZone(name);
-}
-
-QString zoneListing(const TimeZoneTable &table)
+QString zoneListing(const TimeZoneTable &table, const QStringList &zones)
 {
     QString listing;
-    for (const QString &name : table.validSortedNames()) {
-        const ZonePlace place = table.placeOf(name);
-        listing += name + QLatin1Char('\t') + shortestText(place.latitude) + QLatin1Char('\t') +
-                   shortestText(place.longitude) + QLatin1Char('\n');
+    for (const QString &name : zones) {
+        // The places are floats' values: the float prints as it was read.
+        const GeoPoint place = table.placeOf(name);
+        listing += name + QLatin1Char('\t') + shortestText(float(place.latitude)) +
+                   QLatin1Char('\t') + shortestText(float(place.longitude)) + QLatin1Char('\n');
     }
     return listing;
 }

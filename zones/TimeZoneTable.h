@@ -1,50 +1,59 @@
 #pragma once
 
+#include "astro/GeoPoint.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
 
+#include <vector>
+
 class Resources;
 
-/// A zone's reference place, in degrees: north and east positive.
-struct ZonePlace
+/// An offered time zone: its tz database id and its reference place.
+struct Zone
 {
-    float latitude = 0.0f;
-    float longitude = 0.0f;
+    QString id;
+    GeoPoint place; ///< read in single precision: each part is a float's value
 };
 
-/// The offered time zones: zone name -> [latitude, longitude] of its reference place.
+/// The offered time zones with their reference places, read once: lookups
+/// neither parse the table again nor ask the system's zone database.
 class TimeZoneTable
 {
 public:
     TimeZoneTable() = default;
-    explicit TimeZoneTable(QVariantMap entries);
+    /// Zone name -> [latitude, longitude] of its reference place, each a number or a
+    /// string holding one, read as single-precision degrees. A short entry or a part
+    /// that is not a number gives 0 for that part, with one warning per entry.
+    explicit TimeZoneTable(const QVariantMap &entries);
 
     /// The table in the resource "TimeZones" of type "plist"; empty when the resource is
     /// missing or is not a property-list dictionary.
     static TimeZoneTable load(const Resources &resources);
 
-    /// All names, case-insensitively ascending; names equal but for case keep the
-    /// table's own order between them.
-    QStringList sortedNames() const;
-    /// All names in the table's own order, valid zones or not.
-    QStringList unsortedNames() const;
-    /// sortedNames() without the names the system does not know as time zones.
-    QStringList validSortedNames() const;
+    /// Every zone, valid or not, in the table's own order (by id, code point by code point).
+    const std::vector<Zone> &zones() const { return m_zones; }
+    /// The zones the system knows as time zones, case-insensitively ascending; ids
+    /// equal but for case keep the table's own order between them.
+    const std::vector<Zone> &validZones() const { return m_validZones; }
+    /// The ids of validZones(), in the same order.
+    const QStringList &validSortedNames() const { return m_validSortedNames; }
 
-    /// The reference place of a zone: element 0 is the latitude, element 1 the
-    /// longitude, each a number or a string holding one, as single-precision degrees.
-    /// No entry gives 0, 0; a short entry or a part that is not a number gives 0 for
-    /// that part, with one warning per entry.
-    ZonePlace placeOf(const QString &name) const;
-
-    /// Whether the system knows a time zone by this name.
-    static bool isValidZone(const QString &name);
+    /// The reference place of a zone; 0, 0 for an id not in the table.
+    GeoPoint placeOf(const QString &id) const;
 
 private:
-    QVariantMap m_entries;
+    std::vector<Zone> m_zones;
+    std::vector<Zone> m_validZones;
+    QStringList m_validSortedNames;
 };
 
-/// The valid zones in sorted order, one line each: "name\tlatitude\tlongitude\n",
-/// each coordinate in the shortest text that reads back as the same float.
-QString zoneListing(const TimeZoneTable &table);
+/// One line for each of \a zones in that order: "name\tlatitude\tlongitude\n", each
+/// coordinate in the shortest text that reads back as the same float.
+QString zoneListing(const TimeZoneTable &table, const QStringList &zones);
+/// The listing of every valid zone, in sorted order.
+inline QString zoneListing(const TimeZoneTable &table)
+{
+    return zoneListing(table, table.validSortedNames());
+}

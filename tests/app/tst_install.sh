@@ -13,9 +13,9 @@ trap 'rm -rf "$prefix"' EXIT
 check "cmake --install into a temporary prefix" env -u DESTDIR cmake --install "$build" --prefix "$prefix" || finish
 desktop=$prefix/share/applications/$id.desktop svg=$prefix/share/icons/hicolor/scalable/apps/$id.svg
 metainfo=$prefix/share/metainfo/$id.metainfo.xml man=$prefix/share/man/man1/duskmap.1
-unit=$prefix/lib/systemd/user/duskmap-wallpaper.service
+unit=$prefix/lib/systemd/user/duskmap-wallpaper.service copyright=$prefix/share/doc/duskmap/copyright
 # Everything the install lays out, no more: a stray header or library shows here.
-check "installed files are exactly the expected ones" diff <(printf '%s\n' "$desktop" "$svg" "$metainfo" "$man" "$unit" "$prefix/bin/duskmap" | LC_ALL=C sort) \
+check "installed files are exactly the expected ones" diff <(printf '%s\n' "$desktop" "$svg" "$metainfo" "$man" "$unit" "$copyright" "$prefix/bin/duskmap" | LC_ALL=C sort) \
     <(find "$prefix" -type f -o -type l | LC_ALL=C sort)
 # quiet COMMAND...: succeeds and prints nothing (validators exit 0 on hints).
 quiet() { local out; out=$("$@" 2>&1) && [ -z "$out" ] || { echo "$out"; false; }; }
@@ -26,6 +26,7 @@ check "Icon= names the installed icon" test "$(sed -n 's/^Icon=//p' "$desktop")"
 check "the icon is a square SVG image" test "$(file -b --mime-type "$svg")" = image/svg+xml -a -n "$(grep 'viewBox="0 0 128 128"' "$svg")"
 check "appstreamcli validate" appstreamcli validate --no-net "$metainfo"
 check "appstreamcli validate-tree" appstreamcli validate-tree --no-net "$prefix"
+check "the package and AppStream name one licence, GPL 3 or later" test -n "$(grep -x 'License: GPL-3+' "$copyright")" -a -n "$(grep '<project_license>GPL-3.0-or-later<' "$metainfo")"
 check "the newest release is $version" test "$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 1)" = "$version"
 check "the manual page formats without warnings" quiet groff -man -ww -z -Tutf8 "$man"
 check "the manual page carries $version" grep -q "^\.TH DUSKMAP 1 \"[^\"]*\" \"Duskmap $version\"" "$man"

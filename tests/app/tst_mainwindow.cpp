@@ -113,14 +113,14 @@ private slots:
                             Start::Bound);
         MapModel &model = *app.model;
         QSignalSpy changed(&model, &MapModel::zoneChanged);
-        QSignalSpy moved(&model, &MapModel::markerDegreesChanged);
+        QSignalSpy moved(&model, &MapModel::markerPlaceChanged);
         QSignalSpy chosenSpy(&model, &MapModel::zoneChosen);
         MessageLog log;
         const bool chosen = model.selectZone(zone);
         QCOMPARE(QStringLiteral("%1 at %2 %3, stored %4, %5, %6, %7")
                      .arg(model.zoneName())
-                     .arg(model.markerDegrees().latitude)
-                     .arg(model.markerDegrees().longitude)
+                     .arg(model.markerPlace().latitude)
+                     .arg(model.markerPlace().longitude)
                      .arg(app.stored("DefaultTimeZone").toString())
                      .arg(changed.count())
                      .arg(chosen ? "chosen" : "refused", clockTexts(model).time),
@@ -656,7 +656,7 @@ private slots:
         QVERIFY(!app.text("timeField").isEmpty());
         const bool noTable = file == QLatin1String("TimeZones.plist");
         QCOMPARE(app.child<QComboBox>("zoneComboBox")->count(), noTable ? 0 : 2);
-        QCOMPARE(app.model->markerDegrees().latitude, noTable ? 0.0f : 48.8667f);
+        QCOMPARE(float(app.model->markerPlace().latitude), noTable ? 0.0f : 48.8667f);
     }
 
     // A damaged or missing table still gives the menu a title, the key, and

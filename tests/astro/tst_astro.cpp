@@ -23,7 +23,7 @@ const auto wrap180 = [](double x) { return x - 360.0 * std::floor(x / 360.0 + 0.
 
 struct Reference
 {
-    GroundPoint sun, moon;
+    GeoPoint sun, moon;
     double fraction;
 };
 
@@ -45,7 +45,7 @@ Reference meeus(double jdUt, double deltaT)
             sinDeg(lambda) * cosDeg(eps) - std::tan(beta * kRad) * sinDeg(eps), cosDeg(lambda));
         const double dec =
             std::asin(sinDeg(beta) * cosDeg(eps) + cosDeg(beta) * sinDeg(eps) * sinDeg(lambda));
-        return GroundPoint{dec / kRad, wrap180(ra / kRad - gast)};
+        return GeoPoint{dec / kRad, wrap180(ra / kRad - gast)};
     };
     const double m = 357.52911 + 35999.05029 * t - 0.0001537 * t * t;
     const double c = (1.914602 - 0.004817 * t - 0.000014 * t * t) * sinDeg(m) +
@@ -110,7 +110,7 @@ UtcInstant instantOf(const QDateTime &at)
 }
 
 // Angular distance in degrees, good for small separations.
-double separation(const GroundPoint &a, const GroundPoint &b)
+double separation(const GeoPoint &a, const GeoPoint &b)
 {
     return std::hypot(a.latitude - b.latitude,
                       wrap180(a.longitude - b.longitude) * cosDeg(a.latitude));

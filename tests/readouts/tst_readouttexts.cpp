@@ -166,7 +166,7 @@ private slots:
         } else if (what == "sunrise") {
             const QDateTime now = QDateTime::fromString(a[0] + u'Z', Qt::ISODate);
             const SunTexts texts = sunTexts(now.toSecsSinceEpoch(), QtCalendar(a[1].toLatin1()),
-                                            a[2].toFloat(), a[3].toFloat());
+                                            {a[2].toFloat(), a[3].toFloat()});
             actual = texts.sunrise + '|' + texts.sunset;
         } else {
             actual = latitudeText(a[0].toFloat()) + '|' + longitudeText(a[0].toFloat());

@@ -191,7 +191,7 @@ private slots:
         const ViewCoordinates view(g.mapHeight);
         LayerPlan plan;
         planGridLines(plan, g, smallTextStyle(), view);
-        const std::vector<ZonePlace> places = {{0.13f, 0.37f}, {-89.9f, -180.0f}, {89.9f, 179.9f}};
+        const std::vector<GeoPoint> places = {{0.13f, 0.37f}, {-89.9f, -180.0f}, {89.9f, 179.9f}};
         planLocationSquares(plan, places, g, view);
         plan.fillRect({-3.3, 10.6, 20.2, 0.4}, colour);
         plan.fillRect({g.mapWidth - 4.7, g.mapHeight - 2.2, 9.0, 9.0}, Qt::red);
@@ -273,8 +273,8 @@ private slots:
         // nearly all the pixels drawn lie on one (the rest are labels).
         const SunQuantities sun = sunQuantities(utcFields(instant));
         const auto altitudeAt = [&](double x, double y) {
-            return sunAltitudeAt(sun, 90.0 - (y + 0.5) * degreesPerPixel,
-                                 (x + 0.5) * degreesPerPixel - 180.0);
+            return sunAltitudeAt(
+                sun, {90.0 - (y + 0.5) * degreesPerPixel, (x + 0.5) * degreesPerPixel - 180.0});
         };
         const QSet<QPoint> drawnSet(changed.begin(), changed.end());
         const double levels[] = {-0.833, -6.0, -12.0, -18.0};
