@@ -1,19 +1,21 @@
 #include "widgets/ZoneFinder.h"
 
 #include "model/MapModel.h"
+#include "model/ShownTexts.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QStringListModel>
+#include <QScrollBar>
+#include <QStandardItemModel>
 
 #include <utility>
 
 ZoneFinder::ZoneFinder(QComboBox *popUp, MapModel &model, ZoneCountries countries)
     : QObject(popUp), m_popUp(popUp), m_model(model), m_countries(std::move(countries)),
-      m_matches(new QStringListModel(this)), m_completer(new QCompleter(m_matches, this))
+      m_matches(new QStandardItemModel(this)), m_completer(new QCompleter(m_matches, this))
 {
     m_popUp->setEditable(true);
     m_popUp->setInsertPolicy(QComboBox::NoInsert);
@@ -24,6 +26,8 @@ ZoneFinder::ZoneFinder(QComboBox *popUp, MapModel &model, ZoneCountries countrie
     edit->setPlaceholderText(tr("Type a city, a country or a zone"));
     m_completer->setWidget(edit);
     m_completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    // The list shows the city beside the id; the box takes the id.
+    m_completer->setCompletionRole(kZoneRole);
     m_completer->setMaxVisibleItems(m_popUp->maxVisibleItems());
     // The completer filters the list's keys first; this filter, installed after
     // it, sees Escape before it does.
@@ -32,31 +36,57 @@ ZoneFinder::ZoneFinder(QComboBox *popUp, MapModel &model, ZoneCountries countrie
     edit->installEventFilter(this);
 
     connect(edit, &QLineEdit::textEdited, this, &ZoneFinder::search);
-    connect(m_completer, qOverload<const QString &>(&QCompleter::activated), this,
-            &ZoneFinder::choose);
+    connect(m_completer, qOverload<const QModelIndex &>(&QCompleter::activated), this,
+            [this](const QModelIndex &index) {
+                const QString zone = index.data(kZoneRole).toString();
+                if (!zone.isEmpty())
+                    choose(zone);
+            });
     connect(edit, &QLineEdit::returnPressed, this, &ZoneFinder::chooseTyped);
     connect(edit, &QLineEdit::editingFinished, this, [this] {
-        if (!m_completer->popup()->isVisible())
+        if (!m_completer->popup()->isVisible() && !m_popUp->lineEdit()->hasFocus())
             showSelectedZone();
     });
 }
 
 QStringList ZoneFinder::shownMatches() const
 {
-    return m_completer->popup()->isVisible() ? m_matches->stringList() : QStringList();
+    QStringList shown;
+    if (m_completer->popup()->isVisible()) {
+        for (int row = 0; row < m_matches->rowCount(); ++row)
+            shown << m_matches->item(row)->text();
+    }
+    return shown;
 }
 
 void ZoneFinder::search(const QString &text)
 {
     const QStringList found = findZones(text, m_model.offeredZones(), m_countries);
-    m_matches->setStringList(found);
-    if (found.isEmpty()) {
+    m_matches->clear();
+    if (text.trimmed().isEmpty()) {
         m_completer->popup()->hide();
         return;
     }
+    for (const QString &zone : found) {
+        auto *item = new QStandardItem(
+            tr("%1, %2", "a city and its time zone's id").arg(cityOf(zone), zone));
+        item->setData(zone, kZoneRole);
+        m_matches->appendRow(item);
+    }
+    if (found.isEmpty()) {
+        // Said under the box, where the matches would be; nothing to choose.
+        auto *item = new QStandardItem(tr("No zone matches “%1”").arg(text.trimmed()));
+        item->setFlags(Qt::NoItemFlags);
+        m_matches->appendRow(item);
+    }
     m_completer->complete();
+    // Wide enough for the longest ids, whatever the box's width.
+    QAbstractItemView *list = m_completer->popup();
+    list->setMinimumWidth(list->sizeHintForColumn(0) +
+                          list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth());
     // The best match is ready for Enter; the arrows move from it.
-    m_completer->popup()->setCurrentIndex(m_matches->index(0));
+    if (!found.isEmpty())
+        list->setCurrentIndex(m_completer->completionModel()->index(0, 0));
 }
 
 void ZoneFinder::choose(const QString &zone)
@@ -68,7 +98,9 @@ void ZoneFinder::choose(const QString &zone)
 
 void ZoneFinder::chooseTyped()
 {
-    // Enter with the list closed: the typed id, else the best match.
+    // Enter with the list closed: the typed id, or the one zone the text
+    // finds; with several, the list opens on the best, for a second Enter.
+    // With none, the text stays for mending, and the list says so.
     const QString text = m_popUp->currentText();
     if (text == m_model.zoneName() || m_model.offeredZones().contains(text)) {
         if (text != m_model.zoneName())
@@ -76,10 +108,10 @@ void ZoneFinder::chooseTyped()
         return;
     }
     const QStringList found = findZones(text, m_model.offeredZones(), m_countries);
-    if (!found.isEmpty())
+    if (found.size() == 1)
         choose(found.first());
     else
-        showSelectedZone();
+        search(text);
 }
 
 void ZoneFinder::showSelectedZone()
@@ -91,6 +123,14 @@ void ZoneFinder::showSelectedZone()
 
 bool ZoneFinder::eventFilter(QObject *watched, QEvent *event)
 {
+    // Enter under a list that only says that nothing matches does nothing,
+    // and the list stays to say so.
+    if (event->type() == QEvent::KeyPress && m_completer->popup()->isVisible()) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        if (enter && m_matches->rowCount() > 0 && !m_matches->item(0)->isEnabled())
+            return true;
+    }
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
         const bool listShown = m_completer->popup()->isVisible();

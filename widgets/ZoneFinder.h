@@ -7,13 +7,14 @@
 class MapModel;
 class QComboBox;
 class QCompleter;
-class QStringListModel;
+class QStandardItemModel;
 
 /// Makes a zone combo box searchable: typing narrows the zones to those the text
-/// finds, best first, in a list under the box. Enter or a click chooses the
-/// zone as a choice from the box's own list does; Escape gives back the
-/// selected zone's name. Without typing the box steps and opens as before,
-/// and it always shows the selected zone once the search ends.
+/// finds, best first, in a list under the box, or says that none matches.
+/// Enter or a click chooses the highlighted zone as a choice from the box's
+/// own list does; Enter with the list closed chooses the one zone the text
+/// finds, or opens the list; Escape gives back the selected zone's name. Without typing the box
+/// steps and opens as before, and it always shows the selected zone once the search ends.
 class ZoneFinder : public QObject
 {
     Q_OBJECT
@@ -21,7 +22,8 @@ class ZoneFinder : public QObject
 public:
     ZoneFinder(QComboBox *popUp, MapModel &model, ZoneCountries countries);
 
-    /// The zones that the typed text finds, as the list shows them.
+    /// The list under the box as it shows: the zones the typed text finds,
+    /// each as "city, id", or the line saying that none matches.
     QStringList shownMatches() const;
 
 protected:
@@ -36,6 +38,7 @@ private:
     QComboBox *m_popUp;
     MapModel &m_model;
     const ZoneCountries m_countries;
-    QStringListModel *m_matches;
+    static constexpr int kZoneRole = Qt::UserRole;
+    QStandardItemModel *m_matches;
     QCompleter *m_completer;
 };

@@ -26,6 +26,7 @@ QList<QStringList> tableRows(const QString &path)
 }
 
 /// How well a zone answers a folded query; lower is better, -1 not at all.
+/// Only the starts of words match: "utc" does not find "dutch".
 int matchRank(const QString &query, const QString &zone, const QString &country)
 {
     const QString words = searchFolded(zone);
@@ -38,8 +39,6 @@ int matchRank(const QString &query, const QString &zone, const QString &country)
     const QString all = QLatin1Char(' ') + words + QLatin1Char(' ') + countryWords;
     if (all.contains(QLatin1Char(' ') + query))
         return 2;
-    if (words.contains(query) || countryWords.contains(query))
-        return 3;
     return -1;
 }
 

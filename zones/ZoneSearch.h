@@ -21,8 +21,8 @@ QString searchFolded(const QString &text);
 
 /// The zones that a typed query finds, best first: the city (the id's last part
 /// with spaces for '_'), the id or the country equal to the query, then a city
-/// or country starting with it, then any word of the id or the country starting with it, then the query
-/// anywhere inside. Ties keep the order of \a zones. Nothing for a blank query.
+/// or country starting with it, then any word of the id or the country
+/// starting with it. Ties keep the order of \a zones. Nothing for a blank query.
 QStringList findZones(const QString &query, const QStringList &zones,
                       const ZoneCountries &countries);
 

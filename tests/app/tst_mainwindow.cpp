@@ -6,11 +6,13 @@
 #include "platform/SecondTimer.h"
 #include "render/FrameRenderer.h"
 #include "widgets/MapWidget.h"
+#include "widgets/ZoneFinder.h"
 #include "zones/TimeZones.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QImageReader>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSet>
 #include <QSignalSpy>
@@ -349,6 +351,55 @@ private slots:
                      app.stored("DefaultTimeZone").toString() + ' ' +
                      app.child<QComboBox>("zoneComboBox")->currentText(),
                  zone + ' ' + zone + ' ' + zone);
+    }
+
+    // The zone finder from the keyboard: typed text, "<enter>" or "<escape>";
+    // then what the list under the box shows, the box's text and the zone.
+    void zoneFinder_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char *name, const char *steps, const char *expected) {
+            QTest::newRow(name) << QString(steps).split('|') << QString(expected);
+        };
+        row("typed, the best match ready", "new york",
+            "New York, America/New_York | new york | UTC");
+        row("Enter chooses it", "new york|<enter>", " | America/New_York | America/New_York");
+        row("no match: said, and Enter does nothing", "atlantis|<enter>",
+            "No zone matches “atlantis” | atlantis | UTC");
+        row("only the starts of words", "olkat", "No zone matches “olkat” | olkat | UTC");
+        row("Escape gives the zone back", "kolk|<escape>", " | UTC | UTC");
+        row("Enter with the list closed opens it", "<set>a|<enter>",
+            "New York, America/New_York, Kolkata, Asia/Kolkata | a | UTC");
+        row("and a second Enter chooses", "<set>a|<enter>|<enter>",
+            " | America/New_York | America/New_York");
+    }
+    void zoneFinder()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, expected);
+        TestApplication app(kZones, kNoon);
+        app.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(app.window.get()));
+        ZoneFinder &finder = *app.window->zoneFinder();
+        QLineEdit *edit = app.child<QComboBox>("zoneComboBox")->lineEdit();
+        edit->setFocus();
+        edit->selectAll(); // typed over, as a click into the box leaves it
+        for (const QString &step : steps) {
+            QWidget *keys =
+                QApplication::activePopupWidget() ? QApplication::activePopupWidget() : edit;
+            if (step == "<enter>")
+                QTest::keyClick(keys, Qt::Key_Return);
+            else if (step == "<escape>")
+                QTest::keyClick(keys, Qt::Key_Escape);
+            else if (step.startsWith("<set>"))
+                edit->setText(step.mid(5)); // as if the list had been closed
+            else
+                QTest::keyClicks(edit, step);
+        }
+        QCOMPARE(finder.shownMatches().join(", ") + " | " + edit->text() + " | " +
+                     app.model->zoneName(),
+                 expected);
     }
 
     // From a crowded spot the map's menu opens at the point within the screen,

@@ -134,7 +134,7 @@ private slots:
     }
 
     // Every match, best first: the exact country before a city prefix, a city
-    // prefix before a word inside.
+    // prefix before another word's start; never the inside of a word.
     void find_data()
     {
         QTest::addColumn<QString>("query");
@@ -154,7 +154,7 @@ private slots:
         row("reykjavík", "Atlantic/Reykjavik");
         row("india", "Asia/Kolkata America/Indiana/Indianapolis");
         row("new", "America/New_York America/North_Dakota/New_Salem Pacific/Auckland");
-        row("olkat", "Asia/Kolkata");
+        row("olkat", "");
         row("europe/berlin", "Europe/Berlin");
         row("  _ ", "");
         row("atlantis", "");
