@@ -203,6 +203,12 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
             << "\": name it .png, .jpg or .jpeg\n";
         return kExitBadInput;
     }
+    if (const QString problem = outputFolderProblem(
+            options.timeLapse && !options.timeLapse->animation ? frameFileName(path, 0) : path);
+        !problem.isEmpty()) {
+        err << "duskmap: " << problem << "\n";
+        return kExitBadInput;
+    }
     // Long runs heed a stop from the start: reading a large image of the
     // user's can take a while.
     if (options.everySeconds || options.timeLapse)
@@ -218,14 +224,10 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
     FrameRenderer renderer(resources);
     renderer.images().setCustomDayImage(images.day);
     renderer.images().setCustomNightImage(images.night);
-    // A file that cannot be written is a bad argument; memory running short
-    // while drawing is a failure while running.
-    bool outOfMemory = false;
     const QSize size = mapSizeFor(options);
     const auto write = [&]() -> QString {
         const QImage &frame = renderer.render(*model, size, 1.0);
         if (frame.isNull()) {
-            outOfMemory = true;
             return QStringLiteral("not enough memory to draw a %1x%2 map")
                 .arg(size.width())
                 .arg(size.height());
@@ -247,13 +249,11 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
     };
     if (options.everySeconds) {
         model->showNow();
-        if (refreshUntilStopped(*options.everySeconds, clock, err, write))
-            return 0;
-        return outOfMemory ? kExitFailed : kExitBadInput;
+        return refreshUntilStopped(*options.everySeconds, clock, err, write) ? 0 : kExitFailed;
     }
     if (const QString failure = write(); !failure.isEmpty()) {
         err << "duskmap: " << failure << "\n";
-        return outOfMemory ? kExitFailed : kExitBadInput;
+        return kExitFailed;
     }
     return 0;
 }

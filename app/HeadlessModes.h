@@ -9,9 +9,10 @@ class Preferences;
 class Resources;
 
 /// The command-line modes that need no window, and construct no widget. Each
-/// returns the exit status: 0 on success, 2 for bad input or an output that
-/// cannot be written, with one line on the error stream. A snapshot with
-/// --every writes its file until SIGINT or SIGTERM, and returns 0 then.
+/// returns the exit status: 0 on success, 2 for bad input or an output folder
+/// that cannot be written, 1 for a failure while working, with one line on
+/// the error stream. A snapshot with --every writes its file until SIGINT or
+/// SIGTERM, and returns 0 then.
 int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
                 const Resources &resources, const Clock &clock, QTextStream &err);
 int runReadouts(const CommandLineOptions &options, Preferences &preferences,

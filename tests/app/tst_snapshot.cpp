@@ -2,6 +2,7 @@
 // user runs it, with its own configuration and cache homes, on a session bus of
 // the test's own. Arguments are one string split at spaces, "~" a space within
 // one; "@name" stands for a file in the test's directory.
+#include <QDirIterator>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -13,7 +14,10 @@
 #include <QTimeZone>
 #include <QtDBus>
 
+#include "WriteFaults.h"
+
 #include <csignal>
+#include <sys/mount.h>
 
 namespace {
 struct Run
@@ -337,6 +341,77 @@ private slots:
                      r.err.endsWith("; 3 of 10 frames written\n") && r.err.count('\n') == 1,
                  qPrintable(r.err));
         QCOMPARE(files("fail").join(' '), "0.png 1.png 2.png 3.png");
+    }
+
+    // Each writer on a full disk (a file size limit, or a small tmpfs where the
+    // test may mount one) and in a read-only folder: the status and the one
+    // line on stderr, the test's folder as "@".
+    // The older file of each name is left as it was, and nothing beside it.
+    void faults_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("expected");
+        const QString lapse = " --from 2026-01-01T00:00:00Z --to 2026-01-01T09:00:00Z --step 1h";
+        const auto row = [](const QString &fault, const QString &arguments, QString expected) {
+            QTest::addRow("%s %s", qPrintable(fault), qPrintable(arguments))
+                << fault << arguments
+                << expected.replace("FULL",
+                                    fault == "full" ? "File too large" : "No space left on device");
+        };
+        for (const QString fault : {"full", "tmpfs", "read-only"}) {
+            const bool full = fault != "read-only";
+            const QString denied =
+                "2 duskmap: cannot write in the folder \"@w\": Permission denied";
+            row(fault, "--snapshot @w/old.png",
+                full ? "1 duskmap: cannot write \"@w/old.png\": FULL\n" : denied);
+            row(fault, "--snapshot @w/old%d.png" + lapse,
+                full ? "1 duskmap: cannot write \"@w/old0.png\": FULL; 0 of 10 frames written\n"
+                     : denied);
+            row(fault, "--snapshot @w/old.webp" + lapse,
+                full ? "1 duskmap: cannot write \"@w/old.webp\": FULL; the animation was not "
+                       "written\n"
+                     : denied);
+        }
+    }
+    void faults()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, arguments);
+        QFETCH(QString, expected);
+        const QString w = path("w");
+        umount2(qPrintable(w), MNT_DETACH); // what an earlier row that failed left mounted
+        QVERIFY(QDir(w).removeRecursively() && QDir().mkpath(w));
+        if (fault == "tmpfs" && mount("tmpfs", qPrintable(w), "tmpfs", 0, "size=64k") != 0)
+            QSKIP("Mounting a tmpfs needs root");
+        QVERIFY(QDir().mkpath(w + "/duskmap"));
+        for (const char *old : {"old.png", "old0.png", "old.webp", "duskmap/wallpaper-a.png"})
+            QVERIFY(write(QString("w/") + old, "old"));
+        if (fault == "read-only")
+            for (const QString &folder : {w, w + "/duskmap"})
+                QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        QProcess process;
+        process.setChildProcessModifier(fault == "full"        ? limitFileSizes
+                                        : fault == "read-only" ? dropPermissionOverride
+                                                               : +[] {});
+        start(process, arguments);
+        Run r = finish(process);
+        QStringList left;
+        for (QDirIterator it(w, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+             it.hasNext();) {
+            const QString file = it.next();
+            left << QDir(w).relativeFilePath(file) + (contents(file) == "old" ? "" : " changed");
+        }
+        for (const QString &folder : {w, w + "/duskmap"})
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (fault == "tmpfs")
+            umount2(qPrintable(w), MNT_DETACH);
+        const QString seen =
+            QString::number(r.status) + ' ' + r.err.replace(m_dir.path() + '/', "@");
+        QCOMPARE(seen.left(expected.size()), expected);
+        QCOMPARE(r.err.count('\n'), 1);
+        left.sort();
+        QCOMPARE(left.join(' '), "duskmap/wallpaper-a.png old.png old.webp old0.png");
     }
 
     // The first refresh of the wallpaper (A, wallpaper-a.png, there already) or
