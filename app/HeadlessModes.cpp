@@ -24,8 +24,11 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cstdio>
+#include <fcntl.h>
 #include <functional>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 constexpr int kExitFailed = 1;
@@ -92,10 +95,57 @@ std::unique_ptr<MapModel> modelFor(const CommandLineOptions &options, Preference
     return model;
 }
 
+/// Keeps what Qt's image decoders say while it lives from the user: libjpeg's
+/// warnings come as Qt messages, and libpng prints its errors straight to
+/// stderr. A JPEG decoder's warning means it read past damaged data.
+class DecoderMessages
+{
+public:
+    DecoderMessages()
+    {
+        s_active = this;
+        m_previous = qInstallMessageHandler(&DecoderMessages::handle);
+        std::fflush(stderr);
+        m_stderr = ::dup(STDERR_FILENO);
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (m_stderr >= 0 && null >= 0)
+            ::dup2(null, STDERR_FILENO);
+        if (null >= 0)
+            ::close(null);
+    }
+    ~DecoderMessages()
+    {
+        if (m_stderr >= 0) {
+            ::dup2(m_stderr, STDERR_FILENO);
+            ::close(m_stderr);
+        }
+        qInstallMessageHandler(m_previous);
+        s_active = nullptr;
+    }
+    Q_DISABLE_COPY_MOVE(DecoderMessages)
+
+    /// The first warning of the JPEG decoder, if any.
+    QString jpegDamage() const { return m_jpegDamage; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if (s_active && type == QtWarningMsg && s_active->m_jpegDamage.isEmpty() &&
+            QLatin1String(context.category ? context.category : "")
+                .startsWith(QLatin1String("qt.gui.imageio.jpeg")))
+            s_active->m_jpegDamage = message;
+    }
+
+    static inline DecoderMessages *s_active = nullptr;
+    QtMessageHandler m_previous;
+    int m_stderr = -1;
+    QString m_jpegDamage;
+};
+
 /// Reads the user's own day or night image. Images up to Qt's usual limit
 /// read as they are; larger ones, such as NASA's 21600x10800 Blue Marble, are
 /// decoded straight to the map's size, so that the whole image is held only
-/// while it is read.
+/// while it is read. A damaged image is refused rather than drawn in part.
 bool readUserImage(const QString &path, const char *what, QSize mapSize, QImage &image,
                    QTextStream &err)
 {
@@ -103,13 +153,22 @@ bool readUserImage(const QString &path, const char *what, QSize mapSize, QImage 
     constexpr int kLargestBytesMB = 1024; // the 21600x10800 image, decoded
     QImageReader::setAllocationLimit(kLargestBytesMB);
     QImageReader reader(path);
-    const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() * 4 > kPlainBytes)
-        reader.setScaledSize({mapSize.width(), std::max(1, (mapSize.width() + 1) / 2)});
-    image = reader.read();
-    if (image.isNull()) {
-        err << "duskmap: cannot read the " << what << " image \"" << path
-            << "\": " << reader.errorString() << "\n";
+    QString damage;
+    {
+        err.flush();
+        const DecoderMessages decoder;
+        const QSize size = reader.size();
+        if (size.isValid() && qint64(size.width()) * size.height() * 4 > kPlainBytes)
+            reader.setScaledSize({mapSize.width(), std::max(1, (mapSize.width() + 1) / 2)});
+        image = reader.read();
+        damage = decoder.jpegDamage();
+    }
+    if (image.isNull() || !damage.isEmpty()) {
+        err << "duskmap: cannot read the " << what << " image \"" << path << "\": "
+            << (image.isNull() ? reader.errorString()
+                               : QStringLiteral("damaged data (%1)").arg(damage))
+            << "\n";
+        image = {};
         return false;
     }
     return true;

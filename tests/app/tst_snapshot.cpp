@@ -344,8 +344,8 @@ private slots:
     }
 
     // Each writer on a full disk (a file size limit, or a small tmpfs where the
-    // test may mount one) and in a read-only folder: the status and the one
-    // line on stderr, the test's folder as "@".
+    // test may mount one) and in a read-only folder, and damaged images of the
+    // user's: the status and the one line on stderr, the test's folder as "@".
     // The older file of each name is left as it was, and nothing beside it.
     void faults_data()
     {
@@ -373,6 +373,11 @@ private slots:
                        "written\n"
                      : denied);
         }
+        for (const char *image : {"cut.png", "cut.jpg", "bad.png", "bad.jpg"})
+            row("damaged", QString("--snapshot @w/old.png --day-image @") + image,
+                QString("2 duskmap: cannot read the day image \"@%1\": ").arg(image) +
+                    (QString(image).endsWith("png") ? "Unable to read image data\n"
+                                                    : "damaged data (Corrupt JPEG data: "));
     }
     void faults()
     {
@@ -387,6 +392,18 @@ private slots:
         QVERIFY(QDir().mkpath(w + "/duskmap"));
         for (const char *old : {"old.png", "old0.png", "old.webp", "duskmap/wallpaper-a.png"})
             QVERIFY(write(QString("w/") + old, "old"));
+        // Damaged: cut in half, or 64 bytes zeroed in the middle.
+        QImage noise(256, 128, QImage::Format_RGB32);
+        for (int i = 0; i < 256 * 128; ++i)
+            noise.setPixel(i % 256, i / 256, qRgb(i * 7 % 251, i * 13 % 241, i * 3 % 239));
+        for (const QString format : {"png", "jpg"}) {
+            QVERIFY(noise.save(path("cut." + format)));
+            QByteArray bytes = contents(path("cut." + format));
+            QVERIFY(write("cut." + format, bytes.left(bytes.size() / 2)));
+            for (qsizetype i = bytes.size() / 2; i < bytes.size() / 2 + 64; ++i)
+                bytes[i] = 0;
+            QVERIFY(write("bad." + format, bytes));
+        }
         if (fault == "read-only")
             for (const QString &folder : {w, w + "/duskmap"})
                 QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
