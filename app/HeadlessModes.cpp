@@ -339,15 +339,25 @@ int runWallpaper(const CommandLineOptions &options, Preferences &preferences,
         QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/duskmap";
     const QString names[] = {folder + "/wallpaper-a.png", folder + "/wallpaper-b.png"};
     int next = QFileInfo::exists(names[0]) ? 1 : 0;
+    // A full or read-only cache keeps the background shown, from the first
+    // refresh on: the disk may have room again by the next.
+    const auto keepBackground = [&](const QString &failure) {
+        err << "duskmap: " << failure << "; keeping the background, trying again at the next "
+            << "refresh\n";
+        err.flush();
+        return QString();
+    };
     const auto refresh = [&]() -> QString {
         if (!QDir().mkpath(folder))
-            return QStringLiteral("cannot make the folder \"%1\"").arg(folder);
+            return keepBackground(QStringLiteral("cannot make the folder \"%1\": %2")
+                                      .arg(folder, qt_error_string(errno)));
         const QString reason =
             writeImageFile(renderer.render(*model, size, 1.0), names[next], ImageFileFormat::Png);
         // Minutes pass before the next refresh: hold no map meanwhile.
         renderer.releaseMemory();
         if (!reason.isEmpty())
-            return QStringLiteral("cannot write \"%1\": %2").arg(names[next], reason);
+            return keepBackground(
+                QStringLiteral("cannot write \"%1\": %2").arg(names[next], reason));
         if (const QString failure = wallpaper.show(names[next]); !failure.isEmpty()) {
             // Only the file on show stays, so that a restart picks the other name.
             QFile::remove(names[next]);

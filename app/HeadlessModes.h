@@ -18,8 +18,9 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
 int runReadouts(const CommandLineOptions &options, Preferences &preferences,
                 const Resources &resources, const Clock &clock, QTextStream &out, QTextStream &err);
 /// Keeps the desktop background showing the current map until SIGINT or
-/// SIGTERM: 0 then; 1 when the first image cannot be written or shown, with
-/// one line on err. A later failure is logged and tried again.
+/// SIGTERM: 0 then; 1 when the first image cannot be shown, with one line on
+/// err. An image that cannot be written, and a later failure to show one,
+/// are logged and tried again at the next refresh.
 int runWallpaper(const CommandLineOptions &options, Preferences &preferences,
                  const Resources &resources, const Clock &clock, QTextStream &err);
 /// The zones, or with a query only those it finds, best first.

@@ -372,6 +372,10 @@ private slots:
                 full ? "1 duskmap: cannot write \"@w/old.webp\": FULL; the animation was not "
                        "written\n"
                      : denied);
+            row(fault, "--wallpaper --every 1m --size 640x320",
+                QString("0 duskmap: cannot write \"@w/duskmap/wallpaper-b.png\": ") +
+                    (full ? "FULL" : "Permission denied") +
+                    "; keeping the background, trying again at the next refresh\n");
         }
         for (const char *image : {"cut.png", "cut.jpg", "bad.png", "bad.jpg"})
             row("damaged", QString("--snapshot @w/old.png --day-image @") + image,
@@ -407,12 +411,21 @@ private slots:
         if (fault == "read-only")
             for (const QString &folder : {w, w + "/duskmap"})
                 QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        qputenv("XDG_CACHE_HOME", w.toUtf8());
         QProcess process;
         process.setChildProcessModifier(fault == "full"        ? limitFileSizes
                                         : fault == "read-only" ? dropPermissionOverride
                                                                : +[] {});
         start(process, arguments);
+        QString err;
+        if (arguments.startsWith("--wallpaper")) {
+            QTRY_VERIFY_WITH_TIMEOUT((err += process.readAllStandardError()).contains('\n') ||
+                                         process.state() == QProcess::NotRunning,
+                                     30000);
+            process.terminate();
+        }
         Run r = finish(process);
+        r.err.prepend(err);
         QStringList left;
         for (QDirIterator it(w, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
              it.hasNext();) {
