@@ -1,7 +1,8 @@
 #pragma once
 
+// Writes that fail as on a full disk or in a read-only folder, without
+// privileges where the test has none, and for root as well.
 #include <QFile>
-#include <QString>
 
 #include <csignal>
 #include <linux/capability.h>
@@ -10,56 +11,51 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-/// Writes fail as on a full disk: files stop growing at 16 bytes ("File too
-/// large"), as RLIMIT_FSIZE allows without privileges. For a child process.
+/// Files stop growing at 16 bytes ("File too large"). The hard limit stays:
+/// once lowered, it could not be raised again.
 inline void limitFileSizes()
 {
     rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = 16; // the hard limit, once lowered, stays lowered
+    limit.rlim_cur = 16;
     setrlimit(RLIMIT_FSIZE, &limit);
 }
 
-/// Root writes into a folder of mode 0555 all the same; without the
-/// capability to override permissions it is denied as anyone else.
-/// For a child process: dropped for good, across exec.
+/// Root is denied a folder of mode 0555 too once it cannot override
+/// permissions. For a child process: dropped for good, across exec.
 inline void dropPermissionOverride()
 {
     prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE);
 }
 
-/// The same in this process while it lives, on the calling thread: a full disk
-/// or a read-only folder.
-class WriteFault
+/// In this process, on the calling thread, while it lives: the fault that
+/// makes a write into folder fail with reason, "File too large" or
+/// "Permission denied"; none for any other.
+struct WriteFault
 {
-public:
-    WriteFault(bool fullDisk, const QString &folder) : m_folder(folder)
+    WriteFault(const QString &reason, const QString &folder) : folder(folder)
     {
-        getrlimit(RLIMIT_FSIZE, &m_limit);
-        m_signal = std::signal(SIGXFSZ, SIG_IGN);
-        syscall(SYS_capget, &m_header, m_caps);
-        if (fullDisk) {
-            limitFileSizes();
-            return;
+        getrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead
+        syscall(SYS_capget, &header, caps);
+        __user_cap_data_struct lowered[2] = {caps[0], caps[1]};
+        if (reason == "Permission denied") {
+            lowered[0].effective &= ~(1u << CAP_DAC_OVERRIDE);
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
         }
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-        __user_cap_data_struct caps[2] = {m_caps[0], m_caps[1]};
-        caps[0].effective &= ~(1u << CAP_DAC_OVERRIDE);
-        syscall(SYS_capset, &m_header, caps);
+        syscall(SYS_capset, &header, lowered);
+        if (reason == "File too large")
+            limitFileSizes();
     }
     ~WriteFault()
     {
-        syscall(SYS_capset, &m_header, m_caps);
-        QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        setrlimit(RLIMIT_FSIZE, &m_limit);
-        std::signal(SIGXFSZ, m_signal);
+        syscall(SYS_capset, &header, caps);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        setrlimit(RLIMIT_FSIZE, &limit);
     }
-    Q_DISABLE_COPY_MOVE(WriteFault)
 
-private:
-    QString m_folder;
-    rlimit m_limit{};
-    void (*m_signal)(int) = nullptr;
-    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct m_caps[2]{};
+    QString folder;
+    rlimit limit{};
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct caps[2]{};
 };

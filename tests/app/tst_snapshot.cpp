@@ -345,43 +345,38 @@ private slots:
 
     // Each writer on a full disk (a file size limit, or a small tmpfs where the
     // test may mount one) and in a read-only folder, and damaged images of the
-    // user's: the status and the one line on stderr, the test's folder as "@".
-    // The older file of each name is left as it was, and nothing beside it.
+    // user's: the status and the error, the test's folder as "@". The older
+    // file of each name stays as it was, and nothing is left beside it.
     void faults_data()
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<QString>("expected");
         const QString lapse = " --from 2026-01-01T00:00:00Z --to 2026-01-01T09:00:00Z --step 1h";
-        const auto row = [](const QString &fault, const QString &arguments, QString expected) {
-            QTest::addRow("%s %s", qPrintable(fault), qPrintable(arguments))
-                << fault << arguments
-                << expected.replace("FULL",
-                                    fault == "full" ? "File too large" : "No space left on device");
-        };
         for (const QString fault : {"full", "tmpfs", "read-only"}) {
-            const bool full = fault != "read-only";
-            const QString denied =
-                "2 duskmap: cannot write in the folder \"@w\": Permission denied";
-            row(fault, "--snapshot @w/old.png",
-                full ? "1 duskmap: cannot write \"@w/old.png\": FULL\n" : denied);
-            row(fault, "--snapshot @w/old%d.png" + lapse,
-                full ? "1 duskmap: cannot write \"@w/old0.png\": FULL; 0 of 10 frames written\n"
-                     : denied);
-            row(fault, "--snapshot @w/old.webp" + lapse,
-                full ? "1 duskmap: cannot write \"@w/old.webp\": FULL; the animation was not "
-                       "written\n"
-                     : denied);
-            row(fault, "--wallpaper --every 1m --size 640x320",
-                QString("0 duskmap: cannot write \"@w/duskmap/wallpaper-b.png\": ") +
-                    (full ? "FULL" : "Permission denied") +
-                    "; keeping the background, trying again at the next refresh\n");
+            const bool readOnly = fault == "read-only";
+            const QString reason = readOnly          ? "Permission denied"
+                                   : fault == "full" ? "File too large"
+                                                     : "No space left on device";
+            for (const QString file : {"old.png", "old%d.png", "old.webp"})
+                QTest::addRow("%s %s", qPrintable(fault), qPrintable(file))
+                    << fault << "--snapshot @w/" + file + (file == "old.png" ? "" : lapse)
+                    << (readOnly ? "2 duskmap: cannot write in the folder \"@w\": "
+                                 : "1 duskmap: cannot write \"@w/" +
+                                       QString(file).replace("%d", "0") + "\": ") +
+                           reason;
+            QTest::addRow("%s wallpaper", qPrintable(fault))
+                << fault << "--wallpaper --every 1m --size 640x320"
+                << "0 duskmap: cannot write \"@w/duskmap/wallpaper-b.png\": " + reason +
+                       "; keeping the background, trying again at the next refresh\n";
         }
-        for (const char *image : {"cut.png", "cut.jpg", "bad.png", "bad.jpg"})
-            row("damaged", QString("--snapshot @w/old.png --day-image @") + image,
-                QString("2 duskmap: cannot read the day image \"@%1\": ").arg(image) +
-                    (QString(image).endsWith("png") ? "Unable to read image data\n"
-                                                    : "damaged data (Corrupt JPEG data: "));
+        for (const QString image : {"cut.png", "bad.png", "cut.jpg", "bad.jpg"})
+            QTest::addRow("damaged %s", qPrintable(image))
+                << "damaged"
+                << "--snapshot @w/old.png --day-image @" + image
+                << "2 duskmap: cannot read the day image \"@" + image + "\": " +
+                       (image.endsWith("png") ? "Unable to read image data\n"
+                                              : "damaged data (Corrupt JPEG data: ");
     }
     void faults()
     {
@@ -396,17 +391,11 @@ private slots:
         QVERIFY(QDir().mkpath(w + "/duskmap"));
         for (const char *old : {"old.png", "old0.png", "old.webp", "duskmap/wallpaper-a.png"})
             QVERIFY(write(QString("w/") + old, "old"));
-        // Damaged: cut in half, or 64 bytes zeroed in the middle.
-        QImage noise(256, 128, QImage::Format_RGB32);
-        for (int i = 0; i < 256 * 128; ++i)
-            noise.setPixel(i % 256, i / 256, qRgb(i * 7 % 251, i * 13 % 241, i * 3 % 239));
-        for (const QString format : {"png", "jpg"}) {
-            QVERIFY(noise.save(path("cut." + format)));
-            QByteArray bytes = contents(path("cut." + format));
+        for (const QString format : {"png", "jpg"}) { // cut in half, or 64 bytes zeroed
+            QByteArray bytes =
+                contents(plainImage("cut." + format, qRgb(40, 90, 200), {2048, 1024}));
             QVERIFY(write("cut." + format, bytes.left(bytes.size() / 2)));
-            for (qsizetype i = bytes.size() / 2; i < bytes.size() / 2 + 64; ++i)
-                bytes[i] = 0;
-            QVERIFY(write("bad." + format, bytes));
+            QVERIFY(write("bad." + format, bytes.replace(bytes.size() / 2, 64, QByteArray(64, 0))));
         }
         if (fault == "read-only")
             for (const QString &folder : {w, w + "/duskmap"})

@@ -14,8 +14,6 @@
 
 #include <plist/plist.h>
 
-#include <optional>
-
 namespace {
 
 const auto writeFile = [](const QString &path, const QByteArray &bytes) {
@@ -288,19 +286,16 @@ private slots:
     void unwritablePreferencesWarnOnceAndKeepValues()
     {
         QFETCH(QString, reason);
-        const QByteArray kOld = "[General]\nShowLocations=true\n";
         QTemporaryDir dir;
+        const QString path = dir.filePath("store/duskmap/duskmap.conf");
+        const QByteArray old = "[General]\nShowLocations=true\n";
         const bool inTheWay = reason == "Not a directory";
         QVERIFY(inTheWay ? writeFile(dir.filePath("store"), "a file where the directory should be")
-                         : QDir(dir.path()).mkpath("store/duskmap") &&
-                               writeFile(dir.filePath("store/duskmap/duskmap.conf"), kOld));
-        const QString path = dir.filePath("store/duskmap/duskmap.conf");
+                         : QDir(dir.path()).mkpath("store/duskmap") && writeFile(path, old));
         MessageLog log;
         Preferences preferences(path);
         {
-            std::optional<WriteFault> fault;
-            if (!inTheWay)
-                fault.emplace(reason == "File too large", dir.filePath("store/duskmap"));
+            const WriteFault fault(reason, dir.filePath("store/duskmap"));
             preferences.setObject("ShowLatLon", true);
             preferences.setObject("DefaultTimeZone", "Europe/Berlin");
             preferences.setObject("ShowLatLon", false);
@@ -309,7 +304,7 @@ private slots:
         QCOMPARE(preferences.stringForKey("DefaultTimeZone"), "Europe/Berlin");
         QCOMPARE(log.warnings(), {"Cannot write the preferences " + path + ": " + reason +
                                   "; changes last for this session only"});
-        QCOMPARE(readFile(path), inTheWay ? "" : kOld);
+        QCOMPARE(readFile(path), inTheWay ? "" : old);
     }
 
     // Keys without an entry show as they are; German falls back to English, not to the keys.
