@@ -330,19 +330,6 @@ private slots:
         }
     }
 
-    // A frame that cannot be written, its name taken by a folder, ends the run.
-    void writeFailure()
-    {
-        QVERIFY(QDir(m_dir.path()).mkpath("fail/3.png"));
-        const Run r = run("--snapshot @fail/%d.png --from 2026-01-01T00:00:00Z --to "
-                          "2026-01-01T09:00:00Z --step 1h");
-        QCOMPARE(r.status, 1);
-        QVERIFY2(r.err.startsWith("duskmap: cannot write \"" + path("fail/3.png") + "\": ") &&
-                     r.err.endsWith("; 3 of 10 frames written\n") && r.err.count('\n') == 1,
-                 qPrintable(r.err));
-        QCOMPARE(files("fail").join(' '), "0.png 1.png 2.png 3.png");
-    }
-
     // Each writer on a full disk (a file size limit, or a small tmpfs where the
     // test may mount one) and in a read-only folder, and damaged images of the
     // user's: the status and the error, the test's folder as "@". The older
