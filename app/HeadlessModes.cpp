@@ -97,7 +97,8 @@ std::unique_ptr<MapModel> modelFor(const CommandLineOptions &options, Preference
 
 /// Keeps what Qt's image decoders say while it lives from the user: libjpeg's
 /// warnings come as Qt messages, and libpng prints its errors straight to
-/// stderr. A JPEG decoder's warning means it read past damaged data.
+/// stderr. Some of libjpeg's warnings mean that it read past damaged data;
+/// others (an unknown JFIF revision, a thumbnail's size) are harmless.
 class DecoderMessages
 {
 public:
@@ -124,7 +125,7 @@ public:
     }
     Q_DISABLE_COPY_MOVE(DecoderMessages)
 
-    /// The first warning of the JPEG decoder, if any.
+    /// The first warning of damage from the JPEG decoder, if any.
     QString jpegDamage() const { return m_jpegDamage; }
 
 private:
@@ -132,7 +133,9 @@ private:
     {
         if (s_active && type == QtWarningMsg && s_active->m_jpegDamage.isEmpty() &&
             QLatin1String(context.category ? context.category : "")
-                .startsWith(QLatin1String("qt.gui.imageio.jpeg")))
+                .startsWith(QLatin1String("qt.gui.imageio.jpeg")) &&
+            (message.startsWith(QLatin1String("Corrupt JPEG data")) ||
+             message.startsWith(QLatin1String("Premature end of JPEG file"))))
             s_active->m_jpegDamage = message;
     }
 
