@@ -141,8 +141,11 @@ QString writeFileAtomically(const QString &path, const QByteArray &bytes)
     // Written unbuffered and renamed over the target, so that the reason of a
     // failure is that of the call that failed: a buffered writer finds out
     // only when it flushes, with errno long gone.
-    const QFileInfo info(path);
-    const QByteArray target = QFile::encodeName(path);
+    // A symbolic link is followed: the file it points to is the one meant.
+    QFileInfo info(path);
+    for (int depth = 0; info.isSymLink() && depth < 40; ++depth)
+        info.setFile(info.symLinkTarget());
+    const QByteArray target = QFile::encodeName(info.filePath());
     const auto freeName = [&info] {
         return QFile::encodeName(
             info.absolutePath() +
