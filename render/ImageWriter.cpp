@@ -153,12 +153,14 @@ QString writeFileAtomically(const QString &path, const QByteArray &bytes)
                 .arg(info.fileName())
                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
     };
-    // Nameless until whole where the file system allows: a run killed while
-    // writing leaves nothing behind.
-    int fd = ::open(QFile::encodeName(info.absolutePath()).constData(),
-                    O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    // Nameless until whole where the file system allows, and /proc names it
+    // then: a run killed while writing leaves nothing behind.
+    const bool canName = ::access("/proc/self/fd", F_OK) == 0;
+    int fd = canName ? ::open(QFile::encodeName(info.absolutePath()).constData(),
+                              O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)
+                     : -1;
     const bool nameless = fd >= 0;
-    if (!nameless && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+    if (canName && !nameless && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
         return qt_error_string(errno);
     QByteArray temporary;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
