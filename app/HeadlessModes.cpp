@@ -24,8 +24,11 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cstdio>
+#include <fcntl.h>
 #include <functional>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 // Monotonic timers stand still while the machine sleeps; a refresh that fell
@@ -86,10 +89,60 @@ std::unique_ptr<MapModel> modelFor(const CommandLineOptions &options, Preference
     return model;
 }
 
+/// Keeps what Qt's image decoders say while it lives from the user: libjpeg's
+/// warnings come as Qt messages, and libpng prints its errors straight to
+/// stderr. Some of libjpeg's warnings mean that it read past damaged data;
+/// others (an unknown JFIF revision, a thumbnail's size) are harmless.
+class DecoderMessages
+{
+public:
+    DecoderMessages()
+    {
+        s_active = this;
+        m_previous = qInstallMessageHandler(&DecoderMessages::handle);
+        std::fflush(stderr);
+        m_stderr = ::dup(STDERR_FILENO);
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (m_stderr >= 0 && null >= 0)
+            ::dup2(null, STDERR_FILENO);
+        if (null >= 0)
+            ::close(null);
+    }
+    ~DecoderMessages()
+    {
+        if (m_stderr >= 0) {
+            ::dup2(m_stderr, STDERR_FILENO);
+            ::close(m_stderr);
+        }
+        qInstallMessageHandler(m_previous);
+        s_active = nullptr;
+    }
+    Q_DISABLE_COPY_MOVE(DecoderMessages)
+
+    /// The first warning of damage from the JPEG decoder, if any.
+    QString jpegDamage() const { return m_jpegDamage; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if (s_active && type == QtWarningMsg && s_active->m_jpegDamage.isEmpty() &&
+            QLatin1String(context.category ? context.category : "")
+                .startsWith(QLatin1String("qt.gui.imageio.jpeg")) &&
+            (message.startsWith(QLatin1String("Corrupt JPEG data")) ||
+             message.startsWith(QLatin1String("Premature end of JPEG file"))))
+            s_active->m_jpegDamage = message;
+    }
+
+    static inline DecoderMessages *s_active = nullptr;
+    QtMessageHandler m_previous;
+    int m_stderr = -1;
+    QString m_jpegDamage;
+};
+
 /// Reads the user's own day or night image. Images up to Qt's usual limit
 /// read as they are; larger ones, such as NASA's 21600x10800 Blue Marble, are
 /// decoded straight to the map's size, so that the whole image is held only
-/// while it is read.
+/// while it is read. A damaged image is refused rather than drawn in part.
 bool readUserImage(const QString &path, const char *what, QSize mapSize, QImage &image,
                    QTextStream &err)
 {
@@ -97,13 +150,22 @@ bool readUserImage(const QString &path, const char *what, QSize mapSize, QImage 
     constexpr int kLargestBytesMB = 1024; // the 21600x10800 image, decoded
     QImageReader::setAllocationLimit(kLargestBytesMB);
     QImageReader reader(path);
-    const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() * 4 > kPlainBytes)
-        reader.setScaledSize({mapSize.width(), std::max(1, (mapSize.width() + 1) / 2)});
-    image = reader.read();
-    if (image.isNull()) {
-        err << "duskmap: cannot read the " << what << " image \"" << path
-            << "\": " << reader.errorString() << "\n";
+    QString damage;
+    {
+        err.flush();
+        const DecoderMessages decoder;
+        const QSize size = reader.size();
+        if (size.isValid() && qint64(size.width()) * size.height() * 4 > kPlainBytes)
+            reader.setScaledSize({mapSize.width(), std::max(1, (mapSize.width() + 1) / 2)});
+        image = reader.read();
+        damage = decoder.jpegDamage();
+    }
+    if (image.isNull() || !damage.isEmpty()) {
+        err << "duskmap: cannot read the " << what << " image \"" << path << "\": "
+            << (image.isNull() ? reader.errorString()
+                               : QStringLiteral("damaged data (%1)").arg(damage))
+            << "\n";
+        image = {};
         return false;
     }
     return true;
@@ -191,6 +253,12 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
             << "\": name it .png, .jpg or .jpeg\n";
         return kExitBadInput;
     }
+    if (const QString problem = outputFolderProblem(
+            options.timeLapse && !options.timeLapse->animation ? frameFileName(path, 0) : path);
+        !problem.isEmpty()) {
+        err << "duskmap: " << problem << "\n";
+        return kExitBadInput;
+    }
     // Long runs heed a stop from the start: reading a large image of the
     // user's can take a while.
     if (options.everySeconds || options.timeLapse)
@@ -206,14 +274,10 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
     FrameRenderer renderer(resources);
     renderer.images().setCustomDayImage(images.day);
     renderer.images().setCustomNightImage(images.night);
-    // A file that cannot be written is a bad argument; memory running short
-    // while drawing is a failure while running.
-    bool outOfMemory = false;
     const QSize size = options.mapSize();
     const auto write = [&]() -> QString {
         const QImage &frame = renderer.render(*model, size, 1.0);
         if (frame.isNull()) {
-            outOfMemory = true;
             return QStringLiteral("not enough memory to draw a %1x%2 map")
                 .arg(size.width())
                 .arg(size.height());
@@ -235,13 +299,11 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
     };
     if (options.everySeconds) {
         model->showNow();
-        if (refreshUntilStopped(*options.everySeconds, clock, err, write))
-            return 0;
-        return outOfMemory ? kExitFailed : kExitBadInput;
+        return refreshUntilStopped(*options.everySeconds, clock, err, write) ? 0 : kExitFailed;
     }
     if (const QString failure = write(); !failure.isEmpty()) {
         err << "duskmap: " << failure << "\n";
-        return outOfMemory ? kExitFailed : kExitBadInput;
+        return kExitFailed;
     }
     return 0;
 }
@@ -268,15 +330,25 @@ int runWallpaper(const CommandLineOptions &options, Preferences &preferences,
         QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/duskmap";
     const QString names[] = {folder + "/wallpaper-a.png", folder + "/wallpaper-b.png"};
     int next = QFileInfo::exists(names[0]) ? 1 : 0;
+    // A full or read-only cache keeps the background shown, from the first
+    // refresh on: the disk may have room again by the next.
+    const auto keepBackground = [&](const QString &failure) {
+        err << "duskmap: " << failure << "; keeping the background, trying again at the next "
+            << "refresh\n";
+        err.flush();
+        return QString();
+    };
     const auto refresh = [&]() -> QString {
         if (!QDir().mkpath(folder))
-            return QStringLiteral("cannot make the folder \"%1\"").arg(folder);
+            return keepBackground(QStringLiteral("cannot make the folder \"%1\": %2")
+                                      .arg(folder, qt_error_string(errno)));
         const QString reason =
             writeImageFile(renderer.render(*model, size, 1.0), names[next], ImageFileFormat::Png);
         // Minutes pass before the next refresh: hold no map meanwhile.
         renderer.releaseMemory();
         if (!reason.isEmpty())
-            return QStringLiteral("cannot write \"%1\": %2").arg(names[next], reason);
+            return keepBackground(
+                QStringLiteral("cannot write \"%1\": %2").arg(names[next], reason));
         if (const QString failure = wallpaper.show(names[next]); !failure.isEmpty()) {
             // Only the file on show stays, so that a restart picks the other name.
             QFile::remove(names[next]);

@@ -180,12 +180,6 @@ int runTimeLapse(const CommandLineOptions &options, const MapModel &model,
 {
     const CommandLineOptions::TimeLapse &lapse = *options.timeLapse;
     const QString &path = options.outputPath;
-    const QFileInfo firstFile(lapse.animation ? path : frameFileName(path, 0));
-    if (!firstFile.absoluteDir().exists()) {
-        err << "duskmap: the folder \"" << QDir::toNativeSeparators(firstFile.absolutePath())
-            << "\" does not exist\n";
-        return kExitBadInput;
-    }
     if (!lapse.animation && !options.format) {
         err << "duskmap: cannot tell the image format of \"" << path
             << "\": name it .png, .jpg, .jpeg or .webp\n";

@@ -28,6 +28,7 @@ QString frameFileName(const QString &pattern, qint64 frame);
 /// whole at the end. Shows progress on a terminal, and stops between frames
 /// on SIGINT or SIGTERM. Returns the exit status: 0 when every frame is
 /// written; 1 when stopped or a write fails, with one line on err that says
-/// how many frames were written; 2 when the output folder does not exist.
+/// how many frames were written; 2 when the file names have no image format.
+/// The caller has checked that the output folder can be written.
 int runTimeLapse(const CommandLineOptions &options, const MapModel &model,
                  const Resources &resources, const CustomImages &images, QTextStream &err);

@@ -14,6 +14,7 @@
 #include <QLoggingCategory>
 #include <QTextStream>
 
+#include <csignal>
 #include <memory>
 
 // QT_LOGGING_RULES="duskmap.startup.info=true" reports the start-up time.
@@ -100,6 +101,9 @@ int main(int argc, char *argv[])
 {
     QElapsedTimer sinceStart;
     sinceStart.start();
+    // Past a file size limit (ulimit -f) a write fails with "File too large"
+    // and is reported; the signal would end the program with a file half made.
+    std::signal(SIGXFSZ, SIG_IGN);
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

@@ -7,6 +7,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <cerrno>
+
 namespace {
 // Duskmap's own file holds a few short lines.
 constexpr qint64 kMaxPreferencesBytes = 1024 * 1024;
@@ -149,19 +151,22 @@ void Preferences::setObject(const QString &key, const QVariant &value)
 {
     // QSettings keeps the value in memory even when the file cannot be written.
     m_settings->setValue(key, value);
+    // QSettings tells only that writing failed; errno still holds why.
+    errno = 0;
     m_settings->sync();
     if (m_settings->status() != QSettings::NoError)
-        reportWriteFailure();
+        reportWriteFailure(errno);
 }
 
-void Preferences::reportWriteFailure()
+void Preferences::reportWriteFailure(int error)
 {
     if (m_writeFailureReported)
         return;
     m_writeFailureReported = true;
-    logWarning(QStringLiteral("Cannot write the preferences %1; changes last for this "
-                              "session only")
-                   .arg(m_filePath));
+    logWarning(
+        QStringLiteral("Cannot write the preferences %1%2; changes last for this "
+                       "session only")
+            .arg(m_filePath, error ? QStringLiteral(": ") + qt_error_string(error) : QString()));
 }
 
 QString Preferences::filePath() const

@@ -42,7 +42,7 @@ public:
 
 private:
     void setAsideCorruptFile();
-    void reportWriteFailure();
+    void reportWriteFailure(int error);
 
     QString m_filePath;
     std::unique_ptr<QSettings> m_settings;

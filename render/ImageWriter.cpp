@@ -1,16 +1,22 @@
 #include "render/ImageWriter.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
 #include <libdeflate.h>
 
+#include <cerrno>
 #include <cstdint>
+#include <fcntl.h>
 #include <limits>
 #include <new>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -132,16 +138,82 @@ QByteArray encodeImage(const QImage &image, ImageFileFormat format, int jpegQual
 
 QString writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
+    // Written unbuffered and renamed over the target, so that the reason of a
+    // failure is that of the call that failed: a buffered writer finds out
+    // only when it flushes, with errno long gone.
+    // A symbolic link is followed: the file it points to is the one meant.
+    QFileInfo info(path);
+    for (int depth = 0; info.isSymLink() && depth < 40; ++depth)
+        info.setFile(info.symLinkTarget());
+    const QByteArray target = QFile::encodeName(info.filePath());
+    const auto freeName = [&info] {
+        return QFile::encodeName(
+            info.absolutePath() +
+            QStringLiteral("/.%1.%2")
+                .arg(info.fileName())
+                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+    };
+    // Nameless until whole where the file system allows, and /proc names it
+    // then: a run killed while writing leaves nothing behind.
+    const bool canName = ::access("/proc/self/fd", F_OK) == 0;
+    int fd = canName ? ::open(QFile::encodeName(info.absolutePath()).constData(),
+                              O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)
+                     : -1;
+    const bool nameless = fd >= 0;
+    if (canName && !nameless && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+        return qt_error_string(errno);
+    QByteArray temporary;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = freeName();
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return qt_error_string(errno);
     }
-    if (!file.commit())
-        return file.errorString();
+    if (fd < 0)
+        return qt_error_string(EEXIST);
+    int error = 0;
+    // An older file keeps its permissions; a new one gets the umask's.
+    struct stat old;
+    if (::stat(target.constData(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0)
+        error = errno;
+    for (qsizetype done = 0; error == 0 && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n > 0)
+            done += n;
+        else if (n == 0 || errno != EINTR)
+            error = n == 0 ? EIO : errno;
+    }
+    // A file system that cannot sync (EINVAL) still has the file.
+    if (error == 0 && ::fsync(fd) != 0 && errno != EINVAL)
+        error = errno;
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    for (int attempt = 0; nameless && error == 0 && temporary.isEmpty(); ++attempt) {
+        const QByteArray name = freeName();
+        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) ==
+            0)
+            temporary = name;
+        else if (errno != EEXIST || attempt == 100)
+            error = errno;
+    }
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::rename(temporary.constData(), target.constData()) != 0)
+        error = errno;
+    if (error == 0)
+        return {};
+    if (!temporary.isEmpty())
+        ::unlink(temporary.constData());
+    return qt_error_string(error);
+}
+
+QString outputFolderProblem(const QString &path)
+{
+    const QString folder = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+    if (!QFileInfo(folder).isDir())
+        return QStringLiteral("the folder \"%1\" does not exist").arg(folder);
+    if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
+        return QStringLiteral("cannot write in the folder \"%1\": %2")
+            .arg(folder, qt_error_string(errno));
     return {};
 }
 

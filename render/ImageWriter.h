@@ -24,8 +24,13 @@ QByteArray encodeImage(const QImage &image, ImageFileFormat format, int jpegQual
 
 /// Writes bytes to path in one step: the file appears whole or not at all,
 /// and an older file of that name stays untouched on failure. Returns an empty
-/// string on success, else why it failed.
+/// string on success, else why it failed, in the system's words ("No space
+/// left on device").
 QString writeFileAtomically(const QString &path, const QByteArray &bytes);
+
+/// Why files cannot be written beside path: its folder is missing or not
+/// writable. Empty when they can.
+QString outputFolderProblem(const QString &path);
 
 /// encodeImage, then writeFileAtomically.
 QString writeImageFile(const QImage &image, const QString &path, ImageFileFormat format);

@@ -1,6 +1,7 @@
 // The model and the window as main() starts them, on Qt's offscreen platform.
 #include "MessageLog.h"
 #include "TestApplication.h"
+#include "WriteFaults.h"
 #include "model/ShownTexts.h"
 #include "platform/LocalizedStrings.h"
 #include "platform/SecondTimer.h"
@@ -529,14 +530,16 @@ private slots:
     {
         QTest::addColumn<bool>("large");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("written"); // none: a regular file where the folder should be
+        QTest::addColumn<QString>("written"); // or "!" and the reason it is not
         const auto row = [](const char *name, bool large, const char *file, const char *written) {
             QTest::newRow(name) << large << QString(file) << QString(written);
         };
         row("small, extension kept", false, "map.jpg", "map.jpg");
         row("large, extension added", true, "map", "map.jpg");
         row("other extension: .jpg added", false, "map.png", "map.png.jpg");
-        row("parent is a file", false, "locked/map.jpg", "");
+        row("parent is a file", false, "out/locked/map.jpg", "!Not a directory");
+        row("full disk", false, "out/map.jpg", "!File too large");
+        row("read-only folder", false, "out/map.jpg", "!Permission denied");
     }
     void exportJpeg()
     {
@@ -547,14 +550,21 @@ private slots:
         if (large)
             app.window->zoom();
         const QString path = app.dir.filePath(name);
-        if (written.isEmpty()) {
-            QFile file(app.dir.filePath("locked"));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+        if (written.startsWith('!')) {
+            const QString out = app.dir.filePath("out");
+            QFile file(name.contains("locked") ? out + "/locked" : path);
+            QVERIFY(QDir().mkpath(out) && file.open(QIODevice::WriteOnly) &&
+                    file.write("old") == 3);
             file.close();
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Could not save"));
+            auto fault = std::make_unique<WriteFault>(written.mid(1), out);
             const QString message = app.window->exportJpeg(path);
-            QVERIFY2(message.contains(path), qPrintable(message));
+            fault.reset();
+            QCOMPARE(message,
+                     QString("Could not save the map to \"%1\": %2").arg(path, written.mid(1)));
             QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), "old");
+            QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden).join(' '),
+                     QFileInfo(file).fileName());
             return;
         }
         QCOMPARE(app.window->exportJpeg(path), QString());

@@ -2,6 +2,7 @@
 // user runs it, with its own configuration and cache homes, on a session bus of
 // the test's own. Arguments are one string split at spaces, "~" a space within
 // one; "@name" stands for a file in the test's directory.
+#include <QDirIterator>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -13,7 +14,10 @@
 #include <QTimeZone>
 #include <QtDBus>
 
+#include "WriteFaults.h"
+
 #include <csignal>
+#include <sys/mount.h>
 
 namespace {
 struct Run
@@ -326,17 +330,94 @@ private slots:
         }
     }
 
-    // A frame that cannot be written, its name taken by a folder, ends the run.
-    void writeFailure()
+    // Each writer on a full disk (a file size limit, or a small tmpfs where the
+    // test may mount one) and in a read-only folder, and damaged images of the
+    // user's: the status and the error, the test's folder as "@". The older
+    // file of each name stays as it was, and nothing is left beside it.
+    void faults_data()
     {
-        QVERIFY(QDir(m_dir.path()).mkpath("fail/3.png"));
-        const Run r = run("--snapshot @fail/%d.png --from 2026-01-01T00:00:00Z --to "
-                          "2026-01-01T09:00:00Z --step 1h");
-        QCOMPARE(r.status, 1);
-        QVERIFY2(r.err.startsWith("duskmap: cannot write \"" + path("fail/3.png") + "\": ") &&
-                     r.err.endsWith("; 3 of 10 frames written\n") && r.err.count('\n') == 1,
-                 qPrintable(r.err));
-        QCOMPARE(files("fail").join(' '), "0.png 1.png 2.png 3.png");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("expected");
+        const QString lapse = " --from 2026-01-01T00:00:00Z --to 2026-01-01T09:00:00Z --step 1h";
+        for (const QString fault : {"full", "tmpfs", "read-only"}) {
+            const bool readOnly = fault == "read-only";
+            const QString reason = readOnly          ? "Permission denied"
+                                   : fault == "full" ? "File too large"
+                                                     : "No space left on device";
+            for (const QString file : {"old.png", "old%d.png", "old.webp"})
+                QTest::addRow("%s %s", qPrintable(fault), qPrintable(file))
+                    << fault << "--snapshot @w/" + file + (file == "old.png" ? "" : lapse)
+                    << (readOnly ? "2 duskmap: cannot write in the folder \"@w\": "
+                                 : "1 duskmap: cannot write \"@w/" +
+                                       QString(file).replace("%d", "0") + "\": ") +
+                           reason;
+            QTest::addRow("%s wallpaper", qPrintable(fault))
+                << fault << "--wallpaper --every 1m --size 640x320"
+                << "0 duskmap: cannot write \"@w/duskmap/wallpaper-b.png\": " + reason +
+                       "; keeping the background, trying again at the next refresh\n";
+        }
+        for (const QString image : {"cut.png", "bad.png", "cut.jpg", "bad.jpg"})
+            QTest::addRow("damaged %s", qPrintable(image))
+                << "damaged"
+                << "--snapshot @w/old.png --day-image @" + image
+                << "2 duskmap: cannot read the day image \"@" + image + "\": " +
+                       (image.endsWith("png") ? "Unable to read image data\n"
+                                              : "damaged data (Corrupt JPEG data: ");
+    }
+    void faults()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, arguments);
+        QFETCH(QString, expected);
+        const QString w = path("w");
+        umount2(qPrintable(w), MNT_DETACH); // what an earlier row that failed left mounted
+        QVERIFY(QDir(w).removeRecursively() && QDir().mkpath(w));
+        if (fault == "tmpfs" && mount("tmpfs", qPrintable(w), "tmpfs", 0, "size=64k") != 0)
+            QSKIP("Mounting a tmpfs needs root");
+        QVERIFY(QDir().mkpath(w + "/duskmap"));
+        for (const char *old : {"old.png", "old0.png", "old.webp", "duskmap/wallpaper-a.png"})
+            QVERIFY(write(QString("w/") + old, "old"));
+        for (const QString format : {"png", "jpg"}) { // cut in half, or 64 bytes zeroed
+            QByteArray bytes =
+                contents(plainImage("cut." + format, qRgb(40, 90, 200), {2048, 1024}));
+            QVERIFY(write("cut." + format, bytes.left(bytes.size() / 2)));
+            QVERIFY(write("bad." + format, bytes.replace(bytes.size() / 2, 64, QByteArray(64, 0))));
+        }
+        if (fault == "read-only")
+            for (const QString &folder : {w, w + "/duskmap"})
+                QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        qputenv("XDG_CACHE_HOME", w.toUtf8());
+        QProcess process;
+        process.setChildProcessModifier(fault == "full"        ? limitFileSizes
+                                        : fault == "read-only" ? dropPermissionOverride
+                                                               : +[] {});
+        start(process, arguments);
+        QString err;
+        if (arguments.startsWith("--wallpaper")) {
+            QTRY_VERIFY_WITH_TIMEOUT((err += process.readAllStandardError()).contains('\n') ||
+                                         process.state() == QProcess::NotRunning,
+                                     30000);
+            process.terminate();
+        }
+        Run r = finish(process);
+        r.err.prepend(err);
+        QStringList left;
+        for (QDirIterator it(w, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+             it.hasNext();) {
+            const QString file = it.next();
+            left << QDir(w).relativeFilePath(file) + (contents(file) == "old" ? "" : " changed");
+        }
+        for (const QString &folder : {w, w + "/duskmap"})
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (fault == "tmpfs")
+            umount2(qPrintable(w), MNT_DETACH);
+        const QString seen =
+            QString::number(r.status) + ' ' + r.err.replace(m_dir.path() + '/', "@");
+        QCOMPARE(seen.left(expected.size()), expected);
+        QCOMPARE(r.err.count('\n'), 1);
+        left.sort();
+        QCOMPARE(left.join(' '), "duskmap/wallpaper-a.png old.png old.webp old0.png");
     }
 
     // The first refresh of the wallpaper (A, wallpaper-a.png, there already) or

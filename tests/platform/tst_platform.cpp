@@ -1,4 +1,5 @@
 #include "MessageLog.h"
+#include "WriteFaults.h"
 #include "platform/LocalizedStrings.h"
 #include "platform/Preferences.h"
 #include "platform/PropertyList.h"
@@ -274,20 +275,36 @@ private slots:
         }
     }
 
+    // The store's folder a file, the disk full, the folder read-only: the older
+    // file stays as it was.
+    void unwritablePreferencesWarnOnceAndKeepValues_data()
+    {
+        QTest::addColumn<QString>("reason");
+        for (const char *reason : {"Not a directory", "File too large", "Permission denied"})
+            QTest::newRow(reason) << reason;
+    }
     void unwritablePreferencesWarnOnceAndKeepValues()
     {
+        QFETCH(QString, reason);
         QTemporaryDir dir;
-        QVERIFY(writeFile(dir.filePath("store"), "a file where the directory should be"));
         const QString path = dir.filePath("store/duskmap/duskmap.conf");
+        const QByteArray old = "[General]\nShowLocations=true\n";
+        const bool inTheWay = reason == "Not a directory";
+        QVERIFY(inTheWay ? writeFile(dir.filePath("store"), "a file where the directory should be")
+                         : QDir(dir.path()).mkpath("store/duskmap") && writeFile(path, old));
         MessageLog log;
         Preferences preferences(path);
-        preferences.setObject("ShowLatLon", true);
-        preferences.setObject("DefaultTimeZone", "Europe/Berlin");
-        preferences.setObject("ShowLatLon", false);
+        {
+            const WriteFault fault(reason, dir.filePath("store/duskmap"));
+            preferences.setObject("ShowLatLon", true);
+            preferences.setObject("DefaultTimeZone", "Europe/Berlin");
+            preferences.setObject("ShowLatLon", false);
+        }
         QVERIFY(!preferences.boolForKey("ShowLatLon"));
         QCOMPARE(preferences.stringForKey("DefaultTimeZone"), "Europe/Berlin");
-        QCOMPARE(log.warnings().size(), 1);
-        QVERIFY(log.warnings().first().contains(path));
+        QCOMPARE(log.warnings(), {"Cannot write the preferences " + path + ": " + reason +
+                                  "; changes last for this session only"});
+        QCOMPARE(readFile(path), inTheWay ? "" : old);
     }
 
     // Keys without an entry show as they are; German falls back to English, not to the keys.
