@@ -7,12 +7,13 @@
 
 #include <QAbstractButton>
 #include <QActionGroup>
-#include <QDateTimeEdit>
-#include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QToolTip>
@@ -26,11 +27,137 @@ constexpr qint64 kDay = 86400;
 // Up to 30 redraws a second while playing.
 constexpr int kPlayIntervalMs = 33;
 
+const QString kFieldFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+
 QString offsetFromNow(qint64 seconds)
 {
     return QString::fromStdString(offsetText(seconds));
 }
+
+int offsetAt(const QTimeZone &zone, qint64 utcSeconds)
+{
+    return zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(utcSeconds, QTimeZone::utc()));
+}
+
+/// The instant the zone's clocks read this wall time at.
+TypedTime resolveWallTime(const QDate &date, const QTime &time, const QTimeZone &zone)
+{
+    // The wall time counted as if in UTC lies within a day of the instant;
+    // the offsets a day either side are the candidates. No zone changes its
+    // clocks twice in two days.
+    const qint64 wall = QDateTime(date, time, QTimeZone::utc()).toSecsSinceEpoch();
+    const int before = offsetAt(zone, wall - kDay);
+    const int after = offsetAt(zone, wall + kDay);
+    const bool asBefore = offsetAt(zone, wall - before) == before;
+    const bool asAfter = offsetAt(zone, wall - after) == after;
+    TypedTime typed;
+    if (asBefore && asAfter && before != after) {
+        typed.status = TypedTime::FirstOfTwo;
+        typed.instant =
+            QDateTime::fromSecsSinceEpoch(std::min(wall - before, wall - after), QTimeZone::utc());
+    } else if (asBefore || asAfter) {
+        typed.status = TypedTime::Exact;
+        typed.instant =
+            QDateTime::fromSecsSinceEpoch(wall - (asBefore ? before : after), QTimeZone::utc());
+    } else {
+        // Read with the offset before the gap, it is the wall time after it.
+        typed.status = TypedTime::MovedForward;
+        typed.instant = QDateTime::fromSecsSinceEpoch(wall - before, QTimeZone::utc());
+        typed.shift = after - before;
+    }
+    return typed;
+}
+
+QDateTime firstShownInstant()
+{
+    return QDateTime(kFirstShownDate, QTime(0, 0), QTimeZone::utc());
+}
+
+QDateTime lastShownInstant()
+{
+    return QDateTime(kLastShownDate.addDays(1), QTime(0, 0), QTimeZone::utc()).addSecs(-1);
+}
 } // namespace
+
+TypedTime readTypedTime(const QString &text, const QTimeZone &zone)
+{
+    static const QRegularExpression pattern(QStringLiteral(
+        R"(^\s*(\d{4})-(\d{1,2})-(\d{1,2})(?:(?:T|\s+)(\d{1,2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    const auto number = [&match](int field) { return match.captured(field).toInt(); };
+    const QDate date(number(1), number(2), number(3));
+    const QTime time(number(4), number(5), number(6));
+    if (!match.hasMatch() || !date.isValid() || !time.isValid())
+        return {};
+    TypedTime typed = resolveWallTime(date, time, zone);
+    if (typed.instant < firstShownInstant() || typed.instant > lastShownInstant())
+        return {TypedTime::OutOfRange, {}, 0};
+    return typed;
+}
+
+GoToDateDialog::GoToDateDialog(const QDateTime &shown, const QTimeZone &zone, QWidget *parent)
+    : QDialog(parent), m_zone(zone), m_field(new QLineEdit(this)), m_note(new QLabel(this))
+{
+    setWindowTitle(tr("Go to Date and Time"));
+    m_field->setText(shown.toTimeZone(zone).toString(kFieldFormat));
+    m_field->selectAll();
+    m_field->setPlaceholderText(tr("YYYY-MM-DD HH:MM:SS"));
+    m_field->setAccessibleName(tr("Date and time"));
+    // Wide enough for the whole text, with room to spare for a pasted one.
+    m_field->setMinimumWidth(m_field->fontMetrics().horizontalAdvance(m_field->text() + "WWWW"));
+    m_note->setObjectName(QStringLiteral("goToNote"));
+    m_note->setAccessibleName(tr("About the date and time"));
+    m_note->setWordWrap(true);
+    // Two lines kept for the note, so that the dialog does not jump as it comes and goes.
+    m_note->setMinimumHeight(2 * m_note->fontMetrics().lineSpacing());
+    m_note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_okButton = buttons->button(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QFormLayout(this);
+    layout->addRow(tr("Date and time in %1:").arg(QString::fromUtf8(zone.id())), m_field);
+    layout->addRow(m_note);
+    layout->addRow(buttons);
+    connect(m_field, &QLineEdit::textChanged, this, &GoToDateDialog::readField);
+    readField();
+}
+
+void GoToDateDialog::readField()
+{
+    m_typed = readTypedTime(m_field->text(), m_zone);
+    const QDateTime local = m_typed.instant.toTimeZone(m_zone);
+    const QString shown =
+        local.toString(QStringLiteral("HH:mm:ss ")) + local.timeZoneAbbreviation();
+    QString note;
+    switch (m_typed.status) {
+    case TypedTime::Unreadable:
+        note = tr("Type a date and time as 2027-06-21 22:00:00.");
+        break;
+    case TypedTime::OutOfRange: {
+        const QString format = QStringLiteral("yyyy-MM-dd HH:mm");
+        note = tr("The map shows times from %1 to %2 here.")
+                   .arg(firstShownInstant().toTimeZone(m_zone).toString(format),
+                        lastShownInstant().toTimeZone(m_zone).toString(format));
+        break;
+    }
+    case TypedTime::Exact:
+        break;
+    case TypedTime::MovedForward:
+        // The shift is positive: its text without the sign.
+        note = tr("The clocks go forward that night and skip this time: the map shows %1, "
+                  "%2 later.")
+                   .arg(shown, offsetFromNow(m_typed.shift).mid(1));
+        break;
+    case TypedTime::FirstOfTwo:
+        note = tr("The clocks go back that night and this time comes twice: the map shows the "
+                  "first, %1.")
+                   .arg(shown);
+        break;
+    }
+    m_note->setText(note);
+    m_okButton->setEnabled(m_typed.instant.isValid());
+}
 
 TimeMachine::TimeMachine(MapModel &model, const Clock &clock, QSlider *slider,
                          QAbstractButton *nowButton, QLabel *awayField, QMenu *timeMenu,
@@ -157,22 +284,7 @@ void TimeMachine::updateControls()
 void TimeMachine::goToDateAndTime()
 {
     // The date and time as the selected zone's clocks read them.
-    const QTimeZone zone = m_model.timeZone();
-    const QDateTime shown = m_model.shownInstant().toTimeZone(zone);
-    QDialog dialog(m_window);
-    dialog.setWindowTitle(tr("Go to Date and Time"));
-    auto *edit = new QDateTimeEdit(QDateTime(shown.date(), shown.time()), &dialog);
-    edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    edit->setCalendarPopup(true);
-    edit->setDateRange(kFirstShownDate, kLastShownDate);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    auto *layout = new QFormLayout(&dialog);
-    layout->addRow(tr("Date and time in %1:").arg(QString::fromUtf8(zone.id())), edit);
-    layout->addRow(buttons);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const QDateTime chosen = edit->dateTime();
-    m_model.setShownInstant(QDateTime(chosen.date(), chosen.time(), zone));
+    GoToDateDialog dialog(m_model.shownInstant(), m_model.timeZone(), m_window);
+    if (dialog.exec() == QDialog::Accepted)
+        m_model.setShownInstant(dialog.typedTime().instant);
 }

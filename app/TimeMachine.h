@@ -1,17 +1,67 @@
 #pragma once
 
+#include <QDateTime>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QObject>
+#include <QTimeZone>
 #include <QTimer>
 
 class Clock;
 class MapModel;
 class QAction;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QSlider;
 class QAbstractButton;
+class QPushButton;
 class QWidget;
+
+/// A date and time typed for a zone, read as the instant its clocks show it at.
+struct TypedTime
+{
+    enum Status
+    {
+        Unreadable,
+        OutOfRange,
+        Exact,
+        /// In a gap of a spring-forward night: moved forward by the gap.
+        MovedForward,
+        /// In the repeated hour of a fall-back night: the first of the two.
+        FirstOfTwo
+    };
+    Status status = Unreadable;
+    QDateTime instant;
+    /// How far a time in a gap moved forward, in seconds.
+    qint64 shift = 0;
+};
+
+/// Reads "2027-06-21 22:00:00", with or without the seconds, with "T" or a
+/// space between date and time, as the zone's clocks read it. Only the
+/// instants the map shows are accepted.
+TypedTime readTypedTime(const QString &text, const QTimeZone &zone);
+
+/// Asks for a date and time in a zone, as plain text that is read as a whole:
+/// whatever is typed over whatever is selected gives the time typed.
+class GoToDateDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    GoToDateDialog(const QDateTime &shown, const QTimeZone &zone, QWidget *parent = nullptr);
+
+    const TypedTime &typedTime() const { return m_typed; }
+
+private:
+    void readField();
+
+    QTimeZone m_zone;
+    QLineEdit *m_field;
+    QLabel *m_note;
+    QPushButton *m_okButton;
+    TypedTime m_typed;
+};
 
 /// The window's control of the shown instant: the time slider, 24 hours
 /// either side of now in 10-minute steps; the Now button; the Time menu with

@@ -1,0 +1,114 @@
+// The shown instant as the Go to dialog and the window's time controls set it.
+#include "TestApplication.h"
+#include "app/TimeMachine.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+const QDateTime kNoon(QDate(2026, 6, 21), QTime(12, 0), QTimeZone::utc());
+const std::vector<TestZone> kZones = {{"UTC", 51.4769, -0.0005}, {"Europe/Berlin", 52.5, 13.4}};
+const char *const kStatus[] = {"unreadable", "out of range", "", " moved", " first of two"};
+
+QString described(const TypedTime &typed)
+{
+    return typed.instant.isValid()
+               ? typed.instant.toUTC().toString(Qt::ISODate) + QLatin1String(kStatus[typed.status])
+               : QLatin1String(kStatus[typed.status]);
+}
+} // namespace
+
+class TimeMachineTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // "read" rows read the text alone; the others enter it into the dialog
+    // that Go to Date and Time opens, where it starts all selected, and press
+    // OK when they can. "typed over 11 2" selects 2 characters from the 11th.
+    void goToDateAndTime_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char *entry, const char *zone, const char *text,
+                            const char *expected) {
+            QTest::addRow("%s %s %s", entry, zone, text) << entry << zone << text << expected;
+        };
+        row("typed", "Europe/Berlin", "2027-06-21 22:00:00", "2027-06-21T20:00:00Z");
+        row("typed over 0 4", "Europe/Berlin", "2027", "2027-06-21T12:00:00Z");
+        row("typed over 11 2", "UTC", "22", "2026-06-21T22:00:00Z");
+        row("pasted", "Europe/Berlin", "2027-06-21T22:00:00", "2027-06-21T20:00:00Z");
+        row("pasted", "Europe/Berlin", "2027-06-21 22:00", "2027-06-21T20:00:00Z");
+        row("typed", "Europe/Berlin", "1850-06-21 12:00:00", "out of range");
+        row("typed", "Europe/Berlin", "2027-03-28 02:30", "2027-03-28T01:30:00Z moved");
+        row("typed", "Europe/Berlin", "2027-10-31 02:30", "2027-10-31T00:30:00Z first of two");
+        row("read", "Europe/Berlin", "2027-03-28 02:00", "2027-03-28T01:00:00Z moved");
+        row("read", "Europe/Berlin", "2027-03-28 03:00", "2027-03-28T01:00:00Z");
+        row("read", "Europe/Berlin", "2027-10-31 03:00", "2027-10-31T02:00:00Z");
+        row("read", "Australia/Lord_Howe", "2026-10-04 02:10", "2026-10-03T15:40:00Z moved");
+        row("read", "UTC", " 2027-06-21 ", "2027-06-21T00:00:00Z");
+        row("read", "UTC", "1900-03-01 00:00", "1900-03-01T00:00:00Z");
+        row("read", "UTC", "1900-02-28 23:59:59", "out of range");
+        row("read", "Europe/Berlin", "2100-03-01 00:59", "2100-02-28T23:59:00Z");
+        row("read", "Europe/Berlin", "2100-03-01 01:00", "out of range");
+        row("read", "UTC", "2027-02-29 12:00", "unreadable");
+        row("read", "UTC", "21/06/2027 22:00", "unreadable");
+    }
+    void goToDateAndTime()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, zone);
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        if (entry == "read") {
+            QCOMPARE(described(readTypedTime(text, QTimeZone(zone.toUtf8()))), expected);
+            return;
+        }
+        TestApplication app(kZones, kNoon);
+        app.model->selectZone(zone);
+        QString typed;
+        bool noted = false;
+        bool accepted = false;
+        QTimer::singleShot(0, app.window.get(), [&] {
+            auto *dialog = qobject_cast<GoToDateDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto *field = dialog->findChild<QLineEdit *>();
+            const QStringList over = entry.split(' ').mid(2);
+            if (over.size() == 2)
+                QTest::keyClick(field, Qt::Key_Home);
+            for (int i = 0; over.size() == 2 && i < over[0].toInt() + over[1].toInt(); ++i)
+                QTest::keyClick(field, Qt::Key_Right,
+                                i < over[0].toInt() ? Qt::NoModifier : Qt::ShiftModifier);
+            QApplication::clipboard()->setText(text);
+            if (entry == "pasted")
+                QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+            else
+                QTest::keyClicks(field, text);
+            typed = described(dialog->typedTime());
+            noted = !dialog->findChild<QLabel *>("goToNote")->text().isEmpty();
+            accepted =
+                dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled();
+            QTest::keyClick(field, accepted ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        for (QAction *action : app.window->findChild<QMenu *>("menuTime")->actions())
+            if (action->text() == QStringLiteral("&Go to Date and Time…"))
+                action->trigger();
+        QCOMPARE(typed, expected);
+        QCOMPARE(accepted, expected != "out of range");
+        // Exact times need no word; the others say what happened.
+        QCOMPARE(noted, !expected.endsWith('Z'));
+        QCOMPARE(app.model->shownInstant(),
+                 accepted ? QDateTime::fromString(expected.section(' ', 0, 0), Qt::ISODate)
+                          : kNoon);
+    }
+};
+
+QTEST_MAIN(TimeMachineTest)
+#include "tst_timemachine.moc"
