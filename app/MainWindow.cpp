@@ -81,8 +81,7 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
     connect(m_ui->saveButton, &QToolButton::clicked, this, &MainWindow::askAndExportJpeg);
     connect(m_ui->actionQuit, &QAction::triggered, this, &QWidget::close);
     connect(m_ui->actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
-    m_timeMachine = new TimeMachine(model, clock, m_ui->timeSlider, m_ui->nowButton,
-                                    m_ui->awayField, m_ui->menuTime, this);
+    m_timeMachine = new TimeMachine(model, clock, *m_ui, this);
 
     m_placementSaveTimer.setSingleShot(true);
     m_placementSaveTimer.setInterval(kPlacementSaveDelayMs);

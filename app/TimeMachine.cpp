@@ -4,6 +4,7 @@
 #include "model/ShownRange.h"
 #include "platform/Clock.h"
 #include "readouts/ReadoutTexts.h"
+#include "ui_MainWindow.h"
 
 #include <QAbstractButton>
 #include <QActionGroup>
@@ -16,6 +17,8 @@
 #include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStyle>
+#include <QToolButton>
 #include <QToolTip>
 
 #include <cmath>
@@ -135,7 +138,8 @@ void GoToDateDialog::readField()
         note = tr("Type a date and time as 2027-06-21 22:00:00.");
         break;
     case TypedTime::OutOfRange: {
-        const QString format = QStringLiteral("yyyy-MM-dd HH:mm");
+        // Each bound kept whole on its line.
+        const QString format = QStringLiteral("yyyy-MM-dd\u00a0HH:mm");
         note = tr("The map shows times from %1 to %2 here.")
                    .arg(firstShownInstant().toTimeZone(m_zone).toString(format),
                         lastShownInstant().toTimeZone(m_zone).toString(format));
@@ -159,12 +163,12 @@ void GoToDateDialog::readField()
     m_okButton->setEnabled(m_typed.instant.isValid());
 }
 
-TimeMachine::TimeMachine(MapModel &model, const Clock &clock, QSlider *slider,
-                         QAbstractButton *nowButton, QLabel *awayField, QMenu *timeMenu,
+TimeMachine::TimeMachine(MapModel &model, const Clock &clock, const Ui::MainWindow &ui,
                          QWidget *window)
-    : QObject(window), m_model(model), m_clock(clock), m_slider(slider), m_nowButton(nowButton),
-      m_awayField(awayField), m_window(window)
+    : QObject(window), m_model(model), m_clock(clock), m_ui(ui), m_slider(ui.timeSlider),
+      m_window(window)
 {
+    QMenu *timeMenu = ui.menuTime;
     const auto addAction = [this, timeMenu](const QString &text, const QKeySequence &shortcut,
                                             auto slot) {
         QAction *action = timeMenu->addAction(text);
@@ -182,7 +186,8 @@ TimeMachine::TimeMachine(MapModel &model, const Clock &clock, QSlider *slider,
     addAction(tr("One Day Ea&rlier"), QKeySequence(Qt::ALT | Qt::Key_Down),
               [this] { step(-kDay); });
     timeMenu->addSeparator();
-    addAction(tr("&Now"), QKeySequence(Qt::ALT | Qt::Key_Home), [this] { m_model.showNow(); });
+    m_nowAction =
+        addAction(tr("&Now"), QKeySequence(Qt::ALT | Qt::Key_Home), [this] { m_model.showNow(); });
     addAction(tr("&Go to Date and Time…"), QKeySequence(Qt::CTRL | Qt::Key_G),
               [this] { goToDateAndTime(); });
     timeMenu->addSeparator();
@@ -201,11 +206,14 @@ TimeMachine::TimeMachine(MapModel &model, const Clock &clock, QSlider *slider,
         connect(rate, &QAction::triggered, this, [this, mapSeconds] { setPlayRate(mapSeconds); });
     }
 
-    // Away from now, the distance stands out beside the slider.
-    m_awayField->setForegroundRole(QPalette::Highlight);
+    m_playAction->setIcon(m_window->style()->standardIcon(QStyle::SP_MediaPlay));
+    ui.playButton->setDefaultAction(m_playAction);
+    // The away line keeps its height at now, so that the readouts do not move;
+    // it takes what the time controls leave, so that they never shift.
+    ui.awayField->setMinimumHeight(ui.awayField->fontMetrics().height());
     m_slider->setToolTip(offsetFromNow(0));
     connect(m_slider, &QSlider::valueChanged, this, &TimeMachine::sliderMoved);
-    connect(m_nowButton, &QAbstractButton::clicked, &model, &MapModel::showNow);
+    connect(ui.nowButton, &QAbstractButton::clicked, &model, &MapModel::showNow);
     m_playTimer.setInterval(kPlayIntervalMs);
     m_playTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_playTimer, &QTimer::timeout, this, &TimeMachine::advancePlay);
@@ -223,6 +231,9 @@ void TimeMachine::setPlaying(bool playing)
     if (playing == isPlaying())
         return;
     m_playAction->setText(playing ? tr("&Pause") : tr("&Play"));
+    m_playAction->setIcon(
+        m_window->style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
+    m_ui.playButton->setAccessibleName(playing ? tr("Pause") : tr("Play"));
     if (!playing) {
         m_playTimer.stop();
         return;
@@ -257,27 +268,47 @@ void TimeMachine::sliderMoved(int value)
 
 void TimeMachine::updateControls()
 {
-    // Away from now the text beside the slider says how far, and the slider
+    // Away from now the away line and the title say how far, and the slider
     // follows as far as it reaches.
     // The distance is rounded to the minute, so that a step of an hour reads
     // as one although the clock has moved on since.
     const bool now = m_model.isShowingNow();
     const qint64 exact = now ? 0 : m_clock.now().secsTo(m_model.shownInstant());
     const qint64 offset = std::abs(exact) < 60 ? exact : std::llround(exact / 60.0) * 60;
-    if (!now && !m_awayField->font().bold()) {
-        // Set only once needed: a window that stays at now loads no bold face.
-        QFont bold = m_awayField->font();
-        bold.setBold(true);
-        m_awayField->setFont(bold);
+    QString away;
+    if (!now) {
+        const QDateTime shown = m_model.shownInstant().toTimeZone(m_model.timeZone());
+        away = tr("Showing %1 %2 (%3) · Now: %4")
+                   .arg(QLocale().toString(shown, tr("d MMMM yyyy, HH:mm")),
+                        shown.timeZoneAbbreviation(), offsetFromNow(offset),
+                        m_nowAction->shortcut().toString(QKeySequence::NativeText));
     }
-    m_awayField->setText(now ? QString() : offsetFromNow(offset));
-    m_nowButton->setEnabled(!now);
+    m_ui.awayField->setText(away);
+    // The line gives way to the slider in a narrow window: its whole text.
+    m_ui.awayField->setToolTip(away);
+    // Qt adds the program's name: "Duskmap" at now, "+19 h 30 min — Duskmap" away.
+    m_window->setWindowTitle(now ? QString() : offsetFromNow(offset));
+    styleClockFields(now);
+    m_ui.nowButton->setEnabled(!now);
     if (!m_slider->isSliderDown()) {
         const QSignalBlocker blocker(m_slider);
         const qint64 steps = std::llround(double(offset) / kSliderStepSeconds);
         m_slider->setValue(
             int(std::clamp<qint64>(steps, m_slider->minimum(), m_slider->maximum())));
         m_slider->setToolTip(offsetFromNow(offset));
+    }
+}
+
+void TimeMachine::styleClockFields(bool now)
+{
+    // Italic in the palette's link colour, which high-contrast themes keep distinct.
+    for (QLabel *field : {m_ui.timeField, m_ui.dateField}) {
+        if (field->font().italic() == !now)
+            continue;
+        QFont font = field->font();
+        font.setItalic(!now);
+        field->setFont(font);
+        field->setForegroundRole(now ? QPalette::WindowText : QPalette::Link);
     }
 }
 

@@ -7,6 +7,9 @@
 #include <QTimeZone>
 #include <QTimer>
 
+namespace Ui {
+class MainWindow;
+}
 class Clock;
 class MapModel;
 class QAction;
@@ -14,7 +17,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QSlider;
-class QAbstractButton;
 class QPushButton;
 class QWidget;
 
@@ -64,9 +66,10 @@ private:
 };
 
 /// The window's control of the shown instant: the time slider, 24 hours
-/// either side of now in 10-minute steps; the Now button; the Time menu with
-/// its steps of an hour and a day, Go to Date and Time… and Play; and the
-/// text that says how far from now the map is.
+/// either side of now in 10-minute steps, with its Play and Now buttons; the
+/// Time menu with its steps of an hour and a day, Go to Date and Time… and
+/// Play. Away from now, the clock's fields change their look, a line says
+/// what is shown and how to return, and the window's title says how far.
 class TimeMachine : public QObject
 {
     Q_OBJECT
@@ -75,8 +78,7 @@ public:
     /// Map seconds a second of playing: the rates the user picks from.
     static constexpr int kPlayRates[] = {60, 600, 3600, 86400};
 
-    TimeMachine(MapModel &model, const Clock &clock, QSlider *slider, QAbstractButton *nowButton,
-                QLabel *awayField, QMenu *timeMenu, QWidget *window);
+    TimeMachine(MapModel &model, const Clock &clock, const Ui::MainWindow &ui, QWidget *window);
 
     /// Moves the shown instant by seconds, from now when the map shows now.
     void step(qint64 seconds);
@@ -91,13 +93,15 @@ public:
 private:
     void sliderMoved(int value);
     void advancePlay();
+    /// The clock's fields in the look that says whether they show now.
+    void styleClockFields(bool now);
 
     MapModel &m_model;
     const Clock &m_clock;
+    const Ui::MainWindow &m_ui;
     QSlider *m_slider;
-    QAbstractButton *m_nowButton;
-    QLabel *m_awayField;
     QWidget *m_window;
+    QAction *m_nowAction = nullptr;
     QAction *m_playAction = nullptr;
     QTimer m_playTimer;
     QElapsedTimer m_sincePlayTick;

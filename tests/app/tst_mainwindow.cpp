@@ -480,7 +480,7 @@ private slots:
     void timeMachine_data()
     {
         QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("expected"); // shown, away field, slider, tooltip, Now button
+        QTest::addColumn<QString>("expected"); // shown, title, slider, tooltip, Now button
         const auto row = [](const char *steps, const char *expected) {
             QTest::newRow(steps) << QString(steps).split(", ") << QString::fromUtf8(expected);
         };
@@ -509,7 +509,7 @@ private slots:
         const MapModel &model = *app.model;
         QCOMPARE(QStringLiteral("%1 %2 %3, %4 %5, %6")
                      .arg(model.isShowingNow() ? "now" : model.shownInstant().toString(Qt::ISODate),
-                          app.text("timeField").left(8).trimmed(), app.text("awayField"))
+                          app.text("timeField").left(8).trimmed(), app.window->windowTitle())
                      .arg(slider->value())
                      .arg(slider->toolTip(),
                           app.child<QAbstractButton>("nowButton")->isEnabled() ? "on" : "off"),
