@@ -286,8 +286,8 @@ void TimeMachine::updateControls()
     m_ui.awayField->setText(away);
     // The line gives way to the slider in a narrow window: its whole text.
     m_ui.awayField->setToolTip(away);
-    // Qt adds the program's name: "Duskmap" at now, "+19 h 30 min — Duskmap" away.
-    m_window->setWindowTitle(now ? QString() : offsetFromNow(offset));
+    // Away, Qt adds the program's name: "+19 h 30 min — Duskmap".
+    m_window->setWindowTitle(now ? tr("Duskmap") : offsetFromNow(offset));
     styleClockFields(now);
     m_ui.nowButton->setEnabled(!now);
     if (!m_slider->isSliderDown()) {

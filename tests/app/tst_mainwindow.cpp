@@ -489,10 +489,10 @@ private slots:
         row("One &Day Later, One Hour &Later",
             "2026-06-22T13:00:00Z 13:00:00 +1 d 1 h, 144 +1 d 1 h, on");
         row("One Day Ea&rlier", "2026-06-20T12:00:00Z 12:00:00 −1 d, -144 −1 d, on");
-        row("One Hour &Later, &Now", "now 12:00:00 , 0 +0 s, off");
+        row("One Hour &Later, &Now", "now 12:00:00 Duskmap, 0 +0 s, off");
         row("slider 20", "2026-06-21T15:20:00Z 15:20:00 +3 h 20 min, 20 +3 h 20 min, on");
         row("slider -1", "2026-06-21T11:50:00Z 11:50:00 −10 min, -1 −10 min, on");
-        row("slider 3, slider 0", "now 12:00:00 , 0 +0 s, off");
+        row("slider 3, slider 0", "now 12:00:00 Duskmap, 0 +0 s, off");
     }
     void timeMachine()
     {

@@ -55,7 +55,8 @@ share() { convert "$1" -crop "$2" +repage ${4:--colorspace Gray} -threshold "$3"
 at_least() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a >= b) }'; }
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # The map fills the width above the readouts (the last 97 pixels less the menu
-# bar); the readouts' text sits in the lowest 70, clock row above sun row.
+# bar); the readouts' text sits in the lowest 76: the clock row, the sun row,
+# then the time controls, whose line is empty at now.
 map=${WIDTH}x$((HEIGHT - 137))+0+30 shot=$work/window.png max="-separate -evaluate-sequence Max"
 colours() { n=$(convert "$shot" -crop "$1" +repage -format '%k' info:) report="$report $1: $n colours;"; }
 # Painting may trail the mapping of the window: half the globe is lit and half
@@ -70,7 +71,7 @@ painted() {
     [ "$colours" -ge 2000 ] && at_least "$lit" 0.15 && at_least 0.85 "$dim" || return 1
     for band in ${bands-}; do colours "$band"; [ "$n" -eq 1 ] || return 1; done
     for edge in ${edges-}; do colours "$edge"; [ "$n" -ge 3 ] || return 1; done
-    for row in "${WIDTH}x35+0+$((HEIGHT - 70))" "${WIDTH}x35+0+$((HEIGHT - 35))"; do
+    for row in "${WIDTH}x25+0+$((HEIGHT - 76))" "${WIDTH}x23+0+$((HEIGHT - 51))"; do
         light=$(share "$shot" "$row" 70%) ink=$(share "$shot" "$row" 40%)
         report="$report row $row: light $light, not dark $ink;"
         at_least "$light" 0.6 && at_least 0.985 "$ink" || return 1
