@@ -86,8 +86,7 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
     connect(m_ui->saveButton, &QToolButton::clicked, this, &MainWindow::askAndExportJpeg);
     connect(m_ui->actionQuit, &QAction::triggered, this, &QWidget::close);
     connect(m_ui->actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
-    m_timeMachine = new TimeMachine(model, clock, m_ui->timeSlider, m_ui->nowButton,
-                                    m_ui->awayField, m_ui->menuTime, this);
+    m_timeMachine = new TimeMachine(model, clock, *m_ui, this);
 
     m_placementSaveTimer.setSingleShot(true);
     m_placementSaveTimer.setInterval(kPlacementSaveDelayMs);
@@ -269,13 +268,14 @@ void MainWindow::createFactsArea()
     auto *layout = new QVBoxLayout(m_factsArea);
     layout->setContentsMargins(8, 0, 8, 4);
     layout->setSpacing(2);
-    // The next clock change has a line of its own in the readouts, kept when
-    // there is none to tell of, so that the window keeps its height from zone
-    // to zone.
+    // The next clock change shares the readouts' row of the time controls,
+    // where away from now the shown time is told: the window keeps its height
+    // from zone to zone.
     m_nextChangeField = new QLabel(m_ui->readoutArea);
     m_nextChangeField->setObjectName(QStringLiteral("nextChangeField"));
     m_nextChangeField->setAccessibleName(tr("Next clock change"));
-    m_ui->readoutLayout->addWidget(m_nextChangeField);
+    m_nextChangeField->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_ui->timeRow->insertWidget(0, m_nextChangeField, 1);
     m_pinLayout = new QGridLayout;
     m_pinLayout->setHorizontalSpacing(12);
     m_pinLayout->setVerticalSpacing(2);
@@ -291,6 +291,9 @@ void MainWindow::updateFacts()
     const int mapAreaHeight = height() - belowMapHeight();
     const QString change = nextChangeText(m_model);
     setFieldText(m_nextChangeField, change);
+    m_nextChangeField->setToolTip(change);
+    m_nextChangeField->setVisible(m_model.isShowingNow());
+    m_ui->awayField->setVisible(!m_model.isShowingNow());
 
     const QStringList &pins = m_model.pinnedZones();
     while (m_pinFields.size() > pins.size())

@@ -4,17 +4,21 @@
 #include "model/ShownRange.h"
 #include "platform/Clock.h"
 #include "readouts/ReadoutTexts.h"
+#include "ui_MainWindow.h"
 
 #include <QAbstractButton>
 #include <QActionGroup>
-#include <QDateTimeEdit>
-#include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStyle>
+#include <QToolButton>
 #include <QToolTip>
 
 #include <cmath>
@@ -26,18 +30,145 @@ constexpr qint64 kDay = 86400;
 // Up to 30 redraws a second while playing.
 constexpr int kPlayIntervalMs = 33;
 
+const QString kFieldFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+
 QString offsetFromNow(qint64 seconds)
 {
     return QString::fromStdString(offsetText(seconds));
 }
+
+int offsetAt(const QTimeZone &zone, qint64 utcSeconds)
+{
+    return zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(utcSeconds, QTimeZone::utc()));
+}
+
+/// The instant the zone's clocks read this wall time at.
+TypedTime resolveWallTime(const QDate &date, const QTime &time, const QTimeZone &zone)
+{
+    // The wall time counted as if in UTC lies within a day of the instant;
+    // the offsets a day either side are the candidates. No zone changes its
+    // clocks twice in two days.
+    const qint64 wall = QDateTime(date, time, QTimeZone::utc()).toSecsSinceEpoch();
+    const int before = offsetAt(zone, wall - kDay);
+    const int after = offsetAt(zone, wall + kDay);
+    const bool asBefore = offsetAt(zone, wall - before) == before;
+    const bool asAfter = offsetAt(zone, wall - after) == after;
+    TypedTime typed;
+    if (asBefore && asAfter && before != after) {
+        typed.status = TypedTime::FirstOfTwo;
+        typed.instant =
+            QDateTime::fromSecsSinceEpoch(std::min(wall - before, wall - after), QTimeZone::utc());
+    } else if (asBefore || asAfter) {
+        typed.status = TypedTime::Exact;
+        typed.instant =
+            QDateTime::fromSecsSinceEpoch(wall - (asBefore ? before : after), QTimeZone::utc());
+    } else {
+        // Read with the offset before the gap, it is the wall time after it.
+        typed.status = TypedTime::MovedForward;
+        typed.instant = QDateTime::fromSecsSinceEpoch(wall - before, QTimeZone::utc());
+        typed.shift = after - before;
+    }
+    return typed;
+}
+
+QDateTime firstShownInstant()
+{
+    return QDateTime(kFirstShownDate, QTime(0, 0), QTimeZone::utc());
+}
+
+QDateTime lastShownInstant()
+{
+    return QDateTime(kLastShownDate.addDays(1), QTime(0, 0), QTimeZone::utc()).addSecs(-1);
+}
 } // namespace
 
-TimeMachine::TimeMachine(MapModel &model, const Clock &clock, QSlider *slider,
-                         QAbstractButton *nowButton, QLabel *awayField, QMenu *timeMenu,
-                         QWidget *window)
-    : QObject(window), m_model(model), m_clock(clock), m_slider(slider), m_nowButton(nowButton),
-      m_awayField(awayField), m_window(window)
+TypedTime readTypedTime(const QString &text, const QTimeZone &zone)
 {
+    static const QRegularExpression pattern(QStringLiteral(
+        R"(^\s*(\d{4})-(\d{1,2})-(\d{1,2})(?:(?:T|\s+)(\d{1,2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    const auto number = [&match](int field) { return match.captured(field).toInt(); };
+    const QDate date(number(1), number(2), number(3));
+    const QTime time(number(4), number(5), number(6));
+    if (!match.hasMatch() || !date.isValid() || !time.isValid())
+        return {};
+    TypedTime typed = resolveWallTime(date, time, zone);
+    if (typed.instant < firstShownInstant() || typed.instant > lastShownInstant())
+        return {TypedTime::OutOfRange, {}, 0};
+    return typed;
+}
+
+GoToDateDialog::GoToDateDialog(const QDateTime &shown, const QTimeZone &zone, QWidget *parent)
+    : QDialog(parent), m_zone(zone), m_field(new QLineEdit(this)), m_note(new QLabel(this))
+{
+    setWindowTitle(tr("Go to Date and Time"));
+    m_field->setText(shown.toTimeZone(zone).toString(kFieldFormat));
+    m_field->selectAll();
+    m_field->setPlaceholderText(tr("YYYY-MM-DD HH:MM:SS"));
+    m_field->setAccessibleName(tr("Date and time"));
+    // Wide enough for the whole text, with room to spare for a pasted one.
+    m_field->setMinimumWidth(m_field->fontMetrics().horizontalAdvance(m_field->text() + "WWWW"));
+    m_note->setObjectName(QStringLiteral("goToNote"));
+    m_note->setAccessibleName(tr("About the date and time"));
+    m_note->setWordWrap(true);
+    // Two lines kept for the note, so that the dialog does not jump as it comes and goes.
+    m_note->setMinimumHeight(2 * m_note->fontMetrics().lineSpacing());
+    m_note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_okButton = buttons->button(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QFormLayout(this);
+    layout->addRow(tr("Date and time in %1:").arg(QString::fromUtf8(zone.id())), m_field);
+    layout->addRow(m_note);
+    layout->addRow(buttons);
+    connect(m_field, &QLineEdit::textChanged, this, &GoToDateDialog::readField);
+    readField();
+}
+
+void GoToDateDialog::readField()
+{
+    m_typed = readTypedTime(m_field->text(), m_zone);
+    const QDateTime local = m_typed.instant.toTimeZone(m_zone);
+    const QString shown =
+        local.toString(QStringLiteral("HH:mm:ss ")) + local.timeZoneAbbreviation();
+    QString note;
+    switch (m_typed.status) {
+    case TypedTime::Unreadable:
+        note = tr("Type a date and time as 2027-06-21 22:00:00.");
+        break;
+    case TypedTime::OutOfRange: {
+        // Each bound kept whole on its line.
+        const QString format = QStringLiteral("yyyy-MM-dd\u00a0HH:mm");
+        note = tr("The map shows times from %1 to %2 here.")
+                   .arg(firstShownInstant().toTimeZone(m_zone).toString(format),
+                        lastShownInstant().toTimeZone(m_zone).toString(format));
+        break;
+    }
+    case TypedTime::Exact:
+        break;
+    case TypedTime::MovedForward:
+        // The shift is positive: its text without the sign.
+        note = tr("The clocks go forward that night and skip this time: the map shows %1, "
+                  "%2 later.")
+                   .arg(shown, offsetFromNow(m_typed.shift).mid(1));
+        break;
+    case TypedTime::FirstOfTwo:
+        note = tr("The clocks go back that night and this time comes twice: the map shows the "
+                  "first, %1.")
+                   .arg(shown);
+        break;
+    }
+    m_note->setText(note);
+    m_okButton->setEnabled(m_typed.instant.isValid());
+}
+
+TimeMachine::TimeMachine(MapModel &model, const Clock &clock, const Ui::MainWindow &ui,
+                         QWidget *window)
+    : QObject(window), m_model(model), m_clock(clock), m_ui(ui), m_slider(ui.timeSlider),
+      m_window(window)
+{
+    QMenu *timeMenu = ui.menuTime;
     const auto addAction = [this, timeMenu](const QString &text, const QKeySequence &shortcut,
                                             auto slot) {
         QAction *action = timeMenu->addAction(text);
@@ -55,7 +186,8 @@ TimeMachine::TimeMachine(MapModel &model, const Clock &clock, QSlider *slider,
     addAction(tr("One Day Ea&rlier"), QKeySequence(Qt::ALT | Qt::Key_Down),
               [this] { step(-kDay); });
     timeMenu->addSeparator();
-    addAction(tr("&Now"), QKeySequence(Qt::ALT | Qt::Key_Home), [this] { m_model.showNow(); });
+    m_nowAction =
+        addAction(tr("&Now"), QKeySequence(Qt::ALT | Qt::Key_Home), [this] { m_model.showNow(); });
     addAction(tr("&Go to Date and Time…"), QKeySequence(Qt::CTRL | Qt::Key_G),
               [this] { goToDateAndTime(); });
     timeMenu->addSeparator();
@@ -74,11 +206,14 @@ TimeMachine::TimeMachine(MapModel &model, const Clock &clock, QSlider *slider,
         connect(rate, &QAction::triggered, this, [this, mapSeconds] { setPlayRate(mapSeconds); });
     }
 
-    // Away from now, the distance stands out beside the slider.
-    m_awayField->setForegroundRole(QPalette::Highlight);
+    m_playAction->setIcon(m_window->style()->standardIcon(QStyle::SP_MediaPlay));
+    ui.playButton->setDefaultAction(m_playAction);
+    // The away line keeps its height at now, so that the readouts do not move;
+    // it takes what the time controls leave, so that they never shift.
+    ui.awayField->setMinimumHeight(ui.awayField->fontMetrics().height());
     m_slider->setToolTip(offsetFromNow(0));
     connect(m_slider, &QSlider::valueChanged, this, &TimeMachine::sliderMoved);
-    connect(m_nowButton, &QAbstractButton::clicked, &model, &MapModel::showNow);
+    connect(ui.nowButton, &QAbstractButton::clicked, &model, &MapModel::showNow);
     m_playTimer.setInterval(kPlayIntervalMs);
     m_playTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_playTimer, &QTimer::timeout, this, &TimeMachine::advancePlay);
@@ -96,6 +231,9 @@ void TimeMachine::setPlaying(bool playing)
     if (playing == isPlaying())
         return;
     m_playAction->setText(playing ? tr("&Pause") : tr("&Play"));
+    m_playAction->setIcon(
+        m_window->style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
+    m_ui.playButton->setAccessibleName(playing ? tr("Pause") : tr("Play"));
     if (!playing) {
         m_playTimer.stop();
         return;
@@ -130,21 +268,28 @@ void TimeMachine::sliderMoved(int value)
 
 void TimeMachine::updateControls()
 {
-    // Away from now the text beside the slider says how far, and the slider
+    // Away from now the away line and the title say how far, and the slider
     // follows as far as it reaches.
     // The distance is rounded to the minute, so that a step of an hour reads
     // as one although the clock has moved on since.
     const bool now = m_model.isShowingNow();
     const qint64 exact = now ? 0 : m_clock.now().secsTo(m_model.shownInstant());
     const qint64 offset = std::abs(exact) < 60 ? exact : std::llround(exact / 60.0) * 60;
-    if (!now && !m_awayField->font().bold()) {
-        // Set only once needed: a window that stays at now loads no bold face.
-        QFont bold = m_awayField->font();
-        bold.setBold(true);
-        m_awayField->setFont(bold);
+    QString away;
+    if (!now) {
+        const QDateTime shown = m_model.shownInstant().toTimeZone(m_model.timeZone());
+        away = tr("Showing %1 %2 (%3) · Now: %4")
+                   .arg(QLocale().toString(shown, tr("d MMMM yyyy, HH:mm")),
+                        shown.timeZoneAbbreviation(), offsetFromNow(offset),
+                        m_nowAction->shortcut().toString(QKeySequence::NativeText));
     }
-    m_awayField->setText(now ? QString() : offsetFromNow(offset));
-    m_nowButton->setEnabled(!now);
+    m_ui.awayField->setText(away);
+    // The line gives way to the slider in a narrow window: its whole text.
+    m_ui.awayField->setToolTip(away);
+    // Away, Qt adds the program's name: "+19 h 30 min — Duskmap".
+    m_window->setWindowTitle(now ? tr("Duskmap") : offsetFromNow(offset));
+    styleClockFields(now);
+    m_ui.nowButton->setEnabled(!now);
     if (!m_slider->isSliderDown()) {
         const QSignalBlocker blocker(m_slider);
         const qint64 steps = std::llround(double(offset) / kSliderStepSeconds);
@@ -154,25 +299,23 @@ void TimeMachine::updateControls()
     }
 }
 
+void TimeMachine::styleClockFields(bool now)
+{
+    // Italic in the palette's link colour, which high-contrast themes keep distinct.
+    for (QLabel *field : {m_ui.timeField, m_ui.dateField}) {
+        if (field->font().italic() == !now)
+            continue;
+        QFont font = field->font();
+        font.setItalic(!now);
+        field->setFont(font);
+        field->setForegroundRole(now ? QPalette::WindowText : QPalette::Link);
+    }
+}
+
 void TimeMachine::goToDateAndTime()
 {
     // The date and time as the selected zone's clocks read them.
-    const QTimeZone zone = m_model.timeZone();
-    const QDateTime shown = m_model.shownInstant().toTimeZone(zone);
-    QDialog dialog(m_window);
-    dialog.setWindowTitle(tr("Go to Date and Time"));
-    auto *edit = new QDateTimeEdit(QDateTime(shown.date(), shown.time()), &dialog);
-    edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    edit->setCalendarPopup(true);
-    edit->setDateRange(kFirstShownDate, kLastShownDate);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    auto *layout = new QFormLayout(&dialog);
-    layout->addRow(tr("Date and time in %1:").arg(QString::fromUtf8(zone.id())), edit);
-    layout->addRow(buttons);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const QDateTime chosen = edit->dateTime();
-    m_model.setShownInstant(QDateTime(chosen.date(), chosen.time(), zone));
+    GoToDateDialog dialog(m_model.shownInstant(), m_model.timeZone(), m_window);
+    if (dialog.exec() == QDialog::Accepted)
+        m_model.setShownInstant(dialog.typedTime().instant);
 }

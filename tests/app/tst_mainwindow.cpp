@@ -609,7 +609,7 @@ private slots:
     void timeMachine_data()
     {
         QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("expected"); // shown, away field, slider, tooltip, Now button
+        QTest::addColumn<QString>("expected"); // shown, title, slider, tooltip, Now button
         const auto row = [](const char *steps, const char *expected) {
             QTest::newRow(steps) << QString(steps).split(", ") << QString::fromUtf8(expected);
         };
@@ -618,10 +618,10 @@ private slots:
         row("One &Day Later, One Hour &Later",
             "2026-06-22T13:00:00Z 13:00:00 +1 d 1 h, 144 +1 d 1 h, on");
         row("One Day Ea&rlier", "2026-06-20T12:00:00Z 12:00:00 −1 d, -144 −1 d, on");
-        row("One Hour &Later, &Now", "now 12:00:00 , 0 +0 s, off");
+        row("One Hour &Later, &Now", "now 12:00:00 Duskmap, 0 +0 s, off");
         row("slider 20", "2026-06-21T15:20:00Z 15:20:00 +3 h 20 min, 20 +3 h 20 min, on");
         row("slider -1", "2026-06-21T11:50:00Z 11:50:00 −10 min, -1 −10 min, on");
-        row("slider 3, slider 0", "now 12:00:00 , 0 +0 s, off");
+        row("slider 3, slider 0", "now 12:00:00 Duskmap, 0 +0 s, off");
     }
     void timeMachine()
     {
@@ -638,7 +638,7 @@ private slots:
         const MapModel &model = *app.model;
         QCOMPARE(QStringLiteral("%1 %2 %3, %4 %5, %6")
                      .arg(model.isShowingNow() ? "now" : model.shownInstant().toString(Qt::ISODate),
-                          app.text("timeField").left(8).trimmed(), app.text("awayField"))
+                          app.text("timeField").left(8).trimmed(), app.window->windowTitle())
                      .arg(slider->value())
                      .arg(slider->toolTip(),
                           app.child<QAbstractButton>("nowButton")->isEnabled() ? "on" : "off"),
