@@ -684,15 +684,17 @@ CommandLineResult parseCommandLine(const QStringList &arguments)
         error = option->descriptor->apply(reading, option->value);
     if (error.isEmpty())
         error = checkRules(reading, given);
-    if (error.isEmpty()) {
+    if (error.isEmpty())
         result.options = reading.options;
-    } else {
-        // Quoted arguments may hold control characters: shown as '?', like ls, so
-        // that the message stays on one line and nothing reaches the terminal.
-        static const QRegularExpression control(QStringLiteral("[\\x00-\\x1f\\x7f]"));
-        result.error = error.replace(control, QStringLiteral("?"));
-    }
+    else
+        result.error = printableArgument(error);
     return result;
+}
+
+QString printableArgument(const QString &text)
+{
+    static const QRegularExpression control(QStringLiteral("[\\x00-\\x1f\\x7f]"));
+    return QString(text).replace(control, QStringLiteral("?"));
 }
 
 QString usageText()

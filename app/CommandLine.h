@@ -110,5 +110,9 @@ std::optional<qint64> parseDuration(const QString &text, QString *error = nullpt
 /// kLargestMapSize; not valid for anything else.
 QSize parseMapSize(const QString &text);
 
+/// An argument as an error line shows it: control characters as '?', like
+/// ls, so that the line stays one line and nothing reaches the terminal.
+QString printableArgument(const QString &text);
+
 /// The text of --help, made from the options' own descriptions.
 QString usageText();

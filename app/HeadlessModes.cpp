@@ -61,10 +61,11 @@ std::unique_ptr<MapModel> modelFor(const CommandLineOptions &options, Preference
         QStringList candidates;
         const QString zone = zoneNamedBy(query, model->offeredZones(), countries, &candidates);
         if (zone.isEmpty() && candidates.isEmpty()) {
-            err << "duskmap: " << option << " \"" << query
+            err << "duskmap: " << option << " \"" << printableArgument(query)
                 << "\" finds no time zone (duskmap --list-zones lists the zones)\n";
         } else if (zone.isEmpty()) {
-            err << "duskmap: " << option << " \"" << query << "\" finds " << candidates.size()
+            err << "duskmap: " << option << " \"" << printableArgument(query) << "\" finds "
+                << candidates.size()
                 << " zones: " << candidates.mid(0, 5).join(QStringLiteral(", "))
                 << (candidates.size() > 5 ? ", ..." : "") << "; name one\n";
         }
@@ -386,13 +387,21 @@ int runReadouts(const CommandLineOptions &options, Preferences &preferences,
     return 0;
 }
 
-int runListZones(const CommandLineOptions &options, const Resources &resources, QTextStream &out)
+int runListZones(const CommandLineOptions &options, const Resources &resources, QTextStream &out,
+                 QTextStream &err)
 {
     const TimeZoneTable table = TimeZoneTable::load(resources);
-    if (options.zoneQuery.isEmpty())
+    if (options.zoneQuery.isEmpty()) {
         out << zoneListing(table);
-    else
-        out << zoneListing(
-            table, findZones(options.zoneQuery, table.validSortedNames(), loadZoneCountries()));
-    return 0;
+        return kExitSuccess;
+    }
+    const QStringList found =
+        findZones(options.zoneQuery, table.validSortedNames(), loadZoneCountries());
+    // As grep does: nothing found is a failure a script can test for.
+    if (found.isEmpty()) {
+        err << "duskmap: no zone matches \"" << printableArgument(options.zoneQuery) << "\"\n";
+        return kExitFailed;
+    }
+    out << zoneListing(table, found);
+    return kExitSuccess;
 }

@@ -23,5 +23,7 @@ int runReadouts(const CommandLineOptions &options, Preferences &preferences,
 /// are logged and tried again at the next refresh.
 int runWallpaper(const CommandLineOptions &options, Preferences &preferences,
                  const Resources &resources, const Clock &clock, QTextStream &err);
-/// The zones, or with a query only those it finds, best first.
-int runListZones(const CommandLineOptions &options, const Resources &resources, QTextStream &out);
+/// The zones, or with a query only those it finds, best first; 1 with one
+/// line on err when it finds none.
+int runListZones(const CommandLineOptions &options, const Resources &resources, QTextStream &out,
+                 QTextStream &err);

@@ -20,12 +20,15 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QMenu>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -33,6 +36,8 @@
 
 namespace {
 const QString kPlacementKey = QStringLiteral("MainWindow");
+const QString kSaveFolderKey = QStringLiteral("SaveFolder");
+const QString kMaximizedKey = QStringLiteral("MainWindowMaximized");
 // Placement writes are gathered while the window is being dragged.
 constexpr int kPlacementSaveDelayMs = 400;
 constexpr qint64 kNoSecondShown = std::numeric_limits<qint64>::min();
@@ -445,6 +450,8 @@ void MainWindow::restorePlacement()
     // window would take gigabytes: a larger size keeps the window's own.
     constexpr qint64 kLargestSide = 1 << 13;
     m_placementRestored = true;
+    if (m_preferences.boolForKey(kMaximizedKey))
+        setWindowState(windowState() | Qt::WindowMaximized);
     const QRect placement = m_preferences.objectForKey(kPlacementKey).toRect();
     const qint64 width = qint64(placement.right()) - placement.left() + 1;
     const qint64 height = qint64(placement.bottom()) - placement.top() + 1;
@@ -462,8 +469,11 @@ void MainWindow::restorePlacement()
 
 void MainWindow::savePlacement()
 {
-    // A maximized or full-screen placement is the screen's: the last one the
-    // user gave the window stays stored.
+    // A maximized window opens maximized again; full screen is for the
+    // session only. Their placement is the screen's: the last one the user
+    // gave the window stays stored, for when it is restored.
+    if (!isFullScreen())
+        m_preferences.setObject(kMaximizedKey, isMaximized());
     if (isMaximized() || isFullScreen())
         return;
     // Wayland tells a window nothing of its place: the stored one stays.
@@ -497,6 +507,8 @@ void MainWindow::changeEvent(QEvent *event)
     if (event->type() == QEvent::WindowStateChange) {
         const QSignalBlocker blocker(m_ui->actionFullScreen);
         m_ui->actionFullScreen->setChecked(isFullScreen());
+        if (m_placementRestored && isVisible())
+            m_placementSaveTimer.start();
     }
 }
 
@@ -527,13 +539,21 @@ QString MainWindow::exportJpeg(const QString &fileName)
 
 void MainWindow::askAndExportJpeg()
 {
-    auto *dialog = new QFileDialog(this, tr("Save as JPEG"));
+    // A name for the instant shown, in the folder last saved to.
+    QString folder = m_preferences.stringForKey(kSaveFolderKey);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QDateTime shown = m_model.shownInstant().toTimeZone(m_model.timeZone());
+    const QString name =
+        QStringLiteral("duskmap-%1.jpg").arg(shown.toString(QStringLiteral("yyyy-MM-dd-HHmm")));
+    auto *dialog = new QFileDialog(this, tr("Save as JPEG"), QDir(folder).filePath(name));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setNameFilter(tr("JPEG images (*.jpg)"));
     dialog->setDefaultSuffix(QStringLiteral("jpg"));
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &file) {
+        m_preferences.setObject(kSaveFolderKey, QFileInfo(file).absolutePath());
         const QString message = exportJpeg(file);
         if (!message.isEmpty())
             QMessageBox::warning(this, tr("Save as JPEG"), message);

@@ -11,10 +11,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QLoggingCategory>
 #include <QTextStream>
 
 #include <csignal>
+#include <cstdlib>
 #include <memory>
 
 // QT_LOGGING_RULES="duskmap.startup.info=true" reports the start-up time.
@@ -33,6 +35,31 @@ void headlessMessageHandler(QtMsgType type, const QMessageLogContext &context,
     g_defaultMessageHandler(type, context, message);
 }
 
+// A display that cannot be reached (a stale DISPLAY after ssh, say) is one
+// line and status 1, not Qt's abort with its advice to reinstall.
+void windowMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    static QString unreachable;
+    if (message.contains(QLatin1String("could not connect to display")) ||
+        message.contains(QLatin1String("Failed to create wl_display"))) {
+        // The first display tried is the one meant.
+        if (unreachable.isEmpty())
+            unreachable = qEnvironmentVariable(
+                message.contains(QLatin1String("wl_display")) ? "WAYLAND_DISPLAY" : "DISPLAY");
+        return;
+    }
+    if (type == QtFatalMsg && message.contains(QLatin1String("platform plugin"))) {
+        QTextStream(stderr) << "duskmap: cannot connect to the display "
+                            << (unreachable.isEmpty() ? QStringLiteral("(none found)")
+                                                      : unreachable)
+                            << "; the command-line modes need none (see duskmap --help)\n";
+        std::_Exit(kExitFailed);
+    }
+    if (type == QtInfoMsg && message.startsWith(QLatin1String("Could not load the Qt platform")))
+        return;
+    g_defaultMessageHandler(type, context, message);
+}
+
 bool haveDisplay()
 {
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
@@ -42,6 +69,8 @@ bool haveDisplay()
 
 void describeApplication()
 {
+    // The application's name is also the X11 window class, which the desktop
+    // file names as StartupWMClass; Wayland takes the desktop file's name.
     QCoreApplication::setApplicationName(QStringLiteral("duskmap"));
     QCoreApplication::setApplicationVersion(QStringLiteral(DUSKMAP_VERSION));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Duskmap"));
@@ -92,7 +121,7 @@ int runHeadless(int argc, char *argv[], const CommandLineOptions &options, bool 
     case Mode::Wallpaper:
         return runWallpaper(options, preferences, resources, systemClock(), err);
     default:
-        return runListZones(options, resources, out);
+        return runListZones(options, resources, out, err);
     }
 }
 } // namespace
@@ -133,8 +162,13 @@ int main(int argc, char *argv[])
     if (options.mode != Mode::Window)
         return runHeadless(argc, argv, options, noDisplay);
 
+    g_defaultMessageHandler = qInstallMessageHandler(windowMessageHandler);
     QApplication app(argc, argv);
+    qInstallMessageHandler(g_defaultMessageHandler);
     describeApplication();
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral(DUSKMAP_APP_ID),
+                         QIcon(QStringLiteral(":/duskmap/org.duskmap.Duskmap.svg"))));
     Preferences preferences(Preferences::defaultFilePath());
     PreferencesBinding::registerDefaults(preferences);
     const Resources resources;

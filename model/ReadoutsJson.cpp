@@ -66,6 +66,17 @@ QJsonObject readoutsJson(const MapModel &model, const MapGeometry &geometry)
                 risesAndSets ? isoUtcSeconds(sun.sunrise) : QJsonValue(QJsonValue::Null));
     json.insert(QStringLiteral("sunset_utc"),
                 risesAndSets ? isoUtcSeconds(sun.sunset) : QJsonValue(QJsonValue::Null));
+    // The readouts' values without their words, for scripts.
+    const auto localClock = [&](qint64 seconds) -> QJsonValue {
+        if (!risesAndSets)
+            return QJsonValue::Null;
+        return QDateTime::fromSecsSinceEpoch(seconds, model.timeZone())
+            .toString(QStringLiteral("HH:mm"));
+    };
+    json.insert(QStringLiteral("sunrise_local"), localClock(sun.sunrise));
+    json.insert(QStringLiteral("sunset_local"), localClock(sun.sunset));
+    json.insert(QStringLiteral("latitude_degrees"), shortestDecimal(latitude));
+    json.insert(QStringLiteral("longitude_degrees"), shortestDecimal(longitude));
     json.insert(QStringLiteral("sun"), sun.kind == SunEvents::Kind::RisesAndSets
                                            ? QJsonValue(QStringLiteral("rises-and-sets"))
                                        : sun.kind == SunEvents::Kind::AlwaysUp

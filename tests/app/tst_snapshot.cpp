@@ -239,8 +239,9 @@ private slots:
         QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8()).object();
         QCOMPARE(
             json.keys().join(' '),
-            "abbreviation date instant latitude longitude moon next_change pins place sublunar "
-            "subsolar sun sunrise sunrise_utc sunset sunset_utc time utc_offset_seconds zone");
+            "abbreviation date instant latitude latitude_degrees longitude longitude_degrees moon "
+            "next_change pins place sublunar subsolar sun sunrise sunrise_local sunrise_utc sunset "
+            "sunset_local sunset_utc time utc_offset_seconds zone");
         QStringList texts;
         for (const char *key : {"time", "date", "sunrise", "sunset", "latitude", "longitude"})
             texts << json[key].toString();
@@ -249,7 +250,7 @@ private slots:
             json.remove(key);
         QCOMPARE(
             QJsonDocument(json).toJson(QJsonDocument::Compact),
-            R"({"abbreviation":"CEST","date":"Thursday, October 1, 2026","instant":"2026-10-01T12:00:00Z","latitude":"Latitude:  52° 30' N","longitude":"Longitude:  13° 22' E","next_change":{"instant":"2026-10-25T01:00:00Z","offset_after_seconds":3600,"offset_before_seconds":7200},"pins":[{"date":"Thursday, October 1, 2026","light":"day","time":"8:00:00 EDT -0400","utc_offset_seconds":-14400,"zone":"America/New_York"},{"date":"Thursday, October 1, 2026","light":"night","time":"21:00:00 JST +0900","utc_offset_seconds":32400,"zone":"Asia/Tokyo"}],"place":{"latitude":52.5,"longitude":13.366699},"sun":"rises-and-sets","sunrise":"Sunrise:  7:07","sunrise_utc":"2026-10-01T05:07:46Z","sunset":"Sunset: 18:44","sunset_utc":"2026-10-01T16:44:36Z","time":"14:00:00 CEST +0200","utc_offset_seconds":7200,"zone":"Europe/Berlin"})");
+            R"({"abbreviation":"CEST","date":"Thursday, October 1, 2026","instant":"2026-10-01T12:00:00Z","latitude":"Latitude:  52° 30' N","latitude_degrees":52.5,"longitude":"Longitude:  13° 22' E","longitude_degrees":13.366699,"next_change":{"instant":"2026-10-25T01:00:00Z","offset_after_seconds":3600,"offset_before_seconds":7200},"pins":[{"date":"Thursday, October 1, 2026","light":"day","time":"8:00:00 EDT -0400","utc_offset_seconds":-14400,"zone":"America/New_York"},{"date":"Thursday, October 1, 2026","light":"night","time":"21:00:00 JST +0900","utc_offset_seconds":32400,"zone":"Asia/Tokyo"}],"place":{"latitude":52.5,"longitude":13.366699},"sun":"rises-and-sets","sunrise":"Sunrise:  7:07","sunrise_local":"07:07","sunrise_utc":"2026-10-01T05:07:46Z","sunset":"Sunset: 18:44","sunset_local":"18:44","sunset_utc":"2026-10-01T16:44:36Z","time":"14:00:00 CEST +0200","utc_offset_seconds":7200,"zone":"Europe/Berlin"})");
         // A pin is drawn on the map; none leaves the map as it was.
         QCOMPARE(run("--snapshot @a.png --at 2026-10-01T12:00:00Z").status, 0);
         QCOMPARE(run("--snapshot @b.png --pin tokyo --at 2026-10-01T12:00:00Z").status, 0);
