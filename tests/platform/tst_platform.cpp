@@ -159,7 +159,6 @@ private slots:
         row("binary one level too deep", toBinary(nestedArrays(kMaxPropertyListDepth)));
         row("missing file", {}, QDir::tempPath() + "/duskmap-absent.plist");
         row("a directory", {}, QDir::tempPath());
-        row("missing resource", {}, ":/no/such/resource.plist");
         const QByteArray limit = nestedArrays(kMaxPropertyListDepth - 1);
         QTest::newRow("at the limit") << limit << QString() << true;
         QTest::newRow("binary at the limit") << toBinary(limit) << QString() << true;
