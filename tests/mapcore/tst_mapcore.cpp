@@ -169,48 +169,40 @@ private slots:
     // Every point of a contour at its angular distance from the sun, each
     // step within the limit, the line closed or once round a pole; the
     // label's point on the contour, east of the sun.
-    void twilightContours_data()
-    {
-        QTest::addColumn<double>("declination");
-        QTest::addColumn<double>("altitude");
-        QTest::addColumn<double>("step");
-        QTest::addColumn<bool>("roundPole");
-        QTest::newRow("solstice, civil, fine") << -23.44 << -6.0 << 0.5 << true;
-        QTest::newRow("no pole inside") << 10.0 << -12.0 << 3.0 << false;
-        QTest::newRow("through the pole") << 18.0 << -18.0 << 2.0 << true;
-    }
     void twilightContours()
     {
-        QFETCH(double, declination);
-        QFETCH(double, altitude);
-        QFETCH(double, step);
-        QFETCH(bool, roundPole);
-        const GeoPoint sun{declination, 170.0};
-        const auto distance = [&](const GeoPoint &p) {
-            const double r = M_PI / 180.0, a = sun.latitude * r, b = p.latitude * r;
-            return std::acos(std::clamp(std::sin(a) * std::sin(b) +
-                                            std::cos(a) * std::cos(b) *
-                                                std::cos((p.longitude - sun.longitude) * r),
-                                        -1.0, 1.0)) /
-                   r;
-        };
-        const std::vector<GeoPoint> line = altitudeContour(sun, altitude, step);
-        QVERIFY(line.size() > 360 / step);
-        for (std::size_t i = 0; i < line.size(); ++i) {
-            QVERIFY2(std::fabs(distance(line[i]) - (90.0 - altitude)) < 1e-6,
-                     qPrintable(QString::number(i)));
-            // Longer only across a pole, where the longitude jumps.
-            const bool pole = std::fabs(std::fabs(line[i].latitude) - 90.0) < 0.01;
-            if (i > 0 && !pole)
-                QVERIFY(std::fabs(line[i].latitude - line[i - 1].latitude) <= step + 1e-9 &&
-                        std::fabs(line[i].longitude - line[i - 1].longitude) <= step + 1e-9);
+        const std::tuple<double, double, double, bool> cases[] = {
+            {-23.44, -6.0, 0.5, true}, // solstice, civil, fine
+            {10.0, -12.0, 3.0, false}, // no pole inside
+            {18.0, -18.0, 2.0, true}}; // through the pole
+        for (const auto &[declination, altitude, step, roundPole] : cases) {
+            const GeoPoint sun{declination, 170.0};
+            const auto distance = [&](const GeoPoint &p) {
+                const double r = M_PI / 180.0, a = sun.latitude * r, b = p.latitude * r;
+                return std::acos(std::clamp(std::sin(a) * std::sin(b) +
+                                                std::cos(a) * std::cos(b) *
+                                                    std::cos((p.longitude - sun.longitude) * r),
+                                            -1.0, 1.0)) /
+                       r;
+            };
+            const std::vector<GeoPoint> line = altitudeContour(sun, altitude, step);
+            QVERIFY(line.size() > 360 / step);
+            for (std::size_t i = 0; i < line.size(); ++i) {
+                QVERIFY2(std::fabs(distance(line[i]) - (90.0 - altitude)) < 1e-6,
+                         qPrintable(QString::number(i)));
+                // Longer only across a pole, where the longitude jumps.
+                const bool pole = std::fabs(std::fabs(line[i].latitude) - 90.0) < 0.01;
+                if (i > 0 && !pole)
+                    QVERIFY(std::fabs(line[i].latitude - line[i - 1].latitude) <= step + 1e-9 &&
+                            std::fabs(line[i].longitude - line[i - 1].longitude) <= step + 1e-9);
+            }
+            QVERIFY(std::fabs(line.back().latitude - line.front().latitude) < 1e-9);
+            QCOMPARE(std::round(std::fabs(line.back().longitude - line.front().longitude)),
+                     roundPole ? 360.0 : 0.0);
+            const double evening = eveningLongitude(sun, altitude, -5.0);
+            QVERIFY(std::fabs(distance({-5.0, evening}) - (90.0 - altitude)) < 1e-6);
+            QVERIFY(std::fmod(evening - sun.longitude + 720.0, 360.0) < 180.0);
         }
-        QVERIFY(std::fabs(line.back().latitude - line.front().latitude) < 1e-9);
-        QCOMPARE(std::round(std::fabs(line.back().longitude - line.front().longitude)),
-                 roundPole ? 360.0 : 0.0);
-        const double evening = eveningLongitude(sun, altitude, -5.0);
-        QVERIFY(std::fabs(distance({-5.0, evening}) - (90.0 - altitude)) < 1e-6);
-        QVERIFY(std::fmod(evening - sun.longitude + 720.0, 360.0) < 180.0);
         QCOMPARE(contourStepFor(4.0), 5.0);
     }
 

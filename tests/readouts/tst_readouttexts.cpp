@@ -64,36 +64,23 @@ private slots:
     // Hours UT, not reduced to a day, of the upper limb's crossings of -35' and the
     // day's length: two crossings (0), above all day (1: at the transit -/+ 12 h) or
     // below (-1: both at the transit).
-    void sunRiseAndSetHours_data()
-    {
-        QTest::addColumn<QDate>("date");
-        QTest::addColumn<double>("latitude");
-        QTest::addColumn<double>("longitude");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QList<double>>("hours");
-        QTest::newRow("Sydney") << QDate(2026, 3, 20) << -33.87 << 151.2 << 0
-                                << QList{-4.031320, 8.123971, 12.155290};
-        QTest::newRow("Svalbard, summer")
-            << QDate(2026, 6, 21) << 78.22 << 15.65 << 1 << QList{-1.013014, 22.986986, 24.0};
-        QTest::newRow("Svalbard, winter")
-            << QDate(2026, 12, 21) << 78.22 << 15.65 << -1 << QList{10.924069, 10.924069, 0.0};
-    }
     void sunRiseAndSetHours()
     {
-        QFETCH(QDate, date);
-        QFETCH(double, latitude);
-        QFETCH(double, longitude);
-        QFETCH(int, code);
-        QFETCH(QList<double>, hours);
-        const int y = date.year(), m = date.month(), d = date.day();
-        const double altitude = solar::kSunriseAltitudeDeg;
+        const std::tuple<QDate, double, double, int, QList<double>> places[] = {
+            {{2026, 3, 20}, -33.87, 151.2, 0, {-4.031320, 8.123971, 12.155290}}, // Sydney
+            {{2026, 6, 21}, 78.22, 15.65, 1, {-1.013014, 22.986986, 24.0}},      // Svalbard
+            {{2026, 12, 21}, 78.22, 15.65, -1, {10.924069, 10.924069, 0.0}}};
         // To the micro-unit: the mathematics library may round the last bits differently.
         const auto micro = [](double value) { return std::round(value * 1e6) / 1e6; };
-        double rise = 0.0, set = 0.0;
-        QCOMPARE(sunRiseSet(y, m, d, longitude, latitude, altitude, 1, &rise, &set), code);
-        QCOMPARE((QList{micro(rise), micro(set),
-                        micro(dayLength(y, m, d, longitude, latitude, altitude, 1))}),
-                 hours);
+        const double altitude = solar::kSunriseAltitudeDeg;
+        for (const auto &[date, latitude, longitude, code, hours] : places) {
+            const int y = date.year(), m = date.month(), d = date.day();
+            double rise = 0.0, set = 0.0;
+            QCOMPARE(sunRiseSet(y, m, d, longitude, latitude, altitude, 1, &rise, &set), code);
+            QCOMPARE((QList{micro(rise), micro(set),
+                            micro(dayLength(y, m, d, longitude, latitude, altitude, 1))}),
+                     hours);
+        }
     }
 
     // Hours unpadded, the offset from GMT cut to whole minutes, its sign the offset's.

@@ -53,31 +53,24 @@ class TestFrameRenderer : public QObject
     Q_OBJECT
 
 private slots:
-    // With an all-black day and an all-white night, each pixel is the overlay's alpha.
-    void pixelsAreTheOverlayAlpha_data()
-    {
-        QTest::addColumn<QTime>("utc");
-        QTest::addColumn<int>("alpha");
-        QTest::addColumn<qreal>("ratio");
-        for (const qreal ratio : {1.0, 2.0}) {
-            QTest::addRow("12:00 day, %g", ratio) << QTime(12, 0) << 0 << ratio;
-            QTest::addRow("18:40 twilight, %g", ratio) << QTime(18, 40) << 119 << ratio;
-            QTest::addRow("19:00 twilight, %g", ratio) << QTime(19, 0) << 192 << ratio;
-            QTest::addRow("19:20 night, %g", ratio) << QTime(19, 20) << 255 << ratio;
-        }
-    }
+    // With an all-black day and an all-white night, each pixel is the overlay's alpha:
+    // day, twilight twice, night; one renderer for every instant and ratio.
     void pixelsAreTheOverlayAlpha()
     {
-        QFETCH(QTime, utc);
-        QFETCH(int, alpha);
-        QFETCH(qreal, ratio);
         Scene scene({{"UTC", 51.4769, -0.0005}}, qRgb(0, 0, 0), qRgb(255, 255, 255));
         scene.model->selectZone("UTC");
-        scene.model->setShownInstant(QDateTime(kEquinox.date(), utc, QTimeZone::utc()));
-        const QImage &frame = scene.renderer->render(*scene.model, {720, 360}, ratio);
-        QCOMPARE(frame.size(), QSize(720, 360) * ratio);
-        // Latitude 0, longitude 0.
-        QCOMPARE(frame.pixel(360 * ratio, 180 * ratio), qRgb(alpha, alpha, alpha));
+        for (const qreal ratio : {1.0, 2.0}) {
+            for (const auto &[utc, alpha] : {std::pair{QTime(12, 0), 0},
+                                             {QTime(18, 40), 119},
+                                             {QTime(19, 0), 192},
+                                             {QTime(19, 20), 255}}) {
+                scene.model->setShownInstant(QDateTime(kEquinox.date(), utc, QTimeZone::utc()));
+                const QImage &frame = scene.renderer->render(*scene.model, {720, 360}, ratio);
+                QCOMPARE(frame.size(), QSize(720, 360) * ratio);
+                // Latitude 0, longitude 0.
+                QCOMPARE(frame.pixel(360 * ratio, 180 * ratio), qRgb(alpha, alpha, alpha));
+            }
+        }
     }
 
     // On a dense screen the day and night come from the larger maps.
@@ -93,119 +86,103 @@ private slots:
     }
 
     // The world is twice as wide as tall about the equator: black beyond
-    // the poles, cropped where the frame is flatter.
-    void anySizeKeepsTheWorldsShape_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<QList<int>>("rowsInside"); // then the rows outside
-        QTest::addColumn<QList<int>>("rowsOutside");
-        QTest::newRow("taller") << QSize(200, 150) << QList<int>{25, 124}
-                                << QList<int>{0, 24, 125, 149};
-        QTest::newRow("flatter") << QSize(200, 60) << QList<int>{0, 59} << QList<int>{};
-        QTest::newRow("odd") << QSize(17, 9) << QList<int>{0, 8} << QList<int>{};
-    }
+    // the poles, cropped where the frame is flatter; one renderer for every size.
     void anySizeKeepsTheWorldsShape()
     {
-        QFETCH(QSize, size);
-        QFETCH(QList<int>, rowsInside);
-        QFETCH(QList<int>, rowsOutside);
+        const std::tuple<QSize, QList<int>, QList<int>> sizes[] = {
+            {{200, 150}, {25, 124}, {0, 24, 125, 149}},
+            {{200, 60}, {0, 59}, {}},
+            {{17, 9}, {0, 8}, {}}};
         Scene scene({{"UTC", 51.4769, -0.0005}}, qRgb(255, 255, 255), qRgb(255, 255, 255));
         scene.model->selectZone("UTC");
-        const QImage &frame = scene.renderer->render(*scene.model, size, 1.0);
-        for (const int row : rowsInside)
-            QCOMPARE(frame.pixel(size.width() - 1, row), qRgb(255, 255, 255));
-        for (const int row : rowsOutside)
-            QCOMPARE(frame.pixel(size.width() - 1, row), qRgb(0, 0, 0));
+        for (const auto &[size, rowsInside, rowsOutside] : sizes) {
+            const QImage &frame = scene.renderer->render(*scene.model, size, 1.0);
+            for (const int row : rowsInside + rowsOutside)
+                QCOMPARE(frame.pixel(size.width() - 1, row),
+                         rowsInside.contains(row) ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+        }
     }
 
-    void layers_data()
-    {
-        QTest::addColumn<qreal>("ratio");
-        QTest::newRow("1") << 1.0;
-        QTest::newRow("2") << 2.0;
-    }
+    // Squares on whole pixels: R = (359, 179) and on the line of 20 E; the
+    // marker at 0 N 90 W, view (180, 180).
     void layers()
     {
-        QFETCH(qreal, ratio);
         constexpr QRgb kWhite = 0xffffffff, kBlack = 0xff000000, kYellow = 0xffffff00;
-        // Squares on whole pixels: R = (359, 179) and on the line of 20 E; the
-        // marker at 0 N 90 W, view (180, 180).
-        const auto render = [ratio](QRgb background) {
-            Scene scene({{"Square/One", 0.25, 0.25},
-                         {"Square/Two", 0.25, 20.25},
-                         {"Europe/London", 0, -90}},
-                        background, background);
-            scene.model->setLayerShown(MapLayer::Grid, true);
-            scene.model->setLayerShown(MapLayer::Locations, true);
-            scene.model->selectZone("Europe/London");
-            return scene.renderer->render(*scene.model, {720, 360}, ratio).copy();
-        };
-        const QImage dark = render(kBlack), light = render(kWhite);
-        const auto at = [ratio](const QImage &image, int x, int y) {
-            return image.pixel(x * ratio, y * ratio);
-        };
-        // A line straddles y (or x, across): lit on either side of it.
-        const auto lit = [ratio](const QImage &image, int x, int y, bool across) {
-            return qRed(image.pixel(x * ratio - across, y * ratio - !across)) > 0 ||
-                   qRed(image.pixel(x * ratio, y * ratio)) > 0;
-        };
-        QVERIFY(lit(dark, 305, 340, false)); // 80 S
-        QVERIFY(lit(dark, 20, 115, true));   // 170 W
-        QVERIFY(lit(dark, 400, 100, true));  // 20 E, away from the square that hides it
-        for (const QPoint p : {QPoint(305, 330), QPoint(305, 0), QPoint(305, 359), QPoint(719, 115),
-                               QPoint(10, 115)})
-            QCOMPARE(at(dark, p.x(), p.y()), kBlack); // none on the edges
-        QCOMPARE(at(dark, 400, 179), kYellow);
-        QCOMPARE(at(dark, 399, 179), kYellow);
-        for (int x = 359; x <= 361; ++x)
-            for (int y = 178; y <= 180; ++y)
-                QCOMPARE(at(light, x, y), kYellow);
-        for (const QPoint p : {QPoint(358, 179), QPoint(362, 179), QPoint(360, 177),
-                               QPoint(360, 181), QPoint(180, 179)})
-            QCOMPARE(at(light, p.x(), p.y()), kBlack); // the squares' frames, the marker's centre
-        for (const QPoint p :
-             {QPoint(356, 179), QPoint(364, 179), QPoint(186, 179), QPoint(0, 359)})
-            QCOMPARE(at(light, p.x(), p.y()), kWhite);
-        // The latitude label's half-black box sits on its line at the left edge.
-        QVERIFY(qRed(at(light, 0, 345)) < 200);
-        // The marker: a black centre in a red dot; the label's box at x + 3, y + 4.
-        for (const int x : {177, 183})
-            QVERIFY(qRed(at(light, x, 179)) > 200 && qGreen(at(light, x, 179)) < 60);
-        QVERIFY(qAbs(qRed(at(light, 184, 174)) - 127) <= 2);
+        for (const qreal ratio : {1.0, 2.0}) {
+            const auto render = [ratio](QRgb background) {
+                Scene scene({{"Square/One", 0.25, 0.25},
+                             {"Square/Two", 0.25, 20.25},
+                             {"Europe/London", 0, -90}},
+                            background, background);
+                scene.model->setLayerShown(MapLayer::Grid, true);
+                scene.model->setLayerShown(MapLayer::Locations, true);
+                scene.model->selectZone("Europe/London");
+                return scene.renderer->render(*scene.model, {720, 360}, ratio).copy();
+            };
+            const QImage dark = render(kBlack), light = render(kWhite);
+            const auto at = [ratio](const QImage &image, int x, int y) {
+                return image.pixel(x * ratio, y * ratio);
+            };
+            // A line straddles y (or x, across): lit on either side of it.
+            const auto lit = [ratio](const QImage &image, int x, int y, bool across) {
+                return qRed(image.pixel(x * ratio - across, y * ratio - !across)) > 0 ||
+                       qRed(image.pixel(x * ratio, y * ratio)) > 0;
+            };
+            QVERIFY(lit(dark, 305, 340, false)); // 80 S
+            QVERIFY(lit(dark, 20, 115, true));   // 170 W
+            QVERIFY(lit(dark, 400, 100, true));  // 20 E, away from the square that hides it
+            for (const QPoint p : {QPoint(305, 330), QPoint(305, 0), QPoint(305, 359),
+                                   QPoint(719, 115), QPoint(10, 115)})
+                QCOMPARE(at(dark, p.x(), p.y()), kBlack); // none on the edges
+            QCOMPARE(at(dark, 400, 179), kYellow);
+            QCOMPARE(at(dark, 399, 179), kYellow);
+            for (int x = 359; x <= 361; ++x)
+                for (int y = 178; y <= 180; ++y)
+                    QCOMPARE(at(light, x, y), kYellow);
+            for (const QPoint p : {QPoint(358, 179), QPoint(362, 179), QPoint(360, 177),
+                                   QPoint(360, 181), QPoint(180, 179)})
+                QCOMPARE(at(light, p.x(), p.y()),
+                         kBlack); // the squares' frames, the marker's centre
+            for (const QPoint p :
+                 {QPoint(356, 179), QPoint(364, 179), QPoint(186, 179), QPoint(0, 359)})
+                QCOMPARE(at(light, p.x(), p.y()), kWhite);
+            // The latitude label's half-black box sits on its line at the left edge.
+            QVERIFY(qRed(at(light, 0, 345)) < 200);
+            // The marker: a black centre in a red dot; the label's box at x + 3, y + 4.
+            for (const int x : {177, 183})
+                QVERIFY(qRed(at(light, x, 179)) > 200 && qGreen(at(light, x, 179)) < 60);
+            QVERIFY(qAbs(qRed(at(light, 184, 174)) - 127) <= 2);
+        }
     }
 
-    // The plan's replay with its recorded coverage equals QPainter painting it.
-    void layerPlanReplayIsQPainters_data()
-    {
-        QTest::addColumn<bool>("large");
-        QTest::addColumn<QColor>("colour"); // of an extra fill on a fraction of a row
-        QTest::newRow("small") << false << QColor(0, 0, 0, 128);
-        QTest::newRow("large") << true << QColor(0, 0, 0, 128);
-        QTest::newRow("translucent colour") << false << QColor(20, 200, 90, 77);
-    }
+    // The plan's replay with its recorded coverage equals QPainter painting it,
+    // on either map and with an extra fill on a fraction of a row.
     void layerPlanReplayIsQPainters()
     {
-        QFETCH(bool, large);
-        QFETCH(QColor, colour);
-        const MapGeometry g = large ? kLargePreset : kSmallPreset;
-        const ViewCoordinates view(g.mapHeight);
-        LayerPlan plan;
-        planGridLines(plan, g, smallTextStyle(), view);
-        const std::vector<GeoPoint> places = {{0.13f, 0.37f}, {-89.9f, -180.0f}, {89.9f, 179.9f}};
-        planLocationSquares(plan, places, g, view);
-        plan.fillRect({-3.3, 10.6, 20.2, 0.4}, colour);
-        plan.fillRect({g.mapWidth - 4.7, g.mapHeight - 2.2, 9.0, 9.0}, Qt::red);
         Scene scene({});
-        QImage recorded = scene.renderer->render(*scene.model, {g.mapWidth, g.mapHeight}).copy();
-        // QPainter fills on a frame the plan does not record on; opaque, so
-        // that its pixels are the same in either format.
-        QImage painted = recorded.convertToFormat(QImage::Format_ARGB32);
-        for (QImage *frame : {&recorded, &painted}) {
-            QPainter painter(frame);
-            plan.replay(*frame, painter);
-            plan.replay(*frame, painter); // the second from the recording
+        for (const auto &[g, colour] : {std::pair{kSmallPreset, QColor(0, 0, 0, 128)},
+                                        {kLargePreset, QColor(0, 0, 0, 128)},
+                                        {kSmallPreset, QColor(20, 200, 90, 77)}}) {
+            const ViewCoordinates view(g.mapHeight);
+            LayerPlan plan;
+            planGridLines(plan, g, smallTextStyle(), view);
+            const std::vector<GeoPoint> places = {
+                {0.13f, 0.37f}, {-89.9f, -180.0f}, {89.9f, 179.9f}};
+            planLocationSquares(plan, places, g, view);
+            plan.fillRect({-3.3, 10.6, 20.2, 0.4}, colour);
+            plan.fillRect({g.mapWidth - 4.7, g.mapHeight - 2.2, 9.0, 9.0}, Qt::red);
+            QImage recorded =
+                scene.renderer->render(*scene.model, {g.mapWidth, g.mapHeight}).copy();
+            // QPainter fills on a frame the plan does not record on; opaque, so
+            // that its pixels are the same in either format.
+            QImage painted = recorded.convertToFormat(QImage::Format_ARGB32);
+            for (QImage *frame : {&recorded, &painted}) {
+                QPainter painter(frame);
+                plan.replay(*frame, painter);
+                plan.replay(*frame, painter); // the second from the recording
+            }
+            QCOMPARE(recorded, painted.convertToFormat(QImage::Format_ARGB32_Premultiplied));
         }
-        QCOMPARE(recorded, painted.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 
     // The Sun's and the Moon's symbols centred on the points below them, and
@@ -243,10 +220,7 @@ private slots:
             return changed;
         };
         const auto bounds = [](const QList<QPoint> &points) {
-            QRectF box(points.value(0), QSizeF(0, 0));
-            for (const QPoint &p : points)
-                box |= QRectF(p, QSizeF(1, 1));
-            return box;
+            return QRectF(QPolygon(points).boundingRect()); // whole pixels
         };
         const QList<QPoint> changed = drawn(width);
         QVERIFY(!changed.isEmpty());

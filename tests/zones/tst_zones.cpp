@@ -53,7 +53,6 @@ private slots:
             QTest::newRow(name) << value << QString(place) << warnings;
         };
         row("reals", entry(52.5, 13.3667), "52.5\t13.3667", 0);
-        row("numeric strings", entry("52.5", "13.3667"), "52.5\t13.3667", 0);
         row("strings with spaces", entry(" -33.8667 ", "151.2167\n"), "-33.8667\t151.2167", 0);
         row("integers", entry(qint64(-34), qint64(-58)), "-34\t-58", 0);
         row("extra elements ignored", QVariantList{1.5, 2.5, "three", QVariantMap{}}, "1.5\t2.5",
@@ -61,10 +60,8 @@ private slots:
         row("one element", QVariantList{12.0}, "12\t0", 1);
         row("no elements", QVariantList{}, "0\t0", 1);
         row("not an array", QStringLiteral("52.5,13.4"), "0\t0", 1);
-        row("non-numeric latitude", entry("north", 13.4), "0\t13.4", 1);
         row("numeric prefix only", entry("52.5N", "13.4"), "0\t13.4", 1);
         row("boolean longitude", entry(52.5, true), "52.5\t0", 1);
-        row("not finite", entry("nan", "inf"), "0\t0", 1);
         row("beyond float", entry(1e39, -1e39), "0\t0", 1);
     }
     void places()
@@ -145,13 +142,9 @@ private slots:
         row("tokyo", "Asia/Tokyo");
         row("argentina", "America/Argentina/Buenos_Aires America/Argentina/Cordoba");
         row("new york", "America/New_York");
-        row("Ho CHI minh", "Asia/Ho_Chi_Minh");
-        row("japan", "Asia/Tokyo");
         row("germany", "Europe/Berlin Europe/Busingen");
         row("São Paulo", "America/Sao_Paulo");
         row("Zürich", "Europe/Zurich");
-        row("switzerland", "Europe/Zurich");
-        row("reykjavík", "Atlantic/Reykjavik");
         row("india", "Asia/Kolkata America/Indiana/Indianapolis");
         row("new", "America/New_York America/North_Dakota/New_Salem Pacific/Auckland");
         row("olkat", "");
@@ -166,29 +159,17 @@ private slots:
         QCOMPARE(findZones(query, kZones, loadZoneCountries()).join(u' '), expected);
     }
 
-    // The one zone a query names.
-    void named_data()
-    {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("id") << "Asia/Tokyo"
-                            << "Asia/Tokyo";
-        QTest::newRow("city") << "new york"
-                              << "America/New_York";
-        QTest::newRow("exact city of several") << "Indianapolis"
-                                               << "America/Indiana/Indianapolis";
-        QTest::newRow("several") << "argentina"
-                                 << "";
-        QTest::newRow("none") << "mars"
-                              << "";
-    }
+    // The one zone a query names: an id, a city, the city whose name is exact among
+    // several; none when it finds several or none.
     void named()
     {
-        QFETCH(QString, query);
-        QFETCH(QString, expected);
-        QCOMPARE(zoneNamedBy(query, kZones + QStringList{"America/Indianapolis_East"},
-                             loadZoneCountries()),
-                 expected);
+        const QStringList zones = kZones + QStringList{"America/Indianapolis_East"};
+        for (const auto &[query, expected] : {std::pair{"Asia/Tokyo", "Asia/Tokyo"},
+                                              {"new york", "America/New_York"},
+                                              {"Indianapolis", "America/Indiana/Indianapolis"},
+                                              {"argentina", ""},
+                                              {"mars", ""}})
+            QCOMPARE(zoneNamedBy(query, zones, loadZoneCountries()), QString(expected));
     }
 
     // The next change of offset, as zdump gives it.
@@ -207,14 +188,11 @@ private slots:
             "Clocks go forward 1 h on Sunday, March 28, 2027 at 2:00|2027-03-28T01:00:00Z");
         row("America/New_York", "2026-01-01T00:00:00Z",
             "Clocks go forward 1 h on Sunday, March 8, 2026 at 2:00|2026-03-08T07:00:00Z");
-        row("Australia/Sydney", "2026-01-01T00:00:00Z",
-            "Clocks go back 1 h on Sunday, April 5, 2026 at 3:00|2026-04-04T16:00:00Z");
         row("America/Santiago", "2026-01-01T00:00:00Z",
             "Clocks go back 1 h on Sunday, April 5, 2026 at 0:00|2026-04-05T03:00:00Z");
         row("Australia/Lord_Howe", "2026-01-01T00:00:00Z",
             "Clocks go back 30 min on Sunday, April 5, 2026 at 2:00|2026-04-04T15:00:00Z");
         row("Asia/Tokyo", "2026-01-01T00:00:00Z", "|");
-        row("Asia/Kolkata", "2026-01-01T00:00:00Z", "|");
         row("UTC", "2026-01-01T00:00:00Z", "|");
     }
     void clockChange()
