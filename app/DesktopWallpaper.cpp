@@ -26,13 +26,18 @@ QString DesktopWallpaper::show(const QString &path)
                             .toString(QUrl::FullyEncoded)
                             .replace(QLatin1Char('\''), QStringLiteral("%27"));
     const QString portal = showThroughPortal(uri);
-    if (portal.isEmpty())
+    if (portal.isEmpty()) {
+        m_shownThrough = QStringLiteral("the desktop portal");
         return {};
+    }
     const QString gnome = showThroughGnome(uri);
-    if (gnome.isEmpty())
+    if (gnome.isEmpty()) {
+        m_shownThrough = QStringLiteral("GNOME's background settings");
         return {};
-    return QStringLiteral("cannot set the wallpaper: the desktop portal %1, and GNOME's "
-                          "background %2")
+    }
+    return QStringLiteral("cannot set the desktop background: the desktop portal %1, and GNOME's "
+                          "background %2; instead, run duskmap --snapshot FILE --every 10m and "
+                          "point your desktop's background setting at FILE")
         .arg(portal, gnome);
 }
 
@@ -64,7 +69,7 @@ QString DesktopWallpaper::showThroughPortal(const QString &uri)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
-        return QStringLiteral("is out of reach: there is no session bus");
+        return QStringLiteral("cannot be reached without a desktop session (no session bus)");
     // The request's path follows from a token of ours: the response is watched
     // for before the call, so that it cannot slip by.
     const QString token = QStringLiteral("duskmap%1").arg(++m_requests);
@@ -144,6 +149,6 @@ QString DesktopWallpaper::showThroughGnome(const QString &uri)
     if (!kept)
         return failure;
     if (*kept != QLatin1Char('\'') + uri + QLatin1Char('\''))
-        return QStringLiteral("cannot be set: gsettings does not keep it");
+        return QStringLiteral("cannot be set: its settings are not kept outside a GNOME session");
     return {};
 }

@@ -19,6 +19,9 @@ public:
     /// Shows the image file at path. Empty on success, else one line that
     /// says what could not be done.
     QString show(const QString &path);
+    /// How the last image shown was set, in plain words: "the desktop
+    /// portal" or "GNOME's background settings".
+    QString shownThrough() const { return m_shownThrough; }
 
 private slots:
     void takeResponse(const QDBusMessage &response);
@@ -29,6 +32,7 @@ private:
     static QString showThroughGnome(const QString &uri);
     void watchRequest(const QString &handle, bool watch);
 
+    QString m_shownThrough;
     int m_requests = 0;
     std::optional<uint> m_response;
     QEventLoop *m_waiting = nullptr;

@@ -214,22 +214,41 @@ bool waitForRefresh(qint64 seconds, const Clock &clock)
 /// Calls refresh now, then at each whole multiple of `seconds` on the clock
 /// (every 10 minutes: at :00, :10 and so on), until SIGINT or SIGTERM. A first
 /// refresh that fails ends it with its one line on err and false; a later
-/// failure is logged in one line and tried again at the next refresh.
+/// failure is logged in one line and tried again at the next refresh. Each
+/// refresh that works says what it did in one line, which the journal keeps
+/// under systemd; on a terminal the first also says how often and how to stop.
 bool refreshUntilStopped(qint64 seconds, const Clock &clock, QTextStream &err,
-                         const std::function<QString()> &refresh)
+                         const std::function<QString()> &refresh,
+                         const std::function<QString()> &done)
 {
     StopSignals::install();
     if (const QString failure = refresh(); !failure.isEmpty()) {
         err << "duskmap: " << failure << "\n";
         return false;
     }
+    const auto report = [&err](const QString &line) {
+        if (!line.isEmpty())
+            err << "duskmap: " << line << "\n";
+        err.flush();
+    };
+    report(done());
+    if (isatty(STDERR_FILENO)) {
+        const QString every = seconds % 3600 == 0 ? QStringLiteral("%1 h").arg(seconds / 3600)
+                                                  : QStringLiteral("%1 min").arg(seconds / 60);
+        report(QStringLiteral("again every %1 until stopped with Ctrl+C").arg(every));
+    }
     while (waitForRefresh(seconds, clock)) {
-        if (const QString failure = refresh(); !failure.isEmpty()) {
-            err << "duskmap: " << failure << "; trying again at the next refresh\n";
-            err.flush();
-        }
+        const QString failure = refresh();
+        report(failure.isEmpty() ? done() : failure + "; trying again at the next refresh");
     }
     return true;
+}
+
+/// "the map of 2026-12-07 14:20 UTC": what a refresh shows.
+QString mapOfNow(const Clock &clock)
+{
+    return QStringLiteral("the map of %1 UTC")
+        .arg(clock.now().toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
 }
 
 /// The primary screen's size in device pixels, within the sizes a map takes.
@@ -300,7 +319,11 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
     };
     if (options.everySeconds) {
         model->showNow();
-        return refreshUntilStopped(*options.everySeconds, clock, err, write) ? 0 : kExitFailed;
+        const auto done = [&] {
+            return QStringLiteral("wrote \"%1\", %2").arg(path, mapOfNow(clock));
+        };
+        return refreshUntilStopped(*options.everySeconds, clock, err, write, done) ? kExitSuccess
+                                                                                   : kExitFailed;
     }
     if (const QString failure = write(); !failure.isEmpty()) {
         err << "duskmap: " << failure << "\n";
@@ -333,13 +356,16 @@ int runWallpaper(const CommandLineOptions &options, Preferences &preferences,
     int next = QFileInfo::exists(names[0]) ? 1 : 0;
     // A full or read-only cache keeps the background shown, from the first
     // refresh on: the disk may have room again by the next.
+    bool kept = false;
     const auto keepBackground = [&](const QString &failure) {
+        kept = true;
         err << "duskmap: " << failure << "; keeping the background, trying again at the next "
             << "refresh\n";
         err.flush();
         return QString();
     };
     const auto refresh = [&]() -> QString {
+        kept = false;
         if (!QDir().mkpath(folder))
             return keepBackground(QStringLiteral("cannot make the folder \"%1\": %2")
                                       .arg(folder, qt_error_string(errno)));
@@ -359,8 +385,14 @@ int runWallpaper(const CommandLineOptions &options, Preferences &preferences,
         next = 1 - next;
         return {};
     };
-    return refreshUntilStopped(*options.everySeconds, clock, err, refresh) ? kExitSuccess
-                                                                           : kExitFailed;
+    const auto done = [&] {
+        if (kept) // said already
+            return QString();
+        return QStringLiteral("the desktop background shows %1, set through %2")
+            .arg(mapOfNow(clock), wallpaper.shownThrough());
+    };
+    return refreshUntilStopped(*options.everySeconds, clock, err, refresh, done) ? kExitSuccess
+                                                                                 : kExitFailed;
 }
 
 int runReadouts(const CommandLineOptions &options, Preferences &preferences,
