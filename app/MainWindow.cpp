@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/PreferencesDialog.h"
 #include "app/TimeMachine.h"
 #include "model/SkyTexts.h"
 
@@ -98,7 +99,9 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
     connect(&m_placementSaveTimer, &QTimer::timeout, this, &MainWindow::savePlacement);
 
     m_ui->zoneComboBox->addItems(model.offeredZones());
-    m_zoneFinder = new ZoneFinder(m_ui->zoneComboBox, model, loadZoneCountries());
+    m_zoneFinder = new ZoneFinder(m_ui->zoneComboBox, model.offeredZones(), loadZoneCountries());
+    m_zoneFinder->setCurrentZone(model.zoneName());
+    connect(m_zoneFinder, &ZoneFinder::zoneChosen, &model, &MapModel::selectZone);
     showSelectedZone();
     connect(m_ui->zoneComboBox, &QComboBox::activated, this,
             [this] { m_model.selectZone(m_ui->zoneComboBox->currentText()); });
@@ -198,6 +201,21 @@ void MainWindow::createKeyboardActions()
 
     connect(m_ui->actionKeyboardShortcuts, &QAction::triggered, this,
             &MainWindow::showKeyboardShortcuts);
+
+    auto *settings = new QMenu(tr("&Settings"), this);
+    settings->setObjectName(QStringLiteral("menuSettings"));
+    menuBar()->insertMenu(m_ui->menuHelp->menuAction(), settings);
+    QAction *preferences = settings->addAction(tr("&Preferences…"));
+    preferences->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    connect(preferences, &QAction::triggered, this, [this] {
+        if (!m_preferencesDialog) {
+            m_preferencesDialog = new PreferencesDialog(m_model, loadZoneCountries(), this);
+            m_preferencesDialog->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        m_preferencesDialog->show();
+        m_preferencesDialog->raise();
+        m_preferencesDialog->activateWindow();
+    });
 }
 
 void MainWindow::showKeyboardShortcuts()
@@ -249,6 +267,7 @@ void MainWindow::updateDisplayActionTitles()
 
 void MainWindow::showSelectedZone()
 {
+    m_zoneFinder->setCurrentZone(m_model.zoneName());
     m_ui->zoneComboBox->setCurrentIndex(
         m_ui->zoneComboBox->findText(m_model.zoneName(), Qt::MatchExactly));
 }

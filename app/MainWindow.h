@@ -4,6 +4,7 @@
 #include "render/FrameRenderer.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 
 #include <array>
@@ -16,6 +17,7 @@ class MainWindow;
 class Clock;
 class MapModel;
 class MapWidget;
+class PreferencesDialog;
 class Preferences;
 class Resources;
 class SecondTimer;
@@ -113,6 +115,7 @@ private:
     bool m_placementRestored = false;
     /// Where the window was before a zoom; none when not zoomed.
     std::optional<QRect> m_placementBeforeZoom;
+    QPointer<PreferencesDialog> m_preferencesDialog;
     int m_belowMapBeforeZoom = 0;
     int m_laidOutPinColumns = 0;
     qint64 m_shownSecond = 0;

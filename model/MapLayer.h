@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <array>
 #include <cstddef>
 
@@ -34,6 +36,9 @@ struct MapLayerInfo
     /// hidden and while it is shown. Null for a layer with no action.
     const char *showTitleKey;
     const char *hideTitleKey;
+    /// The layer's name in the preferences, translated in the context
+    /// "MapLayer"; null for a layer with no action.
+    const char *name;
     /// The action's shortcut, in QKeySequence's portable text; null for none.
     const char *shortcut;
     /// Whether the map's own menu lists the action at its top, as it always
@@ -43,20 +48,25 @@ struct MapLayerInfo
 
 inline constexpr std::array kMapLayers{
     MapLayerInfo{MapLayer::Grid, "ShowLatLon", false, "grid", "draw the latitude/longitude grid",
-                 "ShowLatLonGridLines", "HideLatLonGridLines", "Ctrl+Shift+G", true},
+                 "ShowLatLonGridLines", "HideLatLonGridLines",
+                 QT_TRANSLATE_NOOP("MapLayer", "Latitude and longitude grid"), "Ctrl+Shift+G",
+                 true},
     MapLayerInfo{MapLayer::Locations, "ShowLocations", false, "locations", "draw the zones' places",
-                 "ShowLocations", "HideLocations", "Ctrl+Shift+L", true},
+                 "ShowLocations", "HideLocations",
+                 QT_TRANSLATE_NOOP("MapLayer", "Squares at the zones' places"), "Ctrl+Shift+L",
+                 true},
     // Kept and stored as earlier versions did; nothing draws it.
     MapLayerInfo{MapLayer::LocationNames, "ShowLocationNames", false, nullptr, nullptr, nullptr,
-                 nullptr, nullptr, false},
+                 nullptr, nullptr, nullptr, false},
     MapLayerInfo{MapLayer::Sun, "ShowSun", false, "sun", "mark the point under the Sun", "ShowSun",
-                 "HideSun", "Ctrl+Shift+U", false},
+                 "HideSun", QT_TRANSLATE_NOOP("MapLayer", "Point under the Sun"), "Ctrl+Shift+U",
+                 false},
     MapLayerInfo{MapLayer::Moon, "ShowMoon", false, "moon",
                  "mark the point under the Moon, in its phase", "ShowMoon", "HideMoon",
-                 "Ctrl+Shift+M", false},
+                 QT_TRANSLATE_NOOP("MapLayer", "Moon in its phase"), "Ctrl+Shift+M", false},
     MapLayerInfo{MapLayer::TwilightLines, "ShowTwilightLines", false, "twilight-lines",
                  "draw the sunset and twilight lines", "ShowTwilightLines", "HideTwilightLines",
-                 "Ctrl+Shift+T", false},
+                 QT_TRANSLATE_NOOP("MapLayer", "Sunset and twilight lines"), "Ctrl+Shift+T", false},
 };
 inline constexpr std::size_t kMapLayerCount = kMapLayers.size();
 

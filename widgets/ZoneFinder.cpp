@@ -1,6 +1,5 @@
 #include "widgets/ZoneFinder.h"
 
-#include "model/MapModel.h"
 #include "model/ShownTexts.h"
 
 #include <QAbstractItemView>
@@ -13,8 +12,8 @@
 
 #include <utility>
 
-ZoneFinder::ZoneFinder(QComboBox *popUp, MapModel &model, ZoneCountries countries)
-    : QObject(popUp), m_popUp(popUp), m_model(model), m_countries(std::move(countries)),
+ZoneFinder::ZoneFinder(QComboBox *box, QStringList offered, ZoneCountries countries)
+    : QObject(box), m_popUp(box), m_offered(std::move(offered)), m_countries(std::move(countries)),
       m_matches(new QStandardItemModel(this)), m_completer(new QCompleter(m_matches, this))
 {
     m_popUp->setEditable(true);
@@ -61,7 +60,7 @@ QStringList ZoneFinder::shownMatches() const
 
 void ZoneFinder::search(const QString &text)
 {
-    const QStringList found = findZones(text, m_model.offeredZones(), m_countries);
+    const QStringList found = findZones(text, m_offered, m_countries);
     m_matches->clear();
     if (text.trimmed().isEmpty()) {
         m_completer->popup()->hide();
@@ -92,7 +91,7 @@ void ZoneFinder::search(const QString &text)
 void ZoneFinder::choose(const QString &zone)
 {
     m_completer->popup()->hide();
-    m_model.selectZone(zone);
+    emit zoneChosen(zone);
     showSelectedZone();
 }
 
@@ -102,23 +101,28 @@ void ZoneFinder::chooseTyped()
     // finds; with several, the list opens on the best, for a second Enter.
     // With none, the text stays for mending, and the list says so.
     const QString text = m_popUp->currentText();
-    if (text == m_model.zoneName() || m_model.offeredZones().contains(text)) {
-        if (text != m_model.zoneName())
+    if (text == m_current || m_offered.contains(text)) {
+        if (text != m_current)
             choose(text);
         return;
     }
-    const QStringList found = findZones(text, m_model.offeredZones(), m_countries);
+    const QStringList found = findZones(text, m_offered, m_countries);
     if (found.size() == 1)
         choose(found.first());
     else
         search(text);
 }
 
+void ZoneFinder::setCurrentZone(const QString &zone)
+{
+    m_current = zone;
+}
+
 void ZoneFinder::showSelectedZone()
 {
-    const int index = m_popUp->findText(m_model.zoneName(), Qt::MatchExactly);
+    const int index = m_popUp->findText(m_current, Qt::MatchExactly);
     m_popUp->setCurrentIndex(index);
-    m_popUp->setEditText(m_model.zoneName());
+    m_popUp->setEditText(m_current);
 }
 
 bool ZoneFinder::eventFilter(QObject *watched, QEvent *event)
@@ -134,7 +138,7 @@ bool ZoneFinder::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
         const bool listShown = m_completer->popup()->isVisible();
-        const bool typed = m_popUp->currentText() != m_model.zoneName();
+        const bool typed = m_popUp->currentText() != m_current;
         if (listShown || typed) {
             m_completer->popup()->hide();
             showSelectedZone();

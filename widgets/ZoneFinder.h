@@ -4,7 +4,6 @@
 
 #include <QObject>
 
-class MapModel;
 class QComboBox;
 class QCompleter;
 class QStandardItemModel;
@@ -13,18 +12,27 @@ class QStandardItemModel;
 /// finds, best first, in a list under the box, or says that none matches.
 /// Enter or a click chooses the highlighted zone as a choice from the box's
 /// own list does; Enter with the list closed chooses the one zone the text
-/// finds, or opens the list; Escape gives back the selected zone's name. Without typing the box
-/// steps and opens as before, and it always shows the selected zone once the search ends.
+/// finds, or opens the list; Escape gives back the current zone's name. Without
+/// typing the box steps and opens as before, and it always shows the current
+/// zone once the search ends.
 class ZoneFinder : public QObject
 {
     Q_OBJECT
 
 public:
-    ZoneFinder(QComboBox *popUp, MapModel &model, ZoneCountries countries);
+    /// Searches \a offered, the zones the box lists.
+    ZoneFinder(QComboBox *box, QStringList offered, ZoneCountries countries);
+
+    /// The zone the box shows when no search is under way; none by default.
+    void setCurrentZone(const QString &zone);
 
     /// The list under the box as it shows: the zones the typed text finds,
     /// each as "city, id", or the line saying that none matches.
     QStringList shownMatches() const;
+
+signals:
+    /// A zone was chosen: from the list, or by Enter on what was typed.
+    void zoneChosen(const QString &zone);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -36,8 +44,9 @@ private:
     void showSelectedZone();
 
     QComboBox *m_popUp;
-    MapModel &m_model;
+    const QStringList m_offered;
     const ZoneCountries m_countries;
+    QString m_current;
     static constexpr int kZoneRole = Qt::UserRole;
     QStandardItemModel *m_matches;
     QCompleter *m_completer;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "zones/ZoneSearch.h"
+
+#include <QDialog>
+
+class MapModel;
+class QListWidget;
+class QPushButton;
+
+/// The preferences: the map's layers and the world clocks, added through the
+/// zone finder, removed and reordered. Each change goes to the model at once,
+/// which stores it; the dialog follows the model while it is open.
+class PreferencesDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    PreferencesDialog(MapModel &model, ZoneCountries countries, QWidget *parent = nullptr);
+
+private:
+    QWidget *createLayerBox();
+    QWidget *createClockBox(ZoneCountries countries);
+    void showPins();
+    /// Moves the selected world clock by one place, up (-1) or down (+1).
+    void movePin(int step);
+
+    MapModel &m_model;
+    QListWidget *m_pins = nullptr;
+    QPushButton *m_remove = nullptr;
+    QPushButton *m_up = nullptr;
+    QPushButton *m_down = nullptr;
+};
