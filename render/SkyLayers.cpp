@@ -1,8 +1,10 @@
 #include "render/SkyLayers.h"
 
 #include "mapcore/TwilightLines.h"
+#include "render/LabelPlacer.h"
 #include "render/RasterBlend.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -27,10 +29,10 @@ struct TwilightLine
 };
 
 const TwilightLine kTwilightLines[] = {
-    {-0.833, QColor(255, 214, 64), nullptr},
-    {-6.0, QColor(255, 150, 70), "civil"},
-    {-12.0, QColor(214, 112, 230), "nautical"},
-    {-18.0, QColor(110, 150, 255), "astronomical"},
+    {-0.833, QColor(255, 214, 64), QT_TRANSLATE_NOOP("TwilightLines", "sunset")},
+    {-6.0, QColor(255, 150, 70), QT_TRANSLATE_NOOP("TwilightLines", "civil")},
+    {-12.0, QColor(214, 112, 230), QT_TRANSLATE_NOOP("TwilightLines", "nautical")},
+    {-18.0, QColor(110, 150, 255), QT_TRANSLATE_NOOP("TwilightLines", "astronomical")},
 };
 
 // The symbols grow gently with the map: 1 on the small map.
@@ -165,9 +167,9 @@ private:
 
 /// The labels laid out once a thread: shaping a text costs more than
 /// drawing the four lines.
-const QStaticText &labelText(const char *label, const QFont &font)
+const QStaticText &labelText(const QString &label, const QFont &font)
 {
-    thread_local std::vector<std::pair<const char *, QStaticText>> cache;
+    thread_local std::vector<std::pair<QString, QStaticText>> cache;
     thread_local QFont cachedFont;
     if (font != cachedFont) {
         cache.clear();
@@ -176,7 +178,7 @@ const QStaticText &labelText(const char *label, const QFont &font)
     for (const auto &[text, laidOut] : cache)
         if (text == label)
             return laidOut;
-    QStaticText laidOut(QString::fromLatin1(label));
+    QStaticText laidOut(label);
     laidOut.setTextFormat(Qt::PlainText);
     laidOut.prepare(QTransform(), font);
     return cache.emplace_back(label, laidOut).second;
@@ -249,7 +251,7 @@ void drawMoonSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCo
 }
 
 void drawTwilightLines(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
-                       const SunQuantities &sun, const TextStyle &style)
+                       const SunQuantities &sun)
 {
     const GeoPoint subsolar = overlaySubsolarPoint(sun);
     // Straight into a frame painted without a world transform, else through
@@ -260,11 +262,8 @@ void drawTwilightLines(QPainter &painter, const MapGeometry &geometry, const Vie
     const qreal ratio = frame ? frame->devicePixelRatio() : painter.device()->devicePixelRatioF();
     const double step = contourStepFor(geometry.pixelsPerDegree * ratio);
     const double wrap = 360.0 * geometry.pixelsPerDegree;
-    const QFontMetricsF metrics(style.font);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setFont(style.font);
-    int labelRow = 0;
     std::vector<QPointF> points;
     for (const TwilightLine &line : kTwilightLines) {
         const std::vector<GeoPoint> contour = altitudeContour(subsolar, line.altitudeDeg, step);
@@ -295,23 +294,54 @@ void drawTwilightLines(QPainter &painter, const MapGeometry &geometry, const Vie
                 copy << QPointF(p.x() / ratio + shift * wrap, p.y() / ratio);
             painter.drawPolyline(copy);
         }
-        if (!line.label)
-            continue;
-        // Staggered a little below the equator, so that the labels do not
-        // overlap where the lines run close together.
-        const double latitude = -5.0 * labelRow++;
-        const double longitude = eveningLongitude(subsolar, line.altitudeDeg, latitude);
-        if (std::isnan(longitude))
-            continue;
-        const QStaticText &text = labelText(line.label, style.font);
+    }
+    painter.restore();
+}
+
+void drawTwilightLabels(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
+                        const SunQuantities &sun, const TextStyle &style, LabelPlacer &placer)
+{
+    const GeoPoint subsolar = overlaySubsolarPoint(sun);
+    const double height = QFontMetricsF(style.font).height();
+    painter.save();
+    painter.setFont(style.font);
+    int row = 0;
+    for (const TwilightLine &line : kTwilightLines) {
+        const QStaticText &text =
+            labelText(QCoreApplication::translate("TwilightLines", line.label), style.font);
         const double width = text.size().width();
-        double x = geometry.meridianOffset + longitude * geometry.pixelsPerDegree + 2.0;
-        if (x + width > geometry.mapWidth)
-            x -= width + 4.0;
-        // The label's line box sits on the parallel.
-        const double y = geometry.equatorialOffset + latitude * geometry.pixelsPerDegree;
+        // First a little below the equator, each line a row lower, so that the
+        // labels do not overlap where the lines run close together; else a
+        // label's height or more up or down the line, on either side of it.
+        const double latitude = -5.0 * row++;
+        const double step = height / geometry.pixelsPerDegree;
+        std::optional<QRectF> box;
+        for (const double lines : {0.0, 1.0, -1.0, 2.0, -2.0, 3.0, -3.0}) {
+            const double at = latitude + lines * step;
+            const double longitude = eveningLongitude(subsolar, line.altitudeDeg, at);
+            if (std::isnan(longitude))
+                continue;
+            const double lineX = geometry.meridianOffset + longitude * geometry.pixelsPerDegree;
+            const double right = lineX + 2.0, left = lineX - 2.0 - width;
+            // The label's line box sits on the parallel.
+            const double y = geometry.equatorialOffset + at * geometry.pixelsPerDegree;
+            const double top = view.point(0, y + height).y();
+            const bool rightFirst = right + width <= geometry.mapWidth;
+            QRectF candidates[2];
+            size_t count = 0;
+            for (const double x : {rightFirst ? right : left, rightFirst ? left : right}) {
+                if (x >= 0 && x + width <= geometry.mapWidth)
+                    candidates[count++] = QRectF(x - 1, top, width + 2, height);
+            }
+            box = placer.place({candidates, count});
+            if (box)
+                break;
+        }
+        if (!box)
+            continue;
+        painter.fillRect(*box, labelBoxColour());
         painter.setPen(line.colour);
-        painter.drawStaticText(view.point(x, y + metrics.height()), text);
+        painter.drawStaticText(box->topLeft() + QPointF(1, 0), text);
     }
     painter.restore();
 }

@@ -8,6 +8,7 @@
 #include "mapcore/NightOverlay.h"
 #include "render/MapPainting.h"
 
+class LabelPlacer;
 class QPainter;
 
 /// A yellow disc with a dark rim and short rays, 9 px across on the small map.
@@ -18,7 +19,10 @@ void drawSunSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoo
 void drawMoonSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
                     const astro::SkyPositions &sky);
 /// The sun's altitude at -0.833 (sunrise and sunset), -6 (civil), -12
-/// (nautical) and -18 degrees (astronomical), the last three labelled once
-/// near the equator on the evening side.
+/// (nautical) and -18 degrees (astronomical).
 void drawTwilightLines(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
-                       const SunQuantities &sun, const TextStyle &style);
+                       const SunQuantities &sun);
+/// Each twilight line's name, once, in a box beside the line near the equator
+/// on the evening side, where the placer finds room.
+void drawTwilightLabels(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
+                        const SunQuantities &sun, const TextStyle &style, LabelPlacer &placer);
