@@ -193,27 +193,33 @@ void drawSunSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoo
 {
     const double scale = symbolScale(geometry);
     const QPointF centre = mapPoint(geometry, view, point.latitude, point.longitude);
-    // Eight rays, each a bar one pixel wide.
-    QPainterPath rays;
+    // Eight rays, each a bar one pixel wide, and their dark outlines, which
+    // set the symbol off from sand and ice as the yellow does from the sea.
+    QPainterPath rays, outlines;
     for (int i = 0; i < 8; ++i) {
         const double a = i * M_PI / 4.0;
-        const QPointF d(std::cos(a), std::sin(a)),
-            across(-d.y() * 0.5 * scale, d.x() * 0.5 * scale);
+        const QPointF d(std::cos(a), std::sin(a)), across(-d.y() * scale, d.x() * scale);
         const QPointF inner = centre + d * 3.0 * scale, outer = centre + d * 4.7 * scale;
-        rays.addPolygon(
-            QPolygonF({inner + across, outer + across, outer - across, inner - across}));
+        rays.addPolygon(QPolygonF(
+            {inner + across / 2, outer + across / 2, outer - across / 2, inner - across / 2}));
         rays.closeSubpath();
+        const QPointF tip = centre + d * 5.4 * scale;
+        outlines.addPolygon(
+            QPolygonF({inner + across, tip + across, tip - across, inner - across}));
+        outlines.closeSubpath();
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
+    const QColor dark(40, 30, 0);
+    painter.setBrush(dark);
+    painter.drawPath(outlines);
+    painter.drawEllipse(centre, 3.7 * scale, 3.7 * scale);
     painter.setBrush(QColor(255, 190, 0));
     painter.drawPath(rays);
-    // The dark rim, then the disc within it.
-    painter.setBrush(QColor(40, 30, 0));
-    painter.drawEllipse(centre, 3.0 * scale, 3.0 * scale);
+    // The disc within the dark rim.
     painter.setBrush(QColor(255, 221, 0));
-    painter.drawEllipse(centre, 2.2 * scale, 2.2 * scale);
+    painter.drawEllipse(centre, 2.3 * scale, 2.3 * scale);
     painter.restore();
 }
 

@@ -11,7 +11,8 @@
 class LabelPlacer;
 class QPainter;
 
-/// A yellow disc with a dark rim and short rays, 9 px across on the small map.
+/// A yellow disc with a dark rim and short rays outlined in dark, 11 px across
+/// on the small map.
 void drawSunSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
                    const GeoPoint &point);
 /// The Moon's disc, lit on the right while waxing, on the left while waning,
