@@ -68,8 +68,7 @@ void SkyLayer(benchmark::State &state)
     const ViewCoordinates view(geometry.mapHeight);
     for (auto _ : state) {
         if (state.range(0) == 0) {
-            drawTwilightLines(painter, geometry, view, sunQuantities(utcFields(instant)),
-                              smallTextStyle());
+            drawTwilightLines(painter, geometry, view, sunQuantities(utcFields(instant)));
         } else {
             const astro::SkyPositions sky = astro::skyPositions(utcInstant(instant));
             if (state.range(0) == 2) {

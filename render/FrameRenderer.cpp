@@ -59,10 +59,11 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
     if (model.isLayerShown(MapLayer::Grid))
         gridPlan(geometry).replay(m_frame, painter);
     const ViewCoordinates view(2.0 * double(geometry.equatorialOffset));
+    const SunQuantities sun = sunQuantities(instant);
     // Over the map and the grid, under the squares and the marker, which
     // stay readable.
     if (model.isLayerShown(MapLayer::TwilightLines))
-        drawTwilightLines(painter, geometry, view, sunQuantities(instant), smallTextStyle());
+        drawTwilightLines(painter, geometry, view, sun);
     if (model.isLayerShown(MapLayer::Sun) || model.isLayerShown(MapLayer::Moon)) {
         const astro::SkyPositions sky = astro::skyPositions(utcInstant(shownInstant));
         if (model.isLayerShown(MapLayer::Moon))
@@ -72,16 +73,24 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
     }
     if (model.isLayerShown(MapLayer::Locations))
         squaresPlan(model, geometry).replay(m_frame, painter);
+    // The pins' and the lines' labels over the squares, around the marker and
+    // its label, which are drawn last and over all.
+    const GeoPoint marker = model.markerPlace();
+    const float markerX = longitudeToX(marker.longitude, geometry);
+    const float markerY = latitudeToY(marker.latitude, geometry);
+    m_labels.clear();
+    reserveZoneMarker(m_labels, markerX, markerY, model.zoneName(), labelTextStyle(),
+                      geometry.mapWidth, view);
     if (!model.pinnedZones().isEmpty()) {
         std::vector<PinnedPlace> pins;
         for (const QString &zone : model.pinnedZones())
             pins.push_back({model.zones().placeOf(zone), cityOf(zone)});
-        drawPinnedPlaces(painter, pins, geometry, smallTextStyle(), view);
+        drawPinnedPlaces(painter, pins, geometry, smallTextStyle(), view, m_labels);
     }
-    const GeoPoint marker = model.markerPlace();
-    drawZoneMarker(painter, longitudeToX(marker.longitude, geometry),
-                   latitudeToY(marker.latitude, geometry), model.zoneName(), labelTextStyle(),
-                   geometry.mapWidth, view);
+    if (model.isLayerShown(MapLayer::TwilightLines))
+        drawTwilightLabels(painter, geometry, view, sun, smallTextStyle(), m_labels);
+    drawZoneMarker(painter, markerX, markerY, model.zoneName(), labelTextStyle(), geometry.mapWidth,
+                   view);
     return m_frame;
 }
 

@@ -2,6 +2,7 @@
 
 #include "astro/GeoPoint.h"
 #include "mapcore/MapGeometry.h"
+#include "render/LabelPlacer.h"
 #include "render/LayerPlan.h"
 #include "render/MapImages.h"
 
@@ -38,6 +39,11 @@ public:
     /// render one model in several threads, each with its own renderer.
     const QImage &render(const MapModel &model, QSize size, qreal ratio, const QDateTime &instant);
 
+    /// The last frame's labels of pins and lines as placed, and what they
+    /// were kept off, in the layers' coordinates (points on maps up to the
+    /// large one).
+    const LabelPlacer &labels() const { return m_labels; }
+
 private:
     /// The grid's and the squares' plans, made when first drawn and again
     /// when the geometry or the places change.
@@ -50,5 +56,6 @@ private:
     std::optional<LayerPlan> m_squaresPlan;
     MapGeometry m_squaresGeometry;
     std::vector<GeoPoint> m_squaresPlaces;
+    LabelPlacer m_labels;
     QImage m_frame;
 };

@@ -1,5 +1,6 @@
 #include "render/MapLayers.h"
 
+#include "render/LabelPlacer.h"
 #include "render/LayerPlan.h"
 
 #include "mapcore/GridLayout.h"
@@ -12,7 +13,6 @@
 #include <algorithm>
 
 namespace {
-const QColor kLabelBoxColour(0, 0, 0, 128); // black at 50 %
 constexpr qreal kGridLineWidth = 0.25;
 constexpr qreal kSquareFrameWidth = 2.0;
 } // namespace
@@ -32,7 +32,7 @@ void planGridLines(LayerPlan &plan, const MapGeometry &geometry, const TextStyle
         const QString text = QString::fromStdString(latitudeLabelText(line.degrees));
         const QSizeF size = ViewCoordinates::textSize(text, font);
         const float labelY = latitudeLabelY(y);
-        plan.fillRect(view.rect(0, labelY, size.width() + 2, size.height()), kLabelBoxColour);
+        plan.fillRect(view.rect(0, labelY, size.width() + 2, size.height()), labelBoxColour());
         plan.drawText(view, 0, labelY, text, style);
     }
     for (const QRectF &line : lines)
@@ -51,7 +51,7 @@ void planGridLines(LayerPlan &plan, const MapGeometry &geometry, const TextStyle
         const QString text = QString::fromStdString(longitudeLabelText(line.degrees));
         const QSizeF size = ViewCoordinates::textSize(text, font);
         const float labelX = longitudeLabelX(x, float(size.width()));
-        plan.fillRect(view.rect(labelX, south, size.width() + 2, size.height()), kLabelBoxColour);
+        plan.fillRect(view.rect(labelX, south, size.width() + 2, size.height()), labelBoxColour());
         plan.drawText(view, labelX, south, text, style);
     }
     for (const QRectF &line : lines)
@@ -76,29 +76,75 @@ void planLocationSquares(LayerPlan &plan, std::span<const GeoPoint> places,
 
 void drawPinnedPlaces(QPainter &painter, std::span<const PinnedPlace> pins,
                       const MapGeometry &geometry, const TextStyle &style,
-                      const ViewCoordinates &view)
+                      const ViewCoordinates &view, LabelPlacer &placer)
 {
     constexpr qreal kRadius = 3.0;
     constexpr qreal kGap = 3.0;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
+    std::vector<QPointF> centres;
+    centres.reserve(pins.size());
     for (const PinnedPlace &pin : pins) {
         const QPointF centre = view.point(longitudeToX(pin.place.longitude, geometry),
                                           latitudeToY(pin.place.latitude, geometry));
+        centres.push_back(centre);
         painter.setPen(QPen(Qt::black, 1.0));
         painter.setBrush(Qt::cyan);
         painter.drawEllipse(centre, kRadius, kRadius);
-        const QSizeF size = ViewCoordinates::textSize(pin.label, style.font);
-        const bool leftOfDot = centre.x() + kRadius + kGap + size.width() > geometry.mapWidth;
-        const qreal x =
-            leftOfDot ? centre.x() - kRadius - kGap - size.width() : centre.x() + kRadius + kGap;
-        const qreal top = centre.y() - size.height() / 2;
-        painter.fillRect(QRectF(x - 1, top, size.width() + 2, size.height()), kLabelBoxColour);
+        // No label may hide another pin's dot.
+        constexpr qreal kReach = kRadius + 0.5;
+        placer.reserve(QRectF(centre - QPointF(kReach, kReach), QSizeF(2 * kReach, 2 * kReach)));
+    }
+    for (size_t i = 0; i < pins.size(); ++i) {
+        const QPointF centre = centres[i];
+        const QSizeF size = ViewCoordinates::textSize(pins[i].label, style.font);
+        // Beside the dot, to the right unless the map ends there; then the
+        // other side; then a line or two higher or lower.
+        const qreal right = centre.x() + kRadius + kGap;
+        const qreal left = centre.x() - kRadius - kGap - size.width();
+        const bool rightFirst = right + size.width() <= geometry.mapWidth;
+        QRectF candidates[10];
+        size_t count = 0;
+        for (const qreal lines : {0.0, -1.0, 1.0, -2.0, 2.0}) {
+            const qreal top = centre.y() - size.height() / 2 + lines * size.height();
+            for (const qreal x : {rightFirst ? right : left, rightFirst ? left : right}) {
+                if (x >= 0 && x + size.width() <= geometry.mapWidth)
+                    candidates[count++] = QRectF(x - 1, top, size.width() + 2, size.height());
+            }
+        }
+        const std::optional<QRectF> box = placer.place({candidates, count});
+        if (!box)
+            continue;
+        painter.fillRect(*box, labelBoxColour());
         // The label's origin in map coordinates: the bottom of its line box.
-        const QPointF origin = view.point(x, top + size.height()); // y-down to y-up and back
-        view.drawText(painter, origin.x(), origin.y(), pin.label, style);
+        const QPointF origin = view.point(box->x() + 1, box->bottom()); // y-down to y-up and back
+        view.drawText(painter, origin.x(), origin.y(), pins[i].label, style);
     }
     painter.restore();
+}
+
+namespace {
+QRectF zoneLabelRect(float markerX, float markerY, const QString &label, const TextStyle &style,
+                     int32_t mapWidth, const ViewCoordinates &view, float *shift = nullptr)
+{
+    const QSizeF size = ViewCoordinates::textSize(label, style.font);
+    const float width = float(size.width());
+    const float height = float(size.height());
+    const float labelMove = labelShift(markerX, width, mapWidth);
+    if (shift)
+        *shift = labelMove;
+    const RectF box = zoneLabelBox(markerX, markerY, width, height, labelMove);
+    return view.rect(box.x, box.y, box.width, box.height);
+}
+} // namespace
+
+void reserveZoneMarker(LabelPlacer &placer, float markerX, float markerY, const QString &label,
+                       const TextStyle &style, int32_t mapWidth, const ViewCoordinates &view)
+{
+    const RectF dot = markerDotRect(markerX, markerY);
+    placer.reserve(view.rect(dot.x, dot.y, dot.width, dot.height));
+    if (!label.isEmpty())
+        placer.reserve(zoneLabelRect(markerX, markerY, label, style, mapWidth, view));
 }
 
 void drawZoneMarker(QPainter &painter, float markerX, float markerY, const QString &label,
@@ -115,12 +161,9 @@ void drawZoneMarker(QPainter &painter, float markerX, float markerY, const QStri
     painter.drawEllipse(view.rect(centre.x, centre.y, centre.width, centre.height));
 
     if (!label.isEmpty()) {
-        const QSizeF size = ViewCoordinates::textSize(label, style.font);
-        const float width = float(size.width());
-        const float height = float(size.height());
-        const float shift = labelShift(markerX, width, mapWidth);
-        const RectF box = zoneLabelBox(markerX, markerY, width, height, shift);
-        painter.fillRect(view.rect(box.x, box.y, box.width, box.height), kLabelBoxColour);
+        float shift = 0;
+        const QRectF box = zoneLabelRect(markerX, markerY, label, style, mapWidth, view, &shift);
+        painter.fillRect(box, labelBoxColour());
         const PointF origin = zoneLabelTextOrigin(markerX, markerY, shift);
         view.drawText(painter, origin.x, origin.y, label, style);
     }

@@ -11,6 +11,7 @@
 #include <span>
 #include <vector>
 
+class LabelPlacer;
 class LayerPlan;
 class QPainter;
 
@@ -26,11 +27,16 @@ struct PinnedPlace
     GeoPoint place;
     QString label;
 };
-/// The pinned zones: a small cyan dot framed in black on each place, its label
-/// to the right, or to the left near the map's right edge.
+/// The pinned zones: a small cyan dot framed in black on each place, and its
+/// label in a box where the placer finds room, preferably to the right, or to
+/// the left near the map's right edge. The dots are reserved before any label
+/// is placed; the pins come in priority order.
 void drawPinnedPlaces(QPainter &painter, std::span<const PinnedPlace> pins,
                       const MapGeometry &geometry, const TextStyle &style,
-                      const ViewCoordinates &view);
+                      const ViewCoordinates &view, LabelPlacer &placer);
+/// Reserves the zone marker's dot and label, drawn later over the others.
+void reserveZoneMarker(LabelPlacer &placer, float markerX, float markerY, const QString &label,
+                       const TextStyle &style, int32_t mapWidth, const ViewCoordinates &view);
 /// The zone marker, a red dot with a black centre, and the zone's label.
 void drawZoneMarker(QPainter &painter, float markerX, float markerY, const QString &label,
                     const TextStyle &style, int32_t mapWidth, const ViewCoordinates &view);

@@ -20,6 +20,12 @@ struct TextStyle
 /// desktop's sans-serif where that face is not installed.
 QFont mapFont(int pixelSize);
 
+/// The box behind the map's labels: black at 50 %.
+inline QColor labelBoxColour()
+{
+    return {0, 0, 0, 128};
+}
+
 /// The zone label's style: 14 pixels, white.
 TextStyle labelTextStyle();
 /// The grid labels' style: 8 pixels, white.

@@ -1,8 +1,10 @@
 #include "render/SkyLayers.h"
 
 #include "mapcore/TwilightLines.h"
+#include "render/LabelPlacer.h"
 #include "render/RasterBlend.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -27,10 +29,10 @@ struct TwilightLine
 };
 
 const TwilightLine kTwilightLines[] = {
-    {-0.833, QColor(255, 214, 64), nullptr},
-    {-6.0, QColor(255, 150, 70), "civil"},
-    {-12.0, QColor(214, 112, 230), "nautical"},
-    {-18.0, QColor(110, 150, 255), "astronomical"},
+    {-0.833, QColor(255, 214, 64), QT_TRANSLATE_NOOP("TwilightLines", "sunset")},
+    {-6.0, QColor(255, 150, 70), QT_TRANSLATE_NOOP("TwilightLines", "civil")},
+    {-12.0, QColor(214, 112, 230), QT_TRANSLATE_NOOP("TwilightLines", "nautical")},
+    {-18.0, QColor(110, 150, 255), QT_TRANSLATE_NOOP("TwilightLines", "astronomical")},
 };
 
 // The symbols grow gently with the map: 1 on the small map.
@@ -165,9 +167,9 @@ private:
 
 /// The labels laid out once a thread: shaping a text costs more than
 /// drawing the four lines.
-const QStaticText &labelText(const char *label, const QFont &font)
+const QStaticText &labelText(const QString &label, const QFont &font)
 {
-    thread_local std::vector<std::pair<const char *, QStaticText>> cache;
+    thread_local std::vector<std::pair<QString, QStaticText>> cache;
     thread_local QFont cachedFont;
     if (font != cachedFont) {
         cache.clear();
@@ -176,7 +178,7 @@ const QStaticText &labelText(const char *label, const QFont &font)
     for (const auto &[text, laidOut] : cache)
         if (text == label)
             return laidOut;
-    QStaticText laidOut(QString::fromLatin1(label));
+    QStaticText laidOut(label);
     laidOut.setTextFormat(Qt::PlainText);
     laidOut.prepare(QTransform(), font);
     return cache.emplace_back(label, laidOut).second;
@@ -191,27 +193,33 @@ void drawSunSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoo
 {
     const double scale = symbolScale(geometry);
     const QPointF centre = mapPoint(geometry, view, point.latitude, point.longitude);
-    // Eight rays, each a bar one pixel wide.
-    QPainterPath rays;
+    // Eight rays, each a bar one pixel wide, and their dark outlines, which
+    // set the symbol off from sand and ice as the yellow does from the sea.
+    QPainterPath rays, outlines;
     for (int i = 0; i < 8; ++i) {
         const double a = i * M_PI / 4.0;
-        const QPointF d(std::cos(a), std::sin(a)),
-            across(-d.y() * 0.5 * scale, d.x() * 0.5 * scale);
+        const QPointF d(std::cos(a), std::sin(a)), across(-d.y() * scale, d.x() * scale);
         const QPointF inner = centre + d * 3.0 * scale, outer = centre + d * 4.7 * scale;
-        rays.addPolygon(
-            QPolygonF({inner + across, outer + across, outer - across, inner - across}));
+        rays.addPolygon(QPolygonF(
+            {inner + across / 2, outer + across / 2, outer - across / 2, inner - across / 2}));
         rays.closeSubpath();
+        const QPointF tip = centre + d * 5.4 * scale;
+        outlines.addPolygon(
+            QPolygonF({inner + across, tip + across, tip - across, inner - across}));
+        outlines.closeSubpath();
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
+    const QColor dark(40, 30, 0);
+    painter.setBrush(dark);
+    painter.drawPath(outlines);
+    painter.drawEllipse(centre, 3.7 * scale, 3.7 * scale);
     painter.setBrush(QColor(255, 190, 0));
     painter.drawPath(rays);
-    // The dark rim, then the disc within it.
-    painter.setBrush(QColor(40, 30, 0));
-    painter.drawEllipse(centre, 3.0 * scale, 3.0 * scale);
+    // The disc within the dark rim.
     painter.setBrush(QColor(255, 221, 0));
-    painter.drawEllipse(centre, 2.2 * scale, 2.2 * scale);
+    painter.drawEllipse(centre, 2.3 * scale, 2.3 * scale);
     painter.restore();
 }
 
@@ -249,7 +257,7 @@ void drawMoonSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCo
 }
 
 void drawTwilightLines(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
-                       const SunQuantities &sun, const TextStyle &style)
+                       const SunQuantities &sun)
 {
     const GeoPoint subsolar = overlaySubsolarPoint(sun);
     // Straight into a frame painted without a world transform, else through
@@ -260,11 +268,8 @@ void drawTwilightLines(QPainter &painter, const MapGeometry &geometry, const Vie
     const qreal ratio = frame ? frame->devicePixelRatio() : painter.device()->devicePixelRatioF();
     const double step = contourStepFor(geometry.pixelsPerDegree * ratio);
     const double wrap = 360.0 * geometry.pixelsPerDegree;
-    const QFontMetricsF metrics(style.font);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setFont(style.font);
-    int labelRow = 0;
     std::vector<QPointF> points;
     for (const TwilightLine &line : kTwilightLines) {
         const std::vector<GeoPoint> contour = altitudeContour(subsolar, line.altitudeDeg, step);
@@ -295,23 +300,54 @@ void drawTwilightLines(QPainter &painter, const MapGeometry &geometry, const Vie
                 copy << QPointF(p.x() / ratio + shift * wrap, p.y() / ratio);
             painter.drawPolyline(copy);
         }
-        if (!line.label)
-            continue;
-        // Staggered a little below the equator, so that the labels do not
-        // overlap where the lines run close together.
-        const double latitude = -5.0 * labelRow++;
-        const double longitude = eveningLongitude(subsolar, line.altitudeDeg, latitude);
-        if (std::isnan(longitude))
-            continue;
-        const QStaticText &text = labelText(line.label, style.font);
+    }
+    painter.restore();
+}
+
+void drawTwilightLabels(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
+                        const SunQuantities &sun, const TextStyle &style, LabelPlacer &placer)
+{
+    const GeoPoint subsolar = overlaySubsolarPoint(sun);
+    const double height = QFontMetricsF(style.font).height();
+    painter.save();
+    painter.setFont(style.font);
+    int row = 0;
+    for (const TwilightLine &line : kTwilightLines) {
+        const QStaticText &text =
+            labelText(QCoreApplication::translate("TwilightLines", line.label), style.font);
         const double width = text.size().width();
-        double x = geometry.meridianOffset + longitude * geometry.pixelsPerDegree + 2.0;
-        if (x + width > geometry.mapWidth)
-            x -= width + 4.0;
-        // The label's line box sits on the parallel.
-        const double y = geometry.equatorialOffset + latitude * geometry.pixelsPerDegree;
+        // First a little below the equator, each line a row lower, so that the
+        // labels do not overlap where the lines run close together; else a
+        // label's height or more up or down the line, on either side of it.
+        const double latitude = -5.0 * row++;
+        const double step = height / geometry.pixelsPerDegree;
+        std::optional<QRectF> box;
+        for (const double lines : {0.0, 1.0, -1.0, 2.0, -2.0, 3.0, -3.0}) {
+            const double at = latitude + lines * step;
+            const double longitude = eveningLongitude(subsolar, line.altitudeDeg, at);
+            if (std::isnan(longitude))
+                continue;
+            const double lineX = geometry.meridianOffset + longitude * geometry.pixelsPerDegree;
+            const double right = lineX + 2.0, left = lineX - 2.0 - width;
+            // The label's line box sits on the parallel.
+            const double y = geometry.equatorialOffset + at * geometry.pixelsPerDegree;
+            const double top = view.point(0, y + height).y();
+            const bool rightFirst = right + width <= geometry.mapWidth;
+            QRectF candidates[2];
+            size_t count = 0;
+            for (const double x : {rightFirst ? right : left, rightFirst ? left : right}) {
+                if (x >= 0 && x + width <= geometry.mapWidth)
+                    candidates[count++] = QRectF(x - 1, top, width + 2, height);
+            }
+            box = placer.place({candidates, count});
+            if (box)
+                break;
+        }
+        if (!box)
+            continue;
+        painter.fillRect(*box, labelBoxColour());
         painter.setPen(line.colour);
-        painter.drawStaticText(view.point(x, y + metrics.height()), text);
+        painter.drawStaticText(box->topLeft() + QPointF(1, 0), text);
     }
     painter.restore();
 }

@@ -8,9 +8,11 @@
 #include "mapcore/NightOverlay.h"
 #include "render/MapPainting.h"
 
+class LabelPlacer;
 class QPainter;
 
-/// A yellow disc with a dark rim and short rays, 9 px across on the small map.
+/// A yellow disc with a dark rim and short rays outlined in dark, 11 px across
+/// on the small map.
 void drawSunSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
                    const GeoPoint &point);
 /// The Moon's disc, lit on the right while waxing, on the left while waning,
@@ -18,7 +20,10 @@ void drawSunSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoo
 void drawMoonSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
                     const astro::SkyPositions &sky);
 /// The sun's altitude at -0.833 (sunrise and sunset), -6 (civil), -12
-/// (nautical) and -18 degrees (astronomical), the last three labelled once
-/// near the equator on the evening side.
+/// (nautical) and -18 degrees (astronomical).
 void drawTwilightLines(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
-                       const SunQuantities &sun, const TextStyle &style);
+                       const SunQuantities &sun);
+/// Each twilight line's name, once, in a box beside the line near the equator
+/// on the evening side, where the placer finds room.
+void drawTwilightLabels(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
+                        const SunQuantities &sun, const TextStyle &style, LabelPlacer &placer);

@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "platform/Resources.h"
 #include "render/FrameRenderer.h"
+#include "render/LabelPlacer.h"
 #include "render/LayerPlan.h"
 #include "render/MapLayers.h"
 
@@ -277,6 +278,49 @@ private slots:
         };
         const auto offLines = std::count_if(changed.begin(), changed.end(), std::not_fn(onALine));
         QVERIFY2(offLines < changed.size() / 10, qPrintable(QString::number(offLines)));
+    }
+
+    // A crowded map: pins around the marker, in the Tasman Sea and where the
+    // twilight lines are first labelled, every layer on. Every label is placed, none over another,
+    // the marker, its label or a dot.
+    void labelsNeverOverlap_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::newRow("small") << 720;
+        QTest::newRow("large") << 1440;
+    }
+    void labelsNeverOverlap()
+    {
+        QFETCH(int, width);
+        const std::vector<TestZone> zones = {
+            {"Europe/Berlin", 52.52, 13.40},      {"Europe/Moscow", 55.75, 37.62},
+            {"Europe/Paris", 48.86, 2.35},        {"Europe/Warsaw", 52.23, 21.01},
+            {"Europe/Prague", 50.08, 14.44},      {"Europe/Vienna", 48.21, 16.37},
+            {"Australia/Sydney", -33.87, 151.21}, {"Pacific/Auckland", -36.85, 174.76},
+            {"Africa/Libreville", 0.39, 9.45},    {"Africa/Kinshasa", -4.32, 15.31}};
+        Scene scene(zones);
+        scene.model->selectZone("Europe/Berlin");
+        for (const TestZone &zone : zones)
+            scene.model->pinZone(zone.name); // the selected zone too: a dot under the marker
+        for (const MapLayer layer : {MapLayer::Grid, MapLayer::Locations, MapLayer::Sun,
+                                     MapLayer::Moon, MapLayer::TwilightLines})
+            scene.model->setLayerShown(layer, true);
+        scene.model->setShownInstant(
+            QDateTime(QDate(2026, 3, 20), QTime(17, 30), QTimeZone::utc()));
+        QVERIFY(!scene.renderer->render(*scene.model, {width, width / 2}).isNull());
+        const LabelPlacer &labels = scene.renderer->labels();
+        // Ten pins' labels, four lines'; the marker's dot and label, ten dots.
+        QCOMPARE(labels.placed().size(), 14u);
+        QCOMPARE(labels.reserved().size(), 12u);
+        const QRectF map(0, 0, width, width / 2);
+        for (size_t i = 0; i < labels.placed().size(); ++i) {
+            const QRectF &label = labels.placed()[i];
+            QVERIFY(map.contains(label));
+            for (size_t j = 0; j < i; ++j)
+                QVERIFY2(!label.intersects(labels.placed()[j]), qPrintable(QString::number(i)));
+            for (const QRectF &reserved : labels.reserved())
+                QVERIFY2(!label.intersects(reserved), qPrintable(QString::number(i)));
+        }
     }
 };
 

@@ -1,0 +1,27 @@
+#include "render/LabelPlacer.h"
+
+#include <algorithm>
+
+void LabelPlacer::clear()
+{
+    m_reserved.clear();
+    m_placed.clear();
+}
+
+std::optional<QRectF> LabelPlacer::place(std::span<const QRectF> candidates)
+{
+    for (const QRectF &candidate : candidates) {
+        if (isFree(candidate)) {
+            m_placed.push_back(candidate);
+            return candidate;
+        }
+    }
+    return std::nullopt;
+}
+
+bool LabelPlacer::isFree(const QRectF &rect) const
+{
+    const auto overlaps = [&rect](const QRectF &other) { return rect.intersects(other); };
+    return std::none_of(m_reserved.begin(), m_reserved.end(), overlaps) &&
+           std::none_of(m_placed.begin(), m_placed.end(), overlaps);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QRectF>
+
+#include <optional>
+#include <span>
+#include <vector>
+
+/// Places the map's added labels (the pins', the twilight lines') so that no
+/// two overlap and none covers what is reserved first: the zone marker with
+/// its label, and the pins' dots. Labels are offered in priority order, each
+/// as its candidate rectangles in order of preference; the first that is free
+/// is taken, and a label with none free is left out.
+class LabelPlacer
+{
+public:
+    void clear();
+    /// Space no label may cover.
+    void reserve(const QRectF &rect) { m_reserved.push_back(rect); }
+    /// The first of the candidates that overlaps nothing reserved or placed,
+    /// now placed; none when every candidate does.
+    std::optional<QRectF> place(std::span<const QRectF> candidates);
+
+    const std::vector<QRectF> &reserved() const { return m_reserved; }
+    const std::vector<QRectF> &placed() const { return m_placed; }
+
+private:
+    bool isFree(const QRectF &rect) const;
+
+    std::vector<QRectF> m_reserved;
+    std::vector<QRectF> m_placed;
+};
