@@ -93,6 +93,20 @@ std::optional<int> boundedNumber(const QString &text, int low, int high)
     return value;
 }
 
+/// What an option does whose value a parser reads into the reading: the
+/// parser's error, after the option's name.
+template <typename T>
+auto readInto(std::optional<T> Reading::*member, const char *name,
+              std::optional<T> (*parse)(const QString &, QString *))
+{
+    return [=](Reading &reading, const QString &value) {
+        QString error;
+        reading.*member = parse(value, &error);
+        return reading.*member ? QString()
+                               : QStringLiteral("%1: %2").arg(QLatin1String(name), error);
+    };
+}
+
 QString chooseMode(Reading &reading, Mode mode)
 {
     reading.options.mode = mode;
@@ -342,12 +356,7 @@ std::vector<OptionDescriptor> makeDescriptors()
          "a time-lapse: frames from one time to another, DURATION apart (90s, 10m, 1h or 1d); "
          "FILE holds one frame number field, %d or %0Nd (frames/map-%04d.png), or ends in .webp "
          "for one animation",
-         false,
-         [](R r, V value) {
-             QString error;
-             r.from = parseInstant(value, &error);
-             return r.from ? QString() : QStringLiteral("--from: %1").arg(error);
-         }},
+         false, readInto(&Reading::from, "--from", parseInstant)},
         {"--to",
          Takes::Value,
          "TIME",
@@ -356,11 +365,7 @@ std::vector<OptionDescriptor> makeDescriptors()
          {},
          {},
          false,
-         [](R r, V value) {
-             QString error;
-             r.to = parseInstant(value, &error);
-             return r.to ? QString() : QStringLiteral("--to: %1").arg(error);
-         }},
+         readInto(&Reading::to, "--to", parseInstant)},
         {"--step",
          Takes::Value,
          "DURATION",
@@ -369,11 +374,7 @@ std::vector<OptionDescriptor> makeDescriptors()
          {},
          {},
          false,
-         [](R r, V value) {
-             QString error;
-             r.stepSeconds = parseDuration(value, &error);
-             return r.stepSeconds ? QString() : QStringLiteral("--step: %1").arg(error);
-         }},
+         readInto(&Reading::stepSeconds, "--step", parseDuration)},
         {"--fps",
          Takes::Value,
          "N",
