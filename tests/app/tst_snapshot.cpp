@@ -231,22 +231,13 @@ private slots:
 
     void json()
     {
-        const QString arguments = "--readouts --zone Europe/Berlin --at 2026-10-01T12:00:00Z "
-                                  "--pin new~york --pin tokyo";
-        const QStringList lines = run(arguments).out.split('\n');
-        const Run r = run(arguments + " --json");
+        const Run r =
+            run("--readouts --zone Europe/Berlin --at 2026-10-01T12:00:00Z --pin new~york "
+                "--pin tokyo --json");
         QCOMPARE(r.out.count('\n'), 1);
         QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8()).object();
-        QCOMPARE(
-            json.keys().join(' '),
-            "abbreviation date instant latitude longitude moon next_change pins place sublunar "
-            "subsolar sun sunrise sunrise_utc sunset sunset_utc time utc_offset_seconds zone");
-        QStringList texts;
-        for (const char *key : {"time", "date", "sunrise", "sunset", "latitude", "longitude"})
-            texts << json[key].toString();
-        QCOMPARE(texts, lines.mid(0, 6));
-        for (const char *key : {"moon", "sublunar", "subsolar"})
-            json.remove(key);
+        for (const char *key : {"moon", "sublunar", "subsolar"}) // the sky's own tests pin these
+            QVERIFY2(!json.take(key).isUndefined(), key);
         QCOMPARE(
             QJsonDocument(json).toJson(QJsonDocument::Compact),
             R"({"abbreviation":"CEST","date":"Thursday, October 1, 2026","instant":"2026-10-01T12:00:00Z","latitude":"Latitude:  52° 30' N","longitude":"Longitude:  13° 22' E","next_change":{"instant":"2026-10-25T01:00:00Z","offset_after_seconds":3600,"offset_before_seconds":7200},"pins":[{"date":"Thursday, October 1, 2026","light":"day","time":"8:00:00 EDT -0400","utc_offset_seconds":-14400,"zone":"America/New_York"},{"date":"Thursday, October 1, 2026","light":"night","time":"21:00:00 JST +0900","utc_offset_seconds":32400,"zone":"Asia/Tokyo"}],"place":{"latitude":52.5,"longitude":13.366699},"sun":"rises-and-sets","sunrise":"Sunrise:  7:07","sunrise_utc":"2026-10-01T05:07:46Z","sunset":"Sunset: 18:44","sunset_utc":"2026-10-01T16:44:36Z","time":"14:00:00 CEST +0200","utc_offset_seconds":7200,"zone":"Europe/Berlin"})");
@@ -477,11 +468,12 @@ private slots:
             return;
         const QImage grey =
             QImage(images + "wallpaper-b.png").convertToFormat(QImage::Format_Grayscale8);
+        const auto count = [&](auto test) {
+            return std::count_if(grey.bits(), grey.bits() + grey.sizeInBytes(), test);
+        };
         QCOMPARE(grey.size(), QSize(640, 320));
-        qsizetype bright = 0, dark = 0;
-        for (qsizetype i = 0; i < grey.sizeInBytes(); ++i)
-            bright += grey.constBits()[i] > 160, dark += grey.constBits()[i] < 30;
-        QVERIFY2(bright > 2000 && dark > 2000, qPrintable(QString("%1, %2").arg(bright).arg(dark)));
+        QVERIFY(count([](uchar v) { return v > 160; }) > 2000 &&
+                count([](uchar v) { return v < 30; }) > 2000);
     }
 };
 
