@@ -19,7 +19,7 @@ unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_
 mkdir -p "$XDG_CONFIG_HOME/duskmap" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 prefs=$XDG_CONFIG_HOME/duskmap/duskmap.conf
 if [ "${2-}" = wayland ]; then
-    command -v weston >/dev/null || { fail "weston is missing (tools/setup.sh installs it)"; finish; }
+    needs weston
     export WAYLAND_DISPLAY=duskmap-test QT_QPA_PLATFORM=wayland QT_LOGGING_RULES=duskmap.startup.info=true
     weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 >"$work/server.log" 2>&1 & server_pid=$!
     wait_for 20 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || { fail "Weston starts" "$(cat "$work/server.log")"; finish; }
@@ -32,9 +32,7 @@ if [ "${2-}" = wayland ]; then
     check "the frame's size is restored and stored, its place kept" grep -q -x 'MainWindow=@Rect(30 40 800 500)' "$prefs"
     finish
 fi
-for tool in Xvfb xdotool import convert; do
-    command -v "$tool" >/dev/null || { fail "$tool is missing (tools/setup.sh installs it)"; finish; }
-done
+needs Xvfb xdotool import convert
 # A private X server on the first free display, which it writes once it accepts connections.
 exec {display_fd}>"$work/display"
 Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/server.log" 2>&1 & server_pid=$!
