@@ -375,9 +375,11 @@ private slots:
             QVERIFY(write("cut." + format, bytes.left(bytes.size() / 2)));
             QVERIFY(write("bad." + format, bytes.replace(bytes.size() / 2, 64, QByteArray(64, 0))));
         }
-        if (fault == "read-only")
+        const auto allow = [&](QFile::Permissions extra) {
             for (const QString &folder : {w, w + "/duskmap"})
-                QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+                QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | extra);
+        };
+        allow(fault == "read-only" ? QFile::Permissions() : QFile::WriteOwner);
         qputenv("XDG_CACHE_HOME", w.toUtf8());
         QProcess process;
         process.setChildProcessModifier(fault == "full"        ? limitFileSizes
@@ -399,8 +401,7 @@ private slots:
             const QString file = it.next();
             left << QDir(w).relativeFilePath(file) + (contents(file) == "old" ? "" : " changed");
         }
-        for (const QString &folder : {w, w + "/duskmap"})
-            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        allow(QFile::WriteOwner);
         if (fault == "tmpfs")
             umount2(qPrintable(w), MNT_DETACH);
         const QString seen =
