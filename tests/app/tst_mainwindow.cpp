@@ -430,13 +430,16 @@ private slots:
     }
 
     // The restored window's size, its map's place in the map's area, the size a zoom
-    // goes to and, when it was kept, the window's place.
+    // goes to and, when it was kept, the window's place. Pins, in fewer rows at the
+    // large map's width, and a window at the top of the screen still come back exactly.
     void savedFrames_data()
     {
         QTest::addColumn<QByteArray>("frame");
         QTest::addColumn<QString>("expected");
-        const auto row = [](const char *name, const char *frame, const char *expected) {
-            QTest::newRow(name) << QByteArray(frame) << expected;
+        QTest::addColumn<QStringList>("pins");
+        const auto row = [](const char *name, const char *frame, const char *expected,
+                            const QStringList &pins = {}) {
+            QTest::newRow(name) << QByteArray(frame) << expected << pins;
         };
         row("large", "@Rect(10 20 1440 817)", "1440x817 1440x720+0+0, zoom 720x457 at 10,20");
         row("small", "@Rect(10 20 720 457)", "720x457 720x360+0+0, zoom 1440x817 at 10,20");
@@ -447,12 +450,16 @@ private slots:
         row("too large", "@Rect(10 20 40000 600)", "720x457 720x360+0+0, zoom 1440x817 at 10,20");
         row("width beyond int", "@Rect(-2147483648 0 -2147483647 101)", "720x457 720x360+0+0");
         row("not a frame", "garbage", "720x457 720x360+0+0, zoom 1440x817");
+        row("at the top, pinned", "@Rect(0 0 720 457)", "720x493 720x360+0+0, zoom 1440x837 at 0,0",
+            {"UTC", "Europe/London", "Asia/Kolkata", "America/New_York"});
     }
     void savedFrames()
     {
         QFETCH(QByteArray, frame);
         QFETCH(QString, expected);
+        QFETCH(QStringList, pins);
         TestApplication app(kZones, kNoon, "[General]\nMainWindow=" + frame + "\n");
+        app.model->setPinnedZones(pins);
         MainWindow &window = *app.window;
         const QWidget &map = *window.mapWidget();
         const auto shown = [&] {
@@ -467,6 +474,7 @@ private slots:
         QCOMPARE(map.parentWidget()->height(), window.height() - window.belowMapHeight());
         const QRect before = window.geometry(), beforeFrame = window.frameGeometry();
         window.zoom();
+        QVERIFY(window.findChild<QAction *>("actionZoom")->isChecked());
         QCOMPARE(map.size(), QSize(window.width(), window.height() - window.belowMapHeight()));
         // The bottom-left corner stays, never above the top of the screen.
         QCOMPARE(window.frameGeometry().topLeft(),
@@ -478,6 +486,7 @@ private slots:
         window.zoom(); // and back, exactly
         QCOMPARE(window.geometry(), before);
         QCOMPARE(shown(), restored);
+        QVERIFY(!window.findChild<QAction *>("actionZoom")->isChecked());
         // The frame is stored once the window rests, and at once when it closes.
         QTRY_COMPARE(app.stored("MainWindow").toRect(), QRect(window.pos(), window.size()));
         app.model->pinZone("Asia/Kolkata"); // its row below the readouts leaves the map be
@@ -485,23 +494,6 @@ private slots:
         window.resize(window.size() + QSize(8, 8));
         window.close();
         QCOMPARE(app.stored("MainWindow").toRect(), QRect(window.pos(), window.size()));
-    }
-
-    // Pins in fewer rows at the large map's width, and a window at the top of
-    // the screen: zooming in and out still puts the window back exactly.
-    void zoomReturns()
-    {
-        TestApplication app(kZones, kNoon, "[General]\nMainWindow=@Rect(0 0 720 457)\n");
-        app.model->setPinnedZones({"UTC", "Europe/London", "Asia/Kolkata", "America/New_York"});
-        app.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(app.window.get()));
-        const QRect before = app.window->geometry();
-        app.window->zoom();
-        QVERIFY(app.window->findChild<QAction *>("actionZoom")->isChecked());
-        QCOMPARE(app.window->geometry().top(), before.top()); // grown downward
-        app.window->zoom();
-        QCOMPARE(app.window->geometry(), before);
-        QVERIFY(!app.window->findChild<QAction *>("actionZoom")->isChecked());
     }
 
     void exportJpeg_data()
