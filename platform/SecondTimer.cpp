@@ -17,6 +17,7 @@ constexpr int kAfterSecondMs = 2;
 
 SecondTimer::SecondTimer(const Clock &clock, QObject *parent) : QObject(parent), m_clock(clock)
 {
+    m_timer.setParent(this); // found by the window's tests
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, [this] {

@@ -6,6 +6,8 @@ fail() { echo "FAIL!  : $1"; [ $# -gt 1 ] && printf '%s\n' "$2" | sed 's/^/     
 # check DESCRIPTION COMMAND...: passes when COMMAND succeeds.
 check() { local what=$1 out; shift; if out=$("$@" 2>&1); then pass "$what"; else fail "$what" "$out"; fi; }
 finish() { echo "$passed passed, $failed failed"; [ "$failed" -eq 0 ]; exit; }
+# needs TOOL...: ends the test failed unless each tool is on the path.
+needs() { for tool; do command -v "$tool" >/dev/null || { fail "$tool is missing (tools/setup.sh installs it)"; finish; }; done; }
 # wait_for SECONDS COMMAND...: retries COMMAND until it succeeds or time runs out;
 # start-up on a busy two-core machine can take a while.
 wait_for() { local deadline=$(($(date +%s%3N) + $1 * 1000)); shift; until "$@"; do [ "$(date +%s%3N)" -lt "$deadline" ] || return 1; sleep 0.2; done; }

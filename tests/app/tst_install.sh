@@ -5,9 +5,7 @@
 set -u
 build=$1 version=$2 id=org.duskmap.Duskmap
 . "$(dirname "$0")/checks.sh"
-for tool in cmake desktop-file-validate appstreamcli groff file; do
-    command -v "$tool" >/dev/null || { fail "$tool is missing (tools/setup.sh installs it)"; finish; }
-done
+needs cmake desktop-file-validate appstreamcli groff file
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 check "cmake --install into a temporary prefix" env -u DESTDIR cmake --install "$build" --prefix "$prefix" || finish

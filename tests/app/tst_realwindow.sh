@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs the real window on a private display server as a person would. On X11:
-# the map and the readouts show, a zone chosen from the keyboard is stored, a
-# resized window keeps the map 2:1 and centred, SIGTERM ends the program with 0
-# and the frame stored, and the next start opens there and ends with 0 on Ctrl+Q.
+# the map and the readouts show, a zone chosen from the keyboard is stored,
+# SIGTERM ends the program with 0 and a resized frame stored, and the next start
+# opens there and ends with 0 on Ctrl+Q. Where the map sits in a resized window
+# the offscreen tests check.
 # On a headless Weston: the first frame is painted, and SIGTERM (as a logout)
 # ends the program with 0, the frame restored and stored.
 #   tst_realwindow.sh DUSKMAP_BINARY [wayland]
@@ -18,7 +19,7 @@ unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_
 mkdir -p "$XDG_CONFIG_HOME/duskmap" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 prefs=$XDG_CONFIG_HOME/duskmap/duskmap.conf
 if [ "${2-}" = wayland ]; then
-    command -v weston >/dev/null || { fail "weston is missing (tools/setup.sh installs it)"; finish; }
+    needs weston
     export WAYLAND_DISPLAY=duskmap-test QT_QPA_PLATFORM=wayland QT_LOGGING_RULES=duskmap.startup.info=true
     weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 >"$work/server.log" 2>&1 & server_pid=$!
     wait_for 20 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || { fail "Weston starts" "$(cat "$work/server.log")"; finish; }
@@ -31,9 +32,7 @@ if [ "${2-}" = wayland ]; then
     check "the frame's size is restored and stored, its place kept" grep -q -x 'MainWindow=@Rect(30 40 800 500)' "$prefs"
     finish
 fi
-for tool in Xvfb xdotool import convert; do
-    command -v "$tool" >/dev/null || { fail "$tool is missing (tools/setup.sh installs it)"; finish; }
-done
+needs Xvfb xdotool import convert
 # A private X server on the first free display, which it writes once it accepts connections.
 exec {display_fd}>"$work/display"
 Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/server.log" 2>&1 & server_pid=$!
@@ -58,19 +57,14 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 # bar); the readouts' text sits in the lowest 76, clock row above sun row above
 # the line of the next clock change, which this zone has none of.
 map=${WIDTH}x$((HEIGHT - 137))+0+30 shot=$work/window.png max="-separate -evaluate-sequence Max"
-colours() { n=$(convert "$shot" -crop "$1" +repage -format '%k' info:) report="$report $1: $n colours;"; }
 # Painting may trail the mapping of the window: half the globe is lit and half
 # dark, less twilight and city lights; the readouts are dark text on light.
-# Beside a centred map (when set): bands of plain background, and the map's
-# edges are not plain.
 painted() {
     import -window "$window" "$shot" 2>/dev/null || return 1
     colours=$(convert "$shot" -crop "$map" +repage -format '%k' info:)
     lit=$(share "$shot" "$map" 12% "$max") dim=$(share "$shot" "$map" 4% "$max")
     report="$colours colours, $lit lit, $dim not dark;"
     [ "$colours" -ge 2000 ] && at_least "$lit" 0.15 && at_least 0.85 "$dim" || return 1
-    for band in ${bands-}; do colours "$band"; [ "$n" -eq 1 ] || return 1; done
-    for edge in ${edges-}; do colours "$edge"; [ "$n" -ge 3 ] || return 1; done
     for row in "${WIDTH}x28+0+$((HEIGHT - 76))" "${WIDTH}x26+0+$((HEIGHT - 48))"; do
         light=$(share "$shot" "$row" 70%) ink=$(share "$shot" "$row" 40%)
         report="$report row $row: light $light, not dark $ink;"
@@ -78,17 +72,17 @@ painted() {
     done
 }
 if wait_for 15 painted; then pass "the map shows day and night, the readouts text"; else fail "the map and the readouts show" "$report"; fi
-check "start-up keeps the stored zone $seeded_zone" test "$(stored DefaultTimeZone)" = "$seeded_zone"
-# The pop-up has the focus when the window becomes active; Down chooses the next zone.
+# The pop-up has the focus when the window becomes active; Down chooses the zone after
+# the stored one, which start-up kept.
 xdotool windowfocus --sync "$window" key --clearmodifiers Down 2>/dev/null
 stored_next() { [ -n "$next_zone" ] && [ "$(stored DefaultTimeZone)" = "$next_zone" ]; }
 check "Down in the pop-up stores the next zone, $next_zone" wait_for 10 stored_next
-# The map's area is 1200x420 below the menu bar's 19 rows (the zones have no
-# clock changes to show below the readouts): the map is 840x420 from x = 180.
+# Once it has painted at the new size the window has taken it in. The map's area
+# is 1200x420 below the menu bar's 19 rows: the map is 840x420 from x = 180.
 xdotool windowsize --sync "$window" 1200 517
 eval "$(xdotool getwindowgeometry --shell "$window")"
-map=836x380+182+40 bands="180x380+0+40 180x380+1020+40" edges="2x420+182+19 2x420+1016+19"
-if wait_for 10 painted; then pass "resized to 1200x517, the map is 2:1 and centred"; else fail "resized to 1200x517, the map is 2:1 and centred" "$report"; fi
+map=836x380+182+40
+if wait_for 10 painted; then pass "resized to 1200x517, the map repaints"; else fail "resized to 1200x517, the map repaints" "$report"; fi
 kill -TERM "$app_pid"
 ends_cleanly SIGTERM
 check "the resized frame is stored" test "$(stored MainWindow | cut -d' ' -f3-)" = "1200 517)"

@@ -178,7 +178,6 @@ private slots:
             "0 1 0: duskmap.png 720x360 |duskmap: no display; the current map is in duskmap.png|#");
         row("--list-zones", "UTC", "0 421 0: |Africa/Abidjan\t5.3167\t-4.0333|");
         row("--list-zones new~york", "UTC", "0 1 0: |America/New_York\t40.7142\t-74.0064|#");
-        row("--list-zones=germany", "UTC", "0 2 0: |Europe/Berlin\t52.5\t13.3667|");
         row("--readouts --zone new~york --at 2026-10-01T12:00:00Z", "UTC",
             "0 6 0: |8:00:00 EDT -0400|");
         row("--readouts --at 2026-06-21T12:00:00Z --zone Europe/London", "UTC",
@@ -188,23 +187,19 @@ private slots:
         row("--readouts --at 2026-06-21T12:00:00Z", "Nowhere/Land",
             "0 6 0: |12:00:00 UTC +0000|Sunday, June 21, 2026|Sunrise:  3:42|Sunset: "
             "20:20|Latitude:  51° 28' 37\" N|Longitude:   0°  0'  2\" W|#");
-        row("--snapshot @out.png", "Nowhere/Land", "0 0 0: out.png 720x360 |#");
         row("--snapshot @out.jpg --size large --grid --locations", "UTC",
             "0 0 0: out.jpg 1440x720 |#");
         row("--readouts --at 2026-06-21T12:00:00Z", "Europe/Belfast",
             "0 6 0: |13:00:00 BST +0100|Sunday, June 21, 2026|Sunrise:  6:58|Sunset: "
             "19:05|Latitude:   0°  0' N|Longitude:   0°  0' E|#");
-        row("--snapshot @out.png", "Europe/Belfast", "0 0 0: out.png 720x360 |#");
         // What only the running program can tell; the parser's own table has
         // every malformed command line, and one of them stands for it here.
         // Neither the output nor a temporary file is left behind.
         for (const char *arguments :
-             {"--snapshot @out.png --bogus", "--snapshot @out.png LAPSE",
-              "--snapshot @out.png --day-image @missing.png",
+             {"--snapshot @out.png --bogus", "--snapshot @out.png --day-image @missing.png",
               "--snapshot @out.png --night-image @garbage.png",
               "--snapshot @out.png --zone Mars/Base", "--snapshot @out.gifx",
               "--snapshot @no/such/dir/out.png", "--readouts --zone Nowhere/Land",
-              "--readouts --zone argentina", "--snapshot @out.png --pin Mars",
               "--snapshot @out.png --pin UTC --pin indiana", "--snapshot @no/such/out%d.png LAPSE",
               "--snapshot @no/such/out.png --every 1m", "--snapshot @no/such/out.webp LAPSE",
               "--snapshot @out%d.gifx LAPSE"})
@@ -231,23 +226,13 @@ private slots:
 
     void json()
     {
-        const QString arguments = "--readouts --zone Europe/Berlin --at 2026-10-01T12:00:00Z "
-                                  "--pin new~york --pin tokyo";
-        const QStringList lines = run(arguments).out.split('\n');
-        const Run r = run(arguments + " --json");
+        const Run r =
+            run("--readouts --zone Europe/Berlin --at 2026-10-01T12:00:00Z --pin new~york "
+                "--pin tokyo --json");
         QCOMPARE(r.out.count('\n'), 1);
         QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8()).object();
-        QCOMPARE(
-            json.keys().join(' '),
-            "abbreviation date instant latitude latitude_degrees longitude longitude_degrees moon "
-            "next_change pins place sublunar subsolar sun sunrise sunrise_local sunrise_utc sunset "
-            "sunset_local sunset_utc time utc_offset_seconds zone");
-        QStringList texts;
-        for (const char *key : {"time", "date", "sunrise", "sunset", "latitude", "longitude"})
-            texts << json[key].toString();
-        QCOMPARE(texts, lines.mid(0, 6));
-        for (const char *key : {"moon", "sublunar", "subsolar"})
-            json.remove(key);
+        for (const char *key : {"moon", "sublunar", "subsolar"}) // the sky's own tests pin these
+            QVERIFY2(!json.take(key).isUndefined(), key);
         QCOMPARE(
             QJsonDocument(json).toJson(QJsonDocument::Compact),
             R"({"abbreviation":"CEST","date":"Thursday, October 1, 2026","instant":"2026-10-01T12:00:00Z","latitude":"Latitude:  52° 30' N","latitude_degrees":52.5,"longitude":"Longitude:  13° 22' E","longitude_degrees":13.366699,"next_change":{"instant":"2026-10-25T01:00:00Z","offset_after_seconds":3600,"offset_before_seconds":7200},"pins":[{"date":"Thursday, October 1, 2026","light":"day","time":"8:00:00 EDT -0400","utc_offset_seconds":-14400,"zone":"America/New_York"},{"date":"Thursday, October 1, 2026","light":"night","time":"21:00:00 JST +0900","utc_offset_seconds":32400,"zone":"Asia/Tokyo"}],"place":{"latitude":52.5,"longitude":13.366699},"sun":"rises-and-sets","sunrise":"Sunrise:  7:07","sunrise_local":"07:07","sunrise_utc":"2026-10-01T05:07:46Z","sunset":"Sunset: 18:44","sunset_local":"18:44","sunset_utc":"2026-10-01T16:44:36Z","time":"14:00:00 CEST +0200","utc_offset_seconds":7200,"zone":"Europe/Berlin"})");
@@ -385,9 +370,11 @@ private slots:
             QVERIFY(write("cut." + format, bytes.left(bytes.size() / 2)));
             QVERIFY(write("bad." + format, bytes.replace(bytes.size() / 2, 64, QByteArray(64, 0))));
         }
-        if (fault == "read-only")
+        const auto allow = [&](QFile::Permissions extra) {
             for (const QString &folder : {w, w + "/duskmap"})
-                QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+                QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | extra);
+        };
+        allow(fault == "read-only" ? QFile::Permissions() : QFile::WriteOwner);
         qputenv("XDG_CACHE_HOME", w.toUtf8());
         QProcess process;
         process.setChildProcessModifier(fault == "full"        ? limitFileSizes
@@ -409,8 +396,7 @@ private slots:
             const QString file = it.next();
             left << QDir(w).relativeFilePath(file) + (contents(file) == "old" ? "" : " changed");
         }
-        for (const QString &folder : {w, w + "/duskmap"})
-            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        allow(QFile::WriteOwner);
         if (fault == "tmpfs")
             umount2(qPrintable(w), MNT_DETACH);
         const QString seen =
