@@ -317,7 +317,6 @@ void MainWindow::updateFacts()
     setFieldText(m_nextChangeField, change);
     m_nextChangeField->setToolTip(change);
     m_nextChangeField->setVisible(m_model.isShowingNow());
-    m_ui->awayField->setVisible(!m_model.isShowingNow());
 
     const QStringList &pins = m_model.pinnedZones();
     while (m_pinFields.size() > pins.size())

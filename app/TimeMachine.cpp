@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QActionGroup>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -208,9 +209,17 @@ TimeMachine::TimeMachine(MapModel &model, const Clock &clock, const Ui::MainWind
 
     m_playAction->setIcon(m_window->style()->standardIcon(QStyle::SP_MediaPlay));
     ui.playButton->setDefaultAction(m_playAction);
-    // The away line keeps its height at now, so that the readouts do not move;
-    // it takes what the time controls leave, so that they never shift.
-    ui.awayField->setMinimumHeight(ui.awayField->fontMetrics().height());
+    // The away line takes what the time controls leave, so that they never
+    // shift. Its text changes every minute: in a holder of its own, of fixed
+    // height and no layout, that lays out nothing else in the window, which
+    // otherwise costs a little memory each time.
+    m_awayHolder = new QWidget(ui.awayField->parentWidget());
+    m_awayHolder->setObjectName(QStringLiteral("awayHolder"));
+    m_awayHolder->setSizePolicy(ui.awayField->sizePolicy()); // its stretch too
+    m_awayHolder->setFixedHeight(ui.awayField->sizeHint().height());
+    delete ui.timeRow->replaceWidget(ui.awayField, m_awayHolder);
+    ui.awayField->setParent(m_awayHolder);
+    m_awayHolder->installEventFilter(this);
     m_slider->setToolTip(offsetFromNow(0));
     connect(m_slider, &QSlider::valueChanged, this, &TimeMachine::sliderMoved);
     connect(ui.nowButton, &QAbstractButton::clicked, &model, &MapModel::showNow);
@@ -284,6 +293,7 @@ void TimeMachine::updateControls()
                         m_nowAction->shortcut().toString(QKeySequence::NativeText));
     }
     m_ui.awayField->setText(away);
+    m_awayHolder->setVisible(!now);
     // The line gives way to the slider in a narrow window: its whole text.
     m_ui.awayField->setToolTip(away);
     // Away, Qt adds the program's name: "+19 h 30 min — Duskmap".
@@ -318,4 +328,11 @@ void TimeMachine::goToDateAndTime()
     GoToDateDialog dialog(m_model.shownInstant(), m_model.timeZone(), m_window);
     if (dialog.exec() == QDialog::Accepted)
         m_model.setShownInstant(dialog.typedTime().instant);
+}
+
+bool TimeMachine::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_awayHolder && event->type() == QEvent::Resize)
+        m_ui.awayField->setGeometry(m_awayHolder->rect());
+    return QObject::eventFilter(watched, event);
 }

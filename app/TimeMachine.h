@@ -80,6 +80,8 @@ public:
 
     TimeMachine(MapModel &model, const Clock &clock, const Ui::MainWindow &ui, QWidget *window);
 
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
     /// Moves the shown instant by seconds, from now when the map shows now.
     void step(qint64 seconds);
     bool isPlaying() const { return m_playTimer.isActive(); }
@@ -101,6 +103,7 @@ private:
     const Ui::MainWindow &m_ui;
     QSlider *m_slider;
     QWidget *m_window;
+    QWidget *m_awayHolder = nullptr;
     QAction *m_nowAction = nullptr;
     QAction *m_playAction = nullptr;
     QTimer m_playTimer;
