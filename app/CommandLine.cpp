@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "app/TimeLapse.h"
+#include "app/FramePattern.h"
 #include "model/ShownRange.h"
 
 #include <QRegularExpression>

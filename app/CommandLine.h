@@ -2,7 +2,7 @@
 
 #include "mapcore/MapGeometry.h"
 #include "model/MapLayer.h"
-#include "render/ImageWriter.h"
+#include "render/ImageFileFormat.h"
 
 #include <QDateTime>
 #include <QSize>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CommandLine.h"
+#include "app/FramePattern.h"
 
 #include <QImage>
 #include <QTextStream>
@@ -14,14 +15,6 @@ struct CustomImages
     QImage day;
     QImage night;
 };
-
-/// How many frame number fields a file name holds, "%d" or "%0Nd" (N from 1
-/// to 9); -1 for a "%" that starts neither a frame field nor "%%".
-int frameFieldCount(const QString &pattern);
-
-/// The file name of frame number `frame` of a pattern with one frame field;
-/// "%%" stands for "%".
-QString frameFileName(const QString &pattern, qint64 frame);
 
 /// Renders the frames of a time-lapse in parallel, one renderer a thread, and
 /// writes them in order: numbered image files, or one animated WebP written

@@ -101,16 +101,6 @@ QByteArray encodePng(const QImage &image, QString *error)
 }
 } // namespace
 
-std::optional<ImageFileFormat> imageFileFormatFor(const QString &path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("png"))
-        return ImageFileFormat::Png;
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
-        return ImageFileFormat::Jpeg;
-    return std::nullopt;
-}
-
 QByteArray encodeImage(const QImage &image, ImageFileFormat format, int jpegQuality, QString *error)
 {
     if (format == ImageFileFormat::Png && !image.isNull()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/ImageFileFormat.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -7,14 +9,6 @@
 
 class QImage;
 
-enum class ImageFileFormat
-{
-    Png,
-    Jpeg
-};
-
-/// The format a file name asks for by its extension: .png, .jpg or .jpeg.
-std::optional<ImageFileFormat> imageFileFormatFor(const QString &path);
 
 /// An opaque image encoded as PNG, compressed fast, or as JPEG at the given
 /// quality (the best by default). Empty on failure, with the reason in

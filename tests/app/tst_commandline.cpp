@@ -2,7 +2,7 @@
 // combination answered with one line ("!" and a part of it). A row's arguments
 // are one string split at spaces.
 #include "app/CommandLine.h"
-#include "app/TimeLapse.h"
+#include "app/FramePattern.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // Splits arbitrary bytes into arguments at NUL bytes and parses them as the
 // program's command line.
 #include "app/CommandLine.h"
-#include "app/TimeLapse.h"
+#include "app/FramePattern.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 #include <cstddef>
