@@ -21,6 +21,11 @@ prefs=$XDG_CONFIG_HOME/duskmap/duskmap.conf
 if [ "${2-}" = wayland ]; then
     needs weston
     export WAYLAND_DISPLAY=duskmap-test QT_QPA_PLATFORM=wayland QT_LOGGING_RULES=duskmap.startup.info=true
+    # In a sanitized build, a system library that Qt's Wayland plugin loads
+    # and unloads before exit leaves 128 bytes that LeakSanitizer can name no
+    # module for, so no suppression matches; the leak check stays on for the
+    # X11 run and every other test.
+    [ -n "${ASAN_OPTIONS-}" ] && export ASAN_OPTIONS=$ASAN_OPTIONS:detect_leaks=0
     weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 >"$work/server.log" 2>&1 & server_pid=$!
     wait_for 20 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || { fail "Weston starts" "$(cat "$work/server.log")"; finish; }
     printf '[General]\nMainWindow=@Rect(30 40 800 500)\n' >"$prefs"
