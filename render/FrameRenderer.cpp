@@ -59,10 +59,12 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
     if (model.isLayerShown(MapLayer::Grid))
         gridPlan(geometry).replay(m_frame, painter);
     const ViewCoordinates view(2.0 * double(geometry.equatorialOffset));
-    const SunQuantities sun = sunQuantities(instant);
+    // Only the twilight lines need the overlay's sun beyond the kernel.
+    const bool twilightLines = model.isLayerShown(MapLayer::TwilightLines);
+    const SunQuantities sun = twilightLines ? sunQuantities(instant) : SunQuantities{};
     // Over the map and the grid, under the squares and the marker, which
     // stay readable.
-    if (model.isLayerShown(MapLayer::TwilightLines))
+    if (twilightLines)
         drawTwilightLines(painter, geometry, view, sun);
     if (model.isLayerShown(MapLayer::Sun) || model.isLayerShown(MapLayer::Moon)) {
         const astro::SkyPositions sky = astro::skyPositions(utcInstant(shownInstant));
@@ -87,7 +89,7 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
             pins.push_back({model.zones().placeOf(zone), cityOf(zone)});
         drawPinnedPlaces(painter, pins, geometry, smallTextStyle(), view, m_labels);
     }
-    if (model.isLayerShown(MapLayer::TwilightLines))
+    if (twilightLines)
         drawTwilightLabels(painter, geometry, view, sun, smallTextStyle(), m_labels);
     drawZoneMarker(painter, markerX, markerY, model.zoneName(), labelTextStyle(), geometry.mapWidth,
                    view);
