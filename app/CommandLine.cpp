@@ -305,6 +305,64 @@ std::vector<OptionDescriptor> makeDescriptors()
              return QString();
          }},
     };
+    QStringList viewNames;
+    for (const MapViewInfo &info : kMapViews)
+        viewNames.append(QLatin1String(info.name));
+    all.push_back({"--projection",
+                   Takes::Value,
+                   "NAME",
+                   kSnapshot | kWallpaper,
+                   HelpSection::Maps,
+                   {},
+                   QStringLiteral("the view: %1; default: as last chosen in the window")
+                       .arg(viewNames.join(QStringLiteral(", "))),
+                   false,
+                   [viewNames](R r, V value) {
+                       r.options.view = mapViewNamed(value);
+                       return r.options.view
+                                  ? QString()
+                                  : QStringLiteral("--projection must be one of %1, not \"%2\"")
+                                        .arg(viewNames.join(QStringLiteral(", ")),
+                                             printableArgument(value));
+                   }});
+    all.push_back(
+        {"--center",
+         Takes::Value,
+         "LAT,LON",
+         kSnapshot | kWallpaper,
+         HelpSection::Maps,
+         {},
+         "centre the view on a place, in decimal degrees, north and east positive; default: "
+         "the zone's place (the flat map: Greenwich)",
+         false,
+         [](R r, V value) {
+             r.options.centre = parseCentre(value);
+             return r.options.centre
+                        ? QString()
+                        : QStringLiteral("--center must be LAT,LON in degrees, latitude within "
+                                         "90 and longitude within 180, not \"%1\"")
+                              .arg(printableArgument(value));
+         }});
+    all.push_back(
+        {"--fit",
+         Takes::Value,
+         "contain|cover",
+         kSnapshot | kWallpaper,
+         HelpSection::Maps,
+         {},
+         "contain: the whole view, black where the image is larger (the default for "
+         "snapshots); cover: the image filled, the rest cropped (the default for --wallpaper)",
+         false,
+         [](R r, V value) {
+             if (value == QLatin1String("contain"))
+                 r.options.fit = MapFit::Contain;
+             else if (value == QLatin1String("cover"))
+                 r.options.fit = MapFit::Cover;
+             else
+                 return QStringLiteral("--fit must be contain or cover, not \"%1\"")
+                     .arg(printableArgument(value));
+             return QString();
+         }});
     for (const MapLayerInfo &layer : kMapLayers) {
         if (!layer.option)
             continue;

@@ -2,6 +2,7 @@
 
 #include "mapcore/MapGeometry.h"
 #include "model/MapLayer.h"
+#include "model/MapViews.h"
 #include "render/ImageFileFormat.h"
 
 #include <QDateTime>
@@ -60,6 +61,9 @@ struct CommandLineOptions
     /// --grid, --no-grid and the like for each layer; what is not given comes
     /// from the preferences.
     std::array<std::optional<bool>, kMapLayerCount> layers;
+    std::optional<MapView> view;    ///< --projection NAME
+    std::optional<GeoPoint> centre; ///< --center LAT,LON
+    std::optional<MapFit> fit;      ///< --fit contain|cover
 
     /// A time-lapse: frames from --from to --to every --step, written as
     /// numbered image files or as one animated WebP.

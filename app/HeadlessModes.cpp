@@ -191,6 +191,14 @@ std::unique_ptr<MapModel> mapFor(const CommandLineOptions &options, Preferences 
         if (const std::optional<bool> shown = options.layers[std::size_t(layer.layer)])
             model->setLayerShown(layer.layer, *shown);
     }
+    // The view and its centre as the window last left them, unless given;
+    // a wallpaper covers the screen, a snapshot shows the whole view.
+    if (options.view)
+        model->setView(*options.view);
+    if (options.centre)
+        model->setChosenCentre(*options.centre);
+    model->setFit(options.fit.value_or(
+        options.mode == CommandLineOptions::Mode::Wallpaper ? MapFit::Cover : MapFit::Contain));
     return model;
 }
 

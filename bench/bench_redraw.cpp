@@ -2,6 +2,7 @@
 // image, night overlay, grid, location squares, marker and label.
 
 #include "model/MapModel.h"
+#include "model/MapViews.h"
 #include "model/SkyTexts.h"
 #include "platform/Clock.h"
 #include "platform/Resources.h"
@@ -11,12 +12,13 @@
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <QThread>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-void redraw(benchmark::State &state, bool sky)
+void redraw(benchmark::State &state, bool sky, std::optional<MapView> view = std::nullopt)
 {
     // Made here rather than in main(), so that the overlay kernels run first in a
     // process that Qt has not yet touched.
@@ -34,6 +36,12 @@ void redraw(benchmark::State &state, bool sky)
     model.setLayerShown(MapLayer::Locations, true);
     for (const MapLayer layer : {MapLayer::Sun, MapLayer::Moon, MapLayer::TwilightLines})
         model.setLayerShown(layer, sky);
+    if (view) {
+        model.setView(*view);
+        // The flat map through the views' path: centred on 150° E.
+        if (*view == MapView::PlateCarree)
+            model.setChosenCentre(GeoPoint{0.0, 150.0});
+    }
     FrameRenderer renderer(resources);
     const QSize frame(size.mapWidth, size.mapHeight);
     renderer.render(model, frame); // images decoded once, as in the running window
@@ -51,6 +59,40 @@ void WholeRedraw(benchmark::State &state)
 void WholeRedrawWithSky(benchmark::State &state)
 {
     redraw(state, true);
+}
+
+// The same in each view, its pixels prepared before: what each redraw costs.
+void WholeRedrawInView(benchmark::State &state, MapView view)
+{
+    redraw(state, false, view);
+}
+
+// Preparing a view's pixels again, as for each step of a dragged globe: the
+// centre moves a little each time.
+void ViewPreparation(benchmark::State &state, MapView view)
+{
+    static int argc = 1;
+    static char name[] = "duskmap_bench";
+    static char *argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+    const Resources resources;
+    MapImages images(resources);
+    const QImage &day = images.worldSource(false);
+    const QImage &night = images.worldSource(true);
+    auto world = [](const QImage &image) {
+        return WorldImage{reinterpret_cast<const uint32_t *>(image.constBits()), image.width(),
+                          image.height(), size_t(image.bytesPerLine()) / 4};
+    };
+    ViewPixels pixels;
+    double longitude = 0.0;
+    for (auto _ : state) {
+        longitude += 1.0;
+        const MapProjection projection(view, {40.0, longitude}, kLargePreset.mapWidth,
+                                       kLargePreset.mapHeight, MapFit::Contain);
+        prepareViewPixels(projection, world(day), world(night), QThread::idealThreadCount(),
+                          pixels);
+        benchmark::DoNotOptimize(pixels.x.data());
+    }
 }
 
 // The sky layers alone, each on the frame of a whole redraw: what they add.
@@ -113,6 +155,15 @@ BENCHMARK(WholeRedrawWithSky)->Arg(720)->Arg(1440)->Unit(benchmark::kMillisecond
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    for (const MapViewInfo &info : kMapViews) {
+        const std::string name = info.name;
+        benchmark::RegisterBenchmark(("WholeRedraw/" + name + "/1440").c_str(), WholeRedrawInView,
+                                     info.view)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("ViewPreparation/" + name + "/1440").c_str(), ViewPreparation,
+                                     info.view)
+            ->Unit(benchmark::kMillisecond);
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

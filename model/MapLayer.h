@@ -15,6 +15,7 @@ enum class MapLayer
     Sun,
     Moon,
     TwilightLines,
+    RangeRings,
 };
 
 /// Everything the program knows of a layer besides its drawing: every user of
@@ -67,6 +68,11 @@ inline constexpr std::array kMapLayers{
     MapLayerInfo{MapLayer::TwilightLines, "ShowTwilightLines", false, "twilight-lines",
                  "draw the sunset and twilight lines", "ShowTwilightLines", "HideTwilightLines",
                  QT_TRANSLATE_NOOP("MapLayer", "Sunset and twilight lines"), "Ctrl+Shift+T", false},
+    MapLayerInfo{MapLayer::RangeRings, "ShowRangeRings", false, "range-rings",
+                 "draw rings every 1000 km and bearings about the centre (azimuthal view)",
+                 "ShowRangeRings", "HideRangeRings",
+                 QT_TRANSLATE_NOOP("MapLayer", "Distance rings and bearings from the centre"),
+                 "Ctrl+Shift+R", false},
 };
 inline constexpr std::size_t kMapLayerCount = kMapLayers.size();
 

@@ -93,6 +93,24 @@ void MapModel::setLayerShown(MapLayer layer, bool shown)
         emit layerShownChanged(layer, shown);
 }
 
+void MapModel::setView(MapView view)
+{
+    if (std::exchange(m_view, view) != view)
+        emit viewChanged();
+}
+
+void MapModel::setChosenCentre(const std::optional<GeoPoint> &centre)
+{
+    if (std::exchange(m_chosenCentre, centre) != centre)
+        emit viewChanged();
+}
+
+void MapModel::setFit(MapFit fit)
+{
+    if (std::exchange(m_fit, fit) != fit)
+        emit viewChanged();
+}
+
 QDateTime MapModel::shownInstant() const
 {
     return m_fixedInstant ? *m_fixedInstant : m_clock.now();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mapcore/MapProjection.h"
 #include "model/MapLayer.h"
 #include "zones/TimeZoneTable.h"
 
@@ -61,6 +62,24 @@ public:
     bool isLayerShown(MapLayer layer) const { return m_layersShown[std::size_t(layer)]; }
     void setLayerShown(MapLayer layer, bool shown);
 
+    /// The view the map is drawn in.
+    MapView view() const { return m_view; }
+    void setView(MapView view);
+    /// The centre the user chose; none while the view follows the selected
+    /// zone's place (the plate carrée then stays on Greenwich).
+    const std::optional<GeoPoint> &chosenCentre() const { return m_chosenCentre; }
+    void setChosenCentre(const std::optional<GeoPoint> &centre);
+    /// The place the view is centred on.
+    GeoPoint viewCentre() const { return m_chosenCentre.value_or(m_markerPlace); }
+    /// How the view meets a frame of another shape; not kept between runs.
+    MapFit fit() const { return m_fit; }
+    void setFit(MapFit fit);
+    /// The plate carrée as it always was: centred on Greenwich, whole.
+    bool isClassicView() const
+    {
+        return m_view == MapView::PlateCarree && !m_chosenCentre && m_fit == MapFit::Contain;
+    }
+
     /// The instant the map and readouts show: the clock's now, or the fixed instant.
     QDateTime shownInstant() const;
     bool isShowingNow() const { return !m_fixedInstant; }
@@ -78,6 +97,8 @@ signals:
     void pinnedZonesChanged();
     void layerShownChanged(MapLayer layer, bool shown);
     void shownInstantChanged();
+    /// The view, its centre or its fit changed.
+    void viewChanged();
 
 private:
     void setZone(const QString &name);
@@ -96,4 +117,7 @@ private:
     bool m_zoneSet = false;
     std::array<bool, kMapLayerCount> m_layersShown{};
     std::optional<QDateTime> m_fixedInstant;
+    MapView m_view = MapView::PlateCarree;
+    std::optional<GeoPoint> m_chosenCentre;
+    MapFit m_fit = MapFit::Contain;
 };

@@ -2,6 +2,7 @@
 
 #include "model/MapLayer.h"
 #include "model/MapModel.h"
+#include "model/MapViews.h"
 #include "model/StoredZoneList.h"
 #include "platform/Log.h"
 #include "platform/Preferences.h"
@@ -10,13 +11,17 @@
 namespace {
 const QString kZoneKey = QStringLiteral("DefaultTimeZone");
 const QString kPinnedZonesKey = QStringLiteral("PinnedTimeZones");
+const QString kViewKey = QStringLiteral("Projection");
+const QString kCentreKey = QStringLiteral("ProjectionCentre");
 } // namespace
 
 namespace PreferencesBinding {
 
 void registerDefaults(Preferences &preferences)
 {
-    QVariantMap defaults{{kZoneKey, systemTimeZoneName()}};
+    QVariantMap defaults{{kZoneKey, systemTimeZoneName()},
+                         {kViewKey, QLatin1String(viewInfo(MapView::PlateCarree).name)},
+                         {kCentreKey, QString()}};
     for (const MapLayerInfo &layer : kMapLayers)
         defaults.insert(QLatin1String(layer.storedKey), layer.shownByDefault);
     preferences.registerDefaults(defaults);
@@ -26,6 +31,10 @@ void restore(MapModel &model, Preferences &preferences, bool storeFallback)
 {
     for (const MapLayerInfo &layer : kMapLayers)
         model.setLayerShown(layer.layer, preferences.boolForKey(QLatin1String(layer.storedKey)));
+
+    // A view or centre this version cannot read leaves the default in place.
+    model.setView(mapViewNamed(preferences.stringForKey(kViewKey)).value_or(MapView::PlateCarree));
+    model.setChosenCentre(parseCentre(preferences.stringForKey(kCentreKey)));
 
     const QStringList pins = storedZoneList(preferences.objectForKey(kPinnedZonesKey),
                                             kPinnedZonesKey, MapModel::kMaxPinnedZones);
@@ -58,6 +67,11 @@ void keepStored(MapModel &model, Preferences &preferences)
                      [&preferences](MapLayer layer, bool shown) {
                          preferences.setObject(QLatin1String(layerInfo(layer).storedKey), shown);
                      });
+    QObject::connect(&model, &MapModel::viewChanged, &model, [&model, &preferences] {
+        preferences.setObject(kViewKey, QLatin1String(viewInfo(model.view()).name));
+        const auto centre = model.chosenCentre();
+        preferences.setObject(kCentreKey, centre ? centreText(*centre) : QString());
+    });
 }
 
 } // namespace PreferencesBinding

@@ -5,7 +5,8 @@ class Preferences;
 
 /// Where the model's lasting choices live in the preferences: the zone under
 /// "DefaultTimeZone", each layer under its stored key, as earlier versions
-/// stored them, and the pinned zones under "PinnedTimeZones".
+/// stored them, the pinned zones under "PinnedTimeZones", and the view and the
+/// centre the user chose under "Projection" and "ProjectionCentre".
 namespace PreferencesBinding {
 
 /// Registers the defaults: the system's zone, each layer's own default.

@@ -6,8 +6,10 @@
 #include "model/SkyTexts.h"
 #include "render/MapLayers.h"
 #include "render/SkyLayers.h"
+#include "render/ViewLayers.h"
 
 #include <QPainter>
+#include <QThread>
 
 #include <algorithm>
 #include <cmath>
@@ -29,6 +31,15 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
         return m_frame; // out of memory, or no size at all
     m_frame.setDevicePixelRatio(ratio);
     const UtcFields instant = utcFields(shownInstant);
+    if (!model.isClassicView()) {
+        if (!composeView(model, pixels, instant)) {
+            m_frame = QImage();
+            return m_frame;
+        }
+        QPainter painter(&m_frame);
+        drawViewLayers(painter, model, size, shownInstant, instant);
+        return m_frame;
+    }
 
     // Day and night at device pixels, composed straight into the frame; the
     // layers above them are painted in points.
@@ -87,7 +98,11 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
         std::vector<PinnedPlace> pins;
         for (const QString &zone : model.pinnedZones())
             pins.push_back({model.zones().placeOf(zone), cityOf(zone)});
-        drawPinnedPlaces(painter, pins, geometry, smallTextStyle(), view, m_labels);
+        auto at = [&geometry, &view](const GeoPoint &place) -> std::optional<QPointF> {
+            return view.point(longitudeToX(float(place.longitude), geometry),
+                              latitudeToY(float(place.latitude), geometry));
+        };
+        drawPinnedPlaces(painter, pins, at, geometry.mapWidth, smallTextStyle(), view, m_labels);
     }
     if (twilightLines)
         drawTwilightLabels(painter, geometry, view, sun, smallTextStyle(), m_labels);
@@ -96,8 +111,90 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
     return m_frame;
 }
 
+bool FrameRenderer::composeView(const MapModel &model, QSize pixels, const UtcFields &instant)
+{
+    const MapProjection projection(model.view(), model.viewCentre(), pixels.width(),
+                                   pixels.height(), model.fit());
+    const MapProjection &kept = m_viewPixels.projection;
+    if (m_viewPixels.width == 0 || m_viewGeneration != m_images.sourceGeneration() ||
+        kept.view() != projection.view() || kept.centre() != projection.centre() ||
+        kept.frameWidth() != projection.frameWidth() ||
+        kept.frameHeight() != projection.frameHeight() || kept.scale() != projection.scale()) {
+        const QImage &day = m_images.worldSource(false);
+        const QImage &night = m_images.worldSource(true);
+        auto world = [](const QImage &image) {
+            return WorldImage{reinterpret_cast<const uint32_t *>(image.constBits()), image.width(),
+                              image.height(), size_t(image.bytesPerLine()) / 4};
+        };
+        m_viewGeneration = m_images.sourceGeneration();
+        if (day.isNull() || night.isNull() ||
+            !prepareViewPixels(projection, world(day), world(night),
+                               std::max(1, QThread::idealThreadCount()), m_viewPixels))
+            return false;
+    }
+    return shadeView(m_viewPixels, instant, {m_frame.bits(), size_t(m_frame.sizeInBytes())},
+                     size_t(m_frame.bytesPerLine()));
+}
+
+void FrameRenderer::drawViewLayers(QPainter &painter, const MapModel &model, QSize size,
+                                   const QDateTime &shownInstant, const UtcFields &instant)
+{
+    // Beyond the large map the layers grow gently, as on the classic map.
+    const double layerScale = std::sqrt(
+        std::max(1.0, std::max(size.width(), 2 * size.height()) / double(kLargePreset.mapWidth)));
+    const double width = size.width() / layerScale;
+    const double height = size.height() / layerScale;
+    m_layerProjection = MapProjection(model.view(), model.viewCentre(), width, height, model.fit());
+    const MapProjection &projection = m_layerProjection;
+    if (layerScale != 1.0)
+        painter.scale(layerScale, layerScale);
+    painter.setWindow(0, 0, int(width), int(height));
+    painter.setViewport(0, 0, int(width), int(height));
+    if (model.isLayerShown(MapLayer::Grid))
+        drawViewGrid(painter, projection, smallTextStyle());
+    if (model.isLayerShown(MapLayer::RangeRings))
+        drawRangeRings(painter, projection, smallTextStyle());
+    if (model.isLayerShown(MapLayer::TwilightLines))
+        drawTwilightLines(painter, projection, sunQuantities(instant));
+    // As on the classic map: 1 at two pixels a degree.
+    const double symbolScale = std::sqrt(std::max(1.0, projection.scale() * M_PI / 360.0));
+    auto at = [&projection](const GeoPoint &place) -> std::optional<QPointF> {
+        const auto p = projection.forward(place);
+        return p ? std::optional(QPointF(p->x, p->y)) : std::nullopt;
+    };
+    if (model.isLayerShown(MapLayer::Sun) || model.isLayerShown(MapLayer::Moon)) {
+        const astro::SkyPositions sky = astro::skyPositions(utcInstant(shownInstant));
+        if (model.isLayerShown(MapLayer::Moon))
+            if (const auto p = at(sky.sublunar))
+                drawMoonSymbolAt(painter, *p, symbolScale, sky);
+        if (model.isLayerShown(MapLayer::Sun))
+            if (const auto p = at(sky.subsolar))
+                drawSunSymbolAt(painter, *p, symbolScale);
+    }
+    if (model.isLayerShown(MapLayer::Locations))
+        drawViewSquares(painter, projection, model.locationPlaces());
+    const ViewCoordinates view(height);
+    m_labels.clear();
+    const auto marker = at(model.markerPlace());
+    const auto markerX = marker ? float(marker->x()) : 0.0f;
+    const auto markerY = marker ? float(height - marker->y()) : 0.0f;
+    if (marker)
+        reserveZoneMarker(m_labels, markerX, markerY, model.zoneName(), labelTextStyle(),
+                          int32_t(width), view);
+    if (!model.pinnedZones().isEmpty()) {
+        std::vector<PinnedPlace> pins;
+        for (const QString &zone : model.pinnedZones())
+            pins.push_back({model.zones().placeOf(zone), cityOf(zone)});
+        drawPinnedPlaces(painter, pins, at, width, smallTextStyle(), view, m_labels);
+    }
+    if (marker)
+        drawZoneMarker(painter, markerX, markerY, model.zoneName(), labelTextStyle(),
+                       int32_t(width), view);
+}
+
 void FrameRenderer::releaseMemory()
 {
+    m_viewPixels = ViewPixels{};
     m_frame = QImage();
     m_images.release();
 }

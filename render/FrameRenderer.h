@@ -2,6 +2,7 @@
 
 #include "astro/GeoPoint.h"
 #include "mapcore/MapGeometry.h"
+#include "mapcore/ViewShading.h"
 #include "render/LabelPlacer.h"
 #include "render/LayerPlan.h"
 #include "render/MapImages.h"
@@ -44,7 +45,21 @@ public:
     /// large one).
     const LabelPlacer &labels() const { return m_labels; }
 
+    /// The projection of the last frame in another view than the classic
+    /// map, in the layers' points; for the window's pointer and menu.
+    const MapProjection &viewProjection() const { return m_layerProjection; }
+
+    /// Bytes held for the views other than the classic map.
+    std::size_t viewBytes() const { return m_viewPixels.bytes(); }
+
 private:
+    /// Day and night in a view other than the classic map, from the view's
+    /// prepared pixels.
+    bool composeView(const MapModel &model, QSize pixels, const UtcFields &instant);
+    /// The layers over such a view.
+    void drawViewLayers(QPainter &painter, const MapModel &model, QSize size,
+                        const QDateTime &shownInstant, const UtcFields &instant);
+
     /// The grid's and the squares' plans, made when first drawn and again
     /// when the geometry or the places change.
     LayerPlan &gridPlan(const MapGeometry &geometry);
@@ -58,4 +73,7 @@ private:
     std::vector<GeoPoint> m_squaresPlaces;
     LabelPlacer m_labels;
     QImage m_frame;
+    ViewPixels m_viewPixels;
+    int m_viewGeneration = -1;
+    MapProjection m_layerProjection;
 };

@@ -27,6 +27,8 @@ MapImages::MapImages(const Resources &resources) : m_resources(resources) {}
 void MapImages::setCustomDayImage(const QImage &image)
 {
     m_customDay = image;
+    m_worldSources[0] = {};
+    ++m_generation;
     m_dayPlacement = {};
     m_day = {};
 }
@@ -34,6 +36,8 @@ void MapImages::setCustomDayImage(const QImage &image)
 void MapImages::setCustomNightImage(const QImage &image)
 {
     m_customNight = image;
+    m_worldSources[1] = {};
+    ++m_generation;
     m_nightPlacement = {};
     m_night = {};
 }
@@ -44,6 +48,25 @@ void MapImages::release()
     m_day = {};
     m_night = {};
     m_night.shrink_to_fit();
+    m_worldSources[0] = m_worldSources[1] = {};
+}
+
+const QImage &MapImages::worldSource(bool night)
+{
+    QImage &kept = m_worldSources[night ? 1 : 0];
+    if (kept.isNull()) {
+        const QImage &custom = night ? m_customNight : m_customDay;
+        QImage source = custom.isNull()
+                            ? m_resources.imageNamed(night ? QStringLiteral("NightMap2048")
+                                                           : QStringLiteral("EarthMap2048"))
+                            : custom;
+        if (source.isNull()) {
+            source = QImage(2, 1, QImage::Format_RGB32);
+            source.fill(night ? kMissingNightColour : kMissingDayColour);
+        }
+        kept = source.convertToFormat(QImage::Format_RGB32);
+    }
+    return kept;
 }
 
 void MapImages::keepSources(bool keep)

@@ -44,6 +44,13 @@ public:
     /// red, green, blue, top row first.
     std::span<const uint8_t> nightSamples(const MapGeometry &geometry);
 
+    /// The largest image of the world there is, whole and at its own size,
+    /// in QImage's RGB32: the user's own, else the built-in 2048 pair; the
+    /// views other than the classic map sample it. Kept decoded until release().
+    const QImage &worldSource(bool night);
+    /// Changes with each new custom image, for those who keep samples of one.
+    int sourceGeneration() const { return m_generation; }
+
     /// Frees the prepared images; the next redraw prepares them again.
     void release();
 
@@ -83,4 +90,6 @@ private:
     QImage m_day;
     Placement m_nightPlacement;
     std::vector<uint8_t> m_night;
+    QImage m_worldSources[2];
+    int m_generation = 0;
 };

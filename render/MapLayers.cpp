@@ -75,19 +75,20 @@ void planLocationSquares(LayerPlan &plan, std::span<const GeoPoint> places,
 }
 
 void drawPinnedPlaces(QPainter &painter, std::span<const PinnedPlace> pins,
-                      const MapGeometry &geometry, const TextStyle &style,
+                      const PlaceToPoint &position, qreal mapWidth, const TextStyle &style,
                       const ViewCoordinates &view, LabelPlacer &placer)
 {
     constexpr qreal kRadius = 3.0;
     constexpr qreal kGap = 3.0;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    std::vector<QPointF> centres;
+    std::vector<std::optional<QPointF>> centres;
     centres.reserve(pins.size());
     for (const PinnedPlace &pin : pins) {
-        const QPointF centre = view.point(longitudeToX(pin.place.longitude, geometry),
-                                          latitudeToY(pin.place.latitude, geometry));
-        centres.push_back(centre);
+        centres.push_back(position(pin.place));
+        if (!centres.back())
+            continue; // on the far side of the view
+        const QPointF centre = *centres.back();
         painter.setPen(QPen(Qt::black, 1.0));
         painter.setBrush(Qt::cyan);
         painter.drawEllipse(centre, kRadius, kRadius);
@@ -96,19 +97,21 @@ void drawPinnedPlaces(QPainter &painter, std::span<const PinnedPlace> pins,
         placer.reserve(QRectF(centre - QPointF(kReach, kReach), QSizeF(2 * kReach, 2 * kReach)));
     }
     for (size_t i = 0; i < pins.size(); ++i) {
-        const QPointF centre = centres[i];
+        if (!centres[i])
+            continue;
+        const QPointF centre = *centres[i];
         const QSizeF size = ViewCoordinates::textSize(pins[i].label, style.font);
         // Beside the dot, to the right unless the map ends there; then the
         // other side; then a line or two higher or lower.
         const qreal right = centre.x() + kRadius + kGap;
         const qreal left = centre.x() - kRadius - kGap - size.width();
-        const bool rightFirst = right + size.width() <= geometry.mapWidth;
+        const bool rightFirst = right + size.width() <= mapWidth;
         QRectF candidates[10];
         size_t count = 0;
         for (const qreal lines : {0.0, -1.0, 1.0, -2.0, 2.0}) {
             const qreal top = centre.y() - size.height() / 2 + lines * size.height();
             for (const qreal x : {rightFirst ? right : left, rightFirst ? left : right}) {
-                if (x >= 0 && x + size.width() <= geometry.mapWidth)
+                if (x >= 0 && x + size.width() <= mapWidth)
                     candidates[count++] = QRectF(x - 1, top, size.width() + 2, size.height());
             }
         }

@@ -32,7 +32,7 @@ struct PinnedPlace
 /// the left near the map's right edge. The dots are reserved before any label
 /// is placed; the pins come in priority order.
 void drawPinnedPlaces(QPainter &painter, std::span<const PinnedPlace> pins,
-                      const MapGeometry &geometry, const TextStyle &style,
+                      const PlaceToPoint &position, qreal mapWidth, const TextStyle &style,
                       const ViewCoordinates &view, LabelPlacer &placer);
 /// Reserves the zone marker's dot and label, drawn later over the others.
 void reserveZoneMarker(LabelPlacer &placer, float markerX, float markerY, const QString &label,

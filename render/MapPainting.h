@@ -7,7 +7,14 @@
 #include <QSizeF>
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 class QPainter;
+struct GeoPoint;
+
+/// Where a place lands on the painter, or none where the view does not show it.
+using PlaceToPoint = std::function<std::optional<QPointF>(const GeoPoint &)>;
 
 /// A font and a colour: what the map's texts are drawn with.
 struct TextStyle

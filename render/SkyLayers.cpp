@@ -3,6 +3,7 @@
 #include "mapcore/TwilightLines.h"
 #include "render/LabelPlacer.h"
 #include "render/RasterBlend.h"
+#include "render/ViewLayers.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -191,8 +192,12 @@ const QStaticText &labelText(const QString &label, const QFont &font)
 void drawSunSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
                    const GeoPoint &point)
 {
-    const double scale = symbolScale(geometry);
-    const QPointF centre = mapPoint(geometry, view, point.latitude, point.longitude);
+    drawSunSymbolAt(painter, mapPoint(geometry, view, point.latitude, point.longitude),
+                    symbolScale(geometry));
+}
+
+void drawSunSymbolAt(QPainter &painter, const QPointF &centre, double scale)
+{
     // Eight rays, each a bar one pixel wide, and their dark outlines, which
     // set the symbol off from sand and ice as the yellow does from the sea.
     QPainterPath rays, outlines;
@@ -226,9 +231,16 @@ void drawSunSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoo
 void drawMoonSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
                     const astro::SkyPositions &sky)
 {
+    drawMoonSymbolAt(painter,
+                     mapPoint(geometry, view, sky.sublunar.latitude, sky.sublunar.longitude),
+                     symbolScale(geometry), sky);
+}
+
+void drawMoonSymbolAt(QPainter &painter, const QPointF &centre, double scale,
+                      const astro::SkyPositions &sky)
+{
     // The disc within a dark rim 0.8 pixels wide about radius 5.5 (scaled).
-    const double rim = 5.5 * symbolScale(geometry), r = rim - 0.4;
-    const QPointF centre = mapPoint(geometry, view, sky.sublunar.latitude, sky.sublunar.longitude);
+    const double rim = 5.5 * scale, r = rim - 0.4;
     // The lit part: the bright limb's half circle and back along the
     // terminator, a half ellipse whose width follows the phase angle.
     const double litSide = sky.elongationDeg < 180.0 ? 1.0 : -1.0;
@@ -300,6 +312,20 @@ void drawTwilightLines(QPainter &painter, const MapGeometry &geometry, const Vie
                 copy << QPointF(p.x() / ratio + shift * wrap, p.y() / ratio);
             painter.drawPolyline(copy);
         }
+    }
+    painter.restore();
+}
+
+void drawTwilightLines(QPainter &painter, const MapProjection &projection, const SunQuantities &sun)
+{
+    const GeoPoint subsolar = overlaySubsolarPoint(sun);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const TwilightLine &line : kTwilightLines) {
+        QPen pen(line.colour, 1.0);
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        drawGeoPolyline(painter, projection, altitudeContour(subsolar, line.altitudeDeg, 0.5));
     }
     painter.restore();
 }

@@ -5,6 +5,7 @@
 
 #include "astro/SkyPositions.h"
 #include "mapcore/MapGeometry.h"
+#include "mapcore/MapProjection.h"
 #include "mapcore/NightOverlay.h"
 #include "render/MapPainting.h"
 
@@ -15,14 +16,24 @@ class QPainter;
 /// on the small map.
 void drawSunSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
                    const GeoPoint &point);
+/// The same centred on a point of the painter, at a scale (1 on the small map).
+void drawSunSymbolAt(QPainter &painter, const QPointF &centre, double scale);
+
 /// The Moon's disc, lit on the right while waxing, on the left while waning,
 /// as seen from the northern hemisphere.
 void drawMoonSymbol(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
                     const astro::SkyPositions &sky);
+void drawMoonSymbolAt(QPainter &painter, const QPointF &centre, double scale,
+                      const astro::SkyPositions &sky);
+
 /// The sun's altitude at -0.833 (sunrise and sunset), -6 (civil), -12
 /// (nautical) and -18 degrees (astronomical).
 void drawTwilightLines(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,
                        const SunQuantities &sun);
+/// The same lines in any view, broken where they leave it.
+void drawTwilightLines(QPainter &painter, const MapProjection &projection,
+                       const SunQuantities &sun);
+
 /// Each twilight line's name, once, in a box beside the line near the equator
 /// on the evening side, where the placer finds room.
 void drawTwilightLabels(QPainter &painter, const MapGeometry &geometry, const ViewCoordinates &view,

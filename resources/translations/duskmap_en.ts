@@ -53,5 +53,15 @@
         <extracomment>Contextual menu item that shows the lines of sunset and of civil, nautical and astronomical twilight</extracomment>
         <translation>Show Twilight Lines</translation>
     </message>
+    <message>
+        <source>HideRangeRings</source>
+        <extracomment>Contextual menu item that hides the rings every 1000 km and the bearings about the centre of the azimuthal view</extracomment>
+        <translation>Hide Distance Rings</translation>
+    </message>
+    <message>
+        <source>ShowRangeRings</source>
+        <extracomment>Contextual menu item that shows the rings every 1000 km and the bearings about the centre of the azimuthal view</extracomment>
+        <translation>Show Distance Rings</translation>
+    </message>
 </context>
 </TS>

@@ -25,6 +25,10 @@ QString describe(const CommandLineOptions &o)
             add(true, (*shown ? "" : "no-") + QString(layer.option));
     }
     add(o.noPins, "no-pins");
+    add(o.view.has_value(), QLatin1String(viewInfo(o.view.value_or(MapView::Globe)).name));
+    add(o.centre.has_value(),
+        QStringLiteral("centre %1").arg(centreText(o.centre.value_or(GeoPoint{}))));
+    add(o.fit.has_value(), o.fit == MapFit::Cover ? "cover" : "contain");
     add(o.at.has_value(), "at " + o.at.value_or(QDateTime()).toUTC().toString(Qt::ISODate));
     add(o.quality.has_value(), QStringLiteral("quality %1").arg(o.quality.value_or(-1)));
     add(o.everySeconds.has_value(), QStringLiteral("every %1 s").arg(o.everySeconds.value_or(-1)));
@@ -105,6 +109,18 @@ private slots:
             "snapshot a.webp JAN1..JAN1 every 86400 s: 1 frames webp 12 fps");
         row("frames, numbers wider than the field", "--snapshot %04d%%.png SPAN --step 1s",
             "snapshot %04d%%.png JAN1..JAN2 every 1 s: 86401 frames 0000%.png..86400%.png");
+        row("views", "--wallpaper --projection azimuthal --center -90,-180 --fit contain",
+            "wallpaper azimuthal centre -90,-180 contain every 600 s");
+        row("flat map recentred", "--snapshot m.png --center=-33.87,151.21 --fit=cover",
+            "snapshot m.png centre -33.87,151.21 cover");
+        row("unknown view", "--snapshot m.png --projection mercator", "!--projection must be");
+        row("centre, one number", "--snapshot m.png --center 52.5", "!--center must be");
+        row("centre, words", "--snapshot m.png --center north,east", "!--center must be");
+        row("centre beyond the pole", "--snapshot m.png --center 90.5,0", "!--center must be");
+        row("centre beyond 180", "--snapshot m.png --center 0,180.01", "!--center must be");
+        row("fit, other", "--snapshot m.png --fit stretch", "!--fit must be contain or cover");
+        row("centre without a map", "--readouts --center 1,2", "!--center needs --snapshot");
+        row("fit without a map", "--fit cover", "!--fit needs");
         row("unknown option", "--frobnicate", "!unknown option");
         row("stray word", "map.png", "!unexpected argument");
         row("snapshot without file", "--snapshot", "!needs a value");

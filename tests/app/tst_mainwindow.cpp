@@ -304,8 +304,9 @@ private slots:
         const QStringList shown = titles(menu.get());
         QCOMPARE(shown.join(", "), "Show Latitude/Longitude Grid, Show Locations, " + expected +
                                        "---, Pin, More Layers");
-        QCOMPARE(titles(menu->actions().last()->menu()),
-                 (QStringList{"Show Sun", "Show Moon", "Show Twilight Lines"}));
+        QCOMPARE(
+            titles(menu->actions().last()->menu()),
+            (QStringList{"Show Sun", "Show Moon", "Show Twilight Lines", "Show Distance Rings"}));
         // The View menu shows the same actions; they flip the layers, stored,
         // and their own titles.
         for (const QString verb : {"Hide", "Show"}) {

@@ -1,0 +1,317 @@
+#include "mapcore/MapProjection.h"
+
+#include "solar/Angles.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+using solar::kDegToRad;
+using solar::kRadToDeg;
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+double wrapRadians(double angle)
+{
+    // Into [-pi, pi).
+    angle = std::fmod(angle + kPi, 2.0 * kPi);
+    if (angle < 0.0)
+        angle += 2.0 * kPi;
+    return angle - kPi;
+}
+
+double wrapDegrees(double longitude)
+{
+    longitude = std::fmod(longitude + 180.0, 360.0);
+    if (longitude < 0.0)
+        longitude += 360.0;
+    return longitude - 180.0;
+}
+
+std::array<double, 3> unitVector(const GeoPoint &place)
+{
+    const double lat = place.latitude * kDegToRad;
+    const double lon = place.longitude * kDegToRad;
+    return {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon), std::sin(lat)};
+}
+
+GeoPoint placeOf(const std::array<double, 3> &v)
+{
+    const double z = std::clamp(v[2], -1.0, 1.0);
+    return {std::asin(z) * kRadToDeg, std::atan2(v[1], v[0]) * kRadToDeg};
+}
+
+// Robinson's projection is defined by his table of lengths of the parallels
+// and their distances from the equator every 5 degrees. Between the rows it is
+// interpolated with one cubic in degrees per band; these are the cubics that
+// PROJ's "robin" uses, recovered from libproj by tools/robinson-coefficients,
+// so that the two agree to rounding.
+struct Cubic
+{
+    float c0, c1, c2, c3;
+    double at(double t) const { return c0 + t * (c1 + t * (c2 + t * double(c3))); }
+    double slope(double t) const { return c1 + 2.0 * t * c2 + t * t * 3.0 * double(c3); }
+};
+#include "mapcore/RobinsonTable.inc"
+constexpr int kRobinsonBands = 18;
+constexpr double kRobinsonXScale = 0.8487;
+constexpr double kRobinsonYScale = 1.3523;
+constexpr double kBandsPerRadian = 1.0 / (5.0 * kDegToRad);
+
+ViewPoint robinsonForward(double lat, double lon)
+{
+    const double absLat = std::fabs(lat);
+    const int band = std::min(int(std::floor(absLat * kBandsPerRadian)), kRobinsonBands - 1);
+    const double t = kRadToDeg * (absLat - band * 5.0 * kDegToRad);
+    const double y = kRobinsonY[band].at(t) * kRobinsonYScale;
+    return {kRobinsonX[band].at(t) * kRobinsonXScale * lon, lat < 0.0 ? -y : y};
+}
+
+std::optional<std::pair<double, double>> robinsonInverse(const ViewPoint &point)
+{
+    double lon = point.x / kRobinsonXScale;
+    const double yRatio = std::fabs(point.y / kRobinsonYScale);
+    double lat = 0.0;
+    if (yRatio >= 1.0) {
+        if (yRatio > 1.0 + 1e-12)
+            return std::nullopt;
+        lat = kPi / 2;
+        lon /= kRobinsonX[kRobinsonBands].c0;
+    } else {
+        int band = 0;
+        while (band + 1 < kRobinsonBands && kRobinsonY[band + 1].c0 <= yRatio)
+            ++band;
+        // Newton's method on the band's cubic, from the linear guess.
+        const Cubic &y = kRobinsonY[band];
+        double t = 5.0 * (yRatio - y.c0) / (kRobinsonY[band + 1].c0 - y.c0);
+        for (int i = 0; i < 50; ++i) {
+            const double step = (y.at(t) - yRatio) / y.slope(t);
+            t -= step;
+            if (std::fabs(step) < 1e-14)
+                break;
+        }
+        lat = (band * 5.0 + t) * kDegToRad;
+        lon /= kRobinsonX[band].at(t);
+    }
+    if (std::fabs(lon) > kPi * (1.0 + 1e-12))
+        return std::nullopt;
+    return std::pair{point.y < 0.0 ? -lat : lat, std::clamp(lon, -kPi, kPi)};
+}
+
+// Mollweide's auxiliary angle: 2 theta + sin 2 theta = pi sin(latitude),
+// by Newton's method.
+double mollweideTheta(double lat)
+{
+    if (std::fabs(lat) >= kPi / 2)
+        return std::copysign(kPi / 2, lat);
+    const double target = kPi * std::sin(lat);
+    double twice = 2.0 * lat;
+    for (int i = 0; i < 60; ++i) {
+        const double step = (twice + std::sin(twice) - target) / (1.0 + std::cos(twice));
+        twice -= step;
+        if (std::fabs(step) < 1e-15)
+            break;
+    }
+    return twice / 2.0;
+}
+
+constexpr double kSqrt2 = std::numbers::sqrt2;
+
+} // namespace
+
+MapProjection::MapProjection(MapView view, const GeoPoint &centre, double frameWidth,
+                             double frameHeight, MapFit fit)
+    : m_view(view), m_centre(centre), m_width(frameWidth), m_height(frameHeight)
+{
+    if (m_view == MapView::PlateCarree)
+        m_centre.latitude = 0.0;
+    const double lat0 = m_centre.latitude * kDegToRad;
+    const double lon0 = m_centre.longitude * kDegToRad;
+    m_sinLat0 = std::sin(lat0);
+    m_cosLat0 = std::cos(lat0);
+    m_up = unitVector(m_centre);
+    m_east = {-std::sin(lon0), std::cos(lon0), 0.0};
+    m_north = {-m_sinLat0 * std::cos(lon0), -m_sinLat0 * std::sin(lon0), m_cosLat0};
+    const ViewPoint half = halfExtent();
+    const double across = frameWidth / (2.0 * half.x);
+    const double down = frameHeight / (2.0 * half.y);
+    m_scale = fit == MapFit::Contain ? std::min(across, down) : std::max(across, down);
+    m_wraps = m_view == MapView::PlateCarree && fit == MapFit::Cover;
+}
+
+ViewPoint MapProjection::halfExtent() const
+{
+    switch (m_view) {
+    case MapView::PlateCarree:
+        return {kPi, kPi / 2};
+    case MapView::Azimuthal:
+        return {kPi, kPi};
+    case MapView::Globe:
+        return {1.0, 1.0};
+    case MapView::Robinson:
+        return {kRobinsonXScale * kPi, kRobinsonYScale};
+    case MapView::Mollweide:
+        return {2.0 * kSqrt2, kSqrt2};
+    }
+    return {1.0, 1.0};
+}
+
+std::optional<ViewPoint> MapProjection::project(const GeoPoint &place) const
+{
+    const double lat = place.latitude * kDegToRad;
+    const double dLon = wrapRadians(place.longitude * kDegToRad - m_centre.longitude * kDegToRad);
+    const double sinLat = std::sin(lat);
+    const double cosLat = std::cos(lat);
+    switch (m_view) {
+    case MapView::PlateCarree:
+        return ViewPoint{dLon, lat};
+    case MapView::Robinson:
+        return robinsonForward(lat, dLon);
+    case MapView::Mollweide: {
+        const double theta = mollweideTheta(lat);
+        return ViewPoint{2.0 * kSqrt2 / kPi * dLon * std::cos(theta), kSqrt2 * std::sin(theta)};
+    }
+    case MapView::Azimuthal:
+    case MapView::Globe:
+        break;
+    }
+    const double cosDLon = std::cos(dLon);
+    const double x = cosLat * std::sin(dLon);
+    const double y = m_cosLat0 * sinLat - m_sinLat0 * cosLat * cosDLon;
+    const double cosC = m_sinLat0 * sinLat + m_cosLat0 * cosLat * cosDLon;
+    if (m_view == MapView::Globe) {
+        if (cosC < 0.0)
+            return std::nullopt;
+        return ViewPoint{x, y};
+    }
+    // Azimuthal equidistant: the orthographic point stretched to the arc.
+    const double sinC = std::hypot(x, y);
+    if (sinC < 1e-15)
+        return cosC > 0.0 ? std::optional(ViewPoint{0.0, 0.0}) : std::nullopt;
+    const double k = std::atan2(sinC, cosC) / sinC;
+    return ViewPoint{k * x, k * y};
+}
+
+std::optional<GeoPoint> MapProjection::unproject(const ViewPoint &point) const
+{
+    switch (m_view) {
+    case MapView::PlateCarree: {
+        if (std::fabs(point.y) > kPi / 2 || (!m_wraps && std::fabs(point.x) > kPi))
+            return std::nullopt;
+        return GeoPoint{point.y * kRadToDeg, wrapDegrees(m_centre.longitude + point.x * kRadToDeg)};
+    }
+    case MapView::Robinson: {
+        const auto latLon = robinsonInverse(point);
+        if (!latLon)
+            return std::nullopt;
+        return GeoPoint{latLon->first * kRadToDeg,
+                        wrapDegrees(m_centre.longitude + latLon->second * kRadToDeg)};
+    }
+    case MapView::Mollweide: {
+        if (point.x * point.x / 8.0 + point.y * point.y / 2.0 > 1.0)
+            return std::nullopt;
+        const double theta = std::asin(std::clamp(point.y / kSqrt2, -1.0, 1.0));
+        const double lat =
+            std::asin(std::clamp((2.0 * theta + std::sin(2.0 * theta)) / kPi, -1.0, 1.0));
+        const double cosTheta = std::cos(theta);
+        const double lon = cosTheta > 1e-15 ? kPi * point.x / (2.0 * kSqrt2 * cosTheta) : 0.0;
+        return GeoPoint{lat * kRadToDeg,
+                        wrapDegrees(m_centre.longitude + std::clamp(lon, -kPi, kPi) * kRadToDeg)};
+    }
+    case MapView::Azimuthal:
+    case MapView::Globe:
+        break;
+    }
+    const auto v = sphereVectorAt(point);
+    if (!v)
+        return std::nullopt;
+    return placeOf(*v);
+}
+
+std::optional<std::array<double, 3>> MapProjection::sphereVectorAt(const ViewPoint &point) const
+{
+    const double rho = std::hypot(point.x, point.y);
+    double along = 0.0;  // along the centre's direction
+    double across = 0.0; // along the point's direction in the tangent plane, per unit of rho
+    if (m_view == MapView::Globe) {
+        if (rho > 1.0)
+            return std::nullopt;
+        along = std::sqrt(std::max(0.0, 1.0 - rho * rho));
+        across = 1.0;
+    } else {
+        if (rho > kPi)
+            return std::nullopt;
+        along = std::cos(rho);
+        across = rho > 1e-15 ? std::sin(rho) / rho : 1.0;
+    }
+    std::array<double, 3> v{};
+    for (int i = 0; i < 3; ++i)
+        v[i] = along * m_up[i] + across * (point.x * m_east[i] + point.y * m_north[i]);
+    return v;
+}
+
+ViewPoint MapProjection::toView(const FramePoint &point) const
+{
+    return {(point.x - 0.5 * m_width) / m_scale, (0.5 * m_height - point.y) / m_scale};
+}
+
+std::optional<FramePoint> MapProjection::forward(const GeoPoint &place) const
+{
+    const auto p = project(place);
+    if (!p)
+        return std::nullopt;
+    return FramePoint{0.5 * m_width + p->x * m_scale, 0.5 * m_height - p->y * m_scale};
+}
+
+std::optional<GeoPoint> MapProjection::inverse(const FramePoint &point) const
+{
+    if (m_scale <= 0.0)
+        return std::nullopt;
+    return unproject(toView(point));
+}
+
+std::optional<std::array<double, 3>> MapProjection::unitVectorAt(const FramePoint &point) const
+{
+    if (m_scale <= 0.0)
+        return std::nullopt;
+    if (m_view == MapView::Azimuthal || m_view == MapView::Globe)
+        return sphereVectorAt(toView(point));
+    const auto place = inverse(point);
+    if (!place)
+        return std::nullopt;
+    return unitVector(*place);
+}
+
+GeoPoint destinationPoint(const GeoPoint &from, double bearingRad, double distanceRad)
+{
+    const auto up = unitVector(from);
+    const double lon = from.longitude * kDegToRad;
+    const double sinLat = std::sin(from.latitude * kDegToRad);
+    const double cosLat = std::cos(from.latitude * kDegToRad);
+    const std::array<double, 3> east{-std::sin(lon), std::cos(lon), 0.0};
+    const std::array<double, 3> north{-sinLat * std::cos(lon), -sinLat * std::sin(lon), cosLat};
+    std::array<double, 3> v{};
+    for (int i = 0; i < 3; ++i)
+        v[i] = std::cos(distanceRad) * up[i] +
+               std::sin(distanceRad) *
+                   (std::sin(bearingRad) * east[i] + std::cos(bearingRad) * north[i]);
+    return placeOf(v);
+}
+
+DistanceAndBearing distanceAndBearing(const GeoPoint &from, const GeoPoint &to)
+{
+    const double lat1 = from.latitude * kDegToRad;
+    const double lat2 = to.latitude * kDegToRad;
+    const double dLon = (to.longitude - from.longitude) * kDegToRad;
+    const double y = std::sin(dLon) * std::cos(lat2);
+    const double x =
+        std::cos(lat1) * std::sin(lat2) - std::sin(lat1) * std::cos(lat2) * std::cos(dLon);
+    const double z =
+        std::sin(lat1) * std::sin(lat2) + std::cos(lat1) * std::cos(lat2) * std::cos(dLon);
+    double bearing = std::atan2(y, x);
+    if (bearing < 0.0)
+        bearing += 2.0 * kPi;
+    return {std::atan2(std::hypot(x, y), z), bearing};
+}

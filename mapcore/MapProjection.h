@@ -1,0 +1,109 @@
+#pragma once
+
+// The map's views: where a place on the Earth lands in a frame of pixels and
+// back, on a sphere. No Qt, so that tests can hold each view against a
+// cartographic library point by point.
+
+#include "astro/GeoPoint.h"
+
+#include <array>
+#include <optional>
+
+/// The ways the map can show the world.
+enum class MapView
+{
+    PlateCarree, ///< longitude and latitude as x and y
+    Azimuthal,   ///< azimuthal equidistant: the whole world about the centre
+    Globe,       ///< orthographic: the hemisphere seen from above the centre
+    Robinson,
+    Mollweide,
+};
+
+/// How a view meets a frame of another shape.
+enum class MapFit
+{
+    Contain, ///< the whole view, black where the frame is larger
+    Cover,   ///< the frame filled, what does not fit cropped
+};
+
+/// A point in a frame: pixels from its top-left corner, y downward.
+struct FramePoint
+{
+    double x = 0.0;
+    double y = 0.0;
+};
+
+/// A point of a view on the unit sphere, before it is scaled into a frame:
+/// x eastward, y northward, in Earth radii.
+struct ViewPoint
+{
+    double x = 0.0;
+    double y = 0.0;
+};
+
+/// One view centred on a place, fitted into a frame. Each pixel stands for the
+/// place under its centre, (column + 0.5, row + 0.5).
+class MapProjection
+{
+public:
+    MapProjection() = default;
+    /// For the plate carrée only the centre's longitude counts.
+    MapProjection(MapView view, const GeoPoint &centre, double frameWidth, double frameHeight,
+                  MapFit fit);
+
+    MapView view() const { return m_view; }
+    const GeoPoint &centre() const { return m_centre; }
+    double frameWidth() const { return m_width; }
+    double frameHeight() const { return m_height; }
+    /// Pixels an Earth radius.
+    double scale() const { return m_scale; }
+
+    /// The view's own coordinates of a place; none where the view does not
+    /// show it (the far side of the globe, the azimuthal view's antipode).
+    std::optional<ViewPoint> project(const GeoPoint &place) const;
+    /// The place at a point of the view; none outside its extent.
+    std::optional<GeoPoint> unproject(const ViewPoint &point) const;
+
+    /// Where a place lands in the frame, or none where it is not shown.
+    std::optional<FramePoint> forward(const GeoPoint &place) const;
+    /// The place under a point of the frame; none outside the view's extent.
+    std::optional<GeoPoint> inverse(const FramePoint &point) const;
+
+    /// The unit vector (x towards 0° N 0° E, z towards the North Pole) of the
+    /// place under a frame point, without the trigonometry of a latitude and
+    /// longitude where the view allows: what the shading needs of each pixel.
+    std::optional<std::array<double, 3>> unitVectorAt(const FramePoint &point) const;
+
+    /// Half the width and half the height of the whole view, in Earth radii.
+    ViewPoint halfExtent() const;
+
+private:
+    ViewPoint toView(const FramePoint &point) const;
+    /// The azimuthal views' inverse, straight to a unit vector.
+    std::optional<std::array<double, 3>> sphereVectorAt(const ViewPoint &point) const;
+
+    MapView m_view = MapView::PlateCarree;
+    GeoPoint m_centre;
+    double m_width = 0.0;
+    double m_height = 0.0;
+    double m_scale = 0.0;
+    bool m_wraps = false; ///< a plate carrée that repeats sideways to cover its frame
+    // The centre's sine and cosine of latitude, and its east and north axes.
+    double m_sinLat0 = 0.0;
+    double m_cosLat0 = 1.0;
+    std::array<double, 3> m_up{}, m_east{}, m_north{};
+};
+
+/// The place a direction points at from a centre, after an angular distance
+/// (radians) along the great circle of the given initial bearing (radians
+/// clockwise from north).
+GeoPoint destinationPoint(const GeoPoint &from, double bearingRad, double distanceRad);
+
+/// Angular distance (radians) and initial bearing (radians clockwise from
+/// north, [0, 2 pi)) from one place to another.
+struct DistanceAndBearing
+{
+    double distanceRad;
+    double bearingRad;
+};
+DistanceAndBearing distanceAndBearing(const GeoPoint &from, const GeoPoint &to);

@@ -1,0 +1,34 @@
+#pragma once
+
+// The layers of the views other than the classic map: each point goes through
+// the view's projection, each line is sampled along the sphere.
+
+#include "astro/GeoPoint.h"
+#include "mapcore/MapProjection.h"
+#include "render/MapPainting.h"
+
+#include <span>
+#include <vector>
+
+class QPainter;
+
+/// A line through places, with the painter's pen, broken where it leaves the
+/// view or jumps across it (at the edge of a world map).
+void drawGeoPolyline(QPainter &painter, const MapProjection &projection,
+                     std::span<const GeoPoint> places);
+
+/// Parallels and meridians every 10 degrees as curves; the parallels labelled
+/// along the centre's meridian, every second meridian along the equator.
+void drawViewGrid(QPainter &painter, const MapProjection &projection, const TextStyle &style);
+
+/// The squares at the zones' places.
+void drawViewSquares(QPainter &painter, const MapProjection &projection,
+                     std::span<const GeoPoint> places);
+
+/// Rings every 1000 km about the centre and bearing spokes every 30 degrees,
+/// labelled N, 30°, 60° … at the rim: drawn in the azimuthal view only, where
+/// they are circles and straight lines.
+void drawRangeRings(QPainter &painter, const MapProjection &projection, const TextStyle &style);
+
+/// The Earth's mean radius in kilometres, for distances on the sphere.
+inline constexpr double kEarthRadiusKm = 6371.0;

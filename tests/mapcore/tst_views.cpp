@@ -1,0 +1,180 @@
+// The views held against PROJ on a sphere, and their shading against the
+// overlay's ramp at each pixel's place.
+
+#include "mapcore/MapProjection.h"
+#include "mapcore/NightOverlay.h"
+#include "mapcore/ViewShading.h"
+
+#include <QTest>
+
+#include <proj.h>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+constexpr double kDeg = M_PI / 180.0;
+
+/// How far apart two places are on the sphere, in radians.
+double apart(const GeoPoint &a, const GeoPoint &b)
+{
+    return distanceAndBearing(a, b).distanceRad;
+}
+} // namespace
+
+class TestViews : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void agreeWithProj_data()
+    {
+        QTest::addColumn<int>("view");
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<QString>("proj");
+        const struct
+        {
+            MapView view;
+            const char *name;
+            const char *proj;
+        } views[] = {{MapView::PlateCarree, "plate-carree", "eqc"},
+                     {MapView::Azimuthal, "azimuthal", "aeqd"},
+                     {MapView::Globe, "globe", "ortho"},
+                     {MapView::Robinson, "robinson", "robin"},
+                     {MapView::Mollweide, "mollweide", "moll"}};
+        const GeoPoint centres[] = {{0, 0},  {52.52, 13.4},  {-90, 0},
+                                    {90, 0}, {-33.9, 151.2}, {10, -179.5}};
+        for (const auto &v : views) {
+            for (const GeoPoint &c : centres) {
+                // The pseudocylindrical views take only the central meridian.
+                const double lat0 =
+                    v.view == MapView::Azimuthal || v.view == MapView::Globe ? c.latitude : 0.0;
+                QTest::addRow("%s %g,%g", v.name, c.latitude, c.longitude)
+                    << int(v.view) << c.latitude << c.longitude
+                    << QStringLiteral("+proj=%1 +lat_0=%2 +lon_0=%3 +R=1")
+                           .arg(QLatin1String(v.proj))
+                           .arg(lat0, 0, 'g', 17)
+                           .arg(c.longitude, 0, 'g', 17);
+            }
+        }
+    }
+
+    // Forward and inverse agree with PROJ to 1e-9 radians, and a point
+    // through the frame and back is the point; in the azimuthal view a
+    // pixel's distance from the centre is the great-circle distance and its
+    // screen angle the initial bearing.
+    void agreeWithProj()
+    {
+        QFETCH(int, view);
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(QString, proj);
+        const GeoPoint centre{latitude, longitude};
+        const MapProjection projection(MapView(view), centre, 1000, 700, MapFit::Contain);
+        std::unique_ptr<PJ, decltype(&proj_destroy)> pj(
+            proj_create(nullptr, proj.toUtf8().constData()), proj_destroy);
+        QVERIFY(pj);
+        int compared = 0;
+        for (double lat = -89.5; lat <= 89.5; lat += 6.1) {
+            for (double lon = -179.5; lon <= 180; lon += 8.3) {
+                const GeoPoint place{lat, lon};
+                const auto ours = projection.project(place);
+                const DistanceAndBearing db = distanceAndBearing(centre, place);
+                if (db.distanceRad > 179.0 * kDeg && MapView(view) == MapView::Azimuthal)
+                    continue; // the antipode's neighbourhood, where the rim folds
+                PJ_COORD in = proj_coord(lon * kDeg, lat * kDeg, 0, 0);
+                const PJ_COORD xy = proj_trans(pj.get(), PJ_FWD, in);
+                const bool projShows = std::isfinite(xy.xy.x) && xy.xy.x != HUGE_VAL;
+                QCOMPARE(bool(ours), projShows);
+                if (!ours)
+                    continue;
+                ++compared;
+                QVERIFY2(std::fabs(ours->x - xy.xy.x) < 1e-9 && std::fabs(ours->y - xy.xy.y) < 1e-9,
+                         qPrintable(QStringLiteral("forward %1,%2").arg(lat).arg(lon)));
+                const PJ_COORD back = proj_trans(pj.get(), PJ_INV, xy);
+                const auto unprojected = projection.unproject(*ours);
+                QVERIFY(unprojected);
+                // PROJ 9.1's azimuthal inverse misplaces the odd point (it
+                // gives 151.2 E for -77.3, 61.2 about Sydney); only where
+                // PROJ itself comes back to the point is it the judge.
+                const GeoPoint projBack{back.lp.phi / kDeg, back.lp.lam / kDeg};
+                QVERIFY2(apart(projBack, place) > 1e-9 || apart(*unprojected, projBack) < 1e-9,
+                         qPrintable(QStringLiteral("inverse %1,%2").arg(lat).arg(lon)));
+                const auto pixel = projection.forward(place);
+                const auto again = projection.inverse(*pixel);
+                QVERIFY(again && apart(*again, place) < 1e-9);
+                if (MapView(view) == MapView::Azimuthal) {
+                    const double dx = pixel->x - 500.0, dy = pixel->y - 350.0;
+                    QVERIFY(std::fabs(std::hypot(dx, dy) / projection.scale() - db.distanceRad) <
+                            1e-9);
+                    if (db.distanceRad > 1e-6)
+                        QVERIFY(std::fabs(std::remainder(std::atan2(dx, -dy) - db.bearingRad,
+                                                         2 * M_PI)) < 1e-9);
+                }
+            }
+        }
+        QVERIFY(compared > 300);
+    }
+
+    void shadingFollowsTheRamp_data()
+    {
+        QTest::addColumn<int>("view");
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<int>("fit");
+        QTest::newRow("azimuthal Berlin") << int(MapView::Azimuthal) << 52.52 << 13.4 << 0;
+        QTest::newRow("azimuthal south pole") << int(MapView::Azimuthal) << -90.0 << 0.0 << 0;
+        QTest::newRow("globe") << int(MapView::Globe) << -22.0 << 170.0 << 1;
+        QTest::newRow("robinson") << int(MapView::Robinson) << 0.0 << -100.0 << 0;
+        QTest::newRow("mollweide") << int(MapView::Mollweide) << 0.0 << 60.0 << 1;
+        QTest::newRow("plate carree 150E") << int(MapView::PlateCarree) << 0.0 << 150.0 << 1;
+    }
+
+    // With a white day and a black night, a frame pixel's red is 255 - alpha:
+    // every pixel's alpha is within 1 of the ramp's at its place, and black
+    // outside the view.
+    void shadingFollowsTheRamp()
+    {
+        QFETCH(int, view);
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(int, fit);
+        const uint32_t white = 0xffffffffu, black = 0xff000000u;
+        const WorldImage day{&white, 1, 1, 1}, night{&black, 1, 1, 1};
+        const MapProjection projection(MapView(view), {latitude, longitude}, 301, 157, MapFit(fit));
+        ViewPixels pixels;
+        QVERIFY(prepareViewPixels(projection, day, night, 3, pixels));
+        for (const UtcFields utc :
+             {UtcFields{2026, 12, 7, 12, 30, 0}, UtcFields{2027, 3, 20, 3, 0, 0},
+              UtcFields{2026, 6, 21, 18, 45, 30}}) {
+            std::vector<uint8_t> frame(301 * 157 * 4 + 4, 0x5a);
+            QVERIFY(shadeView(pixels, utc, frame, 301 * 4));
+            QCOMPARE(frame.back(), uint8_t(0x5a));
+            const SunQuantities sun = sunQuantities(utc);
+            int shaded = 0;
+            for (int row = 0; row < 157; ++row) {
+                for (int column = 0; column < 301; ++column) {
+                    const uint8_t red = frame[(row * 301 + column) * 4 + 2];
+                    const auto place = projection.inverse({column + 0.5, row + 0.5});
+                    if (!place) {
+                        QCOMPARE(red, uint8_t(0));
+                        continue;
+                    }
+                    const int expected = alphaForAltitude(sunAltitudeAt(sun, *place));
+                    shaded += expected > 0 && expected < 255;
+                    QVERIFY2(std::abs(255 - red - expected) <= 1,
+                             qPrintable(QStringLiteral("%1,%2: %3 for %4")
+                                            .arg(column)
+                                            .arg(row)
+                                            .arg(255 - red)
+                                            .arg(expected)));
+                }
+            }
+            QVERIFY(shaded > 100); // the twilight band crosses the frame
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestViews)
+#include "tst_views.moc"
