@@ -6,6 +6,7 @@
 
 #include "mapcore/MapGeometry.h"
 #include "model/MapModel.h"
+#include "model/MapViews.h"
 #include "model/ShownTexts.h"
 #include "platform/LocalizedStrings.h"
 #include "platform/Log.h"
@@ -18,6 +19,7 @@
 #include "widgets/MapWidget.h"
 #include "widgets/ZoneFinder.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -76,7 +78,7 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
     const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
     m_ui->readoutArea->setFixedHeight(kReadoutAreaHeight - menuHeight);
     createFactsArea();
-    fitToMap(kSmallPreset.mapWidth, kSmallPreset.mapHeight);
+    fitToMap(kSmallPreset.mapWidth, int(std::lround(kSmallPreset.mapWidth / viewAspect())));
 
     // The time changes every second: a field of fixed size, wide enough for the
     // widest time, lets it repaint itself without laying out the window again.
@@ -86,6 +88,7 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
     // Opaque, so that the window beneath it is not painted again each second.
     m_ui->timeField->setAutoFillBackground(true);
 
+    createViewActions();
     createDisplayActions();
     createKeyboardActions();
     connect(m_ui->actionSaveJpeg, &QAction::triggered, this, &MainWindow::askAndExportJpeg);
@@ -176,6 +179,35 @@ void MainWindow::createDisplayActions()
     m_ui->menuView->addSeparator();
     m_ui->menuView->addActions(actions);
     m_mapWidget->setLayerActions(m_layerActions);
+}
+
+void MainWindow::createViewActions()
+{
+    QMenu *views = m_ui->menuView->addMenu(tr("&Projection"));
+    auto *group = new QActionGroup(this);
+    for (const MapViewInfo &info : kMapViews) {
+        QAction *action = views->addAction(QCoreApplication::translate("MapView", info.title));
+        action->setCheckable(true);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, view = info.view] { m_model.setView(view); });
+        m_viewActions.append(action);
+    }
+    QMenu *centre = m_ui->menuView->addMenu(tr("&Centre On"));
+    centre->addAction(tr("Selected Zone"), this, [this] { m_model.setChosenCentre(std::nullopt); });
+    centre->addAction(tr("North Pole"), this, [this] {
+        m_model.setChosenCentre(GeoPoint{90.0, 0.0});
+    });
+    centre->addAction(tr("South Pole"), this, [this] {
+        m_model.setChosenCentre(GeoPoint{-90.0, 0.0});
+    });
+    const auto showView = [this] {
+        m_viewActions.value(int(m_model.view()))->setChecked(true);
+        placeMap();
+        m_mapWidget->update();
+    };
+    connect(&m_model, &MapModel::viewChanged, this, showView);
+    showView();
 }
 
 void MainWindow::createKeyboardActions()
@@ -403,6 +435,12 @@ void MainWindow::updatePlaceTexts()
     m_ui->longitudeField->setToolTip(sky);
 }
 
+double MainWindow::viewAspect() const
+{
+    const ViewPoint half = MapProjection(m_model.view(), {}, 1, 1, MapFit::Contain).halfExtent();
+    return half.x / half.y;
+}
+
 void MainWindow::fitToMap(int mapWidth, int mapHeight)
 {
     resize(mapWidth, mapHeight + belowMapHeight());
@@ -413,10 +451,14 @@ bool MainWindow::placeMap()
 {
     // From the window's own size, which a hidden window's layout has not yet
     // passed on to the map's area.
+    // The view's own shape at the largest size that fits: 2:1 for the flat
+    // map, a square for the discs.
     const QSize area(width(), height() - belowMapHeight());
-    const int mapHeight = std::max(0, std::min(area.height(), area.width() / 2));
-    const QRect map((area.width() - 2 * mapHeight) / 2, (area.height() - mapHeight) / 2,
-                    2 * mapHeight, mapHeight);
+    const double aspect = viewAspect();
+    const int mapHeight = std::max(0, std::min(area.height(), int(area.width() / aspect)));
+    const int mapWidth = aspect == 2.0 ? 2 * mapHeight : int(std::lround(mapHeight * aspect));
+    const QRect map((area.width() - mapWidth) / 2, (area.height() - mapHeight) / 2, mapWidth,
+                    mapHeight);
     if (map == m_mapWidget->geometry())
         return false;
     const bool resized = map.size() != m_mapWidget->size();
@@ -447,10 +489,11 @@ void MainWindow::zoom()
         // The world clocks take as many columns as the new width holds.
         resize(preset.mapWidth, height());
         layOutFacts();
-        int top = frame.top() - (preset.mapHeight + belowMapHeight() - oldHeight);
+        const int mapHeight = int(std::lround(preset.mapWidth / viewAspect()));
+        int top = frame.top() - (mapHeight + belowMapHeight() - oldHeight);
         if (const QScreen *screen = this->screen())
             top = std::max(top, screen->availableGeometry().top());
-        fitToMap(preset.mapWidth, preset.mapHeight);
+        fitToMap(preset.mapWidth, mapHeight);
         if (isVisible())
             move(frame.left(), top);
     }

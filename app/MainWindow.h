@@ -72,6 +72,8 @@ protected:
 private:
     /// Sizes the window so that the map shows at exactly this size.
     void fitToMap(int mapWidth, int mapHeight);
+    /// Width over height of the view's whole extent: 2 for the flat map.
+    double viewAspect() const;
     /// Puts the map at the largest 2:1 size that fits the area above the
     /// readouts, centred; returns whether its size changed.
     bool placeMap();
@@ -80,6 +82,8 @@ private:
     void createDisplayActions();
     /// Zoom, Full Screen, the map's menu and the list of shortcuts.
     void createKeyboardActions();
+    /// View → Projection and View → Centre On.
+    void createViewActions();
     void showKeyboardShortcuts();
     void updateDisplayActionTitles();
     void showSelectedZone();
@@ -108,6 +112,7 @@ private:
     QList<QLabel *> m_pinFields;
     /// Each layer's Show/Hide action; null for a layer the window does not offer.
     std::array<QAction *, kMapLayerCount> m_layerActions{};
+    QList<QAction *> m_viewActions; ///< one a view, in the views' order
     SecondTimer *m_secondTimer = nullptr;
     TimeMachine *m_timeMachine = nullptr;
     QTimer m_mapTimer;

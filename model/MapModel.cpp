@@ -105,6 +105,19 @@ void MapModel::setChosenCentre(const std::optional<GeoPoint> &centre)
         emit viewChanged();
 }
 
+void MapModel::moveCentre(const GeoPoint &centre)
+{
+    m_centreMoving = true;
+    setChosenCentre(centre);
+}
+
+void MapModel::finishMovingCentre()
+{
+    if (!std::exchange(m_centreMoving, false))
+        return;
+    emit viewChanged();
+}
+
 void MapModel::setFit(MapFit fit)
 {
     if (std::exchange(m_fit, fit) != fit)

@@ -69,8 +69,19 @@ public:
     /// zone's place (the plate carrée then stays on Greenwich).
     const std::optional<GeoPoint> &chosenCentre() const { return m_chosenCentre; }
     void setChosenCentre(const std::optional<GeoPoint> &centre);
-    /// The place the view is centred on.
-    GeoPoint viewCentre() const { return m_chosenCentre.value_or(m_markerPlace); }
+    /// Moves the centre while the user drags the map; finishMovingCentre()
+    /// settles it. Meanwhile isCentreMoving() says not to store each step.
+    void moveCentre(const GeoPoint &centre);
+    void finishMovingCentre();
+    bool isCentreMoving() const { return m_centreMoving; }
+    /// The place the view is centred on: the chosen one, else the selected
+    /// zone's, but Greenwich on the flat map.
+    GeoPoint viewCentre() const
+    {
+        if (m_chosenCentre)
+            return *m_chosenCentre;
+        return m_view == MapView::PlateCarree ? GeoPoint{} : m_markerPlace;
+    }
     /// How the view meets a frame of another shape; not kept between runs.
     MapFit fit() const { return m_fit; }
     void setFit(MapFit fit);
@@ -120,4 +131,5 @@ private:
     MapView m_view = MapView::PlateCarree;
     std::optional<GeoPoint> m_chosenCentre;
     MapFit m_fit = MapFit::Contain;
+    bool m_centreMoving = false;
 };

@@ -68,6 +68,8 @@ void keepStored(MapModel &model, Preferences &preferences)
                          preferences.setObject(QLatin1String(layerInfo(layer).storedKey), shown);
                      });
     QObject::connect(&model, &MapModel::viewChanged, &model, [&model, &preferences] {
+        if (model.isCentreMoving())
+            return; // stored once the drag ends
         preferences.setObject(kViewKey, QLatin1String(viewInfo(model.view()).name));
         const auto centre = model.chosenCentre();
         preferences.setObject(kCentreKey, centre ? centreText(*centre) : QString());

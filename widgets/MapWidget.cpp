@@ -10,10 +10,13 @@
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 
+#include <cmath>
 #include <utility>
 
 MapWidget::MapWidget(MapModel &model, FrameRenderer &renderer, QWidget *parent)
@@ -23,6 +26,7 @@ MapWidget::MapWidget(MapModel &model, FrameRenderer &renderer, QWidget *parent)
     setContextMenuPolicy(Qt::DefaultContextMenu);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Day and night map"));
+    setMouseTracking(true);
     m_resizing.setSingleShot(true);
     m_resizing.setInterval(1000);
     connect(&m_resizing, &QTimer::timeout, this,
@@ -32,6 +36,110 @@ MapWidget::MapWidget(MapModel &model, FrameRenderer &renderer, QWidget *parent)
     connect(&model, &MapModel::layerShownChanged, this, repaint);
     connect(&model, &MapModel::shownInstantChanged, this, repaint);
     connect(&model, &MapModel::pinnedZonesChanged, this, repaint);
+    connect(&model, &MapModel::viewChanged, this, repaint);
+    connect(&model, &MapModel::markerPlaceChanged, this, repaint);
+}
+
+MapProjection MapWidget::projection() const
+{
+    return MapProjection(m_model.view(), m_model.viewCentre(), width(), height(), m_model.fit());
+}
+
+std::optional<GeoPoint> MapWidget::placeAt(const QPointF &point) const
+{
+    if (!m_model.isClassicView())
+        return projection().inverse({point.x(), point.y()});
+    const MapGeometry geometry = geometryFromSize(float(width()), float(height()));
+    const QPointF p = ViewCoordinates(height()).point(point.x(), point.y()); // y up
+    const GeoPoint place{yToLatitude(float(p.y()), geometry), xToLongitude(float(p.x()), geometry)};
+    if (std::fabs(place.latitude) > 90.0 || std::fabs(place.longitude) > 180.0)
+        return std::nullopt;
+    return place;
+}
+
+std::optional<QPointF> MapWidget::pointOf(const GeoPoint &place) const
+{
+    if (!m_model.isClassicView()) {
+        const auto p = projection().forward(place);
+        return p ? std::optional(QPointF(p->x, p->y)) : std::nullopt;
+    }
+    const MapGeometry geometry = geometryFromSize(float(width()), float(height()));
+    return ViewCoordinates(height()).point(longitudeToX(float(place.longitude), geometry),
+                                           latitudeToY(float(place.latitude), geometry));
+}
+
+QString MapWidget::pointerText(const GeoPoint &place) const
+{
+    const auto degrees = [](double value, const QString &positive, const QString &negative) {
+        return tr("%1° %2").arg(std::fabs(value), 0, 'f', 2).arg(value < 0 ? negative : positive);
+    };
+    QString text = tr("%1, %2", "latitude, longitude")
+                       .arg(degrees(place.latitude, tr("N", "north"), tr("S", "south")),
+                            degrees(place.longitude, tr("E", "east"), tr("W", "west")));
+    if (m_model.view() == MapView::Azimuthal) {
+        const DistanceAndBearing from = distanceAndBearing(m_model.viewCentre(), place);
+        text = tr("%1 · %2 km from the centre, bearing %3°")
+                   .arg(text, QLocale().toString(std::lround(from.distanceRad * 6371.0)))
+                   .arg(std::lround(from.bearingRad * 180.0 / M_PI) % 360);
+    }
+    return text;
+}
+
+QRect MapWidget::pointerTextRect(const QString &text) const
+{
+    if (text.isEmpty())
+        return {};
+    const QFontMetrics metrics(font());
+    const QSize size(metrics.horizontalAdvance(text) + 8, metrics.height() + 4);
+    return QRect(QPoint(4, height() - size.height() - 4), size);
+}
+
+void MapWidget::setPointerText(const QString &text)
+{
+    if (text == m_pointerText)
+        return;
+    const QRect old = pointerTextRect(m_pointerText);
+    m_pointerText = text;
+    // Only the readout's corner is painted again, from the last frame.
+    update(QRegion(old) + QRegion(pointerTextRect(text)));
+}
+
+void MapWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPointF at = event->position();
+    if (m_dragStart && (event->buttons() & Qt::LeftButton)) {
+        const QPointF moved = at - *m_dragStart;
+        const MapProjection &start = m_dragProjection;
+        std::optional<GeoPoint> centre;
+        if (start.view() == MapView::Azimuthal || start.view() == MapView::Globe) {
+            // The place that was under the pointer comes along with it.
+            centre = start.inverse(
+                {start.frameWidth() / 2 - moved.x(), start.frameHeight() / 2 - moved.y()});
+        } else {
+            // The world maps turn about the axis: only the central meridian moves.
+            GeoPoint sideways = start.centre();
+            sideways.longitude -= moved.x() / start.scale() * 180.0 / M_PI;
+            sideways.longitude = std::remainder(sideways.longitude, 360.0);
+            centre = sideways;
+        }
+        if (centre)
+            m_model.moveCentre(*centre);
+    }
+    const auto place = placeAt(at);
+    setPointerText(place ? pointerText(*place) : QString());
+}
+
+void MapWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (std::exchange(m_dragStart, std::nullopt))
+        m_model.finishMovingCentre();
+}
+
+void MapWidget::leaveEvent(QEvent *event)
+{
+    QWidget::leaveEvent(event);
+    setPointerText({});
 }
 
 void MapWidget::setLayerActions(const std::array<QAction *, kMapLayerCount> &actions)
@@ -39,12 +147,24 @@ void MapWidget::setLayerActions(const std::array<QAction *, kMapLayerCount> &act
     m_layerActions = actions;
 }
 
-void MapWidget::paintEvent(QPaintEvent *)
+void MapWidget::paintEvent(QPaintEvent *event)
 {
-    // Every redraw paints the whole map afresh for the instant the model shows.
-    const QImage &frame = m_renderer.render(m_model, size(), devicePixelRatioF());
+    // Every redraw paints the whole map afresh for the instant the model
+    // shows, but for the pointer readout's corner alone.
+    const QRect corner = pointerTextRect(m_pointerText)
+                             .united(QRect(0, height() - 3 * fontMetrics().height(), width(),
+                                           3 * fontMetrics().height()));
+    const bool cornerOnly = corner.contains(event->rect()) && !m_shownFrame.isNull() &&
+                            m_shownFrame.deviceIndependentSize() == QSizeF(size());
+    if (!cornerOnly)
+        m_shownFrame = m_renderer.render(m_model, size(), devicePixelRatioF());
     QPainter painter(this);
-    painter.drawImage(0, 0, frame);
+    painter.drawImage(0, 0, m_shownFrame);
+    if (const QRect box = pointerTextRect(m_pointerText); !box.isEmpty()) {
+        painter.fillRect(box, labelBoxColour());
+        painter.setPen(Qt::white);
+        painter.drawText(box, Qt::AlignCenter, m_pointerText);
+    }
     if (hasFocus()) {
         // Keyboard focus shows on the screen only, never in a saved frame.
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
@@ -76,8 +196,13 @@ void MapWidget::focusOutEvent(QFocusEvent *event)
 
 void MapWidget::mousePressEvent(QMouseEvent *event)
 {
-    // The map takes the click and does nothing with it.
+    // A left button grabs the map to move its centre.
     event->accept();
+    if (event->button() == Qt::LeftButton) {
+        m_dragStart = event->position();
+        m_dragProjection =
+            MapProjection(m_model.view(), m_model.viewCentre(), width(), height(), m_model.fit());
+    }
 }
 
 void MapWidget::contextMenuEvent(QContextMenuEvent *event)
@@ -95,12 +220,7 @@ void MapWidget::openContextMenuFromKeyboard()
         openContextMenu(pointer);
         return;
     }
-    const MapGeometry geometry = geometryFromSize(float(width()), float(height()));
-    const GeoPoint marker = m_model.markerPlace();
-    openContextMenu(
-        ViewCoordinates(height())
-            .point(longitudeToX(marker.longitude, geometry), latitudeToY(marker.latitude, geometry))
-            .toPoint());
+    openContextMenu(pointOf(m_model.markerPlace()).value_or(rect().center()).toPoint());
 }
 
 QMenu *MapWidget::openContextMenu(const QPoint &point)
@@ -153,10 +273,8 @@ QMenu *MapWidget::contextMenuAt(const QPoint &point)
         else if (action)
             moreLayers.append(action);
     }
-    const MapGeometry geometry = geometryFromSize(float(width()), float(height()));
-    const QPointF p = ViewCoordinates(height()).point(point.x(), point.y()); // y up
-    const QStringList zones = nearbyZones(m_model.zones(), {yToLatitude(float(p.y()), geometry),
-                                                            xToLongitude(float(p.x()), geometry)});
+    const std::optional<GeoPoint> place = placeAt(point);
+    const QStringList zones = place ? nearbyZones(m_model.zones(), *place) : QStringList();
     if (!zones.isEmpty())
         menu->addSeparator();
     const QFont font = mapFont(12);
@@ -172,6 +290,11 @@ QMenu *MapWidget::contextMenuAt(const QPoint &point)
     if (!m_model.zoneName().isEmpty() && !zones.contains(m_model.zoneName()))
         pinnable.prepend(m_model.zoneName());
     menu->addSeparator();
+    QAction *centre = menu->addAction(tr("Centre Map Here"));
+    centre->setEnabled(place.has_value());
+    if (place)
+        connect(centre, &QAction::triggered, this,
+                [this, at = *place] { m_model.setChosenCentre(at); });
     QMenu *pins = menu->addMenu(tr("Pin"));
     pins->setEnabled(!pinnable.isEmpty());
     for (const QString &zone : pinnable) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "astro/GeoPoint.h"
+#include "mapcore/MapProjection.h"
 #include "model/MapLayer.h"
 
 #include <QList>
@@ -7,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class FrameRenderer;
 class MapModel;
@@ -39,6 +42,14 @@ public:
     /// over the map, else at the marker.
     void openContextMenuFromKeyboard();
 
+    /// The place under a point of the widget; none off the view's extent.
+    std::optional<GeoPoint> placeAt(const QPointF &point) const;
+    /// Where a place lies on the widget; none where the view hides it.
+    std::optional<QPointF> pointOf(const GeoPoint &place) const;
+    /// What the pointer readout says of a place: its latitude and longitude,
+    /// and in the azimuthal view its distance and bearing from the centre.
+    QString pointerText(const GeoPoint &place) const;
+
 signals:
     /// A zone was chosen in the contextual menu.
     void zoneChosen(const QString &zoneName);
@@ -49,6 +60,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -58,7 +72,19 @@ private:
     /// last first, into a submenu after the others.
     void fitZonesInto(QMenu *menu, int height);
 
+    /// The projection of the widget in points, in a view other than the classic map.
+    MapProjection projection() const;
+    /// Shows what lies under the pointer, or nothing.
+    void setPointerText(const QString &text);
+    QRect pointerTextRect(const QString &text) const;
+
     MapModel &m_model;
+    /// While the map is dragged: where it was grabbed and the view then.
+    std::optional<QPointF> m_dragStart;
+    MapProjection m_dragProjection;
+    QString m_pointerText;
+    /// The last frame drawn, for repainting under the pointer readout alone.
+    QImage m_shownFrame;
     FrameRenderer &m_renderer;
     std::array<QAction *, kMapLayerCount> m_layerActions{};
     /// Runs while the size keeps changing; the renderer keeps its sources

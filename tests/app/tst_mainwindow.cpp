@@ -303,7 +303,7 @@ private slots:
         std::unique_ptr<QMenu> menu(map.contextMenuAt({click.x(), map.height() - click.y()}));
         const QStringList shown = titles(menu.get());
         QCOMPARE(shown.join(", "), "Show Latitude/Longitude Grid, Show Locations, " + expected +
-                                       "---, Pin, More Layers");
+                                       "---, Centre Map Here, Pin, More Layers");
         QCOMPARE(
             titles(menu->actions().last()->menu()),
             (QStringList{"Show Sun", "Show Moon", "Show Twilight Lines", "Show Distance Rings"}));
@@ -322,8 +322,8 @@ private slots:
         if (expected.isEmpty())
             return;
         // The last zone near, chosen and pinned.
-        const QString zone = shown.at(shown.size() - 4);
-        menu->actions().at(shown.size() - 4)->trigger();
+        const QString zone = shown.at(shown.size() - 5);
+        menu->actions().at(shown.size() - 5)->trigger();
         QMenu *pins = menu->actions().at(shown.size() - 2)->menu();
         QCOMPARE(titles(pins).last(), zone);
         pins->actions().last()->trigger();
