@@ -157,8 +157,8 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     for (const MapViewInfo &info : kMapViews) {
         const std::string name = info.name;
-        benchmark::RegisterBenchmark(("WholeRedraw/" + name + "/1440").c_str(), WholeRedrawInView,
-                                     info.view)
+        benchmark::RegisterBenchmark(("WholeRedraw/" + name).c_str(), WholeRedrawInView, info.view)
+            ->Arg(kLargePreset.mapWidth)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("ViewPreparation/" + name + "/1440").c_str(), ViewPreparation,
                                      info.view)

@@ -98,7 +98,8 @@ public:
         }
     }
     double dayLimit() const { return m_high; }
-    uint8_t alpha(float d) const
+    double nightLimit() const { return m_low; }
+    [[gnu::always_inline]] uint8_t alpha(float d) const
     {
         if (d >= float(m_high))
             return 0;
@@ -110,7 +111,7 @@ public:
     }
 
 private:
-    static constexpr int kBins = 2048;
+    static constexpr int kBins = 1024;
     struct Bin
     {
         uint8_t alpha;
@@ -153,19 +154,87 @@ uint8_t exactAlpha(const ViewPixels &pixels, const SunQuantities &sun, int32_t c
     return place ? alphaForAltitude(sunAltitudeAt(sun, *place)) : 0;
 }
 
-uint8_t alphaAt(const ViewPixels &pixels, const SunQuantities &sun, const SunVector &s,
-                std::size_t i, int32_t column, int32_t row)
-{
-    const float d = pixels.x[i] * s.x + pixels.y[i] * s.y + pixels.z[i] * s.z;
-    const AlphaRamp &ramp = alphaRamp();
-    if (std::fabs(d - float(ramp.dayLimit())) < kDayLimitMargin)
-        return exactAlpha(pixels, sun, column, row);
-    return ramp.alpha(d);
-}
-
 inline unsigned roundedBy255(unsigned x)
 {
     return ((x + 128) + ((x + 128) >> 8)) >> 8;
+}
+
+/// The overlay premultiplied and truncated, over the day scaled by 255 -
+/// alpha and rounded, as the plate carrée's kernel composes them.
+inline uint32_t composed(uint32_t day, uint32_t night, uint8_t alpha)
+{
+    if (alpha == 0)
+        return day;
+    if (alpha == 255)
+        return night;
+    // Red and blue side by side in one word, green in another: every product
+    // stays below 2^16, so the lanes never reach into each other.
+    constexpr uint32_t kLanes = 0x00ff00ffu;
+    const uint32_t keep = 255u - alpha;
+    const auto overlay = [alpha](uint32_t lanes) {
+        const uint32_t product = lanes * alpha;
+        return ((product + 0x00010001u + ((product >> 8) & kLanes)) >> 8) & kLanes;
+    };
+    const auto kept = [keep](uint32_t lanes) {
+        const uint32_t product = lanes * keep + 0x00800080u;
+        return ((product + ((product >> 8) & kLanes)) >> 8) & kLanes;
+    };
+    const uint32_t redBlue = overlay(night & kLanes) + kept(day & kLanes);
+    const uint32_t green = overlay((night >> 8) & 0xffu) + kept((day >> 8) & 0xffu);
+    return 0xff000000u | redBlue | (green << 8);
+}
+
+/// Each tile's cone: the mean of its vectors as the axis, and the widest
+/// angle from it, grown a little for the vectors' rounding to float.
+void prepareCones(ViewPixels &out)
+{
+    constexpr int32_t tile = ViewPixels::kTile;
+    const int32_t tileRows = (out.height + tile - 1) / tile;
+    out.tileColumns = (out.width + tile - 1) / tile;
+    out.cones.assign(std::size_t(tileRows) * std::size_t(out.tileColumns), {});
+    for (int32_t tr = 0; tr < tileRows; ++tr) {
+        for (int32_t tc = 0; tc < out.tileColumns; ++tc) {
+            double axis[3] = {0, 0, 0};
+            bool whole = true;
+            bool none = true;
+            const int32_t rowEnd = std::min(out.height, (tr + 1) * tile);
+            const int32_t columnEnd = std::min(out.width, (tc + 1) * tile);
+            for (int32_t r = tr * tile; r < rowEnd; ++r) {
+                for (int32_t c = tc * tile; c < columnEnd; ++c) {
+                    const std::size_t i = std::size_t(r) * std::size_t(out.width) + std::size_t(c);
+                    if (out.x[i] == 0.0f && out.y[i] == 0.0f && out.z[i] == 0.0f) {
+                        whole = false;
+                        continue;
+                    }
+                    none = false;
+                    axis[0] += out.x[i];
+                    axis[1] += out.y[i];
+                    axis[2] += out.z[i];
+                }
+            }
+            const double length =
+                std::sqrt(axis[0] * axis[0] + axis[1] * axis[1] + axis[2] * axis[2]);
+            ViewPixels::Cone &cone =
+                out.cones[std::size_t(tr) * std::size_t(out.tileColumns) + std::size_t(tc)];
+            if (none)
+                cone.kind = ViewPixels::Cone::Outside;
+            if (!whole || length == 0.0)
+                continue;
+            for (double &a : axis)
+                a /= length;
+            double widest = 1.0;
+            for (int32_t r = tr * tile; r < rowEnd; ++r) {
+                for (int32_t c = tc * tile; c < columnEnd; ++c) {
+                    const std::size_t i = std::size_t(r) * std::size_t(out.width) + std::size_t(c);
+                    widest = std::min(widest,
+                                      axis[0] * out.x[i] + axis[1] * out.y[i] + axis[2] * out.z[i]);
+                }
+            }
+            const double radius = std::acos(std::clamp(widest, -1.0, 1.0)) + 1e-5;
+            cone = {float(axis[0]),          float(axis[1]),          float(axis[2]),
+                    float(std::cos(radius)), float(std::sin(radius)), ViewPixels::Cone::Inside};
+        }
+    }
 }
 
 } // namespace
@@ -201,13 +270,8 @@ bool prepareViewPixels(const MapProjection &projection, const WorldImage &day,
     prepareRows(projection, day, night, out, 0, std::min(height, rowsEach));
     for (std::thread &worker : workers)
         worker.join();
+    prepareCones(out);
     return true;
-}
-
-uint8_t shadedAlpha(const ViewPixels &pixels, const SunQuantities &sun, int32_t column, int32_t row)
-{
-    const std::size_t i = std::size_t(row) * std::size_t(pixels.width) + std::size_t(column);
-    return alphaAt(pixels, sun, sunVector(sun), i, column, row);
 }
 
 bool shadeView(const ViewPixels &pixels, const UtcFields &utc, std::span<uint8_t> frame,
@@ -218,29 +282,78 @@ bool shadeView(const ViewPixels &pixels, const UtcFields &utc, std::span<uint8_t
         return false;
     const SunQuantities sun = sunQuantities(utc);
     const SunVector s = sunVector(sun);
-    for (int32_t row = 0; row < pixels.height; ++row) {
-        auto *out = reinterpret_cast<uint32_t *>(frame.data() + std::size_t(row) * frameStride);
-        const std::size_t first = std::size_t(row) * std::size_t(pixels.width);
-        for (int32_t column = 0; column < pixels.width; ++column) {
-            const std::size_t i = first + std::size_t(column);
-            const uint8_t alpha = alphaAt(pixels, sun, s, i, column, row);
-            if (alpha == 0) {
-                out[column] = pixels.day[i];
-            } else if (alpha == 255) {
-                out[column] = pixels.night[i];
-            } else {
-                const uint32_t day = pixels.day[i];
-                const uint32_t night = pixels.night[i];
-                uint32_t pixel = 0xff000000u;
-                for (int shift = 0; shift < 24; shift += 8) {
-                    // The overlay premultiplied and truncated, over the day
-                    // scaled by 255 - alpha and rounded, as the plate carrée's
-                    // kernel composes them.
-                    const unsigned over = premultiplied(uint8_t(night >> shift), alpha);
-                    const unsigned kept = roundedBy255(((day >> shift) & 0xffu) * (255u - alpha));
-                    pixel |= (over + kept) << shift;
+    const AlphaRamp &ramp = alphaRamp();
+    const float dayLimit = float(ramp.dayLimit());
+    // Altitudes beyond which a whole tile is day or night.
+    const double dayAltitude = kDayLimitDeg * kDegToRad + 1e-4;
+    const double nightAltitude = std::asin(ramp.nightLimit()) - 1e-4;
+    constexpr int32_t tile = ViewPixels::kTile;
+    const auto width = std::size_t(pixels.width);
+    // What each tile of a row of tiles is: the day or night image to copy,
+    // black, or pixel by pixel (null).
+    enum class Fill : uint8_t
+    {
+        Day,
+        Night,
+        Black,
+        Pixels
+    };
+    std::vector<Fill> fills(std::size_t(pixels.tileColumns));
+    std::vector<float> sines(width);
+    for (int32_t top = 0; top < pixels.height; top += tile) {
+        const ViewPixels::Cone *cones =
+            pixels.cones.data() + std::size_t(top / tile) * std::size_t(pixels.tileColumns);
+        for (int32_t t = 0; t < pixels.tileColumns; ++t) {
+            const ViewPixels::Cone &cone = cones[t];
+            Fill fill = cone.kind == ViewPixels::Cone::Outside ? Fill::Black : Fill::Pixels;
+            if (cone.kind == ViewPixels::Cone::Inside) {
+                // The altitudes within the tile lie within its radius of the
+                // axis's altitude.
+                const double axisAltitude = std::asin(
+                    std::clamp(double(cone.x * s.x + cone.y * s.y + cone.z * s.z), -1.0, 1.0));
+                const double radius = std::atan2(double(cone.sinRadius), double(cone.cosRadius));
+                if (axisAltitude - radius > dayAltitude)
+                    fill = Fill::Day;
+                else if (axisAltitude + radius < nightAltitude)
+                    fill = Fill::Night;
+            }
+            fills[std::size_t(t)] = fill;
+        }
+        // Row by row through the tiles, so that memory is read in order.
+        const int32_t bottom = std::min(pixels.height, top + tile);
+        for (int32_t row = top; row < bottom; ++row) {
+            const std::size_t first = std::size_t(row) * width;
+            auto *out = reinterpret_cast<uint32_t *>(frame.data() + std::size_t(row) * frameStride);
+            const uint32_t *day = pixels.day.data() + first;
+            const uint32_t *night = pixels.night.data() + first;
+            const float *__restrict x = pixels.x.data() + first;
+            const float *__restrict y = pixels.y.data() + first;
+            const float *__restrict z = pixels.z.data() + first;
+            float *__restrict d = sines.data();
+            for (int32_t t = 0; t < pixels.tileColumns; ++t) {
+                const std::size_t left = std::size_t(t) * tile;
+                const std::size_t right = std::min(width, left + tile);
+                switch (fills[std::size_t(t)]) {
+                case Fill::Day:
+                    std::memcpy(out + left, day + left, (right - left) * 4);
+                    continue;
+                case Fill::Night:
+                    std::memcpy(out + left, night + left, (right - left) * 4);
+                    continue;
+                case Fill::Black:
+                    std::fill(out + left, out + right, 0xff000000u);
+                    continue;
+                case Fill::Pixels:
+                    break;
                 }
-                out[column] = pixel;
+                for (std::size_t c = left; c < right; ++c)
+                    d[c] = x[c] * s.x + y[c] * s.y + z[c] * s.z;
+                for (std::size_t c = left; c < right; ++c) {
+                    uint8_t alpha = ramp.alpha(d[c]);
+                    if (std::fabs(d[c] - dayLimit) < kDayLimitMargin)
+                        alpha = exactAlpha(pixels, sun, int32_t(c), row);
+                    out[c] = composed(day[c], night[c], alpha);
+                }
             }
         }
     }

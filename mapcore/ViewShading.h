@@ -24,18 +24,37 @@ struct WorldImage
 
 /// What shading a view needs of each pixel, prepared once: its unit vector on
 /// the sphere (zero outside the view, where the images are black) and the day
-/// and night images bilinearly sampled at its place. 20 bytes a pixel.
+/// and night images bilinearly sampled at its place, 20 bytes a pixel; and for
+/// each tile of pixels the cone that holds their vectors, so that a tile all
+/// in day or all in night is copied without looking at its pixels.
 struct ViewPixels
 {
+    static constexpr int32_t kTile = 16;
+    /// A tile's cone: its axis, and the cosine and sine of its half-angle,
+    /// for a tile wholly inside the view.
+    struct Cone
+    {
+        float x, y, z, cosRadius, sinRadius;
+        enum : uint8_t
+        {
+            Partly,  ///< reaching beyond the view: pixel by pixel
+            Inside,  ///< the cone holds
+            Outside, ///< black
+        } kind = Partly;
+    };
+
     MapProjection projection;
     int32_t width = 0;
     int32_t height = 0;
     std::vector<float> x, y, z;
     std::vector<uint32_t> day, night;
+    std::vector<Cone> cones; ///< row by row of tiles
+    int32_t tileColumns = 0;
 
     std::size_t bytes() const
     {
-        return x.capacity() * 3 * sizeof(float) + (day.capacity() + night.capacity()) * 4;
+        return x.capacity() * 3 * sizeof(float) + (day.capacity() + night.capacity()) * 4 +
+               cones.capacity() * sizeof(Cone);
     }
 };
 
@@ -50,7 +69,3 @@ bool prepareViewPixels(const MapProjection &projection, const WorldImage &day,
 /// pixels of four bytes, rows frameStride bytes apart.
 bool shadeView(const ViewPixels &pixels, const UtcFields &utc, std::span<uint8_t> frame,
                std::size_t frameStride);
-
-/// The alpha that shading gives one pixel of a prepared view, for tests.
-uint8_t shadedAlpha(const ViewPixels &pixels, const SunQuantities &sun, int32_t column,
-                    int32_t row);

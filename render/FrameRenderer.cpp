@@ -36,8 +36,7 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
             m_frame = QImage();
             return m_frame;
         }
-        QPainter painter(&m_frame);
-        drawViewLayers(painter, model, size, shownInstant, instant);
+        drawViewLayers(model, size, shownInstant, instant);
         return m_frame;
     }
 
@@ -136,8 +135,8 @@ bool FrameRenderer::composeView(const MapModel &model, QSize pixels, const UtcFi
                      size_t(m_frame.bytesPerLine()));
 }
 
-void FrameRenderer::drawViewLayers(QPainter &painter, const MapModel &model, QSize size,
-                                   const QDateTime &shownInstant, const UtcFields &instant)
+void FrameRenderer::drawViewLayers(const MapModel &model, QSize size, const QDateTime &shownInstant,
+                                   const UtcFields &instant)
 {
     // Beyond the large map the layers grow gently, as on the classic map.
     const double layerScale = std::sqrt(
@@ -146,55 +145,94 @@ void FrameRenderer::drawViewLayers(QPainter &painter, const MapModel &model, QSi
     const double height = size.height() / layerScale;
     m_layerProjection = MapProjection(model.view(), model.viewCentre(), width, height, model.fit());
     const MapProjection &projection = m_layerProjection;
-    if (layerScale != 1.0)
-        painter.scale(layerScale, layerScale);
-    painter.setWindow(0, 0, int(width), int(height));
-    painter.setViewport(0, 0, int(width), int(height));
-    if (model.isLayerShown(MapLayer::Grid))
-        drawViewGrid(painter, projection, smallTextStyle());
-    if (model.isLayerShown(MapLayer::RangeRings))
-        drawRangeRings(painter, projection, smallTextStyle());
-    if (model.isLayerShown(MapLayer::TwilightLines))
-        drawTwilightLines(painter, projection, sunQuantities(instant));
+    const auto paintOn = [&](QImage &image, auto &&draw) {
+        QPainter painter(&image);
+        if (layerScale != 1.0)
+            painter.scale(layerScale, layerScale);
+        painter.setWindow(0, 0, int(width), int(height));
+        painter.setViewport(0, 0, int(width), int(height));
+        draw(painter);
+    };
+
+    // The layers that stay while the view stays are painted once, the grid
+    // and the rings under the sky, the squares over it.
+    const StaticViewLayers key{projection.view(),
+                               projection.centre(),
+                               m_frame.size(),
+                               m_frame.devicePixelRatio(),
+                               model.isLayerShown(MapLayer::Grid),
+                               model.isLayerShown(MapLayer::RangeRings),
+                               model.isLayerShown(MapLayer::Locations),
+                               model.fit()};
+    if (key != m_staticViewLayers) {
+        m_staticViewLayers = key;
+        QImage scratch(m_frame.size(), QImage::Format_ARGB32_Premultiplied);
+        scratch.setDevicePixelRatio(m_frame.devicePixelRatio());
+        scratch.fill(Qt::transparent);
+        paintOn(scratch, [&](QPainter &painter) {
+            if (key.grid)
+                drawViewGrid(painter, projection, smallTextStyle());
+            if (key.rings)
+                drawRangeRings(painter, projection, smallTextStyle());
+        });
+        m_viewUnder.record(scratch);
+        scratch.fill(Qt::transparent);
+        paintOn(scratch, [&](QPainter &painter) {
+            if (key.squares)
+                drawViewSquares(painter, projection, model.locationPlaces());
+        });
+        m_viewOver.record(scratch);
+    }
+    m_viewUnder.blendOnto(m_frame);
+
     // As on the classic map: 1 at two pixels a degree.
     const double symbolScale = std::sqrt(std::max(1.0, projection.scale() * M_PI / 360.0));
     auto at = [&projection](const GeoPoint &place) -> std::optional<QPointF> {
         const auto p = projection.forward(place);
         return p ? std::optional(QPointF(p->x, p->y)) : std::nullopt;
     };
-    if (model.isLayerShown(MapLayer::Sun) || model.isLayerShown(MapLayer::Moon)) {
-        const astro::SkyPositions sky = astro::skyPositions(utcInstant(shownInstant));
-        if (model.isLayerShown(MapLayer::Moon))
-            if (const auto p = at(sky.sublunar))
-                drawMoonSymbolAt(painter, *p, symbolScale, sky);
-        if (model.isLayerShown(MapLayer::Sun))
-            if (const auto p = at(sky.subsolar))
-                drawSunSymbolAt(painter, *p, symbolScale);
-    }
-    if (model.isLayerShown(MapLayer::Locations))
-        drawViewSquares(painter, projection, model.locationPlaces());
+    paintOn(m_frame, [&](QPainter &painter) {
+        if (model.isLayerShown(MapLayer::TwilightLines))
+            drawTwilightLines(painter, projection, sunQuantities(instant));
+        if (model.isLayerShown(MapLayer::Sun) || model.isLayerShown(MapLayer::Moon)) {
+            const astro::SkyPositions sky = astro::skyPositions(utcInstant(shownInstant));
+            if (model.isLayerShown(MapLayer::Moon))
+                if (const auto p = at(sky.sublunar))
+                    drawMoonSymbolAt(painter, *p, symbolScale, sky);
+            if (model.isLayerShown(MapLayer::Sun))
+                if (const auto p = at(sky.subsolar))
+                    drawSunSymbolAt(painter, *p, symbolScale);
+        }
+    });
+    m_viewOver.blendOnto(m_frame);
+
     const ViewCoordinates view(height);
     m_labels.clear();
     const auto marker = at(model.markerPlace());
     const auto markerX = marker ? float(marker->x()) : 0.0f;
     const auto markerY = marker ? float(height - marker->y()) : 0.0f;
-    if (marker)
-        reserveZoneMarker(m_labels, markerX, markerY, model.zoneName(), labelTextStyle(),
-                          int32_t(width), view);
-    if (!model.pinnedZones().isEmpty()) {
-        std::vector<PinnedPlace> pins;
-        for (const QString &zone : model.pinnedZones())
-            pins.push_back({model.zones().placeOf(zone), cityOf(zone)});
-        drawPinnedPlaces(painter, pins, at, width, smallTextStyle(), view, m_labels);
-    }
-    if (marker)
-        drawZoneMarker(painter, markerX, markerY, model.zoneName(), labelTextStyle(),
-                       int32_t(width), view);
+    paintOn(m_frame, [&](QPainter &painter) {
+        if (marker)
+            reserveZoneMarker(m_labels, markerX, markerY, model.zoneName(), labelTextStyle(),
+                              int32_t(width), view);
+        if (!model.pinnedZones().isEmpty()) {
+            std::vector<PinnedPlace> pins;
+            for (const QString &zone : model.pinnedZones())
+                pins.push_back({model.zones().placeOf(zone), cityOf(zone)});
+            drawPinnedPlaces(painter, pins, at, width, smallTextStyle(), view, m_labels);
+        }
+        if (marker)
+            drawZoneMarker(painter, markerX, markerY, model.zoneName(), labelTextStyle(),
+                           int32_t(width), view);
+    });
 }
 
 void FrameRenderer::releaseMemory()
 {
     m_viewPixels = ViewPixels{};
+    m_staticViewLayers = {};
+    m_viewUnder.clear();
+    m_viewOver.clear();
     m_frame = QImage();
     m_images.release();
 }

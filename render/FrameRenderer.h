@@ -6,6 +6,7 @@
 #include "render/LabelPlacer.h"
 #include "render/LayerPlan.h"
 #include "render/MapImages.h"
+#include "render/SparseLayer.h"
 
 #include <QImage>
 #include <QSize>
@@ -57,8 +58,19 @@ private:
     /// prepared pixels.
     bool composeView(const MapModel &model, QSize pixels, const UtcFields &instant);
     /// The layers over such a view.
-    void drawViewLayers(QPainter &painter, const MapModel &model, QSize size,
-                        const QDateTime &shownInstant, const UtcFields &instant);
+    void drawViewLayers(const MapModel &model, QSize size, const QDateTime &shownInstant,
+                        const UtcFields &instant);
+    /// What the layers painted once for a view depend on.
+    struct StaticViewLayers
+    {
+        MapView view = MapView::PlateCarree;
+        GeoPoint centre;
+        QSize frame;
+        qreal ratio = 0;
+        bool grid = false, rings = false, squares = false;
+        MapFit fit = MapFit::Contain;
+        bool operator==(const StaticViewLayers &) const = default;
+    };
 
     /// The grid's and the squares' plans, made when first drawn and again
     /// when the geometry or the places change.
@@ -76,4 +88,7 @@ private:
     ViewPixels m_viewPixels;
     int m_viewGeneration = -1;
     MapProjection m_layerProjection;
+    StaticViewLayers m_staticViewLayers;
+    SparseLayer m_viewUnder; ///< the grid and the rings
+    SparseLayer m_viewOver;  ///< the squares
 };

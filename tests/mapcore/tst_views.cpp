@@ -131,17 +131,17 @@ private slots:
         QTest::newRow("plate carree 150E") << int(MapView::PlateCarree) << 0.0 << 150.0 << 1;
     }
 
-    // With a white day and a black night, a frame pixel's red is 255 - alpha:
-    // every pixel's alpha is within 1 of the ramp's at its place, and black
-    // outside the view.
+    // With a magenta day and a green night, a frame pixel's red and blue are
+    // 255 - alpha and its green alpha: every pixel's alpha is within 1 of the
+    // ramp's at its place, and black outside the view.
     void shadingFollowsTheRamp()
     {
         QFETCH(int, view);
         QFETCH(double, latitude);
         QFETCH(double, longitude);
         QFETCH(int, fit);
-        const uint32_t white = 0xffffffffu, black = 0xff000000u;
-        const WorldImage day{&white, 1, 1, 1}, night{&black, 1, 1, 1};
+        const uint32_t magenta = 0xffff00ffu, green = 0xff00ff00u;
+        const WorldImage day{&magenta, 1, 1, 1}, night{&green, 1, 1, 1};
         const MapProjection projection(MapView(view), {latitude, longitude}, 301, 157, MapFit(fit));
         ViewPixels pixels;
         QVERIFY(prepareViewPixels(projection, day, night, 3, pixels));
@@ -155,12 +155,15 @@ private slots:
             int shaded = 0;
             for (int row = 0; row < 157; ++row) {
                 for (int column = 0; column < 301; ++column) {
-                    const uint8_t red = frame[(row * 301 + column) * 4 + 2];
+                    const uint8_t *pixel = &frame[(row * 301 + column) * 4];
+                    const uint8_t red = pixel[2];
                     const auto place = projection.inverse({column + 0.5, row + 0.5});
                     if (!place) {
-                        QCOMPARE(red, uint8_t(0));
+                        QCOMPARE(red | pixel[1] | pixel[0], 0);
                         continue;
                     }
+                    QCOMPARE(pixel[0], red);
+                    QCOMPARE(pixel[1] + red, 255);
                     const int expected = alphaForAltitude(sunAltitudeAt(sun, *place));
                     shaded += expected > 0 && expected < 255;
                     QVERIFY2(std::abs(255 - red - expected) <= 1,
