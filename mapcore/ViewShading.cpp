@@ -231,8 +231,15 @@ void prepareCones(ViewPixels &out)
                 }
             }
             const double radius = std::acos(std::clamp(widest, -1.0, 1.0)) + 1e-5;
-            cone = {float(axis[0]),          float(axis[1]),          float(axis[2]),
-                    float(std::cos(radius)), float(std::sin(radius)), ViewPixels::Cone::Inside};
+            // A little inside the limits, for the rounding of the sines.
+            const double dayAltitude = kDayLimitDeg * kDegToRad + 1e-4 + radius;
+            const double nightAltitude = std::asin(alphaRamp().nightLimit()) - 1e-4 - radius;
+            cone = {float(axis[0]),
+                    float(axis[1]),
+                    float(axis[2]),
+                    dayAltitude < M_PI / 2 ? float(std::sin(dayAltitude)) : 2.0f,
+                    nightAltitude > -M_PI / 2 ? float(std::sin(nightAltitude)) : -2.0f,
+                    ViewPixels::Cone::Inside};
         }
     }
 }
@@ -284,9 +291,6 @@ bool shadeView(const ViewPixels &pixels, const UtcFields &utc, std::span<uint8_t
     const SunVector s = sunVector(sun);
     const AlphaRamp &ramp = alphaRamp();
     const float dayLimit = float(ramp.dayLimit());
-    // Altitudes beyond which a whole tile is day or night.
-    const double dayAltitude = kDayLimitDeg * kDegToRad + 1e-4;
-    const double nightAltitude = std::asin(ramp.nightLimit()) - 1e-4;
     constexpr int32_t tile = ViewPixels::kTile;
     const auto width = std::size_t(pixels.width);
     // What each tile of a row of tiles is: the day or night image to copy,
@@ -307,14 +311,12 @@ bool shadeView(const ViewPixels &pixels, const UtcFields &utc, std::span<uint8_t
             const ViewPixels::Cone &cone = cones[t];
             Fill fill = cone.kind == ViewPixels::Cone::Outside ? Fill::Black : Fill::Pixels;
             if (cone.kind == ViewPixels::Cone::Inside) {
-                // The altitudes within the tile lie within its radius of the
-                // axis's altitude.
-                const double axisAltitude = std::asin(
-                    std::clamp(double(cone.x * s.x + cone.y * s.y + cone.z * s.z), -1.0, 1.0));
-                const double radius = std::atan2(double(cone.sinRadius), double(cone.cosRadius));
-                if (axisAltitude - radius > dayAltitude)
+                // The altitudes within the tile lie within its half-angle of
+                // the axis's altitude.
+                const float axisSine = cone.x * s.x + cone.y * s.y + cone.z * s.z;
+                if (axisSine > cone.dayAbove)
                     fill = Fill::Day;
-                else if (axisAltitude + radius < nightAltitude)
+                else if (axisSine < cone.nightBelow)
                     fill = Fill::Night;
             }
             fills[std::size_t(t)] = fill;
@@ -346,6 +348,7 @@ bool shadeView(const ViewPixels &pixels, const UtcFields &utc, std::span<uint8_t
                 case Fill::Pixels:
                     break;
                 }
+#pragma GCC ivdep
                 for (std::size_t c = left; c < right; ++c)
                     d[c] = x[c] * s.x + y[c] * s.y + z[c] * s.z;
                 for (std::size_t c = left; c < right; ++c) {

@@ -29,12 +29,14 @@ struct WorldImage
 /// in day or all in night is copied without looking at its pixels.
 struct ViewPixels
 {
-    static constexpr int32_t kTile = 16;
-    /// A tile's cone: its axis, and the cosine and sine of its half-angle,
-    /// for a tile wholly inside the view.
+    static constexpr int32_t kTile = 8;
+    /// A tile's cone: its axis, and the sines of the sun's altitude over the
+    /// axis above which the whole tile is in day and below which it is all
+    /// in night (the limits moved by the cone's half-angle), for a tile
+    /// wholly inside the view.
     struct Cone
     {
-        float x, y, z, cosRadius, sinRadius;
+        float x, y, z, dayAbove, nightBelow;
         enum : uint8_t
         {
             Partly,  ///< reaching beyond the view: pixel by pixel
