@@ -1,4 +1,5 @@
 #include "MessageLog.h"
+#include "TestResources.h"
 #include "WriteFaults.h"
 #include "platform/LocalizedStrings.h"
 #include "platform/Preferences.h"
@@ -7,7 +8,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QRect>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -16,14 +16,6 @@
 
 namespace {
 
-const auto writeFile = [](const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-};
-const auto readFile = [](const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-};
 // Qt caches files by path for the whole process; a copy is read anew, as by a later run.
 const auto copyOf = [](const QString &path) {
     return QFile::copy(path, path + ".copy.conf") ? path + ".copy.conf" : QString();
@@ -187,7 +179,6 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("sub/dir/duskmap.conf");
         const QByteArray geometry("\x01\xd9\xd0\xcb\x00\x03\x00\x00=\n[x]", 14);
-        const QRect frame(10, 20, 720, 400);
         {
             Preferences preferences(path);
             QVERIFY(!preferences.boolForKey("ShowLocationNames"));
@@ -203,7 +194,6 @@ private slots:
             QVERIFY(preferences.stringForKey("ShowLocations").isNull());
             preferences.setObject("DefaultTimeZone", "America/Argentina/Buenos_Aires");
             preferences.setObject("MainWindow", geometry);
-            preferences.setObject("Frame", frame);
         }
         // Stored values persist, defaults do not.
         Preferences reopened(copyOf(path));
@@ -211,7 +201,6 @@ private slots:
         QVERIFY(!reopened.boolForKey("ShowLatLon") && reopened.boolForKey("ShowLocations"));
         QCOMPARE(reopened.stringForKey("DefaultTimeZone"), "America/Argentina/Buenos_Aires");
         QCOMPARE(reopened.objectForKey("MainWindow").toByteArray(), geometry);
-        QCOMPARE(reopened.objectForKey("Frame").toRect(), frame);
     }
 
     void preferenceBooleans()
