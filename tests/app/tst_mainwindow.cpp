@@ -142,8 +142,7 @@ private slots:
         }
     }
 
-    // Each layer stores itself alone under the key earlier versions used,
-    // notified once per change.
+    // Each layer stores itself alone under the key earlier versions used, notified once per change.
     void layersAreStored_data()
     {
         QTest::addColumn<MapLayer>("layer");
@@ -170,10 +169,9 @@ private slots:
         QCOMPARE(app.stored(QTest::currentDataTag()).toString(), "true");
     }
 
-    // A zone chosen over the stored London, then the readouts of now or of a fixed
-    // instant, kept within 1900-03-01 to 2100-02-28 UTC. A vanished zone leaves
-    // the system's showing and the stored one; a known one not in the table puts
-    // the marker at 0, 0.
+    // A zone chosen over the stored London, then the readouts of now or of a fixed instant, kept
+    // within 1900-03-01 to 2100-02-28 UTC. A vanished zone leaves the system's showing and the
+    // stored one; a known one not in the table puts the marker at 0, 0.
     void zoneAndInstant_data()
     {
         QTest::addColumn<QString>("input");
@@ -297,8 +295,7 @@ private slots:
                                        "---, Pin, More Layers");
         QCOMPARE(titles(menu->actions().last()->menu()),
                  (QStringList{"Show Sun", "Show Moon", "Show Twilight Lines"}));
-        // The View menu shows the same actions; they flip the layers, stored,
-        // and their own titles.
+        // The View menu shows the same actions; they flip the layers, stored, and their own titles.
         for (const QString verb : {"Hide", "Show"}) {
             for (QAction *action : menu->actions().mid(0, 2)) {
                 QVERIFY(app.child<QMenu>("menuView")->actions().contains(action));
@@ -372,9 +369,8 @@ private slots:
                  expected);
     }
 
-    // From a crowded spot the map's menu opens at the point within the screen,
-    // below it or, near the screen's foot, above it; every zone near is in it
-    // or in its submenu of more zones.
+    // From a crowded spot the map's menu opens at the point within the screen, below it or, near
+    // the screen's foot, above it; every zone near is in it or in its submenu of more zones.
     void contextMenuFitsTheScreen_data()
     {
         QTest::addColumn<double>("heightShare"); // of the point down the screen
@@ -596,8 +592,7 @@ private slots:
                  expected);
     }
 
-    // Play moves at the chosen rate, Pause leaves the instant; the map timer
-    // redraws only at now.
+    // Play moves at the chosen rate, Pause leaves the instant; the map timer redraws only at now.
     void playAndTheMapTimer()
     {
         TestApplication app(kZones, kNoon);
@@ -671,8 +666,7 @@ private slots:
         QCOMPARE(float(app.model->markerPlace().latitude), noTable ? 0.0f : 48.8667f);
     }
 
-    // A damaged or missing table still gives the menu a title, the key, and
-    // is reported once.
+    // A damaged or missing table still gives the menu a title, the key, and is reported once.
     void stringsTableFaults()
     {
         for (const QString fault : kFaults) {

@@ -1,7 +1,6 @@
-// The program's command-line modes end to end: the built binary run as a
-// user runs it, with its own configuration and cache homes, on a session bus of
-// the test's own. Arguments are one string split at spaces, "~" a space within
-// one; "@name" stands for a file in the test's directory.
+// The program's command-line modes end to end: the built binary run as a user runs it, with its own
+// configuration and cache homes, on a session bus of the test's own. Arguments are one string split
+// at spaces, "~" a space within one; "@name" stands for a file in the test's directory.
 #include <QDirIterator>
 #include <QImage>
 #include <QJsonArray>
@@ -153,9 +152,8 @@ private slots:
         QCOMPARE(QImage(path("alpha.png")).pixel(360, 180), qRgb(119, 119, 119));
     }
 
-    // Status, lines out, lines of error: what is written | the output's lines
-    // joined #; a row's expected text is a prefix of that. LAPSE stands for
-    // hourly frames over a day.
+    // Status, lines out, lines of error: what is written | the output's lines joined #; a row's
+    // expected text is a prefix of that. LAPSE stands for hourly frames over a day.
     void outputs_data()
     {
         QTest::addColumn<QString>("arguments");
@@ -388,9 +386,8 @@ private slots:
         QCOMPARE(left.join(' '), "duskmap/wallpaper-a.png old.png old.webp old0.png");
     }
 
-    // The first refresh of the wallpaper (A, wallpaper-a.png, there already) or
-    // of a snapshot: the calls to the portal and gsettings, the exit status, the
-    // files left.
+    // The first refresh of the wallpaper (A, wallpaper-a.png, there already) or of a snapshot: the
+    // calls to the portal and gsettings, the exit status, the files left.
     void refresh_data()
     {
         QTest::addColumn<int>("response"); // the portal's answer; -1: no portal

@@ -27,9 +27,8 @@ class TimeMachineTest : public QObject
     Q_OBJECT
 
 private slots:
-    // "read" rows read the text alone; the others enter it into the dialog,
-    // where the shown time starts all selected. "typed over 11 2" types over
-    // 2 characters from the 11th.
+    // "read" rows read the text alone; the others enter it into the dialog, where the shown time
+    // starts all selected. "typed over 11 2" types over 2 characters from the 11th.
     void goToDateAndTime_data()
     {
         QTest::addColumn<QString>("entry");

@@ -1,5 +1,4 @@
-// Splits arbitrary bytes into arguments at NUL bytes and parses them as the
-// program's command line.
+// Splits arbitrary bytes into arguments at NUL bytes and parses them as the program's command line.
 #include "app/CommandLine.h"
 #include "app/FramePattern.h"
 #include "tests/fuzz/FuzzSupport.h"

@@ -47,9 +47,8 @@ QByteArray binaryPlist(const QList<QByteArray> &objects, int width)
            bigEndian(objects.size(), 8) + bigEndian(0, 8) + bigEndian(body.size(), 8);
 }
 
-// Arrays nested depth deep around an integer; with cycle the innermost refers back to
-// the root; with fanOut 2 each holds the next twice, which libplist copies out to
-// 2^depth values.
+// Arrays nested depth deep around an integer; with cycle the innermost refers back to the root;
+// with fanOut 2 each holds the next twice, which libplist copies out to 2^depth values.
 QByteArray binaryArrays(int depth, bool cycle = false, int fanOut = 1)
 {
     QList<QByteArray> objects;

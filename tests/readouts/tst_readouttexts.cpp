@@ -16,9 +16,8 @@ class TestReadoutTexts : public QObject
     Q_OBJECT
 
 private slots:
-    // Days from 2000 January 0.0: exact from 1900-03-01 to 2100-02-28, a day ahead
-    // after it (no century rule). However absurd the year, the next day is one more,
-    // modulo 2^32: no overflow.
+    // Days from 2000 January 0.0: exact from 1900-03-01 to 2100-02-28, a day ahead after it (no
+    // century rule). However absurd the year, the next day is one more, modulo 2^32: no overflow.
     void dayNumbersCountFrom2000()
     {
         const std::tuple<int, int, int, int> days[] = {

@@ -1,6 +1,5 @@
-// The frame renderer on Qt's offscreen platform: pixels read back where the
-// overlay, the grid, the squares and the marker put them, at one and two
-// device pixels a point.
+// The frame renderer on Qt's offscreen platform: pixels read back where the overlay, the grid, the
+// squares and the marker put them, at one and two device pixels a point.
 #include "TestResources.h"
 #include "model/MapModel.h"
 #include "model/SkyTexts.h"

@@ -181,8 +181,6 @@ private slots:
             "Clocks go back 1 h on Sunday, October 25, 2026 at 3:00|2026-10-25T01:00:00Z");
         row("Europe/Berlin", "2026-10-25T01:00:00Z", // at a change: the next one
             "Clocks go forward 1 h on Sunday, March 28, 2027 at 2:00|2027-03-28T01:00:00Z");
-        row("America/New_York", "2026-01-01T00:00:00Z",
-            "Clocks go forward 1 h on Sunday, March 8, 2026 at 2:00|2026-03-08T07:00:00Z");
         row("America/Santiago", "2026-01-01T00:00:00Z",
             "Clocks go back 1 h on Sunday, April 5, 2026 at 0:00|2026-04-05T03:00:00Z");
         row("Australia/Lord_Howe", "2026-01-01T00:00:00Z",
