@@ -399,9 +399,7 @@ private slots:
         QMenu *menu = map.openContextMenu(point);
         QVERIFY(QTest::qWaitForWindowExposed(menu));
         const QRect placed = menu->geometry();
-        QVERIFY2(screen.contains(placed),
-                 qPrintable(QString::asprintf("%d,%d %dx%d", placed.x(), placed.y(), placed.width(),
-                                              placed.height())));
+        QVERIFY2(screen.contains(placed), qPrintable(QDebug::toString(placed)));
         QVERIFY(placed.top() == global.y() || placed.bottom() + 1 == global.y());
         QStringList reached;
         for (const QAction *action : menu->actions()) {
