@@ -1,7 +1,6 @@
 // The model and the window as main() starts them, on Qt's offscreen platform.
 #include "MessageLog.h"
 #include "TestApplication.h"
-#include "WriteFaults.h"
 #include "model/ShownTexts.h"
 #include "platform/LocalizedStrings.h"
 #include "platform/SecondTimer.h"
@@ -490,8 +489,8 @@ private slots:
         row("small, extension kept", false, "map.jpg", "map.jpg");
         row("large, extension added", true, "map", "map.jpg");
         row("other extension: .jpg added", false, "map.png", "map.png.jpg");
+        // The writer's other faults: the snapshot tests.
         row("parent is a file", false, "out/locked/map.jpg", "!Not a directory");
-        row("read-only folder", false, "out/map.jpg", "!Permission denied");
     }
     void exportJpeg()
     {
@@ -504,17 +503,12 @@ private slots:
         const QString path = app.dir.filePath(name);
         if (written.startsWith('!')) {
             const QString out = app.dir.filePath("out");
-            const QString old = name.contains("locked") ? out + "/locked" : path;
-            QVERIFY(QDir().mkpath(out) && writeFile(old, "old"));
+            QVERIFY(QDir().mkpath(out) && writeFile(out + "/locked", "old"));
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Could not save"));
-            auto fault = std::make_unique<WriteFault>(written.mid(1), out);
-            const QString message = app.window->exportJpeg(path);
-            fault.reset();
-            QCOMPARE(message,
+            QCOMPARE(app.window->exportJpeg(path),
                      QString("Could not save the map to \"%1\": %2").arg(path, written.mid(1)));
-            QCOMPARE(readFile(old), "old");
-            QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden).join(' '),
-                     QFileInfo(old).fileName());
+            QCOMPARE(readFile(out + "/locked"), "old");
+            QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList("locked"));
             return;
         }
         QCOMPARE(app.window->exportJpeg(path), QString());
