@@ -5,14 +5,13 @@
 #include <cstdio>
 #include <cstdlib>
 
-/// Drops Qt's messages, which every malformed input provokes; fatal ones still abort.
-inline void silenceQtMessages()
-{
+/// Drops Qt's messages, which every malformed input provokes; fatal ones still abort. Set
+/// before the fuzzer starts.
+inline const QtMessageHandler g_qtMessagesBeforeFuzzing =
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &) {
         if (type == QtFatalMsg)
             std::abort();
     });
-}
 
 /// Aborts, so that the fuzzer keeps the input, when a rule does not hold.
 #define FUZZ_CHECK(condition)                                                                      \
