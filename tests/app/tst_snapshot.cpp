@@ -189,8 +189,7 @@ private slots:
               "--snapshot @out.png --zone Mars/Base", "--snapshot @out.gifx",
               "--snapshot @no/such/dir/out.png", "--readouts --zone Nowhere/Land",
               "--snapshot @out.png --pin UTC --pin indiana", "--snapshot @no/such/out%d.png LAPSE",
-              "--snapshot @no/such/out.png --every 1m", "--snapshot @no/such/out.webp LAPSE",
-              "--snapshot @out%d.gifx LAPSE"})
+              "--snapshot @no/such/out.webp LAPSE", "--snapshot @out%d.gifx LAPSE"})
             row(arguments, "UTC", "2 0 1: |#");
     }
     void outputs()
@@ -392,7 +391,6 @@ private slots:
         const QString gnome = "set picture-uri B|set picture-uri-dark B|get picture-uri|";
         QTest::newRow("portal") << 0 << 1 << " B false background|0 B portal";
         QTest::newRow("refused") << 2 << 0 << " B false background|" + gnome + "0 B GNOME";
-        QTest::newRow("GNOME") << -1 << 0 << gnome + "0 B GNOME";
         // B not shown: removed.
         QTest::newRow("neither") << -1 << 1 << "set picture-uri B|1 A advice";
         QTest::newRow("forgets") << -1 << 2 << gnome + "1 A advice";
