@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-/// Drops Qt's messages, which every malformed input provokes; fatal ones still abort. Set
-/// before the fuzzer starts.
-inline const QtMessageHandler g_qtMessagesBeforeFuzzing =
+/// Drops Qt's messages, which every malformed input provokes; fatal ones still abort.
+/// Installed as the program starts, before the fuzzer runs.
+inline const QtMessageHandler g_previousQtMessageHandler =
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &) {
         if (type == QtFatalMsg)
             std::abort();
