@@ -216,14 +216,12 @@ private slots:
         const QList<QPoint> changed = drawn(width);
         QVERIFY(!changed.isEmpty());
         const double degreesPerPixel = 360.0 / width;
-        const auto pixelOf = [width](double latitude, double longitude) {
-            return QPointF((longitude + 180.0) / 360.0 * width, (90.0 - latitude) / 360.0 * width);
-        };
         if (layer != MapLayer::TwilightLines) {
             const astro::SkyPositions sky = astro::skyPositions(utcInstant(instant));
             const auto &point = layer == MapLayer::Sun ? sky.subsolar : sky.sublunar;
             const QPointF offset =
-                bounds(changed).center() - pixelOf(point.latitude, point.longitude);
+                bounds(changed).center() -
+                QPointF(point.longitude + 180.0, 90.0 - point.latitude) / degreesPerPixel;
             QVERIFY2(std::hypot(offset.x(), offset.y()) <= 1.5,
                      qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
             if (width > kLargePreset.mapWidth) {
