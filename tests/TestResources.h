@@ -13,6 +13,19 @@ struct TestZone
     double longitude;
 };
 
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+/// The file's bytes, or none when it cannot be read.
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 /// Writes a time zone table of these entries and copies the embedded images (the
 /// test links the program's resources) into dir; false on any failure.
 inline bool makeTestResources(const QTemporaryDir &dir, const std::vector<TestZone> &zones)
@@ -23,10 +36,8 @@ inline bool makeTestResources(const QTemporaryDir &dir, const std::vector<TestZo
         xml += "<key>" + zone.name.toUtf8() + "</key><array><real>" +
                QByteArray::number(zone.latitude, 'g', 10) + "</real><real>" +
                QByteArray::number(zone.longitude, 'g', 10) + "</real></array>\n";
-    QFile table(dir.filePath("TimeZones.plist"));
-    if (!table.open(QIODevice::WriteOnly) || table.write(xml + "</dict>\n</plist>\n") < 0)
+    if (!writeFile(dir.filePath("TimeZones.plist"), xml + "</dict>\n</plist>\n"))
         return false;
-    table.close();
     for (const char *name : {"EarthMap720", "NightMap720", "EarthMap1440", "NightMap1440",
                              "EarthMap2048", "NightMap2048"}) {
         const QStringList found = QDir(":/duskmap").entryList({name + QStringLiteral(".*")});

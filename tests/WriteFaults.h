@@ -28,9 +28,8 @@ inline void dropPermissionOverride()
     prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE);
 }
 
-/// In this process, on the calling thread, while it lives: the fault that
-/// makes a write into folder fail with reason, "File too large" or
-/// "Permission denied"; none for any other.
+/// In this process, on the calling thread, while it lives: the fault that makes a write into folder
+/// fail with reason, "File too large" or "Permission denied"; none for any other.
 struct WriteFault
 {
     WriteFault(const QString &reason, const QString &folder) : folder(folder)

@@ -46,11 +46,9 @@ struct TestApplication
         QVERIFY(makeTestResources(dir, zones) && QDir(dir.path()).mkdir("config"));
         if (alterResources)
             alterResources(dir);
-        QFile file(dir.filePath("config/duskmap.conf"));
-        QVERIFY(preferencesFile.isEmpty() ||
-                (file.open(QIODevice::WriteOnly) && file.write(preferencesFile) > 0));
-        file.close();
-        preferences = std::make_unique<Preferences>(file.fileName());
+        const QString file = dir.filePath("config/duskmap.conf");
+        QVERIFY(preferencesFile.isEmpty() || writeFile(file, preferencesFile));
+        preferences = std::make_unique<Preferences>(file);
         resources = std::make_unique<Resources>(dir.path());
         PreferencesBinding::registerDefaults(*preferences);
         model = std::make_unique<MapModel>(TimeZoneTable::load(*resources), clock);

@@ -1,6 +1,5 @@
-// The command-line parser: every good form, and every bad argument or
-// combination answered with one line ("!" and a part of it). A row's arguments
-// are one string split at spaces.
+// The command-line parser: every good form, and every bad argument or combination answered with one
+// line ("!" and a part of it). A row's arguments are one string split at spaces.
 #include "app/CommandLine.h"
 #include "app/FramePattern.h"
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs a build into a temporary prefix and checks what a desktop and a
-# package manager see there, and that it agrees with the program.
+# Installs a build into a temporary prefix and checks what a desktop and a package manager see
+# there, and that it agrees with the program.
 #   tst_install.sh BUILD_DIR PROJECT_VERSION
 set -u
 build=$1 version=$2 id=org.duskmap.Duskmap

@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
-# Runs the real window on a private display server as a person would. On X11:
-# the map and the readouts show, a zone chosen from the keyboard is stored,
-# SIGTERM ends the program with 0 and a resized frame stored, and the next start
-# opens there and ends with 0 on Ctrl+Q. Where the map sits in a resized window
-# the offscreen tests check.
-# On a headless Weston: the first frame is painted, and SIGTERM (as a logout)
-# ends the program with 0, the frame restored and stored.
+# Runs the real window on a private display server as a person would. On X11: the map and the
+# readouts show, a zone chosen from the keyboard is stored, SIGTERM ends the program with 0 and a
+# resized frame stored, and the next start opens there and ends with 0 on Ctrl+Q. Where the map
+# sits in a resized window the offscreen tests check.
+# On a headless Weston: the first frame is painted, and SIGTERM (as a logout) ends the program
+# with 0, the frame restored and stored.
 #   tst_realwindow.sh DUSKMAP_BINARY [wayland]
 set -u
 duskmap=$1 seeded_zone=Asia/Shanghai
@@ -21,10 +20,9 @@ prefs=$XDG_CONFIG_HOME/duskmap/duskmap.conf
 if [ "${2-}" = wayland ]; then
     needs weston
     export WAYLAND_DISPLAY=duskmap-test QT_QPA_PLATFORM=wayland QT_LOGGING_RULES=duskmap.startup.info=true
-    # In a sanitized build, a system library that Qt's Wayland plugin loads
-    # and unloads before exit leaves 128 bytes that LeakSanitizer can name no
-    # module for, so no suppression matches; the leak check stays on for the
-    # X11 run and every other test.
+    # In a sanitized build, a system library that Qt's Wayland plugin loads and unloads before exit
+    # leaves 128 bytes that LeakSanitizer can name no module for, so no suppression matches; the
+    # leak check stays on for the X11 run and every other test.
     [ -n "${ASAN_OPTIONS-}" ] && export ASAN_OPTIONS=$ASAN_OPTIONS:detect_leaks=0
     weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 >"$work/server.log" 2>&1 & server_pid=$!
     wait_for 20 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || { fail "Weston starts" "$(cat "$work/server.log")"; finish; }

@@ -1,7 +1,6 @@
-// The program's command-line modes end to end: the built binary run as a
-// user runs it, with its own configuration and cache homes, on a session bus of
-// the test's own. Arguments are one string split at spaces, "~" a space within
-// one; "@name" stands for a file in the test's directory.
+// The program's command-line modes end to end: the built binary run as a user runs it, with its own
+// configuration and cache homes, on a session bus of the test's own. Arguments are one string split
+// at spaces, "~" a space within one; "@name" stands for a file in the test's directory.
 #include <QDirIterator>
 #include <QImage>
 #include <QJsonArray>
@@ -14,10 +13,10 @@
 #include <QTimeZone>
 #include <QtDBus>
 
+#include "TestResources.h"
 #include "WriteFaults.h"
 
 #include <csignal>
-#include <sys/mount.h>
 
 namespace {
 struct Run
@@ -44,12 +43,6 @@ bool catchesTerm(const QProcess &process)
     const auto caught = QRegularExpression("SigCgt:\\s*([0-9a-f]+)").match(text);
     return caught.hasMatch() && (caught.captured(1).toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
 }
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
 } // namespace
 
 // Stands in for the desktop portal on the test's own bus, too: records the call,
@@ -67,8 +60,7 @@ class TestSnapshot : public QObject
     QString path(const QString &name) const { return m_dir.filePath(name); }
     bool write(const QString &name, const QByteArray &bytes)
     {
-        QFile file(path(name));
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        return writeFile(path(name), bytes);
     }
     QStringList files(const QString &folder = {}, const QString &filter = "*") const
     {
@@ -160,9 +152,8 @@ private slots:
         QCOMPARE(QImage(path("alpha.png")).pixel(360, 180), qRgb(119, 119, 119));
     }
 
-    // Status, lines out, lines of error: what is written | the output's lines
-    // joined #; a row's expected text is a prefix of that. LAPSE stands for
-    // hourly frames over a day.
+    // Status, lines out, lines of error: what is written | the output's lines joined #; a row's
+    // expected text is a prefix of that. LAPSE stands for hourly frames over a day.
     void outputs_data()
     {
         QTest::addColumn<QString>("arguments");
@@ -180,9 +171,6 @@ private slots:
         row("--list-zones new~york", "UTC", "0 1 0: |America/New_York\t40.7142\t-74.0064|#");
         row("--readouts --zone new~york --at 2026-10-01T12:00:00Z", "UTC",
             "0 6 0: |8:00:00 EDT -0400|");
-        row("--readouts --at 2026-06-21T12:00:00Z --zone Europe/London", "UTC",
-            "0 6 0: |13:00:00 BST +0100|Sunday, June 21, 2026|Sunrise:  4:43|Sunset: "
-            "21:21|Latitude:  51° 30' 30\" N|Longitude:   0°  7' 31\" W|#");
         // One no database knows, and a real one that the zone table does not list.
         row("--readouts --at 2026-06-21T12:00:00Z", "Nowhere/Land",
             "0 6 0: |12:00:00 UTC +0000|Sunday, June 21, 2026|Sunrise:  3:42|Sunset: "
@@ -201,8 +189,7 @@ private slots:
               "--snapshot @out.png --zone Mars/Base", "--snapshot @out.gifx",
               "--snapshot @no/such/dir/out.png", "--readouts --zone Nowhere/Land",
               "--snapshot @out.png --pin UTC --pin indiana", "--snapshot @no/such/out%d.png LAPSE",
-              "--snapshot @no/such/out.png --every 1m", "--snapshot @no/such/out.webp LAPSE",
-              "--snapshot @out%d.gifx LAPSE"})
+              "--snapshot @no/such/out.webp LAPSE", "--snapshot @out%d.gifx LAPSE"})
             row(arguments, "UTC", "2 0 1: |#");
     }
     void outputs()
@@ -250,15 +237,11 @@ private slots:
         const QString options = layers + " --step 20m --from 2026-06-21T18:00:00Z --to 2026-06-21T";
         Run r = run("--snapshot @f-%03d.png" + options + "19:00:00Z");
         QVERIFY2(r.status == 0 && r.err.isEmpty() && r.out.isEmpty(), qPrintable(r.err));
-        r = run("--snapshot @100%%-%d.png" + options + "18:59:59Z");
-        QVERIFY2(r.status == 0 && r.err.isEmpty(), qPrintable(r.err));
-        QCOMPARE(files({}, "*-*.png").join(' '),
-                 "100%-0.png 100%-1.png 100%-2.png f-000.png f-001.png f-002.png f-003.png");
+        QCOMPARE(files({}, "*-*.png").join(' '), "f-000.png f-001.png f-002.png f-003.png");
         r = run("--snapshot @single.png --at 2026-06-21T18:40:00Z" + layers);
         QVERIFY2(r.status == 0, qPrintable(r.err));
-        QCOMPARE(contents(path("f-002.png")), contents(path("single.png")));
-        QCOMPARE(contents(path("100%-2.png")), contents(path("single.png")));
-        QVERIFY(contents(path("f-001.png")) != contents(path("single.png")));
+        QCOMPARE(readFile(path("f-002.png")), readFile(path("single.png")));
+        QVERIFY(readFile(path("f-001.png")) != readFile(path("single.png")));
         // On a terminal a progress line counts the frames.
         QProcess script;
         script.start("script",
@@ -303,7 +286,7 @@ private slots:
             const QStringList written = files("stop");
             if (output.endsWith(".webp")) {
                 QCOMPARE(r.err, "duskmap: stopped; the animation was not written\n");
-                QCOMPARE(contents(path("stop.webp")), QByteArray("old"));
+                QCOMPARE(readFile(path("stop.webp")), QByteArray("old"));
                 QCOMPARE(files({}, "stop*"), QStringList({"stop", "stop.webp"}));
                 continue;
             }
@@ -311,26 +294,23 @@ private slots:
                                 .arg(written.size()));
             for (int i = 0; i < written.size(); ++i) {
                 QCOMPARE(written.at(i), QStringLiteral("%1.png").arg(i, 5, 10, QLatin1Char('0')));
-                QVERIFY(contents(path("stop/" + written.at(i))).endsWith("IEND\xae\x42\x60\x82"));
+                QVERIFY(readFile(path("stop/" + written.at(i))).endsWith("IEND\xae\x42\x60\x82"));
             }
         }
     }
 
-    // Each writer on a full disk (a file size limit, or a small tmpfs where the
-    // test may mount one) and in a read-only folder, and damaged images of the
-    // user's: the status and the error, the test's folder as "@". The older
-    // file of each name stays as it was, and nothing is left beside it.
+    // Each writer on a full disk (a file size limit) and in a read-only folder, and
+    // damaged images of the user's: the status and the error, the test's folder as "@".
+    // The older file of each name stays as it was, and nothing is left beside it.
     void faults_data()
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<QString>("expected");
         const QString lapse = " --from 2026-01-01T00:00:00Z --to 2026-01-01T09:00:00Z --step 1h";
-        for (const QString fault : {"full", "tmpfs", "read-only"}) {
+        for (const QString fault : {"full", "read-only"}) {
             const bool readOnly = fault == "read-only";
-            const QString reason = readOnly          ? "Permission denied"
-                                   : fault == "full" ? "File too large"
-                                                     : "No space left on device";
+            const QString reason = readOnly ? "Permission denied" : "File too large";
             for (const QString file : {"old.png", "old%d.png", "old.webp"})
                 QTest::addRow("%s %s", qPrintable(fault), qPrintable(file))
                     << fault << "--snapshot @w/" + file + (file == "old.png" ? "" : lapse)
@@ -357,16 +337,12 @@ private slots:
         QFETCH(QString, arguments);
         QFETCH(QString, expected);
         const QString w = path("w");
-        umount2(qPrintable(w), MNT_DETACH); // what an earlier row that failed left mounted
-        QVERIFY(QDir(w).removeRecursively() && QDir().mkpath(w));
-        if (fault == "tmpfs" && mount("tmpfs", qPrintable(w), "tmpfs", 0, "size=64k") != 0)
-            QSKIP("Mounting a tmpfs needs root");
-        QVERIFY(QDir().mkpath(w + "/duskmap"));
+        QVERIFY(QDir(w).removeRecursively() && QDir().mkpath(w + "/duskmap"));
         for (const char *old : {"old.png", "old0.png", "old.webp", "duskmap/wallpaper-a.png"})
             QVERIFY(write(QString("w/") + old, "old"));
         for (const QString format : {"png", "jpg"}) { // cut in half, or 64 bytes zeroed
             QByteArray bytes =
-                contents(plainImage("cut." + format, qRgb(40, 90, 200), {2048, 1024}));
+                readFile(plainImage("cut." + format, qRgb(40, 90, 200), {2048, 1024}));
             QVERIFY(write("cut." + format, bytes.left(bytes.size() / 2)));
             QVERIFY(write("bad." + format, bytes.replace(bytes.size() / 2, 64, QByteArray(64, 0))));
         }
@@ -394,11 +370,9 @@ private slots:
         for (QDirIterator it(w, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
              it.hasNext();) {
             const QString file = it.next();
-            left << QDir(w).relativeFilePath(file) + (contents(file) == "old" ? "" : " changed");
+            left << QDir(w).relativeFilePath(file) + (readFile(file) == "old" ? "" : " changed");
         }
         allow(QFile::WriteOwner);
-        if (fault == "tmpfs")
-            umount2(qPrintable(w), MNT_DETACH);
         const QString seen =
             QString::number(r.status) + ' ' + r.err.replace(m_dir.path() + '/', "@");
         QCOMPARE(seen.left(expected.size()), expected);
@@ -407,9 +381,8 @@ private slots:
         QCOMPARE(left.join(' '), "duskmap/wallpaper-a.png old.png old.webp old0.png");
     }
 
-    // The first refresh of the wallpaper (A, wallpaper-a.png, there already) or
-    // of a snapshot: the calls to the portal and gsettings, the exit status, the
-    // files left.
+    // The first refresh of the wallpaper (A, wallpaper-a.png, there already) or of a snapshot: the
+    // calls to the portal and gsettings, the exit status, the files left.
     void refresh_data()
     {
         QTest::addColumn<int>("response"); // the portal's answer; -1: no portal
@@ -418,7 +391,6 @@ private slots:
         const QString gnome = "set picture-uri B|set picture-uri-dark B|get picture-uri|";
         QTest::newRow("portal") << 0 << 1 << " B false background|0 B portal";
         QTest::newRow("refused") << 2 << 0 << " B false background|" + gnome + "0 B GNOME";
-        QTest::newRow("GNOME") << -1 << 0 << gnome + "0 B GNOME";
         // B not shown: removed.
         QTest::newRow("neither") << -1 << 1 << "set picture-uri B|1 A advice";
         QTest::newRow("forgets") << -1 << 2 << gnome + "1 A advice";
@@ -458,7 +430,7 @@ private slots:
                            : r.err.contains("instead, run duskmap --snapshot FILE --every 10m")
                                ? " advice"
                                : " ?";
-        QString seen = m_portalCalls + contents(path("bin/gsettings.log")).replace('\n', '|') +
+        QString seen = m_portalCalls + readFile(path("bin/gsettings.log")).replace('\n', '|') +
                        QString::number(r.status) + ' ' + files(tag + "/duskmap").join(' ') + said;
         QCOMPARE(seen.replace("file://" + images, "")
                      .replace("org.gnome.desktop.background ", "")

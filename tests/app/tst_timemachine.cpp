@@ -27,9 +27,8 @@ class TimeMachineTest : public QObject
     Q_OBJECT
 
 private slots:
-    // "read" rows read the text alone; the others enter it into the dialog,
-    // where the shown time starts all selected. "typed over 11 2" types over
-    // 2 characters from the 11th.
+    // "read" rows read the text alone; the others enter it into the dialog, where the shown time
+    // starts all selected. "typed over 11 2" types over 2 characters from the 11th.
     void goToDateAndTime_data()
     {
         QTest::addColumn<QString>("entry");
@@ -45,8 +44,6 @@ private slots:
         row("typed over 11 2", "UTC", "22", "2026-06-21T22:00:00Z");
         row("pasted", "Europe/Berlin", "2027-06-21T22:00:00", "2027-06-21T20:00:00Z");
         row("pasted", "Europe/Berlin", "2027-06-21 22:00", "2027-06-21T20:00:00Z");
-        row("typed", "Europe/Berlin", "1850-06-21 12:00:00", "out of range");
-        row("typed", "Europe/Berlin", "2027-03-28 02:30", "2027-03-28T01:30:00Z moved");
         row("typed", "Europe/Berlin", "2027-10-31 02:30", "2027-10-31T00:30:00Z first of two");
         row("typed", "UTC", "21/06/2027 22:00", "unreadable");
         row("read", "Europe/Berlin", "2027-03-28 02:00", "2027-03-28T01:00:00Z moved");

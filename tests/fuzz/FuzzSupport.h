@@ -6,13 +6,12 @@
 #include <cstdlib>
 
 /// Drops Qt's messages, which every malformed input provokes; fatal ones still abort.
-inline void silenceQtMessages()
-{
+/// Installed as the program starts, before the fuzzer runs.
+inline const QtMessageHandler g_previousQtMessageHandler =
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &) {
         if (type == QtFatalMsg)
             std::abort();
     });
-}
 
 /// Aborts, so that the fuzzer keeps the input, when a rule does not hold.
 #define FUZZ_CHECK(condition)                                                                      \

@@ -1,17 +1,10 @@
-// Splits arbitrary bytes into arguments at NUL bytes and parses them as the
-// program's command line.
+// Splits arbitrary bytes into arguments at NUL bytes and parses them as the program's command line.
 #include "app/CommandLine.h"
 #include "app/FramePattern.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 #include <cstddef>
 #include <cstdint>
-
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    silenceQtMessages();
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -17,7 +17,6 @@ quint64 g_inputCount = 0;
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    silenceQtMessages();
     // Qt needs an application to decode some stored values.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     new QGuiApplication(*argc, *argv);

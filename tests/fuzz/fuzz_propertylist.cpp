@@ -6,12 +6,6 @@
 #include <charconv>
 #include <cmath>
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    silenceQtMessages();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size > size_t(kMaxPropertyListBytes))

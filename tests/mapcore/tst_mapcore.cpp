@@ -166,9 +166,8 @@ private slots:
         QCOMPARE(zoneLabelTextOrigin(10, 100, 110), (PointF{-95, 105}));
     }
 
-    // Every point of a contour at its angular distance from the sun, each
-    // step within the limit, the line closed or once round a pole; the
-    // label's point on the contour, east of the sun.
+    // Every point of a contour at its angular distance from the sun, each step within the limit,
+    // the line closed or once round a pole; the label's point on the contour, east of the sun.
     void twilightContours()
     {
         const std::tuple<double, double, double, bool> cases[] = {

@@ -1,5 +1,6 @@
 #include "readouts/ReadoutTexts.h"
 #include "solar/solar.h"
+#include "zones/TimeZones.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -10,33 +11,13 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-/// A zone as Qt reads it, so that the readouts' own calendar arithmetic meets an
-/// independent one.
-struct QtCalendar final : ZoneCalendar
-{
-    explicit QtCalendar(const QTimeZone &zone) : zone(zone) {}
-    LocalFields fieldsAt(int64_t utcSeconds) const override
-    {
-        const QDateTime t = QDateTime::fromSecsSinceEpoch(utcSeconds, zone);
-        return {t.date().year(),      t.date().month(),      t.date().day(),
-                t.time().hour(),      t.time().minute(),     t.time().second(),
-                t.date().dayOfWeek(), zone.offsetFromUtc(t), ""};
-    }
-    QTimeZone zone;
-};
-
-} // namespace
-
 class TestReadoutTexts : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // Days from 2000 January 0.0: exact from 1900-03-01 to 2100-02-28, a day ahead
-    // after it (no century rule). However absurd the year, the next day is one more,
-    // modulo 2^32: no overflow.
+    // Days from 2000 January 0.0: exact from 1900-03-01 to 2100-02-28, a day ahead after it (no
+    // century rule). However absurd the year, the next day is one more, modulo 2^32: no overflow.
     void dayNumbersCountFrom2000()
     {
         const std::tuple<int, int, int, int> days[] = {
@@ -141,7 +122,7 @@ private slots:
         QFETCH(float, longitude);
         QFETCH(QStringList, texts);
         const SunTexts sun =
-            sunTexts(now.toSecsSinceEpoch(), QtCalendar(now.timeZone()), {latitude, longitude});
+            sunTexts(now.toSecsSinceEpoch(), QtZoneCalendar(now.timeZone()), {latitude, longitude});
         QCOMPARE(
             (QStringList{QString::fromStdString(sun.sunrise), QString::fromStdString(sun.sunset)}),
             texts);
