@@ -308,6 +308,8 @@ private slots:
                                        "---, Pin, More Layers");
         QCOMPARE(titles(menu->actions().last()->menu()),
                  (QStringList{"Show Sun", "Show Moon", "Show Twilight Lines"}));
+        // F11 for full screen on every desktop, where Qt's standard key is often empty.
+        QVERIFY(app.child<QAction>("actionFullScreen")->shortcuts().contains(Qt::Key_F11));
         // The View menu shows the same actions; they flip the layers, stored,
         // and their own titles.
         for (const QString verb : {"Hide", "Show"}) {
@@ -593,14 +595,14 @@ private slots:
         const auto row = [](const char *steps, const char *expected) {
             QTest::newRow(steps) << QString(steps).split(", ") << QString::fromUtf8(expected);
         };
-        row("One Hour &Later", "2026-06-21T13:00:00Z 13:00:00 +1 h, 6 +1 h, on");
-        row("One Hour &Earlier", "2026-06-21T11:00:00Z 11:00:00 −1 h, -6 −1 h, on");
+        row("One Hour &Later", "2026-06-21T13:00:00Z 13:00:00 +1 h — Duskmap, 6 +1 h, on");
+        row("One Hour &Earlier", "2026-06-21T11:00:00Z 11:00:00 −1 h — Duskmap, -6 −1 h, on");
         row("One &Day Later, One Hour &Later",
-            "2026-06-22T13:00:00Z 13:00:00 +1 d 1 h, 144 +1 d 1 h, on");
-        row("One Day Ea&rlier", "2026-06-20T12:00:00Z 12:00:00 −1 d, -144 −1 d, on");
+            "2026-06-22T13:00:00Z 13:00:00 +1 d 1 h — Duskmap, 144 +1 d 1 h, on");
+        row("One Day Ea&rlier", "2026-06-20T12:00:00Z 12:00:00 −1 d — Duskmap, -144 −1 d, on");
         row("One Hour &Later, &Now", "now 12:00:00 Duskmap, 0 +0 s, off");
-        row("slider 20", "2026-06-21T15:20:00Z 15:20:00 +3 h 20 min, 20 +3 h 20 min, on");
-        row("slider -1", "2026-06-21T11:50:00Z 11:50:00 −10 min, -1 −10 min, on");
+        row("slider 20", "2026-06-21T15:20:00Z 15:20:00 +3 h 20 min — Duskmap, 20 +3 h 20 min, on");
+        row("slider -1", "2026-06-21T11:50:00Z 11:50:00 −10 min — Duskmap, -1 −10 min, on");
         row("slider 3, slider 0", "now 12:00:00 Duskmap, 0 +0 s, off");
     }
     void timeMachine()
