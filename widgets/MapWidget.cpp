@@ -133,10 +133,15 @@ bool MapWidget::eventFilter(QObject *watched, QEvent *event)
     // Wayland can be far off; each goes where the room was measured.
     auto *menu = qobject_cast<QMenu *>(watched);
     if (menu && event->type() == QEvent::Show) {
-        if (menu->parentWidget() == this)
-            menu->setGeometry(m_menuPlace);
-        else
-            menu->setGeometry(shiftedInto(menu->geometry(), m_menuArea));
+        QRect placed = menu->parentWidget() == this ? m_menuPlace : menu->geometry();
+        // A submenu that does not fit on its side of the menu opens on the other.
+        if (const auto *from = qobject_cast<QMenu *>(menu->parentWidget())) {
+            if (placed.right() > m_menuArea.right())
+                placed.moveRight(from->geometry().left() - 1);
+            else if (placed.left() < m_menuArea.left())
+                placed.moveLeft(from->geometry().right() + 1);
+        }
+        menu->setGeometry(shiftedInto(placed, m_menuArea));
     }
     return QWidget::eventFilter(watched, event);
 }
