@@ -25,8 +25,11 @@ void setWindowPlaceKnown(bool known)
 
 QRect popupArea(const QWidget *widget, const QPoint &point)
 {
+    // Measured as mapToGlobal() measures, which under Wayland need not agree
+    // with the window's own idea of its frame.
+    const QWidget *window = widget->window();
     if (!windowPlaceKnown())
-        return widget->window()->frameGeometry();
+        return QRect(window->mapToGlobal(QPoint(0, 0)), window->size());
     const QScreen *screen = QGuiApplication::screenAt(point);
     return (screen ? screen : widget->screen())->availableGeometry();
 }
@@ -36,7 +39,7 @@ QRect placeBeside(const QRect &anchor, QSize size, const QRect &area)
     const int below = area.bottom() - anchor.bottom();
     const int above = anchor.top() - area.top();
     const bool down = size.height() <= below || below >= above;
-    size.setHeight(std::min(size.height(), down ? below : above));
+    size = size.boundedTo(QSize(area.width(), down ? below : above));
     QRect placed(QPoint(anchor.left(), down ? anchor.bottom() + 1 : anchor.top() - size.height()),
                  size);
     return shiftedInto(placed, area);

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QStandardItemModel>
 
+#include <algorithm>
 #include <utility>
 
 ZoneFinder::ZoneFinder(QComboBox *box, QStringList offered, ZoneCountries countries)
@@ -80,11 +81,15 @@ void ZoneFinder::search(const QString &text)
         item->setFlags(Qt::NoItemFlags);
         m_matches->appendRow(item);
     }
-    m_completer->complete();
-    // Wide enough for the longest ids, whatever the box's width.
+    // Wide enough for the longest ids, whatever the box's width, as far as
+    // there is room; set before the list shows, where it is placed.
     QAbstractItemView *list = m_completer->popup();
-    list->setMinimumWidth(list->sizeHintForColumn(0) +
-                          list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth());
+    const QRect box(m_popUp->mapToGlobal(QPoint(0, 0)), m_popUp->size());
+    list->setMinimumWidth(std::min(popupArea(m_popUp, box.center()).width(),
+                                   list->sizeHintForColumn(0) +
+                                       list->verticalScrollBar()->sizeHint().width() +
+                                       2 * list->frameWidth()));
+    m_completer->complete();
     keepBesideBox(list);
     // The best match is ready for Enter; the arrows move from it.
     if (!found.isEmpty())

@@ -422,7 +422,8 @@ private slots:
         // The window moved so that the spot sits at that height on the screen.
         app.window->move(app.window->pos() +
                          QPoint(0, int(screen.top() + heightShare * screen.height()) - spot.y()));
-        const QRect area = placeKnown ? screen : app.window->frameGeometry();
+        const QRect area =
+            placeKnown ? screen : QRect(app.window->mapToGlobal(QPoint(0, 0)), app.window->size());
         const QPoint global = map.mapToGlobal(point);
         QMenu *menu = map.openContextMenu(point);
         QVERIFY(QTest::qWaitForWindowExposed(menu));
