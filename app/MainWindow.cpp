@@ -216,7 +216,12 @@ void MainWindow::createKeyboardActions()
     m_ui->zoomButton->setDefaultAction(m_ui->actionZoom);
     connect(m_ui->actionZoom, &QAction::triggered, this, &MainWindow::zoom);
 
-    m_ui->actionFullScreen->setShortcut(QKeySequence::FullScreen);
+    // F11 everywhere: Qt's standard key for it is empty outside GNOME, KDE
+    // and the other systems; the desktop's own key stays beside it.
+    QList<QKeySequence> fullScreenKeys = QKeySequence::keyBindings(QKeySequence::FullScreen);
+    fullScreenKeys.removeAll(QKeySequence(Qt::Key_F11));
+    fullScreenKeys.prepend(QKeySequence(Qt::Key_F11));
+    m_ui->actionFullScreen->setShortcuts(fullScreenKeys);
     connect(m_ui->actionFullScreen, &QAction::toggled, this, [this](bool on) {
         if (on)
             showFullScreen();

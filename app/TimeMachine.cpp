@@ -296,8 +296,11 @@ void TimeMachine::updateControls()
     m_awayHolder->setVisible(!now);
     // The line gives way to the slider in a narrow window: its whole text.
     m_ui.awayField->setToolTip(away);
-    // Away, Qt adds the program's name: "+19 h 30 min — Duskmap".
-    m_window->setWindowTitle(now ? tr("Duskmap") : offsetFromNow(offset));
+    // The program's name too: title bars that Qt draws itself, as under
+    // Wayland, show the title without the name Qt adds for the desktop.
+    m_window->setWindowTitle(
+        now ? tr("Duskmap")
+            : tr("%1 — Duskmap", "the distance from now").arg(offsetFromNow(offset)));
     styleClockFields(now);
     m_ui.nowButton->setEnabled(!now);
     if (!m_slider->isSliderDown()) {

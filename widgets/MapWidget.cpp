@@ -5,16 +5,15 @@
 #include "render/FrameRenderer.h"
 #include "render/MapImages.h"
 #include "render/MapPainting.h"
+#include "widgets/PopupArea.h"
 #include "zones/NearbyZones.h"
 
 #include <QContextMenuEvent>
 #include <QCursor>
-#include <QGuiApplication>
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 
 #include <cmath>
 #include <utility>
@@ -232,17 +231,42 @@ QMenu *MapWidget::openContextMenu(const QPoint &point)
     QMenu *menu = contextMenuAt(point);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const QPoint at = mapToGlobal(point);
-    const QScreen *screen = QGuiApplication::screenAt(at);
-    const QRect available = (screen ? screen : this->screen())->availableGeometry();
-    const int below = available.bottom() + 1 - at.y();
-    const int above = at.y() - available.top();
-    const bool openBelow = menu->sizeHint().height() <= below || below >= above;
-    fitZonesInto(menu, openBelow ? below : above);
-    menu->popup(openBelow ? at : at - QPoint(0, menu->sizeHint().height()));
+    m_menuArea = popupArea(this, at);
+    const QRect pointer(at, QSize(0, 0));
+    const QRect room = placeBeside(pointer, QSize(1, m_menuArea.height()), m_menuArea);
+    fitZonesInto(menu, room.height(), m_menuArea.height());
+    for (QAction *action : menu->actions()) {
+        if (QMenu *submenu = action->menu()) {
+            fitZonesInto(submenu, m_menuArea.height(), m_menuArea.height());
+            submenu->installEventFilter(this);
+        }
+    }
+    m_menuPlace = placeBeside(pointer, menu->sizeHint(), m_menuArea);
+    menu->installEventFilter(this);
+    menu->popup(m_menuPlace.topLeft());
     return menu;
 }
 
-void MapWidget::fitZonesInto(QMenu *menu, int height)
+bool MapWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    // Qt places menus from where it believes the window is, which under
+    // Wayland can be far off; each goes where the room was measured.
+    auto *menu = qobject_cast<QMenu *>(watched);
+    if (menu && event->type() == QEvent::Show) {
+        QRect placed = menu->parentWidget() == this ? m_menuPlace : menu->geometry();
+        // A submenu that does not fit on its side of the menu opens on the other.
+        if (const auto *from = qobject_cast<QMenu *>(menu->parentWidget())) {
+            if (placed.right() > m_menuArea.right())
+                placed.moveRight(from->geometry().left() - 1);
+            else if (placed.left() < m_menuArea.left())
+                placed.moveLeft(from->geometry().right() + 1);
+        }
+        menu->setGeometry(shiftedInto(placed, m_menuArea));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MapWidget::fitZonesInto(QMenu *menu, int height, int submenuHeight)
 {
     QList<QAction *> zones;
     for (QAction *action : menu->actions()) {
@@ -260,6 +284,8 @@ void MapWidget::fitZonesInto(QMenu *menu, int height)
         menu->removeAction(zone);
         more->insertAction(more->actions().value(0), zone);
     }
+    fitZonesInto(more, submenuHeight, submenuHeight);
+    more->installEventFilter(this);
 }
 
 QMenu *MapWidget::contextMenuAt(const QPoint &point)
@@ -299,6 +325,7 @@ QMenu *MapWidget::contextMenuAt(const QPoint &point)
     pins->setEnabled(!pinnable.isEmpty());
     for (const QString &zone : pinnable) {
         QAction *item = pins->addAction(zone);
+        item->setData(zone);
         const bool pinned = m_model.pinnedZones().contains(zone);
         item->setCheckable(true);
         item->setChecked(pinned);

@@ -35,8 +35,8 @@ public:
     /// actions in a submenu. The caller owns it.
     QMenu *contextMenuAt(const QPoint &point);
     /// Opens the contextual menu for a point in widget coordinates there,
-    /// within the screen: below the point, or above it when it does not fit
-    /// below and there is more room above.
+    /// within popupArea(), as are its submenus: below the point, or above it
+    /// when it does not fit below and there is more room above.
     QMenu *openContextMenu(const QPoint &point);
     /// Opens the contextual menu from the keyboard: at the pointer when it is
     /// over the map, else at the marker.
@@ -68,9 +68,11 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-    /// Moves the nearby zones that make the menu taller than height, the
-    /// last first, into a submenu after the others.
-    void fitZonesInto(QMenu *menu, int height);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    /// Moves the zones that make the menu taller than height, the last
+    /// first, into a submenu after the others, itself no taller than
+    /// submenuHeight.
+    void fitZonesInto(QMenu *menu, int height, int submenuHeight);
 
     /// The projection of the widget in points, in a view other than the classic map.
     MapProjection projection() const;
@@ -87,6 +89,9 @@ private:
     QImage m_shownFrame;
     FrameRenderer &m_renderer;
     std::array<QAction *, kMapLayerCount> m_layerActions{};
+    /// Where the open menu and its submenus may go, and where the menu went.
+    QRect m_menuArea;
+    QRect m_menuPlace;
     /// Runs while the size keeps changing; the renderer keeps its sources
     /// decoded meanwhile.
     QTimer m_resizing;

@@ -1,6 +1,7 @@
 #include "widgets/ZoneFinder.h"
 
 #include "model/ShownTexts.h"
+#include "widgets/PopupArea.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -10,6 +11,7 @@
 #include <QScrollBar>
 #include <QStandardItemModel>
 
+#include <algorithm>
 #include <utility>
 
 ZoneFinder::ZoneFinder(QComboBox *box, QStringList offered, ZoneCountries countries)
@@ -33,6 +35,7 @@ ZoneFinder::ZoneFinder(QComboBox *box, QStringList offered, ZoneCountries countr
     m_completer->popup()->installEventFilter(this);
     m_completer->popup()->setFont(m_popUp->font());
     edit->installEventFilter(this);
+    m_popUp->view()->window()->installEventFilter(this);
 
     connect(edit, &QLineEdit::textEdited, this, &ZoneFinder::search);
     connect(m_completer, qOverload<const QModelIndex &>(&QCompleter::activated), this,
@@ -78,11 +81,16 @@ void ZoneFinder::search(const QString &text)
         item->setFlags(Qt::NoItemFlags);
         m_matches->appendRow(item);
     }
-    m_completer->complete();
-    // Wide enough for the longest ids, whatever the box's width.
+    // Wide enough for the longest ids, whatever the box's width, as far as
+    // there is room; set before the list shows, where it is placed.
     QAbstractItemView *list = m_completer->popup();
-    list->setMinimumWidth(list->sizeHintForColumn(0) +
-                          list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth());
+    const QRect box(m_popUp->mapToGlobal(QPoint(0, 0)), m_popUp->size());
+    list->setMinimumWidth(std::min(popupArea(m_popUp, box.center()).width(),
+                                   list->sizeHintForColumn(0) +
+                                       list->verticalScrollBar()->sizeHint().width() +
+                                       2 * list->frameWidth()));
+    m_completer->complete();
+    keepBesideBox(list);
     // The best match is ready for Enter; the arrows move from it.
     if (!found.isEmpty())
         list->setCurrentIndex(m_completer->completionModel()->index(0, 0));
@@ -125,8 +133,19 @@ void ZoneFinder::showSelectedZone()
     m_popUp->setEditText(m_current);
 }
 
+void ZoneFinder::keepBesideBox(QWidget *list) const
+{
+    const QRect box(m_popUp->mapToGlobal(QPoint(0, 0)), m_popUp->size());
+    list->setGeometry(placeBeside(box, list->size(), popupArea(m_popUp, box.center())));
+}
+
 bool ZoneFinder::eventFilter(QObject *watched, QEvent *event)
 {
+    // Qt places the lists from where it believes the window is, which under
+    // Wayland can be far off.
+    if (event->type() == QEvent::Show && watched->isWidgetType() &&
+        static_cast<QWidget *>(watched)->isWindow())
+        keepBesideBox(static_cast<QWidget *>(watched));
     // Enter under a list that only says that nothing matches does nothing,
     // and the list stays to say so.
     if (event->type() == QEvent::KeyPress && m_completer->popup()->isVisible()) {

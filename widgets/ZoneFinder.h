@@ -7,6 +7,7 @@
 class QComboBox;
 class QCompleter;
 class QStandardItemModel;
+class QWidget;
 
 /// Makes a zone combo box searchable: typing narrows the zones to those the text
 /// finds, best first, in a list under the box, or says that none matches.
@@ -42,6 +43,8 @@ private:
     void choose(const QString &zone);
     void chooseTyped();
     void showSelectedZone();
+    /// Puts a list of the box under it, or above it, within popupArea().
+    void keepBesideBox(QWidget *list) const;
 
     QComboBox *m_popUp;
     const QStringList m_offered;
