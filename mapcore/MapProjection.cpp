@@ -284,6 +284,43 @@ std::optional<std::array<double, 3>> MapProjection::unitVectorAt(const FramePoin
     return unitVector(*place);
 }
 
+std::optional<MapProjection::Row> MapProjection::rowAt(double frameY) const
+{
+    if (m_scale <= 0.0)
+        return std::nullopt;
+    const double y = (0.5 * m_height - frameY) / m_scale;
+    // Radians of longitude per Earth radius across.
+    double perUnit = 1.0;
+    double latitude = y;
+    switch (m_view) {
+    case MapView::PlateCarree:
+        if (std::fabs(y) > kPi / 2)
+            return std::nullopt;
+        break;
+    case MapView::Robinson: {
+        const auto latLon = robinsonInverse({1.0, y});
+        if (!latLon)
+            return std::nullopt;
+        latitude = latLon->first;
+        perUnit = latLon->second;
+        break;
+    }
+    case MapView::Mollweide: {
+        if (std::fabs(y) > kSqrt2)
+            return std::nullopt;
+        const double theta = std::asin(std::clamp(y / kSqrt2, -1.0, 1.0));
+        latitude = std::asin(std::clamp((2.0 * theta + std::sin(2.0 * theta)) / kPi, -1.0, 1.0));
+        perUnit = kPi / (2.0 * kSqrt2 * std::max(std::cos(theta), 1e-300));
+        break;
+    }
+    case MapView::Azimuthal:
+    case MapView::Globe:
+        return std::nullopt;
+    }
+    const double perPixel = perUnit / m_scale;
+    return Row{latitude, -0.5 * m_width * perPixel, perPixel, m_wraps ? HUGE_VAL : kPi};
+}
+
 GeoPoint destinationPoint(const GeoPoint &from, double bearingRad, double distanceRad)
 {
     const auto up = unitVector(from);

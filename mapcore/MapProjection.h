@@ -74,6 +74,19 @@ public:
     /// longitude where the view allows: what the shading needs of each pixel.
     std::optional<std::array<double, 3>> unitVectorAt(const FramePoint &point) const;
 
+    /// For the views whose parallels are rows of the frame (the flat map,
+    /// Robinson, Mollweide): the latitude (radians) of the row through frame y, and the
+    /// longitude east of the centre of a pixel as its x times perPixel plus
+    /// atZero, in radians. None for the other views, or beyond the poles.
+    struct Row
+    {
+        double latitude;
+        double atZero;
+        double perPixel;
+        double widest; ///< the view ends beyond this longitude from the centre
+    };
+    std::optional<Row> rowAt(double frameY) const;
+
     /// Half the width and half the height of the whole view, in Earth radii.
     ViewPoint halfExtent() const;
 

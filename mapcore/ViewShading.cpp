@@ -53,20 +53,40 @@ uint32_t sampleWorld(const WorldImage &image, double latitude, double longitude)
 void prepareRows(const MapProjection &projection, const WorldImage &day, const WorldImage &night,
                  ViewPixels &out, int32_t firstRow, int32_t endRow)
 {
+    const double centre = projection.centre().longitude * kDegToRad;
     for (int32_t row = firstRow; row < endRow; ++row) {
+        // Along a row of a world map the latitude stays: only the longitude
+        // is worked out pixel by pixel.
+        const auto along = projection.rowAt(row + 0.5);
+        const double sinLat = along ? std::sin(along->latitude) : 0.0;
+        const double cosLat = along ? std::cos(along->latitude) : 0.0;
         for (int32_t column = 0; column < out.width; ++column) {
             const std::size_t i = std::size_t(row) * std::size_t(out.width) + std::size_t(column);
-            const auto v = projection.unitVectorAt({column + 0.5, row + 0.5});
-            if (!v) {
-                out.x[i] = out.y[i] = out.z[i] = 0.0f;
-                out.day[i] = out.night[i] = 0xff000000u;
-                continue;
+            double latitude = 0.0;
+            double longitude = 0.0;
+            std::array<double, 3> v{};
+            const double east = along ? along->atZero + (column + 0.5) * along->perPixel : 0.0;
+            // At the very edge of a world map the inverse itself decides, so
+            // that both agree on which pixels are in the view.
+            if (along && std::fabs(east) < along->widest - 1e-9) {
+                const double lon = centre + east;
+                v = {cosLat * std::cos(lon), cosLat * std::sin(lon), sinLat};
+                latitude = along->latitude * kRadToDeg;
+                longitude = lon * kRadToDeg;
+            } else {
+                const auto inView = projection.unitVectorAt({column + 0.5, row + 0.5});
+                if (!inView) {
+                    out.x[i] = out.y[i] = out.z[i] = 0.0f;
+                    out.day[i] = out.night[i] = 0xff000000u;
+                    continue;
+                }
+                v = *inView;
+                latitude = std::asin(std::clamp(v[2], -1.0, 1.0)) * kRadToDeg;
+                longitude = std::atan2(v[1], v[0]) * kRadToDeg;
             }
-            out.x[i] = float((*v)[0]);
-            out.y[i] = float((*v)[1]);
-            out.z[i] = float((*v)[2]);
-            const double latitude = std::asin(std::clamp((*v)[2], -1.0, 1.0)) * kRadToDeg;
-            const double longitude = std::atan2((*v)[1], (*v)[0]) * kRadToDeg;
+            out.x[i] = float(v[0]);
+            out.y[i] = float(v[1]);
+            out.z[i] = float(v[2]);
             out.day[i] = sampleWorld(day, latitude, longitude);
             out.night[i] = sampleWorld(night, latitude, longitude);
         }
@@ -294,12 +314,11 @@ bool shadeView(const ViewPixels &pixels, const UtcFields &utc, std::span<uint8_t
     constexpr int32_t tile = ViewPixels::kTile;
     const auto width = std::size_t(pixels.width);
     // What each tile of a row of tiles is: the day or night image to copy,
-    // black, or pixel by pixel (null).
+    // or pixel by pixel.
     enum class Fill : uint8_t
     {
         Day,
         Night,
-        Black,
         Pixels
     };
     std::vector<Fill> fills(std::size_t(pixels.tileColumns));
@@ -309,7 +328,8 @@ bool shadeView(const ViewPixels &pixels, const UtcFields &utc, std::span<uint8_t
             pixels.cones.data() + std::size_t(top / tile) * std::size_t(pixels.tileColumns);
         for (int32_t t = 0; t < pixels.tileColumns; ++t) {
             const ViewPixels::Cone &cone = cones[t];
-            Fill fill = cone.kind == ViewPixels::Cone::Outside ? Fill::Black : Fill::Pixels;
+            // Outside the view the prepared day image is black.
+            Fill fill = cone.kind == ViewPixels::Cone::Outside ? Fill::Day : Fill::Pixels;
             if (cone.kind == ViewPixels::Cone::Inside) {
                 // The altitudes within the tile lie within its half-angle of
                 // the axis's altitude.
@@ -332,22 +352,20 @@ bool shadeView(const ViewPixels &pixels, const UtcFields &utc, std::span<uint8_t
             const float *__restrict y = pixels.y.data() + first;
             const float *__restrict z = pixels.z.data() + first;
             float *__restrict d = sines.data();
-            for (int32_t t = 0; t < pixels.tileColumns; ++t) {
+            for (int32_t t = 0; t < pixels.tileColumns;) {
                 const std::size_t left = std::size_t(t) * tile;
-                const std::size_t right = std::min(width, left + tile);
-                switch (fills[std::size_t(t)]) {
-                case Fill::Day:
-                    std::memcpy(out + left, day + left, (right - left) * 4);
+                const Fill fill = fills[std::size_t(t)];
+                // A run of tiles copied alike is copied at once.
+                if (fill != Fill::Pixels) {
+                    while (t < pixels.tileColumns && fills[std::size_t(t)] == fill)
+                        ++t;
+                    const std::size_t right = std::min(width, std::size_t(t) * tile);
+                    std::memcpy(out + left, (fill == Fill::Day ? day : night) + left,
+                                (right - left) * 4);
                     continue;
-                case Fill::Night:
-                    std::memcpy(out + left, night + left, (right - left) * 4);
-                    continue;
-                case Fill::Black:
-                    std::fill(out + left, out + right, 0xff000000u);
-                    continue;
-                case Fill::Pixels:
-                    break;
                 }
+                const std::size_t right = std::min(width, left + tile);
+                ++t;
 #pragma GCC ivdep
                 for (std::size_t c = left; c < right; ++c)
                     d[c] = x[c] * s.x + y[c] * s.y + z[c] * s.z;

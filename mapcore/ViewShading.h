@@ -29,7 +29,7 @@ struct WorldImage
 /// in day or all in night is copied without looking at its pixels.
 struct ViewPixels
 {
-    static constexpr int32_t kTile = 8;
+    static constexpr int32_t kTile = 16;
     /// A tile's cone: its axis, and the sines of the sun's altitude over the
     /// axis above which the whole tile is in day and below which it is all
     /// in night (the limits moved by the cone's half-angle), for a tile
