@@ -53,6 +53,45 @@ class TestFrameRenderer : public QObject
     Q_OBJECT
 
 private slots:
+    // Each view, small, with the layers that draw no text, against an image
+    // kept in the sources: any change of a view's pixels shows here. With
+    // DUSKMAP_WRITE_GOLDEN=1 the images are written anew, to be looked at.
+    void viewsAsBefore_data()
+    {
+        QTest::addColumn<int>("view");
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<int>("fit");
+        QTest::newRow("azimuthal-berlin") << int(MapView::Azimuthal) << 52.52 << 13.4 << 0;
+        QTest::newRow("azimuthal-south-pole") << int(MapView::Azimuthal) << -90.0 << 0.0 << 0;
+        QTest::newRow("globe") << int(MapView::Globe) << 0.0 << -10.0 << 0;
+        QTest::newRow("robinson") << int(MapView::Robinson) << 0.0 << 0.0 << 0;
+        QTest::newRow("mollweide") << int(MapView::Mollweide) << 0.0 << 0.0 << 0;
+        QTest::newRow("flat-150e-cover") << int(MapView::PlateCarree) << 0.0 << 150.0 << 1;
+    }
+    void viewsAsBefore()
+    {
+        QFETCH(int, view);
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(int, fit);
+        Scene scene({{"UTC", 51.4769, -0.0005}, {"Asia/Tokyo", 35.65, 139.74}});
+        for (const MapLayer layer : {MapLayer::Locations, MapLayer::Sun, MapLayer::Moon,
+                                     MapLayer::TwilightLines, MapLayer::RangeRings})
+            scene.model->setLayerShown(layer, true);
+        scene.model->setView(MapView(view));
+        scene.model->setChosenCentre(GeoPoint{latitude, longitude});
+        scene.model->setFit(MapFit(fit));
+        const QImage frame = scene.renderer->render(*scene.model, {200, 120}).copy();
+        const QString golden =
+            QStringLiteral(GOLDEN_DIR "/%1.png").arg(QLatin1String(QTest::currentDataTag()));
+        if (qEnvironmentVariableIntValue("DUSKMAP_WRITE_GOLDEN"))
+            QVERIFY(frame.save(golden));
+        const QImage expected(golden);
+        QCOMPARE(frame.convertToFormat(QImage::Format_RGB32),
+                 expected.convertToFormat(QImage::Format_RGB32));
+    }
+
     // With an all-black day and an all-white night, each pixel of a dense frame is the
     // overlay's alpha; the snapshot tests read the same pixel at one device pixel a point.
     void pixelsAreTheOverlayAlpha()
