@@ -78,7 +78,7 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
     const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
     m_ui->readoutArea->setFixedHeight(kReadoutAreaHeight - menuHeight);
     createFactsArea();
-    fitToMap(kSmallPreset.mapWidth, int(std::lround(kSmallPreset.mapWidth / viewAspect())));
+    fitToMap(int(std::lround(kSmallPreset.mapHeight * viewAspect())), kSmallPreset.mapHeight);
 
     // The time changes every second: a field of fixed size, wide enough for the
     // widest time, lets it repaint itself without laying out the window again.
@@ -492,13 +492,16 @@ void MainWindow::zoom()
         const QRect frame = frameGeometry();
         const int oldHeight = height();
         // The world clocks take as many columns as the new width holds.
-        resize(preset.mapWidth, height());
+        // The preset's height, in the view's own shape: the flat map's
+        // width is the preset's.
+        const int mapHeight = preset.mapHeight;
+        const int mapWidth = int(std::lround(mapHeight * viewAspect()));
+        resize(mapWidth, height());
         layOutFacts();
-        const int mapHeight = int(std::lround(preset.mapWidth / viewAspect()));
         int top = frame.top() - (mapHeight + belowMapHeight() - oldHeight);
         if (const QScreen *screen = this->screen())
             top = std::max(top, screen->availableGeometry().top());
-        fitToMap(preset.mapWidth, mapHeight);
+        fitToMap(mapWidth, mapHeight);
         if (isVisible())
             move(frame.left(), top);
     }

@@ -1,17 +1,18 @@
 #include "app/PreferencesDialog.h"
 
 #include "model/MapModel.h"
+#include "model/MapViews.h"
 #include "model/ShownTexts.h"
 #include "widgets/ZoneFinder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QLineEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -33,6 +34,20 @@ QWidget *PreferencesDialog::createLayerBox()
 {
     auto *box = new QGroupBox(tr("Shown on the map"), this);
     auto *layout = new QVBoxLayout(box);
+    // The view, as in View → Projection.
+    auto *views = new QComboBox(box);
+    for (const MapViewInfo &info : kMapViews)
+        views->addItem(QCoreApplication::translate("MapView", info.title));
+    views->setCurrentIndex(int(m_model.view()));
+    connect(views, &QComboBox::activated, this,
+            [this](int index) { m_model.setView(kMapViews.at(std::size_t(index)).view); });
+    connect(&m_model, &MapModel::viewChanged, views, [this, views] {
+        const QSignalBlocker blocker(views);
+        views->setCurrentIndex(int(m_model.view()));
+    });
+    auto *viewRow = new QFormLayout;
+    viewRow->addRow(tr("&Projection:"), views);
+    layout->addLayout(viewRow);
     for (const MapLayerInfo &layer : kMapLayers) {
         if (!layer.name)
             continue;
