@@ -1,6 +1,7 @@
 // The model and the window as main() starts them, on Qt's offscreen platform.
 #include "MessageLog.h"
 #include "TestApplication.h"
+#include "model/MapViews.h"
 #include "model/ShownTexts.h"
 #include "platform/LocalizedStrings.h"
 #include "platform/SecondTimer.h"
@@ -272,6 +273,38 @@ private slots:
             << false << QPoint(719, 180) << "---, Pacific/Fiji, ";
         QTest::newRow("large, 35 N 70 E") << true << QPoint(1000, 500) << "---, Asia/Kabul, ";
     }
+    // In the azimuthal view the map's menu finds the place under the click
+    // through the view and centres the map there; a drag moves the centre
+    // and stores it once, when the button is let go; the view is kept.
+    void viewsFromTheWindow()
+    {
+        TestApplication app({{"Europe/London", 51.5, -0.1}, {"Africa/Lagos", 6.5, 3.4}}, kNoon,
+                            "[General]\nProjection=azimuthal\nProjectionCentre=\"0,0\"\n");
+        MapWidget &map = *app.window->mapWidget();
+        QCOMPARE(map.width(), map.height()); // a disc's own shape
+        const QPointF london = *map.pointOf({51.5, -0.1});
+        std::unique_ptr<QMenu> menu(map.contextMenuAt(london.toPoint()));
+        QVERIFY(titles(menu.get()).contains("Europe/London"));
+        const auto actions = menu->actions();
+        (*std::find_if(actions.begin(), actions.end(), [](QAction *a) {
+            return a->text() == "Centre Map Here";
+        }))->trigger();
+        const GeoPoint centre = *app.model->chosenCentre();
+        QVERIFY(std::abs(centre.latitude - 51.5) < 2 && std::abs(centre.longitude + 0.1) < 2);
+        const QVariant stored = app.stored("ProjectionCentre");
+        const QPoint middle(map.width() / 2, map.height() / 2);
+        QTest::mousePress(&map, Qt::LeftButton, {}, middle);
+        QMouseEvent move(QEvent::MouseMove, middle + QPoint(0, 30), map.mapToGlobal(middle),
+                         Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(&map, &move);
+        QVERIFY(app.model->viewCentre().latitude > centre.latitude + 1.0); // the north came down
+        QCOMPARE(app.stored("ProjectionCentre"), stored);
+        QTest::mouseRelease(&map, Qt::LeftButton, {}, middle + QPoint(0, 30));
+        QCOMPARE(app.stored("ProjectionCentre").toString(), centreText(app.model->viewCentre()));
+        QCOMPARE(app.stored("Projection").toString(), "azimuthal");
+        QVERIFY(map.pointerText(centre).contains(" km from the centre, bearing "));
+    }
+
     void contextMenu()
     {
         QFETCH(bool, large);
