@@ -13,47 +13,58 @@ using namespace night_overlay_detail;
 
 namespace {
 
-/// One of the four channels of a pixel, bilinearly weighted.
-uint32_t blendPixels(uint32_t a, uint32_t b, uint32_t c, uint32_t d, float fx, float fy)
+/// Where a place falls in an image: its four neighbouring pixels and the
+/// weights between them in 256ths. Pixel centres at half-pixel offsets,
+/// wrapping east and west, held at the poles.
+struct Spot
 {
-    uint32_t out = 0xff000000u;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const float top =
-            float((a >> shift) & 0xff) * (1.0f - fx) + float((b >> shift) & 0xff) * fx;
-        const float bottom =
-            float((c >> shift) & 0xff) * (1.0f - fx) + float((d >> shift) & 0xff) * fx;
-        const float value = top * (1.0f - fy) + bottom * fy;
-        out |= uint32_t(std::min(255.0f, value + 0.5f)) << shift;
-    }
-    return out;
-}
+    const uint32_t *top;
+    const uint32_t *bottom;
+    int32_t left, right;
+    uint32_t across, down;
+};
 
-/// The image at a place: pixel centres at half-pixel offsets, wrapping east
-/// and west, held at the poles.
-uint32_t sampleWorld(const WorldImage &image, double latitude, double longitude)
+Spot spotIn(const WorldImage &image, double latitude, double longitude)
 {
     const double u = (longitude + 180.0) / 360.0 * image.width - 0.5;
     const double v = (90.0 - latitude) / 180.0 * image.height - 0.5;
     const double u0 = std::floor(u);
     const double v0 = std::floor(v);
-    const auto fx = float(u - u0);
-    const auto fy = float(v - v0);
     auto column = [&](double c) {
         auto i = int32_t(std::fmod(c, double(image.width)));
         return i < 0 ? i + image.width : i;
     };
     auto row = [&](double r) { return std::clamp(int32_t(r), 0, image.height - 1); };
-    const int32_t c0 = column(u0);
-    const int32_t c1 = column(u0 + 1.0);
-    const uint32_t *top = image.pixels + std::size_t(row(v0)) * image.stride;
-    const uint32_t *bottom = image.pixels + std::size_t(row(v0 + 1.0)) * image.stride;
-    return blendPixels(top[c0], top[c1], bottom[c0], bottom[c1], fx, fy);
+    return {image.pixels + std::size_t(row(v0)) * image.stride,
+            image.pixels + std::size_t(row(v0 + 1.0)) * image.stride,
+            column(u0),
+            column(u0 + 1.0),
+            uint32_t(std::lround((u - u0) * 256.0)),
+            uint32_t(std::lround((v - v0) * 256.0))};
+}
+
+/// The bilinear blend of the spot's four pixels, opaque.
+uint32_t sampleAt(const Spot &spot)
+{
+    const uint32_t a = spot.top[spot.left], b = spot.top[spot.right];
+    const uint32_t c = spot.bottom[spot.left], d = spot.bottom[spot.right];
+    uint32_t out = 0xff000000u;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const uint32_t top =
+            ((a >> shift) & 0xffu) * (256 - spot.across) + ((b >> shift) & 0xffu) * spot.across;
+        const uint32_t bottom =
+            ((c >> shift) & 0xffu) * (256 - spot.across) + ((d >> shift) & 0xffu) * spot.across;
+        out |= ((top * (256 - spot.down) + bottom * spot.down + 32768) >> 16) << shift;
+    }
+    return out;
 }
 
 void prepareRows(const MapProjection &projection, const WorldImage &day, const WorldImage &night,
                  ViewPixels &out, int32_t firstRow, int32_t endRow)
 {
     const double centre = projection.centre().longitude * kDegToRad;
+    const bool sameSize =
+        day.width == night.width && day.height == night.height && day.stride == night.stride;
     for (int32_t row = firstRow; row < endRow; ++row) {
         // Along a row of a world map the latitude stays: only the longitude
         // is worked out pixel by pixel.
@@ -87,8 +98,13 @@ void prepareRows(const MapProjection &projection, const WorldImage &day, const W
             out.x[i] = float(v[0]);
             out.y[i] = float(v[1]);
             out.z[i] = float(v[2]);
-            out.day[i] = sampleWorld(day, latitude, longitude);
-            out.night[i] = sampleWorld(night, latitude, longitude);
+            const Spot spot = spotIn(day, latitude, longitude);
+            out.day[i] = sampleAt(spot);
+            // The night image is most often the day's size, and so its spot.
+            out.night[i] = sampleAt(sameSize ? Spot{night.pixels + (spot.top - day.pixels),
+                                                    night.pixels + (spot.bottom - day.pixels),
+                                                    spot.left, spot.right, spot.across, spot.down}
+                                             : spotIn(night, latitude, longitude));
         }
     }
 }
