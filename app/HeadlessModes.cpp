@@ -427,8 +427,10 @@ int runListZones(const CommandLineOptions &options, const Resources &resources, 
         out << zoneListing(table);
         return kExitSuccess;
     }
+    // Local names in the user's language match too; the listing keeps the ids.
+    const QStringList zones = table.validSortedNames();
     const QStringList found =
-        findZones(options.zoneQuery, table.validSortedNames(), loadZoneCountries());
+        findZones(options.zoneQuery, zones, loadZoneCountries(), localZoneNames(zones));
     // As grep does: nothing found is a failure a script can test for.
     if (found.isEmpty()) {
         err << "duskmap: no zone matches \"" << printableArgument(options.zoneQuery) << "\"\n";

@@ -144,7 +144,7 @@ void MapWidget::fitZonesInto(QMenu *menu, int height)
 
 QMenu *MapWidget::contextMenuAt(const QPoint &point)
 {
-    auto *menu = new QMenu(QStringLiteral("Contextual Menu"), this);
+    auto *menu = new QMenu(tr("Contextual Menu"), this);
     QList<QAction *> moreLayers;
     for (const MapLayerInfo &layer : kMapLayers) {
         QAction *action = m_layerActions[std::size_t(layer.layer)];
@@ -172,6 +172,7 @@ QMenu *MapWidget::contextMenuAt(const QPoint &point)
     if (!m_model.zoneName().isEmpty() && !zones.contains(m_model.zoneName()))
         pinnable.prepend(m_model.zoneName());
     menu->addSeparator();
+    //: Submenu of the map's menu: keep a world clock for one of the nearby zones
     QMenu *pins = menu->addMenu(tr("Pin"));
     pins->setEnabled(!pinnable.isEmpty());
     for (const QString &zone : pinnable) {

@@ -14,7 +14,8 @@
 
 ZoneFinder::ZoneFinder(QComboBox *box, QStringList offered, ZoneCountries countries)
     : QObject(box), m_popUp(box), m_offered(std::move(offered)), m_countries(std::move(countries)),
-      m_matches(new QStandardItemModel(this)), m_completer(new QCompleter(m_matches, this))
+      m_local(localZoneNames(m_offered)), m_matches(new QStandardItemModel(this)),
+      m_completer(new QCompleter(m_matches, this))
 {
     m_popUp->setEditable(true);
     m_popUp->setInsertPolicy(QComboBox::NoInsert);
@@ -60,7 +61,7 @@ QStringList ZoneFinder::shownMatches() const
 
 void ZoneFinder::search(const QString &text)
 {
-    const QStringList found = findZones(text, m_offered, m_countries);
+    const QStringList found = findZones(text, m_offered, m_countries, m_local);
     m_matches->clear();
     if (text.trimmed().isEmpty()) {
         m_completer->popup()->hide();
@@ -68,7 +69,9 @@ void ZoneFinder::search(const QString &text)
     }
     for (const QString &zone : found) {
         auto *item = new QStandardItem(
-            tr("%1, %2", "a city and its time zone's id").arg(cityOf(zone), zone));
+            tr("%1, %2", "a city and its time zone's id")
+                .arg(m_local.value(zone).city.isEmpty() ? cityOf(zone) : m_local.value(zone).city,
+                     zone));
         item->setData(zone, kZoneRole);
         m_matches->appendRow(item);
     }
@@ -106,7 +109,7 @@ void ZoneFinder::chooseTyped()
             choose(text);
         return;
     }
-    const QStringList found = findZones(text, m_offered, m_countries);
+    const QStringList found = findZones(text, m_offered, m_countries, m_local);
     if (found.size() == 1)
         choose(found.first());
     else

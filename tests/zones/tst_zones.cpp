@@ -18,7 +18,7 @@ const QStringList kZones =
     QStringLiteral("America/Argentina/Buenos_Aires America/Argentina/Cordoba "
                    "America/Indiana/Indianapolis America/New_York America/North_Dakota/New_Salem "
                    "America/Sao_Paulo Asia/Ho_Chi_Minh Asia/Kolkata Asia/Tokyo Atlantic/Reykjavik "
-                   "Europe/Berlin Europe/Busingen Europe/Zurich Pacific/Auckland")
+                   "Europe/Berlin Europe/Busingen Europe/Kyiv Europe/Zurich Pacific/Auckland")
         .split(u' ');
 
 } // namespace
@@ -136,8 +136,9 @@ private slots:
     {
         QTest::addColumn<QString>("query");
         QTest::addColumn<QString>("expected");
-        const auto row = [](const char *query, const char *expected) {
-            QTest::newRow(query) << QString(query) << QString(expected);
+        QTest::addColumn<QString>("locale");
+        const auto row = [](const char *query, const char *expected, const char *locale = "C") {
+            QTest::newRow(query) << QString(query) << QString(expected) << QString(locale);
         };
         row("tokyo", "Asia/Tokyo");
         row("argentina", "America/Argentina/Buenos_Aires America/Argentina/Cordoba");
@@ -151,12 +152,24 @@ private slots:
         row("europe/berlin", "Europe/Berlin");
         row("  _ ", "");
         row("atlantis", "");
+        // Under another language, its names of cities and countries too, for
+        // renamed zones (Kolkata, Kyiv) as well.
+        row("Tokio", "Asia/Tokyo", "de_DE");
+        row("東京", "Asia/Tokyo", "ja_JP");
+        row("Kalkutta", "Asia/Kolkata", "de_DE");
+        row("Київ", "Europe/Kyiv", "uk_UA");
+        row("Japón", "Asia/Tokyo", "es_ES");
+        row("Tokio ", "", "C");
     }
     void find()
     {
         QFETCH(QString, query);
         QFETCH(QString, expected);
-        QCOMPARE(findZones(query, kZones, loadZoneCountries()).join(u' '), expected);
+        QFETCH(QString, locale);
+        QCOMPARE(
+            findZones(query, kZones, loadZoneCountries(), localZoneNames(kZones, QLocale(locale)))
+                .join(u' '),
+            expected);
     }
 
     // The one zone a query names: an id, a city, the city whose name is exact among
