@@ -1,6 +1,7 @@
 #include "platform/Translations.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -24,6 +25,14 @@ QString installTranslators(const QLocale &locale, const QString &directory)
     else
         delete qt;
     return own->language();
+}
+
+QStringList catalogueLanguages(const QString &directory)
+{
+    QStringList languages;
+    for (const QString &file : QDir(directory).entryList({QStringLiteral("duskmap_*.qm")}))
+        languages.append(file.mid(8, file.size() - 11));
+    return languages;
 }
 
 bool usesEnglishTexts(const QLocale &locale)

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 #include <string>
 
@@ -13,6 +14,9 @@
 /// language of the program's catalogue, or an empty text for none.
 QString installTranslators(const QLocale &locale = QLocale(),
                            const QString &directory = QStringLiteral(":/duskmap/translations"));
+
+/// The languages of the program's catalogues: "de", "pt_BR", ...
+QStringList catalogueLanguages(const QString &directory = QStringLiteral(":/duskmap/translations"));
 
 /// Whether dates and numbers keep the English formats the program has always
 /// written: under C, POSIX and every English locale.

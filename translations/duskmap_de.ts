@@ -379,7 +379,7 @@
     </message>
     <message>
         <source>Type a city, a country or a zone to add its clock</source>
-        <translation>Stadt, Land oder Zone eingeben, um ihre Uhr hinzuzufügen</translation>
+        <translation>Stadt, Land oder Zone einer neuen Uhr</translation>
     </message>
     <message>
         <source>&amp;Remove</source>

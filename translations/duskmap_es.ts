@@ -379,7 +379,7 @@
     </message>
     <message>
         <source>Type a city, a country or a zone to add its clock</source>
-        <translation>Escriba una ciudad, un país o una zona para añadir su reloj</translation>
+        <translation>Ciudad, país o zona del nuevo reloj</translation>
     </message>
     <message>
         <source>&amp;Remove</source>

@@ -379,7 +379,7 @@
     </message>
     <message>
         <source>Type a city, a country or a zone to add its clock</source>
-        <translation>Saisissez une ville, un pays ou un fuseau pour ajouter son horloge</translation>
+        <translation>Ville, pays ou fuseau de l’horloge</translation>
     </message>
     <message>
         <source>&amp;Remove</source>

@@ -379,7 +379,7 @@
     </message>
     <message>
         <source>Type a city, a country or a zone to add its clock</source>
-        <translation>Digita una città, un paese o un fuso per aggiungerne l’orologio</translation>
+        <translation>Città, paese o fuso del nuovo orologio</translation>
     </message>
     <message>
         <source>&amp;Remove</source>

@@ -379,7 +379,7 @@
     </message>
     <message>
         <source>Type a city, a country or a zone to add its clock</source>
-        <translation>Digite uma cidade, um país ou um fuso para adicionar o relógio</translation>
+        <translation>Cidade, país ou fuso do novo relógio</translation>
     </message>
     <message>
         <source>&amp;Remove</source>

@@ -379,7 +379,7 @@
     </message>
     <message>
         <source>Type a city, a country or a zone to add its clock</source>
-        <translation>Введите город, страну или пояс, чтобы добавить часы</translation>
+        <translation>Город, страна или пояс новых часов</translation>
     </message>
     <message>
         <source>&amp;Remove</source>

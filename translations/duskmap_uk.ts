@@ -379,7 +379,7 @@
     </message>
     <message>
         <source>Type a city, a country or a zone to add its clock</source>
-        <translation>Введіть місто, країну або пояс, щоб додати годинник</translation>
+        <translation>Місто, країна або пояс нового годинника</translation>
     </message>
     <message>
         <source>&amp;Remove</source>

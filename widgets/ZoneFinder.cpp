@@ -1,6 +1,7 @@
 #include "widgets/ZoneFinder.h"
 
 #include "model/ShownTexts.h"
+#include "platform/Translations.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -14,8 +15,8 @@
 
 ZoneFinder::ZoneFinder(QComboBox *box, QStringList offered, ZoneCountries countries)
     : QObject(box), m_popUp(box), m_offered(std::move(offered)), m_countries(std::move(countries)),
-      m_local(localZoneNames(m_offered)), m_matches(new QStandardItemModel(this)),
-      m_completer(new QCompleter(m_matches, this))
+      m_local(localZoneNames(m_offered, QLocale(), catalogueLanguages())),
+      m_matches(new QStandardItemModel(this)), m_completer(new QCompleter(m_matches, this))
 {
     m_popUp->setEditable(true);
     m_popUp->setInsertPolicy(QComboBox::NoInsert);

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -22,7 +23,8 @@ icu::UnicodeString toIcu(const QString &text)
 
 } // namespace
 
-LocalZoneNames localZoneNames(const QStringList &zones, const QLocale &locale)
+LocalZoneNames localZoneNames(const QStringList &zones, const QLocale &locale,
+                              const QStringList &otherLanguages)
 {
     LocalZoneNames names;
     if (locale.language() == QLocale::C || locale.language() == QLocale::English)
@@ -31,6 +33,14 @@ LocalZoneNames localZoneNames(const QStringList &zones, const QLocale &locale)
     UErrorCode status = U_ZERO_ERROR;
     const std::unique_ptr<icu::TimeZoneNames> zoneNames(
         icu::TimeZoneNames::createInstance(language, status));
+    std::vector<std::unique_ptr<icu::TimeZoneNames>> others;
+    for (const QString &other : otherLanguages) {
+        UErrorCode otherStatus = U_ZERO_ERROR;
+        others.emplace_back(icu::TimeZoneNames::createInstance(
+            icu::Locale(other.toLatin1().constData()), otherStatus));
+        if (U_FAILURE(otherStatus))
+            others.pop_back();
+    }
     if (U_FAILURE(status))
         return names;
     for (const QString &zone : zones) {
@@ -43,6 +53,12 @@ LocalZoneNames localZoneNames(const QStringList &zones, const QLocale &locale)
         LocalZoneName name;
         icu::UnicodeString city;
         name.city = fromIcu(zoneNames->getExemplarLocationName(canonical, city));
+        for (const auto &other : others) {
+            const QString otherCity = fromIcu(other->getExemplarLocationName(canonical, city));
+            if (!otherCity.isEmpty() && otherCity != name.city &&
+                !name.otherCities.contains(otherCity))
+                name.otherCities.append(otherCity);
+        }
         char region[8] = {};
         status = U_ZERO_ERROR;
         icu::TimeZone::getRegion(canonical, region, sizeof region, status);
@@ -50,7 +66,7 @@ LocalZoneNames localZoneNames(const QStringList &zones, const QLocale &locale)
             icu::UnicodeString country;
             name.country = fromIcu(icu::Locale("", region).getDisplayCountry(language, country));
         }
-        if (!name.city.isEmpty() || !name.country.isEmpty())
+        if (!name.city.isEmpty() || !name.country.isEmpty() || !name.otherCities.isEmpty())
             names.insert(zone, name);
     }
     return names;

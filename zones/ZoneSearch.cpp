@@ -35,12 +35,17 @@ int matchRank(const QString &query, const QString &zone, const QString &country,
     const QString countryWords = searchFolded(country);
     const QString localCity = searchFolded(local.city);
     const QString localCountry = searchFolded(local.country);
+    QStringList otherCities;
+    for (const QString &other : local.otherCities)
+        otherCities.append(searchFolded(other));
     if (city == query || words == query || countryWords == query || localCity == query ||
-        localCountry == query)
+        localCountry == query || otherCities.contains(query))
         return 0;
     if (city.startsWith(query) || countryWords.startsWith(query) ||
         (!localCity.isEmpty() && localCity.startsWith(query)) ||
-        (!localCountry.isEmpty() && localCountry.startsWith(query)))
+        (!localCountry.isEmpty() && localCountry.startsWith(query)) ||
+        std::any_of(otherCities.cbegin(), otherCities.cend(),
+                    [&](const QString &other) { return other.startsWith(query); }))
         return 1;
     const QString all = QLatin1Char(' ') + words + QLatin1Char(' ') + countryWords +
                         QLatin1Char(' ') + localCity + QLatin1Char(' ') + localCountry;

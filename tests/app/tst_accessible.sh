@@ -13,6 +13,12 @@ export DISPLAY=:$n XDG_CONFIG_HOME=$home QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_Q
 read -r DBUS_SESSION_BUS_ADDRESS bus < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -s -d ' ')
 export DBUS_SESSION_BUS_ADDRESS; pids+=("$bus")
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & pids+=($!)
+# The window looks for the accessibility bus once, at start.
+for _ in $(seq 100); do
+    dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress \
+        >/dev/null 2>&1 && break
+    sleep 0.1
+done
 LANG=de_DE.UTF-8 LANGUAGE=de "$1" >/dev/null 2>&1 & pids+=($!)
 /usr/bin/python3 - <<'PY'
 import re, sys, time, pyatspi
