@@ -37,6 +37,18 @@ QStringList catalogueLanguages(const QString &directory)
 
 bool usesEnglishTexts(const QLocale &locale)
 {
+    // The system locale takes its language from LANGUAGE, for the messages,
+    // but formats as LC_TIME says; the formats are what matters here.
+    if (locale == QLocale::system()) {
+        QString formats = qEnvironmentVariable("LC_ALL");
+        if (formats.isEmpty())
+            formats = qEnvironmentVariable("LC_TIME");
+        if (formats.isEmpty())
+            formats = qEnvironmentVariable("LANG");
+        return formats.isEmpty() || formats == QLatin1String("C") ||
+               formats == QLatin1String("POSIX") || formats.startsWith(QLatin1String("C.")) ||
+               formats.startsWith(QLatin1String("en"));
+    }
     return locale.language() == QLocale::C || locale.language() == QLocale::English;
 }
 
@@ -77,7 +89,8 @@ namespace {
 QString relabeledText(const std::string &english, const char *label)
 {
     QString text = QString::fromStdString(english);
-    if (text.isEmpty() || usesEnglishTexts())
+    // Without a catalogue each word stays as it is.
+    if (text.isEmpty())
         return text;
     const QString word = QString::fromLatin1(label);
     if (!text.startsWith(word))
