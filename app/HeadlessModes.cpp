@@ -1,4 +1,5 @@
 #include "app/HeadlessModes.h"
+#include "platform/Translations.h"
 
 #include "app/DesktopWallpaper.h"
 #include "app/TimeLapse.h"
@@ -435,8 +436,10 @@ int runListZones(const CommandLineOptions &options, const Resources &resources, 
         out << zoneListing(table);
         return kExitSuccess;
     }
-    const QStringList found =
-        findZones(options.zoneQuery, table.validSortedNames(), loadZoneCountries());
+    // Local names in the user's language match too; the listing keeps the ids.
+    const QStringList zones = table.validSortedNames();
+    const QStringList found = findZones(options.zoneQuery, zones, loadZoneCountries(),
+                                        localZoneNames(zones, QLocale(), catalogueLanguages()));
     // As grep does: nothing found is a failure a script can test for.
     if (found.isEmpty()) {
         err << "duskmap: no zone matches \"" << printableArgument(options.zoneQuery) << "\"\n";

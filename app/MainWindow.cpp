@@ -8,7 +8,6 @@
 #include "model/MapModel.h"
 #include "model/MapViews.h"
 #include "model/ShownTexts.h"
-#include "platform/LocalizedStrings.h"
 #include "platform/Log.h"
 #include "platform/Preferences.h"
 #include "platform/SecondTimer.h"
@@ -58,10 +57,30 @@ MapGeometry zoomTargetFor(int windowWidth)
 
 /// Replaces a readout's text; an unchanged text touches nothing, so that a
 /// tick that changes no text causes no relayout or repaint.
+/// Sets a readout's text, and the name a screen reader reads for it: the
+/// readout's own name, then its value ("Time, 12:30:05 CET +0100"; "Sunrise,
+/// 7:58" for "Sunrise:  7:58").
 void setFieldText(QLabel *field, const QString &text)
 {
-    if (field->text() != text)
-        field->setText(text);
+    if (field->text() == text)
+        return;
+    field->setText(text);
+    QVariant name = field->property("readoutName");
+    if (!name.isValid()) {
+        name = field->accessibleName();
+        field->setProperty("readoutName", name);
+    }
+    const QString label = name.toString();
+    if (label.isEmpty())
+        return;
+    const qsizetype colon = text.indexOf(QLatin1String(": "));
+    const QString value = (colon >= 0 ? text.mid(colon + 2) : text).simplified();
+    field->setAccessibleName(
+        value.isEmpty()
+            ? label
+            //: What a screen reader says for a readout: its name, then its value
+            : QCoreApplication::translate("MainWindow", "%1, %2", "a readout and its value")
+                  .arg(label, value));
 }
 } // namespace
 
@@ -160,7 +179,7 @@ void MainWindow::createDisplayActions()
     const QFont font = mapFont(12);
     QList<QAction *> actions;
     for (const MapLayerInfo &layer : kMapLayers) {
-        if (!layer.showTitleKey)
+        if (!layer.showTitle.text)
             continue;
         auto *action = new QAction(this);
         action->setFont(font);
@@ -262,6 +281,7 @@ void MainWindow::showKeyboardShortcuts()
     dialog->setWindowTitle(tr("Keyboard Shortcuts"));
     auto *list = new QTreeWidget(dialog);
     list->setAccessibleName(tr("Keyboard shortcuts"));
+    //: Column headings of the list of keyboard shortcuts: what the keys do, and the keys
     list->setHeaderLabels({tr("Action"), tr("Shortcut")});
     list->setRootIsDecorated(false);
     // Every action the window holds, in the order of its menus.
@@ -279,6 +299,7 @@ void MainWindow::showKeyboardShortcuts()
             keys << key.toString(QKeySequence::NativeText);
         QString title = action->text();
         title.remove(QRegularExpression(QStringLiteral("&(?!&)"))).remove(QChar(0x2026));
+        //: Between two keyboard shortcuts of one action
         list->addTopLevelItem(new QTreeWidgetItem({title, keys.join(tr(" or "))}));
     }
     list->resizeColumnToContents(0);
@@ -296,8 +317,8 @@ void MainWindow::updateDisplayActionTitles()
     for (const MapLayerInfo &layer : kMapLayers) {
         if (QAction *action = m_layerActions[std::size_t(layer.layer)]) {
             const bool shown = m_model.isLayerShown(layer.layer);
-            action->setText(
-                localizedString(QLatin1String(shown ? layer.hideTitleKey : layer.showTitleKey)));
+            const MenuTitle &title = shown ? layer.hideTitle : layer.showTitle;
+            action->setText(QCoreApplication::translate("Localizable", title.text, title.key));
         }
     }
 }
@@ -320,6 +341,9 @@ void MainWindow::updateClock()
     setFieldText(m_ui->timeField, texts.time);
     setFieldText(m_ui->dateField, texts.date);
     updatePinTexts();
+    const QString description = mapDescription(m_model);
+    if (m_mapWidget->accessibleDescription() != description)
+        m_mapWidget->setAccessibleDescription(description);
 }
 
 void MainWindow::createFactsArea()
@@ -406,7 +430,7 @@ void MainWindow::updatePinTexts()
         QStringList parts{pin.city, pin.clock};
         if (!pin.dayShift.isEmpty())
             parts << pin.dayShift;
-        parts << pin.offset << pin.light;
+        parts << pin.offset << QCoreApplication::translate("ShownTexts", pin.light.toUtf8());
         setFieldText(m_pinFields.at(i), parts.join(QStringLiteral("  ")));
         m_pinFields.at(i)->setToolTip(pin.zone + QLatin1Char('\n') + pin.time + QLatin1Char('\n') +
                                       pin.date);

@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QFormLayout>
@@ -33,9 +34,28 @@ constexpr int kPlayIntervalMs = 33;
 
 const QString kFieldFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
+// The units of offsetText(), as the user's language abbreviates them.
+constexpr const char *kOffsetUnits[] = {
+    //: Abbreviation of days in a time from now: "+3 d 2 h"
+    QT_TRANSLATE_NOOP("TimeMachine", "d"),
+    //: Abbreviation of hours in a time from now: "+3 h 20 min"
+    QT_TRANSLATE_NOOP("TimeMachine", "h"),
+    //: Abbreviation of minutes in a time from now: "+20 min"
+    QT_TRANSLATE_NOOP("TimeMachine", "min"),
+    //: Abbreviation of seconds in a time from now: "+5 s"
+    QT_TRANSLATE_NOOP("TimeMachine", "s"),
+};
+
 QString offsetFromNow(qint64 seconds)
 {
-    return QString::fromStdString(offsetText(seconds));
+    QStringList words = QString::fromStdString(offsetText(seconds)).split(u' ');
+    for (QString &word : words) {
+        for (const char *unit : kOffsetUnits) {
+            if (word == QLatin1String(unit))
+                word = QCoreApplication::translate("TimeMachine", unit);
+        }
+    }
+    return words.join(u' ');
 }
 
 int offsetAt(const QTimeZone &zone, qint64 utcSeconds)
@@ -105,6 +125,7 @@ GoToDateDialog::GoToDateDialog(const QDateTime &shown, const QTimeZone &zone, QW
     setWindowTitle(tr("Go to Date and Time"));
     m_field->setText(shown.toTimeZone(zone).toString(kFieldFormat));
     m_field->selectAll();
+    //: The form a date and time is typed in; keep the order and the punctuation
     m_field->setPlaceholderText(tr("YYYY-MM-DD HH:MM:SS"));
     m_field->setAccessibleName(tr("Date and time"));
     // Wide enough for the whole text, with room to spare for a pasted one.
@@ -287,7 +308,11 @@ void TimeMachine::updateControls()
     QString away;
     if (!now) {
         const QDateTime shown = m_model.shownInstant().toTimeZone(m_model.timeZone());
+        //: %1: the shown date and time, %2: its zone's abbreviation, %3: how far from now,
+        //: %4: the key that goes back to now
         away = tr("Showing %1 %2 (%3) · Now: %4")
+                   //: A date format: d day, MMMM month's name, yyyy year, HH:mm time;
+                   //: reorder as the language writes dates
                    .arg(QLocale().toString(shown, tr("d MMMM yyyy, HH:mm")),
                         shown.timeZoneAbbreviation(), offsetFromNow(offset),
                         m_nowAction->shortcut().toString(QKeySequence::NativeText));
@@ -299,7 +324,7 @@ void TimeMachine::updateControls()
     // The program's name too: title bars that Qt draws itself, as under
     // Wayland, show the title without the name Qt adds for the desktop.
     m_window->setWindowTitle(
-        now ? tr("Duskmap")
+        now ? QStringLiteral("Duskmap")
             : tr("%1 — Duskmap", "the distance from now").arg(offsetFromNow(offset)));
     styleClockFields(now);
     m_ui.nowButton->setEnabled(!now);

@@ -7,6 +7,7 @@
 #include "platform/Preferences.h"
 #include "platform/Resources.h"
 #include "platform/StopSignalNotifier.h"
+#include "platform/Translations.h"
 #include "widgets/MapWidget.h"
 
 #include <QApplication>
@@ -75,6 +76,9 @@ void describeApplication()
     QCoreApplication::setApplicationVersion(QStringLiteral(DUSKMAP_VERSION));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Duskmap"));
     QGuiApplication::setDesktopFileName(QStringLiteral(DUSKMAP_APP_ID));
+    // The readouts and the window speak the user's language; --help and the
+    // error lines are never translated, since scripts match on their words.
+    installTranslators();
 }
 
 /// The platforms to try for a mode that asks the screen its size: the

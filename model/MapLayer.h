@@ -18,6 +18,13 @@ enum class MapLayer
     RangeRings,
 };
 
+/// A menu title and the key that tells it apart for translators.
+struct MenuTitle
+{
+    const char *text;
+    const char *key;
+};
+
 /// Everything the program knows of a layer besides its drawing: every user of
 /// a layer (the model, the preferences, the window's actions, the command
 /// line and its help) loops over kMapLayers, so that a new layer is one row
@@ -33,10 +40,11 @@ struct MapLayerInfo
     const char *option;
     /// What the option's --help line says it draws.
     const char *optionHelp;
-    /// Keys of the strings table for the action's title while the layer is
-    /// hidden and while it is shown. Null for a layer with no action.
-    const char *showTitleKey;
-    const char *hideTitleKey;
+    /// The action's title while the layer is hidden and while it is shown:
+    /// the English text, translated in the context "Localizable" with the
+    /// menu's old strings-table key beside it. Null for a layer with no action.
+    MenuTitle showTitle;
+    MenuTitle hideTitle;
     /// The layer's name in the preferences, translated in the context
     /// "MapLayer"; null for a layer with no action.
     const char *name;
@@ -48,29 +56,60 @@ struct MapLayerInfo
 };
 
 inline constexpr std::array kMapLayers{
-    MapLayerInfo{MapLayer::Grid, "ShowLatLon", false, "grid", "draw the latitude/longitude grid",
-                 "ShowLatLonGridLines", "HideLatLonGridLines",
-                 QT_TRANSLATE_NOOP("MapLayer", "Latitude and longitude grid"), "Ctrl+Shift+G",
-                 true},
+    MapLayerInfo{
+        MapLayer::Grid, "ShowLatLon", false, "grid", "draw the latitude/longitude grid",
+        //: Contextual menu item that shows the latitude/longitude grid
+        QT_TRANSLATE_NOOP3("Localizable", "Show Latitude/Longitude Grid", "ShowLatLonGridLines"),
+        //: Contextual menu item that hides the latitude/longitude grid
+        QT_TRANSLATE_NOOP3("Localizable", "Hide Latitude/Longitude Grid", "HideLatLonGridLines"),
+        QT_TRANSLATE_NOOP("MapLayer", "Latitude and longitude grid"), "Ctrl+Shift+G", true},
     MapLayerInfo{MapLayer::Locations, "ShowLocations", false, "locations", "draw the zones' places",
-                 "ShowLocations", "HideLocations",
+                 //: Contextual menu item that shows the squares at the time zones' reference places
+                 QT_TRANSLATE_NOOP3("Localizable", "Show Locations", "ShowLocations"),
+                 //: Contextual menu item that hides the squares at the time zones' reference places
+                 QT_TRANSLATE_NOOP3("Localizable", "Hide Locations", "HideLocations"),
                  QT_TRANSLATE_NOOP("MapLayer", "Squares at the zones' places"), "Ctrl+Shift+L",
                  true},
     // Kept and stored as earlier versions did; nothing draws it.
-    MapLayerInfo{MapLayer::LocationNames, "ShowLocationNames", false, nullptr, nullptr, nullptr,
-                 nullptr, nullptr, nullptr, false},
-    MapLayerInfo{MapLayer::Sun, "ShowSun", false, "sun", "mark the point under the Sun", "ShowSun",
-                 "HideSun", QT_TRANSLATE_NOOP("MapLayer", "Point under the Sun"), "Ctrl+Shift+U",
+    MapLayerInfo{MapLayer::LocationNames,
+                 "ShowLocationNames",
+                 false,
+                 nullptr,
+                 nullptr,
+                 {},
+                 {},
+                 nullptr,
+                 nullptr,
                  false},
+    MapLayerInfo{MapLayer::Sun, "ShowSun", false, "sun", "mark the point under the Sun",
+                 //: Contextual menu item that shows the sun symbol at the point under the Sun
+                 QT_TRANSLATE_NOOP3("Localizable", "Show Sun", "ShowSun"),
+                 //: Contextual menu item that hides the sun symbol at the point under the Sun
+                 QT_TRANSLATE_NOOP3("Localizable", "Hide Sun", "HideSun"),
+                 QT_TRANSLATE_NOOP("MapLayer", "Point under the Sun"), "Ctrl+Shift+U", false},
     MapLayerInfo{MapLayer::Moon, "ShowMoon", false, "moon",
-                 "mark the point under the Moon, in its phase", "ShowMoon", "HideMoon",
+                 "mark the point under the Moon, in its phase",
+                 //: Contextual menu item that shows the Moon, in its phase, at the point under it
+                 QT_TRANSLATE_NOOP3("Localizable", "Show Moon", "ShowMoon"),
+                 //: Contextual menu item that hides the Moon, in its phase, at the point under it
+                 QT_TRANSLATE_NOOP3("Localizable", "Hide Moon", "HideMoon"),
                  QT_TRANSLATE_NOOP("MapLayer", "Moon in its phase"), "Ctrl+Shift+M", false},
     MapLayerInfo{MapLayer::TwilightLines, "ShowTwilightLines", false, "twilight-lines",
-                 "draw the sunset and twilight lines", "ShowTwilightLines", "HideTwilightLines",
+                 "draw the sunset and twilight lines",
+                 //: Contextual menu item that shows the lines of sunset and of civil, nautical
+                 //: and astronomical twilight
+                 QT_TRANSLATE_NOOP3("Localizable", "Show Twilight Lines", "ShowTwilightLines"),
+                 //: Contextual menu item that hides the lines of sunset and of civil, nautical
+                 //: and astronomical twilight
+                 QT_TRANSLATE_NOOP3("Localizable", "Hide Twilight Lines", "HideTwilightLines"),
                  QT_TRANSLATE_NOOP("MapLayer", "Sunset and twilight lines"), "Ctrl+Shift+T", false},
     MapLayerInfo{MapLayer::RangeRings, "ShowRangeRings", false, "range-rings",
                  "draw rings every 1000 km and bearings about the centre (azimuthal view)",
-                 "ShowRangeRings", "HideRangeRings",
+                 //: Menu item that shows circles every 1000 km around the centre of the
+                 //: azimuthal view, and lines towards the compass directions
+                 QT_TRANSLATE_NOOP3("Localizable", "Show Distance Rings", "ShowRangeRings"),
+                 //: Menu item that hides those circles and lines
+                 QT_TRANSLATE_NOOP3("Localizable", "Hide Distance Rings", "HideRangeRings"),
                  QT_TRANSLATE_NOOP("MapLayer", "Distance rings and bearings from the centre"),
                  "Ctrl+Shift+R", false},
 };

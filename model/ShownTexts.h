@@ -37,13 +37,20 @@ struct PinTexts
     QString date;     ///< as the date readout
     QString dayShift; ///< "+1 day", "−1 day" or empty
     QString offset;   ///< from the selected zone: "+8 h", "−5:30"
-    QString light;    ///< "day", "twilight" or "night" at the zone's place
+    /// "day", "twilight" or "night" at the zone's place, in English; the
+    /// window translates it in the context "ShownTexts".
+    QString light;
     int utcOffsetSeconds = 0;
 };
 QList<PinTexts> pinTexts(const MapModel &model);
 
 /// The city of a zone id: its last part, with spaces for underscores.
 QString cityOf(const QString &zone);
+
+/// What the map shows, for screen readers: the instant to the minute in UTC,
+/// and the light and the Sun's height at the selected zone's place. Changes
+/// at most once a minute.
+QString mapDescription(const MapModel &model);
 
 /// The next clock change of the selected zone within a year, or an empty text.
 QString nextChangeText(const MapModel &model);

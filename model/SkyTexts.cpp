@@ -1,7 +1,10 @@
 #include "model/SkyTexts.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QString>
 
+#include <cctype>
 #include <cmath>
 
 namespace {
@@ -26,21 +29,46 @@ QJsonObject skyJson(const astro::SkyPositions &sky)
             {QStringLiteral("moon"), moon}};
 }
 
+namespace {
+
+// The phases as the window names them, for translation.
+[[maybe_unused]] constexpr const char *kPhaseNames[] = {
+    //: Phase of the Moon
+    QT_TRANSLATE_NOOP("SkyTexts", "New"),
+    //: Phase of the Moon
+    QT_TRANSLATE_NOOP("SkyTexts", "Waxing crescent"),
+    //: Phase of the Moon
+    QT_TRANSLATE_NOOP("SkyTexts", "First quarter"),
+    //: Phase of the Moon
+    QT_TRANSLATE_NOOP("SkyTexts", "Waxing gibbous"),
+    //: Phase of the Moon
+    QT_TRANSLATE_NOOP("SkyTexts", "Full"),
+    //: Phase of the Moon
+    QT_TRANSLATE_NOOP("SkyTexts", "Waning gibbous"),
+    //: Phase of the Moon
+    QT_TRANSLATE_NOOP("SkyTexts", "Last quarter"),
+    //: Phase of the Moon
+    QT_TRANSLATE_NOOP("SkyTexts", "Waning crescent"),
+};
+
+} // namespace
+
 QString skyReadoutText(const astro::SkyPositions &sky)
 {
     const std::string_view name = astro::moonPhaseName(sky.phase);
-    QString phase = QString::fromLatin1(name.data(), qsizetype(name.size()));
-    phase[0] = phase[0].toUpper();
-    const auto coordinate = [](double value, char positive, char negative) {
+    QByteArray phase(name.data(), qsizetype(name.size()));
+    phase[0] = char(std::toupper(phase[0]));
+    const auto coordinate = [](double value, const char *positive, const char *negative) {
         return QStringLiteral("%1\u00B0 %2")
-            .arg(std::fabs(value), 0, 'f', 2)
-            .arg(QLatin1Char(value < 0.0 ? negative : positive));
+            .arg(QLocale().toString(std::fabs(value), 'f', 2))
+            .arg(QCoreApplication::translate("Readouts", value < 0.0 ? negative : positive));
     };
-    return QStringLiteral("Moon: %1, %2%\nSun overhead: %3, %4")
-        .arg(phase)
+    //: The Moon's phase and lit part; the point where the Sun stands overhead
+    return QCoreApplication::translate("SkyTexts", "Moon: %1, %2%\nSun overhead: %3, %4")
+        .arg(QCoreApplication::translate("SkyTexts", phase.constData()))
         .arg(qRound(sky.illuminatedFraction * 100.0))
-        .arg(coordinate(sky.subsolar.latitude, 'N', 'S'),
-             coordinate(sky.subsolar.longitude, 'E', 'W'));
+        .arg(coordinate(sky.subsolar.latitude, "N", "S"),
+             coordinate(sky.subsolar.longitude, "E", "W"));
 }
 
 UtcFields utcFields(const QDateTime &instant)

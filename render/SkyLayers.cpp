@@ -30,9 +30,13 @@ struct TwilightLine
 };
 
 const TwilightLine kTwilightLines[] = {
+    //: Label on the map beside the line where the Sun sets
     {-0.833, QColor(255, 214, 64), QT_TRANSLATE_NOOP("TwilightLines", "sunset")},
+    //: Label on the map beside the line where civil twilight ends (Sun 6° below the horizon)
     {-6.0, QColor(255, 150, 70), QT_TRANSLATE_NOOP("TwilightLines", "civil")},
+    //: Label on the map beside the line where nautical twilight ends (Sun 12° below)
     {-12.0, QColor(214, 112, 230), QT_TRANSLATE_NOOP("TwilightLines", "nautical")},
+    //: Label on the map beside the line where astronomical twilight ends (Sun 18° below)
     {-18.0, QColor(110, 150, 255), QT_TRANSLATE_NOOP("TwilightLines", "astronomical")},
 };
 

@@ -4,13 +4,14 @@
 # Debian packages the build, the tests and the program need.
 DUSKMAP_PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libqt6svg6 qt6-wayland
+    qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+    libqt6svg6 qt6-wayland
     libplist-dev libbenchmark-dev libwebp-dev webp libdeflate-dev liberfa-dev libproj-dev
-    xplanet-images tzdata fonts-dejavu-core
+    xplanet-images tzdata fonts-dejavu-core fonts-noto-cjk
     xvfb xdotool x11-utils x11-apps imagemagick weston
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file groff-base
-    dbus-daemon
+    dbus-daemon at-spi2-core python3-pyatspi
 )
 
 say() { printf '==> %s\n' "$*"; }

@@ -290,7 +290,7 @@ void MapWidget::fitZonesInto(QMenu *menu, int height, int submenuHeight)
 
 QMenu *MapWidget::contextMenuAt(const QPoint &point)
 {
-    auto *menu = new QMenu(QStringLiteral("Contextual Menu"), this);
+    auto *menu = new QMenu(tr("Contextual Menu"), this);
     QList<QAction *> moreLayers;
     for (const MapLayerInfo &layer : kMapLayers) {
         QAction *action = m_layerActions[std::size_t(layer.layer)];
@@ -321,6 +321,7 @@ QMenu *MapWidget::contextMenuAt(const QPoint &point)
     if (place)
         connect(centre, &QAction::triggered, this,
                 [this, at = *place] { m_model.setChosenCentre(at); });
+    //: Submenu of the map's menu: keep a world clock for one of the nearby zones
     QMenu *pins = menu->addMenu(tr("Pin"));
     pins->setEnabled(!pinnable.isEmpty());
     for (const QString &zone : pinnable) {

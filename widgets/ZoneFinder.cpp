@@ -1,6 +1,7 @@
 #include "widgets/ZoneFinder.h"
 
 #include "model/ShownTexts.h"
+#include "platform/Translations.h"
 #include "widgets/PopupArea.h"
 
 #include <QAbstractItemView>
@@ -16,6 +17,7 @@
 
 ZoneFinder::ZoneFinder(QComboBox *box, QStringList offered, ZoneCountries countries)
     : QObject(box), m_popUp(box), m_offered(std::move(offered)), m_countries(std::move(countries)),
+      m_local(localZoneNames(m_offered, QLocale(), catalogueLanguages())),
       m_matches(new QStandardItemModel(this)), m_completer(new QCompleter(m_matches, this))
 {
     m_popUp->setEditable(true);
@@ -63,7 +65,7 @@ QStringList ZoneFinder::shownMatches() const
 
 void ZoneFinder::search(const QString &text)
 {
-    const QStringList found = findZones(text, m_offered, m_countries);
+    const QStringList found = findZones(text, m_offered, m_countries, m_local);
     m_matches->clear();
     if (text.trimmed().isEmpty()) {
         m_completer->popup()->hide();
@@ -71,7 +73,9 @@ void ZoneFinder::search(const QString &text)
     }
     for (const QString &zone : found) {
         auto *item = new QStandardItem(
-            tr("%1, %2", "a city and its time zone's id").arg(cityOf(zone), zone));
+            tr("%1, %2", "a city and its time zone's id")
+                .arg(m_local.value(zone).city.isEmpty() ? cityOf(zone) : m_local.value(zone).city,
+                     zone));
         item->setData(zone, kZoneRole);
         m_matches->appendRow(item);
     }
@@ -114,7 +118,7 @@ void ZoneFinder::chooseTyped()
             choose(text);
         return;
     }
-    const QStringList found = findZones(text, m_offered, m_countries);
+    const QStringList found = findZones(text, m_offered, m_countries, m_local);
     if (found.size() == 1)
         choose(found.first());
     else

@@ -21,7 +21,8 @@ class ZoneFinder : public QObject
     Q_OBJECT
 
 public:
-    /// Searches \a offered, the zones the box lists.
+    /// Searches \a offered, the zones the box lists, by their ids, their
+    /// countries and their local names.
     ZoneFinder(QComboBox *box, QStringList offered, ZoneCountries countries);
 
     /// The zone the box shows when no search is under way; none by default.
@@ -49,6 +50,8 @@ private:
     QComboBox *m_popUp;
     const QStringList m_offered;
     const ZoneCountries m_countries;
+    /// The cities' and countries' names in the user's language.
+    const LocalZoneNames m_local;
     QString m_current;
     static constexpr int kZoneRole = Qt::UserRole;
     QStandardItemModel *m_matches;

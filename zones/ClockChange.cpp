@@ -1,6 +1,8 @@
 #include "zones/ClockChange.h"
 
-#include "readouts/ReadoutTexts.h"
+#include "platform/Translations.h"
+
+#include <QCoreApplication>
 
 #include <cstdlib>
 
@@ -31,20 +33,22 @@ QString clockChangeText(const ClockChange &change)
     const int minutes = std::abs(shift) / 60;
     QString amount;
     if (minutes / 60 > 0)
-        amount = QStringLiteral("%1 h").arg(minutes / 60);
+        //: How far the clocks move: whole hours ("1 h")
+        amount = QCoreApplication::translate("ClockChange", "%1 h").arg(minutes / 60);
     if (minutes % 60 > 0)
-        amount += QStringLiteral("%1%2 min")
+        //: How far the clocks move: minutes, after any hours ("30 min")
+        amount += QCoreApplication::translate("ClockChange", "%1%2 min")
                       .arg(amount.isEmpty() ? QString() : QStringLiteral(" "))
                       .arg(minutes % 60);
     const QDateTime local = change.instant.toOffsetFromUtc(change.offsetBeforeSeconds);
-    LocalFields fields;
-    fields.year = local.date().year();
-    fields.month = local.date().month();
-    fields.day = local.date().day();
-    fields.weekday = local.date().dayOfWeek();
-    return QStringLiteral("Clocks go %1 %2 on %3 at %4:%5")
-        .arg(shift > 0 ? QStringLiteral("forward") : QStringLiteral("back"), amount,
-             QString::fromStdString(dateText(fields)))
-        .arg(local.time().hour())
-        .arg(local.time().minute(), 2, 10, QLatin1Char('0'));
+    const QString time = QStringLiteral("%1:%2")
+                             .arg(local.time().hour())
+                             .arg(local.time().minute(), 2, 10, QLatin1Char('0'));
+    //: %1: how far ("1 h"), %2: the date, %3: the time on the clocks before the change
+    const QString forward =
+        QCoreApplication::translate("ClockChange", "Clocks go forward %1 on %2 at %3");
+    //: %1: how far ("1 h"), %2: the date, %3: the time on the clocks before the change
+    const QString back =
+        QCoreApplication::translate("ClockChange", "Clocks go back %1 on %2 at %3");
+    return (shift > 0 ? forward : back).arg(amount, longDateText(local.date()), time);
 }

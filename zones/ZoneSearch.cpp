@@ -27,16 +27,28 @@ QList<QStringList> tableRows(const QString &path)
 
 /// How well a zone answers a folded query; lower is better, -1 not at all.
 /// Only the starts of words match: "utc" does not find "dutch".
-int matchRank(const QString &query, const QString &zone, const QString &country)
+int matchRank(const QString &query, const QString &zone, const QString &country,
+              const LocalZoneName &local)
 {
     const QString words = searchFolded(zone);
     const QString city = searchFolded(zone.section(QLatin1Char('/'), -1));
     const QString countryWords = searchFolded(country);
-    if (city == query || words == query || countryWords == query)
+    const QString localCity = searchFolded(local.city);
+    const QString localCountry = searchFolded(local.country);
+    QStringList otherCities;
+    for (const QString &other : local.otherCities)
+        otherCities.append(searchFolded(other));
+    if (city == query || words == query || countryWords == query || localCity == query ||
+        localCountry == query || otherCities.contains(query))
         return 0;
-    if (city.startsWith(query) || countryWords.startsWith(query))
+    if (city.startsWith(query) || countryWords.startsWith(query) ||
+        (!localCity.isEmpty() && localCity.startsWith(query)) ||
+        (!localCountry.isEmpty() && localCountry.startsWith(query)) ||
+        std::any_of(otherCities.cbegin(), otherCities.cend(),
+                    [&](const QString &other) { return other.startsWith(query); }))
         return 1;
-    const QString all = QLatin1Char(' ') + words + QLatin1Char(' ') + countryWords;
+    const QString all = QLatin1Char(' ') + words + QLatin1Char(' ') + countryWords +
+                        QLatin1Char(' ') + localCity + QLatin1Char(' ') + localCountry;
     if (all.contains(QLatin1Char(' ') + query))
         return 2;
     return -1;
@@ -49,14 +61,14 @@ struct RankedZone
 };
 
 QList<RankedZone> rankedZones(const QString &query, const QStringList &zones,
-                              const ZoneCountries &countries)
+                              const ZoneCountries &countries, const LocalZoneNames &local)
 {
     QList<RankedZone> found;
     const QString folded = searchFolded(query);
     if (folded.isEmpty())
         return found;
     for (const QString &zone : zones) {
-        const int rank = matchRank(folded, zone, countries.value(zone));
+        const int rank = matchRank(folded, zone, countries.value(zone), local.value(zone));
         if (rank >= 0)
             found.append({rank, zone});
     }
@@ -110,20 +122,20 @@ QString searchFolded(const QString &text)
 }
 
 QStringList findZones(const QString &query, const QStringList &zones,
-                      const ZoneCountries &countries)
+                      const ZoneCountries &countries, const LocalZoneNames &local)
 {
     QStringList found;
-    for (const RankedZone &ranked : rankedZones(query, zones, countries))
+    for (const RankedZone &ranked : rankedZones(query, zones, countries, local))
         found.append(ranked.zone);
     return found;
 }
 
 QString zoneNamedBy(const QString &query, const QStringList &zones, const ZoneCountries &countries,
-                    QStringList *candidates)
+                    QStringList *candidates, const LocalZoneNames &local)
 {
     if (zones.contains(query))
         return query;
-    const QList<RankedZone> found = rankedZones(query, zones, countries);
+    const QList<RankedZone> found = rankedZones(query, zones, countries, local);
     if (candidates) {
         candidates->clear();
         for (const RankedZone &ranked : found)

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "zones/LocalZoneNames.h"
+
 /// Zone id -> the English name of its country, from the tz database's zone.tab
 /// (the country code of each zone) and iso3166.tab (the names of the codes).
 using ZoneCountries = QHash<QString, QString>;
@@ -23,11 +25,12 @@ QString searchFolded(const QString &text);
 /// with spaces for '_'), the id or the country equal to the query, then a city
 /// or country starting with it, then any word of the id or the country
 /// starting with it. Ties keep the order of \a zones. Nothing for a blank query.
+/// The local city and country count as the city and the country do.
 QStringList findZones(const QString &query, const QStringList &zones,
-                      const ZoneCountries &countries);
+                      const ZoneCountries &countries, const LocalZoneNames &local = {});
 
 /// The one zone a query names: an id in \a zones, the only zone it finds, or
 /// the only one whose city it equals. Empty otherwise, with what it found in
 /// \a candidates.
 QString zoneNamedBy(const QString &query, const QStringList &zones, const ZoneCountries &countries,
-                    QStringList *candidates = nullptr);
+                    QStringList *candidates = nullptr, const LocalZoneNames &local = {});

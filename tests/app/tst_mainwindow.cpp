@@ -3,7 +3,6 @@
 #include "TestApplication.h"
 #include "model/MapViews.h"
 #include "model/ShownTexts.h"
-#include "platform/LocalizedStrings.h"
 #include "platform/SecondTimer.h"
 #include "render/FrameRenderer.h"
 #include "widgets/MapWidget.h"
@@ -708,23 +707,6 @@ private slots:
         const bool noTable = file == QLatin1String("TimeZones.plist");
         QCOMPARE(app.child<QComboBox>("zoneComboBox")->count(), noTable ? 0 : 2);
         QCOMPARE(float(app.model->markerPlace().latitude), noTable ? 0.0f : 48.8667f);
-    }
-
-    // A damaged or missing table still gives the menu a title, the key, and is reported once.
-    void stringsTableFaults()
-    {
-        for (const QString fault : kFaults) {
-            QTemporaryDir dir;
-            const QString table = dir.filePath("duskmap_en.qm");
-            QVERIFY(QFile::copy(":/duskmap/translations/duskmap_en.qm", table));
-            QFile::setPermissions(table, QFile::ReadOwner | QFile::WriteOwner);
-            QVERIFY(applyFault(table, fault));
-            MessageLog log;
-            for (int i = 0; i < 3; ++i)
-                QCOMPARE(localizedString("ShowLocations", QLocale::c(), dir.path()),
-                         "ShowLocations");
-            QCOMPARE(log.warnings().size(), 1);
-        }
     }
 
     // A simulated week in 120-second steps across a change to summer time, the clock set

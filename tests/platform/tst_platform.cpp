@@ -1,15 +1,17 @@
 #include "MessageLog.h"
 #include "TestResources.h"
 #include "WriteFaults.h"
-#include "platform/LocalizedStrings.h"
 #include "platform/Preferences.h"
 #include "platform/PropertyList.h"
+#include "platform/Translations.h"
+#include "readouts/ReadoutTexts.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <QtEndian>
 
 #include <plist/plist.h>
@@ -293,24 +295,53 @@ private slots:
         QCOMPARE(readFile(path), inTheWay ? "" : old);
     }
 
-    // Keys without an entry show as they are; German falls back to English, not to the keys.
-    // (The window's menus show the other titles.)
-    void localizedStrings()
+    // The first of the user's languages with a catalogue speaks, with Qt's
+    // own strings in the same language; English and C keep the code's texts.
+    void translators_data()
     {
-        const QStringList keys =
-            QStringLiteral("ShowLocations|ShowLocationNames|showlocations|Show Locations|"
-                           "Zeige Orte \u00e4\u00f6\u00fc|")
-                .split(u'|');
-        for (const char *locale : {"en_GB", "C", "de_DE"}) {
-            QStringList texts;
-            for (const QString &key : keys) {
-                texts.append(localizedString(key, QLocale(locale)));
-                QCOMPARE(localizedString(key), texts.last());
-            }
-            QCOMPARE(texts.join(u'|'),
-                     "Show Locations|ShowLocationNames|showlocations|Show Locations|"
-                     "Zeige Orte \u00e4\u00f6\u00fc|");
-        }
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("texts");
+        QTest::newRow("German") << "de_AT"
+                                << "de"
+                                << "Sonne anzeigen|Abbrechen|Montag, 7. Dezember 2026|"
+                                   "Breite:  40° 42' 51\" N|Länge:  74°  0' 23\" W";
+        QTest::newRow("Brazilian") << "pt_BR"
+                                   << "pt_BR"
+                                   << "Mostrar Sol|Cancelar|segunda-feira, 7 de dezembro de 2026|"
+                                      "Latitude:  40° 42' 51\" N|Longitude:  74°  0' 23\" O";
+        QTest::newRow("Russian") << "ru_RU"
+                                 << "ru"
+                                 << "Показать Солнце|Отмена|понедельник, 7 декабря 2026 г.|"
+                                    "Широта:  40° 42' 51\" с. ш.|Долгота:  74°  0' 23\" з. д.";
+        QTest::newRow("Chinese") << "zh_CN"
+                                 << "zh_CN"
+                                 << "显示太阳|取消|2026年12月7日星期一|"
+                                    "纬度:  40° 42' 51\" 北纬|经度:  74°  0' 23\" 西经";
+        QTest::newRow("no catalogue") << "ko_KR"
+                                      << ""
+                                      << "Show Sun|Cancel|2026년 12월 7일 월요일|"
+                                         "Latitude:  40° 42' 51\" N|Longitude:  74°  0' 23\" W";
+        QTest::newRow("English") << "en_US"
+                                 << ""
+                                 << "Show Sun|Cancel|Monday, December 7, 2026|"
+                                    "Latitude:  40° 42' 51\" N|Longitude:  74°  0' 23\" W";
+    }
+    void translators()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, language);
+        QFETCH(QString, texts);
+        QLocale::setDefault(QLocale(locale));
+        QCOMPARE(installTranslators(QLocale(locale)), language);
+        const QStringList shown{QCoreApplication::translate("Localizable", "Show Sun", "ShowSun"),
+                                QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                                longDateText(QDate(2026, 12, 7)),
+                                relabeledText(latitudeText(40.7142f), "Latitude"),
+                                relabeledText(longitudeText(-74.0064f), "Longitude")};
+        qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(shown.join(u'|'), texts);
     }
 };
 

@@ -19,7 +19,7 @@ const QStringList kZones =
                    "America/Indiana/Indianapolis America/Indianapolis_East America/New_York "
                    "America/North_Dakota/New_Salem "
                    "America/Sao_Paulo Asia/Ho_Chi_Minh Asia/Kolkata Asia/Tokyo Atlantic/Reykjavik "
-                   "Europe/Berlin Europe/Busingen Europe/Zurich Pacific/Auckland")
+                   "Europe/Berlin Europe/Busingen Europe/Kyiv Europe/Zurich Pacific/Auckland")
         .split(u' ');
 
 } // namespace
@@ -138,33 +138,55 @@ private slots:
     {
         QTest::addColumn<QString>("query");
         QTest::addColumn<QString>("expected");
-        QTest::addColumn<QString>("named");
-        const auto row = [](const char *query, const char *expected, const char *named = "") {
-            QTest::newRow(query) << QString(query) << QString(expected) << QString(named);
+        QTest::addColumn<QString>("locale");
+        const auto row = [](const char *query, const char *expected, const char *locale = "C") {
+            QTest::newRow(query) << QString(query) << QString(expected) << QString(locale);
         };
-        row("tokyo", "Asia/Tokyo", "Asia/Tokyo");
+        row("tokyo", "Asia/Tokyo");
         row("argentina", "America/Argentina/Buenos_Aires America/Argentina/Cordoba");
-        row("new york", "America/New_York", "America/New_York");
+        row("new york", "America/New_York");
         row("germany", "Europe/Berlin Europe/Busingen");
-        row("São Paulo", "America/Sao_Paulo", "America/Sao_Paulo");
-        row("Zürich", "Europe/Zurich", "Europe/Zurich");
-        row("india", "Asia/Kolkata America/Indiana/Indianapolis America/Indianapolis_East",
-            "Asia/Kolkata");
-        row("Indianapolis", "America/Indiana/Indianapolis America/Indianapolis_East",
-            "America/Indiana/Indianapolis");
+        row("São Paulo", "America/Sao_Paulo");
+        row("Zürich", "Europe/Zurich");
+        row("india", "Asia/Kolkata America/Indiana/Indianapolis America/Indianapolis_East");
+        row("Indianapolis", "America/Indiana/Indianapolis America/Indianapolis_East");
         row("new", "America/New_York America/North_Dakota/New_Salem Pacific/Auckland");
         row("olkat", "");
-        row("europe/berlin", "Europe/Berlin", "Europe/Berlin");
+        row("europe/berlin", "Europe/Berlin");
         row("  _ ", "");
         row("atlantis", "");
+        // Under another language, its names of cities and countries too, and the
+        // cities' in other languages, for renamed zones (Kolkata, Kyiv) as well.
+        row("Tokio", "Asia/Tokyo", "de_DE");
+        row("東京", "Asia/Tokyo", "ja_JP");
+        row("Kalkutta", "Asia/Kolkata", "de_DE");
+        row("Київ", "Europe/Kyiv", "ru_RU");
+        row("Киев", "Europe/Kyiv", "ru_RU");
+        row("Japón", "Asia/Tokyo", "es_ES");
+        row("Tokio ", "", "C");
     }
     void find()
     {
         QFETCH(QString, query);
         QFETCH(QString, expected);
-        QFETCH(QString, named);
-        QCOMPARE(findZones(query, kZones, loadZoneCountries()).join(u' '), expected);
-        QCOMPARE(zoneNamedBy(query, kZones, loadZoneCountries()), named);
+        QFETCH(QString, locale);
+        QCOMPARE(findZones(query, kZones, loadZoneCountries(),
+                           localZoneNames(kZones, QLocale(locale), {"uk", "ja"}))
+                     .join(u' '),
+                 expected);
+    }
+
+    // The one zone a query names: an id, a city, the city whose name is exact among
+    // several; none when it finds several or none.
+    void named()
+    {
+        const QStringList zones = kZones + QStringList{"America/Indianapolis_East"};
+        for (const auto &[query, expected] : {std::pair{"Asia/Tokyo", "Asia/Tokyo"},
+                                              {"new york", "America/New_York"},
+                                              {"Indianapolis", "America/Indiana/Indianapolis"},
+                                              {"argentina", ""},
+                                              {"mars", ""}})
+            QCOMPARE(zoneNamedBy(query, zones, loadZoneCountries()), QString(expected));
     }
 
     // The next change of offset, as zdump gives it.

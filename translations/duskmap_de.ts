@@ -1,0 +1,789 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>ClockChange</name>
+    <message>
+        <source>%1 h</source>
+        <extracomment>How far the clocks move: whole hours (&quot;1 h&quot;)</extracomment>
+        <translation>%1 Std.</translation>
+    </message>
+    <message>
+        <source>%1%2 min</source>
+        <extracomment>How far the clocks move: minutes, after any hours (&quot;30 min&quot;)</extracomment>
+        <translation>%1%2 Min.</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 on %2 at %3</source>
+        <extracomment>%1: how far (&quot;1 h&quot;), %2: the date, %3: the time on the clocks before the change</extracomment>
+        <translation>Die Uhren werden am %2 um %3 um %1 vorgestellt</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2 at %3</source>
+        <extracomment>%1: how far (&quot;1 h&quot;), %2: the date, %3: the time on the clocks before the change</extracomment>
+        <translation>Die Uhren werden am %2 um %3 um %1 zurückgestellt</translation>
+    </message>
+</context>
+<context>
+    <name>GoToDateDialog</name>
+    <message>
+        <source>Go to Date and Time</source>
+        <translation>Gehe zu Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD HH:MM:SS</source>
+        <extracomment>The form a date and time is typed in; keep the order and the punctuation</extracomment>
+        <translation>JJJJ-MM-TT HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>About the date and time</source>
+        <translation>Hinweis zu Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Date and time in %1:</source>
+        <translation>Datum und Uhrzeit in %1:</translation>
+    </message>
+    <message>
+        <source>Type a date and time as 2027-06-21 22:00:00.</source>
+        <translation>Geben Sie Datum und Uhrzeit wie 2027-06-21 22:00:00 ein.</translation>
+    </message>
+    <message>
+        <source>The map shows times from %1 to %2 here.</source>
+        <translation>Die Karte zeigt hier Zeiten von %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>The clocks go forward that night and skip this time: the map shows %1, %2 later.</source>
+        <translation>In dieser Nacht werden die Uhren vorgestellt und überspringen diese Zeit: Die Karte zeigt %1, %2 später.</translation>
+    </message>
+    <message>
+        <source>The clocks go back that night and this time comes twice: the map shows the first, %1.</source>
+        <translation>In dieser Nacht werden die Uhren zurückgestellt und diese Zeit kommt zweimal vor: Die Karte zeigt die erste, %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Localizable</name>
+    <message>
+        <source>Show Latitude/Longitude Grid</source>
+        <comment>ShowLatLonGridLines</comment>
+        <extracomment>Contextual menu item that shows the latitude/longitude grid</extracomment>
+        <translation>Längen- und Breitengrade anzeigen</translation>
+    </message>
+    <message>
+        <source>Hide Latitude/Longitude Grid</source>
+        <comment>HideLatLonGridLines</comment>
+        <extracomment>Contextual menu item that hides the latitude/longitude grid</extracomment>
+        <translation>Längen- und Breitengrade ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Locations</source>
+        <comment>ShowLocations</comment>
+        <extracomment>Contextual menu item that shows the squares at the time zones&apos; reference places</extracomment>
+        <translation>Orte anzeigen</translation>
+    </message>
+    <message>
+        <source>Hide Locations</source>
+        <comment>HideLocations</comment>
+        <extracomment>Contextual menu item that hides the squares at the time zones&apos; reference places</extracomment>
+        <translation>Orte ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Sun</source>
+        <comment>ShowSun</comment>
+        <extracomment>Contextual menu item that shows the sun symbol at the point under the Sun</extracomment>
+        <translation>Sonne anzeigen</translation>
+    </message>
+    <message>
+        <source>Hide Sun</source>
+        <comment>HideSun</comment>
+        <extracomment>Contextual menu item that hides the sun symbol at the point under the Sun</extracomment>
+        <translation>Sonne ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Moon</source>
+        <comment>ShowMoon</comment>
+        <extracomment>Contextual menu item that shows the Moon, in its phase, at the point under it</extracomment>
+        <translation>Mond anzeigen</translation>
+    </message>
+    <message>
+        <source>Hide Moon</source>
+        <comment>HideMoon</comment>
+        <extracomment>Contextual menu item that hides the Moon, in its phase, at the point under it</extracomment>
+        <translation>Mond ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Twilight Lines</source>
+        <comment>ShowTwilightLines</comment>
+        <extracomment>Contextual menu item that shows the lines of sunset and of civil, nautical and astronomical twilight</extracomment>
+        <translation>Dämmerungslinien anzeigen</translation>
+    </message>
+    <message>
+        <source>Hide Twilight Lines</source>
+        <comment>HideTwilightLines</comment>
+        <extracomment>Contextual menu item that hides the lines of sunset and of civil, nautical and astronomical twilight</extracomment>
+        <translation>Dämmerungslinien ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Distance Rings</source>
+        <comment>ShowRangeRings</comment>
+        <extracomment>Menu item that shows circles every 1000 km around the centre of the azimuthal view, and lines towards the compass directions</extracomment>
+        <translation>Entfernungsringe anzeigen</translation>
+    </message>
+    <message>
+        <source>Hide Distance Rings</source>
+        <comment>HideRangeRings</comment>
+        <extracomment>Menu item that hides those circles and lines</extracomment>
+        <translation>Entfernungsringe ausblenden</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Time zone</source>
+        <translation>Zeitzone</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>Name of the clock readout, as a screen reader says it</extracomment>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <extracomment>Name of the date readout, as a screen reader says it</extracomment>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Switch between the small and the large map</source>
+        <translation>Zwischen kleiner und großer Karte wechseln</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <extracomment>Button: switch between the small and the large map</extracomment>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Save the map as a JPEG image</source>
+        <translation>Die Karte als JPEG-Bild speichern</translation>
+    </message>
+    <message>
+        <source>Save as JPEG</source>
+        <translation>Als JPEG speichern</translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <translation>Speichern …</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Sonnenaufgang</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Sonnenuntergang</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Shown time</source>
+        <translation>Angezeigte Zeit</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Label of the slider that moves the shown time</extracomment>
+        <translation>Zeit:</translation>
+    </message>
+    <message>
+        <source>Time from now</source>
+        <translation>Abstand zu jetzt</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Show the map as it is now</source>
+        <translation>Die Karte wie jetzt anzeigen</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <extracomment>Button: show the map at the present moment</extracomment>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Time</source>
+        <extracomment>Menu that moves the shown time: later, earlier, now, play</extracomment>
+        <translation>&amp;Zeit</translation>
+    </message>
+    <message>
+        <source>&amp;Save as JPEG…</source>
+        <translation>Als JPEG &amp;speichern …</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
+    <message>
+        <source>Open the Map&apos;s Menu</source>
+        <translation>Menü der Karte öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>&amp;About Duskmap</source>
+        <translation>Ü&amp;ber Duskmap</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>&amp;Einstellungen …</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <extracomment>Column headings of the list of keyboard shortcuts: what the keys do, and the keys</extracomment>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <extracomment>Between two keyboard shortcuts of one action</extracomment>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>Next clock change</source>
+        <translation>Nächste Zeitumstellung</translation>
+    </message>
+    <message>
+        <source>Unpin %1</source>
+        <translation>%1 lösen</translation>
+    </message>
+    <message>
+        <source>Could not save the map to &quot;%1&quot;: %2</source>
+        <translation>Die Karte konnte nicht als „%1“ gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>JPEG images (*.jpg)</source>
+        <translation>JPEG-Bilder (*.jpg)</translation>
+    </message>
+    <message>
+        <source>About Duskmap</source>
+        <translation>Über Duskmap</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Duskmap %1&lt;/h3&gt;&lt;p&gt;A world map of day, twilight and night, with a clock for a time zone of your choice.&lt;/p&gt;&lt;p&gt;Map images: NASA Visible Earth (&quot;Blue Marble&quot; and &quot;Earth at Night&quot;, NASA Goddard Space Flight Center), public domain.&lt;/p&gt;&lt;p&gt;Time zones and their places: the IANA tz database (public domain).&lt;/p&gt;&lt;p&gt;Duskmap is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version. It comes with no warranty.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Duskmap %1&lt;/h3&gt;&lt;p&gt;Eine Weltkarte von Tag, Dämmerung und Nacht, mit einer Uhr für eine Zeitzone Ihrer Wahl.&lt;/p&gt;&lt;p&gt;Kartenbilder: NASA Visible Earth („Blue Marble“ und „Earth at Night“, NASA Goddard Space Flight Center), gemeinfrei.&lt;/p&gt;&lt;p&gt;Zeitzonen und ihre Orte: die IANA-tz-Datenbank (gemeinfrei).&lt;/p&gt;&lt;p&gt;Duskmap ist freie Software: Sie können sie unter den Bedingungen der GNU General Public License, wie von der Free Software Foundation veröffentlicht, weitergeben und/oder ändern, entweder gemäß Version 3 der Lizenz oder (nach Ihrer Wahl) jeder späteren Version. Sie wird ohne jede Gewährleistung bereitgestellt.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a readout and its value</comment>
+        <extracomment>What a screen reader says for a readout: its name, then its value</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>&amp;Projection</source>
+        <translation>&amp;Projektion</translation>
+    </message>
+    <message>
+        <source>&amp;Centre On</source>
+        <translation>&amp;Zentrieren auf</translation>
+    </message>
+    <message>
+        <source>Selected Zone</source>
+        <translation>Gewählte Zeitzone</translation>
+    </message>
+    <message>
+        <source>North Pole</source>
+        <translation>Nordpol</translation>
+    </message>
+    <message>
+        <source>South Pole</source>
+        <translation>Südpol</translation>
+    </message>
+</context>
+<context>
+    <name>MapLayer</name>
+    <message>
+        <source>Latitude and longitude grid</source>
+        <translation>Längen- und Breitengrade</translation>
+    </message>
+    <message>
+        <source>Squares at the zones&apos; places</source>
+        <translation>Quadrate an den Orten der Zonen</translation>
+    </message>
+    <message>
+        <source>Point under the Sun</source>
+        <translation>Punkt unter der Sonne</translation>
+    </message>
+    <message>
+        <source>Moon in its phase</source>
+        <translation>Mond in seiner Phase</translation>
+    </message>
+    <message>
+        <source>Sunset and twilight lines</source>
+        <translation>Linien von Sonnenuntergang und Dämmerung</translation>
+    </message>
+    <message>
+        <source>Distance rings and bearings from the centre</source>
+        <translation>Entfernungsringe und Richtungen vom Mittelpunkt</translation>
+    </message>
+</context>
+<context>
+    <name>MapView</name>
+    <message>
+        <source>Flat Map</source>
+        <translation>Flache Karte</translation>
+    </message>
+    <message>
+        <source>Distances and Directions from the Centre</source>
+        <translation>Entfernungen und Richtungen vom Mittelpunkt</translation>
+    </message>
+    <message>
+        <source>Globe</source>
+        <translation>Globus</translation>
+    </message>
+    <message>
+        <source>Robinson</source>
+        <translation>Robinson</translation>
+    </message>
+    <message>
+        <source>Mollweide (Equal Areas)</source>
+        <translation>Mollweide (flächentreu)</translation>
+    </message>
+</context>
+<context>
+    <name>MapWidget</name>
+    <message>
+        <source>Day and night map</source>
+        <translation>Tag-und-Nacht-Karte</translation>
+    </message>
+    <message>
+        <source>More Zones</source>
+        <translation>Weitere Zonen</translation>
+    </message>
+    <message>
+        <source>Contextual Menu</source>
+        <translation>Kontextmenü</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <extracomment>Submenu of the map&apos;s menu: keep a world clock for one of the nearby zones</extracomment>
+        <translation>Anheften</translation>
+    </message>
+    <message>
+        <source>More Layers</source>
+        <translation>Weitere Ebenen</translation>
+    </message>
+    <message>
+        <source>%1° %2</source>
+        <translation>%1° %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>latitude, longitude</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>%1 · %2 km from the centre, bearing %3°</source>
+        <translation>%1 · %2 km vom Mittelpunkt, Richtung %3°</translation>
+    </message>
+    <message>
+        <source>Centre Map Here</source>
+        <translation>Karte hier zentrieren</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Duskmap Preferences</source>
+        <translation>Duskmap-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Shown on the map</source>
+        <translation>Auf der Karte angezeigt</translation>
+    </message>
+    <message>
+        <source>World clocks</source>
+        <translation>Weltuhren</translation>
+    </message>
+    <message>
+        <source>Add a world clock</source>
+        <translation>Weltuhr hinzufügen</translation>
+    </message>
+    <message>
+        <source>Type a city, a country or a zone to add its clock</source>
+        <translation>Stadt, Land oder Zone einer neuen Uhr</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a city and its time zone&apos;s id</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>&amp;Projection:</source>
+        <translation>&amp;Projektion:</translation>
+    </message>
+</context>
+<context>
+    <name>RangeRings</name>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+</context>
+<context>
+    <name>Readouts</name>
+    <message>
+        <source>Sunrise</source>
+        <translation>Sonnenaufgang</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Sonnenuntergang</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Sun never sets</source>
+        <translation>Die Sonne geht nicht unter</translation>
+    </message>
+    <message>
+        <source>Sun never rises</source>
+        <translation>Die Sonne geht nicht auf</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>Hemisphere letter after a latitude: north</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <extracomment>Hemisphere letter after a latitude: south</extracomment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <extracomment>Hemisphere letter after a longitude: east</extracomment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <extracomment>Hemisphere letter after a longitude: west</extracomment>
+        <translation>W</translation>
+    </message>
+</context>
+<context>
+    <name>ShownTexts</name>
+    <message>
+        <source>%1%2 h</source>
+        <extracomment>A difference of whole hours between two clocks: &quot;+8 h&quot;</extracomment>
+        <translation>%1%2 Std.</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <extracomment>The light at a world clock&apos;s place now</extracomment>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>twilight</source>
+        <extracomment>The light at a world clock&apos;s place now</extracomment>
+        <translation>Dämmerung</translation>
+    </message>
+    <message>
+        <source>night</source>
+        <extracomment>The light at a world clock&apos;s place now</extracomment>
+        <translation>Nacht</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1%n day</source>
+        <extracomment>How many days a world clock&apos;s date lies ahead of or behind the selected zone&apos;s; %1 is the sign</extracomment>
+        <translation>
+            <numerusform>%1%n Tag</numerusform>
+            <numerusform>%1%n Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Day and night map, %1 %2 UTC.</source>
+        <extracomment>What the map shows, for screen readers: %1 the date, %2 the time (UTC)</extracomment>
+        <translation>Tag-und-Nacht-Karte, %1 %2 UTC.</translation>
+    </message>
+    <message>
+        <source>%1: %2, Sun %3° high.</source>
+        <extracomment>%1 a city, %2 day, twilight or night there, %3 the Sun&apos;s height in degrees</extracomment>
+        <translation>%1: %2, Sonne %3° hoch.</translation>
+    </message>
+    <message>
+        <source>%1: %2, Sun %3° below the horizon.</source>
+        <extracomment>%1 a city, %2 day, twilight or night there, %3 the Sun&apos;s depth in degrees</extracomment>
+        <translation>%1: %2, Sonne %3° unter dem Horizont.</translation>
+    </message>
+</context>
+<context>
+    <name>SkyTexts</name>
+    <message>
+        <source>New</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Neumond</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Zunehmende Sichel</translation>
+    </message>
+    <message>
+        <source>First quarter</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Erstes Viertel</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Zunehmender Mond</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Vollmond</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Abnehmender Mond</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Letztes Viertel</translation>
+    </message>
+    <message>
+        <source>Waning crescent</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Abnehmende Sichel</translation>
+    </message>
+    <message>
+        <source>Moon: %1, %2%
+Sun overhead: %3, %4</source>
+        <extracomment>The Moon&apos;s phase and lit part; the point where the Sun stands overhead</extracomment>
+        <translation>Mond: %1, %2 %
+Sonne im Zenit: %3, %4</translation>
+    </message>
+</context>
+<context>
+    <name>TimeMachine</name>
+    <message>
+        <source>One Hour &amp;Later</source>
+        <translation>Eine Stunde &amp;später</translation>
+    </message>
+    <message>
+        <source>One Hour &amp;Earlier</source>
+        <translation>Eine Stunde &amp;früher</translation>
+    </message>
+    <message>
+        <source>One &amp;Day Later</source>
+        <translation>Einen &amp;Tag später</translation>
+    </message>
+    <message>
+        <source>One Day Ea&amp;rlier</source>
+        <translation>Einen Tag f&amp;rüher</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>&amp;Jetzt</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Date and Time…</source>
+        <translation>&amp;Gehe zu Datum und Uhrzeit …</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>Ab&amp;spielen</translation>
+    </message>
+    <message>
+        <source>Play &amp;Speed</source>
+        <translation>&amp;Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>1 Minute a Second</source>
+        <translation>1 Minute pro Sekunde</translation>
+    </message>
+    <message>
+        <source>10 Minutes a Second</source>
+        <translation>10 Minuten pro Sekunde</translation>
+    </message>
+    <message>
+        <source>1 Hour a Second</source>
+        <translation>1 Stunde pro Sekunde</translation>
+    </message>
+    <message>
+        <source>1 Day a Second</source>
+        <translation>1 Tag pro Sekunde</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Showing %1 %2 (%3) · Now: %4</source>
+        <extracomment>%1: the shown date and time, %2: its zone&apos;s abbreviation, %3: how far from now, %4: the key that goes back to now</extracomment>
+        <translation>Angezeigt: %1 %2 (%3) · Jetzt: %4</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <translation>d. MMMM yyyy, HH:mm</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <extracomment>Abbreviation of days in a time from now: &quot;+3 d 2 h&quot;</extracomment>
+        <translation>T.</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <extracomment>Abbreviation of hours in a time from now: &quot;+3 h 20 min&quot;</extracomment>
+        <translation>Std.</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <extracomment>Abbreviation of minutes in a time from now: &quot;+20 min&quot;</extracomment>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <extracomment>Abbreviation of seconds in a time from now: &quot;+5 s&quot;</extracomment>
+        <translation>Sek.</translation>
+    </message>
+    <message>
+        <source>%1 — Duskmap</source>
+        <comment>the distance from now</comment>
+        <translation>%1 — Duskmap</translation>
+    </message>
+</context>
+<context>
+    <name>TwilightLines</name>
+    <message>
+        <source>sunset</source>
+        <extracomment>Label on the map beside the line where the Sun sets</extracomment>
+        <translation>Sonnenuntergang</translation>
+    </message>
+    <message>
+        <source>civil</source>
+        <extracomment>Label on the map beside the line where civil twilight ends (Sun 6° below the horizon)</extracomment>
+        <translation>bürgerlich</translation>
+    </message>
+    <message>
+        <source>nautical</source>
+        <extracomment>Label on the map beside the line where nautical twilight ends (Sun 12° below)</extracomment>
+        <translation>nautisch</translation>
+    </message>
+    <message>
+        <source>astronomical</source>
+        <extracomment>Label on the map beside the line where astronomical twilight ends (Sun 18° below)</extracomment>
+        <translation>astronomisch</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneFinder</name>
+    <message>
+        <source>Type a city, a country or a zone</source>
+        <translation>Stadt, Land oder Zone eingeben</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a city and its time zone&apos;s id</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>No zone matches “%1”</source>
+        <translation>Keine Zone passt zu „%1“</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,789 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>ClockChange</name>
+    <message>
+        <source>%1 h</source>
+        <extracomment>How far the clocks move: whole hours (&quot;1 h&quot;)</extracomment>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1%2 min</source>
+        <extracomment>How far the clocks move: minutes, after any hours (&quot;30 min&quot;)</extracomment>
+        <translation>%1%2 min</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 on %2 at %3</source>
+        <extracomment>%1: how far (&quot;1 h&quot;), %2: the date, %3: the time on the clocks before the change</extracomment>
+        <translation>Los relojes se adelantan %1 el %2 a las %3</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2 at %3</source>
+        <extracomment>%1: how far (&quot;1 h&quot;), %2: the date, %3: the time on the clocks before the change</extracomment>
+        <translation>Los relojes se atrasan %1 el %2 a las %3</translation>
+    </message>
+</context>
+<context>
+    <name>GoToDateDialog</name>
+    <message>
+        <source>Go to Date and Time</source>
+        <translation>Ir a fecha y hora</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD HH:MM:SS</source>
+        <extracomment>The form a date and time is typed in; keep the order and the punctuation</extracomment>
+        <translation>AAAA-MM-DD HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Fecha y hora</translation>
+    </message>
+    <message>
+        <source>About the date and time</source>
+        <translation>Acerca de la fecha y la hora</translation>
+    </message>
+    <message>
+        <source>Date and time in %1:</source>
+        <translation>Fecha y hora en %1:</translation>
+    </message>
+    <message>
+        <source>Type a date and time as 2027-06-21 22:00:00.</source>
+        <translation>Escriba una fecha y hora como 2027-06-21 22:00:00.</translation>
+    </message>
+    <message>
+        <source>The map shows times from %1 to %2 here.</source>
+        <translation>El mapa muestra aquí horas de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The clocks go forward that night and skip this time: the map shows %1, %2 later.</source>
+        <translation>Esa noche los relojes se adelantan y saltan esta hora: el mapa muestra %1, %2 más tarde.</translation>
+    </message>
+    <message>
+        <source>The clocks go back that night and this time comes twice: the map shows the first, %1.</source>
+        <translation>Esa noche los relojes se atrasan y esta hora ocurre dos veces: el mapa muestra la primera, %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Localizable</name>
+    <message>
+        <source>Show Latitude/Longitude Grid</source>
+        <comment>ShowLatLonGridLines</comment>
+        <extracomment>Contextual menu item that shows the latitude/longitude grid</extracomment>
+        <translation>Mostrar cuadrícula de latitud y longitud</translation>
+    </message>
+    <message>
+        <source>Hide Latitude/Longitude Grid</source>
+        <comment>HideLatLonGridLines</comment>
+        <extracomment>Contextual menu item that hides the latitude/longitude grid</extracomment>
+        <translation>Ocultar cuadrícula de latitud y longitud</translation>
+    </message>
+    <message>
+        <source>Show Locations</source>
+        <comment>ShowLocations</comment>
+        <extracomment>Contextual menu item that shows the squares at the time zones&apos; reference places</extracomment>
+        <translation>Mostrar lugares</translation>
+    </message>
+    <message>
+        <source>Hide Locations</source>
+        <comment>HideLocations</comment>
+        <extracomment>Contextual menu item that hides the squares at the time zones&apos; reference places</extracomment>
+        <translation>Ocultar lugares</translation>
+    </message>
+    <message>
+        <source>Show Sun</source>
+        <comment>ShowSun</comment>
+        <extracomment>Contextual menu item that shows the sun symbol at the point under the Sun</extracomment>
+        <translation>Mostrar Sol</translation>
+    </message>
+    <message>
+        <source>Hide Sun</source>
+        <comment>HideSun</comment>
+        <extracomment>Contextual menu item that hides the sun symbol at the point under the Sun</extracomment>
+        <translation>Ocultar Sol</translation>
+    </message>
+    <message>
+        <source>Show Moon</source>
+        <comment>ShowMoon</comment>
+        <extracomment>Contextual menu item that shows the Moon, in its phase, at the point under it</extracomment>
+        <translation>Mostrar Luna</translation>
+    </message>
+    <message>
+        <source>Hide Moon</source>
+        <comment>HideMoon</comment>
+        <extracomment>Contextual menu item that hides the Moon, in its phase, at the point under it</extracomment>
+        <translation>Ocultar Luna</translation>
+    </message>
+    <message>
+        <source>Show Twilight Lines</source>
+        <comment>ShowTwilightLines</comment>
+        <extracomment>Contextual menu item that shows the lines of sunset and of civil, nautical and astronomical twilight</extracomment>
+        <translation>Mostrar líneas de crepúsculo</translation>
+    </message>
+    <message>
+        <source>Hide Twilight Lines</source>
+        <comment>HideTwilightLines</comment>
+        <extracomment>Contextual menu item that hides the lines of sunset and of civil, nautical and astronomical twilight</extracomment>
+        <translation>Ocultar líneas de crepúsculo</translation>
+    </message>
+    <message>
+        <source>Show Distance Rings</source>
+        <comment>ShowRangeRings</comment>
+        <extracomment>Menu item that shows circles every 1000 km around the centre of the azimuthal view, and lines towards the compass directions</extracomment>
+        <translation>Mostrar anillos de distancia</translation>
+    </message>
+    <message>
+        <source>Hide Distance Rings</source>
+        <comment>HideRangeRings</comment>
+        <extracomment>Menu item that hides those circles and lines</extracomment>
+        <translation>Ocultar anillos de distancia</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Time zone</source>
+        <translation>Zona horaria</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>Name of the clock readout, as a screen reader says it</extracomment>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <extracomment>Name of the date readout, as a screen reader says it</extracomment>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Switch between the small and the large map</source>
+        <translation>Cambiar entre el mapa pequeño y el grande</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <extracomment>Button: switch between the small and the large map</extracomment>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Save the map as a JPEG image</source>
+        <translation>Guardar el mapa como imagen JPEG</translation>
+    </message>
+    <message>
+        <source>Save as JPEG</source>
+        <translation>Guardar como JPEG</translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <translation>Guardar…</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Salida del sol</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Puesta del sol</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitud</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>Shown time</source>
+        <translation>Hora mostrada</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Label of the slider that moves the shown time</extracomment>
+        <translation>Hora:</translation>
+    </message>
+    <message>
+        <source>Time from now</source>
+        <translation>Diferencia con ahora</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Show the map as it is now</source>
+        <translation>Mostrar el mapa como está ahora</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <extracomment>Button: show the map at the present moment</extracomment>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Time</source>
+        <extracomment>Menu that moves the shown time: later, earlier, now, play</extracomment>
+        <translation>&amp;Tiempo</translation>
+    </message>
+    <message>
+        <source>&amp;Save as JPEG…</source>
+        <translation>&amp;Guardar como JPEG…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Open the Map&apos;s Menu</source>
+        <translation>Abrir el menú del mapa</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>Atajos de &amp;teclado</translation>
+    </message>
+    <message>
+        <source>&amp;About Duskmap</source>
+        <translation>Acerca &amp;de Duskmap</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Configuración</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>&amp;Preferencias…</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <extracomment>Column headings of the list of keyboard shortcuts: what the keys do, and the keys</extracomment>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Atajo</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <extracomment>Between two keyboard shortcuts of one action</extracomment>
+        <translation> o </translation>
+    </message>
+    <message>
+        <source>Next clock change</source>
+        <translation>Próximo cambio de hora</translation>
+    </message>
+    <message>
+        <source>Unpin %1</source>
+        <translation>Desanclar %1</translation>
+    </message>
+    <message>
+        <source>Could not save the map to &quot;%1&quot;: %2</source>
+        <translation>No se pudo guardar el mapa en «%1»: %2</translation>
+    </message>
+    <message>
+        <source>JPEG images (*.jpg)</source>
+        <translation>Imágenes JPEG (*.jpg)</translation>
+    </message>
+    <message>
+        <source>About Duskmap</source>
+        <translation>Acerca de Duskmap</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Duskmap %1&lt;/h3&gt;&lt;p&gt;A world map of day, twilight and night, with a clock for a time zone of your choice.&lt;/p&gt;&lt;p&gt;Map images: NASA Visible Earth (&quot;Blue Marble&quot; and &quot;Earth at Night&quot;, NASA Goddard Space Flight Center), public domain.&lt;/p&gt;&lt;p&gt;Time zones and their places: the IANA tz database (public domain).&lt;/p&gt;&lt;p&gt;Duskmap is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version. It comes with no warranty.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Duskmap %1&lt;/h3&gt;&lt;p&gt;Un mapa del mundo con el día, el crepúsculo y la noche, y un reloj para la zona horaria que elija.&lt;/p&gt;&lt;p&gt;Imágenes del mapa: NASA Visible Earth («Blue Marble» y «Earth at Night», NASA Goddard Space Flight Center), dominio público.&lt;/p&gt;&lt;p&gt;Zonas horarias y sus lugares: la base de datos tz de la IANA (dominio público).&lt;/p&gt;&lt;p&gt;Duskmap es software libre: puede redistribuirlo y/o modificarlo bajo los términos de la Licencia Pública General de GNU publicada por la Free Software Foundation, ya sea la versión 3 de la Licencia o (a su elección) cualquier versión posterior. Se ofrece sin ninguna garantía.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a readout and its value</comment>
+        <extracomment>What a screen reader says for a readout: its name, then its value</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>&amp;Projection</source>
+        <translation>&amp;Proyección</translation>
+    </message>
+    <message>
+        <source>&amp;Centre On</source>
+        <translation>&amp;Centrar en</translation>
+    </message>
+    <message>
+        <source>Selected Zone</source>
+        <translation>Zona seleccionada</translation>
+    </message>
+    <message>
+        <source>North Pole</source>
+        <translation>Polo Norte</translation>
+    </message>
+    <message>
+        <source>South Pole</source>
+        <translation>Polo Sur</translation>
+    </message>
+</context>
+<context>
+    <name>MapLayer</name>
+    <message>
+        <source>Latitude and longitude grid</source>
+        <translation>Cuadrícula de latitud y longitud</translation>
+    </message>
+    <message>
+        <source>Squares at the zones&apos; places</source>
+        <translation>Cuadrados en los lugares de las zonas</translation>
+    </message>
+    <message>
+        <source>Point under the Sun</source>
+        <translation>Punto bajo el Sol</translation>
+    </message>
+    <message>
+        <source>Moon in its phase</source>
+        <translation>Luna en su fase</translation>
+    </message>
+    <message>
+        <source>Sunset and twilight lines</source>
+        <translation>Líneas de puesta del sol y crepúsculo</translation>
+    </message>
+    <message>
+        <source>Distance rings and bearings from the centre</source>
+        <translation>Anillos de distancia y rumbos desde el centro</translation>
+    </message>
+</context>
+<context>
+    <name>MapView</name>
+    <message>
+        <source>Flat Map</source>
+        <translation>Mapa plano</translation>
+    </message>
+    <message>
+        <source>Distances and Directions from the Centre</source>
+        <translation>Distancias y direcciones desde el centro</translation>
+    </message>
+    <message>
+        <source>Globe</source>
+        <translation>Globo</translation>
+    </message>
+    <message>
+        <source>Robinson</source>
+        <translation>Robinson</translation>
+    </message>
+    <message>
+        <source>Mollweide (Equal Areas)</source>
+        <translation>Mollweide (áreas iguales)</translation>
+    </message>
+</context>
+<context>
+    <name>MapWidget</name>
+    <message>
+        <source>Day and night map</source>
+        <translation>Mapa del día y la noche</translation>
+    </message>
+    <message>
+        <source>More Zones</source>
+        <translation>Más zonas</translation>
+    </message>
+    <message>
+        <source>Contextual Menu</source>
+        <translation>Menú contextual</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <extracomment>Submenu of the map&apos;s menu: keep a world clock for one of the nearby zones</extracomment>
+        <translation>Anclar</translation>
+    </message>
+    <message>
+        <source>More Layers</source>
+        <translation>Más capas</translation>
+    </message>
+    <message>
+        <source>%1° %2</source>
+        <translation>%1° %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>latitude, longitude</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>%1 · %2 km from the centre, bearing %3°</source>
+        <translation>%1 · %2 km del centro, rumbo %3°</translation>
+    </message>
+    <message>
+        <source>Centre Map Here</source>
+        <translation>Centrar el mapa aquí</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Duskmap Preferences</source>
+        <translation>Preferencias de Duskmap</translation>
+    </message>
+    <message>
+        <source>Shown on the map</source>
+        <translation>Mostrado en el mapa</translation>
+    </message>
+    <message>
+        <source>World clocks</source>
+        <translation>Relojes mundiales</translation>
+    </message>
+    <message>
+        <source>Add a world clock</source>
+        <translation>Añadir un reloj mundial</translation>
+    </message>
+    <message>
+        <source>Type a city, a country or a zone to add its clock</source>
+        <translation>Ciudad, país o zona del nuevo reloj</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>&amp;Bajar</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a city and its time zone&apos;s id</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>&amp;Projection:</source>
+        <translation>&amp;Proyección:</translation>
+    </message>
+</context>
+<context>
+    <name>RangeRings</name>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+</context>
+<context>
+    <name>Readouts</name>
+    <message>
+        <source>Sunrise</source>
+        <translation>Salida del sol</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Puesta del sol</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitud</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>Sun never sets</source>
+        <translation>El sol no se pone</translation>
+    </message>
+    <message>
+        <source>Sun never rises</source>
+        <translation>El sol no sale</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>Hemisphere letter after a latitude: north</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <extracomment>Hemisphere letter after a latitude: south</extracomment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <extracomment>Hemisphere letter after a longitude: east</extracomment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <extracomment>Hemisphere letter after a longitude: west</extracomment>
+        <translation>O</translation>
+    </message>
+</context>
+<context>
+    <name>ShownTexts</name>
+    <message>
+        <source>%1%2 h</source>
+        <extracomment>A difference of whole hours between two clocks: &quot;+8 h&quot;</extracomment>
+        <translation>%1%2 h</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <extracomment>The light at a world clock&apos;s place now</extracomment>
+        <translation>día</translation>
+    </message>
+    <message>
+        <source>twilight</source>
+        <extracomment>The light at a world clock&apos;s place now</extracomment>
+        <translation>crepúsculo</translation>
+    </message>
+    <message>
+        <source>night</source>
+        <extracomment>The light at a world clock&apos;s place now</extracomment>
+        <translation>noche</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1%n day</source>
+        <extracomment>How many days a world clock&apos;s date lies ahead of or behind the selected zone&apos;s; %1 is the sign</extracomment>
+        <translation>
+            <numerusform>%1%n día</numerusform>
+            <numerusform>%1%n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Day and night map, %1 %2 UTC.</source>
+        <extracomment>What the map shows, for screen readers: %1 the date, %2 the time (UTC)</extracomment>
+        <translation>Mapa del día y la noche, %1 %2 UTC.</translation>
+    </message>
+    <message>
+        <source>%1: %2, Sun %3° high.</source>
+        <extracomment>%1 a city, %2 day, twilight or night there, %3 the Sun&apos;s height in degrees</extracomment>
+        <translation>%1: %2, Sol a %3° de altura.</translation>
+    </message>
+    <message>
+        <source>%1: %2, Sun %3° below the horizon.</source>
+        <extracomment>%1 a city, %2 day, twilight or night there, %3 the Sun&apos;s depth in degrees</extracomment>
+        <translation>%1: %2, Sol %3° bajo el horizonte.</translation>
+    </message>
+</context>
+<context>
+    <name>SkyTexts</name>
+    <message>
+        <source>New</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Luna nueva</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Creciente</translation>
+    </message>
+    <message>
+        <source>First quarter</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Cuarto creciente</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Gibosa creciente</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Luna llena</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Gibosa menguante</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Cuarto menguante</translation>
+    </message>
+    <message>
+        <source>Waning crescent</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Menguante</translation>
+    </message>
+    <message>
+        <source>Moon: %1, %2%
+Sun overhead: %3, %4</source>
+        <extracomment>The Moon&apos;s phase and lit part; the point where the Sun stands overhead</extracomment>
+        <translation>Luna: %1, %2 %
+Sol en el cenit: %3, %4</translation>
+    </message>
+</context>
+<context>
+    <name>TimeMachine</name>
+    <message>
+        <source>One Hour &amp;Later</source>
+        <translation>Una hora más &amp;tarde</translation>
+    </message>
+    <message>
+        <source>One Hour &amp;Earlier</source>
+        <translation>Una hora &amp;antes</translation>
+    </message>
+    <message>
+        <source>One &amp;Day Later</source>
+        <translation>Un &amp;día más tarde</translation>
+    </message>
+    <message>
+        <source>One Day Ea&amp;rlier</source>
+        <translation>Un día a&amp;ntes</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>A&amp;hora</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Date and Time…</source>
+        <translation>&amp;Ir a fecha y hora…</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Reproducir</translation>
+    </message>
+    <message>
+        <source>Play &amp;Speed</source>
+        <translation>&amp;Velocidad</translation>
+    </message>
+    <message>
+        <source>1 Minute a Second</source>
+        <translation>1 minuto por segundo</translation>
+    </message>
+    <message>
+        <source>10 Minutes a Second</source>
+        <translation>10 minutos por segundo</translation>
+    </message>
+    <message>
+        <source>1 Hour a Second</source>
+        <translation>1 hora por segundo</translation>
+    </message>
+    <message>
+        <source>1 Day a Second</source>
+        <translation>1 día por segundo</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Showing %1 %2 (%3) · Now: %4</source>
+        <extracomment>%1: the shown date and time, %2: its zone&apos;s abbreviation, %3: how far from now, %4: the key that goes back to now</extracomment>
+        <translation>Mostrando %1 %2 (%3) · Ahora: %4</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy, HH:mm</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <extracomment>Abbreviation of days in a time from now: &quot;+3 d 2 h&quot;</extracomment>
+        <translation>d</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <extracomment>Abbreviation of hours in a time from now: &quot;+3 h 20 min&quot;</extracomment>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <extracomment>Abbreviation of minutes in a time from now: &quot;+20 min&quot;</extracomment>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <extracomment>Abbreviation of seconds in a time from now: &quot;+5 s&quot;</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>%1 — Duskmap</source>
+        <comment>the distance from now</comment>
+        <translation>%1 — Duskmap</translation>
+    </message>
+</context>
+<context>
+    <name>TwilightLines</name>
+    <message>
+        <source>sunset</source>
+        <extracomment>Label on the map beside the line where the Sun sets</extracomment>
+        <translation>puesta del sol</translation>
+    </message>
+    <message>
+        <source>civil</source>
+        <extracomment>Label on the map beside the line where civil twilight ends (Sun 6° below the horizon)</extracomment>
+        <translation>civil</translation>
+    </message>
+    <message>
+        <source>nautical</source>
+        <extracomment>Label on the map beside the line where nautical twilight ends (Sun 12° below)</extracomment>
+        <translation>náutico</translation>
+    </message>
+    <message>
+        <source>astronomical</source>
+        <extracomment>Label on the map beside the line where astronomical twilight ends (Sun 18° below)</extracomment>
+        <translation>astronómico</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneFinder</name>
+    <message>
+        <source>Type a city, a country or a zone</source>
+        <translation>Escriba una ciudad, un país o una zona</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a city and its time zone&apos;s id</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>No zone matches “%1”</source>
+        <translation>Ninguna zona coincide con «%1»</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,789 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>ClockChange</name>
+    <message>
+        <source>%1 h</source>
+        <extracomment>How far the clocks move: whole hours (&quot;1 h&quot;)</extracomment>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1%2 min</source>
+        <extracomment>How far the clocks move: minutes, after any hours (&quot;30 min&quot;)</extracomment>
+        <translation>%1%2 min</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 on %2 at %3</source>
+        <extracomment>%1: how far (&quot;1 h&quot;), %2: the date, %3: the time on the clocks before the change</extracomment>
+        <translation>Les horloges avancent de %1 le %2 à %3</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2 at %3</source>
+        <extracomment>%1: how far (&quot;1 h&quot;), %2: the date, %3: the time on the clocks before the change</extracomment>
+        <translation>Les horloges reculent de %1 le %2 à %3</translation>
+    </message>
+</context>
+<context>
+    <name>GoToDateDialog</name>
+    <message>
+        <source>Go to Date and Time</source>
+        <translation>Aller à la date et l’heure</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD HH:MM:SS</source>
+        <extracomment>The form a date and time is typed in; keep the order and the punctuation</extracomment>
+        <translation>AAAA-MM-JJ HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <source>About the date and time</source>
+        <translation>À propos de la date et de l’heure</translation>
+    </message>
+    <message>
+        <source>Date and time in %1:</source>
+        <translation>Date et heure à %1 :</translation>
+    </message>
+    <message>
+        <source>Type a date and time as 2027-06-21 22:00:00.</source>
+        <translation>Saisissez une date et une heure comme 2027-06-21 22:00:00.</translation>
+    </message>
+    <message>
+        <source>The map shows times from %1 to %2 here.</source>
+        <translation>La carte affiche ici les heures de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>The clocks go forward that night and skip this time: the map shows %1, %2 later.</source>
+        <translation>Les horloges avancent cette nuit-là et sautent cette heure : la carte affiche %1, %2 plus tard.</translation>
+    </message>
+    <message>
+        <source>The clocks go back that night and this time comes twice: the map shows the first, %1.</source>
+        <translation>Les horloges reculent cette nuit-là et cette heure revient deux fois : la carte affiche la première, %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Localizable</name>
+    <message>
+        <source>Show Latitude/Longitude Grid</source>
+        <comment>ShowLatLonGridLines</comment>
+        <extracomment>Contextual menu item that shows the latitude/longitude grid</extracomment>
+        <translation>Afficher la grille des latitudes et longitudes</translation>
+    </message>
+    <message>
+        <source>Hide Latitude/Longitude Grid</source>
+        <comment>HideLatLonGridLines</comment>
+        <extracomment>Contextual menu item that hides the latitude/longitude grid</extracomment>
+        <translation>Masquer la grille des latitudes et longitudes</translation>
+    </message>
+    <message>
+        <source>Show Locations</source>
+        <comment>ShowLocations</comment>
+        <extracomment>Contextual menu item that shows the squares at the time zones&apos; reference places</extracomment>
+        <translation>Afficher les lieux</translation>
+    </message>
+    <message>
+        <source>Hide Locations</source>
+        <comment>HideLocations</comment>
+        <extracomment>Contextual menu item that hides the squares at the time zones&apos; reference places</extracomment>
+        <translation>Masquer les lieux</translation>
+    </message>
+    <message>
+        <source>Show Sun</source>
+        <comment>ShowSun</comment>
+        <extracomment>Contextual menu item that shows the sun symbol at the point under the Sun</extracomment>
+        <translation>Afficher le Soleil</translation>
+    </message>
+    <message>
+        <source>Hide Sun</source>
+        <comment>HideSun</comment>
+        <extracomment>Contextual menu item that hides the sun symbol at the point under the Sun</extracomment>
+        <translation>Masquer le Soleil</translation>
+    </message>
+    <message>
+        <source>Show Moon</source>
+        <comment>ShowMoon</comment>
+        <extracomment>Contextual menu item that shows the Moon, in its phase, at the point under it</extracomment>
+        <translation>Afficher la Lune</translation>
+    </message>
+    <message>
+        <source>Hide Moon</source>
+        <comment>HideMoon</comment>
+        <extracomment>Contextual menu item that hides the Moon, in its phase, at the point under it</extracomment>
+        <translation>Masquer la Lune</translation>
+    </message>
+    <message>
+        <source>Show Twilight Lines</source>
+        <comment>ShowTwilightLines</comment>
+        <extracomment>Contextual menu item that shows the lines of sunset and of civil, nautical and astronomical twilight</extracomment>
+        <translation>Afficher les lignes de crépuscule</translation>
+    </message>
+    <message>
+        <source>Hide Twilight Lines</source>
+        <comment>HideTwilightLines</comment>
+        <extracomment>Contextual menu item that hides the lines of sunset and of civil, nautical and astronomical twilight</extracomment>
+        <translation>Masquer les lignes de crépuscule</translation>
+    </message>
+    <message>
+        <source>Show Distance Rings</source>
+        <comment>ShowRangeRings</comment>
+        <extracomment>Menu item that shows circles every 1000 km around the centre of the azimuthal view, and lines towards the compass directions</extracomment>
+        <translation>Afficher les cercles de distance</translation>
+    </message>
+    <message>
+        <source>Hide Distance Rings</source>
+        <comment>HideRangeRings</comment>
+        <extracomment>Menu item that hides those circles and lines</extracomment>
+        <translation>Masquer les cercles de distance</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuseau horaire</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>Name of the clock readout, as a screen reader says it</extracomment>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <extracomment>Name of the date readout, as a screen reader says it</extracomment>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Switch between the small and the large map</source>
+        <translation>Basculer entre la petite et la grande carte</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <extracomment>Button: switch between the small and the large map</extracomment>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Save the map as a JPEG image</source>
+        <translation>Enregistrer la carte en image JPEG</translation>
+    </message>
+    <message>
+        <source>Save as JPEG</source>
+        <translation>Enregistrer en JPEG</translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <translation>Enregistrer…</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Lever du soleil</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Coucher du soleil</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>Shown time</source>
+        <translation>Heure affichée</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Label of the slider that moves the shown time</extracomment>
+        <translation>Heure :</translation>
+    </message>
+    <message>
+        <source>Time from now</source>
+        <translation>Écart avec maintenant</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Show the map as it is now</source>
+        <translation>Afficher la carte telle qu’elle est maintenant</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <extracomment>Button: show the map at the present moment</extracomment>
+        <translation>Maintenant</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Time</source>
+        <extracomment>Menu that moves the shown time: later, earlier, now, play</extracomment>
+        <translation>&amp;Temps</translation>
+    </message>
+    <message>
+        <source>&amp;Save as JPEG…</source>
+        <translation>&amp;Enregistrer en JPEG…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Plein écran</translation>
+    </message>
+    <message>
+        <source>Open the Map&apos;s Menu</source>
+        <translation>Ouvrir le menu de la carte</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>&amp;About Duskmap</source>
+        <translation>À &amp;propos de Duskmap</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>&amp;Préférences…</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <extracomment>Column headings of the list of keyboard shortcuts: what the keys do, and the keys</extracomment>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Raccourci</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <extracomment>Between two keyboard shortcuts of one action</extracomment>
+        <translation> ou </translation>
+    </message>
+    <message>
+        <source>Next clock change</source>
+        <translation>Prochain changement d’heure</translation>
+    </message>
+    <message>
+        <source>Unpin %1</source>
+        <translation>Détacher %1</translation>
+    </message>
+    <message>
+        <source>Could not save the map to &quot;%1&quot;: %2</source>
+        <translation>Impossible d’enregistrer la carte dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>JPEG images (*.jpg)</source>
+        <translation>Images JPEG (*.jpg)</translation>
+    </message>
+    <message>
+        <source>About Duskmap</source>
+        <translation>À propos de Duskmap</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Duskmap %1&lt;/h3&gt;&lt;p&gt;A world map of day, twilight and night, with a clock for a time zone of your choice.&lt;/p&gt;&lt;p&gt;Map images: NASA Visible Earth (&quot;Blue Marble&quot; and &quot;Earth at Night&quot;, NASA Goddard Space Flight Center), public domain.&lt;/p&gt;&lt;p&gt;Time zones and their places: the IANA tz database (public domain).&lt;/p&gt;&lt;p&gt;Duskmap is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version. It comes with no warranty.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Duskmap %1&lt;/h3&gt;&lt;p&gt;Une carte du monde du jour, du crépuscule et de la nuit, avec une horloge pour le fuseau horaire de votre choix.&lt;/p&gt;&lt;p&gt;Images de la carte : NASA Visible Earth (« Blue Marble » et « Earth at Night », NASA Goddard Space Flight Center), domaine public.&lt;/p&gt;&lt;p&gt;Fuseaux horaires et leurs lieux : la base de données tz de l’IANA (domaine public).&lt;/p&gt;&lt;p&gt;Duskmap est un logiciel libre : vous pouvez le redistribuer et/ou le modifier selon les termes de la Licence publique générale GNU telle que publiée par la Free Software Foundation, soit la version 3 de la licence, soit (à votre choix) toute version ultérieure. Il est fourni sans aucune garantie.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a readout and its value</comment>
+        <extracomment>What a screen reader says for a readout: its name, then its value</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>&amp;Projection</source>
+        <translation>&amp;Projection</translation>
+    </message>
+    <message>
+        <source>&amp;Centre On</source>
+        <translation>&amp;Centrer sur</translation>
+    </message>
+    <message>
+        <source>Selected Zone</source>
+        <translation>Fuseau choisi</translation>
+    </message>
+    <message>
+        <source>North Pole</source>
+        <translation>Pôle Nord</translation>
+    </message>
+    <message>
+        <source>South Pole</source>
+        <translation>Pôle Sud</translation>
+    </message>
+</context>
+<context>
+    <name>MapLayer</name>
+    <message>
+        <source>Latitude and longitude grid</source>
+        <translation>Grille des latitudes et longitudes</translation>
+    </message>
+    <message>
+        <source>Squares at the zones&apos; places</source>
+        <translation>Carrés aux lieux des fuseaux</translation>
+    </message>
+    <message>
+        <source>Point under the Sun</source>
+        <translation>Point sous le Soleil</translation>
+    </message>
+    <message>
+        <source>Moon in its phase</source>
+        <translation>Lune dans sa phase</translation>
+    </message>
+    <message>
+        <source>Sunset and twilight lines</source>
+        <translation>Lignes du coucher du soleil et du crépuscule</translation>
+    </message>
+    <message>
+        <source>Distance rings and bearings from the centre</source>
+        <translation>Cercles de distance et directions depuis le centre</translation>
+    </message>
+</context>
+<context>
+    <name>MapView</name>
+    <message>
+        <source>Flat Map</source>
+        <translation>Carte plane</translation>
+    </message>
+    <message>
+        <source>Distances and Directions from the Centre</source>
+        <translation>Distances et directions depuis le centre</translation>
+    </message>
+    <message>
+        <source>Globe</source>
+        <translation>Globe</translation>
+    </message>
+    <message>
+        <source>Robinson</source>
+        <translation>Robinson</translation>
+    </message>
+    <message>
+        <source>Mollweide (Equal Areas)</source>
+        <translation>Mollweide (aires égales)</translation>
+    </message>
+</context>
+<context>
+    <name>MapWidget</name>
+    <message>
+        <source>Day and night map</source>
+        <translation>Carte du jour et de la nuit</translation>
+    </message>
+    <message>
+        <source>More Zones</source>
+        <translation>Autres fuseaux</translation>
+    </message>
+    <message>
+        <source>Contextual Menu</source>
+        <translation>Menu contextuel</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <extracomment>Submenu of the map&apos;s menu: keep a world clock for one of the nearby zones</extracomment>
+        <translation>Épingler</translation>
+    </message>
+    <message>
+        <source>More Layers</source>
+        <translation>Autres calques</translation>
+    </message>
+    <message>
+        <source>%1° %2</source>
+        <translation>%1° %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>latitude, longitude</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>%1 · %2 km from the centre, bearing %3°</source>
+        <translation>%1 · %2 km du centre, cap %3°</translation>
+    </message>
+    <message>
+        <source>Centre Map Here</source>
+        <translation>Centrer la carte ici</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Duskmap Preferences</source>
+        <translation>Préférences de Duskmap</translation>
+    </message>
+    <message>
+        <source>Shown on the map</source>
+        <translation>Affiché sur la carte</translation>
+    </message>
+    <message>
+        <source>World clocks</source>
+        <translation>Horloges du monde</translation>
+    </message>
+    <message>
+        <source>Add a world clock</source>
+        <translation>Ajouter une horloge</translation>
+    </message>
+    <message>
+        <source>Type a city, a country or a zone to add its clock</source>
+        <translation>Ville, pays ou fuseau de l’horloge</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a city and its time zone&apos;s id</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>&amp;Projection:</source>
+        <translation>&amp;Projection :</translation>
+    </message>
+</context>
+<context>
+    <name>RangeRings</name>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+</context>
+<context>
+    <name>Readouts</name>
+    <message>
+        <source>Sunrise</source>
+        <translation>Lever du soleil</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Coucher du soleil</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>Sun never sets</source>
+        <translation>Le soleil ne se couche pas</translation>
+    </message>
+    <message>
+        <source>Sun never rises</source>
+        <translation>Le soleil ne se lève pas</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>Hemisphere letter after a latitude: north</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <extracomment>Hemisphere letter after a latitude: south</extracomment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <extracomment>Hemisphere letter after a longitude: east</extracomment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <extracomment>Hemisphere letter after a longitude: west</extracomment>
+        <translation>O</translation>
+    </message>
+</context>
+<context>
+    <name>ShownTexts</name>
+    <message>
+        <source>%1%2 h</source>
+        <extracomment>A difference of whole hours between two clocks: &quot;+8 h&quot;</extracomment>
+        <translation>%1%2 h</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <extracomment>The light at a world clock&apos;s place now</extracomment>
+        <translation>jour</translation>
+    </message>
+    <message>
+        <source>twilight</source>
+        <extracomment>The light at a world clock&apos;s place now</extracomment>
+        <translation>crépuscule</translation>
+    </message>
+    <message>
+        <source>night</source>
+        <extracomment>The light at a world clock&apos;s place now</extracomment>
+        <translation>nuit</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1%n day</source>
+        <extracomment>How many days a world clock&apos;s date lies ahead of or behind the selected zone&apos;s; %1 is the sign</extracomment>
+        <translation>
+            <numerusform>%1%n jour</numerusform>
+            <numerusform>%1%n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Day and night map, %1 %2 UTC.</source>
+        <extracomment>What the map shows, for screen readers: %1 the date, %2 the time (UTC)</extracomment>
+        <translation>Carte du jour et de la nuit, %1 %2 UTC.</translation>
+    </message>
+    <message>
+        <source>%1: %2, Sun %3° high.</source>
+        <extracomment>%1 a city, %2 day, twilight or night there, %3 the Sun&apos;s height in degrees</extracomment>
+        <translation>%1 : %2, Soleil à %3° de hauteur.</translation>
+    </message>
+    <message>
+        <source>%1: %2, Sun %3° below the horizon.</source>
+        <extracomment>%1 a city, %2 day, twilight or night there, %3 the Sun&apos;s depth in degrees</extracomment>
+        <translation>%1 : %2, Soleil %3° sous l’horizon.</translation>
+    </message>
+</context>
+<context>
+    <name>SkyTexts</name>
+    <message>
+        <source>New</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Nouvelle lune</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Premier croissant</translation>
+    </message>
+    <message>
+        <source>First quarter</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Premier quartier</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Gibbeuse croissante</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Pleine lune</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Gibbeuse décroissante</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Dernier quartier</translation>
+    </message>
+    <message>
+        <source>Waning crescent</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Dernier croissant</translation>
+    </message>
+    <message>
+        <source>Moon: %1, %2%
+Sun overhead: %3, %4</source>
+        <extracomment>The Moon&apos;s phase and lit part; the point where the Sun stands overhead</extracomment>
+        <translation>Lune : %1, %2 %
+Soleil au zénith : %3, %4</translation>
+    </message>
+</context>
+<context>
+    <name>TimeMachine</name>
+    <message>
+        <source>One Hour &amp;Later</source>
+        <translation>Une heure plus &amp;tard</translation>
+    </message>
+    <message>
+        <source>One Hour &amp;Earlier</source>
+        <translation>Une heure plus &amp;tôt</translation>
+    </message>
+    <message>
+        <source>One &amp;Day Later</source>
+        <translation>Un &amp;jour plus tard</translation>
+    </message>
+    <message>
+        <source>One Day Ea&amp;rlier</source>
+        <translation>Un jour plus t&amp;ôt</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>&amp;Maintenant</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Date and Time…</source>
+        <translation>&amp;Aller à la date et l’heure…</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Lecture</translation>
+    </message>
+    <message>
+        <source>Play &amp;Speed</source>
+        <translation>&amp;Vitesse de lecture</translation>
+    </message>
+    <message>
+        <source>1 Minute a Second</source>
+        <translation>1 minute par seconde</translation>
+    </message>
+    <message>
+        <source>10 Minutes a Second</source>
+        <translation>10 minutes par seconde</translation>
+    </message>
+    <message>
+        <source>1 Hour a Second</source>
+        <translation>1 heure par seconde</translation>
+    </message>
+    <message>
+        <source>1 Day a Second</source>
+        <translation>1 jour par seconde</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Showing %1 %2 (%3) · Now: %4</source>
+        <extracomment>%1: the shown date and time, %2: its zone&apos;s abbreviation, %3: how far from now, %4: the key that goes back to now</extracomment>
+        <translation>Affichage : %1 %2 (%3) · Maintenant : %4</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <translation>d MMMM yyyy, HH:mm</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <extracomment>Abbreviation of days in a time from now: &quot;+3 d 2 h&quot;</extracomment>
+        <translation>j</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <extracomment>Abbreviation of hours in a time from now: &quot;+3 h 20 min&quot;</extracomment>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <extracomment>Abbreviation of minutes in a time from now: &quot;+20 min&quot;</extracomment>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <extracomment>Abbreviation of seconds in a time from now: &quot;+5 s&quot;</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>%1 — Duskmap</source>
+        <comment>the distance from now</comment>
+        <translation>%1 — Duskmap</translation>
+    </message>
+</context>
+<context>
+    <name>TwilightLines</name>
+    <message>
+        <source>sunset</source>
+        <extracomment>Label on the map beside the line where the Sun sets</extracomment>
+        <translation>coucher du soleil</translation>
+    </message>
+    <message>
+        <source>civil</source>
+        <extracomment>Label on the map beside the line where civil twilight ends (Sun 6° below the horizon)</extracomment>
+        <translation>civil</translation>
+    </message>
+    <message>
+        <source>nautical</source>
+        <extracomment>Label on the map beside the line where nautical twilight ends (Sun 12° below)</extracomment>
+        <translation>nautique</translation>
+    </message>
+    <message>
+        <source>astronomical</source>
+        <extracomment>Label on the map beside the line where astronomical twilight ends (Sun 18° below)</extracomment>
+        <translation>astronomique</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneFinder</name>
+    <message>
+        <source>Type a city, a country or a zone</source>
+        <translation>Saisissez une ville, un pays ou un fuseau</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a city and its time zone&apos;s id</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>No zone matches “%1”</source>
+        <translation>Aucun fuseau ne correspond à « %1 »</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,789 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>ClockChange</name>
+    <message>
+        <source>%1 h</source>
+        <extracomment>How far the clocks move: whole hours (&quot;1 h&quot;)</extracomment>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1%2 min</source>
+        <extracomment>How far the clocks move: minutes, after any hours (&quot;30 min&quot;)</extracomment>
+        <translation>%1%2 min</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 on %2 at %3</source>
+        <extracomment>%1: how far (&quot;1 h&quot;), %2: the date, %3: the time on the clocks before the change</extracomment>
+        <translation>Gli orologi vanno avanti di %1 il %2 alle %3</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2 at %3</source>
+        <extracomment>%1: how far (&quot;1 h&quot;), %2: the date, %3: the time on the clocks before the change</extracomment>
+        <translation>Gli orologi vanno indietro di %1 il %2 alle %3</translation>
+    </message>
+</context>
+<context>
+    <name>GoToDateDialog</name>
+    <message>
+        <source>Go to Date and Time</source>
+        <translation>Vai a data e ora</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD HH:MM:SS</source>
+        <extracomment>The form a date and time is typed in; keep the order and the punctuation</extracomment>
+        <translation>AAAA-MM-GG HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Data e ora</translation>
+    </message>
+    <message>
+        <source>About the date and time</source>
+        <translation>Informazioni su data e ora</translation>
+    </message>
+    <message>
+        <source>Date and time in %1:</source>
+        <translation>Data e ora a %1:</translation>
+    </message>
+    <message>
+        <source>Type a date and time as 2027-06-21 22:00:00.</source>
+        <translation>Digita data e ora come 2027-06-21 22:00:00.</translation>
+    </message>
+    <message>
+        <source>The map shows times from %1 to %2 here.</source>
+        <translation>La mappa mostra qui orari da %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The clocks go forward that night and skip this time: the map shows %1, %2 later.</source>
+        <translation>Quella notte gli orologi vanno avanti e saltano quest’ora: la mappa mostra %1, %2 dopo.</translation>
+    </message>
+    <message>
+        <source>The clocks go back that night and this time comes twice: the map shows the first, %1.</source>
+        <translation>Quella notte gli orologi vanno indietro e quest’ora si ripete: la mappa mostra la prima, %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Localizable</name>
+    <message>
+        <source>Show Latitude/Longitude Grid</source>
+        <comment>ShowLatLonGridLines</comment>
+        <extracomment>Contextual menu item that shows the latitude/longitude grid</extracomment>
+        <translation>Mostra griglia di latitudine e longitudine</translation>
+    </message>
+    <message>
+        <source>Hide Latitude/Longitude Grid</source>
+        <comment>HideLatLonGridLines</comment>
+        <extracomment>Contextual menu item that hides the latitude/longitude grid</extracomment>
+        <translation>Nascondi griglia di latitudine e longitudine</translation>
+    </message>
+    <message>
+        <source>Show Locations</source>
+        <comment>ShowLocations</comment>
+        <extracomment>Contextual menu item that shows the squares at the time zones&apos; reference places</extracomment>
+        <translation>Mostra luoghi</translation>
+    </message>
+    <message>
+        <source>Hide Locations</source>
+        <comment>HideLocations</comment>
+        <extracomment>Contextual menu item that hides the squares at the time zones&apos; reference places</extracomment>
+        <translation>Nascondi luoghi</translation>
+    </message>
+    <message>
+        <source>Show Sun</source>
+        <comment>ShowSun</comment>
+        <extracomment>Contextual menu item that shows the sun symbol at the point under the Sun</extracomment>
+        <translation>Mostra Sole</translation>
+    </message>
+    <message>
+        <source>Hide Sun</source>
+        <comment>HideSun</comment>
+        <extracomment>Contextual menu item that hides the sun symbol at the point under the Sun</extracomment>
+        <translation>Nascondi Sole</translation>
+    </message>
+    <message>
+        <source>Show Moon</source>
+        <comment>ShowMoon</comment>
+        <extracomment>Contextual menu item that shows the Moon, in its phase, at the point under it</extracomment>
+        <translation>Mostra Luna</translation>
+    </message>
+    <message>
+        <source>Hide Moon</source>
+        <comment>HideMoon</comment>
+        <extracomment>Contextual menu item that hides the Moon, in its phase, at the point under it</extracomment>
+        <translation>Nascondi Luna</translation>
+    </message>
+    <message>
+        <source>Show Twilight Lines</source>
+        <comment>ShowTwilightLines</comment>
+        <extracomment>Contextual menu item that shows the lines of sunset and of civil, nautical and astronomical twilight</extracomment>
+        <translation>Mostra linee del crepuscolo</translation>
+    </message>
+    <message>
+        <source>Hide Twilight Lines</source>
+        <comment>HideTwilightLines</comment>
+        <extracomment>Contextual menu item that hides the lines of sunset and of civil, nautical and astronomical twilight</extracomment>
+        <translation>Nascondi linee del crepuscolo</translation>
+    </message>
+    <message>
+        <source>Show Distance Rings</source>
+        <comment>ShowRangeRings</comment>
+        <extracomment>Menu item that shows circles every 1000 km around the centre of the azimuthal view, and lines towards the compass directions</extracomment>
+        <translation>Mostra anelli di distanza</translation>
+    </message>
+    <message>
+        <source>Hide Distance Rings</source>
+        <comment>HideRangeRings</comment>
+        <extracomment>Menu item that hides those circles and lines</extracomment>
+        <translation>Nascondi anelli di distanza</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuso orario</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>Name of the clock readout, as a screen reader says it</extracomment>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <extracomment>Name of the date readout, as a screen reader says it</extracomment>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Switch between the small and the large map</source>
+        <translation>Passa dalla mappa piccola a quella grande</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <extracomment>Button: switch between the small and the large map</extracomment>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Save the map as a JPEG image</source>
+        <translation>Salva la mappa come immagine JPEG</translation>
+    </message>
+    <message>
+        <source>Save as JPEG</source>
+        <translation>Salva come JPEG</translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <translation>Salva…</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Alba</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Tramonto</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitudine</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitudine</translation>
+    </message>
+    <message>
+        <source>Shown time</source>
+        <translation>Ora mostrata</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Label of the slider that moves the shown time</extracomment>
+        <translation>Ora:</translation>
+    </message>
+    <message>
+        <source>Time from now</source>
+        <translation>Distanza da adesso</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>Show the map as it is now</source>
+        <translation>Mostra la mappa com’è adesso</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <extracomment>Button: show the map at the present moment</extracomment>
+        <translation>Adesso</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Time</source>
+        <extracomment>Menu that moves the shown time: later, earlier, now, play</extracomment>
+        <translation>&amp;Tempo</translation>
+    </message>
+    <message>
+        <source>&amp;Save as JPEG…</source>
+        <translation>&amp;Salva come JPEG…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Schermo intero</translation>
+    </message>
+    <message>
+        <source>Open the Map&apos;s Menu</source>
+        <translation>Apri il menu della mappa</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>Scorciatoie da &amp;tastiera</translation>
+    </message>
+    <message>
+        <source>&amp;About Duskmap</source>
+        <translation>&amp;Informazioni su Duskmap</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>I&amp;mpostazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>&amp;Preferenze…</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Scorciatoie da tastiera</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Scorciatoie da tastiera</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <extracomment>Column headings of the list of keyboard shortcuts: what the keys do, and the keys</extracomment>
+        <translation>Azione</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Scorciatoia</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <extracomment>Between two keyboard shortcuts of one action</extracomment>
+        <translation> o </translation>
+    </message>
+    <message>
+        <source>Next clock change</source>
+        <translation>Prossimo cambio dell’ora</translation>
+    </message>
+    <message>
+        <source>Unpin %1</source>
+        <translation>Rimuovi %1</translation>
+    </message>
+    <message>
+        <source>Could not save the map to &quot;%1&quot;: %2</source>
+        <translation>Impossibile salvare la mappa in «%1»: %2</translation>
+    </message>
+    <message>
+        <source>JPEG images (*.jpg)</source>
+        <translation>Immagini JPEG (*.jpg)</translation>
+    </message>
+    <message>
+        <source>About Duskmap</source>
+        <translation>Informazioni su Duskmap</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Duskmap %1&lt;/h3&gt;&lt;p&gt;A world map of day, twilight and night, with a clock for a time zone of your choice.&lt;/p&gt;&lt;p&gt;Map images: NASA Visible Earth (&quot;Blue Marble&quot; and &quot;Earth at Night&quot;, NASA Goddard Space Flight Center), public domain.&lt;/p&gt;&lt;p&gt;Time zones and their places: the IANA tz database (public domain).&lt;/p&gt;&lt;p&gt;Duskmap is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version. It comes with no warranty.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Duskmap %1&lt;/h3&gt;&lt;p&gt;Una mappa del mondo con giorno, crepuscolo e notte, e un orologio per il fuso orario che preferisci.&lt;/p&gt;&lt;p&gt;Immagini della mappa: NASA Visible Earth («Blue Marble» e «Earth at Night», NASA Goddard Space Flight Center), pubblico dominio.&lt;/p&gt;&lt;p&gt;Fusi orari e i loro luoghi: il database tz di IANA (pubblico dominio).&lt;/p&gt;&lt;p&gt;Duskmap è software libero: puoi ridistribuirlo e/o modificarlo secondo i termini della GNU General Public License pubblicata dalla Free Software Foundation, nella versione 3 della licenza o (a tua scelta) in qualsiasi versione successiva. È fornito senza alcuna garanzia.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a readout and its value</comment>
+        <extracomment>What a screen reader says for a readout: its name, then its value</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>&amp;Projection</source>
+        <translation>&amp;Proiezione</translation>
+    </message>
+    <message>
+        <source>&amp;Centre On</source>
+        <translation>&amp;Centra su</translation>
+    </message>
+    <message>
+        <source>Selected Zone</source>
+        <translation>Fuso selezionato</translation>
+    </message>
+    <message>
+        <source>North Pole</source>
+        <translation>Polo Nord</translation>
+    </message>
+    <message>
+        <source>South Pole</source>
+        <translation>Polo Sud</translation>
+    </message>
+</context>
+<context>
+    <name>MapLayer</name>
+    <message>
+        <source>Latitude and longitude grid</source>
+        <translation>Griglia di latitudine e longitudine</translation>
+    </message>
+    <message>
+        <source>Squares at the zones&apos; places</source>
+        <translation>Quadrati nei luoghi dei fusi</translation>
+    </message>
+    <message>
+        <source>Point under the Sun</source>
+        <translation>Punto sotto il Sole</translation>
+    </message>
+    <message>
+        <source>Moon in its phase</source>
+        <translation>Luna nella sua fase</translation>
+    </message>
+    <message>
+        <source>Sunset and twilight lines</source>
+        <translation>Linee del tramonto e del crepuscolo</translation>
+    </message>
+    <message>
+        <source>Distance rings and bearings from the centre</source>
+        <translation>Anelli di distanza e direzioni dal centro</translation>
+    </message>
+</context>
+<context>
+    <name>MapView</name>
+    <message>
+        <source>Flat Map</source>
+        <translation>Mappa piana</translation>
+    </message>
+    <message>
+        <source>Distances and Directions from the Centre</source>
+        <translation>Distanze e direzioni dal centro</translation>
+    </message>
+    <message>
+        <source>Globe</source>
+        <translation>Globo</translation>
+    </message>
+    <message>
+        <source>Robinson</source>
+        <translation>Robinson</translation>
+    </message>
+    <message>
+        <source>Mollweide (Equal Areas)</source>
+        <translation>Mollweide (aree equivalenti)</translation>
+    </message>
+</context>
+<context>
+    <name>MapWidget</name>
+    <message>
+        <source>Day and night map</source>
+        <translation>Mappa del giorno e della notte</translation>
+    </message>
+    <message>
+        <source>More Zones</source>
+        <translation>Altri fusi</translation>
+    </message>
+    <message>
+        <source>Contextual Menu</source>
+        <translation>Menu contestuale</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <extracomment>Submenu of the map&apos;s menu: keep a world clock for one of the nearby zones</extracomment>
+        <translation>Fissa</translation>
+    </message>
+    <message>
+        <source>More Layers</source>
+        <translation>Altri livelli</translation>
+    </message>
+    <message>
+        <source>%1° %2</source>
+        <translation>%1° %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>latitude, longitude</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>%1 · %2 km from the centre, bearing %3°</source>
+        <translation>%1 · %2 km dal centro, direzione %3°</translation>
+    </message>
+    <message>
+        <source>Centre Map Here</source>
+        <translation>Centra qui la mappa</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Duskmap Preferences</source>
+        <translation>Preferenze di Duskmap</translation>
+    </message>
+    <message>
+        <source>Shown on the map</source>
+        <translation>Mostrato sulla mappa</translation>
+    </message>
+    <message>
+        <source>World clocks</source>
+        <translation>Orologi del mondo</translation>
+    </message>
+    <message>
+        <source>Add a world clock</source>
+        <translation>Aggiungi un orologio</translation>
+    </message>
+    <message>
+        <source>Type a city, a country or a zone to add its clock</source>
+        <translation>Città, paese o fuso del nuovo orologio</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Sposta &amp;su</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Sposta &amp;giù</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a city and its time zone&apos;s id</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>&amp;Projection:</source>
+        <translation>&amp;Proiezione:</translation>
+    </message>
+</context>
+<context>
+    <name>RangeRings</name>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+</context>
+<context>
+    <name>Readouts</name>
+    <message>
+        <source>Sunrise</source>
+        <translation>Alba</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Tramonto</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitudine</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitudine</translation>
+    </message>
+    <message>
+        <source>Sun never sets</source>
+        <translation>Il sole non tramonta</translation>
+    </message>
+    <message>
+        <source>Sun never rises</source>
+        <translation>Il sole non sorge</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>Hemisphere letter after a latitude: north</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <extracomment>Hemisphere letter after a latitude: south</extracomment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <extracomment>Hemisphere letter after a longitude: east</extracomment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <extracomment>Hemisphere letter after a longitude: west</extracomment>
+        <translation>O</translation>
+    </message>
+</context>
+<context>
+    <name>ShownTexts</name>
+    <message>
+        <source>%1%2 h</source>
+        <extracomment>A difference of whole hours between two clocks: &quot;+8 h&quot;</extracomment>
+        <translation>%1%2 h</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <extracomment>The light at a world clock&apos;s place now</extracomment>
+        <translation>giorno</translation>
+    </message>
+    <message>
+        <source>twilight</source>
+        <extracomment>The light at a world clock&apos;s place now</extracomment>
+        <translation>crepuscolo</translation>
+    </message>
+    <message>
+        <source>night</source>
+        <extracomment>The light at a world clock&apos;s place now</extracomment>
+        <translation>notte</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1%n day</source>
+        <extracomment>How many days a world clock&apos;s date lies ahead of or behind the selected zone&apos;s; %1 is the sign</extracomment>
+        <translation>
+            <numerusform>%1%n giorno</numerusform>
+            <numerusform>%1%n giorni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Day and night map, %1 %2 UTC.</source>
+        <extracomment>What the map shows, for screen readers: %1 the date, %2 the time (UTC)</extracomment>
+        <translation>Mappa del giorno e della notte, %1 %2 UTC.</translation>
+    </message>
+    <message>
+        <source>%1: %2, Sun %3° high.</source>
+        <extracomment>%1 a city, %2 day, twilight or night there, %3 the Sun&apos;s height in degrees</extracomment>
+        <translation>%1: %2, Sole alto %3°.</translation>
+    </message>
+    <message>
+        <source>%1: %2, Sun %3° below the horizon.</source>
+        <extracomment>%1 a city, %2 day, twilight or night there, %3 the Sun&apos;s depth in degrees</extracomment>
+        <translation>%1: %2, Sole %3° sotto l’orizzonte.</translation>
+    </message>
+</context>
+<context>
+    <name>SkyTexts</name>
+    <message>
+        <source>New</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Luna nuova</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Falce crescente</translation>
+    </message>
+    <message>
+        <source>First quarter</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Primo quarto</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Gibbosa crescente</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Luna piena</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Gibbosa calante</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Ultimo quarto</translation>
+    </message>
+    <message>
+        <source>Waning crescent</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>Falce calante</translation>
+    </message>
+    <message>
+        <source>Moon: %1, %2%
+Sun overhead: %3, %4</source>
+        <extracomment>The Moon&apos;s phase and lit part; the point where the Sun stands overhead</extracomment>
+        <translation>Luna: %1, %2%
+Sole allo zenit: %3, %4</translation>
+    </message>
+</context>
+<context>
+    <name>TimeMachine</name>
+    <message>
+        <source>One Hour &amp;Later</source>
+        <translation>Un’ora &amp;dopo</translation>
+    </message>
+    <message>
+        <source>One Hour &amp;Earlier</source>
+        <translation>Un’ora &amp;prima</translation>
+    </message>
+    <message>
+        <source>One &amp;Day Later</source>
+        <translation>Un &amp;giorno dopo</translation>
+    </message>
+    <message>
+        <source>One Day Ea&amp;rlier</source>
+        <translation>Un giorno p&amp;rima</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>Ades&amp;so</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Date and Time…</source>
+        <translation>&amp;Vai a data e ora…</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Riproduci</translation>
+    </message>
+    <message>
+        <source>Play &amp;Speed</source>
+        <translation>&amp;Velocità</translation>
+    </message>
+    <message>
+        <source>1 Minute a Second</source>
+        <translation>1 minuto al secondo</translation>
+    </message>
+    <message>
+        <source>10 Minutes a Second</source>
+        <translation>10 minuti al secondo</translation>
+    </message>
+    <message>
+        <source>1 Hour a Second</source>
+        <translation>1 ora al secondo</translation>
+    </message>
+    <message>
+        <source>1 Day a Second</source>
+        <translation>1 giorno al secondo</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>Showing %1 %2 (%3) · Now: %4</source>
+        <extracomment>%1: the shown date and time, %2: its zone&apos;s abbreviation, %3: how far from now, %4: the key that goes back to now</extracomment>
+        <translation>Mostra %1 %2 (%3) · Adesso: %4</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <translation>d MMMM yyyy, HH:mm</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <extracomment>Abbreviation of days in a time from now: &quot;+3 d 2 h&quot;</extracomment>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <extracomment>Abbreviation of hours in a time from now: &quot;+3 h 20 min&quot;</extracomment>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <extracomment>Abbreviation of minutes in a time from now: &quot;+20 min&quot;</extracomment>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <extracomment>Abbreviation of seconds in a time from now: &quot;+5 s&quot;</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>%1 — Duskmap</source>
+        <comment>the distance from now</comment>
+        <translation>%1 — Duskmap</translation>
+    </message>
+</context>
+<context>
+    <name>TwilightLines</name>
+    <message>
+        <source>sunset</source>
+        <extracomment>Label on the map beside the line where the Sun sets</extracomment>
+        <translation>tramonto</translation>
+    </message>
+    <message>
+        <source>civil</source>
+        <extracomment>Label on the map beside the line where civil twilight ends (Sun 6° below the horizon)</extracomment>
+        <translation>civile</translation>
+    </message>
+    <message>
+        <source>nautical</source>
+        <extracomment>Label on the map beside the line where nautical twilight ends (Sun 12° below)</extracomment>
+        <translation>nautico</translation>
+    </message>
+    <message>
+        <source>astronomical</source>
+        <extracomment>Label on the map beside the line where astronomical twilight ends (Sun 18° below)</extracomment>
+        <translation>astronomico</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneFinder</name>
+    <message>
+        <source>Type a city, a country or a zone</source>
+        <translation>Digita una città, un paese o un fuso</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a city and its time zone&apos;s id</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>No zone matches “%1”</source>
+        <translation>Nessun fuso corrisponde a «%1»</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,788 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>ClockChange</name>
+    <message>
+        <source>%1 h</source>
+        <extracomment>How far the clocks move: whole hours (&quot;1 h&quot;)</extracomment>
+        <translation>%1時間</translation>
+    </message>
+    <message>
+        <source>%1%2 min</source>
+        <extracomment>How far the clocks move: minutes, after any hours (&quot;30 min&quot;)</extracomment>
+        <translation>%1%2分</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 on %2 at %3</source>
+        <extracomment>%1: how far (&quot;1 h&quot;), %2: the date, %3: the time on the clocks before the change</extracomment>
+        <translation>%2 %3に時計が%1進みます</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2 at %3</source>
+        <extracomment>%1: how far (&quot;1 h&quot;), %2: the date, %3: the time on the clocks before the change</extracomment>
+        <translation>%2 %3に時計が%1戻ります</translation>
+    </message>
+</context>
+<context>
+    <name>GoToDateDialog</name>
+    <message>
+        <source>Go to Date and Time</source>
+        <translation>日時へ移動</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD HH:MM:SS</source>
+        <extracomment>The form a date and time is typed in; keep the order and the punctuation</extracomment>
+        <translation>YYYY-MM-DD HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>About the date and time</source>
+        <translation>日時について</translation>
+    </message>
+    <message>
+        <source>Date and time in %1:</source>
+        <translation>%1の日時:</translation>
+    </message>
+    <message>
+        <source>Type a date and time as 2027-06-21 22:00:00.</source>
+        <translation>日時を 2027-06-21 22:00:00 の形式で入力してください。</translation>
+    </message>
+    <message>
+        <source>The map shows times from %1 to %2 here.</source>
+        <translation>ここでは地図は %1 から %2 までの時刻を表示します。</translation>
+    </message>
+    <message>
+        <source>The clocks go forward that night and skip this time: the map shows %1, %2 later.</source>
+        <translation>その夜は時計が進められこの時刻は存在しません。地図は %2 後の %1 を表示します。</translation>
+    </message>
+    <message>
+        <source>The clocks go back that night and this time comes twice: the map shows the first, %1.</source>
+        <translation>その夜は時計が戻されこの時刻は2回あります。地図は1回目の %1 を表示します。</translation>
+    </message>
+</context>
+<context>
+    <name>Localizable</name>
+    <message>
+        <source>Show Latitude/Longitude Grid</source>
+        <comment>ShowLatLonGridLines</comment>
+        <extracomment>Contextual menu item that shows the latitude/longitude grid</extracomment>
+        <translation>緯度・経度の格子を表示</translation>
+    </message>
+    <message>
+        <source>Hide Latitude/Longitude Grid</source>
+        <comment>HideLatLonGridLines</comment>
+        <extracomment>Contextual menu item that hides the latitude/longitude grid</extracomment>
+        <translation>緯度・経度の格子を隠す</translation>
+    </message>
+    <message>
+        <source>Show Locations</source>
+        <comment>ShowLocations</comment>
+        <extracomment>Contextual menu item that shows the squares at the time zones&apos; reference places</extracomment>
+        <translation>地点を表示</translation>
+    </message>
+    <message>
+        <source>Hide Locations</source>
+        <comment>HideLocations</comment>
+        <extracomment>Contextual menu item that hides the squares at the time zones&apos; reference places</extracomment>
+        <translation>地点を隠す</translation>
+    </message>
+    <message>
+        <source>Show Sun</source>
+        <comment>ShowSun</comment>
+        <extracomment>Contextual menu item that shows the sun symbol at the point under the Sun</extracomment>
+        <translation>太陽を表示</translation>
+    </message>
+    <message>
+        <source>Hide Sun</source>
+        <comment>HideSun</comment>
+        <extracomment>Contextual menu item that hides the sun symbol at the point under the Sun</extracomment>
+        <translation>太陽を隠す</translation>
+    </message>
+    <message>
+        <source>Show Moon</source>
+        <comment>ShowMoon</comment>
+        <extracomment>Contextual menu item that shows the Moon, in its phase, at the point under it</extracomment>
+        <translation>月を表示</translation>
+    </message>
+    <message>
+        <source>Hide Moon</source>
+        <comment>HideMoon</comment>
+        <extracomment>Contextual menu item that hides the Moon, in its phase, at the point under it</extracomment>
+        <translation>月を隠す</translation>
+    </message>
+    <message>
+        <source>Show Twilight Lines</source>
+        <comment>ShowTwilightLines</comment>
+        <extracomment>Contextual menu item that shows the lines of sunset and of civil, nautical and astronomical twilight</extracomment>
+        <translation>薄明線を表示</translation>
+    </message>
+    <message>
+        <source>Hide Twilight Lines</source>
+        <comment>HideTwilightLines</comment>
+        <extracomment>Contextual menu item that hides the lines of sunset and of civil, nautical and astronomical twilight</extracomment>
+        <translation>薄明線を隠す</translation>
+    </message>
+    <message>
+        <source>Show Distance Rings</source>
+        <comment>ShowRangeRings</comment>
+        <extracomment>Menu item that shows circles every 1000 km around the centre of the azimuthal view, and lines towards the compass directions</extracomment>
+        <translation>距離リングを表示</translation>
+    </message>
+    <message>
+        <source>Hide Distance Rings</source>
+        <comment>HideRangeRings</comment>
+        <extracomment>Menu item that hides those circles and lines</extracomment>
+        <translation>距離リングを非表示</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Time zone</source>
+        <translation>タイムゾーン</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>Name of the clock readout, as a screen reader says it</extracomment>
+        <translation>時刻</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <extracomment>Name of the date readout, as a screen reader says it</extracomment>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Switch between the small and the large map</source>
+        <translation>小さい地図と大きい地図を切り替える</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <extracomment>Button: switch between the small and the large map</extracomment>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>Save the map as a JPEG image</source>
+        <translation>地図を JPEG 画像として保存</translation>
+    </message>
+    <message>
+        <source>Save as JPEG</source>
+        <translation>JPEG として保存</translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <translation>保存…</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>日の出</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>日の入り</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>緯度</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>経度</translation>
+    </message>
+    <message>
+        <source>Shown time</source>
+        <translation>表示中の時刻</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Label of the slider that moves the shown time</extracomment>
+        <translation>時刻:</translation>
+    </message>
+    <message>
+        <source>Time from now</source>
+        <translation>現在からの差</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Show the map as it is now</source>
+        <translation>現在の地図を表示</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <extracomment>Button: show the map at the present moment</extracomment>
+        <translation>現在</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Time</source>
+        <extracomment>Menu that moves the shown time: later, earlier, now, play</extracomment>
+        <translation>時刻(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Save as JPEG…</source>
+        <translation>JPEG として保存(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>終了(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>拡大(&amp;Z)</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>フルスクリーン(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Open the Map&apos;s Menu</source>
+        <translation>地図のメニューを開く</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>キーボードショートカット(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;About Duskmap</source>
+        <translation>Duskmap について(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>設定(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>設定(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>キーボードショートカット</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>キーボードショートカット</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <extracomment>Column headings of the list of keyboard shortcuts: what the keys do, and the keys</extracomment>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>ショートカット</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <extracomment>Between two keyboard shortcuts of one action</extracomment>
+        <translation> または </translation>
+    </message>
+    <message>
+        <source>Next clock change</source>
+        <translation>次の時刻変更</translation>
+    </message>
+    <message>
+        <source>Unpin %1</source>
+        <translation>%1 の固定を解除</translation>
+    </message>
+    <message>
+        <source>Could not save the map to &quot;%1&quot;: %2</source>
+        <translation>地図を「%1」に保存できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>JPEG images (*.jpg)</source>
+        <translation>JPEG 画像 (*.jpg)</translation>
+    </message>
+    <message>
+        <source>About Duskmap</source>
+        <translation>Duskmap について</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Duskmap %1&lt;/h3&gt;&lt;p&gt;A world map of day, twilight and night, with a clock for a time zone of your choice.&lt;/p&gt;&lt;p&gt;Map images: NASA Visible Earth (&quot;Blue Marble&quot; and &quot;Earth at Night&quot;, NASA Goddard Space Flight Center), public domain.&lt;/p&gt;&lt;p&gt;Time zones and their places: the IANA tz database (public domain).&lt;/p&gt;&lt;p&gt;Duskmap is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version. It comes with no warranty.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Duskmap %1&lt;/h3&gt;&lt;p&gt;昼・薄明・夜を示す世界地図と、お好みのタイムゾーンの時計です。&lt;/p&gt;&lt;p&gt;地図画像: NASA Visible Earth（「Blue Marble」「Earth at Night」、NASA ゴダード宇宙飛行センター）、パブリックドメイン。&lt;/p&gt;&lt;p&gt;タイムゾーンとその地点: IANA tz データベース（パブリックドメイン）。&lt;/p&gt;&lt;p&gt;Duskmap はフリーソフトウェアです。Free Software Foundation が公表した GNU 一般公衆利用許諾書のバージョン 3、または（お好みで）それ以降のバージョンの条件のもとで、再頒布または改変できます。いかなる保証もありません。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a readout and its value</comment>
+        <extracomment>What a screen reader says for a readout: its name, then its value</extracomment>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>&amp;Projection</source>
+        <translation>投影法(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Centre On</source>
+        <translation>中心に置く(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Selected Zone</source>
+        <translation>選択したタイムゾーン</translation>
+    </message>
+    <message>
+        <source>North Pole</source>
+        <translation>北極</translation>
+    </message>
+    <message>
+        <source>South Pole</source>
+        <translation>南極</translation>
+    </message>
+</context>
+<context>
+    <name>MapLayer</name>
+    <message>
+        <source>Latitude and longitude grid</source>
+        <translation>緯度・経度の格子</translation>
+    </message>
+    <message>
+        <source>Squares at the zones&apos; places</source>
+        <translation>各タイムゾーンの地点の四角</translation>
+    </message>
+    <message>
+        <source>Point under the Sun</source>
+        <translation>太陽直下点</translation>
+    </message>
+    <message>
+        <source>Moon in its phase</source>
+        <translation>月とその満ち欠け</translation>
+    </message>
+    <message>
+        <source>Sunset and twilight lines</source>
+        <translation>日没線と薄明線</translation>
+    </message>
+    <message>
+        <source>Distance rings and bearings from the centre</source>
+        <translation>中心からの距離リングと方位</translation>
+    </message>
+</context>
+<context>
+    <name>MapView</name>
+    <message>
+        <source>Flat Map</source>
+        <translation>平面地図</translation>
+    </message>
+    <message>
+        <source>Distances and Directions from the Centre</source>
+        <translation>中心からの距離と方位</translation>
+    </message>
+    <message>
+        <source>Globe</source>
+        <translation>地球儀</translation>
+    </message>
+    <message>
+        <source>Robinson</source>
+        <translation>ロビンソン図法</translation>
+    </message>
+    <message>
+        <source>Mollweide (Equal Areas)</source>
+        <translation>モルワイデ図法（正積）</translation>
+    </message>
+</context>
+<context>
+    <name>MapWidget</name>
+    <message>
+        <source>Day and night map</source>
+        <translation>昼と夜の地図</translation>
+    </message>
+    <message>
+        <source>More Zones</source>
+        <translation>その他のタイムゾーン</translation>
+    </message>
+    <message>
+        <source>Contextual Menu</source>
+        <translation>コンテキストメニュー</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <extracomment>Submenu of the map&apos;s menu: keep a world clock for one of the nearby zones</extracomment>
+        <translation>固定</translation>
+    </message>
+    <message>
+        <source>More Layers</source>
+        <translation>その他のレイヤー</translation>
+    </message>
+    <message>
+        <source>%1° %2</source>
+        <translation>%2%1°</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>latitude, longitude</comment>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>北緯</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>南緯</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <translation>東経</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>西経</translation>
+    </message>
+    <message>
+        <source>%1 · %2 km from the centre, bearing %3°</source>
+        <translation>%1 · 中心から %2 km、方位 %3°</translation>
+    </message>
+    <message>
+        <source>Centre Map Here</source>
+        <translation>ここを地図の中心にする</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Duskmap Preferences</source>
+        <translation>Duskmap の設定</translation>
+    </message>
+    <message>
+        <source>Shown on the map</source>
+        <translation>地図に表示</translation>
+    </message>
+    <message>
+        <source>World clocks</source>
+        <translation>世界時計</translation>
+    </message>
+    <message>
+        <source>Add a world clock</source>
+        <translation>世界時計を追加</translation>
+    </message>
+    <message>
+        <source>Type a city, a country or a zone to add its clock</source>
+        <translation>時計を追加する都市・国・タイムゾーンを入力</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>削除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>上へ(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>下へ(&amp;D)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a city and its time zone&apos;s id</comment>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>&amp;Projection:</source>
+        <translation>投影法(&amp;P):</translation>
+    </message>
+</context>
+<context>
+    <name>RangeRings</name>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>北</translation>
+    </message>
+</context>
+<context>
+    <name>Readouts</name>
+    <message>
+        <source>Sunrise</source>
+        <translation>日の出</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>日の入り</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>緯度</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>経度</translation>
+    </message>
+    <message>
+        <source>Sun never sets</source>
+        <translation>太陽は沈みません</translation>
+    </message>
+    <message>
+        <source>Sun never rises</source>
+        <translation>太陽は昇りません</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>Hemisphere letter after a latitude: north</extracomment>
+        <translation>北緯</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <extracomment>Hemisphere letter after a latitude: south</extracomment>
+        <translation>南緯</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <extracomment>Hemisphere letter after a longitude: east</extracomment>
+        <translation>東経</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <extracomment>Hemisphere letter after a longitude: west</extracomment>
+        <translation>西経</translation>
+    </message>
+</context>
+<context>
+    <name>ShownTexts</name>
+    <message>
+        <source>%1%2 h</source>
+        <extracomment>A difference of whole hours between two clocks: &quot;+8 h&quot;</extracomment>
+        <translation>%1%2時間</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <extracomment>The light at a world clock&apos;s place now</extracomment>
+        <translation>昼</translation>
+    </message>
+    <message>
+        <source>twilight</source>
+        <extracomment>The light at a world clock&apos;s place now</extracomment>
+        <translation>薄明</translation>
+    </message>
+    <message>
+        <source>night</source>
+        <extracomment>The light at a world clock&apos;s place now</extracomment>
+        <translation>夜</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1%n day</source>
+        <extracomment>How many days a world clock&apos;s date lies ahead of or behind the selected zone&apos;s; %1 is the sign</extracomment>
+        <translation>
+            <numerusform>%1%n日</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Day and night map, %1 %2 UTC.</source>
+        <extracomment>What the map shows, for screen readers: %1 the date, %2 the time (UTC)</extracomment>
+        <translation>昼と夜の地図、%1 %2 UTC。</translation>
+    </message>
+    <message>
+        <source>%1: %2, Sun %3° high.</source>
+        <extracomment>%1 a city, %2 day, twilight or night there, %3 the Sun&apos;s height in degrees</extracomment>
+        <translation>%1: %2、太陽高度 %3°。</translation>
+    </message>
+    <message>
+        <source>%1: %2, Sun %3° below the horizon.</source>
+        <extracomment>%1 a city, %2 day, twilight or night there, %3 the Sun&apos;s depth in degrees</extracomment>
+        <translation>%1: %2、太陽は地平線下 %3°。</translation>
+    </message>
+</context>
+<context>
+    <name>SkyTexts</name>
+    <message>
+        <source>New</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>新月</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>三日月</translation>
+    </message>
+    <message>
+        <source>First quarter</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>上弦</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>十三夜</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>満月</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>寝待月</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>下弦</translation>
+    </message>
+    <message>
+        <source>Waning crescent</source>
+        <extracomment>Phase of the Moon</extracomment>
+        <translation>有明月</translation>
+    </message>
+    <message>
+        <source>Moon: %1, %2%
+Sun overhead: %3, %4</source>
+        <extracomment>The Moon&apos;s phase and lit part; the point where the Sun stands overhead</extracomment>
+        <translation>月: %1、%2%
+太陽直下点: %3、%4</translation>
+    </message>
+</context>
+<context>
+    <name>TimeMachine</name>
+    <message>
+        <source>One Hour &amp;Later</source>
+        <translation>1時間後(&amp;L)</translation>
+    </message>
+    <message>
+        <source>One Hour &amp;Earlier</source>
+        <translation>1時間前(&amp;E)</translation>
+    </message>
+    <message>
+        <source>One &amp;Day Later</source>
+        <translation>1日後(&amp;D)</translation>
+    </message>
+    <message>
+        <source>One Day Ea&amp;rlier</source>
+        <translation>1日前(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>現在(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Date and Time…</source>
+        <translation>日時へ移動(&amp;G)…</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>再生(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Play &amp;Speed</source>
+        <translation>再生速度(&amp;S)</translation>
+    </message>
+    <message>
+        <source>1 Minute a Second</source>
+        <translation>毎秒1分</translation>
+    </message>
+    <message>
+        <source>10 Minutes a Second</source>
+        <translation>毎秒10分</translation>
+    </message>
+    <message>
+        <source>1 Hour a Second</source>
+        <translation>毎秒1時間</translation>
+    </message>
+    <message>
+        <source>1 Day a Second</source>
+        <translation>毎秒1日</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>一時停止(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Showing %1 %2 (%3) · Now: %4</source>
+        <extracomment>%1: the shown date and time, %2: its zone&apos;s abbreviation, %3: how far from now, %4: the key that goes back to now</extracomment>
+        <translation>表示中: %1 %2 (%3) · 現在: %4</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <translation>yyyy年M月d日 HH:mm</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <extracomment>Abbreviation of days in a time from now: &quot;+3 d 2 h&quot;</extracomment>
+        <translation>日</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <extracomment>Abbreviation of hours in a time from now: &quot;+3 h 20 min&quot;</extracomment>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <extracomment>Abbreviation of minutes in a time from now: &quot;+20 min&quot;</extracomment>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <extracomment>Abbreviation of seconds in a time from now: &quot;+5 s&quot;</extracomment>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>%1 — Duskmap</source>
+        <comment>the distance from now</comment>
+        <translation>%1 — Duskmap</translation>
+    </message>
+</context>
+<context>
+    <name>TwilightLines</name>
+    <message>
+        <source>sunset</source>
+        <extracomment>Label on the map beside the line where the Sun sets</extracomment>
+        <translation>日没</translation>
+    </message>
+    <message>
+        <source>civil</source>
+        <extracomment>Label on the map beside the line where civil twilight ends (Sun 6° below the horizon)</extracomment>
+        <translation>常用薄明</translation>
+    </message>
+    <message>
+        <source>nautical</source>
+        <extracomment>Label on the map beside the line where nautical twilight ends (Sun 12° below)</extracomment>
+        <translation>航海薄明</translation>
+    </message>
+    <message>
+        <source>astronomical</source>
+        <extracomment>Label on the map beside the line where astronomical twilight ends (Sun 18° below)</extracomment>
+        <translation>天文薄明</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneFinder</name>
+    <message>
+        <source>Type a city, a country or a zone</source>
+        <translation>都市・国・タイムゾーンを入力</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a city and its time zone&apos;s id</comment>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>No zone matches “%1”</source>
+        <translation>「%1」に一致するタイムゾーンはありません</translation>
+    </message>
+</context>
+</TS>

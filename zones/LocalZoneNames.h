@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QHash>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+/// A zone's city and country in one language, as CLDR names them: "Tokio",
+/// "Japan" in German, "東京", "日本" in Japanese.
+struct LocalZoneName
+{
+    QString city;
+    QString country;
+    /// The city in other languages: "Київ" and "Kiew" find Europe/Kyiv under Russian.
+    QStringList otherCities;
+};
+
+/// Zone id -> its local names.
+using LocalZoneNames = QHash<QString, LocalZoneName>;
+
+/// The local names of \a zones in the language of \a locale, through ICU, with
+/// the cities' names in \a otherLanguages ("de", "pt_BR") beside them. Empty
+/// under English and C, whose names the ids and the tz tables already give.
+LocalZoneNames localZoneNames(const QStringList &zones, const QLocale &locale = QLocale(),
+                              const QStringList &otherLanguages = {});
