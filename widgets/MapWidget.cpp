@@ -70,7 +70,9 @@ std::optional<QPointF> MapWidget::pointOf(const GeoPoint &place) const
 QString MapWidget::pointerText(const GeoPoint &place) const
 {
     const auto degrees = [](double value, const QString &positive, const QString &negative) {
-        return tr("%1° %2").arg(std::fabs(value), 0, 'f', 2).arg(value < 0 ? negative : positive);
+        return tr("%1° %2")
+            .arg(QLocale().toString(std::fabs(value), 'f', 2))
+            .arg(value < 0 ? negative : positive);
     };
     QString text = tr("%1, %2", "latitude, longitude")
                        .arg(degrees(place.latitude, tr("N", "north"), tr("S", "south")),
