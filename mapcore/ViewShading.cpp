@@ -222,13 +222,10 @@ inline uint32_t composed(uint32_t day, uint32_t night, uint8_t alpha)
 
 /// Each tile's cone: the mean of its vectors as the axis, and the widest
 /// angle from it, grown a little for the vectors' rounding to float.
-void prepareCones(ViewPixels &out)
+void prepareCones(ViewPixels &out, int32_t firstTileRow, int32_t endTileRow)
 {
     constexpr int32_t tile = ViewPixels::kTile;
-    const int32_t tileRows = (out.height + tile - 1) / tile;
-    out.tileColumns = (out.width + tile - 1) / tile;
-    out.cones.assign(std::size_t(tileRows) * std::size_t(out.tileColumns), {});
-    for (int32_t tr = 0; tr < tileRows; ++tr) {
+    for (int32_t tr = firstTileRow; tr < endTileRow; ++tr) {
         for (int32_t tc = 0; tc < out.tileColumns; ++tc) {
             double axis[3] = {0, 0, 0};
             bool whole = true;
@@ -305,15 +302,24 @@ bool prepareViewPixels(const MapProjection &projection, const WorldImage &day,
     out.width = width;
     out.height = height;
     threads = std::clamp(threads, 1, 64);
+    constexpr int32_t tile = ViewPixels::kTile;
+    const int32_t tileRows = (height + tile - 1) / tile;
+    out.tileColumns = (width + tile - 1) / tile;
+    out.cones.assign(std::size_t(tileRows) * std::size_t(out.tileColumns), {});
+    // Each thread takes whole rows of tiles: their pixels, then their cones.
+    const int32_t tileRowsEach = (tileRows + threads - 1) / threads;
+    const auto prepare = [&](int32_t firstTileRow) {
+        const int32_t endTileRow = std::min(tileRows, firstTileRow + tileRowsEach);
+        prepareRows(projection, day, night, out, firstTileRow * tile,
+                    std::min(height, endTileRow * tile));
+        prepareCones(out, firstTileRow, endTileRow);
+    };
     std::vector<std::thread> workers;
-    const int32_t rowsEach = (height + threads - 1) / threads;
-    for (int t = 1; t < threads && t * rowsEach < height; ++t)
-        workers.emplace_back(prepareRows, std::cref(projection), std::cref(day), std::cref(night),
-                             std::ref(out), t * rowsEach, std::min(height, (t + 1) * rowsEach));
-    prepareRows(projection, day, night, out, 0, std::min(height, rowsEach));
+    for (int t = 1; t < threads && t * tileRowsEach < tileRows; ++t)
+        workers.emplace_back(prepare, t * tileRowsEach);
+    prepare(0);
     for (std::thread &worker : workers)
         worker.join();
-    prepareCones(out);
     return true;
 }
 
