@@ -5,7 +5,7 @@
 DUSKMAP_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libqt6svg6 qt6-wayland
-    libplist-dev libbenchmark-dev libwebp-dev webp libdeflate-dev liberfa-dev libproj-dev
+    libplist-dev libbenchmark-dev libwebp-dev webp libdeflate-dev liberfa-dev libproj-dev libgeographiclib-dev libtimezonemap-data
     xplanet-images tzdata fonts-dejavu-core
     xvfb xdotool x11-utils x11-apps imagemagick weston
     clang libclang-rt-14-dev
