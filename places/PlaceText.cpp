@@ -136,10 +136,13 @@ PlaceText parsePlaceText(std::string_view text)
                        std::string(text));
     }
 
-    // Without letters, or with a number before a comma (NaN, inf): coordinates.
+    // Only figures and separators, or a number before a comma (NaN, inf):
+    // coordinates. Anything else names a city, in whatever script.
     const size_t comma = text.find(',');
-    const bool hasLetter = std::any_of(text.begin(), text.end(), isAsciiAlpha);
-    if (!hasLetter || (comma != std::string_view::npos && wholeNumber(text.substr(0, comma)))) {
+    const bool figures = std::all_of(text.begin(), text.end(), [](char c) {
+        return isDigit(c) || std::string_view("+-.,; \t").find(c) != std::string_view::npos;
+    });
+    if (figures || (comma != std::string_view::npos && wholeNumber(text.substr(0, comma)))) {
         const auto lat =
             comma == std::string_view::npos ? std::nullopt : wholeNumber(text.substr(0, comma));
         const auto lon = lat ? wholeNumber(text.substr(comma + 1)) : std::nullopt;

@@ -56,6 +56,7 @@ private slots:
              -33.866667, 151.21},
             {"jo62QM", Kind::Locator, 52.520833, 13.375},
             {"Paris, Texas", Kind::CityName, no, no},
+            {"Москва", Kind::CityName, no, no},
             {"JO6", Kind::Invalid, no, no},
             {"JO62q", Kind::Invalid, no, no},
             {"ZZ00", Kind::Invalid, no, no},
