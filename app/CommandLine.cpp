@@ -2,10 +2,12 @@
 
 #include "app/FramePattern.h"
 #include "model/ShownRange.h"
+#include "places/PlaceText.h"
 
 #include <QRegularExpression>
 #include <QTimeZone>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -305,6 +307,79 @@ std::vector<OptionDescriptor> makeDescriptors()
              return QString();
          }},
     };
+    // The places, beside the other options of the readouts and before --help.
+    std::vector<OptionDescriptor> placeOptions;
+    for (const PlaceEndInfo &end : kPlaceEnds) {
+        const QString name = QLatin1String(end.option);
+        placeOptions.push_back(
+            {name,
+             Takes::Value,
+             "PLACE",
+             kReadouts,
+             HelpSection::Any,
+             {},
+             QStringLiteral(
+                 "with --readouts: the %1 place: LAT,LON in degrees (52.52,13.40), a Maidenhead "
+                 "locator (JO62qm) or a city (\"Paris, FR\"); default: as stored")
+                 .arg(QLatin1String(end.jsonKey)),
+             false,
+             [name, index = std::size_t(end.end)](R r, V value) {
+                 const places::PlaceText parsed = places::parsePlaceText(value.toStdString());
+                 if (parsed.kind == places::PlaceText::Kind::Invalid)
+                     return QStringLiteral("%1: %2").arg(name, QString::fromStdString(parsed.name));
+                 r.options.places[index] = value;
+                 return QString();
+             }});
+    }
+    placeOptions.push_back(
+        {"--home-elevation",
+         Takes::Value,
+         "METRES",
+         kReadouts,
+         HelpSection::Any,
+         {},
+         "with --readouts: the home's height above the sea in metres, -500 to 9000, which "
+         "lowers its horizon; default: 0",
+         false,
+         [](R r, V value) {
+             bool ok = false;
+             const double metres = value.toDouble(&ok);
+             if (!ok || !(metres >= kLowestElevation && metres <= kHighestElevation))
+                 return QStringLiteral("--home-elevation must be a height in metres from %1 to "
+                                       "%2, not \"%3\"")
+                     .arg(kLowestElevation)
+                     .arg(kHighestElevation)
+                     .arg(printableArgument(value));
+             r.options.homeElevation = metres;
+             return QString();
+         }});
+    placeOptions.push_back(
+        {"--grey-line",
+         Takes::Value,
+         "LOW,HIGH",
+         kReadouts,
+         HelpSection::Any,
+         {},
+         "with --readouts: the Sun's altitudes in degrees that make the grey line, within -18 "
+         "and 18; default: -6,6",
+         false,
+         [](R r, V value) {
+             const QStringList parts = value.split(QLatin1Char(','));
+             bool lowOk = false, highOk = false;
+             const double low = parts.size() == 2 ? parts[0].toDouble(&lowOk) : 0.0;
+             const double high = parts.size() == 2 ? parts[1].toDouble(&highOk) : 0.0;
+             if (!lowOk || !highOk || !(low < high) || !(low >= -kGreyLineLimit) ||
+                 !(high <= kGreyLineLimit))
+                 return QStringLiteral("--grey-line must be LOW,HIGH in degrees, LOW below HIGH, "
+                                       "both within -%1 and %1, not \"%2\"")
+                     .arg(kGreyLineLimit)
+                     .arg(printableArgument(value));
+             r.options.greyLineBand = GreyLineBand{low, high};
+             return QString();
+         }});
+    all.insert(std::find_if(all.begin(), all.end(),
+                            [](const OptionDescriptor &d) { return d.name == "--help"; }),
+               placeOptions.begin(), placeOptions.end());
     QStringList viewNames;
     for (const MapViewInfo &info : kMapViews)
         viewNames.append(QLatin1String(info.name));

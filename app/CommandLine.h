@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mapcore/MapGeometry.h"
+#include "model/HomeAndTarget.h"
 #include "model/MapLayer.h"
 #include "model/MapViews.h"
 #include "render/ImageFileFormat.h"
@@ -64,6 +65,11 @@ struct CommandLineOptions
     std::optional<MapView> view;    ///< --projection NAME
     std::optional<GeoPoint> centre; ///< --center LAT,LON
     std::optional<MapFit> fit;      ///< --fit contain|cover
+    /// --home and --target as typed, in kPlaceEnds' order; a city is looked
+    /// up when the map is made.
+    std::array<QString, kPlaceEnds.size()> places;
+    std::optional<double> homeElevation;      ///< --home-elevation METRES
+    std::optional<GreyLineBand> greyLineBand; ///< --grey-line LOW,HIGH
 
     /// A time-lapse: frames from --from to --to every --step, written as
     /// numbered image files or as one animated WebP.

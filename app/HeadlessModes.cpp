@@ -54,6 +54,23 @@ std::unique_ptr<MapModel> modelFor(const CommandLineOptions &options, Preference
     PreferencesBinding::restore(*model, preferences, false);
     if (options.noPins)
         model->setPinnedZones({});
+    // Home and target as given, else as stored.
+    for (const PlaceEndInfo &end : kPlaceEnds) {
+        const QString &text = options.places[std::size_t(end.end)];
+        if (text.isEmpty())
+            continue;
+        places::PlaceResult found = placeNamedBy(text);
+        if (!found.ok) {
+            err << "duskmap: " << end.option << ": "
+                << printableArgument(QString::fromStdString(found.problem)) << "\n";
+            return nullptr;
+        }
+        model->setPlace(end.end, ChosenPlace{text, std::move(found.place)});
+    }
+    if (options.homeElevation)
+        model->setHomeElevation(*options.homeElevation);
+    if (options.greyLineBand)
+        model->setGreyLineBand(*options.greyLineBand);
     if (options.zone.isEmpty() && options.pins.isEmpty())
         return model;
     // The zones offered are those of the window's zone box.

@@ -148,28 +148,43 @@ double ttMinusUt1Seconds(const UtcInstant &utc)
     return timeScales(utc).ttMinusUt1;
 }
 
-SkyPositions skyPositions(const UtcInstant &utc)
-{
-    const TimeScales t = timeScales(utc);
-    SkyPositions sky{};
+namespace {
 
+// The true equator and equinox of date and Greenwich apparent sidereal time.
+struct EarthFrame
+{
+    TimeScales t;
+    double npb[3][3];
+    double siderealTime;
+};
+
+EarthFrame earthFrame(const UtcInstant &utc)
+{
+    EarthFrame frame{};
+    frame.t = timeScales(utc);
+    const TimeScales &t = frame.t;
     // GCRS to the true equator and equinox of date, and Greenwich apparent
     // sidereal time, both with the IAU 2000B nutation: a milliarcsecond from
     // 2000A at a small part of its cost.
     // The nutation is computed once for both.
     double dpsi, deps, epsa;
-    double rb[3][3], rp[3][3], rbp[3][3], rn[3][3], npb[3][3];
-    eraPn00b(t.tt[0], t.tt[1], &dpsi, &deps, &epsa, rb, rp, rbp, rn, npb);
-    const double siderealTime = eraAnp(eraGmst00(t.ut1[0], t.ut1[1], t.tt[0], t.tt[1]) +
-                                       eraEe00(t.tt[0], t.tt[1], epsa, dpsi));
+    double rb[3][3], rp[3][3], rbp[3][3], rn[3][3];
+    eraPn00b(t.tt[0], t.tt[1], &dpsi, &deps, &epsa, rb, rp, rbp, rn, frame.npb);
+    frame.siderealTime = eraAnp(eraGmst00(t.ut1[0], t.ut1[1], t.tt[0], t.tt[1]) +
+                                eraEe00(t.tt[0], t.tt[1], epsa, dpsi));
+    return frame;
+}
 
+// The Sun's geometric and apparent directions in the frame of date.
+void sunDirections(EarthFrame &frame, double geometric[3], double apparent[3])
+{
     // The Sun: the Earth's heliocentric position reversed. In the 8 minutes
     // its light travels the Sun moves some 6 km about the barycentre, so the
     // light-time correction is left out; the annual aberration is applied
     // with the Earth's barycentric velocity.
     double earthHeliocentric[2][3];
     double earthBarycentric[2][3];
-    earthPositionVelocity(t.tt, earthHeliocentric, earthBarycentric);
+    earthPositionVelocity(frame.t.tt, earthHeliocentric, earthBarycentric);
     double sunGeometric[3];
     for (int i = 0; i < 3; ++i)
         sunGeometric[i] = -earthHeliocentric[0][i];
@@ -181,9 +196,29 @@ SkyPositions skyPositions(const UtcInstant &utc)
     const double inverseLorentz = std::sqrt(1.0 - eraPdp(velocity, velocity));
     double sunApparentGcrs[3];
     eraAb(sunUnit, velocity, sunDistance, inverseLorentz, sunApparentGcrs);
-    double sunApparent[3];
-    eraRxp(npb, sunApparentGcrs, sunApparent);
-    sky.subsolar = pointBelow(sunApparent, siderealTime);
+    eraRxp(frame.npb, sunApparentGcrs, apparent);
+    eraRxp(frame.npb, sunGeometric, geometric);
+}
+
+} // namespace
+
+GeoPoint subsolarPoint(const UtcInstant &utc)
+{
+    EarthFrame frame = earthFrame(utc);
+    double geometric[3], apparent[3];
+    sunDirections(frame, geometric, apparent);
+    return pointBelow(apparent, frame.siderealTime);
+}
+
+SkyPositions skyPositions(const UtcInstant &utc)
+{
+    EarthFrame frame = earthFrame(utc);
+    const TimeScales &t = frame.t;
+    auto &npb = frame.npb;
+    SkyPositions sky{};
+    double sun[3], sunApparent[3];
+    sunDirections(frame, sun, sunApparent);
+    sky.subsolar = pointBelow(sunApparent, frame.siderealTime);
 
     // The Moon: geocentric and geometric; its 1.3 s light time moves it by
     // under an arcsecond.
@@ -191,11 +226,9 @@ SkyPositions skyPositions(const UtcInstant &utc)
     eraMoon98(t.tt[0], t.tt[1], moonGcrs);
     double moon[3];
     eraRxp(npb, moonGcrs[0], moon);
-    sky.sublunar = pointBelow(moon, siderealTime);
+    sky.sublunar = pointBelow(moon, frame.siderealTime);
 
     // The phase from the geometric directions, the Sun's and the Moon's.
-    double sun[3];
-    eraRxp(npb, sunGeometric, sun);
     double moonToSun[3];
     double moonToEarth[3];
     eraPmp(sun, moon, moonToSun);

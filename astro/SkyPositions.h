@@ -46,6 +46,9 @@ double ttMinusUt1Seconds(const UtcInstant &utc);
 /// Everything above for the instant.
 SkyPositions skyPositions(const UtcInstant &utc);
 
+/// The point under the Sun alone, as skyPositions gives it.
+GeoPoint subsolarPoint(const UtcInstant &utc);
+
 /// The phase's name for an elongation in degrees: the four principal phases
 /// hold for about a day either side of their instant.
 MoonPhase moonPhaseForElongation(double elongationDeg);

@@ -124,6 +124,29 @@ void MapModel::setFit(MapFit fit)
         emit viewChanged();
 }
 
+void MapModel::setPlace(PlaceEnd end, const std::optional<ChosenPlace> &place)
+{
+    std::optional<ChosenPlace> &kept = m_places[size_t(end)];
+    if (kept.has_value() == place.has_value() && (!kept || kept->text == place->text))
+        return;
+    kept = place;
+    emit placesChanged();
+}
+
+void MapModel::setHomeElevation(double metres)
+{
+    if (std::exchange(m_homeElevation, metres) != metres)
+        emit placesChanged();
+}
+
+void MapModel::setGreyLineBand(const GreyLineBand &band)
+{
+    if (m_greyLineBand.low == band.low && m_greyLineBand.high == band.high)
+        return;
+    m_greyLineBand = band;
+    emit placesChanged();
+}
+
 QDateTime MapModel::shownInstant() const
 {
     return m_fixedInstant ? *m_fixedInstant : m_clock.now();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mapcore/MapProjection.h"
+#include "model/HomeAndTarget.h"
 #include "model/MapLayer.h"
 #include "zones/TimeZoneTable.h"
 
@@ -91,6 +92,15 @@ public:
         return m_view == MapView::PlateCarree && !m_chosenCentre && m_fit == MapFit::Contain;
     }
 
+    /// The home or target place; none while not chosen.
+    const std::optional<ChosenPlace> &place(PlaceEnd end) const { return m_places[size_t(end)]; }
+    void setPlace(PlaceEnd end, const std::optional<ChosenPlace> &place);
+    /// The home's height above the sea, which lowers its horizon.
+    double homeElevation() const { return m_homeElevation; }
+    void setHomeElevation(double metres);
+    const GreyLineBand &greyLineBand() const { return m_greyLineBand; }
+    void setGreyLineBand(const GreyLineBand &band);
+
     /// The instant the map and readouts show: the clock's now, or the fixed instant.
     QDateTime shownInstant() const;
     bool isShowingNow() const { return !m_fixedInstant; }
@@ -110,6 +120,8 @@ signals:
     void shownInstantChanged();
     /// The view, its centre or its fit changed.
     void viewChanged();
+    /// Home, target, the home's elevation or the grey line's band changed.
+    void placesChanged();
 
 private:
     void setZone(const QString &name);
@@ -132,4 +144,7 @@ private:
     std::optional<GeoPoint> m_chosenCentre;
     MapFit m_fit = MapFit::Contain;
     bool m_centreMoving = false;
+    std::array<std::optional<ChosenPlace>, kPlaceEnds.size()> m_places;
+    double m_homeElevation = 0.0;
+    GreyLineBand m_greyLineBand;
 };

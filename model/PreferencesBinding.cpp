@@ -24,6 +24,8 @@ void registerDefaults(Preferences &preferences)
                          {kCentreKey, QString()}};
     for (const MapLayerInfo &layer : kMapLayers)
         defaults.insert(QLatin1String(layer.storedKey), layer.shownByDefault);
+    for (const PlaceEndInfo &end : kPlaceEnds)
+        defaults.insert(QLatin1String(end.storedKey), QString());
     preferences.registerDefaults(defaults);
 }
 
@@ -35,6 +37,20 @@ void restore(MapModel &model, Preferences &preferences, bool storeFallback)
     // A view or centre this version cannot read leaves the default in place.
     model.setView(mapViewNamed(preferences.stringForKey(kViewKey)).value_or(MapView::PlateCarree));
     model.setChosenCentre(parseCentre(preferences.stringForKey(kCentreKey)));
+
+    // A stored place this version cannot read, or a city no longer listed, is
+    // logged and left unset.
+    for (const PlaceEndInfo &end : kPlaceEnds) {
+        const QString text = preferences.stringForKey(QLatin1String(end.storedKey));
+        if (text.isEmpty())
+            continue;
+        places::PlaceResult found = placeNamedBy(text);
+        if (found.ok)
+            model.setPlace(end.end, ChosenPlace{text, std::move(found.place)});
+        else
+            logLine(QStringLiteral("Stored %1 cannot be used: %2")
+                        .arg(QLatin1String(end.storedKey), QString::fromStdString(found.problem)));
+    }
 
     const QStringList pins = storedZoneList(preferences.objectForKey(kPinnedZonesKey),
                                             kPinnedZonesKey, MapModel::kMaxPinnedZones);
@@ -67,6 +83,14 @@ void keepStored(MapModel &model, Preferences &preferences)
                      [&preferences](MapLayer layer, bool shown) {
                          preferences.setObject(QLatin1String(layerInfo(layer).storedKey), shown);
                      });
+    QObject::connect(&model, &MapModel::placesChanged, &model, [&model, &preferences] {
+        for (const PlaceEndInfo &end : kPlaceEnds) {
+            const auto &place = model.place(end.end);
+            const QString text = place ? place->text : QString();
+            if (preferences.stringForKey(QLatin1String(end.storedKey)) != text)
+                preferences.setObject(QLatin1String(end.storedKey), text);
+        }
+    });
     QObject::connect(&model, &MapModel::viewChanged, &model, [&model, &preferences] {
         if (model.isCentreMoving())
             return; // stored once the drag ends

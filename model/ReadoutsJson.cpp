@@ -1,14 +1,18 @@
 #include "model/ReadoutsJson.h"
 
+#include "astro/PlaceSun.h"
 #include "model/MapModel.h"
 #include "model/ShownTexts.h"
 #include "model/SkyTexts.h"
+#include "places/GreatCircle.h"
+#include "places/Locator.h"
 #include "zones/ClockChange.h"
 #include "zones/TimeZones.h"
 
 #include <QJsonArray>
 
 #include <charconv>
+#include <cmath>
 
 namespace {
 
@@ -28,6 +32,95 @@ double shortestDecimal(float value)
     char text[32];
     const char *end = std::to_chars(text, text + sizeof text, value).ptr;
     return QByteArray(text, end - text).toDouble();
+}
+
+/// An instant found to a fraction of a second, to the nearest second; or null.
+QJsonValue isoUtcNearestSecond(const std::optional<double> &seconds)
+{
+    return seconds ? isoUtcSeconds(qint64(std::llround(*seconds))) : QJsonValue(QJsonValue::Null);
+}
+
+/// A figure to a fixed number of decimals, so that it reads as shown.
+double rounded(double value, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    return std::round(value * scale) / scale;
+}
+
+/// One end of the path: where and what it is, its local time, the Sun there
+/// now and the sunrise and sunset of its local date.
+QJsonValue placeJson(const MapModel &model, PlaceEnd end)
+{
+    const std::optional<ChosenPlace> &chosen = model.place(end);
+    if (!chosen)
+        return QJsonValue::Null;
+    const places::Place &place = chosen->place;
+    QTimeZone zone(QByteArray::fromStdString(place.zone));
+    if (!zone.isValid())
+        zone = QTimeZone::utc();
+    const QDateTime local = model.shownInstant().toTimeZone(zone);
+    const QDate date = local.date();
+    const double dayStart = double(QDateTime(date, QTime(0, 0), zone).toSecsSinceEpoch());
+    const double dayEnd = double(QDateTime(date.addDays(1), QTime(0, 0), zone).toSecsSinceEpoch());
+    const double elevation = end == PlaceEnd::Home ? model.homeElevation() : 0.0;
+    const astro::RiseSet sun = astro::sunRiseSet(place.point, dayStart, dayEnd, elevation);
+    const astro::Horizontal now =
+        astro::sunHorizontal(place.point, double(model.shownInstant().toSecsSinceEpoch()));
+    return QJsonObject{
+        {QStringLiteral("name"), place.name.empty()
+                                     ? QJsonValue(QJsonValue::Null)
+                                     : QJsonValue(QString::fromStdString(place.name))},
+        {QStringLiteral("latitude_degrees"), rounded(place.point.latitude, 6)},
+        {QStringLiteral("longitude_degrees"), rounded(place.point.longitude, 6)},
+        {QStringLiteral("locator"), QString::fromStdString(places::locatorOf(place.point))},
+        {QStringLiteral("zone"), QString::fromStdString(place.zone)},
+        {QStringLiteral("zone_inferred"), place.zoneInferred},
+        {QStringLiteral("local_time"), local.toString(Qt::ISODate)},
+        {QStringLiteral("sun_altitude_degrees"), rounded(now.altitudeDeg, 4)},
+        {QStringLiteral("sun_azimuth_degrees"), rounded(now.azimuthDeg, 4)},
+        {QStringLiteral("sunrise_utc"), isoUtcNearestSecond(sun.sunrise)},
+        {QStringLiteral("sunset_utc"), isoUtcNearestSecond(sun.sunset)},
+        {QStringLiteral("polar"), sun.polar == astro::RiseSet::Polar::Day ? QJsonValue("day")
+                                  : sun.polar == astro::RiseSet::Polar::Night
+                                      ? QJsonValue("night")
+                                      : QJsonValue(QJsonValue::Null)},
+    };
+}
+
+/// Home, target, the path between them and the grey line's windows over the
+/// next 24 hours; the path and the windows are null until both are set.
+void insertPlaces(QJsonObject &json, const MapModel &model)
+{
+    const auto &home = model.place(PlaceEnd::Home);
+    const auto &target = model.place(PlaceEnd::Target);
+    if (!home && !target)
+        return;
+    for (const PlaceEndInfo &end : kPlaceEnds)
+        json.insert(QLatin1String(end.jsonKey), placeJson(model, end.end));
+    if (!home || !target) {
+        json.insert(QStringLiteral("path"), QJsonValue::Null);
+        json.insert(QStringLiteral("grey_line"), QJsonValue::Null);
+        return;
+    }
+    const GeoPoint from = home->place.point, to = target->place.point;
+    const places::GreatCirclePath path = places::greatCirclePath(from, to);
+    json.insert(
+        QStringLiteral("path"),
+        QJsonObject{{QStringLiteral("short_bearing_degrees"), rounded(path.shortBearingDeg, 3)},
+                    {QStringLiteral("reverse_bearing_degrees"), rounded(path.reverseBearingDeg, 3)},
+                    {QStringLiteral("short_distance_km"), rounded(path.shortDistanceKm, 3)},
+                    {QStringLiteral("long_bearing_degrees"), rounded(path.longBearingDeg, 3)},
+                    {QStringLiteral("long_distance_km"), rounded(path.longDistanceKm, 3)}});
+    const GreyLineBand band = model.greyLineBand();
+    const double start = double(model.shownInstant().toSecsSinceEpoch());
+    QJsonArray windows;
+    for (const astro::TimeSpan &span :
+         astro::greyLineWindows(from, to, start, start + 86400.0, band.low, band.high))
+        windows.append(QJsonObject{{QStringLiteral("start"), isoUtcNearestSecond(span.start)},
+                                   {QStringLiteral("end"), isoUtcNearestSecond(span.end)}});
+    json.insert(QStringLiteral("grey_line"),
+                QJsonObject{{QStringLiteral("band_degrees"), QJsonArray{band.low, band.high}},
+                            {QStringLiteral("windows"), windows}});
 }
 
 } // namespace
@@ -105,5 +198,6 @@ QJsonObject readoutsJson(const MapModel &model, const MapGeometry &geometry)
     const QJsonObject sky = skyJson(astro::skyPositions(utcInstant(model.shownInstant())));
     for (auto member = sky.begin(); member != sky.end(); ++member)
         json.insert(member.key(), member.value());
+    insertPlaces(json, model);
     return json;
 }

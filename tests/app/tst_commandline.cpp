@@ -28,6 +28,12 @@ QString describe(const CommandLineOptions &o)
     add(o.centre.has_value(),
         QStringLiteral("centre %1").arg(centreText(o.centre.value_or(GeoPoint{}))));
     add(o.fit.has_value(), o.fit == MapFit::Cover ? "cover" : "contain");
+    for (const PlaceEndInfo &end : kPlaceEnds)
+        add(!o.places[size_t(end.end)].isEmpty(), end.jsonKey + (" " + o.places[size_t(end.end)]));
+    add(o.homeElevation.has_value(),
+        QStringLiteral("elevation %1").arg(o.homeElevation.value_or(0)));
+    const GreyLineBand band = o.greyLineBand.value_or(GreyLineBand{});
+    add(o.greyLineBand.has_value(), QStringLiteral("band %1,%2").arg(band.low).arg(band.high));
     add(o.at.has_value(), "at " + o.at.value_or(QDateTime()).toUTC().toString(Qt::ISODate));
     add(o.quality.has_value(), QStringLiteral("quality %1").arg(o.quality.value_or(-1)));
     add(o.everySeconds.has_value(), QStringLiteral("every %1 s").arg(o.everySeconds.value_or(-1)));
@@ -120,6 +126,32 @@ private slots:
         row("fit, other", "--snapshot m.png --fit stretch", "!--fit must be contain or cover");
         row("centre without a map", "--readouts --center 1,2", "!--center needs --snapshot");
         row("fit without a map", "--fit cover", "!--fit needs");
+        row("places",
+            "--readouts --home 52.52,13.40 --target=jo62QM --home-elevation -500 "
+            "--grey-line -18,18",
+            "readouts home 52.52,13.40 target jo62QM elevation -500 band -18,18");
+        row("city, band", "--readouts --target Paris,Texas --grey-line=-12.5,0",
+            "readouts target Paris,Texas band -12.5,0");
+        row("home without readouts", "--snapshot a.png --home JO62", "!--home needs --readouts");
+        const std::pair<const char *, const char *> bad[] = {
+            {"--home JO6", "!--home: not a Maidenhead"},
+            {"--home JO62q", "!--home: not a Maid"},
+            {"--target ZZ00", "!--target: not a Maid"},
+            {"--home JO62qm4", "!--home: not a Maid"},
+            {"--home 91,0", "!--home: coordinates out"},
+            {"--home 0,181", "!--home: coordinates out"},
+            {"--home 52.5;13.4", "!--home: not a latitude"},
+            {"--home NaN,1", "!--home: coordinates are not"},
+            {"--home-elevation 9000.5", "!--home-elevation must"},
+            {"--home-elevation -501", "!--home-elevation must"},
+            {"--home-elevation nan", "!--home-elevation must"},
+            {"--grey-line 6,-6", "!--grey-line must"},
+            {"--grey-line 0,0", "!--grey-line must"},
+            {"--grey-line -19,0", "!--grey-line must"},
+            {"--grey-line 0,18.1", "!--grey-line must"},
+            {"--grey-line 1", "!--grey-line must"}};
+        for (const auto &[arguments, error] : bad)
+            row(arguments, qPrintable(QStringLiteral("--readouts ") + arguments), error);
         row("unknown option", "--frobnicate", "!unknown option");
         row("stray word", "map.png", "!unexpected argument");
         row("snapshot without file", "--snapshot", "!needs a value");

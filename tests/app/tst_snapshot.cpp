@@ -189,7 +189,8 @@ private slots:
               "--snapshot @out.png --zone Mars/Base", "--snapshot @out.gifx",
               "--snapshot @no/such/dir/out.png", "--readouts --zone Nowhere/Land",
               "--snapshot @out.png --pin UTC --pin indiana", "--snapshot @no/such/out%d.png LAPSE",
-              "--snapshot @no/such/out.webp LAPSE", "--snapshot @out%d.gifx LAPSE"})
+              "--snapshot @no/such/out.webp LAPSE", "--snapshot @out%d.gifx LAPSE",
+              "--readouts --home Nowhereville"})
             row(arguments, "UTC", "2 0 1: |#");
     }
     void outputs()
@@ -227,6 +228,38 @@ private slots:
         QCOMPARE(run("--snapshot @a.png --at 2026-10-01T12:00:00Z").status, 0);
         QCOMPARE(run("--snapshot @b.png --pin tokyo --at 2026-10-01T12:00:00Z").status, 0);
         QVERIFY(QImage(path("a.png")) != QImage(path("b.png")));
+    }
+
+    // Home as stored unless given, target as given: each end, the path between them and the
+    // grey line's windows; the path and the windows need both ends.
+    void placesJson()
+    {
+        QVERIFY(QDir().mkpath(path("config/duskmap")));
+        QVERIFY(write("config/duskmap/duskmap.conf", "[General]\nHomePlace=\"40.6,-73.8\"\n"));
+        const auto json = [this](const QString &arguments) {
+            const Run r = run("--readouts --json --at 2026-12-21T12:00:00Z" + arguments);
+            return QJsonDocument::fromJson(r.out.toUtf8()).object();
+        };
+        const QJsonObject home = json("");
+        QCOMPARE(home["home"]["zone"].toString(), "America/New_York");
+        QVERIFY(home["target"].isNull() && home["path"].isNull() && home["grey_line"].isNull());
+        const QJsonObject both = json(" --target 78.2,15.6 --grey-line -12,0");
+        QCOMPARE(both["home"].toObject().keys().join(' '),
+                 "latitude_degrees local_time locator longitude_degrees name polar "
+                 "sun_altitude_degrees sun_azimuth_degrees sunrise_utc sunset_utc zone "
+                 "zone_inferred");
+        QCOMPARE(QJsonDocument(both["target"].toObject()).toJson(QJsonDocument::Compact),
+                 R"({"latitude_degrees":78.2,"local_time":"2026-12-21T13:00:00+01:00",)"
+                 R"("locator":"JQ78te","longitude_degrees":15.6,"name":null,"polar":"night",)"
+                 R"("sun_altitude_degrees":-12.0668,"sun_azimuth_degrees":195.0659,)"
+                 R"("sunrise_utc":null,"sunset_utc":null,"zone":"Arctic/Longyearbyen",)"
+                 R"("zone_inferred":true})");
+        QCOMPARE(both["path"].toObject().keys().join(' '),
+                 "long_bearing_degrees long_distance_km reverse_bearing_degrees "
+                 "short_bearing_degrees short_distance_km");
+        QCOMPARE(both["grey_line"]["band_degrees"].toArray(), (QJsonArray{-12, 0}));
+        QCOMPARE(json(" --home Paris,FR").value("home")["name"].toString(), "Paris");
+        QFile::remove(path("config/duskmap/duskmap.conf"));
     }
 
     // Each frame holds the bytes of the single snapshot of its instant; the

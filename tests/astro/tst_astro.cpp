@@ -1,3 +1,4 @@
+#include "astro/PlaceSun.h"
 #include "astro/SkyPositions.h"
 #include "model/SkyTexts.h"
 
@@ -57,6 +58,31 @@ double separation(const GeoPoint &a, const GeoPoint &b)
                       wrap180(a.longitude - b.longitude) * std::cos(a.latitude * M_PI / 180.0));
 }
 
+// An almanac for the sunrise test, after Meeus's chapter 25 (low accuracy, with the
+// nutation's main term) and chapter 12: the altitude of the Sun's centre in degrees.
+double almanacAltitude(const GeoPoint &place, double unixSeconds)
+{
+    const double rad = M_PI / 180.0;
+    const double d = unixSeconds / 86400.0 - 10957.5; // days from J2000.0
+    const double t = d / 36525.0;
+    const double l0 = 280.46646 + 36000.76983 * t;
+    const double m = (357.52911 + 35999.05029 * t) * rad;
+    const double c = (1.914602 - 0.004817 * t) * std::sin(m) + 0.019993 * std::sin(2 * m) +
+                     0.000289 * std::sin(3 * m);
+    const double omega = (125.04 - 1934.136 * t) * rad;
+    const double lambda = (l0 + c - 0.00569 - 0.00478 * std::sin(omega)) * rad;
+    const double epsilon = (23.439291 - 0.0130042 * t + 0.00256 * std::cos(omega)) * rad;
+    const double alpha = std::atan2(std::cos(epsilon) * std::sin(lambda), std::cos(lambda));
+    const double delta = std::asin(std::sin(epsilon) * std::sin(lambda));
+    const double sidereal = 280.46061837 + 360.98564736629 * d + 0.000387933 * t * t -
+                            0.00478 * std::sin(omega) * std::cos(epsilon);
+    const double h = (sidereal + place.longitude) * rad - alpha;
+    const double phi = place.latitude * rad;
+    return std::asin(std::sin(phi) * std::sin(delta) +
+                     std::cos(phi) * std::cos(delta) * std::cos(h)) /
+           rad;
+}
+
 } // namespace
 
 class TestAstro : public QObject
@@ -114,6 +140,84 @@ private slots:
                      (int(elongation) % 90 ? 5.0 : 0.5),
                  qPrintable(QString::number(sky.elongationDeg)));
         QCOMPARE(skyJson(sky).value("moon")["phase"].toString(), phase);
+    }
+
+    // Equatorial, middle and 65-70 degree latitudes around the solstices, the polar states,
+    // and a height's dip: within 30 s of the almanac's minute scan, refined.
+    void sunriseAndSunset()
+    {
+        using P = RiseSet::Polar;
+        const std::tuple<const char *, GeoPoint, double, P> rows[] = {
+            {"2026-03-20", {0.0, 0.0}, 0.0, P::None},
+            {"2026-09-23", {-0.2, -78.5}, 0.0, P::None},
+            {"2026-06-21", {52.52, 13.40}, 0.0, P::None},
+            {"2026-06-21", {52.52, 13.40}, 2000.0, P::None},
+            {"2026-12-21", {-33.87, 151.21}, 0.0, P::None},
+            {"2026-06-21", {65.0, 25.5}, 0.0, P::None},
+            {"2026-12-21", {67.0, 25.0}, 0.0, P::None},
+            {"2026-12-20", {-67.0, 25.0}, 0.0, P::Day},
+            {"2026-12-21", {68.0, 25.0}, 0.0, P::Night},
+            {"2026-05-10", {70.0, -150.0}, 0.0, P::None},
+            {"2026-06-21", {69.65, 18.96}, 0.0, P::Day},
+            {"2026-12-21", {78.2, 15.6}, 0.0, P::Night}};
+        for (const auto &[date, place, metres, polar] : rows) {
+            const double start = QDateTime::fromString(date, Qt::ISODate).toSecsSinceEpoch() -
+                                 place.longitude * 240.0;
+            const double horizon = -50.0 / 60.0 - 1.76 / 60.0 * std::sqrt(metres);
+            const auto f = [&](double t) { return almanacAltitude(place, t) - horizon; };
+            std::optional<double> rise, set;
+            for (double t = start; t < start + 86400.0; t += 60.0) {
+                double a = t, b = t + 60.0;
+                if ((f(a) < 0) == (f(b) < 0))
+                    continue;
+                const bool up = f(a) < 0;
+                while (b - a > 0.1)
+                    ((f((a + b) / 2) < 0) == up ? a : b) = (a + b) / 2;
+                (up ? rise : set) = a;
+            }
+            const RiseSet events = sunRiseSet(place, start, start + 86400.0, metres);
+            QVERIFY2(events.polar == polar, date);
+            QCOMPARE(events.sunrise.has_value(), rise.has_value());
+            QCOMPARE(events.sunset.has_value(), set.has_value());
+            QVERIFY2(!rise || std::fabs(*events.sunrise - *rise) < 30.0, date);
+            QVERIFY2(!set || std::fabs(*events.sunset - *set) < 30.0, date);
+        }
+    }
+
+    // The grey line's windows against a scan in 10 s steps of both places' altitudes.
+    void greyLineWindowsMatchAScan()
+    {
+        const std::tuple<const char *, GeoPoint, GeoPoint, double, double> rows[] = {
+            {"2026-03-20T00:00:00Z", {52.52, 13.40}, {-33.92, 18.42}, -6.0, 6.0},
+            {"2026-06-21T07:30:00Z", {69.65, 18.96}, {-33.87, 151.21}, -6.0, 6.0},
+            {"2026-12-01T12:00:00Z", {69.65, 18.96}, {64.1, -21.9}, -18.0, -6.0},
+            {"2026-12-01T12:00:00Z", {69.65, 18.96}, {64.1, -21.9}, -6.0, 6.0},
+            // The midnight Sun dips below 3.0894 degrees for under the ten minutes sampled.
+            {"2026-06-20T22:00:00Z", {69.65, 18.96}, {69.65, 18.96}, -6.0, 3.0894}};
+        for (const auto &[at, a, b, low, high] : rows) {
+            const double start = QDateTime::fromString(at, Qt::ISODate).toSecsSinceEpoch();
+            const double end = start + 86400.0;
+            const auto inBand = [&](double t) {
+                const double x = sunHorizontal(a, t).altitudeDeg;
+                const double y = sunHorizontal(b, t).altitudeDeg;
+                return x >= low && x <= high && y >= low && y <= high;
+            };
+            std::vector<TimeSpan> scan;
+            for (double t = start; t < end; t += 10.0) {
+                if (!inBand(t))
+                    continue;
+                if (scan.empty() || scan.back().end < t)
+                    scan.push_back({t, t});
+                scan.back().end = std::min(t + 10.0, end);
+            }
+            const std::vector<TimeSpan> windows = greyLineWindows(a, b, start, end, low, high);
+            QVERIFY2(!scan.empty(), at);
+            QCOMPARE(windows.size(), scan.size());
+            for (size_t i = 0; i < scan.size(); ++i) {
+                QVERIFY2(std::fabs(windows[i].start - scan[i].start) < 30.0, at);
+                QVERIFY2(std::fabs(windows[i].end - scan[i].end) < 30.0, at);
+            }
+        }
     }
 
     void json()

@@ -1,6 +1,7 @@
 // Splits arbitrary bytes into arguments at NUL bytes and parses them as the program's command line.
 #include "app/CommandLine.h"
 #include "app/FramePattern.h"
+#include "places/PlaceText.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 #include <cstddef>
@@ -51,6 +52,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                    (options.mode == Mode::Snapshot || options.mode == Mode::Wallpaper));
     for (const QString &query : options.pins + QStringList{options.zone, options.zoneQuery})
         FUZZ_CHECK(query.isEmpty() || !query.trimmed().isEmpty());
+    for (const QString &place : options.places)
+        FUZZ_CHECK(place.isEmpty() || places::parsePlaceText(place.toStdString()).kind !=
+                                          places::PlaceText::Kind::Invalid);
+    FUZZ_CHECK(!options.homeElevation ||
+               (*options.homeElevation >= -500 && *options.homeElevation <= 9000));
+    if (const auto &band = options.greyLineBand)
+        FUZZ_CHECK(band->low < band->high && band->low >= -18 && band->high <= 18);
     FUZZ_CHECK((options.mode != Mode::Help && options.mode != Mode::Version) ||
                arguments.size() == 1);
     FUZZ_CHECK(!options.quality ||

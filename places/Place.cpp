@@ -1,0 +1,47 @@
+#include "places/Place.h"
+
+#include "places/PlaceText.h"
+
+namespace places {
+
+ZoneGuess zoneNear(const CityList &cities, const GeoPoint &point)
+{
+    if (const auto city = cities.nearest(point, kZoneCityRadiusKm))
+        return {cities.zone(*city), true};
+    return {nauticalZone(point.longitude), true};
+}
+
+PlaceResult resolvePlace(std::string_view text, const CityList &cities)
+{
+    PlaceResult result;
+    const PlaceText parsed = parsePlaceText(text);
+    switch (parsed.kind) {
+    case PlaceText::Kind::Invalid:
+        result.problem = parsed.name;
+        return result;
+    case PlaceText::Kind::Coordinates:
+    case PlaceText::Kind::Locator: {
+        ZoneGuess guess = zoneNear(cities, parsed.point);
+        result.place = {parsed.point, {}, std::move(guess.zone), guess.inferred};
+        result.ok = true;
+        return result;
+    }
+    case PlaceText::Kind::CityName:
+        break;
+    }
+    if (cities.empty()) {
+        result.problem = "city names are unavailable without the city list: " + std::string(text);
+        return result;
+    }
+    const std::vector<uint32_t> found = cities.find(parsed.name, parsed.qualifier);
+    if (found.empty()) {
+        result.problem = "no city of that name: " + std::string(text);
+        return result;
+    }
+    const uint32_t city = found.front();
+    result.place = {cities.place(city), std::string(cities.name(city)), cities.zone(city), false};
+    result.ok = true;
+    return result;
+}
+
+} // namespace places
