@@ -228,17 +228,14 @@ void prepareCones(ViewPixels &out, int32_t firstTileRow, int32_t endTileRow)
     for (int32_t tr = firstTileRow; tr < endTileRow; ++tr) {
         for (int32_t tc = 0; tc < out.tileColumns; ++tc) {
             double axis[3] = {0, 0, 0};
-            bool whole = true;
             bool none = true;
             const int32_t rowEnd = std::min(out.height, (tr + 1) * tile);
             const int32_t columnEnd = std::min(out.width, (tc + 1) * tile);
             for (int32_t r = tr * tile; r < rowEnd; ++r) {
                 for (int32_t c = tc * tile; c < columnEnd; ++c) {
                     const std::size_t i = std::size_t(r) * std::size_t(out.width) + std::size_t(c);
-                    if (out.x[i] == 0.0f && out.y[i] == 0.0f && out.z[i] == 0.0f) {
-                        whole = false;
+                    if (out.x[i] == 0.0f && out.y[i] == 0.0f && out.z[i] == 0.0f)
                         continue;
-                    }
                     none = false;
                     axis[0] += out.x[i];
                     axis[1] += out.y[i];
@@ -249,18 +246,22 @@ void prepareCones(ViewPixels &out, int32_t firstTileRow, int32_t endTileRow)
                 std::sqrt(axis[0] * axis[0] + axis[1] * axis[1] + axis[2] * axis[2]);
             ViewPixels::Cone &cone =
                 out.cones[std::size_t(tr) * std::size_t(out.tileColumns) + std::size_t(tc)];
-            if (none)
+            // A tile reaching beyond the view holds the cone of its pixels
+            // within: beyond, both images are black, so that copying either
+            // is right there too.
+            if (none || length == 0.0) {
                 cone.kind = ViewPixels::Cone::Outside;
-            if (!whole || length == 0.0)
                 continue;
+            }
             for (double &a : axis)
                 a /= length;
             double widest = 1.0;
             for (int32_t r = tr * tile; r < rowEnd; ++r) {
                 for (int32_t c = tc * tile; c < columnEnd; ++c) {
                     const std::size_t i = std::size_t(r) * std::size_t(out.width) + std::size_t(c);
-                    widest = std::min(widest,
-                                      axis[0] * out.x[i] + axis[1] * out.y[i] + axis[2] * out.z[i]);
+                    if (out.x[i] != 0.0f || out.y[i] != 0.0f || out.z[i] != 0.0f)
+                        widest = std::min(widest, axis[0] * out.x[i] + axis[1] * out.y[i] +
+                                                      axis[2] * out.z[i]);
                 }
             }
             const double radius = std::acos(std::clamp(widest, -1.0, 1.0)) + 1e-5;
@@ -324,7 +325,8 @@ bool prepareViewPixels(const MapProjection &projection, const WorldImage &day,
 }
 
 bool shadeView(const ViewPixels &pixels, const UtcFields &utc, std::span<uint8_t> frame,
-               std::size_t frameStride)
+               std::size_t frameStride,
+               const std::function<void(int32_t first, int32_t end)> &afterRows)
 {
     if (pixels.width <= 0 || frameStride < std::size_t(pixels.width) * 4 ||
         frame.size() < frameStride * std::size_t(pixels.height - 1) + std::size_t(pixels.width) * 4)
@@ -399,6 +401,8 @@ bool shadeView(const ViewPixels &pixels, const UtcFields &utc, std::span<uint8_t
                 }
             }
         }
+        if (afterRows)
+            afterRows(top, bottom);
     }
     return true;
 }

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -32,14 +33,14 @@ struct ViewPixels
     static constexpr int32_t kTile = 16;
     /// A tile's cone: its axis, and the sines of the sun's altitude over the
     /// axis above which the whole tile is in day and below which it is all
-    /// in night (the limits moved by the cone's half-angle), for a tile
-    /// wholly inside the view.
+    /// in night (the limits moved by the cone's half-angle), for the tile's
+    /// pixels within the view.
     struct Cone
     {
         float x, y, z, dayAbove, nightBelow;
         enum : uint8_t
         {
-            Partly,  ///< reaching beyond the view: pixel by pixel
+            Partly,  ///< not worked out: pixel by pixel
             Inside,  ///< the cone holds
             Outside, ///< black
         } kind = Partly;
@@ -68,6 +69,9 @@ bool prepareViewPixels(const MapProjection &projection, const WorldImage &day,
 /// The frame at an instant: for each pixel the night overlay's alpha at its
 /// place (the same ramp as the plate carrée's, within one step of the exact
 /// value) composited over the day sample, opaque. frame holds width x height
-/// pixels of four bytes, rows frameStride bytes apart.
+/// pixels of four bytes, rows frameStride bytes apart. afterRows, when
+/// given, is called with each band of rows [first, end) as soon as it is
+/// shaded, while it is still in the cache: for what is drawn over it.
 bool shadeView(const ViewPixels &pixels, const UtcFields &utc, std::span<uint8_t> frame,
-               std::size_t frameStride);
+               std::size_t frameStride,
+               const std::function<void(int32_t first, int32_t end)> &afterRows = {});

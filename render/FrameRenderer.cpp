@@ -14,6 +14,32 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+/// The layers' points over a view: beyond the large map they grow gently,
+/// as on the classic map.
+struct LayerSpace
+{
+    double scale, width, height;
+};
+
+LayerSpace layerSpaceFor(QSize size)
+{
+    const double scale = std::sqrt(
+        std::max(1.0, std::max(size.width(), 2 * size.height()) / double(kLargePreset.mapWidth)));
+    return {scale, size.width() / scale, size.height() / scale};
+}
+
+template <typename Draw> void paintOn(QImage &image, const LayerSpace &space, Draw &&draw)
+{
+    QPainter painter(&image);
+    if (space.scale != 1.0)
+        painter.scale(space.scale, space.scale);
+    painter.setWindow(0, 0, int(space.width), int(space.height));
+    painter.setViewport(0, 0, int(space.width), int(space.height));
+    draw(painter);
+}
+} // namespace
+
 FrameRenderer::FrameRenderer(const Resources &resources) : m_images(resources) {}
 
 const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal ratio)
@@ -32,6 +58,7 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
     m_frame.setDevicePixelRatio(ratio);
     const UtcFields instant = utcFields(shownInstant);
     if (!model.isClassicView()) {
+        prepareViewLayers(model, size);
         if (!composeView(model, pixels, instant)) {
             m_frame = QImage();
             return m_frame;
@@ -131,29 +158,21 @@ bool FrameRenderer::composeView(const MapModel &model, QSize pixels, const UtcFi
                                std::max(1, QThread::idealThreadCount()), m_viewPixels))
             return false;
     }
-    return shadeView(m_viewPixels, instant, {m_frame.bits(), size_t(m_frame.sizeInBytes())},
-                     size_t(m_frame.bytesPerLine()));
+    // The grid and the rings are blended onto each band of rows as soon as
+    // it is shaded, while it is still in the cache.
+    uchar *bits = m_frame.bits();
+    return shadeView(m_viewPixels, instant, {bits, size_t(m_frame.sizeInBytes())},
+                     size_t(m_frame.bytesPerLine()), [this](int32_t first, int32_t end) {
+                         m_viewUnder.blendOnto(m_frame, first, end);
+                     });
 }
 
-void FrameRenderer::drawViewLayers(const MapModel &model, QSize size, const QDateTime &shownInstant,
-                                   const UtcFields &instant)
+void FrameRenderer::prepareViewLayers(const MapModel &model, QSize size)
 {
-    // Beyond the large map the layers grow gently, as on the classic map.
-    const double layerScale = std::sqrt(
-        std::max(1.0, std::max(size.width(), 2 * size.height()) / double(kLargePreset.mapWidth)));
-    const double width = size.width() / layerScale;
-    const double height = size.height() / layerScale;
-    m_layerProjection = MapProjection(model.view(), model.viewCentre(), width, height, model.fit());
+    const LayerSpace space = layerSpaceFor(size);
+    m_layerProjection =
+        MapProjection(model.view(), model.viewCentre(), space.width, space.height, model.fit());
     const MapProjection &projection = m_layerProjection;
-    const auto paintOn = [&](QImage &image, auto &&draw) {
-        QPainter painter(&image);
-        if (layerScale != 1.0)
-            painter.scale(layerScale, layerScale);
-        painter.setWindow(0, 0, int(width), int(height));
-        painter.setViewport(0, 0, int(width), int(height));
-        draw(painter);
-    };
-
     // The layers that stay while the view stays are painted once, the grid
     // and the rings under the sky, the squares over it.
     const StaticViewLayers key{projection.view(),
@@ -164,26 +183,35 @@ void FrameRenderer::drawViewLayers(const MapModel &model, QSize size, const QDat
                                model.isLayerShown(MapLayer::RangeRings),
                                model.isLayerShown(MapLayer::Locations),
                                model.fit()};
-    if (key != m_staticViewLayers) {
-        m_staticViewLayers = key;
-        QImage scratch(m_frame.size(), QImage::Format_ARGB32_Premultiplied);
-        scratch.setDevicePixelRatio(m_frame.devicePixelRatio());
-        scratch.fill(Qt::transparent);
-        paintOn(scratch, [&](QPainter &painter) {
-            if (key.grid)
-                drawViewGrid(painter, projection, smallTextStyle());
-            if (key.rings)
-                drawRangeRings(painter, projection, smallTextStyle());
-        });
-        m_viewUnder.record(scratch);
-        scratch.fill(Qt::transparent);
-        paintOn(scratch, [&](QPainter &painter) {
-            if (key.squares)
-                drawViewSquares(painter, projection, model.locationPlaces());
-        });
-        m_viewOver.record(scratch);
-    }
-    m_viewUnder.blendOnto(m_frame);
+    if (key == m_staticViewLayers)
+        return;
+    m_staticViewLayers = key;
+    QImage scratch(m_frame.size(), QImage::Format_ARGB32_Premultiplied);
+    scratch.setDevicePixelRatio(m_frame.devicePixelRatio());
+    scratch.fill(Qt::transparent);
+    paintOn(scratch, space, [&](QPainter &painter) {
+        if (key.grid)
+            drawViewGrid(painter, projection, smallTextStyle());
+        if (key.rings)
+            drawRangeRings(painter, projection, smallTextStyle());
+    });
+    m_viewUnder.record(scratch);
+    scratch.fill(Qt::transparent);
+    paintOn(scratch, space, [&](QPainter &painter) {
+        if (key.squares)
+            drawViewSquares(painter, projection, model.locationPlaces());
+    });
+    m_viewOver.record(scratch);
+}
+
+void FrameRenderer::drawViewLayers(const MapModel &model, QSize size, const QDateTime &shownInstant,
+                                   const UtcFields &instant)
+{
+    const LayerSpace space = layerSpaceFor(size);
+    const double width = space.width;
+    const double height = space.height;
+    const MapProjection &projection = m_layerProjection;
+    const auto paintOn = [&space](QImage &image, auto &&draw) { ::paintOn(image, space, draw); };
 
     // As on the classic map: 1 at two pixels a degree.
     const double symbolScale = std::sqrt(std::max(1.0, projection.scale() * M_PI / 360.0));

@@ -57,6 +57,9 @@ private:
     /// Day and night in a view other than the classic map, from the view's
     /// prepared pixels.
     bool composeView(const MapModel &model, QSize pixels, const UtcFields &instant);
+    /// The layers of such a view that stay while the view stays, painted
+    /// once, and the layers' projection.
+    void prepareViewLayers(const MapModel &model, QSize size);
     /// The layers over such a view.
     void drawViewLayers(const MapModel &model, QSize size, const QDateTime &shownInstant,
                         const UtcFields &instant);

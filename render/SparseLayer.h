@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+#include <climits>
 #include <cstdint>
 #include <vector>
 
@@ -16,12 +17,14 @@ public:
     /// Keeps the pixels of a transparent ARGB32_Premultiplied image that are
     /// not transparent.
     void record(const QImage &image);
-    /// Source-over onto a frame of the recorded size, ARGB32_Premultiplied.
-    void blendOnto(QImage &frame) const;
+    /// Source-over onto a frame of the recorded size, ARGB32_Premultiplied;
+    /// its rows [firstRow, endRow) only, when given.
+    void blendOnto(QImage &frame, int firstRow = 0, int endRow = INT_MAX) const;
     void clear();
 
 private:
-    std::vector<uint32_t> m_offsets; ///< pixel index in the frame
-    std::vector<uint32_t> m_colours; ///< premultiplied ARGB
+    std::vector<uint32_t> m_offsets;      ///< pixel index in the frame
+    std::vector<uint32_t> m_colours;      ///< premultiplied ARGB
+    std::vector<std::size_t> m_rowStarts; ///< where each row's pixels begin, and the end
     QSize m_size;
 };
