@@ -190,19 +190,10 @@ uint8_t exactAlpha(const ViewPixels &pixels, const SunQuantities &sun, int32_t c
     return place ? alphaForAltitude(sunAltitudeAt(sun, *place)) : 0;
 }
 
-inline unsigned roundedBy255(unsigned x)
-{
-    return ((x + 128) + ((x + 128) >> 8)) >> 8;
-}
-
 /// The overlay premultiplied and truncated, over the day scaled by 255 -
 /// alpha and rounded, as the plate carrée's kernel composes them.
-inline uint32_t composed(uint32_t day, uint32_t night, uint8_t alpha)
+inline uint32_t composed(uint32_t day, uint32_t night, uint32_t alpha)
 {
-    if (alpha == 0)
-        return day;
-    if (alpha == 255)
-        return night;
     // Red and blue side by side in one word, green in another: every product
     // stays below 2^16, so the lanes never reach into each other.
     constexpr uint32_t kLanes = 0x00ff00ffu;
@@ -347,6 +338,7 @@ bool shadeView(const ViewPixels &pixels, const UtcFields &utc, std::span<uint8_t
     };
     std::vector<Fill> fills(std::size_t(pixels.tileColumns));
     std::vector<float> sines(width);
+    std::vector<uint32_t> alphas(width);
     for (int32_t top = 0; top < pixels.height; top += tile) {
         const ViewPixels::Cone *cones =
             pixels.cones.data() + std::size_t(top / tile) * std::size_t(pixels.tileColumns);
@@ -376,6 +368,7 @@ bool shadeView(const ViewPixels &pixels, const UtcFields &utc, std::span<uint8_t
             const float *__restrict y = pixels.y.data() + first;
             const float *__restrict z = pixels.z.data() + first;
             float *__restrict d = sines.data();
+            uint32_t *__restrict a = alphas.data();
             for (int32_t t = 0; t < pixels.tileColumns;) {
                 const std::size_t left = std::size_t(t) * tile;
                 const Fill fill = fills[std::size_t(t)];
@@ -394,11 +387,14 @@ bool shadeView(const ViewPixels &pixels, const UtcFields &utc, std::span<uint8_t
                 for (std::size_t c = left; c < right; ++c)
                     d[c] = x[c] * s.x + y[c] * s.y + z[c] * s.z;
                 for (std::size_t c = left; c < right; ++c) {
-                    uint8_t alpha = ramp.alpha(d[c]);
+                    a[c] = ramp.alpha(d[c]);
                     if (std::fabs(d[c] - dayLimit) < kDayLimitMargin)
-                        alpha = exactAlpha(pixels, sun, int32_t(c), row);
-                    out[c] = composed(day[c], night[c], alpha);
+                        a[c] = exactAlpha(pixels, sun, int32_t(c), row);
                 }
+                // Without branches, so that the compiler blends several
+                // pixels at once.
+                for (std::size_t c = left; c < right; ++c)
+                    out[c] = composed(day[c], night[c], a[c]);
             }
         }
         if (afterRows)
