@@ -220,6 +220,16 @@ void MainWindow::createViewActions()
     centre->addAction(tr("South Pole"), this, [this] {
         m_model.setChosenCentre(GeoPoint{-90.0, 0.0});
     });
+    //: View → Centre On: the home place the user keeps (in the preferences or given with --home)
+    QAction *home = centre->addAction(tr("Home"), this, [this] {
+        if (const auto &place = m_model.place(PlaceEnd::Home))
+            m_model.setChosenCentre(place->place.point);
+    });
+    const auto showHome = [this, home] {
+        home->setEnabled(m_model.place(PlaceEnd::Home).has_value());
+    };
+    connect(&m_model, &MapModel::placesChanged, home, showHome);
+    showHome();
     const auto showView = [this] {
         m_viewActions.value(int(m_model.view()))->setChecked(true);
         placeMap();

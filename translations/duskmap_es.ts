@@ -343,6 +343,11 @@
         <source>South Pole</source>
         <translation>Polo Sur</translation>
     </message>
+    <message>
+        <source>Home</source>
+        <extracomment>View → Centre On: the home place the user keeps (in the preferences or given with --home)</extracomment>
+        <translation>Casa</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>

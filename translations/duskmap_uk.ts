@@ -343,6 +343,11 @@
         <source>South Pole</source>
         <translation>Південний полюс</translation>
     </message>
+    <message>
+        <source>Home</source>
+        <extracomment>View → Centre On: the home place the user keeps (in the preferences or given with --home)</extracomment>
+        <translation>Дім</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>

@@ -343,6 +343,11 @@
         <source>South Pole</source>
         <translation>南极</translation>
     </message>
+    <message>
+        <source>Home</source>
+        <extracomment>View → Centre On: the home place the user keeps (in the preferences or given with --home)</extracomment>
+        <translation>家</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>
