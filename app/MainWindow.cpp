@@ -351,9 +351,13 @@ void MainWindow::updateClock()
     setFieldText(m_ui->timeField, texts.time);
     setFieldText(m_ui->dateField, texts.date);
     updatePinTexts();
-    const QString description = mapDescription(m_model);
-    if (m_mapWidget->accessibleDescription() != description)
-        m_mapWidget->setAccessibleDescription(description);
+    // The map's description changes with the minute and the zone only.
+    const qint64 minute = second - ((second % 60) + 60) % 60;
+    if (minute != m_describedMinute || m_model.zoneName() != m_describedZone) {
+        m_describedMinute = minute;
+        m_describedZone = m_model.zoneName();
+        m_mapWidget->setAccessibleDescription(mapDescription(m_model));
+    }
 }
 
 void MainWindow::createFactsArea()
@@ -476,7 +480,7 @@ void MainWindow::updatePlaceTexts()
 
 double MainWindow::viewAspect() const
 {
-    const ViewPoint half = MapProjection(m_model.view(), {}, 1, 1, MapFit::Contain).halfExtent();
+    const ViewPoint half = viewHalfExtent(m_model.view());
     return half.x / half.y;
 }
 

@@ -4,6 +4,8 @@
 #include "render/FrameRenderer.h"
 
 #include <QMainWindow>
+
+#include <cstdint>
 #include <QPointer>
 #include <QTimer>
 
@@ -124,4 +126,6 @@ private:
     int m_belowMapBeforeZoom = 0;
     int m_laidOutPinColumns = 0;
     qint64 m_shownSecond = 0;
+    qint64 m_describedMinute = INT64_MIN; ///< none described yet
+    QString m_describedZone;
 };

@@ -141,9 +141,9 @@ MapProjection::MapProjection(MapView view, const GeoPoint &centre, double frameW
     m_wraps = m_view == MapView::PlateCarree && fit == MapFit::Cover;
 }
 
-ViewPoint MapProjection::halfExtent() const
+ViewPoint viewHalfExtent(MapView view)
 {
-    switch (m_view) {
+    switch (view) {
     case MapView::PlateCarree:
         return {kPi, kPi / 2};
     case MapView::Azimuthal:

@@ -41,6 +41,13 @@ struct ViewPoint
     double y = 0.0;
 };
 
+/// Half the width and half the height of a view's whole extent, in Earth
+/// radii: its natural shape.
+ViewPoint viewHalfExtent(MapView view);
+
+/// The Earth's mean radius in kilometres, for distances on the views' sphere.
+inline constexpr double kEarthRadiusKm = 6371.0;
+
 /// One view centred on a place, fitted into a frame. Each pixel stands for the
 /// place under its centre, (column + 0.5, row + 0.5).
 class MapProjection
@@ -88,7 +95,9 @@ public:
     std::optional<Row> rowAt(double frameY) const;
 
     /// Half the width and half the height of the whole view, in Earth radii.
-    ViewPoint halfExtent() const;
+    ViewPoint halfExtent() const { return viewHalfExtent(m_view); }
+
+    bool operator==(const MapProjection &) const = default;
 
 private:
     ViewPoint toView(const FramePoint &point) const;

@@ -240,10 +240,8 @@ void prepareCones(ViewPixels &out, int32_t firstTileRow, int32_t endTileRow)
             // A tile reaching beyond the view holds the cone of its pixels
             // within: beyond, both images are black, so that copying either
             // is right there too.
-            if (none || length == 0.0) {
-                cone.kind = ViewPixels::Cone::Outside;
-                continue;
-            }
+            if (none || length == 0.0)
+                continue; // outside, as the cones start
             for (double &a : axis)
                 a /= length;
             double widest = 1.0;
@@ -264,7 +262,7 @@ void prepareCones(ViewPixels &out, int32_t firstTileRow, int32_t endTileRow)
                     float(axis[2]),
                     dayAltitude < M_PI / 2 ? float(std::sin(dayAltitude)) : 2.0f,
                     nightAltitude > -M_PI / 2 ? float(std::sin(nightAltitude)) : -2.0f,
-                    ViewPixels::Cone::Inside};
+                    false};
         }
     }
 }
@@ -345,8 +343,8 @@ bool shadeView(const ViewPixels &pixels, const UtcFields &utc, std::span<uint8_t
         for (int32_t t = 0; t < pixels.tileColumns; ++t) {
             const ViewPixels::Cone &cone = cones[t];
             // Outside the view the prepared day image is black.
-            Fill fill = cone.kind == ViewPixels::Cone::Outside ? Fill::Day : Fill::Pixels;
-            if (cone.kind == ViewPixels::Cone::Inside) {
+            Fill fill = cone.outside ? Fill::Day : Fill::Pixels;
+            if (!cone.outside) {
                 // The altitudes within the tile lie within its half-angle of
                 // the axis's altitude.
                 const float axisSine = cone.x * s.x + cone.y * s.y + cone.z * s.z;

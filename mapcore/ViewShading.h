@@ -38,12 +38,7 @@ struct ViewPixels
     struct Cone
     {
         float x, y, z, dayAbove, nightBelow;
-        enum : uint8_t
-        {
-            Partly,  ///< not worked out: pixel by pixel
-            Inside,  ///< the cone holds
-            Outside, ///< black
-        } kind = Partly;
+        bool outside = true; ///< no pixel of the tile is in the view: black
     };
 
     MapProjection projection;

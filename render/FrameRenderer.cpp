@@ -141,11 +141,8 @@ bool FrameRenderer::composeView(const MapModel &model, QSize pixels, const UtcFi
 {
     const MapProjection projection(model.view(), model.viewCentre(), pixels.width(),
                                    pixels.height(), model.fit());
-    const MapProjection &kept = m_viewPixels.projection;
     if (m_viewPixels.width == 0 || m_viewGeneration != m_images.sourceGeneration() ||
-        kept.view() != projection.view() || kept.centre() != projection.centre() ||
-        kept.frameWidth() != projection.frameWidth() ||
-        kept.frameHeight() != projection.frameHeight() || kept.scale() != projection.scale()) {
+        !(m_viewPixels.projection == projection)) {
         const QImage &day = m_images.worldSource(false);
         const QImage &night = m_images.worldSource(true);
         auto world = [](const QImage &image) {
@@ -175,14 +172,12 @@ void FrameRenderer::prepareViewLayers(const MapModel &model, QSize size)
     const MapProjection &projection = m_layerProjection;
     // The layers that stay while the view stays are painted once, the grid
     // and the rings under the sky, the squares over it.
-    const StaticViewLayers key{projection.view(),
-                               projection.centre(),
+    const StaticViewLayers key{projection,
                                m_frame.size(),
                                m_frame.devicePixelRatio(),
                                model.isLayerShown(MapLayer::Grid),
                                model.isLayerShown(MapLayer::RangeRings),
-                               model.isLayerShown(MapLayer::Locations),
-                               model.fit()};
+                               model.isLayerShown(MapLayer::Locations)};
     if (key == m_staticViewLayers)
         return;
     m_staticViewLayers = key;

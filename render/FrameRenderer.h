@@ -66,12 +66,10 @@ private:
     /// What the layers painted once for a view depend on.
     struct StaticViewLayers
     {
-        MapView view = MapView::PlateCarree;
-        GeoPoint centre;
+        MapProjection projection; ///< in the layers' points
         QSize frame;
         qreal ratio = 0;
         bool grid = false, rings = false, squares = false;
-        MapFit fit = MapFit::Contain;
         bool operator==(const StaticViewLayers &) const = default;
     };
 

@@ -29,6 +29,3 @@ void drawViewSquares(QPainter &painter, const MapProjection &projection,
 /// labelled N, 30°, 60° … at the rim: drawn in the azimuthal view only, where
 /// they are circles and straight lines.
 void drawRangeRings(QPainter &painter, const MapProjection &projection, const TextStyle &style);
-
-/// The Earth's mean radius in kilometres, for distances on the sphere.
-inline constexpr double kEarthRadiusKm = 6371.0;

@@ -80,7 +80,7 @@ QString MapWidget::pointerText(const GeoPoint &place) const
     if (m_model.view() == MapView::Azimuthal) {
         const DistanceAndBearing from = distanceAndBearing(m_model.viewCentre(), place);
         text = tr("%1 · %2 km from the centre, bearing %3°")
-                   .arg(text, QLocale().toString(std::lround(from.distanceRad * 6371.0)))
+                   .arg(text, QLocale().toString(std::lround(from.distanceRad * kEarthRadiusKm)))
                    .arg(std::lround(from.bearingRad * 180.0 / M_PI) % 360);
     }
     return text;
@@ -157,8 +157,12 @@ void MapWidget::paintEvent(QPaintEvent *event)
                                            3 * fontMetrics().height()));
     const bool cornerOnly = corner.contains(event->rect()) && !m_shownFrame.isNull() &&
                             m_shownFrame.deviceIndependentSize() == QSizeF(size());
-    if (!cornerOnly)
+    if (!cornerOnly) {
+        // Let go of the last frame first: kept, it would be copied when the
+        // renderer draws over it.
+        m_shownFrame = QImage();
         m_shownFrame = m_renderer.render(m_model, size(), devicePixelRatioF());
+    }
     QPainter painter(this);
     painter.drawImage(0, 0, m_shownFrame);
     if (const QRect box = pointerTextRect(m_pointerText); !box.isEmpty()) {
