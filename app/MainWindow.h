@@ -4,12 +4,11 @@
 #include "render/FrameRenderer.h"
 
 #include <QMainWindow>
-
-#include <cstdint>
 #include <QPointer>
 #include <QTimer>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
