@@ -142,6 +142,7 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
         updateFacts();
     });
     connect(&model, &MapModel::pinnedZonesChanged, this, &MainWindow::updateFacts);
+    connect(&model, &MapModel::placesChanged, this, &MainWindow::updateFacts);
 
     updatePlaceTexts();
     updateClock();
@@ -357,6 +358,9 @@ void MainWindow::updateClock()
         m_describedMinute = minute;
         m_describedZone = m_model.zoneName();
         m_mapWidget->setAccessibleDescription(mapDescription(m_model));
+        // Once shown; their coming and going is the facts' to lay out.
+        if (homeTargetRows() > 0)
+            updateHomeTargetTexts();
     }
 }
 
@@ -375,10 +379,23 @@ void MainWindow::createFactsArea()
     m_nextChangeField->setAccessibleName(tr("Next clock change"));
     m_nextChangeField->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_ui->timeRow->insertWidget(0, m_nextChangeField, 1);
+    m_homeTargetLayout = new QGridLayout;
     m_pinLayout = new QGridLayout;
-    m_pinLayout->setHorizontalSpacing(12);
-    m_pinLayout->setVerticalSpacing(2);
-    layout->addLayout(m_pinLayout);
+    for (QGridLayout *grid : {m_homeTargetLayout, m_pinLayout}) {
+        grid->setHorizontalSpacing(12);
+        grid->setVerticalSpacing(2);
+        layout->addLayout(grid);
+    }
+    //: Names a screen reader gives the Home and Target row's texts
+    const QString names[] = {tr("Home"), tr("Target"), tr("Paths from home to target")};
+    for (std::size_t i = 0; i < m_homeTargetFields.size(); ++i) {
+        auto *field = new QLabel(m_factsArea);
+        field->setObjectName(QStringLiteral("homeTargetField"));
+        field->setAccessibleName(names[i]);
+        field->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        field->hide();
+        m_homeTargetFields[i] = field;
+    }
     m_ui->centralLayout->addWidget(m_factsArea);
     m_factsArea->hide();
 }
@@ -414,7 +431,8 @@ void MainWindow::updateFacts()
         m_pinFields.append(field);
     }
     updatePinTexts();
-    m_factsArea->setVisible(!pins.isEmpty());
+    updateHomeTargetTexts();
+    m_factsArea->setVisible(!pins.isEmpty() || homeTargetRows() > 0);
     layOutFacts();
     if (!isMaximized() && !isFullScreen())
         resize(width(), mapAreaHeight + belowMapHeight());
@@ -424,6 +442,17 @@ void MainWindow::updateFacts()
 void MainWindow::layOutFacts()
 {
     m_laidOutPinColumns = pinColumns();
+    // Home, target and the paths side by side as the width allows, in the
+    // world clocks' columns two at a time.
+    int shown = 0;
+    const int perRow = std::max(1, m_laidOutPinColumns / 2);
+    for (QLabel *field : m_homeTargetFields) {
+        m_homeTargetLayout->removeWidget(field);
+        if (!field->text().isEmpty()) {
+            m_homeTargetLayout->addWidget(field, shown / perRow, shown % perRow);
+            ++shown;
+        }
+    }
     for (qsizetype i = 0; i < m_pinFields.size(); ++i)
         m_pinLayout->addWidget(m_pinFields.at(i), int(i / m_laidOutPinColumns),
                                int(i % m_laidOutPinColumns));
@@ -451,6 +480,27 @@ void MainWindow::updatePinTexts()
     }
 }
 
+void MainWindow::updateHomeTargetTexts()
+{
+    const HomeTargetTexts texts = homeTargetTexts(m_model);
+    const QString lines[] = {texts.home, texts.target, texts.path};
+    const QString details[] = {texts.homeDetails, texts.targetDetails, texts.pathDetails};
+    for (std::size_t i = 0; i < m_homeTargetFields.size(); ++i) {
+        QLabel *field = m_homeTargetFields[i];
+        setFieldText(field, lines[i]);
+        field->setToolTip(details[i]);
+        field->setVisible(!lines[i].isEmpty());
+    }
+}
+
+int MainWindow::homeTargetRows() const
+{
+    const auto shown = std::count_if(m_homeTargetFields.begin(), m_homeTargetFields.end(),
+                                     [](const QLabel *field) { return !field->text().isEmpty(); });
+    const int perRow = std::max(1, pinColumns() / 2);
+    return int((shown + perRow - 1) / perRow);
+}
+
 int MainWindow::belowMapHeight() const
 {
     if (!m_factsArea || m_factsArea->isHidden())
@@ -458,7 +508,7 @@ int MainWindow::belowMapHeight() const
     const int lineHeight = QFontMetrics(m_factsArea->font()).height();
     const int columns = pinColumns();
     const int pinRows = int((m_pinFields.size() + columns - 1) / columns);
-    const int rows = pinRows;
+    const int rows = pinRows + homeTargetRows();
     // Rows 2 apart, and the area's bottom margin.
     return kReadoutAreaHeight + rows * (lineHeight + 2) + 4;
 }
@@ -682,5 +732,8 @@ void MainWindow::showAbout()
            "terms of the GNU General Public License as published by the Free Software "
            "Foundation, either version 3 of the License, or (at your option) any later "
            "version. It comes with no warranty.</p>")
-            .arg(QCoreApplication::applicationVersion()));
+                .arg(QCoreApplication::applicationVersion()) +
+            //: About box: where the names and places of the cities come from
+            tr("<p>Cities: GeoNames (geonames.org), under the Creative Commons Attribution 4.0 "
+               "licence.</p>"));
 }

@@ -98,6 +98,10 @@ private:
     void layOutFacts();
     int pinColumns() const;
     void updatePinTexts();
+    /// The Home and Target row: each end, then the paths between them.
+    void updateHomeTargetTexts();
+    /// How many rows the Home and Target texts take at the window's width.
+    int homeTargetRows() const;
     void askAndExportJpeg();
     void showAbout();
 
@@ -111,6 +115,9 @@ private:
     QLabel *m_nextChangeField = nullptr;
     QGridLayout *m_pinLayout = nullptr;
     QList<QLabel *> m_pinFields;
+    QGridLayout *m_homeTargetLayout = nullptr;
+    /// Home, target and the paths, in that order; hidden while not set.
+    std::array<QLabel *, 3> m_homeTargetFields{};
     /// Each layer's Show/Hide action; null for a layer the window does not offer.
     std::array<QAction *, kMapLayerCount> m_layerActions{};
     QList<QAction *> m_viewActions; ///< one a view, in the views' order

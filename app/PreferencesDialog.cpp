@@ -3,15 +3,18 @@
 #include "model/MapModel.h"
 #include "model/MapViews.h"
 #include "model/ShownTexts.h"
+#include "widgets/PlaceField.h"
 #include "widgets/ZoneFinder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -24,6 +27,7 @@ PreferencesDialog::PreferencesDialog(MapModel &model, ZoneCountries countries, Q
     setWindowTitle(tr("Duskmap Preferences"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(createLayerBox());
+    layout->addWidget(createPlaceBox());
     layout->addWidget(createClockBox(std::move(countries)));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -134,4 +138,112 @@ void PreferencesDialog::movePin(int step)
         return;
     pins.move(row, row + step);
     m_model.setPinnedZones(pins);
+}
+
+QWidget *PreferencesDialog::createPlaceBox()
+{
+    //: Group of the preferences: the user's own place and a far place, with the paths between
+    auto *box = new QGroupBox(tr("Home and target"), this);
+    auto *form = new QFormLayout(box);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    //: Preferences: the user's own place
+    const QString labels[] = {tr("&Home:"), tr("&Target:")};
+    for (const PlaceEndInfo &end : kPlaceEnds) {
+        auto *field = new PlaceField(box);
+        m_placeFields[std::size_t(end.end)] = field;
+        form->addRow(labels[std::size_t(end.end)], field);
+        connect(field, &QLineEdit::editingFinished, this, [this, id = end.end] { takePlace(id); });
+    }
+    m_placeProblem = new QLabel(box);
+    m_placeProblem->setObjectName(QStringLiteral("placeProblem"));
+    m_placeProblem->setWordWrap(true);
+    m_placeProblem->setAccessibleName(tr("Problem with a place"));
+    m_placeProblem->hide();
+    form->addRow(m_placeProblem);
+
+    m_elevation = new QDoubleSpinBox(box);
+    m_elevation->setRange(kLowestElevation, kHighestElevation);
+    m_elevation->setDecimals(0);
+    m_elevation->setSingleStep(10);
+    //: Unit after the home's height above the sea
+    m_elevation->setSuffix(tr(" m"));
+    //: Preferences: the home's height above the sea, which lowers its horizon
+    form->addRow(tr("Home's height above the &sea:"), m_elevation);
+    connect(m_elevation, &QDoubleSpinBox::valueChanged, this,
+            [this](double metres) { m_model.setHomeElevation(metres); });
+
+    // The grey line: where the Sun stands between two heights at both ends.
+    auto *band = new QHBoxLayout;
+    m_bandLow = new QDoubleSpinBox(box);
+    m_bandHigh = new QDoubleSpinBox(box);
+    //: The grey line's lowest and highest Sun, for screen readers
+    m_bandLow->setAccessibleName(tr("Lowest Sun of the grey line"));
+    m_bandHigh->setAccessibleName(tr("Highest Sun of the grey line"));
+    for (QDoubleSpinBox *edge : {m_bandLow, m_bandHigh}) {
+        edge->setRange(-kGreyLineLimit, kGreyLineLimit);
+        edge->setDecimals(1);
+        edge->setSuffix(QStringLiteral("°"));
+        connect(edge, &QDoubleSpinBox::valueChanged, this, [this] {
+            // A band whose edges cross is not taken until they are set right.
+            if (m_bandLow->value() < m_bandHigh->value())
+                m_model.setGreyLineBand({m_bandLow->value(), m_bandHigh->value()});
+        });
+    }
+    //: Tooltip of the grey line's band in the preferences
+    const QString bandTip = tr("A place is on the grey line while the Sun's centre stands "
+                               "between these heights above or below its horizon.");
+    m_bandLow->setToolTip(bandTip);
+    m_bandHigh->setToolTip(bandTip);
+    band->addWidget(m_bandLow);
+    //: Between the grey line's lowest and highest Sun: "−6° to 6°"
+    band->addWidget(new QLabel(tr("to"), box));
+    band->addWidget(m_bandHigh);
+    band->addStretch();
+    //: Preferences: the Sun's heights at which a place is on the grey line
+    form->addRow(tr("Grey line, Sun from:"), band);
+    connect(&m_model, &MapModel::placesChanged, this, &PreferencesDialog::showPlaces);
+    showPlaces();
+    return box;
+}
+
+void PreferencesDialog::takePlace(PlaceEnd end)
+{
+    PlaceField *field = m_placeFields[std::size_t(end)];
+    const QString text = field->text().trimmed();
+    if (text.isEmpty()) {
+        m_placeProblem->hide();
+        m_model.setPlace(end, std::nullopt);
+        return;
+    }
+    const auto &kept = m_model.place(end);
+    if (kept && kept->text == text)
+        return;
+    places::PlaceResult found = placeNamedBy(text);
+    if (!found.ok) {
+        // The text stays to be put right; the place kept stays until then.
+        const QString label = end == PlaceEnd::Home ? tr("Home") : tr("Target");
+        //: %1 Home or Target, %2 what is wrong with the place typed
+        m_placeProblem->setText(tr("%1: %2").arg(label, QString::fromStdString(found.problem)));
+        m_placeProblem->show();
+        field->setAccessibleDescription(m_placeProblem->text());
+        return;
+    }
+    m_placeProblem->hide();
+    field->setAccessibleDescription(QString());
+    m_model.setPlace(end, ChosenPlace{text, std::move(found.place)});
+}
+
+void PreferencesDialog::showPlaces()
+{
+    for (const PlaceEndInfo &end : kPlaceEnds) {
+        PlaceField *field = m_placeFields[std::size_t(end.end)];
+        const auto &place = m_model.place(end.end);
+        if (!field->hasFocus())
+            field->setText(place ? place->text : QString());
+    }
+    const QSignalBlocker blockElevation(m_elevation);
+    m_elevation->setValue(m_model.homeElevation());
+    const QSignalBlocker blockLow(m_bandLow), blockHigh(m_bandHigh);
+    m_bandLow->setValue(m_model.greyLineBand().low);
+    m_bandHigh->setValue(m_model.greyLineBand().high);
 }

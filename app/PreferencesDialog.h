@@ -1,15 +1,19 @@
 #pragma once
 
+#include "model/HomeAndTarget.h"
 #include "zones/ZoneSearch.h"
 
 #include <QDialog>
 
 class MapModel;
+class PlaceField;
+class QDoubleSpinBox;
+class QLabel;
 class QListWidget;
 class QPushButton;
 
-/// The preferences: the map's layers and the world clocks, added through the
-/// zone finder, removed and reordered. Each change goes to the model at once,
+/// The preferences: the map's layers, home and target, and the world clocks,
+/// added through the zone finder, removed and reordered. Each change goes to the model at once,
 /// which stores it; the dialog follows the model while it is open.
 class PreferencesDialog : public QDialog
 {
@@ -21,6 +25,11 @@ public:
 private:
     QWidget *createLayerBox();
     QWidget *createClockBox(ZoneCountries countries);
+    /// Home, target, the home's height and the grey line's band.
+    QWidget *createPlaceBox();
+    /// Takes a place as typed into its field, or says what is wrong with it.
+    void takePlace(PlaceEnd end);
+    void showPlaces();
     void showPins();
     /// Moves the selected world clock by one place, up (-1) or down (+1).
     void movePin(int step);
@@ -30,4 +39,9 @@ private:
     QPushButton *m_remove = nullptr;
     QPushButton *m_up = nullptr;
     QPushButton *m_down = nullptr;
+    std::array<PlaceField *, kPlaceEnds.size()> m_placeFields{};
+    QLabel *m_placeProblem = nullptr;
+    QDoubleSpinBox *m_elevation = nullptr;
+    QDoubleSpinBox *m_bandLow = nullptr;
+    QDoubleSpinBox *m_bandHigh = nullptr;
 };

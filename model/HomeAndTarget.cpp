@@ -1,5 +1,6 @@
 #include "model/HomeAndTarget.h"
 
+#include "model/MapModel.h"
 #include "platform/Log.h"
 
 #include <mutex>
@@ -15,4 +16,50 @@ places::PlaceResult placeNamedBy(const QString &text)
         });
     }
     return places::resolvePlace(text.toStdString(), cities);
+}
+
+PlaceEndSun placeEndSun(const MapModel &model, PlaceEnd end)
+{
+    const places::Place &place = model.place(end)->place;
+    QTimeZone zone(QByteArray::fromStdString(place.zone));
+    if (!zone.isValid())
+        zone = QTimeZone::utc();
+    PlaceEndSun sun;
+    sun.local = model.shownInstant().toTimeZone(zone);
+    const QDate date = sun.local.date();
+    const double dayStart = double(QDateTime(date, QTime(0, 0), zone).toSecsSinceEpoch());
+    const double dayEnd = double(QDateTime(date.addDays(1), QTime(0, 0), zone).toSecsSinceEpoch());
+    const double elevation = end == PlaceEnd::Home ? model.homeElevation() : 0.0;
+    sun.riseSet = astro::sunRiseSet(place.point, dayStart, dayEnd, elevation);
+    sun.now = astro::sunHorizontal(place.point, double(model.shownInstant().toSecsSinceEpoch()));
+    return sun;
+}
+
+std::vector<astro::TimeSpan> greyLineWindowsAhead(const MapModel &model)
+{
+    const auto &home = model.place(PlaceEnd::Home);
+    const auto &target = model.place(PlaceEnd::Target);
+    if (!home || !target)
+        return {};
+    const GreyLineBand band = model.greyLineBand();
+    const double start = double(model.shownInstant().toSecsSinceEpoch());
+    return astro::greyLineWindows(home->place.point, target->place.point, start, start + 86400.0,
+                                  band.low, band.high);
+}
+
+std::optional<GreyLineBand> greyLineBandFrom(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    bool lowOk = false, highOk = false;
+    const double low = parts.size() == 2 ? parts[0].toDouble(&lowOk) : 0.0;
+    const double high = parts.size() == 2 ? parts[1].toDouble(&highOk) : 0.0;
+    if (!lowOk || !highOk || !(low < high) || !(low >= -kGreyLineLimit) ||
+        !(high <= kGreyLineLimit))
+        return std::nullopt;
+    return GreyLineBand{low, high};
+}
+
+QString greyLineBandText(const GreyLineBand &band)
+{
+    return QString::number(band.low) + QLatin1Char(',') + QString::number(band.high);
 }

@@ -3,11 +3,18 @@
 // The two places a user keeps besides the zone: home and target, each typed
 // in any of the place forms; everything that names them loops over kPlaceEnds.
 
+#include "astro/PlaceSun.h"
 #include "places/Place.h"
 
+#include <QDateTime>
 #include <QString>
+#include <QTimeZone>
 
 #include <array>
+#include <optional>
+#include <vector>
+
+class MapModel;
 
 enum class PlaceEnd
 {
@@ -47,7 +54,28 @@ struct GreyLineBand
 };
 inline constexpr double kGreyLineLimit = 18.0;
 
+/// A band from its text "LOW,HIGH" in degrees, as the command line and the
+/// preferences write it; none when malformed, out of range or empty.
+std::optional<GreyLineBand> greyLineBandFrom(const QString &text);
+QString greyLineBandText(const GreyLineBand &band);
+
 /// A place from its text, cities from the GeoNames list read on first use; a
 /// list that cannot be read is logged once and leaves only the city forms
 /// failing.
 places::PlaceResult placeNamedBy(const QString &text);
+
+/// The Sun at one end of the path at the model's shown instant: the place's
+/// local time, the Sun's height and direction there, and the sunrise and
+/// sunset of the place's local date.
+struct PlaceEndSun
+{
+    QDateTime local; ///< in the place's zone, UTC for a zone the system lacks
+    astro::Horizontal now;
+    astro::RiseSet riseSet;
+};
+/// For an end that is set; the home's elevation lowers its horizon.
+PlaceEndSun placeEndSun(const MapModel &model, PlaceEnd end);
+
+/// The spans over the 24 hours from the shown instant when the grey line
+/// joins home and target; none unless both are set.
+std::vector<astro::TimeSpan> greyLineWindowsAhead(const MapModel &model);

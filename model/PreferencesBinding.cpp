@@ -13,6 +13,8 @@ const QString kZoneKey = QStringLiteral("DefaultTimeZone");
 const QString kPinnedZonesKey = QStringLiteral("PinnedTimeZones");
 const QString kViewKey = QStringLiteral("Projection");
 const QString kCentreKey = QStringLiteral("ProjectionCentre");
+const QString kElevationKey = QStringLiteral("HomeElevation");
+const QString kGreyLineKey = QStringLiteral("GreyLineBand");
 } // namespace
 
 namespace PreferencesBinding {
@@ -21,7 +23,9 @@ void registerDefaults(Preferences &preferences)
 {
     QVariantMap defaults{{kZoneKey, systemTimeZoneName()},
                          {kViewKey, QLatin1String(viewInfo(MapView::PlateCarree).name)},
-                         {kCentreKey, QString()}};
+                         {kCentreKey, QString()},
+                         {kElevationKey, 0.0},
+                         {kGreyLineKey, greyLineBandText(GreyLineBand{})}};
     for (const MapLayerInfo &layer : kMapLayers)
         defaults.insert(QLatin1String(layer.storedKey), layer.shownByDefault);
     for (const PlaceEndInfo &end : kPlaceEnds)
@@ -51,6 +55,13 @@ void restore(MapModel &model, Preferences &preferences, bool storeFallback)
             logLine(QStringLiteral("Stored %1 cannot be used: %2")
                         .arg(QLatin1String(end.storedKey), QString::fromStdString(found.problem)));
     }
+
+    bool elevationOk = false;
+    const double elevation = preferences.objectForKey(kElevationKey).toDouble(&elevationOk);
+    if (elevationOk && elevation >= kLowestElevation && elevation <= kHighestElevation)
+        model.setHomeElevation(elevation);
+    model.setGreyLineBand(
+        greyLineBandFrom(preferences.stringForKey(kGreyLineKey)).value_or(GreyLineBand{}));
 
     const QStringList pins = storedZoneList(preferences.objectForKey(kPinnedZonesKey),
                                             kPinnedZonesKey, MapModel::kMaxPinnedZones);
@@ -90,6 +101,11 @@ void keepStored(MapModel &model, Preferences &preferences)
             if (preferences.stringForKey(QLatin1String(end.storedKey)) != text)
                 preferences.setObject(QLatin1String(end.storedKey), text);
         }
+        if (preferences.objectForKey(kElevationKey).toDouble() != model.homeElevation())
+            preferences.setObject(kElevationKey, model.homeElevation());
+        const QString band = greyLineBandText(model.greyLineBand());
+        if (preferences.stringForKey(kGreyLineKey) != band)
+            preferences.setObject(kGreyLineKey, band);
     });
     QObject::connect(&model, &MapModel::viewChanged, &model, [&model, &preferences] {
         if (model.isCentreMoving())

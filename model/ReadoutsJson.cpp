@@ -55,17 +55,9 @@ QJsonValue placeJson(const MapModel &model, PlaceEnd end)
     if (!chosen)
         return QJsonValue::Null;
     const places::Place &place = chosen->place;
-    QTimeZone zone(QByteArray::fromStdString(place.zone));
-    if (!zone.isValid())
-        zone = QTimeZone::utc();
-    const QDateTime local = model.shownInstant().toTimeZone(zone);
-    const QDate date = local.date();
-    const double dayStart = double(QDateTime(date, QTime(0, 0), zone).toSecsSinceEpoch());
-    const double dayEnd = double(QDateTime(date.addDays(1), QTime(0, 0), zone).toSecsSinceEpoch());
-    const double elevation = end == PlaceEnd::Home ? model.homeElevation() : 0.0;
-    const astro::RiseSet sun = astro::sunRiseSet(place.point, dayStart, dayEnd, elevation);
-    const astro::Horizontal now =
-        astro::sunHorizontal(place.point, double(model.shownInstant().toSecsSinceEpoch()));
+    const PlaceEndSun sky = placeEndSun(model, end);
+    const astro::RiseSet &sun = sky.riseSet;
+    const astro::Horizontal &now = sky.now;
     return QJsonObject{
         {QStringLiteral("name"), place.name.empty()
                                      ? QJsonValue(QJsonValue::Null)
@@ -75,7 +67,7 @@ QJsonValue placeJson(const MapModel &model, PlaceEnd end)
         {QStringLiteral("locator"), QString::fromStdString(places::locatorOf(place.point))},
         {QStringLiteral("zone"), QString::fromStdString(place.zone)},
         {QStringLiteral("zone_inferred"), place.zoneInferred},
-        {QStringLiteral("local_time"), local.toString(Qt::ISODate)},
+        {QStringLiteral("local_time"), sky.local.toString(Qt::ISODate)},
         {QStringLiteral("sun_altitude_degrees"), rounded(now.altitudeDeg, 4)},
         {QStringLiteral("sun_azimuth_degrees"), rounded(now.azimuthDeg, 4)},
         {QStringLiteral("sunrise_utc"), isoUtcNearestSecond(sun.sunrise)},
@@ -112,10 +104,8 @@ void insertPlaces(QJsonObject &json, const MapModel &model)
                     {QStringLiteral("long_bearing_degrees"), rounded(path.longBearingDeg, 3)},
                     {QStringLiteral("long_distance_km"), rounded(path.longDistanceKm, 3)}});
     const GreyLineBand band = model.greyLineBand();
-    const double start = double(model.shownInstant().toSecsSinceEpoch());
     QJsonArray windows;
-    for (const astro::TimeSpan &span :
-         astro::greyLineWindows(from, to, start, start + 86400.0, band.low, band.high))
+    for (const astro::TimeSpan &span : greyLineWindowsAhead(model))
         windows.append(QJsonObject{{QStringLiteral("start"), isoUtcNearestSecond(span.start)},
                                    {QStringLiteral("end"), isoUtcNearestSecond(span.end)}});
     json.insert(QStringLiteral("grey_line"),

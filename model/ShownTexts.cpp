@@ -3,6 +3,8 @@
 #include "mapcore/NightOverlay.h"
 #include "model/MapModel.h"
 #include "model/SkyTexts.h"
+#include "places/GreatCircle.h"
+#include "places/Locator.h"
 #include "platform/Translations.h"
 #include "readouts/ReadoutTexts.h"
 #include "zones/ClockChange.h"
@@ -150,4 +152,150 @@ QString nextChangeText(const MapModel &model)
     const std::optional<ClockChange> change =
         nextClockChange(model.timeZone(), model.shownInstant());
     return change ? clockChangeText(*change) : QString();
+}
+
+namespace {
+
+/// Whole numbers with the locale's grouping: "6,245" in English.
+QString wholeNumber(double value)
+{
+    const QLocale locale = usesEnglishTexts() ? QLocale(QLocale::English) : QLocale();
+    return locale.toString(qlonglong(std::llround(value)));
+}
+
+/// "7:58" in a zone, with the locale's digits.
+QString clockText(const QDateTime &instant, const QTimeZone &zone)
+{
+    return QLocale().toString(instant.toTimeZone(zone).time(), QStringLiteral("H:mm"));
+}
+
+QString clockText(double unixSeconds, const QTimeZone &zone)
+{
+    return clockText(QDateTime::fromSecsSinceEpoch(std::llround(unixSeconds), QTimeZone::utc()),
+                     zone);
+}
+
+QString degreesText(double degrees)
+{
+    const long whole = std::lround(degrees);
+    return (whole < 0 ? QStringLiteral("\u2212") : QString()) + QLocale().toString(std::abs(whole));
+}
+
+struct EndTexts
+{
+    QString line, details;
+};
+
+EndTexts endTexts(const MapModel &model, PlaceEnd end)
+{
+    const places::Place &place = model.place(end)->place;
+    const PlaceEndSun sun = placeEndSun(model, end);
+    const QTimeZone zone = sun.local.timeZone();
+    const QString locator = QString::fromStdString(places::locatorOf(place.point));
+    const QString name = place.name.empty() ? locator : QString::fromStdString(place.name);
+    //: Marks a local time whose zone is only guessed, from the nearest city or the longitude
+    const QString approximately =
+        place.zoneInferred ? QCoreApplication::translate("ShownTexts", "≈") : QString();
+    const astro::RiseSet &riseSet = sun.riseSet;
+    QString light;
+    if (riseSet.polar == astro::RiseSet::Polar::Day)
+        //: The Sun does not set on this day at a place
+        light = QCoreApplication::translate("ShownTexts", "polar day");
+    else if (riseSet.polar == astro::RiseSet::Polar::Night)
+        //: The Sun does not rise on this day at a place
+        light = QCoreApplication::translate("ShownTexts", "polar night");
+    else {
+        //: A sunrise or sunset that does not happen on this day
+        const QString none = QCoreApplication::translate("ShownTexts", "none");
+        //: %1 and %2 are local times, such as 7:58
+        light = QCoreApplication::translate("ShownTexts", "sunrise %1, sunset %2")
+                    .arg(riseSet.sunrise ? clockText(*riseSet.sunrise, zone) : none,
+                         riseSet.sunset ? clockText(*riseSet.sunset, zone) : none);
+    }
+    const QString label = end == PlaceEnd::Home
+                              ? QCoreApplication::translate("ShownTexts", "Home")
+                              : QCoreApplication::translate("ShownTexts", "Target");
+    //: One end of the path: %1 Home or Target, %2 its name or locator, %3 its local time,
+    //: %4 its sunrise and sunset, %5 the Sun's height in degrees
+    const QString line = QCoreApplication::translate("ShownTexts", "%1 %2 · %3 · %4 · Sun %5°")
+                             .arg(label, name, approximately + clockText(sun.local, zone), light,
+                                  degreesText(sun.now.altitudeDeg));
+    const QString zoneText =
+        QString::fromStdString(place.zone) +
+        (place.zoneInferred
+             ? QLatin1Char(' ') + QCoreApplication::translate("ShownTexts", "(guessed)")
+             : QString());
+    //: %1 latitude, %2 longitude, %3 the Maidenhead locator, %4 the time zone,
+    //: %5 the Sun's compass direction in degrees
+    const QString details =
+        QCoreApplication::translate("ShownTexts",
+                                    "%1°, %2° · locator %3\nTime zone %4\nSun towards %5°")
+            .arg(QLocale().toString(place.point.latitude, 'f', 4),
+                 QLocale().toString(place.point.longitude, 'f', 4), locator, zoneText,
+                 degreesText(sun.now.azimuthDeg));
+    return {line, details};
+}
+
+/// When the grey line next joins both ends, in the selected zone's time.
+QString greyLineText(const MapModel &model)
+{
+    const std::vector<astro::TimeSpan> windows = greyLineWindowsAhead(model);
+    if (windows.empty())
+        //: No span within the next day when both places are in the twilight band
+        return QCoreApplication::translate("ShownTexts", "no grey line within 24 h");
+    const astro::TimeSpan &next = windows.front();
+    const QTimeZone zone = model.timeZone();
+    const double now = double(model.shownInstant().toSecsSinceEpoch());
+    if (next.start <= now)
+        //: Both places are in the twilight band now; %1 is the local time it ends
+        return QCoreApplication::translate("ShownTexts", "grey line now, until %1")
+            .arg(clockText(next.end, zone));
+    const QDateTime start =
+        QDateTime::fromSecsSinceEpoch(std::llround(next.start), QTimeZone::utc()).toTimeZone(zone);
+    QString from = clockText(start, zone);
+    if (start.date() != model.shownInstant().toTimeZone(zone).date())
+        from = QLocale().dayName(start.date().dayOfWeek(), QLocale::ShortFormat) +
+               QLatin1Char(' ') + from;
+    //: The next span when both places are in the twilight band, in local times: 16:02–16:40
+    return QCoreApplication::translate("ShownTexts", "grey line %1–%2")
+        .arg(from, clockText(next.end, zone));
+}
+
+} // namespace
+
+HomeTargetTexts homeTargetTexts(const MapModel &model)
+{
+    HomeTargetTexts texts;
+    if (model.place(PlaceEnd::Home)) {
+        const EndTexts home = endTexts(model, PlaceEnd::Home);
+        texts.home = home.line;
+        texts.homeDetails = home.details;
+    }
+    if (model.place(PlaceEnd::Target)) {
+        const EndTexts target = endTexts(model, PlaceEnd::Target);
+        texts.target = target.line;
+        texts.targetDetails = target.details;
+    }
+    if (model.place(PlaceEnd::Home) && model.place(PlaceEnd::Target)) {
+        const places::GreatCirclePath path = places::greatCirclePath(
+            model.place(PlaceEnd::Home)->place.point, model.place(PlaceEnd::Target)->place.point);
+        //: The short path (SP) and the long path (LP) from home to target: each its bearing
+        //: from home and its length, as radio operators write them
+        texts.path = QCoreApplication::translate("ShownTexts", "SP %1° %2 km · LP %3° %4 km")
+                         .arg(QString::number(std::lround(path.shortBearingDeg) % 360),
+                              wholeNumber(path.shortDistanceKm),
+                              QString::number(std::lround(path.longBearingDeg) % 360),
+                              wholeNumber(path.longDistanceKm)) +
+                     QStringLiteral(" · ") + greyLineText(model);
+        const GreyLineBand band = model.greyLineBand();
+        //: %1 and %2 the Sun's heights that bound the grey line, such as −6 and 6
+        texts.pathDetails =
+            QCoreApplication::translate("ShownTexts",
+                                        "Short path: towards %1° from home, %2° back from the "
+                                        "target\nGrey line: the Sun from %3° to %4° at both ends")
+                .arg(QString::number(std::lround(path.shortBearingDeg) % 360),
+                     QString::number(std::lround(path.reverseBearingDeg) % 360),
+                     degreesText(band.low), degreesText(band.high));
+    }
+    return texts;
 }

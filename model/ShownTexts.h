@@ -52,5 +52,17 @@ QString cityOf(const QString &zone);
 /// at most once a minute.
 QString mapDescription(const MapModel &model);
 
+/// The row of home and target: each end's name or locator, its local time
+/// (≈ when its zone is only inferred), the sunrise and sunset of its local
+/// date and the Sun's height now; then the paths between them and the next
+/// time the grey line joins both. Empty texts for what is not set.
+struct HomeTargetTexts
+{
+    QString home, target, path;
+    /// The details each shows on hovering: the zone, the place, the Sun's direction.
+    QString homeDetails, targetDetails, pathDetails;
+};
+HomeTargetTexts homeTargetTexts(const MapModel &model);
+
 /// The next clock change of the selected zone within a year, or an empty text.
 QString nextChangeText(const MapModel &model);

@@ -8,6 +8,7 @@
 #include "astro/GeoPoint.h"
 
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,6 +51,11 @@ public:
     GeoPoint place(uint32_t city) const;
     uint32_t population(uint32_t city) const { return cities_[city].population; }
     std::string_view country(uint32_t city) const { return {cities_[city].country, 2}; }
+    /// The first-level region's GeoNames code: "TX", "11".
+    std::string_view region(uint32_t city) const
+    {
+        return {cities_[city].region, strnlen(cities_[city].region, sizeof cities_[city].region)};
+    }
     const std::string &zone(uint32_t city) const { return zones_[cities_[city].zone]; }
 
     /// The bytes the tables hold.

@@ -345,8 +345,22 @@
     </message>
     <message>
         <source>Home</source>
-        <extracomment>View → Centre On: the home place the user keeps (in the preferences or given with --home)</extracomment>
+        <extracomment>View → Centre On: the home place the user keeps (in the preferences or given with --home)
+----------
+Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
         <translation>Heimatort</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Paths from home to target</source>
+        <translation>Wege vom Heimatort zum Ziel</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Cities: GeoNames (geonames.org), under the Creative Commons Attribution 4.0 licence.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Städte: GeoNames (geonames.org), unter der Lizenz Creative Commons Namensnennung 4.0.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -459,6 +473,39 @@
         <source>Centre Map Here</source>
         <translation>Karte hier zentrieren</translation>
     </message>
+    <message>
+        <source>Set Home Here</source>
+        <extracomment>Map menu: make the place clicked the home place</extracomment>
+        <translation>Hier Heimatort festlegen</translation>
+    </message>
+    <message>
+        <source>Set Target Here</source>
+        <extracomment>Map menu: make the place clicked the target place, far end of the paths from home</extracomment>
+        <translation>Hier Ziel festlegen</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceField</name>
+    <message>
+        <source>A city, a locator such as JO62qm, or 52.52, 13.40</source>
+        <extracomment>Placeholder of the home and target fields: the forms a place may be typed in</extracomment>
+        <translation>Eine Stadt, ein Locator wie JO62qm oder 52.52, 13.40</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a state and its country</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 · %3</source>
+        <extracomment>A city in the list of cities of a name: %1 the city, %2 its country, %3 its time zone</extracomment>
+        <translation>%1, %2 · %3</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a city and its country&apos;s or state&apos;s code</comment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesDialog</name>
@@ -502,6 +549,71 @@
     <message>
         <source>&amp;Projection:</source>
         <translation>&amp;Projektion:</translation>
+    </message>
+    <message>
+        <source>Home and target</source>
+        <extracomment>Group of the preferences: the user&apos;s own place and a far place, with the paths between</extracomment>
+        <translation>Heimatort und Ziel</translation>
+    </message>
+    <message>
+        <source>&amp;Home:</source>
+        <extracomment>Preferences: the user&apos;s own place</extracomment>
+        <translation>&amp;Heimatort:</translation>
+    </message>
+    <message>
+        <source>&amp;Target:</source>
+        <translation>&amp;Ziel:</translation>
+    </message>
+    <message>
+        <source>Problem with a place</source>
+        <translation>Problem mit einem Ort</translation>
+    </message>
+    <message>
+        <source> m</source>
+        <extracomment>Unit after the home&apos;s height above the sea</extracomment>
+        <translation> m</translation>
+    </message>
+    <message>
+        <source>Home&apos;s height above the &amp;sea:</source>
+        <extracomment>Preferences: the home&apos;s height above the sea, which lowers its horizon</extracomment>
+        <translation>Höhe des Heimatorts über dem &amp;Meer:</translation>
+    </message>
+    <message>
+        <source>Lowest Sun of the grey line</source>
+        <extracomment>The grey line&apos;s lowest and highest Sun, for screen readers</extracomment>
+        <translation>Tiefster Sonnenstand der Graulinie</translation>
+    </message>
+    <message>
+        <source>Highest Sun of the grey line</source>
+        <translation>Höchster Sonnenstand der Graulinie</translation>
+    </message>
+    <message>
+        <source>A place is on the grey line while the Sun&apos;s centre stands between these heights above or below its horizon.</source>
+        <extracomment>Tooltip of the grey line&apos;s band in the preferences</extracomment>
+        <translation>Ein Ort liegt auf der Graulinie, solange die Sonnenmitte zwischen diesen Höhen über oder unter seinem Horizont steht.</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <extracomment>Between the grey line&apos;s lowest and highest Sun: &quot;−6° to 6°&quot;</extracomment>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Grey line, Sun from:</source>
+        <extracomment>Preferences: the Sun&apos;s heights at which a place is on the grey line</extracomment>
+        <translation>Graulinie, Sonne von:</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Heimatort</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 Home or Target, %2 what is wrong with the place typed</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -603,6 +715,84 @@
         <source>%1: %2, Sun %3° below the horizon.</source>
         <extracomment>%1 a city, %2 day, twilight or night there, %3 the Sun&apos;s depth in degrees</extracomment>
         <translation>%1: %2, Sonne %3° unter dem Horizont.</translation>
+    </message>
+    <message>
+        <source>≈</source>
+        <extracomment>Marks a local time whose zone is only guessed, from the nearest city or the longitude</extracomment>
+        <translation>≈</translation>
+    </message>
+    <message>
+        <source>polar day</source>
+        <extracomment>The Sun does not set on this day at a place</extracomment>
+        <translation>Polartag</translation>
+    </message>
+    <message>
+        <source>polar night</source>
+        <extracomment>The Sun does not rise on this day at a place</extracomment>
+        <translation>Polarnacht</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>A sunrise or sunset that does not happen on this day</extracomment>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>sunrise %1, sunset %2</source>
+        <extracomment>%1 and %2 are local times, such as 7:58</extracomment>
+        <translation>Aufgang %1, Untergang %2</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Heimatort</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>%1 %2 · %3 · %4 · Sun %5°</source>
+        <extracomment>One end of the path: %1 Home or Target, %2 its name or locator, %3 its local time, %4 its sunrise and sunset, %5 the Sun&apos;s height in degrees</extracomment>
+        <translation>%1 %2 · %3 · %4 · Sonne %5°</translation>
+    </message>
+    <message>
+        <source>(guessed)</source>
+        <translation>(geschätzt)</translation>
+    </message>
+    <message>
+        <source>%1°, %2° · locator %3
+Time zone %4
+Sun towards %5°</source>
+        <extracomment>%1 latitude, %2 longitude, %3 the Maidenhead locator, %4 the time zone, %5 the Sun&apos;s compass direction in degrees</extracomment>
+        <translation>%1°, %2° · Locator %3
+Zeitzone %4
+Sonne in Richtung %5°</translation>
+    </message>
+    <message>
+        <source>no grey line within 24 h</source>
+        <extracomment>No span within the next day when both places are in the twilight band</extracomment>
+        <translation>keine Graulinie in 24 h</translation>
+    </message>
+    <message>
+        <source>grey line now, until %1</source>
+        <extracomment>Both places are in the twilight band now; %1 is the local time it ends</extracomment>
+        <translation>Graulinie jetzt, bis %1</translation>
+    </message>
+    <message>
+        <source>grey line %1–%2</source>
+        <extracomment>The next span when both places are in the twilight band, in local times: 16:02–16:40</extracomment>
+        <translation>Graulinie %1–%2</translation>
+    </message>
+    <message>
+        <source>SP %1° %2 km · LP %3° %4 km</source>
+        <extracomment>The short path (SP) and the long path (LP) from home to target: each its bearing from home and its length, as radio operators write them</extracomment>
+        <translation>SP %1° %2 km · LP %3° %4 km</translation>
+    </message>
+    <message>
+        <source>Short path: towards %1° from home, %2° back from the target
+Grey line: the Sun from %3° to %4° at both ends</source>
+        <extracomment>%1 and %2 the Sun&apos;s heights that bound the grey line, such as −6 and 6</extracomment>
+        <translation>Kurzer Weg: Richtung %1° vom Heimatort, %2° zurück vom Ziel
+Graulinie: Sonne von %3° bis %4° an beiden Enden</translation>
     </message>
 </context>
 <context>

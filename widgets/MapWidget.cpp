@@ -2,6 +2,8 @@
 
 #include "mapcore/MapGeometry.h"
 #include "model/MapModel.h"
+#include "places/CityList.h"
+#include "places/Locator.h"
 #include "render/FrameRenderer.h"
 #include "render/MapImages.h"
 #include "render/MapPainting.h"
@@ -17,6 +19,11 @@
 
 #include <cmath>
 #include <utility>
+
+namespace {
+// A double-click far out at sea or on the ice chooses nothing.
+constexpr double kDoubleClickCityRadiusKm = 500.0;
+} // namespace
 
 MapWidget::MapWidget(MapModel &model, FrameRenderer &renderer, QWidget *parent)
     : QWidget(parent), m_model(model), m_renderer(renderer)
@@ -37,6 +44,7 @@ MapWidget::MapWidget(MapModel &model, FrameRenderer &renderer, QWidget *parent)
     connect(&model, &MapModel::pinnedZonesChanged, this, repaint);
     connect(&model, &MapModel::viewChanged, this, repaint);
     connect(&model, &MapModel::markerPlaceChanged, this, repaint);
+    connect(&model, &MapModel::placesChanged, this, repaint);
 }
 
 MapProjection MapWidget::projection() const
@@ -77,6 +85,7 @@ QString MapWidget::pointerText(const GeoPoint &place) const
     QString text = tr("%1, %2", "latitude, longitude")
                        .arg(degrees(place.latitude, tr("N", "north"), tr("S", "south")),
                             degrees(place.longitude, tr("E", "east"), tr("W", "west")));
+    text += QStringLiteral(" · ") + QString::fromStdString(places::locatorOf(place));
     if (m_model.view() == MapView::Azimuthal) {
         const DistanceAndBearing from = distanceAndBearing(m_model.viewCentre(), place);
         text = tr("%1 · %2 km from the centre, bearing %3°")
@@ -135,6 +144,35 @@ void MapWidget::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     if (std::exchange(m_dragStart, std::nullopt))
         m_model.finishMovingCentre();
+}
+
+void MapWidget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The zone of the nearest listed city, which is what people mean by a
+    // place's zone, when it is one of the zones offered.
+    event->accept();
+    if (event->button() != Qt::LeftButton)
+        return;
+    const auto place = placeAt(event->position());
+    if (!place)
+        return;
+    const places::CityList &cities = places::CityList::shared();
+    const auto city = cities.nearest(*place, kDoubleClickCityRadiusKm);
+    if (!city)
+        return;
+    const QString zone = QString::fromStdString(cities.zone(*city));
+    if (m_model.offeredZones().contains(zone))
+        emit zoneChosen(zone);
+}
+
+void MapWidget::setPlaceEnd(PlaceEnd end, const GeoPoint &place)
+{
+    // Four decimals: some ten metres, finer than a click can aim.
+    const QString text = QStringLiteral("%1, %2").arg(QString::number(place.latitude, 'f', 4),
+                                                      QString::number(place.longitude, 'f', 4));
+    places::PlaceResult found = placeNamedBy(text);
+    if (found.ok)
+        m_model.setPlace(end, ChosenPlace{text, std::move(found.place)});
 }
 
 void MapWidget::leaveEvent(QEvent *event)
@@ -327,6 +365,17 @@ QMenu *MapWidget::contextMenuAt(const QPoint &point)
     if (place)
         connect(centre, &QAction::triggered, this,
                 [this, at = *place] { m_model.setChosenCentre(at); });
+    //: Map menu: make the place clicked the home place
+    QAction *home = menu->addAction(tr("Set Home Here"));
+    //: Map menu: make the place clicked the target place, far end of the paths from home
+    QAction *target = menu->addAction(tr("Set Target Here"));
+    for (auto [action, end] :
+         {std::pair{home, PlaceEnd::Home}, std::pair{target, PlaceEnd::Target}}) {
+        action->setEnabled(place.has_value());
+        if (place)
+            connect(action, &QAction::triggered, this,
+                    [this, end, at = *place] { setPlaceEnd(end, at); });
+    }
     //: Submenu of the map's menu: keep a world clock for one of the nearby zones
     QMenu *pins = menu->addMenu(tr("Pin"));
     pins->setEnabled(!pinnable.isEmpty());

@@ -2,6 +2,7 @@
 
 #include "astro/GeoPoint.h"
 #include "mapcore/MapProjection.h"
+#include "model/HomeAndTarget.h"
 #include "model/MapLayer.h"
 
 #include <QList>
@@ -47,7 +48,8 @@ public:
     /// Where a place lies on the widget; none where the view hides it.
     std::optional<QPointF> pointOf(const GeoPoint &place) const;
     /// What the pointer readout says of a place: its latitude and longitude,
-    /// and in the azimuthal view its distance and bearing from the centre.
+    /// its Maidenhead locator, and in the azimuthal view its distance and
+    /// bearing from the centre.
     QString pointerText(const GeoPoint &place) const;
 
 signals:
@@ -62,6 +64,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -76,6 +79,8 @@ private:
 
     /// The projection of the widget in points, in a view other than the classic map.
     MapProjection projection() const;
+    /// Makes a place home or target, kept as its coordinates.
+    void setPlaceEnd(PlaceEnd end, const GeoPoint &place);
     /// Shows what lies under the pointer, or nothing.
     void setPointerText(const QString &text);
     QRect pointerTextRect(const QString &text) const;

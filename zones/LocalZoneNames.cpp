@@ -71,3 +71,12 @@ LocalZoneNames localZoneNames(const QStringList &zones, const QLocale &locale,
     }
     return names;
 }
+
+QString countryName(const QString &code, const QLocale &locale)
+{
+    icu::UnicodeString name;
+    icu::Locale("", code.toLatin1().constData())
+        .getDisplayCountry(icu::Locale(locale.name().toLatin1().constData()), name);
+    const QString text = fromIcu(name);
+    return text.isEmpty() ? code : text;
+}

@@ -23,3 +23,7 @@ using LocalZoneNames = QHash<QString, LocalZoneName>;
 /// under English and C, whose names the ids and the tz tables already give.
 LocalZoneNames localZoneNames(const QStringList &zones, const QLocale &locale = QLocale(),
                               const QStringList &otherLanguages = {});
+
+/// A country's name from its ISO code ("FR") in the language of \a locale:
+/// "France", "Frankreich"; the code itself when ICU knows no name.
+QString countryName(const QString &code, const QLocale &locale = QLocale());

@@ -1,11 +1,13 @@
 // The model and the window as main() starts them, on Qt's offscreen platform.
 #include "MessageLog.h"
 #include "TestApplication.h"
+#include "app/PreferencesDialog.h"
 #include "model/MapViews.h"
 #include "model/ShownTexts.h"
 #include "platform/SecondTimer.h"
 #include "render/FrameRenderer.h"
 #include "widgets/MapWidget.h"
+#include "widgets/PlaceField.h"
 #include "widgets/PopupArea.h"
 #include "widgets/ZoneFinder.h"
 #include "zones/TimeZones.h"
@@ -304,6 +306,55 @@ private slots:
         QVERIFY(map.pointerText(centre).contains(" km from the centre, bearing "));
     }
 
+    // Home and target from the map's menu, the preferences and a double-click,
+    // and the row that tells of them under the readouts.
+    void homeAndTargetFromTheWindow()
+    {
+        TestApplication app({{"Europe/London", 51.5, -0.1}, {"Asia/Tokyo", 35.7, 139.7}}, kNoon);
+        MapWidget &map = *app.window->mapWidget();
+        const QSize mapSize = map.size();
+        const int windowHeight = app.window->height();
+        const auto choose = [&map](const GeoPoint &place, const QString &title) {
+            std::unique_ptr<QMenu> menu(map.contextMenuAt(map.pointOf(place)->toPoint()));
+            for (QAction *action : menu->actions())
+                if (action->text() == title)
+                    action->trigger();
+        };
+        choose({51.5, -0.1}, "Set Home Here");
+        const QString home = app.stored("HomePlace").toString();
+        QVERIFY2(home.startsWith("51.") && app.model->place(PlaceEnd::Home), qPrintable(home));
+        choose({35.7, 139.7}, "Set Target Here");
+        const auto fields = app.window->findChildren<QLabel *>("homeTargetField");
+        QStringList shown;
+        for (const QLabel *field : fields)
+            shown << (field->isVisibleTo(app.window.get()) ? field->text().section(' ', 0, 0)
+                                                           : "-");
+        QCOMPARE(shown.join(' '), "Home Target SP");
+        // The window grew by the rows.
+        QCOMPARE(map.size(), mapSize);
+        QVERIFY(app.window->height() >= windowHeight + 3 * fields.at(0)->sizeHint().height());
+        QVERIFY(map.pointerText({51.5, -0.1}).endsWith(" · IO91wm"));
+
+        // A double-click takes the zone of the nearest city.
+        const QPointF tokyo = *map.pointOf({35.69, 139.69});
+        QTest::mouseDClick(&map, Qt::LeftButton, {}, tokyo.toPoint());
+        QCOMPARE(app.model->zoneName(), "Asia/Tokyo");
+
+        // The preferences take any form of place, and say what is wrong with one.
+        PreferencesDialog dialog(*app.model, {});
+        PlaceField *homeField = dialog.findChildren<PlaceField *>().at(0);
+        QCOMPARE(homeField->text(), home);
+        for (const auto &[typed, problem, kept] :
+             {std::tuple{"JO6", true, home}, {"Springfield", false, "Springfield"}}) {
+            homeField->setText(typed);
+            emit homeField->textEdited(typed);
+            emit homeField->editingFinished();
+            QCOMPARE(app.stored("HomePlace").toString(), kept);
+            QCOMPARE(!dialog.findChild<QLabel *>("placeProblem")->isHidden(), problem);
+        }
+        QVERIFY(homeField->listedCities().contains("Springfield, IL"));
+    }
+
     void contextMenu()
     {
         QFETCH(bool, large);
@@ -322,8 +373,9 @@ private slots:
         MapWidget &map = *app.window->mapWidget();
         std::unique_ptr<QMenu> menu(map.contextMenuAt({click.x(), map.height() - click.y()}));
         const QStringList shown = titles(menu.get());
-        QCOMPARE(shown.join(", "), "Show Latitude/Longitude Grid, Show Locations, " + expected +
-                                       "---, Centre Map Here, Pin, More Layers");
+        QCOMPARE(shown.join(", "),
+                 "Show Latitude/Longitude Grid, Show Locations, " + expected +
+                     "---, Centre Map Here, Set Home Here, Set Target Here, Pin, More Layers");
         QCOMPARE(
             titles(menu->actions().last()->menu()),
             (QStringList{"Show Sun", "Show Moon", "Show Twilight Lines", "Show Distance Rings"}));
@@ -343,8 +395,8 @@ private slots:
         if (expected.isEmpty())
             return;
         // The last zone near, chosen and pinned.
-        const QString zone = shown.at(shown.size() - 5);
-        menu->actions().at(shown.size() - 5)->trigger();
+        const QString zone = shown.at(shown.size() - 7);
+        menu->actions().at(shown.size() - 7)->trigger();
         QMenu *pins = menu->actions().at(shown.size() - 2)->menu();
         QCOMPARE(titles(pins).last(), zone);
         pins->actions().last()->trigger();
