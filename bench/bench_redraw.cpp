@@ -3,6 +3,7 @@
 
 #include "model/MapModel.h"
 #include "model/MapViews.h"
+#include "model/ShownTexts.h"
 #include "model/SkyTexts.h"
 #include "platform/Clock.h"
 #include "platform/Resources.h"
@@ -142,8 +143,34 @@ void RedrawAtNewSize(benchmark::State &state)
     }
 }
 
+// The texts below the readouts at each new instant, as while the time slider
+// is dragged: the zone's readouts (0), and the Home and Target row (1), with
+// its two sunrises and sunsets and a day of grey-line windows.
+void ShownTextsAtNewInstant(benchmark::State &state)
+{
+    ManualClock clock(QDateTime(QDate(2026, 6, 21), QTime(6, 30), QTimeZone::utc()));
+    const Resources resources;
+    MapModel model(TimeZoneTable::load(resources), clock);
+    model.selectZone(QStringLiteral("Europe/Berlin"));
+    for (const auto &[end, text] :
+         {std::pair{PlaceEnd::Home, "JO62qm"}, std::pair{PlaceEnd::Target, "Tokyo"}})
+        model.setPlace(end, ChosenPlace{QString::fromLatin1(text), placeNamedBy(text).place});
+    qint64 minutes = 0;
+    for (auto _ : state) {
+        model.setShownInstant(clock.now().addSecs(60 * ++minutes));
+        if (state.range(0) == 0)
+            benchmark::DoNotOptimize(placeTexts(model, kLargePreset).sunrise.size());
+        else
+            benchmark::DoNotOptimize(homeTargetTexts(model).path.size());
+    }
+}
+
 } // namespace
 
+BENCHMARK(ShownTextsAtNewInstant)
+    ->ArgName("row")
+    ->DenseRange(0, 1)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(RedrawAtNewSize)->ArgName("kept")->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(SkyLayer)
     ->ArgName("twilight0_positions1_symbols2")
