@@ -223,7 +223,7 @@ void PreferencesDialog::takePlace(PlaceEnd end)
         // The text stays to be put right; the place kept stays until then.
         const QString label = end == PlaceEnd::Home ? tr("Home") : tr("Target");
         //: %1 Home or Target, %2 what is wrong with the place typed
-        m_placeProblem->setText(tr("%1: %2").arg(label, QString::fromStdString(found.problem)));
+        m_placeProblem->setText(tr("%1: %2").arg(label, translatedPlaceProblem(found.problem)));
         m_placeProblem->show();
         field->setAccessibleDescription(m_placeProblem->text());
         return;

@@ -3,6 +3,8 @@
 #include "model/MapModel.h"
 #include "platform/Log.h"
 
+#include <QCoreApplication>
+
 #include <mutex>
 
 places::PlaceResult placeNamedBy(const QString &text)
@@ -16,6 +18,16 @@ places::PlaceResult placeNamedBy(const QString &text)
         });
     }
     return places::resolvePlace(text.toStdString(), cities);
+}
+
+QString translatedPlaceProblem(const std::string &problem)
+{
+    const std::size_t colon = problem.find(": ");
+    const std::string phrase = problem.substr(0, colon);
+    const QString translated = QCoreApplication::translate("PlaceProblem", phrase.c_str());
+    return colon == std::string::npos ? translated
+                                      : translated + QStringLiteral(": ") +
+                                            QString::fromStdString(problem.substr(colon + 2));
 }
 
 PlaceEndSun placeEndSun(const MapModel &model, PlaceEnd end)

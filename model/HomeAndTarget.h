@@ -63,6 +63,8 @@ QString greyLineBandText(const GreyLineBand &band);
 /// list that cannot be read is logged once and leaves only the city forms
 /// failing.
 places::PlaceResult placeNamedBy(const QString &text);
+/// A place's problem in the user's language, for the window.
+QString translatedPlaceProblem(const std::string &problem);
 
 /// The Sun at one end of the path at the model's shown instant: the place's
 /// local time, the Sun's height and direction there, and the sunrise and

@@ -1,5 +1,6 @@
 #include "places/Place.h"
 
+#include "places/PlaceProblem.h"
 #include "places/PlaceText.h"
 
 namespace places {
@@ -30,12 +31,15 @@ PlaceResult resolvePlace(std::string_view text, const CityList &cities)
         break;
     }
     if (cities.empty()) {
-        result.problem = "city names are unavailable without the city list: " + std::string(text);
+        result.problem = problemWith(
+            QT_TRANSLATE_NOOP("PlaceProblem", "city names are unavailable without the city list"),
+            text);
         return result;
     }
     const std::vector<uint32_t> found = cities.find(parsed.name, parsed.qualifier);
     if (found.empty()) {
-        result.problem = "no city of that name: " + std::string(text);
+        result.problem =
+            problemWith(QT_TRANSLATE_NOOP("PlaceProblem", "no city of that name"), text);
         return result;
     }
     const uint32_t city = found.front();

@@ -1,6 +1,7 @@
 #include "places/PlaceText.h"
 
 #include "places/Locator.h"
+#include "places/PlaceProblem.h"
 
 #include <algorithm>
 #include <charconv>
@@ -43,18 +44,20 @@ std::optional<double> wholeNumber(std::string_view s)
     return value;
 }
 
-PlaceText invalid(std::string problem)
+PlaceText invalid(const char *problem, std::string_view text)
 {
-    return {PlaceText::Kind::Invalid, {}, std::move(problem), {}};
+    return {PlaceText::Kind::Invalid, {}, problemWith(problem, text), {}};
 }
 
 PlaceText checkedCoordinates(double lat, double lon, std::string_view text)
 {
     if (!std::isfinite(lat) || !std::isfinite(lon))
-        return invalid("coordinates are not numbers: " + std::string(text));
+        return invalid(QT_TRANSLATE_NOOP("PlaceProblem", "coordinates are not numbers"), text);
     if (std::fabs(lat) > 90.0 || std::fabs(lon) > 180.0)
-        return invalid("coordinates out of range (latitude -90 to 90, longitude -180 to 180): " +
-                       std::string(text));
+        return invalid(QT_TRANSLATE_NOOP(
+                           "PlaceProblem",
+                           "coordinates out of range (latitude -90 to 90, longitude -180 to 180)"),
+                       text);
     return {PlaceText::Kind::Coordinates, {lat, lon}, {}, {}};
 }
 
@@ -110,8 +113,10 @@ PlaceText dmsPlace(std::string_view text)
     const auto latitudeLetter = [](char c) { return c == 'N' || c == 'S'; };
     const auto longitudeLetter = [](char c) { return c == 'E' || c == 'W'; };
     if (!b || !trimmed(rest).empty() || !latitudeLetter(first) || !longitudeLetter(second))
-        return invalid("not a latitude and longitude in degrees, minutes and seconds: " +
-                       std::string(text));
+        return invalid(
+            QT_TRANSLATE_NOOP("PlaceProblem",
+                              "not a latitude and longitude in degrees, minutes and seconds"),
+            text);
     return checkedCoordinates(first == 'S' ? -*a : *a, second == 'W' ? -*b : *b, text);
 }
 
@@ -121,7 +126,7 @@ PlaceText parsePlaceText(std::string_view text)
 {
     text = trimmed(text);
     if (text.empty())
-        return invalid("no place given");
+        return invalid(QT_TRANSLATE_NOOP("PlaceProblem", "no place given"), {});
     if (text.find("\u00b0") != std::string_view::npos)
         return dmsPlace(text);
 
@@ -132,8 +137,10 @@ PlaceText parsePlaceText(std::string_view text)
     if (locatorShaped) {
         if (const auto centre = locatorCentre(text))
             return {PlaceText::Kind::Locator, *centre, {}, {}};
-        return invalid("not a Maidenhead locator of 4, 6 or 8 characters (like JO62qm): " +
-                       std::string(text));
+        return invalid(
+            QT_TRANSLATE_NOOP("PlaceProblem",
+                              "not a Maidenhead locator of 4, 6 or 8 characters (like JO62qm)"),
+            text);
     }
 
     // Only figures and separators, or a number before a comma (NaN, inf):
@@ -147,8 +154,10 @@ PlaceText parsePlaceText(std::string_view text)
             comma == std::string_view::npos ? std::nullopt : wholeNumber(text.substr(0, comma));
         const auto lon = lat ? wholeNumber(text.substr(comma + 1)) : std::nullopt;
         if (!lon)
-            return invalid("not a latitude and longitude in degrees (like 52.52,13.40): " +
-                           std::string(text));
+            return invalid(
+                QT_TRANSLATE_NOOP("PlaceProblem",
+                                  "not a latitude and longitude in degrees (like 52.52,13.40)"),
+                text);
         return checkedCoordinates(*lat, *lon, text);
     }
 
@@ -156,7 +165,7 @@ PlaceText parsePlaceText(std::string_view text)
     if (comma != std::string_view::npos)
         city.qualifier = trimmed(text.substr(comma + 1));
     if (city.name.empty())
-        return invalid("no city name given: " + std::string(text));
+        return invalid(QT_TRANSLATE_NOOP("PlaceProblem", "no city name given"), text);
     return city;
 }
 

@@ -508,6 +508,45 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
     </message>
 </context>
 <context>
+    <name>PlaceProblem</name>
+    <message>
+        <source>city names are unavailable without the city list</source>
+        <translation>ohne die Städteliste sind keine Stadtnamen verfügbar</translation>
+    </message>
+    <message>
+        <source>no city of that name</source>
+        <translation>keine Stadt dieses Namens</translation>
+    </message>
+    <message>
+        <source>coordinates are not numbers</source>
+        <translation>Koordinaten sind keine Zahlen</translation>
+    </message>
+    <message>
+        <source>coordinates out of range (latitude -90 to 90, longitude -180 to 180)</source>
+        <translation>Koordinaten außerhalb des Bereichs (Breite −90 bis 90, Länge −180 bis 180)</translation>
+    </message>
+    <message>
+        <source>not a latitude and longitude in degrees, minutes and seconds</source>
+        <translation>keine Breite und Länge in Grad, Minuten und Sekunden</translation>
+    </message>
+    <message>
+        <source>no place given</source>
+        <translation>kein Ort angegeben</translation>
+    </message>
+    <message>
+        <source>not a Maidenhead locator of 4, 6 or 8 characters (like JO62qm)</source>
+        <translation>kein Maidenhead-Locator mit 4, 6 oder 8 Zeichen (wie JO62qm)</translation>
+    </message>
+    <message>
+        <source>not a latitude and longitude in degrees (like 52.52,13.40)</source>
+        <translation>keine Breite und Länge in Grad (wie 52.52,13.40)</translation>
+    </message>
+    <message>
+        <source>no city name given</source>
+        <translation>kein Stadtname angegeben</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesDialog</name>
     <message>
         <source>Duskmap Preferences</source>

@@ -508,6 +508,45 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
     </message>
 </context>
 <context>
+    <name>PlaceProblem</name>
+    <message>
+        <source>city names are unavailable without the city list</source>
+        <translation>los nombres de ciudad no están disponibles sin la lista de ciudades</translation>
+    </message>
+    <message>
+        <source>no city of that name</source>
+        <translation>ninguna ciudad con ese nombre</translation>
+    </message>
+    <message>
+        <source>coordinates are not numbers</source>
+        <translation>las coordenadas no son números</translation>
+    </message>
+    <message>
+        <source>coordinates out of range (latitude -90 to 90, longitude -180 to 180)</source>
+        <translation>coordenadas fuera de rango (latitud de −90 a 90, longitud de −180 a 180)</translation>
+    </message>
+    <message>
+        <source>not a latitude and longitude in degrees, minutes and seconds</source>
+        <translation>no es una latitud y longitud en grados, minutos y segundos</translation>
+    </message>
+    <message>
+        <source>no place given</source>
+        <translation>no se indicó ningún lugar</translation>
+    </message>
+    <message>
+        <source>not a Maidenhead locator of 4, 6 or 8 characters (like JO62qm)</source>
+        <translation>no es un localizador Maidenhead de 4, 6 u 8 caracteres (como JO62qm)</translation>
+    </message>
+    <message>
+        <source>not a latitude and longitude in degrees (like 52.52,13.40)</source>
+        <translation>no es una latitud y longitud en grados (como 52.52,13.40)</translation>
+    </message>
+    <message>
+        <source>no city name given</source>
+        <translation>no se indicó ningún nombre de ciudad</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesDialog</name>
     <message>
         <source>Duskmap Preferences</source>

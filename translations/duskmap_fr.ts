@@ -508,6 +508,45 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
     </message>
 </context>
 <context>
+    <name>PlaceProblem</name>
+    <message>
+        <source>city names are unavailable without the city list</source>
+        <translation>les noms de ville ne sont pas disponibles sans la liste des villes</translation>
+    </message>
+    <message>
+        <source>no city of that name</source>
+        <translation>aucune ville de ce nom</translation>
+    </message>
+    <message>
+        <source>coordinates are not numbers</source>
+        <translation>les coordonnées ne sont pas des nombres</translation>
+    </message>
+    <message>
+        <source>coordinates out of range (latitude -90 to 90, longitude -180 to 180)</source>
+        <translation>coordonnées hors limites (latitude de −90 à 90, longitude de −180 à 180)</translation>
+    </message>
+    <message>
+        <source>not a latitude and longitude in degrees, minutes and seconds</source>
+        <translation>pas une latitude et une longitude en degrés, minutes et secondes</translation>
+    </message>
+    <message>
+        <source>no place given</source>
+        <translation>aucun lieu indiqué</translation>
+    </message>
+    <message>
+        <source>not a Maidenhead locator of 4, 6 or 8 characters (like JO62qm)</source>
+        <translation>pas un locator Maidenhead de 4, 6 ou 8 caractères (comme JO62qm)</translation>
+    </message>
+    <message>
+        <source>not a latitude and longitude in degrees (like 52.52,13.40)</source>
+        <translation>pas une latitude et une longitude en degrés (comme 52.52,13.40)</translation>
+    </message>
+    <message>
+        <source>no city name given</source>
+        <translation>aucun nom de ville indiqué</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesDialog</name>
     <message>
         <source>Duskmap Preferences</source>

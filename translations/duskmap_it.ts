@@ -508,6 +508,45 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
     </message>
 </context>
 <context>
+    <name>PlaceProblem</name>
+    <message>
+        <source>city names are unavailable without the city list</source>
+        <translation>i nomi delle città non sono disponibili senza l’elenco delle città</translation>
+    </message>
+    <message>
+        <source>no city of that name</source>
+        <translation>nessuna città con questo nome</translation>
+    </message>
+    <message>
+        <source>coordinates are not numbers</source>
+        <translation>le coordinate non sono numeri</translation>
+    </message>
+    <message>
+        <source>coordinates out of range (latitude -90 to 90, longitude -180 to 180)</source>
+        <translation>coordinate fuori intervallo (latitudine da −90 a 90, longitudine da −180 a 180)</translation>
+    </message>
+    <message>
+        <source>not a latitude and longitude in degrees, minutes and seconds</source>
+        <translation>non è una latitudine e longitudine in gradi, minuti e secondi</translation>
+    </message>
+    <message>
+        <source>no place given</source>
+        <translation>nessun luogo indicato</translation>
+    </message>
+    <message>
+        <source>not a Maidenhead locator of 4, 6 or 8 characters (like JO62qm)</source>
+        <translation>non è un locatore Maidenhead di 4, 6 o 8 caratteri (come JO62qm)</translation>
+    </message>
+    <message>
+        <source>not a latitude and longitude in degrees (like 52.52,13.40)</source>
+        <translation>non è una latitudine e longitudine in gradi (come 52.52,13.40)</translation>
+    </message>
+    <message>
+        <source>no city name given</source>
+        <translation>nessun nome di città indicato</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesDialog</name>
     <message>
         <source>Duskmap Preferences</source>

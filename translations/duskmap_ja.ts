@@ -508,6 +508,45 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
     </message>
 </context>
 <context>
+    <name>PlaceProblem</name>
+    <message>
+        <source>city names are unavailable without the city list</source>
+        <translation>都市リストがないため都市名は使えません</translation>
+    </message>
+    <message>
+        <source>no city of that name</source>
+        <translation>その名前の都市はありません</translation>
+    </message>
+    <message>
+        <source>coordinates are not numbers</source>
+        <translation>座標が数値ではありません</translation>
+    </message>
+    <message>
+        <source>coordinates out of range (latitude -90 to 90, longitude -180 to 180)</source>
+        <translation>座標が範囲外です（緯度 −90～90、経度 −180～180）</translation>
+    </message>
+    <message>
+        <source>not a latitude and longitude in degrees, minutes and seconds</source>
+        <translation>度・分・秒の緯度と経度ではありません</translation>
+    </message>
+    <message>
+        <source>no place given</source>
+        <translation>場所が指定されていません</translation>
+    </message>
+    <message>
+        <source>not a Maidenhead locator of 4, 6 or 8 characters (like JO62qm)</source>
+        <translation>4、6、8 文字のメイデンヘッド・ロケーター（JO62qm など）ではありません</translation>
+    </message>
+    <message>
+        <source>not a latitude and longitude in degrees (like 52.52,13.40)</source>
+        <translation>度単位の緯度と経度（52.52,13.40 など）ではありません</translation>
+    </message>
+    <message>
+        <source>no city name given</source>
+        <translation>都市名が指定されていません</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesDialog</name>
     <message>
         <source>Duskmap Preferences</source>

@@ -508,6 +508,45 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
     </message>
 </context>
 <context>
+    <name>PlaceProblem</name>
+    <message>
+        <source>city names are unavailable without the city list</source>
+        <translation>os nomes de cidades não estão disponíveis sem a lista de cidades</translation>
+    </message>
+    <message>
+        <source>no city of that name</source>
+        <translation>nenhuma cidade com esse nome</translation>
+    </message>
+    <message>
+        <source>coordinates are not numbers</source>
+        <translation>as coordenadas não são números</translation>
+    </message>
+    <message>
+        <source>coordinates out of range (latitude -90 to 90, longitude -180 to 180)</source>
+        <translation>coordenadas fora do intervalo (latitude de −90 a 90, longitude de −180 a 180)</translation>
+    </message>
+    <message>
+        <source>not a latitude and longitude in degrees, minutes and seconds</source>
+        <translation>não é uma latitude e longitude em graus, minutos e segundos</translation>
+    </message>
+    <message>
+        <source>no place given</source>
+        <translation>nenhum lugar informado</translation>
+    </message>
+    <message>
+        <source>not a Maidenhead locator of 4, 6 or 8 characters (like JO62qm)</source>
+        <translation>não é um localizador Maidenhead de 4, 6 ou 8 caracteres (como JO62qm)</translation>
+    </message>
+    <message>
+        <source>not a latitude and longitude in degrees (like 52.52,13.40)</source>
+        <translation>não é uma latitude e longitude em graus (como 52.52,13.40)</translation>
+    </message>
+    <message>
+        <source>no city name given</source>
+        <translation>nenhum nome de cidade informado</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesDialog</name>
     <message>
         <source>Duskmap Preferences</source>

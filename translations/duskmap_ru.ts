@@ -508,6 +508,45 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
     </message>
 </context>
 <context>
+    <name>PlaceProblem</name>
+    <message>
+        <source>city names are unavailable without the city list</source>
+        <translation>названия городов недоступны без списка городов</translation>
+    </message>
+    <message>
+        <source>no city of that name</source>
+        <translation>нет города с таким названием</translation>
+    </message>
+    <message>
+        <source>coordinates are not numbers</source>
+        <translation>координаты не являются числами</translation>
+    </message>
+    <message>
+        <source>coordinates out of range (latitude -90 to 90, longitude -180 to 180)</source>
+        <translation>координаты вне диапазона (широта от −90 до 90, долгота от −180 до 180)</translation>
+    </message>
+    <message>
+        <source>not a latitude and longitude in degrees, minutes and seconds</source>
+        <translation>это не широта и долгота в градусах, минутах и секундах</translation>
+    </message>
+    <message>
+        <source>no place given</source>
+        <translation>место не указано</translation>
+    </message>
+    <message>
+        <source>not a Maidenhead locator of 4, 6 or 8 characters (like JO62qm)</source>
+        <translation>это не QTH-локатор из 4, 6 или 8 знаков (например, JO62qm)</translation>
+    </message>
+    <message>
+        <source>not a latitude and longitude in degrees (like 52.52,13.40)</source>
+        <translation>это не широта и долгота в градусах (например, 52.52,13.40)</translation>
+    </message>
+    <message>
+        <source>no city name given</source>
+        <translation>название города не указано</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesDialog</name>
     <message>
         <source>Duskmap Preferences</source>

@@ -508,6 +508,45 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
     </message>
 </context>
 <context>
+    <name>PlaceProblem</name>
+    <message>
+        <source>city names are unavailable without the city list</source>
+        <translation>назви міст недоступні без списку міст</translation>
+    </message>
+    <message>
+        <source>no city of that name</source>
+        <translation>немає міста з такою назвою</translation>
+    </message>
+    <message>
+        <source>coordinates are not numbers</source>
+        <translation>координати не є числами</translation>
+    </message>
+    <message>
+        <source>coordinates out of range (latitude -90 to 90, longitude -180 to 180)</source>
+        <translation>координати поза діапазоном (широта від −90 до 90, довгота від −180 до 180)</translation>
+    </message>
+    <message>
+        <source>not a latitude and longitude in degrees, minutes and seconds</source>
+        <translation>це не широта й довгота в градусах, хвилинах і секундах</translation>
+    </message>
+    <message>
+        <source>no place given</source>
+        <translation>місце не вказано</translation>
+    </message>
+    <message>
+        <source>not a Maidenhead locator of 4, 6 or 8 characters (like JO62qm)</source>
+        <translation>це не QTH-локатор із 4, 6 або 8 знаків (наприклад, JO62qm)</translation>
+    </message>
+    <message>
+        <source>not a latitude and longitude in degrees (like 52.52,13.40)</source>
+        <translation>це не широта й довгота в градусах (наприклад, 52.52,13.40)</translation>
+    </message>
+    <message>
+        <source>no city name given</source>
+        <translation>назву міста не вказано</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesDialog</name>
     <message>
         <source>Duskmap Preferences</source>

@@ -508,6 +508,45 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
     </message>
 </context>
 <context>
+    <name>PlaceProblem</name>
+    <message>
+        <source>city names are unavailable without the city list</source>
+        <translation>没有城市列表，无法使用城市名</translation>
+    </message>
+    <message>
+        <source>no city of that name</source>
+        <translation>没有该名称的城市</translation>
+    </message>
+    <message>
+        <source>coordinates are not numbers</source>
+        <translation>坐标不是数字</translation>
+    </message>
+    <message>
+        <source>coordinates out of range (latitude -90 to 90, longitude -180 to 180)</source>
+        <translation>坐标超出范围（纬度 −90 至 90，经度 −180 至 180）</translation>
+    </message>
+    <message>
+        <source>not a latitude and longitude in degrees, minutes and seconds</source>
+        <translation>不是以度、分、秒表示的纬度和经度</translation>
+    </message>
+    <message>
+        <source>no place given</source>
+        <translation>未指定地点</translation>
+    </message>
+    <message>
+        <source>not a Maidenhead locator of 4, 6 or 8 characters (like JO62qm)</source>
+        <translation>不是 4、6 或 8 个字符的梅登黑德定位符（如 JO62qm）</translation>
+    </message>
+    <message>
+        <source>not a latitude and longitude in degrees (like 52.52,13.40)</source>
+        <translation>不是以度表示的纬度和经度（如 52.52,13.40）</translation>
+    </message>
+    <message>
+        <source>no city name given</source>
+        <translation>未指定城市名</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesDialog</name>
     <message>
         <source>Duskmap Preferences</source>
