@@ -603,7 +603,17 @@ bool night_overlay_detail::composeDayAndNightWithMargins(
 std::vector<InstructionSet> night_overlay_detail::supportedInstructionSets()
 {
     std::vector<InstructionSet> supported{InstructionSet::Baseline};
-#if defined(__x86_64__)
+#if defined(__x86_64__) && defined(__clang__)
+    // Clang names the features of each level one by one.
+    if (__builtin_cpu_supports("sse4.2") && __builtin_cpu_supports("popcnt"))
+        supported.push_back(InstructionSet::X86_64_V2);
+    if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma") &&
+        __builtin_cpu_supports("bmi2"))
+        supported.push_back(InstructionSet::X86_64_V3);
+    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+        __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512dq"))
+        supported.push_back(InstructionSet::X86_64_V4);
+#elif defined(__x86_64__)
     if (__builtin_cpu_supports("x86-64-v2"))
         supported.push_back(InstructionSet::X86_64_V2);
     if (__builtin_cpu_supports("x86-64-v3"))

@@ -381,7 +381,9 @@ bool shadeView(const ViewPixels &pixels, const UtcFields &utc, std::span<uint8_t
                 }
                 const std::size_t right = std::min(width, left + tile);
                 ++t;
+#if !defined(__clang__)
 #pragma GCC ivdep
+#endif
                 for (std::size_t c = left; c < right; ++c)
                     d[c] = x[c] * s.x + y[c] * s.y + z[c] * s.z;
                 for (std::size_t c = left; c < right; ++c) {

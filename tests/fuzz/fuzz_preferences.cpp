@@ -1,4 +1,5 @@
 // Arbitrary bytes as the preferences file: a start-up reading the program's keys, then a change.
+#include "model/HomeAndTarget.h"
 #include "model/StoredZoneList.h"
 #include "platform/Preferences.h"
 #include "tests/fuzz/FuzzSupport.h"
@@ -8,6 +9,8 @@
 #include <QGuiApplication>
 #include <QRect>
 #include <QTemporaryDir>
+
+#include <cmath>
 
 namespace {
 // Lives until exit, so that libFuzzer's per-input leak check sees no new memory.
@@ -48,6 +51,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         (void)preferences.boolForKey("ShowLatLon");
         (void)preferences.boolForKey("ShowLocations");
         (void)preferences.objectForKey("MainWindow").toRect();
+        // Home, target and the grey line's band, as typed or kept.
+        for (const char *key : {"HomePlace", "TargetPlace"}) {
+            const places::PlaceResult place = placeNamedBy(preferences.stringForKey(key));
+            FUZZ_CHECK(!place.ok || (std::fabs(place.place.point.latitude) <= 90.0 &&
+                                     std::fabs(place.place.point.longitude) <= 180.0));
+        }
+        if (const auto band = greyLineBandFrom(preferences.stringForKey("GreyLineBand")))
+            FUZZ_CHECK(-kGreyLineLimit <= band->low && band->low < band->high &&
+                       band->high <= kGreyLineLimit);
         preferences.setObject("DefaultTimeZone", zone);
         FUZZ_CHECK(preferences.stringForKey("DefaultTimeZone") == zone);
         const QString pinsKey = QStringLiteral("PinnedTimeZones");
