@@ -353,6 +353,10 @@ private slots:
             QCOMPARE(!dialog.findChild<QLabel *>("placeProblem")->isHidden(), problem);
         }
         QVERIFY(homeField->listedCities().contains("Springfield, IL"));
+        // No sunrise or sunset that is not real: the midsummer Sun over Svalbard.
+        const QString svalbard = "78.22, 15.65";
+        app.model->setPlace(PlaceEnd::Target, ChosenPlace{svalbard, placeNamedBy(svalbard).place});
+        QVERIFY2(fields.at(1)->text().contains("· polar day ·"), qPrintable(fields.at(1)->text()));
     }
 
     void contextMenu()
