@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <unordered_map>
 
 namespace astro {
 
@@ -120,7 +121,11 @@ UtcInstant utcInstantOf(double unixSeconds)
 
 Horizontal sunHorizontal(const GeoPoint &place, double unixSeconds)
 {
-    const GeoPoint sun = subsolarPoint(utcInstantOf(unixSeconds));
+    return horizontalFrom(place, subsolarPoint(utcInstantOf(unixSeconds)));
+}
+
+Horizontal horizontalFrom(const GeoPoint &place, const GeoPoint &sun)
+{
     const double phi = place.latitude * kDegToRad;
     const double delta = sun.latitude * kDegToRad;
     const double hourAngle = (place.longitude - sun.longitude) * kDegToRad;
@@ -156,9 +161,18 @@ RiseSet sunRiseSet(const GeoPoint &place, double start, double end, double eleva
 std::vector<TimeSpan> greyLineWindows(const GeoPoint &a, const GeoPoint &b, double start,
                                       double end, double lowDeg, double highDeg)
 {
+    // Both places and both edges sample the same instants: the point under
+    // the Sun, the costly part, is worked out once for each.
+    std::unordered_map<double, GeoPoint> suns;
+    const auto sunAt = [&suns](double t) -> const GeoPoint & {
+        const auto [at, added] = suns.try_emplace(t);
+        if (added)
+            at->second = subsolarPoint(utcInstantOf(t));
+        return at->second;
+    };
     // Each place's spans in the band, from the crossings of both its edges.
     const auto spans = [&](const GeoPoint &place) {
-        const auto altitude = [&](double t) { return sunHorizontal(place, t).altitudeDeg; };
+        const auto altitude = [&](double t) { return horizontalFrom(place, sunAt(t)).altitudeDeg; };
         std::vector<Crossing> edges =
             signChanges([&](double t) { return altitude(t) - lowDeg; }, start, end);
         for (const Crossing &c :

@@ -21,6 +21,8 @@ struct Horizontal
     double azimuthDeg;  ///< from north through east, [0, 360)
 };
 Horizontal sunHorizontal(const GeoPoint &place, double unixSeconds);
+/// The same from the point under the Sun.
+Horizontal horizontalFrom(const GeoPoint &place, const GeoPoint &sun);
 
 /// The true altitude of the Sun's centre at sunrise and sunset: 34' of
 /// refraction and 16' of semi-diameter below the horizon.
