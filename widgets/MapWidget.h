@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -49,6 +50,11 @@ public:
     /// What the pointer readout says of a place: its latitude and longitude,
     /// and in the azimuthal view its distance and bearing from the centre.
     QString pointerText(const GeoPoint &place) const;
+
+    /// The desktop's text size over the default's (its dots per inch over
+    /// 96): 2 under a text scale of 200 %, never below 1. The map's labels
+    /// and menus grow by it.
+    double textScale() const { return std::max(1.0, logicalDpiY() / 96.0); }
 
 signals:
     /// A zone was chosen in the contextual menu.

@@ -1,6 +1,8 @@
 // The model and the window as main() starts them, on Qt's offscreen platform.
 #include "MessageLog.h"
 #include "TestApplication.h"
+#include "app/PreferencesDialog.h"
+#include "app/TimeMachine.h"
 #include "model/MapViews.h"
 #include "model/ShownTexts.h"
 #include "platform/SecondTimer.h"
@@ -15,11 +17,13 @@
 #include <QImageReader>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScopeGuard>
 #include <QSet>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTimer>
+#include <QTranslator>
 
 namespace {
 const QDateTime kNoon(QDate(2026, 6, 21), QTime(12, 0), QTimeZone::utc());
@@ -707,6 +711,46 @@ private slots:
         const bool noTable = file == QLatin1String("TimeZones.plist");
         QCOMPARE(app.child<QComboBox>("zoneComboBox")->count(), noTable ? 0 : 2);
         QCOMPARE(float(app.model->markerPlace().latitude), noTable ? 0.0f : 48.8667f);
+    }
+
+    // Under the pseudo-locale, each text 40 % longer, nothing is cut on a
+    // 1366x768 screen: the window at its width with the away line and world
+    // clocks, the menus, the Preferences and the Go to dialogs.
+    void pseudoLocaleFits()
+    {
+        QTranslator pseudo;
+        QVERIFY(pseudo.load(QStringLiteral(PSEUDO_CATALOGUE)));
+        QCoreApplication::installTranslator(&pseudo);
+        const auto remove = qScopeGuard([&] { QCoreApplication::removeTranslator(&pseudo); });
+        const QSize screen(1366, 768);
+        TestApplication app(kZones, kNoon,
+                            "[General]\nPinnedTimeZones=Asia/Kolkata, America/New_York, UTC\n");
+        app.model->setShownInstant(kNoon.addSecs(-86400 - 5400));
+        app.window->resize(screen.width(), app.window->height());
+        app.window->show();
+        app.window->findChild<QMenu *>("menuSettings")->actions().constFirst()->trigger();
+        GoToDateDialog goTo(kNoon, QTimeZone("America/New_York"), app.window.get());
+        goTo.findChild<QLineEdit *>()->setText("2026-03-08 02:30");
+        goTo.show();
+        for (QWidget *top :
+             {(QWidget *)app.window.get(), (QWidget *)app.window->findChild<PreferencesDialog *>(),
+              (QWidget *)&goTo}) {
+            QVERIFY(QTest::qWaitForWindowExposed(top));
+            QVERIFY2(top->width() <= screen.width() && top->height() <= screen.height(),
+                     qPrintable(top->windowTitle()));
+            for (QWidget *w : top->findChildren<QWidget *>()) {
+                const auto *label = qobject_cast<QLabel *>(w);
+                const bool cut = label && label->wordWrap()
+                                     ? label->heightForWidth(w->width()) > w->height()
+                                     : w->width() < w->sizeHint().width();
+                QVERIFY2(!w->isVisibleTo(top) || !cut ||
+                             !(label || qobject_cast<QAbstractButton *>(w) ||
+                               qobject_cast<QComboBox *>(w) || qobject_cast<QMenuBar *>(w)),
+                         qPrintable(w->objectName() + ": " + w->property("text").toString()));
+            }
+        }
+        for (const QMenu *menu : app.window->findChildren<QMenu *>())
+            QVERIFY2(menu->sizeHint().width() <= screen.width(), qPrintable(menu->title()));
     }
 
     // A simulated week in 120-second steps across a change to summer time, the clock set
