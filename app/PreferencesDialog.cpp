@@ -124,6 +124,8 @@ void PreferencesDialog::showPins()
             m_pins->setCurrentItem(item);
     }
     emit m_pins->currentRowChanged(m_pins->currentRow());
+    // An empty list would show no sign of the focus, and offers nothing to do.
+    m_pins->setFocusPolicy(m_pins->count() ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 void PreferencesDialog::movePin(int step)

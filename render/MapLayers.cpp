@@ -11,6 +11,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 constexpr qreal kGridLineWidth = 0.25;
@@ -43,6 +44,8 @@ void planGridLines(LayerPlan &plan, const MapGeometry &geometry, const TextStyle
     const double south = std::max(0.0, double(latitudeToY(-90.0f, geometry)));
     const double north = std::min(double(geometry.mapHeight), double(latitudeToY(90.0f, geometry)));
     lines.clear();
+    // A label that would run into the one before it, as larger text may, is left out.
+    double labelsEnd = -std::numeric_limits<double>::infinity();
     for (const GridLine &line : longitudeGridLines(geometry)) {
         const int32_t x = line.position;
         lines.append(view.rect(x - kHalfLine, south, kGridLineWidth, north - south));
@@ -51,6 +54,9 @@ void planGridLines(LayerPlan &plan, const MapGeometry &geometry, const TextStyle
         const QString text = QString::fromStdString(longitudeLabelText(line.degrees));
         const QSizeF size = ViewCoordinates::textSize(text, font);
         const float labelX = longitudeLabelX(x, float(size.width()));
+        if (labelX < labelsEnd)
+            continue;
+        labelsEnd = labelX + size.width() + 2;
         plan.fillRect(view.rect(labelX, south, size.width() + 2, size.height()), labelBoxColour());
         plan.drawText(view, labelX, south, text, style);
     }

@@ -4,6 +4,7 @@
 #include "mapcore/MapProjection.h"
 #include "model/MapLayer.h"
 
+#include <QFontInfo>
 #include <QList>
 #include <QTimer>
 #include <QWidget>
@@ -51,10 +52,15 @@ public:
     /// and in the azimuthal view its distance and bearing from the centre.
     QString pointerText(const GeoPoint &place) const;
 
-    /// The desktop's text size over the default's (its dots per inch over
-    /// 96): 2 under a text scale of 200 %, never below 1. The map's labels
-    /// and menus grow by it.
-    double textScale() const { return std::max(1.0, logicalDpiY() / 96.0); }
+    /// How much larger than the default the desktop's text is, never below 1:
+    /// its dots per inch over 96 (2 under a text scale of 200 %), times the
+    /// font's size over 11 points, the largest of the common desktops'
+    /// defaults. The map's labels and menus grow by it.
+    double textScale() const
+    {
+        return std::max(1.0, logicalDpiY() / 96.0) *
+               std::max(1.0, QFontInfo(font()).pointSizeF() / 11.0);
+    }
 
 signals:
     /// A zone was chosen in the contextual menu.
