@@ -13,6 +13,7 @@
 #include "zones/TimeZones.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QImageReader>
 #include <QLineEdit>
@@ -713,15 +714,31 @@ private slots:
         QCOMPARE(float(app.model->markerPlace().latitude), noTable ? 0.0f : 48.8667f);
     }
 
-    // Under the pseudo-locale, each text 40 % longer, nothing is cut on a
-    // 1366x768 screen: the window at its width with the away line and world
-    // clocks, the menus, the Preferences and the Go to dialogs.
-    void pseudoLocaleFits()
+    // Under the pseudo-locale, each text 40 % longer, and under a font twice
+    // the size, nothing is cut on a 1366x768 screen: the window at its width
+    // with the away line and world clocks, the menus, the Preferences and the
+    // Go to dialogs.
+    void textsFit_data()
     {
+        QTest::addColumn<bool>("pseudoLocale");
+        QTest::addColumn<double>("fontScale");
+        QTest::newRow("pseudo-locale") << true << 1.0;
+        QTest::newRow("large text") << false << 2.0;
+    }
+    void textsFit()
+    {
+        QFETCH(bool, pseudoLocale);
+        QFETCH(double, fontScale);
         QTranslator pseudo;
         QVERIFY(pseudo.load(QStringLiteral(PSEUDO_CATALOGUE)));
-        QCoreApplication::installTranslator(&pseudo);
-        const auto remove = qScopeGuard([&] { QCoreApplication::removeTranslator(&pseudo); });
+        if (pseudoLocale)
+            QCoreApplication::installTranslator(&pseudo);
+        const QFont font = QApplication::font();
+        QApplication::setFont(QFont(font.family(), int(font.pointSize() * fontScale)));
+        const auto restore = qScopeGuard([&] {
+            QCoreApplication::removeTranslator(&pseudo);
+            QApplication::setFont(font);
+        });
         const QSize screen(1366, 768);
         TestApplication app(kZones, kNoon,
                             "[General]\nPinnedTimeZones=Asia/Kolkata, America/New_York, UTC\n");
@@ -742,7 +759,8 @@ private slots:
                 const auto *label = qobject_cast<QLabel *>(w);
                 const bool cut = label && label->wordWrap()
                                      ? label->heightForWidth(w->width()) > w->height()
-                                     : w->width() < w->sizeHint().width();
+                                     : w->width() < w->sizeHint().width() ||
+                                           w->height() < w->sizeHint().height();
                 QVERIFY2(!w->isVisibleTo(top) || !cut ||
                              !(label || qobject_cast<QAbstractButton *>(w) ||
                                qobject_cast<QComboBox *>(w) || qobject_cast<QMenuBar *>(w)),
