@@ -43,7 +43,7 @@ const QString kMaximizedKey = QStringLiteral("MainWindowMaximized");
 // Placement writes are gathered while the window is being dragged.
 constexpr int kPlacementSaveDelayMs = 400;
 constexpr qint64 kNoSecondShown = std::numeric_limits<qint64>::min();
-// The world clocks stand in columns of this width at most.
+// The world clocks stand in columns of this width at most, at the default text size.
 constexpr int kPinColumnWidth = 240;
 // The map's area is never smaller: two thirds of the small map's width.
 constexpr QSize kSmallestMapArea(480, 240);
@@ -441,7 +441,9 @@ void MainWindow::layOutFacts()
 
 int MainWindow::pinColumns() const
 {
-    return std::max(1, width() / kPinColumnWidth);
+    // Wider under larger text.
+    const double scale = m_mapWidget ? m_mapWidget->textScale() : 1.0;
+    return std::max(1, int(width() / (kPinColumnWidth * scale)));
 }
 
 void MainWindow::updatePinTexts()
