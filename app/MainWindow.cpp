@@ -43,7 +43,7 @@ const QString kMaximizedKey = QStringLiteral("MainWindowMaximized");
 // Placement writes are gathered while the window is being dragged.
 constexpr int kPlacementSaveDelayMs = 400;
 constexpr qint64 kNoSecondShown = std::numeric_limits<qint64>::min();
-// The world clocks stand in columns of this width at most.
+// The world clocks stand in columns of this width at most, at the default text size.
 constexpr int kPinColumnWidth = 240;
 // The map's area is never smaller: two thirds of the small map's width.
 constexpr QSize kSmallestMapArea(480, 240);
@@ -95,7 +95,7 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
     m_ui->mapArea->setMinimumSize(kSmallestMapArea);
     // The readouts keep their height at any size; the map's area takes the rest.
     const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
-    m_ui->readoutArea->setFixedHeight(kReadoutAreaHeight - menuHeight);
+    m_ui->readoutArea->setFixedHeight(m_readoutHeight - menuHeight);
     createFactsArea();
     fitToMap(int(std::lround(kSmallPreset.mapHeight * viewAspect())), kSmallPreset.mapHeight);
 
@@ -147,6 +147,14 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
     updatePlaceTexts();
     updateClock();
     updateFacts();
+    // Text larger than the default's needs taller readouts: they take what
+    // their rows need, the map keeps its size.
+    if (const int need = menuHeight + m_ui->readoutArea->minimumSizeHint().height();
+        need > m_readoutHeight) {
+        m_readoutHeight = need;
+        m_ui->readoutArea->setFixedHeight(need - menuHeight);
+        fitToMap(int(std::lround(kSmallPreset.mapHeight * viewAspect())), kSmallPreset.mapHeight);
+    }
     // Once the readouts hold their texts, which set the window's smallest width.
     restorePlacement();
     m_secondTimer = new SecondTimer(clock, this);
@@ -177,7 +185,7 @@ void MainWindow::createDisplayActions()
 {
     // Plain actions whose titles say what choosing them does, as the menu
     // always has: "Show…" or "Hide…", with no check mark.
-    const QFont font = mapFont(12);
+    const QFont font = mapFont(int(std::lround(12 * m_mapWidget->textScale())));
     QList<QAction *> actions;
     for (const MapLayerInfo &layer : kMapLayers) {
         if (!layer.showTitle.text)
@@ -457,12 +465,14 @@ void MainWindow::layOutFacts()
         m_pinLayout->addWidget(m_pinFields.at(i), int(i / m_laidOutPinColumns),
                                int(i % m_laidOutPinColumns));
     // Exactly its rows' height, so that the readouts above keep theirs.
-    m_factsArea->setFixedHeight(belowMapHeight() - kReadoutAreaHeight);
+    m_factsArea->setFixedHeight(belowMapHeight() - m_readoutHeight);
 }
 
 int MainWindow::pinColumns() const
 {
-    return std::max(1, width() / kPinColumnWidth);
+    // Wider under larger text.
+    const double scale = m_mapWidget ? m_mapWidget->textScale() : 1.0;
+    return std::max(1, int(width() / (kPinColumnWidth * scale)));
 }
 
 void MainWindow::updatePinTexts()
@@ -504,13 +514,13 @@ int MainWindow::homeTargetRows() const
 int MainWindow::belowMapHeight() const
 {
     if (!m_factsArea || m_factsArea->isHidden())
-        return kReadoutAreaHeight;
+        return m_readoutHeight;
     const int lineHeight = QFontMetrics(m_factsArea->font()).height();
     const int columns = pinColumns();
     const int pinRows = int((m_pinFields.size() + columns - 1) / columns);
     const int rows = pinRows + homeTargetRows();
     // Rows 2 apart, and the area's bottom margin.
-    return kReadoutAreaHeight + rows * (lineHeight + 2) + 4;
+    return m_readoutHeight + rows * (lineHeight + 2) + 4;
 }
 
 void MainWindow::updatePlaceTexts()

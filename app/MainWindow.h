@@ -41,7 +41,8 @@ class MainWindow : public QMainWindow
 public:
     /// How often the map and the sun readouts are brought up to date.
     static constexpr int kMapRefreshMs = 120 * 1000;
-    /// The window is this many points taller than the map's area (the readouts below it).
+    /// The window is this many points taller than the map's area (the readouts
+    /// below it), unless larger text needs more.
     static constexpr int kReadoutAreaHeight = 97;
 
     MainWindow(MapModel &model, Preferences &preferences, const Resources &resources,
@@ -131,6 +132,7 @@ private:
     QPointer<PreferencesDialog> m_preferencesDialog;
     int m_belowMapBeforeZoom = 0;
     int m_laidOutPinColumns = 0;
+    int m_readoutHeight = kReadoutAreaHeight; ///< with the menu bar
     qint64 m_shownSecond = 0;
     qint64 m_describedMinute = INT64_MIN; ///< none described yet
     QString m_describedZone;

@@ -25,10 +25,16 @@ PreferencesDialog::PreferencesDialog(MapModel &model, ZoneCountries countries, Q
     : QDialog(parent), m_model(model)
 {
     setWindowTitle(tr("Duskmap Preferences"));
+    // Two columns, so that the dialog fits a small screen under large text:
+    // what the map shows, and the places and clocks.
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(createLayerBox());
-    layout->addWidget(createPlaceBox());
-    layout->addWidget(createClockBox(std::move(countries)));
+    auto *columns = new QHBoxLayout;
+    columns->addWidget(createLayerBox(), 0, Qt::AlignTop);
+    auto *places = new QVBoxLayout;
+    places->addWidget(createPlaceBox());
+    places->addWidget(createClockBox(std::move(countries)), 1);
+    columns->addLayout(places, 1);
+    layout->addLayout(columns);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -128,6 +134,8 @@ void PreferencesDialog::showPins()
             m_pins->setCurrentItem(item);
     }
     emit m_pins->currentRowChanged(m_pins->currentRow());
+    // An empty list would show no sign of the focus, and offers nothing to do.
+    m_pins->setFocusPolicy(m_pins->count() ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 void PreferencesDialog::movePin(int step)

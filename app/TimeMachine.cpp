@@ -241,6 +241,7 @@ TimeMachine::TimeMachine(MapModel &model, const Clock &clock, const Ui::MainWind
     delete ui.timeRow->replaceWidget(ui.awayField, m_awayHolder);
     ui.awayField->setParent(m_awayHolder);
     m_awayHolder->installEventFilter(this);
+    m_awayName = ui.awayField->accessibleName();
     m_slider->setToolTip(offsetFromNow(0));
     connect(m_slider, &QSlider::valueChanged, this, &TimeMachine::sliderMoved);
     connect(ui.nowButton, &QAbstractButton::clicked, &model, &MapModel::showNow);
@@ -317,7 +318,8 @@ void TimeMachine::updateControls()
                         shown.timeZoneAbbreviation(), offsetFromNow(offset),
                         m_nowAction->shortcut().toString(QKeySequence::NativeText));
     }
-    m_ui.awayField->setText(away);
+    m_awayText = away;
+    showAwayText();
     m_awayHolder->setVisible(!now);
     // The line gives way to the slider in a narrow window: its whole text.
     m_ui.awayField->setToolTip(away);
@@ -350,6 +352,20 @@ void TimeMachine::styleClockFields(bool now)
     }
 }
 
+void TimeMachine::showAwayText()
+{
+    // Until the window is laid out the holder's width means nothing.
+    m_ui.awayField->setText(m_window->isVisible()
+                                ? m_ui.awayField->fontMetrics().elidedText(
+                                      m_awayText, Qt::ElideRight, m_awayHolder->width())
+                                : m_awayText);
+    m_ui.awayField->setAccessibleName(
+        m_awayText.isEmpty()
+            ? m_awayName
+            : QCoreApplication::translate("MainWindow", "%1, %2", "a readout and its value")
+                  .arg(m_awayName, m_awayText));
+}
+
 void TimeMachine::goToDateAndTime()
 {
     // The date and time as the selected zone's clocks read them.
@@ -360,7 +376,9 @@ void TimeMachine::goToDateAndTime()
 
 bool TimeMachine::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_awayHolder && event->type() == QEvent::Resize)
+    if (watched == m_awayHolder && event->type() == QEvent::Resize) {
         m_ui.awayField->setGeometry(m_awayHolder->rect());
+        showAwayText();
+    }
     return QObject::eventFilter(watched, event);
 }

@@ -97,6 +97,9 @@ private:
     void advancePlay();
     /// The clock's fields in the look that says whether they show now.
     void styleClockFields(bool now);
+    /// The away line, cut short with an ellipsis where the window is too
+    /// narrow for it; a screen reader hears it whole.
+    void showAwayText();
 
     MapModel &m_model;
     const Clock &m_clock;
@@ -104,6 +107,8 @@ private:
     QSlider *m_slider;
     QWidget *m_window;
     QWidget *m_awayHolder = nullptr;
+    QString m_awayName; ///< what a screen reader calls the away line
+    QString m_awayText;
     QAction *m_nowAction = nullptr;
     QAction *m_playAction = nullptr;
     QTimer m_playTimer;

@@ -78,7 +78,11 @@ void describeApplication()
     QGuiApplication::setDesktopFileName(QStringLiteral(DUSKMAP_APP_ID));
     // The readouts and the window speak the user's language; --help and the
     // error lines are never translated, since scripts match on their words.
-    installTranslators();
+    // Catalogues being worked on are tried first, so that a translator sees
+    // them without a new build.
+    const QString trial = qEnvironmentVariable("DUSKMAP_TRANSLATIONS");
+    if (trial.isEmpty() || installTranslators(QLocale(), trial).isEmpty())
+        installTranslators();
 }
 
 /// The platforms to try for a mode that asks the screen its size: the

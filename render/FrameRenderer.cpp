@@ -118,7 +118,7 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
     const float markerX = longitudeToX(marker.longitude, geometry);
     const float markerY = latitudeToY(marker.latitude, geometry);
     m_labels.clear();
-    reserveZoneMarker(m_labels, markerX, markerY, model.zoneName(), labelTextStyle(),
+    reserveZoneMarker(m_labels, markerX, markerY, model.zoneName(), labelTextStyle(m_textScale),
                       geometry.mapWidth, view);
     if (!model.pinnedZones().isEmpty()) {
         std::vector<PinnedPlace> pins;
@@ -128,12 +128,13 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
             return view.point(longitudeToX(float(place.longitude), geometry),
                               latitudeToY(float(place.latitude), geometry));
         };
-        drawPinnedPlaces(painter, pins, at, geometry.mapWidth, smallTextStyle(), view, m_labels);
+        drawPinnedPlaces(painter, pins, at, geometry.mapWidth, smallTextStyle(m_textScale), view,
+                         m_labels);
     }
     if (twilightLines)
-        drawTwilightLabels(painter, geometry, view, sun, smallTextStyle(), m_labels);
-    drawZoneMarker(painter, markerX, markerY, model.zoneName(), labelTextStyle(), geometry.mapWidth,
-                   view);
+        drawTwilightLabels(painter, geometry, view, sun, smallTextStyle(m_textScale), m_labels);
+    drawZoneMarker(painter, markerX, markerY, model.zoneName(), labelTextStyle(m_textScale),
+                   geometry.mapWidth, view);
     return m_frame;
 }
 
@@ -186,9 +187,9 @@ void FrameRenderer::prepareViewLayers(const MapModel &model, QSize size)
     scratch.fill(Qt::transparent);
     paintOn(scratch, space, [&](QPainter &painter) {
         if (key.grid)
-            drawViewGrid(painter, projection, smallTextStyle());
+            drawViewGrid(painter, projection, smallTextStyle(m_textScale));
         if (key.rings)
-            drawRangeRings(painter, projection, smallTextStyle());
+            drawRangeRings(painter, projection, smallTextStyle(m_textScale));
     });
     m_viewUnder.record(scratch);
     scratch.fill(Qt::transparent);
@@ -236,18 +237,28 @@ void FrameRenderer::drawViewLayers(const MapModel &model, QSize size, const QDat
     const auto markerY = marker ? float(height - marker->y()) : 0.0f;
     paintOn(m_frame, [&](QPainter &painter) {
         if (marker)
-            reserveZoneMarker(m_labels, markerX, markerY, model.zoneName(), labelTextStyle(),
-                              int32_t(width), view);
+            reserveZoneMarker(m_labels, markerX, markerY, model.zoneName(),
+                              labelTextStyle(m_textScale), int32_t(width), view);
         if (!model.pinnedZones().isEmpty()) {
             std::vector<PinnedPlace> pins;
             for (const QString &zone : model.pinnedZones())
                 pins.push_back({model.zones().placeOf(zone), cityOf(zone)});
-            drawPinnedPlaces(painter, pins, at, width, smallTextStyle(), view, m_labels);
+            drawPinnedPlaces(painter, pins, at, width, smallTextStyle(m_textScale), view, m_labels);
         }
         if (marker)
-            drawZoneMarker(painter, markerX, markerY, model.zoneName(), labelTextStyle(),
+            drawZoneMarker(painter, markerX, markerY, model.zoneName(), labelTextStyle(m_textScale),
                            int32_t(width), view);
     });
+}
+
+void FrameRenderer::setTextScale(double scale)
+{
+    if (scale == m_textScale)
+        return;
+    m_textScale = scale;
+    // The grid's labels are in what is painted once.
+    m_gridPlan.reset();
+    m_staticViewLayers = {};
 }
 
 void FrameRenderer::releaseMemory()
@@ -265,7 +276,7 @@ LayerPlan &FrameRenderer::gridPlan(const MapGeometry &geometry)
     if (!m_gridPlan || geometry != m_gridGeometry) {
         m_gridGeometry = geometry;
         m_gridPlan.emplace();
-        planGridLines(*m_gridPlan, geometry, smallTextStyle(),
+        planGridLines(*m_gridPlan, geometry, smallTextStyle(m_textScale),
                       ViewCoordinates(2.0 * double(geometry.equatorialOffset)));
     }
     return *m_gridPlan;

@@ -50,6 +50,10 @@ public:
     /// map, in the layers' points; for the window's pointer and menu.
     const MapProjection &viewProjection() const { return m_layerProjection; }
 
+    /// The labels' size over their own: 2 where the desktop's text is twice
+    /// the default size, for a window that follows it. 1 by default.
+    void setTextScale(double scale);
+
     /// Bytes held for the views other than the classic map.
     std::size_t viewBytes() const { return m_viewPixels.bytes(); }
 
@@ -92,4 +96,5 @@ private:
     StaticViewLayers m_staticViewLayers;
     SparseLayer m_viewUnder; ///< the grid and the rings
     SparseLayer m_viewOver;  ///< the squares
+    double m_textScale = 1.0;
 };

@@ -11,6 +11,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 constexpr qreal kGridLineWidth = 0.25;
@@ -43,6 +44,10 @@ void planGridLines(LayerPlan &plan, const MapGeometry &geometry, const TextStyle
     const double south = std::max(0.0, double(latitudeToY(-90.0f, geometry)));
     const double north = std::min(double(geometry.mapHeight), double(latitudeToY(90.0f, geometry)));
     lines.clear();
+    // Under larger text a label that would run into the one before it is left
+    // out; at their own size they stay as they always were.
+    const bool enlarged = font.pixelSize() > smallTextStyle().font.pixelSize();
+    double labelsEnd = -std::numeric_limits<double>::infinity();
     for (const GridLine &line : longitudeGridLines(geometry)) {
         const int32_t x = line.position;
         lines.append(view.rect(x - kHalfLine, south, kGridLineWidth, north - south));
@@ -51,6 +56,9 @@ void planGridLines(LayerPlan &plan, const MapGeometry &geometry, const TextStyle
         const QString text = QString::fromStdString(longitudeLabelText(line.degrees));
         const QSizeF size = ViewCoordinates::textSize(text, font);
         const float labelX = longitudeLabelX(x, float(size.width()));
+        if (enlarged && labelX < labelsEnd)
+            continue;
+        labelsEnd = labelX + size.width() + 2;
         plan.fillRect(view.rect(labelX, south, size.width() + 2, size.height()), labelBoxColour());
         plan.drawText(view, labelX, south, text, style);
     }

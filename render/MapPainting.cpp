@@ -3,6 +3,8 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <cmath>
+
 QFont mapFont(int pixelSize)
 {
     QFont font(QStringLiteral("Lucida Grande"));
@@ -11,14 +13,14 @@ QFont mapFont(int pixelSize)
     return font;
 }
 
-TextStyle labelTextStyle()
+TextStyle labelTextStyle(double textScale)
 {
-    return {mapFont(14), Qt::white};
+    return {mapFont(int(std::lround(14 * textScale))), Qt::white};
 }
 
-TextStyle smallTextStyle()
+TextStyle smallTextStyle(double textScale)
 {
-    return {mapFont(8), Qt::white};
+    return {mapFont(int(std::lround(8 * textScale))), Qt::white};
 }
 
 QSizeF ViewCoordinates::textSize(const QString &text, const QFont &font)

@@ -33,10 +33,11 @@ inline QColor labelBoxColour()
     return {0, 0, 0, 128};
 }
 
-/// The zone label's style: 14 pixels, white.
-TextStyle labelTextStyle();
-/// The grid labels' style: 8 pixels, white.
-TextStyle smallTextStyle();
+/// The zone label's style: 14 pixels, white; times the text scale, which is
+/// above 1 only where the desktop asks for larger text.
+TextStyle labelTextStyle(double textScale = 1.0);
+/// The grid labels' style: 8 pixels, white; times the text scale.
+TextStyle smallTextStyle(double textScale = 1.0);
 
 /// Map coordinates have their origin at the map's bottom-left corner with y
 /// growing northward; the painter's grow downward. This is the one place that

@@ -6,21 +6,27 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
 namespace {
 constexpr double kPi = std::numbers::pi;
 
+/// Draws a label centred on a point, unless it would leave the frame or, under
+/// larger text, run into one of the labels drawn before it.
 void drawLabel(QPainter &painter, const QPointF &centre, const QString &text,
-               const TextStyle &style)
+               const TextStyle &style, QList<QRectF> &drawn)
 {
     const QSizeF size = ViewCoordinates::textSize(text, style.font);
     const QRectF box(centre.x() - size.width() / 2 - 1, centre.y() - size.height() / 2,
                      size.width() + 2, size.height());
     const QRectF frame = painter.window();
-    if (!frame.contains(box))
+    const bool enlarged = style.font.pixelSize() > smallTextStyle().font.pixelSize();
+    const auto meets = [&box](const QRectF &other) { return other.intersects(box); };
+    if (!frame.contains(box) || (enlarged && std::any_of(drawn.begin(), drawn.end(), meets)))
         return;
+    drawn.append(box);
     painter.fillRect(box, labelBoxColour());
     ViewCoordinates(frame.height())
         .drawText(painter, box.x() + 1, frame.height() - box.bottom(), text, style);
@@ -74,15 +80,17 @@ void drawViewGrid(QPainter &painter, const MapProjection &projection, const Text
         drawGeoPolyline(painter, projection, line);
     }
     painter.restore();
+    QList<QRectF> drawn;
     for (int latitude = -80; latitude <= 80; latitude += 10) {
         if (const auto p = projection.forward({double(latitude), centreLongitude}))
             drawLabel(painter, {p->x, p->y},
-                      QString::fromStdString(latitudeLabelText(latitude)).trimmed(), style);
+                      QString::fromStdString(latitudeLabelText(latitude)).trimmed(), style, drawn);
     }
     for (int longitude = -160; longitude <= 180; longitude += 20) {
         if (const auto p = projection.forward({0.0, double(longitude)}))
             drawLabel(painter, {p->x, p->y},
-                      QString::fromStdString(longitudeLabelText(longitude)).trimmed(), style);
+                      QString::fromStdString(longitudeLabelText(longitude)).trimmed(), style,
+                      drawn);
     }
 }
 
@@ -121,12 +129,13 @@ void drawRangeRings(QPainter &painter, const MapProjection &projection, const Te
         painter.drawLine(middle, middle + towards * rim);
     }
     painter.restore();
+    QList<QRectF> drawn;
     for (int bearing = 0; bearing < 360; bearing += 30) {
         const double a = bearing * kPi / 180.0;
         const QPointF at = middle + QPointF(std::sin(a), -std::cos(a)) * (rim - 12.0);
         drawLabel(painter, at,
                   bearing == 0 ? QCoreApplication::translate("RangeRings", "N", "north")
                                : QStringLiteral("%1°").arg(bearing),
-                  style);
+                  style, drawn);
     }
 }

@@ -199,6 +199,7 @@ void MapWidget::paintEvent(QPaintEvent *event)
         // Let go of the last frame first: kept, it would be copied when the
         // renderer draws over it.
         m_shownFrame = QImage();
+        m_renderer.setTextScale(textScale());
         m_shownFrame = m_renderer.render(m_model, size(), devicePixelRatioF());
     }
     QPainter painter(this);
@@ -347,7 +348,7 @@ QMenu *MapWidget::contextMenuAt(const QPoint &point)
     const QStringList zones = place ? nearbyZones(m_model.zones(), *place) : QStringList();
     if (!zones.isEmpty())
         menu->addSeparator();
-    const QFont font = mapFont(12);
+    const QFont font = mapFont(int(std::lround(12 * textScale())));
     for (const QString &zone : zones) {
         QAction *item = menu->addAction(zone);
         item->setFont(font);

@@ -5,10 +5,12 @@
 #include "model/HomeAndTarget.h"
 #include "model/MapLayer.h"
 
+#include <QFontInfo>
 #include <QList>
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -51,6 +53,16 @@ public:
     /// its Maidenhead locator, and in the azimuthal view its distance and
     /// bearing from the centre.
     QString pointerText(const GeoPoint &place) const;
+
+    /// How much larger than the default the desktop's text is, never below 1:
+    /// its dots per inch over 96 (2 under a text scale of 200 %), times the
+    /// font's size over 11 points, the largest of the common desktops'
+    /// defaults. The map's labels and menus grow by it.
+    double textScale() const
+    {
+        return std::max(1.0, logicalDpiY() / 96.0) *
+               std::max(1.0, QFontInfo(font()).pointSizeF() / 11.0);
+    }
 
 signals:
     /// A zone was chosen in the contextual menu.

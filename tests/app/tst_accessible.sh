@@ -2,7 +2,8 @@
 # tst_accessible.sh DUSKMAP: the window as a screen reader meets it, on a
 # private X server, session bus and accessibility bus, all stopped by PID.
 # Every readout says its name and value, every control has a name, and under
-# LANGUAGE=de the menus are German.
+# LANGUAGE=de the menus are German; so are the Preferences and the Go to
+# dialogs, opened by their keys, whose every field has a German name.
 set -u
 pids=()
 trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; rm -rf "$home"' EXIT
@@ -21,7 +22,7 @@ for _ in $(seq 100); do
 done
 LANG=de_DE.UTF-8 LANGUAGE=de "$1" >/dev/null 2>&1 & pids+=($!)
 /usr/bin/python3 - <<'PY'
-import re, sys, time, pyatspi
+import re, subprocess, sys, time, pyatspi
 def walk(a, out):  # the long lists of zones and their items are left out
     out.append((a.getRoleName(), a.name))
     if out[-1][0] not in ("list", "combo box", "table", "tree"):
@@ -29,24 +30,35 @@ def walk(a, out):  # the long lists of zones and their items are left out
             if c is not None:
                 walk(c, out)
     return out
-def faults(nodes):
+def faults(nodes, names):
     found = [f"{r} without a name" for r, n in nodes
-             if r in ("push button", "combo box", "slider", "check box", "menu item") and not n]
-    for pattern in [r"Uhrzeit, \d+:\d\d:\d\d \S+ [+-]\d{4}", r"Datum, \w+, \d+\. \w+ \d{4}",
-                    r"Sonnenaufgang, .+", r"Breite, .+° .+", r"Länge, .+° .+"]:
-        if not any(r == "label" and re.fullmatch(pattern, n) for r, n in nodes):
-            found.append(f"no readout reads like {pattern}")
-    for title in ("Datei", "Ansicht", "Zeit", "Einstellungen", "Hilfe", "Tag-und-Nacht-Karte"):
-        if title not in (n for r, n in nodes):
-            found.append(f"nothing is named {title}")
+             if r in ("push button", "combo box", "slider", "check box", "menu item", "text",
+                      "list") and not n]
+    return found + [f"nothing is named {name}" for name in names
+                    if name not in (n for r, n in nodes)]
+def readouts(nodes):
+    return [f"no readout reads like {pattern}" for pattern in
+            [r"Uhrzeit, \d+:\d\d:\d\d \S+ [+-]\d{4}", r"Datum, \w+, \d+\. \w+ \d{4}",
+             r"Sonnenaufgang, .+", r"Breite, .+° .+", r"Länge, .+° .+"]
+            if not any(r == "label" and re.fullmatch(pattern, n) for r, n in nodes)]
+def until_right(check):  # for the window to come up; no measure of speed
+    deadline = time.time() + 60
+    while time.time() < deadline:
+        apps = [a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "duskmap"]
+        found = check(walk(apps[0], []) if apps else [])
+        if not found:
+            break
+        time.sleep(0.2)
     return found
-deadline = time.time() + 60  # for the window to come up; no measure of speed
-while time.time() < deadline:
-    apps = [a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "duskmap"]
-    found = faults(walk(apps[0], []) if apps else [])
-    if not found:
-        break
-    time.sleep(0.2)
+found = until_right(lambda nodes: readouts(nodes) + faults(
+    nodes, ["Datei", "Ansicht", "Zeit", "Einstellungen", "Hilfe", "Tag-und-Nacht-Karte"]))
+# Each dialog from its key, its fields named in German, and closed.
+for key, names in [("ctrl+comma", ["Duskmap-Einstellungen", "Weltuhr hinzufügen", "Weltuhren"]),
+                   ("ctrl+g", ["Gehe zu Datum und Uhrzeit", "Datum und Uhrzeit"])]:
+    subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Duskmap$", "windowfocus",
+                    "--sync", "key", key])
+    found += until_right(lambda nodes: faults(nodes, names))
+    subprocess.run(["xdotool", "key", "Escape"])
 print("\n".join(found) or "ok")
 sys.exit(1 if found else 0)
 PY

@@ -2,6 +2,7 @@
 #include "MessageLog.h"
 #include "TestApplication.h"
 #include "app/PreferencesDialog.h"
+#include "app/TimeMachine.h"
 #include "model/MapViews.h"
 #include "model/ShownTexts.h"
 #include "platform/SecondTimer.h"
@@ -13,15 +14,18 @@
 #include "zones/TimeZones.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScopeGuard>
 #include <QSet>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTimer>
+#include <QTranslator>
 
 namespace {
 const QDateTime kNoon(QDate(2026, 6, 21), QTime(12, 0), QTimeZone::utc());
@@ -763,6 +767,65 @@ private slots:
         const bool noTable = file == QLatin1String("TimeZones.plist");
         QCOMPARE(app.child<QComboBox>("zoneComboBox")->count(), noTable ? 0 : 2);
         QCOMPARE(float(app.model->markerPlace().latitude), noTable ? 0.0f : 48.8667f);
+    }
+
+    // Under the pseudo-locale, each text 40 % longer, and under a font twice
+    // the size, nothing is cut on a 1366x768 screen: the window at its width
+    // with the away line and world clocks, the menus, the Preferences and the
+    // Go to dialogs.
+    void textsFit_data()
+    {
+        QTest::addColumn<bool>("pseudoLocale");
+        QTest::addColumn<double>("fontScale");
+        QTest::newRow("pseudo-locale") << true << 1.0;
+        QTest::newRow("large text") << false << 2.0;
+    }
+    void textsFit()
+    {
+        QFETCH(bool, pseudoLocale);
+        QFETCH(double, fontScale);
+        QTranslator pseudo;
+        QVERIFY(pseudo.load(QStringLiteral(PSEUDO_CATALOGUE)));
+        if (pseudoLocale)
+            QCoreApplication::installTranslator(&pseudo);
+        const QFont font = QApplication::font();
+        QApplication::setFont(QFont(font.family(), int(font.pointSize() * fontScale)));
+        const auto restore = qScopeGuard([&] {
+            QCoreApplication::removeTranslator(&pseudo);
+            QApplication::setFont(font);
+        });
+        const QSize screen(1366, 768);
+        TestApplication app(kZones, kNoon,
+                            "[General]\nPinnedTimeZones=Asia/Kolkata, America/New_York, UTC\n");
+        app.model->setShownInstant(kNoon.addSecs(-86400 - 5400));
+        app.window->resize(screen.width(), app.window->height());
+        app.window->show();
+        app.window->findChild<QMenu *>("menuSettings")->actions().constFirst()->trigger();
+        GoToDateDialog goTo(kNoon, QTimeZone("America/New_York"), app.window.get());
+        goTo.findChild<QLineEdit *>()->setText("2026-03-08 02:30");
+        goTo.show();
+        for (QWidget *top :
+             {(QWidget *)app.window.get(), (QWidget *)app.window->findChild<PreferencesDialog *>(),
+              (QWidget *)&goTo}) {
+            QVERIFY(QTest::qWaitForWindowExposed(top));
+            QVERIFY2(top->width() <= screen.width() && top->height() <= screen.height(),
+                     qPrintable(top->windowTitle()));
+            for (QWidget *w : top->findChildren<QWidget *>()) {
+                const auto *label = qobject_cast<QLabel *>(w);
+                const bool cut = label && label->wordWrap()
+                                     ? label->heightForWidth(w->width()) > w->height()
+                                     : w->width() < w->sizeHint().width() ||
+                                           w->height() < w->sizeHint().height();
+                QVERIFY2(!w->isVisibleTo(top) || !cut ||
+                             !(label || qobject_cast<QAbstractButton *>(w) ||
+                               qobject_cast<QComboBox *>(w) || qobject_cast<QMenuBar *>(w)),
+                         qPrintable(w->objectName() + ": " + w->property("text").toString()));
+            }
+        }
+        for (const QMenu *menu : app.window->findChildren<QMenu *>())
+            QVERIFY2(menu->sizeHint().width() <= screen.width(), qPrintable(menu->title()));
+        // The away line is cut short with an ellipsis only in a narrower window.
+        QCOMPARE(app.text("awayField"), app.child("awayField")->toolTip());
     }
 
     // A simulated week in 120-second steps across a change to summer time, the clock set

@@ -313,12 +313,17 @@ private slots:
     void labelsNeverOverlap_data()
     {
         QTest::addColumn<int>("width");
-        QTest::newRow("small") << 720;
-        QTest::newRow("large") << 1440;
+        QTest::addColumn<double>("textScale");
+        QTest::addColumn<size_t>("placed"); // where there is room for them
+        QTest::newRow("small") << 720 << 1.0 << size_t(14);
+        QTest::newRow("large") << 1440 << 1.0 << size_t(14);
+        QTest::newRow("small, text twice the size") << 720 << 2.0 << size_t(12);
     }
     void labelsNeverOverlap()
     {
         QFETCH(int, width);
+        QFETCH(double, textScale);
+        QFETCH(size_t, placed);
         const std::vector<TestZone> zones = {
             {"Europe/Berlin", 52.52, 13.40},      {"Europe/Moscow", 55.75, 37.62},
             {"Europe/Paris", 48.86, 2.35},        {"Europe/Warsaw", 52.23, 21.01},
@@ -326,6 +331,7 @@ private slots:
             {"Australia/Sydney", -33.87, 151.21}, {"Pacific/Auckland", -36.85, 174.76},
             {"Africa/Libreville", 0.39, 9.45},    {"Africa/Kinshasa", -4.32, 15.31}};
         Scene scene(zones);
+        scene.renderer->setTextScale(textScale);
         scene.model->selectZone("Europe/Berlin");
         for (const TestZone &zone : zones)
             scene.model->pinZone(zone.name); // the selected zone too: a dot under the marker
@@ -336,8 +342,8 @@ private slots:
             QDateTime(QDate(2026, 3, 20), QTime(17, 30), QTimeZone::utc()));
         QVERIFY(!scene.renderer->render(*scene.model, {width, width / 2}).isNull());
         const LabelPlacer &labels = scene.renderer->labels();
-        // Ten pins' labels, four lines'; the marker's dot and label, ten dots.
-        QCOMPARE(labels.placed().size(), 14u);
+        // Of ten pins' labels and four lines'; the marker's dot and label, ten dots.
+        QCOMPARE(labels.placed().size(), placed);
         QCOMPARE(labels.reserved().size(), 12u);
         const QRectF map(0, 0, width, width / 2);
         for (size_t i = 0; i < labels.placed().size(); ++i) {
@@ -348,6 +354,22 @@ private slots:
             for (const QRectF &reserved : labels.reserved())
                 QVERIFY2(!label.intersects(reserved), qPrintable(QString::number(i)));
         }
+    }
+
+    // The grid's labels, painted once and kept, follow the text scale: the
+    // longitudes' row along the foot grows, and comes back as it was.
+    void gridFollowsTheTextScale()
+    {
+        Scene scene({{"UTC", 51.4769, -0.0005}}, qRgb(0, 0, 0), qRgb(0, 0, 0));
+        scene.model->setLayerShown(MapLayer::Grid, true);
+        const auto foot = [&scene] {
+            return scene.renderer->render(*scene.model, {720, 360}).copy(0, 330, 720, 30);
+        };
+        const QImage plain = foot();
+        scene.renderer->setTextScale(2.0);
+        QVERIFY(foot() != plain);
+        scene.renderer->setTextScale(1.0);
+        QCOMPARE(foot(), plain);
     }
 };
 
