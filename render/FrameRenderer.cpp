@@ -4,7 +4,9 @@
 #include "model/MapModel.h"
 #include "model/ShownTexts.h"
 #include "model/SkyTexts.h"
+#include "places/Locator.h"
 #include "render/MapLayers.h"
+#include "render/PlaceLayers.h"
 #include "render/SkyLayers.h"
 #include "render/ViewLayers.h"
 
@@ -27,6 +29,41 @@ LayerSpace layerSpaceFor(QSize size)
     const double scale = std::sqrt(
         std::max(1.0, std::max(size.width(), 2 * size.height()) / double(kLargePreset.mapWidth)));
     return {scale, size.width() / scale, size.height() / scale};
+}
+
+/// Home and target, then the pins: in the order their labels are placed.
+std::vector<MarkedPlace> markedPlaces(const MapModel &model)
+{
+    std::vector<MarkedPlace> marked;
+    for (const PlaceEndInfo &end : kPlaceEnds) {
+        const std::optional<ChosenPlace> &chosen = model.place(end.end);
+        if (!chosen)
+            continue;
+        const places::Place &place = chosen->place;
+        // A city by its name; coordinates and locators by the locator, as
+        // long as the one typed.
+        const bool typedLocator =
+            places::locatorCentre(chosen->text.trimmed().toStdString()).has_value();
+        const QString label =
+            !place.name.empty()
+                ? QString::fromStdString(place.name)
+                : QString::fromStdString(places::locatorOf(
+                      place.point, typedLocator ? int(chosen->text.trimmed().size()) : 6));
+        marked.push_back(
+            {place.point, label, end.end == PlaceEnd::Home ? PlaceMark::Home : PlaceMark::Target});
+    }
+    for (const QString &zone : model.pinnedZones())
+        marked.push_back({model.zones().placeOf(zone), cityOf(zone)});
+    return marked;
+}
+
+/// The paths, when shown and both places are set.
+void drawPathsOf(const MapModel &model, QPainter &painter, const PlaceToPoint &position,
+                 double jump)
+{
+    const auto &home = model.place(PlaceEnd::Home), &target = model.place(PlaceEnd::Target);
+    if (model.isLayerShown(MapLayer::Paths) && home && target)
+        drawPaths(painter, home->place.point, target->place.point, position, jump);
 }
 
 template <typename Draw> void paintOn(QImage &image, const LayerSpace &space, Draw &&draw)
@@ -95,7 +132,13 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
         painter.scale(layerScale, layerScale);
     if (model.isLayerShown(MapLayer::Grid))
         gridPlan(geometry).replay(m_frame, painter);
+    if (model.isLayerShown(MapLayer::LocatorGrid))
+        locatorPlan(geometry).replay(m_frame, painter);
     const ViewCoordinates view(2.0 * double(geometry.equatorialOffset));
+    auto at = [&geometry, &view](const GeoPoint &place) -> std::optional<QPointF> {
+        return view.point(longitudeToX(float(place.longitude), geometry),
+                          latitudeToY(float(place.latitude), geometry));
+    };
     // Only the twilight lines need the overlay's sun beyond the kernel.
     const bool twilightLines = model.isLayerShown(MapLayer::TwilightLines);
     const SunQuantities sun = twilightLines ? sunQuantities(instant) : SunQuantities{};
@@ -110,6 +153,8 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
         if (model.isLayerShown(MapLayer::Sun))
             drawSunSymbol(painter, geometry, view, sky.subsolar);
     }
+    // A step of a quarter of the map is a path crossing its edge.
+    drawPathsOf(model, painter, at, 0.25 * geometry.mapWidth);
     if (model.isLayerShown(MapLayer::Locations))
         squaresPlan(model, geometry).replay(m_frame, painter);
     // The pins' and the lines' labels over the squares, around the marker and
@@ -120,16 +165,8 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
     m_labels.clear();
     reserveZoneMarker(m_labels, markerX, markerY, model.zoneName(), labelTextStyle(),
                       geometry.mapWidth, view);
-    if (!model.pinnedZones().isEmpty()) {
-        std::vector<PinnedPlace> pins;
-        for (const QString &zone : model.pinnedZones())
-            pins.push_back({model.zones().placeOf(zone), cityOf(zone)});
-        auto at = [&geometry, &view](const GeoPoint &place) -> std::optional<QPointF> {
-            return view.point(longitudeToX(float(place.longitude), geometry),
-                              latitudeToY(float(place.latitude), geometry));
-        };
-        drawPinnedPlaces(painter, pins, at, geometry.mapWidth, smallTextStyle(), view, m_labels);
-    }
+    if (const std::vector<MarkedPlace> marked = markedPlaces(model); !marked.empty())
+        drawMarkedPlaces(painter, marked, at, geometry.mapWidth, smallTextStyle(), view, m_labels);
     if (twilightLines)
         drawTwilightLabels(painter, geometry, view, sun, smallTextStyle(), m_labels);
     drawZoneMarker(painter, markerX, markerY, model.zoneName(), labelTextStyle(), geometry.mapWidth,
@@ -177,7 +214,8 @@ void FrameRenderer::prepareViewLayers(const MapModel &model, QSize size)
                                m_frame.devicePixelRatio(),
                                model.isLayerShown(MapLayer::Grid),
                                model.isLayerShown(MapLayer::RangeRings),
-                               model.isLayerShown(MapLayer::Locations)};
+                               model.isLayerShown(MapLayer::Locations),
+                               model.isLayerShown(MapLayer::LocatorGrid)};
     if (key == m_staticViewLayers)
         return;
     m_staticViewLayers = key;
@@ -187,6 +225,8 @@ void FrameRenderer::prepareViewLayers(const MapModel &model, QSize size)
     paintOn(scratch, space, [&](QPainter &painter) {
         if (key.grid)
             drawViewGrid(painter, projection, smallTextStyle());
+        if (key.locator)
+            drawViewLocatorGrid(painter, projection, smallTextStyle());
         if (key.rings)
             drawRangeRings(painter, projection, smallTextStyle());
     });
@@ -226,6 +266,8 @@ void FrameRenderer::drawViewLayers(const MapModel &model, QSize size, const QDat
                 if (const auto p = at(sky.subsolar))
                     drawSunSymbolAt(painter, *p, symbolScale);
         }
+        // A step of a quarter of the frame is a path crossing a world map's edge.
+        drawPathsOf(model, painter, at, 0.25 * std::max(width, height));
     });
     m_viewOver.blendOnto(m_frame);
 
@@ -238,12 +280,8 @@ void FrameRenderer::drawViewLayers(const MapModel &model, QSize size, const QDat
         if (marker)
             reserveZoneMarker(m_labels, markerX, markerY, model.zoneName(), labelTextStyle(),
                               int32_t(width), view);
-        if (!model.pinnedZones().isEmpty()) {
-            std::vector<PinnedPlace> pins;
-            for (const QString &zone : model.pinnedZones())
-                pins.push_back({model.zones().placeOf(zone), cityOf(zone)});
-            drawPinnedPlaces(painter, pins, at, width, smallTextStyle(), view, m_labels);
-        }
+        if (const std::vector<MarkedPlace> marked = markedPlaces(model); !marked.empty())
+            drawMarkedPlaces(painter, marked, at, width, smallTextStyle(), view, m_labels);
         if (marker)
             drawZoneMarker(painter, markerX, markerY, model.zoneName(), labelTextStyle(),
                            int32_t(width), view);
@@ -269,6 +307,17 @@ LayerPlan &FrameRenderer::gridPlan(const MapGeometry &geometry)
                       ViewCoordinates(2.0 * double(geometry.equatorialOffset)));
     }
     return *m_gridPlan;
+}
+
+LayerPlan &FrameRenderer::locatorPlan(const MapGeometry &geometry)
+{
+    if (!m_locatorPlan || geometry != m_locatorGeometry) {
+        m_locatorGeometry = geometry;
+        m_locatorPlan.emplace();
+        planLocatorGrid(*m_locatorPlan, geometry, smallTextStyle(),
+                        ViewCoordinates(2.0 * double(geometry.equatorialOffset)));
+    }
+    return *m_locatorPlan;
 }
 
 LayerPlan &FrameRenderer::squaresPlan(const MapModel &model, const MapGeometry &geometry)

@@ -69,18 +69,21 @@ private:
         MapProjection projection; ///< in the layers' points
         QSize frame;
         qreal ratio = 0;
-        bool grid = false, rings = false, squares = false;
+        bool grid = false, rings = false, squares = false, locator = false;
         bool operator==(const StaticViewLayers &) const = default;
     };
 
     /// The grid's and the squares' plans, made when first drawn and again
     /// when the geometry or the places change.
     LayerPlan &gridPlan(const MapGeometry &geometry);
+    LayerPlan &locatorPlan(const MapGeometry &geometry);
     LayerPlan &squaresPlan(const MapModel &model, const MapGeometry &geometry);
 
     MapImages m_images;
     std::optional<LayerPlan> m_gridPlan;
     MapGeometry m_gridGeometry;
+    std::optional<LayerPlan> m_locatorPlan;
+    MapGeometry m_locatorGeometry;
     std::optional<LayerPlan> m_squaresPlan;
     MapGeometry m_squaresGeometry;
     std::vector<GeoPoint> m_squaresPlaces;
@@ -90,6 +93,6 @@ private:
     int m_viewGeneration = -1;
     MapProjection m_layerProjection;
     StaticViewLayers m_staticViewLayers;
-    SparseLayer m_viewUnder; ///< the grid and the rings
+    SparseLayer m_viewUnder; ///< the grids and the rings
     SparseLayer m_viewOver;  ///< the squares
 };

@@ -16,6 +16,15 @@ class QPainter;
 /// view or jumps across it (at the edge of a world map).
 void drawGeoPolyline(QPainter &painter, const MapProjection &projection,
                      std::span<const GeoPoint> places);
+/// The same through any mapping of places to points, broken where a place is
+/// not shown or where a step is longer than jump.
+void drawGeoPolyline(QPainter &painter, const PlaceToPoint &position, double jump,
+                     std::span<const GeoPoint> places);
+
+/// A text in a half-black box centred on a point, left out where the box
+/// does not fit in the painter's window.
+void drawLabel(QPainter &painter, const QPointF &centre, const QString &text,
+               const TextStyle &style);
 
 /// Parallels and meridians every 10 degrees as curves; the parallels labelled
 /// along the centre's meridian, every second meridian along the equator.

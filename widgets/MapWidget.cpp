@@ -37,6 +37,7 @@ MapWidget::MapWidget(MapModel &model, FrameRenderer &renderer, QWidget *parent)
     connect(&model, &MapModel::pinnedZonesChanged, this, repaint);
     connect(&model, &MapModel::viewChanged, this, repaint);
     connect(&model, &MapModel::markerPlaceChanged, this, repaint);
+    connect(&model, &MapModel::placesChanged, this, repaint);
 }
 
 MapProjection MapWidget::projection() const
