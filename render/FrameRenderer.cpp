@@ -57,13 +57,22 @@ std::vector<MarkedPlace> markedPlaces(const MapModel &model)
     return marked;
 }
 
-/// The paths, when shown and both places are set.
-void drawPathsOf(const MapModel &model, QPainter &painter, const PlaceToPoint &position,
-                 double jump)
+/// Where a place lands in a view, in the layers' points.
+PlaceToPoint pointsOf(const MapProjection &projection)
+{
+    return [&projection](const GeoPoint &place) -> std::optional<QPointF> {
+        const auto p = projection.forward(place);
+        return p ? std::optional(QPointF(p->x, p->y)) : std::nullopt;
+    };
+}
+
+/// The ends of the paths, when they are shown and both places are set.
+std::optional<std::array<GeoPoint, 2>> shownPaths(const MapModel &model)
 {
     const auto &home = model.place(PlaceEnd::Home), &target = model.place(PlaceEnd::Target);
-    if (model.isLayerShown(MapLayer::Paths) && home && target)
-        drawPaths(painter, home->place.point, target->place.point, position, jump);
+    if (!model.isLayerShown(MapLayer::Paths) || !home || !target)
+        return std::nullopt;
+    return std::array{home->place.point, target->place.point};
 }
 
 template <typename Draw> void paintOn(QImage &image, const LayerSpace &space, Draw &&draw)
@@ -130,10 +139,10 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
         geometryFromSize(float(size.width() / layerScale), float(size.height() / layerScale));
     if (layerScale != 1.0)
         painter.scale(layerScale, layerScale);
+    prepareMapLayers(model, geometry, layerScale);
     if (model.isLayerShown(MapLayer::Grid))
         gridPlan(geometry).replay(m_frame, painter);
-    if (model.isLayerShown(MapLayer::LocatorGrid))
-        locatorPlan(geometry).replay(m_frame, painter);
+    m_mapLocatorGrid.blendOnto(m_frame);
     const ViewCoordinates view(2.0 * double(geometry.equatorialOffset));
     auto at = [&geometry, &view](const GeoPoint &place) -> std::optional<QPointF> {
         return view.point(longitudeToX(float(place.longitude), geometry),
@@ -153,8 +162,7 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
         if (model.isLayerShown(MapLayer::Sun))
             drawSunSymbol(painter, geometry, view, sky.subsolar);
     }
-    // A step of a quarter of the map is a path crossing its edge.
-    drawPathsOf(model, painter, at, 0.25 * geometry.mapWidth);
+    m_mapPaths.blendOnto(m_frame);
     if (model.isLayerShown(MapLayer::Locations))
         squaresPlan(model, geometry).replay(m_frame, painter);
     // The pins' and the lines' labels over the squares, around the marker and
@@ -172,6 +180,43 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
     drawZoneMarker(painter, markerX, markerY, model.zoneName(), labelTextStyle(), geometry.mapWidth,
                    view);
     return m_frame;
+}
+
+void FrameRenderer::prepareMapLayers(const MapModel &model, const MapGeometry &geometry,
+                                     double layerScale)
+{
+    const StaticMapLayers key{m_frame.size(), m_frame.devicePixelRatio(),
+                              model.isLayerShown(MapLayer::LocatorGrid), shownPaths(model)};
+    if (key == m_staticMapLayers)
+        return;
+    m_staticMapLayers = key;
+    const ViewCoordinates view(2.0 * double(geometry.equatorialOffset));
+    QImage scratch(m_frame.size(), QImage::Format_ARGB32_Premultiplied);
+    scratch.setDevicePixelRatio(m_frame.devicePixelRatio());
+    const auto record = [&](SparseLayer &layer, auto &&draw) {
+        scratch.fill(Qt::transparent);
+        {
+            QPainter painter(&scratch);
+            painter.scale(layerScale, layerScale);
+            draw(painter);
+        }
+        layer.record(scratch);
+    };
+    record(m_mapLocatorGrid, [&](QPainter &painter) {
+        if (key.locator)
+            drawLocatorGrid(painter, geometry, smallTextStyle(), view);
+    });
+    record(m_mapPaths, [&](QPainter &painter) {
+        // A step of a quarter of the map is a path crossing its edge.
+        if (key.paths)
+            drawPaths(
+                painter, (*key.paths)[0], (*key.paths)[1],
+                [&](const GeoPoint &place) -> std::optional<QPointF> {
+                    return view.point(longitudeToX(float(place.longitude), geometry),
+                                      latitudeToY(float(place.latitude), geometry));
+                },
+                0.25 * geometry.mapWidth);
+    });
 }
 
 bool FrameRenderer::composeView(const MapModel &model, QSize pixels, const UtcFields &instant)
@@ -215,7 +260,8 @@ void FrameRenderer::prepareViewLayers(const MapModel &model, QSize size)
                                model.isLayerShown(MapLayer::Grid),
                                model.isLayerShown(MapLayer::RangeRings),
                                model.isLayerShown(MapLayer::Locations),
-                               model.isLayerShown(MapLayer::LocatorGrid)};
+                               model.isLayerShown(MapLayer::LocatorGrid),
+                               shownPaths(model)};
     if (key == m_staticViewLayers)
         return;
     m_staticViewLayers = key;
@@ -233,6 +279,10 @@ void FrameRenderer::prepareViewLayers(const MapModel &model, QSize size)
     m_viewUnder.record(scratch);
     scratch.fill(Qt::transparent);
     paintOn(scratch, space, [&](QPainter &painter) {
+        // A step of a quarter of the frame is a path crossing a world map's edge.
+        if (key.paths)
+            drawPaths(painter, (*key.paths)[0], (*key.paths)[1], pointsOf(projection),
+                      0.25 * std::max(space.width, space.height));
         if (key.squares)
             drawViewSquares(painter, projection, model.locationPlaces());
     });
@@ -250,10 +300,7 @@ void FrameRenderer::drawViewLayers(const MapModel &model, QSize size, const QDat
 
     // As on the classic map: 1 at two pixels a degree.
     const double symbolScale = std::sqrt(std::max(1.0, projection.scale() * M_PI / 360.0));
-    auto at = [&projection](const GeoPoint &place) -> std::optional<QPointF> {
-        const auto p = projection.forward(place);
-        return p ? std::optional(QPointF(p->x, p->y)) : std::nullopt;
-    };
+    const PlaceToPoint at = pointsOf(projection);
     paintOn(m_frame, [&](QPainter &painter) {
         if (model.isLayerShown(MapLayer::TwilightLines))
             drawTwilightLines(painter, projection, sunQuantities(instant));
@@ -266,8 +313,6 @@ void FrameRenderer::drawViewLayers(const MapModel &model, QSize size, const QDat
                 if (const auto p = at(sky.subsolar))
                     drawSunSymbolAt(painter, *p, symbolScale);
         }
-        // A step of a quarter of the frame is a path crossing a world map's edge.
-        drawPathsOf(model, painter, at, 0.25 * std::max(width, height));
     });
     m_viewOver.blendOnto(m_frame);
 
@@ -294,6 +339,9 @@ void FrameRenderer::releaseMemory()
     m_staticViewLayers = {};
     m_viewUnder.clear();
     m_viewOver.clear();
+    m_staticMapLayers = {};
+    m_mapLocatorGrid.clear();
+    m_mapPaths.clear();
     m_frame = QImage();
     m_images.release();
 }
@@ -307,17 +355,6 @@ LayerPlan &FrameRenderer::gridPlan(const MapGeometry &geometry)
                       ViewCoordinates(2.0 * double(geometry.equatorialOffset)));
     }
     return *m_gridPlan;
-}
-
-LayerPlan &FrameRenderer::locatorPlan(const MapGeometry &geometry)
-{
-    if (!m_locatorPlan || geometry != m_locatorGeometry) {
-        m_locatorGeometry = geometry;
-        m_locatorPlan.emplace();
-        planLocatorGrid(*m_locatorPlan, geometry, smallTextStyle(),
-                        ViewCoordinates(2.0 * double(geometry.equatorialOffset)));
-    }
-    return *m_locatorPlan;
 }
 
 LayerPlan &FrameRenderer::squaresPlan(const MapModel &model, const MapGeometry &geometry)

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QSize>
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -70,20 +71,29 @@ private:
         QSize frame;
         qreal ratio = 0;
         bool grid = false, rings = false, squares = false, locator = false;
+        std::optional<std::array<GeoPoint, 2>> paths; ///< home and target
         bool operator==(const StaticViewLayers &) const = default;
+    };
+    /// The classic map's layers that stay while its size, the places and the
+    /// switches stay, painted once: the locator grid and the paths.
+    void prepareMapLayers(const MapModel &model, const MapGeometry &geometry, double layerScale);
+    struct StaticMapLayers
+    {
+        QSize frame;
+        qreal ratio = 0;
+        bool locator = false;
+        std::optional<std::array<GeoPoint, 2>> paths;
+        bool operator==(const StaticMapLayers &) const = default;
     };
 
     /// The grid's and the squares' plans, made when first drawn and again
     /// when the geometry or the places change.
     LayerPlan &gridPlan(const MapGeometry &geometry);
-    LayerPlan &locatorPlan(const MapGeometry &geometry);
     LayerPlan &squaresPlan(const MapModel &model, const MapGeometry &geometry);
 
     MapImages m_images;
     std::optional<LayerPlan> m_gridPlan;
     MapGeometry m_gridGeometry;
-    std::optional<LayerPlan> m_locatorPlan;
-    MapGeometry m_locatorGeometry;
     std::optional<LayerPlan> m_squaresPlan;
     MapGeometry m_squaresGeometry;
     std::vector<GeoPoint> m_squaresPlaces;
@@ -94,5 +104,7 @@ private:
     MapProjection m_layerProjection;
     StaticViewLayers m_staticViewLayers;
     SparseLayer m_viewUnder; ///< the grids and the rings
-    SparseLayer m_viewOver;  ///< the squares
+    SparseLayer m_viewOver;  ///< the paths and the squares
+    StaticMapLayers m_staticMapLayers;
+    SparseLayer m_mapLocatorGrid, m_mapPaths;
 };

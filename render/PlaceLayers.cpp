@@ -2,7 +2,6 @@
 
 #include "places/GreatCircle.h"
 #include "places/Locator.h"
-#include "render/LayerPlan.h"
 #include "render/ViewLayers.h"
 
 #include <QPainter>
@@ -87,12 +86,14 @@ void drawPaths(QPainter &painter, const GeoPoint &home, const GeoPoint &target,
     painter.restore();
 }
 
-void planLocatorGrid(LayerPlan &plan, const MapGeometry &geometry, const TextStyle &style,
+void drawLocatorGrid(QPainter &painter, const MapGeometry &geometry, const TextStyle &style,
                      const ViewCoordinates &view)
 {
     const double perDegree = geometry.pixelsPerDegree;
     if (!(perDegree > 0.05))
         return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
     const bool squares = squaresShown(perDegree);
     const double south = std::max(0.0, double(latitudeToY(-90.0f, geometry)));
     const double north = std::min(double(geometry.mapHeight), double(latitudeToY(90.0f, geometry)));
@@ -103,11 +104,11 @@ void planLocatorGrid(LayerPlan &plan, const MapGeometry &geometry, const TextSty
             continue;
         for (double longitude = -180.0 + step; longitude < 180.0; longitude += step) {
             const double x = longitudeToX(float(longitude), geometry);
-            plan.fillRect(view.rect(x - width / 2, south, width, north - south), colour);
+            painter.fillRect(view.rect(x - width / 2, south, width, north - south), colour);
         }
         for (double latitude = -90.0 + step / 2; latitude < 90.0; latitude += step / 2) {
             const double y = latitudeToY(float(latitude), geometry);
-            plan.fillRect(view.rect(0, y - width / 2, geometry.mapWidth, width), colour);
+            painter.fillRect(view.rect(0, y - width / 2, geometry.mapWidth, width), colour);
         }
     }
     const TextStyle labelStyle{style.font, fieldColour()};
@@ -120,9 +121,10 @@ void planLocatorGrid(LayerPlan &plan, const MapGeometry &geometry, const TextSty
             longitudeToX(float(corner.longitude + width / 2), geometry) - size.width() / 2;
         const double y =
             latitudeToY(float(corner.latitude + height / 2), geometry) - size.height() / 2;
-        plan.fillRect(view.rect(x - 1, y, size.width() + 2, size.height()), labelBoxColour());
-        plan.drawText(view, x, y, label, labelStyle);
+        painter.fillRect(view.rect(x - 1, y, size.width() + 2, size.height()), labelBoxColour());
+        view.drawText(painter, x, y, label, labelStyle);
     });
+    painter.restore();
 }
 
 void drawViewLocatorGrid(QPainter &painter, const MapProjection &projection, const TextStyle &style)

@@ -10,7 +10,6 @@
 
 #include <QColor>
 
-class LayerPlan;
 class QPainter;
 
 /// The paths' and the home and target markers' colour: pink, unlike any
@@ -28,7 +27,7 @@ void drawPaths(QPainter &painter, const GeoPoint &home, const GeoPoint &target,
 
 /// The locator grid on the classic map: the fields' lines and two letters,
 /// and where a field is at least 120 points wide, the squares' lines.
-void planLocatorGrid(LayerPlan &plan, const MapGeometry &geometry, const TextStyle &style,
+void drawLocatorGrid(QPainter &painter, const MapGeometry &geometry, const TextStyle &style,
                      const ViewCoordinates &view);
 /// The same in a view, the lines along the sphere, each label where its cell
 /// has room for it.

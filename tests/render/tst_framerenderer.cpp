@@ -324,8 +324,8 @@ private slots:
         QFETCH(QSize, size);
         const GeoPoint home{52.52, 13.40}, target{40.71, -74.01};
         Scene scene({}, 0xff000000, 0xff000000);
-        scene.model->setPlace(PlaceEnd::Home, ChosenPlace{"home", {home}});
-        scene.model->setPlace(PlaceEnd::Target, ChosenPlace{"target", {target}});
+        scene.model->setPlace(PlaceEnd::Home, ChosenPlace{"home", {home, "", ""}});
+        scene.model->setPlace(PlaceEnd::Target, ChosenPlace{"target", {target, "", ""}});
         const bool flat = view == MapView::PlateCarree;
         scene.model->setView(view);
         if (!flat)
@@ -427,8 +427,9 @@ private slots:
             {"Africa/Libreville", 0.39, 9.45},    {"Africa/Kinshasa", -4.32, 15.31}};
         Scene scene(zones);
         scene.model->selectZone("Europe/Berlin");
-        scene.model->setPlace(PlaceEnd::Home, ChosenPlace{"JO40", {{50.04, 8.5}}});
-        scene.model->setPlace(PlaceEnd::Target, ChosenPlace{"Sydney", {{-33.9, 151.2}, "Sydney"}});
+        scene.model->setPlace(PlaceEnd::Home, ChosenPlace{"JO40", {{50.04, 8.5}, "", ""}});
+        scene.model->setPlace(PlaceEnd::Target,
+                              ChosenPlace{"Sydney", {{-33.9, 151.2}, "Sydney", ""}});
         for (const TestZone &zone : zones)
             scene.model->pinZone(zone.name); // the selected zone too: a dot under the marker
         for (const MapLayer layer : {MapLayer::Grid, MapLayer::Locations, MapLayer::Sun,
