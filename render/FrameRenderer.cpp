@@ -57,6 +57,16 @@ std::vector<MarkedPlace> markedPlaces(const MapModel &model)
     return marked;
 }
 
+/// Where a place lands on the classic map, in the layers' points.
+PlaceToPoint pointsOf(const MapGeometry &geometry)
+{
+    const ViewCoordinates view(2.0 * double(geometry.equatorialOffset));
+    return [geometry, view](const GeoPoint &place) -> std::optional<QPointF> {
+        return view.point(longitudeToX(float(place.longitude), geometry),
+                          latitudeToY(float(place.latitude), geometry));
+    };
+}
+
 /// Where a place lands in a view, in the layers' points.
 PlaceToPoint pointsOf(const MapProjection &projection)
 {
@@ -144,10 +154,7 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
         gridPlan(geometry).replay(m_frame, painter);
     m_mapLocatorGrid.blendOnto(m_frame);
     const ViewCoordinates view(2.0 * double(geometry.equatorialOffset));
-    auto at = [&geometry, &view](const GeoPoint &place) -> std::optional<QPointF> {
-        return view.point(longitudeToX(float(place.longitude), geometry),
-                          latitudeToY(float(place.latitude), geometry));
-    };
+    const PlaceToPoint at = pointsOf(geometry);
     // Only the twilight lines need the overlay's sun beyond the kernel.
     const bool twilightLines = model.isLayerShown(MapLayer::TwilightLines);
     const SunQuantities sun = twilightLines ? sunQuantities(instant) : SunQuantities{};
@@ -165,8 +172,9 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
     m_mapPaths.blendOnto(m_frame);
     if (model.isLayerShown(MapLayer::Locations))
         squaresPlan(model, geometry).replay(m_frame, painter);
-    // The pins' and the lines' labels over the squares, around the marker and
-    // its label, which are drawn last and over all.
+    // Home, target and the pins with their labels, and the lines' labels, over
+    // the squares, around the marker and its label, which are drawn last and
+    // over all.
     const GeoPoint marker = model.markerPlace();
     const float markerX = longitudeToX(marker.longitude, geometry);
     const float markerY = latitudeToY(marker.latitude, geometry);
@@ -190,6 +198,10 @@ void FrameRenderer::prepareMapLayers(const MapModel &model, const MapGeometry &g
     if (key == m_staticMapLayers)
         return;
     m_staticMapLayers = key;
+    m_mapLocatorGrid.clear();
+    m_mapPaths.clear();
+    if (!key.locator && !key.paths)
+        return;
     const ViewCoordinates view(2.0 * double(geometry.equatorialOffset));
     QImage scratch(m_frame.size(), QImage::Format_ARGB32_Premultiplied);
     scratch.setDevicePixelRatio(m_frame.devicePixelRatio());
@@ -209,13 +221,8 @@ void FrameRenderer::prepareMapLayers(const MapModel &model, const MapGeometry &g
     record(m_mapPaths, [&](QPainter &painter) {
         // A step of a quarter of the map is a path crossing its edge.
         if (key.paths)
-            drawPaths(
-                painter, (*key.paths)[0], (*key.paths)[1],
-                [&](const GeoPoint &place) -> std::optional<QPointF> {
-                    return view.point(longitudeToX(float(place.longitude), geometry),
-                                      latitudeToY(float(place.latitude), geometry));
-                },
-                0.25 * geometry.mapWidth);
+            drawPaths(painter, (*key.paths)[0], (*key.paths)[1], pointsOf(geometry),
+                      0.25 * geometry.mapWidth);
     });
 }
 
