@@ -315,12 +315,12 @@ std::vector<OptionDescriptor> makeDescriptors()
             {name,
              Takes::Value,
              "PLACE",
-             kReadouts,
+             kSnapshot | kReadouts | kWallpaper,
              HelpSection::Any,
              {},
              QStringLiteral(
-                 "with --readouts: the %1 place: LAT,LON in degrees (52.52,13.40), a Maidenhead "
-                 "locator (JO62qm) or a city (\"Paris, FR\"); default: as stored")
+                 "the %1 place, read out and marked on the map: LAT,LON in degrees (52.52,13.40), "
+                 "a Maidenhead locator (JO62qm) or a city (\"Paris, FR\"); default: as stored")
                  .arg(QLatin1String(end.jsonKey)),
              false,
              [name, index = std::size_t(end.end)](R r, V value) {

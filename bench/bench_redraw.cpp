@@ -19,7 +19,16 @@
 
 namespace {
 
-void redraw(benchmark::State &state, bool sky, std::optional<MapView> view = std::nullopt)
+/// What a redraw shows beyond the grid and the squares.
+enum class Extra
+{
+    None,
+    Paths,       ///< home and target, their markers and the paths between them
+    LocatorGrid, ///< the locator grid
+};
+
+void redraw(benchmark::State &state, bool sky, std::optional<MapView> view = std::nullopt,
+            Extra extra = Extra::None)
 {
     // Made here rather than in main(), so that the overlay kernels run first in a
     // process that Qt has not yet touched.
@@ -37,6 +46,12 @@ void redraw(benchmark::State &state, bool sky, std::optional<MapView> view = std
     model.setLayerShown(MapLayer::Locations, true);
     for (const MapLayer layer : {MapLayer::Sun, MapLayer::Moon, MapLayer::TwilightLines})
         model.setLayerShown(layer, sky);
+    if (extra == Extra::Paths) {
+        model.setPlace(PlaceEnd::Home, ChosenPlace{"Paris", {{48.86, 2.35}, "Paris", ""}});
+        model.setPlace(PlaceEnd::Target, ChosenPlace{"QF56", {{-33.9, 151.0}, "", ""}});
+    }
+    model.setLayerShown(MapLayer::Paths, extra == Extra::Paths);
+    model.setLayerShown(MapLayer::LocatorGrid, extra == Extra::LocatorGrid);
     if (view) {
         model.setView(*view);
         // The flat map through the views' path: centred on 150° E.
@@ -60,6 +75,18 @@ void WholeRedraw(benchmark::State &state)
 void WholeRedrawWithSky(benchmark::State &state)
 {
     redraw(state, true);
+}
+
+// The same with home and target, their markers and the paths between them.
+void WholeRedrawWithPaths(benchmark::State &state)
+{
+    redraw(state, false, std::nullopt, Extra::Paths);
+}
+
+// The same with the locator grid.
+void WholeRedrawWithLocatorGrid(benchmark::State &state)
+{
+    redraw(state, false, std::nullopt, Extra::LocatorGrid);
 }
 
 // The same in each view, its pixels prepared before: what each redraw costs.
@@ -178,6 +205,8 @@ BENCHMARK(SkyLayer)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(WholeRedraw)->Arg(720)->Arg(1440)->Unit(benchmark::kMillisecond);
 BENCHMARK(WholeRedrawWithSky)->Arg(720)->Arg(1440)->Unit(benchmark::kMillisecond);
+BENCHMARK(WholeRedrawWithPaths)->Arg(720)->Arg(1440)->Unit(benchmark::kMillisecond);
+BENCHMARK(WholeRedrawWithLocatorGrid)->Arg(720)->Arg(1440)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

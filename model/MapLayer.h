@@ -16,6 +16,8 @@ enum class MapLayer
     Moon,
     TwilightLines,
     RangeRings,
+    Paths,
+    LocatorGrid,
 };
 
 /// A menu title and the key that tells it apart for translators.
@@ -112,6 +114,24 @@ inline constexpr std::array kMapLayers{
                  QT_TRANSLATE_NOOP3("Localizable", "Hide Distance Rings", "HideRangeRings"),
                  QT_TRANSLATE_NOOP("MapLayer", "Distance rings and bearings from the centre"),
                  "Ctrl+Shift+R", false},
+    // Draws nothing until both home and target are set.
+    MapLayerInfo{MapLayer::Paths, "ShowPaths", true, "paths",
+                 "draw the short path (solid) and the long path (dashed) from home to target",
+                 //: Menu item that shows the great circle from the home place to the target
+                 //: place: the short path solid, the long path dashed
+                 QT_TRANSLATE_NOOP3("Localizable", "Show Paths to Target", "ShowPaths"),
+                 //: Menu item that hides the paths from home to the target
+                 QT_TRANSLATE_NOOP3("Localizable", "Hide Paths to Target", "HidePaths"),
+                 QT_TRANSLATE_NOOP("MapLayer", "Short and long paths from home to target"),
+                 "Ctrl+Shift+P", false},
+    MapLayerInfo{MapLayer::LocatorGrid, "ShowLocatorGrid", false, "locator-grid",
+                 "draw the Maidenhead locator grid: fields, and squares where the map is large",
+                 //: Menu item that shows the grid of Maidenhead locators used by radio
+                 //: amateurs: fields of 20 by 10 degrees labelled AA to RR
+                 QT_TRANSLATE_NOOP3("Localizable", "Show Locator Grid", "ShowLocatorGrid"),
+                 //: Menu item that hides the grid of Maidenhead locators
+                 QT_TRANSLATE_NOOP3("Localizable", "Hide Locator Grid", "HideLocatorGrid"),
+                 QT_TRANSLATE_NOOP("MapLayer", "Maidenhead locator grid"), "Ctrl+Shift+K", false},
 };
 inline constexpr std::size_t kMapLayerCount = kMapLayers.size();
 

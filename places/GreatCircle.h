@@ -4,6 +4,8 @@
 
 #include "astro/GeoPoint.h"
 
+#include <vector>
+
 namespace places {
 
 /// The circumference at the Earth's mean radius, 6,371.0088 km, from which
@@ -20,5 +22,13 @@ struct GreatCirclePath
 };
 
 GreatCirclePath greatCirclePath(const GeoPoint &from, const GeoPoint &to);
+
+/// Places along the great circle from one place to another on a sphere, at
+/// most stepDeg apart, both ends included: the short path, or the long one the
+/// other way round. Drawn through any view, the samples follow the circle as
+/// that view shows it. Empty where the path is not defined: the long path
+/// between one place and itself.
+std::vector<GeoPoint> greatCircleSamples(const GeoPoint &from, const GeoPoint &to, bool longPath,
+                                         double stepDeg = 0.5);
 
 } // namespace places

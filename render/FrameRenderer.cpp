@@ -4,7 +4,9 @@
 #include "model/MapModel.h"
 #include "model/ShownTexts.h"
 #include "model/SkyTexts.h"
+#include "places/Locator.h"
 #include "render/MapLayers.h"
+#include "render/PlaceLayers.h"
 #include "render/SkyLayers.h"
 #include "render/ViewLayers.h"
 
@@ -27,6 +29,60 @@ LayerSpace layerSpaceFor(QSize size)
     const double scale = std::sqrt(
         std::max(1.0, std::max(size.width(), 2 * size.height()) / double(kLargePreset.mapWidth)));
     return {scale, size.width() / scale, size.height() / scale};
+}
+
+/// Home and target, then the pins: in the order their labels are placed.
+std::vector<MarkedPlace> markedPlaces(const MapModel &model)
+{
+    std::vector<MarkedPlace> marked;
+    for (const PlaceEndInfo &end : kPlaceEnds) {
+        const std::optional<ChosenPlace> &chosen = model.place(end.end);
+        if (!chosen)
+            continue;
+        const places::Place &place = chosen->place;
+        // A city by its name; coordinates and locators by the locator, as
+        // long as the one typed.
+        const bool typedLocator =
+            places::locatorCentre(chosen->text.trimmed().toStdString()).has_value();
+        const QString label =
+            !place.name.empty()
+                ? QString::fromStdString(place.name)
+                : QString::fromStdString(places::locatorOf(
+                      place.point, typedLocator ? int(chosen->text.trimmed().size()) : 6));
+        marked.push_back(
+            {place.point, label, end.end == PlaceEnd::Home ? PlaceMark::Home : PlaceMark::Target});
+    }
+    for (const QString &zone : model.pinnedZones())
+        marked.push_back({model.zones().placeOf(zone), cityOf(zone)});
+    return marked;
+}
+
+/// Where a place lands on the classic map, in the layers' points.
+PlaceToPoint pointsOf(const MapGeometry &geometry)
+{
+    const ViewCoordinates view(2.0 * double(geometry.equatorialOffset));
+    return [geometry, view](const GeoPoint &place) -> std::optional<QPointF> {
+        return view.point(longitudeToX(float(place.longitude), geometry),
+                          latitudeToY(float(place.latitude), geometry));
+    };
+}
+
+/// Where a place lands in a view, in the layers' points.
+PlaceToPoint pointsOf(const MapProjection &projection)
+{
+    return [&projection](const GeoPoint &place) -> std::optional<QPointF> {
+        const auto p = projection.forward(place);
+        return p ? std::optional(QPointF(p->x, p->y)) : std::nullopt;
+    };
+}
+
+/// The ends of the paths, when they are shown and both places are set.
+std::optional<std::array<GeoPoint, 2>> shownPaths(const MapModel &model)
+{
+    const auto &home = model.place(PlaceEnd::Home), &target = model.place(PlaceEnd::Target);
+    if (!model.isLayerShown(MapLayer::Paths) || !home || !target)
+        return std::nullopt;
+    return std::array{home->place.point, target->place.point};
 }
 
 template <typename Draw> void paintOn(QImage &image, const LayerSpace &space, Draw &&draw)
@@ -93,9 +149,12 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
         geometryFromSize(float(size.width() / layerScale), float(size.height() / layerScale));
     if (layerScale != 1.0)
         painter.scale(layerScale, layerScale);
+    prepareMapLayers(model, geometry, layerScale);
     if (model.isLayerShown(MapLayer::Grid))
         gridPlan(geometry).replay(m_frame, painter);
+    m_mapLocatorGrid.blendOnto(m_frame);
     const ViewCoordinates view(2.0 * double(geometry.equatorialOffset));
+    const PlaceToPoint at = pointsOf(geometry);
     // Only the twilight lines need the overlay's sun beyond the kernel.
     const bool twilightLines = model.isLayerShown(MapLayer::TwilightLines);
     const SunQuantities sun = twilightLines ? sunQuantities(instant) : SunQuantities{};
@@ -110,32 +169,62 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
         if (model.isLayerShown(MapLayer::Sun))
             drawSunSymbol(painter, geometry, view, sky.subsolar);
     }
+    m_mapPaths.blendOnto(m_frame);
     if (model.isLayerShown(MapLayer::Locations))
         squaresPlan(model, geometry).replay(m_frame, painter);
-    // The pins' and the lines' labels over the squares, around the marker and
-    // its label, which are drawn last and over all.
+    // Home, target and the pins with their labels, and the lines' labels, over
+    // the squares, around the marker and its label, which are drawn last and
+    // over all.
     const GeoPoint marker = model.markerPlace();
     const float markerX = longitudeToX(marker.longitude, geometry);
     const float markerY = latitudeToY(marker.latitude, geometry);
     m_labels.clear();
     reserveZoneMarker(m_labels, markerX, markerY, model.zoneName(), labelTextStyle(m_textScale),
                       geometry.mapWidth, view);
-    if (!model.pinnedZones().isEmpty()) {
-        std::vector<PinnedPlace> pins;
-        for (const QString &zone : model.pinnedZones())
-            pins.push_back({model.zones().placeOf(zone), cityOf(zone)});
-        auto at = [&geometry, &view](const GeoPoint &place) -> std::optional<QPointF> {
-            return view.point(longitudeToX(float(place.longitude), geometry),
-                              latitudeToY(float(place.latitude), geometry));
-        };
-        drawPinnedPlaces(painter, pins, at, geometry.mapWidth, smallTextStyle(m_textScale), view,
+    if (const std::vector<MarkedPlace> marked = markedPlaces(model); !marked.empty())
+        drawMarkedPlaces(painter, marked, at, geometry.mapWidth, smallTextStyle(m_textScale), view,
                          m_labels);
-    }
     if (twilightLines)
         drawTwilightLabels(painter, geometry, view, sun, smallTextStyle(m_textScale), m_labels);
     drawZoneMarker(painter, markerX, markerY, model.zoneName(), labelTextStyle(m_textScale),
                    geometry.mapWidth, view);
     return m_frame;
+}
+
+void FrameRenderer::prepareMapLayers(const MapModel &model, const MapGeometry &geometry,
+                                     double layerScale)
+{
+    const StaticMapLayers key{m_frame.size(), m_frame.devicePixelRatio(),
+                              model.isLayerShown(MapLayer::LocatorGrid), shownPaths(model)};
+    if (key == m_staticMapLayers)
+        return;
+    m_staticMapLayers = key;
+    m_mapLocatorGrid.clear();
+    m_mapPaths.clear();
+    if (!key.locator && !key.paths)
+        return;
+    const ViewCoordinates view(2.0 * double(geometry.equatorialOffset));
+    QImage scratch(m_frame.size(), QImage::Format_ARGB32_Premultiplied);
+    scratch.setDevicePixelRatio(m_frame.devicePixelRatio());
+    const auto record = [&](SparseLayer &layer, auto &&draw) {
+        scratch.fill(Qt::transparent);
+        {
+            QPainter painter(&scratch);
+            painter.scale(layerScale, layerScale);
+            draw(painter);
+        }
+        layer.record(scratch);
+    };
+    record(m_mapLocatorGrid, [&](QPainter &painter) {
+        if (key.locator)
+            drawLocatorGrid(painter, geometry, smallTextStyle(m_textScale), view);
+    });
+    record(m_mapPaths, [&](QPainter &painter) {
+        // A step of a quarter of the map is a path crossing its edge.
+        if (key.paths)
+            drawPaths(painter, (*key.paths)[0], (*key.paths)[1], pointsOf(geometry),
+                      0.25 * geometry.mapWidth);
+    });
 }
 
 bool FrameRenderer::composeView(const MapModel &model, QSize pixels, const UtcFields &instant)
@@ -178,7 +267,9 @@ void FrameRenderer::prepareViewLayers(const MapModel &model, QSize size)
                                m_frame.devicePixelRatio(),
                                model.isLayerShown(MapLayer::Grid),
                                model.isLayerShown(MapLayer::RangeRings),
-                               model.isLayerShown(MapLayer::Locations)};
+                               model.isLayerShown(MapLayer::Locations),
+                               model.isLayerShown(MapLayer::LocatorGrid),
+                               shownPaths(model)};
     if (key == m_staticViewLayers)
         return;
     m_staticViewLayers = key;
@@ -188,12 +279,18 @@ void FrameRenderer::prepareViewLayers(const MapModel &model, QSize size)
     paintOn(scratch, space, [&](QPainter &painter) {
         if (key.grid)
             drawViewGrid(painter, projection, smallTextStyle(m_textScale));
+        if (key.locator)
+            drawViewLocatorGrid(painter, projection, smallTextStyle(m_textScale));
         if (key.rings)
             drawRangeRings(painter, projection, smallTextStyle(m_textScale));
     });
     m_viewUnder.record(scratch);
     scratch.fill(Qt::transparent);
     paintOn(scratch, space, [&](QPainter &painter) {
+        // A step of a quarter of the frame is a path crossing a world map's edge.
+        if (key.paths)
+            drawPaths(painter, (*key.paths)[0], (*key.paths)[1], pointsOf(projection),
+                      0.25 * std::max(space.width, space.height));
         if (key.squares)
             drawViewSquares(painter, projection, model.locationPlaces());
     });
@@ -211,10 +308,7 @@ void FrameRenderer::drawViewLayers(const MapModel &model, QSize size, const QDat
 
     // As on the classic map: 1 at two pixels a degree.
     const double symbolScale = std::sqrt(std::max(1.0, projection.scale() * M_PI / 360.0));
-    auto at = [&projection](const GeoPoint &place) -> std::optional<QPointF> {
-        const auto p = projection.forward(place);
-        return p ? std::optional(QPointF(p->x, p->y)) : std::nullopt;
-    };
+    const PlaceToPoint at = pointsOf(projection);
     paintOn(m_frame, [&](QPainter &painter) {
         if (model.isLayerShown(MapLayer::TwilightLines))
             drawTwilightLines(painter, projection, sunQuantities(instant));
@@ -239,12 +333,9 @@ void FrameRenderer::drawViewLayers(const MapModel &model, QSize size, const QDat
         if (marker)
             reserveZoneMarker(m_labels, markerX, markerY, model.zoneName(),
                               labelTextStyle(m_textScale), int32_t(width), view);
-        if (!model.pinnedZones().isEmpty()) {
-            std::vector<PinnedPlace> pins;
-            for (const QString &zone : model.pinnedZones())
-                pins.push_back({model.zones().placeOf(zone), cityOf(zone)});
-            drawPinnedPlaces(painter, pins, at, width, smallTextStyle(m_textScale), view, m_labels);
-        }
+        if (const std::vector<MarkedPlace> marked = markedPlaces(model); !marked.empty())
+            drawMarkedPlaces(painter, marked, at, width, smallTextStyle(m_textScale), view,
+                             m_labels);
         if (marker)
             drawZoneMarker(painter, markerX, markerY, model.zoneName(), labelTextStyle(m_textScale),
                            int32_t(width), view);
@@ -259,6 +350,7 @@ void FrameRenderer::setTextScale(double scale)
     // The grid's labels are in what is painted once.
     m_gridPlan.reset();
     m_staticViewLayers = {};
+    m_staticMapLayers = {};
 }
 
 void FrameRenderer::releaseMemory()
@@ -267,6 +359,9 @@ void FrameRenderer::releaseMemory()
     m_staticViewLayers = {};
     m_viewUnder.clear();
     m_viewOver.clear();
+    m_staticMapLayers = {};
+    m_mapLocatorGrid.clear();
+    m_mapPaths.clear();
     m_frame = QImage();
     m_images.release();
 }

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QSize>
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -73,8 +74,20 @@ private:
         MapProjection projection; ///< in the layers' points
         QSize frame;
         qreal ratio = 0;
-        bool grid = false, rings = false, squares = false;
+        bool grid = false, rings = false, squares = false, locator = false;
+        std::optional<std::array<GeoPoint, 2>> paths; ///< home and target
         bool operator==(const StaticViewLayers &) const = default;
+    };
+    /// The classic map's layers that stay while its size, the places and the
+    /// switches stay, painted once: the locator grid and the paths.
+    void prepareMapLayers(const MapModel &model, const MapGeometry &geometry, double layerScale);
+    struct StaticMapLayers
+    {
+        QSize frame;
+        qreal ratio = 0;
+        bool locator = false;
+        std::optional<std::array<GeoPoint, 2>> paths;
+        bool operator==(const StaticMapLayers &) const = default;
     };
 
     /// The grid's and the squares' plans, made when first drawn and again
@@ -94,7 +107,9 @@ private:
     int m_viewGeneration = -1;
     MapProjection m_layerProjection;
     StaticViewLayers m_staticViewLayers;
-    SparseLayer m_viewUnder; ///< the grid and the rings
-    SparseLayer m_viewOver;  ///< the squares
+    SparseLayer m_viewUnder; ///< the grids and the rings
+    SparseLayer m_viewOver;  ///< the paths and the squares
+    StaticMapLayers m_staticMapLayers;
+    SparseLayer m_mapLocatorGrid, m_mapPaths;
     double m_textScale = 1.0;
 };

@@ -6,10 +6,10 @@
 #include <span>
 #include <vector>
 
-/// Places the map's added labels (the pins', the twilight lines') so that no
-/// two overlap and none covers what is reserved first: the zone marker with
-/// its label, and the pins' dots. Labels are offered in priority order, each
-/// as its candidate rectangles in order of preference; the first that is free
+/// Places the map's added labels (home's and target's, the pins', the twilight
+/// lines') so that no two overlap and none covers what is reserved first: the
+/// zone marker with its label, and the marks of home, target and the pins. Labels are offered in
+/// priority order, each as its candidate rectangles in order of preference; the first that is free
 /// is taken, and a label with none free is left out.
 class LabelPlacer
 {

@@ -2,6 +2,7 @@
 
 #include "render/LabelPlacer.h"
 #include "render/LayerPlan.h"
+#include "render/PlaceLayers.h"
 
 #include "mapcore/GridLayout.h"
 #include "mapcore/MarkerLayout.h"
@@ -16,6 +17,14 @@
 namespace {
 constexpr qreal kGridLineWidth = 0.25;
 constexpr qreal kSquareFrameWidth = 2.0;
+constexpr qreal kPinRadius = 3.0;
+constexpr qreal kGap = 3.0;
+
+/// How far a mark reaches from its place, with its frame.
+qreal reachOf(PlaceMark mark)
+{
+    return mark == PlaceMark::Pin ? kPinRadius + 0.5 : 5.5;
+}
 } // namespace
 
 void planGridLines(LayerPlan &plan, const MapGeometry &geometry, const TextStyle &style,
@@ -82,37 +91,51 @@ void planLocationSquares(LayerPlan &plan, std::span<const GeoPoint> places,
     }
 }
 
-void drawPinnedPlaces(QPainter &painter, std::span<const PinnedPlace> pins,
+void drawMarkedPlaces(QPainter &painter, std::span<const MarkedPlace> places,
                       const PlaceToPoint &position, qreal mapWidth, const TextStyle &style,
                       const ViewCoordinates &view, LabelPlacer &placer)
 {
-    constexpr qreal kRadius = 3.0;
-    constexpr qreal kGap = 3.0;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     std::vector<std::optional<QPointF>> centres;
-    centres.reserve(pins.size());
-    for (const PinnedPlace &pin : pins) {
-        centres.push_back(position(pin.place));
+    centres.reserve(places.size());
+    for (const MarkedPlace &marked : places) {
+        centres.push_back(position(marked.place));
         if (!centres.back())
             continue; // on the far side of the view
-        const QPointF centre = *centres.back();
+        const QPointF c = *centres.back();
         painter.setPen(QPen(Qt::black, 1.0));
-        painter.setBrush(Qt::cyan);
-        painter.drawEllipse(centre, kRadius, kRadius);
-        // No label may hide another pin's dot.
-        constexpr qreal kReach = kRadius + 0.5;
-        placer.reserve(QRectF(centre - QPointF(kReach, kReach), QSizeF(2 * kReach, 2 * kReach)));
+        switch (marked.mark) {
+        case PlaceMark::Pin:
+            painter.setBrush(Qt::cyan);
+            painter.drawEllipse(c, kPinRadius, kPinRadius);
+            break;
+        case PlaceMark::Home: // a house: walls and a roof
+            painter.setBrush(pathColour());
+            painter.drawPolygon(QPolygonF{c + QPointF(-4, 4), c + QPointF(4, 4), c + QPointF(4, -1),
+                                          c + QPointF(0, -5), c + QPointF(-4, -1)});
+            break;
+        case PlaceMark::Target:
+            painter.setBrush(pathColour());
+            painter.drawPolygon(QPolygonF{c + QPointF(0, -5), c + QPointF(5, 0), c + QPointF(0, 5),
+                                          c + QPointF(-5, 0)});
+            break;
+        }
+        // No label may hide another place's mark.
+        const qreal reach = reachOf(marked.mark);
+        placer.reserve(QRectF(c - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach)));
     }
-    for (size_t i = 0; i < pins.size(); ++i) {
+    const TextStyle placeStyle{style.font, pathColour()};
+    for (size_t i = 0; i < places.size(); ++i) {
         if (!centres[i])
             continue;
         const QPointF centre = *centres[i];
-        const QSizeF size = ViewCoordinates::textSize(pins[i].label, style.font);
-        // Beside the dot, to the right unless the map ends there; then the
+        const qreal radius = reachOf(places[i].mark) - 0.5;
+        const QSizeF size = ViewCoordinates::textSize(places[i].label, style.font);
+        // Beside the mark, to the right unless the map ends there; then the
         // other side; then a line or two higher or lower.
-        const qreal right = centre.x() + kRadius + kGap;
-        const qreal left = centre.x() - kRadius - kGap - size.width();
+        const qreal right = centre.x() + radius + kGap;
+        const qreal left = centre.x() - radius - kGap - size.width();
         const bool rightFirst = right + size.width() <= mapWidth;
         QRectF candidates[10];
         size_t count = 0;
@@ -129,7 +152,8 @@ void drawPinnedPlaces(QPainter &painter, std::span<const PinnedPlace> pins,
         painter.fillRect(*box, labelBoxColour());
         // The label's origin in map coordinates: the bottom of its line box.
         const QPointF origin = view.point(box->x() + 1, box->bottom()); // y-down to y-up and back
-        view.drawText(painter, origin.x(), origin.y(), pins[i].label, style);
+        view.drawText(painter, origin.x(), origin.y(), places[i].label,
+                      places[i].mark == PlaceMark::Pin ? style : placeStyle);
     }
     painter.restore();
 }

@@ -12,9 +12,8 @@
 
 namespace {
 constexpr double kPi = std::numbers::pi;
+} // namespace
 
-/// Draws a label centred on a point, unless it would leave the frame or, under
-/// larger text, run into one of the labels drawn before it.
 void drawLabel(QPainter &painter, const QPointF &centre, const QString &text,
                const TextStyle &style, QList<QRectF> &drawn)
 {
@@ -31,7 +30,6 @@ void drawLabel(QPainter &painter, const QPointF &centre, const QString &text,
     ViewCoordinates(frame.height())
         .drawText(painter, box.x() + 1, frame.height() - box.bottom(), text, style);
 }
-} // namespace
 
 void drawGeoPolyline(QPainter &painter, const MapProjection &projection,
                      std::span<const GeoPoint> places)
@@ -39,6 +37,18 @@ void drawGeoPolyline(QPainter &painter, const MapProjection &projection,
     // A step longer than this is the line leaving one edge of a world map and
     // coming back at the other.
     const double jump = 0.25 * std::max(projection.frameWidth(), projection.frameHeight());
+    drawGeoPolyline(
+        painter,
+        [&projection](const GeoPoint &place) -> std::optional<QPointF> {
+            const auto p = projection.forward(place);
+            return p ? std::optional(QPointF(p->x, p->y)) : std::nullopt;
+        },
+        jump, places);
+}
+
+void drawGeoPolyline(QPainter &painter, const PlaceToPoint &position, double jump,
+                     std::span<const GeoPoint> places)
+{
     QPolygonF run;
     auto flush = [&] {
         if (run.size() > 1)
@@ -46,16 +56,15 @@ void drawGeoPolyline(QPainter &painter, const MapProjection &projection,
         run.clear();
     };
     for (const GeoPoint &place : places) {
-        const auto p = projection.forward(place);
-        if (!p) {
+        const auto point = position(place);
+        if (!point) {
             flush();
             continue;
         }
-        const QPointF point(p->x, p->y);
         if (!run.isEmpty() &&
-            std::hypot(point.x() - run.back().x(), point.y() - run.back().y()) > jump)
+            std::hypot(point->x() - run.back().x(), point->y() - run.back().y()) > jump)
             flush();
-        run << point;
+        run << *point;
     }
     flush();
 }

@@ -138,6 +138,30 @@
         <extracomment>Menu item that hides those circles and lines</extracomment>
         <translation>Entfernungsringe ausblenden</translation>
     </message>
+    <message>
+        <source>Show Paths to Target</source>
+        <comment>ShowPaths</comment>
+        <extracomment>Menu item that shows the great circle from the home place to the target place: the short path solid, the long path dashed</extracomment>
+        <translation>Wege zum Ziel anzeigen</translation>
+    </message>
+    <message>
+        <source>Hide Paths to Target</source>
+        <comment>HidePaths</comment>
+        <extracomment>Menu item that hides the paths from home to the target</extracomment>
+        <translation>Wege zum Ziel ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Locator Grid</source>
+        <comment>ShowLocatorGrid</comment>
+        <extracomment>Menu item that shows the grid of Maidenhead locators used by radio amateurs: fields of 20 by 10 degrees labelled AA to RR</extracomment>
+        <translation>Locator-Gitter anzeigen</translation>
+    </message>
+    <message>
+        <source>Hide Locator Grid</source>
+        <comment>HideLocatorGrid</comment>
+        <extracomment>Menu item that hides the grid of Maidenhead locators</extracomment>
+        <translation>Locator-Gitter ausblenden</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -388,6 +412,14 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
     <message>
         <source>Distance rings and bearings from the centre</source>
         <translation>Entfernungsringe und Richtungen vom Mittelpunkt</translation>
+    </message>
+    <message>
+        <source>Short and long paths from home to target</source>
+        <translation>Kurzer und langer Weg vom Heimatort zum Ziel</translation>
+    </message>
+    <message>
+        <source>Maidenhead locator grid</source>
+        <translation>Maidenhead-Locator-Gitter</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,30 @@
         <extracomment>Menu item that hides those circles and lines</extracomment>
         <translation>Ocultar anillos de distancia</translation>
     </message>
+    <message>
+        <source>Show Paths to Target</source>
+        <comment>ShowPaths</comment>
+        <extracomment>Menu item that shows the great circle from the home place to the target place: the short path solid, the long path dashed</extracomment>
+        <translation>Mostrar rutas al destino</translation>
+    </message>
+    <message>
+        <source>Hide Paths to Target</source>
+        <comment>HidePaths</comment>
+        <extracomment>Menu item that hides the paths from home to the target</extracomment>
+        <translation>Ocultar rutas al destino</translation>
+    </message>
+    <message>
+        <source>Show Locator Grid</source>
+        <comment>ShowLocatorGrid</comment>
+        <extracomment>Menu item that shows the grid of Maidenhead locators used by radio amateurs: fields of 20 by 10 degrees labelled AA to RR</extracomment>
+        <translation>Mostrar cuadrícula de localizadores</translation>
+    </message>
+    <message>
+        <source>Hide Locator Grid</source>
+        <comment>HideLocatorGrid</comment>
+        <extracomment>Menu item that hides the grid of Maidenhead locators</extracomment>
+        <translation>Ocultar cuadrícula de localizadores</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -388,6 +412,14 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
     <message>
         <source>Distance rings and bearings from the centre</source>
         <translation>Anillos de distancia y rumbos desde el centro</translation>
+    </message>
+    <message>
+        <source>Short and long paths from home to target</source>
+        <translation>Rutas corta y larga de casa al destino</translation>
+    </message>
+    <message>
+        <source>Maidenhead locator grid</source>
+        <translation>Cuadrícula de localizadores Maidenhead</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,30 @@
         <extracomment>Menu item that hides those circles and lines</extracomment>
         <translation>Masquer les cercles de distance</translation>
     </message>
+    <message>
+        <source>Show Paths to Target</source>
+        <comment>ShowPaths</comment>
+        <extracomment>Menu item that shows the great circle from the home place to the target place: the short path solid, the long path dashed</extracomment>
+        <translation>Afficher les chemins vers la cible</translation>
+    </message>
+    <message>
+        <source>Hide Paths to Target</source>
+        <comment>HidePaths</comment>
+        <extracomment>Menu item that hides the paths from home to the target</extracomment>
+        <translation>Masquer les chemins vers la cible</translation>
+    </message>
+    <message>
+        <source>Show Locator Grid</source>
+        <comment>ShowLocatorGrid</comment>
+        <extracomment>Menu item that shows the grid of Maidenhead locators used by radio amateurs: fields of 20 by 10 degrees labelled AA to RR</extracomment>
+        <translation>Afficher la grille des locators</translation>
+    </message>
+    <message>
+        <source>Hide Locator Grid</source>
+        <comment>HideLocatorGrid</comment>
+        <extracomment>Menu item that hides the grid of Maidenhead locators</extracomment>
+        <translation>Masquer la grille des locators</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -388,6 +412,14 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
     <message>
         <source>Distance rings and bearings from the centre</source>
         <translation>Cercles de distance et directions depuis le centre</translation>
+    </message>
+    <message>
+        <source>Short and long paths from home to target</source>
+        <translation>Chemins court et long du domicile à la cible</translation>
+    </message>
+    <message>
+        <source>Maidenhead locator grid</source>
+        <translation>Grille des locators Maidenhead</translation>
     </message>
 </context>
 <context>

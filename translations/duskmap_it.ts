@@ -138,6 +138,30 @@
         <extracomment>Menu item that hides those circles and lines</extracomment>
         <translation>Nascondi anelli di distanza</translation>
     </message>
+    <message>
+        <source>Show Paths to Target</source>
+        <comment>ShowPaths</comment>
+        <extracomment>Menu item that shows the great circle from the home place to the target place: the short path solid, the long path dashed</extracomment>
+        <translation>Mostra percorsi verso la destinazione</translation>
+    </message>
+    <message>
+        <source>Hide Paths to Target</source>
+        <comment>HidePaths</comment>
+        <extracomment>Menu item that hides the paths from home to the target</extracomment>
+        <translation>Nascondi percorsi verso la destinazione</translation>
+    </message>
+    <message>
+        <source>Show Locator Grid</source>
+        <comment>ShowLocatorGrid</comment>
+        <extracomment>Menu item that shows the grid of Maidenhead locators used by radio amateurs: fields of 20 by 10 degrees labelled AA to RR</extracomment>
+        <translation>Mostra griglia dei locatori</translation>
+    </message>
+    <message>
+        <source>Hide Locator Grid</source>
+        <comment>HideLocatorGrid</comment>
+        <extracomment>Menu item that hides the grid of Maidenhead locators</extracomment>
+        <translation>Nascondi griglia dei locatori</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -388,6 +412,14 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
     <message>
         <source>Distance rings and bearings from the centre</source>
         <translation>Anelli di distanza e direzioni dal centro</translation>
+    </message>
+    <message>
+        <source>Short and long paths from home to target</source>
+        <translation>Percorsi breve e lungo da casa alla destinazione</translation>
+    </message>
+    <message>
+        <source>Maidenhead locator grid</source>
+        <translation>Griglia dei locatori Maidenhead</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,30 @@
         <extracomment>Menu item that hides those circles and lines</extracomment>
         <translation>距離リングを非表示</translation>
     </message>
+    <message>
+        <source>Show Paths to Target</source>
+        <comment>ShowPaths</comment>
+        <extracomment>Menu item that shows the great circle from the home place to the target place: the short path solid, the long path dashed</extracomment>
+        <translation>目標地点への経路を表示</translation>
+    </message>
+    <message>
+        <source>Hide Paths to Target</source>
+        <comment>HidePaths</comment>
+        <extracomment>Menu item that hides the paths from home to the target</extracomment>
+        <translation>目標地点への経路を非表示</translation>
+    </message>
+    <message>
+        <source>Show Locator Grid</source>
+        <comment>ShowLocatorGrid</comment>
+        <extracomment>Menu item that shows the grid of Maidenhead locators used by radio amateurs: fields of 20 by 10 degrees labelled AA to RR</extracomment>
+        <translation>ロケーターグリッドを表示</translation>
+    </message>
+    <message>
+        <source>Hide Locator Grid</source>
+        <comment>HideLocatorGrid</comment>
+        <extracomment>Menu item that hides the grid of Maidenhead locators</extracomment>
+        <translation>ロケーターグリッドを非表示</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -388,6 +412,14 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
     <message>
         <source>Distance rings and bearings from the centre</source>
         <translation>中心からの距離リングと方位</translation>
+    </message>
+    <message>
+        <source>Short and long paths from home to target</source>
+        <translation>自宅から目標地点への短経路と長経路</translation>
+    </message>
+    <message>
+        <source>Maidenhead locator grid</source>
+        <translation>メイデンヘッド・ロケーターのグリッド</translation>
     </message>
 </context>
 <context>

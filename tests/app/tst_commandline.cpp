@@ -132,7 +132,11 @@ private slots:
             "readouts home 52.52,13.40 target jo62QM elevation -500 band -18,18");
         row("city, band", "--readouts --target Paris,Texas --grey-line=-12.5,0",
             "readouts target Paris,Texas band -12.5,0");
-        row("home without readouts", "--snapshot a.png --home JO62", "!--home needs --readouts");
+        row("places on a map",
+            "--snapshot a.png --target Paris --home JO62 --no-paths --locator-grid",
+            "snapshot a.png no-paths locator-grid home JO62 target Paris");
+        row("elevation on a map", "--wallpaper --home JO62 --home-elevation 9",
+            "!--home-elevation cannot be used with --wallpaper");
         const std::pair<const char *, const char *> bad[] = {
             {"--home JO6", "!--home: not a Maidenhead"},
             {"--home JO62q", "!--home: not a Maid"},

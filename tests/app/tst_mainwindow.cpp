@@ -384,9 +384,9 @@ private slots:
         QCOMPARE(shown.join(", "),
                  "Show Latitude/Longitude Grid, Show Locations, " + expected +
                      "---, Centre Map Here, Set Home Here, Set Target Here, Pin, More Layers");
-        QCOMPARE(
-            titles(menu->actions().last()->menu()),
-            (QStringList{"Show Sun", "Show Moon", "Show Twilight Lines", "Show Distance Rings"}));
+        QCOMPARE(titles(menu->actions().last()->menu()),
+                 (QStringList{"Show Sun", "Show Moon", "Show Twilight Lines", "Show Distance Rings",
+                              "Hide Paths to Target", "Show Locator Grid"}));
         // F11 for full screen on every desktop, where Qt's standard key is often empty.
         QVERIFY(app.child<QAction>("actionFullScreen")->shortcuts().contains(Qt::Key_F11));
         // The View menu shows the same actions; they flip the layers, stored, and their own titles.

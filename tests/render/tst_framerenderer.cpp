@@ -1,6 +1,7 @@
 // The frame renderer on Qt's offscreen platform: pixels read back where the overlay, the grid, the
 // squares and the marker put them, at one and two device pixels a point.
 #include "TestResources.h"
+#include "mapcore/MapProjection.h"
 #include "model/MapModel.h"
 #include "model/SkyTexts.h"
 #include "platform/Clock.h"
@@ -307,6 +308,105 @@ private slots:
         QVERIFY2(offLines < changed.size() / 10, qPrintable(QString::number(offLines)));
     }
 
+    // The paths change only pixels on the great circle through home and target
+    // (in the azimuthal view centred on home, the straight line through both),
+    // the short path at its middle, the dashed long one within a dash of its.
+    void pathsFollowTheGreatCircle_data()
+    {
+        QTest::addColumn<MapView>("view");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("flat, long path across the edge") << MapView::PlateCarree << QSize(720, 360);
+        QTest::newRow("azimuthal on home") << MapView::Azimuthal << QSize(400, 400);
+    }
+    void pathsFollowTheGreatCircle()
+    {
+        QFETCH(MapView, view);
+        QFETCH(QSize, size);
+        const GeoPoint home{52.52, 13.40}, target{40.71, -74.01};
+        Scene scene({}, 0xff000000, 0xff000000);
+        scene.model->setPlace(PlaceEnd::Home, ChosenPlace{"home", {home, "", ""}});
+        scene.model->setPlace(PlaceEnd::Target, ChosenPlace{"target", {target, "", ""}});
+        const bool flat = view == MapView::PlateCarree;
+        scene.model->setView(view);
+        if (!flat)
+            scene.model->setChosenCentre(home);
+        const MapProjection projection(view, flat ? GeoPoint{} : home, size.width(), size.height(),
+                                       MapFit::Contain);
+        const auto frame = [&](bool shown) {
+            scene.model->setLayerShown(MapLayer::Paths, shown);
+            return scene.renderer->render(*scene.model, size).copy();
+        };
+        const QImage off = frame(false), on = frame(true);
+        const auto [distance, bearing] = distanceAndBearing(home, target);
+        const auto pointAt = [&](double along) {
+            const FramePoint p = *projection.forward(destinationPoint(home, bearing, along));
+            return QPointF(p.x, p.y);
+        };
+        std::vector<QPointF> circle; // every 0.1 degree
+        for (int i = 0; i < 3600; ++i)
+            circle.push_back(pointAt(i * M_PI / 1800));
+        const QPointF centre = pointAt(0), towards = pointAt(distance) - centre;
+        const auto offCircle = [&](const QPointF &p) {
+            if (!flat) // from the line through home and target
+                return std::abs(towards.x() * (p.y() - centre.y()) -
+                                towards.y() * (p.x() - centre.x())) /
+                           std::hypot(towards.x(), towards.y()) >
+                       1.5;
+            return std::none_of(circle.begin(), circle.end(), [&](const QPointF &c) {
+                return std::hypot(c.x() - p.x(), c.y() - p.y()) <= 2.0;
+            });
+        };
+        std::vector<QPointF> changed;
+        for (int y = 0; y < on.height(); ++y)
+            for (int x = 0; x < on.width(); ++x)
+                if (on.pixel(x, y) != off.pixel(x, y)) {
+                    changed.emplace_back(x + 0.5, y + 0.5);
+                    QVERIFY2(!offCircle(changed.back()),
+                             qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+                }
+        const auto nearest = [&](const QPointF &p) {
+            double best = 1e9;
+            for (const QPointF &c : changed)
+                best = std::min(best, std::hypot(c.x() - p.x(), c.y() - p.y()));
+            return best;
+        };
+        QVERIFY(nearest(pointAt(distance / 2)) <= 1.5);
+        QVERIFY(nearest(pointAt(M_PI + distance / 2)) <= 6.0);
+    }
+
+    // The locator grid: a field's edge and its letters at its middle (JO, 0 to
+    // 20 E, 50 to 60 N), on a white map, and nothing between.
+    void locatorGrid_data()
+    {
+        QTest::addColumn<MapView>("view");
+        QTest::newRow("flat") << MapView::PlateCarree;
+        QTest::newRow("globe") << MapView::Globe;
+    }
+    void locatorGrid()
+    {
+        QFETCH(MapView, view);
+        Scene scene({}, 0xffffffff, 0xffffffff);
+        const GeoPoint centre = view == MapView::PlateCarree ? GeoPoint{} : GeoPoint{55.0, 10.0};
+        scene.model->setView(view);
+        if (view != MapView::PlateCarree)
+            scene.model->setChosenCentre(centre);
+        const MapProjection projection(view, centre, 720, 360, MapFit::Contain);
+        const auto pixelAt = [&](const QImage &image, const GeoPoint &place) {
+            const FramePoint p = *projection.forward(place);
+            return image.pixel(int(p.x), int(p.y));
+        };
+        const GeoPoint edge{52.0, 20.0}, middle{55.0, 10.0}, between{51.0, 16.0};
+        const QImage off = scene.renderer->render(*scene.model, {720, 360}).copy();
+        scene.model->setLayerShown(MapLayer::LocatorGrid, true);
+        const QImage &on = scene.renderer->render(*scene.model, {720, 360});
+        for (const GeoPoint &place : {edge, middle, between})
+            QCOMPARE(pixelAt(off, place), 0xffffffffu);
+        QVERIFY(qRed(pixelAt(on, {edge.latitude, edge.longitude - 0.2})) < 250 ||
+                qRed(pixelAt(on, edge)) < 250);
+        QVERIFY(qBlue(pixelAt(on, middle)) < 200); // the label's box or its text
+        QCOMPARE(pixelAt(on, between), 0xffffffffu);
+    }
+
     // A crowded map: pins around the marker, in the Tasman Sea and where the
     // twilight lines are first labelled, every layer on. Every label is placed, none over another,
     // the marker, its label or a dot.
@@ -315,9 +415,9 @@ private slots:
         QTest::addColumn<int>("width");
         QTest::addColumn<double>("textScale");
         QTest::addColumn<size_t>("placed"); // where there is room for them
-        QTest::newRow("small") << 720 << 1.0 << size_t(14);
-        QTest::newRow("large") << 1440 << 1.0 << size_t(14);
-        QTest::newRow("small, text twice the size") << 720 << 2.0 << size_t(12);
+        QTest::newRow("small") << 720 << 1.0 << size_t(16);
+        QTest::newRow("large") << 1440 << 1.0 << size_t(16);
+        QTest::newRow("small, text twice the size") << 720 << 2.0 << size_t(14);
     }
     void labelsNeverOverlap()
     {
@@ -333,6 +433,9 @@ private slots:
         Scene scene(zones);
         scene.renderer->setTextScale(textScale);
         scene.model->selectZone("Europe/Berlin");
+        scene.model->setPlace(PlaceEnd::Home, ChosenPlace{"JO40", {{50.04, 8.5}, "", ""}});
+        scene.model->setPlace(PlaceEnd::Target,
+                              ChosenPlace{"Sydney", {{-33.9, 151.2}, "Sydney", ""}});
         for (const TestZone &zone : zones)
             scene.model->pinZone(zone.name); // the selected zone too: a dot under the marker
         for (const MapLayer layer : {MapLayer::Grid, MapLayer::Locations, MapLayer::Sun,
@@ -342,9 +445,10 @@ private slots:
             QDateTime(QDate(2026, 3, 20), QTime(17, 30), QTimeZone::utc()));
         QVERIFY(!scene.renderer->render(*scene.model, {width, width / 2}).isNull());
         const LabelPlacer &labels = scene.renderer->labels();
-        // Of ten pins' labels and four lines'; the marker's dot and label, ten dots.
+        // Of ten pins' labels, home's and target's, and four lines'; the marker's
+        // dot and label, twelve marks.
         QCOMPARE(labels.placed().size(), placed);
-        QCOMPARE(labels.reserved().size(), 12u);
+        QCOMPARE(labels.reserved().size(), 14u);
         const QRectF map(0, 0, width, width / 2);
         for (size_t i = 0; i < labels.placed().size(); ++i) {
             const QRectF &label = labels.placed()[i];
