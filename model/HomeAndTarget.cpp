@@ -1,6 +1,7 @@
 #include "model/HomeAndTarget.h"
 
 #include "model/MapModel.h"
+#include "places/Locator.h"
 #include "platform/Log.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,17 @@ places::PlaceResult placeNamedBy(const QString &text)
         });
     }
     return places::resolvePlace(text.toStdString(), cities);
+}
+
+QString shownName(const ChosenPlace &chosen)
+{
+    const places::Place &place = chosen.place;
+    if (!place.name.empty())
+        return QString::fromStdString(place.name);
+    const std::string typed = chosen.text.trimmed().toStdString();
+    const bool typedLocator = places::locatorCentre(typed).has_value();
+    return QString::fromStdString(
+        places::locatorOf(place.point, typedLocator ? int(typed.size()) : 6));
 }
 
 QString translatedPlaceProblem(const std::string &problem)

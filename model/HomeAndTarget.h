@@ -42,6 +42,10 @@ struct ChosenPlace
     places::Place place;
 };
 
+/// What names a place on the map and in the row: a city its name, coordinates
+/// and locators their locator, as long as the one typed, else of 6 characters.
+QString shownName(const ChosenPlace &chosen);
+
 /// The heights --home-elevation takes, in metres.
 inline constexpr double kLowestElevation = -500.0;
 inline constexpr double kHighestElevation = 9000.0;

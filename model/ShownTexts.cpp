@@ -192,7 +192,7 @@ EndTexts endTexts(const MapModel &model, PlaceEnd end)
     const PlaceEndSun sun = placeEndSun(model, end);
     const QTimeZone zone = sun.local.timeZone();
     const QString locator = QString::fromStdString(places::locatorOf(place.point));
-    const QString name = place.name.empty() ? locator : QString::fromStdString(place.name);
+    const QString name = shownName(*model.place(end));
     //: Marks a local time whose zone is only guessed, from the nearest city or the longitude
     const QString approximately =
         place.zoneInferred ? QCoreApplication::translate("ShownTexts", "≈") : QString();

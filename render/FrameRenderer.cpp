@@ -4,7 +4,6 @@
 #include "model/MapModel.h"
 #include "model/ShownTexts.h"
 #include "model/SkyTexts.h"
-#include "places/Locator.h"
 #include "render/MapLayers.h"
 #include "render/PlaceLayers.h"
 #include "render/SkyLayers.h"
@@ -40,15 +39,7 @@ std::vector<MarkedPlace> markedPlaces(const MapModel &model)
         if (!chosen)
             continue;
         const places::Place &place = chosen->place;
-        // A city by its name; coordinates and locators by the locator, as
-        // long as the one typed.
-        const bool typedLocator =
-            places::locatorCentre(chosen->text.trimmed().toStdString()).has_value();
-        const QString label =
-            !place.name.empty()
-                ? QString::fromStdString(place.name)
-                : QString::fromStdString(places::locatorOf(
-                      place.point, typedLocator ? int(chosen->text.trimmed().size()) : 6));
+        const QString label = shownName(*chosen);
         marked.push_back(
             {place.point, label, end.end == PlaceEnd::Home ? PlaceMark::Home : PlaceMark::Target});
     }
