@@ -366,8 +366,9 @@ void MainWindow::updateClock()
         m_describedMinute = minute;
         m_describedZone = m_model.zoneName();
         m_mapWidget->setAccessibleDescription(mapDescription(m_model));
-        // Once shown; their coming and going is the facts' to lay out.
-        if (homeTargetRows() > 0)
+        // At a new shown instant the facts bring them up to date; while
+        // showing now, each minute.
+        if (m_model.isShowingNow() && homeTargetRows() > 0)
             updateHomeTargetTexts();
     }
 }
@@ -394,16 +395,17 @@ void MainWindow::createFactsArea()
         grid->setVerticalSpacing(2);
         layout->addLayout(grid);
     }
-    //: Names a screen reader gives the Home and Target row's texts
-    const QString names[] = {tr("Home"), tr("Target"), tr("Paths from home to target")};
-    for (std::size_t i = 0; i < m_homeTargetFields.size(); ++i) {
-        auto *field = new QLabel(m_factsArea);
+    for (QLabel *&field : m_homeTargetFields) {
+        field = new QLabel(m_factsArea);
         field->setObjectName(QStringLiteral("homeTargetField"));
-        field->setAccessibleName(names[i]);
+        // Cut at the window's edge rather than hold the window wide; the
+        // tooltip and a screen reader have the whole text.
+        field->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         field->setTextInteractionFlags(Qt::TextSelectableByMouse);
         field->hide();
-        m_homeTargetFields[i] = field;
     }
+    //: What a screen reader calls the row's line of the paths from home to target
+    m_homeTargetFields.back()->setAccessibleName(tr("Paths from home to target"));
     m_ui->centralLayout->addWidget(m_factsArea);
     m_factsArea->hide();
 }
@@ -498,7 +500,8 @@ void MainWindow::updateHomeTargetTexts()
     for (std::size_t i = 0; i < m_homeTargetFields.size(); ++i) {
         QLabel *field = m_homeTargetFields[i];
         setFieldText(field, lines[i]);
-        field->setToolTip(details[i]);
+        field->setToolTip(details[i].isEmpty() ? lines[i]
+                                               : lines[i] + QLatin1Char('\n') + details[i]);
         field->setVisible(!lines[i].isEmpty());
     }
 }

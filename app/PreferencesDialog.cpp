@@ -154,12 +154,10 @@ QWidget *PreferencesDialog::createPlaceBox()
     auto *box = new QGroupBox(tr("Home and target"), this);
     auto *form = new QFormLayout(box);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    //: Preferences: the user's own place
-    const QString labels[] = {tr("&Home:"), tr("&Target:")};
     for (const PlaceEndInfo &end : kPlaceEnds) {
         auto *field = new PlaceField(box);
         m_placeFields[std::size_t(end.end)] = field;
-        form->addRow(labels[std::size_t(end.end)], field);
+        form->addRow(QCoreApplication::translate("PlaceEnd", end.fieldLabel), field);
         connect(field, &QLineEdit::editingFinished, this, [this, id = end.end] { takePlace(id); });
     }
     m_placeProblem = new QLabel(box);
@@ -217,41 +215,51 @@ QWidget *PreferencesDialog::createPlaceBox()
 void PreferencesDialog::takePlace(PlaceEnd end)
 {
     PlaceField *field = m_placeFields[std::size_t(end)];
+    QString &problem = m_placeProblems[std::size_t(end)];
     const QString text = field->text().trimmed();
-    if (text.isEmpty()) {
-        m_placeProblem->hide();
-        m_model.setPlace(end, std::nullopt);
-        return;
+    places::PlaceResult found;
+    if (!text.isEmpty()) {
+        const auto &kept = m_model.place(end);
+        found = kept && kept->text == text ? places::PlaceResult{true, kept->place, {}}
+                                           : placeNamedBy(text);
     }
-    const auto &kept = m_model.place(end);
-    if (kept && kept->text == text)
-        return;
-    places::PlaceResult found = placeNamedBy(text);
-    if (!found.ok) {
+    if (text.isEmpty() || found.ok) {
+        problem.clear();
+        // What the model keeps shows in the field again from now on.
+        field->setModified(false);
+        m_model.setPlace(end, text.isEmpty() ? std::nullopt
+                                             : std::optional(ChosenPlace{text, found.place}));
+    } else {
         // The text stays to be put right; the place kept stays until then.
-        const QString label = end == PlaceEnd::Home ? tr("Home") : tr("Target");
         //: %1 Home or Target, %2 what is wrong with the place typed
-        m_placeProblem->setText(tr("%1: %2").arg(label, translatedPlaceProblem(found.problem)));
-        m_placeProblem->show();
-        field->setAccessibleDescription(m_placeProblem->text());
-        return;
+        problem = tr("%1: %2").arg(placeEndTitle(end), translatedPlaceProblem(found.problem));
     }
-    m_placeProblem->hide();
-    field->setAccessibleDescription(QString());
-    m_model.setPlace(end, ChosenPlace{text, std::move(found.place)});
+    field->setAccessibleDescription(problem);
+    QStringList problems;
+    for (const QString &each : m_placeProblems)
+        if (!each.isEmpty())
+            problems << each;
+    m_placeProblem->setText(problems.join(QLatin1Char('\n')));
+    m_placeProblem->setVisible(!problems.isEmpty());
 }
 
 void PreferencesDialog::showPlaces()
 {
+    // A field being typed in, or holding a place not yet taken, keeps its text.
     for (const PlaceEndInfo &end : kPlaceEnds) {
         PlaceField *field = m_placeFields[std::size_t(end.end)];
         const auto &place = m_model.place(end.end);
-        if (!field->hasFocus())
+        if (!field->hasFocus() && !field->isModified())
             field->setText(place ? place->text : QString());
     }
-    const QSignalBlocker blockElevation(m_elevation);
-    m_elevation->setValue(m_model.homeElevation());
-    const QSignalBlocker blockLow(m_bandLow), blockHigh(m_bandHigh);
-    m_bandLow->setValue(m_model.greyLineBand().low);
-    m_bandHigh->setValue(m_model.greyLineBand().high);
+    // Set only when changed: setting a box's value rewrites the text being typed.
+    const auto show = [](QDoubleSpinBox *box, double value) {
+        if (box->value() != value) {
+            const QSignalBlocker blocker(box);
+            box->setValue(value);
+        }
+    };
+    show(m_elevation, m_model.homeElevation());
+    show(m_bandLow, m_model.greyLineBand().low);
+    show(m_bandHigh, m_model.greyLineBand().high);
 }

@@ -41,6 +41,7 @@ private:
     QPushButton *m_down = nullptr;
     std::array<PlaceField *, kPlaceEnds.size()> m_placeFields{};
     QLabel *m_placeProblem = nullptr;
+    std::array<QString, kPlaceEnds.size()> m_placeProblems;
     QDoubleSpinBox *m_elevation = nullptr;
     QDoubleSpinBox *m_bandLow = nullptr;
     QDoubleSpinBox *m_bandHigh = nullptr;

@@ -21,6 +21,17 @@ places::PlaceResult placeNamedBy(const QString &text)
     return places::resolvePlace(text.toStdString(), cities);
 }
 
+QString placeEndTitle(PlaceEnd end)
+{
+    return QCoreApplication::translate("PlaceEnd", kPlaceEnds[std::size_t(end)].title);
+}
+
+QString coordinatesText(const GeoPoint &point)
+{
+    return QString::number(point.latitude, 'f', 4) + QLatin1Char(',') +
+           QString::number(point.longitude, 'f', 4);
+}
+
 QString shownName(const ChosenPlace &chosen)
 {
     const places::Place &place = chosen.place;

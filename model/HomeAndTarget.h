@@ -28,12 +28,23 @@ struct PlaceEndInfo
     const char *storedKey; ///< the preferences key, holding the place as typed
     const char *jsonKey;   ///< in --readouts --json
     const char *option;    ///< on the command line
+    /// Its name in the window, and its field's label in the preferences, both
+    /// translated in the context "PlaceEnd".
+    const char *title;
+    const char *fieldLabel;
 };
 
 inline constexpr std::array<PlaceEndInfo, 2> kPlaceEnds = {{
-    {PlaceEnd::Home, "HomePlace", "home", "--home"},
-    {PlaceEnd::Target, "TargetPlace", "target", "--target"},
+    {PlaceEnd::Home, "HomePlace", "home", "--home",
+     //: The user's own place, one end of the paths
+     QT_TRANSLATE_NOOP("PlaceEnd", "Home"), QT_TRANSLATE_NOOP("PlaceEnd", "&Home:")},
+    {PlaceEnd::Target, "TargetPlace", "target", "--target",
+     //: The far place the paths from home lead to
+     QT_TRANSLATE_NOOP("PlaceEnd", "Target"), QT_TRANSLATE_NOOP("PlaceEnd", "&Target:")},
 }};
+
+/// An end's name in the user's language: "Home", "Target".
+QString placeEndTitle(PlaceEnd end);
 
 /// A place as the user typed it and as it was resolved.
 struct ChosenPlace
@@ -41,6 +52,10 @@ struct ChosenPlace
     QString text;
     places::Place place;
 };
+
+/// The text a place is kept as when chosen by its coordinates, as LAT,LON to
+/// four decimals (some ten metres, finer than a click can aim).
+QString coordinatesText(const GeoPoint &point);
 
 /// What names a place on the map and in the row: a city its name, coordinates
 /// and locators their locator, as long as the one typed, else of 6 characters.

@@ -116,8 +116,11 @@ QList<PinTexts> pinTexts(const MapModel &model)
         if (days != 0)
             //: How many days a world clock's date lies ahead of or behind the selected zone's;
             //: %1 is the sign
+            // %n is put in first: the sign is put in by hand, as arg() would
+            // take "%1" and the count's first digit for "%11".
             texts.dayShift = QCoreApplication::translate("ShownTexts", "%1%n day", "", shift)
-                                 .arg(days < 0 ? QStringLiteral("\u2212") : QStringLiteral("+"));
+                                 .replace(QLatin1String("%1"), days < 0 ? QStringLiteral("\u2212")
+                                                                        : QStringLiteral("+"));
         texts.offset = offsetDifferenceText(fields.offsetSeconds - selected.offsetSeconds);
         texts.light = QLatin1String(kLightNames[int(light)]);
         texts.utcOffsetSeconds = fields.offsetSeconds;
@@ -212,9 +215,7 @@ EndTexts endTexts(const MapModel &model, PlaceEnd end)
                     .arg(riseSet.sunrise ? clockText(*riseSet.sunrise, zone) : none,
                          riseSet.sunset ? clockText(*riseSet.sunset, zone) : none);
     }
-    const QString label = end == PlaceEnd::Home
-                              ? QCoreApplication::translate("ShownTexts", "Home")
-                              : QCoreApplication::translate("ShownTexts", "Target");
+    const QString label = placeEndTitle(end);
     //: One end of the path: %1 Home or Target, %2 its name or locator, %3 its local time,
     //: %4 its sunrise and sunset, %5 the Sun's height in degrees
     const QString line = QCoreApplication::translate("ShownTexts", "%1 %2 · %3 · %4 · Sun %5°")
@@ -232,7 +233,7 @@ EndTexts endTexts(const MapModel &model, PlaceEnd end)
                                     "%1°, %2° · locator %3\nTime zone %4\nSun towards %5°")
             .arg(QLocale().toString(place.point.latitude, 'f', 4),
                  QLocale().toString(place.point.longitude, 'f', 4), locator, zoneText,
-                 degreesText(sun.now.azimuthDeg));
+                 QString::number(std::lround(sun.now.azimuthDeg) % 360));
     return {line, details};
 }
 

@@ -369,17 +369,12 @@
     </message>
     <message>
         <source>Home</source>
-        <extracomment>View → Centre On: the home place the user keeps (in the preferences or given with --home)
-----------
-Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
+        <extracomment>View → Centre On: the home place the user keeps (in the preferences or given with --home)</extracomment>
         <translation>Heimatort</translation>
     </message>
     <message>
-        <source>Target</source>
-        <translation>Ziel</translation>
-    </message>
-    <message>
         <source>Paths from home to target</source>
+        <extracomment>What a screen reader calls the row&apos;s line of the paths from home to target</extracomment>
         <translation>Wege vom Heimatort zum Ziel</translation>
     </message>
     <message>
@@ -517,6 +512,27 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
     </message>
 </context>
 <context>
+    <name>PlaceEnd</name>
+    <message>
+        <source>Home</source>
+        <extracomment>The user&apos;s own place, one end of the paths</extracomment>
+        <translation>Heimatort</translation>
+    </message>
+    <message>
+        <source>&amp;Home:</source>
+        <translation>&amp;Heimatort:</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <extracomment>The far place the paths from home lead to</extracomment>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>&amp;Target:</source>
+        <translation>&amp;Ziel:</translation>
+    </message>
+</context>
+<context>
     <name>PlaceField</name>
     <message>
         <source>A city, a locator such as JO62qm, or 52.52, 13.40</source>
@@ -532,11 +548,6 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
         <source>%1, %2 · %3</source>
         <extracomment>A city in the list of cities of a name: %1 the city, %2 its country, %3 its time zone</extracomment>
         <translation>%1, %2 · %3</translation>
-    </message>
-    <message>
-        <source>%1, %2</source>
-        <comment>a city and its country&apos;s or state&apos;s code</comment>
-        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -627,15 +638,6 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
         <translation>Heimatort und Ziel</translation>
     </message>
     <message>
-        <source>&amp;Home:</source>
-        <extracomment>Preferences: the user&apos;s own place</extracomment>
-        <translation>&amp;Heimatort:</translation>
-    </message>
-    <message>
-        <source>&amp;Target:</source>
-        <translation>&amp;Ziel:</translation>
-    </message>
-    <message>
         <source>Problem with a place</source>
         <translation>Problem mit einem Ort</translation>
     </message>
@@ -672,14 +674,6 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
         <source>Grey line, Sun from:</source>
         <extracomment>Preferences: the Sun&apos;s heights at which a place is on the grey line</extracomment>
         <translation>Graulinie, Sonne von:</translation>
-    </message>
-    <message>
-        <source>Home</source>
-        <translation>Heimatort</translation>
-    </message>
-    <message>
-        <source>Target</source>
-        <translation>Ziel</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -811,14 +805,6 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
         <source>sunrise %1, sunset %2</source>
         <extracomment>%1 and %2 are local times, such as 7:58</extracomment>
         <translation>Aufgang %1, Untergang %2</translation>
-    </message>
-    <message>
-        <source>Home</source>
-        <translation>Heimatort</translation>
-    </message>
-    <message>
-        <source>Target</source>
-        <translation>Ziel</translation>
     </message>
     <message>
         <source>%1 %2 · %3 · %4 · Sun %5°</source>

@@ -16,12 +16,12 @@
     <message>
         <source>Clocks go forward %1 on %2 at %3</source>
         <extracomment>%1: how far (&quot;1 h&quot;), %2: the date, %3: the time on the clocks before the change</extracomment>
-        <translation>Часы переводятся на %1 вперёд %2 в %3</translation>
+        <translation>Перевод часов на %1 вперёд: %2, в %3</translation>
     </message>
     <message>
         <source>Clocks go back %1 on %2 at %3</source>
         <extracomment>%1: how far (&quot;1 h&quot;), %2: the date, %3: the time on the clocks before the change</extracomment>
-        <translation>Часы переводятся на %1 назад %2 в %3</translation>
+        <translation>Перевод часов на %1 назад: %2, в %3</translation>
     </message>
 </context>
 <context>
@@ -369,17 +369,12 @@
     </message>
     <message>
         <source>Home</source>
-        <extracomment>View → Centre On: the home place the user keeps (in the preferences or given with --home)
-----------
-Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
+        <extracomment>View → Centre On: the home place the user keeps (in the preferences or given with --home)</extracomment>
         <translation>Дом</translation>
     </message>
     <message>
-        <source>Target</source>
-        <translation>Цель</translation>
-    </message>
-    <message>
         <source>Paths from home to target</source>
+        <extracomment>What a screen reader calls the row&apos;s line of the paths from home to target</extracomment>
         <translation>Пути от дома до цели</translation>
     </message>
     <message>
@@ -517,6 +512,27 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
     </message>
 </context>
 <context>
+    <name>PlaceEnd</name>
+    <message>
+        <source>Home</source>
+        <extracomment>The user&apos;s own place, one end of the paths</extracomment>
+        <translation>Дом</translation>
+    </message>
+    <message>
+        <source>&amp;Home:</source>
+        <translation>&amp;Дом:</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <extracomment>The far place the paths from home lead to</extracomment>
+        <translation>Цель</translation>
+    </message>
+    <message>
+        <source>&amp;Target:</source>
+        <translation>&amp;Цель:</translation>
+    </message>
+</context>
+<context>
     <name>PlaceField</name>
     <message>
         <source>A city, a locator such as JO62qm, or 52.52, 13.40</source>
@@ -532,11 +548,6 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
         <source>%1, %2 · %3</source>
         <extracomment>A city in the list of cities of a name: %1 the city, %2 its country, %3 its time zone</extracomment>
         <translation>%1, %2 · %3</translation>
-    </message>
-    <message>
-        <source>%1, %2</source>
-        <comment>a city and its country&apos;s or state&apos;s code</comment>
-        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -627,15 +638,6 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
         <translation>Дом и цель</translation>
     </message>
     <message>
-        <source>&amp;Home:</source>
-        <extracomment>Preferences: the user&apos;s own place</extracomment>
-        <translation>&amp;Дом:</translation>
-    </message>
-    <message>
-        <source>&amp;Target:</source>
-        <translation>&amp;Цель:</translation>
-    </message>
-    <message>
         <source>Problem with a place</source>
         <translation>Проблема с местом</translation>
     </message>
@@ -672,14 +674,6 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
         <source>Grey line, Sun from:</source>
         <extracomment>Preferences: the Sun&apos;s heights at which a place is on the grey line</extracomment>
         <translation>Серая линия, Солнце от:</translation>
-    </message>
-    <message>
-        <source>Home</source>
-        <translation>Дом</translation>
-    </message>
-    <message>
-        <source>Target</source>
-        <translation>Цель</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -812,14 +806,6 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
         <source>sunrise %1, sunset %2</source>
         <extracomment>%1 and %2 are local times, such as 7:58</extracomment>
         <translation>восход %1, закат %2</translation>
-    </message>
-    <message>
-        <source>Home</source>
-        <translation>Дом</translation>
-    </message>
-    <message>
-        <source>Target</source>
-        <translation>Цель</translation>
     </message>
     <message>
         <source>%1 %2 · %3 · %4 · Sun %5°</source>

@@ -369,17 +369,12 @@
     </message>
     <message>
         <source>Home</source>
-        <extracomment>View → Centre On: the home place the user keeps (in the preferences or given with --home)
-----------
-Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
+        <extracomment>View → Centre On: the home place the user keeps (in the preferences or given with --home)</extracomment>
         <translation>家</translation>
     </message>
     <message>
-        <source>Target</source>
-        <translation>目标地</translation>
-    </message>
-    <message>
         <source>Paths from home to target</source>
+        <extracomment>What a screen reader calls the row&apos;s line of the paths from home to target</extracomment>
         <translation>从家到目标地的路径</translation>
     </message>
     <message>
@@ -517,6 +512,27 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
     </message>
 </context>
 <context>
+    <name>PlaceEnd</name>
+    <message>
+        <source>Home</source>
+        <extracomment>The user&apos;s own place, one end of the paths</extracomment>
+        <translation>家</translation>
+    </message>
+    <message>
+        <source>&amp;Home:</source>
+        <translation>家(&amp;H)：</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <extracomment>The far place the paths from home lead to</extracomment>
+        <translation>目标地</translation>
+    </message>
+    <message>
+        <source>&amp;Target:</source>
+        <translation>目标地(&amp;T)：</translation>
+    </message>
+</context>
+<context>
     <name>PlaceField</name>
     <message>
         <source>A city, a locator such as JO62qm, or 52.52, 13.40</source>
@@ -532,11 +548,6 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
         <source>%1, %2 · %3</source>
         <extracomment>A city in the list of cities of a name: %1 the city, %2 its country, %3 its time zone</extracomment>
         <translation>%1，%2 · %3</translation>
-    </message>
-    <message>
-        <source>%1, %2</source>
-        <comment>a city and its country&apos;s or state&apos;s code</comment>
-        <translation>%1，%2</translation>
     </message>
 </context>
 <context>
@@ -627,15 +638,6 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
         <translation>家和目标地</translation>
     </message>
     <message>
-        <source>&amp;Home:</source>
-        <extracomment>Preferences: the user&apos;s own place</extracomment>
-        <translation>家(&amp;H)：</translation>
-    </message>
-    <message>
-        <source>&amp;Target:</source>
-        <translation>目标地(&amp;T)：</translation>
-    </message>
-    <message>
         <source>Problem with a place</source>
         <translation>地点有问题</translation>
     </message>
@@ -672,14 +674,6 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
         <source>Grey line, Sun from:</source>
         <extracomment>Preferences: the Sun&apos;s heights at which a place is on the grey line</extracomment>
         <translation>灰线，太阳高度从：</translation>
-    </message>
-    <message>
-        <source>Home</source>
-        <translation>家</translation>
-    </message>
-    <message>
-        <source>Target</source>
-        <translation>目标地</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -810,14 +804,6 @@ Names a screen reader gives the Home and Target row&apos;s texts</extracomment>
         <source>sunrise %1, sunset %2</source>
         <extracomment>%1 and %2 are local times, such as 7:58</extracomment>
         <translation>日出 %1，日落 %2</translation>
-    </message>
-    <message>
-        <source>Home</source>
-        <translation>家</translation>
-    </message>
-    <message>
-        <source>Target</source>
-        <translation>目标地</translation>
     </message>
     <message>
         <source>%1 %2 · %3 · %4 · Sun %5°</source>

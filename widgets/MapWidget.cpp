@@ -78,9 +78,10 @@ std::optional<QPointF> MapWidget::pointOf(const GeoPoint &place) const
 QString MapWidget::pointerText(const GeoPoint &place) const
 {
     const auto degrees = [](double value, const QString &positive, const QString &negative) {
-        return tr("%1° %2")
-            .arg(QLocale().toString(std::fabs(value), 'f', 2))
-            .arg(value < 0 ? negative : positive);
+        // Both at once: a translation that puts %2 first would otherwise read
+        // "%236.00" as the 23rd.
+        return tr("%1° %2").arg(QLocale().toString(std::fabs(value), 'f', 2),
+                                value < 0 ? negative : positive);
     };
     QString text = tr("%1, %2", "latitude, longitude")
                        .arg(degrees(place.latitude, tr("N", "north"), tr("S", "south")),
@@ -167,9 +168,7 @@ void MapWidget::mouseDoubleClickEvent(QMouseEvent *event)
 
 void MapWidget::setPlaceEnd(PlaceEnd end, const GeoPoint &place)
 {
-    // Four decimals: some ten metres, finer than a click can aim.
-    const QString text = QStringLiteral("%1, %2").arg(QString::number(place.latitude, 'f', 4),
-                                                      QString::number(place.longitude, 'f', 4));
+    const QString text = coordinatesText(place);
     places::PlaceResult found = placeNamedBy(text);
     if (found.ok)
         m_model.setPlace(end, ChosenPlace{text, std::move(found.place)});

@@ -1,5 +1,6 @@
 #include "widgets/PlaceField.h"
 
+#include "model/HomeAndTarget.h"
 #include "places/CityList.h"
 #include "places/PlaceText.h"
 #include "zones/LocalZoneNames.h"
@@ -18,6 +19,21 @@ namespace {
 constexpr std::size_t kMostCitiesListed = 12;
 /// The text a listed city writes into the field.
 constexpr int kPlaceTextRole = Qt::UserRole + 1;
+} // namespace
+
+namespace {
+/// The text that names this city rather than a larger one of its name: with
+/// its country's code, else its region's, else its coordinates.
+QString placeTextOf(const places::CityList &cities, uint32_t city)
+{
+    const std::string name(cities.name(city));
+    for (const std::string_view qualifier : {cities.country(city), cities.region(city)}) {
+        const std::vector<uint32_t> named = cities.find(name, qualifier);
+        if (!qualifier.empty() && !named.empty() && named.front() == city)
+            return QString::fromStdString(name + ", " + std::string(qualifier));
+    }
+    return coordinatesText(cities.place(city));
+}
 } // namespace
 
 PlaceField::PlaceField(QWidget *parent)
@@ -71,8 +87,7 @@ void PlaceField::listCities(const QString &text)
             //: A city in the list of cities of a name: %1 the city, %2 its country, %3 its time
             //: zone
             tr("%1, %2 · %3").arg(name, where, QString::fromStdString(cities.zone(city))));
-        item->setData(tr("%1, %2", "a city and its country's or state's code").arg(name, qualifier),
-                      kPlaceTextRole);
+        item->setData(placeTextOf(cities, city), kPlaceTextRole);
         m_cities->appendRow(item);
     }
     if (m_cities->rowCount() > 0) {

@@ -357,6 +357,11 @@ private slots:
             QCOMPARE(!dialog.findChild<QLabel *>("placeProblem")->isHidden(), problem);
         }
         QVERIFY(homeField->listedCities().contains("Springfield, IL"));
+        // A world clock a day ahead says by how many.
+        app.model->selectZone("Europe/London");
+        app.model->pinZone("Asia/Tokyo");
+        app.model->setShownInstant(kNoon.addSecs(9 * 3600));
+        QCOMPARE(pinTexts(*app.model).at(0).dayShift, "+1 day");
         // No sunrise or sunset that is not real: the midsummer Sun over Svalbard.
         const QString svalbard = "78.22, 15.65";
         app.model->setPlace(PlaceEnd::Target, ChosenPlace{svalbard, placeNamedBy(svalbard).place});
