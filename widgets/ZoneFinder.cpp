@@ -1,6 +1,8 @@
 #include "widgets/ZoneFinder.h"
 
 #include "model/ShownTexts.h"
+#include "places/CityList.h"
+#include "places/PlaceText.h"
 #include "platform/Translations.h"
 #include "widgets/PopupArea.h"
 
@@ -63,20 +65,37 @@ QStringList ZoneFinder::shownMatches() const
     return shown;
 }
 
+QList<ZoneFinder::Match> ZoneFinder::matchesFor(const QString &text) const
+{
+    QList<Match> matches;
+    for (const QString &zone : findZones(text, m_offered, m_countries, m_local))
+        matches.append(
+            {zone, m_local.value(zone).city.isEmpty() ? cityOf(zone) : m_local.value(zone).city});
+    const places::PlaceText typed = places::parsePlaceText(text.toStdString());
+    if (typed.kind != places::PlaceText::Kind::CityName)
+        return matches;
+    const places::CityList &cities = places::CityList::shared();
+    for (const uint32_t city : cities.find(typed.name, typed.qualifier)) {
+        const QString zone = QString::fromStdString(cities.zone(city));
+        const auto known = [&zone](const Match &match) { return match.zone == zone; };
+        if (m_offered.contains(zone) && std::none_of(matches.begin(), matches.end(), known))
+            matches.append({zone, QString::fromUtf8(cities.name(city))});
+    }
+    return matches;
+}
+
 void ZoneFinder::search(const QString &text)
 {
-    const QStringList found = findZones(text, m_offered, m_countries, m_local);
+    const QList<Match> found = matchesFor(text);
     m_matches->clear();
     if (text.trimmed().isEmpty()) {
         m_completer->popup()->hide();
         return;
     }
-    for (const QString &zone : found) {
+    for (const Match &match : found) {
         auto *item = new QStandardItem(
-            tr("%1, %2", "a city and its time zone's id")
-                .arg(m_local.value(zone).city.isEmpty() ? cityOf(zone) : m_local.value(zone).city,
-                     zone));
-        item->setData(zone, kZoneRole);
+            tr("%1, %2", "a city and its time zone's id").arg(match.city, match.zone));
+        item->setData(match.zone, kZoneRole);
         m_matches->appendRow(item);
     }
     if (found.isEmpty()) {
@@ -118,9 +137,9 @@ void ZoneFinder::chooseTyped()
             choose(text);
         return;
     }
-    const QStringList found = findZones(text, m_offered, m_countries, m_local);
+    const QList<Match> found = matchesFor(text);
     if (found.size() == 1)
-        choose(found.first());
+        choose(found.first().zone);
     else
         search(text);
 }

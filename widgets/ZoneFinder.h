@@ -40,6 +40,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    /// A zone the text finds, and the city it shows beside it.
+    struct Match
+    {
+        QString zone;
+        QString city;
+    };
+    /// The zones the text finds by their own names, then the zones of the
+    /// listed cities of that name ("Osaka" finds Asia/Tokyo), most populous
+    /// first.
+    QList<Match> matchesFor(const QString &text) const;
     void search(const QString &text);
     void choose(const QString &zone);
     void chooseTyped();

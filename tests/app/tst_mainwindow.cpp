@@ -434,6 +434,7 @@ private slots:
         row("no match: said, and Enter does nothing", "atlantis|<enter>",
             "No zone matches “atlantis” | atlantis | UTC");
         row("Escape gives the zone back", "kolk|<escape>", " | UTC | UTC");
+        row("a city finds its zone", "mumbai|<enter>", " | Asia/Kolkata | Asia/Kolkata");
         row("Enter with the list closed opens it", "<set>a|<enter>",
             "New York, America/New_York, Kolkata, Asia/Kolkata | a | UTC");
         row("and a second Enter chooses", "<set>a|<enter>|<enter>",
