@@ -718,22 +718,22 @@
     <message>
         <source>N</source>
         <extracomment>Hemisphere letter after a latitude: north</extracomment>
-        <translation>北緯</translation>
+        <translation>北</translation>
     </message>
     <message>
         <source>S</source>
         <extracomment>Hemisphere letter after a latitude: south</extracomment>
-        <translation>南緯</translation>
+        <translation>南</translation>
     </message>
     <message>
         <source>E</source>
         <extracomment>Hemisphere letter after a longitude: east</extracomment>
-        <translation>東経</translation>
+        <translation>東</translation>
     </message>
     <message>
         <source>W</source>
         <extracomment>Hemisphere letter after a longitude: west</extracomment>
-        <translation>西経</translation>
+        <translation>西</translation>
     </message>
 </context>
 <context>

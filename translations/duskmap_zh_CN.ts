@@ -718,22 +718,22 @@
     <message>
         <source>N</source>
         <extracomment>Hemisphere letter after a latitude: north</extracomment>
-        <translation>北纬</translation>
+        <translation>北</translation>
     </message>
     <message>
         <source>S</source>
         <extracomment>Hemisphere letter after a latitude: south</extracomment>
-        <translation>南纬</translation>
+        <translation>南</translation>
     </message>
     <message>
         <source>E</source>
         <extracomment>Hemisphere letter after a longitude: east</extracomment>
-        <translation>东经</translation>
+        <translation>东</translation>
     </message>
     <message>
         <source>W</source>
         <extracomment>Hemisphere letter after a longitude: west</extracomment>
-        <translation>西经</translation>
+        <translation>西</translation>
     </message>
 </context>
 <context>
