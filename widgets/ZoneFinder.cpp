@@ -65,12 +65,17 @@ QStringList ZoneFinder::shownMatches() const
     return shown;
 }
 
+QString ZoneFinder::cityName(const QString &zone) const
+{
+    const QString local = m_local.value(zone).city;
+    return local.isEmpty() ? cityOf(zone) : local;
+}
+
 QList<ZoneFinder::Match> ZoneFinder::matchesFor(const QString &text) const
 {
     QList<Match> matches;
     for (const QString &zone : findZones(text, m_offered, m_countries, m_local))
-        matches.append(
-            {zone, m_local.value(zone).city.isEmpty() ? cityOf(zone) : m_local.value(zone).city});
+        matches.append({zone, cityName(zone)});
     const places::PlaceText typed = places::parsePlaceText(text.toStdString());
     if (typed.kind != places::PlaceText::Kind::CityName)
         return matches;

@@ -317,7 +317,7 @@ private slots:
         QTest::newRow("Chinese") << "zh_CN"
                                  << "zh_CN"
                                  << "显示太阳|取消|2026年12月7日星期一|"
-                                    "纬度:  40° 42' 51\" 北纬|经度:  74°  0' 23\" 西经";
+                                    "纬度:  40° 42' 51\" 北|经度:  74°  0' 23\" 西";
         QTest::newRow("no catalogue") << "ko_KR"
                                       << ""
                                       << "Show Sun|Cancel|2026년 12월 7일 월요일|"
