@@ -339,7 +339,7 @@ std::vector<OptionDescriptor> makeDescriptors()
          HelpSection::Any,
          {},
          "with --readouts: the home's height above the sea in metres, -500 to 9000, which "
-         "lowers its horizon; default: 0",
+         "lowers its horizon; default: as stored, else 0",
          false,
          [](R r, V value) {
              bool ok = false;
@@ -361,20 +361,16 @@ std::vector<OptionDescriptor> makeDescriptors()
          HelpSection::Any,
          {},
          "with --readouts: the Sun's altitudes in degrees that make the grey line, within -18 "
-         "and 18; default: -6,6",
+         "and 18; default: as stored, else -6,6",
          false,
          [](R r, V value) {
-             const QStringList parts = value.split(QLatin1Char(','));
-             bool lowOk = false, highOk = false;
-             const double low = parts.size() == 2 ? parts[0].toDouble(&lowOk) : 0.0;
-             const double high = parts.size() == 2 ? parts[1].toDouble(&highOk) : 0.0;
-             if (!lowOk || !highOk || !(low < high) || !(low >= -kGreyLineLimit) ||
-                 !(high <= kGreyLineLimit))
+             const std::optional<GreyLineBand> band = greyLineBandFrom(value);
+             if (!band)
                  return QStringLiteral("--grey-line must be LOW,HIGH in degrees, LOW below HIGH, "
                                        "both within -%1 and %1, not \"%2\"")
                      .arg(kGreyLineLimit)
                      .arg(printableArgument(value));
-             r.options.greyLineBand = GreyLineBand{low, high};
+             r.options.greyLineBand = band;
              return QString();
          }});
     all.insert(std::find_if(all.begin(), all.end(),

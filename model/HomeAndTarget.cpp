@@ -81,20 +81,3 @@ std::vector<astro::TimeSpan> greyLineWindowsAhead(const MapModel &model)
     return astro::greyLineWindows(home->place.point, target->place.point, start, start + 86400.0,
                                   band.low, band.high);
 }
-
-std::optional<GreyLineBand> greyLineBandFrom(const QString &text)
-{
-    const QStringList parts = text.split(QLatin1Char(','));
-    bool lowOk = false, highOk = false;
-    const double low = parts.size() == 2 ? parts[0].toDouble(&lowOk) : 0.0;
-    const double high = parts.size() == 2 ? parts[1].toDouble(&highOk) : 0.0;
-    if (!lowOk || !highOk || !(low < high) || !(low >= -kGreyLineLimit) ||
-        !(high <= kGreyLineLimit))
-        return std::nullopt;
-    return GreyLineBand{low, high};
-}
-
-QString greyLineBandText(const GreyLineBand &band)
-{
-    return QString::number(band.low) + QLatin1Char(',') + QString::number(band.high);
-}

@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QTimeZone>
 
 #include <array>
@@ -75,8 +76,22 @@ inline constexpr double kGreyLineLimit = 18.0;
 
 /// A band from its text "LOW,HIGH" in degrees, as the command line and the
 /// preferences write it; none when malformed, out of range or empty.
-std::optional<GreyLineBand> greyLineBandFrom(const QString &text);
-QString greyLineBandText(const GreyLineBand &band);
+inline std::optional<GreyLineBand> greyLineBandFrom(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    bool lowOk = false, highOk = false;
+    const double low = parts.size() == 2 ? parts[0].toDouble(&lowOk) : 0.0;
+    const double high = parts.size() == 2 ? parts[1].toDouble(&highOk) : 0.0;
+    if (!lowOk || !highOk || !(low < high) || !(low >= -kGreyLineLimit) ||
+        !(high <= kGreyLineLimit))
+        return std::nullopt;
+    return GreyLineBand{low, high};
+}
+
+inline QString greyLineBandText(const GreyLineBand &band)
+{
+    return QString::number(band.low) + QLatin1Char(',') + QString::number(band.high);
+}
 
 /// A place from its text, cities from the GeoNames list read on first use; a
 /// list that cannot be read is logged once and leaves only the city forms
