@@ -239,13 +239,16 @@ void MainWindow::createViewActions()
     };
     connect(&m_model, &MapModel::placesChanged, home, showHome);
     showHome();
-    const auto showView = [this] {
+    // A new centre, as at each step of a drag, is the map's own to repaint;
+    // only a new view changes the map's shape.
+    auto showView = [this, shown = std::optional<MapView>()]() mutable {
+        if (std::exchange(shown, m_model.view()) == m_model.view())
+            return;
         m_viewActions.value(int(m_model.view()))->setChecked(true);
         placeMap();
-        m_mapWidget->update();
     };
-    connect(&m_model, &MapModel::viewChanged, this, showView);
     showView();
+    connect(&m_model, &MapModel::viewChanged, this, showView);
 }
 
 void MainWindow::createKeyboardActions()
@@ -362,13 +365,14 @@ void MainWindow::updateClock()
     updatePinTexts();
     // The map's description changes with the minute and the zone only.
     const qint64 minute = second - ((second % 60) + 60) % 60;
-    if (minute != m_describedMinute || m_model.zoneName() != m_describedZone) {
+    const bool sameZone = m_model.zoneName() == m_describedZone;
+    if (minute != m_describedMinute || !sameZone) {
         m_describedMinute = minute;
         m_describedZone = m_model.zoneName();
         m_mapWidget->setAccessibleDescription(mapDescription(m_model));
-        // At a new shown instant the facts bring them up to date; while
-        // showing now, each minute.
-        if (m_model.isShowingNow() && homeTargetRows() > 0)
+        // A new shown instant or zone brings them up to date with the facts;
+        // here, only a new minute while showing now.
+        if (m_model.isShowingNow() && sameZone && homeTargetRows() > 0)
             updateHomeTargetTexts();
     }
 }

@@ -15,14 +15,6 @@ const QString kViewKey = QStringLiteral("Projection");
 const QString kCentreKey = QStringLiteral("ProjectionCentre");
 const QString kElevationKey = QStringLiteral("HomeElevation");
 const QString kGreyLineKey = QStringLiteral("GreyLineBand");
-/// A text as kept, also when written by hand without quotes: QSettings reads
-/// "52.52,13.40" as a list of two.
-QString storedText(const Preferences &preferences, const QString &key)
-{
-    const QVariant value = preferences.objectForKey(key);
-    return value.typeId() == QMetaType::QStringList ? value.toStringList().join(QLatin1Char(','))
-                                                    : value.toString();
-}
 } // namespace
 
 namespace PreferencesBinding {
@@ -53,7 +45,7 @@ void restore(MapModel &model, Preferences &preferences, bool storeFallback)
     // A stored place this version cannot read, or a city no longer listed, is
     // logged and left unset.
     for (const PlaceEndInfo &end : kPlaceEnds) {
-        const QString text = storedText(preferences, QLatin1String(end.storedKey));
+        const QString text = preferences.stringForKey(QLatin1String(end.storedKey));
         if (text.isEmpty())
             continue;
         places::PlaceResult found = placeNamedBy(text);
@@ -69,7 +61,7 @@ void restore(MapModel &model, Preferences &preferences, bool storeFallback)
     if (elevationOk && elevation >= kLowestElevation && elevation <= kHighestElevation)
         model.setHomeElevation(elevation);
     model.setGreyLineBand(
-        greyLineBandFrom(storedText(preferences, kGreyLineKey)).value_or(GreyLineBand{}));
+        greyLineBandFrom(preferences.stringForKey(kGreyLineKey)).value_or(GreyLineBand{}));
 
     const QStringList pins = storedZoneList(preferences.objectForKey(kPinnedZonesKey),
                                             kPinnedZonesKey, MapModel::kMaxPinnedZones);

@@ -107,7 +107,6 @@ QList<PinTexts> pinTexts(const MapModel &model)
         const Daylight light = daylightFor(sunAltitudeAt(sun, place));
         PinTexts texts;
         texts.zone = zone;
-        texts.city = cityOf(zone);
         texts.clock =
             QStringLiteral("%1:%2").arg(fields.hour).arg(fields.minute, 2, 10, QLatin1Char('0'));
         texts.time = shownTime(fields);

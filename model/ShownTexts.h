@@ -31,7 +31,6 @@ PlaceTexts placeTexts(const MapModel &model, const MapGeometry &geometry);
 struct PinTexts
 {
     QString zone;
-    QString city;     ///< "New York"
     QString clock;    ///< "9:05"
     QString time;     ///< as the clock readout: "9:05:07 JST +0900"
     QString date;     ///< as the date readout

@@ -142,6 +142,10 @@ bool Preferences::boolForKey(const QString &key) const
 QString Preferences::stringForKey(const QString &key) const
 {
     const QVariant value = objectForKey(key);
+    // QSettings reads a text written by hand without quotes, "52.52,13.40",
+    // as a list of two.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
     if (value.typeId() != QMetaType::QString)
         return {};
     return value.toString();

@@ -170,15 +170,14 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
     const float markerX = longitudeToX(marker.longitude, geometry);
     const float markerY = latitudeToY(marker.latitude, geometry);
     m_labels.clear();
-    reserveZoneMarker(m_labels, markerX, markerY, model.zoneName(), labelTextStyle(m_textScale),
-                      geometry.mapWidth, view);
+    reserveZoneMarker(m_labels, markerX, markerY, model.zoneName(), m_labelStyle, geometry.mapWidth,
+                      view);
     if (const std::vector<MarkedPlace> marked = markedPlaces(model); !marked.empty())
-        drawMarkedPlaces(painter, marked, at, geometry.mapWidth, smallTextStyle(m_textScale), view,
-                         m_labels);
+        drawMarkedPlaces(painter, marked, at, geometry.mapWidth, m_smallStyle, view, m_labels);
     if (twilightLines)
-        drawTwilightLabels(painter, geometry, view, sun, smallTextStyle(m_textScale), m_labels);
-    drawZoneMarker(painter, markerX, markerY, model.zoneName(), labelTextStyle(m_textScale),
-                   geometry.mapWidth, view);
+        drawTwilightLabels(painter, geometry, view, sun, m_smallStyle, m_labels);
+    drawZoneMarker(painter, markerX, markerY, model.zoneName(), m_labelStyle, geometry.mapWidth,
+                   view);
     return m_frame;
 }
 
@@ -208,7 +207,7 @@ void FrameRenderer::prepareMapLayers(const MapModel &model, const MapGeometry &g
     };
     record(m_mapLocatorGrid, [&](QPainter &painter) {
         if (key.locator)
-            drawLocatorGrid(painter, geometry, smallTextStyle(m_textScale), view);
+            drawLocatorGrid(painter, geometry, m_smallStyle, view);
     });
     record(m_mapPaths, [&](QPainter &painter) {
         // A step of a quarter of the map is a path crossing its edge.
@@ -269,11 +268,11 @@ void FrameRenderer::prepareViewLayers(const MapModel &model, QSize size)
     scratch.fill(Qt::transparent);
     paintOn(scratch, space, [&](QPainter &painter) {
         if (key.grid)
-            drawViewGrid(painter, projection, smallTextStyle(m_textScale));
+            drawViewGrid(painter, projection, m_smallStyle);
         if (key.locator)
-            drawViewLocatorGrid(painter, projection, smallTextStyle(m_textScale));
+            drawViewLocatorGrid(painter, projection, m_smallStyle);
         if (key.rings)
-            drawRangeRings(painter, projection, smallTextStyle(m_textScale));
+            drawRangeRings(painter, projection, m_smallStyle);
     });
     m_viewUnder.record(scratch);
     scratch.fill(Qt::transparent);
@@ -322,13 +321,12 @@ void FrameRenderer::drawViewLayers(const MapModel &model, QSize size, const QDat
     const auto markerY = marker ? float(height - marker->y()) : 0.0f;
     paintOn(m_frame, [&](QPainter &painter) {
         if (marker)
-            reserveZoneMarker(m_labels, markerX, markerY, model.zoneName(),
-                              labelTextStyle(m_textScale), int32_t(width), view);
+            reserveZoneMarker(m_labels, markerX, markerY, model.zoneName(), m_labelStyle,
+                              int32_t(width), view);
         if (const std::vector<MarkedPlace> marked = markedPlaces(model); !marked.empty())
-            drawMarkedPlaces(painter, marked, at, width, smallTextStyle(m_textScale), view,
-                             m_labels);
+            drawMarkedPlaces(painter, marked, at, width, m_smallStyle, view, m_labels);
         if (marker)
-            drawZoneMarker(painter, markerX, markerY, model.zoneName(), labelTextStyle(m_textScale),
+            drawZoneMarker(painter, markerX, markerY, model.zoneName(), m_labelStyle,
                            int32_t(width), view);
     });
 }
@@ -338,6 +336,8 @@ void FrameRenderer::setTextScale(double scale)
     if (scale == m_textScale)
         return;
     m_textScale = scale;
+    m_smallStyle = smallTextStyle(scale);
+    m_labelStyle = labelTextStyle(scale);
     // The grid's labels are in what is painted once.
     m_gridPlan.reset();
     m_staticViewLayers = {};
@@ -362,7 +362,7 @@ LayerPlan &FrameRenderer::gridPlan(const MapGeometry &geometry)
     if (!m_gridPlan || geometry != m_gridGeometry) {
         m_gridGeometry = geometry;
         m_gridPlan.emplace();
-        planGridLines(*m_gridPlan, geometry, smallTextStyle(m_textScale),
+        planGridLines(*m_gridPlan, geometry, m_smallStyle,
                       ViewCoordinates(2.0 * double(geometry.equatorialOffset)));
     }
     return *m_gridPlan;

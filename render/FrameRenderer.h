@@ -112,4 +112,7 @@ private:
     StaticMapLayers m_staticMapLayers;
     SparseLayer m_mapLocatorGrid, m_mapPaths;
     double m_textScale = 1.0;
+    /// The texts' styles at that scale, made once rather than for each frame.
+    TextStyle m_smallStyle = smallTextStyle();
+    TextStyle m_labelStyle = labelTextStyle();
 };

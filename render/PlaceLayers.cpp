@@ -112,7 +112,6 @@ void drawLocatorGrid(QPainter &painter, const MapGeometry &geometry, const TextS
         }
     }
     const TextStyle labelStyle{style.font, fieldColour()};
-    QList<QRectF> drawn;
     forEachCell(squareLabelsShown(perDegree, style.font), [&](const GeoPoint &corner, double width,
                                                               double height, const QString &label) {
         if (!labelFits(label, style.font, width * perDegree, height * perDegree))
