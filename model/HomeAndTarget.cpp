@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 
+#include <array>
 #include <mutex>
 
 places::PlaceResult placeNamedBy(const QString &text)
@@ -53,6 +54,29 @@ QString translatedPlaceProblem(const std::string &problem)
                                             QString::fromStdString(problem.substr(colon + 2));
 }
 
+namespace {
+/// The sunrise and sunset of a local day, kept for the last few days asked
+/// for: they change only with the date, while the row asks again at every
+/// step of the time slider. Per thread, as the readouts may be made in several.
+astro::RiseSet riseSetOfDay(const GeoPoint &place, double dayStart, double dayEnd, double elevation)
+{
+    struct Day
+    {
+        double latitude, longitude, start, end, elevation;
+        bool operator==(const Day &) const = default;
+    };
+    thread_local std::array<std::pair<Day, astro::RiseSet>, 4> kept{};
+    thread_local std::size_t next = 0;
+    const Day day{place.latitude, place.longitude, dayStart, dayEnd, elevation};
+    for (const auto &[known, riseSet] : kept)
+        if (known == day)
+            return riseSet;
+    auto &slot = kept[next++ % kept.size()];
+    slot = {day, astro::sunRiseSet(place, dayStart, dayEnd, elevation)};
+    return slot.second;
+}
+} // namespace
+
 PlaceEndSun placeEndSun(const MapModel &model, PlaceEnd end)
 {
     const places::Place &place = model.place(end)->place;
@@ -65,7 +89,7 @@ PlaceEndSun placeEndSun(const MapModel &model, PlaceEnd end)
     const double dayStart = double(QDateTime(date, QTime(0, 0), zone).toSecsSinceEpoch());
     const double dayEnd = double(QDateTime(date.addDays(1), QTime(0, 0), zone).toSecsSinceEpoch());
     const double elevation = end == PlaceEnd::Home ? model.homeElevation() : 0.0;
-    sun.riseSet = astro::sunRiseSet(place.point, dayStart, dayEnd, elevation);
+    sun.riseSet = riseSetOfDay(place.point, dayStart, dayEnd, elevation);
     sun.now = astro::sunHorizontal(place.point, double(model.shownInstant().toSecsSinceEpoch()));
     return sun;
 }
