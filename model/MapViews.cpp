@@ -1,8 +1,6 @@
 #include "model/MapViews.h"
 
-#include <QStringList>
-
-#include <cmath>
+#include "places/PlaceText.h"
 
 std::optional<MapView> mapViewNamed(const QString &name)
 {
@@ -14,17 +12,11 @@ std::optional<MapView> mapViewNamed(const QString &name)
 
 std::optional<GeoPoint> parseCentre(const QString &text)
 {
-    const QStringList parts = text.split(QLatin1Char(','));
-    if (parts.size() != 2)
+    // A place's coordinates, as home and target take them.
+    const places::PlaceText parsed = places::parsePlaceText(text.toStdString());
+    if (parsed.kind != places::PlaceText::Kind::Coordinates)
         return std::nullopt;
-    bool latitudeOk = false;
-    bool longitudeOk = false;
-    const double latitude = parts[0].trimmed().toDouble(&latitudeOk);
-    const double longitude = parts[1].trimmed().toDouble(&longitudeOk);
-    if (!latitudeOk || !longitudeOk || !std::isfinite(latitude) || !std::isfinite(longitude) ||
-        std::fabs(latitude) > 90.0 || std::fabs(longitude) > 180.0)
-        return std::nullopt;
-    return GeoPoint{latitude, longitude};
+    return parsed.point;
 }
 
 QString centreText(const GeoPoint &centre)
