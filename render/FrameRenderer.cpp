@@ -76,13 +76,19 @@ std::optional<std::array<GeoPoint, 2>> shownPaths(const MapModel &model)
     return std::array{home->place.point, target->place.point};
 }
 
-template <typename Draw> void paintOn(QImage &image, const LayerSpace &space, Draw &&draw)
+/// A painter set to paint in the layers' points.
+void setUpLayerSpace(QPainter &painter, const LayerSpace &space)
 {
-    QPainter painter(&image);
     if (space.scale != 1.0)
         painter.scale(space.scale, space.scale);
     painter.setWindow(0, 0, int(space.width), int(space.height));
     painter.setViewport(0, 0, int(space.width), int(space.height));
+}
+
+template <typename Draw> void paintOn(QImage &image, const LayerSpace &space, Draw &&draw)
+{
+    QPainter painter(&image);
+    setUpLayerSpace(painter, space);
     draw(painter);
 }
 } // namespace
@@ -189,32 +195,35 @@ void FrameRenderer::prepareMapLayers(const MapModel &model, const MapGeometry &g
     if (key == m_staticMapLayers)
         return;
     m_staticMapLayers = key;
-    m_mapLocatorGrid.clear();
-    m_mapPaths.clear();
-    if (!key.locator && !key.paths)
-        return;
     const ViewCoordinates view(2.0 * double(geometry.equatorialOffset));
-    QImage scratch(m_frame.size(), QImage::Format_ARGB32_Premultiplied);
-    scratch.setDevicePixelRatio(m_frame.devicePixelRatio());
-    const auto record = [&](SparseLayer &layer, auto &&draw) {
-        scratch.fill(Qt::transparent);
-        {
-            QPainter painter(&scratch);
-            painter.scale(layerScale, layerScale);
-            draw(painter);
-        }
-        layer.record(scratch);
-    };
-    record(m_mapLocatorGrid, [&](QPainter &painter) {
-        if (key.locator)
-            drawLocatorGrid(painter, geometry, m_smallStyle, view);
+    recordLayer(m_mapLocatorGrid, key.locator, [&](QPainter &painter) {
+        painter.scale(layerScale, layerScale);
+        drawLocatorGrid(painter, geometry, m_smallStyle, view);
     });
-    record(m_mapPaths, [&](QPainter &painter) {
+    recordLayer(m_mapPaths, key.paths.has_value(), [&](QPainter &painter) {
+        painter.scale(layerScale, layerScale);
         // A step of a quarter of the map is a path crossing its edge.
-        if (key.paths)
-            drawPaths(painter, (*key.paths)[0], (*key.paths)[1], pointsOf(geometry),
-                      0.25 * geometry.mapWidth);
+        drawPaths(painter, (*key.paths)[0], (*key.paths)[1], pointsOf(geometry),
+                  0.25 * geometry.mapWidth);
     });
+}
+
+template <typename Paint>
+void FrameRenderer::recordLayer(SparseLayer &layer, bool drawn, Paint &&paint)
+{
+    if (!drawn) {
+        layer.clear();
+        return;
+    }
+    if (m_layerScratch.size() != m_frame.size())
+        m_layerScratch = QImage(m_frame.size(), QImage::Format_ARGB32_Premultiplied);
+    m_layerScratch.setDevicePixelRatio(m_frame.devicePixelRatio());
+    m_layerScratch.fill(Qt::transparent);
+    {
+        QPainter painter(&m_layerScratch);
+        paint(painter);
+    }
+    layer.record(m_layerScratch);
 }
 
 bool FrameRenderer::composeView(const MapModel &model, QSize pixels, const UtcFields &instant)
@@ -263,10 +272,8 @@ void FrameRenderer::prepareViewLayers(const MapModel &model, QSize size)
     if (key == m_staticViewLayers)
         return;
     m_staticViewLayers = key;
-    QImage scratch(m_frame.size(), QImage::Format_ARGB32_Premultiplied);
-    scratch.setDevicePixelRatio(m_frame.devicePixelRatio());
-    scratch.fill(Qt::transparent);
-    paintOn(scratch, space, [&](QPainter &painter) {
+    recordLayer(m_viewUnder, key.grid || key.locator || key.rings, [&](QPainter &painter) {
+        setUpLayerSpace(painter, space);
         if (key.grid)
             drawViewGrid(painter, projection, m_smallStyle);
         if (key.locator)
@@ -274,9 +281,8 @@ void FrameRenderer::prepareViewLayers(const MapModel &model, QSize size)
         if (key.rings)
             drawRangeRings(painter, projection, m_smallStyle);
     });
-    m_viewUnder.record(scratch);
-    scratch.fill(Qt::transparent);
-    paintOn(scratch, space, [&](QPainter &painter) {
+    recordLayer(m_viewOver, key.paths || key.squares, [&](QPainter &painter) {
+        setUpLayerSpace(painter, space);
         // A step of a quarter of the frame is a path crossing a world map's edge.
         if (key.paths)
             drawPaths(painter, (*key.paths)[0], (*key.paths)[1], pointsOf(projection),
@@ -284,7 +290,6 @@ void FrameRenderer::prepareViewLayers(const MapModel &model, QSize size)
         if (key.squares)
             drawViewSquares(painter, projection, model.locationPlaces());
     });
-    m_viewOver.record(scratch);
 }
 
 void FrameRenderer::drawViewLayers(const MapModel &model, QSize size, const QDateTime &shownInstant,
@@ -353,6 +358,7 @@ void FrameRenderer::releaseMemory()
     m_staticMapLayers = {};
     m_mapLocatorGrid.clear();
     m_mapPaths.clear();
+    m_layerScratch = QImage();
     m_frame = QImage();
     m_images.release();
 }

@@ -81,6 +81,9 @@ private:
     /// The classic map's layers that stay while its size, the places and the
     /// switches stay, painted once: the locator grid and the paths.
     void prepareMapLayers(const MapModel &model, const MapGeometry &geometry, double layerScale);
+    /// Paints a lasting layer on a clear image of the frame's size and keeps
+    /// what it covers; a layer with nothing to draw is only cleared.
+    template <typename Paint> void recordLayer(SparseLayer &layer, bool drawn, Paint &&paint);
     struct StaticMapLayers
     {
         QSize frame;
@@ -111,6 +114,7 @@ private:
     SparseLayer m_viewOver;  ///< the paths and the squares
     StaticMapLayers m_staticMapLayers;
     SparseLayer m_mapLocatorGrid, m_mapPaths;
+    QImage m_layerScratch; ///< where the lasting layers are painted, kept between them
     double m_textScale = 1.0;
     /// The texts' styles at that scale, made once rather than for each frame.
     TextStyle m_smallStyle = smallTextStyle();
