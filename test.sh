@@ -34,6 +34,7 @@ for arg in "$@"; do
 done
 
 ensure_packages "${DUSKMAP_PACKAGES[@]}"
+ensure_locales "${DUSKMAP_TEST_LOCALES[@]}"
 
 # Any sanitizer report ends the program with a failure; the suppressions name
 # leaks inside system libraries only.

@@ -16,6 +16,7 @@
 #include <QLoggingCategory>
 #include <QTextStream>
 
+#include <clocale>
 #include <csignal>
 #include <cstdlib>
 #include <memory>
@@ -68,6 +69,15 @@ bool haveDisplay()
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
+// Qt's application object sets the C library's locale from the user's; its
+// LC_NUMERIC would have strtod and printf, in libraries as in our own code,
+// read and write numbers with the user's decimal comma. People's numbers come
+// from QLocale, which does not depend on it.
+void keepMachineNumbersLocaleFree()
+{
+    std::setlocale(LC_NUMERIC, "C");
+}
+
 void describeApplication()
 {
     // The application's name is also the X11 window class, which the desktop
@@ -111,6 +121,7 @@ int runHeadless(int argc, char *argv[], const CommandLineOptions &options, bool 
     g_defaultMessageHandler = qInstallMessageHandler(headlessMessageHandler);
     // Fonts and images need a GUI application; no widget is made.
     QGuiApplication app(argc, argv);
+    keepMachineNumbersLocaleFree();
     describeApplication();
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -173,6 +184,7 @@ int main(int argc, char *argv[])
     g_defaultMessageHandler = qInstallMessageHandler(windowMessageHandler);
     QApplication app(argc, argv);
     qInstallMessageHandler(g_defaultMessageHandler);
+    keepMachineNumbersLocaleFree();
     describeApplication();
     QApplication::setWindowIcon(
         QIcon::fromTheme(QStringLiteral(DUSKMAP_APP_ID),

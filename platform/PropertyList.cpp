@@ -8,7 +8,9 @@
 
 #include <plist/plist.h>
 
+#include <clocale>
 #include <cstdlib>
+#include <locale.h>
 #include <memory>
 #include <vector>
 
@@ -269,6 +271,26 @@ bool binaryListSound(QByteArrayView data, int maxDepth, quint64 maxNodes, QStrin
     return true;
 }
 
+// libplist reads <real> values with the C library's strtod, which follows
+// LC_NUMERIC: under a decimal-comma locale "52.5" would read as 52. The thread
+// parses with the C locale's numbers, whatever the process was given.
+class CNumbersInThisThread
+{
+public:
+    CNumbersInThisThread() : m_previous(uselocale(cLocale())) {}
+    ~CNumbersInThisThread() { uselocale(m_previous); }
+    CNumbersInThisThread(const CNumbersInThisThread &) = delete;
+    CNumbersInThisThread &operator=(const CNumbersInThisThread &) = delete;
+
+private:
+    static locale_t cLocale()
+    {
+        static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+        return c ? c : LC_GLOBAL_LOCALE;
+    }
+    locale_t m_previous;
+};
+
 struct PlistDeleter
 {
     void operator()(void *node) const { plist_free(static_cast<plist_t>(node)); }
@@ -386,6 +408,7 @@ std::optional<QVariantMap> parsePropertyListDictionary(const QByteArray &data, Q
         return fail(QStringLiteral("NUL character in XML"));
 
     plist_t raw = nullptr;
+    const CNumbersInThisThread cNumbers;
     if (binary)
         plist_from_bin(data.constData(), length, &raw);
     else

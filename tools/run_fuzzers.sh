@@ -10,7 +10,9 @@ targets=("$@")
 # The preference store syncs every write: keep temporary files in memory.
 tmp=$(mktemp -d /dev/shm/duskmap-fuzz.XXXXXX 2>/dev/null || mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-export QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC TMPDIR=$tmp
+# Numbers as a decimal-comma locale writes them: what is read for machines must not follow it.
+unset LC_ALL
+export QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 LC_NUMERIC=de_DE.UTF-8 TZ=UTC TMPDIR=$tmp
 export XDG_CONFIG_HOME=$tmp/config ASAN_OPTIONS=${ASAN_OPTIONS:-halt_on_error=1:detect_leaks=1}
 passed=0 failed=0
 for target in "${targets[@]}"; do

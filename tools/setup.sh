@@ -12,8 +12,12 @@ DUSKMAP_PACKAGES=(
     xvfb xdotool x11-utils x11-apps imagemagick weston
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file groff-base
-    dbus-daemon at-spi2-core python3 python3-pyatspi
+    dbus-daemon at-spi2-core python3 python3-pyatspi locales
 )
+
+# Locales the tests run the program under: one for each shipped translation,
+# the decimal-comma ones among them.
+DUSKMAP_TEST_LOCALES=(de_DE fr_FR es_ES it_IT pt_BR ru_RU uk_UA ja_JP zh_CN)
 
 say() { printf '==> %s\n' "$*"; }
 
@@ -37,6 +41,20 @@ ensure_packages() {
     say "Installing missing packages: ${missing[*]}"
     as_root apt-get update -q
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# ensure_locales NAME...: compiles each NAME.UTF-8 that the C library lacks.
+ensure_locales() {
+    local have missing=() l
+    have=$(locale -a 2>/dev/null)
+    for l in "$@"; do
+        grep -qx "$l.utf8" <<<"$have" || missing+=("$l")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    say "Compiling locales: ${missing[*]}"
+    for l in "${missing[@]}"; do
+        as_root localedef -i "$l" -c -f UTF-8 -A /usr/share/locale/locale.alias "$l.UTF-8"
+    done
 }
 
 # configure_build_dir BUILD_DIR [extra cmake arguments...]: configures a new

@@ -16,7 +16,9 @@
 #include "TestResources.h"
 #include "WriteFaults.h"
 
+#include <clocale>
 #include <csignal>
+#include <functional>
 
 namespace {
 struct Run
@@ -67,24 +69,29 @@ class TestSnapshot : public QObject
         return QDir(path(folder)).entryList({filter}, QDir::AllEntries | QDir::NoDotAndDotDot);
     }
 
-    // Starts the program without a display, in the given system zone.
-    void start(QProcess &process, const QString &arguments, const QString &timeZone = "UTC")
+    // Starts the program without a display, in the given system zone; NAME=VALUE
+    // entries set more of its environment.
+    void start(QProcess &process, const QString &arguments, const QString &timeZone = "UTC",
+               const QStringList &environment = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", path("config"));
         env.insert("TZ", timeZone);
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             env.remove(name);
+        for (const QString &entry : environment)
+            env.insert(entry.section('=', 0, 0), entry.section('=', 1));
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(m_dir.path());
         process.start(DUSKMAP_BINARY, arguments.split(' ', Qt::SkipEmptyParts)
                                           .replaceInStrings("@", m_dir.path() + '/')
                                           .replaceInStrings("~", " "));
     }
-    Run run(const QString &arguments, const QString &timeZone = "UTC")
+    Run run(const QString &arguments, const QString &timeZone = "UTC",
+            const QStringList &environment = {})
     {
         QProcess process;
-        start(process, arguments, timeZone);
+        start(process, arguments, timeZone, environment);
         return finish(process);
     }
 
@@ -262,6 +269,57 @@ private slots:
         QFile::remove(path("config/duskmap/duskmap.conf"));
     }
 
+    // What is read and written for machines is the same in every language shipped: the
+    // zone table's places, the JSON's figures, and the stored height and grey-line band.
+    void sameNumbersInEveryLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        for (const char *locale :
+             {"de_DE", "fr_FR", "es_ES", "it_IT", "pt_BR", "ru_RU", "uk_UA", "ja_JP", "zh_CN"})
+            QTest::newRow(locale) << QString(locale) + ".UTF-8";
+    }
+    void sameNumbersInEveryLocale()
+    {
+        QFETCH(QString, locale);
+        // Else the program would quietly run in C.
+        QVERIFY2(std::setlocale(LC_NUMERIC, qPrintable(locale)), "tools/setup.sh compiles it");
+        std::setlocale(LC_NUMERIC, "C");
+        QVERIFY(QDir().mkpath(path("config/duskmap")));
+        QVERIFY(write("config/duskmap/duskmap.conf", "[General]\nHomePlace=\"52.52,13.405\"\n"
+                                                     "HomeElevation=812.5\n"
+                                                     "GreyLineBand=\"-12.5,4.5\"\n"));
+        // The JSON's texts are the user's to read: its numbers are compared.
+        const auto numbers = [](const QString &out) {
+            QStringList found;
+            const std::function<void(const QString &, const QJsonValue &)> walk =
+                [&](const QString &at, const QJsonValue &value) {
+                    if (value.isObject())
+                        for (const QString &key : value.toObject().keys())
+                            walk(at + '.' + key, value[key]);
+                    else if (value.isArray())
+                        for (qsizetype i = 0; i < value.toArray().size(); ++i)
+                            walk(at + '.' + QString::number(i), value[i]);
+                    else if (value.isDouble())
+                        found << at + '=' + QString::number(value.toDouble(), 'g', 17);
+                };
+            walk({}, QJsonDocument::fromJson(out.toUtf8()).object());
+            return found;
+        };
+        for (const QString arguments :
+             {"--list-zones", "--list-zones kolkata",
+              "--readouts --json --zone Europe/Berlin --pin Asia/Kolkata --target 35.6895,139.6917 "
+              "--at 2026-12-07T12:00:00Z"}) {
+            const Run c = run(arguments, "UTC", {"LC_ALL=C.UTF-8"});
+            const Run local = run(arguments, "UTC", {"LC_ALL=" + locale, "LANG=" + locale});
+            QCOMPARE(local.status, 0);
+            if (arguments.contains("--json"))
+                QCOMPARE(numbers(local.out), numbers(c.out));
+            else
+                QCOMPARE(local.out, c.out);
+        }
+        QFile::remove(path("config/duskmap/duskmap.conf"));
+    }
+
     // Each frame holds the bytes of the single snapshot of its instant; the
     // last instant is a frame when it falls on a step. Off a terminal, quiet.
     void framesAreSnapshots()
@@ -389,7 +447,8 @@ private slots:
         process.setChildProcessModifier(fault == "full"        ? limitFileSizes
                                         : fault == "read-only" ? dropPermissionOverride
                                                                : +[] {});
-        start(process, arguments);
+        // Numbers as a decimal-comma locale writes them, the messages in English.
+        start(process, arguments, "UTC", {"LC_ALL=", "LC_NUMERIC=de_DE.UTF-8"});
         QString err;
         if (arguments.startsWith("--wallpaper")) {
             QTRY_VERIFY_WITH_TIMEOUT((err += process.readAllStandardError()).contains('\n') ||

@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 
@@ -12,6 +13,11 @@ inline const QtMessageHandler g_previousQtMessageHandler =
         if (type == QtFatalMsg)
             std::abort();
     });
+
+/// Takes the locale of the environment, as the program's application object
+/// does, whether or not the target makes one: the fuzz runs give numbers a
+/// decimal comma.
+inline const bool g_localeFromEnvironment = std::setlocale(LC_ALL, "") != nullptr;
 
 /// Aborts, so that the fuzzer keeps the input, when a rule does not hold.
 #define FUZZ_CHECK(condition)                                                                      \

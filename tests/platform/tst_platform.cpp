@@ -9,12 +9,15 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <QtEndian>
 
 #include <plist/plist.h>
+
+#include <clocale>
 
 namespace {
 
@@ -93,10 +96,21 @@ class TestPlatform : public QObject
     Q_OBJECT
 
 private slots:
-    // Values and their types, as QDebug shows them.
+    // Values and their types, as QDebug shows them; reals read alike under a
+    // locale that writes a decimal comma.
+    void propertyListValues_data()
+    {
+        QTest::addColumn<QByteArray>("numbers");
+        QTest::newRow("C") << QByteArray("C");
+        QTest::newRow("decimal comma") << QByteArray("de_DE.UTF-8");
+    }
     void propertyListValues()
     {
-        for (const QByteArray &data : {kSample, toBinary(kSample)}) {
+        QFETCH(QByteArray, numbers);
+        const QByteArray samples[] = {kSample, toBinary(kSample)};
+        QVERIFY2(std::setlocale(LC_NUMERIC, numbers.constData()), "tools/setup.sh compiles it");
+        const auto restore = qScopeGuard([] { std::setlocale(LC_NUMERIC, "C"); });
+        for (const QByteArray &data : samples) {
             QString text;
             QDebug(&text).nospace() << parsePropertyListDictionary(data).value_or(QVariantMap{});
             QCOMPARE(
