@@ -97,7 +97,7 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
     const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
     m_ui->readoutArea->setFixedHeight(m_readoutHeight - menuHeight);
     createFactsArea();
-    fitToMap(int(std::lround(kSmallPreset.mapHeight * viewAspect())), kSmallPreset.mapHeight);
+    fitToSmallMap();
 
     // The time changes every second: a field of fixed size, wide enough for the
     // widest time, lets it repaint itself without laying out the window again.
@@ -153,7 +153,7 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
         need > m_readoutHeight) {
         m_readoutHeight = need;
         m_ui->readoutArea->setFixedHeight(need - menuHeight);
-        fitToMap(int(std::lround(kSmallPreset.mapHeight * viewAspect())), kSmallPreset.mapHeight);
+        fitToSmallMap();
     }
     // Once the readouts hold their texts, which set the window's smallest width.
     restorePlacement();
@@ -416,9 +416,6 @@ void MainWindow::createFactsArea()
 
 void MainWindow::updateFacts()
 {
-    // The map keeps its size: the window grows or shrinks by the facts' rows,
-    // unless the screen sets its size.
-    const int mapAreaHeight = height() - belowMapHeight();
     const QString change = nextChangeText(m_model);
     setFieldText(m_nextChangeField, change);
     m_nextChangeField->setToolTip(change);
@@ -430,6 +427,9 @@ void MainWindow::updateFacts()
     while (m_pinFields.size() < pins.size()) {
         auto *field = new QLabel(m_factsArea);
         field->setObjectName(QStringLiteral("pinField"));
+        // The columns are as many as the width holds: a clock never holds the
+        // window wide, which would keep a zoomed window from coming back.
+        field->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         field->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(field, &QWidget::customContextMenuRequested, this, [this, field](QPoint point) {
             const qsizetype index = m_pinFields.indexOf(field);
@@ -448,8 +448,11 @@ void MainWindow::updateFacts()
     updateHomeTargetTexts();
     m_factsArea->setVisible(!pins.isEmpty() || homeTargetRows() > 0);
     layOutFacts();
-    if (!isMaximized() && !isFullScreen())
-        resize(width(), mapAreaHeight + belowMapHeight());
+    // Until the window is placed it opens at the small map's size with every
+    // row; after that the window keeps its height and the map gives way to
+    // rows that come, and takes back the room of rows that go.
+    if (!m_placementRestored)
+        fitToSmallMap();
     placeMap();
 }
 
@@ -551,9 +554,61 @@ double MainWindow::viewAspect() const
     return half.x / half.y;
 }
 
+void MainWindow::fitToSmallMap()
+{
+    fitToMap(int(std::lround(kSmallPreset.mapHeight * viewAspect())), kSmallPreset.mapHeight);
+}
+
+QSize MainWindow::largestSize() const
+{
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    // The window manager's frame, once the window has one.
+    const QSize frame = frameGeometry().size() - size();
+    return (screen->availableGeometry().size() - frame).expandedTo(minimumSize());
+}
+
+QRect MainWindow::onScreen(QRect frame) const
+{
+    if (const QScreen *screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        frame.moveRight(std::min(frame.right(), area.right()));
+        frame.moveBottom(std::min(frame.bottom(), area.bottom()));
+        frame.moveLeft(std::max(frame.left(), area.left()));
+        frame.moveTop(std::max(frame.top(), area.top()));
+    }
+    return frame;
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The frame that the window manager or the toolkit puts around the window
+    // is known once it shows: what was restored is brought within the screen.
+    if (std::exchange(m_keptOnScreen, true) || isMaximized() || isFullScreen())
+        return;
+    QTimer::singleShot(0, this, [this] {
+        const QSize largest = largestSize();
+        if (size() != size().boundedTo(largest)) {
+            resize(size().boundedTo(largest));
+            layOutFacts();
+            placeMap();
+        }
+        const QRect frame = frameGeometry();
+        move(pos() + onScreen(frame).topLeft() - frame.topLeft());
+    });
+}
+
 void MainWindow::fitToMap(int mapWidth, int mapHeight)
 {
-    resize(mapWidth, mapHeight + belowMapHeight());
+    // The rows below the map, and so the height they take, depend on the width.
+    const QSize largest = largestSize();
+    resize(std::min(mapWidth, largest.width()), height());
+    layOutFacts();
+    resize(std::min(mapWidth, largest.width()),
+           std::min(mapHeight + belowMapHeight(), largest.height()));
+    layOutFacts();
     placeMap();
 }
 
@@ -579,36 +634,37 @@ bool MainWindow::placeMap()
 void MainWindow::zoom()
 {
     if (const std::optional<QRect> before = std::exchange(m_placementBeforeZoom, std::nullopt)) {
-        // Back exactly where the window was, with the map's area as it was
-        // should world clocks have come or gone meanwhile.
-        resize(before->width(), before->height() - m_belowMapBeforeZoom);
-        layOutFacts();
-        resize(before->width(), before->height() - m_belowMapBeforeZoom + belowMapHeight());
+        // Back exactly where the window was; rows that came or went meanwhile
+        // take their room from the map, as they do at any size.
+        resize(before->size().boundedTo(largestSize()));
         layOutFacts();
         placeMap();
         if (isVisible())
             move(before->topLeft());
     } else {
         m_placementBeforeZoom = QRect(pos(), size());
-        m_belowMapBeforeZoom = belowMapHeight();
         const MapGeometry preset = zoomTargetFor(width());
-        // The window keeps its bottom-left corner, but never grows above the
-        // top of the screen it is on: there it grows downward.
         const QRect frame = frameGeometry();
-        const int oldHeight = height();
-        // The world clocks take as many columns as the new width holds.
-        // The preset's height, in the view's own shape: the flat map's
-        // width is the preset's.
-        const int mapHeight = preset.mapHeight;
-        const int mapWidth = int(std::lround(mapHeight * viewAspect()));
-        resize(mapWidth, height());
-        layOutFacts();
-        int top = frame.top() - (mapHeight + belowMapHeight() - oldHeight);
-        if (const QScreen *screen = this->screen())
-            top = std::max(top, screen->availableGeometry().top());
-        fitToMap(mapWidth, mapHeight);
-        if (isVisible())
-            move(frame.left(), top);
+        const QSize largest = largestSize();
+        // The preset's height, in the view's own shape (the flat map's width is
+        // the preset's), or the largest map that fits the screen with the rows
+        // below it; the rows depend on the width, so it is found twice.
+        const double aspect = viewAspect();
+        int mapHeight = preset.mapHeight;
+        for (int pass = 0; pass < 2; ++pass) {
+            const int mapWidth = std::min(int(std::lround(mapHeight * aspect)), largest.width());
+            resize(mapWidth, height());
+            layOutFacts();
+            mapHeight = std::min(
+                {preset.mapHeight, int(mapWidth / aspect), largest.height() - belowMapHeight()});
+        }
+        fitToMap(int(std::lround(mapHeight * aspect)), mapHeight);
+        // The window keeps its bottom-left corner as far as the screen allows.
+        if (isVisible()) {
+            QRect zoomed(QPoint(), frameGeometry().size());
+            zoomed.moveBottomLeft(frame.bottomLeft());
+            move(onScreen(zoomed).topLeft());
+        }
     }
     m_ui->actionZoom->setChecked(m_placementBeforeZoom.has_value());
     updatePlaceTexts();
@@ -635,7 +691,8 @@ void MainWindow::restorePlacement()
     if (width <= kLargestSide && height <= kLargestSide) {
         // Within the window's smallest size, which its layout knows.
         layout()->activate();
-        resize(QSize(int(width), int(height)).expandedTo(minimumSize()));
+        resize(QSize(int(width), int(height)).expandedTo(minimumSize()).boundedTo(largestSize()));
+        layOutFacts();
         placeMap();
     }
     move(placement.topLeft());
@@ -648,7 +705,8 @@ void MainWindow::savePlacement()
     // gave the window stays stored, for when it is restored.
     if (!isFullScreen())
         m_preferences.setObject(kMaximizedKey, isMaximized());
-    if (isMaximized() || isFullScreen())
+    // Nor a size larger than the screen, which the next start could not show.
+    if (isMaximized() || isFullScreen() || size() != size().boundedTo(largestSize()))
         return;
     // Wayland tells a window nothing of its place: the stored one stays.
     QPoint corner = pos();

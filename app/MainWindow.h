@@ -66,14 +66,23 @@ public:
     int belowMapHeight() const;
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    /// Sizes the window so that the map shows at exactly this size.
+    /// Sizes the window so that the map shows at this size, or as near as
+    /// the screen allows.
     void fitToMap(int mapWidth, int mapHeight);
+    /// The window's size before it is placed: the small map with the rows.
+    void fitToSmallMap();
+    /// The largest size the window takes: its screen's available area, less
+    /// the window manager's frame.
+    QSize largestSize() const;
+    /// The window's frame moved as little as it takes to lie on its screen.
+    QRect onScreen(QRect frame) const;
     /// Width over height of the view's whole extent: 2 for the flat map.
     double viewAspect() const;
     /// Puts the map at the largest 2:1 size that fits the area above the
@@ -127,10 +136,10 @@ private:
     QTimer m_mapTimer;
     QTimer m_placementSaveTimer;
     bool m_placementRestored = false;
+    bool m_keptOnScreen = false; ///< brought within the screen once shown
     /// Where the window was before a zoom; none when not zoomed.
     std::optional<QRect> m_placementBeforeZoom;
     QPointer<PreferencesDialog> m_preferencesDialog;
-    int m_belowMapBeforeZoom = 0;
     int m_laidOutPinColumns = 0;
     int m_readoutHeight = kReadoutAreaHeight; ///< with the menu bar
     qint64 m_shownSecond = 0;

@@ -9,7 +9,7 @@ DUSKMAP_PACKAGES=(
     libplist-dev libbenchmark-dev libwebp-dev webp libdeflate-dev liberfa-dev libproj-dev
     libgeographiclib-dev libtimezonemap-data
     xplanet-images tzdata fonts-dejavu-core fonts-noto-cjk
-    xvfb xdotool x11-utils x11-apps imagemagick weston
+    xvfb xdotool x11-utils x11-apps imagemagick weston openbox
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file groff-base
     dbus-daemon at-spi2-core python3 python3-pyatspi locales
