@@ -404,7 +404,8 @@ std::vector<OptionDescriptor> makeDescriptors()
          HelpSection::Maps,
          {},
          "centre the view on a place, in decimal degrees, north and east positive; default: "
-         "the zone's place (the flat map: Greenwich)",
+         "as last chosen in the window, else Greenwich (the azimuthal view and the globe: the "
+         "zone's place)",
          false,
          [](R r, V value) {
              r.options.centre = parseCentre(value);

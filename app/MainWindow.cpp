@@ -222,7 +222,12 @@ void MainWindow::createViewActions()
         m_viewActions.append(action);
     }
     QMenu *centre = m_ui->menuView->addMenu(tr("&Centre On"));
-    centre->addAction(tr("Selected Zone"), this, [this] { m_model.setChosenCentre(std::nullopt); });
+    //: View → Centre On: where the view stands until another centre is chosen: Greenwich
+    //: for the world maps, the selected zone for the azimuthal view and the globe
+    centre->addAction(tr("Default Centre"), this,
+                      [this] { m_model.setChosenCentre(std::nullopt); });
+    centre->addAction(tr("Selected Zone"), this,
+                      [this] { m_model.setChosenCentre(m_model.markerPlace()); });
     centre->addAction(tr("North Pole"), this, [this] {
         m_model.setChosenCentre(GeoPoint{90.0, 0.0});
     });

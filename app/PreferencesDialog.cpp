@@ -18,13 +18,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
 PreferencesDialog::PreferencesDialog(MapModel &model, ZoneCountries countries, QWidget *parent)
     : QDialog(parent), m_model(model)
 {
-    setWindowTitle(tr("Duskmap Preferences"));
+    // The desktop adds the program's name.
+    setWindowTitle(tr("Preferences"));
     // Two columns, so that the dialog fits a small screen under large text:
     // what the map shows, and the places and clocks.
     auto *layout = new QVBoxLayout(this);
@@ -38,6 +40,10 @@ PreferencesDialog::PreferencesDialog(MapModel &model, ZoneCountries countries, Q
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    // Its whole width where the screen has it, not the two thirds of the
+    // screen that Qt gives a window by default.
+    if (const QScreen *screen = this->screen())
+        resize(sizeHint().boundedTo(screen->availableGeometry().size()));
 }
 
 QWidget *PreferencesDialog::createLayerBox()

@@ -3,6 +3,7 @@
 #include "mapcore/MapProjection.h"
 #include "model/HomeAndTarget.h"
 #include "model/MapLayer.h"
+#include "model/MapViews.h"
 #include "zones/TimeZoneTable.h"
 
 #include <QDateTime>
@@ -66,8 +67,8 @@ public:
     /// The view the map is drawn in.
     MapView view() const { return m_view; }
     void setView(MapView view);
-    /// The centre the user chose; none while the view follows the selected
-    /// zone's place (the plate carrée then stays on Greenwich).
+    /// The centre the user chose; none while the view stands on its own
+    /// default centre.
     const std::optional<GeoPoint> &chosenCentre() const { return m_chosenCentre; }
     void setChosenCentre(const std::optional<GeoPoint> &centre);
     /// Moves the centre while the user drags the map; finishMovingCentre()
@@ -75,13 +76,13 @@ public:
     void moveCentre(const GeoPoint &centre);
     void finishMovingCentre();
     bool isCentreMoving() const { return m_centreMoving; }
-    /// The place the view is centred on: the chosen one, else the selected
-    /// zone's, but Greenwich on the flat map.
+    /// The place the view is centred on: the chosen one, else the view's
+    /// default centre.
     GeoPoint viewCentre() const
     {
         if (m_chosenCentre)
             return *m_chosenCentre;
-        return m_view == MapView::PlateCarree ? GeoPoint{} : m_markerPlace;
+        return viewInfo(m_view).centre == DefaultCentre::SelectedZone ? m_markerPlace : GeoPoint{};
     }
     /// How the view meets a frame of another shape; not kept between runs.
     MapFit fit() const { return m_fit; }

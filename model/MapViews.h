@@ -9,24 +9,37 @@
 #include <array>
 #include <optional>
 
+/// Where a view stands until the user chooses a centre.
+enum class DefaultCentre
+{
+    Greenwich,   ///< the world maps, as atlases draw them
+    SelectedZone ///< the views about one place
+};
+
 /// Everything the program knows of a view besides its arithmetic: the
-/// command line's name, which is also how the preferences store it, and the
-/// View menu's title, translated in the context "MapView".
+/// command line's name, which is also how the preferences store it, the
+/// View menu's title, translated in the context "MapView", and its centre
+/// until one is chosen.
 struct MapViewInfo
 {
     MapView view;
     const char *name;
     const char *title;
+    DefaultCentre centre;
 };
 
 inline constexpr std::array kMapViews{
-    MapViewInfo{MapView::PlateCarree, "plate-carree", QT_TRANSLATE_NOOP("MapView", "Flat Map")},
+    MapViewInfo{MapView::PlateCarree, "plate-carree", QT_TRANSLATE_NOOP("MapView", "Flat Map"),
+                DefaultCentre::Greenwich},
     MapViewInfo{MapView::Azimuthal, "azimuthal",
-                QT_TRANSLATE_NOOP("MapView", "Distances and Directions from the Centre")},
-    MapViewInfo{MapView::Globe, "globe", QT_TRANSLATE_NOOP("MapView", "Globe")},
-    MapViewInfo{MapView::Robinson, "robinson", QT_TRANSLATE_NOOP("MapView", "Robinson")},
+                QT_TRANSLATE_NOOP("MapView", "Distances and Directions from the Centre"),
+                DefaultCentre::SelectedZone},
+    MapViewInfo{MapView::Globe, "globe", QT_TRANSLATE_NOOP("MapView", "Globe"),
+                DefaultCentre::SelectedZone},
+    MapViewInfo{MapView::Robinson, "robinson", QT_TRANSLATE_NOOP("MapView", "Robinson"),
+                DefaultCentre::Greenwich},
     MapViewInfo{MapView::Mollweide, "mollweide",
-                QT_TRANSLATE_NOOP("MapView", "Mollweide (Equal Areas)")},
+                QT_TRANSLATE_NOOP("MapView", "Mollweide (Equal Areas)"), DefaultCentre::Greenwich},
 };
 
 constexpr const MapViewInfo &viewInfo(MapView view)

@@ -236,7 +236,8 @@ EndTexts endTexts(const MapModel &model, PlaceEnd end)
     return {line, details};
 }
 
-/// When the grey line next joins both ends, in the selected zone's time.
+/// When the grey line next joins both ends, in home's time: the row tells of
+/// home first, whatever zone the clock above shows.
 QString greyLineText(const MapModel &model)
 {
     const std::vector<astro::TimeSpan> windows = greyLineWindowsAhead(model);
@@ -244,11 +245,11 @@ QString greyLineText(const MapModel &model)
         //: No span within the next day when both places are in the twilight band
         return QCoreApplication::translate("ShownTexts", "no grey line within 24 h");
     const astro::TimeSpan &next = windows.front();
-    const QTimeZone zone = model.timeZone();
+    const QTimeZone zone = placeEndSun(model, PlaceEnd::Home).local.timeZone();
     const double now = double(model.shownInstant().toSecsSinceEpoch());
     if (next.start <= now)
-        //: Both places are in the twilight band now; %1 is the local time it ends
-        return QCoreApplication::translate("ShownTexts", "grey line now, until %1")
+        //: Both places are in the twilight band now; %1 is the time it ends at home
+        return QCoreApplication::translate("ShownTexts", "grey line now, until %1 (home time)")
             .arg(clockText(next.end, zone));
     const QDateTime start =
         QDateTime::fromSecsSinceEpoch(std::llround(next.start), QTimeZone::utc()).toTimeZone(zone);
@@ -256,8 +257,8 @@ QString greyLineText(const MapModel &model)
     if (start.date() != model.shownInstant().toTimeZone(zone).date())
         from = QLocale().dayName(start.date().dayOfWeek(), QLocale::ShortFormat) +
                QLatin1Char(' ') + from;
-    //: The next span when both places are in the twilight band, in local times: 16:02–16:40
-    return QCoreApplication::translate("ShownTexts", "grey line %1–%2")
+    //: The next span when both places are in the twilight band, in home's times: 16:02–16:40
+    return QCoreApplication::translate("ShownTexts", "grey line %1–%2 (home time)")
         .arg(from, clockText(next.end, zone));
 }
 

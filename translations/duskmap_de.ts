@@ -381,6 +381,11 @@
         <source>&lt;p&gt;Cities: GeoNames (geonames.org), under the Creative Commons Attribution 4.0 licence.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Städte: GeoNames (geonames.org), unter der Lizenz Creative Commons Namensnennung 4.0.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Default Centre</source>
+        <extracomment>View → Centre On: where the view stands until another centre is chosen: Greenwich for the world maps, the selected zone for the azimuthal view and the globe</extracomment>
+        <translation>Standardmitte</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>
@@ -592,10 +597,6 @@
 <context>
     <name>PreferencesDialog</name>
     <message>
-        <source>Duskmap Preferences</source>
-        <translation>Duskmap-Einstellungen</translation>
-    </message>
-    <message>
         <source>Shown on the map</source>
         <translation>Auf der Karte angezeigt</translation>
     </message>
@@ -679,6 +680,10 @@
         <source>%1: %2</source>
         <extracomment>%1 Home or Target, %2 what is wrong with the place typed</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
     </message>
 </context>
 <context>
@@ -830,16 +835,6 @@ Sonne in Richtung %5°</translation>
         <translation>keine Graulinie in 24 h</translation>
     </message>
     <message>
-        <source>grey line now, until %1</source>
-        <extracomment>Both places are in the twilight band now; %1 is the local time it ends</extracomment>
-        <translation>Graulinie jetzt, bis %1</translation>
-    </message>
-    <message>
-        <source>grey line %1–%2</source>
-        <extracomment>The next span when both places are in the twilight band, in local times: 16:02–16:40</extracomment>
-        <translation>Graulinie %1–%2</translation>
-    </message>
-    <message>
         <source>SP %1° %2 km · LP %3° %4 km</source>
         <extracomment>The short path (SP) and the long path (LP) from home to target: each its bearing from home and its length, as radio operators write them</extracomment>
         <translation>SP %1° %2 km · LP %3° %4 km</translation>
@@ -850,6 +845,16 @@ Grey line: the Sun from %3° to %4° at both ends</source>
         <extracomment>%1 and %2 the Sun&apos;s heights that bound the grey line, such as −6 and 6</extracomment>
         <translation>Kurzer Weg: Richtung %1° vom Heimatort, %2° zurück vom Ziel
 Graulinie: Sonne von %3° bis %4° an beiden Enden</translation>
+    </message>
+    <message>
+        <source>grey line now, until %1 (home time)</source>
+        <extracomment>Both places are in the twilight band now; %1 is the time it ends at home</extracomment>
+        <translation>Graulinie jetzt, bis %1 (Zeit am Heimatort)</translation>
+    </message>
+    <message>
+        <source>grey line %1–%2 (home time)</source>
+        <extracomment>The next span when both places are in the twilight band, in home&apos;s times: 16:02–16:40</extracomment>
+        <translation>Graulinie %1–%2 (Zeit am Heimatort)</translation>
     </message>
 </context>
 <context>

@@ -381,6 +381,11 @@
         <source>&lt;p&gt;Cities: GeoNames (geonames.org), under the Creative Commons Attribution 4.0 licence.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Città: GeoNames (geonames.org), con licenza Creative Commons Attribuzione 4.0.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Default Centre</source>
+        <extracomment>View → Centre On: where the view stands until another centre is chosen: Greenwich for the world maps, the selected zone for the azimuthal view and the globe</extracomment>
+        <translation>Centro predefinito</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>
@@ -592,10 +597,6 @@
 <context>
     <name>PreferencesDialog</name>
     <message>
-        <source>Duskmap Preferences</source>
-        <translation>Preferenze di Duskmap</translation>
-    </message>
-    <message>
         <source>Shown on the map</source>
         <translation>Mostrato sulla mappa</translation>
     </message>
@@ -679,6 +680,10 @@
         <source>%1: %2</source>
         <extracomment>%1 Home or Target, %2 what is wrong with the place typed</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferenze</translation>
     </message>
 </context>
 <context>
@@ -830,16 +835,6 @@ Sole verso %5°</translation>
         <translation>nessuna linea grigia entro 24 h</translation>
     </message>
     <message>
-        <source>grey line now, until %1</source>
-        <extracomment>Both places are in the twilight band now; %1 is the local time it ends</extracomment>
-        <translation>linea grigia ora, fino alle %1</translation>
-    </message>
-    <message>
-        <source>grey line %1–%2</source>
-        <extracomment>The next span when both places are in the twilight band, in local times: 16:02–16:40</extracomment>
-        <translation>linea grigia %1–%2</translation>
-    </message>
-    <message>
         <source>SP %1° %2 km · LP %3° %4 km</source>
         <extracomment>The short path (SP) and the long path (LP) from home to target: each its bearing from home and its length, as radio operators write them</extracomment>
         <translation>SP %1° %2 km · LP %3° %4 km</translation>
@@ -850,6 +845,16 @@ Grey line: the Sun from %3° to %4° at both ends</source>
         <extracomment>%1 and %2 the Sun&apos;s heights that bound the grey line, such as −6 and 6</extracomment>
         <translation>Percorso breve: direzione %1° da casa, %2° al ritorno dalla destinazione
 Linea grigia: Sole da %3° a %4° a entrambi gli estremi</translation>
+    </message>
+    <message>
+        <source>grey line now, until %1 (home time)</source>
+        <extracomment>Both places are in the twilight band now; %1 is the time it ends at home</extracomment>
+        <translation>linea grigia ora, fino alle %1 (ora di casa)</translation>
+    </message>
+    <message>
+        <source>grey line %1–%2 (home time)</source>
+        <extracomment>The next span when both places are in the twilight band, in home&apos;s times: 16:02–16:40</extracomment>
+        <translation>linea grigia %1–%2 (ora di casa)</translation>
     </message>
 </context>
 <context>

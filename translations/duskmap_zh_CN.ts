@@ -381,6 +381,11 @@
         <source>&lt;p&gt;Cities: GeoNames (geonames.org), under the Creative Commons Attribution 4.0 licence.&lt;/p&gt;</source>
         <translation>&lt;p&gt;城市：GeoNames (geonames.org)，采用知识共享署名 4.0 许可协议。&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Default Centre</source>
+        <extracomment>View → Centre On: where the view stands until another centre is chosen: Greenwich for the world maps, the selected zone for the azimuthal view and the globe</extracomment>
+        <translation>默认中心</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>
@@ -592,10 +597,6 @@
 <context>
     <name>PreferencesDialog</name>
     <message>
-        <source>Duskmap Preferences</source>
-        <translation>Duskmap 首选项</translation>
-    </message>
-    <message>
         <source>Shown on the map</source>
         <translation>在地图上显示</translation>
     </message>
@@ -679,6 +680,10 @@
         <source>%1: %2</source>
         <extracomment>%1 Home or Target, %2 what is wrong with the place typed</extracomment>
         <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>首选项</translation>
     </message>
 </context>
 <context>
@@ -829,16 +834,6 @@ Sun towards %5°</source>
         <translation>24 小时内无灰线</translation>
     </message>
     <message>
-        <source>grey line now, until %1</source>
-        <extracomment>Both places are in the twilight band now; %1 is the local time it ends</extracomment>
-        <translation>灰线进行中，至 %1</translation>
-    </message>
-    <message>
-        <source>grey line %1–%2</source>
-        <extracomment>The next span when both places are in the twilight band, in local times: 16:02–16:40</extracomment>
-        <translation>灰线 %1–%2</translation>
-    </message>
-    <message>
         <source>SP %1° %2 km · LP %3° %4 km</source>
         <extracomment>The short path (SP) and the long path (LP) from home to target: each its bearing from home and its length, as radio operators write them</extracomment>
         <translation>SP %1° %2 km · LP %3° %4 km</translation>
@@ -849,6 +844,16 @@ Grey line: the Sun from %3° to %4° at both ends</source>
         <extracomment>%1 and %2 the Sun&apos;s heights that bound the grey line, such as −6 and 6</extracomment>
         <translation>短程路径：从家出发方位 %1°，从目标地返回方位 %2°
 灰线：两端太阳高度 %3° 至 %4°</translation>
+    </message>
+    <message>
+        <source>grey line now, until %1 (home time)</source>
+        <extracomment>Both places are in the twilight band now; %1 is the time it ends at home</extracomment>
+        <translation>灰线进行中，至 %1（家中时间）</translation>
+    </message>
+    <message>
+        <source>grey line %1–%2 (home time)</source>
+        <extracomment>The next span when both places are in the twilight band, in home&apos;s times: 16:02–16:40</extracomment>
+        <translation>灰线 %1–%2（家中时间）</translation>
     </message>
 </context>
 <context>

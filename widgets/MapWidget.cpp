@@ -23,6 +23,8 @@
 namespace {
 // A double-click far out at sea or on the ice chooses nothing.
 constexpr double kDoubleClickCityRadiusKm = 500.0;
+// The pointer readout's box stands this far within the map's edges, twice over.
+constexpr int kPointerTextMargin = 8;
 } // namespace
 
 MapWidget::MapWidget(MapModel &model, FrameRenderer &renderer, QWidget *parent)
@@ -83,17 +85,32 @@ QString MapWidget::pointerText(const GeoPoint &place) const
         return tr("%1° %2").arg(QLocale().toString(std::fabs(value), 'f', 2),
                                 value < 0 ? negative : positive);
     };
-    QString text = tr("%1, %2", "latitude, longitude")
-                       .arg(degrees(place.latitude, tr("N", "north"), tr("S", "south")),
-                            degrees(place.longitude, tr("E", "east"), tr("W", "west")));
-    text += QStringLiteral(" · ") + QString::fromStdString(places::locatorOf(place));
+    const QString coordinates =
+        tr("%1, %2", "latitude, longitude")
+            .arg(degrees(place.latitude, tr("N", "north"), tr("S", "south")),
+                 degrees(place.longitude, tr("E", "east"), tr("W", "west")));
+    const QString locator = QString::fromStdString(places::locatorOf(place));
+    const QString withLocator = coordinates + QStringLiteral(" · ") + locator;
+    // The longest that fits the view, its parts dropped from the least telling:
+    // the locator, then the coordinates, which the locator stands for, and last
+    // the azimuthal view's distance and bearing.
+    QStringList texts;
     if (m_model.view() == MapView::Azimuthal) {
         const DistanceAndBearing from = distanceAndBearing(m_model.viewCentre(), place);
-        text = tr("%1 · %2 km from the centre, bearing %3°")
-                   .arg(text, QLocale().toString(std::lround(from.distanceRad * kEarthRadiusKm)))
-                   .arg(std::lround(from.bearingRad * 180.0 / M_PI) % 360);
+        const auto fromCentre = [&](const QString &text) {
+            return tr("%1 · %2 km from the centre, bearing %3°")
+                .arg(text, QLocale().toString(std::lround(from.distanceRad * kEarthRadiusKm)))
+                .arg(std::lround(from.bearingRad * 180.0 / M_PI) % 360);
+        };
+        texts << fromCentre(withLocator) << fromCentre(coordinates) << fromCentre(locator);
     }
-    return text;
+    texts << withLocator << coordinates;
+    const QFontMetrics metrics(font());
+    const int room = width() - 2 * kPointerTextMargin;
+    for (const QString &text : std::as_const(texts))
+        if (metrics.horizontalAdvance(text) <= room)
+            return text;
+    return metrics.elidedText(coordinates, Qt::ElideRight, room);
 }
 
 QRect MapWidget::pointerTextRect(const QString &text) const
@@ -102,7 +119,7 @@ QRect MapWidget::pointerTextRect(const QString &text) const
         return {};
     const QFontMetrics metrics(font());
     const QSize size(metrics.horizontalAdvance(text) + 8, metrics.height() + 4);
-    return QRect(QPoint(4, height() - size.height() - 4), size);
+    return QRect(QPoint(kPointerTextMargin / 2, height() - size.height() - 4), size);
 }
 
 void MapWidget::setPointerText(const QString &text)

@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QStandardItemModel>
 #include <QStyle>
+#include <QStyleOptionFrame>
 
 #include <algorithm>
 
@@ -52,6 +53,25 @@ PlaceField::PlaceField(QWidget *parent)
                 setText(text);
                 emit editingFinished();
             });
+}
+
+QSize PlaceField::sizeHint() const
+{
+    const QFontMetrics metrics(font());
+    const int text =
+        std::max(metrics.horizontalAdvance(placeholderText()),
+                 metrics.horizontalAdvance(QStringLiteral("52° 31' 12.5\" N, 113° 24' 36.5\" W")));
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QMargins margins = textMargins();
+    // With the line edit's own inner margin of 2 on each side, and room for the cursor.
+    const QSize contents(text + margins.left() + margins.right() + 4 + metrics.averageCharWidth(),
+                         metrics.height());
+    const QSize hint = QLineEdit::sizeHint();
+    return {
+        std::max(hint.width(),
+                 style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, this).width()),
+        hint.height()};
 }
 
 QStringList PlaceField::listedCities() const

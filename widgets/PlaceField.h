@@ -18,6 +18,9 @@ public:
 
     /// The cities listed for the text typed, as picking them would write them.
     QStringList listedCities() const;
+    /// Wide enough for its placeholder and for a place in degrees, minutes and
+    /// seconds.
+    QSize sizeHint() const override;
 
 private:
     void listCities(const QString &text);

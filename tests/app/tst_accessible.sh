@@ -53,7 +53,7 @@ def until_right(check):  # for the window to come up; no measure of speed
 found = until_right(lambda nodes: readouts(nodes) + faults(
     nodes, ["Datei", "Ansicht", "Zeit", "Einstellungen", "Hilfe", "Tag-und-Nacht-Karte"]))
 # Each dialog from its key, its fields named in German, and closed.
-for key, names in [("ctrl+comma", ["Duskmap-Einstellungen", "Weltuhr hinzufügen", "Weltuhren"]),
+for key, names in [("ctrl+comma", ["Heimatort und Ziel", "Weltuhr hinzufügen", "Weltuhren"]),
                    ("ctrl+g", ["Gehe zu Datum und Uhrzeit", "Datum und Uhrzeit"])]:
     subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Duskmap$", "windowfocus",
                     "--sync", "key", key])

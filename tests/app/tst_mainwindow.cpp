@@ -282,6 +282,31 @@ private slots:
     // In the azimuthal view the map's menu finds the place under the click
     // through the view and centres the map there; a drag moves the centre
     // and stores it once, when the button is let go; the view is kept.
+    // View → Centre On → Selected Zone centres every view on the zone's place; the default
+    // centre is Greenwich in the world maps and the zone in the others.
+    void centreOn()
+    {
+        TestApplication app({{"Asia/Kolkata", 22.5, 88.4}}, kNoon);
+        QVERIFY(app.model->selectZone("Asia/Kolkata"));
+        MapWidget &map = *app.window->mapWidget();
+        const QMenu *menu = app.child<QMenu>("menuView");
+        const auto centredOn = [&map](const GeoPoint &place) {
+            return std::abs(map.pointOf(place)->x() - map.width() / 2.0) < 0.5;
+        };
+        QStringList zoneInTheMiddle;
+        for (const MapViewInfo &info : kMapViews) {
+            app.model->setView(info.view);
+            action(menu, "Default Centre")->trigger();
+            if (centredOn({22.5, 88.4}))
+                zoneInTheMiddle << info.name;
+            else
+                QVERIFY(centredOn({0.0, 0.0}));
+            action(menu, "Selected Zone")->trigger();
+            QVERIFY2(centredOn({22.5, 88.4}), info.name);
+        }
+        QCOMPARE(zoneInTheMiddle.join(' '), "azimuthal globe");
+    }
+
     void viewsFromTheWindow()
     {
         TestApplication app({{"Europe/London", 51.5, -0.1}, {"Africa/Lagos", 6.5, 3.4}}, kNoon,
@@ -309,6 +334,21 @@ private slots:
         QCOMPARE(app.stored("ProjectionCentre").toString(), centreText(app.model->viewCentre()));
         QCOMPARE(app.stored("Projection").toString(), "azimuthal");
         QVERIFY(map.pointerText(centre).contains(" km from the centre, bearing "));
+        // The readout always fits: in a narrower view the locator goes first, then the
+        // coordinates, then the distance. Which of them each width shows:
+        const GeoPoint far{-33.9, 151.2};
+        const QFontMetrics metrics(map.font());
+        for (const auto &[side, parts] :
+             {std::pair(2000, "° S QF56oc km"), {360, "QF56oc km"}, {150, "° S"}, {60, ""}}) {
+            map.resize(side, side);
+            const QString text = map.pointerText(far);
+            QVERIFY2(metrics.horizontalAdvance(text) <= side - 16, qPrintable(text));
+            QStringList shown;
+            for (const QString part : {"° S", "QF56oc", "km"})
+                if (text.contains(part))
+                    shown << part;
+            QCOMPARE(shown.join(' '), parts);
+        }
     }
 
     // Home and target from the map's menu, the preferences and a double-click,
@@ -335,6 +375,15 @@ private slots:
             shown << (field->isVisibleTo(app.window.get()) ? field->text().section(' ', 0, 0)
                                                            : "-");
         QCOMPARE(shown.join(' '), "Home Target SP");
+        // The grey line ends at home's time, whatever zone the clock shows.
+        app.model->selectZone("Asia/Tokyo");
+        const std::vector<astro::TimeSpan> windows = greyLineWindowsAhead(*app.model);
+        QVERIFY(!windows.empty());
+        const QString end = QDateTime::fromSecsSinceEpoch(std::llround(windows.front().end))
+                                .toTimeZone(QTimeZone("Europe/London"))
+                                .toString("H:mm");
+        QVERIFY2(fields.at(2)->text().endsWith(end + " (home time)"),
+                 qPrintable(fields.at(2)->text()));
         // The window keeps its height: the map gives way to the rows, in its own shape.
         QCOMPARE(app.window->height(), windowHeight);
         QVERIFY(map.height() <= mapSize.height() - 3 * fields.at(0)->sizeHint().height());
@@ -350,6 +399,13 @@ private slots:
         PreferencesDialog dialog(*app.model, {});
         PlaceField *homeField = dialog.findChildren<PlaceField *>().at(0);
         QCOMPARE(homeField->text(), home);
+        // Wide enough for its placeholder, and for a place in degrees, minutes and seconds.
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QFontMetrics metrics(homeField->font());
+        for (const QString &text :
+             QStringList{homeField->placeholderText(), "52° 31' 12\" N, 113° 24' 36\" W"})
+            QVERIFY2(homeField->width() >= metrics.horizontalAdvance(text) + 8, qPrintable(text));
         for (const auto &[typed, problem, kept] :
              {std::tuple{"JO6", true, home}, {"Springfield", false, "Springfield"}}) {
             homeField->setText(typed);
