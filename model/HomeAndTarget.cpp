@@ -3,6 +3,7 @@
 #include "model/MapModel.h"
 #include "places/Locator.h"
 #include "platform/Log.h"
+#include "zones/LocalZoneNames.h"
 
 #include <QCoreApplication>
 
@@ -19,7 +20,19 @@ places::PlaceResult placeNamedBy(const QString &text)
                        QStringLiteral("; city names cannot be used as places"));
         });
     }
-    return places::resolvePlace(text.toStdString(), cities);
+    places::PlaceResult result = places::resolvePlace(text.toStdString(), cities);
+    // A zone's own city in the user's language, as the world clocks name it:
+    // "Київ" for Kiev in Ukrainian.
+    places::Place &place = result.place;
+    if (!result.ok || place.name.empty())
+        return result;
+    const QString zone = QString::fromStdString(place.zone);
+    const std::vector<uint32_t> zoneCities = cities.find(cityOfZoneId(zone).toStdString());
+    if (zoneCities.empty() || !(cities.place(zoneCities.front()) == place.point))
+        return result;
+    if (const QString local = localCityName(zone); !local.isEmpty())
+        place.name = local.toStdString();
+    return result;
 }
 
 QString placeEndTitle(PlaceEnd end)

@@ -8,6 +8,7 @@
 #include "platform/Translations.h"
 #include "readouts/ReadoutTexts.h"
 #include "zones/ClockChange.h"
+#include "zones/LocalZoneNames.h"
 #include "zones/TimeZones.h"
 
 #include <QCoreApplication>
@@ -89,7 +90,8 @@ constexpr const char *kLightNames[] = {
 
 QString cityOf(const QString &zone)
 {
-    return zone.section(QLatin1Char('/'), -1).replace(QLatin1Char('_'), QLatin1Char(' '));
+    const QString local = localCityName(zone);
+    return local.isEmpty() ? cityOfZoneId(zone) : local;
 }
 
 QList<PinTexts> pinTexts(const MapModel &model)

@@ -43,7 +43,9 @@ struct PinTexts
 };
 QList<PinTexts> pinTexts(const MapModel &model);
 
-/// The city of a zone id: its last part, with spaces for underscores.
+/// The city of a zone id, as the map, the world clocks and a screen reader
+/// name it: in the user's language where CLDR has the name, else the id's
+/// last part, with spaces for underscores.
 QString cityOf(const QString &zone);
 
 /// What the map shows, for screen readers: the instant to the minute in UTC,

@@ -305,6 +305,12 @@ std::string_view CityList::name(uint32_t city) const
     return std::string_view(names_).substr(cities_[city].names, cities_[city].nameLength);
 }
 
+std::string CityList::nameFoundBy(uint32_t city, std::string_view typed) const
+{
+    const std::string_view own = name(city);
+    return std::string(foldedName(typed) == foldedName(own) ? own : typed);
+}
+
 GeoPoint CityList::place(uint32_t city) const
 {
     return {cities_[city].latitude, cities_[city].longitude};

@@ -48,6 +48,10 @@ public:
     std::optional<uint32_t> nearest(const GeoPoint &place, double withinKm) const;
 
     std::string_view name(uint32_t city) const;
+    /// The name to show for a city found by \a typed: as typed when that is
+    /// another of its names ("München" for Munich), else its own, which also
+    /// mends the case and accents of "munchen".
+    std::string nameFoundBy(uint32_t city, std::string_view typed) const;
     GeoPoint place(uint32_t city) const;
     uint32_t population(uint32_t city) const { return cities_[city].population; }
     std::string_view country(uint32_t city) const { return {cities_[city].country, 2}; }

@@ -43,7 +43,8 @@ PlaceResult resolvePlace(std::string_view text, const CityList &cities)
         return result;
     }
     const uint32_t city = found.front();
-    result.place = {cities.place(city), std::string(cities.name(city)), cities.zone(city), false};
+    result.place = {cities.place(city), cities.nameFoundBy(city, parsed.name), cities.zone(city),
+                    false};
     result.ok = true;
     return result;
 }

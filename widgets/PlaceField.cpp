@@ -23,11 +23,10 @@ constexpr int kPlaceTextRole = Qt::UserRole + 1;
 } // namespace
 
 namespace {
-/// The text that names this city rather than a larger one of its name: with
-/// its country's code, else its region's, else its coordinates.
-QString placeTextOf(const places::CityList &cities, uint32_t city)
+/// The text that names this city by this name rather than a larger one of
+/// its name: with its country's code, else its region's, else its coordinates.
+QString placeTextOf(const places::CityList &cities, uint32_t city, const std::string &name)
 {
-    const std::string name(cities.name(city));
     for (const std::string_view qualifier : {cities.country(city), cities.region(city)}) {
         const std::vector<uint32_t> named = cities.find(name, qualifier);
         if (!qualifier.empty() && !named.empty() && named.front() == city)
@@ -94,7 +93,8 @@ void PlaceField::listCities(const QString &text)
     const std::vector<uint32_t> found = cities.find(typed.name, typed.qualifier);
     for (std::size_t i = 0; i < found.size() && i < kMostCitiesListed; ++i) {
         const uint32_t city = found[i];
-        const QString name = QString::fromUtf8(cities.name(city));
+        const std::string shown = cities.nameFoundBy(city, typed.name);
+        const QString name = QString::fromStdString(shown);
         const QString country = QString::fromUtf8(cities.country(city));
         // A state tells the United States' cities of one name apart.
         const QString qualifier =
@@ -107,7 +107,7 @@ void PlaceField::listCities(const QString &text)
             //: A city in the list of cities of a name: %1 the city, %2 its country, %3 its time
             //: zone
             tr("%1, %2 · %3").arg(name, where, QString::fromStdString(cities.zone(city))));
-        item->setData(placeTextOf(cities, city), kPlaceTextRole);
+        item->setData(placeTextOf(cities, city, shown), kPlaceTextRole);
         m_cities->appendRow(item);
     }
     if (m_cities->rowCount() > 0) {

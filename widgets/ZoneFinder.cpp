@@ -67,8 +67,7 @@ QStringList ZoneFinder::shownMatches() const
 
 QString ZoneFinder::cityName(const QString &zone) const
 {
-    const QString local = m_local.value(zone).city;
-    return local.isEmpty() ? cityOf(zone) : local;
+    return cityOf(zone);
 }
 
 QList<ZoneFinder::Match> ZoneFinder::matchesFor(const QString &text) const

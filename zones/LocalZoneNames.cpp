@@ -1,5 +1,7 @@
 #include "zones/LocalZoneNames.h"
 
+#include <QMutex>
+
 #include <unicode/locid.h>
 #include <unicode/timezone.h>
 #include <unicode/tznames.h>
@@ -70,6 +72,24 @@ LocalZoneNames localZoneNames(const QStringList &zones, const QLocale &locale,
             names.insert(zone, name);
     }
     return names;
+}
+
+QString cityOfZoneId(const QString &zone)
+{
+    return zone.section(QLatin1Char('/'), -1).replace(QLatin1Char('_'), QLatin1Char(' '));
+}
+
+QString localCityName(const QString &zone, const QLocale &locale)
+{
+    // Asked for each pin of each frame, from a time-lapse's threads too.
+    static QMutex mutex;
+    static QHash<QString, QString> known;
+    const QString key = locale.name() + QLatin1Char(' ') + zone;
+    const QMutexLocker lock(&mutex);
+    const auto found = known.constFind(key);
+    if (found != known.cend())
+        return *found;
+    return *known.insert(key, localZoneNames({zone}, locale).value(zone).city);
 }
 
 QString countryName(const QString &code, const QLocale &locale)

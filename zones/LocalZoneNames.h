@@ -24,6 +24,14 @@ using LocalZoneNames = QHash<QString, LocalZoneName>;
 LocalZoneNames localZoneNames(const QStringList &zones, const QLocale &locale = QLocale(),
                               const QStringList &otherLanguages = {});
 
+/// The city a zone id names: its last part, with spaces for underscores.
+QString cityOfZoneId(const QString &zone);
+
+/// A zone's city in the language of \a locale, as the world clocks and the
+/// map name it: "Tokio" in German; empty where CLDR has no name of its own
+/// for it, and under English and C. Kept once looked up; safe from any thread.
+QString localCityName(const QString &zone, const QLocale &locale = QLocale());
+
 /// A country's name from its ISO code ("FR") in the language of \a locale:
 /// "France", "Frankreich"; the code itself when ICU knows no name.
 QString countryName(const QString &code, const QLocale &locale = QLocale());

@@ -11,6 +11,7 @@
 #include "widgets/PlaceField.h"
 #include "widgets/PopupArea.h"
 #include "widgets/ZoneFinder.h"
+#include "zones/LocalZoneNames.h"
 #include "zones/TimeZones.h"
 
 #include <QAbstractButton>
@@ -305,6 +306,48 @@ private slots:
             QVERIFY2(centredOn({22.5, 88.4}), info.name);
         }
         QCOMPARE(zoneInTheMiddle.join(' '), "azimuthal globe");
+    }
+
+    // Names in the user's language: a zone's own city as CLDR names it, on the map, in the
+    // clocks and in the row; another of a city's names kept as typed.
+    void localNames_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("a zone's city") << "de_DE"
+                                       << "Tokyo"
+                                       << "Tokio";
+        QTest::newRow("another name") << "de_DE"
+                                      << "München"
+                                      << "München";
+        QTest::newRow("the list's own, mended") << "de_DE"
+                                                << "munich"
+                                                << "Munich";
+        QTest::newRow("Ukrainian") << "uk_UA"
+                                   << "Kiev"
+                                   << "Київ";
+        QTest::newRow("English") << "en_GB"
+                                 << "Tokyo"
+                                 << "Tokyo";
+    }
+    void localNames()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QLocale::setDefault(QLocale(locale));
+        const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+        const places::PlaceResult found = placeNamedBy(typed);
+        QVERIFY(found.ok);
+        QCOMPARE(QString::fromStdString(found.place.name), shown);
+        const QString zone = QString::fromStdString(found.place.zone);
+        if (found.place.name == localCityName(zone).toStdString()) {
+            TestApplication app({{zone, found.place.point.latitude, found.place.point.longitude}},
+                                kNoon, "[General]\nPinnedTimeZones=" + zone.toUtf8() + "\n");
+            QVERIFY(app.child("pinField")->text().startsWith(shown + "  "));
+            QCOMPARE(cityOf(zone), shown);
+        }
     }
 
     void viewsFromTheWindow()
