@@ -73,11 +73,14 @@ std::unique_ptr<MapModel> modelFor(const CommandLineOptions &options, Preference
         model->setGreyLineBand(*options.greyLineBand);
     if (options.zone.isEmpty() && options.pins.isEmpty())
         return model;
-    // The zones offered are those of the window's zone box.
+    // The zones offered are those of the window's zone box, found as it finds
+    // them.
+    const QStringList offered = model->offeredZones();
     const ZoneCountries countries = loadZoneCountries();
+    const LocalZoneNames local = localZoneNames(offered, QLocale(), catalogueLanguages());
     const auto zoneFor = [&](const QString &query, const char *option) {
         QStringList candidates;
-        const QString zone = zoneNamedBy(query, model->offeredZones(), countries, &candidates);
+        const QString zone = zoneNamedBy(query, offered, countries, &candidates, local);
         if (zone.isEmpty() && candidates.isEmpty()) {
             err << "duskmap: " << option << " \"" << printableArgument(query)
                 << "\" finds no time zone (duskmap --list-zones lists the zones)\n";

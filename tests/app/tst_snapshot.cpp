@@ -169,6 +169,13 @@ private slots:
             "0 1 0: duskmap.png 720x360 |duskmap: no display; the current map is in duskmap.png|#");
         row("--list-zones", "UTC", "0 421 0: |Africa/Abidjan\t5.3167\t-4.0333|");
         row("--list-zones new~york", "UTC", "0 1 0: |America/New_York\t40.7142\t-74.0064|#");
+        // As the window's zone box finds them: by a listed city, the most populous zone first.
+        row("--list-zones osaka", "UTC", "0 1 0: |Asia/Tokyo\t35.6544\t139.7447|#");
+        row("--list-zones united~states", "UTC", "0 29 0: |America/New_York\t");
+        row("--readouts --zone munich --at 2026-10-01T12:00:00Z", "UTC",
+            "0 6 0: |14:00:00 CEST +0200|");
+        row("--readouts --zone atlantis --at 2026-10-01T12:00:00Z", "UTC",
+            "0 6 0: |14:00:00 SAST +0200|");
         row("--readouts --zone new~york --at 2026-10-01T12:00:00Z", "UTC",
             "0 6 0: |8:00:00 EDT -0400|");
         // One no database knows, and a real one that the zone table does not list.
