@@ -140,7 +140,8 @@ std::vector<OptionDescriptor> makeDescriptors()
          kAnyMode,
          HelpSection::Any,
          {},
-         "print the readouts: time, date, sunrise, sunset, latitude, longitude, one a line",
+         "print the readouts: time, date, sunrise, sunset, latitude, longitude, one a line; "
+         "then home, target and the path between them, as far as they are set",
          false,
          [](R r, V) { return chooseMode(r, Mode::Readouts); }},
         {"--json",

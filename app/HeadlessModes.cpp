@@ -445,6 +445,12 @@ int runReadouts(const CommandLineOptions &options, Preferences &preferences,
         << place.sunset << "\n"
         << place.latitude << "\n"
         << place.longitude << "\n";
+    // Then the row of home and target, as far as they are set.
+    const HomeTargetTexts row = homeTargetTexts(*model);
+    for (const QString &line : {row.home, row.target, row.path}) {
+        if (!line.isEmpty())
+            out << line << "\n";
+    }
     return 0;
 }
 

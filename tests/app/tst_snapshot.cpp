@@ -176,6 +176,14 @@ private slots:
             "0 6 0: |14:00:00 CEST +0200|");
         row("--readouts --zone atlantis --at 2026-10-01T12:00:00Z", "UTC",
             "0 6 0: |14:00:00 SAST +0200|");
+        // The row of home and target after the six, as the band given makes it.
+        row("--readouts --zone UTC --at 2026-10-01T12:00:00Z --home JO62qm --target Paris,~FR "
+            "--grey-line -12,0",
+            "UTC",
+            "0 9 0: |12:00:00 UTC +0000|Thursday, October 1, 2026|Sunrise:  6:00|Sunset: "
+            "17:38|Latitude:  51° 28' 37\" N|Longitude:   0°  0'  2\" W|Home JO62qm · ≈14:00 · "
+            "sunrise 7:07, sunset 18:43 · Sun 33°|Target Paris · 14:00 · sunrise 7:49, sunset "
+            "19:29 · Sun 38°|SP 247° 878 km · LP 67° 39,152 km · grey line 17:24–17:57|#");
         row("--readouts --zone new~york --at 2026-10-01T12:00:00Z", "UTC",
             "0 6 0: |8:00:00 EDT -0400|");
         // One no database knows, and a real one that the zone table does not list.
