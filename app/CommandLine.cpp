@@ -127,7 +127,7 @@ std::vector<OptionDescriptor> makeDescriptors()
          kAnyMode,
          HelpSection::Any,
          {},
-         "render the map to FILE (PNG or JPEG, by its extension)",
+         "render the map to FILE (PNG, JPEG or WebP, by its extension)",
          false,
          [](R r, V value) {
              r.options.outputPath = value;
@@ -670,6 +670,10 @@ QString checkRules(Reading &reading, const std::vector<GivenOption> &given)
     } else if (options.mode == Mode::Wallpaper) {
         options.everySeconds = kDefaultWallpaperRefreshSeconds;
     }
+    if (options.format == ImageFileFormat::Webp && options.mapSize().width() > kLargestWebpSide)
+        return QStringLiteral("a WebP image is at most %1 pixels wide, not %2")
+            .arg(kLargestWebpSide)
+            .arg(options.mapSize().width());
     if (!reading.from && !reading.to && !reading.stepSeconds) {
         if (reading.fps || options.quality)
             return QStringLiteral("%1 needs a time-lapse (--from, --to and --step)")
@@ -690,7 +694,7 @@ QString checkRules(Reading &reading, const std::vector<GivenOption> &given)
             .arg(frames)
             .arg(kMaxFrames);
     const QString &path = options.outputPath;
-    const bool animation = path.endsWith(QLatin1String(".webp"), Qt::CaseInsensitive);
+    const bool animation = options.format == ImageFileFormat::Webp;
     const int fields = frameFieldCount(path);
     if (fields < 0)
         return QStringLiteral("\"%1\" holds a %-directive other than %d, %0Nd or %%").arg(path);

@@ -299,7 +299,7 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
     const std::optional<ImageFileFormat> format = options.format;
     if (!format && !options.timeLapse) {
         err << "duskmap: cannot tell the image format of \"" << path
-            << "\": name it .png, .jpg or .jpeg\n";
+            << "\": name it .png, .jpg, .jpeg or .webp\n";
         return kExitBadInput;
     }
     if (const QString problem = outputFolderProblem(

@@ -17,6 +17,7 @@
 #include "WriteFaults.h"
 
 #include <csignal>
+#include <cstdlib>
 
 namespace {
 struct Run
@@ -313,6 +314,33 @@ private slots:
                      info.contains("Loop Count : 0") && info.contains("Number of frames: 5") &&
                      info.count(" 200 ") == 5,
                  qPrintable(info));
+    }
+
+    // A single .webp is a still: the map of the PNG snapshot, lossy.
+    void stillWebp()
+    {
+        const QString map = " --zone Asia/Tokyo --grid --at 2026-06-21T18:40:00Z";
+        for (const char *output : {"still.webp", "still.png"}) {
+            const Run r = run(QStringLiteral("--snapshot @") + output + map);
+            QVERIFY2(r.status == 0 && r.err.isEmpty(), qPrintable(r.err));
+        }
+        QProcess webpmux, dwebp;
+        webpmux.start("webpmux", {"-info", path("still.webp")});
+        QCOMPARE(finish(webpmux).out.simplified(), "Canvas size: 720 x 360 No features present.");
+        dwebp.start("dwebp", {path("still.webp"), "-o", path("decoded.png")});
+        QCOMPARE(finish(dwebp).status, 0);
+        const QImage decoded = QImage(path("decoded.png")).convertToFormat(QImage::Format_RGB32);
+        const QImage png(path("still.png"));
+        QCOMPARE(decoded.size(), png.size());
+        qint64 difference = 0;
+        for (int y = 0; y < png.height(); ++y) {
+            for (int x = 0; x < png.width(); ++x) {
+                const QRgb a = decoded.pixel(x, y), b = png.pixel(x, y);
+                difference += std::abs(qGreen(a) - qGreen(b));
+            }
+        }
+        QVERIFY2(difference < 8 * qint64(png.width()) * png.height(),
+                 qPrintable(QString::number(double(difference) / png.width() / png.height())));
     }
 
     // SIGTERM stops a run between frames: the frames written stay whole, and an
