@@ -3,6 +3,8 @@
 #include "app/CommandLine.h"
 #include "app/FramePattern.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -238,6 +240,27 @@ private slots:
                      qPrintable(result.error));
         else
             QCOMPARE(result.ok() ? describe(result.options) : result.error, expected);
+    }
+
+    // The manual page's generated parts are current, and it describes every option
+    // of the table besides them.
+    void manual()
+    {
+        QFile file(DUSKMAP_MANUAL);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString page = QString::fromUtf8(file.readAll());
+        QCOMPARE(withGeneratedManual(page), page);
+        static const QRegularExpression generated(
+            R"(\.\\" generated from .*?\.\\" end of the generated part\n)",
+            QRegularExpression::DotMatchesEverythingOption);
+        const QString described = QString(page).remove(generated);
+        for (const QString &name : optionNames()) {
+            const QString roff = QString(name).replace('-', "\\-");
+            QVERIFY2(QRegularExpression(QRegularExpression::escape(roff) + "\\b(?!\\\\-)")
+                         .match(described)
+                         .hasMatch(),
+                     qPrintable(name));
+        }
     }
 };
 
