@@ -336,10 +336,11 @@ private slots:
         for (int y = 0; y < png.height(); ++y) {
             for (int x = 0; x < png.width(); ++x) {
                 const QRgb a = decoded.pixel(x, y), b = png.pixel(x, y);
-                difference += std::abs(qGreen(a) - qGreen(b));
+                difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                              std::abs(qBlue(a) - qBlue(b));
             }
         }
-        QVERIFY2(difference < 8 * qint64(png.width()) * png.height(),
+        QVERIFY2(difference < 12 * qint64(png.width()) * png.height(),
                  qPrintable(QString::number(double(difference) / png.width() / png.height())));
     }
 
