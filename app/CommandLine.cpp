@@ -770,7 +770,8 @@ QString roffText(const QString &text)
 }
 
 /// An option's help label in roff: the options bold, their values italic, and
-/// "--grid, --no-grid" as alternatives.
+/// "--grid, --no-grid" as alternatives; one word, which lines break only
+/// before.
 QString roffLabel(const OptionDescriptor &descriptor)
 {
     QStringList words;
@@ -788,7 +789,7 @@ QString roffLabel(const OptionDescriptor &descriptor)
               << QString(alternative ? QStringLiteral("|") : QString());
     }
     words.removeAll(QString());
-    return words.join(QLatin1Char(' '));
+    return words.join(QStringLiteral("\\ "));
 }
 
 /// The options that serve a mode, besides those that choose modes.
@@ -806,34 +807,39 @@ std::vector<const OptionDescriptor *> optionsOf(Mode mode)
 /// mode, each as --help describes it.
 QString manualSynopsis()
 {
-    QString text = QStringLiteral(".B duskmap\n");
+    // Flush left, each option whole and never hyphenated.
+    QString text = QStringLiteral(".ad l\n.B duskmap\n");
     for (const OptionDescriptor &chooser : descriptors()) {
         if (chooser.modes != kAnyMode)
             continue;
-        text += QStringLiteral(".br\n\\fBduskmap\\fR ") + roffLabel(chooser) + QLatin1Char('\n');
+        text += QStringLiteral(".br\n\\fBduskmap\\fR \\%") + roffLabel(chooser) + QLatin1Char('\n');
         for (const auto &[mode, name] : kServedModes) {
             if (chooser.name != QLatin1String(name))
                 continue;
             for (const OptionDescriptor *option : optionsOf(mode)) {
                 if (!option->help.isEmpty())
-                    text += QLatin1Char('[') + roffLabel(*option) + QStringLiteral("]\n");
+                    text += QStringLiteral("\\%[") + roffLabel(*option) + QStringLiteral("]\n");
             }
         }
     }
-    return text;
+    return text + QStringLiteral(".ad\n");
 }
 
-/// "Takes the options --at, ... and --quality.": every option of a mode.
+/// "Takes the options --at, ... --fps and --quality.": every option of a mode.
 QString manualTakes(Mode mode)
 {
-    QStringList names;
-    for (const OptionDescriptor *option : optionsOf(mode))
-        names << roffText(option->name);
-    const QString last = names.takeLast();
+    const std::vector<const OptionDescriptor *> options = optionsOf(mode);
     QString text = QStringLiteral("Takes the options\n");
-    for (const QString &name : names)
-        text += QStringLiteral(".BR %1 ,\n").arg(name);
-    return text + QStringLiteral("and\n.BR %1 .\n").arg(last);
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        const QString name = roffText(options[i]->name);
+        if (i + 2 < options.size())
+            text += QStringLiteral(".BR \\%%1 ,\n").arg(name);
+        else if (i + 2 == options.size())
+            text += QStringLiteral(".B \\%%1\nand\n").arg(name);
+        else
+            text += QStringLiteral(".BR \\%%1 .\n").arg(name);
+    }
+    return text;
 }
 } // namespace
 
