@@ -127,7 +127,7 @@ std::vector<OptionDescriptor> makeDescriptors()
          kAnyMode,
          HelpSection::Any,
          {},
-         "render the map to FILE (PNG or JPEG, by its extension)",
+         "render the map to FILE (PNG, JPEG or WebP, by its extension)",
          false,
          [](R r, V value) {
              r.options.outputPath = value;
@@ -140,7 +140,8 @@ std::vector<OptionDescriptor> makeDescriptors()
          kAnyMode,
          HelpSection::Any,
          {},
-         "print the readouts: time, date, sunrise, sunset, latitude, longitude, one a line",
+         "print the readouts: time, date, sunrise, sunset, latitude, longitude, one a line; "
+         "then home, target and the path between them, as far as they are set",
          false,
          [](R r, V) { return chooseMode(r, Mode::Readouts); }},
         {"--json",
@@ -623,13 +624,18 @@ QString readWords(const QStringList &arguments, std::vector<GivenOption> &given)
     return {};
 }
 
+/// The modes that options serve, and the options that choose them.
+constexpr std::pair<Mode, const char *> kServedModes[] = {
+    {Mode::Snapshot, "--snapshot"},
+    {Mode::Readouts, "--readouts"},
+    {Mode::Wallpaper, "--wallpaper"},
+};
+
 /// "--snapshot or --readouts": the options that choose the modes of a set.
 QString modeOptions(int modes)
 {
     QStringList names;
-    for (const auto &[mode, name] : {std::pair{Mode::Snapshot, "--snapshot"},
-                                     {Mode::Readouts, "--readouts"},
-                                     {Mode::Wallpaper, "--wallpaper"}}) {
+    for (const auto &[mode, name] : kServedModes) {
         if (modes & modeBit(mode))
             names << QLatin1String(name);
     }
@@ -670,6 +676,10 @@ QString checkRules(Reading &reading, const std::vector<GivenOption> &given)
     } else if (options.mode == Mode::Wallpaper) {
         options.everySeconds = kDefaultWallpaperRefreshSeconds;
     }
+    if (options.format == ImageFileFormat::Webp && options.mapSize().width() > kLargestWebpSide)
+        return QStringLiteral("a WebP image is at most %1 pixels wide, not %2")
+            .arg(kLargestWebpSide)
+            .arg(options.mapSize().width());
     if (!reading.from && !reading.to && !reading.stepSeconds) {
         if (reading.fps || options.quality)
             return QStringLiteral("%1 needs a time-lapse (--from, --to and --step)")
@@ -690,7 +700,7 @@ QString checkRules(Reading &reading, const std::vector<GivenOption> &given)
             .arg(frames)
             .arg(kMaxFrames);
     const QString &path = options.outputPath;
-    const bool animation = path.endsWith(QLatin1String(".webp"), Qt::CaseInsensitive);
+    const bool animation = options.format == ImageFileFormat::Webp;
     const int fields = frameFieldCount(path);
     if (fields < 0)
         return QStringLiteral("\"%1\" holds a %-directive other than %d, %0Nd or %%").arg(path);
@@ -708,12 +718,9 @@ QString checkRules(Reading &reading, const std::vector<GivenOption> &given)
     return {};
 }
 
-/// One option's lines of --help: its label, then its text wrapped to fit 80
-/// columns beside or under it.
-QString helpLines(const OptionDescriptor &descriptor)
+/// An option as its --help line names it: "-h, --help", "--at TIME".
+QString helpLabel(const OptionDescriptor &descriptor)
 {
-    constexpr int kTextColumn = 24;
-    constexpr int kLineWidth = 78;
     QString label = descriptor.helpLabel;
     if (label.isEmpty()) {
         label = descriptor.shortName.isEmpty()
@@ -722,7 +729,16 @@ QString helpLines(const OptionDescriptor &descriptor)
         if (!descriptor.valueName.isEmpty())
             label += QLatin1Char(' ') + descriptor.valueName;
     }
-    QString text = QStringLiteral("  ") + label;
+    return label;
+}
+
+/// One option's lines of --help: its label, then its text wrapped to fit 80
+/// columns beside or under it.
+QString helpLines(const OptionDescriptor &descriptor)
+{
+    constexpr int kTextColumn = 24;
+    constexpr int kLineWidth = 78;
+    QString text = QStringLiteral("  ") + helpLabel(descriptor);
     if (text.size() > kTextColumn - 2)
         text += QLatin1Char('\n') + QString(kTextColumn, QLatin1Char(' '));
     else
@@ -744,6 +760,87 @@ QString helpLines(const OptionDescriptor &descriptor)
         first = false;
     }
     return text + QLatin1Char('\n');
+}
+
+/// Text in roff, where '-' is a hyphen and "\-" a minus, as options have it.
+QString roffText(const QString &text)
+{
+    return QString(text)
+        .replace(QLatin1Char('\\'), QLatin1String("\\e"))
+        .replace(QLatin1Char('-'), QLatin1String("\\-"));
+}
+
+/// An option's help label in roff: the options bold, their values italic, and
+/// "--grid, --no-grid" as alternatives; one word, which lines break only
+/// before.
+QString roffLabel(const OptionDescriptor &descriptor)
+{
+    QStringList words;
+    for (QString word : helpLabel(descriptor).split(QLatin1Char(' '))) {
+        const bool alternative = word.endsWith(QLatin1Char(','));
+        if (alternative)
+            word.chop(1);
+        const bool optional = word.startsWith(QLatin1Char('['));
+        if (optional)
+            word = word.mid(1, word.size() - 2);
+        word = (word.startsWith(QLatin1Char('-')) ? QStringLiteral("\\fB%1\\fR")
+                                                  : QStringLiteral("\\fI%1\\fR"))
+                   .arg(roffText(word));
+        words << (optional ? QLatin1Char('[') + word + QLatin1Char(']') : word)
+              << QString(alternative ? QStringLiteral("|") : QString());
+    }
+    words.removeAll(QString());
+    return words.join(QStringLiteral("\\ "));
+}
+
+/// The options that serve a mode, besides those that choose modes.
+std::vector<const OptionDescriptor *> optionsOf(Mode mode)
+{
+    std::vector<const OptionDescriptor *> served;
+    for (const OptionDescriptor &descriptor : descriptors()) {
+        if (descriptor.modes != kAnyMode && (descriptor.modes & modeBit(mode)))
+            served.push_back(&descriptor);
+    }
+    return served;
+}
+
+/// The synopsis: each option that chooses a mode, with the options of its
+/// mode, each as --help describes it.
+QString manualSynopsis()
+{
+    // Flush left, each option whole and never hyphenated.
+    QString text = QStringLiteral(".ad l\n.B duskmap\n");
+    for (const OptionDescriptor &chooser : descriptors()) {
+        if (chooser.modes != kAnyMode)
+            continue;
+        text += QStringLiteral(".br\n\\fBduskmap\\fR \\%") + roffLabel(chooser) + QLatin1Char('\n');
+        for (const auto &[mode, name] : kServedModes) {
+            if (chooser.name != QLatin1String(name))
+                continue;
+            for (const OptionDescriptor *option : optionsOf(mode)) {
+                if (!option->help.isEmpty())
+                    text += QStringLiteral("\\%[") + roffLabel(*option) + QStringLiteral("]\n");
+            }
+        }
+    }
+    return text + QStringLiteral(".ad\n");
+}
+
+/// "Takes the options --at, ... --fps and --quality.": every option of a mode.
+QString manualTakes(Mode mode)
+{
+    const std::vector<const OptionDescriptor *> options = optionsOf(mode);
+    QString text = QStringLiteral("Takes the options\n");
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        const QString name = roffText(options[i]->name);
+        if (i + 2 < options.size())
+            text += QStringLiteral(".BR \\%%1 ,\n").arg(name);
+        else if (i + 2 == options.size())
+            text += QStringLiteral(".B \\%%1\nand\n").arg(name);
+        else
+            text += QStringLiteral(".BR \\%%1 .\n").arg(name);
+    }
+    return text;
 }
 } // namespace
 
@@ -854,4 +951,39 @@ QString usageText()
                       "from the preferences the window keeps, in\n"
                       "$XDG_CONFIG_HOME/duskmap/duskmap.conf (~/.config/duskmap/duskmap.conf by\n"
                       "default).\n");
+}
+
+QStringList optionNames()
+{
+    QStringList names;
+    for (const OptionDescriptor &descriptor : descriptors())
+        names << descriptor.name;
+    return names;
+}
+
+QString withGeneratedManual(const QString &page)
+{
+    static const QString begin = QStringLiteral(".\\\" generated from the option table: ");
+    static const QString end = QStringLiteral(".\\\" end of the generated part\n");
+    QString result;
+    qsizetype from = 0;
+    for (qsizetype at; (at = page.indexOf(begin, from)) >= 0;) {
+        const qsizetype nameEnd = page.indexOf(QLatin1Char('\n'), at);
+        const qsizetype stop = page.indexOf(end, nameEnd);
+        if (nameEnd < 0 || stop < 0)
+            return {};
+        const QString part = page.mid(at + begin.size(), nameEnd - at - begin.size());
+        QString generated;
+        if (part == QLatin1String("synopsis"))
+            generated = manualSynopsis();
+        for (const auto &[mode, name] : kServedModes) {
+            if (part == QLatin1String(name).mid(2))
+                generated = manualTakes(mode);
+        }
+        if (generated.isEmpty())
+            return {};
+        result += page.mid(from, nameEnd + 1 - from) + generated + end;
+        from = stop + end.size();
+    }
+    return result + page.mid(from);
 }

@@ -126,3 +126,13 @@ QString printableArgument(const QString &text);
 
 /// The text of --help, made from the options' own descriptions.
 QString usageText();
+
+/// The name of every option, as the table that --help is made from lists them.
+QStringList optionNames();
+
+/// The manual page with its generated parts made again from the option table:
+/// each from a line ".\" generated from the option table: PART" to a line
+/// ".\" end of the generated part", where PART is "synopsis", or "snapshot",
+/// "readouts" or "wallpaper" for the options that mode takes. Empty when a
+/// part is unknown or not closed.
+QString withGeneratedManual(const QString &page);

@@ -73,11 +73,14 @@ std::unique_ptr<MapModel> modelFor(const CommandLineOptions &options, Preference
         model->setGreyLineBand(*options.greyLineBand);
     if (options.zone.isEmpty() && options.pins.isEmpty())
         return model;
-    // The zones offered are those of the window's zone box.
+    // The zones offered are those of the window's zone box, found as it finds
+    // them.
+    const QStringList offered = model->offeredZones();
     const ZoneCountries countries = loadZoneCountries();
+    const LocalZoneNames local = localZoneNames(offered, QLocale(), catalogueLanguages());
     const auto zoneFor = [&](const QString &query, const char *option) {
         QStringList candidates;
-        const QString zone = zoneNamedBy(query, model->offeredZones(), countries, &candidates);
+        const QString zone = zoneNamedBy(query, offered, countries, &candidates, local);
         if (zone.isEmpty() && candidates.isEmpty()) {
             err << "duskmap: " << option << " \"" << printableArgument(query)
                 << "\" finds no time zone (duskmap --list-zones lists the zones)\n";
@@ -296,7 +299,7 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
     const std::optional<ImageFileFormat> format = options.format;
     if (!format && !options.timeLapse) {
         err << "duskmap: cannot tell the image format of \"" << path
-            << "\": name it .png, .jpg or .jpeg\n";
+            << "\": name it .png, .jpg, .jpeg or .webp\n";
         return kExitBadInput;
     }
     if (const QString problem = outputFolderProblem(
@@ -442,6 +445,12 @@ int runReadouts(const CommandLineOptions &options, Preferences &preferences,
         << place.sunset << "\n"
         << place.latitude << "\n"
         << place.longitude << "\n";
+    // Then the row of home and target, as far as they are set.
+    const HomeTargetTexts row = homeTargetTexts(*model);
+    for (const QString &line : {row.home, row.target, row.path}) {
+        if (!line.isEmpty())
+            out << line << "\n";
+    }
     return 0;
 }
 

@@ -20,8 +20,6 @@
 #include <vector>
 
 namespace {
-constexpr int kDefaultAnimationQuality = 80;
-constexpr int kBestJpegQuality = 100;
 constexpr int kProgressIntervalMs = 100;
 
 /// One rendered frame: the encoded file, or for an animation the image.
@@ -101,7 +99,6 @@ void renderFrames(const CommandLineOptions &options, const MapModel &model,
 {
     const CommandLineOptions::TimeLapse &lapse = *options.timeLapse;
     const std::optional<ImageFileFormat> format = options.format;
-    const int jpegQuality = options.quality.value_or(kBestJpegQuality);
     FrameRenderer renderer(resources);
     renderer.images().setCustomDayImage(images.day);
     renderer.images().setCustomNightImage(images.night);
@@ -123,7 +120,7 @@ void renderFrames(const CommandLineOptions &options, const MapModel &model,
         if (lapse.animation)
             frame.image = image.copy();
         else
-            frame.file = encodeImage(image, *format, jpegQuality, &frame.error);
+            frame.file = encodeImage(image, *format, options.quality, &frame.error);
         std::lock_guard lock(queue.mutex);
         queue.done.emplace(index, std::move(frame));
         queue.changed.notify_all();
@@ -153,7 +150,7 @@ int runTimeLapse(const CommandLineOptions &options, const MapModel &model,
 
     std::optional<WebpAnimation> animation;
     if (lapse.animation)
-        animation.emplace(size, options.quality.value_or(kDefaultAnimationQuality), lapse.fps);
+        animation.emplace(size, options.quality.value_or(kDefaultWebpQuality), lapse.fps);
     ProgressLine progress(lapse.frameCount);
     QString failure;
     qint64 written = 0;

@@ -235,6 +235,14 @@ CityList CityList::load(const std::string &path)
     if (list.cities_.empty())
         return fail(lineNumber);
     std::sort(list.index_.begin(), list.index_.end());
+    list.zonePopulations_.assign(list.zones_.size(), 0);
+    for (const City &city : list.cities_)
+        list.zonePopulations_[city.zone] += city.population;
+    list.zonesByName_.resize(list.zones_.size());
+    for (size_t i = 0; i < list.zones_.size(); ++i)
+        list.zonesByName_[i] = uint16_t(i);
+    std::sort(list.zonesByName_.begin(), list.zonesByName_.end(),
+              [&list](uint16_t a, uint16_t b) { return list.zones_[a] < list.zones_[b]; });
     list.cities_.shrink_to_fit();
     list.names_.shrink_to_fit();
     list.index_.shrink_to_fit();
@@ -300,6 +308,14 @@ std::optional<uint32_t> CityList::nearest(const GeoPoint &place, double withinKm
     return nearest;
 }
 
+uint64_t CityList::zonePopulation(std::string_view zone) const
+{
+    const auto it = std::lower_bound(
+        zonesByName_.begin(), zonesByName_.end(), zone,
+        [this](uint16_t index, std::string_view name) { return zones_[index] < name; });
+    return it != zonesByName_.end() && zones_[*it] == zone ? zonePopulations_[*it] : 0;
+}
+
 std::string_view CityList::name(uint32_t city) const
 {
     return std::string_view(names_).substr(cities_[city].names, cities_[city].nameLength);
@@ -319,7 +335,9 @@ GeoPoint CityList::place(uint32_t city) const
 size_t CityList::memoryBytes() const
 {
     size_t bytes = sizeof *this + cities_.capacity() * sizeof(City) + names_.capacity() +
-                   index_.capacity() * sizeof(uint64_t) + zones_.capacity() * sizeof(std::string);
+                   index_.capacity() * sizeof(uint64_t) + zones_.capacity() * sizeof(std::string) +
+                   zonePopulations_.capacity() * sizeof(uint64_t) +
+                   zonesByName_.capacity() * sizeof(uint16_t);
     for (const std::string &zone : zones_)
         bytes += zone.capacity() > 15 ? zone.capacity() + 1 : 0;
     return bytes;

@@ -61,6 +61,8 @@ public:
         return {cities_[city].region, strnlen(cities_[city].region, sizeof cities_[city].region)};
     }
     const std::string &zone(uint32_t city) const { return zones_[cities_[city].zone]; }
+    /// The people of the listed cities in a zone, 0 for a zone none is in.
+    uint64_t zonePopulation(std::string_view zone) const;
 
     /// The bytes the tables hold.
     size_t memoryBytes() const;
@@ -82,6 +84,8 @@ private:
     // by '\n'; so a folded name n of a city is "\n" n "\n" within its part.
     std::string names_;
     std::vector<std::string> zones_;
+    std::vector<uint64_t> zonePopulations_; ///< per zone in zones_
+    std::vector<uint16_t> zonesByName_;     ///< indices into zones_, sorted by the names
     // Hash of each folded name in the upper 32 bits, the city below; sorted.
     std::vector<uint64_t> index_;
     std::string error_;

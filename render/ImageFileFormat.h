@@ -5,14 +5,20 @@
 
 #include <optional>
 
-/// The image file formats a map is written in, besides animated WebP.
+/// The image file formats a map is written in; a time-lapse's .webp is one
+/// animation instead.
 enum class ImageFileFormat
 {
     Png,
-    Jpeg
+    Jpeg,
+    Webp
 };
 
-/// The format a file name asks for by its extension: .png, .jpg or .jpeg.
+/// The widest and highest image WebP holds.
+inline constexpr int kLargestWebpSide = 16383;
+
+/// The format a file name asks for by its extension: .png, .jpg, .jpeg or
+/// .webp.
 /// Here in full, so that the command line's parser needs only Qt Core.
 inline std::optional<ImageFileFormat> imageFileFormatFor(const QString &path)
 {
@@ -21,5 +27,7 @@ inline std::optional<ImageFileFormat> imageFileFormatFor(const QString &path)
         return ImageFileFormat::Png;
     if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
         return ImageFileFormat::Jpeg;
+    if (suffix == QLatin1String("webp"))
+        return ImageFileFormat::Webp;
     return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #include "render/ImageWriter.h"
 
+#include "render/WebpAnimation.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -23,6 +25,7 @@ namespace {
 // libdeflate's fastest level: on these maps it compresses a large frame in a
 // third of the time zlib's fastest level takes, into a smaller file.
 constexpr int kPngDeflateLevel = 1;
+constexpr int kBestJpegQuality = 100;
 
 void appendBigEndian(QByteArray &bytes, uint32_t value)
 {
@@ -101,8 +104,11 @@ QByteArray encodePng(const QImage &image, QString *error)
 }
 } // namespace
 
-QByteArray encodeImage(const QImage &image, ImageFileFormat format, int jpegQuality, QString *error)
+QByteArray encodeImage(const QImage &image, ImageFileFormat format, std::optional<int> quality,
+                       QString *error)
 {
+    if (format == ImageFileFormat::Webp && !image.isNull())
+        return encodeWebp(image, quality.value_or(kDefaultWebpQuality), error);
     if (format == ImageFileFormat::Png && !image.isNull()) {
         try {
             return encodePng(image, error);
@@ -116,7 +122,7 @@ QByteArray encodeImage(const QImage &image, ImageFileFormat format, int jpegQual
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(jpegQuality);
+    writer.setQuality(quality.value_or(kBestJpegQuality));
     if (image.isNull() || !writer.write(image.convertToFormat(QImage::Format_RGB32))) {
         if (error)
             *error = image.isNull() ? QStringLiteral("not enough memory to draw the map")
@@ -210,6 +216,6 @@ QString outputFolderProblem(const QString &path)
 QString writeImageFile(const QImage &image, const QString &path, ImageFileFormat format)
 {
     QString error;
-    const QByteArray bytes = encodeImage(image, format, 100, &error);
+    const QByteArray bytes = encodeImage(image, format, std::nullopt, &error);
     return bytes.isEmpty() ? error : writeFileAtomically(path, bytes);
 }

@@ -9,12 +9,11 @@
 
 class QImage;
 
-
-/// An opaque image encoded as PNG, compressed fast, or as JPEG at the given
-/// quality (the best by default). Empty on failure, with the reason in
-/// error.
-QByteArray encodeImage(const QImage &image, ImageFileFormat format, int jpegQuality = 100,
-                       QString *error = nullptr);
+/// An opaque image encoded as PNG, compressed fast, or as JPEG or lossy WebP at
+/// the given quality, 0 to 100: by default the best JPEG, and WebP as the
+/// animations have it. Empty on failure, with the reason in error.
+QByteArray encodeImage(const QImage &image, ImageFileFormat format,
+                       std::optional<int> quality = std::nullopt, QString *error = nullptr);
 
 /// Writes bytes to path in one step: the file appears whole or not at all,
 /// and an older file of that name stays untouched on failure. Returns an empty

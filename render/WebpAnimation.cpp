@@ -10,7 +10,56 @@ int timestampMs(int frame, int fps)
 {
     return int(qint64(frame) * 1000 / fps);
 }
+
+/// The settings of a lossy image at a quality, and the picture of an opaque
+/// image; the picture's pixels are null when they cannot be imported. False
+/// when libwebp does not match its headers. The picture is to be freed.
+bool prepare(const QImage &image, int quality, WebPConfig &config, WebPPicture &picture)
+{
+    if (!WebPConfigInit(&config) || !WebPPictureInit(&picture))
+        return false;
+    config.quality = float(quality);
+    config.thread_level = 1;
+    picture.use_argb = 1;
+    picture.width = image.width();
+    picture.height = image.height();
+    // QImage's 32-bit formats are B, G, R, A in memory on this platform.
+    // Opaque 32-bit images are imported where they are; their bytes are B, G,
+    // R, A whether premultiplied or not.
+    const bool direct = image.format() == QImage::Format_RGB32 ||
+                        image.format() == QImage::Format_ARGB32 ||
+                        image.format() == QImage::Format_ARGB32_Premultiplied;
+    const QImage bgra = direct ? image : image.convertToFormat(QImage::Format_ARGB32);
+    if (!bgra.isNull())
+        WebPPictureImportBGRA(&picture, bgra.constBits(), int(bgra.bytesPerLine()));
+    return true;
+}
 } // namespace
+
+QByteArray encodeWebp(const QImage &image, int quality, QString *error)
+{
+    WebPConfig config;
+    WebPPicture picture;
+    if (!prepare(image, quality, config, picture)) {
+        if (error)
+            *error = QStringLiteral("libwebp does not match the version built against");
+        return {};
+    }
+    WebPMemoryWriter writer;
+    WebPMemoryWriterInit(&writer);
+    picture.writer = WebPMemoryWrite;
+    picture.custom_ptr = &writer;
+    const bool ok = picture.argb && WebPEncode(&config, &picture);
+    const int code = picture.error_code;
+    WebPPictureFree(&picture);
+    QByteArray bytes;
+    if (ok)
+        bytes = QByteArray(reinterpret_cast<const char *>(writer.mem), qsizetype(writer.size));
+    else if (error)
+        *error = QStringLiteral("libwebp cannot encode the image (error %1)").arg(code);
+    WebPMemoryWriterClear(&writer);
+    return bytes;
+}
 
 WebpAnimation::WebpAnimation(QSize size, int quality, int fps)
     : m_size(size), m_quality(quality), m_fps(fps)
@@ -39,27 +88,13 @@ bool WebpAnimation::addFrame(const QImage &frame)
     if (!m_encoder)
         return false;
     WebPConfig config;
-    if (!WebPConfigInit(&config)) {
+    WebPPicture picture;
+    if (!prepare(frame, m_quality, config, picture)) {
         m_error = QStringLiteral("libwebp does not match the version built against");
         return false;
     }
-    config.quality = float(m_quality);
-    config.thread_level = 1;
-    WebPPicture picture;
-    WebPPictureInit(&picture);
-    picture.use_argb = 1;
-    picture.width = m_size.width();
-    picture.height = m_size.height();
-    // QImage's 32-bit formats are B, G, R, A in memory on this platform.
-    // Opaque 32-bit frames are imported where they are; their bytes are B, G,
-    // R, A whether premultiplied or not.
-    const bool direct = frame.format() == QImage::Format_RGB32 ||
-                        frame.format() == QImage::Format_ARGB32 ||
-                        frame.format() == QImage::Format_ARGB32_Premultiplied;
-    const QImage image = direct ? frame : frame.convertToFormat(QImage::Format_ARGB32);
-    bool ok = image.size() == m_size &&
-              WebPPictureImportBGRA(&picture, image.constBits(), int(image.bytesPerLine()));
-    ok = ok && WebPAnimEncoderAdd(m_encoder, &picture, timestampMs(m_frames, m_fps), &config);
+    const bool ok = frame.size() == m_size && picture.argb &&
+                    WebPAnimEncoderAdd(m_encoder, &picture, timestampMs(m_frames, m_fps), &config);
     WebPPictureFree(&picture);
     if (!ok) {
         m_error = QStringLiteral("libwebp cannot encode frame %1: %2")

@@ -7,6 +7,13 @@
 struct WebPAnimEncoder;
 class QImage;
 
+/// The quality of WebP images and animations when none is given.
+inline constexpr int kDefaultWebpQuality = 80;
+
+/// An opaque image as a still, lossy WebP at quality 0 to 100. Empty on
+/// failure, with the reason in error.
+QByteArray encodeWebp(const QImage &image, int quality, QString *error = nullptr);
+
 /// An animated WebP that loops forever, made with libwebp's animation
 /// encoder: frames are added in order and the whole file is assembled at the
 /// end.

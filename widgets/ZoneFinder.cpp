@@ -1,8 +1,6 @@
 #include "widgets/ZoneFinder.h"
 
 #include "model/ShownTexts.h"
-#include "places/CityList.h"
-#include "places/PlaceText.h"
 #include "platform/Translations.h"
 #include "widgets/PopupArea.h"
 
@@ -70,35 +68,18 @@ QString ZoneFinder::cityName(const QString &zone) const
     return cityOf(zone);
 }
 
-QList<ZoneFinder::Match> ZoneFinder::matchesFor(const QString &text) const
-{
-    QList<Match> matches;
-    for (const QString &zone : findZones(text, m_offered, m_countries, m_local))
-        matches.append({zone, cityName(zone)});
-    const places::PlaceText typed = places::parsePlaceText(text.toStdString());
-    if (typed.kind != places::PlaceText::Kind::CityName)
-        return matches;
-    const places::CityList &cities = places::CityList::shared();
-    for (const uint32_t city : cities.find(typed.name, typed.qualifier)) {
-        const QString zone = QString::fromStdString(cities.zone(city));
-        const auto known = [&zone](const Match &match) { return match.zone == zone; };
-        if (m_offered.contains(zone) && std::none_of(matches.begin(), matches.end(), known))
-            matches.append({zone, QString::fromUtf8(cities.name(city))});
-    }
-    return matches;
-}
-
 void ZoneFinder::search(const QString &text)
 {
-    const QList<Match> found = matchesFor(text);
+    const QList<ZoneMatch> found = zoneMatches(text, m_offered, m_countries, m_local);
     m_matches->clear();
     if (text.trimmed().isEmpty()) {
         m_completer->popup()->hide();
         return;
     }
-    for (const Match &match : found) {
-        auto *item = new QStandardItem(
-            tr("%1, %2", "a city and its time zone's id").arg(match.city, match.zone));
+    for (const ZoneMatch &match : found) {
+        const QString city = match.city.isEmpty() ? cityName(match.zone) : match.city;
+        auto *item =
+            new QStandardItem(tr("%1, %2", "a city and its time zone's id").arg(city, match.zone));
         item->setData(match.zone, kZoneRole);
         m_matches->appendRow(item);
     }
@@ -132,18 +113,15 @@ void ZoneFinder::choose(const QString &zone)
 
 void ZoneFinder::chooseTyped()
 {
-    // Enter with the list closed: the typed id, or the one zone the text
-    // finds; with several, the list opens on the best, for a second Enter.
-    // With none, the text stays for mending, and the list says so.
+    // Enter with the list closed: the zone the text names, as --zone takes
+    // it; else the list opens on the best, for a second Enter. With none,
+    // the text stays for mending, and the list says so.
     const QString text = m_popUp->currentText();
-    if (text == m_current || m_offered.contains(text)) {
-        if (text != m_current)
-            choose(text);
+    if (text == m_current)
         return;
-    }
-    const QList<Match> found = matchesFor(text);
-    if (found.size() == 1)
-        choose(found.first().zone);
+    const QString zone = zoneNamedBy(text, m_offered, m_countries, nullptr, m_local);
+    if (!zone.isEmpty())
+        choose(zone);
     else
         search(text);
 }

@@ -10,19 +10,19 @@ class QStandardItemModel;
 class QWidget;
 
 /// Makes a zone combo box searchable: typing narrows the zones to those the text
-/// finds, best first, in a list under the box, or says that none matches.
-/// Enter or a click chooses the highlighted zone as a choice from the box's
-/// own list does; Enter with the list closed chooses the one zone the text
-/// finds, or opens the list; Escape gives back the current zone's name. Without
-/// typing the box steps and opens as before, and it always shows the current
-/// zone once the search ends.
+/// finds (zoneMatches()), best first, in a list under the box, or says that
+/// none matches. Enter or a click chooses the highlighted zone as a choice from
+/// the box's own list does; Enter with the list closed chooses the zone the
+/// text names (zoneNamedBy()), or opens the list; Escape gives back the current zone's name.
+/// Without typing the box steps and opens as before, and it always shows the current zone once the
+/// search ends.
 class ZoneFinder : public QObject
 {
     Q_OBJECT
 
 public:
     /// Searches \a offered, the zones the box lists, by their ids, their
-    /// countries and their local names.
+    /// countries, their local names and the listed cities.
     ZoneFinder(QComboBox *box, QStringList offered, ZoneCountries countries);
 
     /// The zone the box shows when no search is under way; none by default.
@@ -43,16 +43,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    /// A zone the text finds, and the city it shows beside it.
-    struct Match
-    {
-        QString zone;
-        QString city;
-    };
-    /// The zones the text finds by their own names, then the zones of the
-    /// listed cities of that name ("Osaka" finds Asia/Tokyo), most populous
-    /// first.
-    QList<Match> matchesFor(const QString &text) const;
     void search(const QString &text);
     void choose(const QString &zone);
     void chooseTyped();

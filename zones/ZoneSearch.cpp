@@ -1,5 +1,7 @@
 #include "zones/ZoneSearch.h"
 
+#include "places/PlaceText.h"
+
 #include <QFile>
 #include <QList>
 #include <QTextStream>
@@ -54,26 +56,44 @@ int matchRank(const QString &query, const QString &zone, const QString &country,
     return -1;
 }
 
+/// Below every rank of the zones' own names.
+constexpr int kListedCityRank = 3;
+
 struct RankedZone
 {
     int rank;
-    QString zone;
+    ZoneMatch match;
 };
 
 QList<RankedZone> rankedZones(const QString &query, const QStringList &zones,
-                              const ZoneCountries &countries, const LocalZoneNames &local)
+                              const ZoneCountries &countries, const LocalZoneNames &local,
+                              const places::CityList &cities)
 {
     QList<RankedZone> found;
     const QString folded = searchFolded(query);
     if (folded.isEmpty())
         return found;
+    QHash<QString, quint64> population;
     for (const QString &zone : zones) {
         const int rank = matchRank(folded, zone, countries.value(zone), local.value(zone));
-        if (rank >= 0)
-            found.append({rank, zone});
+        if (rank >= 0) {
+            found.append({rank, {zone, {}}});
+            population.insert(zone, cities.zonePopulation(zone.toStdString()));
+        }
     }
-    std::stable_sort(found.begin(), found.end(),
-                     [](const RankedZone &a, const RankedZone &b) { return a.rank < b.rank; });
+    std::stable_sort(found.begin(), found.end(), [&](const RankedZone &a, const RankedZone &b) {
+        return a.rank != b.rank ? a.rank < b.rank
+                                : population.value(a.match.zone) > population.value(b.match.zone);
+    });
+    const places::PlaceText typed = places::parsePlaceText(query.toStdString());
+    if (typed.kind != places::PlaceText::Kind::CityName)
+        return found;
+    for (const uint32_t city : cities.find(typed.name, typed.qualifier)) {
+        const QString zone = QString::fromStdString(cities.zone(city));
+        const auto known = [&zone](const RankedZone &ranked) { return ranked.match.zone == zone; };
+        if (zones.contains(zone) && std::none_of(found.cbegin(), found.cend(), known))
+            found.append({kListedCityRank, {zone, QString::fromUtf8(cities.name(city))}});
+    }
     return found;
 }
 
@@ -121,27 +141,39 @@ QString searchFolded(const QString &text)
     return folded;
 }
 
+QList<ZoneMatch> zoneMatches(const QString &query, const QStringList &zones,
+                             const ZoneCountries &countries, const LocalZoneNames &local,
+                             const places::CityList &cities)
+{
+    QList<ZoneMatch> found;
+    for (const RankedZone &ranked : rankedZones(query, zones, countries, local, cities))
+        found.append(ranked.match);
+    return found;
+}
+
 QStringList findZones(const QString &query, const QStringList &zones,
-                      const ZoneCountries &countries, const LocalZoneNames &local)
+                      const ZoneCountries &countries, const LocalZoneNames &local,
+                      const places::CityList &cities)
 {
     QStringList found;
-    for (const RankedZone &ranked : rankedZones(query, zones, countries, local))
-        found.append(ranked.zone);
+    for (const RankedZone &ranked : rankedZones(query, zones, countries, local, cities))
+        found.append(ranked.match.zone);
     return found;
 }
 
 QString zoneNamedBy(const QString &query, const QStringList &zones, const ZoneCountries &countries,
-                    QStringList *candidates, const LocalZoneNames &local)
+                    QStringList *candidates, const LocalZoneNames &local,
+                    const places::CityList &cities)
 {
     if (zones.contains(query))
         return query;
-    const QList<RankedZone> found = rankedZones(query, zones, countries, local);
+    const QList<RankedZone> found = rankedZones(query, zones, countries, local, cities);
     if (candidates) {
         candidates->clear();
         for (const RankedZone &ranked : found)
-            candidates->append(ranked.zone);
+            candidates->append(ranked.match.zone);
     }
     if (found.size() == 1 || (found.size() > 1 && found.at(0).rank == 0 && found.at(1).rank > 0))
-        return found.at(0).zone;
+        return found.at(0).match.zone;
     return {};
 }

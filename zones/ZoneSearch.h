@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
+#include "places/CityList.h"
 #include "zones/LocalZoneNames.h"
 
 /// Zone id -> the English name of its country, from the tz database's zone.tab
@@ -21,16 +23,36 @@ ZoneCountries loadZoneCountries(const QString &directory = zoneInfoDirectory());
 /// every run of characters other than letters and digits made one space.
 QString searchFolded(const QString &text);
 
-/// The zones that a typed query finds, best first: the city (the id's last part
-/// with spaces for '_'), the id or the country equal to the query, then a city
-/// or country starting with it, then any word of the id or the country
-/// starting with it. Ties keep the order of \a zones. Nothing for a blank query.
-/// The local city and country count as the city and the country do.
+/// A zone a query finds, and the listed city it finds it by: empty when the
+/// zone's own names answer the query.
+struct ZoneMatch
+{
+    QString zone;
+    QString city;
+};
+
+/// The zones that a typed query finds, best first, as the zone box, the world
+/// clocks' field and the command line all search. By the zones' own names
+/// first: the city (the id's last part with spaces for '_'), the id or the
+/// country equal to the query, then a city or country starting with it, then
+/// any word of the id or the country starting with it; the local city and
+/// country count as the city and the country do. Then the zones of the cities
+/// of that name in \a cities ("Osaka" finds Asia/Tokyo), most populous city
+/// first. Among equal matches of the own names the zone whose listed cities
+/// hold more people comes first ("united states" finds America/New_York
+/// first), else the order of \a zones. Nothing for a blank query.
+QList<ZoneMatch> zoneMatches(const QString &query, const QStringList &zones,
+                             const ZoneCountries &countries, const LocalZoneNames &local = {},
+                             const places::CityList &cities = places::CityList::shared());
+
+/// The zones of zoneMatches(), without the cities.
 QStringList findZones(const QString &query, const QStringList &zones,
-                      const ZoneCountries &countries, const LocalZoneNames &local = {});
+                      const ZoneCountries &countries, const LocalZoneNames &local = {},
+                      const places::CityList &cities = places::CityList::shared());
 
 /// The one zone a query names: an id in \a zones, the only zone it finds, or
-/// the only one whose city it equals. Empty otherwise, with what it found in
-/// \a candidates.
+/// the only one whose own city, id or country it equals. Empty otherwise, with
+/// what it found in \a candidates.
 QString zoneNamedBy(const QString &query, const QStringList &zones, const ZoneCountries &countries,
-                    QStringList *candidates = nullptr, const LocalZoneNames &local = {});
+                    QStringList *candidates = nullptr, const LocalZoneNames &local = {},
+                    const places::CityList &cities = places::CityList::shared());

@@ -3,6 +3,8 @@
 #include "app/CommandLine.h"
 #include "app/FramePattern.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -205,6 +207,9 @@ private slots:
         row("fps without time-lapse", "--snapshot a.webp --fps 12", "!--fps needs a time-lapse");
         row("quality without time-lapse", "--snapshot a.jpg --quality 50", "!--quality needs a");
         row("fps with frame files", "--snapshot f%d.png LAPSE --fps 12", "!--fps needs a .webp");
+        row("still webp", "--snapshot a.webp --size 16383x100", "snapshot a.webp 16383x100");
+        row("webp too wide", "--snapshot a.webp --size 16384x100", "!at most 16383 pixels wide");
+        row("animation too wide", "--snapshot a.webp LAPSE --size 16384x100", "!at most 16383");
         row("smallest size", "--readouts --size=64x32", "readouts 64x32");
         row("largest size", "--snapshot a.png --size 16384x8192", "snapshot a.png 16384x8192");
         for (const char *size :
@@ -235,6 +240,27 @@ private slots:
                      qPrintable(result.error));
         else
             QCOMPARE(result.ok() ? describe(result.options) : result.error, expected);
+    }
+
+    // The manual page's generated parts are current, and it describes every option
+    // of the table besides them.
+    void manual()
+    {
+        QFile file(DUSKMAP_MANUAL);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString page = QString::fromUtf8(file.readAll());
+        QCOMPARE(withGeneratedManual(page), page);
+        static const QRegularExpression generated(
+            R"(\.\\" generated from .*?\.\\" end of the generated part\n)",
+            QRegularExpression::DotMatchesEverythingOption);
+        const QString described = QString(page).remove(generated);
+        for (const QString &name : optionNames()) {
+            const QString roff = QString(name).replace('-', "\\-");
+            QVERIFY2(QRegularExpression(QRegularExpression::escape(roff) + "\\b(?!\\\\-)")
+                         .match(described)
+                         .hasMatch(),
+                     qPrintable(name));
+        }
     }
 };
 

@@ -18,6 +18,7 @@
 
 #include <clocale>
 #include <csignal>
+#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -176,6 +177,22 @@ private slots:
             "0 1 0: duskmap.png 720x360 |duskmap: no display; the current map is in duskmap.png|#");
         row("--list-zones", "UTC", "0 421 0: |Africa/Abidjan\t5.3167\t-4.0333|");
         row("--list-zones new~york", "UTC", "0 1 0: |America/New_York\t40.7142\t-74.0064|#");
+        // As the window's zone box finds them: by a listed city, the most populous zone first.
+        row("--list-zones osaka", "UTC", "0 1 0: |Asia/Tokyo\t35.6544\t139.7447|#");
+        row("--list-zones united~states", "UTC", "0 29 0: |America/New_York\t");
+        row("--readouts --zone munich --at 2026-10-01T12:00:00Z", "UTC",
+            "0 6 0: |14:00:00 CEST +0200|");
+        row("--readouts --zone atlantis --at 2026-10-01T12:00:00Z", "UTC",
+            "0 6 0: |14:00:00 SAST +0200|");
+        // The row of home and target after the six, as the band given makes it.
+        row("--readouts --zone UTC --at 2026-10-01T12:00:00Z --home JO62qm --target Paris,~FR "
+            "--grey-line -12,0",
+            "UTC",
+            "0 9 0: |12:00:00 UTC +0000|Thursday, October 1, 2026|Sunrise:  6:00|Sunset: "
+            "17:38|Latitude:  51° 28' 37\" N|Longitude:   0°  0'  2\" W|Home JO62qm · ≈14:00 · "
+            "sunrise 7:07, sunset 18:43 · Sun 33°|Target Paris · 14:00 · sunrise 7:49, sunset "
+            "19:29 · Sun 38°|SP 247° 878 km · LP 67° 39,152 km · grey line 19:24–19:57 (home "
+            "time)|#");
         row("--readouts --zone new~york --at 2026-10-01T12:00:00Z", "UTC",
             "0 6 0: |8:00:00 EDT -0400|");
         // One no database knows, and a real one that the zone table does not list.
@@ -356,6 +373,34 @@ private slots:
                      info.contains("Loop Count : 0") && info.contains("Number of frames: 5") &&
                      info.count(" 200 ") == 5,
                  qPrintable(info));
+    }
+
+    // A single .webp is a still: the map of the PNG snapshot, lossy.
+    void stillWebp()
+    {
+        const QString map = " --zone Asia/Tokyo --grid --at 2026-06-21T18:40:00Z";
+        for (const char *output : {"still.webp", "still.png"}) {
+            const Run r = run(QStringLiteral("--snapshot @") + output + map);
+            QVERIFY2(r.status == 0 && r.err.isEmpty(), qPrintable(r.err));
+        }
+        QProcess webpmux, dwebp;
+        webpmux.start("webpmux", {"-info", path("still.webp")});
+        QCOMPARE(finish(webpmux).out.simplified(), "Canvas size: 720 x 360 No features present.");
+        dwebp.start("dwebp", {path("still.webp"), "-o", path("decoded.png")});
+        QCOMPARE(finish(dwebp).status, 0);
+        const QImage decoded = QImage(path("decoded.png")).convertToFormat(QImage::Format_RGB32);
+        const QImage png(path("still.png"));
+        QCOMPARE(decoded.size(), png.size());
+        qint64 difference = 0;
+        for (int y = 0; y < png.height(); ++y) {
+            for (int x = 0; x < png.width(); ++x) {
+                const QRgb a = decoded.pixel(x, y), b = png.pixel(x, y);
+                difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                              std::abs(qBlue(a) - qBlue(b));
+            }
+        }
+        QVERIFY2(difference < 12 * qint64(png.width()) * png.height(),
+                 qPrintable(QString::number(double(difference) / png.width() / png.height())));
     }
 
     // SIGTERM stops a run between frames: the frames written stay whole, and an

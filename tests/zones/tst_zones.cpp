@@ -132,8 +132,8 @@ private slots:
     }
 
     // Every match, best first: the exact country before a city prefix, a city
-    // prefix before another word's start; never the inside of a word. Then the one
-    // zone it names: an id, the only best match, the city named exactly among several.
+    // prefix before another word's start, the more populous zone first among equals;
+    // never the inside of a word. Then the zones of the listed cities of that name.
     void find_data()
     {
         QTest::addColumn<QString>("query");
@@ -150,7 +150,11 @@ private slots:
         row("Zürich", "Europe/Zurich");
         row("india", "Asia/Kolkata America/Indiana/Indianapolis America/Indianapolis_East");
         row("Indianapolis", "America/Indiana/Indianapolis America/Indianapolis_East");
-        row("new", "America/New_York America/North_Dakota/New_Salem Pacific/Auckland");
+        row("new", "America/New_York Pacific/Auckland America/North_Dakota/New_Salem");
+        row("united states",
+            "America/New_York America/Indiana/Indianapolis America/North_Dakota/New_Salem");
+        row("osaka", "Asia/Tokyo");
+        row("MÜNCHEN", "Europe/Berlin");
         row("olkat", "");
         row("europe/berlin", "Europe/Berlin");
         row("  _ ", "");
@@ -163,7 +167,7 @@ private slots:
         row("Київ", "Europe/Kyiv", "ru_RU");
         row("Киев", "Europe/Kyiv", "ru_RU");
         row("Japón", "Asia/Tokyo", "es_ES");
-        row("Tokio ", "", "C");
+        row("Japón ", "", "C");
     }
     void find()
     {
@@ -176,15 +180,17 @@ private slots:
                  expected);
     }
 
-    // The one zone a query names: an id, a city, the city whose name is exact among
-    // several; none when it finds several or none.
+    // The one zone a query names: an id, a city, a listed city, the city whose name is
+    // exact among several; none when it finds several or none.
     void named()
     {
         const QStringList zones = kZones + QStringList{"America/Indianapolis_East"};
         for (const auto &[query, expected] : {std::pair{"Asia/Tokyo", "Asia/Tokyo"},
                                               {"new york", "America/New_York"},
                                               {"Indianapolis", "America/Indiana/Indianapolis"},
+                                              {"munich", "Europe/Berlin"},
                                               {"argentina", ""},
+                                              {"united states", ""},
                                               {"mars", ""}})
             QCOMPARE(zoneNamedBy(query, zones, loadZoneCountries()), QString(expected));
     }
