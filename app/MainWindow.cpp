@@ -34,6 +34,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cmath>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -215,6 +218,7 @@ void MainWindow::createViewActions()
     auto *group = new QActionGroup(this);
     for (const MapViewInfo &info : kMapViews) {
         QAction *action = views->addAction(QCoreApplication::translate("MapView", info.title));
+        action->setShortcut(QKeySequence(QLatin1String(info.shortcut)));
         action->setCheckable(true);
         group->addAction(action);
         connect(action, &QAction::triggered, this,
@@ -244,6 +248,30 @@ void MainWindow::createViewActions()
     };
     connect(&m_model, &MapModel::placesChanged, home, showHome);
     showHome();
+    // The centre moved from the keyboard a step at a time, as a drag moves it;
+    // Alt and an arrow alone step the time.
+    struct CentreStep
+    {
+        const char *title;
+        Qt::Key key;
+        double north, east;
+    };
+    static constexpr double kStepDegrees = 15.0;
+    static constexpr CentreStep kCentreSteps[] = {
+        {QT_TR_NOOP("Move &West"), Qt::Key_Left, 0.0, -kStepDegrees},
+        {QT_TR_NOOP("Move &East"), Qt::Key_Right, 0.0, kStepDegrees},
+        {QT_TR_NOOP("Move &North"), Qt::Key_Up, kStepDegrees, 0.0},
+        {QT_TR_NOOP("Move &South"), Qt::Key_Down, -kStepDegrees, 0.0},
+    };
+    centre->addSeparator();
+    for (const CentreStep &step : kCentreSteps) {
+        QAction *action = centre->addAction(tr(step.title), this, [this, step] {
+            const GeoPoint from = m_model.viewCentre();
+            m_model.setChosenCentre(GeoPoint{std::clamp(from.latitude + step.north, -90.0, 90.0),
+                                             std::remainder(from.longitude + step.east, 360.0)});
+        });
+        action->setShortcut(QKeySequence(Qt::ALT | Qt::SHIFT | step.key));
+    }
     // A new centre, as at each step of a drag, is the map's own to repaint;
     // only a new view changes the map's shape.
     auto showView = [this, shown = std::optional<MapView>()]() mutable {
@@ -282,6 +310,9 @@ void MainWindow::createKeyboardActions()
     connect(m_ui->actionMapMenu, &QAction::triggered, m_mapWidget,
             &MapWidget::openContextMenuFromKeyboard);
 
+    // As GNOME's programs show their keys, and F1 as KDE's open their help.
+    m_ui->actionKeyboardShortcuts->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Question), QKeySequence(Qt::Key_F1)});
     connect(m_ui->actionKeyboardShortcuts, &QAction::triggered, this,
             &MainWindow::showKeyboardShortcuts);
 
@@ -311,12 +342,18 @@ void MainWindow::showKeyboardShortcuts()
     //: Column headings of the list of keyboard shortcuts: what the keys do, and the keys
     list->setHeaderLabels({tr("Action"), tr("Shortcut")});
     list->setRootIsDecorated(false);
-    // Every action the window holds, in the order of its menus.
+    // Every action the window holds, in the order of its menus and their submenus.
     QList<QAction *> actions;
-    for (QAction *menuAction : menuBar()->actions()) {
-        if (menuAction->menu())
-            actions += menuAction->menu()->actions();
-    }
+    const std::function<void(const QList<QAction *> &)> collect =
+        [&](const QList<QAction *> &from) {
+            for (QAction *action : from) {
+                if (action->menu())
+                    collect(action->menu()->actions());
+                else
+                    actions += action;
+            }
+        };
+    collect(menuBar()->actions());
     actions += this->actions();
     for (const QAction *action : std::as_const(actions)) {
         if (action->shortcuts().isEmpty())
@@ -435,6 +472,11 @@ void MainWindow::updateFacts()
         // The columns are as many as the width holds: a clock never holds the
         // window wide, which would keep a zoomed window from coming back.
         field->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        // In the Tab order, so that a screen reader reaches each clock and the
+        // Menu key offers to unpin it; a label draws no focus of its own.
+        field->setFocusPolicy(Qt::TabFocus);
+        field->setStyleSheet(QStringLiteral(
+            "QLabel:focus { background: palette(highlight); color: palette(highlighted-text); }"));
         field->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(field, &QWidget::customContextMenuRequested, this, [this, field](QPoint point) {
             const qsizetype index = m_pinFields.indexOf(field);

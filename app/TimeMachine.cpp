@@ -242,6 +242,9 @@ TimeMachine::TimeMachine(MapModel &model, const Clock &clock, const Ui::MainWind
     ui.awayField->setParent(m_awayHolder);
     m_awayHolder->installEventFilter(this);
     m_awayName = ui.awayField->accessibleName();
+    // The default style's own mark of the focus is a faint tint of the groove.
+    m_slider->setStyleSheet(QStringLiteral(
+        "QSlider:focus { border: 2px solid palette(highlight); border-radius: 3px; }"));
     m_slider->setToolTip(offsetFromNow(0));
     connect(m_slider, &QSlider::valueChanged, this, &TimeMachine::sliderMoved);
     connect(ui.nowButton, &QAbstractButton::clicked, &model, &MapModel::showNow);

@@ -26,20 +26,22 @@ struct MapViewInfo
     const char *name;
     const char *title;
     DefaultCentre centre;
+    const char *shortcut; ///< in the window, in QKeySequence's portable form
 };
 
 inline constexpr std::array kMapViews{
     MapViewInfo{MapView::PlateCarree, "plate-carree", QT_TRANSLATE_NOOP("MapView", "Flat Map"),
-                DefaultCentre::Greenwich},
+                DefaultCentre::Greenwich, "Ctrl+1"},
     MapViewInfo{MapView::Azimuthal, "azimuthal",
                 QT_TRANSLATE_NOOP("MapView", "Distances and Directions from the Centre"),
-                DefaultCentre::SelectedZone},
+                DefaultCentre::SelectedZone, "Ctrl+2"},
     MapViewInfo{MapView::Globe, "globe", QT_TRANSLATE_NOOP("MapView", "Globe"),
-                DefaultCentre::SelectedZone},
+                DefaultCentre::SelectedZone, "Ctrl+3"},
     MapViewInfo{MapView::Robinson, "robinson", QT_TRANSLATE_NOOP("MapView", "Robinson"),
-                DefaultCentre::Greenwich},
+                DefaultCentre::Greenwich, "Ctrl+4"},
     MapViewInfo{MapView::Mollweide, "mollweide",
-                QT_TRANSLATE_NOOP("MapView", "Mollweide (Equal Areas)"), DefaultCentre::Greenwich},
+                QT_TRANSLATE_NOOP("MapView", "Mollweide (Equal Areas)"), DefaultCentre::Greenwich,
+                "Ctrl+5"},
 };
 
 constexpr const MapViewInfo &viewInfo(MapView view)

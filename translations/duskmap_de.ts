@@ -386,6 +386,22 @@
         <extracomment>View → Centre On: where the view stands until another centre is chosen: Greenwich for the world maps, the selected zone for the azimuthal view and the globe</extracomment>
         <translation>Standardmitte</translation>
     </message>
+    <message>
+        <source>Move &amp;West</source>
+        <translation>Nach &amp;Westen</translation>
+    </message>
+    <message>
+        <source>Move &amp;East</source>
+        <translation>Nach &amp;Osten</translation>
+    </message>
+    <message>
+        <source>Move &amp;North</source>
+        <translation>Nach &amp;Norden</translation>
+    </message>
+    <message>
+        <source>Move &amp;South</source>
+        <translation>Nach &amp;Süden</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>

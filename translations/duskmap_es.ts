@@ -386,6 +386,22 @@
         <extracomment>View → Centre On: where the view stands until another centre is chosen: Greenwich for the world maps, the selected zone for the azimuthal view and the globe</extracomment>
         <translation>Centro predeterminado</translation>
     </message>
+    <message>
+        <source>Move &amp;West</source>
+        <translation>Hacia el &amp;oeste</translation>
+    </message>
+    <message>
+        <source>Move &amp;East</source>
+        <translation>Hacia el &amp;este</translation>
+    </message>
+    <message>
+        <source>Move &amp;North</source>
+        <translation>Hacia el &amp;norte</translation>
+    </message>
+    <message>
+        <source>Move &amp;South</source>
+        <translation>Hacia el &amp;sur</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>

@@ -386,6 +386,22 @@
         <extracomment>View → Centre On: where the view stands until another centre is chosen: Greenwich for the world maps, the selected zone for the azimuthal view and the globe</extracomment>
         <translation>Centre par défaut</translation>
     </message>
+    <message>
+        <source>Move &amp;West</source>
+        <translation>Vers l’&amp;ouest</translation>
+    </message>
+    <message>
+        <source>Move &amp;East</source>
+        <translation>Vers l’&amp;est</translation>
+    </message>
+    <message>
+        <source>Move &amp;North</source>
+        <translation>Vers le &amp;nord</translation>
+    </message>
+    <message>
+        <source>Move &amp;South</source>
+        <translation>Vers le &amp;sud</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>

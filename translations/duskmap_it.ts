@@ -386,6 +386,22 @@
         <extracomment>View → Centre On: where the view stands until another centre is chosen: Greenwich for the world maps, the selected zone for the azimuthal view and the globe</extracomment>
         <translation>Centro predefinito</translation>
     </message>
+    <message>
+        <source>Move &amp;West</source>
+        <translation>Verso &amp;ovest</translation>
+    </message>
+    <message>
+        <source>Move &amp;East</source>
+        <translation>Verso &amp;est</translation>
+    </message>
+    <message>
+        <source>Move &amp;North</source>
+        <translation>Verso &amp;nord</translation>
+    </message>
+    <message>
+        <source>Move &amp;South</source>
+        <translation>Verso &amp;sud</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>

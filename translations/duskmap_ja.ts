@@ -386,6 +386,22 @@
         <extracomment>View → Centre On: where the view stands until another centre is chosen: Greenwich for the world maps, the selected zone for the azimuthal view and the globe</extracomment>
         <translation>既定の中心</translation>
     </message>
+    <message>
+        <source>Move &amp;West</source>
+        <translation>西へ(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Move &amp;East</source>
+        <translation>東へ(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Move &amp;North</source>
+        <translation>北へ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Move &amp;South</source>
+        <translation>南へ(&amp;S)</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>

@@ -386,6 +386,22 @@
         <extracomment>View → Centre On: where the view stands until another centre is chosen: Greenwich for the world maps, the selected zone for the azimuthal view and the globe</extracomment>
         <translation>Centro padrão</translation>
     </message>
+    <message>
+        <source>Move &amp;West</source>
+        <translation>Para o &amp;oeste</translation>
+    </message>
+    <message>
+        <source>Move &amp;East</source>
+        <translation>Para o &amp;leste</translation>
+    </message>
+    <message>
+        <source>Move &amp;North</source>
+        <translation>Para o &amp;norte</translation>
+    </message>
+    <message>
+        <source>Move &amp;South</source>
+        <translation>Para o &amp;sul</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>

@@ -386,6 +386,22 @@
         <extracomment>View → Centre On: where the view stands until another centre is chosen: Greenwich for the world maps, the selected zone for the azimuthal view and the globe</extracomment>
         <translation>Центр по умолчанию</translation>
     </message>
+    <message>
+        <source>Move &amp;West</source>
+        <translation>На &amp;запад</translation>
+    </message>
+    <message>
+        <source>Move &amp;East</source>
+        <translation>На &amp;восток</translation>
+    </message>
+    <message>
+        <source>Move &amp;North</source>
+        <translation>На &amp;север</translation>
+    </message>
+    <message>
+        <source>Move &amp;South</source>
+        <translation>На &amp;юг</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>

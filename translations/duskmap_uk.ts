@@ -386,6 +386,22 @@
         <extracomment>View → Centre On: where the view stands until another centre is chosen: Greenwich for the world maps, the selected zone for the azimuthal view and the globe</extracomment>
         <translation>Центр за замовчуванням</translation>
     </message>
+    <message>
+        <source>Move &amp;West</source>
+        <translation>На &amp;захід</translation>
+    </message>
+    <message>
+        <source>Move &amp;East</source>
+        <translation>На &amp;схід</translation>
+    </message>
+    <message>
+        <source>Move &amp;North</source>
+        <translation>На &amp;північ</translation>
+    </message>
+    <message>
+        <source>Move &amp;South</source>
+        <translation>На &amp;південь</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>

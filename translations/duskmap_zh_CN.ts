@@ -386,6 +386,22 @@
         <extracomment>View → Centre On: where the view stands until another centre is chosen: Greenwich for the world maps, the selected zone for the azimuthal view and the globe</extracomment>
         <translation>默认中心</translation>
     </message>
+    <message>
+        <source>Move &amp;West</source>
+        <translation>向西(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Move &amp;East</source>
+        <translation>向东(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Move &amp;North</source>
+        <translation>向北(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Move &amp;South</source>
+        <translation>向南(&amp;S)</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>

@@ -27,6 +27,7 @@
 #include <QSlider>
 #include <QTimer>
 #include <QTranslator>
+#include <QTreeWidget>
 
 namespace {
 const QDateTime kNoon(QDate(2026, 6, 21), QTime(12, 0), QTimeZone::utc());
@@ -348,6 +349,27 @@ private slots:
             QVERIFY(app.child("pinField")->text().startsWith(shown + "  "));
             QCOMPARE(cityOf(zone), shown);
         }
+    }
+
+    // Help → Keyboard Shortcuts, a key of its own, lists the keys of the submenus too; the
+    // world clocks are in the Tab order; keys move the centre.
+    void keyboard()
+    {
+        TestApplication app(kZones, kNoon, "[General]\nPinnedTimeZones=Asia/Kolkata\n");
+        app.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(app.window.get()));
+        QTest::keySequence(app.window.get(), QKeySequence(Qt::Key_F1));
+        const auto *list = app.window->findChild<QTreeWidget *>();
+        QVERIFY(list);
+        QStringList listed;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            listed << list->topLevelItem(i)->text(0) + '=' + list->topLevelItem(i)->text(1);
+        for (const QString entry : {"Globe=Ctrl+3", "Move East=Alt+Shift+Right"})
+            QVERIFY2(listed.contains(entry), qPrintable(listed.join(", ")));
+        QCOMPARE(app.child("pinField")->focusPolicy(), Qt::TabFocus);
+        for (const QString key : {"Alt+Shift+Right", "Alt+Shift+Up", "Alt+Shift+Up"})
+            QTest::keySequence(app.window.get(), QKeySequence(key));
+        QCOMPARE(app.model->viewCentre(), GeoPoint(30.0, 15.0));
     }
 
     void viewsFromTheWindow()
