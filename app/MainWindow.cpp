@@ -51,11 +51,13 @@ constexpr int kPinColumnWidth = 240;
 // The map's area is never smaller: two thirds of the small map's width.
 constexpr QSize kSmallestMapArea(480, 240);
 
-/// The preset the zoom switches to from a window of this width: exactly the
-/// small map's width goes to the large one, any other to the small.
-MapGeometry zoomTargetFor(int windowWidth)
+/// The preset the zoom switches to from a map of this height: a map no
+/// larger than the small one grows to the large one, any other shrinks to the
+/// small. The height, since the window's width also answers to its readouts,
+/// which a language's longer words widen, and a disc is as high as the flat map.
+MapGeometry zoomTargetFor(int mapHeight)
 {
-    return windowWidth == kSmallPreset.mapWidth ? kLargePreset : kSmallPreset;
+    return mapHeight <= kSmallPreset.mapHeight ? kLargePreset : kSmallPreset;
 }
 
 /// Replaces a readout's text; an unchanged text touches nothing, so that a
@@ -690,7 +692,7 @@ void MainWindow::zoom()
             move(before->topLeft());
     } else {
         m_placementBeforeZoom = QRect(pos(), size());
-        const MapGeometry preset = zoomTargetFor(width());
+        const MapGeometry preset = zoomTargetFor(m_mapWidget->height());
         const QRect frame = frameGeometry();
         const QSize largest = largestSize();
         // The preset's height, in the view's own shape (the flat map's width is

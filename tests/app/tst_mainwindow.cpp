@@ -670,7 +670,7 @@ private slots:
         row("wide", "@Rect(10 20 1600 500)", "1362x500 806x403+278+0, zoom 720x457 at 0,20");
         row("tall, small width", "@Rect(10 20 720 900)", "720x764 720x360+0+153, zoom 1334x764");
         row("odd width", "@Rect(10 20 1001 700)", "1001x700 1000x500+0+51, zoom 720x457");
-        row("below the smallest", "@Rect(10 20 9 9)", "670x337 480x240+95+0, zoom 720x457");
+        row("below the smallest", "@Rect(10 20 9 9)", "670x337 480x240+95+0, zoom 1334x764");
         row("too large", "@Rect(10 20 40000 600)", "720x457 720x360+0+0, zoom 1334x764 at 10,20");
         row("width beyond int", "@Rect(-2147483648 0 -2147483647 101)", "720x457 720x360+0+0");
         row("not a frame", "garbage", "720x457 720x360+0+0, zoom 1334x764");
