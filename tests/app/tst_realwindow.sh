@@ -5,13 +5,14 @@
 # sits in a resized window the offscreen tests check.
 # On a headless Weston: the first frame is painted, and SIGTERM (as a logout) ends the program
 # with 0, the frame restored and stored.
-#   tst_realwindow.sh DUSKMAP_BINARY [wayland]
+# Under openbox on a 1366x768 screen: the zoom fits the screen and a second one restores the window.
+#   tst_realwindow.sh DUSKMAP_BINARY [wayland|openbox]
 set -u
 duskmap=$1 seeded_zone=Asia/Shanghai
 . "$(dirname "$0")/checks.sh"
-work=$(mktemp -d) server_pid= app_pid=
+work=$(mktemp -d) server_pid= app_pid= wm_pid=
 # At the end, only the processes this script started, by their ids.
-trap 'for pid in $app_pid $server_pid; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done; rm -rf "$work"' EXIT
+trap 'for pid in $app_pid $wm_pid $server_pid; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done; rm -rf "$work"' EXIT
 trap 'exit 1' HUP INT TERM
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime TZ=UTC LANG=C.UTF-8 LC_ALL=C.UTF-8
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI QT_STYLE_OVERRIDE WAYLAND_DISPLAY DISPLAY
@@ -36,19 +37,48 @@ if [ "${2-}" = wayland ]; then
     finish
 fi
 needs Xvfb xdotool import convert
-# A private X server on the first free display, which it writes once it accepts connections.
-exec {display_fd}>"$work/display"
-Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/server.log" 2>&1 & server_pid=$!
-exec {display_fd}>&-
-wait_for 20 test -s "$work/display" || { fail "Xvfb starts" "$(cat "$work/server.log")"; finish; }
-export DISPLAY=:$(tr -dc '0-9' <"$work/display")
-printf '[General]\nDefaultTimeZone=%s\n' "$seeded_zone" >"$prefs"
+# A private X server of this size on the first free display, which it writes once it accepts
+# connections.
+start_xvfb() {
+    exec {display_fd}>"$work/display"
+    Xvfb -displayfd "$display_fd" -screen 0 "$1x24" -nolisten tcp -noreset >"$work/server.log" 2>&1 & server_pid=$!
+    exec {display_fd}>&-
+    wait_for 20 test -s "$work/display" || { fail "Xvfb starts" "$(cat "$work/server.log")"; finish; }
+    export DISPLAY=:$(tr -dc '0-9' <"$work/display")
+}
 stored() { sed -n "s/^$1=//p" "$prefs"; }
-# The pop-up lists the zones in the order --list-zones prints them.
-next_zone=$("$duskmap" --list-zones | cut -f1 | grep -x -A1 -F "$seeded_zone" | sed -n 2p)
 # The main window: visible, titled Duskmap (Qt's helper windows are not).
 find_window() { window=$(xdotool search --onlyvisible --name '^Duskmap$' 2>/dev/null | head -n 1); [ -n "$window" ]; }
 start() { "$duskmap" >"$work/duskmap.log" 2>&1 & app_pid=$!; wait_for 20 find_window && pass "the window appears${1-}" || { fail "the window appears" "$(cat "$work/duskmap.log")"; finish; }; }
+if [ "${2-}" = openbox ]; then
+    # A laptop's screen under a window manager, eleven world clocks, home and target: the zoom
+    # fits the screen, and a second one restores the window exactly.
+    needs openbox xwininfo
+    start_xvfb 1366x768
+    openbox >"$work/wm.log" 2>&1 & wm_pid=$!
+    printf '[General]\nPinnedTimeZones=%s\nHomePlace="52.52,13.405"\nTargetPlace=Tokyo\n' \
+        "America/New_York, America/Chicago, Asia/Tokyo, Europe/London, Asia/Kolkata, Australia/Sydney, America/Sao_Paulo, Africa/Johannesburg, Asia/Dubai, Europe/Moscow, Pacific/Auckland" >"$prefs"
+    start
+    # Where the window's own area lies on the screen, inside the manager's frame.
+    frame() { xwininfo -id "$window" | awk '/Absolute upper-left [XY]|Width|Height/ { printf "%s ", $NF }' | sed 's/ $//'; }
+    sleep 1 && before=$(frame)
+    xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+m 2>/dev/null
+    zoomed() { read -r x y w h <<<"$(frame)"; [ "$w" -gt 1000 ]; }
+    check "Ctrl+M zooms (from $before)" wait_for 10 zoomed
+    read -r x y w h <<<"$(frame)"
+    check "the zoomed window, $w x $h at $x,$y, lies on the screen" test "$x" -ge 0 -a "$y" -ge 0 -a $((x + w)) -le 1366 -a $((y + h)) -le 768
+    sleep 1 && xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+m 2>/dev/null
+    restored() { [ "$(frame)" = "$before" ]; }
+    check "a second Ctrl+M restores the window exactly ($before, now $(frame))" wait_for 10 restored
+    kill -TERM "$app_pid"
+    ends_cleanly SIGTERM
+    check "the size before the zoom is stored" test "$(stored MainWindow | cut -d' ' -f3-)" = "$(cut -d' ' -f3- <<<"$before"))"
+    finish
+fi
+start_xvfb 1280x1024
+printf '[General]\nDefaultTimeZone=%s\n' "$seeded_zone" >"$prefs"
+# The pop-up lists the zones in the order --list-zones prints them.
+next_zone=$("$duskmap" --list-zones | cut -f1 | grep -x -A1 -F "$seeded_zone" | sed -n 2p)
 start
 # share IMAGE GEOMETRY THRESHOLD [OPS]: the share of a region's pixels above a
 # grey threshold; with "-separate -evaluate-sequence Max", of the brightest
