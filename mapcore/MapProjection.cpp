@@ -284,6 +284,46 @@ std::optional<std::array<double, 3>> MapProjection::unitVectorAt(const FramePoin
     return unitVector(*place);
 }
 
+std::optional<GeoPoint> MapProjection::centreShowing(const GeoPoint &place,
+                                                     const FramePoint &point) const
+{
+    if (m_scale <= 0.0 || (m_view != MapView::Azimuthal && m_view != MapView::Globe))
+        return std::nullopt;
+    // The point's up, east and north parts in the frame of any centre: as the
+    // same view centred on 0° N 0° E gives them.
+    MapProjection level = *this;
+    level.m_up = {1.0, 0.0, 0.0};
+    level.m_east = {0.0, 1.0, 0.0};
+    level.m_north = {0.0, 0.0, 1.0};
+    const auto local = level.sphereVectorAt(toView(point));
+    if (!local)
+        return std::nullopt;
+    const auto [up, east, north] = *local;
+    // A centre at latitude φ lifts the place to north·cos φ + up·sin φ above
+    // the equator's plane: the place's own sin(latitude) sets φ, two ways.
+    const double reach = std::hypot(north, up);
+    if (reach < 1e-12)
+        return std::nullopt;
+    const double towards = std::atan2(up, north);
+    const double spread =
+        std::acos(std::clamp(std::sin(place.latitude * kDegToRad) / reach, -1.0, 1.0));
+    // The one nearer this view's centre; where north up allows neither, the
+    // view stops at the pole.
+    const double now = m_centre.latitude * kDegToRad;
+    const auto rank = [now](double phi) {
+        return std::pair(std::fabs(phi) > kPi / 2 + 1e-12, std::fabs(phi - now));
+    };
+    double latitude = std::remainder(towards + spread, 2.0 * kPi);
+    if (const double other = std::remainder(towards - spread, 2.0 * kPi);
+        rank(other) < rank(latitude))
+        latitude = other;
+    latitude = std::clamp(latitude, -kPi / 2, kPi / 2);
+    // Then the centre's longitude turns the place round to its own.
+    const double across = up * std::cos(latitude) - north * std::sin(latitude);
+    const double shown = std::atan2(east, across) / kDegToRad;
+    return GeoPoint{latitude / kDegToRad, std::remainder(place.longitude - shown, 360.0)};
+}
+
 std::optional<MapProjection::Row> MapProjection::rowAt(double frameY) const
 {
     if (m_scale <= 0.0)

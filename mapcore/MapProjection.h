@@ -80,6 +80,12 @@ public:
     /// place under a frame point, without the trigonometry of a latitude and
     /// longitude where the view allows: what the shading needs of each pixel.
     std::optional<std::array<double, 3>> unitVectorAt(const FramePoint &point) const;
+    /// For the azimuthal view and the globe: the centre with which this view,
+    /// at its size and scale and north up, shows a place at a point of the
+    /// frame, as a drag keeps the place grabbed under the pointer: the nearer
+    /// to this view's centre where two do, a pole where none does; none
+    /// outside the view's extent.
+    std::optional<GeoPoint> centreShowing(const GeoPoint &place, const FramePoint &point) const;
 
     /// For the views whose parallels are rows of the frame (the flat map,
     /// Robinson, Mollweide): the latitude (radians) of the row through frame y, and the

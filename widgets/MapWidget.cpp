@@ -141,8 +141,8 @@ void MapWidget::mouseMoveEvent(QMouseEvent *event)
         std::optional<GeoPoint> centre;
         if (start.view() == MapView::Azimuthal || start.view() == MapView::Globe) {
             // The place that was under the pointer comes along with it.
-            centre = start.inverse(
-                {start.frameWidth() / 2 - moved.x(), start.frameHeight() / 2 - moved.y()});
+            if (m_grabbed)
+                centre = start.centreShowing(*m_grabbed, {at.x(), at.y()});
         } else {
             // The world maps turn about the axis: only the central meridian moves.
             GeoPoint sideways = start.centre();
@@ -262,6 +262,7 @@ void MapWidget::mousePressEvent(QMouseEvent *event)
         m_dragStart = event->position();
         m_dragProjection =
             MapProjection(m_model.view(), m_model.viewCentre(), width(), height(), m_model.fit());
+        m_grabbed = m_dragProjection.inverse({m_dragStart->x(), m_dragStart->y()});
     }
 }
 

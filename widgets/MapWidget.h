@@ -101,6 +101,7 @@ private:
     /// While the map is dragged: where it was grabbed and the view then.
     std::optional<QPointF> m_dragStart;
     MapProjection m_dragProjection;
+    std::optional<GeoPoint> m_grabbed; ///< the place under the pointer when the drag began
     QString m_pointerText;
     /// The last frame drawn, for repainting under the pointer readout alone.
     QImage m_shownFrame;

@@ -395,7 +395,13 @@ private slots:
         QApplication::sendEvent(&map, &move);
         QVERIFY(app.model->viewCentre().latitude > centre.latitude + 1.0); // the north came down
         QCOMPARE(app.stored("ProjectionCentre"), stored);
-        QTest::mouseRelease(&map, Qt::LeftButton, {}, middle + QPoint(0, 30));
+        // Sideways too, the place grabbed stays under the pointer.
+        const QPoint across = middle + QPoint(25, 5);
+        QMouseEvent sideways(QEvent::MouseMove, across, map.mapToGlobal(across), Qt::NoButton,
+                             Qt::LeftButton, {});
+        QApplication::sendEvent(&map, &sideways);
+        QVERIFY(distanceAndBearing(*map.placeAt(across), centre).distanceRad < 1e-3);
+        QTest::mouseRelease(&map, Qt::LeftButton, {}, across);
         QCOMPARE(app.stored("ProjectionCentre").toString(), centreText(app.model->viewCentre()));
         QCOMPARE(app.stored("Projection").toString(), "azimuthal");
         QVERIFY(map.pointerText(centre).contains(" km from the centre, bearing "));

@@ -12,6 +12,8 @@
 #include <cmath>
 #include <memory>
 
+Q_DECLARE_METATYPE(GeoPoint)
+
 namespace {
 constexpr double kDeg = M_PI / 180.0;
 
@@ -27,6 +29,47 @@ class TestViews : public QObject
     Q_OBJECT
 
 private slots:
+    // A drag of the azimuthal view or the globe keeps the place grabbed under the pointer, slow
+    // or fast; where north up cannot bring it there, the view stops at the pole.
+    void dragKeepsThePlace_data()
+    {
+        QTest::addColumn<int>("view");
+        QTest::addColumn<GeoPoint>("centre");
+        QTest::addColumn<QPointF>("grabbed");
+        QTest::addColumn<QPointF>("pointer");
+        QTest::addColumn<double>("pole"); // the centre's latitude where it stops, else 0
+        const auto row = [](const char *name, MapView view, GeoPoint centre, QPointF grabbed,
+                            QPointF pointer, double pole = 0.0) {
+            QTest::newRow(name) << int(view) << centre << grabbed << pointer << pole;
+        };
+        row("globe, slow", MapView::Globe, {52.5, 13.4}, {200, 200}, {280, 200});
+        row("globe, fast and slanting", MapView::Globe, {10, 170}, {150, 120}, {330, 290});
+        row("globe, rim to rim", MapView::Globe, {0, 0}, {395, 200}, {10, 200});
+        row("globe, past the pole", MapView::Globe, {80, 0}, {200, 150}, {200, 330}, 90.0);
+        row("azimuthal, slow", MapView::Azimuthal, {52.5, 13.4}, {200, 200}, {200, 230});
+        row("azimuthal, far", MapView::Azimuthal, {-33.9, 151.2}, {60, 300}, {320, 90});
+        row("azimuthal, past the pole", MapView::Azimuthal, {-60, 0}, {200, 200}, {200, 90}, -90.0);
+    }
+    void dragKeepsThePlace()
+    {
+        QFETCH(int, view);
+        QFETCH(GeoPoint, centre);
+        QFETCH(QPointF, grabbed);
+        QFETCH(QPointF, pointer);
+        QFETCH(double, pole);
+        const MapProjection start(MapView(view), centre, 400, 400, MapFit::Contain);
+        const auto place = start.inverse({grabbed.x(), grabbed.y()});
+        const auto moved = start.centreShowing(*place, {pointer.x(), pointer.y()});
+        QVERIFY(place && moved);
+        const auto shown =
+            MapProjection(MapView(view), *moved, 400, 400, MapFit::Contain).forward(*place);
+        QVERIFY(shown);
+        const double off = std::hypot(shown->x - pointer.x(), shown->y - pointer.y());
+        QVERIFY2(pole != 0.0 || off < 0.01, qPrintable(QString::number(off)));
+        if (pole != 0.0)
+            QCOMPARE(moved->latitude, pole);
+    }
+
     void agreeWithProj_data()
     {
         QTest::addColumn<int>("view");
