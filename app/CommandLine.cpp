@@ -964,7 +964,7 @@ QStringList optionNames()
 QString withGeneratedManual(const QString &page)
 {
     static const QString begin = QStringLiteral(".\\\" generated from the option table: ");
-    static const QString end = QStringLiteral(".\\\" end of the generated part\n");
+    static const QString end = QStringLiteral(".\\\" end of the generated section\n");
     QString result;
     qsizetype from = 0;
     for (qsizetype at; (at = page.indexOf(begin, from)) >= 0;) {
@@ -972,12 +972,12 @@ QString withGeneratedManual(const QString &page)
         const qsizetype stop = page.indexOf(end, nameEnd);
         if (nameEnd < 0 || stop < 0)
             return {};
-        const QString part = page.mid(at + begin.size(), nameEnd - at - begin.size());
+        const QString section = page.mid(at + begin.size(), nameEnd - at - begin.size());
         QString generated;
-        if (part == QLatin1String("synopsis"))
+        if (section == QLatin1String("synopsis"))
             generated = manualSynopsis();
         for (const auto &[mode, name] : kServedModes) {
-            if (part == QLatin1String(name).mid(2))
+            if (section == QLatin1String(name).mid(2))
                 generated = manualTakes(mode);
         }
         if (generated.isEmpty())

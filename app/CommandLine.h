@@ -130,9 +130,9 @@ QString usageText();
 /// The name of every option, as the table that --help is made from lists them.
 QStringList optionNames();
 
-/// The manual page with its generated parts made again from the option table:
-/// each from a line ".\" generated from the option table: PART" to a line
-/// ".\" end of the generated part", where PART is "synopsis", or "snapshot",
-/// "readouts" or "wallpaper" for the options that mode takes. Empty when a
-/// part is unknown or not closed.
+/// The manual page with its generated sections made again from the option
+/// table: each from a line ".\" generated from the option table: SECTION" to a
+/// line ".\" end of the generated section", where SECTION is "synopsis", or
+/// "snapshot", "readouts" or "wallpaper" for the options that mode takes.
+/// Empty when a section is unknown or not closed.
 QString withGeneratedManual(const QString &page);

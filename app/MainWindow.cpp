@@ -232,8 +232,13 @@ void MainWindow::createViewActions()
     //: for the world maps, the selected zone for the azimuthal view and the globe
     centre->addAction(tr("Default Centre"), this,
                       [this] { m_model.setChosenCentre(std::nullopt); });
-    centre->addAction(tr("Selected Zone"), this,
-                      [this] { m_model.setChosenCentre(m_model.markerPlace()); });
+    // A view that stands on the selected zone by default follows it again; the
+    // world maps turn to its place.
+    centre->addAction(tr("Selected Zone"), this, [this] {
+        const bool follows = viewInfo(m_model.view()).centre == DefaultCentre::SelectedZone;
+        m_model.setChosenCentre(follows ? std::nullopt
+                                        : std::optional<GeoPoint>(m_model.markerPlace()));
+    });
     centre->addAction(tr("North Pole"), this, [this] {
         m_model.setChosenCentre(GeoPoint{90.0, 0.0});
     });
@@ -309,8 +314,13 @@ void MainWindow::createKeyboardActions()
     m_ui->actionMapMenu->setShortcuts(
         {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
     addAction(m_ui->actionMapMenu);
-    connect(m_ui->actionMapMenu, &QAction::triggered, m_mapWidget,
-            &MapWidget::openContextMenuFromKeyboard);
+    connect(m_ui->actionMapMenu, &QAction::triggered, this, [this] {
+        // On a world clock that has the focus, the clock's own menu.
+        if (auto *field = qobject_cast<QLabel *>(focusWidget()); m_pinFields.contains(field))
+            emit field->customContextMenuRequested(field->rect().center());
+        else
+            m_mapWidget->openContextMenuFromKeyboard();
+    });
 
     // As GNOME's programs show their keys, and F1 as KDE's open their help.
     m_ui->actionKeyboardShortcuts->setShortcuts(
@@ -633,20 +643,26 @@ QRect MainWindow::onScreen(QRect frame) const
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    QTimer::singleShot(0, this, &MainWindow::keepOnScreen);
+}
+
+void MainWindow::keepOnScreen()
+{
     // The frame that the window manager or the toolkit puts around the window
-    // is known once it shows: what was restored is brought within the screen.
-    if (std::exchange(m_keptOnScreen, true) || isMaximized() || isFullScreen())
+    // is known only once it shows, under X11 a little later: whenever it
+    // changes, what was restored is brought within the screen again.
+    const QSize frameSize = frameGeometry().size() - size();
+    if (!isVisible() || isMaximized() || isFullScreen() ||
+        std::exchange(m_frameKeptOnScreen, frameSize) == frameSize)
         return;
-    QTimer::singleShot(0, this, [this] {
-        const QSize largest = largestSize();
-        if (size() != size().boundedTo(largest)) {
-            resize(size().boundedTo(largest));
-            layOutFacts();
-            placeMap();
-        }
-        const QRect frame = frameGeometry();
-        move(pos() + onScreen(frame).topLeft() - frame.topLeft());
-    });
+    const QSize largest = largestSize();
+    if (size() != size().boundedTo(largest)) {
+        resize(size().boundedTo(largest));
+        layOutFacts();
+        placeMap();
+    }
+    const QRect frame = frameGeometry();
+    move(pos() + onScreen(frame).topLeft() - frame.topLeft());
 }
 
 void MainWindow::fitToMap(int mapWidth, int mapHeight)
@@ -767,6 +783,7 @@ void MainWindow::savePlacement()
 void MainWindow::moveEvent(QMoveEvent *event)
 {
     QMainWindow::moveEvent(event);
+    keepOnScreen();
     if (m_placementRestored && isVisible())
         m_placementSaveTimer.start();
 }
@@ -788,6 +805,8 @@ void MainWindow::changeEvent(QEvent *event)
     if (event->type() == QEvent::WindowStateChange) {
         const QSignalBlocker blocker(m_ui->actionFullScreen);
         m_ui->actionFullScreen->setChecked(isFullScreen());
+        // The screen sets a maximized or full-screen window's size.
+        m_ui->actionZoom->setEnabled(!isMaximized() && !isFullScreen());
         if (m_placementRestored && isVisible())
             m_placementSaveTimer.start();
     }

@@ -83,6 +83,8 @@ private:
     QSize largestSize() const;
     /// The window's frame moved as little as it takes to lie on its screen.
     QRect onScreen(QRect frame) const;
+    /// Brings a shown window within its screen when its frame becomes known.
+    void keepOnScreen();
     /// Width over height of the view's whole extent: 2 for the flat map.
     double viewAspect() const;
     /// Puts the map at the largest 2:1 size that fits the area above the
@@ -136,7 +138,8 @@ private:
     QTimer m_mapTimer;
     QTimer m_placementSaveTimer;
     bool m_placementRestored = false;
-    bool m_keptOnScreen = false; ///< brought within the screen once shown
+    /// The frame's size when the window was last brought within the screen.
+    QSize m_frameKeptOnScreen{-1, -1};
     /// Where the window was before a zoom; none when not zoomed.
     std::optional<QRect> m_placementBeforeZoom;
     QPointer<PreferencesDialog> m_preferencesDialog;

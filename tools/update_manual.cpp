@@ -23,7 +23,7 @@ int main(int argc, char *argv[])
     const QString updated = withGeneratedManual(page);
     if (updated.isEmpty()) {
         err << "update_manual: " << file.fileName()
-            << " has an unknown or unclosed generated part\n";
+            << " has an unknown or unclosed generated section\n";
         return kExitFailed;
     }
     if (updated != page && (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||

@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <clocale>
+
 namespace {
 // What the parser made of a command line, in one line.
 QString describe(const CommandLineOptions &o)
@@ -71,6 +73,10 @@ class TestCommandLine : public QObject
     Q_OBJECT
 
 private slots:
+    // The locale of the environment, as the program's application object takes it: the
+    // test runs with a decimal comma.
+    void initTestCase() { QVERIFY(std::setlocale(LC_ALL, "")); }
+
     void parse_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -242,8 +248,8 @@ private slots:
             QCOMPARE(result.ok() ? describe(result.options) : result.error, expected);
     }
 
-    // The manual page's generated parts are current, and it describes every option
-    // of the table besides them.
+    // The manual page's four generated sections are current, and it describes every
+    // option of the table besides them.
     void manual()
     {
         QFile file(DUSKMAP_MANUAL);
@@ -251,8 +257,9 @@ private slots:
         const QString page = QString::fromUtf8(file.readAll());
         QCOMPARE(withGeneratedManual(page), page);
         static const QRegularExpression generated(
-            R"(\.\\" generated from .*?\.\\" end of the generated part\n)",
+            R"(\.\\" generated from .*?\.\\" end of the generated section\n)",
             QRegularExpression::DotMatchesEverythingOption);
+        QCOMPARE(page.count(generated), 4);
         const QString described = QString(page).remove(generated);
         for (const QString &name : optionNames()) {
             const QString roff = QString(name).replace('-', "\\-");

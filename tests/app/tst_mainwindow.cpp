@@ -366,10 +366,23 @@ private slots:
             listed << list->topLevelItem(i)->text(0) + '=' + list->topLevelItem(i)->text(1);
         for (const QString entry : {"Globe=Ctrl+3", "Move East=Alt+Shift+Right"})
             QVERIFY2(listed.contains(entry), qPrintable(listed.join(", ")));
-        QCOMPARE(app.child("pinField")->focusPolicy(), Qt::TabFocus);
+        // The Menu key on a world clock offers to unpin it.
+        QLabel *clock = app.child("pinField");
+        QCOMPARE(clock->focusPolicy(), Qt::TabFocus);
+        clock->setFocus();
+        QTest::keySequence(app.window.get(), QKeySequence(Qt::Key_Menu));
+        const auto *menu = clock->findChild<QMenu *>();
+        QVERIFY(menu && menu->isVisible());
+        QCOMPARE(menu->actions().constFirst()->text(), "Unpin Asia/Kolkata");
+        const_cast<QMenu *>(menu)->close();
         for (const QString key : {"Alt+Shift+Right", "Alt+Shift+Up", "Alt+Shift+Up"})
             QTest::keySequence(app.window.get(), QKeySequence(key));
         QCOMPARE(app.model->viewCentre(), GeoPoint(30.0, 15.0));
+        // The screen sets a maximized window's size: no zoom.
+        app.window->showMaximized();
+        QTRY_VERIFY(!app.child<QAction>("actionZoom")->isEnabled());
+        app.window->showNormal();
+        QTRY_VERIFY(app.child<QAction>("actionZoom")->isEnabled());
     }
 
     void viewsFromTheWindow()

@@ -187,6 +187,32 @@ private slots:
         QVERIFY2(accepted || error.contains(path), qPrintable(error));
     }
 
+    // The preferences write and read numbers alike under every locale shipped.
+    void preferencesAlikeInEveryLocale()
+    {
+        const auto restore = qScopeGuard([] {
+            std::setlocale(LC_ALL, "C");
+            QLocale::setDefault(QLocale::c());
+        });
+        const auto roundTrip = [](const char *locale) {
+            std::setlocale(LC_ALL, locale);
+            QLocale::setDefault(QLocale(QString(locale).section('.', 0, 0)));
+            QTemporaryDir dir;
+            const QString path = dir.filePath("duskmap.conf");
+            Preferences(path).setObject("HomeElevation", 812.5);
+            Preferences(path).setObject("MainWindow", QRect(-3, 20, 720, 457));
+            const Preferences read(path);
+            return readFile(path) + read.objectForKey("HomeElevation").toString().toUtf8() +
+                   QByteArray::number(read.objectForKey("HomeElevation").toDouble());
+        };
+        const QByteArray c = roundTrip("C");
+        QVERIFY2(c.contains("812.5") && c.endsWith("812.5812.5"), c.constData());
+        for (const char *locale :
+             {"de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8", "it_IT.UTF-8", "pt_BR.UTF-8",
+              "ru_RU.UTF-8", "uk_UA.UTF-8", "ja_JP.UTF-8", "zh_CN.UTF-8"})
+            QCOMPARE(roundTrip(locale), c);
+    }
+
     void preferencesStoreAndDefaults()
     {
         QCOMPARE(Preferences::defaultFilePath(),
