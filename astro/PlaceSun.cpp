@@ -1,5 +1,7 @@
 #include "astro/PlaceSun.h"
 
+#include "astro/Sphere.h"
+
 #include <erfa.h>
 
 #include <algorithm>
@@ -11,7 +13,7 @@ namespace astro {
 
 namespace {
 
-constexpr double kDegToRad = 0.017453292519943295;
+using sphere::kDegToRad;
 constexpr double kUnixEpochJd = 2440587.5;
 constexpr double kSampleSeconds = 600.0; // the Sun's altitude bends little in ten minutes
 constexpr double kPrecisionSeconds = 0.25;

@@ -1,5 +1,7 @@
 #include "astro/SkyPositions.h"
 
+#include "astro/Sphere.h"
+
 #include <erfa.h>
 #include <erfam.h>
 
@@ -10,7 +12,7 @@ namespace astro {
 
 namespace {
 
-constexpr double kRadToDeg = 57.29577951308232;
+using sphere::kRadToDeg;
 
 // The Moon gains about 12.2 degrees a day on the Sun: the principal phases
 // are named for a day either side of their instant.
@@ -88,10 +90,8 @@ GeoPoint pointBelow(double direction[3], double siderealTime)
     double rightAscension = 0.0;
     double declination = 0.0;
     eraC2s(direction, &rightAscension, &declination);
-    GeoPoint point{declination * kRadToDeg, eraAnpm(rightAscension - siderealTime) * kRadToDeg};
-    if (point.longitude >= 180.0)
-        point.longitude -= 360.0;
-    return point;
+    return {declination * kRadToDeg,
+            sphere::wrapDegrees(eraAnpm(rightAscension - siderealTime) * kRadToDeg)};
 }
 
 double eclipticLongitude(const double p[3], double obliquity)

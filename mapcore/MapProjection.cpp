@@ -1,47 +1,19 @@
 #include "mapcore/MapProjection.h"
 
-#include "solar/Angles.h"
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-using solar::kDegToRad;
-using solar::kRadToDeg;
+using sphere::kDegToRad;
+using sphere::kRadToDeg;
+using sphere::placeOf;
+using sphere::unitVector;
+using sphere::wrapDegrees;
+using sphere::wrapRadians;
 
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-
-double wrapRadians(double angle)
-{
-    // Into [-pi, pi).
-    angle = std::fmod(angle + kPi, 2.0 * kPi);
-    if (angle < 0.0)
-        angle += 2.0 * kPi;
-    return angle - kPi;
-}
-
-double wrapDegrees(double longitude)
-{
-    longitude = std::fmod(longitude + 180.0, 360.0);
-    if (longitude < 0.0)
-        longitude += 360.0;
-    return longitude - 180.0;
-}
-
-std::array<double, 3> unitVector(const GeoPoint &place)
-{
-    const double lat = place.latitude * kDegToRad;
-    const double lon = place.longitude * kDegToRad;
-    return {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon), std::sin(lat)};
-}
-
-GeoPoint placeOf(const std::array<double, 3> &v)
-{
-    const double z = std::clamp(v[2], -1.0, 1.0);
-    return {std::asin(z) * kRadToDeg, std::atan2(v[1], v[0]) * kRadToDeg};
-}
 
 // Robinson's projection is defined by his table of lengths of the parallels
 // and their distances from the equator every 5 degrees. Between the rows it is
@@ -127,13 +99,12 @@ MapProjection::MapProjection(MapView view, const GeoPoint &centre, double frameW
 {
     if (m_view == MapView::PlateCarree)
         m_centre.latitude = 0.0;
-    const double lat0 = m_centre.latitude * kDegToRad;
-    const double lon0 = m_centre.longitude * kDegToRad;
-    m_sinLat0 = std::sin(lat0);
-    m_cosLat0 = std::cos(lat0);
-    m_up = unitVector(m_centre);
-    m_east = {-std::sin(lon0), std::cos(lon0), 0.0};
-    m_north = {-m_sinLat0 * std::cos(lon0), -m_sinLat0 * std::sin(lon0), m_cosLat0};
+    const sphere::LocalFrame frame = sphere::localFrame(m_centre);
+    m_up = frame.up;
+    m_east = frame.east;
+    m_north = frame.north;
+    m_sinLat0 = m_up[2];
+    m_cosLat0 = m_north[2];
     const ViewPoint half = halfExtent();
     const double across = frameWidth / (2.0 * half.x);
     const double down = frameHeight / (2.0 * half.y);
@@ -359,36 +330,4 @@ std::optional<MapProjection::Row> MapProjection::rowAt(double frameY) const
     }
     const double perPixel = perUnit / m_scale;
     return Row{latitude, -0.5 * m_width * perPixel, perPixel, m_wraps ? HUGE_VAL : kPi};
-}
-
-GeoPoint destinationPoint(const GeoPoint &from, double bearingRad, double distanceRad)
-{
-    const auto up = unitVector(from);
-    const double lon = from.longitude * kDegToRad;
-    const double sinLat = std::sin(from.latitude * kDegToRad);
-    const double cosLat = std::cos(from.latitude * kDegToRad);
-    const std::array<double, 3> east{-std::sin(lon), std::cos(lon), 0.0};
-    const std::array<double, 3> north{-sinLat * std::cos(lon), -sinLat * std::sin(lon), cosLat};
-    std::array<double, 3> v{};
-    for (int i = 0; i < 3; ++i)
-        v[i] = std::cos(distanceRad) * up[i] +
-               std::sin(distanceRad) *
-                   (std::sin(bearingRad) * east[i] + std::cos(bearingRad) * north[i]);
-    return placeOf(v);
-}
-
-DistanceAndBearing distanceAndBearing(const GeoPoint &from, const GeoPoint &to)
-{
-    const double lat1 = from.latitude * kDegToRad;
-    const double lat2 = to.latitude * kDegToRad;
-    const double dLon = (to.longitude - from.longitude) * kDegToRad;
-    const double y = std::sin(dLon) * std::cos(lat2);
-    const double x =
-        std::cos(lat1) * std::sin(lat2) - std::sin(lat1) * std::cos(lat2) * std::cos(dLon);
-    const double z =
-        std::sin(lat1) * std::sin(lat2) + std::cos(lat1) * std::cos(lat2) * std::cos(dLon);
-    double bearing = std::atan2(y, x);
-    if (bearing < 0.0)
-        bearing += 2.0 * kPi;
-    return {std::atan2(std::hypot(x, y), z), bearing};
 }

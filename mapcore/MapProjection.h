@@ -5,6 +5,7 @@
 // cartographic library point by point.
 
 #include "astro/GeoPoint.h"
+#include "astro/Sphere.h"
 
 #include <array>
 #include <optional>
@@ -44,9 +45,6 @@ struct ViewPoint
 /// Half the width and half the height of a view's whole extent, in Earth
 /// radii: its natural shape.
 ViewPoint viewHalfExtent(MapView view);
-
-/// The Earth's mean radius in kilometres, for distances on the views' sphere.
-inline constexpr double kEarthRadiusKm = 6371.0;
 
 /// One view centred on a place, fitted into a frame. Each pixel stands for the
 /// place under its centre, (column + 0.5, row + 0.5).
@@ -121,17 +119,3 @@ private:
     double m_cosLat0 = 1.0;
     std::array<double, 3> m_up{}, m_east{}, m_north{};
 };
-
-/// The place a direction points at from a centre, after an angular distance
-/// (radians) along the great circle of the given initial bearing (radians
-/// clockwise from north).
-GeoPoint destinationPoint(const GeoPoint &from, double bearingRad, double distanceRad);
-
-/// Angular distance (radians) and initial bearing (radians clockwise from
-/// north, [0, 2 pi)) from one place to another.
-struct DistanceAndBearing
-{
-    double distanceRad;
-    double bearingRad;
-};
-DistanceAndBearing distanceAndBearing(const GeoPoint &from, const GeoPoint &to);

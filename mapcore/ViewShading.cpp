@@ -1,5 +1,7 @@
 #include "mapcore/ViewShading.h"
 
+#include "astro/Sphere.h"
+
 #include "mapcore/NightOverlayDetail.h"
 
 #include <algorithm>
@@ -92,8 +94,9 @@ void prepareRows(const MapProjection &projection, const WorldImage &day, const W
                     continue;
                 }
                 v = *inView;
-                latitude = std::asin(std::clamp(v[2], -1.0, 1.0)) * kRadToDeg;
-                longitude = std::atan2(v[1], v[0]) * kRadToDeg;
+                const GeoPoint place = sphere::placeOf(v);
+                latitude = place.latitude;
+                longitude = place.longitude;
             }
             out.x[i] = float(v[0]);
             out.y[i] = float(v[1]);

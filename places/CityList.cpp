@@ -1,19 +1,19 @@
 #include "places/CityList.h"
 
+#include "astro/Sphere.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <numbers>
 #include <unordered_map>
 
 namespace places {
 
 namespace {
-
-constexpr double kDegToRad = 0.017453292519943295;
-constexpr double kMeanRadiusKm = 6371.0088;
 
 // The base letters of U+00C0 to U+017F; '*' marks the few of two letters.
 constexpr std::string_view kLatinBase = "aaaaaa*ceeeeiiiidnooooo*ouuuuy**"
@@ -193,10 +193,10 @@ CityList CityList::load(const std::string &path)
             return fail(lineNumber);
         city.latitude = float(lat);
         city.longitude = float(lon);
-        const double phi = lat * kDegToRad, lambda = lon * kDegToRad;
-        city.x = float(std::cos(phi) * std::cos(lambda));
-        city.y = float(std::cos(phi) * std::sin(lambda));
-        city.z = float(std::sin(phi));
+        const sphere::Vector v = sphere::unitVector({lat, lon});
+        city.x = float(v[0]);
+        city.y = float(v[1]);
+        city.z = float(v[2]);
         std::memcpy(city.country, fields[8].data(), 2);
         std::memcpy(city.region, fields[10].data(), fields[10].size());
         const auto [zoneIt, added] =
@@ -292,10 +292,8 @@ std::optional<uint32_t> CityList::nearest(const GeoPoint &place, double withinKm
 {
     if (!std::isfinite(place.latitude) || !std::isfinite(place.longitude))
         return std::nullopt;
-    const double phi = place.latitude * kDegToRad, lambda = place.longitude * kDegToRad;
-    const double x = std::cos(phi) * std::cos(lambda), y = std::cos(phi) * std::sin(lambda),
-                 z = std::sin(phi);
-    double best = std::cos(std::min(withinKm / kMeanRadiusKm, M_PI));
+    const auto [x, y, z] = sphere::unitVector(place);
+    double best = std::cos(std::min(withinKm / sphere::kMeanRadiusKm, std::numbers::pi));
     std::optional<uint32_t> nearest;
     for (uint32_t i = 0; i < cities_.size(); ++i) {
         const City &c = cities_[i];

@@ -8,9 +8,10 @@
 
 namespace places {
 
-/// The circumference at the Earth's mean radius, 6,371.0088 km, from which
-/// the long path's length is counted.
-constexpr double kMeanCircumferenceKm = 40030.17;
+/// The long path follows a convention of its own: the short path's bearing
+/// turned round, and as long as this fixed figure less the short path, whatever
+/// the ellipsoid or the sphere would give.
+constexpr double kLongPathCircumferenceKm = 40030.17;
 
 struct GreatCirclePath
 {

@@ -1,5 +1,7 @@
 #include "render/FrameRenderer.h"
 
+#include "astro/Sphere.h"
+
 #include "mapcore/MapGeometry.h"
 #include "model/MapModel.h"
 #include "model/ShownTexts.h"
@@ -302,7 +304,8 @@ void FrameRenderer::drawViewLayers(const MapModel &model, QSize size, const QDat
     const auto paintOn = [&space](QImage &image, auto &&draw) { ::paintOn(image, space, draw); };
 
     // As on the classic map: 1 at two pixels a degree.
-    const double symbolScale = std::sqrt(std::max(1.0, projection.scale() * M_PI / 360.0));
+    const double symbolScale =
+        std::sqrt(std::max(1.0, projection.scale() * sphere::kDegToRad / 2.0));
     const PlaceToPoint at = pointsOf(projection);
     paintOn(m_frame, [&](QPainter &painter) {
         if (model.isLayerShown(MapLayer::TwilightLines))

@@ -1,5 +1,6 @@
 #include "render/PlaceLayers.h"
 
+#include "astro/Sphere.h"
 #include "places/GreatCircle.h"
 #include "places/Locator.h"
 #include "render/ViewLayers.h"
@@ -173,7 +174,7 @@ void drawViewLocatorGrid(QPainter &painter, const MapProjection &projection, con
         drawLine({latitude, -180.0}, 0.0, 360.0);
     painter.restore();
     // Each label where its cell has room for it.
-    const double perDegree = projection.scale() * std::numbers::pi / 180.0;
+    const double perDegree = projection.scale() * sphere::kDegToRad;
     const TextStyle labelStyle{style.font, fieldColour()};
     QList<QRectF> drawn;
     forEachCell(squareLabelsShown(perDegree, style.font), [&](const GeoPoint &corner, double width,

@@ -1,5 +1,6 @@
 #include "render/SkyLayers.h"
 
+#include "astro/Sphere.h"
 #include "mapcore/TwilightLines.h"
 #include "render/LabelPlacer.h"
 #include "render/RasterBlend.h"
@@ -248,7 +249,7 @@ void drawMoonSymbolAt(QPainter &painter, const QPointF &centre, double scale,
     // The lit part: the bright limb's half circle and back along the
     // terminator, a half ellipse whose width follows the phase angle.
     const double litSide = sky.elongationDeg < 180.0 ? 1.0 : -1.0;
-    const double terminator = -litSide * std::cos(sky.phaseAngleDeg * M_PI / 180.0);
+    const double terminator = -litSide * std::cos(sky.phaseAngleDeg * sphere::kDegToRad);
     QPolygonF lit;
     constexpr int kSteps = 24;
     for (int i = 0; i <= kSteps; ++i) {

@@ -1,5 +1,6 @@
 #include "render/ViewLayers.h"
 
+#include "astro/Sphere.h"
 #include "mapcore/GridLayout.h"
 
 #include <QCoreApplication>
@@ -124,7 +125,7 @@ void drawRangeRings(QPainter &painter, const MapProjection &projection, const Te
     if (!centre)
         return;
     const QPointF middle(centre->x, centre->y);
-    const double pixelsPerKm = projection.scale() / kEarthRadiusKm;
+    const double pixelsPerKm = projection.scale() / sphere::kMeanRadiusKm;
     const double rim = kPi * projection.scale();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -133,14 +134,14 @@ void drawRangeRings(QPainter &painter, const MapProjection &projection, const Te
     for (double km = 1000.0; km * pixelsPerKm < rim; km += 1000.0)
         painter.drawEllipse(middle, km * pixelsPerKm, km * pixelsPerKm);
     for (int bearing = 0; bearing < 360; bearing += 30) {
-        const double a = bearing * kPi / 180.0;
+        const double a = bearing * sphere::kDegToRad;
         const QPointF towards(std::sin(a), -std::cos(a));
         painter.drawLine(middle, middle + towards * rim);
     }
     painter.restore();
     QList<QRectF> drawn;
     for (int bearing = 0; bearing < 360; bearing += 30) {
-        const double a = bearing * kPi / 180.0;
+        const double a = bearing * sphere::kDegToRad;
         const QPointF at = middle + QPointF(std::sin(a), -std::cos(a)) * (rim - 12.0);
         drawLabel(painter, at,
                   bearing == 0 ? QCoreApplication::translate("RangeRings", "N", "north")

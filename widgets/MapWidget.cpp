@@ -1,5 +1,6 @@
 #include "widgets/MapWidget.h"
 
+#include "astro/Sphere.h"
 #include "mapcore/MapGeometry.h"
 #include "model/MapModel.h"
 #include "places/CityList.h"
@@ -96,11 +97,13 @@ QString MapWidget::pointerText(const GeoPoint &place) const
     // the azimuthal view's distance and bearing.
     QStringList texts;
     if (m_model.view() == MapView::Azimuthal) {
-        const DistanceAndBearing from = distanceAndBearing(m_model.viewCentre(), place);
+        const sphere::DistanceAndBearing from =
+            sphere::distanceAndBearing(m_model.viewCentre(), place);
         const auto fromCentre = [&](const QString &text) {
             return tr("%1 · %2 km from the centre, bearing %3°")
-                .arg(text, QLocale().toString(std::lround(from.distanceRad * kEarthRadiusKm)))
-                .arg(std::lround(from.bearingRad * 180.0 / M_PI) % 360);
+                .arg(text,
+                     QLocale().toString(std::lround(from.distanceRad * sphere::kMeanRadiusKm)))
+                .arg(std::lround(from.bearingRad * sphere::kRadToDeg) % 360);
         };
         texts << fromCentre(withLocator) << fromCentre(coordinates) << fromCentre(locator);
     }
@@ -146,8 +149,8 @@ void MapWidget::mouseMoveEvent(QMouseEvent *event)
         } else {
             // The world maps turn about the axis: only the central meridian moves.
             GeoPoint sideways = start.centre();
-            sideways.longitude -= moved.x() / start.scale() * 180.0 / M_PI;
-            sideways.longitude = std::remainder(sideways.longitude, 360.0);
+            sideways.longitude -= moved.x() / start.scale() * sphere::kRadToDeg;
+            sideways.longitude = sphere::wrapDegrees(sideways.longitude);
             centre = sideways;
         }
         if (centre)

@@ -1,5 +1,6 @@
 #include "astro/PlaceSun.h"
 #include "astro/SkyPositions.h"
+#include "astro/Sphere.h"
 #include "model/SkyTexts.h"
 
 #include <QDateTime>
@@ -7,6 +8,9 @@
 #include <QTest>
 
 #include <cmath>
+#include <numbers>
+#include <tuple>
+#include <utility>
 
 using namespace astro;
 
@@ -217,6 +221,54 @@ private slots:
                 QVERIFY2(std::fabs(windows[i].start - scan[i].start) < 30.0, at);
                 QVERIFY2(std::fabs(windows[i].end - scan[i].end) < 30.0, at);
             }
+        }
+    }
+
+    // A place comes back from its unit vector, also a hair from the poles,
+    // where asin loses half the digits, and on the date line.
+    void unitVectorRoundTrip()
+    {
+        const GeoPoint places[] = {{89.9999999, 10.0}, {-89.99999999, -170.0},
+                                   {45.0, 180.0},      {-45.0, -179.9999999},
+                                   {0.0, 0.0},         {-33.9, 151.2}};
+        for (const GeoPoint &place : places) {
+            const GeoPoint back = sphere::placeOf(sphere::unitVector(place));
+            QVERIFY2(std::abs(back.latitude - place.latitude) < 1e-12,
+                     qPrintable(QString::number(place.latitude)));
+            QVERIFY2(std::abs(back.longitude - place.longitude) < 1e-9,
+                     qPrintable(QString::number(place.longitude)));
+        }
+    }
+
+    // Angles in range come back to the last bit; the edges fall on the open side.
+    void wrapping()
+    {
+        const std::pair<double, double> degrees[] = {
+            {-0.0005, -0.0005}, {179.9999, 179.9999}, {180.0, -180.0}, {-180.0, -180.0},
+            {540.0, -180.0},    {-190.0, 170.0},      {359.5, -0.5}};
+        for (const auto &[angle, wrapped] : degrees)
+            QVERIFY2(sphere::wrapDegrees(angle) == wrapped, qPrintable(QString::number(angle)));
+        const std::pair<double, double> bearings[] = {
+            {-1e-15, 0.0}, {360.0, 0.0}, {-90.0, 270.0}, {720.5, 0.5}, {359.9999, 359.9999}};
+        for (const auto &[angle, wrapped] : bearings)
+            QVERIFY2(sphere::wrapBearing(angle) == wrapped, qPrintable(QString::number(angle)));
+        QVERIFY(sphere::wrapRadians(std::numbers::pi) == -std::numbers::pi);
+    }
+
+    // Going a distance along a bearing and measuring back give the same two.
+    void destinationAndDistanceAgree()
+    {
+        const std::tuple<GeoPoint, double, double> trips[] = {{{52.52, 13.4}, 45.0, 0.5},
+                                                              {{-33.9, 151.2}, 200.0, 2.0},
+                                                              {{0.0, 179.0}, 90.0, 0.1},
+                                                              {{89.0, 0.0}, 10.0, 0.05},
+                                                              {{10.0, -60.0}, 300.0, 3.0}};
+        for (const auto &[from, bearingDeg, distanceRad] : trips) {
+            const double bearingRad = bearingDeg * sphere::kDegToRad;
+            const GeoPoint to = sphere::destinationPoint(from, bearingRad, distanceRad);
+            const sphere::DistanceAndBearing back = sphere::distanceAndBearing(from, to);
+            QVERIFY(std::abs(back.distanceRad - distanceRad) < 1e-12);
+            QVERIFY(std::abs(back.bearingRad - bearingRad) < 1e-9);
         }
     }
 

@@ -20,7 +20,7 @@ constexpr double kDeg = M_PI / 180.0;
 /// How far apart two places are on the sphere, in radians.
 double apart(const GeoPoint &a, const GeoPoint &b)
 {
-    return distanceAndBearing(a, b).distanceRad;
+    return sphere::distanceAndBearing(a, b).distanceRad;
 }
 } // namespace
 
@@ -123,7 +123,7 @@ private slots:
             for (double lon = -179.5; lon <= 180; lon += 8.3) {
                 const GeoPoint place{lat, lon};
                 const auto ours = projection.project(place);
-                const DistanceAndBearing db = distanceAndBearing(centre, place);
+                const sphere::DistanceAndBearing db = sphere::distanceAndBearing(centre, place);
                 if (db.distanceRad > 179.0 * kDeg && MapView(view) == MapView::Azimuthal)
                     continue; // the antipode's neighbourhood, where the rim folds
                 PJ_COORD in = proj_coord(lon * kDeg, lat * kDeg, 0, 0);

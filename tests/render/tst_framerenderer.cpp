@@ -337,9 +337,10 @@ private slots:
             return scene.renderer->render(*scene.model, size).copy();
         };
         const QImage off = frame(false), on = frame(true);
-        const auto [distance, bearing] = distanceAndBearing(home, target);
+        const auto [distance, bearing] = sphere::distanceAndBearing(home, target);
         const auto pointAt = [&](double along) {
-            const FramePoint p = *projection.forward(destinationPoint(home, bearing, along));
+            const FramePoint p =
+                *projection.forward(sphere::destinationPoint(home, bearing, along));
             return QPointF(p.x, p.y);
         };
         std::vector<QPointF> circle; // every 0.1 degree
