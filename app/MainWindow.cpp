@@ -4,6 +4,7 @@
 #include "app/TimeMachine.h"
 #include "model/SkyTexts.h"
 
+#include "astro/Sphere.h"
 #include "mapcore/MapGeometry.h"
 #include "model/MapModel.h"
 #include "model/MapViews.h"
@@ -275,7 +276,7 @@ void MainWindow::createViewActions()
         QAction *action = centre->addAction(tr(step.title), this, [this, step] {
             const GeoPoint from = m_model.viewCentre();
             m_model.setChosenCentre(GeoPoint{std::clamp(from.latitude + step.north, -90.0, 90.0),
-                                             std::remainder(from.longitude + step.east, 360.0)});
+                                             sphere::wrapDegrees(from.longitude + step.east)});
         });
         action->setShortcut(QKeySequence(Qt::ALT | Qt::SHIFT | step.key));
     }

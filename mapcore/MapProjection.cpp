@@ -284,15 +284,14 @@ std::optional<GeoPoint> MapProjection::centreShowing(const GeoPoint &place,
     const auto rank = [now](double phi) {
         return std::pair(std::fabs(phi) > kPi / 2 + 1e-12, std::fabs(phi - now));
     };
-    double latitude = std::remainder(towards + spread, 2.0 * kPi);
-    if (const double other = std::remainder(towards - spread, 2.0 * kPi);
-        rank(other) < rank(latitude))
+    double latitude = sphere::wrapRadians(towards + spread);
+    if (const double other = sphere::wrapRadians(towards - spread); rank(other) < rank(latitude))
         latitude = other;
     latitude = std::clamp(latitude, -kPi / 2, kPi / 2);
     // Then the centre's longitude turns the place round to its own.
     const double across = up * std::cos(latitude) - north * std::sin(latitude);
-    const double shown = std::atan2(east, across) / kDegToRad;
-    return GeoPoint{latitude / kDegToRad, std::remainder(place.longitude - shown, 360.0)};
+    const double shown = std::atan2(east, across) * kRadToDeg;
+    return GeoPoint{latitude * kRadToDeg, sphere::wrapDegrees(place.longitude - shown)};
 }
 
 std::optional<MapProjection::Row> MapProjection::rowAt(double frameY) const

@@ -3,6 +3,7 @@
 #include "TestApplication.h"
 #include "app/PreferencesDialog.h"
 #include "app/TimeMachine.h"
+#include "astro/Sphere.h"
 #include "model/MapViews.h"
 #include "model/ShownTexts.h"
 #include "platform/SecondTimer.h"
@@ -413,7 +414,7 @@ private slots:
         QMouseEvent sideways(QEvent::MouseMove, across, map.mapToGlobal(across), Qt::NoButton,
                              Qt::LeftButton, {});
         QApplication::sendEvent(&map, &sideways);
-        QVERIFY(distanceAndBearing(*map.placeAt(across), centre).distanceRad < 1e-3);
+        QVERIFY(sphere::distanceAndBearing(*map.placeAt(across), centre).distanceRad < 1e-3);
         QTest::mouseRelease(&map, Qt::LeftButton, {}, across);
         QCOMPARE(app.stored("ProjectionCentre").toString(), centreText(app.model->viewCentre()));
         QCOMPARE(app.stored("Projection").toString(), "azimuthal");
