@@ -94,9 +94,10 @@ void prepareRows(const MapProjection &projection, const WorldImage &day, const W
                     continue;
                 }
                 v = *inView;
-                const GeoPoint place = sphere::placeOf(v);
-                latitude = place.latitude;
-                longitude = place.longitude;
+                // Per pixel, asin costs less than the sphere header's atan2, and
+                // a pixel needs none of its precision at the poles.
+                latitude = std::asin(std::clamp(v[2], -1.0, 1.0)) * sphere::kRadToDeg;
+                longitude = std::atan2(v[1], v[0]) * sphere::kRadToDeg;
             }
             out.x[i] = float(v[0]);
             out.y[i] = float(v[1]);
