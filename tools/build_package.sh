@@ -64,7 +64,7 @@ remove_new() {
 trap remove_new EXIT
 say "autopkgtest -- null"
 status=0
-autopkgtest --output-dir "$out/autopkgtest" "$out"/duskmap_"${version}"_*.deb "$out/duskmap_$version.dsc" -- null ||
+as_root autopkgtest --output-dir "$out/autopkgtest" "$out"/duskmap_"${version}"_*.deb "$out/duskmap_$version.dsc" -- null ||
     status=$?
 say "autopkgtest summary:"
 cat "$out/autopkgtest/summary"
