@@ -56,7 +56,7 @@ remove_new() {
     local new
     new=$(installed | comm -13 "$out/installed-before" -)
     if [ -n "$new" ]; then
-        say "Removing what the tests installed: $(echo $new)"
+        say "Removing what the tests installed: ${new//$'\n'/ }"
         # shellcheck disable=SC2086
         as_root env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q $new >/dev/null
     fi
