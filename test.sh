@@ -5,6 +5,8 @@
 #   ./test.sh --sanitize           build-sanitize/: every test again under
 #                                  AddressSanitizer and UndefinedBehaviorSanitizer
 #   ./test.sh --fuzz-long[=SECONDS] only the fuzz targets, SECONDS each (default 600)
+#   ./test.sh --package            build-package/: the Debian package, built with its
+#                                  tests by dpkg-buildpackage, then lintian and autopkgtest
 set -euo pipefail
 cd "$(dirname "$0")"
 . tools/setup.sh
@@ -14,6 +16,7 @@ fuzz_seconds=20
 for arg in "$@"; do
     case $arg in
     --sanitize) mode=sanitize ;;
+    --package) mode=package ;;
     --fuzz-long) mode=fuzz-long fuzz_seconds=600 ;;
     --fuzz-long=*)
         mode=fuzz-long fuzz_seconds=${arg#--fuzz-long=}
@@ -23,7 +26,7 @@ for arg in "$@"; do
         fi
         ;;
     -h | --help)
-        sed -n '2,7s/^# \{0,1\}//p' "$0"
+        sed -n '2,9s/^# \{0,1\}//p' "$0"
         exit 0
         ;;
     *)
@@ -32,6 +35,9 @@ for arg in "$@"; do
         ;;
     esac
 done
+
+# The package brings its own build dependencies and its own build.
+[ "$mode" = package ] && exec tools/build_package.sh
 
 ensure_packages "${DUSKMAP_PACKAGES[@]}"
 ensure_locales "${DUSKMAP_TEST_LOCALES[@]}"

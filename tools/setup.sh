@@ -15,6 +15,12 @@ DUSKMAP_PACKAGES=(
     dbus-daemon at-spi2-core python3 python3-pyatspi locales
 )
 
+# What ./test.sh --package needs on top of the package's build dependencies,
+# which apt-get build-dep installs from debian/control.
+DUSKMAP_PACKAGE_TOOLS=(
+    build-essential debhelper devscripts dpkg-dev fakeroot lintian autopkgtest xvfb xauth
+)
+
 # Locales the tests run the program under: one for each shipped translation,
 # the decimal-comma ones among them.
 DUSKMAP_TEST_LOCALES=(de_DE fr_FR es_ES it_IT pt_BR ru_RU uk_UA ja_JP zh_CN)

@@ -25,6 +25,8 @@ check "the icon is a square SVG image" test "$(file -b --mime-type "$svg")" = im
 check "appstreamcli validate" appstreamcli validate --no-net "$metainfo"
 check "appstreamcli validate-tree" appstreamcli validate-tree --no-net "$prefix"
 check "the package and AppStream name one licence, GPL 3 or later" test -n "$(grep -x 'License: GPL-3+' "$copyright")" -a -n "$(grep '<project_license>GPL-3.0-or-later<' "$metainfo")"
+# The licence file is the Debian package's, in its machine-readable format.
+check "the copyright file gives the AppStream file CC0-1.0, as the file itself does" test -n "$(sed -n "/^Files: resources\/$id.metainfo.xml\$/,/^\$/p" "$copyright" | grep -x 'License: CC0-1.0')" -a -n "$(grep '<metadata_license>CC0-1.0<' "$metainfo")"
 check "the newest release is $version" test "$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 1)" = "$version"
 check "the manual page formats without warnings" quiet groff -man -ww -z -Tutf8 "$man"
 check "the manual page carries $version" grep -q "^\.TH DUSKMAP 1 \"[^\"]*\" \"Duskmap $version\"" "$man"
