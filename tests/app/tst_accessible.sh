@@ -20,7 +20,7 @@ for _ in $(seq 100); do
         >/dev/null 2>&1 && break
     sleep 0.1
 done
-LANG=de_DE.UTF-8 LANGUAGE=de "$1" >/dev/null 2>&1 & pids+=($!)
+LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 LANGUAGE=de "$1" >/dev/null 2>&1 & pids+=($!)
 /usr/bin/python3 - <<'PY'
 import re, subprocess, sys, time, pyatspi
 def walk(a, out):  # the long lists of zones and their items are left out
