@@ -549,7 +549,7 @@ void MainWindow::updatePinTexts()
     const QList<PinTexts> pins = pinTexts(m_model);
     for (qsizetype i = 0; i < pins.size() && i < m_pinFields.size(); ++i) {
         const PinTexts &pin = pins.at(i);
-        QStringList parts{m_zoneFinder->cityName(pin.zone), pin.clock};
+        QStringList parts{cityOf(pin.zone), pin.clock};
         if (!pin.dayShift.isEmpty())
             parts << pin.dayShift;
         parts << pin.offset << QCoreApplication::translate("ShownTexts", pin.light.toUtf8());

@@ -92,7 +92,6 @@ QWidget *PreferencesDialog::createClockBox(ZoneCountries countries)
     add->addItems(m_model.offeredZones());
     add->setCurrentIndex(-1);
     auto *finder = new ZoneFinder(add, m_model.offeredZones(), std::move(countries));
-    m_finder = finder;
     add->lineEdit()->setPlaceholderText(tr("Type a city, a country or a zone to add its clock"));
     connect(finder, &ZoneFinder::zoneChosen, this,
             [this](const QString &zone) { m_model.pinZone(zone); });
@@ -135,8 +134,7 @@ void PreferencesDialog::showPins()
     m_pins->clear();
     for (const QString &zone : m_model.pinnedZones()) {
         auto *item = new QListWidgetItem(
-            tr("%1, %2", "a city and its time zone's id").arg(m_finder->cityName(zone), zone),
-            m_pins);
+            tr("%1, %2", "a city and its time zone's id").arg(cityOf(zone), zone), m_pins);
         item->setData(Qt::UserRole, zone);
         if (zone == current)
             m_pins->setCurrentItem(item);

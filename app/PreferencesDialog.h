@@ -9,7 +9,6 @@ class MapModel;
 class PlaceField;
 class QDoubleSpinBox;
 class QLabel;
-class ZoneFinder;
 class QListWidget;
 class QPushButton;
 
@@ -37,7 +36,6 @@ private:
 
     MapModel &m_model;
     QListWidget *m_pins = nullptr;
-    ZoneFinder *m_finder = nullptr; ///< also names the clocks' cities
     QPushButton *m_remove = nullptr;
     QPushButton *m_up = nullptr;
     QPushButton *m_down = nullptr;

@@ -63,11 +63,6 @@ QStringList ZoneFinder::shownMatches() const
     return shown;
 }
 
-QString ZoneFinder::cityName(const QString &zone) const
-{
-    return cityOf(zone);
-}
-
 void ZoneFinder::search(const QString &text)
 {
     const QList<ZoneMatch> found = zoneMatches(text, m_offered, m_countries, m_local);
@@ -77,7 +72,7 @@ void ZoneFinder::search(const QString &text)
         return;
     }
     for (const ZoneMatch &match : found) {
-        const QString city = match.city.isEmpty() ? cityName(match.zone) : match.city;
+        const QString city = match.city.isEmpty() ? cityOf(match.zone) : match.city;
         auto *item =
             new QStandardItem(tr("%1, %2", "a city and its time zone's id").arg(city, match.zone));
         item->setData(match.zone, kZoneRole);

@@ -31,9 +31,6 @@ public:
     /// The list under the box as it shows: the zones the typed text finds,
     /// each as "city, id", or the line saying that none matches.
     QStringList shownMatches() const;
-    /// A zone's city in the user's language where CLDR names it ("Tokio"),
-    /// else as its id writes it.
-    QString cityName(const QString &zone) const;
 
 signals:
     /// A zone was chosen: from the list, or by Enter on what was typed.
