@@ -135,15 +135,15 @@ void SkyLayer(benchmark::State &state)
     QImage frame(geometry.mapWidth, geometry.mapHeight, QImage::Format_ARGB32_Premultiplied);
     frame.fill(Qt::black);
     QPainter painter(&frame);
-    const ViewCoordinates view(geometry.mapHeight);
+    const MapFrame mapFrame(geometry);
     for (auto _ : state) {
         if (state.range(0) == 0) {
-            drawTwilightLines(painter, geometry, view, sunQuantities(utcFields(instant)));
+            drawTwilightLines(frame, mapFrame, 1.0, sunQuantities(utcFields(instant)));
         } else {
             const astro::SkyPositions sky = astro::skyPositions(utcInstant(instant));
             if (state.range(0) == 2) {
-                drawSunSymbol(painter, geometry, view, sky.subsolar);
-                drawMoonSymbol(painter, geometry, view, sky);
+                drawSunSymbol(painter, mapFrame, sky.subsolar);
+                drawMoonSymbol(painter, mapFrame, sky);
             }
             benchmark::DoNotOptimize(sky);
         }
@@ -194,10 +194,7 @@ void ShownTextsAtNewInstant(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(ShownTextsAtNewInstant)
-    ->ArgName("row")
-    ->DenseRange(0, 1)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(ShownTextsAtNewInstant)->ArgName("row")->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RedrawAtNewSize)->ArgName("kept")->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(SkyLayer)
     ->ArgName("twilight0_positions1_symbols2")

@@ -131,6 +131,9 @@ ViewPoint viewHalfExtent(MapView view)
 
 std::optional<ViewPoint> MapProjection::project(const GeoPoint &place) const
 {
+    if (!std::isfinite(place.latitude) || !std::isfinite(place.longitude) ||
+        std::fabs(place.latitude) > 90.0)
+        return std::nullopt;
     const double lat = place.latitude * kDegToRad;
     const double dLon = wrapRadians(place.longitude * kDegToRad - m_centre.longitude * kDegToRad);
     const double sinLat = std::sin(lat);

@@ -14,11 +14,8 @@ constexpr int32_t kLabelMarginPx = 20;
 
 } // namespace
 
-RectF locationSquareRect(float latitudeDeg, float longitudeDeg, float pixelsPerDegree,
-                         float equatorialOffset, float meridianOffset)
+RectF locationSquareRect(float x, float y)
 {
-    const float x = longitudeDeg * pixelsPerDegree + meridianOffset;
-    const float y = latitudeDeg * pixelsPerDegree + equatorialOffset;
     return {x - kSquareHalfPx, y - kSquareHalfPx, kSquareSizePx, kSquareSizePx};
 }
 

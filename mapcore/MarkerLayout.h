@@ -20,10 +20,9 @@ struct PointF
     bool operator==(const PointF &) const = default;
 };
 
-/// The 3 x 3 pixel square centred on a place (degrees); it is stroked 2 pixels wide in
-/// black, then filled yellow.
-RectF locationSquareRect(float latitudeDeg, float longitudeDeg, float pixelsPerDegree,
-                         float equatorialOffset, float meridianOffset);
+/// The 3 x 3 pixel square centred on a place at (x, y) pixels; it is stroked 2 pixels
+/// wide in black, then filled yellow.
+RectF locationSquareRect(float x, float y);
 
 /// Bounds of the red dot (9 x 9 pixels) of the zone marker at (markerX, markerY) pixels.
 RectF markerDotRect(float markerX, float markerY);

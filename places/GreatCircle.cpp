@@ -3,24 +3,12 @@
 #include "astro/Sphere.h"
 
 #include <GeographicLib/Geodesic.hpp>
+#include <GeographicLib/GeodesicLine.hpp>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <numbers>
 
 namespace places {
-
-namespace {
-
-using sphere::Vector;
-
-double dot(const Vector &a, const Vector &b)
-{
-    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
-}
-
-} // namespace
 
 GreatCirclePath greatCirclePath(const GeoPoint &from, const GeoPoint &to)
 {
@@ -33,39 +21,31 @@ GreatCirclePath greatCirclePath(const GeoPoint &from, const GeoPoint &to)
             sphere::wrapBearing(azimuth1 + 180.0), kLongPathCircumferenceKm - shortKm};
 }
 
-std::vector<GeoPoint> greatCircleSamples(const GeoPoint &from, const GeoPoint &to, bool longPath,
-                                         double stepDeg)
+std::vector<GeoPoint> pathSamples(const GeoPoint &from, const GeoPoint &to, bool longPath,
+                                  double stepKm)
 {
-    const Vector a = sphere::unitVector(from), b = sphere::unitVector(to);
-    // The direction from a towards b along the circle: b without its part
-    // along a. Between antipodes every circle is a shortest one; any will do.
-    Vector towards{b[0] - dot(a, b) * a[0], b[1] - dot(a, b) * a[1], b[2] - dot(a, b) * a[2]};
-    double length = std::sqrt(dot(towards, towards));
-    const double angle = std::atan2(length, dot(a, b));
-    if (length < 1e-12) {
-        if (angle < 1.0) // the same place
-            return longPath ? std::vector<GeoPoint>{} : std::vector<GeoPoint>{from, to};
-        // Antipodes: through the pole, or along the equator from a pole.
-        towards = std::abs(a[2]) < 0.9 ? Vector{-a[2] * a[0], -a[2] * a[1], 1.0 - a[2] * a[2]}
-                                       : Vector{1.0, 0.0, 0.0};
-        length = std::sqrt(dot(towards, towards));
-    }
+    const GeographicLib::GeodesicLine line = GeographicLib::Geodesic::WGS84().InverseLine(
+        from.latitude, from.longitude, to.latitude, to.longitude);
+    const double shortKm = line.Distance() / 1000.0;
+    if (longPath && !(shortKm > 0.0))
+        return {};
+    // The long path is reckoned as greatCirclePath states it; backwards from
+    // the start, the geodesic goes off along the short path's bearing turned
+    // round.
+    const double lengthKm = longPath ? kLongPathCircumferenceKm - shortKm : shortKm;
     const double sign = longPath ? -1.0 : 1.0;
-    for (double &c : towards)
-        c *= sign / length;
-    const double sweep = longPath ? 2.0 * std::numbers::pi - angle : angle;
-    const int steps = std::max(1, int(std::ceil(sweep / (stepDeg * sphere::kDegToRad))));
+    const int steps = std::max(1, int(std::ceil(lengthKm / stepKm)));
     std::vector<GeoPoint> samples;
     samples.reserve(size_t(steps) + 1);
     for (int i = 0; i <= steps; ++i) {
-        const double t = sweep * i / steps;
-        const double c = std::cos(t), s = std::sin(t);
-        samples.push_back(sphere::placeOf(
-            {c * a[0] + s * towards[0], c * a[1] + s * towards[1], c * a[2] + s * towards[2]}));
+        GeoPoint p;
+        line.Position(sign * 1000.0 * lengthKm * i / steps, p.latitude, p.longitude);
+        samples.push_back(p);
     }
-    // The ends exactly as given, not as rounded through the vectors.
+    // The ends exactly as given, not as rounded along the line.
     samples.front() = from;
-    samples.back() = to;
+    if (!longPath)
+        samples.back() = to;
     return samples;
 }
 

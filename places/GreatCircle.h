@@ -24,12 +24,13 @@ struct GreatCirclePath
 
 GreatCirclePath greatCirclePath(const GeoPoint &from, const GeoPoint &to);
 
-/// Places along the great circle from one place to another on a sphere, at
-/// most stepDeg apart, both ends included: the short path, or the long one the
-/// other way round. Drawn through any view, the samples follow the circle as
-/// that view shows it. Empty where the path is not defined: the long path
-/// between one place and itself.
-std::vector<GeoPoint> greatCircleSamples(const GeoPoint &from, const GeoPoint &to, bool longPath,
-                                         double stepDeg = 0.5);
+/// Places along the WGS84 geodesic from one place to another, at most
+/// stepKm apart, both ends included: the short path, or the long one, which
+/// goes the other way round along the same geodesic for the long path's
+/// length, ending about where the short one does. Drawn through any view,
+/// the samples follow the line as that view shows it. Empty where the path
+/// is not defined: the long path between one place and itself.
+std::vector<GeoPoint> pathSamples(const GeoPoint &from, const GeoPoint &to, bool longPath,
+                                  double stepKm = 50.0);
 
 } // namespace places

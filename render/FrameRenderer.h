@@ -1,12 +1,13 @@
 #pragma once
 
 #include "astro/GeoPoint.h"
-#include "mapcore/MapGeometry.h"
+#include "mapcore/MapFrame.h"
+#include "mapcore/NightOverlay.h"
 #include "mapcore/ViewShading.h"
+#include "model/MapLayer.h"
 #include "render/LabelPlacer.h"
 #include "render/LayerPlan.h"
 #include "render/MapImages.h"
-#include "render/SparseLayer.h"
 
 #include <QImage>
 #include <QSize>
@@ -17,7 +18,13 @@
 #include <vector>
 
 class MapModel;
+class QDateTime;
+class QPainter;
 class Resources;
+
+/// Where the map of a model puts each place in a frame of the given size in
+/// points: the one answer for the layers, the pointer and the menus.
+MapFrame mapFrameFor(const MapModel &model, QSizeF size);
 
 /// Paints the map that a model describes, at any size and device pixel ratio,
 /// into an image of its own: the window, the snapshot, the export and the
@@ -43,78 +50,42 @@ public:
     const QImage &render(const MapModel &model, QSize size, qreal ratio, const QDateTime &instant);
 
     /// The last frame's labels of pins and lines as placed, and what they
-    /// were kept off, in the layers' coordinates (points on maps up to the
-    /// large one).
+    /// were kept off, in the layers' points.
     const LabelPlacer &labels() const { return m_labels; }
-
-    /// The projection of the last frame in another view than the classic
-    /// map, in the layers' points; for the window's pointer and menu.
-    const MapProjection &viewProjection() const { return m_layerProjection; }
 
     /// The labels' size over their own: 2 where the desktop's text is twice
     /// the default size, for a window that follows it. 1 by default.
     void setTextScale(double scale);
 
-    /// Bytes held for the views other than the classic map.
-    std::size_t viewBytes() const { return m_viewPixels.bytes(); }
-
 private:
-    /// Day and night in a view other than the classic map, from the view's
-    /// prepared pixels.
+    /// Day and night on the classic map, composed straight into the frame.
+    bool composeMap(QSize pixels, const UtcFields &instant);
+    /// Day and night in any other view, from the view's prepared pixels.
     bool composeView(const MapModel &model, QSize pixels, const UtcFields &instant);
-    /// The layers of such a view that stay while the view stays, painted
-    /// once, and the layers' projection.
-    void prepareViewLayers(const MapModel &model, QSize size);
-    /// The layers over such a view.
-    void drawViewLayers(const MapModel &model, QSize size, const QDateTime &shownInstant,
-                        const UtcFields &instant);
-    /// What the layers painted once for a view depend on.
-    struct StaticViewLayers
-    {
-        MapProjection projection; ///< in the layers' points
-        QSize frame;
-        qreal ratio = 0;
-        bool grid = false, rings = false, squares = false, locator = false;
-        std::optional<std::array<GeoPoint, 2>> paths; ///< home and target
-        bool operator==(const StaticViewLayers &) const = default;
-    };
-    /// The classic map's layers that stay while its size, the places and the
-    /// switches stay, painted once: the locator grid and the paths.
-    void prepareMapLayers(const MapModel &model, const MapGeometry &geometry, double layerScale);
-    /// Paints a lasting layer on a clear image of the frame's size and keeps
-    /// what it covers; a layer with nothing to draw is only cleared.
-    template <typename Paint> void recordLayer(SparseLayer &layer, bool drawn, Paint &&paint);
-    struct StaticMapLayers
-    {
-        QSize frame;
-        qreal ratio = 0;
-        bool locator = false;
-        std::optional<std::array<GeoPoint, 2>> paths;
-        bool operator==(const StaticMapLayers &) const = default;
-    };
+    /// The layers over day and night, in the layers' points.
+    void drawLayers(const MapModel &model, QPainter &painter, const MapFrame &frame, double scale,
+                    const QDateTime &shownInstant, const UtcFields &instant);
 
-    /// The grid's and the squares' plans, made when first drawn and again
-    /// when the geometry or the places change.
-    LayerPlan &gridPlan(const MapGeometry &geometry);
-    LayerPlan &squaresPlan(const MapModel &model, const MapGeometry &geometry);
+    /// A layer that stays the same from frame to frame while the map's frame
+    /// and what it shows stay: planned once, replayed onto each frame.
+    struct LastingLayer
+    {
+        MapFrame frame;
+        std::vector<GeoPoint> shows;
+        std::optional<LayerPlan> plan;
+    };
+    /// Replays a lasting layer, planning it again first when it shows
+    /// something else or the frame has changed.
+    template <typename Plan>
+    void replayLasting(MapLayer layer, QPainter &painter, const MapFrame &frame, double scale,
+                       std::vector<GeoPoint> shows, Plan &&plan);
 
     MapImages m_images;
-    std::optional<LayerPlan> m_gridPlan;
-    MapGeometry m_gridGeometry;
-    std::optional<LayerPlan> m_squaresPlan;
-    MapGeometry m_squaresGeometry;
-    std::vector<GeoPoint> m_squaresPlaces;
+    std::array<LastingLayer, kMapLayerCount> m_lasting;
     LabelPlacer m_labels;
     QImage m_frame;
     ViewPixels m_viewPixels;
     int m_viewGeneration = -1;
-    MapProjection m_layerProjection;
-    StaticViewLayers m_staticViewLayers;
-    SparseLayer m_viewUnder; ///< the grids and the rings
-    SparseLayer m_viewOver;  ///< the paths and the squares
-    StaticMapLayers m_staticMapLayers;
-    SparseLayer m_mapLocatorGrid, m_mapPaths;
-    QImage m_layerScratch; ///< where the lasting layers are painted, kept between them
     double m_textScale = 1.0;
     /// The texts' styles at that scale, made once rather than for each frame.
     TextStyle m_smallStyle = smallTextStyle();

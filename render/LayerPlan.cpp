@@ -1,5 +1,6 @@
 #include "render/LayerPlan.h"
 
+#include "render/FastLines.h"
 #include "render/RasterBlend.h"
 
 #include <QFontMetricsF>
@@ -44,7 +45,7 @@ void LayerPlan::record(QSize frameSize)
 {
     for (Step &step : m_steps) {
         step.runs.clear();
-        if (!step.text.isEmpty())
+        if (!step.text.isEmpty() || step.draw || !step.lines.empty())
             continue;
         // The probe covers the rectangle with a pixel to spare, but stops where
         // the frame does, so that QPainter clips it exactly as on the frame.
@@ -105,7 +106,63 @@ void LayerPlan::drawText(const ViewCoordinates &view, double x, double y, const 
     m_steps.push_back(std::move(step));
 }
 
-void LayerPlan::replay(QImage &frame, QPainter &painter)
+void LayerPlan::drawLines(std::span<const FrameLine> pieces, const QColor &colour, double width)
+{
+    std::vector<FrameLine> curves;
+    for (const FrameLine &piece : pieces) {
+        if (piece.size() < 2)
+            continue;
+        const auto [left, right] =
+            std::minmax_element(piece.begin(), piece.end(),
+                                [](const FramePoint &a, const FramePoint &b) { return a.x < b.x; });
+        const auto [top, bottom] =
+            std::minmax_element(piece.begin(), piece.end(),
+                                [](const FramePoint &a, const FramePoint &b) { return a.y < b.y; });
+        // A line the given width, centred on its piece, is the rectangle it
+        // covers; filling that is much cheaper than stroking.
+        if (top->y == bottom->y)
+            fillRect(QRectF(left->x, top->y - width / 2, right->x - left->x, width), colour);
+        else if (left->x == right->x)
+            fillRect(QRectF(left->x - width / 2, top->y, width, bottom->y - top->y), colour);
+        else
+            curves.push_back(piece);
+    }
+    if (curves.empty())
+        return;
+    Step step;
+    step.lines = std::move(curves);
+    step.colour = colour;
+    step.colour.setAlphaF(colour.alphaF() * std::min(1.0, width));
+    m_steps.push_back(std::move(step));
+}
+
+void LayerPlan::paint(std::function<void(QPainter &)> draw)
+{
+    Step step;
+    step.draw = std::move(draw);
+    step.pixels = std::make_shared<SparseLayer>();
+    m_steps.push_back(std::move(step));
+    m_paintedSize = {};
+}
+
+void LayerPlan::recordDrawing(Step &step, const QImage &frame, const QPainter &painter)
+{
+    QImage scratch(frame.size(), QImage::Format_ARGB32_Premultiplied);
+    if (scratch.isNull()) {
+        step.pixels->clear();
+        return;
+    }
+    scratch.setDevicePixelRatio(frame.devicePixelRatio());
+    scratch.fill(Qt::transparent);
+    {
+        QPainter scratchPainter(&scratch);
+        scratchPainter.setTransform(painter.transform());
+        step.draw(scratchPainter);
+    }
+    step.pixels->record(scratch);
+}
+
+void LayerPlan::replay(QImage &frame, QPainter &painter, double scale)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -115,8 +172,20 @@ void LayerPlan::replay(QImage &frame, QPainter &painter)
         record(frame.size());
     auto *pixels = reinterpret_cast<uint32_t *>(frame.bits());
     const size_t width = size_t(frame.width());
-    for (const Step &step : m_steps) {
-        if (!step.text.isEmpty()) {
+    const bool paintAgain =
+        m_paintedSize != frame.size() || m_paintedRatio != frame.devicePixelRatio();
+    m_paintedSize = frame.size();
+    m_paintedRatio = frame.devicePixelRatio();
+    for (Step &step : m_steps) {
+        if (step.draw) {
+            if (paintAgain)
+                recordDrawing(step, frame, painter);
+            step.pixels->blendOnto(frame);
+        } else if (!step.lines.empty()) {
+            FastLines lines(frame, step.colour.rgba());
+            for (const FrameLine &line : step.lines)
+                lines.polyline(line, scale);
+        } else if (!step.text.isEmpty()) {
             painter.setFont(step.style.font);
             painter.setPen(step.style.color);
             painter.drawText(step.textOrigin, step.text);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "mapcore/MapFrame.h"
 #include "render/MapPainting.h"
+#include "render/SparseLayer.h"
 
 #include <QColor>
 #include <QPointF>
@@ -9,13 +11,16 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <vector>
 
 class QImage;
 class QPainter;
 
-/// Layer drawing planned once for a frame size and replayed onto every frame
-/// of that size: antialiased rectangle fills and texts, in order.
+/// A layer's drawing, planned once while what it shows stays and replayed onto
+/// every frame: antialiased rectangle fills, texts, lines and drawings of any
+/// other kind, in order. Every lasting layer of every view is kept this way.
 ///
 /// QPainter's rasterizer spends most of a grid's drawing time working out the
 /// coverage of thin lines, row by row, although it is the same for every
@@ -35,11 +40,19 @@ public:
     /// coordinates.
     void drawText(const ViewCoordinates &view, double x, double y, const QString &text,
                   const TextStyle &style);
+    /// Lines through the pieces of frame points, drawn with the fast lines, as
+    /// faint as a line of that width would look; a piece straight along a row
+    /// or a column is the fill of the rectangle it covers instead.
+    void drawLines(std::span<const FrameLine> pieces, const QColor &colour, double width);
+    /// Drawing of any other kind, by QPainter in the layers' points: kept as
+    /// the pixels it covers at the first replay on a frame of each size.
+    void paint(std::function<void(QPainter &)> draw);
+    bool isEmpty() const { return m_steps.empty(); }
 
-    /// Paints the plan with a painter on a frame. On a frame of one pixel a
-    /// point in ARGB32_Premultiplied, the fills' coverage is recorded at the
-    /// first replay and used from then on.
-    void replay(QImage &frame, QPainter &painter);
+    /// Paints the plan with a painter on a frame, scale device pixels a
+    /// point. On a frame of one pixel a point in ARGB32_Premultiplied, the
+    /// fills' coverage is recorded at the first replay and used from then on.
+    void replay(QImage &frame, QPainter &painter, double scale);
 
 private:
     /// Pixels of one coverage: a rectangle, as most of a line's are.
@@ -56,10 +69,16 @@ private:
         QPointF textOrigin;
         QString text;
         TextStyle style;
+        std::vector<FrameLine> lines;
+        std::function<void(QPainter &)> draw;
+        std::shared_ptr<SparseLayer> pixels; ///< what draw covers, once painted
     };
 
     void record(QSize frameSize);
+    void recordDrawing(Step &step, const QImage &frame, const QPainter &painter);
 
     std::vector<Step> m_steps;
     QSize m_recordedSize; ///< empty until recorded
+    QSize m_paintedSize;  ///< the drawings' frame size, empty until painted
+    qreal m_paintedRatio = 0;
 };

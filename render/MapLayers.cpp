@@ -4,18 +4,25 @@
 #include "render/LayerPlan.h"
 #include "render/PlaceLayers.h"
 
+#include "astro/Sphere.h"
 #include "mapcore/GridLayout.h"
 #include "mapcore/MarkerLayout.h"
+
+#include <QCoreApplication>
+#include <QLocale>
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
-#include <limits>
+#include <cmath>
+#include <iterator>
+#include <numbers>
 
 namespace {
 constexpr qreal kGridLineWidth = 0.25;
+constexpr double kGridStepDeg = 10.0;
 constexpr qreal kSquareFrameWidth = 2.0;
 constexpr qreal kPinRadius = 3.0;
 constexpr qreal kGap = 3.0;
@@ -27,68 +34,185 @@ qreal reachOf(PlaceMark mark)
 }
 } // namespace
 
-void planGridLines(LayerPlan &plan, const MapGeometry &geometry, const TextStyle &style,
-                   const ViewCoordinates &view)
+bool labelFits(const QRectF &box, const MapFrame &frame, std::vector<QRectF> &drawn)
 {
-    const QFont &font = style.font;
-    // Labels first, each box then its text; the lines of one direction are then
-    // drawn over them. A line 0.25 wide centred on its segment is the rectangle
-    // it covers, and filling that is much cheaper than stroking.
-    constexpr qreal kHalfLine = kGridLineWidth / 2;
-    QList<QRectF> lines;
-    for (const GridLine &line : latitudeGridLines(geometry)) {
-        const int32_t y = line.position;
-        lines.append(view.rect(0, y - kHalfLine, geometry.mapWidth, kGridLineWidth));
-        const QString text = QString::fromStdString(latitudeLabelText(line.degrees));
-        const QSizeF size = ViewCoordinates::textSize(text, font);
-        const float labelY = latitudeLabelY(y);
-        plan.fillRect(view.rect(0, labelY, size.width() + 2, size.height()), labelBoxColour());
-        plan.drawText(view, 0, labelY, text, style);
-    }
-    for (const QRectF &line : lines)
-        plan.fillRect(line, Qt::white);
-
-    // Meridians from pole to pole, their labels along the world's lower edge,
-    // within the frame.
-    const double south = std::max(0.0, double(latitudeToY(-90.0f, geometry)));
-    const double north = std::min(double(geometry.mapHeight), double(latitudeToY(90.0f, geometry)));
-    lines.clear();
-    // Under larger text a label that would run into the one before it is left
-    // out; at their own size they stay as they always were.
-    const bool enlarged = font.pixelSize() > smallTextStyle().font.pixelSize();
-    double labelsEnd = -std::numeric_limits<double>::infinity();
-    for (const GridLine &line : longitudeGridLines(geometry)) {
-        const int32_t x = line.position;
-        lines.append(view.rect(x - kHalfLine, south, kGridLineWidth, north - south));
-        if (!longitudeLabelShown(line.degrees))
-            continue;
-        const QString text = QString::fromStdString(longitudeLabelText(line.degrees));
-        const QSizeF size = ViewCoordinates::textSize(text, font);
-        const float labelX = longitudeLabelX(x, float(size.width()));
-        if (enlarged && labelX < labelsEnd)
-            continue;
-        labelsEnd = labelX + size.width() + 2;
-        plan.fillRect(view.rect(labelX, south, size.width() + 2, size.height()), labelBoxColour());
-        plan.drawText(view, labelX, south, text, style);
-    }
-    for (const QRectF &line : lines)
-        plan.fillRect(line, Qt::white);
+    if (!QRectF(0, 0, frame.width(), frame.height()).contains(box))
+        return false;
+    for (const QPointF &corner :
+         {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()})
+        if (!frame.fromFrame({corner.x(), corner.y()}))
+            return false;
+    if (std::any_of(drawn.begin(), drawn.end(),
+                    [&box](const QRectF &other) { return other.intersects(box); }))
+        return false;
+    drawn.push_back(box);
+    return true;
 }
 
-void planLocationSquares(LayerPlan &plan, std::span<const GeoPoint> places,
-                         const MapGeometry &geometry, const ViewCoordinates &view)
+namespace {
+/// The places of a parallel or a meridian every 10 degrees, ends included.
+std::vector<GeoPoint> gridLine(bool parallel, double degrees)
+{
+    std::vector<GeoPoint> places;
+    const int end = parallel ? 180 : 90;
+    for (int along = -end; along <= end; along += int(kGridStepDeg))
+        places.push_back(parallel ? GeoPoint{degrees, double(along)}
+                                  : GeoPoint{double(along), degrees});
+    return places;
+}
+
+template <typename Better>
+std::optional<FramePoint> extremeOf(const std::vector<FrameLine> &pieces, Better better)
+{
+    std::optional<FramePoint> best;
+    for (const FrameLine &piece : pieces)
+        for (const FramePoint &p : piece)
+            if (!best || better(p, *best))
+                best = p;
+    return best;
+}
+
+/// Truncated as the grid's own positions, so that a label keeps its pixel.
+int32_t wholePixels(double value)
+{
+    return std::isfinite(value) ? int32_t(std::clamp(value, -2e9, 2e9)) : 0;
+}
+} // namespace
+
+void planGrid(LayerPlan &plan, const MapFrame &frame, const TextStyle &style)
+{
+    // Lines under a pixel apart would pile onto each other.
+    if (!(kGridStepDeg * frame.pixelsPerDegree() >= 1.0) || !std::isfinite(frame.pixelsPerDegree()))
+        return;
+    const QFont &font = style.font;
+    const ViewCoordinates view(frame.height());
+    std::vector<QRectF> drawn;
+    // A box whose text starts at (x, y) in view coordinates.
+    const auto label = [&](double x, double y, const QSizeF &size, const QString &text) {
+        if (!labelFits(view.rect(x, y, size.width() + 2, size.height()), frame, drawn))
+            return false;
+        plan.fillRect(view.rect(x, y, size.width() + 2, size.height()), labelBoxColour());
+        plan.drawText(view, x, y, text, style);
+        return true;
+    };
+    // The same centred on a point.
+    const auto centred = [&](const std::optional<FramePoint> &p, const QSizeF &size,
+                             const QString &text) {
+        if (p)
+            label(p->x - size.width() / 2 - 1, frame.height() - p->y - size.height() / 2, size,
+                  text);
+    };
+    // Each direction's labels first, each box then its text; its lines are
+    // then drawn over them.
+    for (const bool parallels : {true, false}) {
+        std::vector<FrameLine> lines;
+        for (int degrees = parallels ? -80 : -170; degrees <= (parallels ? 80 : 180);
+             degrees += int(kGridStepDeg)) {
+            std::vector<FrameLine> pieces = frame.cut(gridLine(parallels, degrees));
+            if (pieces.empty())
+                continue;
+            const QString text = QString::fromStdString(parallels ? latitudeLabelText(degrees)
+                                                                  : longitudeLabelText(degrees));
+            const QSizeF size = ViewCoordinates::textSize(text, font);
+            if (parallels) {
+                // Below the line where it starts on the left; else on the
+                // centre's meridian.
+                const FramePoint west = *extremeOf(
+                    pieces, [](const FramePoint &a, const FramePoint &b) { return a.x < b.x; });
+                const float y = latitudeLabelY(wholePixels(frame.height() - west.y));
+                if (!label(west.x, y, size, text))
+                    centred(frame.toFrame({double(degrees), frame.centre().longitude}), size, text);
+            } else if (longitudeLabelShown(degrees)) {
+                // On the frame's bottom where it ends there; else on the equator.
+                const FramePoint south = *extremeOf(
+                    pieces, [](const FramePoint &a, const FramePoint &b) { return a.y > b.y; });
+                const float x = longitudeLabelX(wholePixels(south.x), float(size.width()));
+                if (!label(x, frame.height() - south.y, size, text))
+                    centred(frame.toFrame({0.0, double(degrees)}), size, text);
+            }
+            std::move(pieces.begin(), pieces.end(), std::back_inserter(lines));
+        }
+        plan.drawLines(lines, Qt::white, kGridLineWidth);
+    }
+}
+
+void planSquares(LayerPlan &plan, const MapFrame &frame, std::span<const GeoPoint> places)
 {
     // The frame, 2 wide and centred on the square's edges, covers the square
     // grown by 1 on every side; the yellow fill then replaces its inside.
     constexpr qreal kHalfFrame = kSquareFrameWidth / 2;
+    const ViewCoordinates view(frame.height());
     for (const GeoPoint &place : places) {
-        const RectF r =
-            locationSquareRect(place.latitude, place.longitude, geometry.pixelsPerDegree,
-                               geometry.equatorialOffset, geometry.meridianOffset);
+        const auto p = frame.toFrame(place);
+        if (!p)
+            continue;
+        const RectF r = locationSquareRect(float(p->x), float(frame.height() - p->y));
         const QRectF square = view.rect(r.x, r.y, r.width, r.height);
         plan.fillRect(square.adjusted(-kHalfFrame, -kHalfFrame, kHalfFrame, kHalfFrame), Qt::black);
         plan.fillRect(square, Qt::yellow);
     }
+}
+
+void planRangeRings(LayerPlan &plan, const MapFrame &frame, const TextStyle &style)
+{
+    constexpr double kRingStepKm = 1000.0;
+    constexpr int kSpokeStepDeg = 30;
+    const GeoPoint centre = frame.centre();
+    const QColor colour(255, 255, 255, 150);
+    std::vector<FrameLine> lines;
+    std::vector<GeoPoint> places;
+    std::vector<QRectF> drawn;
+    const auto label = [&](const FramePoint &at, const QString &text) {
+        const QSizeF size = ViewCoordinates::textSize(text, style.font);
+        const QRectF box(at.x - size.width() / 2 - 1, at.y - size.height() / 2, size.width() + 2,
+                         size.height());
+        if (!labelFits(box, frame, drawn))
+            return;
+        plan.fillRect(box, labelBoxColour());
+        plan.drawText(ViewCoordinates(frame.height()), box.x() + 1, frame.height() - box.bottom(),
+                      text, style);
+    };
+    // The spokes from the centre to its antipode, each labelled a little
+    // short of where it is last seen.
+    for (int bearing = 0; bearing < 360; bearing += kSpokeStepDeg) {
+        places.clear();
+        for (int step = 0; step <= 180; step += 2)
+            places.push_back(sphere::destinationPoint(centre, bearing * sphere::kDegToRad,
+                                                      step * sphere::kDegToRad));
+        std::vector<FrameLine> pieces = frame.cut(places);
+        if (!pieces.empty() && pieces.front().size() > 1) {
+            const FrameLine &first = pieces.front();
+            // 12 points back along the spoke from its last point in view.
+            double back = 12.0;
+            FramePoint at = first.back();
+            for (size_t i = first.size() - 1; i > 0 && back > 0.0; --i) {
+                const double dx = first[i - 1].x - first[i].x, dy = first[i - 1].y - first[i].y;
+                const double length = std::hypot(dx, dy);
+                const double t = std::min(1.0, back / std::max(length, 1e-9));
+                at = {first[i].x + t * dx, first[i].y + t * dy};
+                back -= length;
+            }
+            label(at, bearing == 0 ? QCoreApplication::translate("RangeRings", "N", "north")
+                                   : QStringLiteral("%1°").arg(bearing));
+        }
+        std::move(pieces.begin(), pieces.end(), std::back_inserter(lines));
+    }
+    // The rings, each labelled between two spokes.
+    const double circumferenceKm = 2.0 * std::numbers::pi * sphere::kMeanRadiusKm;
+    for (double km = kRingStepKm; km < circumferenceKm / 2; km += kRingStepKm) {
+        const double distance = km / sphere::kMeanRadiusKm;
+        places.clear();
+        for (int bearing = 0; bearing <= 360; bearing += 2)
+            places.push_back(
+                sphere::destinationPoint(centre, bearing * sphere::kDegToRad, distance));
+        std::vector<FrameLine> pieces = frame.cut(places);
+        if (const auto at = frame.toFrame(
+                sphere::destinationPoint(centre, kSpokeStepDeg / 2 * sphere::kDegToRad, distance)))
+            label(*at, QCoreApplication::translate("RangeRings", "%1 km", "a ring's distance")
+                           .arg(QLocale().toString(km, 'f', 0)));
+        std::move(pieces.begin(), pieces.end(), std::back_inserter(lines));
+    }
+    plan.drawLines(lines, colour, 0.75);
 }
 
 void drawMarkedPlaces(QPainter &painter, std::span<const MarkedPlace> places,

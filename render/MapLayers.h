@@ -1,8 +1,11 @@
 #pragma once
 
+// The layers that mark the map out: the grid, the zones' squares, the range
+// rings, the marked places and the zone marker. Each is written once against
+// the map's frame and drawn in every view.
+
 #include "astro/GeoPoint.h"
-#include "mapcore/MapGeometry.h"
-#include "mapcore/NightOverlay.h"
+#include "mapcore/MapFrame.h"
 #include "render/MapPainting.h"
 
 #include <QString>
@@ -15,12 +18,19 @@ class LabelPlacer;
 class LayerPlan;
 class QPainter;
 
-/// The latitude/longitude grid: lines every 10 degrees with their labels.
-void planGridLines(LayerPlan &plan, const MapGeometry &geometry, const TextStyle &style,
-                   const ViewCoordinates &view);
+/// Whether a label's box may be drawn: within the frame, on the map, and
+/// clear of the labels drawn before it, which it then joins.
+bool labelFits(const QRectF &box, const MapFrame &frame, std::vector<QRectF> &drawn);
+
+/// The latitude/longitude grid: lines every 10 degrees, each parallel
+/// labelled where it starts on the left, every second meridian where it
+/// ends at the bottom (else where it crosses the equator).
+void planGrid(LayerPlan &plan, const MapFrame &frame, const TextStyle &style);
 /// A small yellow square framed in black on each place.
-void planLocationSquares(LayerPlan &plan, std::span<const GeoPoint> places,
-                         const MapGeometry &geometry, const ViewCoordinates &view);
+void planSquares(LayerPlan &plan, const MapFrame &frame, std::span<const GeoPoint> places);
+/// Rings every 1000 km about the view's centre, labelled with their
+/// distances, and bearings every 30 degrees, labelled where they end.
+void planRangeRings(LayerPlan &plan, const MapFrame &frame, const TextStyle &style);
 /// What marks a place: a pinned zone's dot, or the home or target marker.
 enum class PlaceMark
 {

@@ -3,10 +3,11 @@
 #include "astro/Sphere.h"
 #include "places/GreatCircle.h"
 #include "places/Locator.h"
-#include "render/ViewLayers.h"
+#include "render/MapLayers.h"
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <tuple>
@@ -65,15 +66,52 @@ bool squareLabelsShown(double pixelsPerDegree, const QFont &font)
     return squaresShown(pixelsPerDegree) &&
            labelFits(QStringLiteral("AA00"), font, 2.0 * pixelsPerDegree, pixelsPerDegree);
 }
+
+QPolygonF polygonOf(const FrameLine &piece)
+{
+    QPolygonF polygon;
+    polygon.reserve(qsizetype(piece.size()));
+    for (const FramePoint &p : piece)
+        polygon << QPointF(p.x, p.y);
+    return polygon;
+}
+
+/// Lines through the pieces, the given width: a piece straight along a row
+/// or a column as the rectangle it covers, which is cheaper to fill than to
+/// stroke.
+void strokePieces(QPainter &painter, const std::vector<FrameLine> &pieces, const QColor &colour,
+                  double width)
+{
+    painter.setPen(QPen(colour, width));
+    for (const FrameLine &piece : pieces) {
+        if (piece.size() < 2)
+            continue;
+        const auto [left, right] =
+            std::minmax_element(piece.begin(), piece.end(),
+                                [](const FramePoint &a, const FramePoint &b) { return a.x < b.x; });
+        const auto [top, bottom] =
+            std::minmax_element(piece.begin(), piece.end(),
+                                [](const FramePoint &a, const FramePoint &b) { return a.y < b.y; });
+        if (left->x == right->x)
+            painter.fillRect(QRectF(left->x - width / 2, top->y, width, bottom->y - top->y),
+                             colour);
+        else if (top->y == bottom->y)
+            painter.fillRect(QRectF(left->x, top->y - width / 2, right->x - left->x, width),
+                             colour);
+        else
+            painter.drawPolyline(polygonOf(piece));
+    }
+}
 } // namespace
 
-void drawPaths(QPainter &painter, const GeoPoint &home, const GeoPoint &target,
-               const PlaceToPoint &position, double jump)
+void drawPaths(QPainter &painter, const MapFrame &frame, const GeoPoint &home,
+               const GeoPoint &target)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     for (const bool longPath : {true, false}) {
-        const std::vector<GeoPoint> line = places::greatCircleSamples(home, target, longPath);
+        const std::vector<FrameLine> pieces =
+            frame.cut(places::pathSamples(home, target, longPath));
         // The dashes in units of each pen's width: 12 points on, 6 off for both.
         for (const auto &[colour, width] :
              {std::pair{QColor(0, 0, 0, 150), 3.0}, std::pair{pathColour(), 1.5}}) {
@@ -81,107 +119,82 @@ void drawPaths(QPainter &painter, const GeoPoint &home, const GeoPoint &target,
             if (longPath)
                 pen.setDashPattern({12.0 / width, 6.0 / width});
             painter.setPen(pen);
-            drawGeoPolyline(painter, position, jump, line);
+            for (const FrameLine &piece : pieces)
+                painter.drawPolyline(polygonOf(piece));
         }
     }
     painter.restore();
 }
 
-void drawLocatorGrid(QPainter &painter, const MapGeometry &geometry, const TextStyle &style,
-                     const ViewCoordinates &view)
+void drawLocatorGrid(QPainter &painter, const MapFrame &frame, const TextStyle &style)
 {
-    const double perDegree = geometry.pixelsPerDegree;
-    if (!(perDegree > 0.05))
+    if (!(frame.pixelsPerDegree() > 0.05))
         return;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    const bool squares = squaresShown(perDegree);
-    const double south = std::max(0.0, double(latitudeToY(-90.0f, geometry)));
-    const double north = std::min(double(geometry.mapHeight), double(latitudeToY(90.0f, geometry)));
-    // The squares' lines under the fields'; each line the rectangle it covers.
-    for (const auto &[step, width, colour] : {std::tuple{2.0, kSquareLineWidth, squareColour()},
-                                              std::tuple{20.0, kFieldLineWidth, fieldColour()}}) {
-        if (step == 2.0 && !squares)
-            continue;
-        for (double longitude = -180.0 + step; longitude < 180.0; longitude += step) {
-            const double x = longitudeToX(float(longitude), geometry);
-            painter.fillRect(view.rect(x - width / 2, south, width, north - south), colour);
+    // A cell's width and height in points, measured across its middle over a
+    // short step either way, so that a cell the seam cuts is not taken for
+    // one as wide as the map.
+    const auto sizeOf = [&frame](const GeoPoint &corner, double width, double height) {
+        const GeoPoint middle{corner.latitude + height / 2, corner.longitude + width / 2};
+        constexpr double kStep = 0.01;
+        const auto at = frame.toFrame(middle);
+        if (!at)
+            return std::pair{0.0, 0.0};
+        double across = HUGE_VAL, up = HUGE_VAL;
+        for (const double sign : {-1.0, 1.0}) {
+            if (const auto p = frame.toFrame({middle.latitude, middle.longitude + sign * kStep}))
+                across = std::min(across, std::hypot(p->x - at->x, p->y - at->y) / kStep * width);
+            if (const auto p = frame.toFrame({middle.latitude + sign * kStep, middle.longitude}))
+                up = std::min(up, std::hypot(p->x - at->x, p->y - at->y) / kStep * height);
         }
-        for (double latitude = -90.0 + step / 2; latitude < 90.0; latitude += step / 2) {
-            const double y = latitudeToY(float(latitude), geometry);
-            painter.fillRect(view.rect(0, y - width / 2, geometry.mapWidth, width), colour);
-        }
-    }
-    const TextStyle labelStyle{style.font, fieldColour()};
-    forEachCell(squareLabelsShown(perDegree, style.font), [&](const GeoPoint &corner, double width,
-                                                              double height, const QString &label) {
-        if (!labelFits(label, style.font, width * perDegree, height * perDegree))
-            return;
-        const QSizeF size = ViewCoordinates::textSize(label, style.font);
-        const double x =
-            longitudeToX(float(corner.longitude + width / 2), geometry) - size.width() / 2;
-        const double y =
-            latitudeToY(float(corner.latitude + height / 2), geometry) - size.height() / 2;
-        painter.fillRect(view.rect(x - 1, y, size.width() + 2, size.height()), labelBoxColour());
-        view.drawText(painter, x, y, label, labelStyle);
-    });
-    painter.restore();
-}
-
-void drawViewLocatorGrid(QPainter &painter, const MapProjection &projection, const TextStyle &style)
-{
-    const auto at = [&projection](double latitude, double longitude) -> std::optional<QPointF> {
-        const auto p = projection.forward({latitude, longitude});
-        return p ? std::optional(QPointF(p->x, p->y)) : std::nullopt;
-    };
-    const auto span = [](const std::optional<QPointF> &a, const std::optional<QPointF> &b) {
-        return a && b ? std::hypot(a->x() - b->x(), a->y() - b->y()) : 0.0;
-    };
-    // A cell's width and height in points, measured across its middle.
-    const auto sizeOf = [&](const GeoPoint &corner, double width, double height) {
-        const double middleLatitude = corner.latitude + height / 2;
-        const double middleLongitude = corner.longitude + width / 2;
-        return std::pair{span(at(middleLatitude, corner.longitude),
-                              at(middleLatitude, corner.longitude + width)),
-                         span(at(corner.latitude, middleLongitude),
-                              at(corner.latitude + height, middleLongitude))};
+        return std::pair{std::isfinite(across) ? across : 0.0, std::isfinite(up) ? up : 0.0};
     };
     std::vector<GeoPoint> line;
-    const auto drawLine = [&](const GeoPoint &from, double north, double east) {
+    const auto lineFrom = [&](const GeoPoint &from, double north, double east) {
         line.clear();
-        const int steps = int(std::max(north, east) / 0.5);
+        const int steps = int(std::max(std::fabs(north), std::fabs(east)) / 10.0);
         for (int i = 0; i <= steps; ++i)
             line.push_back({from.latitude + north * i / steps, from.longitude + east * i / steps});
-        drawGeoPolyline(painter, projection, line);
+        return frame.cut(line);
     };
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    // The squares of each field wide enough for them, where the view shows it
-    // large; under the fields' lines.
-    painter.setPen(QPen(squareColour(), kSquareLineWidth));
+    // The squares of each field wide enough for them, under the fields' lines.
     forEachCell(false, [&](const GeoPoint &corner, double width, double height, const QString &) {
         if (!squaresShown(sizeOf(corner, width, height).first / width))
             return;
         for (int i = 1; i < 10; ++i) {
-            drawLine({corner.latitude, corner.longitude + 2.0 * i}, height, 0.0);
-            drawLine({corner.latitude + 1.0 * i, corner.longitude}, 0.0, width);
+            strokePieces(painter,
+                         lineFrom({corner.latitude, corner.longitude + 2.0 * i}, height, 0),
+                         squareColour(), kSquareLineWidth);
+            strokePieces(painter, lineFrom({corner.latitude + 1.0 * i, corner.longitude}, 0, width),
+                         squareColour(), kSquareLineWidth);
         }
     });
-    painter.setPen(QPen(fieldColour(), kFieldLineWidth));
     for (double longitude = -180.0; longitude < 180.0; longitude += 20.0)
-        drawLine({-90.0, longitude}, 180.0, 0.0);
+        strokePieces(painter, lineFrom({-90.0, longitude}, 180.0, 0.0), fieldColour(),
+                     kFieldLineWidth);
     for (double latitude = -80.0; latitude < 90.0; latitude += 10.0)
-        drawLine({latitude, -180.0}, 0.0, 360.0);
-    painter.restore();
+        strokePieces(painter, lineFrom({latitude, -180.0}, 0.0, 360.0), fieldColour(),
+                     kFieldLineWidth);
     // Each label where its cell has room for it.
-    const double perDegree = projection.scale() * sphere::kDegToRad;
+    const ViewCoordinates view(frame.height());
     const TextStyle labelStyle{style.font, fieldColour()};
-    QList<QRectF> drawn;
-    forEachCell(squareLabelsShown(perDegree, style.font), [&](const GeoPoint &corner, double width,
-                                                              double height, const QString &label) {
-        const auto centre = at(corner.latitude + height / 2, corner.longitude + width / 2);
-        const auto [across, up] = sizeOf(corner, width, height);
-        if (centre && labelFits(label, style.font, across, up))
-            drawLabel(painter, *centre, label, labelStyle, drawn);
-    });
+    std::vector<QRectF> drawn;
+    forEachCell(squareLabelsShown(frame.pixelsPerDegree(), style.font),
+                [&](const GeoPoint &corner, double width, double height, const QString &label) {
+                    const auto [across, up] = sizeOf(corner, width, height);
+                    const auto centre =
+                        frame.toFrame({corner.latitude + height / 2, corner.longitude + width / 2});
+                    if (!centre || !labelFits(label, style.font, across, up))
+                        return;
+                    const QSizeF size = ViewCoordinates::textSize(label, style.font);
+                    const double x = centre->x - size.width() / 2;
+                    const double y = (frame.height() - centre->y) - size.height() / 2;
+                    const QRectF box = view.rect(x - 1, y, size.width() + 2, size.height());
+                    if (!labelFits(box, frame, drawn))
+                        return;
+                    painter.fillRect(box, labelBoxColour());
+                    view.drawText(painter, x, y, label, labelStyle);
+                });
+    painter.restore();
 }

@@ -1,11 +1,10 @@
 #pragma once
 
 // The layers of home and target: the paths between them and the Maidenhead
-// locator grid, on the classic map and in every view.
+// locator grid.
 
 #include "astro/GeoPoint.h"
-#include "mapcore/MapGeometry.h"
-#include "mapcore/MapProjection.h"
+#include "mapcore/MapFrame.h"
 #include "render/MapPainting.h"
 
 #include <QColor>
@@ -19,17 +18,12 @@ inline QColor pathColour()
     return {255, 70, 180};
 }
 
-/// The great circle from home to target through a mapping of places to
-/// points: the short path solid, the long path dashed, each over a dark edge;
-/// broken where a step is longer than jump, at the edge of a world map.
-void drawPaths(QPainter &painter, const GeoPoint &home, const GeoPoint &target,
-               const PlaceToPoint &position, double jump);
+/// The paths from home to target along the WGS84 geodesic, as they are
+/// measured: the short path solid, the long path dashed, each over a dark edge.
+void drawPaths(QPainter &painter, const MapFrame &frame, const GeoPoint &home,
+               const GeoPoint &target);
 
-/// The locator grid on the classic map: the fields' lines and two letters,
-/// and where a field is at least 120 points wide, the squares' lines.
-void drawLocatorGrid(QPainter &painter, const MapGeometry &geometry, const TextStyle &style,
-                     const ViewCoordinates &view);
-/// The same in a view, the lines along the sphere, each label where its cell
-/// has room for it.
-void drawViewLocatorGrid(QPainter &painter, const MapProjection &projection,
-                         const TextStyle &style);
+/// The locator grid: the fields' lines and two letters, and in each field
+/// at least 120 points wide, the squares' lines; each label where its cell
+/// has room for it on the map.
+void drawLocatorGrid(QPainter &painter, const MapFrame &frame, const TextStyle &style);

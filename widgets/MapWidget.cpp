@@ -50,32 +50,15 @@ MapWidget::MapWidget(MapModel &model, FrameRenderer &renderer, QWidget *parent)
     connect(&model, &MapModel::placesChanged, this, repaint);
 }
 
-MapProjection MapWidget::projection() const
-{
-    return MapProjection(m_model.view(), m_model.viewCentre(), width(), height(), m_model.fit());
-}
-
 std::optional<GeoPoint> MapWidget::placeAt(const QPointF &point) const
 {
-    if (!m_model.isClassicView())
-        return projection().inverse({point.x(), point.y()});
-    const MapGeometry geometry = geometryFromSize(float(width()), float(height()));
-    const QPointF p = ViewCoordinates(height()).point(point.x(), point.y()); // y up
-    const GeoPoint place{yToLatitude(float(p.y()), geometry), xToLongitude(float(p.x()), geometry)};
-    if (std::fabs(place.latitude) > 90.0 || std::fabs(place.longitude) > 180.0)
-        return std::nullopt;
-    return place;
+    return mapFrameFor(m_model, size()).fromFrame({point.x(), point.y()});
 }
 
 std::optional<QPointF> MapWidget::pointOf(const GeoPoint &place) const
 {
-    if (!m_model.isClassicView()) {
-        const auto p = projection().forward(place);
-        return p ? std::optional(QPointF(p->x, p->y)) : std::nullopt;
-    }
-    const MapGeometry geometry = geometryFromSize(float(width()), float(height()));
-    return ViewCoordinates(height()).point(longitudeToX(float(place.longitude), geometry),
-                                           latitudeToY(float(place.latitude), geometry));
+    const auto p = mapFrameFor(m_model, size()).toFrame(place);
+    return p ? std::optional(QPointF(p->x, p->y)) : std::nullopt;
 }
 
 QString MapWidget::pointerText(const GeoPoint &place) const

@@ -89,8 +89,6 @@ private:
     /// submenuHeight.
     void fitZonesInto(QMenu *menu, int height, int submenuHeight);
 
-    /// The projection of the widget in points, in a view other than the classic map.
-    MapProjection projection() const;
     /// Makes a place home or target, kept as its coordinates.
     void setPlaceEnd(PlaceEnd end, const GeoPoint &place);
     /// Shows what lies under the pointer, or nothing.

@@ -168,6 +168,16 @@ private slots:
             QVERIFY(std::fabs(path.reverseBearingDeg - (azimuth2 + 180.0)) < 0.001);
             QVERIFY(std::fabs(path.longBearingDeg - (azimuth1 + 180.0)) < 0.001);
             QVERIFY(std::fabs(path.longDistanceKm - (40030.17 - km)) < 0.001);
+            // The drawn path's samples on that geodesic: one off it by a few
+            // kilometres, as a sphere's great circle is, makes the way longer.
+            const std::vector<GeoPoint> samples = pathSamples(from, to, false);
+            const GeoPoint &middle = samples[samples.size() / 2];
+            QVERIFY(std::fabs(greatCirclePath(from, middle).shortDistanceKm +
+                              greatCirclePath(middle, to).shortDistanceKm - km) < 1e-6);
+            // The long path leaves along the short one's bearing turned round.
+            QVERIFY(
+                std::fabs(greatCirclePath(from, pathSamples(from, to, true)[1]).shortBearingDeg -
+                          path.longBearingDeg) < 0.001);
         }
     }
 };

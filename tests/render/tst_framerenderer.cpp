@@ -4,6 +4,7 @@
 #include "mapcore/MapProjection.h"
 #include "model/MapModel.h"
 #include "model/SkyTexts.h"
+#include "places/GreatCircle.h"
 #include "platform/Clock.h"
 #include "platform/Resources.h"
 #include "render/FrameRenderer.h"
@@ -194,12 +195,12 @@ private slots:
         for (const auto &[g, colour] : {std::pair{kSmallPreset, QColor(0, 0, 0, 128)},
                                         {kLargePreset, QColor(0, 0, 0, 128)},
                                         {kSmallPreset, QColor(20, 200, 90, 77)}}) {
-            const ViewCoordinates view(g.mapHeight);
+            const MapFrame frame(g);
             LayerPlan plan;
-            planGridLines(plan, g, smallTextStyle(), view);
+            planGrid(plan, frame, smallTextStyle());
             const std::vector<GeoPoint> places = {
                 {0.13f, 0.37f}, {-89.9f, -180.0f}, {89.9f, 179.9f}};
-            planLocationSquares(plan, places, g, view);
+            planSquares(plan, frame, places);
             plan.fillRect({-3.3, 10.6, 20.2, 0.4}, colour);
             plan.fillRect({g.mapWidth - 4.7, g.mapHeight - 2.2, 9.0, 9.0}, Qt::red);
             QImage recorded =
@@ -209,8 +210,8 @@ private slots:
             QImage painted = recorded.convertToFormat(QImage::Format_ARGB32);
             for (QImage *frame : {&recorded, &painted}) {
                 QPainter painter(frame);
-                plan.replay(*frame, painter);
-                plan.replay(*frame, painter); // the second from the recording
+                plan.replay(*frame, painter, 1.0);
+                plan.replay(*frame, painter, 1.0); // the second from the recording
             }
             QCOMPARE(recorded, painted.convertToFormat(QImage::Format_ARGB32_Premultiplied));
         }
@@ -308,8 +309,7 @@ private slots:
         QVERIFY2(offLines < changed.size() / 10, qPrintable(QString::number(offLines)));
     }
 
-    // The paths change only pixels on the great circle through home and target
-    // (in the azimuthal view centred on home, the straight line through both),
+    // The paths change only pixels on the geodesic through home and target,
     // the short path at its middle, the dashed long one within a dash of its.
     void pathsFollowTheGreatCircle_data()
     {
@@ -337,23 +337,21 @@ private slots:
             return scene.renderer->render(*scene.model, size).copy();
         };
         const QImage off = frame(false), on = frame(true);
-        const auto [distance, bearing] = sphere::distanceAndBearing(home, target);
-        const auto pointAt = [&](double along) {
-            const FramePoint p =
-                *projection.forward(sphere::destinationPoint(home, bearing, along));
+        const auto pointOf = [&](const GeoPoint &place) {
+            const FramePoint p = *projection.forward(place);
             return QPointF(p.x, p.y);
         };
-        std::vector<QPointF> circle; // every 0.1 degree
-        for (int i = 0; i < 3600; ++i)
-            circle.push_back(pointAt(i * M_PI / 1800));
-        const QPointF centre = pointAt(0), towards = pointAt(distance) - centre;
+        // Both paths, finely along the geodesic they are measured on.
+        std::vector<QPointF> line;
+        for (const bool longPath : {false, true})
+            for (const GeoPoint &place : places::pathSamples(home, target, longPath, 5.0))
+                line.push_back(pointOf(place));
         const auto offCircle = [&](const QPointF &p) {
-            if (!flat) // from the line through home and target
-                return std::abs(towards.x() * (p.y() - centre.y()) -
-                                towards.y() * (p.x() - centre.x())) /
-                           std::hypot(towards.x(), towards.y()) >
-                       1.5;
-            return std::none_of(circle.begin(), circle.end(), [&](const QPointF &c) {
+            // By the azimuthal view's rim a kilometre spans many pixels.
+            if (!flat && std::hypot(p.x() - size.width() / 2.0, p.y() - size.height() / 2.0) >
+                             size.width() / 2.0 - 10.0)
+                return false;
+            return std::none_of(line.begin(), line.end(), [&](const QPointF &c) {
                 return std::hypot(c.x() - p.x(), c.y() - p.y()) <= 2.0;
             });
         };
@@ -371,8 +369,10 @@ private slots:
                 best = std::min(best, std::hypot(c.x() - p.x(), c.y() - p.y()));
             return best;
         };
-        QVERIFY(nearest(pointAt(distance / 2)) <= 1.5);
-        QVERIFY(nearest(pointAt(M_PI + distance / 2)) <= 6.0);
+        const std::vector<GeoPoint> shortPath = places::pathSamples(home, target, false),
+                                    longPath = places::pathSamples(home, target, true);
+        QVERIFY(nearest(pointOf(shortPath[shortPath.size() / 2])) <= 1.5);
+        QVERIFY(nearest(pointOf(longPath[longPath.size() / 2])) <= 6.0);
     }
 
     // The locator grid: a field's edge and its letters at its middle (JO, 0 to
