@@ -325,10 +325,11 @@ std::vector<OptionDescriptor> makeDescriptors()
                  .arg(QLatin1String(end.jsonKey)),
              false,
              [name, index = std::size_t(end.end)](R r, V value) {
-                 const places::PlaceText parsed = places::parsePlaceText(value.toStdString());
+                 places::PlaceText parsed = places::parsePlaceText(value.toStdString());
                  if (parsed.kind == places::PlaceText::Kind::Invalid)
-                     return QStringLiteral("%1: %2").arg(name, QString::fromStdString(parsed.name));
-                 r.options.places[index] = value;
+                     return QStringLiteral("%1: %2").arg(
+                         name, placeProblemText(parsed.problem, value, TextLanguage::English));
+                 r.options.places[index] = CommandLineOptions::TypedPlace{value, std::move(parsed)};
                  return QString();
              }});
     }

@@ -65,9 +65,14 @@ struct CommandLineOptions
     std::optional<MapView> view;    ///< --projection NAME
     std::optional<GeoPoint> centre; ///< --center LAT,LON
     std::optional<MapFit> fit;      ///< --fit contain|cover
-    /// --home and --target as typed, in kPlaceEnds' order; a city is looked
-    /// up when the map is made.
-    std::array<QString, kPlaceEnds.size()> places;
+    /// --home and --target as typed and parsed, in kPlaceEnds' order; a city
+    /// is looked up when the map is made.
+    struct TypedPlace
+    {
+        QString text;
+        places::PlaceText parsed;
+    };
+    std::array<std::optional<TypedPlace>, kPlaceEnds.size()> places;
     std::optional<double> homeElevation;      ///< --home-elevation METRES
     std::optional<GreyLineBand> greyLineBand; ///< --grey-line LOW,HIGH
 

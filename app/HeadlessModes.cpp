@@ -56,16 +56,18 @@ std::unique_ptr<MapModel> modelFor(const CommandLineOptions &options, Preference
         model->setPinnedZones({});
     // Home and target as given, else as stored.
     for (const PlaceEndInfo &end : kPlaceEnds) {
-        const QString &text = options.places[std::size_t(end.end)];
-        if (text.isEmpty())
+        const auto &typed = options.places[std::size_t(end.end)];
+        if (!typed)
             continue;
-        places::PlaceResult found = placeNamedBy(text);
+        places::PlaceResult found = placeNamedBy(typed->parsed);
         if (!found.ok) {
             err << "duskmap: " << end.option << ": "
-                << printableArgument(QString::fromStdString(found.problem)) << "\n";
+                << printableArgument(
+                       placeProblemText(found.problem, typed->text, TextLanguage::English))
+                << "\n";
             return nullptr;
         }
-        model->setPlace(end.end, ChosenPlace{text, std::move(found.place)});
+        model->setPlace(end.end, ChosenPlace{typed->text, std::move(found.place)});
     }
     if (options.homeElevation)
         model->setHomeElevation(*options.homeElevation);

@@ -32,8 +32,10 @@ QString describe(const CommandLineOptions &o)
     add(o.centre.has_value(),
         QStringLiteral("centre %1").arg(centreText(o.centre.value_or(GeoPoint{}))));
     add(o.fit.has_value(), o.fit == MapFit::Cover ? "cover" : "contain");
-    for (const PlaceEndInfo &end : kPlaceEnds)
-        add(!o.places[size_t(end.end)].isEmpty(), end.jsonKey + (" " + o.places[size_t(end.end)]));
+    for (const PlaceEndInfo &end : kPlaceEnds) {
+        if (const auto &place = o.places[size_t(end.end)])
+            add(true, end.jsonKey + (" " + place->text));
+    }
     add(o.homeElevation.has_value(),
         QStringLiteral("elevation %1").arg(o.homeElevation.value_or(0)));
     const GreyLineBand band = o.greyLineBand.value_or(GreyLineBand{});

@@ -52,9 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                    (options.mode == Mode::Snapshot || options.mode == Mode::Wallpaper));
     for (const QString &query : options.pins + QStringList{options.zone, options.zoneQuery})
         FUZZ_CHECK(query.isEmpty() || !query.trimmed().isEmpty());
-    for (const QString &place : options.places)
-        FUZZ_CHECK(place.isEmpty() || places::parsePlaceText(place.toStdString()).kind !=
-                                          places::PlaceText::Kind::Invalid);
+    for (const auto &place : options.places)
+        FUZZ_CHECK(!place ||
+                   (place->parsed.kind != places::PlaceText::Kind::Invalid &&
+                    place->parsed.kind == places::parsePlaceText(place->text.toStdString()).kind));
     FUZZ_CHECK(!options.homeElevation ||
                (*options.homeElevation >= -500 && *options.homeElevation <= 9000));
     if (const auto &band = options.greyLineBand)
