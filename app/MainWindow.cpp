@@ -62,11 +62,10 @@ MapGeometry zoomTargetFor(int mapHeight)
 }
 
 /// Replaces a readout's text; an unchanged text touches nothing, so that a
-/// tick that changes no text causes no relayout or repaint.
-/// Sets a readout's text, and the name a screen reader reads for it: the
-/// readout's own name, then its value ("Time, 12:30:05 CET +0100"; "Sunrise,
-/// 7:58" for "Sunrise:  7:58").
-void setFieldText(QLabel *field, const QString &text)
+/// tick that changes no text causes no relayout or repaint. Sets the name a
+/// screen reader reads for it too: the readout's own name, then its value
+/// ("Time, 12:30:05 CET +0100"; "Sunrise, 7:58" for "Sunrise:  7:58").
+void setFieldText(QLabel *field, const QString &text, const QString &value)
 {
     if (field->text() == text)
         return;
@@ -79,14 +78,19 @@ void setFieldText(QLabel *field, const QString &text)
     const QString label = name.toString();
     if (label.isEmpty())
         return;
-    const qsizetype colon = text.indexOf(QLatin1String(": "));
-    const QString value = (colon >= 0 ? text.mid(colon + 2) : text).simplified();
+    const QString spoken = value.simplified();
     field->setAccessibleName(
-        value.isEmpty()
+        spoken.isEmpty()
             ? label
             //: What a screen reader says for a readout: its name, then its value
             : QCoreApplication::translate("MainWindow", "%1, %2", "a readout and its value")
-                  .arg(label, value));
+                  .arg(label, spoken));
+}
+
+/// A readout whose whole text is its value.
+void setFieldText(QLabel *field, const QString &text)
+{
+    setFieldText(field, text, text);
 }
 } // namespace
 
@@ -597,10 +601,10 @@ void MainWindow::updatePlaceTexts()
 {
     const PlaceTexts texts = placeTexts(
         m_model, geometryFromSize(float(m_mapWidget->width()), float(m_mapWidget->height())));
-    setFieldText(m_ui->sunriseField, texts.sunrise);
-    setFieldText(m_ui->sunsetField, texts.sunset);
-    setFieldText(m_ui->latitudeField, texts.latitude);
-    setFieldText(m_ui->longitudeField, texts.longitude);
+    setFieldText(m_ui->sunriseField, texts.sunrise, texts.sunriseValue);
+    setFieldText(m_ui->sunsetField, texts.sunset, texts.sunsetValue);
+    setFieldText(m_ui->latitudeField, texts.latitude, texts.latitudeValue);
+    setFieldText(m_ui->longitudeField, texts.longitude, texts.longitudeValue);
     // The readout area is full: the Moon and the Sun go in the coordinates'
     // tooltip.
     const QString sky = skyReadoutText(astro::skyPositions(utcInstant(m_model.shownInstant())));

@@ -53,11 +53,34 @@ PlaceTexts placeTexts(const MapModel &model, const MapGeometry &geometry)
     const float latitude = yToLatitude(latitudeToY(place.latitude, geometry), geometry);
     const float longitude = xToLongitude(longitudeToX(place.longitude, geometry), geometry);
     const QtZoneCalendar zone(model.timeZone());
-    const SunTexts sun =
-        sunTexts(model.shownInstant().toSecsSinceEpoch(), zone, {latitude, longitude});
-    return {relabeledText(sun.sunrise, "Sunrise"), relabeledText(sun.sunset, "Sunset"),
-            relabeledText(latitudeText(latitude), "Latitude"),
-            relabeledText(longitudeText(longitude), "Longitude")};
+    const SunEvents sun =
+        sunEvents(model.shownInstant().toSecsSinceEpoch(), zone, {latitude, longitude});
+    PlaceTexts texts;
+    switch (sun.kind) {
+    case SunEvents::Kind::RisesAndSets:
+        texts.sunriseValue = readoutValue(sunClockValue(sun.sunrise, zone));
+        texts.sunsetValue = readoutValue(sunClockValue(sun.sunset, zone));
+        texts.sunrise = readoutText("Sunrise", texts.sunriseValue);
+        texts.sunset = readoutText("Sunset", texts.sunsetValue);
+        break;
+    case SunEvents::Kind::AlwaysUp:
+        texts.sunrise = texts.sunriseValue =
+            QCoreApplication::translate("Readouts", "Sun never sets");
+        break;
+    case SunEvents::Kind::AlwaysDown:
+        texts.sunrise = texts.sunriseValue =
+            QCoreApplication::translate("Readouts", "Sun never rises");
+        break;
+    case SunEvents::Kind::Unknown:
+        break;
+    }
+    const PositionValue north = latitudeValue(latitude);
+    const PositionValue east = longitudeValue(longitude);
+    texts.latitudeValue = readoutValue(north.value, north.hemisphere);
+    texts.longitudeValue = readoutValue(east.value, east.hemisphere);
+    texts.latitude = readoutText("Latitude", texts.latitudeValue);
+    texts.longitude = readoutText("Longitude", texts.longitudeValue);
+    return texts;
 }
 
 namespace {

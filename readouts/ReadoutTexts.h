@@ -63,8 +63,22 @@ struct SunEvents
 };
 SunEvents sunEvents(int64_t nowUtcSeconds, const ZoneCalendar &zone, const GeoPoint &place);
 
-/// "Latitude:  40° 42' 51\" N"; the seconds are left out when they round to 0.
-/// Empty for a value that is not a finite angle.
+/// A sunrise or sunset's wall-clock time as its readout writes it after the
+/// label, cut to the minute: " 4:42".
+std::string sunClockValue(int64_t instant, const ZoneCalendar &zone);
+
+/// A coordinate as its readout writes it between the label and the
+/// hemisphere letter: " 40° 42' 51\"", the seconds left out when they round
+/// to 0. An empty value for an angle that is not finite.
+struct PositionValue
+{
+    std::string value;
+    char hemisphere = 0; ///< 'N' or 'S', 'E' or 'W'
+};
+PositionValue latitudeValue(float latitudeDeg);
+PositionValue longitudeValue(float longitudeDeg);
+
+/// "Latitude:  40° 42' 51\" N"; empty for a value that is not a finite angle.
 std::string latitudeText(float latitudeDeg);
 
 /// "Longitude:  74°  0' 23\" W"; as latitudeText with W and E.

@@ -374,11 +374,14 @@ private slots:
         QFETCH(QString, texts);
         QLocale::setDefault(QLocale(locale));
         QCOMPARE(installTranslators(QLocale(locale)), language);
+        const auto shownPosition = [](const char *label, const PositionValue &position) {
+            return readoutText(label, readoutValue(position.value, position.hemisphere));
+        };
         const QStringList shown{QCoreApplication::translate("Localizable", "Show Sun", "ShowSun"),
                                 QCoreApplication::translate("QPlatformTheme", "Cancel"),
                                 longDateText(QDate(2026, 12, 7)),
-                                relabeledText(latitudeText(40.7142f), "Latitude"),
-                                relabeledText(longitudeText(-74.0064f), "Longitude")};
+                                shownPosition("Latitude", latitudeValue(40.7142f)),
+                                shownPosition("Longitude", longitudeValue(-74.0064f))};
         qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());
         QLocale::setDefault(QLocale::c());
         QCOMPARE(shown.join(u'|'), texts);
