@@ -1,7 +1,8 @@
 #include "model/SkyTexts.h"
 
+#include "platform/CoordinateText.h"
+
 #include <QCoreApplication>
-#include <QLocale>
 #include <QString>
 
 #include <cctype>
@@ -58,17 +59,11 @@ QString skyReadoutText(const astro::SkyPositions &sky)
     const std::string_view name = astro::moonPhaseName(sky.phase);
     QByteArray phase(name.data(), qsizetype(name.size()));
     phase[0] = char(std::toupper(phase[0]));
-    const auto coordinate = [](double value, const char *positive, const char *negative) {
-        return QStringLiteral("%1\u00B0 %2")
-            .arg(QLocale().toString(std::fabs(value), 'f', 2))
-            .arg(QCoreApplication::translate("Readouts", value < 0.0 ? negative : positive));
-    };
     //: The Moon's phase and lit part; the point where the Sun stands overhead
     return QCoreApplication::translate("SkyTexts", "Moon: %1, %2%\nSun overhead: %3, %4")
         .arg(QCoreApplication::translate("SkyTexts", phase.constData()))
         .arg(qRound(sky.illuminatedFraction * 100.0))
-        .arg(coordinate(sky.subsolar.latitude, "N", "S"),
-             coordinate(sky.subsolar.longitude, "E", "W"));
+        .arg(shownLatitude(sky.subsolar.latitude, 2), shownLongitude(sky.subsolar.longitude, 2));
 }
 
 UtcFields utcFields(const QDateTime &instant)

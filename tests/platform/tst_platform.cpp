@@ -1,6 +1,7 @@
 #include "MessageLog.h"
 #include "TestResources.h"
 #include "WriteFaults.h"
+#include "platform/CoordinateText.h"
 #include "platform/Preferences.h"
 #include "platform/PropertyList.h"
 #include "platform/Translations.h"
@@ -337,6 +338,31 @@ private slots:
 
     // The first of the user's languages with a catalogue speaks, with Qt's
     // own strings in the same language; English and C keep the code's texts.
+    // Places and angles for people: the hemisphere of the value as shown, halves of a degree
+    // away from 0, a true minus, bearings within a turn.
+    void coordinatesForPeople_data()
+    {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("both hemispheres")
+            << shownCoordinates({40.71424, -74.00645}, 4) << "40.7142° N, 74.0065° W";
+        QTest::newRow("south, east")
+            << shownCoordinates({-33.8667, 151.2167}, 2) << "33.87° S, 151.22° E";
+        QTest::newRow("rounds to 0: north") << shownLatitude(-0.004, 2) << "0.00° N";
+        QTest::newRow("rounds to 0: east") << shownLongitude(-0.4, 0) << "0° E";
+        QTest::newRow("degrees, half down") << shownDegrees(-6.5) << "\u22127";
+        QTest::newRow("degrees, half up") << shownDegrees(2.5) << "3";
+        QTest::newRow("degrees, a tenth") << shownDegrees(-0.04, 1) << "0.0";
+        QTest::newRow("bearing, a turn") << shownBearing(359.6) << "0";
+        QTest::newRow("bearing, below 0") << shownBearing(-90.2) << "270";
+    }
+    void coordinatesForPeople()
+    {
+        QFETCH(QString, shown);
+        QFETCH(QString, expected);
+        QCOMPARE(shown, expected);
+    }
+
     void translators_data()
     {
         QTest::addColumn<QString>("locale");
