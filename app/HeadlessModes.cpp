@@ -298,12 +298,6 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
                 const Resources &resources, const Clock &clock, QTextStream &err)
 {
     const QString path = options.outputPath;
-    const std::optional<ImageFileFormat> format = options.format;
-    if (!format && !options.timeLapse) {
-        err << "duskmap: cannot tell the image format of \"" << path
-            << "\": name it .png, .jpg, .jpeg or .webp\n";
-        return kExitBadInput;
-    }
     if (const QString problem = outputFolderProblem(
             options.timeLapse && !options.timeLapse->animation ? frameFileName(path, 0) : path);
         !problem.isEmpty()) {
@@ -342,7 +336,7 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
             renderer.images().setCustomNightImage({});
             images = {};
         }
-        const QString reason = writeImageFile(frame, path, *format);
+        const QString reason = writeImageFile(frame, path, *options.format);
         // Minutes pass before a next refresh: hold no map meanwhile.
         renderer.releaseMemory();
         return reason.isEmpty() ? reason

@@ -62,6 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(band->low < band->high && band->low >= -18 && band->high <= 18);
     FUZZ_CHECK((options.mode != Mode::Help && options.mode != Mode::Version) ||
                arguments.size() == 1);
+    FUZZ_CHECK(options.mode != Mode::Snapshot || options.format);
     // WebP holds no wider image; a time-lapse's frames are as wide as its map.
     FUZZ_CHECK(options.format != ImageFileFormat::Webp || options.mapSize().width() <= 16383);
     FUZZ_CHECK(!options.quality ||
