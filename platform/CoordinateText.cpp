@@ -28,21 +28,21 @@ Magnitude magnitude(double value, int decimals)
 QString shownLatitude(double latitudeDeg, int decimals)
 {
     const Magnitude m = magnitude(latitudeDeg, decimals);
-    return m.negative
-               //: A latitude south of the equator: %1 its degrees, such as 33.87
-               ? QCoreApplication::translate("Coordinates", "%1° S").arg(m.digits)
-               //: A latitude north of the equator: %1 its degrees, such as 52.52
-               : QCoreApplication::translate("Coordinates", "%1° N").arg(m.digits);
+    if (m.negative)
+        //: A latitude south of the equator: %1 its degrees, such as 33.87
+        return QCoreApplication::translate("Coordinates", "%1° S").arg(m.digits);
+    //: A latitude north of the equator: %1 its degrees, such as 52.52
+    return QCoreApplication::translate("Coordinates", "%1° N").arg(m.digits);
 }
 
 QString shownLongitude(double longitudeDeg, int decimals)
 {
     const Magnitude m = magnitude(longitudeDeg, decimals);
-    return m.negative
-               //: A longitude west of Greenwich: %1 its degrees, such as 74.01
-               ? QCoreApplication::translate("Coordinates", "%1° W").arg(m.digits)
-               //: A longitude east of Greenwich: %1 its degrees, such as 13.40
-               : QCoreApplication::translate("Coordinates", "%1° E").arg(m.digits);
+    if (m.negative)
+        //: A longitude west of Greenwich: %1 its degrees, such as 74.01
+        return QCoreApplication::translate("Coordinates", "%1° W").arg(m.digits);
+    //: A longitude east of Greenwich: %1 its degrees, such as 13.40
+    return QCoreApplication::translate("Coordinates", "%1° E").arg(m.digits);
 }
 
 QString shownCoordinates(const GeoPoint &point, int decimals)

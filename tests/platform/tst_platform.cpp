@@ -368,30 +368,36 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("texts");
-        QTest::newRow("German") << "de_AT"
-                                << "de"
-                                << "Sonne anzeigen|Abbrechen|Montag, 7. Dezember 2026|"
-                                   "Breite:  40° 42' 51\" N|Länge:  74°  0' 23\" W";
-        QTest::newRow("Brazilian") << "pt_BR"
-                                   << "pt_BR"
-                                   << "Mostrar Sol|Cancelar|segunda-feira, 7 de dezembro de 2026|"
-                                      "Latitude:  40° 42' 51\" N|Longitude:  74°  0' 23\" O";
+        QTest::newRow("German")
+            << "de_AT"
+            << "de"
+            << "Sonne anzeigen|Abbrechen|Montag, 7. Dezember 2026|"
+               "Breite:  40° 42' 51\" N|Länge:  74°  0' 23\" W|40,71° N, 74,01° W";
+        QTest::newRow("Brazilian")
+            << "pt_BR"
+            << "pt_BR"
+            << "Mostrar Sol|Cancelar|segunda-feira, 7 de dezembro de 2026|"
+               "Latitude:  40° 42' 51\" N|Longitude:  74°  0' 23\" O|40,71° N, 74,01° O";
         QTest::newRow("Russian") << "ru_RU"
                                  << "ru"
                                  << "Показать Солнце|Отмена|понедельник, 7 декабря 2026 г.|"
-                                    "Широта:  40° 42' 51\" с. ш.|Долгота:  74°  0' 23\" з. д.";
-        QTest::newRow("Chinese") << "zh_CN"
-                                 << "zh_CN"
-                                 << "显示太阳|取消|2026年12月7日星期一|"
-                                    "纬度:  40° 42' 51\" 北|经度:  74°  0' 23\" 西";
+                                    "Широта:  40° 42' 51\" с. ш.|Долгота:  74°  0' 23\" з. д.|"
+                                    "40,71° с. ш., 74,01° з. д.";
+        QTest::newRow("Chinese")
+            << "zh_CN"
+            << "zh_CN"
+            << "显示太阳|取消|2026年12月7日星期一|"
+               "纬度:  40° 42' 51\" 北|经度:  74°  0' 23\" 西|北纬40.71°，西经74.01°";
         QTest::newRow("no catalogue") << "ko_KR"
                                       << ""
                                       << "Show Sun|Cancel|2026년 12월 7일 월요일|"
-                                         "Latitude:  40° 42' 51\" N|Longitude:  74°  0' 23\" W";
+                                         "Latitude:  40° 42' 51\" N|Longitude:  74°  0' 23\" W|"
+                                         "40.71° N, 74.01° W";
         QTest::newRow("English") << "en_US"
                                  << ""
                                  << "Show Sun|Cancel|Monday, December 7, 2026|"
-                                    "Latitude:  40° 42' 51\" N|Longitude:  74°  0' 23\" W";
+                                    "Latitude:  40° 42' 51\" N|Longitude:  74°  0' 23\" W|"
+                                    "40.71° N, 74.01° W";
     }
     void translators()
     {
@@ -407,7 +413,8 @@ private slots:
                                 QCoreApplication::translate("QPlatformTheme", "Cancel"),
                                 longDateText(QDate(2026, 12, 7)),
                                 shownPosition("Latitude", latitudeValue(40.7142f)),
-                                shownPosition("Longitude", longitudeValue(-74.0064f))};
+                                shownPosition("Longitude", longitudeValue(-74.0064f)),
+                                shownCoordinates({40.7142, -74.0064}, 2)};
         qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());
         QLocale::setDefault(QLocale::c());
         QCOMPARE(shown.join(u'|'), texts);
