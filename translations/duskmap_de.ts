@@ -53,6 +53,18 @@
     </message>
 </context>
 <context>
+    <name>FactsPanel</name>
+    <message>
+        <source>Paths from home to target</source>
+        <extracomment>What a screen reader calls the row&apos;s line of the paths from home to target</extracomment>
+        <translation>Wege vom Heimatort zum Ziel</translation>
+    </message>
+    <message>
+        <source>Unpin %1</source>
+        <translation>%1 lösen</translation>
+    </message>
+</context>
+<context>
     <name>GoToDateDialog</name>
     <message>
         <source>Go to Date and Time</source>
@@ -350,10 +362,6 @@
         <translation>Nächste Zeitumstellung</translation>
     </message>
     <message>
-        <source>Unpin %1</source>
-        <translation>%1 lösen</translation>
-    </message>
-    <message>
         <source>Could not save the map to &quot;%1&quot;: %2</source>
         <translation>Die Karte konnte nicht als „%1“ gespeichert werden: %2</translation>
     </message>
@@ -399,11 +407,6 @@
         <source>Home</source>
         <extracomment>View → Centre On: the home place the user keeps (in the preferences or given with --home)</extracomment>
         <translation>Heimatort</translation>
-    </message>
-    <message>
-        <source>Paths from home to target</source>
-        <extracomment>What a screen reader calls the row&apos;s line of the paths from home to target</extracomment>
-        <translation>Wege vom Heimatort zum Ziel</translation>
     </message>
     <message>
         <source>&lt;p&gt;Cities: GeoNames (geonames.org), under the Creative Commons Attribution 4.0 licence.&lt;/p&gt;</source>

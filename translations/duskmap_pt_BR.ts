@@ -53,6 +53,18 @@
     </message>
 </context>
 <context>
+    <name>FactsPanel</name>
+    <message>
+        <source>Paths from home to target</source>
+        <extracomment>What a screen reader calls the row&apos;s line of the paths from home to target</extracomment>
+        <translation>Trajetos de casa ao destino</translation>
+    </message>
+    <message>
+        <source>Unpin %1</source>
+        <translation>Desafixar %1</translation>
+    </message>
+</context>
+<context>
     <name>GoToDateDialog</name>
     <message>
         <source>Go to Date and Time</source>
@@ -350,10 +362,6 @@
         <translation>Próxima mudança de horário</translation>
     </message>
     <message>
-        <source>Unpin %1</source>
-        <translation>Desafixar %1</translation>
-    </message>
-    <message>
         <source>Could not save the map to &quot;%1&quot;: %2</source>
         <translation>Não foi possível salvar o mapa em “%1”: %2</translation>
     </message>
@@ -399,11 +407,6 @@
         <source>Home</source>
         <extracomment>View → Centre On: the home place the user keeps (in the preferences or given with --home)</extracomment>
         <translation>Casa</translation>
-    </message>
-    <message>
-        <source>Paths from home to target</source>
-        <extracomment>What a screen reader calls the row&apos;s line of the paths from home to target</extracomment>
-        <translation>Trajetos de casa ao destino</translation>
     </message>
     <message>
         <source>&lt;p&gt;Cities: GeoNames (geonames.org), under the Creative Commons Attribution 4.0 licence.&lt;/p&gt;</source>
