@@ -212,28 +212,22 @@ std::string longitudeText(float longitudeDeg)
     return positionText("Longitude", longitudeValue(longitudeDeg));
 }
 
-std::string offsetText(int64_t seconds)
+TimeFromNow timeFromNow(int64_t seconds)
 {
-    // The two largest units that say how far: "+3 d 2 h", "-3 h 20 min",
-    // "+20 min"; under a minute, seconds. A zero part is left out.
-    const char *sign = seconds < 0 ? "\u2212" : "+";
+    // The two largest units that say how far; under a minute, seconds. A zero
+    // second part is left out.
+    static constexpr uint64_t kUnitSeconds[] = {86400, 3600, 60, 1};
     const uint64_t magnitude = seconds < 0 ? uint64_t(0) - uint64_t(seconds) : uint64_t(seconds);
-    struct Unit
-    {
-        uint64_t seconds;
-        const char *name;
-    };
-    static constexpr Unit kUnits[] = {{86400, "d"}, {3600, "h"}, {60, "min"}, {1, "s"}};
     size_t first = 0;
-    while (first + 1 < std::size(kUnits) && magnitude < kUnits[first].seconds)
+    while (first + 1 < std::size(kUnitSeconds) && magnitude < kUnitSeconds[first])
         ++first;
-    std::string text =
-        sign + std::to_string(magnitude / kUnits[first].seconds) + " " + kUnits[first].name;
-    if (first + 1 < std::size(kUnits) && kUnits[first].seconds > 60) {
-        const Unit &next = kUnits[first + 1];
-        const uint64_t rest = magnitude % kUnits[first].seconds / next.seconds;
+    TimeFromNow from;
+    from.negative = seconds < 0;
+    from.first = {magnitude / kUnitSeconds[first], TimeFromNow::Unit(first)};
+    if (kUnitSeconds[first] > 60) {
+        const uint64_t rest = magnitude % kUnitSeconds[first] / kUnitSeconds[first + 1];
         if (rest != 0)
-            text += " " + std::to_string(rest) + " " + next.name;
+            from.second = TimeFromNow::Part{rest, TimeFromNow::Unit(first + 1)};
     }
-    return text;
+    return from;
 }

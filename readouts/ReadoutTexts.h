@@ -8,6 +8,7 @@
 #include "astro/GeoPoint.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 /// Calendar fields of one instant as a time zone presents it.
@@ -84,6 +85,25 @@ std::string latitudeText(float latitudeDeg);
 /// "Longitude:  74°  0' 23\" W"; as latitudeText with W and E.
 std::string longitudeText(float longitudeDeg);
 
-/// How far an instant lies from now, in its two largest units: "+3 d 2 h",
-/// "−3 h 20 min", "+20 min"; under a minute, in seconds ("+0 s" at now).
-std::string offsetText(int64_t seconds);
+/// How far an instant lies from now, in its two largest units, which the
+/// window writes "+3 d 2 h", "−3 h 20 min", "+20 min"; under a minute, in
+/// seconds ("+0 s" at now).
+struct TimeFromNow
+{
+    enum class Unit
+    {
+        Days,
+        Hours,
+        Minutes,
+        Seconds,
+    };
+    struct Part
+    {
+        uint64_t count = 0;
+        Unit unit = Unit::Seconds;
+    };
+    bool negative = false;
+    Part first;
+    std::optional<Part> second; ///< none when 0, and for minutes and seconds
+};
+TimeFromNow timeFromNow(int64_t seconds);
