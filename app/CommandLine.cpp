@@ -33,7 +33,6 @@ constexpr qint64 kLongestDurationSeconds = qint64(1000) * 366 * 86400;
 // readouts' minutes change.
 constexpr qint64 kShortestRefreshSeconds = 60;
 constexpr qint64 kDefaultWallpaperRefreshSeconds = 600;
-constexpr int kDefaultFps = 12;
 constexpr int kFewestFps = 1;
 constexpr int kMostFps = 60;
 // JPEG's and WebP's best.

@@ -24,6 +24,9 @@ enum ExitStatus
     kExitBadInput = 2,
 };
 
+/// The frames a second of an animation when --fps is not given.
+inline constexpr int kDefaultFps = 12;
+
 /// What the command line asks Duskmap to do.
 struct CommandLineOptions
 {
@@ -85,7 +88,7 @@ struct CommandLineOptions
         qint64 stepSeconds = 0;
         qint64 frameCount = 0;
         bool animation = false; ///< .webp
-        int fps = 12;           ///< --fps, animations only
+        int fps = kDefaultFps;  ///< --fps, animations only
     };
     std::optional<TimeLapse> timeLapse;
     std::optional<int> quality; ///< --quality N, 0 to 100: WebP and JPEG frames
