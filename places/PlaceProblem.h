@@ -4,8 +4,8 @@
 
 namespace places {
 
-/// Why a text names no place. The window says it in the user's language and
-/// the command line in English, each from its own table of these codes.
+/// Why a text names no place. The phrases are the model's: in the user's
+/// language for the window, in English for the command line and the log.
 enum class PlaceProblem : std::uint8_t
 {
     None,
