@@ -1,8 +1,10 @@
 #include "app/CommandLine.h"
 
 #include "app/FramePattern.h"
+#include "model/MapModel.h"
 #include "model/ShownRange.h"
 #include "places/PlaceText.h"
+#include "render/WebpAnimation.h"
 
 #include <QRegularExpression>
 #include <QTimeZone>
@@ -24,8 +26,6 @@ constexpr int kWallpaper = modeBit(Mode::Wallpaper);
 constexpr int kAnyMode = ~0;
 
 constexpr qint64 kMaxFrames = 100000;
-// As many as the window keeps.
-constexpr qsizetype kMaxPins = 12;
 // Far more than any span of the dates Duskmap computes, yet no overflow in
 // milliseconds.
 constexpr qint64 kLongestDurationSeconds = qint64(1000) * 366 * 86400;
@@ -33,7 +33,10 @@ constexpr qint64 kLongestDurationSeconds = qint64(1000) * 366 * 86400;
 // readouts' minutes change.
 constexpr qint64 kShortestRefreshSeconds = 60;
 constexpr qint64 kDefaultWallpaperRefreshSeconds = 600;
-constexpr int kDefaultFps = 12;
+constexpr int kFewestFps = 1;
+constexpr int kMostFps = 60;
+// JPEG's and WebP's best.
+constexpr int kBestQuality = 100;
 
 /// The options as applied one by one, before the rules that join them.
 struct Reading
@@ -67,19 +70,21 @@ enum class HelpSection
 
 /// One option: how it is read, which modes it serves, its help and what it
 /// sets. apply returns the error, empty when the value is good.
+/// Written with designated initializers, each field given only where it
+/// differs from these defaults.
 struct OptionDescriptor
 {
-    QString name;
+    QString name = {};
     Takes takes = Takes::Nothing;
-    QString valueName;
+    QString valueName = {};
     int modes = kAnyMode;
     HelpSection section = HelpSection::Any;
     /// The --help line's left part, when not the name and value; its text.
     /// An option with no help text is described by another's line.
-    QString helpLabel;
-    QString help;
+    QString helpLabel = {};
+    QString help = {};
     bool repeatable = false;
-    std::function<QString(Reading &, const QString &value)> apply;
+    std::function<QString(Reading &, const QString &value)> apply = {};
     QString shortName = {};
 };
 
@@ -116,233 +121,167 @@ QString chooseMode(Reading &reading, Mode mode)
     return {};
 }
 
+/// A whole number of seconds as the durations are written: "90s", "10m".
+QString durationText(qint64 seconds)
+{
+    if (seconds % 86400 == 0)
+        return QStringLiteral("%1d").arg(seconds / 86400);
+    if (seconds % 3600 == 0)
+        return QStringLiteral("%1h").arg(seconds / 3600);
+    if (seconds % 60 == 0)
+        return QStringLiteral("%1m").arg(seconds / 60);
+    return QStringLiteral("%1s").arg(seconds);
+}
+
+QString sizeText(QSize size)
+{
+    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+}
+
 std::vector<OptionDescriptor> makeDescriptors()
 {
     using R = Reading &;
     using V = const QString &;
+    const QString smallSize = sizeText({kSmallPreset.mapWidth, kSmallPreset.mapHeight});
+    const QString largeSize = sizeText({kLargePreset.mapWidth, kLargePreset.mapHeight});
     std::vector<OptionDescriptor> all = {
-        {"--snapshot",
-         Takes::Value,
-         "FILE",
-         kAnyMode,
-         HelpSection::Any,
-         {},
-         "render the map to FILE (PNG, JPEG or WebP, by its extension)",
-         false,
-         [](R r, V value) {
-             r.options.outputPath = value;
-             r.options.format = imageFileFormatFor(value);
-             return chooseMode(r, Mode::Snapshot);
-         }},
-        {"--readouts",
-         Takes::Nothing,
-         {},
-         kAnyMode,
-         HelpSection::Any,
-         {},
-         "print the readouts: time, date, sunrise, sunset, latitude, longitude, one a line; "
-         "then home, target and the path between them, as far as they are set",
-         false,
-         [](R r, V) { return chooseMode(r, Mode::Readouts); }},
-        {"--json",
-         Takes::Nothing,
-         {},
-         kReadouts,
-         HelpSection::Any,
-         {},
-         "with --readouts: print one JSON object instead, with the six texts and the same facts "
-         "as numbers",
-         false,
-         [](R r, V) {
-             r.options.json = true;
-             return QString();
-         }},
-        {"--list-zones",
-         Takes::OptionalQuery,
-         {},
-         kAnyMode,
-         HelpSection::Any,
-         "--list-zones [QUERY]",
-         "print the zones offered, one a line: name, latitude, longitude (degrees), separated by "
-         "tabs; with QUERY, only the zones it finds, best first",
-         false,
-         [](R r, V value) {
-             r.options.zoneQuery = value;
-             return chooseMode(r, Mode::ListZones);
-         }},
-        {"--wallpaper",
-         Takes::Nothing,
-         {},
-         kAnyMode,
-         HelpSection::Any,
-         {},
-         "keep the desktop background showing the current map, refreshed every 10 minutes, "
-         "until stopped",
-         false,
-         [](R r, V) { return chooseMode(r, Mode::Wallpaper); }},
-        {"--at",
-         Takes::Value,
-         "TIME",
-         kSnapshot | kReadouts,
-         HelpSection::Any,
-         {},
-         "the instant to show, ISO 8601 (2026-06-21T18:40:00Z); default: now",
-         false,
-         [](R r, V value) {
-             QString error;
-             r.options.at = parseInstant(value, &error);
-             return error;
-         }},
-        {"--size",
-         Takes::Value,
-         "small|large|WIDTHxHEIGHT",
-         kSnapshot | kReadouts | kWallpaper,
-         HelpSection::Any,
-         {},
-         "the map size: 720x360, 1440x720 or any from 64x32 to 16384x8192 (3840x2160); default: "
-         "small, and the screen's size for --wallpaper",
-         false,
-         [](R r, V value) {
-             r.options.size = parseMapSize(value);
-             if (r.options.size.isValid())
+        {.name = "--snapshot",
+         .takes = Takes::Value,
+         .valueName = "FILE",
+         .help = "render the map to FILE (PNG, JPEG or WebP, by its extension)",
+         .apply =
+             [](R r, V value) {
+                 r.options.outputPath = value;
+                 r.options.format = imageFileFormatFor(value);
+                 return chooseMode(r, Mode::Snapshot);
+             }},
+        {.name = "--readouts",
+         .help = "print the readouts: time, date, sunrise, sunset, latitude, longitude, one a "
+                 "line; then home, target and the path between them, as far as they are set",
+         .apply = [](R r, V) { return chooseMode(r, Mode::Readouts); }},
+        {.name = "--json",
+         .modes = kReadouts,
+         .help = "with --readouts: print one JSON object instead, with the six texts and the "
+                 "same facts as numbers",
+         .apply =
+             [](R r, V) {
+                 r.options.json = true;
                  return QString();
-             return QStringLiteral("--size must be small, large or WIDTHxHEIGHT from %1x%2 "
-                                   "to %3x%4, not \"%5\"")
-                 .arg(kSmallestMapSize.width())
-                 .arg(kSmallestMapSize.height())
-                 .arg(kLargestMapSize.width())
-                 .arg(kLargestMapSize.height())
-                 .arg(value);
-         }},
-        {"--zone",
-         Takes::Value,
-         "NAME",
-         kSnapshot | kReadouts | kWallpaper,
-         HelpSection::Any,
-         {},
-         "the time zone to mark and read out: its name, or a city or country that finds only it "
-         "(\"new york\"); default: the zone the window would start with",
-         false,
-         [](R r, V value) {
-             if (value.trimmed().isEmpty())
-                 return QStringLiteral("--zone needs a zone or a phrase that is not blank");
-             r.options.zone = value;
-             return QString();
-         }},
-        {"--pin",
-         Takes::Value,
-         "ZONE",
-         kSnapshot | kReadouts | kWallpaper,
-         HelpSection::Any,
-         {},
-         "a world clock for ZONE, found as --zone finds it; repeatable, at most 12; default: the "
-         "pinned zones",
-         true,
-         [](R r, V value) {
-             if (value.trimmed().isEmpty())
-                 return QStringLiteral("--pin needs a zone or a phrase that is not blank");
-             if (r.options.pins.size() >= kMaxPins)
-                 return QStringLiteral("at most %1 zones can be pinned").arg(kMaxPins);
-             r.options.pins.append(value);
-             return QString();
-         }},
-        {"--no-pins",
-         Takes::Nothing,
-         {},
-         kSnapshot | kReadouts | kWallpaper,
-         HelpSection::Any,
-         {},
-         "no world clocks, whatever zones are pinned",
-         false,
-         [](R r, V) {
-             r.options.noPins = true;
-             return QString();
-         }},
-        {"--help",
-         Takes::Nothing,
-         {},
-         kAnyMode,
-         HelpSection::Any,
-         {},
-         "show this help",
-         false,
-         [](R r, V) {
-             r.help = true;
-             return QString();
-         },
-         "-h"},
-        {"--version",
-         Takes::Nothing,
-         {},
-         kAnyMode,
-         HelpSection::Any,
-         {},
-         "show the version",
-         false,
-         [](R r, V) {
-             r.version = true;
-             return QString();
-         }},
-        {"--day-image",
-         Takes::Value,
-         "FILE",
-         kSnapshot | kWallpaper,
-         HelpSection::Maps,
-         {},
-         "use FILE as the day map",
-         false,
-         [](R r, V value) {
-             r.options.dayImagePath = value;
-             return QString();
-         }},
-        {"--night-image",
-         Takes::Value,
-         "FILE",
-         kSnapshot | kWallpaper,
-         HelpSection::Maps,
-         {},
-         "use FILE as the night map",
-         false,
-         [](R r, V value) {
-             r.options.nightImagePath = value;
-             return QString();
-         }},
+             }},
+        {.name = "--list-zones",
+         .takes = Takes::OptionalQuery,
+         .helpLabel = "--list-zones [QUERY]",
+         .help = "print the zones offered, one a line: name, latitude, longitude (degrees), "
+                 "separated by tabs; with QUERY, only the zones it finds, best first",
+         .apply =
+             [](R r, V value) {
+                 r.options.zoneQuery = value;
+                 return chooseMode(r, Mode::ListZones);
+             }},
+        {.name = "--wallpaper",
+         .help = QStringLiteral("keep the desktop background showing the current map, refreshed "
+                                "every %1 minutes, until stopped")
+                     .arg(kDefaultWallpaperRefreshSeconds / 60),
+         .apply = [](R r, V) { return chooseMode(r, Mode::Wallpaper); }},
+        {.name = "--at",
+         .takes = Takes::Value,
+         .valueName = "TIME",
+         .modes = kSnapshot | kReadouts,
+         .help = "the instant to show, ISO 8601 (2026-06-21T18:40:00Z); default: now",
+         .apply =
+             [](R r, V value) {
+                 QString error;
+                 r.options.at = parseInstant(value, &error);
+                 return error;
+             }},
+        {.name = "--size",
+         .takes = Takes::Value,
+         .valueName = "small|large|WIDTHxHEIGHT",
+         .modes = kSnapshot | kReadouts | kWallpaper,
+         .help =
+             QStringLiteral("the map size: %1, %2 or any from %3 to %4 (3840x2160); default: "
+                            "small, and the screen's size for --wallpaper")
+                 .arg(smallSize, largeSize, sizeText(kSmallestMapSize), sizeText(kLargestMapSize)),
+         .apply =
+             [](R r, V value) {
+                 r.options.size = parseMapSize(value);
+                 if (r.options.size.isValid())
+                     return QString();
+                 return QStringLiteral("--size must be small, large or WIDTHxHEIGHT from %1 "
+                                       "to %2, not \"%3\"")
+                     .arg(sizeText(kSmallestMapSize), sizeText(kLargestMapSize), value);
+             }},
+        {.name = "--zone",
+         .takes = Takes::Value,
+         .valueName = "NAME",
+         .modes = kSnapshot | kReadouts | kWallpaper,
+         .help = "the time zone to mark and read out: its name, or a city or country that finds "
+                 "only it (\"new york\"); default: the zone the window would start with",
+         .apply =
+             [](R r, V value) {
+                 if (value.trimmed().isEmpty())
+                     return QStringLiteral("--zone needs a zone or a phrase that is not blank");
+                 r.options.zone = value;
+                 return QString();
+             }},
+        {.name = "--pin",
+         .takes = Takes::Value,
+         .valueName = "ZONE",
+         .modes = kSnapshot | kReadouts | kWallpaper,
+         .help = QStringLiteral("a world clock for ZONE, found as --zone finds it; repeatable, at "
+                                "most %1; default: the pinned zones")
+                     .arg(MapModel::kMaxPinnedZones),
+         .repeatable = true,
+         .apply =
+             [](R r, V value) {
+                 if (value.trimmed().isEmpty())
+                     return QStringLiteral("--pin needs a zone or a phrase that is not blank");
+                 if (r.options.pins.size() >= MapModel::kMaxPinnedZones)
+                     return QStringLiteral("at most %1 zones can be pinned")
+                         .arg(MapModel::kMaxPinnedZones);
+                 r.options.pins.append(value);
+                 return QString();
+             }},
+        {.name = "--no-pins",
+         .modes = kSnapshot | kReadouts | kWallpaper,
+         .help = "no world clocks, whatever zones are pinned",
+         .apply =
+             [](R r, V) {
+                 r.options.noPins = true;
+                 return QString();
+             }},
     };
     // The places, beside the other options of the readouts and before --help.
-    std::vector<OptionDescriptor> placeOptions;
     for (const PlaceEndInfo &end : kPlaceEnds) {
         const QString name = QLatin1String(end.option);
-        placeOptions.push_back(
-            {name,
-             Takes::Value,
-             "PLACE",
-             kSnapshot | kReadouts | kWallpaper,
-             HelpSection::Any,
-             {},
-             QStringLiteral(
-                 "the %1 place, read out and marked on the map: LAT,LON in degrees (52.52,13.40), "
-                 "a Maidenhead locator (JO62qm) or a city (\"Paris, FR\"); default: as stored")
-                 .arg(QLatin1String(end.jsonKey)),
-             false,
-             [name, index = std::size_t(end.end)](R r, V value) {
-                 const places::PlaceText parsed = places::parsePlaceText(value.toStdString());
+        all.push_back(
+            {.name = name,
+             .takes = Takes::Value,
+             .valueName = "PLACE",
+             .modes = kSnapshot | kReadouts | kWallpaper,
+             .help = QStringLiteral("the %1 place, read out and marked on the map: LAT,LON in "
+                                    "degrees (52.52,13.40), a Maidenhead locator (JO62qm) or a "
+                                    "city (\"Paris, FR\"); default: as stored")
+                         .arg(QLatin1String(end.jsonKey)),
+             .apply = [name, index = std::size_t(end.end)](R r, V value) {
+                 places::PlaceText parsed = places::parsePlaceText(value.toStdString());
                  if (parsed.kind == places::PlaceText::Kind::Invalid)
-                     return QStringLiteral("%1: %2").arg(name, QString::fromStdString(parsed.name));
-                 r.options.places[index] = value;
+                     return QStringLiteral("%1: %2").arg(
+                         name, placeProblemText(parsed.problem, value, TextLanguage::English));
+                 r.options.places[index] = CommandLineOptions::TypedPlace{value, std::move(parsed)};
                  return QString();
              }});
     }
-    placeOptions.push_back(
-        {"--home-elevation",
-         Takes::Value,
-         "METRES",
-         kReadouts,
-         HelpSection::Any,
-         {},
-         "with --readouts: the home's height above the sea in metres, -500 to 9000, which "
-         "lowers its horizon; default: as stored, else 0",
-         false,
-         [](R r, V value) {
+    all.push_back(
+        {.name = "--home-elevation",
+         .takes = Takes::Value,
+         .valueName = "METRES",
+         .modes = kReadouts,
+         .help = QStringLiteral("with --readouts: the home's height above the sea in metres, %1 "
+                                "to %2, which lowers its horizon; default: as stored, else 0")
+                     .arg(kLowestElevation)
+                     .arg(kHighestElevation),
+         .apply = [](R r, V value) {
              bool ok = false;
              const double metres = value.toDouble(&ok);
              if (!ok || !(metres >= kLowestElevation && metres <= kHighestElevation))
@@ -354,17 +293,16 @@ std::vector<OptionDescriptor> makeDescriptors()
              r.options.homeElevation = metres;
              return QString();
          }});
-    placeOptions.push_back(
-        {"--grey-line",
-         Takes::Value,
-         "LOW,HIGH",
-         kReadouts,
-         HelpSection::Any,
-         {},
-         "with --readouts: the Sun's altitudes in degrees that make the grey line, within -18 "
-         "and 18; default: as stored, else -6,6",
-         false,
-         [](R r, V value) {
+    all.push_back(
+        {.name = "--grey-line",
+         .takes = Takes::Value,
+         .valueName = "LOW,HIGH",
+         .modes = kReadouts,
+         .help = QStringLiteral("with --readouts: the Sun's altitudes in degrees that make the "
+                                "grey line, within -%1 and %1; default: as stored, else %2")
+                     .arg(kGreyLineLimit)
+                     .arg(greyLineBandText(GreyLineBand{})),
+         .apply = [](R r, V value) {
              const std::optional<GreyLineBand> band = greyLineBandFrom(value);
              if (!band)
                  return QStringLiteral("--grey-line must be LOW,HIGH in degrees, LOW below HIGH, "
@@ -374,22 +312,49 @@ std::vector<OptionDescriptor> makeDescriptors()
              r.options.greyLineBand = band;
              return QString();
          }});
-    all.insert(std::find_if(all.begin(), all.end(),
-                            [](const OptionDescriptor &d) { return d.name == "--help"; }),
-               placeOptions.begin(), placeOptions.end());
+    all.push_back({.name = "--help",
+                   .help = "show this help",
+                   .apply =
+                       [](R r, V) {
+                           r.help = true;
+                           return QString();
+                       },
+                   .shortName = "-h"});
+    all.push_back({.name = "--version", .help = "show the version", .apply = [](R r, V) {
+                       r.version = true;
+                       return QString();
+                   }});
+    all.push_back({.name = "--day-image",
+                   .takes = Takes::Value,
+                   .valueName = "FILE",
+                   .modes = kSnapshot | kWallpaper,
+                   .section = HelpSection::Maps,
+                   .help = "use FILE as the day map",
+                   .apply = [](R r, V value) {
+                       r.options.dayImagePath = value;
+                       return QString();
+                   }});
+    all.push_back({.name = "--night-image",
+                   .takes = Takes::Value,
+                   .valueName = "FILE",
+                   .modes = kSnapshot | kWallpaper,
+                   .section = HelpSection::Maps,
+                   .help = "use FILE as the night map",
+                   .apply = [](R r, V value) {
+                       r.options.nightImagePath = value;
+                       return QString();
+                   }});
     QStringList viewNames;
     for (const MapViewInfo &info : kMapViews)
         viewNames.append(QLatin1String(info.name));
-    all.push_back({"--projection",
-                   Takes::Value,
-                   "NAME",
-                   kSnapshot | kWallpaper,
-                   HelpSection::Maps,
-                   {},
-                   QStringLiteral("the view: %1; default: as last chosen in the window")
-                       .arg(viewNames.join(QStringLiteral(", "))),
-                   false,
-                   [viewNames](R r, V value) {
+    all.push_back({.name = "--projection",
+                   .takes = Takes::Value,
+                   .valueName = "NAME",
+                   .modes = kSnapshot | kWallpaper,
+                   .section = HelpSection::Maps,
+                   .help = QStringLiteral("the view: %1; default: as last chosen in the window")
+                               .arg(viewNames.join(QStringLiteral(", "))),
+                   .apply = [viewNames](R r, V value) {
                        r.options.view = mapViewNamed(value);
                        return r.options.view
                                   ? QString()
@@ -398,17 +363,15 @@ std::vector<OptionDescriptor> makeDescriptors()
                                              printableArgument(value));
                    }});
     all.push_back(
-        {"--center",
-         Takes::Value,
-         "LAT,LON",
-         kSnapshot | kWallpaper,
-         HelpSection::Maps,
-         {},
-         "centre the view on a place, in decimal degrees, north and east positive; default: "
-         "as last chosen in the window, else Greenwich (the azimuthal view and the globe: the "
-         "zone's place)",
-         false,
-         [](R r, V value) {
+        {.name = "--center",
+         .takes = Takes::Value,
+         .valueName = "LAT,LON",
+         .modes = kSnapshot | kWallpaper,
+         .section = HelpSection::Maps,
+         .help = "centre the view on a place, in decimal degrees, north and east positive; "
+                 "default: as last chosen in the window, else Greenwich (the azimuthal view and "
+                 "the globe: the zone's place)",
+         .apply = [](R r, V value) {
              r.options.centre = parseCentre(value);
              return r.options.centre
                         ? QString()
@@ -416,26 +379,25 @@ std::vector<OptionDescriptor> makeDescriptors()
                                          "90 and longitude within 180, not \"%1\"")
                               .arg(printableArgument(value));
          }});
-    all.push_back(
-        {"--fit",
-         Takes::Value,
-         "contain|cover",
-         kSnapshot | kWallpaper,
-         HelpSection::Maps,
-         {},
-         "contain: the whole view, black where the image is larger (the default for "
-         "snapshots); cover: the image filled, the rest cropped (the default for --wallpaper)",
-         false,
-         [](R r, V value) {
-             if (value == QLatin1String("contain"))
-                 r.options.fit = MapFit::Contain;
-             else if (value == QLatin1String("cover"))
-                 r.options.fit = MapFit::Cover;
-             else
-                 return QStringLiteral("--fit must be contain or cover, not \"%1\"")
-                     .arg(printableArgument(value));
-             return QString();
-         }});
+    all.push_back({.name = "--fit",
+                   .takes = Takes::Value,
+                   .valueName = "contain|cover",
+                   .modes = kSnapshot | kWallpaper,
+                   .section = HelpSection::Maps,
+                   .help =
+                       "contain: the whole view, black where the image is larger (the default for "
+                       "snapshots); cover: the image filled, the rest cropped (the default for "
+                       "--wallpaper)",
+                   .apply = [](R r, V value) {
+                       if (value == QLatin1String("contain"))
+                           r.options.fit = MapFit::Contain;
+                       else if (value == QLatin1String("cover"))
+                           r.options.fit = MapFit::Cover;
+                       else
+                           return QStringLiteral("--fit must be contain or cover, not \"%1\"")
+                               .arg(printableArgument(value));
+                       return QString();
+                   }});
     for (const MapLayerInfo &layer : kMapLayers) {
         if (!layer.option)
             continue;
@@ -445,15 +407,13 @@ std::vector<OptionDescriptor> makeDescriptors()
             const QString &name = shown ? on : off;
             const QString &other = shown ? off : on;
             all.push_back(
-                {name,
-                 Takes::Nothing,
-                 {},
-                 kSnapshot | kWallpaper,
-                 HelpSection::Maps,
-                 on + QStringLiteral(", ") + off,
-                 shown ? QLatin1String(layer.optionHelp) + QStringLiteral(", or not") : QString(),
-                 false,
-                 [index = std::size_t(layer.layer), shown, name, other](R r, V) {
+                {.name = name,
+                 .modes = kSnapshot | kWallpaper,
+                 .section = HelpSection::Maps,
+                 .helpLabel = on + QStringLiteral(", ") + off,
+                 .help = shown ? QLatin1String(layer.optionHelp) + QStringLiteral(", or not")
+                               : QString(),
+                 .apply = [index = std::size_t(layer.layer), shown, name, other](R r, V) {
                      std::optional<bool> &given = r.options.layers[index];
                      if (given && *given != shown)
                          return QStringLiteral("%1 and %2 cannot be used together")
@@ -463,82 +423,89 @@ std::vector<OptionDescriptor> makeDescriptors()
                  }});
         }
     }
-    const std::vector<OptionDescriptor> rest = {
-        {"--every",
-         Takes::Value,
-         "DURATION",
-         kSnapshot | kWallpaper,
-         HelpSection::Maps,
-         {},
-         "draw the current map again every DURATION, at least 1m (10m, 1h), at its whole "
-         "multiples in UTC, until stopped; default for --wallpaper: 10m",
-         false,
-         [](R r, V value) {
+    all.push_back(
+        {.name = "--every",
+         .takes = Takes::Value,
+         .valueName = "DURATION",
+         .modes = kSnapshot | kWallpaper,
+         .section = HelpSection::Maps,
+         .help = QStringLiteral("draw the current map again every DURATION, at least %1 (10m, "
+                                "1h), at its whole multiples in UTC, until stopped; default for "
+                                "--wallpaper: %2")
+                     .arg(durationText(kShortestRefreshSeconds),
+                          durationText(kDefaultWallpaperRefreshSeconds)),
+         .apply = [](R r, V value) {
              QString error;
              r.options.everySeconds = parseDuration(value, &error);
              if (!r.options.everySeconds)
                  return QStringLiteral("--every: %1").arg(error);
              if (*r.options.everySeconds < kShortestRefreshSeconds)
-                 return QStringLiteral("--every must be at least 1m, not \"%1\"").arg(value);
+                 return QStringLiteral("--every must be at least %1, not \"%2\"")
+                     .arg(durationText(kShortestRefreshSeconds), value);
              return QString();
-         }},
-        {"--from", Takes::Value, "TIME", kSnapshot, HelpSection::Snapshots,
-         "--from TIME --to TIME --step DURATION",
-         "a time-lapse: frames from one time to another, DURATION apart (90s, 10m, 1h or 1d); "
-         "FILE holds one frame number field, %d or %0Nd (frames/map-%04d.png), or ends in .webp "
-         "for one animation",
-         false, readInto(&Reading::from, "--from", parseInstant)},
-        {"--to",
-         Takes::Value,
-         "TIME",
-         kSnapshot,
-         HelpSection::Snapshots,
-         {},
-         {},
-         false,
-         readInto(&Reading::to, "--to", parseInstant)},
-        {"--step",
-         Takes::Value,
-         "DURATION",
-         kSnapshot,
-         HelpSection::Snapshots,
-         {},
-         {},
-         false,
-         readInto(&Reading::stepSeconds, "--step", parseDuration)},
-        {"--fps",
-         Takes::Value,
-         "N",
-         kSnapshot,
-         HelpSection::Snapshots,
-         {},
-         "frames a second of the animation, 1 to 60; default: 12",
-         false,
-         [](R r, V value) {
-             r.fps = boundedNumber(value, 1, 60);
-             return r.fps ? QString()
-                          : QStringLiteral("--fps must be a whole number from 1 to 60, not \"%1\"")
-                                .arg(value);
-         }},
-        {"--quality",
-         Takes::Value,
-         "N",
-         kSnapshot,
-         HelpSection::Snapshots,
-         {},
-         "quality of an animation or JPEG frames, 0 to 100; default: 80 for animations, 100 for "
-         "JPEG",
-         false,
-         [](R r, V value) {
-             r.options.quality = boundedNumber(value, 0, 100);
+         }});
+    all.push_back(
+        {.name = "--from",
+         .takes = Takes::Value,
+         .valueName = "TIME",
+         .modes = kSnapshot,
+         .section = HelpSection::Snapshots,
+         .helpLabel = "--from TIME --to TIME --step DURATION",
+         .help = "a time-lapse: frames from one time to another, DURATION apart (90s, 10m, 1h or "
+                 "1d); FILE holds one frame number field, %d or %0Nd (frames/map-%04d.png), or "
+                 "ends in .webp for one animation",
+         .apply = readInto(&Reading::from, "--from", parseInstant)});
+    // Described by --from's line.
+    all.push_back({.name = "--to",
+                   .takes = Takes::Value,
+                   .valueName = "TIME",
+                   .modes = kSnapshot,
+                   .section = HelpSection::Snapshots,
+                   .apply = readInto(&Reading::to, "--to", parseInstant)});
+    all.push_back({.name = "--step",
+                   .takes = Takes::Value,
+                   .valueName = "DURATION",
+                   .modes = kSnapshot,
+                   .section = HelpSection::Snapshots,
+                   .apply = readInto(&Reading::stepSeconds, "--step", parseDuration)});
+    all.push_back({.name = "--fps",
+                   .takes = Takes::Value,
+                   .valueName = "N",
+                   .modes = kSnapshot,
+                   .section = HelpSection::Snapshots,
+                   .help = QStringLiteral("frames a second of the animation, %1 to %2; default: %3")
+                               .arg(kFewestFps)
+                               .arg(kMostFps)
+                               .arg(kDefaultFps),
+                   .apply = [](R r, V value) {
+                       r.fps = boundedNumber(value, kFewestFps, kMostFps);
+                       return r.fps ? QString()
+                                    : QStringLiteral(
+                                          "--fps must be a whole number from %1 to %2, not "
+                                          "\"%3\"")
+                                          .arg(kFewestFps)
+                                          .arg(kMostFps)
+                                          .arg(value);
+                   }});
+    all.push_back(
+        {.name = "--quality",
+         .takes = Takes::Value,
+         .valueName = "N",
+         .modes = kSnapshot,
+         .section = HelpSection::Snapshots,
+         .help = QStringLiteral("quality of an animation or JPEG frames, 0 to %1; default: %2 for "
+                                "animations, %1 for JPEG")
+                     .arg(kBestQuality)
+                     .arg(kDefaultWebpQuality),
+         .apply = [](R r, V value) {
+             r.options.quality = boundedNumber(value, 0, kBestQuality);
              return r.options.quality
                         ? QString()
-                        : QStringLiteral("--quality must be a whole number from 0 to 100, not "
-                                         "\"%1\"")
+                        : QStringLiteral("--quality must be a whole number from 0 to %1, not "
+                                         "\"%2\"")
+                              .arg(kBestQuality)
                               .arg(value);
-         }},
-    };
-    all.insert(all.end(), rest.begin(), rest.end());
+         }});
     return all;
 }
 
@@ -667,6 +634,11 @@ QString checkRules(Reading &reading, const std::vector<GivenOption> &given)
     }
     if (options.noPins && !options.pins.isEmpty())
         return QStringLiteral("--pin and --no-pins cannot be used together");
+    // Frames and animations too: a name's extension is its format.
+    if (options.mode == Mode::Snapshot && !options.format)
+        return QStringLiteral("cannot tell the image format of \"%1\": name it .png, .jpg, .jpeg "
+                              "or .webp")
+            .arg(options.outputPath);
     if (options.everySeconds) {
         if (options.at)
             return QStringLiteral("--at cannot be used with --every: each refresh shows the "

@@ -24,6 +24,9 @@ enum ExitStatus
     kExitBadInput = 2,
 };
 
+/// The frames a second of an animation when --fps is not given.
+inline constexpr int kDefaultFps = 12;
+
 /// What the command line asks Duskmap to do.
 struct CommandLineOptions
 {
@@ -65,9 +68,14 @@ struct CommandLineOptions
     std::optional<MapView> view;    ///< --projection NAME
     std::optional<GeoPoint> centre; ///< --center LAT,LON
     std::optional<MapFit> fit;      ///< --fit contain|cover
-    /// --home and --target as typed, in kPlaceEnds' order; a city is looked
-    /// up when the map is made.
-    std::array<QString, kPlaceEnds.size()> places;
+    /// --home and --target as typed and parsed, in kPlaceEnds' order; a city
+    /// is looked up when the map is made.
+    struct TypedPlace
+    {
+        QString text;
+        places::PlaceText parsed;
+    };
+    std::array<std::optional<TypedPlace>, kPlaceEnds.size()> places;
     std::optional<double> homeElevation;      ///< --home-elevation METRES
     std::optional<GreyLineBand> greyLineBand; ///< --grey-line LOW,HIGH
 
@@ -80,7 +88,7 @@ struct CommandLineOptions
         qint64 stepSeconds = 0;
         qint64 frameCount = 0;
         bool animation = false; ///< .webp
-        int fps = 12;           ///< --fps, animations only
+        int fps = kDefaultFps;  ///< --fps, animations only
     };
     std::optional<TimeLapse> timeLapse;
     std::optional<int> quality; ///< --quality N, 0 to 100: WebP and JPEG frames

@@ -56,16 +56,18 @@ std::unique_ptr<MapModel> modelFor(const CommandLineOptions &options, Preference
         model->setPinnedZones({});
     // Home and target as given, else as stored.
     for (const PlaceEndInfo &end : kPlaceEnds) {
-        const QString &text = options.places[std::size_t(end.end)];
-        if (text.isEmpty())
+        const auto &typed = options.places[std::size_t(end.end)];
+        if (!typed)
             continue;
-        places::PlaceResult found = placeNamedBy(text);
+        places::PlaceResult found = placeNamedBy(typed->parsed);
         if (!found.ok) {
             err << "duskmap: " << end.option << ": "
-                << printableArgument(QString::fromStdString(found.problem)) << "\n";
+                << printableArgument(
+                       placeProblemText(found.problem, typed->text, TextLanguage::English))
+                << "\n";
             return nullptr;
         }
-        model->setPlace(end.end, ChosenPlace{text, std::move(found.place)});
+        model->setPlace(end.end, ChosenPlace{typed->text, std::move(found.place)});
     }
     if (options.homeElevation)
         model->setHomeElevation(*options.homeElevation);
@@ -296,12 +298,6 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
                 const Resources &resources, const Clock &clock, QTextStream &err)
 {
     const QString path = options.outputPath;
-    const std::optional<ImageFileFormat> format = options.format;
-    if (!format && !options.timeLapse) {
-        err << "duskmap: cannot tell the image format of \"" << path
-            << "\": name it .png, .jpg, .jpeg or .webp\n";
-        return kExitBadInput;
-    }
     if (const QString problem = outputFolderProblem(
             options.timeLapse && !options.timeLapse->animation ? frameFileName(path, 0) : path);
         !problem.isEmpty()) {
@@ -340,7 +336,7 @@ int runSnapshot(const CommandLineOptions &options, Preferences &preferences,
             renderer.images().setCustomNightImage({});
             images = {};
         }
-        const QString reason = writeImageFile(frame, path, *format);
+        const QString reason = writeImageFile(frame, path, *options.format);
         // Minutes pass before a next refresh: hold no map meanwhile.
         renderer.releaseMemory();
         return reason.isEmpty() ? reason

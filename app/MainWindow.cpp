@@ -16,7 +16,9 @@
 #include "render/MapPainting.h"
 #include "render/SkyLayers.h"
 #include "ui_MainWindow.h"
+#include "widgets/FactsPanel.h"
 #include "widgets/MapWidget.h"
+#include "widgets/ReadoutText.h"
 #include "widgets/ZoneFinder.h"
 
 #include <QActionGroup>
@@ -26,7 +28,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QMenu>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -47,8 +48,6 @@ const QString kMaximizedKey = QStringLiteral("MainWindowMaximized");
 // Placement writes are gathered while the window is being dragged.
 constexpr int kPlacementSaveDelayMs = 400;
 constexpr qint64 kNoSecondShown = std::numeric_limits<qint64>::min();
-// The world clocks stand in columns of this width at most, at the default text size.
-constexpr int kPinColumnWidth = 240;
 // The map's area is never smaller: two thirds of the small map's width.
 constexpr QSize kSmallestMapArea(480, 240);
 
@@ -59,34 +58,6 @@ constexpr QSize kSmallestMapArea(480, 240);
 MapGeometry zoomTargetFor(int mapHeight)
 {
     return mapHeight <= kSmallPreset.mapHeight ? kLargePreset : kSmallPreset;
-}
-
-/// Replaces a readout's text; an unchanged text touches nothing, so that a
-/// tick that changes no text causes no relayout or repaint.
-/// Sets a readout's text, and the name a screen reader reads for it: the
-/// readout's own name, then its value ("Time, 12:30:05 CET +0100"; "Sunrise,
-/// 7:58" for "Sunrise:  7:58").
-void setFieldText(QLabel *field, const QString &text)
-{
-    if (field->text() == text)
-        return;
-    field->setText(text);
-    QVariant name = field->property("readoutName");
-    if (!name.isValid()) {
-        name = field->accessibleName();
-        field->setProperty("readoutName", name);
-    }
-    const QString label = name.toString();
-    if (label.isEmpty())
-        return;
-    const qsizetype colon = text.indexOf(QLatin1String(": "));
-    const QString value = (colon >= 0 ? text.mid(colon + 2) : text).simplified();
-    field->setAccessibleName(
-        value.isEmpty()
-            ? label
-            //: What a screen reader says for a readout: its name, then its value
-            : QCoreApplication::translate("MainWindow", "%1, %2", "a readout and its value")
-                  .arg(label, value));
 }
 } // namespace
 
@@ -102,7 +73,16 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
     // The readouts keep their height at any size; the map's area takes the rest.
     const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
     m_ui->readoutArea->setFixedHeight(m_readoutHeight - menuHeight);
-    createFactsArea();
+    // The next clock change shares the readouts' row of the time controls,
+    // where away from now the shown time is told: the window keeps its height
+    // from zone to zone.
+    m_nextChangeField = new QLabel(m_ui->readoutArea);
+    m_nextChangeField->setObjectName(QStringLiteral("nextChangeField"));
+    m_nextChangeField->setAccessibleName(tr("Next clock change"));
+    m_nextChangeField->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_ui->timeRow->insertWidget(0, m_nextChangeField, 1);
+    m_facts = new FactsPanel(model, m_ui->centralWidget);
+    m_ui->centralLayout->addWidget(m_facts);
     fitToSmallMap();
 
     // The time changes every second: a field of fixed size, wide enough for the
@@ -317,7 +297,7 @@ void MainWindow::createKeyboardActions()
     addAction(m_ui->actionMapMenu);
     connect(m_ui->actionMapMenu, &QAction::triggered, this, [this] {
         // On a world clock that has the focus, the clock's own menu.
-        if (auto *field = qobject_cast<QLabel *>(focusWidget()); m_pinFields.contains(field))
+        if (auto *field = qobject_cast<QLabel *>(focusWidget()); m_facts->isWorldClock(field))
             emit field->customContextMenuRequested(field->rect().center());
         else
             m_mapWidget->openContextMenuFromKeyboard();
@@ -415,9 +395,9 @@ void MainWindow::updateClock()
         return;
     m_shownSecond = second;
     const ClockTexts texts = clockTexts(m_model);
-    setFieldText(m_ui->timeField, texts.time);
-    setFieldText(m_ui->dateField, texts.date);
-    updatePinTexts();
+    setReadoutText(m_ui->timeField, texts.time);
+    setReadoutText(m_ui->dateField, texts.date);
+    m_facts->updatePinTexts();
     // The map's description changes with the minute and the zone only.
     const qint64 minute = second - ((second % 60) + 60) % 60;
     const bool sameZone = m_model.zoneName() == m_describedZone;
@@ -427,86 +407,18 @@ void MainWindow::updateClock()
         m_mapWidget->setAccessibleDescription(mapDescription(m_model));
         // A new shown instant or zone brings them up to date with the facts;
         // here, only a new minute while showing now.
-        if (m_model.isShowingNow() && sameZone && homeTargetRows() > 0)
-            updateHomeTargetTexts();
+        if (m_model.isShowingNow() && sameZone && m_facts->showsHomeOrTarget())
+            m_facts->updateHomeTargetTexts();
     }
-}
-
-void MainWindow::createFactsArea()
-{
-    m_factsArea = new QWidget(m_ui->centralWidget);
-    m_factsArea->setObjectName(QStringLiteral("factsArea"));
-    auto *layout = new QVBoxLayout(m_factsArea);
-    layout->setContentsMargins(8, 0, 8, 4);
-    layout->setSpacing(2);
-    // The next clock change shares the readouts' row of the time controls,
-    // where away from now the shown time is told: the window keeps its height
-    // from zone to zone.
-    m_nextChangeField = new QLabel(m_ui->readoutArea);
-    m_nextChangeField->setObjectName(QStringLiteral("nextChangeField"));
-    m_nextChangeField->setAccessibleName(tr("Next clock change"));
-    m_nextChangeField->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    m_ui->timeRow->insertWidget(0, m_nextChangeField, 1);
-    m_homeTargetLayout = new QGridLayout;
-    m_pinLayout = new QGridLayout;
-    for (QGridLayout *grid : {m_homeTargetLayout, m_pinLayout}) {
-        grid->setHorizontalSpacing(12);
-        grid->setVerticalSpacing(2);
-        layout->addLayout(grid);
-    }
-    for (QLabel *&field : m_homeTargetFields) {
-        field = new QLabel(m_factsArea);
-        field->setObjectName(QStringLiteral("homeTargetField"));
-        // Cut at the window's edge rather than hold the window wide; the
-        // tooltip and a screen reader have the whole text.
-        field->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        field->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        field->hide();
-    }
-    //: What a screen reader calls the row's line of the paths from home to target
-    m_homeTargetFields.back()->setAccessibleName(tr("Paths from home to target"));
-    m_ui->centralLayout->addWidget(m_factsArea);
-    m_factsArea->hide();
 }
 
 void MainWindow::updateFacts()
 {
     const QString change = nextChangeText(m_model);
-    setFieldText(m_nextChangeField, change);
+    setReadoutText(m_nextChangeField, change);
     m_nextChangeField->setToolTip(change);
     m_nextChangeField->setVisible(m_model.isShowingNow());
-
-    const QStringList &pins = m_model.pinnedZones();
-    while (m_pinFields.size() > pins.size())
-        delete m_pinFields.takeLast();
-    while (m_pinFields.size() < pins.size()) {
-        auto *field = new QLabel(m_factsArea);
-        field->setObjectName(QStringLiteral("pinField"));
-        // The columns are as many as the width holds: a clock never holds the
-        // window wide, which would keep a zoomed window from coming back.
-        field->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        // In the Tab order, so that a screen reader reaches each clock and the
-        // Menu key offers to unpin it; a label draws no focus of its own.
-        field->setFocusPolicy(Qt::TabFocus);
-        field->setStyleSheet(QStringLiteral(
-            "QLabel:focus { background: palette(highlight); color: palette(highlighted-text); }"));
-        field->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(field, &QWidget::customContextMenuRequested, this, [this, field](QPoint point) {
-            const qsizetype index = m_pinFields.indexOf(field);
-            if (index < 0 || index >= m_model.pinnedZones().size())
-                return;
-            const QString zone = m_model.pinnedZones().at(index);
-            auto *menu = new QMenu(field);
-            menu->setAttribute(Qt::WA_DeleteOnClose);
-            connect(menu->addAction(tr("Unpin %1").arg(zone)), &QAction::triggered, this,
-                    [this, zone] { m_model.unpinZone(zone); });
-            menu->popup(field->mapToGlobal(point));
-        });
-        m_pinFields.append(field);
-    }
-    updatePinTexts();
-    updateHomeTargetTexts();
-    m_factsArea->setVisible(!pins.isEmpty() || homeTargetRows() > 0);
+    m_facts->updateRows();
     layOutFacts();
     // Until the window is placed it opens at the small map's size with every
     // row; after that the window keeps its height and the map gives way to
@@ -516,91 +428,29 @@ void MainWindow::updateFacts()
     placeMap();
 }
 
+double MainWindow::textScale() const
+{
+    return m_mapWidget ? m_mapWidget->textScale() : 1.0;
+}
+
 void MainWindow::layOutFacts()
 {
-    m_laidOutPinColumns = pinColumns();
-    // Home, target and the paths side by side as the width allows, in the
-    // world clocks' columns two at a time.
-    int shown = 0;
-    const int perRow = std::max(1, m_laidOutPinColumns / 2);
-    for (QLabel *field : m_homeTargetFields) {
-        m_homeTargetLayout->removeWidget(field);
-        if (!field->text().isEmpty()) {
-            m_homeTargetLayout->addWidget(field, shown / perRow, shown % perRow);
-            ++shown;
-        }
-    }
-    for (qsizetype i = 0; i < m_pinFields.size(); ++i)
-        m_pinLayout->addWidget(m_pinFields.at(i), int(i / m_laidOutPinColumns),
-                               int(i % m_laidOutPinColumns));
-    // Exactly its rows' height, so that the readouts above keep theirs.
-    m_factsArea->setFixedHeight(belowMapHeight() - m_readoutHeight);
-}
-
-int MainWindow::pinColumns() const
-{
-    // Wider under larger text.
-    const double scale = m_mapWidget ? m_mapWidget->textScale() : 1.0;
-    return std::max(1, int(width() / (kPinColumnWidth * scale)));
-}
-
-void MainWindow::updatePinTexts()
-{
-    const QList<PinTexts> pins = pinTexts(m_model);
-    for (qsizetype i = 0; i < pins.size() && i < m_pinFields.size(); ++i) {
-        const PinTexts &pin = pins.at(i);
-        QStringList parts{cityOf(pin.zone), pin.clock};
-        if (!pin.dayShift.isEmpty())
-            parts << pin.dayShift;
-        parts << pin.offset << QCoreApplication::translate("ShownTexts", pin.light.toUtf8());
-        setFieldText(m_pinFields.at(i), parts.join(QStringLiteral("  ")));
-        m_pinFields.at(i)->setToolTip(pin.zone + QLatin1Char('\n') + pin.time + QLatin1Char('\n') +
-                                      pin.date);
-    }
-}
-
-void MainWindow::updateHomeTargetTexts()
-{
-    const HomeTargetTexts texts = homeTargetTexts(m_model);
-    const QString lines[] = {texts.home, texts.target, texts.path};
-    const QString details[] = {texts.homeDetails, texts.targetDetails, texts.pathDetails};
-    for (std::size_t i = 0; i < m_homeTargetFields.size(); ++i) {
-        QLabel *field = m_homeTargetFields[i];
-        setFieldText(field, lines[i]);
-        field->setToolTip(details[i].isEmpty() ? lines[i]
-                                               : lines[i] + QLatin1Char('\n') + details[i]);
-        field->setVisible(!lines[i].isEmpty());
-    }
-}
-
-int MainWindow::homeTargetRows() const
-{
-    const auto shown = std::count_if(m_homeTargetFields.begin(), m_homeTargetFields.end(),
-                                     [](const QLabel *field) { return !field->text().isEmpty(); });
-    const int perRow = std::max(1, pinColumns() / 2);
-    return int((shown + perRow - 1) / perRow);
+    m_facts->layOut(width(), textScale());
 }
 
 int MainWindow::belowMapHeight() const
 {
-    if (!m_factsArea || m_factsArea->isHidden())
-        return m_readoutHeight;
-    const int lineHeight = QFontMetrics(m_factsArea->font()).height();
-    const int columns = pinColumns();
-    const int pinRows = int((m_pinFields.size() + columns - 1) / columns);
-    const int rows = pinRows + homeTargetRows();
-    // Rows 2 apart, and the area's bottom margin.
-    return m_readoutHeight + rows * (lineHeight + 2) + 4;
+    return m_readoutHeight + (m_facts ? m_facts->rowsHeight(width(), textScale()) : 0);
 }
 
 void MainWindow::updatePlaceTexts()
 {
     const PlaceTexts texts = placeTexts(
         m_model, geometryFromSize(float(m_mapWidget->width()), float(m_mapWidget->height())));
-    setFieldText(m_ui->sunriseField, texts.sunrise);
-    setFieldText(m_ui->sunsetField, texts.sunset);
-    setFieldText(m_ui->latitudeField, texts.latitude);
-    setFieldText(m_ui->longitudeField, texts.longitude);
+    setReadoutText(m_ui->sunriseField, texts.sunrise, texts.sunriseValue);
+    setReadoutText(m_ui->sunsetField, texts.sunset, texts.sunsetValue);
+    setReadoutText(m_ui->latitudeField, texts.latitude, texts.latitudeValue);
+    setReadoutText(m_ui->longitudeField, texts.longitude, texts.longitudeValue);
     // The readout area is full: the Moon and the Sun go in the coordinates'
     // tooltip.
     const QString sky = skyReadoutText(astro::skyPositions(utcInstant(m_model.shownInstant())));
@@ -792,7 +642,7 @@ void MainWindow::moveEvent(QMoveEvent *event)
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    if (pinColumns() != m_laidOutPinColumns)
+    if (m_facts && m_facts->columnsChange(width(), textScale()))
         layOutFacts();
     if (placeMap())
         updatePlaceTexts();

@@ -16,6 +16,7 @@ namespace Ui {
 class MainWindow;
 }
 class Clock;
+class FactsPanel;
 class MapModel;
 class MapWidget;
 class PreferencesDialog;
@@ -24,7 +25,6 @@ class Resources;
 class SecondTimer;
 class TimeMachine;
 class QAction;
-class QGridLayout;
 class QLabel;
 class ZoneFinder;
 
@@ -102,18 +102,14 @@ private:
     void showSelectedZone();
     void updateClock();
     void updatePlaceTexts();
-    /// The line of the next clock change in the readouts, and the world
-    /// clocks' rows below them, shown when there are pins.
-    void createFactsArea();
+    /// The line of the next clock change in the readouts, and the rows of
+    /// facts below them.
     void updateFacts();
-    /// Puts the world clocks in as many columns as the window's width holds.
+    /// Puts the facts' rows in as many columns as the window's width holds.
     void layOutFacts();
-    int pinColumns() const;
-    void updatePinTexts();
-    /// The Home and Target row: each end, then the paths between them.
-    void updateHomeTargetTexts();
-    /// How many rows the Home and Target texts take at the window's width.
-    int homeTargetRows() const;
+    /// The desktop's text size over the default's, which the map's labels,
+    /// menus and the facts' columns grow by.
+    double textScale() const;
     void askAndExportJpeg();
     void showAbout();
 
@@ -123,13 +119,8 @@ private:
     FrameRenderer m_renderer;
     MapWidget *m_mapWidget = nullptr;
     ZoneFinder *m_zoneFinder = nullptr;
-    QWidget *m_factsArea = nullptr;
+    FactsPanel *m_facts = nullptr;
     QLabel *m_nextChangeField = nullptr;
-    QGridLayout *m_pinLayout = nullptr;
-    QList<QLabel *> m_pinFields;
-    QGridLayout *m_homeTargetLayout = nullptr;
-    /// Home, target and the paths, in that order; hidden while not set.
-    std::array<QLabel *, 3> m_homeTargetFields{};
     /// Each layer's Show/Hide action; null for a layer the window does not offer.
     std::array<QAction *, kMapLayerCount> m_layerActions{};
     QList<QAction *> m_viewActions; ///< one a view, in the views' order
@@ -143,7 +134,6 @@ private:
     /// Where the window was before a zoom; none when not zoomed.
     std::optional<QRect> m_placementBeforeZoom;
     QPointer<PreferencesDialog> m_preferencesDialog;
-    int m_laidOutPinColumns = 0;
     int m_readoutHeight = kReadoutAreaHeight; ///< with the menu bar
     qint64 m_shownSecond = 0;
     qint64 m_describedMinute = INT64_MIN; ///< none described yet

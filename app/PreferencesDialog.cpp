@@ -238,7 +238,8 @@ void PreferencesDialog::takePlace(PlaceEnd end)
     } else {
         // The text stays to be put right; the place kept stays until then.
         //: %1 Home or Target, %2 what is wrong with the place typed
-        problem = tr("%1: %2").arg(placeEndTitle(end), translatedPlaceProblem(found.problem));
+        problem = tr("%1: %2").arg(placeEndTitle(end),
+                                   placeProblemText(found.problem, text, TextLanguage::User));
     }
     field->setAccessibleDescription(problem);
     QStringList problems;

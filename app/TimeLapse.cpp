@@ -133,11 +133,6 @@ int runTimeLapse(const CommandLineOptions &options, const MapModel &model,
 {
     const CommandLineOptions::TimeLapse &lapse = *options.timeLapse;
     const QString &path = options.outputPath;
-    if (!lapse.animation && !options.format) {
-        err << "duskmap: cannot tell the image format of \"" << path
-            << "\": name it .png, .jpg, .jpeg or .webp\n";
-        return kExitBadInput;
-    }
     const QSize size = options.mapSize();
 
     StopSignals::install();

@@ -34,7 +34,7 @@ constexpr int kPlayIntervalMs = 33;
 
 const QString kFieldFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
-// The units of offsetText(), as the user's language abbreviates them.
+// The units of timeFromNow(), as the user's language abbreviates them.
 constexpr const char *kOffsetUnits[] = {
     //: Abbreviation of days in a time from now: "+3 d 2 h"
     QT_TRANSLATE_NOOP("TimeMachine", "d"),
@@ -46,16 +46,19 @@ constexpr const char *kOffsetUnits[] = {
     QT_TRANSLATE_NOOP("TimeMachine", "s"),
 };
 
+/// "+3 d 2 h", "−20 min".
 QString offsetFromNow(qint64 seconds)
 {
-    QStringList words = QString::fromStdString(offsetText(seconds)).split(u' ');
-    for (QString &word : words) {
-        for (const char *unit : kOffsetUnits) {
-            if (word == QLatin1String(unit))
-                word = QCoreApplication::translate("TimeMachine", unit);
-        }
-    }
-    return words.join(u' ');
+    const TimeFromNow from = timeFromNow(seconds);
+    const auto part = [](const TimeFromNow::Part &part) {
+        return QString::number(part.count) + QLatin1Char(' ') +
+               QCoreApplication::translate("TimeMachine", kOffsetUnits[int(part.unit)]);
+    };
+    QString text =
+        (from.negative ? QStringLiteral("\u2212") : QStringLiteral("+")) + part(from.first);
+    if (from.second)
+        text += QLatin1Char(' ') + part(*from.second);
+    return text;
 }
 
 int offsetAt(const QTimeZone &zone, qint64 utcSeconds)

@@ -7,10 +7,11 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <array>
 #include <mutex>
 
-places::PlaceResult placeNamedBy(const QString &text)
+places::PlaceResult placeNamedBy(const places::PlaceText &parsed)
 {
     const places::CityList &cities = places::CityList::shared();
     static std::once_flag logged;
@@ -20,7 +21,7 @@ places::PlaceResult placeNamedBy(const QString &text)
                        QStringLiteral("; city names cannot be used as places"));
         });
     }
-    places::PlaceResult result = places::resolvePlace(text.toStdString(), cities);
+    places::PlaceResult result = places::resolvePlace(parsed, cities);
     // A zone's own city in the user's language, as the world clocks name it:
     // "Київ" for Kiev in Ukrainian.
     places::Place &place = result.place;
@@ -33,6 +34,51 @@ places::PlaceResult placeNamedBy(const QString &text)
     if (const QString local = localCityName(zone); !local.isEmpty())
         place.name = local.toStdString();
     return result;
+}
+
+places::PlaceResult placeNamedBy(const QString &text)
+{
+    return placeNamedBy(places::parsePlaceText(text.toStdString()));
+}
+
+namespace {
+using places::PlaceProblem;
+// Each problem in plain words, for translation in the context "PlaceProblem".
+constexpr std::pair<PlaceProblem, const char *> kPlaceProblems[] = {
+    {PlaceProblem::NoPlaceGiven, QT_TRANSLATE_NOOP("PlaceProblem", "no place given")},
+    {PlaceProblem::NotDecimalDegrees,
+     QT_TRANSLATE_NOOP("PlaceProblem",
+                       "not a latitude and longitude in degrees (like 52.52,13.40)")},
+    {PlaceProblem::NotDegreesMinutes,
+     QT_TRANSLATE_NOOP("PlaceProblem",
+                       "not a latitude and longitude in degrees, minutes and seconds")},
+    {PlaceProblem::CoordinatesNotNumbers,
+     QT_TRANSLATE_NOOP("PlaceProblem", "coordinates are not numbers")},
+    {PlaceProblem::CoordinatesOutOfRange,
+     QT_TRANSLATE_NOOP("PlaceProblem",
+                       "coordinates out of range (latitude -90 to 90, longitude -180 to 180)")},
+    {PlaceProblem::NotLocator,
+     QT_TRANSLATE_NOOP("PlaceProblem",
+                       "not a Maidenhead locator of 4, 6 or 8 characters (like JO62qm)")},
+    {PlaceProblem::NoCityNameGiven, QT_TRANSLATE_NOOP("PlaceProblem", "no city name given")},
+    {PlaceProblem::NoCityList,
+     QT_TRANSLATE_NOOP("PlaceProblem", "city names are unavailable without the city list")},
+    {PlaceProblem::NoSuchCity, QT_TRANSLATE_NOOP("PlaceProblem", "no city of that name")},
+};
+} // namespace
+
+QString placeProblemText(places::PlaceProblem problem, const QString &typed, TextLanguage language)
+{
+    const auto row = std::find_if(std::begin(kPlaceProblems), std::end(kPlaceProblems),
+                                  [problem](const auto &each) { return each.first == problem; });
+    if (row == std::end(kPlaceProblems))
+        return {};
+    QString text = language == TextLanguage::English
+                       ? QLatin1String(row->second)
+                       : QCoreApplication::translate("PlaceProblem", row->second);
+    if (const QString shown = typed.trimmed(); !shown.isEmpty())
+        text += QStringLiteral(": ") + shown;
+    return text;
 }
 
 QString placeEndTitle(PlaceEnd end)
@@ -51,20 +97,9 @@ QString shownName(const ChosenPlace &chosen)
     const places::Place &place = chosen.place;
     if (!place.name.empty())
         return QString::fromStdString(place.name);
-    const std::string typed = chosen.text.trimmed().toStdString();
-    const bool typedLocator = places::locatorCentre(typed).has_value();
+    const bool locator = place.kind == places::PlaceText::Kind::Locator;
     return QString::fromStdString(
-        places::locatorOf(place.point, typedLocator ? int(typed.size()) : 6));
-}
-
-QString translatedPlaceProblem(const std::string &problem)
-{
-    const std::size_t colon = problem.find(": ");
-    const std::string phrase = problem.substr(0, colon);
-    const QString translated = QCoreApplication::translate("PlaceProblem", phrase.c_str());
-    return colon == std::string::npos ? translated
-                                      : translated + QStringLiteral(": ") +
-                                            QString::fromStdString(problem.substr(colon + 2));
+        places::locatorOf(place.point, locator ? place.locatorLength : 6));
 }
 
 namespace {

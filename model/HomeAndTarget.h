@@ -58,8 +58,8 @@ struct ChosenPlace
 /// four decimals (some ten metres, finer than a click can aim).
 QString coordinatesText(const GeoPoint &point);
 
-/// What names a place on the map and in the row: a city its name, coordinates
-/// and locators their locator, as long as the one typed, else of 6 characters.
+/// What names a place on the map and in the row: a city its name, a locator
+/// itself as long as typed, coordinates their locator of 6 characters.
 QString shownName(const ChosenPlace &chosen);
 
 /// The heights --home-elevation takes, in metres.
@@ -93,12 +93,23 @@ inline QString greyLineBandText(const GreyLineBand &band)
     return QString::number(band.low) + QLatin1Char(',') + QString::number(band.high);
 }
 
-/// A place from its text, cities from the GeoNames list read on first use; a
-/// list that cannot be read is logged once and leaves only the city forms
-/// failing.
+/// A place from its parsed text, cities from the GeoNames list read on first
+/// use; a list that cannot be read is logged once and leaves only the city
+/// forms failing.
+places::PlaceResult placeNamedBy(const places::PlaceText &parsed);
+/// The same from the text as typed.
 places::PlaceResult placeNamedBy(const QString &text);
-/// A place's problem in the user's language, for the window.
-QString translatedPlaceProblem(const std::string &problem);
+
+/// The language a text is written in: English for the command line and the
+/// log, which scripts read, or the user's for the window.
+enum class TextLanguage
+{
+    English,
+    User,
+};
+/// What is wrong with a place typed, in plain words, then ": " and the text:
+/// "no city of that name: Nowhereville".
+QString placeProblemText(places::PlaceProblem problem, const QString &typed, TextLanguage language);
 
 /// The Sun at one end of the path at the model's shown instant: the place's
 /// local time, the Sun's height and direction there, and the sunrise and

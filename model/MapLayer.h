@@ -105,15 +105,18 @@ inline constexpr std::array kMapLayers{
                  //: and astronomical twilight
                  QT_TRANSLATE_NOOP3("Localizable", "Hide Twilight Lines", "HideTwilightLines"),
                  QT_TRANSLATE_NOOP("MapLayer", "Sunset and twilight lines"), "Ctrl+Shift+T", false},
+    // Range rings: circles of equal distance about the centre, with the
+    // bearings from it, as radio amateurs and pilots name them.
     MapLayerInfo{MapLayer::RangeRings, "ShowRangeRings", false, "range-rings",
-                 "draw rings every 1000 km and bearings about the centre (azimuthal view)",
-                 //: Menu item that shows circles every 1000 km around the centre of the
-                 //: azimuthal view, and lines towards the compass directions
-                 QT_TRANSLATE_NOOP3("Localizable", "Show Distance Rings", "ShowRangeRings"),
-                 //: Menu item that hides those circles and lines
-                 QT_TRANSLATE_NOOP3("Localizable", "Hide Distance Rings", "HideRangeRings"),
-                 QT_TRANSLATE_NOOP("MapLayer", "Distance rings and bearings from the centre"),
-                 "Ctrl+Shift+R", false},
+                 "draw the range rings: every 1000 km and the bearings about the centre "
+                 "(azimuthal view)",
+                 //: Menu item that shows the range rings: circles every 1000 km around the
+                 //: centre of the azimuthal view, and lines towards the compass directions
+                 QT_TRANSLATE_NOOP3("Localizable", "Show Range Rings", "ShowRangeRings"),
+                 //: Menu item that hides the range rings
+                 QT_TRANSLATE_NOOP3("Localizable", "Hide Range Rings", "HideRangeRings"),
+                 //: The layer of circles every 1000 km and bearings around the centre
+                 QT_TRANSLATE_NOOP("MapLayer", "Range rings"), "Ctrl+Shift+R", false},
     // Draws nothing until both home and target are set.
     MapLayerInfo{MapLayer::Paths, "ShowPaths", true, "paths",
                  "draw the short path (solid) and the long path (dashed) from home to target",

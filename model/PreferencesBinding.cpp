@@ -53,7 +53,8 @@ void restore(MapModel &model, Preferences &preferences, bool storeFallback)
             model.setPlace(end.end, ChosenPlace{text, std::move(found.place)});
         else
             logLine(QStringLiteral("Stored %1 cannot be used: %2")
-                        .arg(QLatin1String(end.storedKey), QString::fromStdString(found.problem)));
+                        .arg(QLatin1String(end.storedKey),
+                             placeProblemText(found.problem, text, TextLanguage::English)));
     }
 
     bool elevationOk = false;

@@ -5,6 +5,7 @@
 #include "model/SkyTexts.h"
 #include "places/GreatCircle.h"
 #include "places/Locator.h"
+#include "platform/CoordinateText.h"
 #include "platform/Translations.h"
 #include "readouts/ReadoutTexts.h"
 #include "zones/ClockChange.h"
@@ -53,11 +54,34 @@ PlaceTexts placeTexts(const MapModel &model, const MapGeometry &geometry)
     const float latitude = yToLatitude(latitudeToY(place.latitude, geometry), geometry);
     const float longitude = xToLongitude(longitudeToX(place.longitude, geometry), geometry);
     const QtZoneCalendar zone(model.timeZone());
-    const SunTexts sun =
-        sunTexts(model.shownInstant().toSecsSinceEpoch(), zone, {latitude, longitude});
-    return {relabeledText(sun.sunrise, "Sunrise"), relabeledText(sun.sunset, "Sunset"),
-            relabeledText(latitudeText(latitude), "Latitude"),
-            relabeledText(longitudeText(longitude), "Longitude")};
+    const SunEvents sun =
+        sunEvents(model.shownInstant().toSecsSinceEpoch(), zone, {latitude, longitude});
+    PlaceTexts texts;
+    switch (sun.kind) {
+    case SunEvents::Kind::RisesAndSets:
+        texts.sunriseValue = readoutValue(sunClockValue(sun.sunrise, zone));
+        texts.sunsetValue = readoutValue(sunClockValue(sun.sunset, zone));
+        texts.sunrise = readoutText("Sunrise", texts.sunriseValue);
+        texts.sunset = readoutText("Sunset", texts.sunsetValue);
+        break;
+    case SunEvents::Kind::AlwaysUp:
+        texts.sunrise = texts.sunriseValue =
+            QCoreApplication::translate("Readouts", "Sun never sets");
+        break;
+    case SunEvents::Kind::AlwaysDown:
+        texts.sunrise = texts.sunriseValue =
+            QCoreApplication::translate("Readouts", "Sun never rises");
+        break;
+    case SunEvents::Kind::Unknown:
+        break;
+    }
+    const PositionValue north = latitudeValue(latitude);
+    const PositionValue east = longitudeValue(longitude);
+    texts.latitudeValue = readoutValue(north.value, north.hemisphere);
+    texts.longitudeValue = readoutValue(east.value, east.hemisphere);
+    texts.latitude = readoutText("Latitude", texts.latitudeValue);
+    texts.longitude = readoutText("Longitude", texts.longitudeValue);
+    return texts;
 }
 
 namespace {
@@ -138,7 +162,6 @@ QString mapDescription(const MapModel &model)
         sunAltitudeAt(sunQuantities(utcFields(utc)), model.zones().placeOf(model.zoneName()));
     const QString light =
         QCoreApplication::translate("ShownTexts", kLightNames[int(daylightFor(altitude))]);
-    const int degrees = int(std::lround(std::fabs(altitude)));
     //: What the map shows, for screen readers: %1 the date, %2 the time (UTC)
     const QString shown = QCoreApplication::translate("ShownTexts", "Day and night map, %1 %2 UTC.")
                               .arg(longDateText(utc.date()), utc.toString(QStringLiteral("HH:mm")));
@@ -148,7 +171,8 @@ QString mapDescription(const MapModel &model)
     const QString down =
         QCoreApplication::translate("ShownTexts", "%1: %2, Sun %3° below the horizon.");
     return shown + QLatin1Char(' ') +
-           (altitude >= 0.0 ? up : down).arg(cityOf(model.zoneName()), light).arg(degrees);
+           (altitude >= 0.0 ? up : down)
+               .arg(cityOf(model.zoneName()), light, shownDegrees(std::fabs(altitude)));
 }
 
 QString nextChangeText(const MapModel &model)
@@ -177,12 +201,6 @@ QString clockText(double unixSeconds, const QTimeZone &zone)
 {
     return clockText(QDateTime::fromSecsSinceEpoch(std::llround(unixSeconds), QTimeZone::utc()),
                      zone);
-}
-
-QString degreesText(double degrees)
-{
-    const long whole = std::lround(degrees);
-    return (whole < 0 ? QStringLiteral("\u2212") : QString()) + QLocale().toString(std::abs(whole));
 }
 
 struct EndTexts
@@ -221,20 +239,18 @@ EndTexts endTexts(const MapModel &model, PlaceEnd end)
     //: %4 its sunrise and sunset, %5 the Sun's height in degrees
     const QString line = QCoreApplication::translate("ShownTexts", "%1 %2 · %3 · %4 · Sun %5°")
                              .arg(label, name, approximately + clockText(sun.local, zone), light,
-                                  degreesText(sun.now.altitudeDeg));
+                                  shownDegrees(sun.now.altitudeDeg));
     const QString zoneText =
         QString::fromStdString(place.zone) +
         (place.zoneInferred
              ? QLatin1Char(' ') + QCoreApplication::translate("ShownTexts", "(guessed)")
              : QString());
-    //: %1 latitude, %2 longitude, %3 the Maidenhead locator, %4 the time zone,
-    //: %5 the Sun's compass direction in degrees
+    //: %1 the place's latitude and longitude, %2 the Maidenhead locator, %3 the time zone,
+    //: %4 the Sun's compass direction in degrees
     const QString details =
-        QCoreApplication::translate("ShownTexts",
-                                    "%1°, %2° · locator %3\nTime zone %4\nSun towards %5°")
-            .arg(QLocale().toString(place.point.latitude, 'f', 4),
-                 QLocale().toString(place.point.longitude, 'f', 4), locator, zoneText,
-                 QString::number(std::lround(sun.now.azimuthDeg) % 360));
+        QCoreApplication::translate("ShownTexts", "%1 · locator %2\nTime zone %3\nSun towards %4°")
+            .arg(shownCoordinates(place.point, 4), locator, zoneText,
+                 shownBearing(sun.now.azimuthDeg));
     return {line, details};
 }
 
@@ -285,10 +301,8 @@ HomeTargetTexts homeTargetTexts(const MapModel &model)
         //: The short path (SP) and the long path (LP) from home to target: each its bearing
         //: from home and its length, as radio operators write them
         texts.path = QCoreApplication::translate("ShownTexts", "SP %1° %2 km · LP %3° %4 km")
-                         .arg(QString::number(std::lround(path.shortBearingDeg) % 360),
-                              wholeNumber(path.shortDistanceKm),
-                              QString::number(std::lround(path.longBearingDeg) % 360),
-                              wholeNumber(path.longDistanceKm)) +
+                         .arg(shownBearing(path.shortBearingDeg), wholeNumber(path.shortDistanceKm),
+                              shownBearing(path.longBearingDeg), wholeNumber(path.longDistanceKm)) +
                      QStringLiteral(" · ") + greyLineText(model);
         const GreyLineBand band = model.greyLineBand();
         //: %1 and %2 the Sun's heights that bound the grey line, such as −6 and 6
@@ -296,9 +310,8 @@ HomeTargetTexts homeTargetTexts(const MapModel &model)
             QCoreApplication::translate("ShownTexts",
                                         "Short path: towards %1° from home, %2° back from the "
                                         "target\nGrey line: the Sun from %3° to %4° at both ends")
-                .arg(QString::number(std::lround(path.shortBearingDeg) % 360),
-                     QString::number(std::lround(path.reverseBearingDeg) % 360),
-                     degreesText(band.low), degreesText(band.high));
+                .arg(shownBearing(path.shortBearingDeg), shownBearing(path.reverseBearingDeg),
+                     shownDegrees(band.low), shownDegrees(band.high));
     }
     return texts;
 }

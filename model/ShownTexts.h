@@ -23,6 +23,9 @@ struct PlaceTexts
     QString sunset;
     QString latitude;
     QString longitude;
+    /// Each without its label, which a screen reader reads after the field's
+    /// name: " 7:58", " 40° 42' 51\" N", "Sun never sets".
+    QString sunriseValue, sunsetValue, latitudeValue, longitudeValue;
 };
 PlaceTexts placeTexts(const MapModel &model, const MapGeometry &geometry);
 

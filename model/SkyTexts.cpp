@@ -1,11 +1,9 @@
 #include "model/SkyTexts.h"
 
-#include <QCoreApplication>
-#include <QLocale>
-#include <QString>
+#include "platform/CoordinateText.h"
 
-#include <cctype>
-#include <cmath>
+#include <QCoreApplication>
+#include <QString>
 
 namespace {
 
@@ -31,8 +29,8 @@ QJsonObject skyJson(const astro::SkyPositions &sky)
 
 namespace {
 
-// The phases as the window names them, for translation.
-[[maybe_unused]] constexpr const char *kPhaseNames[] = {
+// The phases as the window names them, in the order of astro::MoonPhase.
+constexpr const char *kPhaseNames[] = {
     //: Phase of the Moon
     QT_TRANSLATE_NOOP("SkyTexts", "New"),
     //: Phase of the Moon
@@ -51,24 +49,17 @@ namespace {
     QT_TRANSLATE_NOOP("SkyTexts", "Waning crescent"),
 };
 
+static_assert(std::size(kPhaseNames) == std::size_t(astro::MoonPhase::WaningCrescent) + 1);
+
 } // namespace
 
 QString skyReadoutText(const astro::SkyPositions &sky)
 {
-    const std::string_view name = astro::moonPhaseName(sky.phase);
-    QByteArray phase(name.data(), qsizetype(name.size()));
-    phase[0] = char(std::toupper(phase[0]));
-    const auto coordinate = [](double value, const char *positive, const char *negative) {
-        return QStringLiteral("%1\u00B0 %2")
-            .arg(QLocale().toString(std::fabs(value), 'f', 2))
-            .arg(QCoreApplication::translate("Readouts", value < 0.0 ? negative : positive));
-    };
     //: The Moon's phase and lit part; the point where the Sun stands overhead
     return QCoreApplication::translate("SkyTexts", "Moon: %1, %2%\nSun overhead: %3, %4")
-        .arg(QCoreApplication::translate("SkyTexts", phase.constData()))
+        .arg(QCoreApplication::translate("SkyTexts", kPhaseNames[int(sky.phase)]))
         .arg(qRound(sky.illuminatedFraction * 100.0))
-        .arg(coordinate(sky.subsolar.latitude, "N", "S"),
-             coordinate(sky.subsolar.longitude, "E", "W"));
+        .arg(shownLatitude(sky.subsolar.latitude, 2), shownLongitude(sky.subsolar.longitude, 2));
 }
 
 UtcFields utcFields(const QDateTime &instant)

@@ -1,8 +1,5 @@
 #include "places/Place.h"
 
-#include "places/PlaceProblem.h"
-#include "places/PlaceText.h"
-
 namespace places {
 
 ZoneGuess zoneNear(const CityList &cities, const GeoPoint &point)
@@ -12,18 +9,18 @@ ZoneGuess zoneNear(const CityList &cities, const GeoPoint &point)
     return {nauticalZone(point.longitude), true};
 }
 
-PlaceResult resolvePlace(std::string_view text, const CityList &cities)
+PlaceResult resolvePlace(const PlaceText &parsed, const CityList &cities)
 {
     PlaceResult result;
-    const PlaceText parsed = parsePlaceText(text);
     switch (parsed.kind) {
     case PlaceText::Kind::Invalid:
-        result.problem = parsed.name;
+        result.problem = parsed.problem;
         return result;
     case PlaceText::Kind::Coordinates:
     case PlaceText::Kind::Locator: {
         ZoneGuess guess = zoneNear(cities, parsed.point);
-        result.place = {parsed.point, {}, std::move(guess.zone), guess.inferred};
+        result.place = {parsed.point,   {},          std::move(guess.zone),
+                        guess.inferred, parsed.kind, parsed.locatorLength};
         result.ok = true;
         return result;
     }
@@ -31,22 +28,24 @@ PlaceResult resolvePlace(std::string_view text, const CityList &cities)
         break;
     }
     if (cities.empty()) {
-        result.problem = problemWith(
-            QT_TRANSLATE_NOOP("PlaceProblem", "city names are unavailable without the city list"),
-            text);
+        result.problem = PlaceProblem::NoCityList;
         return result;
     }
     const std::vector<uint32_t> found = cities.find(parsed.name, parsed.qualifier);
     if (found.empty()) {
-        result.problem =
-            problemWith(QT_TRANSLATE_NOOP("PlaceProblem", "no city of that name"), text);
+        result.problem = PlaceProblem::NoSuchCity;
         return result;
     }
     const uint32_t city = found.front();
     result.place = {cities.place(city), cities.nameFoundBy(city, parsed.name), cities.zone(city),
-                    false};
+                    false, PlaceText::Kind::CityName};
     result.ok = true;
     return result;
+}
+
+PlaceResult resolvePlace(std::string_view text, const CityList &cities)
+{
+    return resolvePlace(parsePlaceText(text), cities);
 }
 
 } // namespace places

@@ -5,6 +5,7 @@
 
 #include "astro/GeoPoint.h"
 #include "places/CityList.h"
+#include "places/PlaceText.h"
 
 #include <string>
 #include <string_view>
@@ -20,6 +21,10 @@ struct Place
     std::string name;         ///< a city's name; empty for coordinates and locators
     std::string zone;         ///< an IANA zone id
     bool zoneInferred = true; ///< from the nearest city or the longitude, not the place's own
+    /// The form it was typed in, which names it: a city by its name, a locator
+    /// as long as the one typed, coordinates by a locator of 6 characters.
+    PlaceText::Kind kind = PlaceText::Kind::Coordinates;
+    int locatorLength = 0; ///< for a locator
 };
 
 struct ZoneGuess
@@ -36,11 +41,12 @@ struct PlaceResult
 {
     bool ok = false;
     Place place;
-    std::string problem; ///< when not ok, in plain words
+    PlaceProblem problem = PlaceProblem::None; ///< when not ok
 };
 
-/// A place from any of the forms of parsePlaceText; a city name takes the most
-/// populous match.
+/// The place a parsed text names; a city name takes the most populous match.
+PlaceResult resolvePlace(const PlaceText &parsed, const CityList &cities);
+/// The same for a text in any of the forms of parsePlaceText.
 PlaceResult resolvePlace(std::string_view text, const CityList &cities);
 
 } // namespace places

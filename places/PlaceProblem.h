@@ -1,26 +1,23 @@
 #pragma once
 
-// For the places' own sources only. A problem with a place is one phrase in
-// plain words, marked for the translators' catalogues in the context
-// "PlaceProblem", then ": " and the text given. The window shows the phrase in
-// the user's language; the command line keeps it in English.
-
-#include <string>
-#include <string_view>
-
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
+#include <cstdint>
 
 namespace places {
 
-/// "no city of that name: Nowhereville"; the phrase alone for no text.
-inline std::string problemWith(const char *problem, std::string_view text)
+/// Why a text names no place. The phrases are the model's: in the user's
+/// language for the window, in English for the command line and the log.
+enum class PlaceProblem : std::uint8_t
 {
-    std::string line = problem;
-    if (!text.empty())
-        line.append(": ").append(text);
-    return line;
-}
+    None,
+    NoPlaceGiven,
+    NotDecimalDegrees, ///< figures that are not "LAT,LON"
+    NotDegreesMinutes, ///< a degree sign, but not two angles with N/S and E/W
+    CoordinatesNotNumbers,
+    CoordinatesOutOfRange,
+    NotLocator, ///< shaped like a locator, but not one of 4, 6 or 8 characters
+    NoCityNameGiven,
+    NoCityList, ///< a city's name, with no city list to look it up in
+    NoSuchCity,
+};
 
 } // namespace places

@@ -1,7 +1,6 @@
 #include "places/PlaceText.h"
 
 #include "places/Locator.h"
-#include "places/PlaceProblem.h"
 
 #include <algorithm>
 #include <charconv>
@@ -44,20 +43,19 @@ std::optional<double> wholeNumber(std::string_view s)
     return value;
 }
 
-PlaceText invalid(const char *problem, std::string_view text)
+PlaceText invalid(PlaceProblem problem)
 {
-    return {PlaceText::Kind::Invalid, {}, problemWith(problem, text), {}};
+    PlaceText text;
+    text.problem = problem;
+    return text;
 }
 
-PlaceText checkedCoordinates(double lat, double lon, std::string_view text)
+PlaceText checkedCoordinates(double lat, double lon)
 {
     if (!std::isfinite(lat) || !std::isfinite(lon))
-        return invalid(QT_TRANSLATE_NOOP("PlaceProblem", "coordinates are not numbers"), text);
+        return invalid(PlaceProblem::CoordinatesNotNumbers);
     if (std::fabs(lat) > 90.0 || std::fabs(lon) > 180.0)
-        return invalid(QT_TRANSLATE_NOOP(
-                           "PlaceProblem",
-                           "coordinates out of range (latitude -90 to 90, longitude -180 to 180)"),
-                       text);
+        return invalid(PlaceProblem::CoordinatesOutOfRange);
     return {PlaceText::Kind::Coordinates, {lat, lon}, {}, {}};
 }
 
@@ -113,11 +111,8 @@ PlaceText dmsPlace(std::string_view text)
     const auto latitudeLetter = [](char c) { return c == 'N' || c == 'S'; };
     const auto longitudeLetter = [](char c) { return c == 'E' || c == 'W'; };
     if (!b || !trimmed(rest).empty() || !latitudeLetter(first) || !longitudeLetter(second))
-        return invalid(
-            QT_TRANSLATE_NOOP("PlaceProblem",
-                              "not a latitude and longitude in degrees, minutes and seconds"),
-            text);
-    return checkedCoordinates(first == 'S' ? -*a : *a, second == 'W' ? -*b : *b, text);
+        return invalid(PlaceProblem::NotDegreesMinutes);
+    return checkedCoordinates(first == 'S' ? -*a : *a, second == 'W' ? -*b : *b);
 }
 
 } // namespace
@@ -126,7 +121,7 @@ PlaceText parsePlaceText(std::string_view text)
 {
     text = trimmed(text);
     if (text.empty())
-        return invalid(QT_TRANSLATE_NOOP("PlaceProblem", "no place given"), {});
+        return invalid(PlaceProblem::NoPlaceGiven);
     if (text.find("\u00b0") != std::string_view::npos)
         return dmsPlace(text);
 
@@ -136,11 +131,8 @@ PlaceText parsePlaceText(std::string_view text)
         std::all_of(text.begin(), text.end(), [](char c) { return isAsciiAlpha(c) || isDigit(c); });
     if (locatorShaped) {
         if (const auto centre = locatorCentre(text))
-            return {PlaceText::Kind::Locator, *centre, {}, {}};
-        return invalid(
-            QT_TRANSLATE_NOOP("PlaceProblem",
-                              "not a Maidenhead locator of 4, 6 or 8 characters (like JO62qm)"),
-            text);
+            return {PlaceText::Kind::Locator, *centre, {}, {}, int(text.size())};
+        return invalid(PlaceProblem::NotLocator);
     }
 
     // Only figures and separators, or a number before a comma (NaN, inf):
@@ -154,18 +146,15 @@ PlaceText parsePlaceText(std::string_view text)
             comma == std::string_view::npos ? std::nullopt : wholeNumber(text.substr(0, comma));
         const auto lon = lat ? wholeNumber(text.substr(comma + 1)) : std::nullopt;
         if (!lon)
-            return invalid(
-                QT_TRANSLATE_NOOP("PlaceProblem",
-                                  "not a latitude and longitude in degrees (like 52.52,13.40)"),
-                text);
-        return checkedCoordinates(*lat, *lon, text);
+            return invalid(PlaceProblem::NotDecimalDegrees);
+        return checkedCoordinates(*lat, *lon);
     }
 
     PlaceText city{PlaceText::Kind::CityName, {}, std::string(trimmed(text.substr(0, comma))), {}};
     if (comma != std::string_view::npos)
         city.qualifier = trimmed(text.substr(comma + 1));
     if (city.name.empty())
-        return invalid(QT_TRANSLATE_NOOP("PlaceProblem", "no city name given"), text);
+        return invalid(PlaceProblem::NoCityNameGiven);
     return city;
 }
 

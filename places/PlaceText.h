@@ -5,6 +5,7 @@
 // city's name; and the nautical zone of a longitude.
 
 #include "astro/GeoPoint.h"
+#include "places/PlaceProblem.h"
 
 #include <string>
 #include <string_view>
@@ -22,8 +23,10 @@ struct PlaceText
     };
     Kind kind = Kind::Invalid;
     GeoPoint point;        ///< for coordinates and locators
-    std::string name;      ///< a city's name, or for Invalid the problem in plain words
+    std::string name;      ///< a city's name
     std::string qualifier; ///< a city's country or region after a comma, when given
+    int locatorLength = 0; ///< 4, 6 or 8 for a locator
+    PlaceProblem problem = PlaceProblem::None; ///< for Invalid
 };
 
 /// Which form the text takes and, for coordinates and locators, the place.

@@ -66,7 +66,7 @@ QString longDateText(const QDate &date, const QLocale &locale)
 
 namespace {
 
-// The readouts' English words, for translation where they are shown.
+// The readouts' labels and hemisphere letters, for readoutText.
 [[maybe_unused]] constexpr const char *kReadoutWords[] = {
     QT_TRANSLATE_NOOP("Readouts", "Sunrise"),
     QT_TRANSLATE_NOOP("Readouts", "Sunset"),
@@ -86,19 +86,18 @@ namespace {
 
 } // namespace
 
-QString relabeledText(const std::string &english, const char *label)
+QString readoutValue(const std::string &value, char hemisphere)
 {
-    QString text = QString::fromStdString(english);
-    // Without a catalogue each word stays as it is.
-    if (text.isEmpty())
-        return text;
-    const QString word = QString::fromLatin1(label);
-    if (!text.startsWith(word))
-        return QCoreApplication::translate("Readouts", english.c_str());
-    text.replace(0, word.size(), QCoreApplication::translate("Readouts", label));
-    const QChar last = text.back();
-    if (text.size() > 2 && text[text.size() - 2] == u' ' && QStringLiteral("NSEW").contains(last))
-        text.replace(text.size() - 1, 1,
-                     QCoreApplication::translate("Readouts", QString(last).toLatin1().constData()));
+    QString text = QString::fromStdString(value);
+    if (!value.empty() && hemisphere != 0)
+        text +=
+            QLatin1Char(' ') + QCoreApplication::translate("Readouts", QByteArray(1, hemisphere));
     return text;
+}
+
+QString readoutText(const char *label, const QString &value)
+{
+    if (value.isEmpty())
+        return {};
+    return QCoreApplication::translate("Readouts", label) + QStringLiteral(": ") + value;
 }

@@ -26,7 +26,10 @@ bool usesEnglishTexts(const QLocale &locale = QLocale());
 /// else the locale's long date ("Montag, 7. Dezember 2026").
 QString longDateText(const QDate &date, const QLocale &locale = QLocale());
 
-/// A readout written in English ("Sunrise:  7:58", "Latitude:  40° 42' N") with
-/// its label, and the hemisphere letter it may end with, in the user's
-/// language: the numbers keep their places.
-QString relabeledText(const std::string &english, const char *label);
+/// A readout's value in the user's language: as the readouts write it, and
+/// its hemisphere letter (none for 0) translated: " 40° 42' N" in German.
+QString readoutValue(const std::string &value, char hemisphere = 0);
+/// The readout with its English label ("Sunrise", "Latitude") translated:
+/// "Breite:  40° 42' N". The numbers keep their places; an empty value gives
+/// an empty text.
+QString readoutText(const char *label, const QString &value);

@@ -53,13 +53,10 @@ int64_t midnightGmtSeconds(int64_t year, int month, int day)
     return daysFromCivil(year, month, day) * kSecondsPerDay;
 }
 
-/// Wall-clock text of an instant, cut to the minute: 04:42:59 still reads 4:42.
-std::string sunClockText(const char *label, int64_t instant, const ZoneCalendar &zone)
+/// The readout's text: its label, ": " and its value.
+std::string labelled(const char *label, const std::string &value)
 {
-    const LocalFields at = zone.fieldsAt(instant);
-    char buffer[48];
-    std::snprintf(buffer, sizeof buffer, "%s: %2i:%02i", label, at.hour, at.minute);
-    return buffer;
+    return value.empty() ? std::string() : label + std::string(": ") + value;
 }
 
 /// A coordinate split for display: whole degrees, minutes and rounded seconds of |v|.
@@ -101,22 +98,27 @@ DegreesMinutesSeconds degreesMinutesSeconds(float v)
     return dms;
 }
 
-std::string positionText(const char *label, float value, char negativeLetter, char positiveLetter)
+PositionValue positionValue(float value, char negativeLetter, char positiveLetter)
 {
     if (!(std::fabs(value) < static_cast<float>(kInt32Bound))) {
         return {};
     }
     const DegreesMinutesSeconds dms = degreesMinutesSeconds(value);
-    const char letter = dms.negative ? negativeLetter : positiveLetter;
-    char buffer[96];
+    char buffer[64];
     if (dms.seconds != 0) {
-        std::snprintf(buffer, sizeof buffer, "%s: %3i%s %2i' %2i\" %c", label, dms.degrees,
-                      solar::kDegreeSign, dms.minutes, dms.seconds, letter);
+        std::snprintf(buffer, sizeof buffer, "%3i%s %2i' %2i\"", dms.degrees, solar::kDegreeSign,
+                      dms.minutes, dms.seconds);
     } else {
-        std::snprintf(buffer, sizeof buffer, "%s: %3i%s %2i' %c", label, dms.degrees,
-                      solar::kDegreeSign, dms.minutes, letter);
+        std::snprintf(buffer, sizeof buffer, "%3i%s %2i'", dms.degrees, solar::kDegreeSign,
+                      dms.minutes);
     }
-    return buffer;
+    return {buffer, dms.negative ? negativeLetter : positiveLetter};
+}
+
+std::string positionText(const char *label, const PositionValue &position)
+{
+    return position.value.empty() ? std::string()
+                                  : labelled(label, position.value + ' ' + position.hemisphere);
 }
 
 } // namespace
@@ -170,8 +172,8 @@ SunTexts sunTexts(int64_t nowUtcSeconds, const ZoneCalendar &zone, const GeoPoin
     const SunEvents events = sunEvents(nowUtcSeconds, zone, place);
     switch (events.kind) {
     case SunEvents::Kind::RisesAndSets:
-        return {sunClockText("Sunrise", events.sunrise, zone),
-                sunClockText("Sunset", events.sunset, zone)};
+        return {labelled("Sunrise", sunClockValue(events.sunrise, zone)),
+                labelled("Sunset", sunClockValue(events.sunset, zone))};
     case SunEvents::Kind::AlwaysUp:
         return {"Sun never sets", ""};
     case SunEvents::Kind::AlwaysDown:
@@ -182,38 +184,50 @@ SunTexts sunTexts(int64_t nowUtcSeconds, const ZoneCalendar &zone, const GeoPoin
     return {};
 }
 
+std::string sunClockValue(int64_t instant, const ZoneCalendar &zone)
+{
+    const LocalFields at = zone.fieldsAt(instant);
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%2i:%02i", at.hour, at.minute);
+    return buffer;
+}
+
+PositionValue latitudeValue(float latitudeDeg)
+{
+    return positionValue(latitudeDeg, 'S', 'N');
+}
+
+PositionValue longitudeValue(float longitudeDeg)
+{
+    return positionValue(longitudeDeg, 'W', 'E');
+}
+
 std::string latitudeText(float latitudeDeg)
 {
-    return positionText("Latitude", latitudeDeg, 'S', 'N');
+    return positionText("Latitude", latitudeValue(latitudeDeg));
 }
 
 std::string longitudeText(float longitudeDeg)
 {
-    return positionText("Longitude", longitudeDeg, 'W', 'E');
+    return positionText("Longitude", longitudeValue(longitudeDeg));
 }
 
-std::string offsetText(int64_t seconds)
+TimeFromNow timeFromNow(int64_t seconds)
 {
-    // The two largest units that say how far: "+3 d 2 h", "-3 h 20 min",
-    // "+20 min"; under a minute, seconds. A zero part is left out.
-    const char *sign = seconds < 0 ? "\u2212" : "+";
+    // The two largest units that say how far; under a minute, seconds. A zero
+    // second part is left out.
+    static constexpr uint64_t kUnitSeconds[] = {86400, 3600, 60, 1};
     const uint64_t magnitude = seconds < 0 ? uint64_t(0) - uint64_t(seconds) : uint64_t(seconds);
-    struct Unit
-    {
-        uint64_t seconds;
-        const char *name;
-    };
-    static constexpr Unit kUnits[] = {{86400, "d"}, {3600, "h"}, {60, "min"}, {1, "s"}};
     size_t first = 0;
-    while (first + 1 < std::size(kUnits) && magnitude < kUnits[first].seconds)
+    while (first + 1 < std::size(kUnitSeconds) && magnitude < kUnitSeconds[first])
         ++first;
-    std::string text =
-        sign + std::to_string(magnitude / kUnits[first].seconds) + " " + kUnits[first].name;
-    if (first + 1 < std::size(kUnits) && kUnits[first].seconds > 60) {
-        const Unit &next = kUnits[first + 1];
-        const uint64_t rest = magnitude % kUnits[first].seconds / next.seconds;
+    TimeFromNow from;
+    from.negative = seconds < 0;
+    from.first = {magnitude / kUnitSeconds[first], TimeFromNow::Unit(first)};
+    if (kUnitSeconds[first] > 60) {
+        const uint64_t rest = magnitude % kUnitSeconds[first] / kUnitSeconds[first + 1];
         if (rest != 0)
-            text += " " + std::to_string(rest) + " " + next.name;
+            from.second = TimeFromNow::Part{rest, TimeFromNow::Unit(first + 1)};
     }
-    return text;
+    return from;
 }

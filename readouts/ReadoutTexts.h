@@ -8,6 +8,7 @@
 #include "astro/GeoPoint.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 /// Calendar fields of one instant as a time zone presents it.
@@ -63,13 +64,46 @@ struct SunEvents
 };
 SunEvents sunEvents(int64_t nowUtcSeconds, const ZoneCalendar &zone, const GeoPoint &place);
 
-/// "Latitude:  40° 42' 51\" N"; the seconds are left out when they round to 0.
-/// Empty for a value that is not a finite angle.
+/// A sunrise or sunset's wall-clock time as its readout writes it after the
+/// label, cut to the minute: " 4:42".
+std::string sunClockValue(int64_t instant, const ZoneCalendar &zone);
+
+/// A coordinate as its readout writes it between the label and the
+/// hemisphere letter: " 40° 42' 51\"", the seconds left out when they round
+/// to 0. An empty value for an angle that is not finite.
+struct PositionValue
+{
+    std::string value;
+    char hemisphere = 0; ///< 'N' or 'S', 'E' or 'W'
+};
+PositionValue latitudeValue(float latitudeDeg);
+PositionValue longitudeValue(float longitudeDeg);
+
+/// "Latitude:  40° 42' 51\" N"; empty for a value that is not a finite angle.
 std::string latitudeText(float latitudeDeg);
 
 /// "Longitude:  74°  0' 23\" W"; as latitudeText with W and E.
 std::string longitudeText(float longitudeDeg);
 
-/// How far an instant lies from now, in its two largest units: "+3 d 2 h",
-/// "−3 h 20 min", "+20 min"; under a minute, in seconds ("+0 s" at now).
-std::string offsetText(int64_t seconds);
+/// How far an instant lies from now, in its two largest units, which the
+/// window writes "+3 d 2 h", "−3 h 20 min", "+20 min"; under a minute, in
+/// seconds ("+0 s" at now).
+struct TimeFromNow
+{
+    enum class Unit
+    {
+        Days,
+        Hours,
+        Minutes,
+        Seconds,
+    };
+    struct Part
+    {
+        uint64_t count = 0;
+        Unit unit = Unit::Seconds;
+    };
+    bool negative = false;
+    Part first;
+    std::optional<Part> second; ///< none when 0, and for minutes and seconds
+};
+TimeFromNow timeFromNow(int64_t seconds);

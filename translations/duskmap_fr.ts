@@ -25,6 +25,46 @@
     </message>
 </context>
 <context>
+    <name>Coordinates</name>
+    <message>
+        <source>%1° S</source>
+        <extracomment>A latitude south of the equator: %1 its degrees, such as 33.87</extracomment>
+        <translation>%1° S</translation>
+    </message>
+    <message>
+        <source>%1° N</source>
+        <extracomment>A latitude north of the equator: %1 its degrees, such as 52.52</extracomment>
+        <translation>%1° N</translation>
+    </message>
+    <message>
+        <source>%1° W</source>
+        <extracomment>A longitude west of Greenwich: %1 its degrees, such as 74.01</extracomment>
+        <translation>%1° O</translation>
+    </message>
+    <message>
+        <source>%1° E</source>
+        <extracomment>A longitude east of Greenwich: %1 its degrees, such as 13.40</extracomment>
+        <translation>%1° E</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A place: %1 its latitude, %2 its longitude, such as 52.52° N and 13.40° E</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>FactsPanel</name>
+    <message>
+        <source>Paths from home to target</source>
+        <extracomment>What a screen reader calls the row&apos;s line of the paths from home to target</extracomment>
+        <translation>Trajets du domicile à la cible</translation>
+    </message>
+    <message>
+        <source>Unpin %1</source>
+        <translation>Détacher %1</translation>
+    </message>
+</context>
+<context>
     <name>GoToDateDialog</name>
     <message>
         <source>Go to Date and Time</source>
@@ -127,18 +167,6 @@
         <translation>Masquer les lignes de crépuscule</translation>
     </message>
     <message>
-        <source>Show Distance Rings</source>
-        <comment>ShowRangeRings</comment>
-        <extracomment>Menu item that shows circles every 1000 km around the centre of the azimuthal view, and lines towards the compass directions</extracomment>
-        <translation>Afficher les cercles de distance</translation>
-    </message>
-    <message>
-        <source>Hide Distance Rings</source>
-        <comment>HideRangeRings</comment>
-        <extracomment>Menu item that hides those circles and lines</extracomment>
-        <translation>Masquer les cercles de distance</translation>
-    </message>
-    <message>
         <source>Show Paths to Target</source>
         <comment>ShowPaths</comment>
         <extracomment>Menu item that shows the great circle from the home place to the target place: the short path solid, the long path dashed</extracomment>
@@ -161,6 +189,18 @@
         <comment>HideLocatorGrid</comment>
         <extracomment>Menu item that hides the grid of Maidenhead locators</extracomment>
         <translation>Masquer la grille des locators</translation>
+    </message>
+    <message>
+        <source>Show Range Rings</source>
+        <comment>ShowRangeRings</comment>
+        <extracomment>Menu item that shows the range rings: circles every 1000 km around the centre of the azimuthal view, and lines towards the compass directions</extracomment>
+        <translation>Afficher les cercles de distance</translation>
+    </message>
+    <message>
+        <source>Hide Range Rings</source>
+        <comment>HideRangeRings</comment>
+        <extracomment>Menu item that hides the range rings</extracomment>
+        <translation>Masquer les cercles de distance</translation>
     </message>
 </context>
 <context>
@@ -322,10 +362,6 @@
         <translation>Prochain changement d’heure</translation>
     </message>
     <message>
-        <source>Unpin %1</source>
-        <translation>Détacher %1</translation>
-    </message>
-    <message>
         <source>Could not save the map to &quot;%1&quot;: %2</source>
         <translation>Impossible d’enregistrer la carte dans « %1 » : %2</translation>
     </message>
@@ -371,11 +407,6 @@
         <source>Home</source>
         <extracomment>View → Centre On: the home place the user keeps (in the preferences or given with --home)</extracomment>
         <translation>Domicile</translation>
-    </message>
-    <message>
-        <source>Paths from home to target</source>
-        <extracomment>What a screen reader calls the row&apos;s line of the paths from home to target</extracomment>
-        <translation>Trajets du domicile à la cible</translation>
     </message>
     <message>
         <source>&lt;p&gt;Cities: GeoNames (geonames.org), under the Creative Commons Attribution 4.0 licence.&lt;/p&gt;</source>
@@ -426,16 +457,17 @@
         <translation>Lignes du coucher du soleil et du crépuscule</translation>
     </message>
     <message>
-        <source>Distance rings and bearings from the centre</source>
-        <translation>Cercles de distance et directions depuis le centre</translation>
-    </message>
-    <message>
         <source>Short and long paths from home to target</source>
         <translation>Chemins court et long du domicile à la cible</translation>
     </message>
     <message>
         <source>Maidenhead locator grid</source>
         <translation>Grille des locators Maidenhead</translation>
+    </message>
+    <message>
+        <source>Range rings</source>
+        <extracomment>The layer of circles every 1000 km and bearings around the centre</extracomment>
+        <translation>Cercles de distance</translation>
     </message>
 </context>
 <context>
@@ -837,15 +869,6 @@
         <translation>(estimé)</translation>
     </message>
     <message>
-        <source>%1°, %2° · locator %3
-Time zone %4
-Sun towards %5°</source>
-        <extracomment>%1 latitude, %2 longitude, %3 the Maidenhead locator, %4 the time zone, %5 the Sun&apos;s compass direction in degrees</extracomment>
-        <translation>%1°, %2° · locator %3
-Fuseau horaire %4
-Soleil vers %5°</translation>
-    </message>
-    <message>
         <source>no grey line within 24 h</source>
         <extracomment>No span within the next day when both places are in the twilight band</extracomment>
         <translation>pas de ligne grise sous 24 h</translation>
@@ -871,6 +894,15 @@ Ligne grise : Soleil de %3° à %4° aux deux bouts</translation>
         <source>grey line %1–%2 (home time)</source>
         <extracomment>The next span when both places are in the twilight band, in home&apos;s times: 16:02–16:40</extracomment>
         <translation>ligne grise %1–%2 (heure du domicile)</translation>
+    </message>
+    <message>
+        <source>%1 · locator %2
+Time zone %3
+Sun towards %4°</source>
+        <extracomment>%1 the place&apos;s latitude and longitude, %2 the Maidenhead locator, %3 the time zone, %4 the Sun&apos;s compass direction in degrees</extracomment>
+        <translation>%1 · locator %2
+Fuseau horaire %3
+Soleil vers %4°</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,46 @@
     </message>
 </context>
 <context>
+    <name>Coordinates</name>
+    <message>
+        <source>%1° S</source>
+        <extracomment>A latitude south of the equator: %1 its degrees, such as 33.87</extracomment>
+        <translation>南緯%1°</translation>
+    </message>
+    <message>
+        <source>%1° N</source>
+        <extracomment>A latitude north of the equator: %1 its degrees, such as 52.52</extracomment>
+        <translation>北緯%1°</translation>
+    </message>
+    <message>
+        <source>%1° W</source>
+        <extracomment>A longitude west of Greenwich: %1 its degrees, such as 74.01</extracomment>
+        <translation>西経%1°</translation>
+    </message>
+    <message>
+        <source>%1° E</source>
+        <extracomment>A longitude east of Greenwich: %1 its degrees, such as 13.40</extracomment>
+        <translation>東経%1°</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A place: %1 its latitude, %2 its longitude, such as 52.52° N and 13.40° E</extracomment>
+        <translation>%1、%2</translation>
+    </message>
+</context>
+<context>
+    <name>FactsPanel</name>
+    <message>
+        <source>Paths from home to target</source>
+        <extracomment>What a screen reader calls the row&apos;s line of the paths from home to target</extracomment>
+        <translation>自宅から目標地点への経路</translation>
+    </message>
+    <message>
+        <source>Unpin %1</source>
+        <translation>%1 の固定を解除</translation>
+    </message>
+</context>
+<context>
     <name>GoToDateDialog</name>
     <message>
         <source>Go to Date and Time</source>
@@ -127,18 +167,6 @@
         <translation>薄明線を隠す</translation>
     </message>
     <message>
-        <source>Show Distance Rings</source>
-        <comment>ShowRangeRings</comment>
-        <extracomment>Menu item that shows circles every 1000 km around the centre of the azimuthal view, and lines towards the compass directions</extracomment>
-        <translation>距離リングを表示</translation>
-    </message>
-    <message>
-        <source>Hide Distance Rings</source>
-        <comment>HideRangeRings</comment>
-        <extracomment>Menu item that hides those circles and lines</extracomment>
-        <translation>距離リングを非表示</translation>
-    </message>
-    <message>
         <source>Show Paths to Target</source>
         <comment>ShowPaths</comment>
         <extracomment>Menu item that shows the great circle from the home place to the target place: the short path solid, the long path dashed</extracomment>
@@ -161,6 +189,18 @@
         <comment>HideLocatorGrid</comment>
         <extracomment>Menu item that hides the grid of Maidenhead locators</extracomment>
         <translation>ロケーターグリッドを非表示</translation>
+    </message>
+    <message>
+        <source>Show Range Rings</source>
+        <comment>ShowRangeRings</comment>
+        <extracomment>Menu item that shows the range rings: circles every 1000 km around the centre of the azimuthal view, and lines towards the compass directions</extracomment>
+        <translation>距離リングを表示</translation>
+    </message>
+    <message>
+        <source>Hide Range Rings</source>
+        <comment>HideRangeRings</comment>
+        <extracomment>Menu item that hides the range rings</extracomment>
+        <translation>距離リングを非表示</translation>
     </message>
 </context>
 <context>
@@ -322,10 +362,6 @@
         <translation>次の時刻変更</translation>
     </message>
     <message>
-        <source>Unpin %1</source>
-        <translation>%1 の固定を解除</translation>
-    </message>
-    <message>
         <source>Could not save the map to &quot;%1&quot;: %2</source>
         <translation>地図を「%1」に保存できませんでした: %2</translation>
     </message>
@@ -371,11 +407,6 @@
         <source>Home</source>
         <extracomment>View → Centre On: the home place the user keeps (in the preferences or given with --home)</extracomment>
         <translation>自宅</translation>
-    </message>
-    <message>
-        <source>Paths from home to target</source>
-        <extracomment>What a screen reader calls the row&apos;s line of the paths from home to target</extracomment>
-        <translation>自宅から目標地点への経路</translation>
     </message>
     <message>
         <source>&lt;p&gt;Cities: GeoNames (geonames.org), under the Creative Commons Attribution 4.0 licence.&lt;/p&gt;</source>
@@ -426,16 +457,17 @@
         <translation>日没線と薄明線</translation>
     </message>
     <message>
-        <source>Distance rings and bearings from the centre</source>
-        <translation>中心からの距離リングと方位</translation>
-    </message>
-    <message>
         <source>Short and long paths from home to target</source>
         <translation>自宅から目標地点への短経路と長経路</translation>
     </message>
     <message>
         <source>Maidenhead locator grid</source>
         <translation>メイデンヘッド・ロケーターのグリッド</translation>
+    </message>
+    <message>
+        <source>Range rings</source>
+        <extracomment>The layer of circles every 1000 km and bearings around the centre</extracomment>
+        <translation>距離リング</translation>
     </message>
 </context>
 <context>
@@ -836,15 +868,6 @@
         <translation>(推定)</translation>
     </message>
     <message>
-        <source>%1°, %2° · locator %3
-Time zone %4
-Sun towards %5°</source>
-        <extracomment>%1 latitude, %2 longitude, %3 the Maidenhead locator, %4 the time zone, %5 the Sun&apos;s compass direction in degrees</extracomment>
-        <translation>%1°, %2° · ロケーター %3
-タイムゾーン %4
-太陽の方位 %5°</translation>
-    </message>
-    <message>
         <source>no grey line within 24 h</source>
         <extracomment>No span within the next day when both places are in the twilight band</extracomment>
         <translation>24 時間以内にグレイラインなし</translation>
@@ -870,6 +893,15 @@ Grey line: the Sun from %3° to %4° at both ends</source>
         <source>grey line %1–%2 (home time)</source>
         <extracomment>The next span when both places are in the twilight band, in home&apos;s times: 16:02–16:40</extracomment>
         <translation>グレイライン %1～%2（自宅の時刻）</translation>
+    </message>
+    <message>
+        <source>%1 · locator %2
+Time zone %3
+Sun towards %4°</source>
+        <extracomment>%1 the place&apos;s latitude and longitude, %2 the Maidenhead locator, %3 the time zone, %4 the Sun&apos;s compass direction in degrees</extracomment>
+        <translation>%1 · ロケーター %2
+タイムゾーン %3
+太陽の方位 %4°</translation>
     </message>
 </context>
 <context>

@@ -32,8 +32,10 @@ QString describe(const CommandLineOptions &o)
     add(o.centre.has_value(),
         QStringLiteral("centre %1").arg(centreText(o.centre.value_or(GeoPoint{}))));
     add(o.fit.has_value(), o.fit == MapFit::Cover ? "cover" : "contain");
-    for (const PlaceEndInfo &end : kPlaceEnds)
-        add(!o.places[size_t(end.end)].isEmpty(), end.jsonKey + (" " + o.places[size_t(end.end)]));
+    for (const PlaceEndInfo &end : kPlaceEnds) {
+        if (const auto &place = o.places[size_t(end.end)])
+            add(true, end.jsonKey + (" " + place->text));
+    }
     add(o.homeElevation.has_value(),
         QStringLiteral("elevation %1").arg(o.homeElevation.value_or(0)));
     const GreyLineBand band = o.greyLineBand.value_or(GreyLineBand{});
@@ -213,6 +215,8 @@ private slots:
         row("fps without time-lapse", "--snapshot a.webp --fps 12", "!--fps needs a time-lapse");
         row("quality without time-lapse", "--snapshot a.jpg --quality 50", "!--quality needs a");
         row("fps with frame files", "--snapshot f%d.png LAPSE --fps 12", "!--fps needs a .webp");
+        row("no image format", "--snapshot map.gif", "!image format of \"map.gif\": name it");
+        row("frames of no image format", "--snapshot f%d LAPSE", "!image format of \"f%d\"");
         row("still webp", "--snapshot a.webp --size 16383x100", "snapshot a.webp 16383x100");
         row("webp too wide", "--snapshot a.webp --size 16384x100", "!at most 16383 pixels wide");
         row("animation too wide", "--snapshot a.webp LAPSE --size 16384x100", "!at most 16383");

@@ -533,7 +533,7 @@ private slots:
                  "Show Latitude/Longitude Grid, Show Locations, " + expected +
                      "---, Centre Map Here, Set Home Here, Set Target Here, Pin, More Layers");
         QCOMPARE(titles(menu->actions().last()->menu()),
-                 (QStringList{"Show Sun", "Show Moon", "Show Twilight Lines", "Show Distance Rings",
+                 (QStringList{"Show Sun", "Show Moon", "Show Twilight Lines", "Show Range Rings",
                               "Hide Paths to Target", "Show Locator Grid"}));
         // F11 for full screen on every desktop, where Qt's standard key is often empty.
         QVERIFY(app.child<QAction>("actionFullScreen")->shortcuts().contains(Qt::Key_F11));

@@ -52,15 +52,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                    (options.mode == Mode::Snapshot || options.mode == Mode::Wallpaper));
     for (const QString &query : options.pins + QStringList{options.zone, options.zoneQuery})
         FUZZ_CHECK(query.isEmpty() || !query.trimmed().isEmpty());
-    for (const QString &place : options.places)
-        FUZZ_CHECK(place.isEmpty() || places::parsePlaceText(place.toStdString()).kind !=
-                                          places::PlaceText::Kind::Invalid);
+    for (const auto &place : options.places)
+        FUZZ_CHECK(!place ||
+                   (place->parsed.kind != places::PlaceText::Kind::Invalid &&
+                    place->parsed.kind == places::parsePlaceText(place->text.toStdString()).kind));
     FUZZ_CHECK(!options.homeElevation ||
                (*options.homeElevation >= -500 && *options.homeElevation <= 9000));
     if (const auto &band = options.greyLineBand)
         FUZZ_CHECK(band->low < band->high && band->low >= -18 && band->high <= 18);
     FUZZ_CHECK((options.mode != Mode::Help && options.mode != Mode::Version) ||
                arguments.size() == 1);
+    FUZZ_CHECK(options.mode != Mode::Snapshot || options.format);
     // WebP holds no wider image; a time-lapse's frames are as wide as its map.
     FUZZ_CHECK(options.format != ImageFileFormat::Webp || options.mapSize().width() <= 16383);
     FUZZ_CHECK(!options.quality ||

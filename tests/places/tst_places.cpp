@@ -47,36 +47,38 @@ private slots:
     void placeTextForms()
     {
         const double no = std::nan("");
-        const std::tuple<const char *, Kind, double, double> rows[] = {
-            {"52.52,13.40", Kind::Coordinates, 52.52, 13.40},
-            {" -33.87 , +151.21 ", Kind::Coordinates, -33.87, 151.21},
-            {"-90,-180", Kind::Coordinates, -90.0, -180.0},
-            {"40\u00b0 42' 51\" N, 74\u00b0  0' 23\" W", Kind::Coordinates, 40.714167, -74.006389},
+        using P = PlaceProblem;
+        const std::tuple<const char *, Kind, double, double, P> rows[] = {
+            {"52.52,13.40", Kind::Coordinates, 52.52, 13.40, P::None},
+            {" -33.87 , +151.21 ", Kind::Coordinates, -33.87, 151.21, P::None},
+            {"-90,-180", Kind::Coordinates, -90.0, -180.0, P::None},
+            {"40\u00b0 42' 51\" N, 74\u00b0  0' 23\" W", Kind::Coordinates, 40.714167, -74.006389,
+             P::None},
             {"Latitude:  33\u00b0 52' S Longitude: 151\u00b0 12' 36\" E", Kind::Coordinates,
-             -33.866667, 151.21},
-            {"jo62QM", Kind::Locator, 52.520833, 13.375},
-            {"Paris, Texas", Kind::CityName, no, no},
-            {"Москва", Kind::CityName, no, no},
-            {"JO6", Kind::Invalid, no, no},
-            {"JO62q", Kind::Invalid, no, no},
-            {"ZZ00", Kind::Invalid, no, no},
-            {"JO62qm4", Kind::Invalid, no, no},
-            {"JO62qz", Kind::Invalid, no, no},
-            {"91,0", Kind::Invalid, no, no},
-            {"0,181", Kind::Invalid, no, no},
-            {"52.5;13.4", Kind::Invalid, no, no},
-            {"NaN,1", Kind::Invalid, no, no},
-            {"1,inf", Kind::Invalid, no, no},
-            {"52.5,", Kind::Invalid, no, no},
-            {" ", Kind::Invalid, no, no},
-            {", FR", Kind::Invalid, no, no},
-            {"40\u00b0 42' N", Kind::Invalid, no, no},
-            {"40\u00b0 61' N, 3\u00b0 E", Kind::Invalid, no, no},
-            {"3\u00b0 E, 40\u00b0 N", Kind::Invalid, no, no}};
-        for (const auto &[text, kind, lat, lon] : rows) {
+             -33.866667, 151.21, P::None},
+            {"jo62QM", Kind::Locator, 52.520833, 13.375, P::None},
+            {"Paris, Texas", Kind::CityName, no, no, P::None},
+            {"Москва", Kind::CityName, no, no, P::None},
+            {"JO6", Kind::Invalid, no, no, P::NotLocator},
+            {"JO62q", Kind::Invalid, no, no, P::NotLocator},
+            {"ZZ00", Kind::Invalid, no, no, P::NotLocator},
+            {"JO62qm4", Kind::Invalid, no, no, P::NotLocator},
+            {"JO62qz", Kind::Invalid, no, no, P::NotLocator},
+            {"91,0", Kind::Invalid, no, no, P::CoordinatesOutOfRange},
+            {"0,181", Kind::Invalid, no, no, P::CoordinatesOutOfRange},
+            {"52.5;13.4", Kind::Invalid, no, no, P::NotDecimalDegrees},
+            {"NaN,1", Kind::Invalid, no, no, P::CoordinatesNotNumbers},
+            {"1,inf", Kind::Invalid, no, no, P::CoordinatesNotNumbers},
+            {"52.5,", Kind::Invalid, no, no, P::NotDecimalDegrees},
+            {" ", Kind::Invalid, no, no, P::NoPlaceGiven},
+            {", FR", Kind::Invalid, no, no, P::NoCityNameGiven},
+            {"40\u00b0 42' N", Kind::Invalid, no, no, P::NotDegreesMinutes},
+            {"40\u00b0 61' N, 3\u00b0 E", Kind::Invalid, no, no, P::NotDegreesMinutes},
+            {"3\u00b0 E, 40\u00b0 N", Kind::Invalid, no, no, P::NotDegreesMinutes}};
+        for (const auto &[text, kind, lat, lon, problem] : rows) {
             const PlaceText parsed = parsePlaceText(text);
             QVERIFY2(parsed.kind == kind, text);
-            QVERIFY2(kind != Kind::Invalid || !parsed.name.empty(), text);
+            QVERIFY2(parsed.problem == problem, text);
             if (!std::isnan(lat)) {
                 QVERIFY2(std::fabs(parsed.point.latitude - lat) < 1e-6, text);
                 QVERIFY2(std::fabs(parsed.point.longitude - lon) < 1e-6, text);
@@ -138,6 +140,12 @@ private slots:
             QCOMPARE(result.place.zone, std::string(zone));
             QCOMPARE(result.place.zoneInferred, inferred);
         }
+        // The form typed travels with the place, which it names.
+        const Place locator = resolvePlace(" jo62 ", CityList::shared()).place;
+        QVERIFY(locator.kind == Kind::Locator && locator.locatorLength == 4);
+        QVERIFY(resolvePlace("Paris", CityList::shared()).place.kind == Kind::CityName);
+        QCOMPARE(resolvePlace("Nowhereville", CityList::shared()).problem,
+                 PlaceProblem::NoSuchCity);
     }
 
     // Without the list the city forms fail with a reason and the others still work.
@@ -150,7 +158,7 @@ private slots:
         for (const std::string &path : {corrupt, dir.filePath("none").toStdString()}) {
             const CityList list = CityList::load(path);
             QVERIFY(list.empty() && !list.loadError().empty());
-            QVERIFY(!resolvePlace("Paris", list).ok);
+            QCOMPARE(resolvePlace("Paris", list).problem, PlaceProblem::NoCityList);
             QCOMPARE(resolvePlace("52.5,13.4", list).place.zone, "Etc/GMT-1");
         }
     }

@@ -1,6 +1,7 @@
 #include "MessageLog.h"
 #include "TestResources.h"
 #include "WriteFaults.h"
+#include "platform/CoordinateText.h"
 #include "platform/Preferences.h"
 #include "platform/PropertyList.h"
 #include "platform/Translations.h"
@@ -337,35 +338,66 @@ private slots:
 
     // The first of the user's languages with a catalogue speaks, with Qt's
     // own strings in the same language; English and C keep the code's texts.
+    // Places and angles for people: the hemisphere of the value as shown, halves of a degree
+    // away from 0, a true minus, bearings within a turn.
+    void coordinatesForPeople_data()
+    {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("both hemispheres")
+            << shownCoordinates({40.71424, -74.00645}, 4) << "40.7142° N, 74.0065° W";
+        QTest::newRow("south, east")
+            << shownCoordinates({-33.8667, 151.2167}, 2) << "33.87° S, 151.22° E";
+        QTest::newRow("rounds to 0: north") << shownLatitude(-0.004, 2) << "0.00° N";
+        QTest::newRow("rounds to 0: east") << shownLongitude(-0.4, 0) << "0° E";
+        QTest::newRow("degrees, half down") << shownDegrees(-6.5) << "\u22127";
+        QTest::newRow("degrees, half up") << shownDegrees(2.5) << "3";
+        QTest::newRow("degrees, a tenth") << shownDegrees(-0.04, 1) << "0.0";
+        QTest::newRow("bearing, a turn") << shownBearing(359.6) << "0";
+        QTest::newRow("bearing, below 0") << shownBearing(-90.2) << "270";
+    }
+    void coordinatesForPeople()
+    {
+        QFETCH(QString, shown);
+        QFETCH(QString, expected);
+        QCOMPARE(shown, expected);
+    }
+
     void translators_data()
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("texts");
-        QTest::newRow("German") << "de_AT"
-                                << "de"
-                                << "Sonne anzeigen|Abbrechen|Montag, 7. Dezember 2026|"
-                                   "Breite:  40° 42' 51\" N|Länge:  74°  0' 23\" W";
-        QTest::newRow("Brazilian") << "pt_BR"
-                                   << "pt_BR"
-                                   << "Mostrar Sol|Cancelar|segunda-feira, 7 de dezembro de 2026|"
-                                      "Latitude:  40° 42' 51\" N|Longitude:  74°  0' 23\" O";
+        QTest::newRow("German")
+            << "de_AT"
+            << "de"
+            << "Sonne anzeigen|Abbrechen|Montag, 7. Dezember 2026|"
+               "Breite:  40° 42' 51\" N|Länge:  74°  0' 23\" W|40,71° N, 74,01° W";
+        QTest::newRow("Brazilian")
+            << "pt_BR"
+            << "pt_BR"
+            << "Mostrar Sol|Cancelar|segunda-feira, 7 de dezembro de 2026|"
+               "Latitude:  40° 42' 51\" N|Longitude:  74°  0' 23\" O|40,71° N, 74,01° O";
         QTest::newRow("Russian") << "ru_RU"
                                  << "ru"
                                  << "Показать Солнце|Отмена|понедельник, 7 декабря 2026 г.|"
-                                    "Широта:  40° 42' 51\" с. ш.|Долгота:  74°  0' 23\" з. д.";
-        QTest::newRow("Chinese") << "zh_CN"
-                                 << "zh_CN"
-                                 << "显示太阳|取消|2026年12月7日星期一|"
-                                    "纬度:  40° 42' 51\" 北|经度:  74°  0' 23\" 西";
+                                    "Широта:  40° 42' 51\" с. ш.|Долгота:  74°  0' 23\" з. д.|"
+                                    "40,71° с. ш., 74,01° з. д.";
+        QTest::newRow("Chinese")
+            << "zh_CN"
+            << "zh_CN"
+            << "显示太阳|取消|2026年12月7日星期一|"
+               "纬度:  40° 42' 51\" 北|经度:  74°  0' 23\" 西|北纬40.71°，西经74.01°";
         QTest::newRow("no catalogue") << "ko_KR"
                                       << ""
                                       << "Show Sun|Cancel|2026년 12월 7일 월요일|"
-                                         "Latitude:  40° 42' 51\" N|Longitude:  74°  0' 23\" W";
+                                         "Latitude:  40° 42' 51\" N|Longitude:  74°  0' 23\" W|"
+                                         "40.71° N, 74.01° W";
         QTest::newRow("English") << "en_US"
                                  << ""
                                  << "Show Sun|Cancel|Monday, December 7, 2026|"
-                                    "Latitude:  40° 42' 51\" N|Longitude:  74°  0' 23\" W";
+                                    "Latitude:  40° 42' 51\" N|Longitude:  74°  0' 23\" W|"
+                                    "40.71° N, 74.01° W";
     }
     void translators()
     {
@@ -374,11 +406,15 @@ private slots:
         QFETCH(QString, texts);
         QLocale::setDefault(QLocale(locale));
         QCOMPARE(installTranslators(QLocale(locale)), language);
+        const auto shownPosition = [](const char *label, const PositionValue &position) {
+            return readoutText(label, readoutValue(position.value, position.hemisphere));
+        };
         const QStringList shown{QCoreApplication::translate("Localizable", "Show Sun", "ShowSun"),
                                 QCoreApplication::translate("QPlatformTheme", "Cancel"),
                                 longDateText(QDate(2026, 12, 7)),
-                                relabeledText(latitudeText(40.7142f), "Latitude"),
-                                relabeledText(longitudeText(-74.0064f), "Longitude")};
+                                shownPosition("Latitude", latitudeValue(40.7142f)),
+                                shownPosition("Longitude", longitudeValue(-74.0064f)),
+                                shownCoordinates({40.7142, -74.0064}, 2)};
         qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());
         QLocale::setDefault(QLocale::c());
         QCOMPARE(shown.join(u'|'), texts);

@@ -130,6 +130,23 @@ private slots:
 
     // Degrees, minutes and rounded seconds, left out when they round to 0; a rounding
     // that fills a minute or a degree carries; empty beyond 32-bit degrees.
+    // The two largest units, a zero second part left out, seconds only under a minute.
+    void timeFromNowInTwoUnits()
+    {
+        const std::tuple<int64_t, const char *> rows[] = {
+            {0, "+0 3"},           {-59, "-59 3"},        {60, "+1 2"},
+            {70230, "+19 1 30 2"}, {-266405, "-3 0 2 1"}, {86400, "+1 0"}};
+        for (const auto &[seconds, expected] : rows) {
+            const TimeFromNow from = timeFromNow(seconds);
+            QString text = QString(from.negative ? "-" : "+") + QString::number(from.first.count) +
+                           ' ' + QString::number(int(from.first.unit));
+            if (from.second)
+                text +=
+                    QStringLiteral(" %1 %2").arg(from.second->count).arg(int(from.second->unit));
+            QCOMPARE(text, QString(expected));
+        }
+    }
+
     void placeTextsRoundTheSecondsAndCarry_data()
     {
         QTest::addColumn<float>("degrees");
