@@ -214,28 +214,31 @@ std::optional<Eclipse> lunarEclipseNear(double unixSeconds)
     return e;
 }
 
+std::vector<Eclipse> eclipsesBetween(int firstYear, int lastYear)
+{
+    std::vector<Eclipse> list;
+    const double from = yearStart(firstYear), to = yearStart(lastYear + 1);
+    // Lunations since 2000-01-06, one more either side.
+    const double perYear = 12.3685;
+    const int first = int(std::floor((firstYear - 2000) * perYear)) - 1;
+    const int last = int(std::ceil((lastYear + 1 - 2000) * perYear)) + 1;
+    for (int k = first; k <= last; ++k) {
+        for (const double phase : {0.0, 0.5}) {
+            const Syzygy near = syzygy(k + phase);
+            if (!near.nearNode)
+                continue;
+            const std::optional<Eclipse> e = phase == 0.0 ? solarEclipseNear(near.unixSeconds)
+                                                          : lunarEclipseNear(near.unixSeconds);
+            if (e && e->greatest >= from && e->greatest < to)
+                list.push_back(*e);
+        }
+    }
+    return list;
+}
+
 const std::vector<Eclipse> &allEclipses()
 {
-    static const std::vector<Eclipse> all = [] {
-        std::vector<Eclipse> list;
-        const double from = yearStart(kFirstYear), to = yearStart(kLastYear + 1);
-        // Lunations since 2000-01-06, a day's margin either side.
-        const double perYear = 12.3685;
-        const int first = int(std::floor((kFirstYear - 2000) * perYear)) - 1;
-        const int last = int(std::ceil((kLastYear + 1 - 2000) * perYear)) + 1;
-        for (int k = first; k <= last; ++k) {
-            for (const double phase : {0.0, 0.5}) {
-                const Syzygy near = syzygy(k + phase);
-                if (!near.nearNode)
-                    continue;
-                const std::optional<Eclipse> e = phase == 0.0 ? solarEclipseNear(near.unixSeconds)
-                                                              : lunarEclipseNear(near.unixSeconds);
-                if (e && e->greatest >= from && e->greatest < to)
-                    list.push_back(*e);
-            }
-        }
-        return list;
-    }();
+    static const std::vector<Eclipse> all = eclipsesBetween(kFirstYear, kLastYear);
     return all;
 }
 

@@ -73,6 +73,9 @@ struct Eclipse
     double greatestTd() const { return greatest + deltaT; }
 };
 
+/// Those whose greatest falls within the years, in order of time.
+std::vector<Eclipse> eclipsesBetween(int firstYear, int lastYear);
+
 /// All of them in order of time, worked out at the first call (a few tenths
 /// of a second) and kept for the process.
 const std::vector<Eclipse> &allEclipses();
