@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace eclipses {
 
@@ -97,6 +98,86 @@ Shadow::Shadow(const SunMoon &bodies) : m_moon(bodies.moon)
     // A place sees the eclipse while the Sun's upper limb stands above the
     // horizon, lifted by refraction.
     m_sinHorizon = std::sin(astro::kRiseSetAltitudeDeg * sphere::kDegToRad);
+}
+
+Shadow Shadow::forPixels(double unixSeconds)
+{
+    Shadow shadow = at(unixSeconds);
+    shadow.boundPenumbra();
+    return shadow;
+}
+
+void Shadow::boundPenumbra()
+{
+    // The penumbra falls within a cylinder about the axis of its widest
+    // radius on the Earth, a little below the limb for refraction. Its trace
+    // on the Earth is bounded by that circle where it crosses the Earth's
+    // disc and by the limb where the limb lies inside it; the cap spans
+    // samples of both, as the unit vectors normal to the ellipsoid there.
+    constexpr int kSamples = 128;
+    // Past the limb by the depth of the horizon the pixels take (50'), and
+    // over the gaps between samples.
+    constexpr double kMarginRad = 1.2 * sphere::kDegToRad;
+    const double a = kEarthEquatorialRadiusKm;
+    const double radius = (m_c1 + 0.02 * a) * m_tanF1;
+    const double r = std::hypot(m_x, m_y);
+    if (r >= a + radius) {
+        m_capCos = 2.0; // none of it
+        return;
+    }
+    const auto normal = [](const Vector &p) { return unit({p[0], p[1], p[2] / (1.0 - kE2)}); };
+    // The limb in a direction of the plane: the farthest point still on the Earth.
+    const auto limb = [&](double ux, double uy) {
+        double inside = 0.9 * a * (1.0 - kEarthFlattening), outside = 1.001 * a;
+        for (int i = 0; i < 16; ++i) {
+            const double m = (inside + outside) / 2.0;
+            (surfacePoint(ux * m, uy * m) ? inside : outside) = m;
+        }
+        return *surfacePoint(ux * inside, uy * inside);
+    };
+    // The limb point in a direction of the plane, and whether the cylinder holds it.
+    const auto limbAt = [&](double angle) {
+        const Vector edge = limb(std::cos(angle), std::sin(angle));
+        const auto plane = planeCoordinates(edge);
+        return std::pair{edge, std::hypot(plane[0] - m_x, plane[1] - m_y) < radius};
+    };
+    std::vector<Vector> samples;
+    const double step = 2.0 * std::numbers::pi / kSamples;
+    auto previous = limbAt(-step);
+    for (int i = 0; i < kSamples; ++i) {
+        const double angle = step * i;
+        if (const auto p =
+                surfacePoint(m_x + radius * std::cos(angle), m_y + radius * std::sin(angle)))
+            samples.push_back(normal(*p));
+        const auto current = limbAt(angle);
+        if (current.second)
+            samples.push_back(normal(current.first));
+        if (current.second != previous.second) {
+            // A corner, where the circle crosses the limb: the farthest point, often.
+            double in = current.second ? angle : angle - step,
+                   out = current.second ? angle - step : angle;
+            for (int k = 0; k < 16; ++k) {
+                const double m = (in + out) / 2.0;
+                (limbAt(m).second ? in : out) = m;
+            }
+            samples.push_back(normal(limbAt(in).first));
+        }
+        previous = current;
+    }
+    if (samples.empty()) {
+        // The cylinder holds the whole disc.
+        m_capCos = -2.0;
+        return;
+    }
+    Vector sum{};
+    for (const Vector &v : samples)
+        for (size_t k = 0; k < 3; ++k)
+            sum[k] += v[k];
+    m_capCentre = unit(sum);
+    double least = 1.0;
+    for (const Vector &v : samples)
+        least = std::min(least, dot(v, m_capCentre));
+    m_capCos = std::cos(std::min(std::numbers::pi, std::acos(least) + kMarginRad));
 }
 
 ShadowSample Shadow::sample(const GeoPoint &place, double heightMetres) const
