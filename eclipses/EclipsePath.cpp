@@ -11,6 +11,8 @@ namespace eclipses {
 namespace {
 
 constexpr double kTrackSeconds = 5.0 * 3600.0;
+// Finer steps than a second draw nothing finer, and would only cost memory.
+constexpr double kLeastStepSeconds = 1.0;
 // The instant's neighbour for the shadow's motion against the ground.
 constexpr double kVelocityStepSeconds = 1.0;
 constexpr int kLimitIterations = 4;
@@ -114,7 +116,8 @@ double pathWidthKm(const SunMoonTrack &track, double unixSeconds)
 EclipsePath eclipsePath(const Eclipse &eclipse, double stepSeconds)
 {
     EclipsePath path;
-    if (eclipse.kind != Kind::Solar || !(stepSeconds > 0.0))
+    if (eclipse.kind != Kind::Solar || !std::isfinite(eclipse.greatest) ||
+        !(stepSeconds >= kLeastStepSeconds && stepSeconds <= kTrackSeconds))
         return path;
     const SunMoonTrack track(eclipse.greatest, kTrackSeconds);
     const auto shadow = [&](double t) { return Shadow(track.at(t)); };

@@ -32,8 +32,9 @@ struct EclipsePath
     std::vector<GeoPoint> penumbraSouthernLimit;
 };
 
-/// Sampled every step from the first to the last instant each line exists;
-/// empty for a lunar eclipse, and the central lines for a partial one.
+/// Sampled every step (1 s to 5 h) from the first to the last instant each
+/// line exists; empty for a lunar eclipse or a step out of range, and the
+/// central lines for a partial one.
 EclipsePath eclipsePath(const Eclipse &eclipse, double stepSeconds = 60.0);
 
 enum class Cone : uint8_t

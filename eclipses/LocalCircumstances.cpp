@@ -80,7 +80,7 @@ SolarLocalCircumstances solarLocalCircumstances(const SunMoonTrack &track, doubl
 SolarLocalCircumstances solarLocalCircumstances(const Eclipse &eclipse, const GeoPoint &place,
                                                 double heightMetres)
 {
-    if (eclipse.kind != Kind::Solar) {
+    if (eclipse.kind != Kind::Solar || !std::isfinite(eclipse.greatest)) {
         SolarLocalCircumstances none;
         none.contacts.fill(std::nan(""));
         return none;

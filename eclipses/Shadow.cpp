@@ -98,6 +98,9 @@ Shadow::Shadow(const SunMoon &bodies) : m_moon(bodies.moon)
     // A place sees the eclipse while the Sun's upper limb stands above the
     // horizon, lifted by refraction.
     m_sinHorizon = std::sin(astro::kRiseSetAltitudeDeg * sphere::kDegToRad);
+    // Positions the library could not give shade no place.
+    if (!std::isfinite(m_x + m_y + m_c1 + m_c2 + m_tanF1 + m_tanF2 + m_sunUnit[2]))
+        m_capCos = 2.0;
 }
 
 Shadow Shadow::forPixels(double unixSeconds)
@@ -121,7 +124,7 @@ void Shadow::boundPenumbra()
     const double a = kEarthEquatorialRadiusKm;
     const double radius = (m_c1 + 0.02 * a) * m_tanF1;
     const double r = std::hypot(m_x, m_y);
-    if (r >= a + radius) {
+    if (!(r < a + radius)) {
         m_capCos = 2.0; // none of it
         return;
     }
@@ -183,10 +186,10 @@ void Shadow::boundPenumbra()
 ShadowSample Shadow::sample(const GeoPoint &place, double heightMetres) const
 {
     const Vector p = positionKm(place, heightMetres);
-    if (sunAltitudeDeg(place) < astro::kRiseSetAltitudeDeg - astro::horizonDipDeg(heightMetres))
+    if (!(sunAltitudeDeg(place) >= astro::kRiseSetAltitudeDeg - astro::horizonDipDeg(heightMetres)))
         return {};
     const ConeRadii r = conesAt(p);
-    if (r.delta >= r.l1)
+    if (!(r.delta < r.l1))
         return {};
     return {r.magnitude(), r.diameterRatio(), r.delta < std::abs(r.l2)};
 }

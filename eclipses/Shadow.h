@@ -99,9 +99,10 @@ private:
 
 inline ShadowSample Shadow::sample(const Vector &u) const
 {
-    if (u[0] * m_sunUnit[0] + u[1] * m_sunUnit[1] + u[2] * m_sunUnit[2] < m_sinHorizon)
+    // Each test passes only on numbers, so a NaN shades nothing.
+    if (!(u[0] * m_sunUnit[0] + u[1] * m_sunUnit[1] + u[2] * m_sunUnit[2] >= m_sinHorizon))
         return {};
-    if (u[0] * m_capCentre[0] + u[1] * m_capCentre[1] + u[2] * m_capCentre[2] < m_capCos)
+    if (!(u[0] * m_capCentre[0] + u[1] * m_capCentre[1] + u[2] * m_capCentre[2] >= m_capCos))
         return {};
     // The radius of curvature in the prime vertical, a / sqrt(1 - e^2 sin^2 lat),
     // by the first terms of its series: a metre off at most, and no root.
@@ -115,7 +116,7 @@ inline ShadowSample Shadow::sample(const Vector &u) const
     const double l1 = (m_c1 - zeta) * m_tanF1;
     const double dx = m_x - xi, dy = m_y - eta;
     const double delta2 = dx * dx + dy * dy;
-    if (delta2 >= l1 * l1)
+    if (!(delta2 < l1 * l1))
         return {};
     const double delta = std::sqrt(delta2);
     const double l2 = (m_c2 - zeta) * m_tanF2;

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
 
 using namespace eclipses;
 
@@ -269,6 +270,45 @@ private slots:
                 }
             }
         }
+    }
+
+    // Bad instants, places and steps give nothing: no NaN, no crash, no hang.
+    void badInput_data()
+    {
+        QTest::addColumn<double>("instant");
+        QTest::addColumn<GeoPoint>("place");
+        QTest::addColumn<double>("step");
+        const double nan = std::nan(""), greatest = at("2024-04-08T18:18:00Z");
+        QTest::newRow("NaN instant") << nan << GeoPoint{30, -100} << 60.0;
+        QTest::newRow("infinite instant") << double(INFINITY) << GeoPoint{30, -100} << 60.0;
+        QTest::newRow("NaN place") << greatest << GeoPoint{nan, nan} << 60.0;
+        QTest::newRow("step under a second") << greatest << GeoPoint{30, -100} << 1e-12;
+        QTest::newRow("NaN step") << greatest << GeoPoint{30, -100} << nan;
+    }
+    void badInput()
+    {
+        QFETCH(double, instant);
+        QFETCH(GeoPoint, place);
+        QFETCH(double, step);
+        const bool valid = std::isfinite(instant + place.latitude + place.longitude);
+        QCOMPARE(Shadow::forPixels(instant).sample(sphere::unitVector(place)).magnitude > 0.0,
+                 valid);
+        Eclipse e = *nextEclipse(at("2024-04-01T00:00:00Z"));
+        e.greatest = instant;
+        QCOMPARE(solarLocalCircumstances(e, place).seen != Seen::None, valid);
+        QCOMPARE(eclipsePath(e, step).centralLine.empty(),
+                 !(std::isfinite(instant) && step >= 1.0));
+        QCOMPARE(nextEclipse(instant) && previousEclipse(instant), std::isfinite(instant));
+    }
+
+    // Without its files the library falls back to its analytical theory: a problem to report.
+    void missingFiles()
+    {
+        qputenv("SE_EPHE_PATH", "/nonexistent");
+        EphemerisProblem problem{};
+        std::thread([&] { problem = ephemerisProblem(); }).join();
+        qunsetenv("SE_EPHE_PATH");
+        QCOMPARE(problem, EphemerisProblem::FilesMissing);
     }
 
     // TT - UT as observed (Astronomical Almanac) and at the eclipse of 2024 as NASA took it.
