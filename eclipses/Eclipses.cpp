@@ -23,7 +23,7 @@ namespace {
 constexpr double kDegToRad = sphere::kDegToRad;
 constexpr double kUnixEpochJd = 2440587.5;
 // The positions cover six hours either side of the estimated syzygy, which
-// falls within half an hour of the true one; eclipses last under four hours
+// falls within an hour of the true one; eclipses last under four hours
 // either side of greatest.
 constexpr double kTrackSeconds = 6.0 * 3600.0;
 constexpr double kGreatestSearchSeconds = 5.0 * 3600.0;
@@ -32,8 +32,10 @@ constexpr double kGreatestSearchSeconds = 5.0 * 3600.0;
 constexpr double kNodeLimitSine = 0.36;
 
 // The Earth's atmosphere enlarges its shadow: after Danjon, as the
-// Astronomical Almanac and NASA's figures since 2010, the Earth's radius
-// grows by 1/85; its mean radius towards the Moon is 0.998340 of the equator's.
+// Astronomical Almanac takes it, the Earth's radius grows by 1/85; its mean
+// radius towards the Moon is 0.998340 of the equator's. This gives NASA's
+// umbral magnitude for 2025-09-07 to 0.0001, where Chauvenet's 2 % on the
+// whole shadow gives 0.005 too much.
 constexpr double kAtmosphereFactor = 1.0 + 1.0 / 85.0;
 constexpr double kMeanEarthRadiusFactor = 0.998340;
 

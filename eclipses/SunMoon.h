@@ -54,7 +54,7 @@ struct SunMoon
 SunMoon sunMoonAt(double unixSeconds);
 
 /// The same over a span of hours, from a few of the library's positions:
-/// polynomials through Chebyshev nodes follow the Moon to a millimetre over
+/// polynomials through Chebyshev nodes follow the Moon to under a metre over
 /// twelve hours, so the searches for contacts and limits, which want
 /// hundreds of instants, pay for nine.
 class SunMoonTrack
