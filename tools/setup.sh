@@ -7,6 +7,7 @@ DUSKMAP_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     libqt6svg6 qt6-wayland
     libplist-dev libbenchmark-dev libwebp-dev webp libdeflate-dev liberfa-dev libproj-dev
+    libswe-dev swe-basic-data
     libgeographiclib-dev libtimezonemap-data
     xplanet-images tzdata fonts-dejavu-core fonts-noto-cjk
     xvfb xdotool x11-utils x11-apps imagemagick weston openbox
