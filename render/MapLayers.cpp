@@ -7,6 +7,7 @@
 #include "astro/Sphere.h"
 #include "mapcore/GridLayout.h"
 #include "mapcore/MarkerLayout.h"
+#include "platform/CoordinateText.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -193,7 +194,7 @@ void planRangeRings(LayerPlan &plan, const MapFrame &frame, const TextStyle &sty
                 back -= length;
             }
             label(at, bearing == 0 ? QCoreApplication::translate("RangeRings", "N", "north")
-                                   : QStringLiteral("%1°").arg(bearing));
+                                   : shownBearing(bearing));
         }
         std::move(pieces.begin(), pieces.end(), std::back_inserter(lines));
     }

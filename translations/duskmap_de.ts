@@ -741,6 +741,11 @@
         <comment>north</comment>
         <translation>N</translation>
     </message>
+    <message>
+        <source>%1 km</source>
+        <comment>a ring&apos;s distance</comment>
+        <translation>%1 km</translation>
+    </message>
 </context>
 <context>
     <name>Readouts</name>
