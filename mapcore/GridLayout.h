@@ -9,24 +9,6 @@
 #include <string>
 #include <vector>
 
-/// A grid line: where it lies along its axis, in whole view pixels
-/// (truncated), and the degrees it marks.
-struct GridLine
-{
-    int32_t position;
-    int32_t degrees;
-    bool operator==(const GridLine &) const = default;
-};
-
-/// The parallels every 10 degrees strictly between the poles whose lines
-/// fall strictly inside the map's height, placed by the geometry. None when
-/// they would lie under one pixel apart (a scale below 0.1 pixel a degree,
-/// not positive or not a number).
-std::vector<GridLine> latitudeGridLines(const MapGeometry &geometry);
-
-/// The meridians every 10 degrees strictly between 180 W and 180 E, likewise.
-std::vector<GridLine> longitudeGridLines(const MapGeometry &geometry);
-
 /// "  80° S", "   0°  ", "  80° N" for a latitude value in degrees.
 std::string latitudeLabelText(int32_t value);
 

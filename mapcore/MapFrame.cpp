@@ -14,7 +14,7 @@ constexpr int kMaxDepth = 14;
 /// Bisections to find where a line leaves the view: to well under a point.
 constexpr int kRimSteps = 30;
 /// Just short of the seam, so that a place there lands on its side.
-constexpr double kSeamMargin = 1e-9;
+constexpr double kSeamMargin = 1e-7;
 
 GeoPoint midway(const GeoPoint &a, const GeoPoint &b)
 {
@@ -155,19 +155,28 @@ std::vector<FrameLine> MapFrame::cut(std::span<const GeoPoint> line) const
                 const double t = std::clamp((edge - ra) / (rb - ra), 0.0, 1.0);
                 const double latitude = a.latitude + t * (b.latitude - a.latitude);
                 const double inside = edge > 0.0 ? -kSeamMargin : kSeamMargin;
-                const GeoPoint end{latitude, centre + edge + inside};
+                // In the turn of longitudes a is in, so that the step stays short.
+                const double seamLongitude = centre + edge + 360.0 * turns;
+                const GeoPoint end{latitude, seamLongitude + inside};
                 const auto pend = toFrame(end);
                 addStep(run, runs, a, pa, end, pend, 0);
                 if (run.size() > 1)
                     runs.push_back(std::move(run));
                 run.clear();
-                a = {latitude, centre - edge - inside};
+                a = {latitude, seamLongitude - 2.0 * edge - inside};
                 pa = toFrame(a);
                 if (pa)
                     run.push_back(*pa);
+                // Later places go on from the other side of the seam.
                 b.longitude -= 2.0 * edge;
                 offset -= 2.0 * edge;
             }
+        }
+        if (seam) {
+            // A place on the seam itself lands on a's side of it.
+            const double turns = std::floor((a.longitude - centre + 180.0) / 360.0);
+            const double rb = b.longitude - centre - 360.0 * turns;
+            b.longitude -= rb - std::clamp(rb, -180.0 + kSeamMargin, 180.0 - kSeamMargin);
         }
         const auto pb = toFrame(b);
         addStep(run, runs, a, pa, b, pb, 0);

@@ -89,37 +89,6 @@ private slots:
         QCOMPARE(columnLongitude(0, g), -180.0f);
     }
 
-    // Lines every 10 degrees strictly inside the map, truncated to whole pixels, none
-    // under a pixel apart: the first and last line's pixel and degrees, and the count.
-    void gridLinesAtTheirDegrees_data()
-    {
-        QTest::addColumn<MapGeometry>("geometry");
-        QTest::addColumn<QList<int>>("parallels");
-        QTest::addColumn<QList<int>>("meridians");
-        const auto row = [](float width, float height, QList<int> parallels, QList<int> meridians) {
-            QTest::addRow("%gx%g", width, height)
-                << geometryFromSize(width, height) << parallels << meridians;
-        };
-        row(1920, 1080, {113, -80, 966, 80, 17}, {53, -170, 1866, 170, 35});
-        row(1000, 333, {27, -50, 305, 50, 11}, {27, -170, 972, 170, 35}); // polar rows cropped
-        row(36, 18, {1, -80, 17, 80, 17}, {1, -170, 35, 170, 35});
-        row(35, 18, {}, {});
-        row(-720, 360, {}, {});
-    }
-    void gridLinesAtTheirDegrees()
-    {
-        QFETCH(MapGeometry, geometry);
-        QFETCH(QList<int>, parallels);
-        QFETCH(QList<int>, meridians);
-        const auto ends = [](const std::vector<GridLine> &l) {
-            return l.empty() ? QList<int>{}
-                             : QList<int>{l.front().position, l.front().degrees, l.back().position,
-                                          l.back().degrees, int(l.size())};
-        };
-        QCOMPARE(ends(latitudeGridLines(geometry)), parallels);
-        QCOMPARE(ends(longitudeGridLines(geometry)), meridians);
-    }
-
     // The hemisphere's letter, none at 0; every second meridian labelled; the labels
     // 6 pixels below their parallels and centred on their meridians.
     void gridLabelsNameTheirLines()

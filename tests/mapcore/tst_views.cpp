@@ -1,6 +1,8 @@
 // The views held against PROJ on a sphere, and their shading against the
 // overlay's ramp at each pixel's place.
 
+#include "astro/Sphere.h"
+#include "mapcore/MapFrame.h"
 #include "mapcore/MapProjection.h"
 #include "mapcore/NightOverlay.h"
 #include "mapcore/ViewShading.h"
@@ -10,7 +12,9 @@
 #include <proj.h>
 
 #include <cmath>
+#include <functional>
 #include <memory>
+#include <tuple>
 
 Q_DECLARE_METATYPE(GeoPoint)
 
@@ -31,6 +35,69 @@ class TestViews : public QObject
 private slots:
     // A drag of the azimuthal view or the globe keeps the place grabbed under the pointer, slow
     // or fast; where north up cannot bring it there, the view stops at the pole.
+    // A parallel, a meridian and a small circle cut in every view: each
+    // piece's chords within a point of the line drawn finely, and no piece
+    // jumps across the view.
+    void linesCutOnTheirPlaces_data()
+    {
+        QTest::addColumn<MapFrame>("frame");
+        QTest::newRow("flat map") << MapFrame(kLargePreset);
+        for (const auto &[name, view, centre] :
+             {std::tuple{"azimuthal", MapView::Azimuthal, GeoPoint{52.5, 13.4}},
+              {"globe", MapView::Globe, GeoPoint{-30.0, 170.0}},
+              {"robinson", MapView::Robinson, GeoPoint{0.0, 150.0}},
+              {"mollweide", MapView::Mollweide, GeoPoint{0.0, -60.0}},
+              {"flat, 150 E", MapView::PlateCarree, GeoPoint{0.0, 150.0}}})
+            QTest::newRow(name) << MapFrame(
+                MapProjection(view, centre, 1440, 720, MapFit::Contain));
+    }
+    void linesCutOnTheirPlaces()
+    {
+        QFETCH(MapFrame, frame);
+        // Each line, and the same finely, 0.05 degrees a step.
+        const auto line = [](double step, auto &&place) {
+            std::vector<GeoPoint> places;
+            for (int i = 0; i * step <= 360.0; ++i)
+                places.push_back(place(i * step));
+            return places;
+        };
+        const auto parallel = [](double t) { return GeoPoint{30.0, t - 180.0}; };
+        const auto meridian = [](double t) {
+            return GeoPoint{std::min(90.0, t / 2 - 90.0), -120.0};
+        };
+        const auto circle = [](double t) {
+            return sphere::destinationPoint({10.0, 175.0}, t * sphere::kDegToRad, 0.6);
+        };
+        for (const auto &[coarse, fine] : {std::pair{line(10.0, parallel), line(0.05, parallel)},
+                                           {line(10.0, meridian), line(0.05, meridian)},
+                                           {line(5.0, circle), line(0.05, circle)}}) {
+            std::vector<FramePoint> curve;
+            for (const GeoPoint &place : fine)
+                if (const auto p = frame.toFrame(place))
+                    curve.push_back(*p);
+            const std::vector<FrameLine> pieces = frame.cut(coarse);
+            QVERIFY(!pieces.empty());
+            for (const FrameLine &piece : pieces)
+                for (size_t i = 1; i < piece.size(); ++i) {
+                    const double step =
+                        std::hypot(piece[i].x - piece[i - 1].x, piece[i].y - piece[i - 1].y);
+                    QVERIFY2(step < frame.width() / 4, "a jump across the view");
+                    // Copies of a repeating map run on beyond the frame.
+                    const FramePoint mid{(piece[i - 1].x + piece[i].x) / 2,
+                                         (piece[i - 1].y + piece[i].y) / 2};
+                    if (mid.x < 0 || mid.x > frame.width())
+                        continue;
+                    double nearest = HUGE_VAL;
+                    for (const FramePoint &c : curve)
+                        nearest = std::min(nearest, std::hypot(c.x - mid.x, c.y - mid.y));
+                    QVERIFY2(nearest < 1.0, qPrintable(QStringLiteral("%1 points off at %2, %3")
+                                                           .arg(nearest)
+                                                           .arg(mid.x)
+                                                           .arg(mid.y)));
+                }
+        }
+    }
+
     void dragKeepsThePlace_data()
     {
         QTest::addColumn<int>("view");
