@@ -195,11 +195,7 @@ ElementFile readTle(const std::vector<std::string_view> &lines)
         }
     }
     dropName();
-    if (!sawTleLine) {
-        file = {};
-        file.fileProblem = ElementProblem::UnknownFormat;
-    }
-    return file;
+    return sawTleLine ? file : ElementFile::failed(ElementProblem::UnknownFormat);
 }
 
 // Splits a CSV line into fields, undoing RFC 4180 quotes in place in \a buffer.
@@ -327,11 +323,8 @@ ElementFile readElementText(std::string_view text)
     size_t first = 0;
     while (first < lines.size() && trimmed(lines[first]).empty())
         ++first;
-    if (first == lines.size()) {
-        ElementFile empty;
-        empty.fileProblem = ElementProblem::UnknownFormat;
-        return empty;
-    }
+    if (first == lines.size())
+        return ElementFile::failed(ElementProblem::UnknownFormat);
     const std::string_view head = lines[first];
     if (head.find(',') != std::string_view::npos &&
         head.find(kOmmFieldNames[size_t(OmmField::NoradCatId)]) != std::string_view::npos)

@@ -23,6 +23,14 @@ struct ElementFile
     ElementProblem firstSkippedProblem = ElementProblem::None;
     ElementProblem fileProblem = ElementProblem::None; ///< set when nothing could be read
 
+    /// Nothing read, for the reason given.
+    static ElementFile failed(ElementProblem problem)
+    {
+        ElementFile file;
+        file.fileProblem = problem;
+        return file;
+    }
+
     /// Counts a record as skipped, keeping the first one's line and problem.
     void skip(size_t line, ElementProblem problem);
 };

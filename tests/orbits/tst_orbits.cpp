@@ -2,6 +2,7 @@
 #include "orbits/Passes.h"
 #include "orbits/SatellitePlace.h"
 #include "orbits/Sgp4.h"
+#include "platform/ElementFile.h"
 
 #include <QtTest>
 
@@ -102,7 +103,8 @@ private slots:
     }
 
     // Good and bad records of each form: how many sets are read, how many
-    // skipped, the first skipped one's line and problem.
+    // skipped, the first skipped one's line and problem; with none of either,
+    // the problem is the whole file's.
     void readerTable()
     {
         using P = ElementProblem;
@@ -124,6 +126,18 @@ private slots:
         const std::string csvIss =
             "\"ISS, ZARYA\",1998-067A,2024-01-01T12:00:00.000000,15.50377579,"
             ".0006703,51.6416,247.4627,130.5360,325.0288,25544,.30057E-3\n";
+        const std::string json = R"([{"OBJECT_NAME": "ISS", "EPOCH": "2024-01-01T12:00:00.000000",
+ "MEAN_MOTION": 15.50377579, "ECCENTRICITY": 0.0006703, "INCLINATION": 51.6416,
+ "RA_OF_ASC_NODE": 247.4627, "ARG_OF_PERICENTER": 130.536, "MEAN_ANOMALY": 325.0288,
+ "NORAD_CAT_ID": 25544, "BSTAR": 0.00030057}])";
+        const std::string xml =
+            "<ndm><omm><body><segment><metadata><OBJECT_NAME>ISS</OBJECT_NAME></metadata>\n"
+            "<data><meanElements><EPOCH>2024-01-01T12:00:00</EPOCH><MEAN_MOTION>15.50377579"
+            "</MEAN_MOTION><ECCENTRICITY>.0006703</ECCENTRICITY><INCLINATION>51.6416</INCLINATION>"
+            "<RA_OF_ASC_NODE>247.4627</RA_OF_ASC_NODE><ARG_OF_PERICENTER>130.5360"
+            "</ARG_OF_PERICENTER><MEAN_ANOMALY>325.0288</MEAN_ANOMALY></meanElements>"
+            "<tleParameters><NORAD_CAT_ID>25544</NORAD_CAT_ID></tleParameters></data></segment>"
+            "</body></omm>\n</ndm>";
         const std::tuple<const char *, std::string, size_t, size_t, size_t, P> rows[] = {
             {"three lines", iss, 1, 0, 0, P::None},
             {"two lines, CRLF", line1.substr(0, 69) + "\r\n" + line2, 1, 0, 0, P::None},
@@ -138,7 +152,7 @@ private slots:
             {"Alpha-5 with I", edit(line1, 3, "I5544") + edit(line2, 3, "I5544"), 0, 1, 1,
              P::BadCatalogNumber},
             {"inclination 200", line1 + edit(line2, 9, "200.0000"), 0, 1, 2, P::ImpossibleValue},
-            {"not elements", "hello\nworld\n", 0, 0, 0, P::None},
+            {"not elements", "hello\nworld\n", 0, 0, 0, P::UnknownFormat},
             {"OMM CSV", csvHead + csvIss + "\n" + csvIss, 2, 0, 0, P::None},
             {"CSV short row", csvHead + "A,B\n" + csvIss, 1, 1, 2, P::MalformedLine},
             {"CSV bad epoch", csvHead + csvIss + swap(csvIss, "2024-01", "2024-13"), 1, 1, 3,
@@ -146,14 +160,27 @@ private slots:
             {"CSV eccentricity", csvHead + swap(csvIss, ".0006703", "1.006703"), 0, 1, 2,
              P::ImpossibleValue},
             {"CSV missing", csvHead + swap(csvIss, "15.50377579", ""), 0, 1, 2, P::MissingField},
+            {"JSON numbers", json, 1, 0, 0, P::None},
+            {"JSON strings",
+             swap(swap(json, "25544", "\"25544\""), "15.50377579", "\"15.50377579\""), 1, 0, 0,
+             P::None},
+            {"JSON second bad", swap(json, "}]", "},\n\n 7, {\"EPOCH\": 1}]"), 1, 2, 6,
+             P::MalformedLine},
+            {"JSON object", swap(swap(json, "[", ""), "]", ""), 1, 0, 0, P::None},
+            {"JSON broken", "[{\"EPOCH\": ", 0, 0, 0, P::BadSyntax},
+            {"XML", xml, 1, 0, 0, P::None},
+            {"XML second bad", swap(xml, "</omm>", "</omm><omm><EPOCH>1</EPOCH></omm>"), 1, 1, 2,
+             P::MissingField},
+            {"XML broken", swap(xml, "\n</ndm>", "\n<omm><EPOCH>\n</omm>"), 1, 1, 4, P::BadSyntax},
+            {"XML not OMM", "<html/>", 0, 0, 0, P::UnknownFormat},
         };
         for (const auto &[what, text, read, skipped, line, problem] : rows) {
-            const ElementFile file = readElementText(text);
+            const ElementFile file = parseElementBytes(QByteArray::fromStdString(text));
+            const bool whole = read == 0 && skipped == 0;
             QVERIFY2(file.sets.size() == read && file.skipped == skipped, what);
-            QVERIFY2(file.firstSkippedLine == line && file.firstSkippedProblem == problem, what);
-            QVERIFY2((file.fileProblem == P::UnknownFormat) ==
-                         (what == std::string("not elements")),
-                     what);
+            QVERIFY2(file.firstSkippedLine == line, what);
+            QVERIFY2(file.firstSkippedProblem == (whole ? P::None : problem), what);
+            QVERIFY2(file.fileProblem == (whole ? problem : P::None), what);
         }
         // Every form gives the same set.
         const ElementSet a = readElementText(iss).sets.at(0),
@@ -164,6 +191,15 @@ private slots:
         QCOMPARE(b.epochUnixSeconds, a.epochUnixSeconds);
         QCOMPARE(b.bstar, a.bstar);
         QCOMPARE(b.meanMotionRevPerDay, a.meanMotionRevPerDay);
+        const ElementSet c = parseElementBytes(QByteArray::fromStdString(json)).sets.at(0);
+        QCOMPARE(c.epochUnixSeconds, a.epochUnixSeconds);
+        QCOMPARE(c.bstar, a.bstar);
+        // Files: missing, a directory, too large.
+        QTemporaryDir dir;
+        QCOMPARE(readElementFile(dir.filePath("none")).fileProblem, P::Unreadable);
+        QCOMPARE(readElementFile(dir.path()).fileProblem, P::Unreadable);
+        QCOMPARE(parseElementBytes(QByteArray(kMaxElementFileBytes + 1, '\n')).fileProblem,
+                 P::FileTooLarge);
     }
 
     void alpha5()
