@@ -56,8 +56,9 @@ std::vector<Pass> findPasses(const Sgp4 &sgp4, const Observer &observer, double 
     std::vector<Pass> passes;
     if (!(end > start))
         return passes;
+    ResonanceState resonance;
     const auto look = [&](double t) -> std::optional<LookAngles> {
-        const TemeState state = sgp4.atUnixSeconds(t);
+        const TemeState state = sgp4.atUnixSeconds(t, &resonance);
         if (state.error != Sgp4Error::None)
             return std::nullopt;
         return observer.look(earthFixedOf(state.positionKm, t));
@@ -69,7 +70,7 @@ std::vector<Pass> findPasses(const Sgp4 &sgp4, const Observer &observer, double 
     };
     SunTrack sun;
     const auto visibleAt = [&](double t) {
-        const TemeState state = sgp4.atUnixSeconds(t);
+        const TemeState state = sgp4.atUnixSeconds(t, &resonance);
         if (state.error != Sgp4Error::None)
             return false;
         const sphere::Vector position = earthFixedOf(state.positionKm, t);

@@ -413,7 +413,7 @@ void Sgp4::initDeepSpace(double epoch1950, double xpidot, double eccsq)
 
 // The secular effects of the Sun and the Moon and the resonances' numerical
 // integration, in half-day steps from the epoch (Vallado's dspace).
-void Sgp4::deepSpaceSecular(double t, Mean &m) const
+void Sgp4::deepSpaceSecular(double t, Mean &m, ResonanceState *resume) const
 {
     const DeepSpace &d = m_ds;
     constexpr double fasx2 = 0.13130908, fasx4 = 2.8843198, fasx6 = 0.37448087, g22 = 5.7686396,
@@ -428,9 +428,13 @@ void Sgp4::deepSpaceSecular(double t, Mean &m) const
     if (d.irez == 0)
         return;
 
-    // Every call starts at the epoch, which gives the same steps as
-    // continuing from an earlier call and keeps at() free of state.
-    double atime = 0.0, xni = m_no, xli = d.xlamo;
+    // Start again from the epoch unless the integration already stands
+    // between it and t.
+    ResonanceState fromEpoch;
+    ResonanceState &r = resume ? *resume : fromEpoch;
+    if (r.atime == 0.0 || t * r.atime <= 0.0 || std::fabs(t) < std::fabs(r.atime))
+        r = {0.0, d.xlamo, m_no};
+    double &atime = r.atime, &xli = r.xli, &xni = r.xni;
     const double delt = t > 0.0 ? stepp : stepn;
     double xndt = 0.0, xldot = 0.0, xnddt = 0.0, ft = 0.0;
     for (;;) {
@@ -540,7 +544,7 @@ void Sgp4::deepSpacePeriodics(double t, Osculating &p) const
     p.argpp = xls - p.mp - cosip * p.nodep;
 }
 
-TemeState Sgp4::at(double t) const
+TemeState Sgp4::at(double t, ResonanceState *resume) const
 {
     TemeState state;
     const auto fail = [&](Sgp4Error error) {
@@ -571,7 +575,7 @@ TemeState Sgp4::at(double t) const
         templ = templ + m_t3cof * t3 + t4 * (m_t4cof + t * m_t5cof);
     }
     if (m_deepSpace)
-        deepSpaceSecular(t, m);
+        deepSpaceSecular(t, m, resume);
     if (m.nm <= 0.0)
         return fail(Sgp4Error::MeanMotion);
     const double am = std::pow(kXke / m.nm, kX2o3) * tempa * tempa;

@@ -38,6 +38,15 @@ struct TemeState
     Sgp4Error error = Sgp4Error::None;
 };
 
+/// Where the deep-space resonance's integration stands: it steps half a day
+/// at a time from the epoch, and a caller stepping through time keeps this so
+/// that each call goes on from the last instead of from the epoch. The
+/// results are the same either way.
+struct ResonanceState
+{
+    double atime = 0.0, xli = 0.0, xni = 0.0;
+};
+
 class Sgp4
 {
 public:
@@ -48,11 +57,11 @@ public:
 
     /// The state at a time after the epoch (before it for negative times).
     /// With an error set the position and velocity are zero.
-    TemeState at(double minutesSinceEpoch) const;
+    TemeState at(double minutesSinceEpoch, ResonanceState *resume = nullptr) const;
     /// The same at a UTC instant.
-    TemeState atUnixSeconds(double unixSeconds) const
+    TemeState atUnixSeconds(double unixSeconds, ResonanceState *resume = nullptr) const
     {
-        return at((unixSeconds - m_epochUnixSeconds) / 60.0);
+        return at((unixSeconds - m_epochUnixSeconds) / 60.0, resume);
     }
 
     /// The error of the initialisation, which propagates to the epoch.
@@ -92,7 +101,7 @@ private:
     {
         double em, argpm, inclm, mm, nodem, nm;
     };
-    void deepSpaceSecular(double t, Mean &m) const;
+    void deepSpaceSecular(double t, Mean &m, ResonanceState *resume) const;
     struct Osculating
     {
         double ep, inclp, nodep, argpp, mp;
