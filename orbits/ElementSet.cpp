@@ -59,15 +59,17 @@ std::string alpha5FromCatalogNumber(int32_t number)
 ElementProblem checkElementValues(const ElementSet &set)
 {
     // Written so that a NaN fails each test. Above 20 revolutions a day the
-    // orbit would lie inside the Earth.
+    // orbit would lie inside the Earth; below 1e-5 (a turn in 270 years) and
+    // with a drag term beyond what a TLE can write, SGP4's arithmetic
+    // overflows. Other impossible orbits get its error codes when propagated.
     const auto angle = [](double deg, double limit) { return deg >= 0.0 && deg <= limit; };
-    const bool fine = set.catalogNumber > 0 && set.eccentricity >= 0.0 && set.eccentricity < 1.0 &&
-                      set.meanMotionRevPerDay > 0.0 && set.meanMotionRevPerDay < 20.0 &&
-                      angle(set.inclinationDeg, 180.0) && angle(set.raanDeg, 360.0) &&
-                      angle(set.argumentOfPerigeeDeg, 360.0) && angle(set.meanAnomalyDeg, 360.0) &&
-                      std::isfinite(set.bstar) && std::isfinite(set.meanMotionDotRevPerDay2) &&
-                      std::isfinite(set.meanMotionDdotRevPerDay3) &&
-                      std::isfinite(set.epochUnixSeconds);
+    const bool fine =
+        set.catalogNumber > 0 && set.eccentricity >= 0.0 && set.eccentricity < 1.0 &&
+        set.meanMotionRevPerDay >= 1e-5 && set.meanMotionRevPerDay < 20.0 &&
+        std::fabs(set.bstar) < 1e9 && angle(set.inclinationDeg, 180.0) &&
+        angle(set.raanDeg, 360.0) && angle(set.argumentOfPerigeeDeg, 360.0) &&
+        angle(set.meanAnomalyDeg, 360.0) && std::isfinite(set.meanMotionDotRevPerDay2) &&
+        std::isfinite(set.meanMotionDdotRevPerDay3) && std::isfinite(set.epochUnixSeconds);
     return fine ? ElementProblem::None : ElementProblem::ImpossibleValue;
 }
 

@@ -552,6 +552,9 @@ TemeState Sgp4::at(double t, ResonanceState *resume) const
         return state;
     };
 
+    if (!(std::fabs(t) <= kMaxMinutesFromEpoch))
+        return fail(Sgp4Error::TimeOutOfRange);
+
     // Secular gravity and drag.
     const double xmdf = m_mo + m_mdot * t;
     const double argpdf = m_argpo + m_argpdot * t;

@@ -28,7 +28,14 @@ enum class Sgp4Error : uint8_t
     SemiLatusRectum = 4,       ///< semi-latus rectum below zero
     SubOrbital = 5,            ///< epoch elements sub-orbital (no longer raised)
     Decayed = 6,               ///< the orbit's radius below the Earth's
+    /// Not a published code: a time that is not a number or more than
+    /// kMaxMinutesFromEpoch away, which the resonance's half-day steps would
+    /// take too long to reach.
+    TimeOutOfRange = 100,
 };
+
+/// About a thousand years.
+inline constexpr double kMaxMinutesFromEpoch = 1000 * 365.25 * 1440.0;
 
 /// Position and velocity in the True Equator, Mean Equinox frame.
 struct TemeState

@@ -162,6 +162,8 @@ private slots:
              P::BadValue},
             {"CSV eccentricity", csvHead + swap(csvIss, ".0006703", "1.006703"), 0, 1, 2,
              P::ImpossibleValue},
+            {"CSV drag 1e300", csvHead + swap(csvIss, ".30057E-3", "1e300"), 0, 1, 2,
+             P::ImpossibleValue},
             {"CSV missing", csvHead + swap(csvIss, "15.50377579", ""), 0, 1, 2, P::MissingField},
             {"JSON numbers", json, 1, 0, 0, P::None},
             {"JSON strings",
@@ -299,6 +301,8 @@ private slots:
             };
         const ElementSet iss = readElementText(kIss).sets.at(0);
         const Sgp4 sgp4(iss);
+        for (const double minutes : {std::nan(""), 1e9, -HUGE_VAL})
+            QCOMPARE(int(sgp4.at(minutes).error), int(Sgp4Error::TimeOutOfRange));
         const std::map<std::string, GeoPoint> homes = {{"Berlin", {52.52, 13.40}},
                                                        {"Quito", {-0.22, -78.51}}};
         std::map<std::string, std::vector<Pass>> found;
