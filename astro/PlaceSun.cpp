@@ -1,6 +1,7 @@
 #include "astro/PlaceSun.h"
 
 #include "astro/Sphere.h"
+#include "astro/TimeSearch.h"
 
 #include <erfa.h>
 
@@ -17,92 +18,6 @@ using sphere::kDegToRad;
 constexpr double kUnixEpochJd = 2440587.5;
 constexpr double kSampleSeconds = 600.0; // the Sun's altitude bends little in ten minutes
 constexpr double kPrecisionSeconds = 0.25;
-
-struct Crossing
-{
-    double time;
-    bool rising;
-};
-
-double bisect(const std::function<double(double)> &f, double a, double b, double fa)
-{
-    while (b - a > kPrecisionSeconds) {
-        const double m = (a + b) / 2.0;
-        const double fm = f(m);
-        if ((fm >= 0.0) == (fa >= 0.0)) {
-            a = m;
-            fa = fm;
-        } else {
-            b = m;
-        }
-    }
-    return (a + b) / 2.0;
-}
-
-// Where f turns between a and b, by golden section; its sign says which way.
-double extremum(const std::function<double(double)> &f, double a, double b, bool maximum)
-{
-    const double g = (std::sqrt(5.0) - 1.0) / 2.0;
-    const auto value = [&](double t) { return maximum ? f(t) : -f(t); };
-    double c = b - g * (b - a), d = a + g * (b - a);
-    double fc = value(c), fd = value(d);
-    while (b - a > kPrecisionSeconds) {
-        if (fc > fd) {
-            b = d;
-            d = c;
-            fd = fc;
-            c = b - g * (b - a);
-            fc = value(c);
-        } else {
-            a = c;
-            c = d;
-            fc = fd;
-            d = a + g * (b - a);
-            fd = value(d);
-        }
-    }
-    return (a + b) / 2.0;
-}
-
-// The times within [start, end) where f changes sign, in order: sampled, then
-// refined; where the samples turn without a change of sign, the turn is found
-// and checked, so that a brief dip across zero between two samples is kept.
-std::vector<Crossing> signChanges(const std::function<double(double)> &f, double start, double end)
-{
-    std::vector<Crossing> found;
-    const int n = std::max(2, int(std::ceil((end - start) / kSampleSeconds)));
-    std::vector<double> t(size_t(n) + 1), v(size_t(n) + 1);
-    for (int i = 0; i <= n; ++i) {
-        t[size_t(i)] = start + (end - start) * i / n;
-        v[size_t(i)] = f(t[size_t(i)]);
-    }
-    const auto add = [&](double a, double b, double fa) {
-        const double time = bisect(f, a, b, fa);
-        if (time >= start && time < end)
-            found.push_back({time, fa < 0.0});
-    };
-    for (size_t i = 0; i < size_t(n); ++i) {
-        if ((v[i] >= 0.0) != (v[i + 1] >= 0.0)) {
-            add(t[i], t[i + 1], v[i]);
-            continue;
-        }
-        // A turn within this interval or the next with no change of sign.
-        if (i + 2 > size_t(n) || (v[i + 1] >= 0.0) != (v[i + 2] >= 0.0))
-            continue;
-        const bool maximum = v[i + 1] > v[i] && v[i + 1] >= v[i + 2];
-        const bool minimum = v[i + 1] < v[i] && v[i + 1] <= v[i + 2];
-        if (!maximum && !minimum)
-            continue;
-        const double turn = extremum(f, t[i], t[i + 2], maximum);
-        const double ft = f(turn);
-        if ((ft >= 0.0) == (v[i + 1] >= 0.0))
-            continue;
-        add(t[i], turn, v[i]);
-        add(turn, t[i + 2], ft);
-        ++i; // the next interval is done
-    }
-    return found;
-}
 
 } // namespace
 
@@ -149,7 +64,8 @@ RiseSet sunRiseSet(const GeoPoint &place, double start, double end, double eleva
     const double horizon = kRiseSetAltitudeDeg - horizonDipDeg(elevationMetres);
     const auto above = [&](double t) { return sunHorizontal(place, t).altitudeDeg - horizon; };
     RiseSet events;
-    const std::vector<Crossing> crossings = signChanges(above, start, end);
+    const std::vector<Crossing> crossings =
+        signChanges(above, start, end, kSampleSeconds, kPrecisionSeconds);
     for (const Crossing &c : crossings) {
         std::optional<double> &slot = c.rising ? events.sunrise : events.sunset;
         if (!slot)
@@ -175,10 +91,10 @@ std::vector<TimeSpan> greyLineWindows(const GeoPoint &a, const GeoPoint &b, doub
     // Each place's spans in the band, from the crossings of both its edges.
     const auto spans = [&](const GeoPoint &place) {
         const auto altitude = [&](double t) { return horizontalFrom(place, sunAt(t)).altitudeDeg; };
-        std::vector<Crossing> edges =
-            signChanges([&](double t) { return altitude(t) - lowDeg; }, start, end);
-        for (const Crossing &c :
-             signChanges([&](double t) { return highDeg - altitude(t); }, start, end))
+        std::vector<Crossing> edges = signChanges([&](double t) { return altitude(t) - lowDeg; },
+                                                  start, end, kSampleSeconds, kPrecisionSeconds);
+        for (const Crossing &c : signChanges([&](double t) { return highDeg - altitude(t); }, start,
+                                             end, kSampleSeconds, kPrecisionSeconds))
             edges.push_back(c);
         std::sort(edges.begin(), edges.end(),
                   [](const Crossing &x, const Crossing &y) { return x.time < y.time; });

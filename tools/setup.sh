@@ -13,7 +13,7 @@ DUSKMAP_PACKAGES=(
     xvfb xdotool x11-utils x11-apps imagemagick weston openbox
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file groff-base
-    dbus-daemon at-spi2-core python3 python3-pyatspi locales
+    dbus-daemon at-spi2-core python3 python3-pyatspi python3-sgp4 locales
 )
 
 # What ./test.sh --package needs on top of the package's build dependencies,
