@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr double kGridStepDeg = 10.0;
-constexpr int32_t kPoleDeg = 90;
-constexpr int32_t kAntimeridianDeg = 180;
 constexpr double kLatitudeLabelDropPx = 6.0;
 
 std::string labelText(int32_t value, char negativeLetter, char positiveLetter)

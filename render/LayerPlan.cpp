@@ -106,24 +106,31 @@ void LayerPlan::drawText(const ViewCoordinates &view, double x, double y, const 
     m_steps.push_back(std::move(step));
 }
 
+std::optional<QRectF> straightLineRect(const FrameLine &piece, double width)
+{
+    if (piece.size() < 2)
+        return std::nullopt;
+    const auto [left, right] =
+        std::minmax_element(piece.begin(), piece.end(),
+                            [](const FramePoint &a, const FramePoint &b) { return a.x < b.x; });
+    const auto [top, bottom] =
+        std::minmax_element(piece.begin(), piece.end(),
+                            [](const FramePoint &a, const FramePoint &b) { return a.y < b.y; });
+    if (top->y == bottom->y)
+        return QRectF(left->x, top->y - width / 2, right->x - left->x, width);
+    if (left->x == right->x)
+        return QRectF(left->x - width / 2, top->y, width, bottom->y - top->y);
+    return std::nullopt;
+}
+
 void LayerPlan::drawLines(std::span<const FrameLine> pieces, const QColor &colour, double width)
 {
     std::vector<FrameLine> curves;
     for (const FrameLine &piece : pieces) {
         if (piece.size() < 2)
             continue;
-        const auto [left, right] =
-            std::minmax_element(piece.begin(), piece.end(),
-                                [](const FramePoint &a, const FramePoint &b) { return a.x < b.x; });
-        const auto [top, bottom] =
-            std::minmax_element(piece.begin(), piece.end(),
-                                [](const FramePoint &a, const FramePoint &b) { return a.y < b.y; });
-        // A line the given width, centred on its piece, is the rectangle it
-        // covers; filling that is much cheaper than stroking.
-        if (top->y == bottom->y)
-            fillRect(QRectF(left->x, top->y - width / 2, right->x - left->x, width), colour);
-        else if (left->x == right->x)
-            fillRect(QRectF(left->x - width / 2, top->y, width, bottom->y - top->y), colour);
+        if (const auto rect = straightLineRect(piece, width))
+            fillRect(*rect, colour);
         else
             curves.push_back(piece);
     }

@@ -13,10 +13,16 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QImage;
 class QPainter;
+
+/// The rectangle a line the given width covers along a piece straight along
+/// a row or a column, centred on it; none for any other piece. Filling it is
+/// much cheaper than stroking the line.
+std::optional<QRectF> straightLineRect(const FrameLine &piece, double width);
 
 /// A layer's drawing, planned once while what it shows stays and replayed onto
 /// every frame: antialiased rectangle fills, texts, lines and drawings of any

@@ -3,6 +3,7 @@
 #include "astro/Sphere.h"
 #include "places/GreatCircle.h"
 #include "places/Locator.h"
+#include "render/LayerPlan.h"
 #include "render/MapLayers.h"
 
 #include <QPainter>
@@ -84,21 +85,9 @@ void strokePieces(QPainter &painter, const std::vector<FrameLine> &pieces, const
 {
     painter.setPen(QPen(colour, width));
     for (const FrameLine &piece : pieces) {
-        if (piece.size() < 2)
-            continue;
-        const auto [left, right] =
-            std::minmax_element(piece.begin(), piece.end(),
-                                [](const FramePoint &a, const FramePoint &b) { return a.x < b.x; });
-        const auto [top, bottom] =
-            std::minmax_element(piece.begin(), piece.end(),
-                                [](const FramePoint &a, const FramePoint &b) { return a.y < b.y; });
-        if (left->x == right->x)
-            painter.fillRect(QRectF(left->x - width / 2, top->y, width, bottom->y - top->y),
-                             colour);
-        else if (top->y == bottom->y)
-            painter.fillRect(QRectF(left->x, top->y - width / 2, right->x - left->x, width),
-                             colour);
-        else
+        if (const auto rect = straightLineRect(piece, width))
+            painter.fillRect(*rect, colour);
+        else if (piece.size() > 1)
             painter.drawPolyline(polygonOf(piece));
     }
 }
