@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 
 namespace {
 /// The layers' points over a view: beyond the large map they grow gently,
@@ -232,25 +233,32 @@ bool FrameRenderer::composeView(const MapModel &model, QSize pixels, const UtcFi
 {
     const MapProjection projection(model.view(), model.viewCentre(), pixels.width(),
                                    pixels.height(), model.fit());
-    if (m_viewPixels.width == 0 || m_viewGeneration != m_images.sourceGeneration() ||
-        !(m_viewPixels.projection == projection)) {
-        const QImage &day = m_images.worldSource(false);
-        const QImage &night = m_images.worldSource(true);
-        auto world = [](const QImage &image) {
-            return WorldImage{reinterpret_cast<const uint32_t *>(image.constBits()), image.width(),
-                              image.height(), size_t(image.bytesPerLine()) / 4};
-        };
-        m_viewGeneration = m_images.sourceGeneration();
-        if (day.isNull() || night.isNull() ||
-            !prepareViewPixels(projection, world(day), world(night),
-                               std::max(1, QThread::idealThreadCount()), m_viewPixels))
-            return false;
-    }
+    // The pixels hold the view's own frame: a new centre prepares nothing.
+    const int threads = std::max(1, QThread::idealThreadCount());
+    if (!(m_viewPixels.projection == viewFrameOf(projection)) &&
+        !prepareViewPixels(projection, threads, m_viewPixels))
+        return false;
+    const QImage &day = m_images.worldSource(false);
+    const QImage &night = m_images.worldSource(true);
+    if (day.isNull() || night.isNull())
+        return false;
+    auto world = [](const QImage &image) {
+        return WorldImage{reinterpret_cast<const uint32_t *>(image.constBits()), image.width(),
+                          image.height(), size_t(image.bytesPerLine()) / 4};
+    };
+    // While the centre moves the images are sampled at their nearest pixel;
+    // the frame at rest, and every frame that is kept, blends them.
+    const ShadingQuality quality =
+        model.isCentreMoving() ? ShadingQuality::Draft : ShadingQuality::Exact;
     // The grid and the rings are blended onto each band of rows as soon as
-    // it is shaded, while it is still in the cache.
+    // it is shaded, while it is still in the cache; one band at a time, as
+    // the frame is one QImage.
     uchar *bits = m_frame.bits();
-    return shadeView(m_viewPixels, instant, {bits, size_t(m_frame.sizeInBytes())},
-                     size_t(m_frame.bytesPerLine()), [this](int32_t first, int32_t end) {
+    std::mutex blending;
+    return shadeView(m_viewPixels, projection, world(day), world(night), instant, quality,
+                     {bits, size_t(m_frame.sizeInBytes())}, size_t(m_frame.bytesPerLine()), threads,
+                     [this, &blending](int32_t first, int32_t end) {
+                         const std::lock_guard lock(blending);
                          m_viewUnder.blendOnto(m_frame, first, end);
                      });
 }
