@@ -263,6 +263,48 @@ void prepareCones(ViewPixels &out, int32_t firstTileRow, int32_t endTileRow)
     }
 }
 
+/// The pixels of one row of tiles, rows [top, bottom) of the view frame, into
+/// a band of the frame's shape.
+void prepareBand(const MapProjection &viewFrame, int32_t top, int32_t bottom, ViewPixels &band)
+{
+    constexpr int32_t tile = ViewPixels::kTile;
+    const std::size_t count = band.stride * tile;
+    if (band.x.size() != count) {
+        band.x.assign(count, 0.0f);
+        band.y.assign(count, 0.0f);
+        band.z.assign(count, 0.0f);
+    }
+    band.height = bottom - top;
+    for (int32_t r = 0; r < tile; ++r) {
+        const std::size_t at = std::size_t(r) * band.stride;
+        if (top + r < bottom) {
+            prepareRow(viewFrame, top + r, band.x.data() + at, band.y.data() + at,
+                       band.z.data() + at, band.width);
+        } else {
+            std::fill_n(band.x.data() + at, band.width, 0.0f);
+            std::fill_n(band.y.data() + at, band.width, 0.0f);
+            std::fill_n(band.z.data() + at, band.width, 0.0f);
+        }
+    }
+    band.cones.assign(std::size_t(band.tileColumns), {});
+    prepareCones(band, 0, 1);
+}
+
+/// A frame's size in pixels and tiles, with no vectors; false for no frame.
+bool shapeOf(const MapProjection &projection, ViewPixels &shape)
+{
+    constexpr int32_t tile = ViewPixels::kTile;
+    shape = ViewPixels{};
+    shape.width = int32_t(projection.frameWidth());
+    shape.height = int32_t(projection.frameHeight());
+    if (shape.width <= 0 || shape.height <= 0)
+        return false;
+    shape.tileColumns = (shape.width + tile - 1) / tile;
+    shape.stride = std::size_t(shape.tileColumns) * tile;
+    shape.projection = viewFrameOf(projection);
+    return true;
+}
+
 /// Where the pixels' places fall in an image, from their longitude and
 /// latitude in radians: pixel centres at half-pixel offsets, wrapping east
 /// and west, held at the poles.
@@ -327,8 +369,12 @@ private:
 /// What every band of a frame shares.
 struct Job
 {
-    const ViewPixels &pixels;
+    const ViewPixels *pixels; ///< prepared, or none: each band's worked out as it is shaded
     const MapProjection &projection;
+    const MapProjection &viewFrame;
+    /// The frame's size in pixels and tiles: the prepared pixels' fields
+    /// without their vectors.
+    ViewPixels shape;
     Sampler day, night;
     ShadingQuality quality;
     SunQuantities sun;
@@ -350,13 +396,14 @@ enum class Fill : uint8_t
 
 /// One row of a tile: the places of its pixels on the Earth, the images
 /// sampled there and the night's alpha, into out.
-[[gnu::always_inline]] inline void shadeTileRow(const Job &job, Fill fill, std::size_t first,
-                                                int32_t row, int32_t left, uint32_t *out)
+[[gnu::always_inline]] inline void shadeTileRow(const Job &job, Fill fill, const ViewPixels &source,
+                                                std::size_t first, int32_t row, int32_t left,
+                                                uint32_t *out)
 {
     constexpr int32_t tile = ViewPixels::kTile;
-    const float *__restrict x = job.pixels.x.data() + first;
-    const float *__restrict y = job.pixels.y.data() + first;
-    const float *__restrict z = job.pixels.z.data() + first;
+    const float *__restrict x = source.x.data() + first;
+    const float *__restrict y = source.y.data() + first;
+    const float *__restrict z = source.z.data() + first;
     float longitudes[tile], latitudes[tile];
     uint32_t inView[tile];
     for (int32_t i = 0; i < tile; ++i) {
@@ -405,13 +452,23 @@ shadeBandsBody(const Job &job, int32_t firstTileRow, int32_t endTileRow,
                const std::function<void(int32_t, int32_t)> &after)
 {
     constexpr int32_t tile = ViewPixels::kTile;
-    const ViewPixels &pixels = job.pixels;
-    std::vector<Fill> fills(std::size_t(pixels.tileColumns));
+    const int32_t tileColumns = job.shape.tileColumns;
+    std::vector<Fill> fills(static_cast<std::size_t>(tileColumns));
+    // Without prepared pixels, those of one row of tiles at a time.
+    ViewPixels band;
+    if (!job.pixels)
+        band = job.shape;
     const Vector &s = job.sunInView;
     for (int32_t tileRow = firstTileRow; tileRow < endTileRow; ++tileRow) {
+        const int32_t top = tileRow * tile;
+        const int32_t bottom = std::min(job.shape.height, top + tile);
+        const ViewPixels &source = job.pixels ? *job.pixels : band;
+        const int32_t sourceTop = job.pixels ? 0 : top;
+        if (!job.pixels)
+            prepareBand(job.viewFrame, top, bottom, band);
         const ViewPixels::Cone *cones =
-            pixels.cones.data() + std::size_t(tileRow) * std::size_t(pixels.tileColumns);
-        for (int32_t t = 0; t < pixels.tileColumns; ++t) {
+            source.cones.data() + std::size_t(job.pixels ? tileRow : 0) * std::size_t(tileColumns);
+        for (int32_t t = 0; t < tileColumns; ++t) {
             const ViewPixels::Cone &cone = cones[t];
             Fill fill = Fill::Outside;
             if (!cone.outside) {
@@ -424,22 +481,21 @@ shadeBandsBody(const Job &job, int32_t firstTileRow, int32_t endTileRow,
             }
             fills[std::size_t(t)] = fill;
         }
-        const int32_t top = tileRow * tile;
-        const int32_t bottom = std::min(pixels.height, top + tile);
         // Row by row through the tiles, so that memory is read in order.
         for (int32_t row = top; row < bottom; ++row) {
             auto *out =
                 reinterpret_cast<uint32_t *>(job.frame + std::size_t(row) * job.frameStride);
-            for (int32_t t = 0; t < pixels.tileColumns; ++t) {
+            for (int32_t t = 0; t < tileColumns; ++t) {
                 const int32_t left = t * tile;
-                const int32_t count = std::min(tile, pixels.width - left);
+                const int32_t count = std::min(tile, job.shape.width - left);
                 const Fill fill = fills[std::size_t(t)];
                 if (fill == Fill::Outside) {
                     std::fill_n(out + left, count, 0xff000000u);
                     continue;
                 }
                 uint32_t shaded[tile];
-                shadeTileRow(job, fill, std::size_t(row) * pixels.stride + std::size_t(left), row,
+                shadeTileRow(job, fill, source,
+                             std::size_t(row - sourceTop) * source.stride + std::size_t(left), row,
                              left, shaded);
                 std::memcpy(out + left, shaded, std::size_t(count) * 4);
             }
@@ -508,15 +564,10 @@ MapProjection viewFrameOf(const MapProjection &projection)
 
 bool prepareViewPixels(const MapProjection &projection, int threads, ViewPixels &out)
 {
-    out = ViewPixels{};
-    const auto width = int32_t(projection.frameWidth());
-    const auto height = int32_t(projection.frameHeight());
-    if (width <= 0 || height <= 0)
-        return false;
     constexpr int32_t tile = ViewPixels::kTile;
-    const int32_t tileRows = (height + tile - 1) / tile;
-    out.tileColumns = (width + tile - 1) / tile;
-    out.stride = std::size_t(out.tileColumns) * tile;
+    if (!shapeOf(projection, out))
+        return false;
+    const int32_t tileRows = (out.height + tile - 1) / tile;
     // Whole tiles, so that a tile's row is always read whole; the padding
     // is outside the view.
     const std::size_t count = out.stride * std::size_t(tileRows) * tile;
@@ -529,30 +580,31 @@ bool prepareViewPixels(const MapProjection &projection, int threads, ViewPixels 
         out = ViewPixels{};
         return false;
     }
-    out.projection = viewFrameOf(projection);
-    out.width = width;
-    out.height = height;
     // Each thread takes whole rows of tiles: their pixels, then their cones.
     inBands(tileRows, threads, [&](int32_t first, int32_t end) {
-        for (int32_t row = first * tile; row < std::min(height, end * tile); ++row) {
+        for (int32_t row = first * tile; row < std::min(out.height, end * tile); ++row) {
             const std::size_t at = std::size_t(row) * out.stride;
             prepareRow(out.projection, row, out.x.data() + at, out.y.data() + at, out.z.data() + at,
-                       width);
+                       out.width);
         }
         prepareCones(out, first, end);
     });
     return true;
 }
 
-bool shadeView(const ViewPixels &pixels, const MapProjection &projection, const WorldImage &day,
-               const WorldImage &night, const UtcFields &utc, ShadingQuality quality,
-               std::span<uint8_t> frame, std::size_t frameStride, int threads,
-               const std::function<void(int32_t first, int32_t end)> &afterRows)
+namespace {
+
+bool shade(const ViewPixels *pixels, const MapProjection &projection, const WorldImage &day,
+           const WorldImage &night, const UtcFields &utc, ShadingQuality quality,
+           std::span<uint8_t> frame, std::size_t frameStride, int threads,
+           const std::function<void(int32_t first, int32_t end)> &afterRows)
 {
-    if (pixels.width <= 0 || frameStride < std::size_t(pixels.width) * 4 ||
-        frame.size() <
-            frameStride * std::size_t(pixels.height - 1) + std::size_t(pixels.width) * 4 ||
-        !(pixels.projection == viewFrameOf(projection)))
+    ViewPixels shape;
+    if (!shapeOf(projection, shape) || frameStride < std::size_t(shape.width) * 4 ||
+        frame.size() < frameStride * std::size_t(shape.height - 1) + std::size_t(shape.width) * 4)
+        return false;
+    if (pixels && (pixels->width != shape.width || pixels->height != shape.height ||
+                   !(pixels->projection == shape.projection) || pixels->x.empty()))
         return false;
     for (const WorldImage *image : {&day, &night})
         if (!image->pixels || image->width <= 0 || image->height <= 0 ||
@@ -575,6 +627,8 @@ bool shadeView(const ViewPixels &pixels, const MapProjection &projection, const 
     };
     const Job job{pixels,
                   projection,
+                  shape.projection,
+                  shape,
                   Sampler(day),
                   Sampler(night),
                   quality,
@@ -585,8 +639,28 @@ bool shadeView(const ViewPixels &pixels, const MapProjection &projection, const 
                   vector(axes.north),
                   frame.data(),
                   frameStride};
-    const int32_t tileRows = int32_t(pixels.cones.size()) / std::max(1, pixels.tileColumns);
+    const int32_t tileRows = (shape.height + ViewPixels::kTile - 1) / ViewPixels::kTile;
     inBands(tileRows, threads,
             [&](int32_t first, int32_t end) { shadeBands(job, first, end, afterRows); });
     return true;
+}
+
+} // namespace
+
+bool shadeView(const ViewPixels &pixels, const MapProjection &projection, const WorldImage &day,
+               const WorldImage &night, const UtcFields &utc, ShadingQuality quality,
+               std::span<uint8_t> frame, std::size_t frameStride, int threads,
+               const std::function<void(int32_t first, int32_t end)> &afterRows)
+{
+    return shade(&pixels, projection, day, night, utc, quality, frame, frameStride, threads,
+                 afterRows);
+}
+
+bool shadeViewOnce(const MapProjection &projection, const WorldImage &day, const WorldImage &night,
+                   const UtcFields &utc, ShadingQuality quality, std::span<uint8_t> frame,
+                   std::size_t frameStride, int threads,
+                   const std::function<void(int32_t first, int32_t end)> &afterRows)
+{
+    return shade(nullptr, projection, day, night, utc, quality, frame, frameStride, threads,
+                 afterRows);
 }

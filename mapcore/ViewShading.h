@@ -90,6 +90,14 @@ bool shadeView(const ViewPixels &pixels, const MapProjection &projection, const 
                std::span<uint8_t> frame, std::size_t frameStride, int threads = 1,
                const std::function<void(int32_t first, int32_t end)> &afterRows = {});
 
+/// The same frame with nothing prepared: each band's pixels are worked out
+/// as it is shaded and kept nowhere, for a view's only frame, as a
+/// snapshot's, which preparing them all first would only slow.
+bool shadeViewOnce(const MapProjection &projection, const WorldImage &day, const WorldImage &night,
+                   const UtcFields &utc, ShadingQuality quality, std::span<uint8_t> frame,
+                   std::size_t frameStride, int threads = 1,
+                   const std::function<void(int32_t first, int32_t end)> &afterRows = {});
+
 namespace view_shading {
 
 /// atan2 in single precision by a polynomial that the compiler can run on

@@ -233,11 +233,18 @@ bool FrameRenderer::composeView(const MapModel &model, QSize pixels, const UtcFi
 {
     const MapProjection projection(model.view(), model.viewCentre(), pixels.width(),
                                    pixels.height(), model.fit());
-    // The pixels hold the view's own frame: a new centre prepares nothing.
+    // The pixels hold the view's own frame, so that a new centre prepares
+    // nothing. A view's first frame at a size keeps none, as a snapshot
+    // draws only one; only its name is kept, and the second prepares them.
     const int threads = std::max(1, QThread::idealThreadCount());
-    if (!(m_viewPixels.projection == viewFrameOf(projection)) &&
-        !prepareViewPixels(projection, threads, m_viewPixels))
+    const MapProjection viewFrame = viewFrameOf(projection);
+    const bool seen = m_viewPixels.projection == viewFrame;
+    if (seen && m_viewPixels.x.empty() && !prepareViewPixels(projection, threads, m_viewPixels))
         return false;
+    if (!seen) {
+        m_viewPixels = ViewPixels{};
+        m_viewPixels.projection = viewFrame;
+    }
     const QImage &day = m_images.worldSource(false);
     const QImage &night = m_images.worldSource(true);
     if (day.isNull() || night.isNull())
@@ -255,12 +262,16 @@ bool FrameRenderer::composeView(const MapModel &model, QSize pixels, const UtcFi
     // the frame is one QImage.
     uchar *bits = m_frame.bits();
     std::mutex blending;
-    return shadeView(m_viewPixels, projection, world(day), world(night), instant, quality,
-                     {bits, size_t(m_frame.sizeInBytes())}, size_t(m_frame.bytesPerLine()), threads,
-                     [this, &blending](int32_t first, int32_t end) {
-                         const std::lock_guard lock(blending);
-                         m_viewUnder.blendOnto(m_frame, first, end);
-                     });
+    const auto blend = [this, &blending](int32_t first, int32_t end) {
+        const std::lock_guard lock(blending);
+        m_viewUnder.blendOnto(m_frame, first, end);
+    };
+    const std::span<uint8_t> frame{bits, size_t(m_frame.sizeInBytes())};
+    const auto stride = size_t(m_frame.bytesPerLine());
+    return seen ? shadeView(m_viewPixels, projection, world(day), world(night), instant, quality,
+                            frame, stride, threads, blend)
+                : shadeViewOnce(projection, world(day), world(night), instant, quality, frame,
+                                stride, threads, blend);
 }
 
 void FrameRenderer::prepareViewLayers(const MapModel &model, QSize size)

@@ -195,6 +195,10 @@ private slots:
             // A drag's frame samples the images coarsely, never the night's alpha.
             const auto quality = utc.hour == 3 ? ShadingQuality::Draft : ShadingQuality::Exact;
             QVERIFY(shadeView(pixels, projection, day, night, utc, quality, frame, 301 * 4, 2));
+            // A single frame, its pixels worked out band by band, is the same.
+            std::vector<uint8_t> once(frame.size(), 0x5a);
+            QVERIFY(shadeViewOnce(projection, day, night, utc, quality, once, 301 * 4, 2));
+            QVERIFY(once == frame);
             QCOMPARE(frame.back(), uint8_t(0x5a));
             const SunQuantities sun = sunQuantities(utc);
             int shaded = 0;
