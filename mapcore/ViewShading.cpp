@@ -565,8 +565,15 @@ MapProjection viewFrameOf(const MapProjection &projection)
 bool prepareViewPixels(const MapProjection &projection, int threads, ViewPixels &out)
 {
     constexpr int32_t tile = ViewPixels::kTile;
+    // The memory of earlier pixels is used again: new pages cost more than
+    // the vectors they hold.
+    ViewPixels kept = std::move(out);
     if (!shapeOf(projection, out))
         return false;
+    out.x = std::move(kept.x);
+    out.y = std::move(kept.y);
+    out.z = std::move(kept.z);
+    out.cones = std::move(kept.cones);
     const int32_t tileRows = (out.height + tile - 1) / tile;
     // Whole tiles, so that a tile's row is always read whole; the padding
     // is outside the view.
