@@ -481,10 +481,17 @@ shadeBandsBody(const Job &job, int32_t firstTileRow, int32_t endTileRow,
             }
             fills[std::size_t(t)] = fill;
         }
-        // Row by row through the tiles, so that memory is read in order.
+        // Row by row through the tiles, so that memory is read in order. A
+        // draft shades every other row and repeats it below.
+        const bool draft = job.quality == ShadingQuality::Draft;
         for (int32_t row = top; row < bottom; ++row) {
             auto *out =
                 reinterpret_cast<uint32_t *>(job.frame + std::size_t(row) * job.frameStride);
+            if (draft && (row - top) % 2 == 1) {
+                std::memcpy(out, job.frame + std::size_t(row - 1) * job.frameStride,
+                            std::size_t(job.shape.width) * 4);
+                continue;
+            }
             for (int32_t t = 0; t < tileColumns; ++t) {
                 const int32_t left = t * tile;
                 const int32_t count = std::min(tile, job.shape.width - left);

@@ -26,9 +26,10 @@ struct WorldImage
     std::size_t stride = 0; ///< pixels from one row to the next
 };
 
-/// How a frame samples the images. Exact blends the four nearest image
-/// pixels; Draft, for a view that is being dragged and is drawn again at
-/// rest, takes the nearest one. The night's alpha is exact in both.
+/// How a frame is shaded. Exact blends the four nearest image pixels at
+/// every pixel, the night's alpha within one step of the ramp. Draft, for a
+/// view that is being dragged and is drawn again at rest, shades every other
+/// row, as exactly, but for the nearest image pixel, and repeats it below.
 enum class ShadingQuality
 {
     Exact,
