@@ -1,6 +1,7 @@
 // The whole redraw as the window runs it, through the frame renderer: day
 // image, night overlay, grid, location squares, marker and label.
 
+#include "astro/Sphere.h"
 #include "model/MapModel.h"
 #include "model/MapViews.h"
 #include "model/ShownTexts.h"
@@ -27,8 +28,15 @@ enum class Extra
     LocatorGrid, ///< the locator grid
 };
 
+/// How the centre moves from one redraw to the next.
+enum class Centre
+{
+    Stays,
+    Dragged, ///< a step further each time, as the pointer drags the map
+};
+
 void redraw(benchmark::State &state, bool sky, std::optional<MapView> view = std::nullopt,
-            Extra extra = Extra::None)
+            Extra extra = Extra::None, Centre centre = Centre::Stays)
 {
     // Made here rather than in main(), so that the overlay kernels run first in a
     // process that Qt has not yet touched.
@@ -62,8 +70,14 @@ void redraw(benchmark::State &state, bool sky, std::optional<MapView> view = std
     const QSize frame(size.mapWidth, size.mapHeight);
     renderer.render(model, frame); // images decoded once, as in the running window
 
-    for (auto _ : state)
+    GeoPoint at = model.viewCentre();
+    for (auto _ : state) {
+        if (centre == Centre::Dragged) {
+            at = {at.latitude, sphere::wrapDegrees(at.longitude + 1.0)};
+            model.moveCentre(at);
+        }
         benchmark::DoNotOptimize(renderer.render(model, frame).constBits());
+    }
 }
 
 void WholeRedraw(benchmark::State &state)
@@ -95,9 +109,30 @@ void WholeRedrawInView(benchmark::State &state, MapView view)
     redraw(state, false, view);
 }
 
-// Preparing a view's pixels again, as for each step of a dragged globe: the
-// centre moves a little each time.
+// A frame of a dragged view: a new centre each time, everything projected
+// again, with the grid, the squares and the paths. The shading runs on every
+// core: the figure is the CPU time of them all, which the time on the clock
+// of an idle machine does not exceed.
+void DragFrame(benchmark::State &state, MapView view)
+{
+    redraw(state, false, view, Extra::Paths, Centre::Dragged);
+}
+
+// Preparing a view's pixels for a new size, as for a snapshot's only frame.
 void ViewPreparation(benchmark::State &state, MapView view)
+{
+    ViewPixels pixels;
+    for (auto _ : state) {
+        const MapProjection projection(view, {40.0, 10.0}, kLargePreset.mapWidth,
+                                       kLargePreset.mapHeight, MapFit::Contain);
+        prepareViewPixels(projection, QThread::idealThreadCount(), pixels);
+        benchmark::DoNotOptimize(pixels.x.data());
+    }
+}
+
+// Day and night alone in a view whose centre moves, on one core: exact (0)
+// or as while dragged (1).
+void ViewShadingAtNewCentre(benchmark::State &state, MapView view)
 {
     static int argc = 1;
     static char name[] = "duskmap_bench";
@@ -105,21 +140,26 @@ void ViewPreparation(benchmark::State &state, MapView view)
     static QGuiApplication app(argc, argv);
     const Resources resources;
     MapImages images(resources);
-    const QImage &day = images.worldSource(false);
-    const QImage &night = images.worldSource(true);
     auto world = [](const QImage &image) {
         return WorldImage{reinterpret_cast<const uint32_t *>(image.constBits()), image.width(),
                           image.height(), size_t(image.bytesPerLine()) / 4};
     };
+    const WorldImage day = world(images.worldSource(false));
+    const WorldImage night = world(images.worldSource(true));
+    MapProjection projection(view, {40.0, 0.0}, kLargePreset.mapWidth, kLargePreset.mapHeight,
+                             MapFit::Contain);
     ViewPixels pixels;
+    prepareViewPixels(projection, 1, pixels);
+    std::vector<uint8_t> frame(std::size_t(kLargePreset.mapWidth) * kLargePreset.mapHeight * 4);
+    const auto quality = state.range(0) == 0 ? ShadingQuality::Exact : ShadingQuality::Draft;
+    const UtcFields instant{2026, 6, 21, 6, 30, 0};
     double longitude = 0.0;
     for (auto _ : state) {
-        longitude += 1.0;
-        const MapProjection projection(view, {40.0, longitude}, kLargePreset.mapWidth,
-                                       kLargePreset.mapHeight, MapFit::Contain);
-        prepareViewPixels(projection, world(day), world(night), QThread::idealThreadCount(),
-                          pixels);
-        benchmark::DoNotOptimize(pixels.x.data());
+        longitude = sphere::wrapDegrees(longitude + 1.0);
+        projection = projection.recentred({40.0, longitude});
+        shadeView(pixels, projection, day, night, instant, quality, frame,
+                  std::size_t(kLargePreset.mapWidth) * 4);
+        benchmark::DoNotOptimize(frame.data());
     }
 }
 
@@ -215,6 +255,16 @@ int main(int argc, char **argv)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("ViewPreparation/" + name + "/1440").c_str(), ViewPreparation,
                                      info.view)
+            ->MeasureProcessCPUTime()
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("DragFrame/" + name).c_str(), DragFrame, info.view)
+            ->Arg(kLargePreset.mapWidth)
+            ->MeasureProcessCPUTime()
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("ViewShading/" + name + "/1440").c_str(),
+                                     ViewShadingAtNewCentre, info.view)
+            ->ArgName("draft")
+            ->DenseRange(0, 1)
             ->Unit(benchmark::kMillisecond);
     }
     benchmark::Initialize(&argc, argv);

@@ -95,8 +95,19 @@ constexpr double kSqrt2 = std::numbers::sqrt2;
 
 MapProjection::MapProjection(MapView view, const GeoPoint &centre, double frameWidth,
                              double frameHeight, MapFit fit)
-    : m_view(view), m_centre(centre), m_width(frameWidth), m_height(frameHeight)
+    : m_view(view), m_width(frameWidth), m_height(frameHeight)
 {
+    setCentre(centre);
+    const ViewPoint half = halfExtent();
+    const double across = frameWidth / (2.0 * half.x);
+    const double down = frameHeight / (2.0 * half.y);
+    m_scale = fit == MapFit::Contain ? std::min(across, down) : std::max(across, down);
+    m_wraps = m_view == MapView::PlateCarree && fit == MapFit::Cover;
+}
+
+void MapProjection::setCentre(const GeoPoint &centre)
+{
+    m_centre = centre;
     if (m_view == MapView::PlateCarree)
         m_centre.latitude = 0.0;
     const sphere::LocalFrame frame = sphere::localFrame(m_centre);
@@ -105,11 +116,13 @@ MapProjection::MapProjection(MapView view, const GeoPoint &centre, double frameW
     m_north = frame.north;
     m_sinLat0 = m_up[2];
     m_cosLat0 = m_north[2];
-    const ViewPoint half = halfExtent();
-    const double across = frameWidth / (2.0 * half.x);
-    const double down = frameHeight / (2.0 * half.y);
-    m_scale = fit == MapFit::Contain ? std::min(across, down) : std::max(across, down);
-    m_wraps = m_view == MapView::PlateCarree && fit == MapFit::Cover;
+}
+
+MapProjection MapProjection::recentred(const GeoPoint &centre) const
+{
+    MapProjection moved = *this;
+    moved.setCentre(centre);
+    return moved;
 }
 
 ViewPoint viewHalfExtent(MapView view)

@@ -62,6 +62,8 @@ public:
     double frameHeight() const { return m_height; }
     /// Pixels an Earth radius.
     double scale() const { return m_scale; }
+    /// The same view, size and fit about another centre.
+    MapProjection recentred(const GeoPoint &centre) const;
 
     /// The view's own coordinates of a place; none where the view does not
     /// show it (the far side of the globe, the azimuthal view's antipode).
@@ -104,6 +106,7 @@ public:
     bool operator==(const MapProjection &) const = default;
 
 private:
+    void setCentre(const GeoPoint &centre);
     ViewPoint toView(const FramePoint &point) const;
     /// The azimuthal views' inverse, straight to a unit vector.
     std::optional<std::array<double, 3>> sphereVectorAt(const ViewPoint &point) const;

@@ -12,104 +12,90 @@
 #include <thread>
 
 using namespace night_overlay_detail;
+using view_shading::atan2Approx;
 
 namespace {
 
-/// Where a place falls in an image: its four neighbouring pixels and the
-/// weights between them in 256ths. Pixel centres at half-pixel offsets,
-/// wrapping east and west, held at the poles.
-struct Spot
-{
-    const uint32_t *top;
-    const uint32_t *bottom;
-    int32_t left, right;
-    uint32_t across, down;
-};
+constexpr double kPi = M_PI;
 
-Spot spotIn(const WorldImage &image, double latitude, double longitude)
+// cos x and sin x / x for |x| <= pi as even polynomials, fitted to Chebyshev
+// nodes (errors 1.3e-10 and 9e-12), far below the float that keeps a vector:
+// libm's sin and cos are calls that keep a row of pixels from being worked
+// out several at once.
+[[gnu::always_inline]] inline double cosNearZero(double x)
 {
-    const double u = (longitude + 180.0) / 360.0 * image.width - 0.5;
-    const double v = (90.0 - latitude) / 180.0 * image.height - 0.5;
-    const double u0 = std::floor(u);
-    const double v0 = std::floor(v);
-    auto column = [&](double c) {
-        auto i = int32_t(std::fmod(c, double(image.width)));
-        return i < 0 ? i + image.width : i;
-    };
-    auto row = [&](double r) { return std::clamp(int32_t(r), 0, image.height - 1); };
-    return {image.pixels + std::size_t(row(v0)) * image.stride,
-            image.pixels + std::size_t(row(v0 + 1.0)) * image.stride,
-            column(u0),
-            column(u0 + 1.0),
-            uint32_t(std::lround((u - u0) * 256.0)),
-            uint32_t(std::lround((v - v0) * 256.0))};
+    const double t = x * x;
+    double p = -9.738224733316166e-12;
+    p = p * t + 2.0609314579450854e-09;
+    p = p * t - 2.7535630917176346e-07;
+    p = p * t + 2.4800614183808947e-05;
+    p = p * t - 0.001388886538598508;
+    p = p * t + 0.04166666393927641;
+    p = p * t - 0.499999998868064;
+    return p * t + 0.999999999951881;
 }
 
-/// The bilinear blend of the spot's four pixels, opaque.
-uint32_t sampleAt(const Spot &spot)
+[[gnu::always_inline]] inline double sincNearZero(double x)
 {
-    const uint32_t a = spot.top[spot.left], b = spot.top[spot.right];
-    const uint32_t c = spot.bottom[spot.left], d = spot.bottom[spot.right];
-    uint32_t out = 0xff000000u;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const uint32_t top =
-            ((a >> shift) & 0xffu) * (256 - spot.across) + ((b >> shift) & 0xffu) * spot.across;
-        const uint32_t bottom =
-            ((c >> shift) & 0xffu) * (256 - spot.across) + ((d >> shift) & 0xffu) * spot.across;
-        out |= ((top * (256 - spot.down) + bottom * spot.down + 32768) >> 16) << shift;
-    }
-    return out;
+    const double t = x * x;
+    double p = -6.599808860481929e-13;
+    p = p * t + 1.5893152354327723e-10;
+    p = p * t - 2.503827456206819e-08;
+    p = p * t + 2.7556678646644195e-06;
+    p = p * t - 0.000198412537977271;
+    p = p * t + 0.008333333139091407;
+    p = p * t - 0.16666666658192877;
+    return p * t + 0.9999999999961812;
 }
 
-void prepareRows(const MapProjection &projection, const WorldImage &day, const WorldImage &night,
-                 ViewPixels &out, int32_t firstRow, int32_t endRow)
+/// One row of the view frame's vectors. Azimuthal views straight from their
+/// plane; along a row of a world map the latitude stays and only the
+/// longitude is worked out pixel by pixel.
+void prepareRow(const MapProjection &frame, int32_t row, float *x, float *y, float *z,
+                int32_t width)
 {
-    const double centre = projection.centre().longitude * kDegToRad;
-    const bool sameSize =
-        day.width == night.width && day.height == night.height && day.stride == night.stride;
-    for (int32_t row = firstRow; row < endRow; ++row) {
-        // Along a row of a world map the latitude stays: only the longitude
-        // is worked out pixel by pixel.
-        const auto along = projection.rowAt(row + 0.5);
-        const double sinLat = along ? std::sin(along->latitude) : 0.0;
-        const double cosLat = along ? std::cos(along->latitude) : 0.0;
-        for (int32_t column = 0; column < out.width; ++column) {
-            const std::size_t i = std::size_t(row) * std::size_t(out.width) + std::size_t(column);
-            double latitude = 0.0;
-            double longitude = 0.0;
-            std::array<double, 3> v{};
-            const double east = along ? along->atZero + (column + 0.5) * along->perPixel : 0.0;
-            // At the very edge of a world map the inverse itself decides, so
-            // that both agree on which pixels are in the view.
-            if (along && std::fabs(east) < along->widest - 1e-9) {
-                const double lon = centre + east;
-                v = {cosLat * std::cos(lon), cosLat * std::sin(lon), sinLat};
-                latitude = along->latitude * kRadToDeg;
-                longitude = lon * kRadToDeg;
-            } else {
-                const auto inView = projection.unitVectorAt({column + 0.5, row + 0.5});
-                if (!inView) {
-                    out.x[i] = out.y[i] = out.z[i] = 0.0f;
-                    out.day[i] = out.night[i] = 0xff000000u;
-                    continue;
-                }
-                v = *inView;
-                // Per pixel, asin costs less than the sphere header's atan2, and
-                // a pixel needs none of its precision at the poles.
-                latitude = std::asin(std::clamp(v[2], -1.0, 1.0)) * sphere::kRadToDeg;
-                longitude = std::atan2(v[1], v[0]) * sphere::kRadToDeg;
-            }
-            out.x[i] = float(v[0]);
-            out.y[i] = float(v[1]);
-            out.z[i] = float(v[2]);
-            const Spot spot = spotIn(day, latitude, longitude);
-            out.day[i] = sampleAt(spot);
-            // The night image is most often the day's size, and so its spot.
-            out.night[i] = sampleAt(sameSize ? Spot{night.pixels + (spot.top - day.pixels),
-                                                    night.pixels + (spot.bottom - day.pixels),
-                                                    spot.left, spot.right, spot.across, spot.down}
-                                             : spotIn(night, latitude, longitude));
+    const bool azimuthal = frame.view() == MapView::Azimuthal;
+    if (azimuthal || frame.view() == MapView::Globe) {
+        const double limit = azimuthal ? kPi : 1.0;
+        const double py = (0.5 * frame.frameHeight() - (row + 0.5)) / frame.scale();
+        for (int32_t column = 0; column < width; ++column) {
+            const double px = (column + 0.5 - 0.5 * frame.frameWidth()) / frame.scale();
+            const double rho = std::sqrt(px * px + py * py);
+            // Near the rim the projection's own inverse decides, so that both
+            // agree on which pixels are in the view.
+            const bool inside =
+                std::fabs(rho - limit) > 1e-9 ? rho < limit : std::hypot(px, py) <= limit;
+            const double along =
+                azimuthal ? cosNearZero(rho) : std::sqrt(std::max(0.0, 1.0 - rho * rho));
+            const double across = azimuthal ? sincNearZero(rho) : 1.0;
+            x[column] = inside ? float(along) : 0.0f;
+            y[column] = inside ? float(across * px) : 0.0f;
+            z[column] = inside ? float(across * py) : 0.0f;
         }
+        return;
+    }
+    const auto along = frame.rowAt(row + 0.5);
+    if (!along) {
+        std::fill_n(x, width, 0.0f);
+        std::fill_n(y, width, 0.0f);
+        std::fill_n(z, width, 0.0f);
+        return;
+    }
+    const double sinLat = std::sin(along->latitude);
+    const double cosLat = std::cos(along->latitude);
+    for (int32_t column = 0; column < width; ++column) {
+        const double east = along->atZero + (column + 0.5) * along->perPixel;
+        if (std::fabs(east) < std::min(along->widest - 1e-9, kPi)) {
+            x[column] = float(cosLat * cosNearZero(east));
+            y[column] = float(cosLat * east * sincNearZero(east));
+            z[column] = float(sinLat);
+            continue;
+        }
+        // At the very edge of a world map the inverse itself decides.
+        const auto v = frame.unitVectorAt({column + 0.5, row + 0.5});
+        x[column] = v ? float((*v)[0]) : 0.0f;
+        y[column] = v ? float((*v)[1]) : 0.0f;
+        z[column] = v ? float((*v)[2]) : 0.0f;
     }
 }
 
@@ -174,23 +160,24 @@ const AlphaRamp &alphaRamp()
 /// sine may fall on the wrong side: such pixels take the exact path.
 constexpr float kDayLimitMargin = 2e-6f;
 
-struct SunVector
+struct Vector
 {
     float x, y, z;
 };
 
-SunVector sunVector(const SunQuantities &sun)
+/// The point under the overlay's sun: where its hour angle is zero.
+std::array<double, 3> sunVector(const SunQuantities &sun)
 {
-    // The point under the overlay's sun: where its hour angle is zero.
     const double longitude = (sun.rightAscension - 15.0 * sun.t0) * kDegToRad;
     const double declination = sun.declination * kDegToRad;
-    return {float(std::cos(declination) * std::cos(longitude)),
-            float(std::cos(declination) * std::sin(longitude)), float(std::sin(declination))};
+    return {std::cos(declination) * std::cos(longitude),
+            std::cos(declination) * std::sin(longitude), std::sin(declination)};
 }
 
-uint8_t exactAlpha(const ViewPixels &pixels, const SunQuantities &sun, int32_t column, int32_t row)
+uint8_t exactAlpha(const MapProjection &projection, const SunQuantities &sun, int32_t column,
+                   int32_t row)
 {
-    const auto place = pixels.projection.inverse({column + 0.5, row + 0.5});
+    const auto place = projection.inverse({column + 0.5, row + 0.5});
     return place ? alphaForAltitude(sunAltitudeAt(sun, *place)) : 0;
 }
 
@@ -228,7 +215,7 @@ void prepareCones(ViewPixels &out, int32_t firstTileRow, int32_t endTileRow)
             const int32_t columnEnd = std::min(out.width, (tc + 1) * tile);
             for (int32_t r = tr * tile; r < rowEnd; ++r) {
                 for (int32_t c = tc * tile; c < columnEnd; ++c) {
-                    const std::size_t i = std::size_t(r) * std::size_t(out.width) + std::size_t(c);
+                    const std::size_t i = std::size_t(r) * out.stride + std::size_t(c);
                     if (out.x[i] == 0.0f && out.y[i] == 0.0f && out.z[i] == 0.0f)
                         continue;
                     none = false;
@@ -242,16 +229,21 @@ void prepareCones(ViewPixels &out, int32_t firstTileRow, int32_t endTileRow)
             ViewPixels::Cone &cone =
                 out.cones[std::size_t(tr) * std::size_t(out.tileColumns) + std::size_t(tc)];
             // A tile reaching beyond the view holds the cone of its pixels
-            // within: beyond, both images are black, so that copying either
-            // is right there too.
-            if (none || length == 0.0)
+            // within; beyond, the frame is black whatever the sun.
+            if (none)
                 continue; // outside, as the cones start
+            // Vectors that cancel out, as a tile holding the whole world: no
+            // cone, pixel by pixel.
+            if (length < 1e-3) {
+                cone = {0.0f, 0.0f, 0.0f, 2.0f, -2.0f, false};
+                continue;
+            }
             for (double &a : axis)
                 a /= length;
             double widest = 1.0;
             for (int32_t r = tr * tile; r < rowEnd; ++r) {
                 for (int32_t c = tc * tile; c < columnEnd; ++c) {
-                    const std::size_t i = std::size_t(r) * std::size_t(out.width) + std::size_t(c);
+                    const std::size_t i = std::size_t(r) * out.stride + std::size_t(c);
                     if (out.x[i] != 0.0f || out.y[i] != 0.0f || out.z[i] != 0.0f)
                         widest = std::min(widest, axis[0] * out.x[i] + axis[1] * out.y[i] +
                                                       axis[2] * out.z[i]);
@@ -271,138 +263,418 @@ void prepareCones(ViewPixels &out, int32_t firstTileRow, int32_t endTileRow)
     }
 }
 
-} // namespace
-
-bool prepareViewPixels(const MapProjection &projection, const WorldImage &day,
-                       const WorldImage &night, int threads, ViewPixels &out)
+/// The pixels of one row of tiles, rows [top, bottom) of the view frame, into
+/// a band of the frame's shape.
+void prepareBand(const MapProjection &viewFrame, int32_t top, int32_t bottom, ViewPixels &band)
 {
-    out = ViewPixels{};
-    const auto width = int32_t(projection.frameWidth());
-    const auto height = int32_t(projection.frameHeight());
-    if (width <= 0 || height <= 0 || !day.pixels || !night.pixels)
-        return false;
-    const std::size_t count = std::size_t(width) * std::size_t(height);
-    try {
-        out.x.resize(count);
-        out.y.resize(count);
-        out.z.resize(count);
-        out.day.resize(count);
-        out.night.resize(count);
-    } catch (const std::bad_alloc &) {
-        out = ViewPixels{};
-        return false;
-    }
-    out.projection = projection;
-    out.width = width;
-    out.height = height;
-    threads = std::clamp(threads, 1, 64);
     constexpr int32_t tile = ViewPixels::kTile;
-    const int32_t tileRows = (height + tile - 1) / tile;
-    out.tileColumns = (width + tile - 1) / tile;
-    out.cones.assign(std::size_t(tileRows) * std::size_t(out.tileColumns), {});
-    // Each thread takes whole rows of tiles: their pixels, then their cones.
-    const int32_t tileRowsEach = (tileRows + threads - 1) / threads;
-    const auto prepare = [&](int32_t firstTileRow) {
-        const int32_t endTileRow = std::min(tileRows, firstTileRow + tileRowsEach);
-        prepareRows(projection, day, night, out, firstTileRow * tile,
-                    std::min(height, endTileRow * tile));
-        prepareCones(out, firstTileRow, endTileRow);
-    };
-    std::vector<std::thread> workers;
-    for (int t = 1; t < threads && t * tileRowsEach < tileRows; ++t)
-        workers.emplace_back(prepare, t * tileRowsEach);
-    prepare(0);
-    for (std::thread &worker : workers)
-        worker.join();
+    const std::size_t count = band.stride * tile;
+    if (band.x.size() != count) {
+        band.x.assign(count, 0.0f);
+        band.y.assign(count, 0.0f);
+        band.z.assign(count, 0.0f);
+    }
+    band.height = bottom - top;
+    for (int32_t r = 0; r < tile; ++r) {
+        const std::size_t at = std::size_t(r) * band.stride;
+        if (top + r < bottom) {
+            prepareRow(viewFrame, top + r, band.x.data() + at, band.y.data() + at,
+                       band.z.data() + at, band.width);
+        } else {
+            std::fill_n(band.x.data() + at, band.width, 0.0f);
+            std::fill_n(band.y.data() + at, band.width, 0.0f);
+            std::fill_n(band.z.data() + at, band.width, 0.0f);
+        }
+    }
+    band.cones.assign(std::size_t(band.tileColumns), {});
+    prepareCones(band, 0, 1);
+}
+
+/// A frame's size in pixels and tiles, with no vectors; false for no frame.
+bool shapeOf(const MapProjection &projection, ViewPixels &shape)
+{
+    constexpr int32_t tile = ViewPixels::kTile;
+    shape = ViewPixels{};
+    shape.width = int32_t(projection.frameWidth());
+    shape.height = int32_t(projection.frameHeight());
+    if (shape.width <= 0 || shape.height <= 0)
+        return false;
+    shape.tileColumns = (shape.width + tile - 1) / tile;
+    shape.stride = std::size_t(shape.tileColumns) * tile;
+    shape.projection = viewFrameOf(projection);
     return true;
 }
 
-bool shadeView(const ViewPixels &pixels, const UtcFields &utc, std::span<uint8_t> frame,
-               std::size_t frameStride,
-               const std::function<void(int32_t first, int32_t end)> &afterRows)
+/// Where the pixels' places fall in an image, from their longitude and
+/// latitude in radians: pixel centres at half-pixel offsets, wrapping east
+/// and west, held at the poles.
+class Sampler
 {
-    if (pixels.width <= 0 || frameStride < std::size_t(pixels.width) * 4 ||
-        frame.size() < frameStride * std::size_t(pixels.height - 1) + std::size_t(pixels.width) * 4)
-        return false;
-    const SunQuantities sun = sunQuantities(utc);
-    const SunVector s = sunVector(sun);
-    const AlphaRamp &ramp = alphaRamp();
-    const float dayLimit = float(ramp.dayLimit());
-    constexpr int32_t tile = ViewPixels::kTile;
-    const auto width = std::size_t(pixels.width);
-    // What each tile of a row of tiles is: the day or night image to copy,
-    // or pixel by pixel.
-    enum class Fill : uint8_t
+public:
+    explicit Sampler(const WorldImage &image)
+        : m_pixels(image.pixels), m_width(image.width), m_height(image.height),
+          m_stride(image.stride), m_perRadianAcross(float(image.width / (2.0 * kPi))),
+          m_perRadianDown(float(image.height / kPi))
+    {}
+
+    [[gnu::always_inline]] uint32_t nearest(float longitude, float latitude) const
     {
-        Day,
-        Night,
-        Pixels
+        const float u = longitude * m_perRadianAcross + 0.5f * float(m_width);
+        const float v = 0.5f * float(m_height) - latitude * m_perRadianDown;
+        return m_pixels[std::size_t(row(floorOf(v))) * m_stride + std::size_t(column(floorOf(u)))];
+    }
+
+    /// The four nearest pixels blended by weights in 256ths, opaque.
+    [[gnu::always_inline]] uint32_t bilinear(float longitude, float latitude) const
+    {
+        const float u = longitude * m_perRadianAcross + 0.5f * float(m_width) - 0.5f;
+        const float v = 0.5f * float(m_height) - latitude * m_perRadianDown - 0.5f;
+        const int32_t u0 = floorOf(u), v0 = floorOf(v);
+        const auto across = uint64_t((u - float(u0)) * 256.0f + 0.5f);
+        const auto down = uint64_t((v - float(v0)) * 256.0f + 0.5f);
+        const uint32_t *top = m_pixels + std::size_t(row(v0)) * m_stride;
+        const uint32_t *bottom = m_pixels + std::size_t(row(v0 + 1)) * m_stride;
+        const int32_t left = column(u0);
+        const int32_t right = left + 1 == m_width ? 0 : left + 1;
+        // Blue and red 32 bits apart in one word, green in another: the
+        // weighted sums stay below 2^24.
+        const auto redBlue = [](uint32_t p) {
+            return (p & 0xffu) | (uint64_t(p & 0xff0000u) << 16);
+        };
+        const auto green = [](uint32_t p) { return uint64_t((p >> 8) & 0xffu); };
+        const auto blend = [&](auto lanes) {
+            const uint64_t upper = lanes(top[left]) * (256 - across) + lanes(top[right]) * across;
+            const uint64_t lower =
+                lanes(bottom[left]) * (256 - across) + lanes(bottom[right]) * across;
+            return (upper * (256 - down) + lower * down + 0x0000800000008000u) >> 16;
+        };
+        const uint64_t rb = blend(redBlue);
+        const uint64_t g = blend(green);
+        return 0xff000000u | uint32_t(rb & 0xffu) | uint32_t((g & 0xffu) << 8) |
+               uint32_t(((rb >> 32) & 0xffu) << 16);
+    }
+
+private:
+    /// floor for the range the places give, a pixel beyond either side.
+    static int32_t floorOf(float u) { return int32_t(u + 1.0f) - 1; }
+    int32_t column(int32_t c) const { return c < 0 ? c + m_width : c >= m_width ? c - m_width : c; }
+    int32_t row(int32_t r) const { return std::clamp(r, 0, m_height - 1); }
+
+    const uint32_t *m_pixels;
+    int32_t m_width, m_height;
+    std::size_t m_stride;
+    float m_perRadianAcross, m_perRadianDown;
+};
+
+/// What every band of a frame shares.
+struct Job
+{
+    const ViewPixels *pixels; ///< prepared, or none: each band's worked out as it is shaded
+    const MapProjection &projection;
+    const MapProjection &viewFrame;
+    /// The frame's size in pixels and tiles: the prepared pixels' fields
+    /// without their vectors.
+    ViewPixels shape;
+    Sampler day, night;
+    ShadingQuality quality;
+    SunQuantities sun;
+    Vector sunInView;       ///< the sun in the view's own frame
+    Vector up, east, north; ///< the view frame's axes on the Earth
+    uint8_t *frame;
+    std::size_t frameStride;
+};
+
+// What each tile of a row of tiles is: outside the view, all day, all night,
+// or pixel by pixel.
+enum class Fill : uint8_t
+{
+    Outside,
+    Day,
+    Night,
+    Pixels
+};
+
+/// One row of a tile: the places of its pixels on the Earth, the images
+/// sampled there and the night's alpha, into out.
+[[gnu::always_inline]] inline void shadeTileRow(const Job &job, Fill fill, const ViewPixels &source,
+                                                std::size_t first, int32_t row, int32_t left,
+                                                uint32_t *out)
+{
+    constexpr int32_t tile = ViewPixels::kTile;
+    const float *__restrict x = source.x.data() + first;
+    const float *__restrict y = source.y.data() + first;
+    const float *__restrict z = source.z.data() + first;
+    float longitudes[tile], latitudes[tile];
+    uint32_t inView[tile];
+    for (int32_t i = 0; i < tile; ++i) {
+        const float ex = x[i] * job.up.x + y[i] * job.east.x + z[i] * job.north.x;
+        const float ey = x[i] * job.up.y + y[i] * job.east.y + z[i] * job.north.y;
+        const float ez = x[i] * job.up.z + y[i] * job.east.z + z[i] * job.north.z;
+        longitudes[i] = atan2Approx(ey, ex);
+        latitudes[i] = atan2Approx(ez, std::sqrt(ex * ex + ey * ey));
+        inView[i] = x[i] != 0.0f || y[i] != 0.0f || z[i] != 0.0f ? ~0u : 0u;
+    }
+    const bool draft = job.quality == ShadingQuality::Draft;
+    const auto sample = [&](const Sampler &image, int32_t i) {
+        return draft ? image.nearest(longitudes[i], latitudes[i])
+                     : image.bilinear(longitudes[i], latitudes[i]);
     };
-    std::vector<Fill> fills(std::size_t(pixels.tileColumns));
-    std::vector<float> sines(width);
-    std::vector<uint32_t> alphas(width);
-    for (int32_t top = 0; top < pixels.height; top += tile) {
+    uint32_t shaded[tile];
+    if (fill == Fill::Day || fill == Fill::Night) {
+        const Sampler &image = fill == Fill::Day ? job.day : job.night;
+        for (int32_t i = 0; i < tile; ++i)
+            shaded[i] = sample(image, i);
+    } else {
+        const AlphaRamp &ramp = alphaRamp();
+        const float dayLimit = float(ramp.dayLimit());
+        uint32_t days[tile], nights[tile], alphas[tile];
+        float sines[tile];
+        for (int32_t i = 0; i < tile; ++i)
+            sines[i] = x[i] * job.sunInView.x + y[i] * job.sunInView.y + z[i] * job.sunInView.z;
+        for (int32_t i = 0; i < tile; ++i) {
+            alphas[i] = ramp.alpha(sines[i]);
+            if (std::fabs(sines[i] - dayLimit) < kDayLimitMargin)
+                alphas[i] = exactAlpha(job.projection, job.sun, left + i, row);
+            // Beyond about a third of the ramp's first step only one image shows.
+            days[i] = alphas[i] < 255 ? sample(job.day, i) : 0u;
+            nights[i] = alphas[i] > 0 ? sample(job.night, i) : 0u;
+        }
+        // Without branches, so that the compiler blends several pixels at once.
+        for (int32_t i = 0; i < tile; ++i)
+            shaded[i] = composed(days[i], nights[i], alphas[i]);
+    }
+    for (int32_t i = 0; i < tile; ++i)
+        out[i] = (shaded[i] & inView[i]) | 0xff000000u;
+}
+
+[[gnu::always_inline]] inline void
+shadeBandsBody(const Job &job, int32_t firstTileRow, int32_t endTileRow,
+               const std::function<void(int32_t, int32_t)> &after)
+{
+    constexpr int32_t tile = ViewPixels::kTile;
+    const int32_t tileColumns = job.shape.tileColumns;
+    std::vector<Fill> fills(static_cast<std::size_t>(tileColumns));
+    // Without prepared pixels, those of one row of tiles at a time.
+    ViewPixels band;
+    if (!job.pixels)
+        band = job.shape;
+    const Vector &s = job.sunInView;
+    for (int32_t tileRow = firstTileRow; tileRow < endTileRow; ++tileRow) {
+        const int32_t top = tileRow * tile;
+        const int32_t bottom = std::min(job.shape.height, top + tile);
+        const ViewPixels &source = job.pixels ? *job.pixels : band;
+        const int32_t sourceTop = job.pixels ? 0 : top;
+        if (!job.pixels)
+            prepareBand(job.viewFrame, top, bottom, band);
         const ViewPixels::Cone *cones =
-            pixels.cones.data() + std::size_t(top / tile) * std::size_t(pixels.tileColumns);
-        for (int32_t t = 0; t < pixels.tileColumns; ++t) {
+            source.cones.data() + std::size_t(job.pixels ? tileRow : 0) * std::size_t(tileColumns);
+        for (int32_t t = 0; t < tileColumns; ++t) {
             const ViewPixels::Cone &cone = cones[t];
-            // Outside the view the prepared day image is black.
-            Fill fill = cone.outside ? Fill::Day : Fill::Pixels;
+            Fill fill = Fill::Outside;
             if (!cone.outside) {
                 // The altitudes within the tile lie within its half-angle of
                 // the axis's altitude.
                 const float axisSine = cone.x * s.x + cone.y * s.y + cone.z * s.z;
-                if (axisSine > cone.dayAbove)
-                    fill = Fill::Day;
-                else if (axisSine < cone.nightBelow)
-                    fill = Fill::Night;
+                fill = axisSine > cone.dayAbove     ? Fill::Day
+                       : axisSine < cone.nightBelow ? Fill::Night
+                                                    : Fill::Pixels;
             }
             fills[std::size_t(t)] = fill;
         }
-        // Row by row through the tiles, so that memory is read in order.
-        const int32_t bottom = std::min(pixels.height, top + tile);
+        // Row by row through the tiles, so that memory is read in order. A
+        // draft shades every other row and repeats it below.
+        const bool draft = job.quality == ShadingQuality::Draft;
         for (int32_t row = top; row < bottom; ++row) {
-            const std::size_t first = std::size_t(row) * width;
-            auto *out = reinterpret_cast<uint32_t *>(frame.data() + std::size_t(row) * frameStride);
-            const uint32_t *day = pixels.day.data() + first;
-            const uint32_t *night = pixels.night.data() + first;
-            const float *__restrict x = pixels.x.data() + first;
-            const float *__restrict y = pixels.y.data() + first;
-            const float *__restrict z = pixels.z.data() + first;
-            float *__restrict d = sines.data();
-            uint32_t *__restrict a = alphas.data();
-            for (int32_t t = 0; t < pixels.tileColumns;) {
-                const std::size_t left = std::size_t(t) * tile;
+            auto *out =
+                reinterpret_cast<uint32_t *>(job.frame + std::size_t(row) * job.frameStride);
+            if (draft && (row - top) % 2 == 1) {
+                std::memcpy(out, job.frame + std::size_t(row - 1) * job.frameStride,
+                            std::size_t(job.shape.width) * 4);
+                continue;
+            }
+            for (int32_t t = 0; t < tileColumns; ++t) {
+                const int32_t left = t * tile;
+                const int32_t count = std::min(tile, job.shape.width - left);
                 const Fill fill = fills[std::size_t(t)];
-                // A run of tiles copied alike is copied at once.
-                if (fill != Fill::Pixels) {
-                    while (t < pixels.tileColumns && fills[std::size_t(t)] == fill)
-                        ++t;
-                    const std::size_t right = std::min(width, std::size_t(t) * tile);
-                    std::memcpy(out + left, (fill == Fill::Day ? day : night) + left,
-                                (right - left) * 4);
+                if (fill == Fill::Outside) {
+                    std::fill_n(out + left, count, 0xff000000u);
                     continue;
                 }
-                const std::size_t right = std::min(width, left + tile);
-                ++t;
-#if !defined(__clang__)
-#pragma GCC ivdep
-#endif
-                for (std::size_t c = left; c < right; ++c)
-                    d[c] = x[c] * s.x + y[c] * s.y + z[c] * s.z;
-                for (std::size_t c = left; c < right; ++c) {
-                    a[c] = ramp.alpha(d[c]);
-                    if (std::fabs(d[c] - dayLimit) < kDayLimitMargin)
-                        a[c] = exactAlpha(pixels, sun, int32_t(c), row);
-                }
-                // Without branches, so that the compiler blends several
-                // pixels at once.
-                for (std::size_t c = left; c < right; ++c)
-                    out[c] = composed(day[c], night[c], a[c]);
+                uint32_t shaded[tile];
+                shadeTileRow(job, fill, source,
+                             std::size_t(row - sourceTop) * source.stride + std::size_t(left), row,
+                             left, shaded);
+                std::memcpy(out + left, shaded, std::size_t(count) * 4);
             }
         }
-        if (afterRows)
-            afterRows(top, bottom);
+        if (after)
+            after(top, bottom);
     }
+}
+
+// The same bands compiled for wider instruction sets; chosen at run time.
+void shadeBandsBaseline(const Job &job, int32_t first, int32_t end,
+                        const std::function<void(int32_t, int32_t)> &after)
+{
+    shadeBandsBody(job, first, end, after);
+}
+
+#if defined(__x86_64__)
+__attribute__((target("arch=x86-64-v3"))) void
+shadeBandsV3(const Job &job, int32_t first, int32_t end,
+             const std::function<void(int32_t, int32_t)> &after)
+{
+    shadeBandsBody(job, first, end, after);
+}
+
+__attribute__((target("arch=x86-64-v4"))) void
+shadeBandsV4(const Job &job, int32_t first, int32_t end,
+             const std::function<void(int32_t, int32_t)> &after)
+{
+    shadeBandsBody(job, first, end, after);
+}
+#endif
+
+void shadeBands(const Job &job, int32_t first, int32_t end,
+                const std::function<void(int32_t, int32_t)> &after)
+{
+#if defined(__x86_64__)
+    static const InstructionSet widest = supportedInstructionSets().back();
+    if (widest == InstructionSet::X86_64_V4)
+        return shadeBandsV4(job, first, end, after);
+    if (widest == InstructionSet::X86_64_V3)
+        return shadeBandsV3(job, first, end, after);
+#endif
+    shadeBandsBaseline(job, first, end, after);
+}
+
+/// Runs work(first, end) over row ranges of tiles, in up to `threads` threads.
+template <typename Work> void inBands(int32_t tileRows, int threads, Work &&work)
+{
+    threads = std::clamp(threads, 1, 64);
+    const int32_t each = (tileRows + threads - 1) / threads;
+    std::vector<std::thread> workers;
+    for (int t = 1; t < threads && t * each < tileRows; ++t)
+        workers.emplace_back(
+            [&work, t, each, tileRows] { work(t * each, std::min(tileRows, (t + 1) * each)); });
+    work(0, std::min(tileRows, each));
+    for (std::thread &worker : workers)
+        worker.join();
+}
+
+} // namespace
+
+MapProjection viewFrameOf(const MapProjection &projection)
+{
+    return projection.recentred({0.0, 0.0});
+}
+
+bool prepareViewPixels(const MapProjection &projection, int threads, ViewPixels &out)
+{
+    constexpr int32_t tile = ViewPixels::kTile;
+    // The memory of earlier pixels is used again: new pages cost more than
+    // the vectors they hold.
+    ViewPixels kept = std::move(out);
+    if (!shapeOf(projection, out))
+        return false;
+    out.x = std::move(kept.x);
+    out.y = std::move(kept.y);
+    out.z = std::move(kept.z);
+    out.cones = std::move(kept.cones);
+    const int32_t tileRows = (out.height + tile - 1) / tile;
+    // Whole tiles, so that a tile's row is always read whole; the padding
+    // is outside the view.
+    const std::size_t count = out.stride * std::size_t(tileRows) * tile;
+    try {
+        out.x.assign(count, 0.0f);
+        out.y.assign(count, 0.0f);
+        out.z.assign(count, 0.0f);
+        out.cones.assign(std::size_t(tileRows) * std::size_t(out.tileColumns), {});
+    } catch (const std::bad_alloc &) {
+        out = ViewPixels{};
+        return false;
+    }
+    // Each thread takes whole rows of tiles: their pixels, then their cones.
+    inBands(tileRows, threads, [&](int32_t first, int32_t end) {
+        for (int32_t row = first * tile; row < std::min(out.height, end * tile); ++row) {
+            const std::size_t at = std::size_t(row) * out.stride;
+            prepareRow(out.projection, row, out.x.data() + at, out.y.data() + at, out.z.data() + at,
+                       out.width);
+        }
+        prepareCones(out, first, end);
+    });
     return true;
+}
+
+namespace {
+
+bool shade(const ViewPixels *pixels, const MapProjection &projection, const WorldImage &day,
+           const WorldImage &night, const UtcFields &utc, ShadingQuality quality,
+           std::span<uint8_t> frame, std::size_t frameStride, int threads,
+           const std::function<void(int32_t first, int32_t end)> &afterRows)
+{
+    ViewPixels shape;
+    if (!shapeOf(projection, shape) || frameStride < std::size_t(shape.width) * 4 ||
+        frame.size() < frameStride * std::size_t(shape.height - 1) + std::size_t(shape.width) * 4)
+        return false;
+    if (pixels && (pixels->width != shape.width || pixels->height != shape.height ||
+                   !(pixels->projection == shape.projection) || pixels->x.empty()))
+        return false;
+    for (const WorldImage *image : {&day, &night})
+        if (!image->pixels || image->width <= 0 || image->height <= 0 ||
+            image->stride < std::size_t(image->width))
+            return false;
+    // The view frame's axes on the Earth: a world map's turn about the axis,
+    // an azimuthal view's about its centre.
+    const bool azimuthal =
+        projection.view() == MapView::Azimuthal || projection.view() == MapView::Globe;
+    const GeoPoint &centre = projection.centre();
+    const sphere::LocalFrame axes =
+        sphere::localFrame(azimuthal ? centre : GeoPoint{0.0, centre.longitude});
+    const SunQuantities sun = sunQuantities(utc);
+    const std::array<double, 3> s = sunVector(sun);
+    const auto dot = [&s](const std::array<double, 3> &axis) {
+        return float(axis[0] * s[0] + axis[1] * s[1] + axis[2] * s[2]);
+    };
+    const auto vector = [](const std::array<double, 3> &v) {
+        return Vector{float(v[0]), float(v[1]), float(v[2])};
+    };
+    const Job job{pixels,
+                  projection,
+                  shape.projection,
+                  shape,
+                  Sampler(day),
+                  Sampler(night),
+                  quality,
+                  sun,
+                  {dot(axes.up), dot(axes.east), dot(axes.north)},
+                  vector(axes.up),
+                  vector(axes.east),
+                  vector(axes.north),
+                  frame.data(),
+                  frameStride};
+    const int32_t tileRows = (shape.height + ViewPixels::kTile - 1) / ViewPixels::kTile;
+    inBands(tileRows, threads,
+            [&](int32_t first, int32_t end) { shadeBands(job, first, end, afterRows); });
+    return true;
+}
+
+} // namespace
+
+bool shadeView(const ViewPixels &pixels, const MapProjection &projection, const WorldImage &day,
+               const WorldImage &night, const UtcFields &utc, ShadingQuality quality,
+               std::span<uint8_t> frame, std::size_t frameStride, int threads,
+               const std::function<void(int32_t first, int32_t end)> &afterRows)
+{
+    return shade(&pixels, projection, day, night, utc, quality, frame, frameStride, threads,
+                 afterRows);
+}
+
+bool shadeViewOnce(const MapProjection &projection, const WorldImage &day, const WorldImage &night,
+                   const UtcFields &utc, ShadingQuality quality, std::span<uint8_t> frame,
+                   std::size_t frameStride, int threads,
+                   const std::function<void(int32_t first, int32_t end)> &afterRows)
+{
+    return shade(nullptr, projection, day, night, utc, quality, frame, frameStride, threads,
+                 afterRows);
 }

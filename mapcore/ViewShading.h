@@ -1,12 +1,15 @@
 #pragma once
 
-// Day and night in any view: each pixel's place on the sphere and the day and
-// night images resampled there are worked out once per view, centre and size;
-// every redraw then only shades, as the plate carrée's kernel does. No Qt.
+// Day and night in any view. Each pixel's place is kept once per view and
+// size as a unit vector in the view's own frame, the same view centred on
+// 0° N 0° E: a new centre is a rotation, so a dragged view prepares nothing
+// again. Each frame turns the sun into that frame for the shading and the
+// pixels out of it to sample the day and night images. No Qt.
 
 #include "mapcore/MapProjection.h"
 #include "mapcore/NightOverlay.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -23,11 +26,20 @@ struct WorldImage
     std::size_t stride = 0; ///< pixels from one row to the next
 };
 
-/// What shading a view needs of each pixel, prepared once: its unit vector on
-/// the sphere (zero outside the view, where the images are black) and the day
-/// and night images bilinearly sampled at its place, 20 bytes a pixel; and for
-/// each tile of pixels the cone that holds their vectors, so that a tile all
-/// in day or all in night is copied without looking at its pixels.
+/// How a frame is shaded. Exact blends the four nearest image pixels at
+/// every pixel, the night's alpha within one step of the ramp. Draft, for a
+/// view that is being dragged and is drawn again at rest, shades every other
+/// row, as exactly, but for the nearest image pixel, and repeats it below.
+enum class ShadingQuality
+{
+    Exact,
+    Draft,
+};
+
+/// Each pixel's unit vector in the view's own frame (zero outside the view),
+/// 12 bytes a pixel, in rows padded to whole tiles; and for each tile of
+/// pixels the cone that holds their vectors, so that a tile all in day or all
+/// in night needs only one image.
 struct ViewPixels
 {
     static constexpr int32_t kTile = 16;
@@ -41,32 +53,78 @@ struct ViewPixels
         bool outside = true; ///< no pixel of the tile is in the view: black
     };
 
+    /// The view, size and fit, centred on 0° N 0° E.
     MapProjection projection;
     int32_t width = 0;
     int32_t height = 0;
+    std::size_t stride = 0; ///< vectors from one row to the next: whole tiles
     std::vector<float> x, y, z;
-    std::vector<uint32_t> day, night;
     std::vector<Cone> cones; ///< row by row of tiles
     int32_t tileColumns = 0;
 
     std::size_t bytes() const
     {
-        return x.capacity() * 3 * sizeof(float) + (day.capacity() + night.capacity()) * 4 +
-               cones.capacity() * sizeof(Cone);
+        return x.capacity() * 3 * sizeof(float) + cones.capacity() * sizeof(Cone);
     }
 };
 
-/// Fills the pixels of a projection's frame, using up to `threads` threads.
-/// Returns false, leaving `out` empty, when memory runs short.
-bool prepareViewPixels(const MapProjection &projection, const WorldImage &day,
-                       const WorldImage &night, int threads, ViewPixels &out);
+/// The projection whose pixels a projection's frame shares: the same view,
+/// size and fit about 0° N 0° E.
+MapProjection viewFrameOf(const MapProjection &projection);
 
-/// The frame at an instant: for each pixel the night overlay's alpha at its
-/// place (the same ramp as the plate carrée's, within one step of the exact
-/// value) composited over the day sample, opaque. frame holds width x height
-/// pixels of four bytes, rows frameStride bytes apart. afterRows, when
-/// given, is called with each band of rows [first, end) as soon as it is
-/// shaded, while it is still in the cache: for what is drawn over it.
-bool shadeView(const ViewPixels &pixels, const UtcFields &utc, std::span<uint8_t> frame,
-               std::size_t frameStride,
+/// Fills the pixels of a projection's view frame, using up to `threads`
+/// threads. Returns false, leaving `out` empty, when memory runs short.
+bool prepareViewPixels(const MapProjection &projection, int threads, ViewPixels &out);
+
+/// The frame of `projection` at an instant, from pixels prepared for its
+/// view frame: for each pixel the night overlay's alpha at its place (the
+/// same ramp as the plate carrée's, within one step of the exact value)
+/// composited over the day image sampled there, opaque; black outside the
+/// view. frame holds width x height pixels of four bytes, rows frameStride
+/// bytes apart. afterRows, when given, is called with each band of rows
+/// [first, end) as soon as it is shaded, while it is still in the cache: for
+/// what is drawn over it; with several threads, from each of them for its
+/// own bands. False when the pixels are not of the projection's view frame
+/// or the frame does not hold them.
+bool shadeView(const ViewPixels &pixels, const MapProjection &projection, const WorldImage &day,
+               const WorldImage &night, const UtcFields &utc, ShadingQuality quality,
+               std::span<uint8_t> frame, std::size_t frameStride, int threads = 1,
                const std::function<void(int32_t first, int32_t end)> &afterRows = {});
+
+/// The same frame with nothing prepared: each band's pixels are worked out
+/// as it is shaded and kept nowhere, for a view's only frame, as a
+/// snapshot's, which preparing them all first would only slow.
+bool shadeViewOnce(const MapProjection &projection, const WorldImage &day, const WorldImage &night,
+                   const UtcFields &utc, ShadingQuality quality, std::span<uint8_t> frame,
+                   std::size_t frameStride, int threads = 1,
+                   const std::function<void(int32_t first, int32_t end)> &afterRows = {});
+
+namespace view_shading {
+
+/// atan2 in single precision by a polynomial that the compiler can run on
+/// several pixels at once, where libm's is a call per pixel: within
+/// kAtan2ErrorRad of the exact angle, a thousandth of a pixel of a world
+/// image 2048 pixels wide.
+constexpr float kAtan2ErrorRad = 1e-6f;
+[[gnu::always_inline]] inline float atan2Approx(float y, float x)
+{
+    // atan on [0, 1], fitted to Chebyshev nodes (error 3.8e-7 in float);
+    // the other octants by symmetry.
+    const float ax = std::fabs(x), ay = std::fabs(y);
+    const float high = ax > ay ? ax : ay;
+    const float low = ax > ay ? ay : ax;
+    const float s = low / (high > 0.0f ? high : 1.0f);
+    const float t = s * s;
+    float p = 7.298810408e-03f;
+    p = p * t - 3.528967500e-02f;
+    p = p * t + 8.190272003e-02f;
+    p = p * t - 1.338471621e-01f;
+    p = p * t + 1.985849738e-01f;
+    p = p * t - 3.332512081e-01f;
+    float r = s + s * t * p;
+    r = ay > ax ? 1.57079632679f - r : r;
+    r = x < 0.0f ? 3.14159265359f - r : r;
+    return std::copysign(r, y);
+}
+
+} // namespace view_shading

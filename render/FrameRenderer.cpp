@@ -192,23 +192,37 @@ bool FrameRenderer::composeView(const MapModel &model, QSize pixels, const UtcFi
 {
     const MapProjection projection(model.view(), model.viewCentre(), pixels.width(),
                                    pixels.height(), model.fit());
-    if (m_viewPixels.width == 0 || m_viewGeneration != m_images.sourceGeneration() ||
-        !(m_viewPixels.projection == projection)) {
-        const QImage &day = m_images.worldSource(false);
-        const QImage &night = m_images.worldSource(true);
-        auto world = [](const QImage &image) {
-            return WorldImage{reinterpret_cast<const uint32_t *>(image.constBits()), image.width(),
-                              image.height(), size_t(image.bytesPerLine()) / 4};
-        };
-        m_viewGeneration = m_images.sourceGeneration();
-        if (day.isNull() || night.isNull() ||
-            !prepareViewPixels(projection, world(day), world(night),
-                               std::max(1, QThread::idealThreadCount()), m_viewPixels))
-            return false;
+    // The pixels hold the view's own frame, so that a new centre prepares
+    // nothing. A view's first frame at a size keeps none, as a snapshot
+    // draws only one; only its name is kept, and the second prepares them.
+    const int threads = std::max(1, QThread::idealThreadCount());
+    const MapProjection viewFrame = viewFrameOf(projection);
+    const bool seen = m_viewPixels.projection == viewFrame;
+    if (seen && m_viewPixels.x.empty() && !prepareViewPixels(projection, threads, m_viewPixels))
+        return false;
+    if (!seen) {
+        m_viewPixels = ViewPixels{};
+        m_viewPixels.projection = viewFrame;
     }
-    uchar *bits = m_frame.bits();
-    return shadeView(m_viewPixels, instant, {bits, size_t(m_frame.sizeInBytes())},
-                     size_t(m_frame.bytesPerLine()));
+    const QImage &day = m_images.worldSource(false);
+    const QImage &night = m_images.worldSource(true);
+    if (day.isNull() || night.isNull())
+        return false;
+    auto world = [](const QImage &image) {
+        return WorldImage{reinterpret_cast<const uint32_t *>(image.constBits()), image.width(),
+                          image.height(), size_t(image.bytesPerLine()) / 4};
+    };
+    // While the centre moves the images are sampled at their nearest pixel;
+    // the frame at rest, and every frame that is kept, blends them.
+    const ShadingQuality quality =
+        model.isCentreMoving() ? ShadingQuality::Draft : ShadingQuality::Exact;
+    const std::span<uint8_t> frame{m_frame.bits(), size_t(m_frame.sizeInBytes())};
+    const auto stride = size_t(m_frame.bytesPerLine());
+    return seen ? shadeView(m_viewPixels, projection, world(day), world(night), instant, quality,
+                            frame, stride, threads)
+                : shadeViewOnce(projection, world(day), world(night), instant, quality, frame,
+                                stride, threads);
+}
 }
 
 void FrameRenderer::setTextScale(double scale)

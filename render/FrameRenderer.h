@@ -85,7 +85,6 @@ private:
     LabelPlacer m_labels;
     QImage m_frame;
     ViewPixels m_viewPixels;
-    int m_viewGeneration = -1;
     double m_textScale = 1.0;
     /// The texts' styles at that scale, made once rather than for each frame.
     TextStyle m_smallStyle = smallTextStyle();

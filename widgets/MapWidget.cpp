@@ -14,12 +14,17 @@
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <cmath>
 #include <utility>
+
+// QT_LOGGING_RULES="duskmap.frames.debug=true" logs each frame the map
+// presents: how long it took to draw and how long since the one before.
+Q_LOGGING_CATEGORY(lcFrames, "duskmap.frames", QtWarningMsg)
 
 namespace {
 // A double-click far out at sea or on the ice chooses nothing.
@@ -40,6 +45,11 @@ MapWidget::MapWidget(MapModel &model, FrameRenderer &renderer, QWidget *parent)
     m_resizing.setInterval(1000);
     connect(&m_resizing, &QTimer::timeout, this,
             [this] { m_renderer.images().keepSources(false); });
+    // The frames of a drag are drafts; the full one follows well within
+    // 100 ms of the pointer coming to rest, its drawing included.
+    m_dragResting.setSingleShot(true);
+    m_dragResting.setInterval(40);
+    connect(&m_dragResting, &QTimer::timeout, this, [this] { m_model.finishMovingCentre(); });
     const auto repaint = [this] { update(); };
     connect(&model, &MapModel::zoneChanged, this, repaint);
     connect(&model, &MapModel::layerShownChanged, this, repaint);
@@ -136,8 +146,10 @@ void MapWidget::mouseMoveEvent(QMouseEvent *event)
             sideways.longitude = sphere::wrapDegrees(sideways.longitude);
             centre = sideways;
         }
-        if (centre)
+        if (centre) {
             m_model.moveCentre(*centre);
+            m_dragResting.start();
+        }
     }
     const auto place = placeAt(at);
     setPointerText(place ? pointerText(*place) : QString());
@@ -146,6 +158,7 @@ void MapWidget::mouseMoveEvent(QMouseEvent *event)
 void MapWidget::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
+    m_dragResting.stop();
     if (std::exchange(m_dragStart, std::nullopt))
         m_model.finishMovingCentre();
 }
@@ -197,12 +210,16 @@ void MapWidget::paintEvent(QPaintEvent *event)
                                            3 * fontMetrics().height()));
     const bool cornerOnly = corner.contains(event->rect()) && !m_shownFrame.isNull() &&
                             m_shownFrame.deviceIndependentSize() == QSizeF(size());
+    QElapsedTimer painting;
+    painting.start();
+    qint64 renderNs = 0;
     if (!cornerOnly) {
         // Let go of the last frame first: kept, it would be copied when the
         // renderer draws over it.
         m_shownFrame = QImage();
         m_renderer.setTextScale(textScale());
         m_shownFrame = m_renderer.render(m_model, size(), devicePixelRatioF());
+        renderNs = painting.nsecsElapsed();
     }
     QPainter painter(this);
     painter.drawImage(0, 0, m_shownFrame);
@@ -215,6 +232,13 @@ void MapWidget::paintEvent(QPaintEvent *event)
         // Keyboard focus shows on the screen only, never in a saved frame.
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
         painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+    if (!cornerOnly && lcFrames().isDebugEnabled()) {
+        const qint64 since = m_sinceFrame.isValid() ? m_sinceFrame.nsecsElapsed() : 0;
+        m_sinceFrame.start();
+        qCDebug(lcFrames, "frame %.1f ms (drawn in %.1f ms), %.1f ms since the last, %dx%d%s",
+                painting.nsecsElapsed() / 1e6, renderNs / 1e6, since / 1e6, m_shownFrame.width(),
+                m_shownFrame.height(), m_model.isCentreMoving() ? ", draft" : "");
     }
     emit framePainted();
 }

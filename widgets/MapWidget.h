@@ -5,6 +5,7 @@
 #include "model/HomeAndTarget.h"
 #include "model/MapLayer.h"
 
+#include <QElapsedTimer>
 #include <QFontInfo>
 #include <QList>
 #include <QTimer>
@@ -111,4 +112,9 @@ private:
     /// Runs while the size keeps changing; the renderer keeps its sources
     /// decoded meanwhile.
     QTimer m_resizing;
+    /// Runs from each step of a drag: when the pointer rests, the map is
+    /// drawn at its full quality.
+    QTimer m_dragResting;
+    /// When the last full frame was presented, for the frame log.
+    QElapsedTimer m_sinceFrame;
 };

@@ -254,12 +254,18 @@ private slots:
         const WorldImage day{&magenta, 1, 1, 1}, night{&green, 1, 1, 1};
         const MapProjection projection(MapView(view), {latitude, longitude}, 301, 157, MapFit(fit));
         ViewPixels pixels;
-        QVERIFY(prepareViewPixels(projection, day, night, 3, pixels));
+        QVERIFY(prepareViewPixels(projection, 3, pixels));
         for (const UtcFields utc :
              {UtcFields{2026, 12, 7, 12, 30, 0}, UtcFields{2027, 3, 20, 3, 0, 0},
               UtcFields{2026, 6, 21, 18, 45, 30}}) {
             std::vector<uint8_t> frame(301 * 157 * 4 + 4, 0x5a);
-            QVERIFY(shadeView(pixels, utc, frame, 301 * 4));
+            // A drag's frame samples the images coarsely and half the rows.
+            const auto quality = utc.hour == 3 ? ShadingQuality::Draft : ShadingQuality::Exact;
+            QVERIFY(shadeView(pixels, projection, day, night, utc, quality, frame, 301 * 4, 2));
+            // A single frame, its pixels worked out band by band, is the same.
+            std::vector<uint8_t> once(frame.size(), 0x5a);
+            QVERIFY(shadeViewOnce(projection, day, night, utc, quality, once, 301 * 4, 2));
+            QVERIFY(once == frame);
             QCOMPARE(frame.back(), uint8_t(0x5a));
             const SunQuantities sun = sunQuantities(utc);
             int shaded = 0;
@@ -267,7 +273,9 @@ private slots:
                 for (int column = 0; column < 301; ++column) {
                     const uint8_t *pixel = &frame[(row * 301 + column) * 4];
                     const uint8_t red = pixel[2];
-                    const auto place = projection.inverse({column + 0.5, row + 0.5});
+                    // A draft repeats each even row below.
+                    const int shown = quality == ShadingQuality::Draft ? row & ~1 : row;
+                    const auto place = projection.inverse({column + 0.5, shown + 0.5});
                     if (!place) {
                         QCOMPARE(red | pixel[1] | pixel[0], 0);
                         continue;
@@ -285,6 +293,80 @@ private slots:
                 }
             }
             QVERIFY(shaded > 100); // the twilight band crosses the frame
+        }
+        // Pixels of another size are not this view's.
+        const MapProjection other(MapView(view), {latitude, longitude}, 300, 157, MapFit(fit));
+        std::vector<uint8_t> frame(301 * 157 * 4);
+        QVERIFY(!shadeView(pixels, other, day, night, {2026, 1, 1, 0, 0, 0}, ShadingQuality::Exact,
+                           frame, 301 * 4));
+    }
+
+    void atan2WithinItsBound_data()
+    {
+        QTest::addColumn<float>("y");
+        QTest::addColumn<float>("x");
+        const float cases[][2] = {{0, 1},      {0, -1},     {-0.0f, -1}, {1, 0},      {-1, 0},
+                                  {0, 0},      {1, 1},      {-1, -1},    {3, -4},     {1e-30f, 1},
+                                  {1, 1e-30f}, {1e30f, -1}, {0.999f, 1}, {-1, 0.999f}};
+        for (const auto &c : cases)
+            QTest::addRow("%g,%g", double(c[0]), double(c[1])) << c[0] << c[1];
+    }
+    // The polynomial atan2 keeps its bound against libm's at the axes and
+    // diagonals, and round the circle.
+    void atan2WithinItsBound()
+    {
+        QFETCH(float, y);
+        QFETCH(float, x);
+        const auto off = [](float y, float x) {
+            return std::fabs(double(view_shading::atan2Approx(y, x)) - std::atan2(y, x));
+        };
+        QVERIFY(off(y, x) <= view_shading::kAtan2ErrorRad);
+        for (double a = -M_PI; a < M_PI; a += 1e-4)
+            QVERIFY(off(y + float(std::sin(a)), x + float(std::cos(a))) <=
+                    view_shading::kAtan2ErrorRad);
+    }
+
+    // On a frame twice the image's size, an exact frame blends the image's
+    // pixels three to one, wrapping at 180°, where a draft takes the nearest.
+    void samplingBlendsOrTakesTheNearest()
+    {
+        uint32_t image[8];
+        for (uint32_t i = 0; i < 8; ++i)
+            image[i] = 0xff000000u | (i * 32u) << 16 | (i * 20u);
+        const WorldImage world{image, 4, 2, 4};
+        const MapProjection projection(MapView::PlateCarree, {0, 0}, 8, 4, MapFit::Contain);
+        ViewPixels pixels;
+        QVERIFY(prepareViewPixels(projection, 1, pixels));
+        for (const ShadingQuality quality : {ShadingQuality::Exact, ShadingQuality::Draft}) {
+            std::vector<uint8_t> frame(8 * 4 * 4);
+            QVERIFY(shadeView(pixels, projection, world, world, {2026, 3, 20, 12, 0, 0}, quality,
+                              frame, 8 * 4));
+            for (int row = 0; row < 4; ++row) {
+                for (int column = 0; column < 8; ++column) {
+                    const auto at = [&](int r, int c) { return image[r * 4 + (c + 4) % 4]; };
+                    const int r0 = std::max(0, row / 2 - (row % 2 == 0)),
+                              r1 = std::min(1, row / 2 + (row % 2));
+                    const int c0 = column / 2 - (column % 2 == 0), c1 = c0 + 1;
+                    const double across = column % 2 ? 0.25 : 0.75, down = row % 2 ? 0.25 : 0.75;
+                    for (const int shift : {0, 16}) {
+                        const auto v = [&](uint32_t p) { return double((p >> shift) & 0xffu); };
+                        const double expected =
+                            quality == ShadingQuality::Draft
+                                ? v(at(row / 2, column / 2))
+                                : (1 - down) *
+                                          ((1 - across) * v(at(r0, c0)) + across * v(at(r0, c1))) +
+                                      down *
+                                          ((1 - across) * v(at(r1, c0)) + across * v(at(r1, c1)));
+                        QVERIFY2(std::fabs(frame[(row * 8 + column) * 4 + shift / 8] - expected) <=
+                                     1.5,
+                                 qPrintable(QStringLiteral("%1,%2: %3 for %4")
+                                                .arg(column)
+                                                .arg(row)
+                                                .arg(frame[(row * 8 + column) * 4 + shift / 8])
+                                                .arg(expected)));
+                    }
+                }
+            }
         }
     }
 };
