@@ -223,7 +223,6 @@ bool FrameRenderer::composeView(const MapModel &model, QSize pixels, const UtcFi
                 : shadeViewOnce(projection, world(day), world(night), instant, quality, frame,
                                 stride, threads);
 }
-}
 
 void FrameRenderer::setTextScale(double scale)
 {
