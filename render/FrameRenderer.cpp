@@ -142,13 +142,15 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
     const auto &home = model.place(PlaceEnd::Home), &target = model.place(PlaceEnd::Target);
     if (shown(MapLayer::Paths) && home && target)
         replayLasting(MapLayer::Paths, painter, frame, scale,
-                      {home->place.point, target->place.point}, [&](LayerPlan &plan) {
+                      std::array{home->place.point, target->place.point}, [&](LayerPlan &plan) {
                           plan.paint([frame, from = home->place.point, to = target->place.point](
                                          QPainter &p) { drawPaths(p, frame, from, to); });
                       });
-    if (shown(MapLayer::Locations))
-        replayLasting(MapLayer::Locations, painter, frame, scale, model.locationPlaces(),
-                      [&](LayerPlan &plan) { planSquares(plan, frame, model.locationPlaces()); });
+    if (shown(MapLayer::Locations)) {
+        const std::vector<GeoPoint> &places = model.locationPlaces();
+        replayLasting(MapLayer::Locations, painter, frame, scale, places,
+                      [&](LayerPlan &plan) { planSquares(plan, frame, places); });
+    }
 
     // Home, target and the pins with their labels, and the lines' labels, over
     // the squares, around the marker and its label, which are drawn last and
@@ -176,12 +178,15 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
 
 template <typename Plan>
 void FrameRenderer::replayLasting(MapLayer layer, QPainter &painter, const MapFrame &frame,
-                                  double scale, std::vector<GeoPoint> shows, Plan &&plan)
+                                  double scale, std::span<const GeoPoint> shows, Plan &&plan)
 {
+    // Compared where it stands, copied only when it has changed: the squares
+    // show every zone's place, and this runs at every frame.
     LastingLayer &lasting = m_lasting[size_t(layer)];
-    if (!lasting.plan || !(lasting.frame == frame) || lasting.shows != shows) {
+    if (!lasting.plan || !(lasting.frame == frame) ||
+        !std::equal(shows.begin(), shows.end(), lasting.shows.begin(), lasting.shows.end())) {
         lasting.frame = frame;
-        lasting.shows = std::move(shows);
+        lasting.shows.assign(shows.begin(), shows.end());
         lasting.plan.emplace();
         plan(*lasting.plan);
     }

@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 class MapModel;
@@ -78,7 +79,7 @@ private:
     /// something else or the frame has changed.
     template <typename Plan>
     void replayLasting(MapLayer layer, QPainter &painter, const MapFrame &frame, double scale,
-                       std::vector<GeoPoint> shows, Plan &&plan);
+                       std::span<const GeoPoint> shows, Plan &&plan);
 
     MapImages m_images;
     std::array<LastingLayer, kMapLayerCount> m_lasting;
