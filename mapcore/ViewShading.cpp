@@ -48,11 +48,12 @@ constexpr double kPi = M_PI;
     return p * t + 0.9999999999961812;
 }
 
-/// One row of the view frame's vectors. Azimuthal views straight from their
-/// plane; along a row of a world map the latitude stays and only the
-/// longitude is worked out pixel by pixel.
-void prepareRow(const MapProjection &frame, int32_t row, float *x, float *y, float *z,
-                int32_t width)
+} // namespace
+
+// Azimuthal views straight from their plane; along a row of a world map the
+// latitude stays and only the longitude is worked out pixel by pixel.
+void viewFrameRow(const MapProjection &frame, int32_t row, float *x, float *y, float *z,
+                  int32_t width)
 {
     const bool azimuthal = frame.view() == MapView::Azimuthal;
     if (azimuthal || frame.view() == MapView::Globe) {
@@ -98,6 +99,8 @@ void prepareRow(const MapProjection &frame, int32_t row, float *x, float *y, flo
         z[column] = v ? float((*v)[2]) : 0.0f;
     }
 }
+
+namespace {
 
 /// The overlay's alpha as a function of the sine of the sun's altitude, d:
 /// 0 from the day limit up, 255 at and below sin(-17.4167°), and between them
@@ -278,8 +281,8 @@ void prepareBand(const MapProjection &viewFrame, int32_t top, int32_t bottom, Vi
     for (int32_t r = 0; r < tile; ++r) {
         const std::size_t at = std::size_t(r) * band.stride;
         if (top + r < bottom) {
-            prepareRow(viewFrame, top + r, band.x.data() + at, band.y.data() + at,
-                       band.z.data() + at, band.width);
+            viewFrameRow(viewFrame, top + r, band.x.data() + at, band.y.data() + at,
+                         band.z.data() + at, band.width);
         } else {
             std::fill_n(band.x.data() + at, band.width, 0.0f);
             std::fill_n(band.y.data() + at, band.width, 0.0f);
@@ -564,6 +567,15 @@ template <typename Work> void inBands(int32_t tileRows, int threads, Work &&work
 
 } // namespace
 
+sphere::LocalFrame viewFrameAxes(const MapProjection &projection)
+{
+    // A world map turns about the axis, an azimuthal view about its centre.
+    const bool azimuthal =
+        projection.view() == MapView::Azimuthal || projection.view() == MapView::Globe;
+    const GeoPoint &centre = projection.centre();
+    return sphere::localFrame(azimuthal ? centre : GeoPoint{0.0, centre.longitude});
+}
+
 MapProjection viewFrameOf(const MapProjection &projection)
 {
     return projection.recentred({0.0, 0.0});
@@ -598,8 +610,8 @@ bool prepareViewPixels(const MapProjection &projection, int threads, ViewPixels 
     inBands(tileRows, threads, [&](int32_t first, int32_t end) {
         for (int32_t row = first * tile; row < std::min(out.height, end * tile); ++row) {
             const std::size_t at = std::size_t(row) * out.stride;
-            prepareRow(out.projection, row, out.x.data() + at, out.y.data() + at, out.z.data() + at,
-                       out.width);
+            viewFrameRow(out.projection, row, out.x.data() + at, out.y.data() + at,
+                         out.z.data() + at, out.width);
         }
         prepareCones(out, first, end);
     });
@@ -624,13 +636,7 @@ bool shade(const ViewPixels *pixels, const MapProjection &projection, const Worl
         if (!image->pixels || image->width <= 0 || image->height <= 0 ||
             image->stride < std::size_t(image->width))
             return false;
-    // The view frame's axes on the Earth: a world map's turn about the axis,
-    // an azimuthal view's about its centre.
-    const bool azimuthal =
-        projection.view() == MapView::Azimuthal || projection.view() == MapView::Globe;
-    const GeoPoint &centre = projection.centre();
-    const sphere::LocalFrame axes =
-        sphere::localFrame(azimuthal ? centre : GeoPoint{0.0, centre.longitude});
+    const sphere::LocalFrame axes = viewFrameAxes(projection);
     const SunQuantities sun = sunQuantities(utc);
     const std::array<double, 3> s = sunVector(sun);
     const auto dot = [&s](const std::array<double, 3> &axis) {

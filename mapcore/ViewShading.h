@@ -6,6 +6,7 @@
 // again. Each frame turns the sun into that frame for the shading and the
 // pixels out of it to sample the day and night images. No Qt.
 
+#include "astro/Sphere.h"
 #include "mapcore/MapProjection.h"
 #include "mapcore/NightOverlay.h"
 
@@ -71,6 +72,15 @@ struct ViewPixels
 /// The projection whose pixels a projection's frame shares: the same view,
 /// size and fit about 0° N 0° E.
 MapProjection viewFrameOf(const MapProjection &projection);
+
+/// The view frame's axes on the Earth: where its x (the centre), y (east)
+/// and z (north) point.
+sphere::LocalFrame viewFrameAxes(const MapProjection &projection);
+
+/// One row of a view frame's unit vectors (zero outside the view), width
+/// pixels from the left.
+void viewFrameRow(const MapProjection &viewFrame, int32_t row, float *x, float *y, float *z,
+                  int32_t width);
 
 /// Fills the pixels of a projection's view frame, using up to `threads`
 /// threads. Returns false, leaving `out` empty, when memory runs short.

@@ -8,6 +8,7 @@
 #include "model/ShownTexts.h"
 #include "model/SkyTexts.h"
 #include "render/MapLayers.h"
+#include "render/PixelLayer.h"
 #include "render/PlaceLayers.h"
 #include "render/SkyLayers.h"
 
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace {
 /// Up to the large map the layers are drawn at the map's own size. Beyond it
@@ -84,6 +86,7 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
         m_frame = QImage();
         return m_frame;
     }
+    drawPixelLayers(model, pixels, shownInstant);
     const LayerSpace space = layerSpaceFor(size);
     const MapFrame frame = mapFrameFor(model, {space.width, space.height});
     QPainter painter(&m_frame);
@@ -107,6 +110,30 @@ bool FrameRenderer::composeMap(QSize pixels, const UtcFields &instant)
                             size_t(m_frame.bytesPerLine())))
         m_frame.fill(Qt::black);
     return true;
+}
+
+void FrameRenderer::drawPixelLayers(const MapModel &model, QSize pixels,
+                                    const QDateTime &shownInstant)
+{
+    Q_UNUSED(shownInstant);
+    // Each shown layer with something to draw at the instant.
+    std::vector<std::unique_ptr<PixelLayer>> layers;
+    if (layers.empty())
+        return;
+    // The views' prepared pixels serve again, turned to the centre.
+    const PixelPlaces places =
+        model.isClassicView()
+            ? PixelPlaces(geometryFromSize(float(pixels.width()), float(pixels.height())))
+            : PixelPlaces(MapProjection(model.view(), model.viewCentre(), pixels.width(),
+                                        pixels.height(), model.fit()),
+                          &m_viewPixels);
+    uint8_t *const bits = m_frame.bits();
+    const auto stride = size_t(m_frame.bytesPerLine());
+    places.forEachRow(std::max(1, QThread::idealThreadCount()), [&](const PixelRow &row) {
+        auto *line = reinterpret_cast<uint32_t *>(bits + size_t(row.row) * stride);
+        for (const std::unique_ptr<PixelLayer> &layer : layers)
+            layer->drawRow(row, line);
+    });
 }
 
 void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const MapFrame &frame,

@@ -63,6 +63,8 @@ private:
     bool composeMap(QSize pixels, const UtcFields &instant);
     /// Day and night in any other view, from the view's prepared pixels.
     bool composeView(const MapModel &model, QSize pixels, const UtcFields &instant);
+    /// The layers drawn pixel by pixel, straight over day and night.
+    void drawPixelLayers(const MapModel &model, QSize pixels, const QDateTime &shownInstant);
     /// The layers over day and night, in the layers' points.
     void drawLayers(const MapModel &model, QPainter &painter, const MapFrame &frame, double scale,
                     const QDateTime &shownInstant, const UtcFields &instant);

@@ -5,6 +5,7 @@
 #include "mapcore/MapFrame.h"
 #include "mapcore/MapProjection.h"
 #include "mapcore/NightOverlay.h"
+#include "mapcore/PixelPlaces.h"
 #include "mapcore/ViewShading.h"
 
 #include <QTest>
@@ -95,6 +96,57 @@ private slots:
                                                            .arg(mid.x)
                                                            .arg(mid.y)));
                 }
+        }
+    }
+
+    // Each pixel's place, for the layers drawn pixel by pixel, is the frame's
+    // inverse at the pixel's centre, prepared or not; nothing outside the view.
+    void pixelPlacesAreTheInverse_data()
+    {
+        QTest::addColumn<int>("view"); // -1: the classic map
+        QTest::addColumn<GeoPoint>("centre");
+        QTest::newRow("flat map") << -1 << GeoPoint{};
+        QTest::newRow("azimuthal") << int(MapView::Azimuthal) << GeoPoint{52.5, 13.4};
+        QTest::newRow("globe") << int(MapView::Globe) << GeoPoint{-30.0, 170.0};
+        QTest::newRow("robinson") << int(MapView::Robinson) << GeoPoint{0.0, 150.0};
+        QTest::newRow("mollweide") << int(MapView::Mollweide) << GeoPoint{0.0, -60.0};
+        QTest::newRow("flat, 150 E") << int(MapView::PlateCarree) << GeoPoint{0.0, 150.0};
+    }
+    void pixelPlacesAreTheInverse()
+    {
+        QFETCH(int, view);
+        QFETCH(GeoPoint, centre);
+        const int32_t width = 1440, height = 720;
+        const bool classic = view < 0;
+        const MapProjection projection(classic ? MapView::PlateCarree : MapView(view), centre,
+                                       width, height, MapFit::Contain);
+        const MapFrame frame = classic ? MapFrame(kLargePreset) : MapFrame(projection);
+        ViewPixels prepared;
+        QVERIFY(classic || prepareViewPixels(projection, 2, prepared));
+        for (const bool usePrepared : {false, true}) {
+            const PixelPlaces places =
+                classic ? PixelPlaces(kLargePreset)
+                        : PixelPlaces(projection, usePrepared ? &prepared : nullptr);
+            QCOMPARE(places.width(), width);
+            QCOMPARE(places.height(), height);
+            // Each row is seen by one thread, which notes its worst pixel.
+            std::vector<double> worst(size_t(height), -1.0);
+            places.forEachRow(2, [&](const PixelRow &row) {
+                double &off = worst[size_t(row.row)];
+                off = 0.0;
+                for (int32_t column = row.row % 7; column < width; column += 7) {
+                    const auto place = frame.fromFrame({column + 0.5, row.row + 0.5});
+                    const sphere::Vector v =
+                        place ? sphere::unitVector(*place) : sphere::Vector{0, 0, 0};
+                    off = std::max(off, std::hypot(row.x[column] - v[0], row.y[column] - v[1],
+                                                   row.z[column] - v[2]));
+                }
+            });
+            const auto most = std::max_element(worst.begin(), worst.end());
+            QVERIFY2(*most >= 0.0 && *most < 1e-5,
+                     qPrintable(
+                         QStringLiteral("row %1 is %2 off").arg(most - worst.begin()).arg(*most)));
+            QVERIFY(*std::min_element(worst.begin(), worst.end()) >= 0.0); // every row seen
         }
     }
 
