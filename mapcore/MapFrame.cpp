@@ -80,6 +80,48 @@ double MapFrame::pixelsPerDegreeAt(const GeoPoint &place) const
     return a && b ? std::hypot(a->x - b->x, a->y - b->y) / kStep : 0.0;
 }
 
+std::vector<FrameLine> MapFrame::rim() const
+{
+    if (m_flat)
+        return {};
+    constexpr int kSteps = 720;
+    FrameLine line;
+    switch (m_projection.view()) {
+    case MapView::PlateCarree:
+        return {};
+    case MapView::Azimuthal:
+    case MapView::Globe: {
+        // The antipode's circle, or the horizon's.
+        const double radius = m_projection.scale() *
+                              (m_projection.view() == MapView::Azimuthal ? std::numbers::pi : 1.0);
+        for (int i = 0; i <= kSteps; ++i) {
+            const double angle = 2.0 * std::numbers::pi * i / kSteps;
+            line.push_back(
+                {m_width / 2 + radius * std::cos(angle), m_height / 2 + radius * std::sin(angle)});
+        }
+        break;
+    }
+    case MapView::Robinson:
+    case MapView::Mollweide: {
+        // Round by the meridian just west of the far one and back up the one
+        // just east of it: the poles' lines, where there are some, join them.
+        const double far = m_projection.centre().longitude + 180.0;
+        for (const double side : {-1e-9, 1e-9}) {
+            for (int i = 0; i <= kSteps; ++i) {
+                const double latitude =
+                    side < 0 ? 90.0 - 180.0 * i / kSteps : -90.0 + 180.0 * i / kSteps;
+                if (const auto p = m_projection.forward({latitude, far + side}))
+                    line.push_back(*p);
+            }
+        }
+        if (!line.empty())
+            line.push_back(line.front());
+        break;
+    }
+    }
+    return {line};
+}
+
 std::vector<FrameLine> MapFrame::cut(std::span<const GeoPoint> line) const
 {
     std::vector<FrameLine> runs;

@@ -47,6 +47,11 @@ public:
     /// line once for every copy of the world it reaches into.
     std::vector<FrameLine> cut(std::span<const GeoPoint> line) const;
 
+    /// The edge of the view's picture of the Earth against the black around
+    /// it: none where the picture fills its frame's width and has straight
+    /// edges (the classic map, a plate carrée).
+    std::vector<FrameLine> rim() const;
+
     bool operator==(const MapFrame &) const = default;
 
 private:

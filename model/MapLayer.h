@@ -108,10 +108,10 @@ inline constexpr std::array kMapLayers{
     // Range rings: circles of equal distance about the centre, with the
     // bearings from it, as radio amateurs and pilots name them.
     MapLayerInfo{MapLayer::RangeRings, "ShowRangeRings", false, "range-rings",
-                 "draw the range rings: every 1000 km and the bearings about the centre "
-                 "(azimuthal view)",
+                 "draw the range rings: every 1000 km about the view's centre, with "
+                 "their distances and the bearings from it",
                  //: Menu item that shows the range rings: circles every 1000 km around the
-                 //: centre of the azimuthal view, and lines towards the compass directions
+                 //: centre of the view, and lines towards the compass directions
                  QT_TRANSLATE_NOOP3("Localizable", "Show Range Rings", "ShowRangeRings"),
                  //: Menu item that hides the range rings
                  QT_TRANSLATE_NOOP3("Localizable", "Hide Range Rings", "HideRangeRings"),

@@ -7,6 +7,7 @@
 #include "model/MapModel.h"
 #include "model/ShownTexts.h"
 #include "model/SkyTexts.h"
+#include "render/FastLines.h"
 #include "render/MapLayers.h"
 #include "render/PixelLayer.h"
 #include "render/PlaceLayers.h"
@@ -20,6 +21,8 @@
 #include <memory>
 
 namespace {
+constexpr QRgb kRimColour = qRgb(96, 96, 96);
+
 /// Up to the large map the layers are drawn at the map's own size. Beyond it
 /// they grow gently with the map, drawn at a smaller size and scaled up, so
 /// that texts stay readable on a 4K wallpaper.
@@ -141,15 +144,18 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
                                const UtcFields &instant)
 {
     const auto shown = [&model](MapLayer layer) { return model.isLayerShown(layer); };
+    m_labels.clear();
+    // The edge of the Earth, which the night would otherwise lose in the black.
+    FastLines rim(m_frame, kRimColour);
+    for (const FrameLine &piece : frame.rim())
+        rim.polyline(piece, scale);
     // Under the sky's layers: the grids and the rings.
     if (shown(MapLayer::Grid))
         replayLasting(MapLayer::Grid, painter, frame, scale, {},
                       [&](LayerPlan &plan) { planGrid(plan, frame, m_smallStyle); });
     if (shown(MapLayer::LocatorGrid))
-        replayLasting(MapLayer::LocatorGrid, painter, frame, scale, {}, [&](LayerPlan &plan) {
-            plan.paint(
-                [frame, style = m_smallStyle](QPainter &p) { drawLocatorGrid(p, frame, style); });
-        });
+        replayLasting(MapLayer::LocatorGrid, painter, frame, scale, {},
+                      [&](LayerPlan &plan) { planLocatorGrid(plan, frame, m_smallStyle); });
     if (shown(MapLayer::RangeRings))
         replayLasting(MapLayer::RangeRings, painter, frame, scale, {},
                       [&](LayerPlan &plan) { planRangeRings(plan, frame, m_smallStyle); });
@@ -187,7 +193,6 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
     const auto marker = frame.toFrame(model.markerPlace());
     const float markerX = marker ? float(marker->x) : 0.0f;
     const float markerY = marker ? float(frame.height() - marker->y) : 0.0f;
-    m_labels.clear();
     if (marker)
         reserveZoneMarker(m_labels, markerX, markerY, model.zoneName(), m_labelStyle, mapWidth,
                           view);
@@ -195,12 +200,15 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
         const auto p = frame.toFrame(place);
         return p ? std::optional(QPointF(p->x, p->y)) : std::nullopt;
     };
+    if (marker)
+        drawZoneMarker(painter, markerX, markerY, view);
     if (const std::vector<MarkedPlace> marked = markedPlaces(model); !marked.empty())
-        drawMarkedPlaces(painter, marked, at, frame.width(), m_smallStyle, view, m_labels);
+        drawMarkedPlaces(painter, marked, at, frame.width(), m_smallStyle, m_placeStyle, view,
+                         m_labels);
     if (twilightLines)
         drawTwilightLabels(painter, frame, sun, m_smallStyle, m_labels);
     if (marker)
-        drawZoneMarker(painter, markerX, markerY, model.zoneName(), m_labelStyle, mapWidth, view);
+        drawZoneLabel(painter, markerX, markerY, model.zoneName(), m_labelStyle, mapWidth, view);
 }
 
 template <typename Plan>
@@ -218,6 +226,8 @@ void FrameRenderer::replayLasting(MapLayer layer, QPainter &painter, const MapFr
         plan(*lasting.plan);
     }
     lasting.plan->replay(m_frame, painter, scale);
+    for (const QRectF &label : lasting.plan->labels())
+        m_labels.avoid(label);
 }
 
 bool FrameRenderer::composeView(const MapModel &model, QSize pixels, const UtcFields &instant)
@@ -263,6 +273,7 @@ void FrameRenderer::setTextScale(double scale)
     m_textScale = scale;
     m_smallStyle = smallTextStyle(scale);
     m_labelStyle = labelTextStyle(scale);
+    m_placeStyle = placeTextStyle(scale);
     // The layers' labels are in what is planned once.
     for (LastingLayer &lasting : m_lasting)
         lasting.plan.reset();

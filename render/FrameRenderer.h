@@ -92,4 +92,5 @@ private:
     /// The texts' styles at that scale, made once rather than for each frame.
     TextStyle m_smallStyle = smallTextStyle();
     TextStyle m_labelStyle = labelTextStyle();
+    TextStyle m_placeStyle = placeTextStyle();
 };

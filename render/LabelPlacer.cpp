@@ -6,22 +6,26 @@ void LabelPlacer::clear()
 {
     m_reserved.clear();
     m_placed.clear();
+    m_avoided.clear();
 }
 
 std::optional<QRectF> LabelPlacer::place(std::span<const QRectF> candidates)
 {
-    for (const QRectF &candidate : candidates) {
-        if (isFree(candidate)) {
-            m_placed.push_back(candidate);
-            return candidate;
+    for (const bool avoiding : {true, false}) {
+        for (const QRectF &candidate : candidates) {
+            if (isFree(candidate, avoiding)) {
+                m_placed.push_back(candidate);
+                return candidate;
+            }
         }
     }
     return std::nullopt;
 }
 
-bool LabelPlacer::isFree(const QRectF &rect) const
+bool LabelPlacer::isFree(const QRectF &rect, bool avoiding) const
 {
     const auto overlaps = [&rect](const QRectF &other) { return rect.intersects(other); };
-    return std::none_of(m_reserved.begin(), m_reserved.end(), overlaps) &&
+    return !(avoiding && std::any_of(m_avoided.begin(), m_avoided.end(), overlaps)) &&
+           std::none_of(m_reserved.begin(), m_reserved.end(), overlaps) &&
            std::none_of(m_placed.begin(), m_placed.end(), overlaps);
 }

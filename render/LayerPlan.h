@@ -53,6 +53,10 @@ public:
     /// Drawing of any other kind, by QPainter in the layers' points: kept as
     /// the pixels it covers at the first replay on a frame of each size.
     void paint(std::function<void(QPainter &)> draw);
+    /// A label's box, which the labels placed over the layer keep clear of
+    /// where they can.
+    void addLabel(const QRectF &box) { m_labels.push_back(box); }
+    const std::vector<QRectF> &labels() const { return m_labels; }
     bool isEmpty() const { return m_steps.empty(); }
 
     /// Paints the plan with a painter on a frame, scale device pixels a
@@ -84,6 +88,7 @@ private:
     void recordDrawing(Step &step, const QImage &frame, const QPainter &painter);
 
     std::vector<Step> m_steps;
+    std::vector<QRectF> m_labels;
     QSize m_recordedSize; ///< empty until recorded
     QSize m_paintedSize;  ///< the drawings' frame size, empty until painted
     qreal m_paintedRatio = 0;

@@ -94,6 +94,7 @@ void planGrid(LayerPlan &plan, const MapFrame &frame, const TextStyle &style)
             return false;
         plan.fillRect(view.rect(x, y, size.width() + 2, size.height()), labelBoxColour());
         plan.drawText(view, x, y, text, style);
+        plan.addLabel(view.rect(x, y, size.width() + 2, size.height()));
         return true;
     };
     // The same centred on a point.
@@ -170,6 +171,7 @@ void planRangeRings(LayerPlan &plan, const MapFrame &frame, const TextStyle &sty
         if (!labelFits(box, frame, drawn))
             return;
         plan.fillRect(box, labelBoxColour());
+        plan.addLabel(box);
         plan.drawText(ViewCoordinates(frame.height()), box.x() + 1, frame.height() - box.bottom(),
                       text, style);
     };
@@ -218,7 +220,7 @@ void planRangeRings(LayerPlan &plan, const MapFrame &frame, const TextStyle &sty
 
 void drawMarkedPlaces(QPainter &painter, std::span<const MarkedPlace> places,
                       const PlaceToPoint &position, qreal mapWidth, const TextStyle &style,
-                      const ViewCoordinates &view, LabelPlacer &placer)
+                      const TextStyle &placeStyle, const ViewCoordinates &view, LabelPlacer &placer)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -250,13 +252,14 @@ void drawMarkedPlaces(QPainter &painter, std::span<const MarkedPlace> places,
         const qreal reach = reachOf(marked.mark);
         placer.reserve(QRectF(c - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach)));
     }
-    const TextStyle placeStyle{style.font, pathColour()};
+    const TextStyle homeStyle{placeStyle.font, pathColour()};
     for (size_t i = 0; i < places.size(); ++i) {
         if (!centres[i])
             continue;
+        const TextStyle &labelStyle = places[i].mark == PlaceMark::Pin ? style : homeStyle;
         const QPointF centre = *centres[i];
         const qreal radius = reachOf(places[i].mark) - 0.5;
-        const QSizeF size = ViewCoordinates::textSize(places[i].label, style.font);
+        const QSizeF size = ViewCoordinates::textSize(places[i].label, labelStyle.font);
         // Beside the mark, to the right unless the map ends there; then the
         // other side; then a line or two higher or lower.
         const qreal right = centre.x() + radius + kGap;
@@ -277,8 +280,7 @@ void drawMarkedPlaces(QPainter &painter, std::span<const MarkedPlace> places,
         painter.fillRect(*box, labelBoxColour());
         // The label's origin in map coordinates: the bottom of its line box.
         const QPointF origin = view.point(box->x() + 1, box->bottom()); // y-down to y-up and back
-        view.drawText(painter, origin.x(), origin.y(), places[i].label,
-                      places[i].mark == PlaceMark::Pin ? style : placeStyle);
+        view.drawText(painter, origin.x(), origin.y(), places[i].label, labelStyle);
     }
     painter.restore();
 }
@@ -307,8 +309,7 @@ void reserveZoneMarker(LabelPlacer &placer, float markerX, float markerY, const 
         placer.reserve(zoneLabelRect(markerX, markerY, label, style, mapWidth, view));
 }
 
-void drawZoneMarker(QPainter &painter, float markerX, float markerY, const QString &label,
-                    const TextStyle &style, int32_t mapWidth, const ViewCoordinates &view)
+void drawZoneMarker(QPainter &painter, float markerX, float markerY, const ViewCoordinates &view)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -319,13 +320,20 @@ void drawZoneMarker(QPainter &painter, float markerX, float markerY, const QStri
     const RectF centre = markerCentreRect(markerX, markerY);
     painter.setBrush(Qt::black);
     painter.drawEllipse(view.rect(centre.x, centre.y, centre.width, centre.height));
+    painter.restore();
+}
 
-    if (!label.isEmpty()) {
-        float shift = 0;
-        const QRectF box = zoneLabelRect(markerX, markerY, label, style, mapWidth, view, &shift);
-        painter.fillRect(box, labelBoxColour());
-        const PointF origin = zoneLabelTextOrigin(markerX, markerY, shift);
-        view.drawText(painter, origin.x, origin.y, label, style);
-    }
+void drawZoneLabel(QPainter &painter, float markerX, float markerY, const QString &label,
+                   const TextStyle &style, int32_t mapWidth, const ViewCoordinates &view)
+{
+    if (label.isEmpty())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    float shift = 0;
+    const QRectF box = zoneLabelRect(markerX, markerY, label, style, mapWidth, view, &shift);
+    painter.fillRect(box, labelBoxColour());
+    const PointF origin = zoneLabelTextOrigin(markerX, markerY, shift);
+    view.drawText(painter, origin.x, origin.y, label, style);
     painter.restore();
 }

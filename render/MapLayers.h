@@ -50,12 +50,17 @@ struct MarkedPlace
 /// pink. Each label in a box where the placer finds room, preferably to the
 /// right, or to the left near the map's right edge. The marks are reserved
 /// before any label is placed; the places come in priority order.
+/// Home's and target's labels take placeStyle's font, the pins' style's.
 void drawMarkedPlaces(QPainter &painter, std::span<const MarkedPlace> places,
                       const PlaceToPoint &position, qreal mapWidth, const TextStyle &style,
-                      const ViewCoordinates &view, LabelPlacer &placer);
+                      const TextStyle &placeStyle, const ViewCoordinates &view,
+                      LabelPlacer &placer);
 /// Reserves the zone marker's dot and label, drawn later over the others.
 void reserveZoneMarker(LabelPlacer &placer, float markerX, float markerY, const QString &label,
                        const TextStyle &style, int32_t mapWidth, const ViewCoordinates &view);
 /// The zone marker, a red dot with a black centre, and the zone's label.
-void drawZoneMarker(QPainter &painter, float markerX, float markerY, const QString &label,
-                    const TextStyle &style, int32_t mapWidth, const ViewCoordinates &view);
+/// The dot goes under the marks of home, target and the pins, which would
+/// hide under it where they are the same place; the label over everything.
+void drawZoneMarker(QPainter &painter, float markerX, float markerY, const ViewCoordinates &view);
+void drawZoneLabel(QPainter &painter, float markerX, float markerY, const QString &label,
+                   const TextStyle &style, int32_t mapWidth, const ViewCoordinates &view);

@@ -18,6 +18,11 @@ TextStyle labelTextStyle(double textScale)
     return {mapFont(int(std::lround(14 * textScale))), Qt::white};
 }
 
+TextStyle placeTextStyle(double textScale)
+{
+    return {mapFont(int(std::lround(11 * textScale))), Qt::white};
+}
+
 TextStyle smallTextStyle(double textScale)
 {
     return {mapFont(int(std::lround(8 * textScale))), Qt::white};

@@ -38,6 +38,9 @@ inline QColor labelBoxColour()
 TextStyle labelTextStyle(double textScale = 1.0);
 /// The grid labels' style: 8 pixels, white; times the text scale.
 TextStyle smallTextStyle(double textScale = 1.0);
+/// Home's and target's labels: 11 pixels, so that they read on the night
+/// side too; times the text scale.
+TextStyle placeTextStyle(double textScale = 1.0);
 
 /// Map coordinates have their origin at the map's bottom-left corner with y
 /// growing northward; the painter's grow downward. This is the one place that

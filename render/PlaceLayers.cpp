@@ -91,6 +91,82 @@ void strokePieces(QPainter &painter, const std::vector<FrameLine> &pieces, const
             painter.drawPolyline(polygonOf(piece));
     }
 }
+/// A cell's width and height in points, measured across its middle over a
+/// short step either way, so that a cell the seam cuts is not taken for one
+/// as wide as the map.
+std::pair<double, double> cellSize(const MapFrame &frame, const GeoPoint &corner, double width,
+                                   double height)
+{
+    const GeoPoint middle{corner.latitude + height / 2, corner.longitude + width / 2};
+    constexpr double kStep = 0.01;
+    const auto at = frame.toFrame(middle);
+    if (!at)
+        return {0.0, 0.0};
+    double across = HUGE_VAL, up = HUGE_VAL;
+    for (const double sign : {-1.0, 1.0}) {
+        if (const auto p = frame.toFrame({middle.latitude, middle.longitude + sign * kStep}))
+            across = std::min(across, std::hypot(p->x - at->x, p->y - at->y) / kStep * width);
+        if (const auto p = frame.toFrame({middle.latitude + sign * kStep, middle.longitude}))
+            up = std::min(up, std::hypot(p->x - at->x, p->y - at->y) / kStep * height);
+    }
+    return {std::isfinite(across) ? across : 0.0, std::isfinite(up) ? up : 0.0};
+}
+
+/// The fields' lines, over the squares' in each field wide enough for them.
+void drawLocatorLines(QPainter &painter, const MapFrame &frame)
+{
+    std::vector<GeoPoint> line;
+    const auto lineFrom = [&](const GeoPoint &from, double north, double east) {
+        line.clear();
+        const int steps = int(std::max(std::fabs(north), std::fabs(east)) / 10.0);
+        for (int i = 0; i <= steps; ++i)
+            line.push_back({from.latitude + north * i / steps, from.longitude + east * i / steps});
+        return frame.cut(line);
+    };
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The squares of each field wide enough for them, under the fields' lines.
+    forEachCell(false, [&](const GeoPoint &corner, double width, double height, const QString &) {
+        if (!squaresShown(cellSize(frame, corner, width, height).first / width))
+            return;
+        for (int i = 1; i < 10; ++i) {
+            strokePieces(painter,
+                         lineFrom({corner.latitude, corner.longitude + 2.0 * i}, height, 0),
+                         squareColour(), kSquareLineWidth);
+            strokePieces(painter, lineFrom({corner.latitude + 1.0 * i, corner.longitude}, 0, width),
+                         squareColour(), kSquareLineWidth);
+        }
+    });
+    for (double longitude = -180.0; longitude < 180.0; longitude += 20.0)
+        strokePieces(painter, lineFrom({-90.0, longitude}, 180.0, 0.0), fieldColour(),
+                     kFieldLineWidth);
+    for (double latitude = -80.0; latitude < 90.0; latitude += 10.0)
+        strokePieces(painter, lineFrom({latitude, -180.0}, 0.0, 360.0), fieldColour(),
+                     kFieldLineWidth);
+    painter.restore();
+}
+/// Each label of the locator grid where its cell has room for it on the map:
+/// its box, and where its text starts in view coordinates.
+template <typename Visit>
+void forEachLocatorLabel(const MapFrame &frame, const TextStyle &style, Visit &&visit)
+{
+    const ViewCoordinates view(frame.height());
+    std::vector<QRectF> drawn;
+    forEachCell(squareLabelsShown(frame.pixelsPerDegree(), style.font),
+                [&](const GeoPoint &corner, double width, double height, const QString &label) {
+                    const auto [across, up] = cellSize(frame, corner, width, height);
+                    const auto centre =
+                        frame.toFrame({corner.latitude + height / 2, corner.longitude + width / 2});
+                    if (!centre || !labelFits(label, style.font, across, up))
+                        return;
+                    const QSizeF size = ViewCoordinates::textSize(label, style.font);
+                    const double x = centre->x - size.width() / 2;
+                    const double y = (frame.height() - centre->y) - size.height() / 2;
+                    const QRectF box = view.rect(x - 1, y, size.width() + 2, size.height());
+                    if (labelFits(box, frame, drawn))
+                        visit(box, x, y, label);
+                });
+}
 } // namespace
 
 void drawPaths(QPainter &painter, const MapFrame &frame, const GeoPoint &home,
@@ -115,75 +191,26 @@ void drawPaths(QPainter &painter, const MapFrame &frame, const GeoPoint &home,
     painter.restore();
 }
 
-void drawLocatorGrid(QPainter &painter, const MapFrame &frame, const TextStyle &style)
+void planLocatorGrid(LayerPlan &plan, const MapFrame &frame, const TextStyle &style)
 {
     if (!(frame.pixelsPerDegree() > 0.05))
         return;
-    // A cell's width and height in points, measured across its middle over a
-    // short step either way, so that a cell the seam cuts is not taken for
-    // one as wide as the map.
-    const auto sizeOf = [&frame](const GeoPoint &corner, double width, double height) {
-        const GeoPoint middle{corner.latitude + height / 2, corner.longitude + width / 2};
-        constexpr double kStep = 0.01;
-        const auto at = frame.toFrame(middle);
-        if (!at)
-            return std::pair{0.0, 0.0};
-        double across = HUGE_VAL, up = HUGE_VAL;
-        for (const double sign : {-1.0, 1.0}) {
-            if (const auto p = frame.toFrame({middle.latitude, middle.longitude + sign * kStep}))
-                across = std::min(across, std::hypot(p->x - at->x, p->y - at->y) / kStep * width);
-            if (const auto p = frame.toFrame({middle.latitude + sign * kStep, middle.longitude}))
-                up = std::min(up, std::hypot(p->x - at->x, p->y - at->y) / kStep * height);
-        }
-        return std::pair{std::isfinite(across) ? across : 0.0, std::isfinite(up) ? up : 0.0};
-    };
-    std::vector<GeoPoint> line;
-    const auto lineFrom = [&](const GeoPoint &from, double north, double east) {
-        line.clear();
-        const int steps = int(std::max(std::fabs(north), std::fabs(east)) / 10.0);
-        for (int i = 0; i <= steps; ++i)
-            line.push_back({from.latitude + north * i / steps, from.longitude + east * i / steps});
-        return frame.cut(line);
-    };
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    // The squares of each field wide enough for them, under the fields' lines.
-    forEachCell(false, [&](const GeoPoint &corner, double width, double height, const QString &) {
-        if (!squaresShown(sizeOf(corner, width, height).first / width))
-            return;
-        for (int i = 1; i < 10; ++i) {
-            strokePieces(painter,
-                         lineFrom({corner.latitude, corner.longitude + 2.0 * i}, height, 0),
-                         squareColour(), kSquareLineWidth);
-            strokePieces(painter, lineFrom({corner.latitude + 1.0 * i, corner.longitude}, 0, width),
-                         squareColour(), kSquareLineWidth);
-        }
+    // Painted as one drawing, the labels' boxes known beforehand for the
+    // labels placed over them.
+    forEachLocatorLabel(frame, style, [&plan](const QRectF &box, double, double, const QString &) {
+        plan.addLabel(box);
     });
-    for (double longitude = -180.0; longitude < 180.0; longitude += 20.0)
-        strokePieces(painter, lineFrom({-90.0, longitude}, 180.0, 0.0), fieldColour(),
-                     kFieldLineWidth);
-    for (double latitude = -80.0; latitude < 90.0; latitude += 10.0)
-        strokePieces(painter, lineFrom({latitude, -180.0}, 0.0, 360.0), fieldColour(),
-                     kFieldLineWidth);
-    // Each label where its cell has room for it.
-    const ViewCoordinates view(frame.height());
-    const TextStyle labelStyle{style.font, fieldColour()};
-    std::vector<QRectF> drawn;
-    forEachCell(squareLabelsShown(frame.pixelsPerDegree(), style.font),
-                [&](const GeoPoint &corner, double width, double height, const QString &label) {
-                    const auto [across, up] = sizeOf(corner, width, height);
-                    const auto centre =
-                        frame.toFrame({corner.latitude + height / 2, corner.longitude + width / 2});
-                    if (!centre || !labelFits(label, style.font, across, up))
-                        return;
-                    const QSizeF size = ViewCoordinates::textSize(label, style.font);
-                    const double x = centre->x - size.width() / 2;
-                    const double y = (frame.height() - centre->y) - size.height() / 2;
-                    const QRectF box = view.rect(x - 1, y, size.width() + 2, size.height());
-                    if (!labelFits(box, frame, drawn))
-                        return;
-                    painter.fillRect(box, labelBoxColour());
-                    view.drawText(painter, x, y, label, labelStyle);
-                });
-    painter.restore();
+    plan.paint([frame, style](QPainter &painter) {
+        drawLocatorLines(painter, frame);
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        const ViewCoordinates view(frame.height());
+        const TextStyle labelStyle{style.font, fieldColour()};
+        forEachLocatorLabel(frame, style,
+                            [&](const QRectF &box, double x, double y, const QString &label) {
+                                painter.fillRect(box, labelBoxColour());
+                                view.drawText(painter, x, y, label, labelStyle);
+                            });
+        painter.restore();
+    });
 }

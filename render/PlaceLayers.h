@@ -9,6 +9,7 @@
 
 #include <QColor>
 
+class LayerPlan;
 class QPainter;
 
 /// The paths' and the home and target markers' colour: pink, unlike any
@@ -26,4 +27,4 @@ void drawPaths(QPainter &painter, const MapFrame &frame, const GeoPoint &home,
 /// The locator grid: the fields' lines and two letters, and in each field
 /// at least 120 points wide, the squares' lines; each label where its cell
 /// has room for it on the map.
-void drawLocatorGrid(QPainter &painter, const MapFrame &frame, const TextStyle &style);
+void planLocatorGrid(LayerPlan &plan, const MapFrame &frame, const TextStyle &style);
