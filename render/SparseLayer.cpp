@@ -6,7 +6,6 @@ void SparseLayer::record(const QImage &image)
     m_size = image.size();
     const int width = image.width();
     for (int row = 0; row < image.height(); ++row) {
-        m_rowStarts.push_back(m_offsets.size());
         const auto *line = reinterpret_cast<const uint32_t *>(image.constScanLine(row));
         for (int column = 0; column < width; ++column) {
             if (line[column] >> 24) {
@@ -15,19 +14,15 @@ void SparseLayer::record(const QImage &image)
             }
         }
     }
-    m_rowStarts.push_back(m_offsets.size());
 }
 
-void SparseLayer::blendOnto(QImage &frame, int firstRow, int endRow) const
+void SparseLayer::blendOnto(QImage &frame) const
 {
     if (frame.size() != m_size || frame.format() != QImage::Format_ARGB32_Premultiplied ||
-        frame.bytesPerLine() != frame.width() * 4 || m_rowStarts.empty())
+        frame.bytesPerLine() != frame.width() * 4)
         return;
     auto *pixels = reinterpret_cast<uint32_t *>(frame.bits());
-    const std::size_t last = m_rowStarts.size() - 1;
-    const std::size_t end = m_rowStarts[std::min(std::size_t(std::max(endRow, 0)), last)];
-    for (std::size_t i = m_rowStarts[std::min(std::size_t(std::max(firstRow, 0)), last)]; i < end;
-         ++i) {
+    for (std::size_t i = 0; i < m_colours.size(); ++i) {
         const uint32_t source = m_colours[i];
         const uint32_t keep = 255u - (source >> 24);
         uint32_t &target = pixels[m_offsets[i]];
@@ -44,6 +39,5 @@ void SparseLayer::clear()
 {
     m_offsets.clear();
     m_colours.clear();
-    m_rowStarts.clear();
     m_size = {};
 }

@@ -2,7 +2,6 @@
 
 #include <QImage>
 
-#include <climits>
 #include <cstdint>
 #include <vector>
 
@@ -17,14 +16,12 @@ public:
     /// Keeps the pixels of a transparent ARGB32_Premultiplied image that are
     /// not transparent.
     void record(const QImage &image);
-    /// Source-over onto a frame of the recorded size, ARGB32_Premultiplied;
-    /// its rows [firstRow, endRow) only, when given.
-    void blendOnto(QImage &frame, int firstRow = 0, int endRow = INT_MAX) const;
+    /// Source-over onto a frame of the recorded size, ARGB32_Premultiplied.
+    void blendOnto(QImage &frame) const;
     void clear();
 
 private:
-    std::vector<uint32_t> m_offsets;      ///< pixel index in the frame
-    std::vector<uint32_t> m_colours;      ///< premultiplied ARGB
-    std::vector<std::size_t> m_rowStarts; ///< where each row's pixels begin, and the end
+    std::vector<uint32_t> m_offsets; ///< pixel index in the frame
+    std::vector<uint32_t> m_colours; ///< premultiplied ARGB
     QSize m_size;
 };

@@ -616,6 +616,34 @@ private slots:
     // is unknown (Wayland), within the window. Its submenus, wherever Qt puts
     // them, keep there too, and every zone near is in them, once to choose
     // and once to pin.
+    // A pop-up beside its anchor: below when it fits or there is more room
+    // below, else above; cut to the room; moved sideways into the area.
+    void popupBesideItsAnchor_data()
+    {
+        QTest::addColumn<QRect>("anchor");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("placed");
+        QTest::newRow("room below")
+            << QRect(100, 100, 50, 20) << QSize(200, 300) << QRect(100, 120, 200, 300);
+        QTest::newRow("more room above")
+            << QRect(100, 600, 50, 20) << QSize(200, 300) << QRect(100, 300, 200, 300);
+        QTest::newRow("cut to the room below")
+            << QRect(100, 300, 50, 20) << QSize(200, 900) << QRect(100, 320, 200, 380);
+        QTest::newRow("cut to the room above")
+            << QRect(100, 500, 50, 20) << QSize(200, 900) << QRect(100, 0, 200, 500);
+        QTest::newRow("moved left at the edge")
+            << QRect(950, 100, 50, 20) << QSize(200, 100) << QRect(800, 120, 200, 100);
+        QTest::newRow("wider than the area")
+            << QRect(10, 100, 50, 20) << QSize(1500, 100) << QRect(0, 120, 1000, 100);
+    }
+    void popupBesideItsAnchor()
+    {
+        QFETCH(QRect, anchor);
+        QFETCH(QSize, size);
+        QFETCH(QRect, placed);
+        QCOMPARE(placeBeside(anchor, size, QRect(0, 0, 1000, 700)), placed);
+    }
+
     void contextMenuFitsTheScreen_data()
     {
         QTest::addColumn<double>("heightShare"); // of the point down the screen
