@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -27,11 +28,15 @@ struct TwilightLine
     double altitudeDeg;
     QColor colour;
     const char *label;
+    /// Its label on the morning's side, where that differs.
+    const char *morningLabel = nullptr;
 };
 
 const TwilightLine kTwilightLines[] = {
     //: Label on the map beside the line where the Sun sets
-    {-0.833, QColor(255, 214, 64), QT_TRANSLATE_NOOP("TwilightLines", "sunset")},
+    {-0.833, QColor(255, 214, 64), QT_TRANSLATE_NOOP("TwilightLines", "sunset"),
+     //: Label on the map beside the line where the Sun rises
+     QT_TRANSLATE_NOOP("TwilightLines", "sunrise")},
     //: Label on the map beside the line where civil twilight ends (Sun 6° below the horizon)
     {-6.0, QColor(255, 150, 70), QT_TRANSLATE_NOOP("TwilightLines", "civil")},
     //: Label on the map beside the line where nautical twilight ends (Sun 12° below)
@@ -47,10 +52,10 @@ double symbolScale(const MapFrame &frame)
 }
 
 /// The labels laid out once a thread: shaping a text costs more than
-/// drawing the four lines.
+/// drawing the four lines. Kept where they are while the font stays.
 const QStaticText &labelText(const QString &label, const QFont &font)
 {
-    thread_local std::vector<std::pair<QString, QStaticText>> cache;
+    thread_local std::deque<std::pair<QString, QStaticText>> cache;
     thread_local QFont cachedFont;
     if (font != cachedFont) {
         cache.clear();
@@ -156,6 +161,11 @@ void drawTwilightLines(QImage &image, const MapFrame &frame, double scale, const
     }
 }
 
+namespace {
+/// Where a twilight label is tried, in its heights up or down the line.
+constexpr double kLineOffsets[] = {0.0, 1.0, -1.0, 2.0, -2.0, 3.0, -3.0};
+} // namespace
+
 void drawTwilightLabels(QPainter &painter, const MapFrame &frame, const SunQuantities &sun,
                         const TextStyle &style, LabelPlacer &placer)
 {
@@ -166,18 +176,28 @@ void drawTwilightLabels(QPainter &painter, const MapFrame &frame, const SunQuant
     painter.setFont(style.font);
     int row = 0;
     for (const TwilightLine &line : kTwilightLines) {
-        const QStaticText &text =
-            labelText(QCoreApplication::translate("TwilightLines", line.label), style.font);
-        const double width = text.size().width();
+        const QStaticText *texts[] = {
+            &labelText(QCoreApplication::translate("TwilightLines", line.label), style.font),
+            &labelText(QCoreApplication::translate(
+                           "TwilightLines", line.morningLabel ? line.morningLabel : line.label),
+                       style.font)};
         // First a little below the equator, each line a row lower, so that the
         // labels do not overlap where the lines run close together; else a
         // label's height or more up or down the line, on either side of it.
         const double latitude = -5.0 * row++;
         const double step = height / frame.pixelsPerDegree();
+        // On the evening's line, or on the morning's where a view shows
+        // only that: the line is symmetric about the Sun's meridian.
         std::optional<QRectF> box;
-        for (const double lines : {0.0, 1.0, -1.0, 2.0, -2.0, 3.0, -3.0}) {
+        const QStaticText *text = nullptr;
+        for (int attempt = 0; attempt < 14 && !box; ++attempt) {
+            const bool evening = attempt < 7;
+            text = texts[evening ? 0 : 1];
+            const double width = text->size().width();
+            const double lines = kLineOffsets[attempt % 7];
             const double at = latitude + lines * step;
-            const double longitude = eveningLongitude(subsolar, line.altitudeDeg, at);
+            const double eveningAt = eveningLongitude(subsolar, line.altitudeDeg, at);
+            const double longitude = evening ? eveningAt : 2.0 * subsolar.longitude - eveningAt;
             if (std::isnan(longitude))
                 continue;
             const auto p = frame.toFrame({at, longitude});
@@ -194,14 +214,12 @@ void drawTwilightLabels(QPainter &painter, const MapFrame &frame, const SunQuant
                     candidates[count++] = QRectF(x - 1, top, width + 2, height);
             }
             box = placer.place({candidates, count});
-            if (box)
-                break;
         }
         if (!box)
             continue;
         painter.fillRect(*box, labelBoxColour());
         painter.setPen(line.colour);
-        painter.drawStaticText(box->topLeft() + QPointF(1, 0), text);
+        painter.drawStaticText(box->topLeft() + QPointF(1, 0), *text);
     }
     painter.restore();
 }

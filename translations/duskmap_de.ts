@@ -193,7 +193,7 @@
     <message>
         <source>Show Range Rings</source>
         <comment>ShowRangeRings</comment>
-        <extracomment>Menu item that shows the range rings: circles every 1000 km around the centre of the azimuthal view, and lines towards the compass directions</extracomment>
+        <extracomment>Menu item that shows the range rings: circles every 1000 km around the centre of the view, and lines towards the compass directions</extracomment>
         <translation>Entfernungsringe anzeigen</translation>
     </message>
     <message>
@@ -1078,6 +1078,11 @@ Sonne im Zenit: %3, %4</translation>
         <source>astronomical</source>
         <extracomment>Label on the map beside the line where astronomical twilight ends (Sun 18° below)</extracomment>
         <translation>astronomisch</translation>
+    </message>
+    <message>
+        <source>sunrise</source>
+        <extracomment>Label on the map beside the line where the Sun rises</extracomment>
+        <translation>Sonnenaufgang</translation>
     </message>
 </context>
 <context>

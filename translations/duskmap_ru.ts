@@ -193,7 +193,7 @@
     <message>
         <source>Show Range Rings</source>
         <comment>ShowRangeRings</comment>
-        <extracomment>Menu item that shows the range rings: circles every 1000 km around the centre of the azimuthal view, and lines towards the compass directions</extracomment>
+        <extracomment>Menu item that shows the range rings: circles every 1000 km around the centre of the view, and lines towards the compass directions</extracomment>
         <translation>Показать круги расстояний</translation>
     </message>
     <message>
@@ -1079,6 +1079,11 @@ Sun overhead: %3, %4</source>
         <source>astronomical</source>
         <extracomment>Label on the map beside the line where astronomical twilight ends (Sun 18° below)</extracomment>
         <translation>астрономические</translation>
+    </message>
+    <message>
+        <source>sunrise</source>
+        <extracomment>Label on the map beside the line where the Sun rises</extracomment>
+        <translation>восход</translation>
     </message>
 </context>
 <context>
