@@ -164,6 +164,16 @@ void drawTwilightLines(QImage &image, const MapFrame &frame, double scale, const
 namespace {
 /// Where a twilight label is tried, in its heights up or down the line.
 constexpr double kLineOffsets[] = {0.0, 1.0, -1.0, 2.0, -2.0, 3.0, -3.0};
+
+/// Whether a box lies on the map, not on the black around a view.
+bool isOnMap(const MapFrame &frame, const QRectF &box)
+{
+    for (const QPointF &corner :
+         {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()})
+        if (!frame.fromFrame({corner.x(), corner.y()}))
+            return false;
+    return true;
+}
 } // namespace
 
 void drawTwilightLabels(QPainter &painter, const MapFrame &frame, const SunQuantities &sun,
@@ -210,8 +220,10 @@ void drawTwilightLabels(QPainter &painter, const MapFrame &frame, const SunQuant
             QRectF candidates[2];
             size_t count = 0;
             for (const double x : {rightFirst ? right : left, rightFirst ? left : right}) {
-                if (x >= 0 && x + width <= mapWidth && top >= 0 && p->y <= frame.height())
-                    candidates[count++] = QRectF(x - 1, top, width + 2, height);
+                const QRectF candidate(x - 1, top, width + 2, height);
+                if (x >= 0 && x + width <= mapWidth && top >= 0 && p->y <= frame.height() &&
+                    isOnMap(frame, candidate))
+                    candidates[count++] = candidate;
             }
             box = placer.place({candidates, count});
         }
