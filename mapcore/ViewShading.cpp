@@ -385,6 +385,10 @@ struct Job
     Vector up, east, north; ///< the view frame's axes on the Earth
     uint8_t *frame;
     std::size_t frameStride;
+    /// Each pixel's day and night colours sampled at this centre before, or
+    /// where to keep them for the next frame; none while neither.
+    const uint32_t *keptDay = nullptr, *keptNight = nullptr;
+    uint32_t *keepDay = nullptr, *keepNight = nullptr;
 };
 
 // What each tile of a row of tiles is: outside the view, all day, all night,
@@ -409,18 +413,40 @@ enum class Fill : uint8_t
     const float *__restrict z = source.z.data() + first;
     float longitudes[tile], latitudes[tile];
     uint32_t inView[tile];
-    for (int32_t i = 0; i < tile; ++i) {
-        const float ex = x[i] * job.up.x + y[i] * job.east.x + z[i] * job.north.x;
-        const float ey = x[i] * job.up.y + y[i] * job.east.y + z[i] * job.north.y;
-        const float ez = x[i] * job.up.z + y[i] * job.east.z + z[i] * job.north.z;
-        longitudes[i] = atan2Approx(ey, ex);
-        latitudes[i] = atan2Approx(ez, std::sqrt(ex * ex + ey * ey));
+    for (int32_t i = 0; i < tile; ++i)
         inView[i] = x[i] != 0.0f || y[i] != 0.0f || z[i] != 0.0f ? ~0u : 0u;
+    // At a centre seen before, each pixel's colours as they were sampled.
+    const uint32_t *kept[2] = {job.keptDay ? job.keptDay + first : nullptr,
+                               job.keptNight ? job.keptNight + first : nullptr};
+    if (!kept[0]) {
+        for (int32_t i = 0; i < tile; ++i) {
+            const float ex = x[i] * job.up.x + y[i] * job.east.x + z[i] * job.north.x;
+            const float ey = x[i] * job.up.y + y[i] * job.east.y + z[i] * job.north.y;
+            const float ez = x[i] * job.up.z + y[i] * job.east.z + z[i] * job.north.z;
+            longitudes[i] = atan2Approx(ey, ex);
+            latitudes[i] = atan2Approx(ez, std::sqrt(ex * ex + ey * ey));
+        }
     }
     const bool draft = job.quality == ShadingQuality::Draft;
-    const auto sample = [&](const Sampler &image, int32_t i) {
+    const auto sampleAt = [&](const Sampler &image, int32_t i) {
         return draft ? image.nearest(longitudes[i], latitudes[i])
                      : image.bilinear(longitudes[i], latitudes[i]);
+    };
+    // Where the colours are kept for the next frame, both images are sampled
+    // at every pixel.
+    if (job.keepDay && !kept[0]) {
+        uint32_t *keepDay = job.keepDay + first, *keepNight = job.keepNight + first;
+        for (int32_t i = 0; i < tile; ++i) {
+            keepDay[i] = sampleAt(job.day, i);
+            keepNight[i] = sampleAt(job.night, i);
+        }
+        kept[0] = keepDay;
+        kept[1] = keepNight;
+    }
+    const auto sample = [&](const Sampler &image, int32_t i) {
+        if (kept[0])
+            return kept[&image == &job.day ? 0 : 1][i];
+        return sampleAt(image, i);
     };
     uint32_t shaded[tile];
     if (fill == Fill::Day || fill == Fill::Night) {
@@ -620,7 +646,7 @@ bool prepareViewPixels(const MapProjection &projection, int threads, ViewPixels 
 
 namespace {
 
-bool shade(const ViewPixels *pixels, const MapProjection &projection, const WorldImage &day,
+bool shade(ViewPixels *pixels, const MapProjection &projection, const WorldImage &day,
            const WorldImage &night, const UtcFields &utc, ShadingQuality quality,
            std::span<uint8_t> frame, std::size_t frameStride, int threads,
            const std::function<void(int32_t first, int32_t end)> &afterRows)
@@ -645,20 +671,41 @@ bool shade(const ViewPixels *pixels, const MapProjection &projection, const Worl
     const auto vector = [](const std::array<double, 3> &v) {
         return Vector{float(v[0]), float(v[1]), float(v[2])};
     };
-    const Job job{pixels,
-                  projection,
-                  shape.projection,
-                  shape,
-                  Sampler(day),
-                  Sampler(night),
-                  quality,
-                  sun,
-                  {dot(axes.up), dot(axes.east), dot(axes.north)},
-                  vector(axes.up),
-                  vector(axes.east),
-                  vector(axes.north),
-                  frame.data(),
-                  frameStride};
+    Job job{pixels,
+            projection,
+            shape.projection,
+            shape,
+            Sampler(day),
+            Sampler(night),
+            quality,
+            sun,
+            {dot(axes.up), dot(axes.east), dot(axes.north)},
+            vector(axes.up),
+            vector(axes.east),
+            vector(axes.north),
+            frame.data(),
+            frameStride};
+    // An exact frame at the centre and images of the last keeps their
+    // colours, the first keeps them for the next.
+    if (pixels && quality == ShadingQuality::Exact) {
+        ViewPixels::KeptColours &kept = pixels->kept;
+        const bool same = kept.centre == projection.centre() && kept.day == day &&
+                          kept.night == night && kept.dayColours.size() == pixels->x.size();
+        if (same) {
+            job.keptDay = kept.dayColours.data();
+            job.keptNight = kept.nightColours.data();
+        } else {
+            kept = {projection.centre(), day, night, {}, {}};
+            try {
+                kept.dayColours.resize(pixels->x.size());
+                kept.nightColours.resize(pixels->x.size());
+                job.keepDay = kept.dayColours.data();
+                job.keepNight = kept.nightColours.data();
+            } catch (const std::bad_alloc &) {
+                kept = {};
+            }
+        }
+    }
     const int32_t tileRows = (shape.height + ViewPixels::kTile - 1) / ViewPixels::kTile;
     inBands(tileRows, threads,
             [&](int32_t first, int32_t end) { shadeBands(job, first, end, afterRows); });
@@ -667,7 +714,7 @@ bool shade(const ViewPixels *pixels, const MapProjection &projection, const Worl
 
 } // namespace
 
-bool shadeView(const ViewPixels &pixels, const MapProjection &projection, const WorldImage &day,
+bool shadeView(ViewPixels &pixels, const MapProjection &projection, const WorldImage &day,
                const WorldImage &night, const UtcFields &utc, ShadingQuality quality,
                std::span<uint8_t> frame, std::size_t frameStride, int threads,
                const std::function<void(int32_t first, int32_t end)> &afterRows)

@@ -25,6 +25,10 @@ struct WorldImage
     int32_t width = 0;
     int32_t height = 0;
     std::size_t stride = 0; ///< pixels from one row to the next
+    /// Tells apart images that come to lie at one address; 0 for none.
+    int64_t identity = 0;
+
+    bool operator==(const WorldImage &) const = default;
 };
 
 /// How a frame is shaded. Exact blends the four nearest image pixels at
@@ -63,9 +67,21 @@ struct ViewPixels
     std::vector<Cone> cones; ///< row by row of tiles
     int32_t tileColumns = 0;
 
+    /// Each pixel's day and night colours as an exact frame sampled them at
+    /// one centre from one pair of images: while the view stays where it is,
+    /// as the time moves on, only the shading is worked out again.
+    struct KeptColours
+    {
+        GeoPoint centre;
+        WorldImage day, night;
+        std::vector<uint32_t> dayColours, nightColours;
+    };
+    KeptColours kept;
+
     std::size_t bytes() const
     {
-        return x.capacity() * 3 * sizeof(float) + cones.capacity() * sizeof(Cone);
+        return x.capacity() * 3 * sizeof(float) + cones.capacity() * sizeof(Cone) +
+               (kept.dayColours.capacity() + kept.nightColours.capacity()) * sizeof(uint32_t);
     }
 };
 
@@ -96,7 +112,7 @@ bool prepareViewPixels(const MapProjection &projection, int threads, ViewPixels 
 /// what is drawn over it; with several threads, from each of them for its
 /// own bands. False when the pixels are not of the projection's view frame
 /// or the frame does not hold them.
-bool shadeView(const ViewPixels &pixels, const MapProjection &projection, const WorldImage &day,
+bool shadeView(ViewPixels &pixels, const MapProjection &projection, const WorldImage &day,
                const WorldImage &night, const UtcFields &utc, ShadingQuality quality,
                std::span<uint8_t> frame, std::size_t frameStride, int threads = 1,
                const std::function<void(int32_t first, int32_t end)> &afterRows = {});

@@ -252,7 +252,7 @@ bool FrameRenderer::composeView(const MapModel &model, QSize pixels, const UtcFi
         return false;
     auto world = [](const QImage &image) {
         return WorldImage{reinterpret_cast<const uint32_t *>(image.constBits()), image.width(),
-                          image.height(), size_t(image.bytesPerLine()) / 4};
+                          image.height(), size_t(image.bytesPerLine()) / 4, image.cacheKey()};
     };
     // While the centre moves the images are sampled at their nearest pixel;
     // the frame at rest, and every frame that is kept, blends them.

@@ -380,6 +380,44 @@ private slots:
 
     // On a frame twice the image's size, an exact frame blends the image's
     // pixels three to one, wrapping at 180°, where a draft takes the nearest.
+    // A view that stays where it is keeps its pixels' colours from frame to
+    // frame: each frame is still the one worked out afresh, and a new image,
+    // or a new centre, is sampled anew.
+    void keptColoursAreTheFreshOnes()
+    {
+        std::vector<uint32_t> first(64 * 32), second(64 * 32), night(64 * 32);
+        for (uint32_t i = 0; i < first.size(); ++i) {
+            first[i] = 0xff000000u | (i * 2654435761u >> 8);
+            second[i] = 0xff000000u | (i * 40503u);
+            night[i] = 0xff000000u | (i * 7u);
+        }
+        const WorldImage firstDay{first.data(), 64, 32, 64, 1},
+            secondDay{second.data(), 64, 32, 64, 2}, nights{night.data(), 64, 32, 64, 3};
+        const MapProjection start(MapView::Globe, {20, 30}, 96, 64, MapFit::Contain);
+        ViewPixels pixels;
+        QVERIFY(prepareViewPixels(start, 1, pixels));
+        const struct
+        {
+            const WorldImage &day;
+            GeoPoint centre;
+            int hour;
+        } frames[] = {{firstDay, {20, 30}, 6},
+                      {firstDay, {20, 30}, 9},
+                      {firstDay, {20, 30}, 12},
+                      {secondDay, {20, 30}, 12},
+                      {secondDay, {-40, 100}, 15}};
+        for (const auto &f : frames) {
+            const MapProjection projection = start.recentred(f.centre);
+            const UtcFields utc{2026, 3, 20, f.hour, 0, 0};
+            std::vector<uint8_t> kept(96 * 64 * 4), fresh(kept.size());
+            QVERIFY(shadeView(pixels, projection, f.day, nights, utc, ShadingQuality::Exact, kept,
+                              96 * 4));
+            QVERIFY(shadeViewOnce(projection, f.day, nights, utc, ShadingQuality::Exact, fresh,
+                                  96 * 4));
+            QVERIFY(kept == fresh);
+        }
+    }
+
     void samplingBlendsOrTakesTheNearest()
     {
         uint32_t image[8];
