@@ -269,4 +269,43 @@ std::optional<Eclipse> previousEclipse(double unixSeconds, std::optional<Kind> k
     return std::nullopt;
 }
 
+std::optional<Eclipse> eclipseWithin(double unixSeconds, double seconds)
+{
+    if (!std::isfinite(unixSeconds) || !(seconds >= 0.0))
+        return std::nullopt;
+    // At greatest the Moon stands within 1.6 degrees of the Sun or of the
+    // point opposite, and it moves under 15.5 degrees a day against them.
+    const SunMoon b = sunMoonAt(unixSeconds);
+    const double cosine =
+        (b.sun[0] * b.moon[0] + b.sun[1] * b.moon[1] + b.sun[2] * b.moon[2]) /
+        (std::hypot(b.sun[0], b.sun[1], b.sun[2]) * std::hypot(b.moon[0], b.moon[1], b.moon[2]));
+    const double reach = std::min(90.0, 2.0 + 15.5 * seconds / 86400.0) * kDegToRad;
+    if (!(std::abs(cosine) >= std::cos(reach)))
+        return std::nullopt;
+    std::optional<Eclipse> best;
+    for (const auto &e : {nextEclipse(unixSeconds), previousEclipse(unixSeconds)}) {
+        if (e && std::abs(e->greatest - unixSeconds) <= seconds &&
+            (!best || std::abs(e->greatest - unixSeconds) < std::abs(best->greatest - unixSeconds)))
+            best = e;
+    }
+    return best;
+}
+
+std::optional<Eclipse> eclipseUnderWay(double unixSeconds)
+{
+    // Neither kind lasts more than five hours either side of greatest.
+    std::optional<Eclipse> e = eclipseWithin(unixSeconds, 5.0 * 3600.0);
+    if (!e)
+        return e;
+    if (e->kind == Kind::Lunar) {
+        if (!(unixSeconds >= e->contacts[P1] && unixSeconds <= e->contacts[P4]))
+            return std::nullopt;
+        return e;
+    }
+    const Shadow s = Shadow::at(unixSeconds);
+    if (!(s.gammaOnSphere() < 1.0 + s.l1() / kEarthEquatorialRadiusKm))
+        return std::nullopt;
+    return e;
+}
+
 } // namespace eclipses

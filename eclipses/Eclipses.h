@@ -85,6 +85,14 @@ const std::vector<Eclipse> &allEclipses();
 std::optional<Eclipse> nextEclipse(double unixSeconds, std::optional<Kind> kind = std::nullopt);
 std::optional<Eclipse> previousEclipse(double unixSeconds, std::optional<Kind> kind = std::nullopt);
 
+/// The eclipse whose greatest lies nearest the instant, if within the
+/// seconds of it; away from new and full Moon it is known without the list.
+std::optional<Eclipse> eclipseWithin(double unixSeconds, double seconds);
+
+/// The eclipse under way at the instant: for a solar one, the penumbra on
+/// the Earth; for a lunar one, from P1 to P4.
+std::optional<Eclipse> eclipseUnderWay(double unixSeconds);
+
 /// One solar or lunar eclipse near an estimate of its syzygy (new or full
 /// Moon), if there is one; what allEclipses collects.
 std::optional<Eclipse> solarEclipseNear(double unixSeconds);
