@@ -71,6 +71,17 @@ public:
     std::optional<PixelCones> pixelCones(const Vector &unit) const;
     /// Whether any of the penumbra falls on the Earth (for forPixels).
     bool fallsOnEarth() const { return m_capCos <= 1.0; }
+    /// Whether every place within an angle in radians of a unit vector is
+    /// outside the cap about the penumbra or has the Sun down, so that a run
+    /// of pixels can be passed over at once. A cosine moves no faster than
+    /// its angle, so the angle widens each bound as it is.
+    bool shadesNoneWithin(const Vector &u, double radians) const
+    {
+        return !(u[0] * m_capCentre[0] + u[1] * m_capCentre[1] + u[2] * m_capCentre[2] >=
+                 m_capCos - radians) ||
+               !(u[0] * m_sunUnit[0] + u[1] * m_sunUnit[1] + u[2] * m_sunUnit[2] >=
+                 m_sinHorizon - radians);
+    }
 
     ConeRadii conesAt(const Vector &positionKm) const;
     /// Degrees of the Sun's centre above a place's horizon, without refraction.

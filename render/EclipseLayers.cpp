@@ -49,6 +49,25 @@ void blendLine(uint32_t &pixel, uint32_t colour, double distancePixels)
 
 class SolarShadowLayer final : public PixelLayer
 {
+    // Lines are drawn a pixel either side of their centre.
+    static constexpr double kLineMargin = 2.0;
+
+    /// What the shadow makes of a pixel.
+    struct Look
+    {
+        bool shaded = false;
+        bool central = false;
+        double alpha = 0.0;     ///< of the penumbra's black
+        double toContour = 0.0; ///< pixels to the nearest line of a fifth
+        double toOutline = 0.0; ///< pixels to the umbra's edge
+        /// In the penumbra with no line nearer than the pixels given.
+        bool plain(int32_t pixels) const
+        {
+            return shaded && !central && toContour > pixels + kLineMargin &&
+                   toOutline > pixels + kLineMargin;
+        }
+    };
+
 public:
     SolarShadowLayer(const eclipses::Shadow &shadow, double kmPerPixel)
         : m_shadow(shadow), m_kmPerPixel(kmPerPixel)
@@ -56,37 +75,103 @@ public:
 
     void drawRow(const PixelRow &places, uint32_t *pixels) const override
     {
-        static const uint32_t umbraFill = premultiplied(0, 0, 0, 224);
-        static const uint32_t outline = premultiplied(255, 96, 64, 240);
-        static const uint32_t contour = premultiplied(255, 232, 160, 190);
-        for (int32_t c = 0; c < places.width; ++c) {
-            if (!places.shows(c))
-                continue;
-            const auto cones = m_shadow.pixelCones({places.x[c], places.y[c], places.z[c]});
-            if (!cones)
-                continue;
-            uint32_t &pixel = pixels[c];
-            const double umbra = std::abs(cones->l2);
-            // Pixels of the ground per km of Delta.
-            const double perKm = 1.0 / (m_kmPerPixel * std::max(cones->slope, kLeastSlope));
-            if (cones->delta < umbra) {
-                pixel = blendOver(pixel, umbraFill);
-            } else {
-                // Darker as more of the Sun is covered, and the nearest line of
-                // a fifth of its diameter.
-                const double sum = cones->l1 + cones->l2;
-                const double magnitude = (cones->l1 - cones->delta) / sum;
-                const auto alpha = uint32_t(std::clamp(40.0 + 170.0 * magnitude, 0.0, 210.0));
-                pixel = blendOver(pixel, alpha << 24);
-                const double level = std::clamp(std::round(magnitude * 5.0), 1.0, 4.0) / 5.0;
-                blendLine(pixel, contour,
-                          std::abs(cones->delta - (cones->l1 - level * sum)) * perKm);
+        // Most of a row lies far from the penumbra or in the night: passed
+        // over a block at a time, its places taken to bend no further from
+        // the first than the last does.
+        constexpr int32_t kBlock = 16;
+        for (int32_t from = 0; from < places.width; from += kBlock) {
+            const int32_t to = std::min(from + kBlock, places.width);
+            const int32_t last = to - 1;
+            if (places.shows(from) && places.shows(last)) {
+                const Vector a{places.x[from], places.y[from], places.z[from]};
+                const double dx = places.x[last] - a[0], dy = places.y[last] - a[1],
+                             dz = places.z[last] - a[2];
+                const double chord = std::sqrt(dx * dx + dy * dy + dz * dz);
+                if (m_shadow.shadesNoneWithin(a, 1.1 * chord + 1e-4))
+                    continue;
             }
-            blendLine(pixel, outline, std::abs(cones->delta - umbra) * perKm);
+            drawRun(places, pixels, from, to);
         }
     }
 
 private:
+    void drawRun(const PixelRow &places, uint32_t *pixels, int32_t from, int32_t to) const
+    {
+        // The shade of most of the penumbra changes little from pixel to
+        // pixel: worked out at the run's ends and drawn between them in
+        // steps, or every few pixels where a line, an edge or the umbra lies
+        // nearer than the run is long, and at every pixel where one lies
+        // nearer than that.
+        constexpr int32_t kStep = 4;
+        const Look first = look(places, from);
+        const int32_t last = to - 1;
+        const Look end = last > from ? look(places, last) : first;
+        if (last > from && first.plain(last - from) && end.plain(last - from)) {
+            drawSteps(pixels, from, last, first, end);
+        } else {
+            Look next = first;
+            for (int32_t c = from; c < last;) {
+                const int32_t stop = std::min(c + kStep, last);
+                const Look start = next;
+                next = stop == last ? end : look(places, stop);
+                if (start.plain(kStep) && next.plain(kStep)) {
+                    drawSteps(pixels, c, stop, start, next);
+                } else {
+                    draw(start, pixels[c]);
+                    for (int32_t i = c + 1; i < stop; ++i)
+                        draw(look(places, i), pixels[i]);
+                }
+                c = stop;
+            }
+        }
+        draw(end, pixels[last]);
+    }
+
+    /// The penumbra's shade from one pixel to just before another.
+    static void drawSteps(uint32_t *pixels, int32_t from, int32_t to, const Look &a, const Look &b)
+    {
+        for (int32_t i = from; i < to; ++i) {
+            const double alpha = a.alpha + (b.alpha - a.alpha) * (i - from) / (to - from);
+            pixels[i] = blendOver(pixels[i], uint32_t(alpha) << 24);
+        }
+    }
+
+    Look look(const PixelRow &places, int32_t c) const
+    {
+        if (!places.shows(c))
+            return {};
+        const auto cones = m_shadow.pixelCones({places.x[c], places.y[c], places.z[c]});
+        if (!cones)
+            return {};
+        const double umbra = std::abs(cones->l2);
+        // Pixels of the ground per km of Delta.
+        const double perKm = 1.0 / (m_kmPerPixel * std::max(cones->slope, kLeastSlope));
+        // Darker as more of the Sun is covered; the nearest line of a fifth
+        // of its diameter.
+        const double sum = cones->l1 + cones->l2;
+        const double magnitude = (cones->l1 - cones->delta) / sum;
+        const double level = std::clamp(std::round(magnitude * 5.0), 1.0, 4.0) / 5.0;
+        return {true, cones->delta < umbra, std::clamp(40.0 + 170.0 * magnitude, 0.0, 210.0),
+                std::abs(cones->delta - (cones->l1 - level * sum)) * perKm,
+                std::abs(cones->delta - umbra) * perKm};
+    }
+
+    static void draw(const Look &look, uint32_t &pixel)
+    {
+        static const uint32_t umbraFill = premultiplied(0, 0, 0, 224);
+        static const uint32_t outline = premultiplied(255, 96, 64, 240);
+        static const uint32_t contour = premultiplied(255, 232, 160, 190);
+        if (!look.shaded)
+            return;
+        if (look.central) {
+            pixel = blendOver(pixel, umbraFill);
+        } else {
+            pixel = blendOver(pixel, uint32_t(look.alpha) << 24);
+            blendLine(pixel, contour, look.toContour);
+        }
+        blendLine(pixel, outline, look.toOutline);
+    }
+
     eclipses::Shadow m_shadow;
     double m_kmPerPixel;
 };
