@@ -89,6 +89,8 @@ public:
     void setPlayRate(int mapSecondsPerSecond) { m_playRate = mapSecondsPerSecond; }
     /// Asks for a date and time in the selected zone and shows it.
     void goToDateAndTime();
+    /// Shows the next or the previous eclipse at its greatest.
+    void goToEclipse(bool next);
     /// Brings the slider, the Now button and the distance from now up to date.
     void updateControls();
 
