@@ -1,8 +1,8 @@
 #include "eclipses/Eclipses.h"
 
+#include "astro/TimeSearch.h"
 #include "eclipses/EclipsePath.h"
 #include "eclipses/LocalCircumstances.h"
-#include "eclipses/Search.h"
 #include "eclipses/Shadow.h"
 
 #include <algorithm>
@@ -130,9 +130,9 @@ std::optional<Eclipse> solarEclipseNear(double unixSeconds)
     Eclipse e;
     e.kind = Kind::Solar;
     e.contacts.fill(std::nan(""));
-    e.greatest =
-        minimumOf([&](double t) { return shadow(t).gamma(); }, unixSeconds - kGreatestSearchSeconds,
-                  unixSeconds + kGreatestSearchSeconds);
+    e.greatest = astro::extremum(
+        [&](double t) { return shadow(t).gamma(); }, unixSeconds - kGreatestSearchSeconds,
+        unixSeconds + kGreatestSearchSeconds, false, kTimeToleranceSeconds);
     const Shadow s = shadow(e.greatest);
     const double g = s.gammaOnSphere();
     // Whether the penumbra reaches the Earth's limb below the axis.
@@ -154,8 +154,9 @@ std::optional<Eclipse> solarEclipseNear(double unixSeconds)
         // Hybrid where the central line's ends see the other kind: there
         // the axis grazes the Earth and the vertex is farther.
         const auto grazing = [&](double t) { return shadow(t).gammaOnSphere() - 1.0; };
-        for (const double end : {rootOf(grazing, track.start(), e.greatest),
-                                 rootOf(grazing, e.greatest, track.end())}) {
+        for (const double end :
+             {astro::rootOf(grazing, track.start(), e.greatest, kTimeToleranceSeconds),
+              astro::rootOf(grazing, e.greatest, track.end(), kTimeToleranceSeconds)}) {
             if (!std::isnan(end) && (shadow(end).l2() < 0.0) != (r.l2 < 0.0))
                 e.type = Type::Hybrid;
         }
@@ -180,8 +181,8 @@ std::optional<Eclipse> lunarEclipseNear(double unixSeconds)
     e.kind = Kind::Lunar;
     e.contacts.fill(std::nan(""));
     e.greatest =
-        minimumOf([&](double t) { return at(t).sigma; }, unixSeconds - kGreatestSearchSeconds,
-                  unixSeconds + kGreatestSearchSeconds);
+        astro::extremum([&](double t) { return at(t).sigma; }, unixSeconds - kGreatestSearchSeconds,
+                        unixSeconds + kGreatestSearchSeconds, false, kTimeToleranceSeconds);
     const EarthShadow s = at(e.greatest);
     if (s.penumbral() <= 0.0)
         return std::nullopt;
@@ -205,12 +206,12 @@ std::optional<Eclipse> lunarEclipseNear(double unixSeconds)
         };
     };
     const double from = track.start(), to = track.end();
-    e.contacts[P1] = rootOf(edges(1.0, false), from, e.greatest);
-    e.contacts[P4] = rootOf(edges(1.0, false), e.greatest, to);
-    e.contacts[U1] = rootOf(edges(1.0, true), from, e.greatest);
-    e.contacts[U4] = rootOf(edges(1.0, true), e.greatest, to);
-    e.contacts[U2] = rootOf(edges(-1.0, true), from, e.greatest);
-    e.contacts[U3] = rootOf(edges(-1.0, true), e.greatest, to);
+    e.contacts[P1] = astro::rootOf(edges(1.0, false), from, e.greatest, kTimeToleranceSeconds);
+    e.contacts[P4] = astro::rootOf(edges(1.0, false), e.greatest, to, kTimeToleranceSeconds);
+    e.contacts[U1] = astro::rootOf(edges(1.0, true), from, e.greatest, kTimeToleranceSeconds);
+    e.contacts[U4] = astro::rootOf(edges(1.0, true), e.greatest, to, kTimeToleranceSeconds);
+    e.contacts[U2] = astro::rootOf(edges(-1.0, true), from, e.greatest, kTimeToleranceSeconds);
+    e.contacts[U3] = astro::rootOf(edges(-1.0, true), e.greatest, to, kTimeToleranceSeconds);
     if (e.type == Type::Total)
         e.durationSeconds = e.contacts[U3] - e.contacts[U2];
     return e;

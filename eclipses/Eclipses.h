@@ -15,6 +15,8 @@ namespace eclipses {
 
 inline constexpr int kFirstYear = 1900;
 inline constexpr int kLastYear = 2100;
+/// The searches find each greatest and each contact to this.
+inline constexpr double kTimeToleranceSeconds = 0.01;
 
 enum class Kind : uint8_t
 {
