@@ -6,10 +6,12 @@
 #include "render/MapLayers.h"
 #include "render/MapPainting.h"
 #include "render/RasterBlend.h"
+#include "render/SkyLayers.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
+#include <QPainter>
 #include <QTimeZone>
 
 #include <algorithm>
@@ -291,6 +293,35 @@ void addEclipsePixelLayers(std::vector<std::unique_ptr<PixelLayer>> &layers, dou
     if (const auto eclipse = eclipses::eclipseWithin(unixSeconds, kEclipseShownSeconds);
         eclipse && eclipse->kind == eclipses::Kind::Lunar)
         layers.push_back(lunarVisibilityLayer(*eclipse, kmPerPixel));
+}
+
+void drawMoonInUmbra(QPainter &painter, const MapFrame &frame, const GeoPoint &sublunar,
+                     double unixSeconds)
+{
+    using eclipses::U1, eclipses::U2, eclipses::U3, eclipses::U4;
+    const auto eclipse = eclipses::eclipseWithin(unixSeconds, kEclipseShownSeconds);
+    if (!eclipse || eclipse->kind != eclipses::Kind::Lunar)
+        return;
+    const auto &c = eclipse->contacts;
+    if (!(unixSeconds > c[U1] && unixSeconds < c[U4]))
+        return;
+    // Without totality the deepest is at greatest, as deep as the magnitude.
+    const double inner = std::isfinite(c[U2]) ? c[U2] : eclipse->greatest;
+    const double outer = std::isfinite(c[U3]) ? c[U3] : eclipse->greatest;
+    const double depth = std::min(1.0, std::max(0.0, eclipse->magnitude)) *
+                         (unixSeconds < inner   ? (unixSeconds - c[U1]) / (inner - c[U1])
+                          : unixSeconds > outer ? (c[U4] - unixSeconds) / (c[U4] - outer)
+                                                : 1.0);
+    const auto at = frame.toFrame(sublunar);
+    if (!at || !(depth > 0.0))
+        return;
+    const double radius = 5.5 * symbolScale(frame);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(110, 36, 20, int(std::min(1.0, depth) * 215.0)));
+    painter.drawEllipse(QPointF(at->x, at->y), radius, radius);
+    painter.restore();
 }
 
 void planEclipsePath(LayerPlan &plan, const MapFrame &frame, const eclipses::Eclipse &eclipse,

@@ -11,6 +11,7 @@
 #include <vector>
 
 class LayerPlan;
+class QPainter;
 struct TextStyle;
 
 /// How far from an eclipse's greatest the map shows its path or, for a lunar
@@ -33,6 +34,11 @@ std::unique_ptr<PixelLayer> lunarVisibilityLayer(const eclipses::Eclipse &eclips
 /// seen, for a frame at its size in device pixels.
 void addEclipsePixelLayers(std::vector<std::unique_ptr<PixelLayer>> &layers, double unixSeconds,
                            const MapFrame &devicePixels);
+
+/// Over the Moon's symbol while a lunar eclipse holds it in the umbra: the
+/// shadow's dark copper, deepening from U1 to U2 and fading from U3 to U4.
+void drawMoonInUmbra(QPainter &painter, const MapFrame &frame, const GeoPoint &sublunar,
+                     double unixSeconds);
 
 /// A solar eclipse's central line with its times every ten minutes in UT, the
 /// limits of totality or annularity, and the penumbra's limits.

@@ -171,8 +171,12 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
         drawTwilightLines(m_frame, frame, scale, sun);
     if (shown(MapLayer::Sun) || shown(MapLayer::Moon)) {
         const astro::SkyPositions sky = astro::skyPositions(utcInstant(shownInstant));
-        if (shown(MapLayer::Moon))
+        if (shown(MapLayer::Moon)) {
             drawMoonSymbol(painter, frame, sky);
+            if (shown(MapLayer::Eclipses))
+                drawMoonInUmbra(painter, frame, sky.sublunar,
+                                shownInstant.toMSecsSinceEpoch() / 1000.0);
+        }
         if (shown(MapLayer::Sun))
             drawSunSymbol(painter, frame, sky.subsolar);
     }
