@@ -1,5 +1,6 @@
 #include "app/TimeMachine.h"
 
+#include "app/EclipsesDialog.h"
 #include "eclipses/Eclipses.h"
 
 #include "model/MapModel.h"
@@ -223,6 +224,7 @@ TimeMachine::TimeMachine(MapModel &model, const Clock &clock, const Ui::MainWind
     //: Time menu: show the previous solar or lunar eclipse at its greatest
     addAction(tr("Pre&vious Eclipse"), QKeySequence(Qt::ALT | Qt::Key_PageUp),
               [this] { goToEclipse(false); });
+    addAction(tr("E&clipses…"), QKeySequence(Qt::CTRL | Qt::Key_E), [this] { listEclipses(); });
     timeMenu->addSeparator();
     m_playAction = addAction(tr("&Play"), QKeySequence(Qt::ALT | Qt::Key_P),
                              [this] { setPlaying(!isPlaying()); });
@@ -391,6 +393,15 @@ void TimeMachine::goToEclipse(bool next)
         return; // none within the years the list covers
     m_model.setShownInstant(QDateTime::fromMSecsSinceEpoch(
         qint64(std::llround(eclipse->greatest * 1000.0)), QTimeZone::utc()));
+}
+
+void TimeMachine::listEclipses()
+{
+    const std::optional<ChosenPlace> &home = m_model.place(PlaceEnd::Home);
+    EclipsesDialog dialog(m_model.shownInstant(),
+                          home ? std::optional(home->place.point) : std::nullopt, m_window);
+    if (dialog.exec() == QDialog::Accepted && dialog.chosenInstant().isValid())
+        m_model.setShownInstant(dialog.chosenInstant());
 }
 
 void TimeMachine::goToDateAndTime()

@@ -91,6 +91,8 @@ public:
     void goToDateAndTime();
     /// Shows the next or the previous eclipse at its greatest.
     void goToEclipse(bool next);
+    /// The Eclipses dialog, going to the one chosen.
+    void listEclipses();
     /// Brings the slider, the Now button and the distance from now up to date.
     void updateControls();
 
