@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/FramePattern.h"
+#include "eclipses/Eclipses.h"
 #include "model/MapModel.h"
 #include "model/ShownRange.h"
 #include "places/PlaceText.h"
@@ -10,6 +11,7 @@
 #include <QTimeZone>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -23,6 +25,7 @@ constexpr int modeBit(Mode mode)
 constexpr int kSnapshot = modeBit(Mode::Snapshot);
 constexpr int kReadouts = modeBit(Mode::Readouts);
 constexpr int kWallpaper = modeBit(Mode::Wallpaper);
+constexpr int kListEclipses = modeBit(Mode::ListEclipses);
 constexpr int kAnyMode = ~0;
 
 constexpr qint64 kMaxFrames = 100000;
@@ -49,6 +52,7 @@ struct Reading
     std::optional<QDateTime> to;
     std::optional<qint64> stepSeconds;
     std::optional<int> fps;
+    QString eclipse; ///< --eclipse: next, previous or a date
 };
 
 enum class Takes
@@ -98,6 +102,19 @@ std::optional<int> boundedNumber(const QString &text, int low, int high)
     if (value < low || value > high)
         return std::nullopt;
     return value;
+}
+
+/// "FROM,TO" as two years within those of the eclipses' list, FROM first.
+std::optional<std::pair<int, int>> eclipseYearsFrom(const QString &text)
+{
+    static const QRegularExpression years(QStringLiteral("^([0-9]{4}),([0-9]{4})\\z"));
+    const QRegularExpressionMatch match = years.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int from = match.captured(1).toInt(), to = match.captured(2).toInt();
+    if (from < eclipses::kFirstYear || to > eclipses::kLastYear || from > to)
+        return std::nullopt;
+    return std::pair{from, to};
 }
 
 /// What an option does whose value a parser reads into the reading: the
@@ -160,9 +177,9 @@ std::vector<OptionDescriptor> makeDescriptors()
                  "line; then home, target and the path between them, as far as they are set",
          .apply = [](R r, V) { return chooseMode(r, Mode::Readouts); }},
         {.name = "--json",
-         .modes = kReadouts,
+         .modes = kReadouts | kListEclipses,
          .help = "with --readouts: print one JSON object instead, with the six texts and the "
-                 "same facts as numbers",
+                 "same facts as numbers; with --list-eclipses: one JSON array",
          .apply =
              [](R r, V) {
                  r.options.json = true;
@@ -177,6 +194,29 @@ std::vector<OptionDescriptor> makeDescriptors()
              [](R r, V value) {
                  r.options.zoneQuery = value;
                  return chooseMode(r, Mode::ListZones);
+             }},
+        {.name = "--list-eclipses",
+         .takes = Takes::OptionalQuery,
+         .helpLabel = "--list-eclipses [FROM,TO]",
+         .help = QStringLiteral("print the solar and lunar eclipses whose greatest falls in the "
+                                "years FROM to TO (%1 to %2), one a line: greatest (UT), kind, "
+                                "type, its place's latitude and longitude (degrees), magnitude, "
+                                "duration of totality or annularity (seconds) and path width "
+                                "(km), separated by tabs; default: the next ten")
+                     .arg(eclipses::kFirstYear)
+                     .arg(eclipses::kLastYear),
+         .apply =
+             [](R r, V value) {
+                 if (!value.isEmpty()) {
+                     r.options.eclipseYears = eclipseYearsFrom(value);
+                     if (!r.options.eclipseYears)
+                         return QStringLiteral("--list-eclipses must be FROM,TO in years from %1 "
+                                               "to %2, FROM not after TO, not \"%3\"")
+                             .arg(eclipses::kFirstYear)
+                             .arg(eclipses::kLastYear)
+                             .arg(printableArgument(value));
+                 }
+                 return chooseMode(r, Mode::ListEclipses);
              }},
         {.name = "--wallpaper",
          .help = QStringLiteral("keep the desktop background showing the current map, refreshed "
@@ -193,6 +233,29 @@ std::vector<OptionDescriptor> makeDescriptors()
                  QString error;
                  r.options.at = parseInstant(value, &error);
                  return error;
+             }},
+        {.name = "--eclipse",
+         .takes = Takes::Value,
+         .valueName = "next|previous|DATE",
+         .modes = kSnapshot | kReadouts,
+         .help = QStringLiteral("show an eclipse at its greatest: the next or the previous one "
+                                "from --at (default: now), or the one of a date in UT "
+                                "(2026-08-12), %1 to %2; with --step alone, a time-lapse "
+                                "across it")
+                     .arg(eclipses::kFirstYear)
+                     .arg(eclipses::kLastYear),
+         .apply =
+             [](R r, V value) {
+                 static const QRegularExpression date(
+                     QStringLiteral("^[0-9]{4}-[0-9]{2}-[0-9]{2}\\z"));
+                 if (value != QLatin1String("next") && value != QLatin1String("previous") &&
+                     !(date.match(value).hasMatch() &&
+                       QDate::fromString(value, Qt::ISODate).isValid()))
+                     return QStringLiteral("--eclipse must be next, previous or a date "
+                                           "(YYYY-MM-DD), not \"%1\"")
+                         .arg(printableArgument(value));
+                 r.eclipse = value;
+                 return QString();
              }},
         {.name = "--size",
          .takes = Takes::Value,
@@ -596,6 +659,7 @@ constexpr std::pair<Mode, const char *> kServedModes[] = {
     {Mode::Snapshot, "--snapshot"},
     {Mode::Readouts, "--readouts"},
     {Mode::Wallpaper, "--wallpaper"},
+    {Mode::ListEclipses, "--list-eclipses"},
 };
 
 /// "--snapshot or --readouts": the options that choose the modes of a set.
@@ -608,6 +672,64 @@ QString modeOptions(int modes)
     }
     const QString last = names.takeLast();
     return names.isEmpty() ? last : names.join(QLatin1String(", ")) + QLatin1String(" or ") + last;
+}
+
+/// --eclipse: the instant becomes the eclipse's greatest, or with --step
+/// alone a time-lapse spans it.
+QString applyEclipse(Reading &reading)
+{
+    using eclipses::Eclipse;
+    CommandLineOptions &options = reading.options;
+    if (options.everySeconds)
+        return QStringLiteral("--eclipse cannot be used with --every");
+    if (reading.from || reading.to)
+        return QStringLiteral("--eclipse cannot be used with --from and --to: with --step alone "
+                              "the time-lapse spans the eclipse");
+    const QString &value = reading.eclipse;
+    std::optional<Eclipse> found;
+    if (value == QLatin1String("next") || value == QLatin1String("previous")) {
+        const double from =
+            options.at.value_or(QDateTime::currentDateTimeUtc()).toMSecsSinceEpoch() / 1000.0;
+        found = value == QLatin1String("next") ? eclipses::nextEclipse(from)
+                                               : eclipses::previousEclipse(from);
+        if (!found)
+            return QStringLiteral("no %1 eclipse within the years %2 to %3")
+                .arg(value)
+                .arg(eclipses::kFirstYear)
+                .arg(eclipses::kLastYear);
+    } else {
+        if (options.at)
+            return QStringLiteral("--at and --eclipse DATE cannot be used together");
+        const QDate date = QDate::fromString(value, Qt::ISODate);
+        const double start = QDateTime(date, QTime(0, 0), QTimeZone::utc()).toSecsSinceEpoch();
+        found = eclipses::nextEclipse(start - 0.001);
+        if (!found || found->greatest >= start + 86400.0)
+            return QStringLiteral("no eclipse on %1 (UT); --list-eclipses lists them").arg(value);
+    }
+    const auto instant = [](double seconds) {
+        return QDateTime::fromMSecsSinceEpoch(qint64(std::llround(seconds * 1000.0)),
+                                              QTimeZone::utc());
+    };
+    // Only instants the map can show: the first and last eclipses of the
+    // list fall outside the solar day number's dates.
+    QString error;
+    if (!parseInstant(instant(found->greatest).toString(Qt::ISODate), &error))
+        return QStringLiteral("--eclipse: %1").arg(error);
+    if (!reading.stepSeconds) {
+        options.at = instant(found->greatest);
+        return {};
+    }
+    if (options.at)
+        return QStringLiteral("--at and a time-lapse across an eclipse cannot be used together");
+    // A lunar eclipse from P1 to P4; the Moon's penumbra stays on the Earth
+    // under three and a half hours either side of greatest.
+    constexpr double kSolarHalfSpanSeconds = 3.5 * 3600.0;
+    const bool lunar = found->kind == eclipses::Kind::Lunar;
+    reading.from =
+        instant(lunar ? found->contacts[eclipses::P1] : found->greatest - kSolarHalfSpanSeconds);
+    reading.to =
+        instant(lunar ? found->contacts[eclipses::P4] : found->greatest + kSolarHalfSpanSeconds);
+    return {};
 }
 
 /// The last step: the rules that join options. Returns the error, empty when
@@ -623,7 +745,8 @@ QString checkRules(Reading &reading, const std::vector<GivenOption> &given)
         return {};
     }
     if (reading.modesChosen > 1)
-        return QStringLiteral("choose one of --snapshot, --readouts, --list-zones and --wallpaper");
+        return QStringLiteral("choose one of --snapshot, --readouts, --list-zones, --wallpaper and "
+                              "--list-eclipses");
     for (const GivenOption &option : given) {
         const int modesServed = option.descriptor->modes;
         if (modesServed & modeBit(options.mode))
@@ -639,6 +762,10 @@ QString checkRules(Reading &reading, const std::vector<GivenOption> &given)
         return QStringLiteral("cannot tell the image format of \"%1\": name it .png, .jpg, .jpeg "
                               "or .webp")
             .arg(options.outputPath);
+    if (!reading.eclipse.isEmpty()) {
+        if (const QString error = applyEclipse(reading); !error.isEmpty())
+            return error;
+    }
     if (options.everySeconds) {
         if (options.at)
             return QStringLiteral("--at cannot be used with --every: each refresh shows the "

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 /// The program's exit statuses.
 enum ExitStatus
@@ -38,7 +39,8 @@ struct CommandLineOptions
         ListZones,
         Wallpaper,
         Help,
-        Version
+        Version,
+        ListEclipses,
     };
     Mode mode = Mode::Window;
     QString outputPath; ///< --snapshot FILE
@@ -92,6 +94,9 @@ struct CommandLineOptions
     };
     std::optional<TimeLapse> timeLapse;
     std::optional<int> quality; ///< --quality N, 0 to 100: WebP and JPEG frames
+    /// --list-eclipses FROM,TO: the first and last years listed; none for the
+    /// next ten eclipses.
+    std::optional<std::pair<int, int>> eclipseYears;
     /// --every D: seconds between refreshes of a snapshot, or of the wallpaper
     /// (10 minutes when not given).
     std::optional<qint64> everySeconds;

@@ -3,6 +3,7 @@
 
 #include "app/DesktopWallpaper.h"
 #include "app/TimeLapse.h"
+#include "eclipses/Eclipses.h"
 
 #include "model/MapModel.h"
 #include "model/PreferencesBinding.h"
@@ -20,6 +21,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QScreen>
 #include <QStandardPaths>
@@ -468,5 +470,42 @@ int runListZones(const CommandLineOptions &options, const Resources &resources, 
         return kExitFailed;
     }
     out << zoneListing(table, found);
+    return kExitSuccess;
+}
+
+int runListEclipses(const CommandLineOptions &options, const Clock &clock, QTextStream &out)
+{
+    constexpr std::ptrdiff_t kNextCount = 10;
+    std::vector<eclipses::Eclipse> list;
+    if (options.eclipseYears) {
+        list = eclipses::eclipsesBetween(options.eclipseYears->first, options.eclipseYears->second);
+    } else {
+        const std::vector<eclipses::Eclipse> &all = eclipses::allEclipses();
+        const double now = clock.now().toMSecsSinceEpoch() / 1000.0;
+        const auto next =
+            std::upper_bound(all.begin(), all.end(), now,
+                             [](double t, const eclipses::Eclipse &e) { return t < e.greatest; });
+        list.assign(next, next + std::min(kNextCount, std::distance(next, all.end())));
+    }
+    if (options.json) {
+        QJsonArray array;
+        for (const eclipses::Eclipse &e : list)
+            array.append(eclipseJson(e));
+        out << QJsonDocument(array).toJson(QJsonDocument::Compact) << "\n";
+        return kExitSuccess;
+    }
+    // The JSON's own fields, for one format of numbers in both.
+    for (const eclipses::Eclipse &e : list) {
+        const QJsonObject json = eclipseJson(e);
+        QStringList fields;
+        for (const char *key :
+             {"greatest_utc", "kind", "type", "greatest_latitude_degrees",
+              "greatest_longitude_degrees", "magnitude", "duration_seconds", "path_width_km"}) {
+            const QJsonValue value = json.value(QLatin1String(key));
+            fields << (value.isString() ? value.toString()
+                                        : QString::number(value.toDouble(), 'g', 10));
+        }
+        out << fields.join(QLatin1Char('\t')) << "\n";
+    }
     return kExitSuccess;
 }

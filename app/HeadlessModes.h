@@ -27,3 +27,6 @@ int runWallpaper(const CommandLineOptions &options, Preferences &preferences,
 /// line on err when it finds none.
 int runListZones(const CommandLineOptions &options, const Resources &resources, QTextStream &out,
                  QTextStream &err);
+/// The eclipses of --list-eclipses' years, or the next ten from the clock's
+/// now, as lines of tab-separated fields or one JSON array.
+int runListEclipses(const CommandLineOptions &options, const Clock &clock, QTextStream &out);

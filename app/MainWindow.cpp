@@ -729,5 +729,8 @@ void MainWindow::showAbout()
                 .arg(QCoreApplication::applicationVersion()) +
             //: About box: where the names and places of the cities come from
             tr("<p>Cities: GeoNames (geonames.org), under the Creative Commons Attribution 4.0 "
-               "licence.</p>"));
+               "licence.</p>") +
+            //: About box: the library that computes the eclipses, and its licence
+            tr("<p>Eclipses: the Swiss Ephemeris (Astrodienst AG) with its JPL-based files, under "
+               "the GNU Affero General Public License 3.0.</p>"));
 }

@@ -1,5 +1,8 @@
 #include "app/TimeMachine.h"
 
+#include "app/EclipsesDialog.h"
+#include "eclipses/Eclipses.h"
+
 #include "model/MapModel.h"
 #include "model/ShownRange.h"
 #include "platform/Clock.h"
@@ -215,6 +218,13 @@ TimeMachine::TimeMachine(MapModel &model, const Clock &clock, const Ui::MainWind
         addAction(tr("&Now"), QKeySequence(Qt::ALT | Qt::Key_Home), [this] { m_model.showNow(); });
     addAction(tr("&Go to Date and Time…"), QKeySequence(Qt::CTRL | Qt::Key_G),
               [this] { goToDateAndTime(); });
+    //: Time menu: show the next solar or lunar eclipse at its greatest
+    addAction(tr("Ne&xt Eclipse"), QKeySequence(Qt::ALT | Qt::Key_PageDown),
+              [this] { goToEclipse(true); });
+    //: Time menu: show the previous solar or lunar eclipse at its greatest
+    addAction(tr("Pre&vious Eclipse"), QKeySequence(Qt::ALT | Qt::Key_PageUp),
+              [this] { goToEclipse(false); });
+    addAction(tr("E&clipses…"), QKeySequence(Qt::CTRL | Qt::Key_E), [this] { listEclipses(); });
     timeMenu->addSeparator();
     m_playAction = addAction(tr("&Play"), QKeySequence(Qt::ALT | Qt::Key_P),
                              [this] { setPlaying(!isPlaying()); });
@@ -370,6 +380,28 @@ void TimeMachine::showAwayText()
             ? m_awayName
             : QCoreApplication::translate("MainWindow", "%1, %2", "a readout and its value")
                   .arg(m_awayName, m_awayText));
+}
+
+void TimeMachine::goToEclipse(bool next)
+{
+    // A second past the shown instant, which may stand a fraction of a second
+    // before the greatest it was sent to.
+    const double shown = m_model.shownInstant().toMSecsSinceEpoch() / 1000.0;
+    const std::optional<eclipses::Eclipse> eclipse =
+        next ? eclipses::nextEclipse(shown + 1.0) : eclipses::previousEclipse(shown - 1.0);
+    if (!eclipse)
+        return; // none within the years the list covers
+    m_model.setShownInstant(QDateTime::fromMSecsSinceEpoch(
+        qint64(std::llround(eclipse->greatest * 1000.0)), QTimeZone::utc()));
+}
+
+void TimeMachine::listEclipses()
+{
+    const std::optional<ChosenPlace> &home = m_model.place(PlaceEnd::Home);
+    EclipsesDialog dialog(m_model.shownInstant(),
+                          home ? std::optional(home->place.point) : std::nullopt, m_window);
+    if (dialog.exec() == QDialog::Accepted && dialog.chosenInstant().isValid())
+        m_model.setShownInstant(dialog.chosenInstant());
 }
 
 void TimeMachine::goToDateAndTime()

@@ -89,6 +89,10 @@ public:
     void setPlayRate(int mapSecondsPerSecond) { m_playRate = mapSecondsPerSecond; }
     /// Asks for a date and time in the selected zone and shows it.
     void goToDateAndTime();
+    /// Shows the next or the previous eclipse at its greatest.
+    void goToEclipse(bool next);
+    /// The Eclipses dialog, going to the one chosen.
+    void listEclipses();
     /// Brings the slider, the Now button and the distance from now up to date.
     void updateControls();
 

@@ -5,51 +5,6 @@
 
 namespace astro {
 
-namespace {
-
-double bisect(const std::function<double(double)> &f, double a, double b, double fa,
-              double precisionSeconds)
-{
-    while (b - a > precisionSeconds) {
-        const double m = (a + b) / 2.0;
-        const double fm = f(m);
-        if ((fm >= 0.0) == (fa >= 0.0)) {
-            a = m;
-            fa = fm;
-        } else {
-            b = m;
-        }
-    }
-    return (a + b) / 2.0;
-}
-
-} // namespace
-
-double extremum(const std::function<double(double)> &f, double a, double b, bool maximum,
-                double precisionSeconds)
-{
-    const double g = (std::sqrt(5.0) - 1.0) / 2.0;
-    const auto value = [&](double t) { return maximum ? f(t) : -f(t); };
-    double c = b - g * (b - a), d = a + g * (b - a);
-    double fc = value(c), fd = value(d);
-    while (b - a > precisionSeconds) {
-        if (fc > fd) {
-            b = d;
-            d = c;
-            fd = fc;
-            c = b - g * (b - a);
-            fc = value(c);
-        } else {
-            a = c;
-            c = d;
-            fc = fd;
-            d = a + g * (b - a);
-            fd = value(d);
-        }
-    }
-    return (a + b) / 2.0;
-}
-
 std::vector<Crossing> signChanges(const std::function<double(double)> &f, double start, double end,
                                   double sampleSeconds, double precisionSeconds)
 {

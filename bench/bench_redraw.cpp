@@ -35,8 +35,13 @@ enum class Centre
     Dragged, ///< a step further each time, as the pointer drags the map
 };
 
+/// The total solar eclipse of 2024-04-08 at its greatest, the Moon's shadow
+/// over Mexico and its penumbra over most of North America.
+const QDateTime kDuringEclipse(QDate(2024, 4, 8), QTime(18, 18), QTimeZone::utc());
+
 void redraw(benchmark::State &state, bool sky, std::optional<MapView> view = std::nullopt,
-            Extra extra = Extra::None, Centre centre = Centre::Stays)
+            Extra extra = Extra::None, Centre centre = Centre::Stays,
+            std::optional<QDateTime> instant = std::nullopt)
 {
     // Made here rather than in main(), so that the overlay kernels run first in a
     // process that Qt has not yet touched.
@@ -46,10 +51,13 @@ void redraw(benchmark::State &state, bool sky, std::optional<MapView> view = std
     static QGuiApplication app(argc, argv);
 
     const MapGeometry size = state.range(0) == kLargePreset.mapWidth ? kLargePreset : kSmallPreset;
-    const ManualClock clock(QDateTime(QDate(2026, 6, 21), QTime(6, 30), QTimeZone::utc()));
+    const ManualClock clock(
+        instant.value_or(QDateTime(QDate(2026, 6, 21), QTime(6, 30), QTimeZone::utc())));
     const Resources resources;
     MapModel model(TimeZoneTable::load(resources), clock);
     model.selectZone(QStringLiteral("Europe/Paris"));
+    // Off but where measured: during an eclipse, against the same with it on.
+    model.setLayerShown(MapLayer::Eclipses, instant && state.range(1) == 1);
     model.setLayerShown(MapLayer::Grid, true);
     model.setLayerShown(MapLayer::Locations, true);
     for (const MapLayer layer : {MapLayer::Sun, MapLayer::Moon, MapLayer::TwilightLines})
@@ -65,6 +73,9 @@ void redraw(benchmark::State &state, bool sky, std::optional<MapView> view = std
         // The flat map through the views' path: centred on 150° E.
         if (*view == MapView::PlateCarree)
             model.setChosenCentre(GeoPoint{0.0, 150.0});
+        // Facing the eclipse, whose shadow the globe would hide otherwise.
+        if (instant)
+            model.setChosenCentre(GeoPoint{30.0, -100.0});
     }
     FrameRenderer renderer(resources);
     const QSize frame(size.mapWidth, size.mapHeight);
@@ -107,6 +118,14 @@ void WholeRedrawWithLocatorGrid(benchmark::State &state)
 void WholeRedrawInView(benchmark::State &state, MapView view)
 {
     redraw(state, false, view);
+}
+
+// The same during a solar eclipse, with the eclipses' layer off (0) and on
+// (1), in the classic map (no view) and each view. The CPU time of every
+// thread, which a busy machine's waits for a core leave out.
+void WholeRedrawDuringEclipse(benchmark::State &state, std::optional<MapView> view)
+{
+    redraw(state, false, view, Extra::None, Centre::Stays, kDuringEclipse);
 }
 
 // A frame of a dragged view: a new centre each time, everything projected
@@ -248,10 +267,24 @@ BENCHMARK(WholeRedrawWithLocatorGrid)->Arg(720)->Arg(1440)->Unit(benchmark::kMil
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchmark::RegisterBenchmark("WholeRedrawDuringEclipse/classic", WholeRedrawDuringEclipse,
+                                 std::nullopt)
+        ->ArgNames({"", "layer"})
+        ->Args({kLargePreset.mapWidth, 0})
+        ->Args({kLargePreset.mapWidth, 1})
+        ->MeasureProcessCPUTime()
+        ->Unit(benchmark::kMillisecond);
     for (const MapViewInfo &info : kMapViews) {
         const std::string name = info.name;
         benchmark::RegisterBenchmark(("WholeRedraw/" + name).c_str(), WholeRedrawInView, info.view)
             ->Arg(kLargePreset.mapWidth)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("WholeRedrawDuringEclipse/" + name).c_str(),
+                                     WholeRedrawDuringEclipse, info.view)
+            ->ArgNames({"", "layer"})
+            ->Args({kLargePreset.mapWidth, 0})
+            ->Args({kLargePreset.mapWidth, 1})
+            ->MeasureProcessCPUTime()
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("ViewPreparation/" + name + "/1440").c_str(), ViewPreparation,
                                      info.view)

@@ -1,6 +1,6 @@
 #include "eclipses/EclipsePath.h"
 
-#include "eclipses/Search.h"
+#include "astro/TimeSearch.h"
 #include "eclipses/Shadow.h"
 
 #include <algorithm>
@@ -48,8 +48,8 @@ double distanceToLineKm(const Vector &p, const std::vector<Vector> &line)
 // does.
 std::pair<double, double> spanWhere(const SunMoonTrack &track, double inside, const auto &margin)
 {
-    const double first = rootOf(margin, track.start(), inside);
-    const double last = rootOf(margin, inside, track.end());
+    const double first = astro::rootOf(margin, track.start(), inside, kTimeToleranceSeconds);
+    const double last = astro::rootOf(margin, inside, track.end(), kTimeToleranceSeconds);
     return {std::isnan(first) ? track.start() : first, std::isnan(last) ? track.end() : last};
 }
 

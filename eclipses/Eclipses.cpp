@@ -1,8 +1,8 @@
 #include "eclipses/Eclipses.h"
 
+#include "astro/TimeSearch.h"
 #include "eclipses/EclipsePath.h"
 #include "eclipses/LocalCircumstances.h"
-#include "eclipses/Search.h"
 #include "eclipses/Shadow.h"
 
 #include <algorithm>
@@ -130,9 +130,9 @@ std::optional<Eclipse> solarEclipseNear(double unixSeconds)
     Eclipse e;
     e.kind = Kind::Solar;
     e.contacts.fill(std::nan(""));
-    e.greatest =
-        minimumOf([&](double t) { return shadow(t).gamma(); }, unixSeconds - kGreatestSearchSeconds,
-                  unixSeconds + kGreatestSearchSeconds);
+    e.greatest = astro::extremum(
+        [&](double t) { return shadow(t).gamma(); }, unixSeconds - kGreatestSearchSeconds,
+        unixSeconds + kGreatestSearchSeconds, false, kTimeToleranceSeconds);
     const Shadow s = shadow(e.greatest);
     const double g = s.gammaOnSphere();
     // Whether the penumbra reaches the Earth's limb below the axis.
@@ -154,8 +154,9 @@ std::optional<Eclipse> solarEclipseNear(double unixSeconds)
         // Hybrid where the central line's ends see the other kind: there
         // the axis grazes the Earth and the vertex is farther.
         const auto grazing = [&](double t) { return shadow(t).gammaOnSphere() - 1.0; };
-        for (const double end : {rootOf(grazing, track.start(), e.greatest),
-                                 rootOf(grazing, e.greatest, track.end())}) {
+        for (const double end :
+             {astro::rootOf(grazing, track.start(), e.greatest, kTimeToleranceSeconds),
+              astro::rootOf(grazing, e.greatest, track.end(), kTimeToleranceSeconds)}) {
             if (!std::isnan(end) && (shadow(end).l2() < 0.0) != (r.l2 < 0.0))
                 e.type = Type::Hybrid;
         }
@@ -180,8 +181,8 @@ std::optional<Eclipse> lunarEclipseNear(double unixSeconds)
     e.kind = Kind::Lunar;
     e.contacts.fill(std::nan(""));
     e.greatest =
-        minimumOf([&](double t) { return at(t).sigma; }, unixSeconds - kGreatestSearchSeconds,
-                  unixSeconds + kGreatestSearchSeconds);
+        astro::extremum([&](double t) { return at(t).sigma; }, unixSeconds - kGreatestSearchSeconds,
+                        unixSeconds + kGreatestSearchSeconds, false, kTimeToleranceSeconds);
     const EarthShadow s = at(e.greatest);
     if (s.penumbral() <= 0.0)
         return std::nullopt;
@@ -205,12 +206,12 @@ std::optional<Eclipse> lunarEclipseNear(double unixSeconds)
         };
     };
     const double from = track.start(), to = track.end();
-    e.contacts[P1] = rootOf(edges(1.0, false), from, e.greatest);
-    e.contacts[P4] = rootOf(edges(1.0, false), e.greatest, to);
-    e.contacts[U1] = rootOf(edges(1.0, true), from, e.greatest);
-    e.contacts[U4] = rootOf(edges(1.0, true), e.greatest, to);
-    e.contacts[U2] = rootOf(edges(-1.0, true), from, e.greatest);
-    e.contacts[U3] = rootOf(edges(-1.0, true), e.greatest, to);
+    e.contacts[P1] = astro::rootOf(edges(1.0, false), from, e.greatest, kTimeToleranceSeconds);
+    e.contacts[P4] = astro::rootOf(edges(1.0, false), e.greatest, to, kTimeToleranceSeconds);
+    e.contacts[U1] = astro::rootOf(edges(1.0, true), from, e.greatest, kTimeToleranceSeconds);
+    e.contacts[U4] = astro::rootOf(edges(1.0, true), e.greatest, to, kTimeToleranceSeconds);
+    e.contacts[U2] = astro::rootOf(edges(-1.0, true), from, e.greatest, kTimeToleranceSeconds);
+    e.contacts[U3] = astro::rootOf(edges(-1.0, true), e.greatest, to, kTimeToleranceSeconds);
     if (e.type == Type::Total)
         e.durationSeconds = e.contacts[U3] - e.contacts[U2];
     return e;
@@ -267,6 +268,45 @@ std::optional<Eclipse> previousEclipse(double unixSeconds, std::optional<Kind> k
             return *it;
     }
     return std::nullopt;
+}
+
+std::optional<Eclipse> eclipseWithin(double unixSeconds, double seconds)
+{
+    if (!std::isfinite(unixSeconds) || !(seconds >= 0.0))
+        return std::nullopt;
+    // At greatest the Moon stands within 1.6 degrees of the Sun or of the
+    // point opposite, and it moves under 15.5 degrees a day against them.
+    const SunMoon b = sunMoonAt(unixSeconds);
+    const double cosine =
+        (b.sun[0] * b.moon[0] + b.sun[1] * b.moon[1] + b.sun[2] * b.moon[2]) /
+        (std::hypot(b.sun[0], b.sun[1], b.sun[2]) * std::hypot(b.moon[0], b.moon[1], b.moon[2]));
+    const double reach = std::min(90.0, 2.0 + 15.5 * seconds / 86400.0) * kDegToRad;
+    if (!(std::abs(cosine) >= std::cos(reach)))
+        return std::nullopt;
+    std::optional<Eclipse> best;
+    for (const auto &e : {nextEclipse(unixSeconds), previousEclipse(unixSeconds)}) {
+        if (e && std::abs(e->greatest - unixSeconds) <= seconds &&
+            (!best || std::abs(e->greatest - unixSeconds) < std::abs(best->greatest - unixSeconds)))
+            best = e;
+    }
+    return best;
+}
+
+std::optional<Eclipse> eclipseUnderWay(double unixSeconds)
+{
+    // Neither kind lasts more than five hours either side of greatest.
+    std::optional<Eclipse> e = eclipseWithin(unixSeconds, 5.0 * 3600.0);
+    if (!e)
+        return e;
+    if (e->kind == Kind::Lunar) {
+        if (!(unixSeconds >= e->contacts[P1] && unixSeconds <= e->contacts[P4]))
+            return std::nullopt;
+        return e;
+    }
+    const Shadow s = Shadow::at(unixSeconds);
+    if (!(s.gammaOnSphere() < 1.0 + s.l1() / kEarthEquatorialRadiusKm))
+        return std::nullopt;
+    return e;
 }
 
 } // namespace eclipses

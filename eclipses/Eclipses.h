@@ -15,6 +15,8 @@ namespace eclipses {
 
 inline constexpr int kFirstYear = 1900;
 inline constexpr int kLastYear = 2100;
+/// The searches find each greatest and each contact to this.
+inline constexpr double kTimeToleranceSeconds = 0.01;
 
 enum class Kind : uint8_t
 {
@@ -84,6 +86,14 @@ const std::vector<Eclipse> &allEclipses();
 /// before it; none beyond the years covered.
 std::optional<Eclipse> nextEclipse(double unixSeconds, std::optional<Kind> kind = std::nullopt);
 std::optional<Eclipse> previousEclipse(double unixSeconds, std::optional<Kind> kind = std::nullopt);
+
+/// The eclipse whose greatest lies nearest the instant, if within the
+/// seconds of it; away from new and full Moon it is known without the list.
+std::optional<Eclipse> eclipseWithin(double unixSeconds, double seconds);
+
+/// The eclipse under way at the instant: for a solar one, the penumbra on
+/// the Earth; for a lunar one, from P1 to P4.
+std::optional<Eclipse> eclipseUnderWay(double unixSeconds);
 
 /// One solar or lunar eclipse near an estimate of its syzygy (new or full
 /// Moon), if there is one; what allEclipses collects.

@@ -1,7 +1,7 @@
 #include "eclipses/LocalCircumstances.h"
 
 #include "astro/PlaceSun.h"
-#include "eclipses/Search.h"
+#include "astro/TimeSearch.h"
 #include "eclipses/Shadow.h"
 
 #include <algorithm>
@@ -29,7 +29,8 @@ SolarLocalCircumstances solarLocalCircumstances(const SunMoonTrack &track, doubl
     const auto cones = [&](double t) { return Shadow(track.at(t)).conesAt(p); };
     const double from = std::max(track.start(), around - kSearchSeconds);
     const double to = std::min(track.end(), around + kSearchSeconds);
-    local.greatest = minimumOf([&](double t) { return cones(t).delta; }, from, to);
+    local.greatest = astro::extremum([&](double t) { return cones(t).delta; }, from, to, false,
+                                     kTimeToleranceSeconds);
     const Shadow atGreatest(track.at(local.greatest));
     const ConeRadii r = atGreatest.conesAt(p);
     local.sunAltitudeDeg = atGreatest.sunAltitudeDeg(place);
@@ -45,12 +46,12 @@ SolarLocalCircumstances solarLocalCircumstances(const SunMoonTrack &track, doubl
         const ConeRadii c = cones(t);
         return c.delta - std::abs(c.l2);
     };
-    local.contacts[0] = rootOf(penumbra, from, local.greatest);
-    local.contacts[3] = rootOf(penumbra, local.greatest, to);
+    local.contacts[0] = astro::rootOf(penumbra, from, local.greatest, kTimeToleranceSeconds);
+    local.contacts[3] = astro::rootOf(penumbra, local.greatest, to, kTimeToleranceSeconds);
     const bool central = r.delta < std::abs(r.l2);
     if (central) {
-        local.contacts[1] = rootOf(umbra, from, local.greatest);
-        local.contacts[2] = rootOf(umbra, local.greatest, to);
+        local.contacts[1] = astro::rootOf(umbra, from, local.greatest, kTimeToleranceSeconds);
+        local.contacts[2] = astro::rootOf(umbra, local.greatest, to, kTimeToleranceSeconds);
         local.centralSeconds = local.contacts[2] - local.contacts[1];
     }
 

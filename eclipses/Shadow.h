@@ -15,6 +15,8 @@
 #include "astro/GeoPoint.h"
 #include "eclipses/SunMoon.h"
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace eclipses {
@@ -43,6 +45,11 @@ Vector positionKm(const GeoPoint &place, double heightMetres = 0.0);
 /// The place under a position on or near the ellipsoid's surface.
 GeoPoint placeOfSurfacePoint(const Vector &positionKm);
 
+struct PixelCones : ConeRadii
+{
+    double slope;
+};
+
 class Shadow
 {
 public:
@@ -57,6 +64,24 @@ public:
     /// latitude and longitude; the place is taken at sea level.
     ShadowSample sample(const Vector &unit) const;
     ShadowSample sample(const GeoPoint &place, double heightMetres = 0.0) const;
+    /// The same with the cones there, for drawing: none outside the penumbra
+    /// or with the Sun down. `slope` is how fast Delta changes along the
+    /// ground at most, km per km (1 under the axis, less where the Sun is low),
+    /// so that a line of Delta can be drawn the same width everywhere.
+    std::optional<PixelCones> pixelCones(const Vector &unit) const;
+    /// Whether any of the penumbra falls on the Earth (for forPixels).
+    bool fallsOnEarth() const { return m_capCos <= 1.0; }
+    /// Whether every place within an angle in radians of a unit vector is
+    /// outside the cap about the penumbra or has the Sun down, so that a run
+    /// of pixels can be passed over at once. A cosine moves no faster than
+    /// its angle, so the angle widens each bound as it is.
+    bool shadesNoneWithin(const Vector &u, double radians) const
+    {
+        return !(u[0] * m_capCentre[0] + u[1] * m_capCentre[1] + u[2] * m_capCentre[2] >=
+                 m_capCos - radians) ||
+               !(u[0] * m_sunUnit[0] + u[1] * m_sunUnit[1] + u[2] * m_sunUnit[2] >=
+                 m_sinHorizon - radians);
+    }
 
     ConeRadii conesAt(const Vector &positionKm) const;
     /// Degrees of the Sun's centre above a place's horizon, without refraction.
@@ -97,13 +122,13 @@ private:
     void boundPenumbra();
 };
 
-inline ShadowSample Shadow::sample(const Vector &u) const
+inline std::optional<PixelCones> Shadow::pixelCones(const Vector &u) const
 {
     // Each test passes only on numbers, so a NaN shades nothing.
     if (!(u[0] * m_sunUnit[0] + u[1] * m_sunUnit[1] + u[2] * m_sunUnit[2] >= m_sinHorizon))
-        return {};
+        return std::nullopt;
     if (!(u[0] * m_capCentre[0] + u[1] * m_capCentre[1] + u[2] * m_capCentre[2] >= m_capCos))
-        return {};
+        return std::nullopt;
     // The radius of curvature in the prime vertical, a / sqrt(1 - e^2 sin^2 lat),
     // by the first terms of its series: a metre off at most, and no root.
     constexpr double e2 = kEarthFlattening * (2.0 - kEarthFlattening);
@@ -117,10 +142,21 @@ inline ShadowSample Shadow::sample(const Vector &u) const
     const double dx = m_x - xi, dy = m_y - eta;
     const double delta2 = dx * dx + dy * dy;
     if (!(delta2 < l1 * l1))
-        return {};
+        return std::nullopt;
     const double delta = std::sqrt(delta2);
-    const double l2 = (m_c2 - zeta) * m_tanF2;
-    return {(l1 - delta) / (l1 + l2), (l1 - l2) / (l1 + l2), delta < std::abs(l2)};
+    // The ground's steepest way across the circles about the axis: the
+    // radial direction in the plane less its part along the vertical.
+    const double along = delta > 0.0 ? (dx * xi + dy * eta) / (n * delta) : 0.0;
+    return PixelCones{{delta, l1, (m_c2 - zeta) * m_tanF2},
+                      std::sqrt(std::max(0.0, 1.0 - along * along))};
+}
+
+inline ShadowSample Shadow::sample(const Vector &u) const
+{
+    const std::optional<PixelCones> c = pixelCones(u);
+    if (!c)
+        return {};
+    return {c->magnitude(), c->diameterRatio(), c->delta < std::abs(c->l2)};
 }
 
 } // namespace eclipses

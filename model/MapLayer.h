@@ -18,6 +18,7 @@ enum class MapLayer
     RangeRings,
     Paths,
     LocatorGrid,
+    Eclipses,
 };
 
 /// A menu title and the key that tells it apart for translators.
@@ -135,6 +136,16 @@ inline constexpr std::array kMapLayers{
                  //: Menu item that hides the grid of Maidenhead locators
                  QT_TRANSLATE_NOOP3("Localizable", "Hide Locator Grid", "HideLocatorGrid"),
                  QT_TRANSLATE_NOOP("MapLayer", "Maidenhead locator grid"), "Ctrl+Shift+K", false},
+    // Draws nothing unless an eclipse is under way or within a day.
+    MapLayerInfo{MapLayer::Eclipses, "ShowEclipses", true, "eclipses",
+                 "draw the Moon's shadow and the path of a solar eclipse, and where a lunar "
+                 "eclipse is seen, while one is within a day",
+                 //: Menu item that shows solar eclipses (the Moon's shadow on the Earth and the
+                 //: path of totality) and where lunar eclipses are seen, while one is near
+                 QT_TRANSLATE_NOOP3("Localizable", "Show Eclipses", "ShowEclipses"),
+                 //: Menu item that hides the eclipses on the map
+                 QT_TRANSLATE_NOOP3("Localizable", "Hide Eclipses", "HideEclipses"),
+                 QT_TRANSLATE_NOOP("MapLayer", "Eclipses"), "Ctrl+Shift+E", false},
 };
 inline constexpr std::size_t kMapLayerCount = kMapLayers.size();
 

@@ -1,6 +1,7 @@
 #include "model/ReadoutsJson.h"
 
 #include "astro/PlaceSun.h"
+#include "eclipses/LocalCircumstances.h"
 #include "model/MapModel.h"
 #include "model/ShownTexts.h"
 #include "model/SkyTexts.h"
@@ -13,6 +14,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace {
 
@@ -113,7 +115,103 @@ void insertPlaces(QJsonObject &json, const MapModel &model)
                             {QStringLiteral("windows"), windows}});
 }
 
+const char *eclipseTypeName(eclipses::Type type)
+{
+    switch (type) {
+    case eclipses::Type::Partial:
+        return "partial";
+    case eclipses::Type::Annular:
+        return "annular";
+    case eclipses::Type::Total:
+        return "total";
+    case eclipses::Type::Hybrid:
+        return "hybrid";
+    case eclipses::Type::Penumbral:
+        break;
+    }
+    return "penumbral";
+}
+
+/// A contact found to a hundredth of a second, to the nearest second; null where absent.
+QJsonValue contactUtc(double seconds)
+{
+    return std::isfinite(seconds) ? isoUtcNearestSecond(seconds) : QJsonValue(QJsonValue::Null);
+}
+
+/// What one place sees of the eclipse: for a lunar one, the most of it seen
+/// with the Moon up at one of its contacts.
+QJsonObject eclipseAtPlace(const eclipses::Eclipse &e, const GeoPoint &place, double metres)
+{
+    using namespace eclipses;
+    if (e.kind == Kind::Solar) {
+        const SolarLocalCircumstances local = solarLocalCircumstances(e, place, metres);
+        static constexpr const char *seen[] = {"none", "partial", "annular", "total"};
+        QJsonObject json{{QStringLiteral("seen"), QLatin1String(seen[size_t(local.seen)])}};
+        for (size_t i = 0; i < local.contacts.size(); ++i)
+            json.insert(QStringLiteral("c%1_utc").arg(i + 1), contactUtc(local.contacts[i]));
+        json.insert(QStringLiteral("greatest_magnitude"), rounded(local.magnitude, 4));
+        json.insert(QStringLiteral("obscuration"), rounded(local.obscuration, 4));
+        json.insert(QStringLiteral("totality_seconds"), rounded(local.centralSeconds, 1));
+        json.insert(QStringLiteral("sun_altitude_degrees"), rounded(local.sunAltitudeDeg, 2));
+        return json;
+    }
+    const LunarLocalCircumstances local = lunarLocalCircumstances(e, place, metres);
+    const auto &up = local.moonUpAtContact;
+    const char *seen = up[U2] || up[U3]   ? "total"
+                       : up[U1] || up[U4] ? "partial"
+                       : local.seen       ? "penumbral"
+                                          : "none";
+    // Below totality's kind of eclipse, the most the eclipse itself reaches.
+    if (e.type != Type::Total && std::string_view(seen) == "total")
+        seen = eclipseTypeName(e.type);
+    QJsonObject json{{QStringLiteral("seen"), QLatin1String(seen)}};
+    static constexpr std::pair<LunarContact, const char *> contacts[] = {
+        {P1, "p1_utc"}, {U1, "u1_utc"}, {U2, "u2_utc"},
+        {U3, "u3_utc"}, {U4, "u4_utc"}, {P4, "p4_utc"}};
+    for (const auto &[contact, key] : contacts)
+        json.insert(QLatin1String(key), contactUtc(e.contacts[contact]));
+    json.insert(QStringLiteral("umbral_magnitude"), rounded(e.magnitude, 4));
+    json.insert(QStringLiteral("penumbral_magnitude"), rounded(e.penumbralMagnitude, 4));
+    json.insert(QStringLiteral("moon_altitude_degrees"),
+                rounded(local.moonAltitudeAtGreatestDeg, 2));
+    return json;
+}
+
+/// The eclipse under way at the instant, and what home and target see of it.
+QJsonValue eclipseUnderWayJson(const MapModel &model)
+{
+    const std::optional<eclipses::Eclipse> e =
+        eclipses::eclipseUnderWay(model.shownInstant().toMSecsSinceEpoch() / 1000.0);
+    if (!e)
+        return QJsonValue::Null;
+    QJsonObject json = eclipseJson(*e);
+    for (const PlaceEndInfo &end : kPlaceEnds) {
+        const std::optional<ChosenPlace> &chosen = model.place(end.end);
+        const double metres = end.end == PlaceEnd::Home ? model.homeElevation() : 0.0;
+        json.insert(QLatin1String(end.jsonKey),
+                    chosen ? QJsonValue(eclipseAtPlace(*e, chosen->place.point, metres))
+                           : QJsonValue(QJsonValue::Null));
+    }
+    return json;
+}
+
 } // namespace
+
+QJsonObject eclipseJson(const eclipses::Eclipse &e)
+{
+    const bool solar = e.kind == eclipses::Kind::Solar;
+    return {
+        {QStringLiteral("kind"), solar ? QStringLiteral("solar") : QStringLiteral("lunar")},
+        {QStringLiteral("type"), QLatin1String(eclipseTypeName(e.type))},
+        {QStringLiteral("greatest_utc"), isoUtcNearestSecond(e.greatest)},
+        {QStringLiteral("delta_t_seconds"), rounded(e.deltaT, 1)},
+        {QStringLiteral("greatest_latitude_degrees"), rounded(e.place.latitude, 4)},
+        {QStringLiteral("greatest_longitude_degrees"), rounded(e.place.longitude, 4)},
+        {QStringLiteral("duration_seconds"), rounded(e.durationSeconds, 1)},
+        {QStringLiteral("path_width_km"), rounded(e.pathWidthKm, 1)},
+        {QStringLiteral("magnitude"), rounded(e.magnitude, 4)},
+    };
+}
 
 QJsonObject readoutsJson(const MapModel &model, const MapGeometry &geometry)
 {
@@ -189,5 +287,7 @@ QJsonObject readoutsJson(const MapModel &model, const MapGeometry &geometry)
     for (auto member = sky.begin(); member != sky.end(); ++member)
         json.insert(member.key(), member.value());
     insertPlaces(json, model);
+    if (const QJsonValue eclipse = eclipseUnderWayJson(model); !eclipse.isNull())
+        json.insert(QStringLiteral("eclipse"), eclipse);
     return json;
 }

@@ -1,5 +1,6 @@
 #include "model/ShownTexts.h"
 
+#include "eclipses/LocalCircumstances.h"
 #include "mapcore/NightOverlay.h"
 #include "model/MapModel.h"
 #include "model/SkyTexts.h"
@@ -208,6 +209,58 @@ struct EndTexts
     QString line, details;
 };
 
+/// What a place sees of an eclipse within a day of the shown instant, with
+/// its local times; empty when none is near.
+QString eclipseText(const MapModel &model, const places::Place &place, double metres,
+                    const QTimeZone &zone)
+{
+    using namespace eclipses;
+    const std::optional<Eclipse> e =
+        eclipseWithin(model.shownInstant().toMSecsSinceEpoch() / 1000.0, 86400.0);
+    if (!e)
+        return {};
+    const auto span = [&](const char *text, double from, double to) {
+        return QCoreApplication::translate("ShownTexts", text)
+            .arg(clockText(from, zone), clockText(to, zone));
+    };
+    if (e->kind == Kind::Solar) {
+        const SolarLocalCircumstances local = solarLocalCircumstances(*e, place.point, metres);
+        const auto &c = local.contacts;
+        switch (local.seen) {
+        case Seen::Total:
+            //: What a place sees of a solar eclipse: %1 and %2 the local times totality begins and
+            //: ends
+            return span(QT_TRANSLATE_NOOP("ShownTexts", "total eclipse %1–%2"), c[1], c[2]);
+        case Seen::Annular:
+            //: %1 and %2 the local times the ring of the Sun begins and ends
+            return span(QT_TRANSLATE_NOOP("ShownTexts", "annular eclipse %1–%2"), c[1], c[2]);
+        case Seen::Partial:
+            //: %1 and %2 the local times a partial solar eclipse begins and ends, %3 the most
+            //: of the Sun's diameter covered, in per cent rounded down
+            return span(QT_TRANSLATE_NOOP("ShownTexts", "partial eclipse %1–%2, %3 %"), c[0], c[3])
+                .arg(wholeNumber(std::floor(100.0 * local.magnitude)));
+        case Seen::None:
+            break;
+        }
+        //: A solar eclipse is near, but this place does not see it
+        return QCoreApplication::translate("ShownTexts", "no eclipse seen");
+    }
+    const LunarLocalCircumstances local = lunarLocalCircumstances(*e, place.point, metres);
+    const auto &up = local.moonUpAtContact;
+    const auto &c = e->contacts;
+    if (up[U2] || up[U3])
+        //: %1 and %2 the local times a total lunar eclipse's totality begins and ends
+        return span(QT_TRANSLATE_NOOP("ShownTexts", "total lunar eclipse %1–%2"), c[U2], c[U3]);
+    if (up[U1] || up[U4])
+        //: %1 and %2 the local times the Moon enters and leaves the Earth's umbra
+        return span(QT_TRANSLATE_NOOP("ShownTexts", "partial lunar eclipse %1–%2"), c[U1], c[U4]);
+    if (local.seen)
+        //: %1 and %2 the local times the Moon enters and leaves the Earth's penumbra
+        return span(QT_TRANSLATE_NOOP("ShownTexts", "penumbral lunar eclipse %1–%2"), c[P1], c[P4]);
+    //: A lunar eclipse is near, but the Moon is below this place's horizon throughout
+    return QCoreApplication::translate("ShownTexts", "lunar eclipse not seen");
+}
+
 EndTexts endTexts(const MapModel &model, PlaceEnd end)
 {
     const places::Place &place = model.place(end)->place;
@@ -237,9 +290,12 @@ EndTexts endTexts(const MapModel &model, PlaceEnd end)
     const QString label = placeEndTitle(end);
     //: One end of the path: %1 Home or Target, %2 its name or locator, %3 its local time,
     //: %4 its sunrise and sunset, %5 the Sun's height in degrees
-    const QString line = QCoreApplication::translate("ShownTexts", "%1 %2 · %3 · %4 · Sun %5°")
-                             .arg(label, name, approximately + clockText(sun.local, zone), light,
-                                  shownDegrees(sun.now.altitudeDeg));
+    QString line = QCoreApplication::translate("ShownTexts", "%1 %2 · %3 · %4 · Sun %5°")
+                       .arg(label, name, approximately + clockText(sun.local, zone), light,
+                            shownDegrees(sun.now.altitudeDeg));
+    const double metres = end == PlaceEnd::Home ? model.homeElevation() : 0.0;
+    if (const QString eclipse = eclipseText(model, place, metres, zone); !eclipse.isEmpty())
+        line += QStringLiteral(" · ") + eclipse;
     const QString zoneText =
         QString::fromStdString(place.zone) +
         (place.zoneInferred

@@ -7,6 +7,7 @@
 #include "model/MapModel.h"
 #include "model/ShownTexts.h"
 #include "model/SkyTexts.h"
+#include "render/EclipseLayers.h"
 #include "render/FastLines.h"
 #include "render/MapLayers.h"
 #include "render/PixelLayer.h"
@@ -118,9 +119,11 @@ bool FrameRenderer::composeMap(QSize pixels, const UtcFields &instant)
 void FrameRenderer::drawPixelLayers(const MapModel &model, QSize pixels,
                                     const QDateTime &shownInstant)
 {
-    Q_UNUSED(shownInstant);
     // Each shown layer with something to draw at the instant.
     std::vector<std::unique_ptr<PixelLayer>> layers;
+    if (model.isLayerShown(MapLayer::Eclipses))
+        addEclipsePixelLayers(layers, shownInstant.toMSecsSinceEpoch() / 1000.0,
+                              mapFrameFor(model, QSizeF(pixels)));
     if (layers.empty())
         return;
     // The views' prepared pixels serve again, turned to the centre.
@@ -159,6 +162,14 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
     if (shown(MapLayer::RangeRings))
         replayLasting(MapLayer::RangeRings, painter, frame, scale, {},
                       [&](LayerPlan &plan) { planRangeRings(plan, frame, m_smallStyle); });
+    if (shown(MapLayer::Eclipses)) {
+        const auto eclipse = eclipses::eclipseWithin(shownInstant.toMSecsSinceEpoch() / 1000.0,
+                                                     kEclipseShownSeconds);
+        if (eclipse && eclipse->kind == eclipses::Kind::Solar)
+            replayLasting(
+                MapLayer::Eclipses, painter, frame, scale, std::array{eclipse->place},
+                [&](LayerPlan &plan) { planEclipsePath(plan, frame, *eclipse, m_smallStyle); });
+    }
     // Only the twilight lines need the overlay's sun beyond the kernel.
     const bool twilightLines = shown(MapLayer::TwilightLines);
     const SunQuantities sun = twilightLines ? sunQuantities(instant) : SunQuantities{};
@@ -166,8 +177,12 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
         drawTwilightLines(m_frame, frame, scale, sun);
     if (shown(MapLayer::Sun) || shown(MapLayer::Moon)) {
         const astro::SkyPositions sky = astro::skyPositions(utcInstant(shownInstant));
-        if (shown(MapLayer::Moon))
+        if (shown(MapLayer::Moon)) {
             drawMoonSymbol(painter, frame, sky);
+            if (shown(MapLayer::Eclipses))
+                drawMoonInUmbra(painter, frame, sky.sublunar,
+                                shownInstant.toMSecsSinceEpoch() / 1000.0);
+        }
         if (shown(MapLayer::Sun))
             drawSunSymbol(painter, frame, sky.subsolar);
     }

@@ -45,12 +45,6 @@ const TwilightLine kTwilightLines[] = {
     {-18.0, QColor(110, 150, 255), QT_TRANSLATE_NOOP("TwilightLines", "astronomical")},
 };
 
-// The symbols grow gently with the map: 1 on the small map.
-double symbolScale(const MapFrame &frame)
-{
-    return std::sqrt(std::max(1.0, frame.pixelsPerDegree() / 2.0));
-}
-
 /// The labels laid out once a thread: shaping a text costs more than
 /// drawing the four lines. Kept where they are while the font stays.
 const QStaticText &labelText(const QString &label, const QFont &font)
@@ -71,6 +65,11 @@ const QStaticText &labelText(const QString &label, const QFont &font)
 }
 
 } // namespace
+
+double symbolScale(const MapFrame &frame)
+{
+    return std::sqrt(std::max(1.0, frame.pixelsPerDegree() / 2.0));
+}
 
 // The symbols are filled, not stroked: filling a shape costs QPainter a
 // fraction of stroking its outline.

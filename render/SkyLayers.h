@@ -12,6 +12,9 @@ class LabelPlacer;
 class QImage;
 class QPainter;
 
+/// The Sun's and the Moon's symbols grow gently with the map: 1 on the small map.
+double symbolScale(const MapFrame &frame);
+
 /// A yellow disc with a dark rim and short rays outlined in dark, 11 px across
 /// on the small map, over the point under the Sun.
 void drawSunSymbol(QPainter &painter, const MapFrame &frame, const GeoPoint &subsolar);

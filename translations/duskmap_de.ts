@@ -53,6 +53,91 @@
     </message>
 </context>
 <context>
+    <name>EclipsePath</name>
+    <message>
+        <source>%1 UT</source>
+        <extracomment>A time in UT beside the central line of a solar eclipse&apos;s path on the map</extracomment>
+        <translation>%1 UT</translation>
+    </message>
+</context>
+<context>
+    <name>EclipsesDialog</name>
+    <message>
+        <source>Total lunar</source>
+        <translation>Totale Mondfinsternis</translation>
+    </message>
+    <message>
+        <source>Partial lunar</source>
+        <translation>Partielle Mondfinsternis</translation>
+    </message>
+    <message>
+        <source>Penumbral lunar</source>
+        <translation>Halbschatten-Mondfinsternis</translation>
+    </message>
+    <message>
+        <source>Total solar</source>
+        <translation>Totale Sonnenfinsternis</translation>
+    </message>
+    <message>
+        <source>Annular solar</source>
+        <translation>Ringförmige Sonnenfinsternis</translation>
+    </message>
+    <message>
+        <source>Hybrid solar</source>
+        <translation>Hybride Sonnenfinsternis</translation>
+    </message>
+    <message>
+        <source>Partial solar</source>
+        <translation>Partielle Sonnenfinsternis</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <extracomment>A duration of totality or annularity: %1 minutes, %2 seconds</extracomment>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>Finsternisse</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Greatest (UT)</source>
+        <translation>Maximum (UT)</translation>
+    </message>
+    <message>
+        <source>Place of greatest</source>
+        <translation>Ort des Maximums</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Seen from home</source>
+        <translation>Von zu Hause sichtbar</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>&amp;Go There</source>
+        <extracomment>Shows the eclipse chosen in the list at its greatest</extracomment>
+        <translation>&amp;Hingehen</translation>
+    </message>
+</context>
+<context>
     <name>FactsPanel</name>
     <message>
         <source>Paths from home to target</source>
@@ -201,6 +286,18 @@
         <comment>HideRangeRings</comment>
         <extracomment>Menu item that hides the range rings</extracomment>
         <translation>Entfernungsringe ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Eclipses</source>
+        <comment>ShowEclipses</comment>
+        <extracomment>Menu item that shows solar eclipses (the Moon&apos;s shadow on the Earth and the path of totality) and where lunar eclipses are seen, while one is near</extracomment>
+        <translation>Finsternisse zeigen</translation>
+    </message>
+    <message>
+        <source>Hide Eclipses</source>
+        <comment>HideEclipses</comment>
+        <extracomment>Menu item that hides the eclipses on the map</extracomment>
+        <translation>Finsternisse ausblenden</translation>
     </message>
 </context>
 <context>
@@ -433,6 +530,10 @@
         <source>Move &amp;South</source>
         <translation>Nach &amp;Süden</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;Eclipses: the Swiss Ephemeris (Astrodienst AG) with its JPL-based files, under the GNU Affero General Public License 3.0.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Finsternisse: die Swiss Ephemeris (Astrodienst AG) mit ihren auf JPL beruhenden Dateien, unter der GNU Affero General Public License 3.0.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>
@@ -468,6 +569,10 @@
         <source>Range rings</source>
         <extracomment>The layer of circles every 1000 km and bearings around the centre</extracomment>
         <translation>Entfernungsringe</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>Finsternisse</translation>
     </message>
 </context>
 <context>
@@ -909,6 +1014,46 @@ Sun towards %4°</source>
 Zeitzone %3
 Sonne in Richtung %4°</translation>
     </message>
+    <message>
+        <source>total eclipse %1–%2</source>
+        <extracomment>What a place sees of a solar eclipse: %1 and %2 the local times totality begins and ends</extracomment>
+        <translation>totale Finsternis %1–%2</translation>
+    </message>
+    <message>
+        <source>annular eclipse %1–%2</source>
+        <extracomment>%1 and %2 the local times the ring of the Sun begins and ends</extracomment>
+        <translation>ringförmige Finsternis %1–%2</translation>
+    </message>
+    <message>
+        <source>partial eclipse %1–%2, %3 %</source>
+        <extracomment>%1 and %2 the local times a partial solar eclipse begins and ends, %3 the most of the Sun&apos;s diameter covered, in per cent rounded down</extracomment>
+        <translation>partielle Finsternis %1–%2, %3 %</translation>
+    </message>
+    <message>
+        <source>no eclipse seen</source>
+        <extracomment>A solar eclipse is near, but this place does not see it</extracomment>
+        <translation>keine Finsternis zu sehen</translation>
+    </message>
+    <message>
+        <source>total lunar eclipse %1–%2</source>
+        <extracomment>%1 and %2 the local times a total lunar eclipse&apos;s totality begins and ends</extracomment>
+        <translation>totale Mondfinsternis %1–%2</translation>
+    </message>
+    <message>
+        <source>partial lunar eclipse %1–%2</source>
+        <extracomment>%1 and %2 the local times the Moon enters and leaves the Earth&apos;s umbra</extracomment>
+        <translation>partielle Mondfinsternis %1–%2</translation>
+    </message>
+    <message>
+        <source>penumbral lunar eclipse %1–%2</source>
+        <extracomment>%1 and %2 the local times the Moon enters and leaves the Earth&apos;s penumbra</extracomment>
+        <translation>Halbschatten-Mondfinsternis %1–%2</translation>
+    </message>
+    <message>
+        <source>lunar eclipse not seen</source>
+        <extracomment>A lunar eclipse is near, but the Moon is below this place&apos;s horizon throughout</extracomment>
+        <translation>Mondfinsternis nicht zu sehen</translation>
+    </message>
 </context>
 <context>
     <name>SkyTexts</name>
@@ -1055,6 +1200,20 @@ Sonne im Zenit: %3, %4</translation>
         <source>%1 — Duskmap</source>
         <comment>the distance from now</comment>
         <translation>%1 — Duskmap</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Eclipse</source>
+        <extracomment>Time menu: show the next solar or lunar eclipse at its greatest</extracomment>
+        <translation>&amp;Nächste Finsternis</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Eclipse</source>
+        <extracomment>Time menu: show the previous solar or lunar eclipse at its greatest</extracomment>
+        <translation>&amp;Vorige Finsternis</translation>
+    </message>
+    <message>
+        <source>E&amp;clipses…</source>
+        <translation>&amp;Finsternisse…</translation>
     </message>
 </context>
 <context>

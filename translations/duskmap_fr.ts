@@ -53,6 +53,91 @@
     </message>
 </context>
 <context>
+    <name>EclipsePath</name>
+    <message>
+        <source>%1 UT</source>
+        <extracomment>A time in UT beside the central line of a solar eclipse&apos;s path on the map</extracomment>
+        <translation>%1 TU</translation>
+    </message>
+</context>
+<context>
+    <name>EclipsesDialog</name>
+    <message>
+        <source>Total lunar</source>
+        <translation>Lunaire totale</translation>
+    </message>
+    <message>
+        <source>Partial lunar</source>
+        <translation>Lunaire partielle</translation>
+    </message>
+    <message>
+        <source>Penumbral lunar</source>
+        <translation>Lunaire pénombrale</translation>
+    </message>
+    <message>
+        <source>Total solar</source>
+        <translation>Solaire totale</translation>
+    </message>
+    <message>
+        <source>Annular solar</source>
+        <translation>Solaire annulaire</translation>
+    </message>
+    <message>
+        <source>Hybrid solar</source>
+        <translation>Solaire hybride</translation>
+    </message>
+    <message>
+        <source>Partial solar</source>
+        <translation>Solaire partielle</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <extracomment>A duration of totality or annularity: %1 minutes, %2 seconds</extracomment>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>Éclipses</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Greatest (UT)</source>
+        <translation>Maximum (TU)</translation>
+    </message>
+    <message>
+        <source>Place of greatest</source>
+        <translation>Lieu du maximum</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>Magnitude</translation>
+    </message>
+    <message>
+        <source>Seen from home</source>
+        <translation>Visible du domicile</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>&amp;Go There</source>
+        <extracomment>Shows the eclipse chosen in the list at its greatest</extracomment>
+        <translation>&amp;Y aller</translation>
+    </message>
+</context>
+<context>
     <name>FactsPanel</name>
     <message>
         <source>Paths from home to target</source>
@@ -201,6 +286,18 @@
         <comment>HideRangeRings</comment>
         <extracomment>Menu item that hides the range rings</extracomment>
         <translation>Masquer les cercles de distance</translation>
+    </message>
+    <message>
+        <source>Show Eclipses</source>
+        <comment>ShowEclipses</comment>
+        <extracomment>Menu item that shows solar eclipses (the Moon&apos;s shadow on the Earth and the path of totality) and where lunar eclipses are seen, while one is near</extracomment>
+        <translation>Afficher les éclipses</translation>
+    </message>
+    <message>
+        <source>Hide Eclipses</source>
+        <comment>HideEclipses</comment>
+        <extracomment>Menu item that hides the eclipses on the map</extracomment>
+        <translation>Masquer les éclipses</translation>
     </message>
 </context>
 <context>
@@ -433,6 +530,10 @@
         <source>Move &amp;South</source>
         <translation>Vers le &amp;sud</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;Eclipses: the Swiss Ephemeris (Astrodienst AG) with its JPL-based files, under the GNU Affero General Public License 3.0.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Éclipses : la Swiss Ephemeris (Astrodienst AG) et ses fichiers fondés sur le JPL, sous la GNU Affero General Public License 3.0.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>
@@ -468,6 +569,10 @@
         <source>Range rings</source>
         <extracomment>The layer of circles every 1000 km and bearings around the centre</extracomment>
         <translation>Cercles de distance</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>Éclipses</translation>
     </message>
 </context>
 <context>
@@ -909,6 +1014,46 @@ Sun towards %4°</source>
 Fuseau horaire %3
 Soleil vers %4°</translation>
     </message>
+    <message>
+        <source>total eclipse %1–%2</source>
+        <extracomment>What a place sees of a solar eclipse: %1 and %2 the local times totality begins and ends</extracomment>
+        <translation>éclipse totale %1–%2</translation>
+    </message>
+    <message>
+        <source>annular eclipse %1–%2</source>
+        <extracomment>%1 and %2 the local times the ring of the Sun begins and ends</extracomment>
+        <translation>éclipse annulaire %1–%2</translation>
+    </message>
+    <message>
+        <source>partial eclipse %1–%2, %3 %</source>
+        <extracomment>%1 and %2 the local times a partial solar eclipse begins and ends, %3 the most of the Sun&apos;s diameter covered, in per cent rounded down</extracomment>
+        <translation>éclipse partielle %1–%2, %3 %</translation>
+    </message>
+    <message>
+        <source>no eclipse seen</source>
+        <extracomment>A solar eclipse is near, but this place does not see it</extracomment>
+        <translation>éclipse non visible</translation>
+    </message>
+    <message>
+        <source>total lunar eclipse %1–%2</source>
+        <extracomment>%1 and %2 the local times a total lunar eclipse&apos;s totality begins and ends</extracomment>
+        <translation>éclipse totale de Lune %1–%2</translation>
+    </message>
+    <message>
+        <source>partial lunar eclipse %1–%2</source>
+        <extracomment>%1 and %2 the local times the Moon enters and leaves the Earth&apos;s umbra</extracomment>
+        <translation>éclipse partielle de Lune %1–%2</translation>
+    </message>
+    <message>
+        <source>penumbral lunar eclipse %1–%2</source>
+        <extracomment>%1 and %2 the local times the Moon enters and leaves the Earth&apos;s penumbra</extracomment>
+        <translation>éclipse pénombrale de Lune %1–%2</translation>
+    </message>
+    <message>
+        <source>lunar eclipse not seen</source>
+        <extracomment>A lunar eclipse is near, but the Moon is below this place&apos;s horizon throughout</extracomment>
+        <translation>éclipse de Lune non visible</translation>
+    </message>
 </context>
 <context>
     <name>SkyTexts</name>
@@ -1055,6 +1200,20 @@ Soleil au zénith : %3, %4</translation>
         <source>%1 — Duskmap</source>
         <comment>the distance from now</comment>
         <translation>%1 — Duskmap</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Eclipse</source>
+        <extracomment>Time menu: show the next solar or lunar eclipse at its greatest</extracomment>
+        <translation>É&amp;clipse suivante</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Eclipse</source>
+        <extracomment>Time menu: show the previous solar or lunar eclipse at its greatest</extracomment>
+        <translation>Éclipse &amp;précédente</translation>
+    </message>
+    <message>
+        <source>E&amp;clipses…</source>
+        <translation>É&amp;clipses…</translation>
     </message>
 </context>
 <context>

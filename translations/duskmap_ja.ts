@@ -53,6 +53,91 @@
     </message>
 </context>
 <context>
+    <name>EclipsePath</name>
+    <message>
+        <source>%1 UT</source>
+        <extracomment>A time in UT beside the central line of a solar eclipse&apos;s path on the map</extracomment>
+        <translation>%1 UT</translation>
+    </message>
+</context>
+<context>
+    <name>EclipsesDialog</name>
+    <message>
+        <source>Total lunar</source>
+        <translation>皆既月食</translation>
+    </message>
+    <message>
+        <source>Partial lunar</source>
+        <translation>部分月食</translation>
+    </message>
+    <message>
+        <source>Penumbral lunar</source>
+        <translation>半影月食</translation>
+    </message>
+    <message>
+        <source>Total solar</source>
+        <translation>皆既日食</translation>
+    </message>
+    <message>
+        <source>Annular solar</source>
+        <translation>金環日食</translation>
+    </message>
+    <message>
+        <source>Hybrid solar</source>
+        <translation>金環皆既日食</translation>
+    </message>
+    <message>
+        <source>Partial solar</source>
+        <translation>部分日食</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <extracomment>A duration of totality or annularity: %1 minutes, %2 seconds</extracomment>
+        <translation>%1 分 %2 秒</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>日食と月食</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Greatest (UT)</source>
+        <translation>食の最大 (UT)</translation>
+    </message>
+    <message>
+        <source>Place of greatest</source>
+        <translation>食の最大の地点</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>継続時間</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>食分</translation>
+    </message>
+    <message>
+        <source>Seen from home</source>
+        <translation>自宅から見える</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>&amp;Go There</source>
+        <extracomment>Shows the eclipse chosen in the list at its greatest</extracomment>
+        <translation>移動(&amp;G)</translation>
+    </message>
+</context>
+<context>
     <name>FactsPanel</name>
     <message>
         <source>Paths from home to target</source>
@@ -201,6 +286,18 @@
         <comment>HideRangeRings</comment>
         <extracomment>Menu item that hides the range rings</extracomment>
         <translation>距離リングを非表示</translation>
+    </message>
+    <message>
+        <source>Show Eclipses</source>
+        <comment>ShowEclipses</comment>
+        <extracomment>Menu item that shows solar eclipses (the Moon&apos;s shadow on the Earth and the path of totality) and where lunar eclipses are seen, while one is near</extracomment>
+        <translation>食を表示</translation>
+    </message>
+    <message>
+        <source>Hide Eclipses</source>
+        <comment>HideEclipses</comment>
+        <extracomment>Menu item that hides the eclipses on the map</extracomment>
+        <translation>食を非表示</translation>
     </message>
 </context>
 <context>
@@ -433,6 +530,10 @@
         <source>Move &amp;South</source>
         <translation>南へ(&amp;S)</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;Eclipses: the Swiss Ephemeris (Astrodienst AG) with its JPL-based files, under the GNU Affero General Public License 3.0.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;日食・月食：Swiss Ephemeris（Astrodienst AG）と JPL に基づくそのファイル、GNU Affero General Public License 3.0 による。&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>
@@ -468,6 +569,10 @@
         <source>Range rings</source>
         <extracomment>The layer of circles every 1000 km and bearings around the centre</extracomment>
         <translation>距離リング</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>日食と月食</translation>
     </message>
 </context>
 <context>
@@ -908,6 +1013,46 @@ Sun towards %4°</source>
 タイムゾーン %3
 太陽の方位 %4°</translation>
     </message>
+    <message>
+        <source>total eclipse %1–%2</source>
+        <extracomment>What a place sees of a solar eclipse: %1 and %2 the local times totality begins and ends</extracomment>
+        <translation>皆既日食 %1–%2</translation>
+    </message>
+    <message>
+        <source>annular eclipse %1–%2</source>
+        <extracomment>%1 and %2 the local times the ring of the Sun begins and ends</extracomment>
+        <translation>金環日食 %1–%2</translation>
+    </message>
+    <message>
+        <source>partial eclipse %1–%2, %3 %</source>
+        <extracomment>%1 and %2 the local times a partial solar eclipse begins and ends, %3 the most of the Sun&apos;s diameter covered, in per cent rounded down</extracomment>
+        <translation>部分日食 %1–%2、%3 %</translation>
+    </message>
+    <message>
+        <source>no eclipse seen</source>
+        <extracomment>A solar eclipse is near, but this place does not see it</extracomment>
+        <translation>日食は見えない</translation>
+    </message>
+    <message>
+        <source>total lunar eclipse %1–%2</source>
+        <extracomment>%1 and %2 the local times a total lunar eclipse&apos;s totality begins and ends</extracomment>
+        <translation>皆既月食 %1–%2</translation>
+    </message>
+    <message>
+        <source>partial lunar eclipse %1–%2</source>
+        <extracomment>%1 and %2 the local times the Moon enters and leaves the Earth&apos;s umbra</extracomment>
+        <translation>部分月食 %1–%2</translation>
+    </message>
+    <message>
+        <source>penumbral lunar eclipse %1–%2</source>
+        <extracomment>%1 and %2 the local times the Moon enters and leaves the Earth&apos;s penumbra</extracomment>
+        <translation>半影月食 %1–%2</translation>
+    </message>
+    <message>
+        <source>lunar eclipse not seen</source>
+        <extracomment>A lunar eclipse is near, but the Moon is below this place&apos;s horizon throughout</extracomment>
+        <translation>月食は見えない</translation>
+    </message>
 </context>
 <context>
     <name>SkyTexts</name>
@@ -1054,6 +1199,20 @@ Sun overhead: %3, %4</source>
         <source>%1 — Duskmap</source>
         <comment>the distance from now</comment>
         <translation>%1 — Duskmap</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Eclipse</source>
+        <extracomment>Time menu: show the next solar or lunar eclipse at its greatest</extracomment>
+        <translation>次の食(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Eclipse</source>
+        <extracomment>Time menu: show the previous solar or lunar eclipse at its greatest</extracomment>
+        <translation>前の食(&amp;V)</translation>
+    </message>
+    <message>
+        <source>E&amp;clipses…</source>
+        <translation>日食と月食(&amp;C)…</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,91 @@
     </message>
 </context>
 <context>
+    <name>EclipsePath</name>
+    <message>
+        <source>%1 UT</source>
+        <extracomment>A time in UT beside the central line of a solar eclipse&apos;s path on the map</extracomment>
+        <translation>%1 UT</translation>
+    </message>
+</context>
+<context>
+    <name>EclipsesDialog</name>
+    <message>
+        <source>Total lunar</source>
+        <translation>Lunar total</translation>
+    </message>
+    <message>
+        <source>Partial lunar</source>
+        <translation>Lunar parcial</translation>
+    </message>
+    <message>
+        <source>Penumbral lunar</source>
+        <translation>Lunar penumbral</translation>
+    </message>
+    <message>
+        <source>Total solar</source>
+        <translation>Solar total</translation>
+    </message>
+    <message>
+        <source>Annular solar</source>
+        <translation>Solar anular</translation>
+    </message>
+    <message>
+        <source>Hybrid solar</source>
+        <translation>Solar híbrido</translation>
+    </message>
+    <message>
+        <source>Partial solar</source>
+        <translation>Solar parcial</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <extracomment>A duration of totality or annularity: %1 minutes, %2 seconds</extracomment>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>Eclipses</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Greatest (UT)</source>
+        <translation>Máximo (UT)</translation>
+    </message>
+    <message>
+        <source>Place of greatest</source>
+        <translation>Local do máximo</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>Magnitude</translation>
+    </message>
+    <message>
+        <source>Seen from home</source>
+        <translation>Visível de casa</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>&amp;Go There</source>
+        <extracomment>Shows the eclipse chosen in the list at its greatest</extracomment>
+        <translation>&amp;Ir para lá</translation>
+    </message>
+</context>
+<context>
     <name>FactsPanel</name>
     <message>
         <source>Paths from home to target</source>
@@ -201,6 +286,18 @@
         <comment>HideRangeRings</comment>
         <extracomment>Menu item that hides the range rings</extracomment>
         <translation>Ocultar anéis de distância</translation>
+    </message>
+    <message>
+        <source>Show Eclipses</source>
+        <comment>ShowEclipses</comment>
+        <extracomment>Menu item that shows solar eclipses (the Moon&apos;s shadow on the Earth and the path of totality) and where lunar eclipses are seen, while one is near</extracomment>
+        <translation>Mostrar eclipses</translation>
+    </message>
+    <message>
+        <source>Hide Eclipses</source>
+        <comment>HideEclipses</comment>
+        <extracomment>Menu item that hides the eclipses on the map</extracomment>
+        <translation>Ocultar eclipses</translation>
     </message>
 </context>
 <context>
@@ -433,6 +530,10 @@
         <source>Move &amp;South</source>
         <translation>Para o &amp;sul</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;Eclipses: the Swiss Ephemeris (Astrodienst AG) with its JPL-based files, under the GNU Affero General Public License 3.0.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Eclipses: a Swiss Ephemeris (Astrodienst AG) com seus arquivos baseados no JPL, sob a GNU Affero General Public License 3.0.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>
@@ -468,6 +569,10 @@
         <source>Range rings</source>
         <extracomment>The layer of circles every 1000 km and bearings around the centre</extracomment>
         <translation>Anéis de distância</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>Eclipses</translation>
     </message>
 </context>
 <context>
@@ -909,6 +1014,46 @@ Sun towards %4°</source>
 Fuso horário %3
 Sol na direção %4°</translation>
     </message>
+    <message>
+        <source>total eclipse %1–%2</source>
+        <extracomment>What a place sees of a solar eclipse: %1 and %2 the local times totality begins and ends</extracomment>
+        <translation>eclipse total %1–%2</translation>
+    </message>
+    <message>
+        <source>annular eclipse %1–%2</source>
+        <extracomment>%1 and %2 the local times the ring of the Sun begins and ends</extracomment>
+        <translation>eclipse anular %1–%2</translation>
+    </message>
+    <message>
+        <source>partial eclipse %1–%2, %3 %</source>
+        <extracomment>%1 and %2 the local times a partial solar eclipse begins and ends, %3 the most of the Sun&apos;s diameter covered, in per cent rounded down</extracomment>
+        <translation>eclipse parcial %1–%2, %3 %</translation>
+    </message>
+    <message>
+        <source>no eclipse seen</source>
+        <extracomment>A solar eclipse is near, but this place does not see it</extracomment>
+        <translation>eclipse não visível</translation>
+    </message>
+    <message>
+        <source>total lunar eclipse %1–%2</source>
+        <extracomment>%1 and %2 the local times a total lunar eclipse&apos;s totality begins and ends</extracomment>
+        <translation>eclipse lunar total %1–%2</translation>
+    </message>
+    <message>
+        <source>partial lunar eclipse %1–%2</source>
+        <extracomment>%1 and %2 the local times the Moon enters and leaves the Earth&apos;s umbra</extracomment>
+        <translation>eclipse lunar parcial %1–%2</translation>
+    </message>
+    <message>
+        <source>penumbral lunar eclipse %1–%2</source>
+        <extracomment>%1 and %2 the local times the Moon enters and leaves the Earth&apos;s penumbra</extracomment>
+        <translation>eclipse lunar penumbral %1–%2</translation>
+    </message>
+    <message>
+        <source>lunar eclipse not seen</source>
+        <extracomment>A lunar eclipse is near, but the Moon is below this place&apos;s horizon throughout</extracomment>
+        <translation>eclipse lunar não visível</translation>
+    </message>
 </context>
 <context>
     <name>SkyTexts</name>
@@ -1055,6 +1200,20 @@ Sol a pino: %3, %4</translation>
         <source>%1 — Duskmap</source>
         <comment>the distance from now</comment>
         <translation>%1 — Duskmap</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Eclipse</source>
+        <extracomment>Time menu: show the next solar or lunar eclipse at its greatest</extracomment>
+        <translation>Pró&amp;ximo eclipse</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Eclipse</source>
+        <extracomment>Time menu: show the previous solar or lunar eclipse at its greatest</extracomment>
+        <translation>Eclipse ante&amp;rior</translation>
+    </message>
+    <message>
+        <source>E&amp;clipses…</source>
+        <translation>E&amp;clipses…</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,91 @@
     </message>
 </context>
 <context>
+    <name>EclipsePath</name>
+    <message>
+        <source>%1 UT</source>
+        <extracomment>A time in UT beside the central line of a solar eclipse&apos;s path on the map</extracomment>
+        <translation>%1 UT</translation>
+    </message>
+</context>
+<context>
+    <name>EclipsesDialog</name>
+    <message>
+        <source>Total lunar</source>
+        <translation>Полное лунное</translation>
+    </message>
+    <message>
+        <source>Partial lunar</source>
+        <translation>Частное лунное</translation>
+    </message>
+    <message>
+        <source>Penumbral lunar</source>
+        <translation>Полутеневое лунное</translation>
+    </message>
+    <message>
+        <source>Total solar</source>
+        <translation>Полное солнечное</translation>
+    </message>
+    <message>
+        <source>Annular solar</source>
+        <translation>Кольцеобразное солнечное</translation>
+    </message>
+    <message>
+        <source>Hybrid solar</source>
+        <translation>Гибридное солнечное</translation>
+    </message>
+    <message>
+        <source>Partial solar</source>
+        <translation>Частное солнечное</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <extracomment>A duration of totality or annularity: %1 minutes, %2 seconds</extracomment>
+        <translation>%1 мин %2 с</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>Затмения</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Greatest (UT)</source>
+        <translation>Максимум (UT)</translation>
+    </message>
+    <message>
+        <source>Place of greatest</source>
+        <translation>Место максимума</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>Фаза</translation>
+    </message>
+    <message>
+        <source>Seen from home</source>
+        <translation>Видно из дома</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>&amp;Go There</source>
+        <extracomment>Shows the eclipse chosen in the list at its greatest</extracomment>
+        <translation>&amp;Перейти</translation>
+    </message>
+</context>
+<context>
     <name>FactsPanel</name>
     <message>
         <source>Paths from home to target</source>
@@ -201,6 +286,18 @@
         <comment>HideRangeRings</comment>
         <extracomment>Menu item that hides the range rings</extracomment>
         <translation>Скрыть круги расстояний</translation>
+    </message>
+    <message>
+        <source>Show Eclipses</source>
+        <comment>ShowEclipses</comment>
+        <extracomment>Menu item that shows solar eclipses (the Moon&apos;s shadow on the Earth and the path of totality) and where lunar eclipses are seen, while one is near</extracomment>
+        <translation>Показать затмения</translation>
+    </message>
+    <message>
+        <source>Hide Eclipses</source>
+        <comment>HideEclipses</comment>
+        <extracomment>Menu item that hides the eclipses on the map</extracomment>
+        <translation>Скрыть затмения</translation>
     </message>
 </context>
 <context>
@@ -433,6 +530,10 @@
         <source>Move &amp;South</source>
         <translation>На &amp;юг</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;Eclipses: the Swiss Ephemeris (Astrodienst AG) with its JPL-based files, under the GNU Affero General Public License 3.0.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Затмения: Swiss Ephemeris (Astrodienst AG) с её файлами на основе JPL, по лицензии GNU Affero General Public License 3.0.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>
@@ -468,6 +569,10 @@
         <source>Range rings</source>
         <extracomment>The layer of circles every 1000 km and bearings around the centre</extracomment>
         <translation>Круги расстояний</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>Затмения</translation>
     </message>
 </context>
 <context>
@@ -910,6 +1015,46 @@ Sun towards %4°</source>
 Часовой пояс %3
 Солнце в направлении %4°</translation>
     </message>
+    <message>
+        <source>total eclipse %1–%2</source>
+        <extracomment>What a place sees of a solar eclipse: %1 and %2 the local times totality begins and ends</extracomment>
+        <translation>полное затмение %1–%2</translation>
+    </message>
+    <message>
+        <source>annular eclipse %1–%2</source>
+        <extracomment>%1 and %2 the local times the ring of the Sun begins and ends</extracomment>
+        <translation>кольцеобразное затмение %1–%2</translation>
+    </message>
+    <message>
+        <source>partial eclipse %1–%2, %3 %</source>
+        <extracomment>%1 and %2 the local times a partial solar eclipse begins and ends, %3 the most of the Sun&apos;s diameter covered, in per cent rounded down</extracomment>
+        <translation>частное затмение %1–%2, %3 %</translation>
+    </message>
+    <message>
+        <source>no eclipse seen</source>
+        <extracomment>A solar eclipse is near, but this place does not see it</extracomment>
+        <translation>затмение не видно</translation>
+    </message>
+    <message>
+        <source>total lunar eclipse %1–%2</source>
+        <extracomment>%1 and %2 the local times a total lunar eclipse&apos;s totality begins and ends</extracomment>
+        <translation>полное лунное затмение %1–%2</translation>
+    </message>
+    <message>
+        <source>partial lunar eclipse %1–%2</source>
+        <extracomment>%1 and %2 the local times the Moon enters and leaves the Earth&apos;s umbra</extracomment>
+        <translation>частное лунное затмение %1–%2</translation>
+    </message>
+    <message>
+        <source>penumbral lunar eclipse %1–%2</source>
+        <extracomment>%1 and %2 the local times the Moon enters and leaves the Earth&apos;s penumbra</extracomment>
+        <translation>полутеневое лунное затмение %1–%2</translation>
+    </message>
+    <message>
+        <source>lunar eclipse not seen</source>
+        <extracomment>A lunar eclipse is near, but the Moon is below this place&apos;s horizon throughout</extracomment>
+        <translation>лунное затмение не видно</translation>
+    </message>
 </context>
 <context>
     <name>SkyTexts</name>
@@ -1056,6 +1201,20 @@ Sun overhead: %3, %4</source>
         <source>%1 — Duskmap</source>
         <comment>the distance from now</comment>
         <translation>%1 — Duskmap</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Eclipse</source>
+        <extracomment>Time menu: show the next solar or lunar eclipse at its greatest</extracomment>
+        <translation>&amp;Следующее затмение</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Eclipse</source>
+        <extracomment>Time menu: show the previous solar or lunar eclipse at its greatest</extracomment>
+        <translation>&amp;Предыдущее затмение</translation>
+    </message>
+    <message>
+        <source>E&amp;clipses…</source>
+        <translation>&amp;Затмения…</translation>
     </message>
 </context>
 <context>

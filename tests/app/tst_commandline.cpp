@@ -14,7 +14,7 @@ namespace {
 QString describe(const CommandLineOptions &o)
 {
     static const char *const kModes[] = {"window",    "snapshot", "readouts", "list-zones",
-                                         "wallpaper", "help",     "version"};
+                                         "wallpaper", "help",     "version",  "list-eclipses"};
     QString text = QString::fromLatin1(kModes[int(o.mode)]);
     const auto add = [&text](bool given, const QString &part) {
         if (given)
@@ -28,6 +28,9 @@ QString describe(const CommandLineOptions &o)
             add(true, (*shown ? "" : "no-") + QString(layer.option));
     }
     add(o.noPins, "no-pins");
+    add(o.eclipseYears.has_value(), QStringLiteral("%1..%2")
+                                        .arg(o.eclipseYears.value_or(std::pair{0, 0}).first)
+                                        .arg(o.eclipseYears.value_or(std::pair{0, 0}).second));
     add(o.view.has_value(), QLatin1String(viewInfo(o.view.value_or(MapView::Globe)).name));
     add(o.centre.has_value(),
         QStringLiteral("centre %1").arg(centreText(o.centre.value_or(GeoPoint{}))));
@@ -104,6 +107,15 @@ private slots:
         row("last exact second", "--snapshot a.png --at 2100-02-28T23:59:59Z",
             "snapshot a.png at 2100-02-28T23:59:59Z");
         row("list zones", "--list-zones", "list-zones");
+        row("list eclipses", "--list-eclipses --json", "list-eclipses");
+        row("list eclipses' years", "--list-eclipses=1900,2100", "list-eclipses 1900..2100");
+        row("eclipse of a date", "--readouts --eclipse 2024-04-08",
+            "readouts at 2024-04-08T18:17:20Z");
+        row("next eclipse from a time", "--snapshot a.png --at JAN1 --eclipse next",
+            "snapshot a.png at 2026-02-17T12:11:56Z");
+        row("time-lapse across an eclipse", "--snapshot a.webp --eclipse 2025-09-07 --step 10m",
+            "snapshot a.webp 2025-09-07T15:28:24Z..2025-09-07T20:55:08Z every 600 s: 33 frames "
+            "webp 12 fps");
         row("help", "--help", "help");
         row("-h", "-h", "help");
         row("version", "--version", "version");
@@ -239,6 +251,20 @@ private slots:
         row("every with readouts", "--readouts --every 1h", "!--every needs --snapshot or --wall");
         row("wallpaper with snapshot", "--wallpaper --snapshot a.png", "!choose one");
         row("wallpaper with at", "--wallpaper --at JAN1", "!--at cannot be used with --wallpaper");
+        for (const char *years : {"2100,1900", "1899,1900", "2000,2101", "2000", "2000,2001,"})
+            QTest::addRow("eclipse years %s", years)
+                << QStringList{"--list-eclipses", years} << "!--list-eclipses must be FROM,TO";
+        for (const char *eclipse : {"tomorrow", "2026-02-30", "2026-8-12", "next\n", ""})
+            QTest::addRow("eclipse %s", eclipse)
+                << QStringList{"--readouts", "--eclipse", eclipse} << "!--eclipse";
+        row("no eclipse that day", "--readouts --eclipse 2026-08-13", "!no eclipse on 2026-08-13");
+        row("eclipse with from", "--snapshot f%d.png LAPSE --eclipse next", "!--eclipse cannot");
+        row("eclipse date with at", "--readouts --at JAN1 --eclipse 2024-04-08", "!--at and --ecl");
+        row("eclipse with every", "--snapshot a.png --every 1h --eclipse next",
+            "!--eclipse cannot");
+        row("eclipse listing an eclipse", "--list-eclipses --eclipse next", "!--eclipse needs");
+        row("no eclipse before 1900", "--readouts --at 1900-03-01T00:00:00Z --eclipse previous",
+            "!no previous eclipse within");
     }
     void parse()
     {

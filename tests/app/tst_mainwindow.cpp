@@ -534,7 +534,7 @@ private slots:
                      "---, Centre Map Here, Set Home Here, Set Target Here, Pin, More Layers");
         QCOMPARE(titles(menu->actions().last()->menu()),
                  (QStringList{"Show Sun", "Show Moon", "Show Twilight Lines", "Show Range Rings",
-                              "Hide Paths to Target", "Show Locator Grid"}));
+                              "Hide Paths to Target", "Show Locator Grid", "Hide Eclipses"}));
         // F11 for full screen on every desktop, where Qt's standard key is often empty.
         QVERIFY(app.child<QAction>("actionFullScreen")->shortcuts().contains(Qt::Key_F11));
         // The View menu shows the same actions; they flip the layers, stored, and their own titles.
@@ -875,6 +875,10 @@ private slots:
         row("slider 20", "2026-06-21T15:20:00Z 15:20:00 +3 h 20 min — Duskmap, 20 +3 h 20 min, on");
         row("slider -1", "2026-06-21T11:50:00Z 11:50:00 −10 min — Duskmap, -1 −10 min, on");
         row("slider 3, slider 0", "now 12:00:00 Duskmap, 0 +0 s, off");
+        // The total solar eclipse of 2026-08-12, then the partial lunar one.
+        row("Ne&xt Eclipse, Ne&xt Eclipse",
+            "2026-08-28T04:12:55Z 4:12:55 +67 d 16 h — Duskmap, 144 +67 d 16 h, on");
+        row("Pre&vious Eclipse", "2026-03-03T11:33:43Z 11:33:43 −110 d — Duskmap, -144 −110 d, on");
     }
     void timeMachine()
     {

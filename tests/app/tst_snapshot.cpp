@@ -286,6 +286,33 @@ private slots:
         QFile::remove(path("config/duskmap/duskmap.conf"));
     }
 
+    // An eclipse named on the command line, in the JSON, against NASA's canon: 2024-04-08
+    // greatest at 18:18:29 TD, 4 min 28 s and 197.5 km wide there; 2025-09-07's umbral
+    // magnitude 1.3619. Each is seen whole at the place of its greatest.
+    void eclipseJson()
+    {
+        const auto eclipse = [this](const QString &arguments) {
+            const Run r = run("--readouts --json --eclipse " + arguments);
+            return QJsonDocument::fromJson(r.out.toUtf8()).object()["eclipse"].toObject();
+        };
+        const QJsonObject solar = eclipse("2024-04-08 --target 25.2896,-104.1484");
+        QCOMPARE(solar["kind"].toString() + ' ' + solar["type"].toString(), "solar total");
+        const QDateTime td = QDateTime::fromString(solar["greatest_utc"].toString(), Qt::ISODate)
+                                 .addMSecs(qint64(solar["delta_t_seconds"].toDouble() * 1000));
+        QVERIFY(qAbs(td.secsTo(
+                    QDateTime(QDate(2024, 4, 8), QTime(18, 18, 29), QTimeZone::utc()))) <= 2);
+        QVERIFY(qAbs(solar["duration_seconds"].toDouble() - 268.0) <= 1.0);
+        QVERIFY(qAbs(solar["path_width_km"].toDouble() - 197.5) <= 2.0);
+        QCOMPARE(solar["target"]["seen"].toString(), "total");
+        QVERIFY(qAbs(solar["target"]["totality_seconds"].toDouble() - 268.0) <= 1.0);
+        QVERIFY(solar["home"].isNull());
+        const QJsonObject lunar = eclipse("2025-09-07 --target -6.0,86.6");
+        QCOMPARE(lunar["kind"].toString() + ' ' + lunar["type"].toString(), "lunar total");
+        QVERIFY(qAbs(lunar["target"]["umbral_magnitude"].toDouble() - 1.3619) <= 0.002);
+        QCOMPARE(lunar["target"]["seen"].toString(), "total");
+        QVERIFY(lunar["target"]["moon_altitude_degrees"].toDouble() > 80.0);
+    }
+
     // What is read and written for machines is the same in every language shipped: the
     // zone table's places, the JSON's figures, and the stored height and grey-line band.
     void sameNumbersInEveryLocale_data()
@@ -323,7 +350,8 @@ private slots:
             return found;
         };
         for (const QString arguments :
-             {"--list-zones", "--list-zones kolkata",
+             {"--list-zones", "--list-zones kolkata", "--list-eclipses 2026,2027",
+              "--readouts --json --eclipse 2026-08-12 --target 43.26,-2.93",
               "--readouts --json --zone Europe/Berlin --pin Asia/Kolkata --target 35.6895,139.6917 "
               "--at 2026-12-07T12:00:00Z"}) {
             const Run c = run(arguments, "UTC", {"LC_ALL=C.UTF-8"});

@@ -1,5 +1,6 @@
 // The shown instant as the Go to dialog and the window's time controls set it.
 #include "TestApplication.h"
+#include "app/EclipsesDialog.h"
 #include "app/TimeMachine.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QTreeWidget>
 
 namespace {
 const QDateTime kNoon(QDate(2026, 6, 21), QTime(12, 0), QTimeZone::utc());
@@ -108,6 +110,23 @@ private slots:
         app.model->showNow();
         QCOMPARE(app.text("awayField"), "");
         QCOMPARE(app.child("timeField")->font().italic(), false);
+    }
+
+    // The Eclipses dialog starts at the first eclipse after the shown instant, says whether
+    // home (Madrid, inside the path's edge at sunset) sees it, and chooses its greatest.
+    void eclipsesDialog()
+    {
+        EclipsesDialog dialog(kNoon, GeoPoint{40.42, -3.70}, nullptr);
+        const auto *list = dialog.findChild<QTreeWidget *>("eclipseList");
+        QVERIFY(list->topLevelItemCount() > 900);
+        const QTreeWidgetItem *item = list->currentItem();
+        QCOMPARE(item->text(0) + ' ' + item->text(5), "Total solar Yes");
+        QCOMPARE(dialog.chosenInstant().toUTC().toString(Qt::ISODate), "2026-08-12T17:45:56Z");
+        QCOMPARE(EclipsesDialog(kNoon, std::nullopt, nullptr)
+                     .findChild<QTreeWidget *>("eclipseList")
+                     ->currentItem()
+                     ->text(5),
+                 "");
     }
 };
 

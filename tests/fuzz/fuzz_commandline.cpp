@@ -35,6 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (options.at)
         FUZZ_CHECK(options.at->isValid() && options.at->toUTC().date() >= QDate(1900, 3, 1) &&
                    options.at->toUTC().date() <= QDate(2100, 2, 28));
+    if (options.eclipseYears)
+        FUZZ_CHECK(options.mode == Mode::ListEclipses && options.eclipseYears->first >= 1900 &&
+                   options.eclipseYears->first <= options.eclipseYears->second &&
+                   options.eclipseYears->second <= 2100);
     FUZZ_CHECK(options.pins.size() <= 12 && !(options.noPins && !options.pins.isEmpty()));
     for (const std::optional<bool> &layer : options.layers)
         FUZZ_CHECK(!layer || options.mode == Mode::Snapshot || options.mode == Mode::Wallpaper);

@@ -2,12 +2,14 @@
 // squares and the marker put them, at one and two device pixels a point.
 #include "TestResources.h"
 #include "astro/Sphere.h"
+#include "eclipses/Shadow.h"
 #include "mapcore/MapProjection.h"
 #include "model/MapModel.h"
 #include "model/SkyTexts.h"
 #include "places/GreatCircle.h"
 #include "platform/Clock.h"
 #include "platform/Resources.h"
+#include "render/EclipseLayers.h"
 #include "render/FrameRenderer.h"
 #include "render/LabelPlacer.h"
 #include "render/LayerPlan.h"
@@ -612,6 +614,59 @@ private slots:
 
     // The grid's labels, painted once and kept, follow the text scale: the
     // longitudes' row along the foot grows, and comes back as it was.
+    // The Moon's shadow, drawn over white, is as dark at each sampled pixel as
+    // the magnitude at its place says, worked out there on the ellipsoid, in
+    // the classic map and in the globe; the lines, in colour, are left out.
+    void eclipseShadeIsTheMagnitude_data()
+    {
+        QTest::addColumn<bool>("classic");
+        QTest::newRow("classic map") << true;
+        QTest::newRow("globe") << false;
+    }
+    void eclipseShadeIsTheMagnitude()
+    {
+        QFETCH(bool, classic);
+        const double t =
+            QDateTime(QDate(2024, 4, 8), QTime(18, 18), QTimeZone::utc()).toSecsSinceEpoch();
+        const std::unique_ptr<PixelLayer> layer = solarShadowLayer(t, 30.0);
+        QVERIFY(layer);
+        const PixelPlaces places = classic
+                                       ? PixelPlaces(geometryFromSize(720.0f, 360.0f))
+                                       : PixelPlaces(MapProjection(MapView::Globe, {25.0, -100.0},
+                                                                   720, 360, MapFit::Contain),
+                                                     nullptr);
+        const eclipses::Shadow shadow = eclipses::Shadow::at(t);
+        const int32_t width = places.width();
+        const auto n = static_cast<size_t>(width);
+        std::vector<float> x(n), y(n), z(n);
+        std::vector<uint32_t> pixels(n);
+        int shaded = 0, central = 0;
+        for (int32_t row = 0; row < places.height(); row += 2) {
+            places.fillRow(row, x.data(), y.data(), z.data());
+            std::fill(pixels.begin(), pixels.end(), 0xffffffffu);
+            layer->drawRow({row, width, x.data(), y.data(), z.data()}, pixels.data());
+            for (int32_t c = 0; c < width; ++c) {
+                const QRgb p = pixels[size_t(c)];
+                if (qRed(p) != qBlue(p) || (x[c] == 0.0f && y[c] == 0.0f && z[c] == 0.0f))
+                    continue;
+                const eclipses::ShadowSample s = shadow.sample(sphere::placeOf({x[c], y[c], z[c]}));
+                const double alpha = s.central         ? 224.0
+                                     : s.magnitude > 0 ? std::min(210.0, 40.0 + 170.0 * s.magnitude)
+                                                       : 0.0;
+                QVERIFY2(std::abs(qRed(p) - (255.0 - alpha)) <= 3.0,
+                         qPrintable(QStringLiteral("row %1 column %2: %3 for magnitude %4")
+                                        .arg(row)
+                                        .arg(c)
+                                        .arg(qRed(p))
+                                        .arg(s.magnitude)));
+                shaded += s.magnitude > 0.0;
+                central += s.central;
+            }
+        }
+        QVERIFY(shaded > 1000);
+        QVERIFY(central > 0);
+    }
+
     void gridFollowsTheTextScale()
     {
         Scene scene({{"UTC", 51.4769, -0.0005}}, qRgb(0, 0, 0), qRgb(0, 0, 0));

@@ -1,0 +1,99 @@
+#include "app/EclipsesDialog.h"
+
+#include "eclipses/LocalCircumstances.h"
+#include "platform/CoordinateText.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLocale>
+#include <QPushButton>
+#include <QTimeZone>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QString typeText(const eclipses::Eclipse &e)
+{
+    using eclipses::Type;
+    if (e.kind == eclipses::Kind::Lunar)
+        return e.type == Type::Total     ? EclipsesDialog::tr("Total lunar")
+               : e.type == Type::Partial ? EclipsesDialog::tr("Partial lunar")
+                                         : EclipsesDialog::tr("Penumbral lunar");
+    return e.type == Type::Total     ? EclipsesDialog::tr("Total solar")
+           : e.type == Type::Annular ? EclipsesDialog::tr("Annular solar")
+           : e.type == Type::Hybrid  ? EclipsesDialog::tr("Hybrid solar")
+                                     : EclipsesDialog::tr("Partial solar");
+}
+
+QString durationText(double seconds)
+{
+    if (!(seconds > 0.0))
+        return QStringLiteral("–");
+    const auto whole = qint64(std::llround(seconds));
+    //: A duration of totality or annularity: %1 minutes, %2 seconds
+    return EclipsesDialog::tr("%1 min %2 s")
+        .arg(whole / 60)
+        .arg(whole % 60, 2, 10, QLatin1Char('0'));
+}
+
+bool seenFrom(const eclipses::Eclipse &e, const GeoPoint &home)
+{
+    if (e.kind == eclipses::Kind::Lunar)
+        return eclipses::lunarLocalCircumstances(e, home).seen;
+    return eclipses::solarLocalCircumstances(e, home).seen != eclipses::Seen::None;
+}
+
+} // namespace
+
+EclipsesDialog::EclipsesDialog(const QDateTime &shown, const std::optional<GeoPoint> &home,
+                               QWidget *parent)
+    : QDialog(parent), m_list(new QTreeWidget(this))
+{
+    setWindowTitle(tr("Eclipses"));
+    m_list->setObjectName(QStringLiteral("eclipseList"));
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setHeaderLabels({tr("Type"), tr("Greatest (UT)"), tr("Place of greatest"),
+                             tr("Duration"), tr("Magnitude"), tr("Seen from home")});
+    const QLocale locale;
+    const double from = shown.toMSecsSinceEpoch() / 1000.0;
+    QTreeWidgetItem *first = nullptr;
+    for (const eclipses::Eclipse &e : eclipses::allEclipses()) {
+        const QDateTime greatest = QDateTime::fromMSecsSinceEpoch(
+            qint64(std::llround(e.greatest * 1000.0)), QTimeZone::utc());
+        auto *item = new QTreeWidgetItem(
+            m_list, {typeText(e), locale.toString(greatest, QLocale::ShortFormat),
+                     shownCoordinates(e.place, 1), durationText(e.durationSeconds),
+                     locale.toString(e.magnitude, 'f', 3),
+                     home ? (seenFrom(e, *home) ? tr("Yes") : tr("No")) : QString()});
+        item->setData(0, Qt::UserRole, greatest);
+        if (!first && e.greatest > from)
+            first = item;
+    }
+    for (int column = 0; column < m_list->columnCount(); ++column)
+        m_list->resizeColumnToContents(column);
+    if (first) {
+        m_list->setCurrentItem(first);
+        m_list->scrollToItem(first, QAbstractItemView::PositionAtCenter);
+    }
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    //: Shows the eclipse chosen in the list at its greatest
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("&Go There"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_list, &QTreeWidget::itemActivated, this, &QDialog::accept);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_list);
+    layout->addWidget(buttons);
+    resize(std::max(640, m_list->header()->length() + 40), 480);
+}
+
+QDateTime EclipsesDialog::chosenInstant() const
+{
+    const QTreeWidgetItem *item = m_list->currentItem();
+    return item ? item->data(0, Qt::UserRole).toDateTime() : QDateTime();
+}
