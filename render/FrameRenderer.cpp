@@ -114,17 +114,20 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
                                const UtcFields &instant)
 {
     const auto shown = [&model](MapLayer layer) { return model.isLayerShown(layer); };
+    const bool moving = model.isCentreMoving();
     // Under the sky's layers: the grids and the rings.
     if (shown(MapLayer::Grid))
-        replayLasting(MapLayer::Grid, painter, frame, scale, {},
+        replayLasting(MapLayer::Grid, painter, frame, scale, moving, {},
                       [&](LayerPlan &plan) { planGrid(plan, frame, m_smallStyle); });
     if (shown(MapLayer::LocatorGrid))
-        replayLasting(MapLayer::LocatorGrid, painter, frame, scale, {}, [&](LayerPlan &plan) {
-            plan.paint(
-                [frame, style = m_smallStyle](QPainter &p) { drawLocatorGrid(p, frame, style); });
-        });
+        replayLasting(MapLayer::LocatorGrid, painter, frame, scale, moving, {},
+                      [&](LayerPlan &plan) {
+                          plan.paint([frame, style = m_smallStyle](QPainter &p) {
+                              drawLocatorGrid(p, frame, style);
+                          });
+                      });
     if (shown(MapLayer::RangeRings))
-        replayLasting(MapLayer::RangeRings, painter, frame, scale, {},
+        replayLasting(MapLayer::RangeRings, painter, frame, scale, moving, {},
                       [&](LayerPlan &plan) { planRangeRings(plan, frame, m_smallStyle); });
     // Only the twilight lines need the overlay's sun beyond the kernel.
     const bool twilightLines = shown(MapLayer::TwilightLines);
@@ -141,14 +144,14 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
     // Over them, the paths and the squares, which stay readable.
     const auto &home = model.place(PlaceEnd::Home), &target = model.place(PlaceEnd::Target);
     if (shown(MapLayer::Paths) && home && target)
-        replayLasting(MapLayer::Paths, painter, frame, scale,
+        replayLasting(MapLayer::Paths, painter, frame, scale, moving,
                       std::array{home->place.point, target->place.point}, [&](LayerPlan &plan) {
                           plan.paint([frame, from = home->place.point, to = target->place.point](
                                          QPainter &p) { drawPaths(p, frame, from, to); });
                       });
     if (shown(MapLayer::Locations)) {
         const std::vector<GeoPoint> &places = model.locationPlaces();
-        replayLasting(MapLayer::Locations, painter, frame, scale, places,
+        replayLasting(MapLayer::Locations, painter, frame, scale, moving, places,
                       [&](LayerPlan &plan) { planSquares(plan, frame, places); });
     }
 
@@ -178,8 +181,17 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
 
 template <typename Plan>
 void FrameRenderer::replayLasting(MapLayer layer, QPainter &painter, const MapFrame &frame,
-                                  double scale, std::span<const GeoPoint> shows, Plan &&plan)
+                                  double scale, bool moving, std::span<const GeoPoint> shows,
+                                  Plan &&plan)
 {
+    // While the centre moves no two frames are alike: the layer is painted
+    // straight onto the frame and kept only once the centre rests.
+    if (moving) {
+        LayerPlan once;
+        plan(once);
+        once.paintOnce(m_frame, painter, scale);
+        return;
+    }
     // Compared where it stands, copied only when it has changed: the squares
     // show every zone's place, and this runs at every frame.
     LastingLayer &lasting = m_lasting[size_t(layer)];
