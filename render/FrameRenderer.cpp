@@ -7,6 +7,7 @@
 #include "model/MapModel.h"
 #include "model/ShownTexts.h"
 #include "model/SkyTexts.h"
+#include "platform/LargeImage.h"
 #include "render/MapLayers.h"
 #include "render/PlaceLayers.h"
 #include "render/SkyLayers.h"
@@ -72,7 +73,7 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
 {
     const QSize pixels = (QSizeF(size) * ratio).toSize();
     if (m_frame.size() != pixels)
-        m_frame = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        m_frame = largeImage(pixels, QImage::Format_ARGB32_Premultiplied);
     if (m_frame.isNull())
         return m_frame; // out of memory, or no size at all
     m_frame.setDevicePixelRatio(ratio);

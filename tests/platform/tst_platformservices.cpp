@@ -1,4 +1,5 @@
 #include "platform/Clock.h"
+#include "platform/LargeImage.h"
 #include "platform/Resources.h"
 #include "zones/TimeZones.h"
 
@@ -50,6 +51,43 @@ private slots:
         // Missing and broken images: the window's resource faults.
         QCOMPARE(resources.imageNamed("Red").size(), QSize(4, 2));
         QCOMPARE(resources.imageNamed("Photo").size(), QSize(4, 2));
+        // One large enough to be decoded into huge pages, as Qt decodes it.
+        QImage large(1500, 700, QImage::Format_RGB32);
+        for (int y = 0; y < large.height(); ++y)
+            for (int x = 0; x < large.width(); ++x)
+                large.setPixel(x, y, qRgb(x % 256, y % 256, (x ^ y) % 256));
+        QVERIFY(large.save(dir.filePath("Large.png")) &&
+                large.save(dir.filePath("LargePhoto.jpg")));
+        QCOMPARE(resources.imageNamed("Large"), large);
+        QCOMPARE(resources.imageNamed("LargePhoto"), QImage(dir.filePath("LargePhoto.jpg")));
+    }
+
+    // Laid out as QImage lays out its own, small or large, and writable
+    // without touching another copy.
+    void largeImages_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QImage::Format>("format");
+        QTest::newRow("small") << QSize(30, 20) << QImage::Format_RGB32;
+        QTest::newRow("large") << QSize(1920, 1080) << QImage::Format_ARGB32_Premultiplied;
+        QTest::newRow("odd-rows") << QSize(2047, 1023) << QImage::Format_RGB888;
+        QTest::newRow("empty") << QSize(0, 1080) << QImage::Format_RGB32;
+    }
+    void largeImages()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QImage::Format, format);
+        QImage image = largeImage(size, format);
+        const QImage own(size, format);
+        QCOMPARE(image.size(), own.size());
+        QCOMPARE(image.bytesPerLine(), own.bytesPerLine());
+        if (size.isEmpty())
+            return;
+        image.fill(Qt::white);
+        const QImage before = image;
+        image.setPixel(size.width() - 1, size.height() - 1, qRgb(1, 2, 3));
+        QCOMPARE(before.pixel(size.width() - 1, size.height() - 1), qRgb(255, 255, 255));
+        QCOMPARE(image.pixel(size.width() - 1, size.height() - 1), qRgb(1, 2, 3));
     }
 };
 
