@@ -7,7 +7,8 @@
 # With weston, the map is a Wayland client of Weston's kiosk shell, which fills the screen with
 # it; Weston runs on the private X server, whose pointer drives it.
 # OUTPUT_DIRECTORY keeps the frame log; with SCREENSHOTS=1 also screenshots taken during the
-# drag (which costs it a frame or two) and after it.
+# drag (which costs it a frame or two) and after it. With LAYERS=1 the grid, the zones' places,
+# the range rings and the paths from Berlin to Tokyo are drawn too.
 set -u
 duskmap=$1 out=${2:-$(mktemp -d)} server=${3:-x11}
 mkdir -p "$out"
@@ -18,6 +19,8 @@ export QT_LOGGING_RULES=duskmap.frames.debug=true QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY QT_SCALE_FACTOR
 mkdir -p "$XDG_CONFIG_HOME/duskmap" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 printf '[General]\nDefaultTimeZone=Europe/Berlin\n' >"$XDG_CONFIG_HOME/duskmap/duskmap.conf"
+[ "${LAYERS-}" = 1 ] && printf '%s\n' ShowLatLon=true ShowLocations=true ShowRangeRings=true \
+    'HomePlace="52.52,13.405"' TargetPlace=Tokyo >>"$XDG_CONFIG_HOME/duskmap/duskmap.conf"
 
 exec {display_fd}>"$work/display"
 Xvfb -displayfd "$display_fd" -screen 0 1366x768x24 -nolisten tcp -noreset >"$work/server.log" 2>&1 &
