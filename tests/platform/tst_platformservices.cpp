@@ -56,10 +56,8 @@ private slots:
         for (int y = 0; y < large.height(); ++y)
             for (int x = 0; x < large.width(); ++x)
                 large.setPixel(x, y, qRgb(x % 256, y % 256, (x ^ y) % 256));
-        QVERIFY(large.save(dir.filePath("Large.png")) &&
-                large.save(dir.filePath("LargePhoto.jpg")));
-        QCOMPARE(resources.imageNamed("Large"), large);
-        QCOMPARE(resources.imageNamed("LargePhoto"), QImage(dir.filePath("LargePhoto.jpg")));
+        QVERIFY(large.save(dir.filePath("Large.jpg")));
+        QCOMPARE(resources.imageNamed("Large"), QImage(dir.filePath("Large.jpg")));
         // Rows laid out as QImage lays out its own, where they need padding.
         QCOMPARE(largeImage({2047, 1023}, QImage::Format_RGB888).bytesPerLine(),
                  QImage(2047, 1023, QImage::Format_RGB888).bytesPerLine());
