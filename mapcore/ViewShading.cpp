@@ -117,6 +117,48 @@ void discColumns(bool azimuthal, double py, double halfWidth, double scale, doub
     discColumnsBaseline(azimuthal, py, halfWidth, scale, limit, first, count, rho, x, y, z);
 }
 
+/// The vectors of a row of a world map whose latitude stays, as if every
+/// column were inside the map: several pixels at once.
+[[gnu::always_inline]] inline void worldColumnsBody(double atZero, double perPixel, double cosLat,
+                                                    double sinLat, int32_t width,
+                                                    float *__restrict x, float *__restrict y,
+                                                    float *__restrict z)
+{
+    for (int32_t column = 0; column < width; ++column) {
+        const double east = atZero + (double(column) + 0.5) * perPixel;
+        x[column] = float(cosLat * cosNearZero(east));
+        y[column] = float(cosLat * east * sincNearZero(east));
+        z[column] = float(sinLat);
+    }
+}
+
+void worldColumnsBaseline(double atZero, double perPixel, double cosLat, double sinLat,
+                          int32_t width, float *x, float *y, float *z)
+{
+    worldColumnsBody(atZero, perPixel, cosLat, sinLat, width, x, y, z);
+}
+
+#if defined(__x86_64__)
+__attribute__((target("arch=x86-64-v3"))) void worldColumnsV3(double atZero, double perPixel,
+                                                              double cosLat, double sinLat,
+                                                              int32_t width, float *x, float *y,
+                                                              float *z)
+{
+    worldColumnsBody(atZero, perPixel, cosLat, sinLat, width, x, y, z);
+}
+#endif
+
+void worldColumns(double atZero, double perPixel, double cosLat, double sinLat, int32_t width,
+                  float *x, float *y, float *z)
+{
+#if defined(__x86_64__)
+    static const bool v3 = supportedInstructionSets().back() >= InstructionSet::X86_64_V3;
+    if (v3)
+        return worldColumnsV3(atZero, perPixel, cosLat, sinLat, width, x, y, z);
+#endif
+    worldColumnsBaseline(atZero, perPixel, cosLat, sinLat, width, x, y, z);
+}
+
 /// One row of the view frame's vectors. Azimuthal views straight from their
 /// plane; along a row of a world map the latitude stays and only the
 /// longitude is worked out pixel by pixel.
@@ -160,14 +202,11 @@ void prepareRow(const MapProjection &frame, int32_t row, float *x, float *y, flo
     }
     const double sinLat = std::sin(along->latitude);
     const double cosLat = std::cos(along->latitude);
+    worldColumns(along->atZero, along->perPixel, cosLat, sinLat, width, x, y, z);
     for (int32_t column = 0; column < width; ++column) {
         const double east = along->atZero + (column + 0.5) * along->perPixel;
-        if (std::fabs(east) < std::min(along->widest - 1e-9, kPi)) {
-            x[column] = float(cosLat * cosNearZero(east));
-            y[column] = float(cosLat * east * sincNearZero(east));
-            z[column] = float(sinLat);
+        if (std::fabs(east) < std::min(along->widest - 1e-9, kPi))
             continue;
-        }
         // At the very edge of a world map the inverse itself decides.
         const auto v = frame.unitVectorAt({column + 0.5, row + 0.5});
         x[column] = v ? float((*v)[0]) : 0.0f;
