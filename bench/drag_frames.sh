@@ -3,11 +3,14 @@
 # under a window manager, the window zoomed to fill the screen, and reads the frames the map
 # presented from its frame log: frames a second and the longest gap between two, during the
 # drag; then whether the frame at rest followed.
-#   bench/drag_frames.sh DUSKMAP_BINARY [OUTPUT_DIRECTORY]
+#   bench/drag_frames.sh DUSKMAP_BINARY [OUTPUT_DIRECTORY [x11|weston]]
+# With weston, the map is a Wayland client of Weston's kiosk shell, which fills the screen with
+# it; Weston runs on the private X server, whose pointer drives it.
 # OUTPUT_DIRECTORY keeps the frame log; with SCREENSHOTS=1 also screenshots taken during the
-# drag (which costs it a frame or two) and after it.
+# drag (which costs it a frame or two) and after it. With LAYERS=1 the grid, the zones' places,
+# the range rings and the paths from Berlin to Tokyo are drawn too.
 set -u
-duskmap=$1 out=${2:-$(mktemp -d)}
+duskmap=$1 out=${2:-$(mktemp -d)} server=${3:-x11}
 mkdir -p "$out"
 work=$(mktemp -d) server_pid= wm_pid= app_pid=
 trap 'for pid in $app_pid $wm_pid $server_pid; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done; rm -rf "$work"' EXIT
@@ -16,6 +19,8 @@ export QT_LOGGING_RULES=duskmap.frames.debug=true QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY QT_SCALE_FACTOR
 mkdir -p "$XDG_CONFIG_HOME/duskmap" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 printf '[General]\nDefaultTimeZone=Europe/Berlin\n' >"$XDG_CONFIG_HOME/duskmap/duskmap.conf"
+[ "${LAYERS-}" = 1 ] && printf '%s\n' ShowLatLon=true ShowLocations=true ShowRangeRings=true \
+    'HomePlace="52.52,13.405"' TargetPlace=Tokyo >>"$XDG_CONFIG_HOME/duskmap/duskmap.conf"
 
 exec {display_fd}>"$work/display"
 Xvfb -displayfd "$display_fd" -screen 0 1366x768x24 -nolisten tcp -noreset >"$work/server.log" 2>&1 &
@@ -23,29 +28,47 @@ server_pid=$!
 exec {display_fd}>&-
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.2; done
 export DISPLAY=:$(tr -dc '0-9' <"$work/display")
-openbox >/dev/null 2>&1 & wm_pid=$!
+if [ "$server" = weston ]; then
+    # No on-screen keyboard over the map.
+    printf '[core]\nidle-time=0\n[input-method]\npath=\n' >"$work/weston.ini"
+    weston -c "$work/weston.ini" --backend=x11-backend.so --shell=kiosk-shell.so --use-pixman \
+        --width=1366 --height=768 --socket=duskmap-drag >"$work/weston.log" 2>&1 & wm_pid=$!
+    for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/duskmap-drag" ] && break; sleep 0.2; done
+    export WAYLAND_DISPLAY=duskmap-drag QT_QPA_PLATFORM=wayland
+else
+    openbox >/dev/null 2>&1 & wm_pid=$!
+fi
 "$duskmap" >"$out/frames.log" 2>&1 & app_pid=$!
-window=
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name '^Duskmap$' 2>/dev/null | head -n 1)
-    [ -n "$window" ] && break
-    sleep 0.2
-done
-[ -n "$window" ] || { echo "drag_frames.sh: the window did not appear" >&2; exit 1; }
-sleep 1
-# Zoomed to fill the screen, then the globe.
-xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+m
-sleep 1
-xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+3
-sleep 2
-eval "$(xdotool getwindowgeometry --shell "$window")"
+if [ "$server" = weston ]; then
+    for _ in $(seq 100); do grep -q duskmap.frames "$out/frames.log" && break; sleep 0.2; done
+    grep -q duskmap.frames "$out/frames.log" || { echo "drag_frames.sh: no frame under Weston" >&2; exit 1; }
+    sleep 1
+    xdotool key --clearmodifiers ctrl+3
+    sleep 2
+    X=0 Y=0 WIDTH=1366 HEIGHT=768
+else
+    window=
+    for _ in $(seq 100); do
+        window=$(xdotool search --onlyvisible --name '^Duskmap$' 2>/dev/null | head -n 1)
+        [ -n "$window" ] && break
+        sleep 0.2
+    done
+    [ -n "$window" ] || { echo "drag_frames.sh: the window did not appear" >&2; exit 1; }
+    sleep 1
+    # Zoomed to fill the screen, then the globe.
+    xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+m
+    sleep 1
+    xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+3
+    sleep 2
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+fi
 cx=$((X + WIDTH / 2)) cy=$((Y + HEIGHT / 3))
 xdotool mousemove "$cx" "$cy" mousedown 1
 marker=$(wc -l <"$out/frames.log")
 # Three seconds of pointer motion, a step every 4 ms, twice round a circle of 150 px, through
 # the XTest extension as a pointing device's events arrive.
 shot_pid=
-[ "${SCREENSHOTS-}" = 1 ] && { (sleep 1.5 && import -window root "$out/during.png") & shot_pid=$!; }
+[ "${SCREENSHOTS-}" = 1 ] && { (sleep 1.1 && import -window root "$out/during.png") & shot_pid=$!; }
 python3 - "$cx" "$cy" <<'EOF'
 import ctypes, math, sys, time
 x11, xtest = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXtst.so.6")

@@ -1,5 +1,6 @@
 #include "platform/Resources.h"
 
+#include "platform/LargeImage.h"
 #include "platform/Log.h"
 
 #include <QDir>
@@ -44,7 +45,16 @@ QImage Resources::imageNamed(const QString &name) const
         return {};
     }
     QImageReader reader(path);
-    QImage image = reader.read();
+    // Decoders of a known size and format fill the image given to them; a
+    // large one's memory is mapped faster. Beyond the reader's own limit it
+    // refuses the image, and nothing is allocated for it.
+    QImage image;
+    const QSize size = reader.size();
+    const qint64 limit = qint64(QImageReader::allocationLimit()) << 20;
+    if (size.isValid() && (limit == 0 || qint64(size.width()) * size.height() * 4 <= limit))
+        image = largeImage(size, reader.imageFormat());
+    if (!reader.read(&image))
+        image = {};
     if (image.isNull())
         logWarningOnce(
             QStringLiteral("Cannot decode the image %1: %2").arg(path, reader.errorString()));

@@ -7,6 +7,7 @@
 #include "model/MapModel.h"
 #include "model/ShownTexts.h"
 #include "model/SkyTexts.h"
+#include "platform/LargeImage.h"
 #include "render/EclipseLayers.h"
 #include "render/FastLines.h"
 #include "render/MapLayers.h"
@@ -78,7 +79,7 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
 {
     const QSize pixels = (QSizeF(size) * ratio).toSize();
     if (m_frame.size() != pixels)
-        m_frame = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        m_frame = largeImage(pixels, QImage::Format_ARGB32_Premultiplied);
     if (m_frame.isNull())
         return m_frame; // out of memory, or no size at all
     m_frame.setDevicePixelRatio(ratio);
@@ -147,6 +148,7 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
                                const UtcFields &instant)
 {
     const auto shown = [&model](MapLayer layer) { return model.isLayerShown(layer); };
+    const bool moving = model.isCentreMoving();
     m_labels.clear();
     // The edge of the Earth, which the night would otherwise lose in the black.
     FastLines rim(m_frame, kRimColour);
@@ -154,20 +156,20 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
         rim.polyline(piece, scale);
     // Under the sky's layers: the grids and the rings.
     if (shown(MapLayer::Grid))
-        replayLasting(MapLayer::Grid, painter, frame, scale, {},
+        replayLasting(MapLayer::Grid, painter, frame, scale, moving, {},
                       [&](LayerPlan &plan) { planGrid(plan, frame, m_smallStyle); });
     if (shown(MapLayer::LocatorGrid))
-        replayLasting(MapLayer::LocatorGrid, painter, frame, scale, {},
+        replayLasting(MapLayer::LocatorGrid, painter, frame, scale, moving, {},
                       [&](LayerPlan &plan) { planLocatorGrid(plan, frame, m_smallStyle); });
     if (shown(MapLayer::RangeRings))
-        replayLasting(MapLayer::RangeRings, painter, frame, scale, {},
+        replayLasting(MapLayer::RangeRings, painter, frame, scale, moving, {},
                       [&](LayerPlan &plan) { planRangeRings(plan, frame, m_smallStyle); });
     if (shown(MapLayer::Eclipses)) {
         const auto eclipse = eclipses::eclipseWithin(shownInstant.toMSecsSinceEpoch() / 1000.0,
                                                      kEclipseShownSeconds);
         if (eclipse && eclipse->kind == eclipses::Kind::Solar)
             replayLasting(
-                MapLayer::Eclipses, painter, frame, scale, std::array{eclipse->place},
+                MapLayer::Eclipses, painter, frame, scale, moving, std::array{eclipse->place},
                 [&](LayerPlan &plan) { planEclipsePath(plan, frame, *eclipse, m_smallStyle); });
     }
     // Only the twilight lines need the overlay's sun beyond the kernel.
@@ -189,14 +191,14 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
     // Over them, the paths and the squares, which stay readable.
     const auto &home = model.place(PlaceEnd::Home), &target = model.place(PlaceEnd::Target);
     if (shown(MapLayer::Paths) && home && target)
-        replayLasting(MapLayer::Paths, painter, frame, scale,
+        replayLasting(MapLayer::Paths, painter, frame, scale, moving,
                       std::array{home->place.point, target->place.point}, [&](LayerPlan &plan) {
                           plan.paint([frame, from = home->place.point, to = target->place.point](
                                          QPainter &p) { drawPaths(p, frame, from, to); });
                       });
     if (shown(MapLayer::Locations)) {
         const std::vector<GeoPoint> &places = model.locationPlaces();
-        replayLasting(MapLayer::Locations, painter, frame, scale, places,
+        replayLasting(MapLayer::Locations, painter, frame, scale, moving, places,
                       [&](LayerPlan &plan) { planSquares(plan, frame, places); });
     }
 
@@ -228,8 +230,19 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
 
 template <typename Plan>
 void FrameRenderer::replayLasting(MapLayer layer, QPainter &painter, const MapFrame &frame,
-                                  double scale, std::span<const GeoPoint> shows, Plan &&plan)
+                                  double scale, bool moving, std::span<const GeoPoint> shows,
+                                  Plan &&plan)
 {
+    // While the centre moves no two frames are alike: the layer is painted
+    // straight onto the frame and kept only once the centre rests.
+    if (moving) {
+        LayerPlan once;
+        plan(once);
+        once.paintOnce(m_frame, painter, scale);
+        for (const QRectF &label : once.labels())
+            m_labels.avoid(label);
+        return;
+    }
     // Compared where it stands, copied only when it has changed: the squares
     // show every zone's place, and this runs at every frame.
     LastingLayer &lasting = m_lasting[size_t(layer)];

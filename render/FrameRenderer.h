@@ -78,10 +78,11 @@ private:
         std::optional<LayerPlan> plan;
     };
     /// Replays a lasting layer, planning it again first when it shows
-    /// something else or the frame has changed.
+    /// something else or the frame has changed; while the centre is moving,
+    /// plans and paints it for this frame alone.
     template <typename Plan>
     void replayLasting(MapLayer layer, QPainter &painter, const MapFrame &frame, double scale,
-                       std::span<const GeoPoint> shows, Plan &&plan);
+                       bool moving, std::span<const GeoPoint> shows, Plan &&plan);
 
     MapImages m_images;
     std::array<LastingLayer, kMapLayerCount> m_lasting;

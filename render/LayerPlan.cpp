@@ -171,20 +171,36 @@ void LayerPlan::recordDrawing(Step &step, const QImage &frame, const QPainter &p
 
 void LayerPlan::replay(QImage &frame, QPainter &painter, double scale)
 {
+    play(frame, painter, scale, true);
+}
+
+void LayerPlan::paintOnce(QImage &frame, QPainter &painter, double scale)
+{
+    play(frame, painter, scale, false);
+}
+
+void LayerPlan::play(QImage &frame, QPainter &painter, double scale, bool keep)
+{
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const bool recorded = frame.format() == QImage::Format_ARGB32_Premultiplied &&
+    // Recording a fill's coverage or a drawing's pixels costs more than
+    // painting it once, so a plan painted once records nothing.
+    const bool recorded = keep && frame.format() == QImage::Format_ARGB32_Premultiplied &&
                           frame.devicePixelRatio() == 1.0 && painter.transform().isIdentity();
     if (recorded && m_recordedSize != frame.size())
         record(frame.size());
     auto *pixels = reinterpret_cast<uint32_t *>(frame.bits());
     const size_t width = size_t(frame.width());
     const bool paintAgain =
-        m_paintedSize != frame.size() || m_paintedRatio != frame.devicePixelRatio();
-    m_paintedSize = frame.size();
-    m_paintedRatio = frame.devicePixelRatio();
+        keep && (m_paintedSize != frame.size() || m_paintedRatio != frame.devicePixelRatio());
+    if (keep) {
+        m_paintedSize = frame.size();
+        m_paintedRatio = frame.devicePixelRatio();
+    }
     for (Step &step : m_steps) {
-        if (step.draw) {
+        if (step.draw && !keep) {
+            step.draw(painter);
+        } else if (step.draw) {
             if (paintAgain)
                 recordDrawing(step, frame, painter);
             step.pixels->blendOnto(frame);

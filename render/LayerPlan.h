@@ -63,6 +63,9 @@ public:
     /// point. On a frame of one pixel a point in ARGB32_Premultiplied, the
     /// fills' coverage is recorded at the first replay and used from then on.
     void replay(QImage &frame, QPainter &painter, double scale);
+    /// Paints the plan once, straight onto the frame, recording nothing: for a
+    /// plan made for one frame only, as while the map's centre moves.
+    void paintOnce(QImage &frame, QPainter &painter, double scale);
 
 private:
     /// Pixels of one coverage: a rectangle, as most of a line's are.
@@ -84,6 +87,7 @@ private:
         std::shared_ptr<SparseLayer> pixels; ///< what draw covers, once painted
     };
 
+    void play(QImage &frame, QPainter &painter, double scale, bool keep);
     void record(QSize frameSize);
     void recordDrawing(Step &step, const QImage &frame, const QPainter &painter);
 

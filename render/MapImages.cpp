@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <future>
 #include <new>
+#include <system_error>
 
 namespace {
 // Stand-ins for a missing image: a dark ocean blue by day, black by night.
@@ -51,21 +53,39 @@ void MapImages::release()
     m_worldSources[0] = m_worldSources[1] = {};
 }
 
+QImage MapImages::decodeWorldSource(bool night) const
+{
+    const QImage &custom = night ? m_customNight : m_customDay;
+    QImage source = custom.isNull() ? m_resources.imageNamed(night ? QStringLiteral("NightMap2048")
+                                                                   : QStringLiteral("EarthMap2048"))
+                                    : custom;
+    if (source.isNull()) {
+        source = QImage(2, 1, QImage::Format_RGB32);
+        source.fill(night ? kMissingNightColour : kMissingDayColour);
+    }
+    return source.convertToFormat(QImage::Format_RGB32);
+}
+
 const QImage &MapImages::worldSource(bool night)
 {
     QImage &kept = m_worldSources[night ? 1 : 0];
-    if (kept.isNull()) {
-        const QImage &custom = night ? m_customNight : m_customDay;
-        QImage source = custom.isNull()
-                            ? m_resources.imageNamed(night ? QStringLiteral("NightMap2048")
-                                                           : QStringLiteral("EarthMap2048"))
-                            : custom;
-        if (source.isNull()) {
-            source = QImage(2, 1, QImage::Format_RGB32);
-            source.fill(night ? kMissingNightColour : kMissingDayColour);
+    if (!kept.isNull())
+        return kept;
+    // Whoever samples one samples the other: while this thread decodes one,
+    // another decodes the other, which halves a snapshot's wait for them.
+    QImage &other = m_worldSources[night ? 0 : 1];
+    std::future<QImage> otherSource;
+    if (other.isNull()) {
+        try {
+            otherSource =
+                std::async(std::launch::async, [this, night] { return decodeWorldSource(!night); });
+        } catch (const std::system_error &) {
+            // No thread to be had: the other is decoded when it is asked for.
         }
-        kept = source.convertToFormat(QImage::Format_RGB32);
     }
+    kept = decodeWorldSource(night);
+    if (otherSource.valid())
+        other = otherSource.get();
     return kept;
 }
 

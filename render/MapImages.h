@@ -71,6 +71,8 @@ private:
         bool operator==(const Placement &) const = default;
     };
     static Placement placementFor(const MapGeometry &geometry, const QString &name);
+    /// The world's source image for worldSource(), decoded anew.
+    QImage decodeWorldSource(bool night) const;
     /// The named (or custom) image scaled to the world's size in the given
     /// format, or a plain stand-in when it cannot be had.
     QImage world(const Placement &placement, bool night, QImage::Format format);

@@ -1,4 +1,5 @@
 #include "platform/Clock.h"
+#include "platform/LargeImage.h"
 #include "platform/Resources.h"
 #include "zones/TimeZones.h"
 
@@ -50,6 +51,16 @@ private slots:
         // Missing and broken images: the window's resource faults.
         QCOMPARE(resources.imageNamed("Red").size(), QSize(4, 2));
         QCOMPARE(resources.imageNamed("Photo").size(), QSize(4, 2));
+        // One large enough to be decoded into huge pages, as Qt decodes it.
+        QImage large(1500, 700, QImage::Format_RGB32);
+        for (int y = 0; y < large.height(); ++y)
+            for (int x = 0; x < large.width(); ++x)
+                large.setPixel(x, y, qRgb(x % 256, y % 256, (x ^ y) % 256));
+        QVERIFY(large.save(dir.filePath("Large.jpg")));
+        QCOMPARE(resources.imageNamed("Large"), QImage(dir.filePath("Large.jpg")));
+        // Rows laid out as QImage lays out its own, where they need padding.
+        QCOMPARE(largeImage({2047, 1023}, QImage::Format_RGB888).bytesPerLine(),
+                 QImage(2047, 1023, QImage::Format_RGB888).bytesPerLine());
     }
 };
 

@@ -192,7 +192,8 @@ private slots:
     }
 
     // The plan's replay with its recorded coverage equals QPainter painting it,
-    // on either map and with an extra fill on a fraction of a row.
+    // and painting it once without recording, on either map and with an extra
+    // fill on a fraction of a row.
     void layerPlanReplayIsQPainters()
     {
         Scene scene({});
@@ -212,13 +213,40 @@ private slots:
             // QPainter fills on a frame the plan does not record on; opaque, so
             // that its pixels are the same in either format.
             QImage painted = recorded.convertToFormat(QImage::Format_ARGB32);
+            QImage once = recorded;
             for (QImage *frame : {&recorded, &painted}) {
                 QPainter painter(frame);
                 plan.replay(*frame, painter, 1.0);
                 plan.replay(*frame, painter, 1.0); // the second from the recording
             }
             QCOMPARE(recorded, painted.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+            // Painted once and straight, as while the centre moves: the same.
+            for (int i = 0; i < 2; ++i) {
+                QPainter painter(&once);
+                plan.paintOnce(once, painter, 1.0);
+            }
+            QCOMPARE(once, recorded);
         }
+    }
+
+    // The frame at rest after a drag equals a new renderer's: nothing painted
+    // while the centre moved is kept.
+    void draggedFrameKeepsNothing()
+    {
+        Scene scene({{"UTC", 51.4769, -0.0005}, {"Asia/Tokyo", 35.65, 139.74}});
+        for (const MapLayer layer : {MapLayer::Grid, MapLayer::Locations, MapLayer::RangeRings,
+                                     MapLayer::Paths, MapLayer::LocatorGrid})
+            scene.model->setLayerShown(layer, true);
+        scene.model->setPlace(PlaceEnd::Home, ChosenPlace{"Paris", {{48.86, 2.35}, "Paris", ""}});
+        scene.model->setPlace(PlaceEnd::Target, ChosenPlace{"Perth", {{-31.95, 115.86}, "", ""}});
+        scene.model->setView(MapView::Globe);
+        const QSize size(360, 200);
+        scene.renderer->render(*scene.model, size);
+        scene.model->moveCentre(GeoPoint{30.0, 40.0});
+        scene.renderer->render(*scene.model, size);
+        scene.model->finishMovingCentre();
+        const QImage rest = scene.renderer->render(*scene.model, size).copy();
+        QCOMPARE(rest, FrameRenderer(*scene.resources).render(*scene.model, size));
     }
 
     // The Sun's and the Moon's symbols centred on the points below them, and
