@@ -38,7 +38,8 @@ struct CommandLineOptions
         ListZones,
         Wallpaper,
         Help,
-        Version
+        Version,
+        Passes,
     };
     Mode mode = Mode::Window;
     QString outputPath; ///< --snapshot FILE
@@ -78,6 +79,7 @@ struct CommandLineOptions
     std::array<std::optional<TypedPlace>, kPlaceEnds.size()> places;
     std::optional<double> homeElevation;      ///< --home-elevation METRES
     std::optional<GreyLineBand> greyLineBand; ///< --grey-line LOW,HIGH
+    QString satellitesPath;                   ///< --satellites FILE
 
     /// A time-lapse: frames from --from to --to every --step, written as
     /// numbered image files or as one animated WebP.

@@ -27,3 +27,8 @@ int runWallpaper(const CommandLineOptions &options, Preferences &preferences,
 /// line on err when it finds none.
 int runListZones(const CommandLineOptions &options, const Resources &resources, QTextStream &out,
                  QTextStream &err);
+/// The chosen satellites' passes over home in the next days, in home's zone;
+/// 2 with one line on err without a home or an element file, 1 when the file
+/// has none of the chosen satellites.
+int runPasses(const CommandLineOptions &options, Preferences &preferences,
+              const Resources &resources, const Clock &clock, QTextStream &out, QTextStream &err);

@@ -139,6 +139,8 @@ int runHeadless(int argc, char *argv[], const CommandLineOptions &options, bool 
         return runReadouts(options, preferences, resources, systemClock(), out, err);
     case Mode::Wallpaper:
         return runWallpaper(options, preferences, resources, systemClock(), err);
+    case Mode::Passes:
+        return runPasses(options, preferences, resources, systemClock(), out, err);
     default:
         return runListZones(options, resources, out, err);
     }
