@@ -18,6 +18,7 @@ enum class MapLayer
     RangeRings,
     Paths,
     LocatorGrid,
+    Satellites,
 };
 
 /// A menu title and the key that tells it apart for translators.
@@ -135,6 +136,16 @@ inline constexpr std::array kMapLayers{
                  //: Menu item that hides the grid of Maidenhead locators
                  QT_TRANSLATE_NOOP3("Localizable", "Hide Locator Grid", "HideLocatorGrid"),
                  QT_TRANSLATE_NOOP("MapLayer", "Maidenhead locator grid"), "Ctrl+Shift+K", false},
+    // Draws nothing until an element file is read and one of its satellites chosen.
+    MapLayerInfo{MapLayer::Satellites, "ShowSatellites", true, "satellite-layer",
+                 "draw the chosen satellites: their places, tracks and footprints",
+                 //: Menu item that shows the chosen satellites with their ground tracks and
+                 //: the areas they can be seen from
+                 QT_TRANSLATE_NOOP3("Localizable", "Show Satellites", "ShowSatellites"),
+                 //: Menu item that hides the satellites
+                 QT_TRANSLATE_NOOP3("Localizable", "Hide Satellites", "HideSatellites"),
+                 QT_TRANSLATE_NOOP("MapLayer", "Satellites, their tracks and footprints"),
+                 "Ctrl+Shift+S", false},
 };
 inline constexpr std::size_t kMapLayerCount = kMapLayers.size();
 
