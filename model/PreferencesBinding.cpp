@@ -18,23 +18,6 @@ const QString kGreyLineKey = QStringLiteral("GreyLineBand");
 const QString kSatelliteFileKey = QStringLiteral("SatelliteElementsFile");
 const QString kSatellitesShownKey = QStringLiteral("SatellitesShown");
 const QString kSatelliteMaskKey = QStringLiteral("SatelliteElevationMask");
-
-/// The catalogue numbers as stored, "25544, 48274"; none for a text that
-/// holds anything else.
-QList<int> catalogNumbersFrom(const QVariant &stored)
-{
-    QList<int> numbers;
-    for (const QString &part :
-         stored.toStringList().join(QLatin1Char(',')).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        bool ok = false;
-        const int number = part.trimmed().toInt(&ok);
-        if (!ok || number <= 0 || number > orbits::kMaxAlpha5Number)
-            return {kIssCatalogNumber};
-        if (!numbers.contains(number))
-            numbers.append(number);
-    }
-    return numbers;
-}
 } // namespace
 
 namespace PreferencesBinding {

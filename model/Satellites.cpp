@@ -6,6 +6,21 @@
 #include <algorithm>
 #include <cmath>
 
+QList<int> catalogNumbersFrom(const QVariant &stored)
+{
+    QList<int> numbers;
+    for (const QString &part :
+         stored.toStringList().join(QLatin1Char(',')).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int number = part.trimmed().toInt(&ok);
+        if (!ok || number <= 0 || number > orbits::kMaxAlpha5Number)
+            return {kIssCatalogNumber};
+        if (!numbers.contains(number))
+            numbers.append(number);
+    }
+    return numbers;
+}
+
 QString ShownSatellite::name() const
 {
     return elements.name.empty() ? QString::number(elements.catalogNumber)

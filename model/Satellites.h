@@ -13,6 +13,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QVariant>
 
 #include <memory>
 #include <optional>
@@ -26,6 +27,10 @@ inline constexpr double kStaleElementDays = 14.0;
 /// The elevation masks the preferences and the command line take, degrees.
 inline constexpr double kLowestElevationMask = 0.0;
 inline constexpr double kHighestElevationMask = 80.0;
+
+/// The catalogue numbers as the preferences keep them, "25544,48274"; the
+/// ISS alone for a text that holds anything else.
+QList<int> catalogNumbersFrom(const QVariant &stored);
 
 /// A chosen satellite found in the file, its propagator set up once.
 struct ShownSatellite
