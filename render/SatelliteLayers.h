@@ -49,8 +49,8 @@ private:
     struct Cap
     {
         float x, y, z;
-        float cosRadius;
-        /// The cap's extent in z, for skipping rows it does not reach.
+        float cosRadius, sinRadius, radius;
+        /// The cap's extent in z, for passing over the rows it does not reach.
         float zLow, zHigh;
         uint32_t colour; ///< premultiplied
     };
