@@ -33,10 +33,7 @@ PreferencesDialog::PreferencesDialog(MapModel &model, ZoneCountries countries, Q
     // what the map shows, and the places and clocks.
     auto *layout = new QVBoxLayout(this);
     auto *columns = new QHBoxLayout;
-    auto *shown = new QVBoxLayout;
-    shown->addWidget(createLayerBox());
-    shown->addWidget(createSatelliteBox(), 1);
-    columns->addLayout(shown);
+    columns->addWidget(createLayerBox(), 0, Qt::AlignTop);
     auto *places = new QVBoxLayout;
     places->addWidget(createPlaceBox());
     places->addWidget(createClockBox(std::move(countries)), 1);
@@ -85,6 +82,25 @@ QWidget *PreferencesDialog::createLayerBox()
                 });
         layout->addWidget(check);
     }
+    // The satellites in a dialog of their own: their list would not leave
+    // this one room on a small screen under large text.
+    //: Button in the preferences that opens the choice of satellites and their file
+    auto *satellites = new QPushButton(tr("&Satellites…"), box);
+    connect(satellites, &QPushButton::clicked, this, [this] {
+        if (!m_satelliteDialog) {
+            m_satelliteDialog = new QDialog(this);
+            m_satelliteDialog->setWindowTitle(tr("Satellites"));
+            auto *layout = new QVBoxLayout(m_satelliteDialog);
+            layout->addWidget(createSatelliteBox());
+            auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, m_satelliteDialog);
+            connect(buttons, &QDialogButtonBox::rejected, m_satelliteDialog, &QDialog::reject);
+            layout->addWidget(buttons);
+        }
+        m_satelliteDialog->show();
+        m_satelliteDialog->raise();
+        m_satelliteDialog->activateWindow();
+    });
+    layout->addWidget(satellites);
     return box;
 }
 
@@ -285,7 +301,7 @@ constexpr int kMostListed = 300;
 QWidget *PreferencesDialog::createSatelliteBox()
 {
     //: Group of the preferences: the satellites shown on the map and their file
-    auto *box = new QGroupBox(tr("Satellites"), this);
+    auto *box = new QGroupBox(tr("Satellites"), m_satelliteDialog);
     auto *form = new QFormLayout(box);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     Satellites &satellites = m_model.satellites();
@@ -294,6 +310,8 @@ QWidget *PreferencesDialog::createSatelliteBox()
     m_satelliteFile = new QLineEdit(satellites.elementsFile(), box);
     //: Placeholder of the field that names the file of satellites' orbital elements
     m_satelliteFile->setPlaceholderText(tr("A file of TLE or OMM elements"));
+    //: The field that names the file of satellites' orbital elements, for screen readers
+    m_satelliteFile->setAccessibleName(tr("Element file"));
     auto *browse = new QPushButton(tr("&Choose…"), box);
     browse->setAccessibleName(tr("Choose the satellites' element file"));
     fileRow->addWidget(m_satelliteFile, 1);
@@ -321,6 +339,7 @@ QWidget *PreferencesDialog::createSatelliteBox()
     mask->setDecimals(0);
     mask->setSuffix(QStringLiteral("°"));
     mask->setValue(satellites.elevationMask());
+    mask->setAccessibleName(tr("Elevation mask"));
     //: Tooltip of the satellites' elevation mask
     mask->setToolTip(tr("The footprints and the passes count a satellite as up from this "
                         "elevation above home's horizon."));
@@ -329,21 +348,20 @@ QWidget *PreferencesDialog::createSatelliteBox()
             [this](double degrees) { m_model.satellites().setElevationMask(degrees); });
 
     m_satelliteSearch = new QLineEdit(box);
-    m_satelliteSearch->setClearButtonEnabled(true);
     //: Placeholder of the search box over the list of satellites
     m_satelliteSearch->setPlaceholderText(tr("Find by name or catalogue number"));
     m_satelliteSearch->setAccessibleName(tr("Find a satellite"));
     form->addRow(m_satelliteSearch);
     m_satelliteList = new QListWidget(box);
     m_satelliteList->setAccessibleName(tr("Satellites to show"));
+    // A few rows at the least: the dialog fits a small screen under large text.
+    m_satelliteList->setMinimumHeight(3 * m_satelliteList->fontMetrics().height());
     form->addRow(m_satelliteList);
+    // The colours' legend where the satellites are chosen, and on the box.
     //: The legend of the satellites' colours on the map
-    auto *legend = new QLabel(tr("On the map: gold, sunlit; blue, in the Earth's shadow; green, "
-                                 "sunlit over home in the dark, to be seen by eye; grey, "
-                                 "elements older than 14 days."),
-                              box);
-    legend->setWordWrap(true);
-    form->addRow(legend);
+    box->setToolTip(tr("On the map: gold, sunlit; blue, in the Earth's shadow; green, "
+                       "sunlit over home in the dark, to be seen by eye; grey, "
+                       "elements older than 14 days."));
 
     connect(m_satelliteSearch, &QLineEdit::textChanged, this, &PreferencesDialog::showSatellites);
     connect(m_satelliteList, &QListWidget::itemChanged, this, [this](QListWidgetItem *item) {

@@ -50,6 +50,7 @@ private:
     QDoubleSpinBox *m_elevation = nullptr;
     QDoubleSpinBox *m_bandLow = nullptr;
     QDoubleSpinBox *m_bandHigh = nullptr;
+    QDialog *m_satelliteDialog = nullptr;
     QLineEdit *m_satelliteFile = nullptr;
     QLabel *m_satelliteMessage = nullptr;
     QLineEdit *m_satelliteSearch = nullptr;
