@@ -26,6 +26,7 @@ constexpr int kSnapshot = modeBit(Mode::Snapshot);
 constexpr int kReadouts = modeBit(Mode::Readouts);
 constexpr int kWallpaper = modeBit(Mode::Wallpaper);
 constexpr int kListEclipses = modeBit(Mode::ListEclipses);
+constexpr int kPasses = modeBit(Mode::Passes);
 constexpr int kAnyMode = ~0;
 
 constexpr qint64 kMaxFrames = 100000;
@@ -226,7 +227,7 @@ std::vector<OptionDescriptor> makeDescriptors()
         {.name = "--at",
          .takes = Takes::Value,
          .valueName = "TIME",
-         .modes = kSnapshot | kReadouts,
+         .modes = kSnapshot | kReadouts | kPasses,
          .help = "the instant to show, ISO 8601 (2026-06-21T18:40:00Z); default: now",
          .apply =
              [](R r, V value) {
@@ -321,7 +322,7 @@ std::vector<OptionDescriptor> makeDescriptors()
             {.name = name,
              .takes = Takes::Value,
              .valueName = "PLACE",
-             .modes = kSnapshot | kReadouts | kWallpaper,
+             .modes = kSnapshot | kReadouts | kWallpaper | kPasses,
              .help = QStringLiteral("the %1 place, read out and marked on the map: LAT,LON in "
                                     "degrees (52.52,13.40), a Maidenhead locator (JO62qm) or a "
                                     "city (\"Paris, FR\"); default: as stored")
@@ -339,9 +340,10 @@ std::vector<OptionDescriptor> makeDescriptors()
         {.name = "--home-elevation",
          .takes = Takes::Value,
          .valueName = "METRES",
-         .modes = kReadouts,
-         .help = QStringLiteral("with --readouts: the home's height above the sea in metres, %1 "
-                                "to %2, which lowers its horizon; default: as stored, else 0")
+         .modes = kReadouts | kPasses,
+         .help = QStringLiteral(
+                     "with --readouts or --passes: the home's height above the sea in metres, %1 "
+                     "to %2, which lowers its horizon; default: as stored, else 0")
                      .arg(kLowestElevation)
                      .arg(kHighestElevation),
          .apply = [](R r, V value) {
@@ -569,6 +571,22 @@ std::vector<OptionDescriptor> makeDescriptors()
                               .arg(kBestQuality)
                               .arg(value);
          }});
+    all.push_back(
+        {.name = "--satellites",
+         .takes = Takes::Value,
+         .valueName = "FILE",
+         .modes = kSnapshot | kReadouts | kWallpaper | kPasses,
+         .help = "read the satellites' orbital elements from FILE: two- or three-line element "
+                 "sets, or OMM as CSV, JSON or XML; default: the file set in the preferences",
+         .apply = [](R r, V value) {
+             r.options.satellitesPath = value;
+             return QString();
+         }});
+    all.push_back({.name = "--passes",
+                   .help = "print the chosen satellites' passes over home in the next 3 days: "
+                           "rise, culmination and set in home's zone, their azimuths, the "
+                           "greatest elevation and whether the pass can be seen by eye",
+                   .apply = [](R r, V) { return chooseMode(r, Mode::Passes); }});
     return all;
 }
 
@@ -656,10 +674,9 @@ QString readWords(const QStringList &arguments, std::vector<GivenOption> &given)
 
 /// The modes that options serve, and the options that choose them.
 constexpr std::pair<Mode, const char *> kServedModes[] = {
-    {Mode::Snapshot, "--snapshot"},
-    {Mode::Readouts, "--readouts"},
-    {Mode::Wallpaper, "--wallpaper"},
-    {Mode::ListEclipses, "--list-eclipses"},
+    {Mode::Snapshot, "--snapshot"},   {Mode::Readouts, "--readouts"},
+    {Mode::Wallpaper, "--wallpaper"}, {Mode::ListEclipses, "--list-eclipses"},
+    {Mode::Passes, "--passes"},
 };
 
 /// "--snapshot or --readouts": the options that choose the modes of a set.
@@ -745,8 +762,8 @@ QString checkRules(Reading &reading, const std::vector<GivenOption> &given)
         return {};
     }
     if (reading.modesChosen > 1)
-        return QStringLiteral("choose one of --snapshot, --readouts, --list-zones, --wallpaper and "
-                              "--list-eclipses");
+        return QStringLiteral("choose one of --snapshot, --readouts, --list-zones, --wallpaper, "
+                              "--list-eclipses and --passes");
     for (const GivenOption &option : given) {
         const int modesServed = option.descriptor->modes;
         if (modesServed & modeBit(options.mode))

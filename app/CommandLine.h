@@ -41,6 +41,7 @@ struct CommandLineOptions
         Help,
         Version,
         ListEclipses,
+        Passes,
     };
     Mode mode = Mode::Window;
     QString outputPath; ///< --snapshot FILE
@@ -80,6 +81,7 @@ struct CommandLineOptions
     std::array<std::optional<TypedPlace>, kPlaceEnds.size()> places;
     std::optional<double> homeElevation;      ///< --home-elevation METRES
     std::optional<GreyLineBand> greyLineBand; ///< --grey-line LOW,HIGH
+    QString satellitesPath;                   ///< --satellites FILE
 
     /// A time-lapse: frames from --from to --to every --step, written as
     /// numbered image files or as one animated WebP.

@@ -10,6 +10,7 @@
 #include "model/ReadoutsJson.h"
 #include "model/ShownTexts.h"
 #include "platform/Clock.h"
+#include "platform/ElementFile.h"
 #include "platform/Resources.h"
 #include "platform/StopSignals.h"
 #include "render/FrameRenderer.h"
@@ -46,6 +47,27 @@ MapGeometry geometryFor(const CommandLineOptions &options)
     return geometryFromSize(float(size.width()), float(size.height()));
 }
 
+/// Reads the satellites' elements that the options, else the preferences,
+/// name into the model, saying on err what was skipped. False, with one line
+/// on err, when the file the command line names cannot be read; a stored
+/// one that cannot is said and left out, as the window does.
+bool loadSatellites(const CommandLineOptions &options, MapModel &model, QTextStream &err)
+{
+    const bool given = !options.satellitesPath.isEmpty();
+    const QString path = given ? options.satellitesPath : model.satellites().elementsFile();
+    if (path.isEmpty())
+        return true;
+    orbits::ElementFile file = readElementFile(path);
+    if (const QString message = elementFileMessage(file, printableArgument(path), false);
+        !message.isEmpty())
+        err << "duskmap: " << message << "\n";
+    if (file.fileProblem != orbits::ElementProblem::None)
+        return !given;
+    model.satellites().setElements(
+        std::make_shared<const std::vector<orbits::ElementSet>>(std::move(file.sets)));
+    return true;
+}
+
 /// The model as the window would start it, at the instant and in the zone the
 /// options ask for; nothing on bad input, with one line on err.
 std::unique_ptr<MapModel> modelFor(const CommandLineOptions &options, Preferences &preferences,
@@ -54,6 +76,8 @@ std::unique_ptr<MapModel> modelFor(const CommandLineOptions &options, Preference
     auto model = std::make_unique<MapModel>(TimeZoneTable::load(resources), clock);
     model->setShownInstant(options.at.value_or(clock.now()));
     PreferencesBinding::restore(*model, preferences, false);
+    if (!loadSatellites(options, *model, err))
+        return nullptr;
     if (options.noPins)
         model->setPinnedZones({});
     // Home and target as given, else as stored.
@@ -506,6 +530,63 @@ int runListEclipses(const CommandLineOptions &options, const Clock &clock, QText
                                         : QString::number(value.toDouble(), 'g', 10));
         }
         out << fields.join(QLatin1Char('\t')) << "\n";
+    }
+    return kExitSuccess;
+}
+
+int runPasses(const CommandLineOptions &options, Preferences &preferences,
+              const Resources &resources, const Clock &clock, QTextStream &out, QTextStream &err)
+{
+    const std::unique_ptr<MapModel> model = modelFor(options, preferences, resources, clock, err);
+    if (!model)
+        return kExitBadInput;
+    const std::optional<ChosenPlace> &home = model->place(PlaceEnd::Home);
+    if (!home) {
+        err << "duskmap: --passes needs a home place: give --home or set one in the window\n";
+        return kExitBadInput;
+    }
+    const Satellites &satellites = model->satellites();
+    if (satellites.elements().empty() && options.satellitesPath.isEmpty() &&
+        satellites.elementsFile().isEmpty()) {
+        err << "duskmap: --passes needs the satellites' elements: give --satellites FILE or "
+               "choose a file in the window's preferences\n";
+        return kExitBadInput;
+    }
+    if (satellites.shown().empty()) {
+        err << "duskmap: none of the chosen satellites is in the element file\n";
+        return kExitFailed;
+    }
+    // Times as home's clock shows them; the zone of the window where home's
+    // own is not known.
+    const QTimeZone homeZone(QByteArray::fromStdString(home->place.zone));
+    const QTimeZone zone = homeZone.isValid() ? homeZone : model->timeZone();
+    const double now = double(model->shownInstant().toMSecsSinceEpoch()) / 1000.0;
+    const auto local = [&zone](double seconds) {
+        return QDateTime::fromSecsSinceEpoch(std::llround(seconds), zone)
+            .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    };
+    const auto degrees = [](double value) { return QString::number(value, 'f', 1); };
+    out << "Passes over " << shownName(*home) << " above "
+        << QString::number(satellites.elevationMask()) << " degrees in the next 3 days, times in "
+        << QString::fromUtf8(zone.id()) << "\n";
+    for (const ShownSatellite &satellite : satellites.shown()) {
+        const double age = (now - satellite.elements.epochUnixSeconds) / 86400.0;
+        out << "\n"
+            << satellite.name() << " (" << satellite.elements.catalogNumber << "), elements "
+            << QString::number(age, 'f', 1) << " days old"
+            << (std::abs(age) > kStaleElementDays ? ", stale" : "") << "\n";
+        const std::vector<orbits::Pass> passes = passesOver(
+            satellite, home->place.point, model->homeElevation(), satellites.elevationMask(), now);
+        if (passes.empty()) {
+            out << "no pass\n";
+            continue;
+        }
+        out << "rise\tazimuth\tculmination\televation\tset\tazimuth\tvisible\n";
+        for (const orbits::Pass &pass : passes)
+            out << local(pass.riseUnixSeconds) << "\t" << degrees(pass.riseAzimuthDeg) << "\t"
+                << local(pass.culminationUnixSeconds) << "\t" << degrees(pass.maxElevationDeg)
+                << "\t" << local(pass.setUnixSeconds) << "\t" << degrees(pass.setAzimuthDeg) << "\t"
+                << (pass.visible ? "yes" : "no") << "\n";
     }
     return kExitSuccess;
 }

@@ -30,3 +30,8 @@ int runListZones(const CommandLineOptions &options, const Resources &resources, 
 /// The eclipses of --list-eclipses' years, or the next ten from the clock's
 /// now, as lines of tab-separated fields or one JSON array.
 int runListEclipses(const CommandLineOptions &options, const Clock &clock, QTextStream &out);
+/// The chosen satellites' passes over home in the next days, in home's zone;
+/// 2 with one line on err without a home or an element file, 1 when the file
+/// has none of the chosen satellites.
+int runPasses(const CommandLineOptions &options, Preferences &preferences,
+              const Resources &resources, const Clock &clock, QTextStream &out, QTextStream &err);

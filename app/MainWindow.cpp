@@ -9,9 +9,11 @@
 #include "model/MapModel.h"
 #include "model/MapViews.h"
 #include "model/ShownTexts.h"
+#include "platform/ElementFile.h"
 #include "platform/Log.h"
 #include "platform/Preferences.h"
 #include "platform/SecondTimer.h"
+#include "platform/WatchedFile.h"
 #include "render/ImageWriter.h"
 #include "render/MapPainting.h"
 #include "render/SkyLayers.h"
@@ -163,9 +165,116 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
         m_mapWidget->update();
     });
     m_mapTimer.start();
+    createSatellites();
 }
 
 MainWindow::~MainWindow() = default;
+
+namespace {
+/// One read of the element file, on the watcher's thread.
+WatchedFile::Read readSatellites(const QString &path)
+{
+    orbits::ElementFile file = readElementFile(path);
+    WatchedFile::Read read;
+    read.message = elementFileMessage(file, path, true);
+    if (file.fileProblem == orbits::ElementProblem::None)
+        read.value = std::make_shared<const std::vector<orbits::ElementSet>>(std::move(file.sets));
+    return read;
+}
+} // namespace
+
+void MainWindow::createSatellites()
+{
+    // A file that cannot be read leaves the map without satellites; the log
+    // and the preferences say why.
+    Satellites &satellites = m_model.satellites();
+    m_satelliteFile = new WatchedFile(&readSatellites, this);
+    connect(m_satelliteFile, &WatchedFile::changed, this, [this] {
+        Satellites &satellites = m_model.satellites();
+        if (const QString message = m_satelliteFile->message(); !message.isEmpty())
+            logLine(message);
+        satellites.setReadMessage(m_satelliteFile->message());
+        satellites.setElements(m_satelliteFile->value<std::vector<orbits::ElementSet>>());
+    });
+    connect(&satellites, &Satellites::elementsFileChanged, this,
+            [this] { m_satelliteFile->setPath(m_model.satellites().elementsFile()); });
+    m_satelliteFile->setPath(satellites.elementsFile());
+    for (const auto changed : {&Satellites::elementsChanged, &Satellites::chosenChanged,
+                               &Satellites::elevationMaskChanged}) {
+        connect(&satellites, changed, m_mapWidget, qOverload<>(&QWidget::update));
+        connect(&satellites, changed, this, &MainWindow::updateFacts);
+    }
+    // Satellites move a pixel in seconds: the map follows them while it
+    // shows now and them.
+    m_satelliteTimer.setInterval(kSatelliteRefreshMs);
+    connect(&m_satelliteTimer, &QTimer::timeout, this, [this] {
+        if (m_model.isShowingNow() && m_model.isLayerShown(MapLayer::Satellites) &&
+            !m_model.satellites().shown().empty())
+            m_mapWidget->update();
+    });
+    m_satelliteTimer.start();
+
+    //: Menu item that opens the list of the chosen satellites' next passes over home
+    QAction *passes = m_ui->menuView->addAction(tr("Satellite &Passes…"));
+    passes->setObjectName(QStringLiteral("actionPasses"));
+    connect(passes, &QAction::triggered, this, &MainWindow::showPasses);
+}
+
+void MainWindow::showPasses()
+{
+    auto *dialog = new QDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(tr("Satellite Passes"));
+    auto *layout = new QVBoxLayout(dialog);
+    const auto &home = m_model.place(PlaceEnd::Home);
+    const Satellites &satellites = m_model.satellites();
+    auto *note = new QLabel(dialog);
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    if (!home || satellites.shown().empty()) {
+        note->setText(home ? tr("Choose an element file and its satellites in the preferences.")
+                           : tr("Set a home place in the preferences to see the passes over it."));
+    } else {
+        const QTimeZone homeZone(QByteArray::fromStdString(home->place.zone));
+        const QTimeZone zone = homeZone.isValid() ? homeZone : m_model.timeZone();
+        //: Above the list of passes: %1 the home place, %2 the elevation mask, %3 the time zone
+        note->setText(tr("Passes over %1 in the next 3 days, above %2°, times in %3. Visible: "
+                         "sunlit while home is in the dark.")
+                          .arg(shownName(*home), QLocale().toString(satellites.elevationMask()),
+                               QString::fromUtf8(zone.id())));
+        auto *list = new QTreeWidget(dialog);
+        list->setAccessibleName(tr("Satellite passes"));
+        //: Column headings of the list of satellite passes
+        list->setHeaderLabels({tr("Satellite"), tr("Rise"), tr("Azimuth"), tr("Culmination"),
+                               tr("Elevation"), tr("Set"), tr("Azimuth"), tr("Visible")});
+        list->setRootIsDecorated(false);
+        const double now = double(m_model.shownInstant().toMSecsSinceEpoch()) / 1000.0;
+        const QLocale locale;
+        const auto time = [&](double seconds) {
+            return locale.toString(QDateTime::fromSecsSinceEpoch(std::llround(seconds), zone),
+                                   QLocale::ShortFormat);
+        };
+        const auto degrees = [&](double value) { return locale.toString(value, 'f', 0) + "°"; };
+        for (const ShownSatellite &satellite : satellites.shown()) {
+            for (const orbits::Pass &pass :
+                 passesOver(satellite, home->place.point, m_model.homeElevation(),
+                            satellites.elevationMask(), now))
+                list->addTopLevelItem(new QTreeWidgetItem(
+                    {satellite.name(), time(pass.riseUnixSeconds), degrees(pass.riseAzimuthDeg),
+                     time(pass.culminationUnixSeconds), degrees(pass.maxElevationDeg),
+                     time(pass.setUnixSeconds), degrees(pass.setAzimuthDeg),
+                     pass.visible ? tr("yes") : tr("no")}));
+        }
+        for (int column = 0; column < list->columnCount(); ++column)
+            list->resizeColumnToContents(column);
+        layout->addWidget(list);
+    }
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    dialog->resize(720, 420);
+    dialog->show();
+}
 
 void MainWindow::createDisplayActions()
 {

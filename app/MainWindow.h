@@ -26,6 +26,7 @@ class SecondTimer;
 class TimeMachine;
 class QAction;
 class QLabel;
+class WatchedFile;
 class ZoneFinder;
 
 /// The main window: the map above the zone box and the readouts, all
@@ -41,6 +42,9 @@ class MainWindow : public QMainWindow
 public:
     /// How often the map and the sun readouts are brought up to date.
     static constexpr int kMapRefreshMs = 120 * 1000;
+    /// How often the map is drawn again while it shows satellites: the ISS
+    /// moves some forty kilometres in that time, a pixel or two.
+    static constexpr int kSatelliteRefreshMs = 5 * 1000;
     /// The window is this many points taller than the map's area (the readouts
     /// below it), unless larger text needs more.
     static constexpr int kReadoutAreaHeight = 97;
@@ -112,6 +116,10 @@ private:
     double textScale() const;
     void askAndExportJpeg();
     void showAbout();
+    /// The element file read again whenever it changes, and a dialog of the
+    /// chosen satellites' passes over home.
+    void createSatellites();
+    void showPasses();
 
     MapModel &m_model;
     Preferences &m_preferences;
@@ -127,6 +135,8 @@ private:
     SecondTimer *m_secondTimer = nullptr;
     TimeMachine *m_timeMachine = nullptr;
     QTimer m_mapTimer;
+    QTimer m_satelliteTimer;
+    WatchedFile *m_satelliteFile = nullptr;
     QTimer m_placementSaveTimer;
     bool m_placementRestored = false;
     /// The frame's size when the window was last brought within the screen.

@@ -2,6 +2,7 @@
 
 #include "model/MapModel.h"
 #include "model/MapViews.h"
+#include "model/Satellites.h"
 #include "model/ShownTexts.h"
 #include "widgets/PlaceField.h"
 #include "widgets/ZoneFinder.h"
@@ -11,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -80,6 +82,25 @@ QWidget *PreferencesDialog::createLayerBox()
                 });
         layout->addWidget(check);
     }
+    // The satellites in a dialog of their own: their list would not leave
+    // this one room on a small screen under large text.
+    //: Button in the preferences that opens the choice of satellites and their file
+    auto *satellites = new QPushButton(tr("&Satellites…"), box);
+    connect(satellites, &QPushButton::clicked, this, [this] {
+        if (!m_satelliteDialog) {
+            m_satelliteDialog = new QDialog(this);
+            m_satelliteDialog->setWindowTitle(tr("Satellites"));
+            auto *layout = new QVBoxLayout(m_satelliteDialog);
+            layout->addWidget(createSatelliteBox());
+            auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, m_satelliteDialog);
+            connect(buttons, &QDialogButtonBox::rejected, m_satelliteDialog, &QDialog::reject);
+            layout->addWidget(buttons);
+        }
+        m_satelliteDialog->show();
+        m_satelliteDialog->raise();
+        m_satelliteDialog->activateWindow();
+    });
+    layout->addWidget(satellites);
     return box;
 }
 
@@ -269,4 +290,121 @@ void PreferencesDialog::showPlaces()
     show(m_elevation, m_model.homeElevation());
     show(m_bandLow, m_model.greyLineBand().low);
     show(m_bandHigh, m_model.greyLineBand().high);
+}
+
+namespace {
+/// At most this many satellites are listed for a search: a catalogue of
+/// thirty thousand would take seconds to list, and no one reads it all.
+constexpr int kMostListed = 300;
+} // namespace
+
+QWidget *PreferencesDialog::createSatelliteBox()
+{
+    //: Group of the preferences: the satellites shown on the map and their file
+    auto *box = new QGroupBox(tr("Satellites"), m_satelliteDialog);
+    auto *form = new QFormLayout(box);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    Satellites &satellites = m_model.satellites();
+
+    auto *fileRow = new QHBoxLayout;
+    m_satelliteFile = new QLineEdit(satellites.elementsFile(), box);
+    //: Placeholder of the field that names the file of satellites' orbital elements
+    m_satelliteFile->setPlaceholderText(tr("A file of TLE or OMM elements"));
+    //: The field that names the file of satellites' orbital elements, for screen readers
+    m_satelliteFile->setAccessibleName(tr("Element file"));
+    auto *browse = new QPushButton(tr("&Choose…"), box);
+    browse->setAccessibleName(tr("Choose the satellites' element file"));
+    fileRow->addWidget(m_satelliteFile, 1);
+    fileRow->addWidget(browse);
+    form->addRow(tr("&Element file:"), fileRow);
+    connect(m_satelliteFile, &QLineEdit::editingFinished, this,
+            [this] { m_model.satellites().setElementsFile(m_satelliteFile->text().trimmed()); });
+    connect(browse, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(
+            this, tr("Satellites' Element File"), m_satelliteFile->text(),
+            //: File types in the dialog that chooses the satellites' element file
+            tr("Element sets (*.tle *.txt *.3le *.csv *.json *.xml);;All files (*)"));
+        if (path.isEmpty())
+            return;
+        m_satelliteFile->setText(path);
+        m_model.satellites().setElementsFile(path);
+    });
+    m_satelliteMessage = new QLabel(box);
+    m_satelliteMessage->setWordWrap(true);
+    m_satelliteMessage->setAccessibleName(tr("Problem with the element file"));
+    form->addRow(m_satelliteMessage);
+
+    auto *mask = new QDoubleSpinBox(box);
+    mask->setRange(kLowestElevationMask, kHighestElevationMask);
+    mask->setDecimals(0);
+    mask->setSuffix(QStringLiteral("°"));
+    mask->setValue(satellites.elevationMask());
+    mask->setAccessibleName(tr("Elevation mask"));
+    //: Tooltip of the satellites' elevation mask
+    mask->setToolTip(tr("The footprints and the passes count a satellite as up from this "
+                        "elevation above home's horizon."));
+    form->addRow(tr("Ele&vation mask:"), mask);
+    connect(mask, &QDoubleSpinBox::valueChanged, this,
+            [this](double degrees) { m_model.satellites().setElevationMask(degrees); });
+
+    m_satelliteSearch = new QLineEdit(box);
+    //: Placeholder of the search box over the list of satellites
+    m_satelliteSearch->setPlaceholderText(tr("Find by name or catalogue number"));
+    m_satelliteSearch->setAccessibleName(tr("Find a satellite"));
+    form->addRow(m_satelliteSearch);
+    m_satelliteList = new QListWidget(box);
+    m_satelliteList->setAccessibleName(tr("Satellites to show"));
+    // A few rows at the least: the dialog fits a small screen under large text.
+    m_satelliteList->setMinimumHeight(3 * m_satelliteList->fontMetrics().height());
+    form->addRow(m_satelliteList);
+    // The colours' legend where the satellites are chosen, and on the box.
+    //: The legend of the satellites' colours on the map
+    box->setToolTip(tr("On the map: gold, sunlit; blue, in the Earth's shadow; green, "
+                       "sunlit over home in the dark, to be seen by eye; grey, "
+                       "elements older than 14 days."));
+
+    connect(m_satelliteSearch, &QLineEdit::textChanged, this, &PreferencesDialog::showSatellites);
+    connect(m_satelliteList, &QListWidget::itemChanged, this, [this](QListWidgetItem *item) {
+        QList<int> chosen = m_model.satellites().chosen();
+        const int number = item->data(Qt::UserRole).toInt();
+        chosen.removeAll(number);
+        if (item->checkState() == Qt::Checked)
+            chosen.append(number);
+        m_model.satellites().setChosen(chosen);
+    });
+    connect(&satellites, &Satellites::elementsChanged, this, &PreferencesDialog::showSatellites);
+    connect(&satellites, &Satellites::chosenChanged, this, &PreferencesDialog::showSatellites);
+    showSatellites();
+    return box;
+}
+
+void PreferencesDialog::showSatellites()
+{
+    const Satellites &satellites = m_model.satellites();
+    m_satelliteMessage->setText(satellites.readMessage());
+    m_satelliteMessage->setVisible(!satellites.readMessage().isEmpty());
+    const QString query = m_satelliteSearch->text().trimmed();
+    const QSignalBlocker blocker(m_satelliteList);
+    m_satelliteList->clear();
+    // The chosen ones first, then those the search finds, by a part of the
+    // name or the start of the number.
+    int listed = 0;
+    for (const bool chosen : {true, false}) {
+        for (const orbits::ElementSet &set : satellites.elements()) {
+            if (satellites.chosen().contains(set.catalogNumber) != chosen)
+                continue;
+            const QString name = QString::fromStdString(set.name).trimmed();
+            const QString number = QString::number(set.catalogNumber);
+            if (!chosen &&
+                (query.isEmpty() || listed >= kMostListed ||
+                 !(name.contains(query, Qt::CaseInsensitive) || number.startsWith(query))))
+                continue;
+            //: A satellite in the list to choose from: its name and catalogue number
+            auto *item = new QListWidgetItem(tr("%1 (%2)").arg(name, number), m_satelliteList);
+            item->setData(Qt::UserRole, set.catalogNumber);
+            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+            item->setCheckState(chosen ? Qt::Checked : Qt::Unchecked);
+            ++listed;
+        }
+    }
 }

@@ -9,6 +9,7 @@ class MapModel;
 class PlaceField;
 class QDoubleSpinBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 
@@ -33,6 +34,10 @@ private:
     void showPins();
     /// Moves the selected world clock by one place, up (-1) or down (+1).
     void movePin(int step);
+    /// The element file, the elevation mask, and the satellites to show,
+    /// found by name or number.
+    QWidget *createSatelliteBox();
+    void showSatellites();
 
     MapModel &m_model;
     QListWidget *m_pins = nullptr;
@@ -45,4 +50,9 @@ private:
     QDoubleSpinBox *m_elevation = nullptr;
     QDoubleSpinBox *m_bandLow = nullptr;
     QDoubleSpinBox *m_bandHigh = nullptr;
+    QDialog *m_satelliteDialog = nullptr;
+    QLineEdit *m_satelliteFile = nullptr;
+    QLabel *m_satelliteMessage = nullptr;
+    QLineEdit *m_satelliteSearch = nullptr;
+    QListWidget *m_satelliteList = nullptr;
 };

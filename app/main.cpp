@@ -141,6 +141,8 @@ int runHeadless(int argc, char *argv[], const CommandLineOptions &options, bool 
         return runWallpaper(options, preferences, resources, systemClock(), err);
     case Mode::ListEclipses:
         return runListEclipses(options, systemClock(), out);
+    case Mode::Passes:
+        return runPasses(options, preferences, resources, systemClock(), out, err);
     default:
         return runListZones(options, resources, out, err);
     }

@@ -26,7 +26,29 @@ enum class Extra
     None,
     Paths,       ///< home and target, their markers and the paths between them
     LocatorGrid, ///< the locator grid
+    Satellites,  ///< twenty low satellites with their tracks and footprints, a home in Berlin
 };
+
+/// Twenty satellites in low orbits of every inclination, their elements a day old.
+std::shared_ptr<const std::vector<orbits::ElementSet>> twentySatellites(const QDateTime &now)
+{
+    auto sets = std::make_shared<std::vector<orbits::ElementSet>>();
+    for (int i = 0; i < 20; ++i) {
+        orbits::ElementSet set;
+        set.name = "SAT " + std::to_string(i + 1);
+        set.catalogNumber = 90000 + i;
+        set.epochUnixSeconds = double(now.toSecsSinceEpoch()) - 86400.0;
+        set.meanMotionRevPerDay = 14.2 + 0.07 * i;
+        set.eccentricity = 0.001;
+        set.inclinationDeg = 30.0 + 3.5 * i;
+        set.raanDeg = 18.0 * i;
+        set.meanAnomalyDeg = 37.0 * i;
+        set.argumentOfPerigeeDeg = 90.0;
+        set.bstar = 1e-4;
+        sets->push_back(set);
+    }
+    return sets;
+}
 
 /// How the centre moves from one redraw to the next.
 enum class Centre
@@ -68,6 +90,16 @@ void redraw(benchmark::State &state, bool sky, std::optional<MapView> view = std
     }
     model.setLayerShown(MapLayer::Paths, extra == Extra::Paths);
     model.setLayerShown(MapLayer::LocatorGrid, extra == Extra::LocatorGrid);
+    model.setLayerShown(MapLayer::Satellites, extra == Extra::Satellites);
+    if (extra == Extra::Satellites) {
+        model.setPlace(PlaceEnd::Home, ChosenPlace{"JO62qm", {{52.52, 13.40}, "", ""}});
+        const auto sets = twentySatellites(clock.now());
+        QList<int> numbers;
+        for (const orbits::ElementSet &set : *sets)
+            numbers.append(set.catalogNumber);
+        model.satellites().setElements(sets);
+        model.satellites().setChosen(numbers);
+    }
     if (view) {
         model.setView(*view);
         // The flat map through the views' path: centred on 150° E.
@@ -82,7 +114,14 @@ void redraw(benchmark::State &state, bool sky, std::optional<MapView> view = std
     renderer.render(model, frame); // images decoded once, as in the running window
 
     GeoPoint at = model.viewCentre();
+    QDateTime shown = clock.now();
     for (auto _ : state) {
+        // The instant five seconds on, as the window redraws the satellites:
+        // their tracks are worked out anew where they have moved.
+        if (extra == Extra::Satellites) {
+            shown = shown.addSecs(5);
+            model.setShownInstant(shown);
+        }
         if (centre == Centre::Dragged) {
             at = {at.latitude, sphere::wrapDegrees(at.longitude + 1.0)};
             model.moveCentre(at);
@@ -126,6 +165,12 @@ void WholeRedrawInView(benchmark::State &state, MapView view)
 void WholeRedrawDuringEclipse(benchmark::State &state, std::optional<MapView> view)
 {
     redraw(state, false, view, Extra::None, Centre::Stays, kDuringEclipse);
+}
+
+// The same with twenty satellites, their tracks and footprints, in each view.
+void WholeRedrawWithSatellites(benchmark::State &state, MapView view)
+{
+    redraw(state, false, view, Extra::Satellites);
 }
 
 // A frame of a dragged view: a new centre each time, everything projected
@@ -285,6 +330,10 @@ int main(int argc, char **argv)
             ->Args({kLargePreset.mapWidth, 0})
             ->Args({kLargePreset.mapWidth, 1})
             ->MeasureProcessCPUTime()
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("WholeRedrawWithSatellites/" + name).c_str(),
+                                     WholeRedrawWithSatellites, info.view)
+            ->Arg(kLargePreset.mapWidth)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("ViewPreparation/" + name + "/1440").c_str(), ViewPreparation,
                                      info.view)

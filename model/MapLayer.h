@@ -19,6 +19,7 @@ enum class MapLayer
     Paths,
     LocatorGrid,
     Eclipses,
+    Satellites,
 };
 
 /// A menu title and the key that tells it apart for translators.
@@ -146,6 +147,16 @@ inline constexpr std::array kMapLayers{
                  //: Menu item that hides the eclipses on the map
                  QT_TRANSLATE_NOOP3("Localizable", "Hide Eclipses", "HideEclipses"),
                  QT_TRANSLATE_NOOP("MapLayer", "Eclipses"), "Ctrl+Shift+E", false},
+    // Draws nothing until an element file is read and one of its satellites chosen.
+    MapLayerInfo{MapLayer::Satellites, "ShowSatellites", true, "satellite-layer",
+                 "draw the chosen satellites: their places, tracks and footprints",
+                 //: Menu item that shows the chosen satellites with their ground tracks and
+                 //: the areas they can be seen from
+                 QT_TRANSLATE_NOOP3("Localizable", "Show Satellites", "ShowSatellites"),
+                 //: Menu item that hides the satellites
+                 QT_TRANSLATE_NOOP3("Localizable", "Hide Satellites", "HideSatellites"),
+                 QT_TRANSLATE_NOOP("MapLayer", "Satellites, their tracks and footprints"),
+                 "Ctrl+Shift+S", false},
 };
 inline constexpr std::size_t kMapLayerCount = kMapLayers.size();
 

@@ -4,6 +4,7 @@
 #include "model/HomeAndTarget.h"
 #include "model/MapLayer.h"
 #include "model/MapViews.h"
+#include "model/Satellites.h"
 #include "zones/TimeZoneTable.h"
 
 #include <QDateTime>
@@ -102,6 +103,10 @@ public:
     const GreyLineBand &greyLineBand() const { return m_greyLineBand; }
     void setGreyLineBand(const GreyLineBand &band);
 
+    /// The satellites read from the user's file and those chosen.
+    Satellites &satellites() { return m_satellites; }
+    const Satellites &satellites() const { return m_satellites; }
+
     /// The instant the map and readouts show: the clock's now, or the fixed instant.
     QDateTime shownInstant() const;
     bool isShowingNow() const { return !m_fixedInstant; }
@@ -148,4 +153,5 @@ private:
     std::array<std::optional<ChosenPlace>, kPlaceEnds.size()> m_places;
     double m_homeElevation = 0.0;
     GreyLineBand m_greyLineBand;
+    Satellites m_satellites;
 };

@@ -15,6 +15,9 @@ const QString kViewKey = QStringLiteral("Projection");
 const QString kCentreKey = QStringLiteral("ProjectionCentre");
 const QString kElevationKey = QStringLiteral("HomeElevation");
 const QString kGreyLineKey = QStringLiteral("GreyLineBand");
+const QString kSatelliteFileKey = QStringLiteral("SatelliteElementsFile");
+const QString kSatellitesShownKey = QStringLiteral("SatellitesShown");
+const QString kSatelliteMaskKey = QStringLiteral("SatelliteElevationMask");
 } // namespace
 
 namespace PreferencesBinding {
@@ -25,7 +28,10 @@ void registerDefaults(Preferences &preferences)
                          {kViewKey, QLatin1String(viewInfo(MapView::PlateCarree).name)},
                          {kCentreKey, QString()},
                          {kElevationKey, 0.0},
-                         {kGreyLineKey, greyLineBandText(GreyLineBand{})}};
+                         {kGreyLineKey, greyLineBandText(GreyLineBand{})},
+                         {kSatelliteFileKey, QString()},
+                         {kSatellitesShownKey, QString::number(kIssCatalogNumber)},
+                         {kSatelliteMaskKey, 0.0}};
     for (const MapLayerInfo &layer : kMapLayers)
         defaults.insert(QLatin1String(layer.storedKey), layer.shownByDefault);
     for (const PlaceEndInfo &end : kPlaceEnds)
@@ -63,6 +69,14 @@ void restore(MapModel &model, Preferences &preferences, bool storeFallback)
         model.setHomeElevation(elevation);
     model.setGreyLineBand(
         greyLineBandFrom(preferences.stringForKey(kGreyLineKey)).value_or(GreyLineBand{}));
+
+    Satellites &satellites = model.satellites();
+    satellites.setElementsFile(preferences.stringForKey(kSatelliteFileKey));
+    satellites.setChosen(catalogNumbersFrom(preferences.objectForKey(kSatellitesShownKey)));
+    bool maskOk = false;
+    const double mask = preferences.objectForKey(kSatelliteMaskKey).toDouble(&maskOk);
+    if (maskOk && mask >= kLowestElevationMask && mask <= kHighestElevationMask)
+        satellites.setElevationMask(mask);
 
     const QStringList pins = storedZoneList(preferences.objectForKey(kPinnedZonesKey),
                                             kPinnedZonesKey, MapModel::kMaxPinnedZones);
@@ -108,6 +122,21 @@ void keepStored(MapModel &model, Preferences &preferences)
         if (preferences.stringForKey(kGreyLineKey) != band)
             preferences.setObject(kGreyLineKey, band);
     });
+    const Satellites &satellites = model.satellites();
+    QObject::connect(&satellites, &Satellites::elementsFileChanged, &model,
+                     [&satellites, &preferences] {
+                         preferences.setObject(kSatelliteFileKey, satellites.elementsFile());
+                     });
+    QObject::connect(&satellites, &Satellites::chosenChanged, &model, [&satellites, &preferences] {
+        QStringList numbers;
+        for (const int number : satellites.chosen())
+            numbers.append(QString::number(number));
+        preferences.setObject(kSatellitesShownKey, numbers.join(QLatin1Char(',')));
+    });
+    QObject::connect(&satellites, &Satellites::elevationMaskChanged, &model,
+                     [&satellites, &preferences] {
+                         preferences.setObject(kSatelliteMaskKey, satellites.elevationMask());
+                     });
     QObject::connect(&model, &MapModel::viewChanged, &model, [&model, &preferences] {
         if (model.isCentreMoving())
             return; // stored once the drag ends

@@ -195,6 +195,50 @@ QJsonValue eclipseUnderWayJson(const MapModel &model)
     return json;
 }
 
+/// Each chosen satellite at the instant, and its next pass over home when
+/// home is set.
+QJsonArray satellitesJson(const MapModel &model)
+{
+    const auto &home = model.place(PlaceEnd::Home);
+    const std::optional<GeoPoint> homePoint =
+        home ? std::optional(home->place.point) : std::nullopt;
+    const double now = double(model.shownInstant().toMSecsSinceEpoch()) / 1000.0;
+    const Satellites &satellites = model.satellites();
+    QJsonArray all;
+    for (const SatelliteNow &each : satellites.at(now, homePoint, model.homeElevation())) {
+        QJsonValue next = QJsonValue::Null;
+        if (homePoint) {
+            const std::vector<orbits::Pass> passes =
+                passesOver(*each.satellite, *homePoint, model.homeElevation(),
+                           satellites.elevationMask(), now);
+            if (!passes.empty()) {
+                const orbits::Pass &pass = passes.front();
+                next = QJsonObject{
+                    {QStringLiteral("rise_utc"), isoUtcNearestSecond(pass.riseUnixSeconds)},
+                    {QStringLiteral("culmination_utc"),
+                     isoUtcNearestSecond(pass.culminationUnixSeconds)},
+                    {QStringLiteral("set_utc"), isoUtcNearestSecond(pass.setUnixSeconds)},
+                    {QStringLiteral("max_elevation_degrees"), rounded(pass.maxElevationDeg, 2)},
+                    {QStringLiteral("rise_azimuth_degrees"), rounded(pass.riseAzimuthDeg, 2)},
+                    {QStringLiteral("set_azimuth_degrees"), rounded(pass.setAzimuthDeg, 2)},
+                    {QStringLiteral("visible"), pass.visible}};
+            }
+        }
+        const orbits::ElementSet &elements = each.satellite->elements;
+        all.append(QJsonObject{
+            {QStringLiteral("name"), each.satellite->name()},
+            {QStringLiteral("catalog_number"), elements.catalogNumber},
+            {QStringLiteral("latitude_degrees"), rounded(each.place.subPoint.latitude, 4)},
+            {QStringLiteral("longitude_degrees"), rounded(each.place.subPoint.longitude, 4)},
+            {QStringLiteral("altitude_km"), rounded(each.place.heightKm, 3)},
+            {QStringLiteral("footprint_radius_km"), rounded(each.footprintRadiusKm, 1)},
+            {QStringLiteral("sunlit"), each.place.sunlit},
+            {QStringLiteral("element_age_days"), rounded(each.elementAgeDays, 3)},
+            {QStringLiteral("next_pass"), next}});
+    }
+    return all;
+}
+
 } // namespace
 
 QJsonObject eclipseJson(const eclipses::Eclipse &e)
@@ -289,5 +333,7 @@ QJsonObject readoutsJson(const MapModel &model, const MapGeometry &geometry)
     insertPlaces(json, model);
     if (const QJsonValue eclipse = eclipseUnderWayJson(model); !eclipse.isNull())
         json.insert(QStringLiteral("eclipse"), eclipse);
+    if (!model.satellites().elements().empty())
+        json.insert(QStringLiteral("satellites"), satellitesJson(model));
     return json;
 }

@@ -345,6 +345,30 @@ HomeTargetTexts homeTargetTexts(const MapModel &model)
         const EndTexts home = endTexts(model, PlaceEnd::Home);
         texts.home = home.line;
         texts.homeDetails = home.details;
+        // The next pass of the first chosen satellite: a pass of each would
+        // cost more than the row is worth at each refresh; the Passes dialog
+        // lists them all.
+        const Satellites &satellites = model.satellites();
+        const ChosenPlace &place = *model.place(PlaceEnd::Home);
+        if (!satellites.shown().empty()) {
+            const ShownSatellite &first = satellites.shown().front();
+            const std::vector<orbits::Pass> passes = passesOver(
+                first, place.place.point, model.homeElevation(), satellites.elevationMask(),
+                double(model.shownInstant().toMSecsSinceEpoch()) / 1000.0);
+            const QTimeZone zone = placeEndSun(model, PlaceEnd::Home).local.timeZone();
+            if (!passes.empty())
+                texts.home +=
+                    QStringLiteral(" · ") +
+                    (passes.front().visible
+                         //: The next pass of a satellite over home that can be seen by eye: %1
+                         //: its name, %2 when it rises, %3 its greatest elevation
+                         ? QCoreApplication::translate("ShownTexts", "%1 visible %2, %3°")
+                         //: The next pass of a satellite over home: %1 its name, %2 when it
+                         //: rises, %3 its greatest elevation
+                         : QCoreApplication::translate("ShownTexts", "%1 rises %2, %3°"))
+                        .arg(first.name(), clockText(passes.front().riseUnixSeconds, zone),
+                             shownDegrees(passes.front().maxElevationDeg));
+        }
     }
     if (model.place(PlaceEnd::Target)) {
         const EndTexts target = endTexts(model, PlaceEnd::Target);

@@ -13,6 +13,7 @@ constexpr double kUnixEpochJd = 2440587.5;
 constexpr double kSunRadiusKm = 695700.0;           // IAU 2015 nominal
 constexpr double kAstronomicalUnitKm = 149597870.7; // the Sun's mean distance
 constexpr int kWgs84 = 1;                           // ERFA's number for the ellipsoid
+constexpr double kWgs84Flattening = 1.0 / 298.257223563;
 
 double dot(const sphere::Vector &a, const sphere::Vector &b)
 {
@@ -36,16 +37,29 @@ SatellitePlace satellitePlace(const Sgp4 &sgp4, double unixSeconds, const GeoPoi
     if (state.error != Sgp4Error::None)
         return place;
     place.earthFixedKm = earthFixedOf(state.positionKm, unixSeconds);
-    double longitude = 0.0, latitude = 0.0, height = 0.0;
-    if (eraGc2gd(kWgs84, place.earthFixedKm.data(), &longitude, &latitude, &height) != 0) {
+    const std::optional<GeoPoint> below = subPointOf(place.earthFixedKm, &place.heightKm);
+    if (!below) {
         place.error = Sgp4Error::Decayed; // at the Earth's centre
         return place;
     }
-    place.subPoint = {latitude * sphere::kRadToDeg,
-                      sphere::wrapDegrees(longitude * sphere::kRadToDeg)};
-    place.heightKm = height;
+    place.subPoint = *below;
     place.sunlit = !inEarthShadow(place.earthFixedKm, subsolar);
     return place;
+}
+
+std::optional<GeoPoint> subPointOf(const sphere::Vector &earthFixedKm, double *heightKm)
+{
+    double longitude = 0.0, latitude = 0.0, height = 0.0;
+    // ERFA's eraGc2gd works in metres; the ellipsoid in kilometres keeps the
+    // position and the height in kilometres.
+    sphere::Vector xyz = earthFixedKm;
+    if (eraGc2gde(kWgs84RadiusKm, kWgs84Flattening, xyz.data(), &longitude, &latitude, &height) !=
+        0)
+        return std::nullopt;
+    if (heightKm)
+        *heightKm = height;
+    return GeoPoint{latitude * sphere::kRadToDeg,
+                    sphere::wrapDegrees(longitude * sphere::kRadToDeg)};
 }
 
 bool inEarthShadow(const sphere::Vector &earthFixedKm, const GeoPoint &subsolar)

@@ -9,6 +9,8 @@
 #include "astro/Sphere.h"
 #include "orbits/Sgp4.h"
 
+#include <optional>
+
 namespace orbits {
 
 /// WGS84's equatorial radius, the footprint's R.
@@ -26,6 +28,10 @@ struct SatellitePlace
 /// A TEME position (km) in the Earth-fixed frame at a UTC instant, UT1
 /// taken as UTC and the pole without its motion.
 sphere::Vector earthFixedOf(const std::array<double, 3> &temeKm, double unixSeconds);
+
+/// The geodetic latitude and longitude on WGS84 of an Earth-fixed position;
+/// none at the Earth's centre.
+std::optional<GeoPoint> subPointOf(const sphere::Vector &earthFixedKm, double *heightKm = nullptr);
 
 /// The satellite at an instant; \a subsolar is the point under the Sun then,
 /// which callers placing many satellites work out once.

@@ -1,5 +1,6 @@
 #include "platform/ElementFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -14,6 +15,26 @@ using orbits::ElementFile;
 using orbits::ElementProblem;
 
 namespace {
+
+const std::pair<ElementProblem, const char *> kProblemTexts[] = {
+    //: Why a satellite's orbital elements in a file were not used
+    {ElementProblem::BadChecksum, QT_TRANSLATE_NOOP("ElementProblem", "a bad checksum")},
+    {ElementProblem::MalformedLine, QT_TRANSLATE_NOOP("ElementProblem", "a malformed line")},
+    {ElementProblem::BadValue, QT_TRANSLATE_NOOP("ElementProblem", "a value that is not a number")},
+    {ElementProblem::MissingLine, QT_TRANSLATE_NOOP("ElementProblem", "a missing line")},
+    {ElementProblem::MismatchedLines,
+     QT_TRANSLATE_NOOP("ElementProblem", "lines of two different satellites")},
+    {ElementProblem::BadCatalogNumber,
+     QT_TRANSLATE_NOOP("ElementProblem", "a bad catalogue number")},
+    {ElementProblem::MissingField, QT_TRANSLATE_NOOP("ElementProblem", "a missing field")},
+    {ElementProblem::ImpossibleValue, QT_TRANSLATE_NOOP("ElementProblem", "an impossible value")},
+    {ElementProblem::UnknownFormat,
+     QT_TRANSLATE_NOOP("ElementProblem", "not element sets nor OMM")},
+    {ElementProblem::FileTooLarge, QT_TRANSLATE_NOOP("ElementProblem", "larger than 50 MB")},
+    {ElementProblem::Unreadable, QT_TRANSLATE_NOOP("ElementProblem", "missing or not readable")},
+    {ElementProblem::BadSyntax,
+     QT_TRANSLATE_NOOP("ElementProblem", "JSON or XML that does not parse")},
+};
 
 // One record's values, owned while orbits::elementSetFromOmm reads them.
 struct OwnedRecord
@@ -185,4 +206,42 @@ ElementFile readElementFile(const QString &path)
     if (file.error() != QFileDevice::NoError)
         return ElementFile::failed(ElementProblem::Unreadable);
     return parseElementBytes(bytes);
+}
+
+QString elementProblemText(ElementProblem problem, bool translated)
+{
+    for (const auto &[each, text] : kProblemTexts) {
+        if (each == problem)
+            return translated ? QCoreApplication::translate("ElementProblem", text)
+                              : QString::fromLatin1(text);
+    }
+    return {};
+}
+
+QString elementFileMessage(const ElementFile &file, const QString &path, bool translated)
+{
+    if (file.fileProblem != ElementProblem::None) {
+        const QString problem = elementProblemText(file.fileProblem, translated);
+        return translated ? QCoreApplication::translate(
+                                "ElementProblem", "Cannot read the satellites' elements in %1: %2")
+                                .arg(path, problem)
+                          : QStringLiteral("cannot read the satellites' elements in \"%1\": %2")
+                                .arg(path, problem);
+    }
+    if (file.skipped == 0)
+        return {};
+    const QString problem = elementProblemText(file.firstSkippedProblem, translated);
+    if (translated)
+        return QCoreApplication::translate("ElementProblem",
+                                           "Skipped %n record(s) in %1, the first on line %2: %3",
+                                           nullptr, int(file.skipped))
+            .arg(path)
+            .arg(file.firstSkippedLine)
+            .arg(problem);
+    return QStringLiteral("skipped %1 record%2 in \"%3\", the first on line %4: %5")
+        .arg(file.skipped)
+        .arg(file.skipped == 1 ? "" : "s")
+        .arg(path)
+        .arg(file.firstSkippedLine)
+        .arg(problem);
 }

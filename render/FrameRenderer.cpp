@@ -13,6 +13,7 @@
 #include "render/MapLayers.h"
 #include "render/PixelLayer.h"
 #include "render/PlaceLayers.h"
+#include "render/SatelliteLayers.h"
 #include "render/SkyLayers.h"
 
 #include <QPainter>
@@ -56,6 +57,15 @@ std::vector<MarkedPlace> markedPlaces(const MapModel &model)
     for (const QString &zone : model.pinnedZones())
         marked.push_back({model.zones().placeOf(zone), cityOf(zone)});
     return marked;
+}
+
+/// The chosen satellites at an instant, as seen from home when it is set.
+std::vector<SatelliteNow> satellitesAt(const MapModel &model, const QDateTime &instant)
+{
+    const auto &home = model.place(PlaceEnd::Home);
+    return model.satellites().at(double(instant.toMSecsSinceEpoch()) / 1000.0,
+                                 home ? std::optional(home->place.point) : std::nullopt,
+                                 model.homeElevation());
 }
 } // namespace
 
@@ -125,6 +135,8 @@ void FrameRenderer::drawPixelLayers(const MapModel &model, QSize pixels,
     if (model.isLayerShown(MapLayer::Eclipses))
         addEclipsePixelLayers(layers, shownInstant.toMSecsSinceEpoch() / 1000.0,
                               mapFrameFor(model, QSizeF(pixels)));
+    if (model.isLayerShown(MapLayer::Satellites) && !model.satellites().shown().empty())
+        layers.push_back(std::make_unique<FootprintLayer>(satellitesAt(model, shownInstant)));
     if (layers.empty())
         return;
     // The views' prepared pixels serve again, turned to the centre.
@@ -188,6 +200,19 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
         if (shown(MapLayer::Sun))
             drawSunSymbol(painter, frame, sky.subsolar);
     }
+    // The satellites' tracks under the paths; their symbols and names with
+    // the other marks below.
+    const std::vector<SatelliteNow> satellites = shown(MapLayer::Satellites)
+                                                     ? satellitesAt(model, shownInstant)
+                                                     : std::vector<SatelliteNow>{};
+    if (!satellites.empty()) {
+        const auto &home = model.place(PlaceEnd::Home);
+        const double now = double(shownInstant.toMSecsSinceEpoch()) / 1000.0;
+        m_satelliteTracks.update(satellites, now,
+                                 home ? std::optional(home->place.point) : std::nullopt,
+                                 model.homeElevation(), model.satellites().elevationMask());
+        drawSatelliteTracks(m_frame, frame, scale, satellites, m_satelliteTracks, now);
+    }
     // Over them, the paths and the squares, which stay readable.
     const auto &home = model.place(PlaceEnd::Home), &target = model.place(PlaceEnd::Target);
     if (shown(MapLayer::Paths) && home && target)
@@ -222,6 +247,8 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
     if (const std::vector<MarkedPlace> marked = markedPlaces(model); !marked.empty())
         drawMarkedPlaces(painter, marked, at, frame.width(), m_smallStyle, m_placeStyle, view,
                          m_labels);
+    if (!satellites.empty())
+        drawSatelliteSymbols(painter, frame, satellites, m_smallStyle, m_labels);
     if (twilightLines)
         drawTwilightLabels(painter, frame, sun, m_smallStyle, m_labels);
     if (marker)

@@ -8,6 +8,7 @@
 #include "render/LabelPlacer.h"
 #include "render/LayerPlan.h"
 #include "render/MapImages.h"
+#include "render/SatelliteLayers.h"
 
 #include <QImage>
 #include <QSize>
@@ -89,6 +90,7 @@ private:
     LabelPlacer m_labels;
     QImage m_frame;
     ViewPixels m_viewPixels;
+    SatelliteTracks m_satelliteTracks;
     double m_textScale = 1.0;
     /// The texts' styles at that scale, made once rather than for each frame.
     TextStyle m_smallStyle = smallTextStyle();

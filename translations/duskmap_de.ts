@@ -138,6 +138,69 @@
     </message>
 </context>
 <context>
+    <name>ElementProblem</name>
+    <message>
+        <source>a bad checksum</source>
+        <extracomment>Why a satellite&apos;s orbital elements in a file were not used</extracomment>
+        <translation>eine falsche Prüfsumme</translation>
+    </message>
+    <message>
+        <source>a malformed line</source>
+        <translation>eine fehlerhafte Zeile</translation>
+    </message>
+    <message>
+        <source>a value that is not a number</source>
+        <translation>ein Wert, der keine Zahl ist</translation>
+    </message>
+    <message>
+        <source>a missing line</source>
+        <translation>eine fehlende Zeile</translation>
+    </message>
+    <message>
+        <source>lines of two different satellites</source>
+        <translation>Zeilen zweier verschiedener Satelliten</translation>
+    </message>
+    <message>
+        <source>a bad catalogue number</source>
+        <translation>eine falsche Katalognummer</translation>
+    </message>
+    <message>
+        <source>a missing field</source>
+        <translation>ein fehlendes Feld</translation>
+    </message>
+    <message>
+        <source>an impossible value</source>
+        <translation>ein unmöglicher Wert</translation>
+    </message>
+    <message>
+        <source>not element sets nor OMM</source>
+        <translation>weder Bahnelemente noch OMM</translation>
+    </message>
+    <message>
+        <source>larger than 50 MB</source>
+        <translation>größer als 50 MB</translation>
+    </message>
+    <message>
+        <source>missing or not readable</source>
+        <translation>fehlt oder ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>JSON or XML that does not parse</source>
+        <translation>JSON oder XML, das sich nicht lesen lässt</translation>
+    </message>
+    <message>
+        <source>Cannot read the satellites&apos; elements in %1: %2</source>
+        <translation>Die Bahnelemente der Satelliten in %1 sind nicht lesbar: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n record(s) in %1, the first on line %2: %3</source>
+        <translation>
+            <numerusform>%n Datensatz in %1 übersprungen, der erste in Zeile %2: %3</numerusform>
+            <numerusform>%n Datensätze in %1 übersprungen, der erste in Zeile %2: %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FactsPanel</name>
     <message>
         <source>Paths from home to target</source>
@@ -298,6 +361,18 @@
         <comment>HideEclipses</comment>
         <extracomment>Menu item that hides the eclipses on the map</extracomment>
         <translation>Finsternisse ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Satellites</source>
+        <comment>ShowSatellites</comment>
+        <extracomment>Menu item that shows the chosen satellites with their ground tracks and the areas they can be seen from</extracomment>
+        <translation>Satelliten einblenden</translation>
+    </message>
+    <message>
+        <source>Hide Satellites</source>
+        <comment>HideSatellites</comment>
+        <extracomment>Menu item that hides the satellites</extracomment>
+        <translation>Satelliten ausblenden</translation>
     </message>
 </context>
 <context>
@@ -534,6 +609,69 @@
         <source>&lt;p&gt;Eclipses: the Swiss Ephemeris (Astrodienst AG) with its JPL-based files, under the GNU Affero General Public License 3.0.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Finsternisse: die Swiss Ephemeris (Astrodienst AG) mit ihren auf JPL beruhenden Dateien, unter der GNU Affero General Public License 3.0.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Satellite &amp;Passes…</source>
+        <extracomment>Menu item that opens the list of the chosen satellites&apos; next passes over home</extracomment>
+        <translation>Satelliten&amp;überflüge…</translation>
+    </message>
+    <message>
+        <source>Satellite Passes</source>
+        <translation>Satellitenüberflüge</translation>
+    </message>
+    <message>
+        <source>Choose an element file and its satellites in the preferences.</source>
+        <translation>Wählen Sie in den Einstellungen eine Datei mit Bahnelementen und deren Satelliten.</translation>
+    </message>
+    <message>
+        <source>Set a home place in the preferences to see the passes over it.</source>
+        <translation>Legen Sie in den Einstellungen einen Heimatort fest, um die Überflüge zu sehen.</translation>
+    </message>
+    <message>
+        <source>Passes over %1 in the next 3 days, above %2°, times in %3. Visible: sunlit while home is in the dark.</source>
+        <extracomment>Above the list of passes: %1 the home place, %2 the elevation mask, %3 the time zone</extracomment>
+        <translation>Überflüge über %1 in den nächsten 3 Tagen, über %2°, Zeiten in %3. Sichtbar: von der Sonne beschienen, während es zu Hause dunkel ist.</translation>
+    </message>
+    <message>
+        <source>Satellite passes</source>
+        <translation>Satellitenüberflüge</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <extracomment>Column headings of the list of satellite passes</extracomment>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Aufgang</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Culmination</source>
+        <translation>Höchststand</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Untergang</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Sichtbar</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>
@@ -573,6 +711,10 @@
     <message>
         <source>Eclipses</source>
         <translation>Finsternisse</translation>
+    </message>
+    <message>
+        <source>Satellites, their tracks and footprints</source>
+        <translation>Satelliten, ihre Bahnspuren und Ausleuchtzonen</translation>
     </message>
 </context>
 <context>
@@ -838,6 +980,87 @@
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
+    <message>
+        <source>&amp;Satellites…</source>
+        <extracomment>Button in the preferences that opens the choice of satellites and their file</extracomment>
+        <translation>&amp;Satelliten…</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <extracomment>Group of the preferences: the satellites shown on the map and their file</extracomment>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>A file of TLE or OMM elements</source>
+        <extracomment>Placeholder of the field that names the file of satellites&apos; orbital elements</extracomment>
+        <translation>Eine Datei mit TLE- oder OMM-Elementen</translation>
+    </message>
+    <message>
+        <source>Element file</source>
+        <extracomment>The field that names the file of satellites&apos; orbital elements, for screen readers</extracomment>
+        <translation>Elementdatei</translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation>&amp;Wählen…</translation>
+    </message>
+    <message>
+        <source>Choose the satellites&apos; element file</source>
+        <translation>Datei mit den Bahnelementen der Satelliten wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Element file:</source>
+        <translation>&amp;Elementdatei:</translation>
+    </message>
+    <message>
+        <source>Satellites&apos; Element File</source>
+        <translation>Elementdatei der Satelliten</translation>
+    </message>
+    <message>
+        <source>Element sets (*.tle *.txt *.3le *.csv *.json *.xml);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the satellites&apos; element file</extracomment>
+        <translation>Bahnelemente (*.tle *.txt *.3le *.csv *.json *.xml);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Problem with the element file</source>
+        <translation>Problem mit der Elementdatei</translation>
+    </message>
+    <message>
+        <source>Elevation mask</source>
+        <translation>Höhenmaske</translation>
+    </message>
+    <message>
+        <source>The footprints and the passes count a satellite as up from this elevation above home&apos;s horizon.</source>
+        <extracomment>Tooltip of the satellites&apos; elevation mask</extracomment>
+        <translation>Ausleuchtzonen und Überflüge zählen einen Satelliten ab dieser Höhe über dem Horizont des Heimatorts als aufgegangen.</translation>
+    </message>
+    <message>
+        <source>Ele&amp;vation mask:</source>
+        <translation>Höhen&amp;maske:</translation>
+    </message>
+    <message>
+        <source>Find by name or catalogue number</source>
+        <extracomment>Placeholder of the search box over the list of satellites</extracomment>
+        <translation>Nach Name oder Katalognummer suchen</translation>
+    </message>
+    <message>
+        <source>Find a satellite</source>
+        <translation>Satellit suchen</translation>
+    </message>
+    <message>
+        <source>Satellites to show</source>
+        <translation>Anzuzeigende Satelliten</translation>
+    </message>
+    <message>
+        <source>On the map: gold, sunlit; blue, in the Earth&apos;s shadow; green, sunlit over home in the dark, to be seen by eye; grey, elements older than 14 days.</source>
+        <extracomment>The legend of the satellites&apos; colours on the map</extracomment>
+        <translation>Auf der Karte: gold, von der Sonne beschienen; blau, im Erdschatten; grün, beschienen über dem dunklen Heimatort, mit bloßem Auge sichtbar; grau, Elemente älter als 14 Tage.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A satellite in the list to choose from: its name and catalogue number</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>RangeRings</name>
@@ -1053,6 +1276,14 @@ Sonne in Richtung %4°</translation>
         <source>lunar eclipse not seen</source>
         <extracomment>A lunar eclipse is near, but the Moon is below this place&apos;s horizon throughout</extracomment>
         <translation>Mondfinsternis nicht zu sehen</translation>
+    </message>
+    <message>
+        <source>%1 visible %2, %3°</source>
+        <translation>%1 sichtbar %2, %3°</translation>
+    </message>
+    <message>
+        <source>%1 rises %2, %3°</source>
+        <translation>%1 geht auf %2, %3°</translation>
     </message>
 </context>
 <context>

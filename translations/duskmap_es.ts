@@ -138,6 +138,69 @@
     </message>
 </context>
 <context>
+    <name>ElementProblem</name>
+    <message>
+        <source>a bad checksum</source>
+        <extracomment>Why a satellite&apos;s orbital elements in a file were not used</extracomment>
+        <translation>una suma de control errónea</translation>
+    </message>
+    <message>
+        <source>a malformed line</source>
+        <translation>una línea mal formada</translation>
+    </message>
+    <message>
+        <source>a value that is not a number</source>
+        <translation>un valor que no es un número</translation>
+    </message>
+    <message>
+        <source>a missing line</source>
+        <translation>una línea que falta</translation>
+    </message>
+    <message>
+        <source>lines of two different satellites</source>
+        <translation>líneas de dos satélites distintos</translation>
+    </message>
+    <message>
+        <source>a bad catalogue number</source>
+        <translation>un número de catálogo erróneo</translation>
+    </message>
+    <message>
+        <source>a missing field</source>
+        <translation>un campo que falta</translation>
+    </message>
+    <message>
+        <source>an impossible value</source>
+        <translation>un valor imposible</translation>
+    </message>
+    <message>
+        <source>not element sets nor OMM</source>
+        <translation>ni elementos orbitales ni OMM</translation>
+    </message>
+    <message>
+        <source>larger than 50 MB</source>
+        <translation>más de 50 MB</translation>
+    </message>
+    <message>
+        <source>missing or not readable</source>
+        <translation>no existe o no se puede leer</translation>
+    </message>
+    <message>
+        <source>JSON or XML that does not parse</source>
+        <translation>JSON o XML que no se puede analizar</translation>
+    </message>
+    <message>
+        <source>Cannot read the satellites&apos; elements in %1: %2</source>
+        <translation>No se pueden leer los elementos de los satélites en %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n record(s) in %1, the first on line %2: %3</source>
+        <translation>
+            <numerusform>Se omitió %n registro en %1, el primero en la línea %2: %3</numerusform>
+            <numerusform>Se omitieron %n registros en %1, el primero en la línea %2: %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FactsPanel</name>
     <message>
         <source>Paths from home to target</source>
@@ -298,6 +361,18 @@
         <comment>HideEclipses</comment>
         <extracomment>Menu item that hides the eclipses on the map</extracomment>
         <translation>Ocultar eclipses</translation>
+    </message>
+    <message>
+        <source>Show Satellites</source>
+        <comment>ShowSatellites</comment>
+        <extracomment>Menu item that shows the chosen satellites with their ground tracks and the areas they can be seen from</extracomment>
+        <translation>Mostrar satélites</translation>
+    </message>
+    <message>
+        <source>Hide Satellites</source>
+        <comment>HideSatellites</comment>
+        <extracomment>Menu item that hides the satellites</extracomment>
+        <translation>Ocultar satélites</translation>
     </message>
 </context>
 <context>
@@ -534,6 +609,69 @@
         <source>&lt;p&gt;Eclipses: the Swiss Ephemeris (Astrodienst AG) with its JPL-based files, under the GNU Affero General Public License 3.0.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Eclipses: la Swiss Ephemeris (Astrodienst AG) con sus archivos basados en el JPL, bajo la GNU Affero General Public License 3.0.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Satellite &amp;Passes…</source>
+        <extracomment>Menu item that opens the list of the chosen satellites&apos; next passes over home</extracomment>
+        <translation>&amp;Pasos de satélites…</translation>
+    </message>
+    <message>
+        <source>Satellite Passes</source>
+        <translation>Pasos de satélites</translation>
+    </message>
+    <message>
+        <source>Choose an element file and its satellites in the preferences.</source>
+        <translation>Elija un archivo de elementos y sus satélites en las preferencias.</translation>
+    </message>
+    <message>
+        <source>Set a home place in the preferences to see the passes over it.</source>
+        <translation>Indique un lugar de casa en las preferencias para ver los pasos sobre él.</translation>
+    </message>
+    <message>
+        <source>Passes over %1 in the next 3 days, above %2°, times in %3. Visible: sunlit while home is in the dark.</source>
+        <extracomment>Above the list of passes: %1 the home place, %2 the elevation mask, %3 the time zone</extracomment>
+        <translation>Pasos sobre %1 en los próximos 3 días, por encima de %2°, horas en %3. Visible: iluminado por el Sol mientras en casa es de noche.</translation>
+    </message>
+    <message>
+        <source>Satellite passes</source>
+        <translation>Pasos de satélites</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <extracomment>Column headings of the list of satellite passes</extracomment>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Acimut</translation>
+    </message>
+    <message>
+        <source>Culmination</source>
+        <translation>Culminación</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevación</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Puesta</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>
@@ -573,6 +711,10 @@
     <message>
         <source>Eclipses</source>
         <translation>Eclipses</translation>
+    </message>
+    <message>
+        <source>Satellites, their tracks and footprints</source>
+        <translation>Satélites, sus trazas y sus huellas</translation>
     </message>
 </context>
 <context>
@@ -838,6 +980,87 @@
         <source>Preferences</source>
         <translation>Preferencias</translation>
     </message>
+    <message>
+        <source>&amp;Satellites…</source>
+        <extracomment>Button in the preferences that opens the choice of satellites and their file</extracomment>
+        <translation>&amp;Satélites…</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <extracomment>Group of the preferences: the satellites shown on the map and their file</extracomment>
+        <translation>Satélites</translation>
+    </message>
+    <message>
+        <source>A file of TLE or OMM elements</source>
+        <extracomment>Placeholder of the field that names the file of satellites&apos; orbital elements</extracomment>
+        <translation>Un archivo de elementos TLE u OMM</translation>
+    </message>
+    <message>
+        <source>Element file</source>
+        <extracomment>The field that names the file of satellites&apos; orbital elements, for screen readers</extracomment>
+        <translation>Archivo de elementos</translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation>&amp;Elegir…</translation>
+    </message>
+    <message>
+        <source>Choose the satellites&apos; element file</source>
+        <translation>Elegir el archivo de elementos de los satélites</translation>
+    </message>
+    <message>
+        <source>&amp;Element file:</source>
+        <translation>Archivo de &amp;elementos:</translation>
+    </message>
+    <message>
+        <source>Satellites&apos; Element File</source>
+        <translation>Archivo de elementos de los satélites</translation>
+    </message>
+    <message>
+        <source>Element sets (*.tle *.txt *.3le *.csv *.json *.xml);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the satellites&apos; element file</extracomment>
+        <translation>Elementos orbitales (*.tle *.txt *.3le *.csv *.json *.xml);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Problem with the element file</source>
+        <translation>Problema con el archivo de elementos</translation>
+    </message>
+    <message>
+        <source>Elevation mask</source>
+        <translation>Máscara de elevación</translation>
+    </message>
+    <message>
+        <source>The footprints and the passes count a satellite as up from this elevation above home&apos;s horizon.</source>
+        <extracomment>Tooltip of the satellites&apos; elevation mask</extracomment>
+        <translation>Las huellas y los pasos cuentan un satélite como salido desde esta elevación sobre el horizonte de casa.</translation>
+    </message>
+    <message>
+        <source>Ele&amp;vation mask:</source>
+        <translation>Máscara de ele&amp;vación:</translation>
+    </message>
+    <message>
+        <source>Find by name or catalogue number</source>
+        <extracomment>Placeholder of the search box over the list of satellites</extracomment>
+        <translation>Buscar por nombre o número de catálogo</translation>
+    </message>
+    <message>
+        <source>Find a satellite</source>
+        <translation>Buscar un satélite</translation>
+    </message>
+    <message>
+        <source>Satellites to show</source>
+        <translation>Satélites que mostrar</translation>
+    </message>
+    <message>
+        <source>On the map: gold, sunlit; blue, in the Earth&apos;s shadow; green, sunlit over home in the dark, to be seen by eye; grey, elements older than 14 days.</source>
+        <extracomment>The legend of the satellites&apos; colours on the map</extracomment>
+        <translation>En el mapa: dorado, iluminado; azul, en la sombra de la Tierra; verde, iluminado sobre casa a oscuras, visible a simple vista; gris, elementos de más de 14 días.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A satellite in the list to choose from: its name and catalogue number</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>RangeRings</name>
@@ -1053,6 +1276,14 @@ Sol hacia %4°</translation>
         <source>lunar eclipse not seen</source>
         <extracomment>A lunar eclipse is near, but the Moon is below this place&apos;s horizon throughout</extracomment>
         <translation>eclipse de Luna no visible</translation>
+    </message>
+    <message>
+        <source>%1 visible %2, %3°</source>
+        <translation>%1 visible %2, %3°</translation>
+    </message>
+    <message>
+        <source>%1 rises %2, %3°</source>
+        <translation>%1 sale %2, %3°</translation>
     </message>
 </context>
 <context>

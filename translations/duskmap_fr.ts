@@ -138,6 +138,69 @@
     </message>
 </context>
 <context>
+    <name>ElementProblem</name>
+    <message>
+        <source>a bad checksum</source>
+        <extracomment>Why a satellite&apos;s orbital elements in a file were not used</extracomment>
+        <translation>une somme de contrôle erronée</translation>
+    </message>
+    <message>
+        <source>a malformed line</source>
+        <translation>une ligne mal formée</translation>
+    </message>
+    <message>
+        <source>a value that is not a number</source>
+        <translation>une valeur qui n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>a missing line</source>
+        <translation>une ligne manquante</translation>
+    </message>
+    <message>
+        <source>lines of two different satellites</source>
+        <translation>des lignes de deux satellites différents</translation>
+    </message>
+    <message>
+        <source>a bad catalogue number</source>
+        <translation>un numéro de catalogue erroné</translation>
+    </message>
+    <message>
+        <source>a missing field</source>
+        <translation>un champ manquant</translation>
+    </message>
+    <message>
+        <source>an impossible value</source>
+        <translation>une valeur impossible</translation>
+    </message>
+    <message>
+        <source>not element sets nor OMM</source>
+        <translation>ni des éléments orbitaux ni de l’OMM</translation>
+    </message>
+    <message>
+        <source>larger than 50 MB</source>
+        <translation>plus de 50 Mo</translation>
+    </message>
+    <message>
+        <source>missing or not readable</source>
+        <translation>absent ou illisible</translation>
+    </message>
+    <message>
+        <source>JSON or XML that does not parse</source>
+        <translation>du JSON ou du XML illisible</translation>
+    </message>
+    <message>
+        <source>Cannot read the satellites&apos; elements in %1: %2</source>
+        <translation>Impossible de lire les éléments des satellites dans %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n record(s) in %1, the first on line %2: %3</source>
+        <translation>
+            <numerusform>%n enregistrement ignoré dans %1, le premier à la ligne %2 : %3</numerusform>
+            <numerusform>%n enregistrements ignorés dans %1, le premier à la ligne %2 : %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FactsPanel</name>
     <message>
         <source>Paths from home to target</source>
@@ -298,6 +361,18 @@
         <comment>HideEclipses</comment>
         <extracomment>Menu item that hides the eclipses on the map</extracomment>
         <translation>Masquer les éclipses</translation>
+    </message>
+    <message>
+        <source>Show Satellites</source>
+        <comment>ShowSatellites</comment>
+        <extracomment>Menu item that shows the chosen satellites with their ground tracks and the areas they can be seen from</extracomment>
+        <translation>Afficher les satellites</translation>
+    </message>
+    <message>
+        <source>Hide Satellites</source>
+        <comment>HideSatellites</comment>
+        <extracomment>Menu item that hides the satellites</extracomment>
+        <translation>Masquer les satellites</translation>
     </message>
 </context>
 <context>
@@ -534,6 +609,69 @@
         <source>&lt;p&gt;Eclipses: the Swiss Ephemeris (Astrodienst AG) with its JPL-based files, under the GNU Affero General Public License 3.0.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Éclipses : la Swiss Ephemeris (Astrodienst AG) et ses fichiers fondés sur le JPL, sous la GNU Affero General Public License 3.0.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Satellite &amp;Passes…</source>
+        <extracomment>Menu item that opens the list of the chosen satellites&apos; next passes over home</extracomment>
+        <translation>&amp;Passages des satellites…</translation>
+    </message>
+    <message>
+        <source>Satellite Passes</source>
+        <translation>Passages des satellites</translation>
+    </message>
+    <message>
+        <source>Choose an element file and its satellites in the preferences.</source>
+        <translation>Choisissez un fichier d’éléments et ses satellites dans les préférences.</translation>
+    </message>
+    <message>
+        <source>Set a home place in the preferences to see the passes over it.</source>
+        <translation>Indiquez un lieu de domicile dans les préférences pour voir les passages au-dessus.</translation>
+    </message>
+    <message>
+        <source>Passes over %1 in the next 3 days, above %2°, times in %3. Visible: sunlit while home is in the dark.</source>
+        <extracomment>Above the list of passes: %1 the home place, %2 the elevation mask, %3 the time zone</extracomment>
+        <translation>Passages au-dessus de %1 dans les 3 prochains jours, au-dessus de %2°, heures en %3. Visible : éclairé par le Soleil pendant qu’il fait nuit au domicile.</translation>
+    </message>
+    <message>
+        <source>Satellite passes</source>
+        <translation>Passages des satellites</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <extracomment>Column headings of the list of satellite passes</extracomment>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Lever</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Culmination</source>
+        <translation>Culmination</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Élévation</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Coucher</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>
@@ -573,6 +711,10 @@
     <message>
         <source>Eclipses</source>
         <translation>Éclipses</translation>
+    </message>
+    <message>
+        <source>Satellites, their tracks and footprints</source>
+        <translation>Satellites, leurs traces et leurs empreintes</translation>
     </message>
 </context>
 <context>
@@ -838,6 +980,87 @@
         <source>Preferences</source>
         <translation>Préférences</translation>
     </message>
+    <message>
+        <source>&amp;Satellites…</source>
+        <extracomment>Button in the preferences that opens the choice of satellites and their file</extracomment>
+        <translation>&amp;Satellites…</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <extracomment>Group of the preferences: the satellites shown on the map and their file</extracomment>
+        <translation>Satellites</translation>
+    </message>
+    <message>
+        <source>A file of TLE or OMM elements</source>
+        <extracomment>Placeholder of the field that names the file of satellites&apos; orbital elements</extracomment>
+        <translation>Un fichier d’éléments TLE ou OMM</translation>
+    </message>
+    <message>
+        <source>Element file</source>
+        <extracomment>The field that names the file of satellites&apos; orbital elements, for screen readers</extracomment>
+        <translation>Fichier d’éléments</translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation>&amp;Choisir…</translation>
+    </message>
+    <message>
+        <source>Choose the satellites&apos; element file</source>
+        <translation>Choisir le fichier d’éléments des satellites</translation>
+    </message>
+    <message>
+        <source>&amp;Element file:</source>
+        <translation>Fichier d’&amp;éléments :</translation>
+    </message>
+    <message>
+        <source>Satellites&apos; Element File</source>
+        <translation>Fichier d’éléments des satellites</translation>
+    </message>
+    <message>
+        <source>Element sets (*.tle *.txt *.3le *.csv *.json *.xml);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the satellites&apos; element file</extracomment>
+        <translation>Éléments orbitaux (*.tle *.txt *.3le *.csv *.json *.xml);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Problem with the element file</source>
+        <translation>Problème avec le fichier d’éléments</translation>
+    </message>
+    <message>
+        <source>Elevation mask</source>
+        <translation>Masque d’élévation</translation>
+    </message>
+    <message>
+        <source>The footprints and the passes count a satellite as up from this elevation above home&apos;s horizon.</source>
+        <extracomment>Tooltip of the satellites&apos; elevation mask</extracomment>
+        <translation>Les empreintes et les passages comptent un satellite comme levé à partir de cette élévation au-dessus de l’horizon du domicile.</translation>
+    </message>
+    <message>
+        <source>Ele&amp;vation mask:</source>
+        <translation>Masque d’élé&amp;vation :</translation>
+    </message>
+    <message>
+        <source>Find by name or catalogue number</source>
+        <extracomment>Placeholder of the search box over the list of satellites</extracomment>
+        <translation>Chercher par nom ou numéro de catalogue</translation>
+    </message>
+    <message>
+        <source>Find a satellite</source>
+        <translation>Chercher un satellite</translation>
+    </message>
+    <message>
+        <source>Satellites to show</source>
+        <translation>Satellites à afficher</translation>
+    </message>
+    <message>
+        <source>On the map: gold, sunlit; blue, in the Earth&apos;s shadow; green, sunlit over home in the dark, to be seen by eye; grey, elements older than 14 days.</source>
+        <extracomment>The legend of the satellites&apos; colours on the map</extracomment>
+        <translation>Sur la carte : or, éclairé ; bleu, dans l’ombre de la Terre ; vert, éclairé au-dessus du domicile dans le noir, visible à l’œil nu ; gris, éléments de plus de 14 jours.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A satellite in the list to choose from: its name and catalogue number</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>RangeRings</name>
@@ -1053,6 +1276,14 @@ Soleil vers %4°</translation>
         <source>lunar eclipse not seen</source>
         <extracomment>A lunar eclipse is near, but the Moon is below this place&apos;s horizon throughout</extracomment>
         <translation>éclipse de Lune non visible</translation>
+    </message>
+    <message>
+        <source>%1 visible %2, %3°</source>
+        <translation>%1 visible %2, %3°</translation>
+    </message>
+    <message>
+        <source>%1 rises %2, %3°</source>
+        <translation>%1 se lève %2, %3°</translation>
     </message>
 </context>
 <context>

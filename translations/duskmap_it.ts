@@ -138,6 +138,69 @@
     </message>
 </context>
 <context>
+    <name>ElementProblem</name>
+    <message>
+        <source>a bad checksum</source>
+        <extracomment>Why a satellite&apos;s orbital elements in a file were not used</extracomment>
+        <translation>un checksum errato</translation>
+    </message>
+    <message>
+        <source>a malformed line</source>
+        <translation>una riga malformata</translation>
+    </message>
+    <message>
+        <source>a value that is not a number</source>
+        <translation>un valore che non è un numero</translation>
+    </message>
+    <message>
+        <source>a missing line</source>
+        <translation>una riga mancante</translation>
+    </message>
+    <message>
+        <source>lines of two different satellites</source>
+        <translation>righe di due satelliti diversi</translation>
+    </message>
+    <message>
+        <source>a bad catalogue number</source>
+        <translation>un numero di catalogo errato</translation>
+    </message>
+    <message>
+        <source>a missing field</source>
+        <translation>un campo mancante</translation>
+    </message>
+    <message>
+        <source>an impossible value</source>
+        <translation>un valore impossibile</translation>
+    </message>
+    <message>
+        <source>not element sets nor OMM</source>
+        <translation>né elementi orbitali né OMM</translation>
+    </message>
+    <message>
+        <source>larger than 50 MB</source>
+        <translation>più di 50 MB</translation>
+    </message>
+    <message>
+        <source>missing or not readable</source>
+        <translation>mancante o non leggibile</translation>
+    </message>
+    <message>
+        <source>JSON or XML that does not parse</source>
+        <translation>JSON o XML non analizzabile</translation>
+    </message>
+    <message>
+        <source>Cannot read the satellites&apos; elements in %1: %2</source>
+        <translation>Impossibile leggere gli elementi dei satelliti in %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n record(s) in %1, the first on line %2: %3</source>
+        <translation>
+            <numerusform>%n record saltato in %1, il primo alla riga %2: %3</numerusform>
+            <numerusform>%n record saltati in %1, il primo alla riga %2: %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FactsPanel</name>
     <message>
         <source>Paths from home to target</source>
@@ -298,6 +361,18 @@
         <comment>HideEclipses</comment>
         <extracomment>Menu item that hides the eclipses on the map</extracomment>
         <translation>Nascondi eclissi</translation>
+    </message>
+    <message>
+        <source>Show Satellites</source>
+        <comment>ShowSatellites</comment>
+        <extracomment>Menu item that shows the chosen satellites with their ground tracks and the areas they can be seen from</extracomment>
+        <translation>Mostra satelliti</translation>
+    </message>
+    <message>
+        <source>Hide Satellites</source>
+        <comment>HideSatellites</comment>
+        <extracomment>Menu item that hides the satellites</extracomment>
+        <translation>Nascondi satelliti</translation>
     </message>
 </context>
 <context>
@@ -534,6 +609,69 @@
         <source>&lt;p&gt;Eclipses: the Swiss Ephemeris (Astrodienst AG) with its JPL-based files, under the GNU Affero General Public License 3.0.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Eclissi: la Swiss Ephemeris (Astrodienst AG) con i suoi file basati sul JPL, sotto la GNU Affero General Public License 3.0.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Satellite &amp;Passes…</source>
+        <extracomment>Menu item that opens the list of the chosen satellites&apos; next passes over home</extracomment>
+        <translation>&amp;Passaggi dei satelliti…</translation>
+    </message>
+    <message>
+        <source>Satellite Passes</source>
+        <translation>Passaggi dei satelliti</translation>
+    </message>
+    <message>
+        <source>Choose an element file and its satellites in the preferences.</source>
+        <translation>Scegli un file di elementi e i suoi satelliti nelle preferenze.</translation>
+    </message>
+    <message>
+        <source>Set a home place in the preferences to see the passes over it.</source>
+        <translation>Imposta un luogo di casa nelle preferenze per vedere i passaggi sopra di esso.</translation>
+    </message>
+    <message>
+        <source>Passes over %1 in the next 3 days, above %2°, times in %3. Visible: sunlit while home is in the dark.</source>
+        <extracomment>Above the list of passes: %1 the home place, %2 the elevation mask, %3 the time zone</extracomment>
+        <translation>Passaggi sopra %1 nei prossimi 3 giorni, sopra %2°, orari in %3. Visibile: illuminato dal Sole mentre a casa è buio.</translation>
+    </message>
+    <message>
+        <source>Satellite passes</source>
+        <translation>Passaggi dei satelliti</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <extracomment>Column headings of the list of satellite passes</extracomment>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Sorgere</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Culmination</source>
+        <translation>Culminazione</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevazione</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Tramonto</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visibile</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>
@@ -573,6 +711,10 @@
     <message>
         <source>Eclipses</source>
         <translation>Eclissi</translation>
+    </message>
+    <message>
+        <source>Satellites, their tracks and footprints</source>
+        <translation>Satelliti, le loro tracce e impronte</translation>
     </message>
 </context>
 <context>
@@ -838,6 +980,87 @@
         <source>Preferences</source>
         <translation>Preferenze</translation>
     </message>
+    <message>
+        <source>&amp;Satellites…</source>
+        <extracomment>Button in the preferences that opens the choice of satellites and their file</extracomment>
+        <translation>&amp;Satelliti…</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <extracomment>Group of the preferences: the satellites shown on the map and their file</extracomment>
+        <translation>Satelliti</translation>
+    </message>
+    <message>
+        <source>A file of TLE or OMM elements</source>
+        <extracomment>Placeholder of the field that names the file of satellites&apos; orbital elements</extracomment>
+        <translation>Un file di elementi TLE o OMM</translation>
+    </message>
+    <message>
+        <source>Element file</source>
+        <extracomment>The field that names the file of satellites&apos; orbital elements, for screen readers</extracomment>
+        <translation>File di elementi</translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation>&amp;Scegli…</translation>
+    </message>
+    <message>
+        <source>Choose the satellites&apos; element file</source>
+        <translation>Scegli il file di elementi dei satelliti</translation>
+    </message>
+    <message>
+        <source>&amp;Element file:</source>
+        <translation>File di &amp;elementi:</translation>
+    </message>
+    <message>
+        <source>Satellites&apos; Element File</source>
+        <translation>File di elementi dei satelliti</translation>
+    </message>
+    <message>
+        <source>Element sets (*.tle *.txt *.3le *.csv *.json *.xml);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the satellites&apos; element file</extracomment>
+        <translation>Elementi orbitali (*.tle *.txt *.3le *.csv *.json *.xml);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Problem with the element file</source>
+        <translation>Problema con il file di elementi</translation>
+    </message>
+    <message>
+        <source>Elevation mask</source>
+        <translation>Maschera di elevazione</translation>
+    </message>
+    <message>
+        <source>The footprints and the passes count a satellite as up from this elevation above home&apos;s horizon.</source>
+        <extracomment>Tooltip of the satellites&apos; elevation mask</extracomment>
+        <translation>Le impronte e i passaggi contano un satellite come sorto da questa elevazione sopra l’orizzonte di casa.</translation>
+    </message>
+    <message>
+        <source>Ele&amp;vation mask:</source>
+        <translation>Maschera di ele&amp;vazione:</translation>
+    </message>
+    <message>
+        <source>Find by name or catalogue number</source>
+        <extracomment>Placeholder of the search box over the list of satellites</extracomment>
+        <translation>Cerca per nome o numero di catalogo</translation>
+    </message>
+    <message>
+        <source>Find a satellite</source>
+        <translation>Cerca un satellite</translation>
+    </message>
+    <message>
+        <source>Satellites to show</source>
+        <translation>Satelliti da mostrare</translation>
+    </message>
+    <message>
+        <source>On the map: gold, sunlit; blue, in the Earth&apos;s shadow; green, sunlit over home in the dark, to be seen by eye; grey, elements older than 14 days.</source>
+        <extracomment>The legend of the satellites&apos; colours on the map</extracomment>
+        <translation>Sulla mappa: oro, illuminato; blu, nell’ombra della Terra; verde, illuminato sopra casa al buio, visibile a occhio nudo; grigio, elementi più vecchi di 14 giorni.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A satellite in the list to choose from: its name and catalogue number</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>RangeRings</name>
@@ -1053,6 +1276,14 @@ Sole verso %4°</translation>
         <source>lunar eclipse not seen</source>
         <extracomment>A lunar eclipse is near, but the Moon is below this place&apos;s horizon throughout</extracomment>
         <translation>eclissi di Luna non visibile</translation>
+    </message>
+    <message>
+        <source>%1 visible %2, %3°</source>
+        <translation>%1 visibile %2, %3°</translation>
+    </message>
+    <message>
+        <source>%1 rises %2, %3°</source>
+        <translation>%1 sorge %2, %3°</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,68 @@
     </message>
 </context>
 <context>
+    <name>ElementProblem</name>
+    <message>
+        <source>a bad checksum</source>
+        <extracomment>Why a satellite&apos;s orbital elements in a file were not used</extracomment>
+        <translation>チェックサムの誤り</translation>
+    </message>
+    <message>
+        <source>a malformed line</source>
+        <translation>不正な形式の行</translation>
+    </message>
+    <message>
+        <source>a value that is not a number</source>
+        <translation>数値ではない値</translation>
+    </message>
+    <message>
+        <source>a missing line</source>
+        <translation>欠けている行</translation>
+    </message>
+    <message>
+        <source>lines of two different satellites</source>
+        <translation>異なる2つの衛星の行</translation>
+    </message>
+    <message>
+        <source>a bad catalogue number</source>
+        <translation>カタログ番号の誤り</translation>
+    </message>
+    <message>
+        <source>a missing field</source>
+        <translation>欠けているフィールド</translation>
+    </message>
+    <message>
+        <source>an impossible value</source>
+        <translation>ありえない値</translation>
+    </message>
+    <message>
+        <source>not element sets nor OMM</source>
+        <translation>軌道要素でも OMM でもありません</translation>
+    </message>
+    <message>
+        <source>larger than 50 MB</source>
+        <translation>50 MB を超えています</translation>
+    </message>
+    <message>
+        <source>missing or not readable</source>
+        <translation>見つからないか読み取れません</translation>
+    </message>
+    <message>
+        <source>JSON or XML that does not parse</source>
+        <translation>解析できない JSON または XML</translation>
+    </message>
+    <message>
+        <source>Cannot read the satellites&apos; elements in %1: %2</source>
+        <translation>%1 の衛星の軌道要素を読み取れません: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n record(s) in %1, the first on line %2: %3</source>
+        <translation>
+            <numerusform>%1 の %n 件のレコードをスキップしました。最初は %2 行目: %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FactsPanel</name>
     <message>
         <source>Paths from home to target</source>
@@ -298,6 +360,18 @@
         <comment>HideEclipses</comment>
         <extracomment>Menu item that hides the eclipses on the map</extracomment>
         <translation>食を非表示</translation>
+    </message>
+    <message>
+        <source>Show Satellites</source>
+        <comment>ShowSatellites</comment>
+        <extracomment>Menu item that shows the chosen satellites with their ground tracks and the areas they can be seen from</extracomment>
+        <translation>衛星を表示</translation>
+    </message>
+    <message>
+        <source>Hide Satellites</source>
+        <comment>HideSatellites</comment>
+        <extracomment>Menu item that hides the satellites</extracomment>
+        <translation>衛星を隠す</translation>
     </message>
 </context>
 <context>
@@ -534,6 +608,69 @@
         <source>&lt;p&gt;Eclipses: the Swiss Ephemeris (Astrodienst AG) with its JPL-based files, under the GNU Affero General Public License 3.0.&lt;/p&gt;</source>
         <translation>&lt;p&gt;日食・月食：Swiss Ephemeris（Astrodienst AG）と JPL に基づくそのファイル、GNU Affero General Public License 3.0 による。&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Satellite &amp;Passes…</source>
+        <extracomment>Menu item that opens the list of the chosen satellites&apos; next passes over home</extracomment>
+        <translation>衛星の通過(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Satellite Passes</source>
+        <translation>衛星の通過</translation>
+    </message>
+    <message>
+        <source>Choose an element file and its satellites in the preferences.</source>
+        <translation>設定で軌道要素ファイルとその衛星を選んでください。</translation>
+    </message>
+    <message>
+        <source>Set a home place in the preferences to see the passes over it.</source>
+        <translation>上空の通過を見るには、設定で自宅の場所を指定してください。</translation>
+    </message>
+    <message>
+        <source>Passes over %1 in the next 3 days, above %2°, times in %3. Visible: sunlit while home is in the dark.</source>
+        <extracomment>Above the list of passes: %1 the home place, %2 the elevation mask, %3 the time zone</extracomment>
+        <translation>今後3日間の %1 上空の通過（%2° 以上、時刻は %3）。見える: 自宅が暗いときに日光を受けている。</translation>
+    </message>
+    <message>
+        <source>Satellite passes</source>
+        <translation>衛星の通過</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <extracomment>Column headings of the list of satellite passes</extracomment>
+        <translation>衛星</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>出</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>方位</translation>
+    </message>
+    <message>
+        <source>Culmination</source>
+        <translation>南中</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>仰角</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>入</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>見える</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>いいえ</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>
@@ -573,6 +710,10 @@
     <message>
         <source>Eclipses</source>
         <translation>日食と月食</translation>
+    </message>
+    <message>
+        <source>Satellites, their tracks and footprints</source>
+        <translation>衛星とその軌跡・可視範囲</translation>
     </message>
 </context>
 <context>
@@ -838,6 +979,87 @@
         <source>Preferences</source>
         <translation>設定</translation>
     </message>
+    <message>
+        <source>&amp;Satellites…</source>
+        <extracomment>Button in the preferences that opens the choice of satellites and their file</extracomment>
+        <translation>衛星(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <extracomment>Group of the preferences: the satellites shown on the map and their file</extracomment>
+        <translation>衛星</translation>
+    </message>
+    <message>
+        <source>A file of TLE or OMM elements</source>
+        <extracomment>Placeholder of the field that names the file of satellites&apos; orbital elements</extracomment>
+        <translation>TLE または OMM の軌道要素ファイル</translation>
+    </message>
+    <message>
+        <source>Element file</source>
+        <extracomment>The field that names the file of satellites&apos; orbital elements, for screen readers</extracomment>
+        <translation>軌道要素ファイル</translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation>選択(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>Choose the satellites&apos; element file</source>
+        <translation>衛星の軌道要素ファイルを選択</translation>
+    </message>
+    <message>
+        <source>&amp;Element file:</source>
+        <translation>軌道要素ファイル(&amp;E):</translation>
+    </message>
+    <message>
+        <source>Satellites&apos; Element File</source>
+        <translation>衛星の軌道要素ファイル</translation>
+    </message>
+    <message>
+        <source>Element sets (*.tle *.txt *.3le *.csv *.json *.xml);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the satellites&apos; element file</extracomment>
+        <translation>軌道要素 (*.tle *.txt *.3le *.csv *.json *.xml);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Problem with the element file</source>
+        <translation>軌道要素ファイルの問題</translation>
+    </message>
+    <message>
+        <source>Elevation mask</source>
+        <translation>仰角マスク</translation>
+    </message>
+    <message>
+        <source>The footprints and the passes count a satellite as up from this elevation above home&apos;s horizon.</source>
+        <extracomment>Tooltip of the satellites&apos; elevation mask</extracomment>
+        <translation>可視範囲と通過は、自宅の地平線からこの仰角以上にある衛星を昇っているとみなします。</translation>
+    </message>
+    <message>
+        <source>Ele&amp;vation mask:</source>
+        <translation>仰角マスク(&amp;V):</translation>
+    </message>
+    <message>
+        <source>Find by name or catalogue number</source>
+        <extracomment>Placeholder of the search box over the list of satellites</extracomment>
+        <translation>名前またはカタログ番号で検索</translation>
+    </message>
+    <message>
+        <source>Find a satellite</source>
+        <translation>衛星を検索</translation>
+    </message>
+    <message>
+        <source>Satellites to show</source>
+        <translation>表示する衛星</translation>
+    </message>
+    <message>
+        <source>On the map: gold, sunlit; blue, in the Earth&apos;s shadow; green, sunlit over home in the dark, to be seen by eye; grey, elements older than 14 days.</source>
+        <extracomment>The legend of the satellites&apos; colours on the map</extracomment>
+        <translation>地図上の色: 金色は日照中、青は地球の影の中、緑は暗い自宅の上空で日照中（肉眼で見える）、灰色は14日より古い軌道要素。</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A satellite in the list to choose from: its name and catalogue number</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>RangeRings</name>
@@ -1052,6 +1274,14 @@ Sun towards %4°</source>
         <source>lunar eclipse not seen</source>
         <extracomment>A lunar eclipse is near, but the Moon is below this place&apos;s horizon throughout</extracomment>
         <translation>月食は見えない</translation>
+    </message>
+    <message>
+        <source>%1 visible %2, %3°</source>
+        <translation>%1 見える %2、%3°</translation>
+    </message>
+    <message>
+        <source>%1 rises %2, %3°</source>
+        <translation>%1 出 %2、%3°</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,69 @@
     </message>
 </context>
 <context>
+    <name>ElementProblem</name>
+    <message>
+        <source>a bad checksum</source>
+        <extracomment>Why a satellite&apos;s orbital elements in a file were not used</extracomment>
+        <translation>uma soma de verificação errada</translation>
+    </message>
+    <message>
+        <source>a malformed line</source>
+        <translation>uma linha malformada</translation>
+    </message>
+    <message>
+        <source>a value that is not a number</source>
+        <translation>um valor que não é um número</translation>
+    </message>
+    <message>
+        <source>a missing line</source>
+        <translation>uma linha faltando</translation>
+    </message>
+    <message>
+        <source>lines of two different satellites</source>
+        <translation>linhas de dois satélites diferentes</translation>
+    </message>
+    <message>
+        <source>a bad catalogue number</source>
+        <translation>um número de catálogo errado</translation>
+    </message>
+    <message>
+        <source>a missing field</source>
+        <translation>um campo faltando</translation>
+    </message>
+    <message>
+        <source>an impossible value</source>
+        <translation>um valor impossível</translation>
+    </message>
+    <message>
+        <source>not element sets nor OMM</source>
+        <translation>nem elementos orbitais nem OMM</translation>
+    </message>
+    <message>
+        <source>larger than 50 MB</source>
+        <translation>maior que 50 MB</translation>
+    </message>
+    <message>
+        <source>missing or not readable</source>
+        <translation>ausente ou ilegível</translation>
+    </message>
+    <message>
+        <source>JSON or XML that does not parse</source>
+        <translation>JSON ou XML que não pode ser lido</translation>
+    </message>
+    <message>
+        <source>Cannot read the satellites&apos; elements in %1: %2</source>
+        <translation>Não é possível ler os elementos dos satélites em %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n record(s) in %1, the first on line %2: %3</source>
+        <translation>
+            <numerusform>%n registro ignorado em %1, o primeiro na linha %2: %3</numerusform>
+            <numerusform>%n registros ignorados em %1, o primeiro na linha %2: %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FactsPanel</name>
     <message>
         <source>Paths from home to target</source>
@@ -298,6 +361,18 @@
         <comment>HideEclipses</comment>
         <extracomment>Menu item that hides the eclipses on the map</extracomment>
         <translation>Ocultar eclipses</translation>
+    </message>
+    <message>
+        <source>Show Satellites</source>
+        <comment>ShowSatellites</comment>
+        <extracomment>Menu item that shows the chosen satellites with their ground tracks and the areas they can be seen from</extracomment>
+        <translation>Mostrar satélites</translation>
+    </message>
+    <message>
+        <source>Hide Satellites</source>
+        <comment>HideSatellites</comment>
+        <extracomment>Menu item that hides the satellites</extracomment>
+        <translation>Ocultar satélites</translation>
     </message>
 </context>
 <context>
@@ -534,6 +609,69 @@
         <source>&lt;p&gt;Eclipses: the Swiss Ephemeris (Astrodienst AG) with its JPL-based files, under the GNU Affero General Public License 3.0.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Eclipses: a Swiss Ephemeris (Astrodienst AG) com seus arquivos baseados no JPL, sob a GNU Affero General Public License 3.0.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Satellite &amp;Passes…</source>
+        <extracomment>Menu item that opens the list of the chosen satellites&apos; next passes over home</extracomment>
+        <translation>&amp;Passagens de satélites…</translation>
+    </message>
+    <message>
+        <source>Satellite Passes</source>
+        <translation>Passagens de satélites</translation>
+    </message>
+    <message>
+        <source>Choose an element file and its satellites in the preferences.</source>
+        <translation>Escolha um arquivo de elementos e seus satélites nas preferências.</translation>
+    </message>
+    <message>
+        <source>Set a home place in the preferences to see the passes over it.</source>
+        <translation>Defina um local de casa nas preferências para ver as passagens sobre ele.</translation>
+    </message>
+    <message>
+        <source>Passes over %1 in the next 3 days, above %2°, times in %3. Visible: sunlit while home is in the dark.</source>
+        <extracomment>Above the list of passes: %1 the home place, %2 the elevation mask, %3 the time zone</extracomment>
+        <translation>Passagens sobre %1 nos próximos 3 dias, acima de %2°, horários em %3. Visível: iluminado pelo Sol enquanto em casa está escuro.</translation>
+    </message>
+    <message>
+        <source>Satellite passes</source>
+        <translation>Passagens de satélites</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <extracomment>Column headings of the list of satellite passes</extracomment>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Nascer</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimute</translation>
+    </message>
+    <message>
+        <source>Culmination</source>
+        <translation>Culminação</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevação</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Ocaso</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visível</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sim</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>não</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>
@@ -573,6 +711,10 @@
     <message>
         <source>Eclipses</source>
         <translation>Eclipses</translation>
+    </message>
+    <message>
+        <source>Satellites, their tracks and footprints</source>
+        <translation>Satélites, seus rastros e suas pegadas</translation>
     </message>
 </context>
 <context>
@@ -838,6 +980,87 @@
         <source>Preferences</source>
         <translation>Preferências</translation>
     </message>
+    <message>
+        <source>&amp;Satellites…</source>
+        <extracomment>Button in the preferences that opens the choice of satellites and their file</extracomment>
+        <translation>&amp;Satélites…</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <extracomment>Group of the preferences: the satellites shown on the map and their file</extracomment>
+        <translation>Satélites</translation>
+    </message>
+    <message>
+        <source>A file of TLE or OMM elements</source>
+        <extracomment>Placeholder of the field that names the file of satellites&apos; orbital elements</extracomment>
+        <translation>Um arquivo de elementos TLE ou OMM</translation>
+    </message>
+    <message>
+        <source>Element file</source>
+        <extracomment>The field that names the file of satellites&apos; orbital elements, for screen readers</extracomment>
+        <translation>Arquivo de elementos</translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation>&amp;Escolher…</translation>
+    </message>
+    <message>
+        <source>Choose the satellites&apos; element file</source>
+        <translation>Escolher o arquivo de elementos dos satélites</translation>
+    </message>
+    <message>
+        <source>&amp;Element file:</source>
+        <translation>Arquivo de e&amp;lementos:</translation>
+    </message>
+    <message>
+        <source>Satellites&apos; Element File</source>
+        <translation>Arquivo de elementos dos satélites</translation>
+    </message>
+    <message>
+        <source>Element sets (*.tle *.txt *.3le *.csv *.json *.xml);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the satellites&apos; element file</extracomment>
+        <translation>Elementos orbitais (*.tle *.txt *.3le *.csv *.json *.xml);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Problem with the element file</source>
+        <translation>Problema com o arquivo de elementos</translation>
+    </message>
+    <message>
+        <source>Elevation mask</source>
+        <translation>Máscara de elevação</translation>
+    </message>
+    <message>
+        <source>The footprints and the passes count a satellite as up from this elevation above home&apos;s horizon.</source>
+        <extracomment>Tooltip of the satellites&apos; elevation mask</extracomment>
+        <translation>As pegadas e as passagens contam um satélite como nascido a partir desta elevação acima do horizonte de casa.</translation>
+    </message>
+    <message>
+        <source>Ele&amp;vation mask:</source>
+        <translation>Máscara de ele&amp;vação:</translation>
+    </message>
+    <message>
+        <source>Find by name or catalogue number</source>
+        <extracomment>Placeholder of the search box over the list of satellites</extracomment>
+        <translation>Buscar por nome ou número de catálogo</translation>
+    </message>
+    <message>
+        <source>Find a satellite</source>
+        <translation>Buscar um satélite</translation>
+    </message>
+    <message>
+        <source>Satellites to show</source>
+        <translation>Satélites a mostrar</translation>
+    </message>
+    <message>
+        <source>On the map: gold, sunlit; blue, in the Earth&apos;s shadow; green, sunlit over home in the dark, to be seen by eye; grey, elements older than 14 days.</source>
+        <extracomment>The legend of the satellites&apos; colours on the map</extracomment>
+        <translation>No mapa: dourado, iluminado; azul, na sombra da Terra; verde, iluminado sobre a casa no escuro, visível a olho nu; cinza, elementos com mais de 14 dias.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A satellite in the list to choose from: its name and catalogue number</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>RangeRings</name>
@@ -1053,6 +1276,14 @@ Sol na direção %4°</translation>
         <source>lunar eclipse not seen</source>
         <extracomment>A lunar eclipse is near, but the Moon is below this place&apos;s horizon throughout</extracomment>
         <translation>eclipse lunar não visível</translation>
+    </message>
+    <message>
+        <source>%1 visible %2, %3°</source>
+        <translation>%1 visível %2, %3°</translation>
+    </message>
+    <message>
+        <source>%1 rises %2, %3°</source>
+        <translation>%1 nasce %2, %3°</translation>
     </message>
 </context>
 <context>

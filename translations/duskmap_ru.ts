@@ -138,6 +138,70 @@
     </message>
 </context>
 <context>
+    <name>ElementProblem</name>
+    <message>
+        <source>a bad checksum</source>
+        <extracomment>Why a satellite&apos;s orbital elements in a file were not used</extracomment>
+        <translation>неверная контрольная сумма</translation>
+    </message>
+    <message>
+        <source>a malformed line</source>
+        <translation>искажённая строка</translation>
+    </message>
+    <message>
+        <source>a value that is not a number</source>
+        <translation>значение, которое не является числом</translation>
+    </message>
+    <message>
+        <source>a missing line</source>
+        <translation>недостающая строка</translation>
+    </message>
+    <message>
+        <source>lines of two different satellites</source>
+        <translation>строки двух разных спутников</translation>
+    </message>
+    <message>
+        <source>a bad catalogue number</source>
+        <translation>неверный номер в каталоге</translation>
+    </message>
+    <message>
+        <source>a missing field</source>
+        <translation>недостающее поле</translation>
+    </message>
+    <message>
+        <source>an impossible value</source>
+        <translation>невозможное значение</translation>
+    </message>
+    <message>
+        <source>not element sets nor OMM</source>
+        <translation>ни элементы орбит, ни OMM</translation>
+    </message>
+    <message>
+        <source>larger than 50 MB</source>
+        <translation>больше 50 МБ</translation>
+    </message>
+    <message>
+        <source>missing or not readable</source>
+        <translation>отсутствует или не читается</translation>
+    </message>
+    <message>
+        <source>JSON or XML that does not parse</source>
+        <translation>JSON или XML, который не разбирается</translation>
+    </message>
+    <message>
+        <source>Cannot read the satellites&apos; elements in %1: %2</source>
+        <translation>Не удаётся прочитать элементы спутников в %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n record(s) in %1, the first on line %2: %3</source>
+        <translation>
+            <numerusform>Пропущена %n запись в %1, первая в строке %2: %3</numerusform>
+            <numerusform>Пропущены %n записи в %1, первая в строке %2: %3</numerusform>
+            <numerusform>Пропущено %n записей в %1, первая в строке %2: %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FactsPanel</name>
     <message>
         <source>Paths from home to target</source>
@@ -298,6 +362,18 @@
         <comment>HideEclipses</comment>
         <extracomment>Menu item that hides the eclipses on the map</extracomment>
         <translation>Скрыть затмения</translation>
+    </message>
+    <message>
+        <source>Show Satellites</source>
+        <comment>ShowSatellites</comment>
+        <extracomment>Menu item that shows the chosen satellites with their ground tracks and the areas they can be seen from</extracomment>
+        <translation>Показать спутники</translation>
+    </message>
+    <message>
+        <source>Hide Satellites</source>
+        <comment>HideSatellites</comment>
+        <extracomment>Menu item that hides the satellites</extracomment>
+        <translation>Скрыть спутники</translation>
     </message>
 </context>
 <context>
@@ -534,6 +610,69 @@
         <source>&lt;p&gt;Eclipses: the Swiss Ephemeris (Astrodienst AG) with its JPL-based files, under the GNU Affero General Public License 3.0.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Затмения: Swiss Ephemeris (Astrodienst AG) с её файлами на основе JPL, по лицензии GNU Affero General Public License 3.0.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Satellite &amp;Passes…</source>
+        <extracomment>Menu item that opens the list of the chosen satellites&apos; next passes over home</extracomment>
+        <translation>&amp;Пролёты спутников…</translation>
+    </message>
+    <message>
+        <source>Satellite Passes</source>
+        <translation>Пролёты спутников</translation>
+    </message>
+    <message>
+        <source>Choose an element file and its satellites in the preferences.</source>
+        <translation>Выберите файл элементов и его спутники в настройках.</translation>
+    </message>
+    <message>
+        <source>Set a home place in the preferences to see the passes over it.</source>
+        <translation>Задайте в настройках домашнее место, чтобы увидеть пролёты над ним.</translation>
+    </message>
+    <message>
+        <source>Passes over %1 in the next 3 days, above %2°, times in %3. Visible: sunlit while home is in the dark.</source>
+        <extracomment>Above the list of passes: %1 the home place, %2 the elevation mask, %3 the time zone</extracomment>
+        <translation>Пролёты над %1 в ближайшие 3 дня, выше %2°, время в %3. Видимый: освещён Солнцем, пока дома темно.</translation>
+    </message>
+    <message>
+        <source>Satellite passes</source>
+        <translation>Пролёты спутников</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <extracomment>Column headings of the list of satellite passes</extracomment>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Восход</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Азимут</translation>
+    </message>
+    <message>
+        <source>Culmination</source>
+        <translation>Кульминация</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Высота</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Заход</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Видимый</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>да</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>нет</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>
@@ -573,6 +712,10 @@
     <message>
         <source>Eclipses</source>
         <translation>Затмения</translation>
+    </message>
+    <message>
+        <source>Satellites, their tracks and footprints</source>
+        <translation>Спутники, их трассы и зоны видимости</translation>
     </message>
 </context>
 <context>
@@ -838,6 +981,87 @@
         <source>Preferences</source>
         <translation>Параметры</translation>
     </message>
+    <message>
+        <source>&amp;Satellites…</source>
+        <extracomment>Button in the preferences that opens the choice of satellites and their file</extracomment>
+        <translation>&amp;Спутники…</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <extracomment>Group of the preferences: the satellites shown on the map and their file</extracomment>
+        <translation>Спутники</translation>
+    </message>
+    <message>
+        <source>A file of TLE or OMM elements</source>
+        <extracomment>Placeholder of the field that names the file of satellites&apos; orbital elements</extracomment>
+        <translation>Файл элементов TLE или OMM</translation>
+    </message>
+    <message>
+        <source>Element file</source>
+        <extracomment>The field that names the file of satellites&apos; orbital elements, for screen readers</extracomment>
+        <translation>Файл элементов</translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation>&amp;Выбрать…</translation>
+    </message>
+    <message>
+        <source>Choose the satellites&apos; element file</source>
+        <translation>Выбрать файл элементов спутников</translation>
+    </message>
+    <message>
+        <source>&amp;Element file:</source>
+        <translation>Файл &amp;элементов:</translation>
+    </message>
+    <message>
+        <source>Satellites&apos; Element File</source>
+        <translation>Файл элементов спутников</translation>
+    </message>
+    <message>
+        <source>Element sets (*.tle *.txt *.3le *.csv *.json *.xml);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the satellites&apos; element file</extracomment>
+        <translation>Элементы орбит (*.tle *.txt *.3le *.csv *.json *.xml);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Problem with the element file</source>
+        <translation>Проблема с файлом элементов</translation>
+    </message>
+    <message>
+        <source>Elevation mask</source>
+        <translation>Маска высоты</translation>
+    </message>
+    <message>
+        <source>The footprints and the passes count a satellite as up from this elevation above home&apos;s horizon.</source>
+        <extracomment>Tooltip of the satellites&apos; elevation mask</extracomment>
+        <translation>Зоны видимости и пролёты считают спутник взошедшим с этой высоты над горизонтом дома.</translation>
+    </message>
+    <message>
+        <source>Ele&amp;vation mask:</source>
+        <translation>Маска &amp;высоты:</translation>
+    </message>
+    <message>
+        <source>Find by name or catalogue number</source>
+        <extracomment>Placeholder of the search box over the list of satellites</extracomment>
+        <translation>Искать по имени или номеру в каталоге</translation>
+    </message>
+    <message>
+        <source>Find a satellite</source>
+        <translation>Найти спутник</translation>
+    </message>
+    <message>
+        <source>Satellites to show</source>
+        <translation>Показываемые спутники</translation>
+    </message>
+    <message>
+        <source>On the map: gold, sunlit; blue, in the Earth&apos;s shadow; green, sunlit over home in the dark, to be seen by eye; grey, elements older than 14 days.</source>
+        <extracomment>The legend of the satellites&apos; colours on the map</extracomment>
+        <translation>На карте: золотой — освещён; синий — в тени Земли; зелёный — освещён над тёмным домом, виден глазом; серый — элементы старше 14 дней.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A satellite in the list to choose from: its name and catalogue number</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>RangeRings</name>
@@ -1054,6 +1278,14 @@ Sun towards %4°</source>
         <source>lunar eclipse not seen</source>
         <extracomment>A lunar eclipse is near, but the Moon is below this place&apos;s horizon throughout</extracomment>
         <translation>лунное затмение не видно</translation>
+    </message>
+    <message>
+        <source>%1 visible %2, %3°</source>
+        <translation>%1 виден %2, %3°</translation>
+    </message>
+    <message>
+        <source>%1 rises %2, %3°</source>
+        <translation>%1 восходит %2, %3°</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,70 @@
     </message>
 </context>
 <context>
+    <name>ElementProblem</name>
+    <message>
+        <source>a bad checksum</source>
+        <extracomment>Why a satellite&apos;s orbital elements in a file were not used</extracomment>
+        <translation>неправильна контрольна сума</translation>
+    </message>
+    <message>
+        <source>a malformed line</source>
+        <translation>спотворений рядок</translation>
+    </message>
+    <message>
+        <source>a value that is not a number</source>
+        <translation>значення, що не є числом</translation>
+    </message>
+    <message>
+        <source>a missing line</source>
+        <translation>відсутній рядок</translation>
+    </message>
+    <message>
+        <source>lines of two different satellites</source>
+        <translation>рядки двох різних супутників</translation>
+    </message>
+    <message>
+        <source>a bad catalogue number</source>
+        <translation>неправильний номер у каталозі</translation>
+    </message>
+    <message>
+        <source>a missing field</source>
+        <translation>відсутнє поле</translation>
+    </message>
+    <message>
+        <source>an impossible value</source>
+        <translation>неможливе значення</translation>
+    </message>
+    <message>
+        <source>not element sets nor OMM</source>
+        <translation>ні елементи орбіт, ні OMM</translation>
+    </message>
+    <message>
+        <source>larger than 50 MB</source>
+        <translation>більше 50 МБ</translation>
+    </message>
+    <message>
+        <source>missing or not readable</source>
+        <translation>відсутній або не читається</translation>
+    </message>
+    <message>
+        <source>JSON or XML that does not parse</source>
+        <translation>JSON або XML, що не розбирається</translation>
+    </message>
+    <message>
+        <source>Cannot read the satellites&apos; elements in %1: %2</source>
+        <translation>Не вдається прочитати елементи супутників у %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n record(s) in %1, the first on line %2: %3</source>
+        <translation>
+            <numerusform>Пропущено %n запис у %1, перший у рядку %2: %3</numerusform>
+            <numerusform>Пропущено %n записи у %1, перший у рядку %2: %3</numerusform>
+            <numerusform>Пропущено %n записів у %1, перший у рядку %2: %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FactsPanel</name>
     <message>
         <source>Paths from home to target</source>
@@ -298,6 +362,18 @@
         <comment>HideEclipses</comment>
         <extracomment>Menu item that hides the eclipses on the map</extracomment>
         <translation>Сховати затемнення</translation>
+    </message>
+    <message>
+        <source>Show Satellites</source>
+        <comment>ShowSatellites</comment>
+        <extracomment>Menu item that shows the chosen satellites with their ground tracks and the areas they can be seen from</extracomment>
+        <translation>Показати супутники</translation>
+    </message>
+    <message>
+        <source>Hide Satellites</source>
+        <comment>HideSatellites</comment>
+        <extracomment>Menu item that hides the satellites</extracomment>
+        <translation>Сховати супутники</translation>
     </message>
 </context>
 <context>
@@ -534,6 +610,69 @@
         <source>&lt;p&gt;Eclipses: the Swiss Ephemeris (Astrodienst AG) with its JPL-based files, under the GNU Affero General Public License 3.0.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Затемнення: Swiss Ephemeris (Astrodienst AG) з її файлами на основі JPL, за ліцензією GNU Affero General Public License 3.0.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Satellite &amp;Passes…</source>
+        <extracomment>Menu item that opens the list of the chosen satellites&apos; next passes over home</extracomment>
+        <translation>&amp;Прольоти супутників…</translation>
+    </message>
+    <message>
+        <source>Satellite Passes</source>
+        <translation>Прольоти супутників</translation>
+    </message>
+    <message>
+        <source>Choose an element file and its satellites in the preferences.</source>
+        <translation>Виберіть файл елементів і його супутники в налаштуваннях.</translation>
+    </message>
+    <message>
+        <source>Set a home place in the preferences to see the passes over it.</source>
+        <translation>Задайте в налаштуваннях домашнє місце, щоб побачити прольоти над ним.</translation>
+    </message>
+    <message>
+        <source>Passes over %1 in the next 3 days, above %2°, times in %3. Visible: sunlit while home is in the dark.</source>
+        <extracomment>Above the list of passes: %1 the home place, %2 the elevation mask, %3 the time zone</extracomment>
+        <translation>Прольоти над %1 у найближчі 3 дні, вище %2°, час у %3. Видимий: освітлений Сонцем, поки вдома темно.</translation>
+    </message>
+    <message>
+        <source>Satellite passes</source>
+        <translation>Прольоти супутників</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <extracomment>Column headings of the list of satellite passes</extracomment>
+        <translation>Супутник</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Схід</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Азимут</translation>
+    </message>
+    <message>
+        <source>Culmination</source>
+        <translation>Кульмінація</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Висота</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Захід</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Видимий</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>так</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>ні</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>
@@ -573,6 +712,10 @@
     <message>
         <source>Eclipses</source>
         <translation>Затемнення</translation>
+    </message>
+    <message>
+        <source>Satellites, their tracks and footprints</source>
+        <translation>Супутники, їхні траси та зони видимості</translation>
     </message>
 </context>
 <context>
@@ -838,6 +981,87 @@
         <source>Preferences</source>
         <translation>Налаштування</translation>
     </message>
+    <message>
+        <source>&amp;Satellites…</source>
+        <extracomment>Button in the preferences that opens the choice of satellites and their file</extracomment>
+        <translation>&amp;Супутники…</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <extracomment>Group of the preferences: the satellites shown on the map and their file</extracomment>
+        <translation>Супутники</translation>
+    </message>
+    <message>
+        <source>A file of TLE or OMM elements</source>
+        <extracomment>Placeholder of the field that names the file of satellites&apos; orbital elements</extracomment>
+        <translation>Файл елементів TLE або OMM</translation>
+    </message>
+    <message>
+        <source>Element file</source>
+        <extracomment>The field that names the file of satellites&apos; orbital elements, for screen readers</extracomment>
+        <translation>Файл елементів</translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation>&amp;Вибрати…</translation>
+    </message>
+    <message>
+        <source>Choose the satellites&apos; element file</source>
+        <translation>Вибрати файл елементів супутників</translation>
+    </message>
+    <message>
+        <source>&amp;Element file:</source>
+        <translation>Файл &amp;елементів:</translation>
+    </message>
+    <message>
+        <source>Satellites&apos; Element File</source>
+        <translation>Файл елементів супутників</translation>
+    </message>
+    <message>
+        <source>Element sets (*.tle *.txt *.3le *.csv *.json *.xml);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the satellites&apos; element file</extracomment>
+        <translation>Елементи орбіт (*.tle *.txt *.3le *.csv *.json *.xml);;Усі файли (*)</translation>
+    </message>
+    <message>
+        <source>Problem with the element file</source>
+        <translation>Проблема з файлом елементів</translation>
+    </message>
+    <message>
+        <source>Elevation mask</source>
+        <translation>Маска висоти</translation>
+    </message>
+    <message>
+        <source>The footprints and the passes count a satellite as up from this elevation above home&apos;s horizon.</source>
+        <extracomment>Tooltip of the satellites&apos; elevation mask</extracomment>
+        <translation>Зони видимості та прольоти вважають супутник таким, що зійшов, з цієї висоти над горизонтом дому.</translation>
+    </message>
+    <message>
+        <source>Ele&amp;vation mask:</source>
+        <translation>Маска &amp;висоти:</translation>
+    </message>
+    <message>
+        <source>Find by name or catalogue number</source>
+        <extracomment>Placeholder of the search box over the list of satellites</extracomment>
+        <translation>Шукати за назвою або номером у каталозі</translation>
+    </message>
+    <message>
+        <source>Find a satellite</source>
+        <translation>Знайти супутник</translation>
+    </message>
+    <message>
+        <source>Satellites to show</source>
+        <translation>Супутники для показу</translation>
+    </message>
+    <message>
+        <source>On the map: gold, sunlit; blue, in the Earth&apos;s shadow; green, sunlit over home in the dark, to be seen by eye; grey, elements older than 14 days.</source>
+        <extracomment>The legend of the satellites&apos; colours on the map</extracomment>
+        <translation>На мапі: золотий — освітлений; синій — у тіні Землі; зелений — освітлений над темним домом, видно оком; сірий — елементи, старші за 14 днів.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A satellite in the list to choose from: its name and catalogue number</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>RangeRings</name>
@@ -1054,6 +1278,14 @@ Sun towards %4°</source>
         <source>lunar eclipse not seen</source>
         <extracomment>A lunar eclipse is near, but the Moon is below this place&apos;s horizon throughout</extracomment>
         <translation>місячне затемнення не видно</translation>
+    </message>
+    <message>
+        <source>%1 visible %2, %3°</source>
+        <translation>%1 видно %2, %3°</translation>
+    </message>
+    <message>
+        <source>%1 rises %2, %3°</source>
+        <translation>%1 сходить %2, %3°</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,68 @@
     </message>
 </context>
 <context>
+    <name>ElementProblem</name>
+    <message>
+        <source>a bad checksum</source>
+        <extracomment>Why a satellite&apos;s orbital elements in a file were not used</extracomment>
+        <translation>校验和错误</translation>
+    </message>
+    <message>
+        <source>a malformed line</source>
+        <translation>格式错误的行</translation>
+    </message>
+    <message>
+        <source>a value that is not a number</source>
+        <translation>不是数字的值</translation>
+    </message>
+    <message>
+        <source>a missing line</source>
+        <translation>缺少的行</translation>
+    </message>
+    <message>
+        <source>lines of two different satellites</source>
+        <translation>两颗不同卫星的行</translation>
+    </message>
+    <message>
+        <source>a bad catalogue number</source>
+        <translation>错误的编目号</translation>
+    </message>
+    <message>
+        <source>a missing field</source>
+        <translation>缺少的字段</translation>
+    </message>
+    <message>
+        <source>an impossible value</source>
+        <translation>不可能的值</translation>
+    </message>
+    <message>
+        <source>not element sets nor OMM</source>
+        <translation>既不是轨道根数也不是 OMM</translation>
+    </message>
+    <message>
+        <source>larger than 50 MB</source>
+        <translation>大于 50 MB</translation>
+    </message>
+    <message>
+        <source>missing or not readable</source>
+        <translation>不存在或无法读取</translation>
+    </message>
+    <message>
+        <source>JSON or XML that does not parse</source>
+        <translation>无法解析的 JSON 或 XML</translation>
+    </message>
+    <message>
+        <source>Cannot read the satellites&apos; elements in %1: %2</source>
+        <translation>无法读取 %1 中的卫星轨道根数：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n record(s) in %1, the first on line %2: %3</source>
+        <translation>
+            <numerusform>跳过了 %1 中的 %n 条记录，第一条在第 %2 行：%3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FactsPanel</name>
     <message>
         <source>Paths from home to target</source>
@@ -298,6 +360,18 @@
         <comment>HideEclipses</comment>
         <extracomment>Menu item that hides the eclipses on the map</extracomment>
         <translation>隐藏日月食</translation>
+    </message>
+    <message>
+        <source>Show Satellites</source>
+        <comment>ShowSatellites</comment>
+        <extracomment>Menu item that shows the chosen satellites with their ground tracks and the areas they can be seen from</extracomment>
+        <translation>显示卫星</translation>
+    </message>
+    <message>
+        <source>Hide Satellites</source>
+        <comment>HideSatellites</comment>
+        <extracomment>Menu item that hides the satellites</extracomment>
+        <translation>隐藏卫星</translation>
     </message>
 </context>
 <context>
@@ -534,6 +608,69 @@
         <source>&lt;p&gt;Eclipses: the Swiss Ephemeris (Astrodienst AG) with its JPL-based files, under the GNU Affero General Public License 3.0.&lt;/p&gt;</source>
         <translation>&lt;p&gt;日月食：Swiss Ephemeris（Astrodienst AG）及其基于 JPL 的文件，依据 GNU Affero General Public License 3.0 授权。&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Satellite &amp;Passes…</source>
+        <extracomment>Menu item that opens the list of the chosen satellites&apos; next passes over home</extracomment>
+        <translation>卫星过境(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Satellite Passes</source>
+        <translation>卫星过境</translation>
+    </message>
+    <message>
+        <source>Choose an element file and its satellites in the preferences.</source>
+        <translation>请在首选项中选择轨道根数文件及其卫星。</translation>
+    </message>
+    <message>
+        <source>Set a home place in the preferences to see the passes over it.</source>
+        <translation>请在首选项中设置家的位置以查看其上空的过境。</translation>
+    </message>
+    <message>
+        <source>Passes over %1 in the next 3 days, above %2°, times in %3. Visible: sunlit while home is in the dark.</source>
+        <extracomment>Above the list of passes: %1 the home place, %2 the elevation mask, %3 the time zone</extracomment>
+        <translation>未来 3 天 %1 上空的过境，高于 %2°，时间为 %3。可见：家中天黑时卫星被阳光照亮。</translation>
+    </message>
+    <message>
+        <source>Satellite passes</source>
+        <translation>卫星过境</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <extracomment>Column headings of the list of satellite passes</extracomment>
+        <translation>卫星</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>升起</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>方位角</translation>
+    </message>
+    <message>
+        <source>Culmination</source>
+        <translation>中天</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>仰角</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>落下</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>可见</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>否</translation>
+    </message>
 </context>
 <context>
     <name>MapLayer</name>
@@ -573,6 +710,10 @@
     <message>
         <source>Eclipses</source>
         <translation>日食和月食</translation>
+    </message>
+    <message>
+        <source>Satellites, their tracks and footprints</source>
+        <translation>卫星及其轨迹和覆盖区</translation>
     </message>
 </context>
 <context>
@@ -838,6 +979,87 @@
         <source>Preferences</source>
         <translation>首选项</translation>
     </message>
+    <message>
+        <source>&amp;Satellites…</source>
+        <extracomment>Button in the preferences that opens the choice of satellites and their file</extracomment>
+        <translation>卫星(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <extracomment>Group of the preferences: the satellites shown on the map and their file</extracomment>
+        <translation>卫星</translation>
+    </message>
+    <message>
+        <source>A file of TLE or OMM elements</source>
+        <extracomment>Placeholder of the field that names the file of satellites&apos; orbital elements</extracomment>
+        <translation>TLE 或 OMM 轨道根数文件</translation>
+    </message>
+    <message>
+        <source>Element file</source>
+        <extracomment>The field that names the file of satellites&apos; orbital elements, for screen readers</extracomment>
+        <translation>轨道根数文件</translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation>选择(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>Choose the satellites&apos; element file</source>
+        <translation>选择卫星轨道根数文件</translation>
+    </message>
+    <message>
+        <source>&amp;Element file:</source>
+        <translation>轨道根数文件(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>Satellites&apos; Element File</source>
+        <translation>卫星轨道根数文件</translation>
+    </message>
+    <message>
+        <source>Element sets (*.tle *.txt *.3le *.csv *.json *.xml);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the satellites&apos; element file</extracomment>
+        <translation>轨道根数 (*.tle *.txt *.3le *.csv *.json *.xml);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Problem with the element file</source>
+        <translation>轨道根数文件有问题</translation>
+    </message>
+    <message>
+        <source>Elevation mask</source>
+        <translation>仰角遮罩</translation>
+    </message>
+    <message>
+        <source>The footprints and the passes count a satellite as up from this elevation above home&apos;s horizon.</source>
+        <extracomment>Tooltip of the satellites&apos; elevation mask</extracomment>
+        <translation>覆盖区和过境以此高于家中地平线的仰角作为卫星升起的界限。</translation>
+    </message>
+    <message>
+        <source>Ele&amp;vation mask:</source>
+        <translation>仰角遮罩(&amp;V)：</translation>
+    </message>
+    <message>
+        <source>Find by name or catalogue number</source>
+        <extracomment>Placeholder of the search box over the list of satellites</extracomment>
+        <translation>按名称或编目号查找</translation>
+    </message>
+    <message>
+        <source>Find a satellite</source>
+        <translation>查找卫星</translation>
+    </message>
+    <message>
+        <source>Satellites to show</source>
+        <translation>要显示的卫星</translation>
+    </message>
+    <message>
+        <source>On the map: gold, sunlit; blue, in the Earth&apos;s shadow; green, sunlit over home in the dark, to be seen by eye; grey, elements older than 14 days.</source>
+        <extracomment>The legend of the satellites&apos; colours on the map</extracomment>
+        <translation>地图上：金色，被阳光照亮；蓝色，在地球阴影中；绿色，在天黑的家上空被照亮，肉眼可见；灰色，轨道根数超过 14 天。</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A satellite in the list to choose from: its name and catalogue number</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>RangeRings</name>
@@ -1052,6 +1274,14 @@ Sun towards %4°</source>
         <source>lunar eclipse not seen</source>
         <extracomment>A lunar eclipse is near, but the Moon is below this place&apos;s horizon throughout</extracomment>
         <translation>看不到月食</translation>
+    </message>
+    <message>
+        <source>%1 visible %2, %3°</source>
+        <translation>%1 可见 %2，%3°</translation>
+    </message>
+    <message>
+        <source>%1 rises %2, %3°</source>
+        <translation>%1 升起 %2，%3°</translation>
     </message>
 </context>
 <context>

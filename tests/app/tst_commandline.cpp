@@ -13,8 +13,9 @@ namespace {
 // What the parser made of a command line, in one line.
 QString describe(const CommandLineOptions &o)
 {
-    static const char *const kModes[] = {"window",    "snapshot", "readouts", "list-zones",
-                                         "wallpaper", "help",     "version",  "list-eclipses"};
+    static const char *const kModes[] = {"window",     "snapshot",      "readouts",
+                                         "list-zones", "wallpaper",     "help",
+                                         "version",    "list-eclipses", "passes"};
     QString text = QString::fromLatin1(kModes[int(o.mode)]);
     const auto add = [&text](bool given, const QString &part) {
         if (given)
@@ -43,6 +44,7 @@ QString describe(const CommandLineOptions &o)
         QStringLiteral("elevation %1").arg(o.homeElevation.value_or(0)));
     const GreyLineBand band = o.greyLineBand.value_or(GreyLineBand{});
     add(o.greyLineBand.has_value(), QStringLiteral("band %1,%2").arg(band.low).arg(band.high));
+    add(!o.satellitesPath.isEmpty(), "satellites " + o.satellitesPath);
     add(o.at.has_value(), "at " + o.at.value_or(QDateTime()).toUTC().toString(Qt::ISODate));
     add(o.quality.has_value(), QStringLiteral("quality %1").arg(o.quality.value_or(-1)));
     add(o.everySeconds.has_value(), QStringLiteral("every %1 s").arg(o.everySeconds.value_or(-1)));
@@ -178,6 +180,15 @@ private slots:
             {"--grey-line 1", "!--grey-line must"}};
         for (const auto &[arguments, error] : bad)
             row(arguments, qPrintable(QStringLiteral("--readouts ") + arguments), error);
+        row("passes", "--passes --satellites s.tle --home JO62 --at JAN1 --home-elevation 40",
+            "passes home JO62 elevation 40 satellites s.tle at 2026-01-01T00:00:00Z");
+        row("satellites on a map", "--snapshot a.png --satellites=s.tle --no-satellite-layer",
+            "snapshot a.png no-satellite-layer satellites s.tle");
+        row("satellites without a file", "--passes --satellites", "!--satellites needs a value");
+        row("passes and readouts", "--passes --readouts", "!choose one");
+        row("passes with a grid", "--passes --grid", "!--grid needs --snapshot");
+        row("satellite layer with passes", "--passes --satellite-layer",
+            "!--satellite-layer needs");
         row("unknown option", "--frobnicate", "!unknown option");
         row("stray word", "map.png", "!unexpected argument");
         row("snapshot without file", "--snapshot", "!needs a value");
@@ -191,7 +202,7 @@ private slots:
         row("list zones with zone", "--list-zones --zone UTC", "!--zone needs");
         row("grid without snapshot", "--grid", "!--grid needs");
         row("grid with readouts", "--readouts --grid", "!--grid needs --snapshot");
-        row("at without mode", "--at JAN1", "!--snapshot or --readouts");
+        row("at without mode", "--at JAN1", "!--snapshot, --readouts or --passes");
         row("flag with value", "--grid=yes --snapshot a.png", "!takes no value");
         row("json without readouts", "--json", "!--json needs --readouts");
         row("blank zone", "--readouts --zone=\t", "!not blank");

@@ -133,6 +133,12 @@ private slots:
                                       "send_destination='*'/><allow receive_sender='*'/>"
                                       "</policy></busconfig>"));
         qputenv("PATH", path("bin").toUtf8() + ':' + qgetenv("PATH"));
+        // The ISS, then a set whose first line's checksum is off by one.
+        const QByteArray iss =
+            "1 25544U 98067A   24001.50000000  .00016717  00000-0  30057-3 0  9992\n"
+            "2 25544  51.6416 247.4627 0006703 130.5360 325.0288 15.50377579432715\n";
+        QVERIFY(write("sats.tle", "ISS (ZARYA)\n" + iss + "BAD\n" +
+                                      QByteArray(iss).replace("0  9992", "0  9993")));
         m_bus.start("dbus-daemon",
                     {"--config-file=" + path("bus.conf"), "--nofork", "--print-address"});
         QVERIFY2(m_bus.waitForReadyRead(10000), "dbus-daemon did not start");
@@ -199,6 +205,11 @@ private slots:
         row("--readouts --at 2026-06-21T12:00:00Z", "Nowhere/Land",
             "0 6 0: |12:00:00 UTC +0000|Sunday, June 21, 2026|Sunrise:  3:42|Sunset: "
             "20:20|Latitude:  51° 28' 37\" N|Longitude:   0°  0'  2\" W|#");
+        // A record skipped, and said so on one line; the passes in home's zone.
+        row("--passes --satellites @sats.tle --home 52.52,13.40 --at 2024-01-01T12:00:00Z", "UTC",
+            "0 22 1: |Passes over JO62qm above 0 degrees in the next 3 days, times in "
+            "Europe/Berlin||ISS (ZARYA) (25544), elements 0.0 days old|rise\tazimuth\t"
+            "culmination\televation\tset\tazimuth\tvisible|2024-01-01 ");
         row("--snapshot @out.jpg --size large --grid --locations", "UTC",
             "0 0 0: out.jpg 1440x720 |#");
         row("--readouts --at 2026-06-21T12:00:00Z", "Europe/Belfast",
@@ -214,7 +225,8 @@ private slots:
               "--snapshot @no/such/dir/out.png", "--readouts --zone Nowhere/Land",
               "--snapshot @out.png --pin UTC --pin indiana", "--snapshot @no/such/out%d.png LAPSE",
               "--snapshot @no/such/out.webp LAPSE", "--snapshot @out%d.gifx LAPSE",
-              "--readouts --home Nowhereville"})
+              "--readouts --home Nowhereville", "--snapshot @out.png --satellites @missing.tle",
+              "--passes --home 1,1 --satellites @missing.tle"})
             row(arguments, "UTC", "2 0 1: |#");
     }
     void outputs()
@@ -256,6 +268,32 @@ private slots:
 
     // Home as stored unless given, target as given: each end, the path between them and the
     // grey line's windows; the path and the windows need both ends.
+    // The satellites' members as named, each place its footprint's.
+    void satellitesJson()
+    {
+        const Run r = run("--readouts --json --satellites @sats.tle --home 52.52,13.40 --at "
+                          "2024-01-01T12:00:00Z");
+        QCOMPARE(r.err, "duskmap: skipped 1 record in \"" + path("sats.tle") +
+                            "\", the first on line 5: a bad checksum\n");
+        const QJsonArray satellites =
+            QJsonDocument::fromJson(r.out.toUtf8()).object()["satellites"].toArray();
+        QCOMPARE(satellites.size(), 1);
+        const QJsonObject iss = satellites[0].toObject();
+        QCOMPARE(iss.keys().join(' '), "altitude_km catalog_number element_age_days "
+                                       "footprint_radius_km latitude_degrees longitude_degrees "
+                                       "name next_pass sunlit");
+        QCOMPARE(iss["next_pass"].toObject().keys().join(' '),
+                 "culmination_utc max_elevation_degrees rise_azimuth_degrees rise_utc "
+                 "set_azimuth_degrees set_utc visible");
+        QCOMPARE(iss["name"].toString(), "ISS (ZARYA)");
+        QCOMPARE(iss["catalog_number"].toInt(), 25544);
+        QCOMPARE(iss["element_age_days"].toDouble(), 0.0);
+        const double h = iss["altitude_km"].toDouble(), R = 6378.137;
+        QVERIFY2(h > 400 && h < 440, qPrintable(QString::number(h)));
+        QVERIFY(std::abs(iss["footprint_radius_km"].toDouble() - R * std::acos(R / (R + h))) < 0.1);
+        QVERIFY(iss["latitude_degrees"].toDouble() <= 51.7);
+    }
+
     void placesJson()
     {
         QVERIFY(QDir().mkpath(path("config/duskmap")));

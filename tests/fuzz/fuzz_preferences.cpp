@@ -1,5 +1,6 @@
 // Arbitrary bytes as the preferences file: a start-up reading the program's keys, then a change.
 #include "model/HomeAndTarget.h"
+#include "model/Satellites.h"
 #include "model/StoredZoneList.h"
 #include "platform/Preferences.h"
 #include "tests/fuzz/FuzzSupport.h"
@@ -60,6 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (const auto band = greyLineBandFrom(preferences.stringForKey("GreyLineBand")))
             FUZZ_CHECK(-kGreyLineLimit <= band->low && band->low < band->high &&
                        band->high <= kGreyLineLimit);
+        for (const int number : catalogNumbersFrom(preferences.objectForKey("SatellitesShown")))
+            FUZZ_CHECK(number > 0 && number <= orbits::kMaxAlpha5Number);
         preferences.setObject("DefaultTimeZone", zone);
         FUZZ_CHECK(preferences.stringForKey("DefaultTimeZone") == zone);
         const QString pinsKey = QStringLiteral("PinnedTimeZones");

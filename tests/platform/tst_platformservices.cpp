@@ -1,11 +1,16 @@
 #include "platform/Clock.h"
 #include "platform/LargeImage.h"
 #include "platform/Resources.h"
+#include "platform/WatchedFile.h"
 #include "zones/TimeZones.h"
 
+#include <QFile>
 #include <QImage>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
 
 class TestPlatformServices : public QObject
 {
@@ -61,6 +66,45 @@ private slots:
         // Rows laid out as QImage lays out its own, where they need padding.
         QCOMPARE(largeImage({2047, 1023}, QImage::Format_RGB888).bytesPerLine(),
                  QImage(2047, 1023, QImage::Format_RGB888).bytesPerLine());
+    }
+
+    // A watched file is read again when it is written in place, when an
+    // editor renames a new one over it, and when it goes; a read that fails
+    // holds nothing and says why.
+    void watchedFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("watched.txt");
+        const auto write = [&](const QString &name, const QByteArray &bytes) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        };
+        write("watched.txt", "one");
+        WatchedFile watched([](const QString &name) {
+            QFile file(name);
+            if (!file.open(QIODevice::ReadOnly))
+                return WatchedFile::Read{nullptr, "gone"};
+            return WatchedFile::Read{std::make_shared<const QByteArray>(file.readAll()), {}};
+        });
+        QSignalSpy changed(&watched, &WatchedFile::changed);
+        const auto held = [&] {
+            const auto value = watched.value<QByteArray>();
+            return value ? *value : watched.message().toUtf8();
+        };
+        watched.setPath(path);
+        QTRY_COMPARE(held(), "one");
+        QVERIFY(watched.modified().isValid());
+        write("watched.txt", "two");
+        QTRY_COMPARE(held(), "two");
+        write("new.txt", "three");
+        // As an editor saves: a new file renamed over the old one, at once.
+        QCOMPARE(std::rename(qPrintable(dir.filePath("new.txt")), qPrintable(path)), 0);
+        QTRY_COMPARE(held(), "three");
+        QVERIFY(QFile::remove(path));
+        QTRY_COMPARE(held(), "gone");
+        write("watched.txt", "four");
+        QTRY_COMPARE(held(), "four");
+        QVERIFY(changed.size() >= 5);
     }
 };
 

@@ -14,6 +14,7 @@
 #include "render/LabelPlacer.h"
 #include "render/LayerPlan.h"
 #include "render/MapLayers.h"
+#include "render/SatelliteLayers.h"
 
 #include <QPainter>
 #include <QSet>
@@ -707,6 +708,63 @@ private slots:
         QVERIFY(foot() != plain);
         scene.renderer->setTextScale(1.0);
         QCOMPARE(foot(), plain);
+    }
+
+    // A footprint fills exactly the pixels whose places lie within its radius
+    // of the point below the satellite, along the sphere of radius R, also
+    // where the cap reaches over a pole or across 180 degrees.
+    void footprintIsTheCap_data()
+    {
+        QTest::addColumn<bool>("classic");
+        QTest::addColumn<GeoPoint>("below");
+        QTest::addColumn<double>("maskDeg");
+        QTest::addColumn<double>("radiusKm");
+        for (const bool classic : {true, false}) {
+            const char *view = classic ? "flat" : "azimuthal";
+            QTest::addRow("%s, 0 deg, over the pole", view)
+                << classic << GeoPoint{82, 30} << 0.0 << 2254.0;
+            QTest::addRow("%s, 10 deg, across 180", view)
+                << classic << GeoPoint{-20, 179} << 10.0 << 1390.0;
+        }
+    }
+    void footprintIsTheCap()
+    {
+        QFETCH(bool, classic);
+        QFETCH(GeoPoint, below);
+        QFETCH(double, maskDeg);
+        QFETCH(double, radiusKm);
+        SatelliteNow now;
+        now.place.subPoint = below;
+        now.footprintRadiusKm = orbits::footprintRadiusKm(420.0, maskDeg);
+        QVERIFY(std::abs(now.footprintRadiusKm - radiusKm) < 1.0);
+        const FootprintLayer layer(std::span(&now, 1));
+        const PixelPlaces places = classic
+                                       ? PixelPlaces(kLargePreset)
+                                       : PixelPlaces(MapProjection(MapView::Azimuthal, {10, -40},
+                                                                   720, 720, MapFit::Contain),
+                                                     nullptr);
+        const double angle = now.footprintRadiusKm / orbits::kWgs84RadiusKm;
+        const sphere::Vector c = sphere::unitVector(below);
+        int inside = 0, wrong = 0;
+        places.forEachRow(1, [&](const PixelRow &row) {
+            std::vector<uint32_t> pixels(size_t(row.width), 0xff000000);
+            layer.drawRow(row, pixels.data());
+            for (int32_t i = 0; i < row.width; ++i) {
+                if (!row.shows(i))
+                    continue;
+                const double d = std::acos(std::clamp(
+                    (row.x[i] * c[0] + row.y[i] * c[1] + row.z[i] * c[2]) /
+                        std::sqrt(row.x[i] * row.x[i] + row.y[i] * row.y[i] + row.z[i] * row.z[i]),
+                    -1.0, 1.0));
+                // Single-precision places: a pixel within a millionth of the rim may go either way.
+                if (std::abs(d - angle) < 1e-5)
+                    continue;
+                inside += d < angle;
+                wrong += (d < angle) != (pixels[size_t(i)] != 0xff000000);
+            }
+        });
+        QCOMPARE(wrong, 0);
+        QVERIFY(inside > 1000);
     }
 };
 
