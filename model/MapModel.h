@@ -4,6 +4,8 @@
 #include "model/HomeAndTarget.h"
 #include "model/MapLayer.h"
 #include "model/MapViews.h"
+#include "weather/AuroraForecast.h"
+#include "weather/CloudMap.h"
 #include "zones/TimeZoneTable.h"
 
 #include <QDateTime>
@@ -12,6 +14,7 @@
 #include <QTimeZone>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -102,6 +105,14 @@ public:
     const GreyLineBand &greyLineBand() const { return m_greyLineBand; }
     void setGreyLineBand(const GreyLineBand &band);
 
+    /// The cloud map and the aurora forecast from the user's files; none
+    /// until given. Shared, so that a file read in the background replaces
+    /// them whole.
+    const std::shared_ptr<const weather::CloudMap> &clouds() const { return m_clouds; }
+    void setClouds(std::shared_ptr<const weather::CloudMap> clouds);
+    const std::shared_ptr<const weather::AuroraForecast> &aurora() const { return m_aurora; }
+    void setAurora(std::shared_ptr<const weather::AuroraForecast> aurora);
+
     /// The instant the map and readouts show: the clock's now, or the fixed instant.
     QDateTime shownInstant() const;
     bool isShowingNow() const { return !m_fixedInstant; }
@@ -123,6 +134,8 @@ signals:
     void viewChanged();
     /// Home, target, the home's elevation or the grey line's band changed.
     void placesChanged();
+    /// The cloud map or the aurora forecast changed.
+    void weatherChanged();
 
 private:
     void setZone(const QString &name);
@@ -148,4 +161,6 @@ private:
     std::array<std::optional<ChosenPlace>, kPlaceEnds.size()> m_places;
     double m_homeElevation = 0.0;
     GreyLineBand m_greyLineBand;
+    std::shared_ptr<const weather::CloudMap> m_clouds;
+    std::shared_ptr<const weather::AuroraForecast> m_aurora;
 };

@@ -11,6 +11,7 @@
 #include "render/PixelLayer.h"
 #include "render/PlaceLayers.h"
 #include "render/SkyLayers.h"
+#include "render/WeatherLayers.h"
 
 #include <QPainter>
 #include <QThread>
@@ -115,9 +116,11 @@ bool FrameRenderer::composeMap(QSize pixels, const UtcFields &instant)
 void FrameRenderer::drawPixelLayers(const MapModel &model, QSize pixels,
                                     const QDateTime &shownInstant)
 {
-    Q_UNUSED(shownInstant);
     // Each shown layer with something to draw at the instant.
     std::vector<std::unique_ptr<PixelLayer>> layers;
+    layers.push_back(cloudLayerFor(model, shownInstant));
+    layers.push_back(auroraLayerFor(model, shownInstant));
+    std::erase(layers, nullptr);
     if (layers.empty())
         return;
     // The views' prepared pixels serve again, turned to the centre.
@@ -188,6 +191,8 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
     const float markerX = marker ? float(marker->x) : 0.0f;
     const float markerY = marker ? float(frame.height() - marker->y) : 0.0f;
     m_labels.clear();
+    if (const std::vector<WeatherAge> ages = weatherAges(model, shownInstant); !ages.empty())
+        drawWeatherAges(painter, ages, frame.height(), m_smallStyle, m_labels);
     if (marker)
         reserveZoneMarker(m_labels, markerX, markerY, model.zoneName(), m_labelStyle, mapWidth,
                           view);

@@ -58,15 +58,16 @@ float cloudOpacity(const CloudLook &look, float grey);
 bool clearSkyAt(const CloudMap &map, const CloudLook &look, float x, float y, float z);
 
 /// The sun's altitudes, as sines, between which clouds turn from lit (at
-/// kCloudsLitSin and above) to dark (at kCloudsDarkSin and below): they catch
-/// the light a little after sunset.
-inline constexpr float kCloudsLitSin = 0.0f;
-inline constexpr float kCloudsDarkSin = -0.2079117f; // sin 12°
+/// kCloudsLitSin and above) to dark (at kCloudsDarkSin and below): across
+/// the brighter half of the map's twilight, as they catch the light a little
+/// after sunset.
+inline constexpr float kCloudsLitSin = 0.0348995f;   // sin 2°
+inline constexpr float kCloudsDarkSin = -0.1564345f; // sin -9°
 
 /// A lit cloud's colour and a cloud's by night, a dim blue-grey as moonlit
 /// cloud looks beside the night map's lights.
 inline constexpr uint8_t kLitCloudRgb[3] = {255, 255, 255};
-inline constexpr uint8_t kDarkCloudRgb[3] = {62, 72, 104};
+inline constexpr uint8_t kDarkCloudRgb[3] = {48, 56, 84};
 
 /// The premultiplied ARGB32 colour of cloud of the given opacity where the
 /// sun's altitude has the given sine.
