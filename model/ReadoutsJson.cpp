@@ -4,6 +4,7 @@
 #include "model/MapModel.h"
 #include "model/ShownTexts.h"
 #include "model/SkyTexts.h"
+#include "model/WeatherTexts.h"
 #include "places/GreatCircle.h"
 #include "places/Locator.h"
 #include "zones/ClockChange.h"
@@ -76,6 +77,7 @@ QJsonValue placeJson(const MapModel &model, PlaceEnd end)
                                   : sun.polar == astro::RiseSet::Polar::Night
                                       ? QJsonValue("night")
                                       : QJsonValue(QJsonValue::Null)},
+        {QStringLiteral("aurora"), placeAuroraJson(model, end)},
     };
 }
 
@@ -189,5 +191,6 @@ QJsonObject readoutsJson(const MapModel &model, const MapGeometry &geometry)
     for (auto member = sky.begin(); member != sky.end(); ++member)
         json.insert(member.key(), member.value());
     insertPlaces(json, model);
+    insertWeatherJson(json, model);
     return json;
 }

@@ -3,6 +3,7 @@
 #include "mapcore/NightOverlay.h"
 #include "model/MapModel.h"
 #include "model/SkyTexts.h"
+#include "model/WeatherTexts.h"
 #include "places/GreatCircle.h"
 #include "places/Locator.h"
 #include "platform/CoordinateText.h"
@@ -237,9 +238,11 @@ EndTexts endTexts(const MapModel &model, PlaceEnd end)
     const QString label = placeEndTitle(end);
     //: One end of the path: %1 Home or Target, %2 its name or locator, %3 its local time,
     //: %4 its sunrise and sunset, %5 the Sun's height in degrees
-    const QString line = QCoreApplication::translate("ShownTexts", "%1 %2 · %3 · %4 · Sun %5°")
-                             .arg(label, name, approximately + clockText(sun.local, zone), light,
-                                  shownDegrees(sun.now.altitudeDeg));
+    QString line = QCoreApplication::translate("ShownTexts", "%1 %2 · %3 · %4 · Sun %5°")
+                       .arg(label, name, approximately + clockText(sun.local, zone), light,
+                            shownDegrees(sun.now.altitudeDeg));
+    if (const std::optional<weather::AuroraVerdict> aurora = auroraAt(model, end))
+        line += QStringLiteral(" · ") + auroraReasonText(aurora->sight);
     const QString zoneText =
         QString::fromStdString(place.zone) +
         (place.zoneInferred

@@ -214,7 +214,8 @@ private slots:
               "--snapshot @no/such/dir/out.png", "--readouts --zone Nowhere/Land",
               "--snapshot @out.png --pin UTC --pin indiana", "--snapshot @no/such/out%d.png LAPSE",
               "--snapshot @no/such/out.webp LAPSE", "--snapshot @out%d.gifx LAPSE",
-              "--readouts --home Nowhereville"})
+              "--readouts --home Nowhereville", "--snapshot @out.png --clouds @missing.png",
+              "--snapshot @out.png --clouds @garbage.png", "--readouts --aurora @garbage.png"})
             row(arguments, "UTC", "2 0 1: |#");
     }
     void outputs()
