@@ -80,11 +80,15 @@ std::shared_ptr<const weather::AuroraForecast> forecastOf(const std::function<in
 
 std::shared_ptr<weather::CloudMap> uniformClouds(uint8_t grey)
 {
-    auto map = std::make_shared<weather::CloudMap>();
-    map->width = 64;
-    map->height = 32;
-    map->grey.assign(64 * 32, grey);
-    return map;
+    return std::make_shared<weather::CloudMap>(64, 32, std::vector<uint8_t>(64 * 32, grey));
+}
+
+/// A grid's value at a place, sampled as the layers sample it.
+template <typename Grid, typename Sample>
+float sampled(const Grid &grid, Sample sample, const GeoPoint &place)
+{
+    const sphere::Vector v = sphere::unitVector(place);
+    return sample(grid, float(v[0]), float(v[1]), float(v[2]));
 }
 
 struct Scene
@@ -152,10 +156,8 @@ private slots:
             return;
         QCOMPARE(reading.map->madeUnixSeconds, made);
         // A block's middle as it was written (JPEG within a few steps).
-        const sphere::Vector v = sphere::unitVector({45.0, -75.0});
-        QVERIFY(
-            std::fabs(weather::cloudGreyAt(*reading.map, float(v[0]), float(v[1]), float(v[2])) -
-                      blockGrey(3, 1)) <= 3.0f);
+        QVERIFY(std::fabs(sampled(*reading.map, weather::cloudGreyAt, {45.0, -75.0}) -
+                          blockGrey(3, 1)) <= 3.0f);
     }
 
     void auroraReader_data()
@@ -209,14 +211,10 @@ private slots:
         QCOMPARE(reading.forecast->observedUnixSeconds, 1715380980);
         QCOMPARE(reading.forecast->forecastUnixSeconds, 1715384580);
         // Half way between 50 at 65° N and 0 at 64° N; and across the 0° meridian.
-        const sphere::Vector edge = sphere::unitVector({64.5, 20.0}),
-                             seam = sphere::unitVector({70.0, -0.25});
-        QVERIFY(std::fabs(weather::auroraAt(*reading.forecast, float(edge[0]), float(edge[1]),
-                                            float(edge[2])) -
-                          25.0f) < 0.01f);
-        QVERIFY(std::fabs(weather::auroraAt(*reading.forecast, float(seam[0]), float(seam[1]),
-                                            float(seam[2])) -
-                          37.5f) < 0.01f);
+        QVERIFY(std::fabs(sampled(*reading.forecast, weather::auroraAt, {64.5, 20.0}) - 25.0f) <
+                0.01f);
+        QVERIFY(std::fabs(sampled(*reading.forecast, weather::auroraAt, {70.0, -0.25}) - 37.5f) <
+                0.01f);
     }
 
     // The layers' pixels at the middles of the cloud map's blocks, or along
@@ -246,14 +244,7 @@ private slots:
             model.setView(MapView(view));
             model.setChosenCentre(centre);
         }
-        auto map = std::make_shared<weather::CloudMap>();
-        const QImage blocks = blockClouds(720);
-        map->width = 720;
-        map->height = 360;
-        for (int row = 0; row < 360; ++row)
-            map->grey.insert(map->grey.end(), blocks.constScanLine(row),
-                             blocks.constScanLine(row) + 720);
-        clouds ? model.setClouds(map)
+        clouds ? model.setClouds(parseCloudMap(encoded(blockClouds(720), "png"), 0).map)
                : model.setAurora(forecastOf([](int, int lat) { return lat >= 50 ? 30 : 0; }));
         const QSize size(720, 360);
         model.setLayerShown(MapLayer(layer), false);
@@ -283,14 +274,15 @@ private slots:
                 const QRgb got = after.pixel(pixel);
                 ++checked;
                 changed += got != before.pixel(pixel);
+                int worst = 0;
                 for (const int shift : {0, 8, 16})
-                    QVERIFY2(
-                        std::abs(int((got >> shift) & 0xff) - int((expected >> shift) & 0xff)) <= 3,
-                        qPrintable(QStringLiteral("%1, %2: %3 for %4")
-                                       .arg(place.latitude)
-                                       .arg(place.longitude)
-                                       .arg(got, 8, 16)
-                                       .arg(expected, 8, 16)));
+                    worst = std::max(worst, std::abs(int((got >> shift) & 0xff) -
+                                                     int((expected >> shift) & 0xff)));
+                QVERIFY2(worst <= 3, qPrintable(QStringLiteral("%1 for %2 at %3, %4")
+                                                    .arg(got, 8, 16)
+                                                    .arg(expected, 8, 16)
+                                                    .arg(place.latitude)
+                                                    .arg(place.longitude)));
             }
         QVERIFY(checked >= 6 && changed >= 3);
     }
