@@ -118,8 +118,8 @@ void FrameRenderer::drawPixelLayers(const MapModel &model, QSize pixels,
 {
     // Each shown layer with something to draw at the instant.
     std::vector<std::unique_ptr<PixelLayer>> layers;
-    layers.push_back(cloudLayerFor(model, shownInstant));
-    layers.push_back(auroraLayerFor(model, shownInstant));
+    layers.push_back(cloudLayerFor(model, shownInstant, pixels, m_weather));
+    layers.push_back(auroraLayerFor(model, shownInstant, pixels, m_weather));
     std::erase(layers, nullptr);
     if (layers.empty())
         return;
@@ -276,6 +276,7 @@ void FrameRenderer::setTextScale(double scale)
 void FrameRenderer::releaseMemory()
 {
     m_viewPixels = ViewPixels{};
+    m_weather = {};
     for (LastingLayer &lasting : m_lasting)
         lasting = {};
     m_frame = QImage();

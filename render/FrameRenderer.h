@@ -8,6 +8,7 @@
 #include "render/LabelPlacer.h"
 #include "render/LayerPlan.h"
 #include "render/MapImages.h"
+#include "render/WeatherLayers.h"
 
 #include <QImage>
 #include <QSize>
@@ -88,6 +89,8 @@ private:
     LabelPlacer m_labels;
     QImage m_frame;
     ViewPixels m_viewPixels;
+    /// The clouds' and the aurora's samples at each pixel of the last frame.
+    WeatherSamples m_weather;
     double m_textScale = 1.0;
     /// The texts' styles at that scale, made once rather than for each frame.
     TextStyle m_smallStyle = smallTextStyle();

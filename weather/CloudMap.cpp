@@ -111,10 +111,8 @@ bool clearSkyAt(const CloudMap &map, const CloudLook &look, float x, float y, fl
     return cloudGreyAt(map, x, y, z) <= float(look.threshold);
 }
 
-uint32_t cloudColour(float opacity, float sunSin)
+uint32_t cloudColour(float opacity, float lit)
 {
-    const float lit =
-        std::clamp((sunSin - kCloudsDarkSin) / (kCloudsLitSin - kCloudsDarkSin), 0.0f, 1.0f);
     const auto channel = [&](int i) {
         const float c = float(kDarkCloudRgb[i]) + (float(kLitCloudRgb[i]) - kDarkCloudRgb[i]) * lit;
         return uint32_t(c * opacity + 0.5f);

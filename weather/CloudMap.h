@@ -69,8 +69,15 @@ inline constexpr float kCloudsDarkSin = -0.1564345f; // sin -9°
 inline constexpr uint8_t kLitCloudRgb[3] = {255, 255, 255};
 inline constexpr uint8_t kDarkCloudRgb[3] = {48, 56, 84};
 
-/// The premultiplied ARGB32 colour of cloud of the given opacity where the
-/// sun's altitude has the given sine.
-uint32_t cloudColour(float opacity, float sunSin);
+/// How lit clouds are where the sun's altitude has the given sine: 0 (dark)
+/// to 1 (lit). Inline: it runs for every cloudy pixel of every frame.
+inline float cloudLight(float sunSin)
+{
+    const float light = (sunSin - kCloudsDarkSin) / (kCloudsLitSin - kCloudsDarkSin);
+    return light < 0.0f ? 0.0f : (light > 1.0f ? 1.0f : light);
+}
+
+/// The premultiplied ARGB32 colour of cloud of the given opacity and light.
+uint32_t cloudColour(float opacity, float light);
 
 } // namespace weather

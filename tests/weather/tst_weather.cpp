@@ -268,7 +268,7 @@ private slots:
                 const float sunSin = float(v[0] * sun[0] + v[1] * sun[1] + v[2] * sun[2]);
                 const uint32_t colour =
                     clouds ? weather::cloudColour(weather::cloudOpacity({}, float(blockGrey(i, j))),
-                                                  sunSin)
+                                                  weather::cloudLight(sunSin))
                            : weather::auroraColour(30.0f, 10.0f, weather::auroraDarkness(sunSin));
                 const QRgb expected = blendOver(before.pixel(pixel), colour);
                 const QRgb got = after.pixel(pixel);
