@@ -587,6 +587,26 @@ std::vector<OptionDescriptor> makeDescriptors()
                            "rise, culmination and set in home's zone, their azimuths, the "
                            "greatest elevation and whether the pass can be seen by eye",
                    .apply = [](R r, V) { return chooseMode(r, Mode::Passes); }});
+    all.push_back({.name = "--clouds",
+                   .takes = Takes::Value,
+                   .valueName = "FILE",
+                   .modes = kSnapshot | kReadouts | kWallpaper,
+                   .help = "draw the clouds of FILE, a greyscale world map twice as wide as high "
+                           "(JPEG or PNG); with --readouts, the aurora counts them",
+                   .apply = [](R r, V value) {
+                       r.options.cloudsPath = value;
+                       return QString();
+                   }});
+    all.push_back({.name = "--aurora",
+                   .takes = Takes::Value,
+                   .valueName = "FILE",
+                   .modes = kSnapshot | kReadouts | kWallpaper,
+                   .help = "draw the aurora forecast of FILE, NOAA SWPC's OVATION JSON, and say "
+                           "whether the aurora can be seen at home and target",
+                   .apply = [](R r, V value) {
+                       r.options.auroraPath = value;
+                       return QString();
+                   }});
     return all;
 }
 

@@ -102,6 +102,8 @@ struct CommandLineOptions
     /// --every D: seconds between refreshes of a snapshot, or of the wallpaper
     /// (10 minutes when not given).
     std::optional<qint64> everySeconds;
+    QString cloudsPath; ///< --clouds FILE
+    QString auroraPath; ///< --aurora FILE
 };
 
 /// The sizes --size accepts.

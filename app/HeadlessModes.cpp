@@ -13,6 +13,7 @@
 #include "platform/ElementFile.h"
 #include "platform/Resources.h"
 #include "platform/StopSignals.h"
+#include "platform/WeatherFiles.h"
 #include "render/FrameRenderer.h"
 #include "render/ImageWriter.h"
 
@@ -99,6 +100,24 @@ std::unique_ptr<MapModel> modelFor(const CommandLineOptions &options, Preference
         model->setHomeElevation(*options.homeElevation);
     if (options.greyLineBand)
         model->setGreyLineBand(*options.greyLineBand);
+    if (!options.cloudsPath.isEmpty()) {
+        const CloudMapReading clouds = readCloudMap(options.cloudsPath);
+        if (!clouds.map) {
+            err << "duskmap: cannot read the cloud map \"" << options.cloudsPath
+                << "\": " << clouds.error << "\n";
+            return nullptr;
+        }
+        model->setClouds(clouds.map);
+    }
+    if (!options.auroraPath.isEmpty()) {
+        const AuroraReading aurora = readAuroraForecast(options.auroraPath);
+        if (!aurora.forecast) {
+            err << "duskmap: cannot read the aurora forecast \"" << options.auroraPath
+                << "\": " << aurora.error << "\n";
+            return nullptr;
+        }
+        model->setAurora(aurora.forecast);
+    }
     if (options.zone.isEmpty() && options.pins.isEmpty())
         return model;
     // The zones offered are those of the window's zone box, found as it finds

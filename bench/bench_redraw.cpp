@@ -18,6 +18,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+
 namespace {
 
 /// What a redraw shows beyond the grid and the squares.
@@ -27,6 +29,7 @@ enum class Extra
     Paths,       ///< home and target, their markers and the paths between them
     LocatorGrid, ///< the locator grid
     Satellites,  ///< twenty low satellites with their tracks and footprints, a home in Berlin
+    Weather,     ///< a cloud map of 2048 x 1024 and an aurora forecast
 };
 
 /// Twenty satellites in low orbits of every inclination, their elements a day old.
@@ -48,6 +51,27 @@ std::shared_ptr<const std::vector<orbits::ElementSet>> twentySatellites(const QD
         sets->push_back(set);
     }
     return sets;
+}
+
+/// A cloud map of bands and cells, about half of it over the threshold, and
+/// an aurora forecast of two ovals: made here, as no file is at hand.
+void addWeather(MapModel &model)
+{
+    auto clouds = std::make_shared<weather::CloudMap>();
+    clouds->width = 2048;
+    clouds->height = 1024;
+    clouds->grey.resize(size_t(clouds->width) * size_t(clouds->height));
+    for (int32_t row = 0; row < clouds->height; ++row)
+        for (int32_t column = 0; column < clouds->width; ++column)
+            clouds->grey[size_t(row) * size_t(clouds->width) + size_t(column)] = uint8_t(
+                127.5 + 127.0 * std::sin(column * 0.021) * std::cos(row * 0.033 + column * 0.004));
+    model.setClouds(std::move(clouds));
+    auto aurora = std::make_shared<weather::AuroraForecast>();
+    for (int longitude = 0; longitude < weather::kAuroraColumns; ++longitude)
+        for (int latitude = -90; latitude <= 90; ++latitude)
+            aurora->setPoint(longitude, latitude,
+                             std::max(0.0, 60.0 - 8.0 * std::fabs(std::fabs(latitude) - 67.0)));
+    model.setAurora(std::move(aurora));
 }
 
 /// How the centre moves from one redraw to the next.
@@ -100,6 +124,10 @@ void redraw(benchmark::State &state, bool sky, std::optional<MapView> view = std
         model.satellites().setElements(sets);
         model.satellites().setChosen(numbers);
     }
+    model.setLayerShown(MapLayer::Clouds, extra == Extra::Weather);
+    model.setLayerShown(MapLayer::Aurora, extra == Extra::Weather);
+    if (extra == Extra::Weather)
+        addWeather(model);
     if (view) {
         model.setView(*view);
         // The flat map through the views' path: centred on 150° E.
@@ -153,6 +181,12 @@ void WholeRedrawWithLocatorGrid(benchmark::State &state)
     redraw(state, false, std::nullopt, Extra::LocatorGrid);
 }
 
+// The same with clouds and the aurora.
+void WholeRedrawWithWeather(benchmark::State &state)
+{
+    redraw(state, false, std::nullopt, Extra::Weather);
+}
+
 // The same in each view, its pixels prepared before: what each redraw costs.
 void WholeRedrawInView(benchmark::State &state, MapView view)
 {
@@ -171,6 +205,12 @@ void WholeRedrawDuringEclipse(benchmark::State &state, std::optional<MapView> vi
 void WholeRedrawWithSatellites(benchmark::State &state, MapView view)
 {
     redraw(state, false, view, Extra::Satellites);
+}
+
+// The same with clouds and the aurora.
+void WholeRedrawInViewWithWeather(benchmark::State &state, MapView view)
+{
+    redraw(state, false, view, Extra::Weather);
 }
 
 // A frame of a dragged view: a new centre each time, everything projected
@@ -308,6 +348,7 @@ BENCHMARK(WholeRedraw)->Arg(720)->Arg(1440)->Unit(benchmark::kMillisecond);
 BENCHMARK(WholeRedrawWithSky)->Arg(720)->Arg(1440)->Unit(benchmark::kMillisecond);
 BENCHMARK(WholeRedrawWithPaths)->Arg(720)->Arg(1440)->Unit(benchmark::kMillisecond);
 BENCHMARK(WholeRedrawWithLocatorGrid)->Arg(720)->Arg(1440)->Unit(benchmark::kMillisecond);
+BENCHMARK(WholeRedrawWithWeather)->Arg(720)->Arg(1440)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
@@ -347,6 +388,10 @@ int main(int argc, char **argv)
                                      ViewShadingAtNewCentre, info.view)
             ->ArgName("draft")
             ->DenseRange(0, 1)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("WholeRedrawWithWeather/" + name).c_str(),
+                                     WholeRedrawInViewWithWeather, info.view)
+            ->Arg(kLargePreset.mapWidth)
             ->Unit(benchmark::kMillisecond);
     }
     benchmark::Initialize(&argc, argv);

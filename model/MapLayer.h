@@ -20,6 +20,8 @@ enum class MapLayer
     LocatorGrid,
     Eclipses,
     Satellites,
+    Clouds,
+    Aurora,
 };
 
 /// A menu title and the key that tells it apart for translators.
@@ -157,6 +159,21 @@ inline constexpr std::array kMapLayers{
                  QT_TRANSLATE_NOOP3("Localizable", "Hide Satellites", "HideSatellites"),
                  QT_TRANSLATE_NOOP("MapLayer", "Satellites, their tracks and footprints"),
                  "Ctrl+Shift+S", false},
+    // Both draw nothing until their file is given; --clouds FILE and
+    // --aurora FILE give it on the command line.
+    MapLayerInfo{MapLayer::Clouds, "ShowClouds", true, nullptr, nullptr,
+                 //: Menu item that shows the clouds of the cloud map file
+                 QT_TRANSLATE_NOOP3("Localizable", "Show Clouds", "ShowClouds"),
+                 //: Menu item that hides the clouds of the cloud map file
+                 QT_TRANSLATE_NOOP3("Localizable", "Hide Clouds", "HideClouds"),
+                 QT_TRANSLATE_NOOP("MapLayer", "Clouds"), "Ctrl+Shift+C", false},
+    MapLayerInfo{MapLayer::Aurora, "ShowAurora", true, nullptr, nullptr,
+                 //: Menu item that shows the aurora forecast (the northern and southern lights)
+                 QT_TRANSLATE_NOOP3("Localizable", "Show Aurora", "ShowAurora"),
+                 //: Menu item that hides the aurora forecast
+                 QT_TRANSLATE_NOOP3("Localizable", "Hide Aurora", "HideAurora"),
+                 //: The layer of the forecast of the northern and southern lights
+                 QT_TRANSLATE_NOOP("MapLayer", "Aurora forecast"), "Ctrl+Shift+A", false},
 };
 inline constexpr std::size_t kMapLayerCount = kMapLayers.size();
 

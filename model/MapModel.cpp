@@ -93,6 +93,18 @@ void MapModel::setLayerShown(MapLayer layer, bool shown)
         emit layerShownChanged(layer, shown);
 }
 
+void MapModel::setClouds(std::shared_ptr<const weather::CloudMap> clouds)
+{
+    if (std::exchange(m_clouds, std::move(clouds)) != m_clouds)
+        emit weatherChanged();
+}
+
+void MapModel::setAurora(std::shared_ptr<const weather::AuroraForecast> aurora)
+{
+    if (std::exchange(m_aurora, std::move(aurora)) != m_aurora)
+        emit weatherChanged();
+}
+
 void MapModel::setView(MapView view)
 {
     if (std::exchange(m_view, view) != view)

@@ -5,6 +5,8 @@
 #include "model/MapLayer.h"
 #include "model/MapViews.h"
 #include "model/Satellites.h"
+#include "weather/AuroraForecast.h"
+#include "weather/CloudMap.h"
 #include "zones/TimeZoneTable.h"
 
 #include <QDateTime>
@@ -13,6 +15,7 @@
 #include <QTimeZone>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -106,6 +109,13 @@ public:
     /// The satellites read from the user's file and those chosen.
     Satellites &satellites() { return m_satellites; }
     const Satellites &satellites() const { return m_satellites; }
+    /// The cloud map and the aurora forecast from the user's files; none
+    /// until given. Shared, so that a file read in the background replaces
+    /// them whole.
+    const std::shared_ptr<const weather::CloudMap> &clouds() const { return m_clouds; }
+    void setClouds(std::shared_ptr<const weather::CloudMap> clouds);
+    const std::shared_ptr<const weather::AuroraForecast> &aurora() const { return m_aurora; }
+    void setAurora(std::shared_ptr<const weather::AuroraForecast> aurora);
 
     /// The instant the map and readouts show: the clock's now, or the fixed instant.
     QDateTime shownInstant() const;
@@ -128,6 +138,8 @@ signals:
     void viewChanged();
     /// Home, target, the home's elevation or the grey line's band changed.
     void placesChanged();
+    /// The cloud map or the aurora forecast changed.
+    void weatherChanged();
 
 private:
     void setZone(const QString &name);
@@ -154,4 +166,6 @@ private:
     double m_homeElevation = 0.0;
     GreyLineBand m_greyLineBand;
     Satellites m_satellites;
+    std::shared_ptr<const weather::CloudMap> m_clouds;
+    std::shared_ptr<const weather::AuroraForecast> m_aurora;
 };

@@ -5,6 +5,7 @@
 #include "model/MapModel.h"
 #include "model/ShownTexts.h"
 #include "model/SkyTexts.h"
+#include "model/WeatherTexts.h"
 #include "places/GreatCircle.h"
 #include "places/Locator.h"
 #include "zones/ClockChange.h"
@@ -78,6 +79,7 @@ QJsonValue placeJson(const MapModel &model, PlaceEnd end)
                                   : sun.polar == astro::RiseSet::Polar::Night
                                       ? QJsonValue("night")
                                       : QJsonValue(QJsonValue::Null)},
+        {QStringLiteral("aurora"), placeAuroraJson(model, end)},
     };
 }
 
@@ -335,5 +337,6 @@ QJsonObject readoutsJson(const MapModel &model, const MapGeometry &geometry)
         json.insert(QStringLiteral("eclipse"), eclipse);
     if (!model.satellites().elements().empty())
         json.insert(QStringLiteral("satellites"), satellitesJson(model));
+    insertWeatherJson(json, model);
     return json;
 }

@@ -4,6 +4,7 @@
 #include "mapcore/NightOverlay.h"
 #include "model/MapModel.h"
 #include "model/SkyTexts.h"
+#include "model/WeatherTexts.h"
 #include "places/GreatCircle.h"
 #include "places/Locator.h"
 #include "platform/CoordinateText.h"
@@ -296,6 +297,8 @@ EndTexts endTexts(const MapModel &model, PlaceEnd end)
     const double metres = end == PlaceEnd::Home ? model.homeElevation() : 0.0;
     if (const QString eclipse = eclipseText(model, place, metres, zone); !eclipse.isEmpty())
         line += QStringLiteral(" · ") + eclipse;
+    if (const std::optional<weather::AuroraVerdict> aurora = auroraAt(model, end))
+        line += QStringLiteral(" · ") + auroraReasonText(aurora->sight);
     const QString zoneText =
         QString::fromStdString(place.zone) +
         (place.zoneInferred

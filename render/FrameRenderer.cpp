@@ -15,6 +15,7 @@
 #include "render/PlaceLayers.h"
 #include "render/SatelliteLayers.h"
 #include "render/SkyLayers.h"
+#include "render/WeatherLayers.h"
 
 #include <QPainter>
 #include <QThread>
@@ -137,6 +138,9 @@ void FrameRenderer::drawPixelLayers(const MapModel &model, QSize pixels,
                               mapFrameFor(model, QSizeF(pixels)));
     if (model.isLayerShown(MapLayer::Satellites) && !model.satellites().shown().empty())
         layers.push_back(std::make_unique<FootprintLayer>(satellitesAt(model, shownInstant)));
+    layers.push_back(cloudLayerFor(model, shownInstant, pixels, m_weather));
+    layers.push_back(auroraLayerFor(model, shownInstant, pixels, m_weather));
+    std::erase(layers, nullptr);
     if (layers.empty())
         return;
     // The views' prepared pixels serve again, turned to the centre.
@@ -235,6 +239,8 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
     const auto marker = frame.toFrame(model.markerPlace());
     const float markerX = marker ? float(marker->x) : 0.0f;
     const float markerY = marker ? float(frame.height() - marker->y) : 0.0f;
+    if (const std::vector<WeatherAge> ages = weatherAges(model, shownInstant); !ages.empty())
+        drawWeatherAges(painter, ages, frame.height(), m_smallStyle, m_labels);
     if (marker)
         reserveZoneMarker(m_labels, markerX, markerY, model.zoneName(), m_labelStyle, mapWidth,
                           view);
@@ -337,6 +343,7 @@ void FrameRenderer::setTextScale(double scale)
 void FrameRenderer::releaseMemory()
 {
     m_viewPixels = ViewPixels{};
+    m_weather = {};
     for (LastingLayer &lasting : m_lasting)
         lasting = {};
     m_frame = QImage();

@@ -9,6 +9,7 @@
 #include "render/LayerPlan.h"
 #include "render/MapImages.h"
 #include "render/SatelliteLayers.h"
+#include "render/WeatherLayers.h"
 
 #include <QImage>
 #include <QSize>
@@ -91,6 +92,8 @@ private:
     QImage m_frame;
     ViewPixels m_viewPixels;
     SatelliteTracks m_satelliteTracks;
+    /// The clouds' and the aurora's samples at each pixel of the last frame.
+    WeatherSamples m_weather;
     double m_textScale = 1.0;
     /// The texts' styles at that scale, made once rather than for each frame.
     TextStyle m_smallStyle = smallTextStyle();

@@ -6,7 +6,7 @@ set -u
 build=$(cd "$1" && pwd) seconds=$2 source_dir=$(cd "$(dirname "$0")/../tests/fuzz" && pwd)
 shift 2
 targets=("$@")
-[ $# -eq 0 ] && targets=(propertylist preferences commandline elements)
+[ $# -eq 0 ] && targets=(propertylist preferences commandline elements aurora)
 # The preference store syncs every write: keep temporary files in memory.
 tmp=$(mktemp -d /dev/shm/duskmap-fuzz.XXXXXX 2>/dev/null || mktemp -d)
 trap 'rm -rf "$tmp"' EXIT

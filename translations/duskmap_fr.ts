@@ -374,6 +374,30 @@
         <extracomment>Menu item that hides the satellites</extracomment>
         <translation>Masquer les satellites</translation>
     </message>
+    <message>
+        <source>Show Clouds</source>
+        <comment>ShowClouds</comment>
+        <extracomment>Menu item that shows the clouds of the cloud map file</extracomment>
+        <translation>Afficher les nuages</translation>
+    </message>
+    <message>
+        <source>Hide Clouds</source>
+        <comment>HideClouds</comment>
+        <extracomment>Menu item that hides the clouds of the cloud map file</extracomment>
+        <translation>Masquer les nuages</translation>
+    </message>
+    <message>
+        <source>Show Aurora</source>
+        <comment>ShowAurora</comment>
+        <extracomment>Menu item that shows the aurora forecast (the northern and southern lights)</extracomment>
+        <translation>Afficher les aurores</translation>
+    </message>
+    <message>
+        <source>Hide Aurora</source>
+        <comment>HideAurora</comment>
+        <extracomment>Menu item that hides the aurora forecast</extracomment>
+        <translation>Masquer les aurores</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -715,6 +739,15 @@
     <message>
         <source>Satellites, their tracks and footprints</source>
         <translation>Satellites, leurs traces et leurs empreintes</translation>
+    </message>
+    <message>
+        <source>Clouds</source>
+        <translation>Nuages</translation>
+    </message>
+    <message>
+        <source>Aurora forecast</source>
+        <extracomment>The layer of the forecast of the northern and southern lights</extracomment>
+        <translation>Prévision des aurores polaires</translation>
     </message>
 </context>
 <context>
@@ -1473,6 +1506,61 @@ Soleil au zénith : %3, %4</translation>
         <source>sunrise</source>
         <extracomment>Label on the map beside the line where the Sun rises</extracomment>
         <translation>lever du soleil</translation>
+    </message>
+</context>
+<context>
+    <name>Weather</name>
+    <message>
+        <source>%1 d %2 h</source>
+        <extracomment>An age in days and hours: &quot;3 d 4 h&quot;</extracomment>
+        <translation>%1 j %2 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <extracomment>An age in hours and minutes: &quot;2 h 10 min&quot;</extracomment>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <extracomment>An age in minutes: &quot;35 min&quot;</extracomment>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Clouds %1 old</source>
+        <extracomment>In the map&apos;s corner: how old the cloud map is, &quot;Clouds 2 h 10 min old&quot;</extracomment>
+        <translation>Nuages d’il y a %1</translation>
+    </message>
+    <message>
+        <source>Aurora %1 old</source>
+        <extracomment>In the map&apos;s corner: how long ago the aurora forecast&apos;s instant was</extracomment>
+        <translation>Aurores d’il y a %1</translation>
+    </message>
+    <message>
+        <source>Aurora forecast for %1 ahead</source>
+        <translation>Prévision des aurores dans %1</translation>
+    </message>
+    <message>
+        <source>Aurora likely overhead</source>
+        <extracomment>Home and Target row: the aurora forecast is strong right above the place, and it is dark and clear</extracomment>
+        <translation>Aurore probable au zénith</translation>
+    </message>
+    <message>
+        <source>Aurora likely on the horizon</source>
+        <extracomment>Home and Target row: the aurora is forecast near enough to be seen low in the sky</extracomment>
+        <translation>Aurore probable à l’horizon</translation>
+    </message>
+    <message>
+        <source>No aurora forecast here</source>
+        <translation>Pas d’aurore prévue ici</translation>
+    </message>
+    <message>
+        <source>Aurora forecast, but the sky is too light</source>
+        <extracomment>Home and Target row: aurora forecast, but the Sun is less than 12 degrees below the horizon</extracomment>
+        <translation>Aurore prévue, mais le ciel est trop clair</translation>
+    </message>
+    <message>
+        <source>Aurora forecast, but cloudy</source>
+        <translation>Aurore prévue, mais ciel nuageux</translation>
     </message>
 </context>
 <context>

@@ -373,6 +373,30 @@
         <extracomment>Menu item that hides the satellites</extracomment>
         <translation>衛星を隠す</translation>
     </message>
+    <message>
+        <source>Show Clouds</source>
+        <comment>ShowClouds</comment>
+        <extracomment>Menu item that shows the clouds of the cloud map file</extracomment>
+        <translation>雲を表示</translation>
+    </message>
+    <message>
+        <source>Hide Clouds</source>
+        <comment>HideClouds</comment>
+        <extracomment>Menu item that hides the clouds of the cloud map file</extracomment>
+        <translation>雲を隠す</translation>
+    </message>
+    <message>
+        <source>Show Aurora</source>
+        <comment>ShowAurora</comment>
+        <extracomment>Menu item that shows the aurora forecast (the northern and southern lights)</extracomment>
+        <translation>オーロラを表示</translation>
+    </message>
+    <message>
+        <source>Hide Aurora</source>
+        <comment>HideAurora</comment>
+        <extracomment>Menu item that hides the aurora forecast</extracomment>
+        <translation>オーロラを隠す</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -714,6 +738,15 @@
     <message>
         <source>Satellites, their tracks and footprints</source>
         <translation>衛星とその軌跡・可視範囲</translation>
+    </message>
+    <message>
+        <source>Clouds</source>
+        <translation>雲</translation>
+    </message>
+    <message>
+        <source>Aurora forecast</source>
+        <extracomment>The layer of the forecast of the northern and southern lights</extracomment>
+        <translation>オーロラ予報</translation>
     </message>
 </context>
 <context>
@@ -1471,6 +1504,61 @@ Sun overhead: %3, %4</source>
         <source>sunrise</source>
         <extracomment>Label on the map beside the line where the Sun rises</extracomment>
         <translation>日の出</translation>
+    </message>
+</context>
+<context>
+    <name>Weather</name>
+    <message>
+        <source>%1 d %2 h</source>
+        <extracomment>An age in days and hours: &quot;3 d 4 h&quot;</extracomment>
+        <translation>%1日%2時間</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <extracomment>An age in hours and minutes: &quot;2 h 10 min&quot;</extracomment>
+        <translation>%1時間%2分</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <extracomment>An age in minutes: &quot;35 min&quot;</extracomment>
+        <translation>%1分</translation>
+    </message>
+    <message>
+        <source>Clouds %1 old</source>
+        <extracomment>In the map&apos;s corner: how old the cloud map is, &quot;Clouds 2 h 10 min old&quot;</extracomment>
+        <translation>雲 %1前</translation>
+    </message>
+    <message>
+        <source>Aurora %1 old</source>
+        <extracomment>In the map&apos;s corner: how long ago the aurora forecast&apos;s instant was</extracomment>
+        <translation>オーロラ %1前</translation>
+    </message>
+    <message>
+        <source>Aurora forecast for %1 ahead</source>
+        <translation>%1後のオーロラ予報</translation>
+    </message>
+    <message>
+        <source>Aurora likely overhead</source>
+        <extracomment>Home and Target row: the aurora forecast is strong right above the place, and it is dark and clear</extracomment>
+        <translation>天頂にオーロラの可能性</translation>
+    </message>
+    <message>
+        <source>Aurora likely on the horizon</source>
+        <extracomment>Home and Target row: the aurora is forecast near enough to be seen low in the sky</extracomment>
+        <translation>地平線にオーロラの可能性</translation>
+    </message>
+    <message>
+        <source>No aurora forecast here</source>
+        <translation>ここではオーロラの予報なし</translation>
+    </message>
+    <message>
+        <source>Aurora forecast, but the sky is too light</source>
+        <extracomment>Home and Target row: aurora forecast, but the Sun is less than 12 degrees below the horizon</extracomment>
+        <translation>オーロラ予報あり、ただし空が明るすぎます</translation>
+    </message>
+    <message>
+        <source>Aurora forecast, but cloudy</source>
+        <translation>オーロラ予報あり、ただし曇り</translation>
     </message>
 </context>
 <context>

@@ -375,6 +375,30 @@
         <extracomment>Menu item that hides the satellites</extracomment>
         <translation>Сховати супутники</translation>
     </message>
+    <message>
+        <source>Show Clouds</source>
+        <comment>ShowClouds</comment>
+        <extracomment>Menu item that shows the clouds of the cloud map file</extracomment>
+        <translation>Показати хмари</translation>
+    </message>
+    <message>
+        <source>Hide Clouds</source>
+        <comment>HideClouds</comment>
+        <extracomment>Menu item that hides the clouds of the cloud map file</extracomment>
+        <translation>Сховати хмари</translation>
+    </message>
+    <message>
+        <source>Show Aurora</source>
+        <comment>ShowAurora</comment>
+        <extracomment>Menu item that shows the aurora forecast (the northern and southern lights)</extracomment>
+        <translation>Показати полярне сяйво</translation>
+    </message>
+    <message>
+        <source>Hide Aurora</source>
+        <comment>HideAurora</comment>
+        <extracomment>Menu item that hides the aurora forecast</extracomment>
+        <translation>Сховати полярне сяйво</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -716,6 +740,15 @@
     <message>
         <source>Satellites, their tracks and footprints</source>
         <translation>Супутники, їхні траси та зони видимості</translation>
+    </message>
+    <message>
+        <source>Clouds</source>
+        <translation>Хмари</translation>
+    </message>
+    <message>
+        <source>Aurora forecast</source>
+        <extracomment>The layer of the forecast of the northern and southern lights</extracomment>
+        <translation>Прогноз полярних сяйв</translation>
     </message>
 </context>
 <context>
@@ -1475,6 +1508,61 @@ Sun overhead: %3, %4</source>
         <source>sunrise</source>
         <extracomment>Label on the map beside the line where the Sun rises</extracomment>
         <translation>схід</translation>
+    </message>
+</context>
+<context>
+    <name>Weather</name>
+    <message>
+        <source>%1 d %2 h</source>
+        <extracomment>An age in days and hours: &quot;3 d 4 h&quot;</extracomment>
+        <translation>%1 д %2 год</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <extracomment>An age in hours and minutes: &quot;2 h 10 min&quot;</extracomment>
+        <translation>%1 год %2 хв</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <extracomment>An age in minutes: &quot;35 min&quot;</extracomment>
+        <translation>%1 хв</translation>
+    </message>
+    <message>
+        <source>Clouds %1 old</source>
+        <extracomment>In the map&apos;s corner: how old the cloud map is, &quot;Clouds 2 h 10 min old&quot;</extracomment>
+        <translation>Хмари: %1 тому</translation>
+    </message>
+    <message>
+        <source>Aurora %1 old</source>
+        <extracomment>In the map&apos;s corner: how long ago the aurora forecast&apos;s instant was</extracomment>
+        <translation>Сяйво: %1 тому</translation>
+    </message>
+    <message>
+        <source>Aurora forecast for %1 ahead</source>
+        <translation>Прогноз сяйва через %1</translation>
+    </message>
+    <message>
+        <source>Aurora likely overhead</source>
+        <extracomment>Home and Target row: the aurora forecast is strong right above the place, and it is dark and clear</extracomment>
+        <translation>Сяйво ймовірне в зеніті</translation>
+    </message>
+    <message>
+        <source>Aurora likely on the horizon</source>
+        <extracomment>Home and Target row: the aurora is forecast near enough to be seen low in the sky</extracomment>
+        <translation>Сяйво ймовірне біля горизонту</translation>
+    </message>
+    <message>
+        <source>No aurora forecast here</source>
+        <translation>Тут сяйво не очікується</translation>
+    </message>
+    <message>
+        <source>Aurora forecast, but the sky is too light</source>
+        <extracomment>Home and Target row: aurora forecast, but the Sun is less than 12 degrees below the horizon</extracomment>
+        <translation>Сяйво очікується, але небо надто світле</translation>
+    </message>
+    <message>
+        <source>Aurora forecast, but cloudy</source>
+        <translation>Сяйво очікується, але хмарно</translation>
     </message>
 </context>
 <context>

@@ -373,6 +373,30 @@
         <extracomment>Menu item that hides the satellites</extracomment>
         <translation>隐藏卫星</translation>
     </message>
+    <message>
+        <source>Show Clouds</source>
+        <comment>ShowClouds</comment>
+        <extracomment>Menu item that shows the clouds of the cloud map file</extracomment>
+        <translation>显示云图</translation>
+    </message>
+    <message>
+        <source>Hide Clouds</source>
+        <comment>HideClouds</comment>
+        <extracomment>Menu item that hides the clouds of the cloud map file</extracomment>
+        <translation>隐藏云图</translation>
+    </message>
+    <message>
+        <source>Show Aurora</source>
+        <comment>ShowAurora</comment>
+        <extracomment>Menu item that shows the aurora forecast (the northern and southern lights)</extracomment>
+        <translation>显示极光</translation>
+    </message>
+    <message>
+        <source>Hide Aurora</source>
+        <comment>HideAurora</comment>
+        <extracomment>Menu item that hides the aurora forecast</extracomment>
+        <translation>隐藏极光</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -714,6 +738,15 @@
     <message>
         <source>Satellites, their tracks and footprints</source>
         <translation>卫星及其轨迹和覆盖区</translation>
+    </message>
+    <message>
+        <source>Clouds</source>
+        <translation>云图</translation>
+    </message>
+    <message>
+        <source>Aurora forecast</source>
+        <extracomment>The layer of the forecast of the northern and southern lights</extracomment>
+        <translation>极光预报</translation>
     </message>
 </context>
 <context>
@@ -1471,6 +1504,61 @@ Sun overhead: %3, %4</source>
         <source>sunrise</source>
         <extracomment>Label on the map beside the line where the Sun rises</extracomment>
         <translation>日出</translation>
+    </message>
+</context>
+<context>
+    <name>Weather</name>
+    <message>
+        <source>%1 d %2 h</source>
+        <extracomment>An age in days and hours: &quot;3 d 4 h&quot;</extracomment>
+        <translation>%1 天 %2 小时</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <extracomment>An age in hours and minutes: &quot;2 h 10 min&quot;</extracomment>
+        <translation>%1 小时 %2 分钟</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <extracomment>An age in minutes: &quot;35 min&quot;</extracomment>
+        <translation>%1 分钟</translation>
+    </message>
+    <message>
+        <source>Clouds %1 old</source>
+        <extracomment>In the map&apos;s corner: how old the cloud map is, &quot;Clouds 2 h 10 min old&quot;</extracomment>
+        <translation>云图：%1前</translation>
+    </message>
+    <message>
+        <source>Aurora %1 old</source>
+        <extracomment>In the map&apos;s corner: how long ago the aurora forecast&apos;s instant was</extracomment>
+        <translation>极光：%1前</translation>
+    </message>
+    <message>
+        <source>Aurora forecast for %1 ahead</source>
+        <translation>%1后的极光预报</translation>
+    </message>
+    <message>
+        <source>Aurora likely overhead</source>
+        <extracomment>Home and Target row: the aurora forecast is strong right above the place, and it is dark and clear</extracomment>
+        <translation>头顶可能有极光</translation>
+    </message>
+    <message>
+        <source>Aurora likely on the horizon</source>
+        <extracomment>Home and Target row: the aurora is forecast near enough to be seen low in the sky</extracomment>
+        <translation>地平线上可能有极光</translation>
+    </message>
+    <message>
+        <source>No aurora forecast here</source>
+        <translation>此处无极光预报</translation>
+    </message>
+    <message>
+        <source>Aurora forecast, but the sky is too light</source>
+        <extracomment>Home and Target row: aurora forecast, but the Sun is less than 12 degrees below the horizon</extracomment>
+        <translation>有极光预报，但天空太亮</translation>
+    </message>
+    <message>
+        <source>Aurora forecast, but cloudy</source>
+        <translation>有极光预报，但多云</translation>
     </message>
 </context>
 <context>

@@ -209,6 +209,8 @@ private slots:
         row("blank pin", "--readouts --pin=", "!needs a value");
         row("blank list query", "--list-zones=\t", "!not empty");
         row("pin with list-zones", "--list-zones --pin x", "!--pin needs");
+        row("blank cloud map", "--snapshot m.png --clouds=", "!needs a value");
+        row("aurora with list-zones", "--list-zones --aurora a.json", "!--aurora needs");
         QTest::newRow("thirteen pins")
             << ("--readouts" + QString(" --pin=UTC").repeated(13)).split(' ') << "!at most 12";
         row("help with more", "--help --grid", "!no other options");

@@ -535,7 +535,7 @@ private slots:
         QCOMPARE(titles(menu->actions().last()->menu()),
                  (QStringList{"Show Sun", "Show Moon", "Show Twilight Lines", "Show Range Rings",
                               "Hide Paths to Target", "Show Locator Grid", "Hide Eclipses",
-                              "Hide Satellites"}));
+                              "Hide Satellites", "Hide Clouds", "Hide Aurora"}));
         // F11 for full screen on every desktop, where Qt's standard key is often empty.
         QVERIFY(app.child<QAction>("actionFullScreen")->shortcuts().contains(Qt::Key_F11));
         // The View menu shows the same actions; they flip the layers, stored, and their own titles.

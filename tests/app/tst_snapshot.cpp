@@ -226,7 +226,9 @@ private slots:
               "--snapshot @out.png --pin UTC --pin indiana", "--snapshot @no/such/out%d.png LAPSE",
               "--snapshot @no/such/out.webp LAPSE", "--snapshot @out%d.gifx LAPSE",
               "--readouts --home Nowhereville", "--snapshot @out.png --satellites @missing.tle",
-              "--passes --home 1,1 --satellites @missing.tle"})
+              "--passes --home 1,1 --satellites @missing.tle",
+              "--snapshot @out.png --clouds @missing.png",
+              "--snapshot @out.png --clouds @garbage.png", "--readouts --aurora @garbage.png"})
             row(arguments, "UTC", "2 0 1: |#");
     }
     void outputs()
@@ -259,7 +261,7 @@ private slots:
             QVERIFY2(!json.take(key).isUndefined(), key);
         QCOMPARE(
             QJsonDocument(json).toJson(QJsonDocument::Compact),
-            R"({"abbreviation":"CEST","date":"Thursday, October 1, 2026","instant":"2026-10-01T12:00:00Z","latitude":"Latitude:  52° 30' N","latitude_degrees":52.5,"longitude":"Longitude:  13° 22' E","longitude_degrees":13.366699,"next_change":{"instant":"2026-10-25T01:00:00Z","offset_after_seconds":3600,"offset_before_seconds":7200},"pins":[{"date":"Thursday, October 1, 2026","light":"day","time":"8:00:00 EDT -0400","utc_offset_seconds":-14400,"zone":"America/New_York"},{"date":"Thursday, October 1, 2026","light":"night","time":"21:00:00 JST +0900","utc_offset_seconds":32400,"zone":"Asia/Tokyo"}],"place":{"latitude":52.5,"longitude":13.366699},"sun":"rises-and-sets","sunrise":"Sunrise:  7:07","sunrise_local":"07:07","sunrise_utc":"2026-10-01T05:07:46Z","sunset":"Sunset: 18:44","sunset_local":"18:44","sunset_utc":"2026-10-01T16:44:36Z","time":"14:00:00 CEST +0200","utc_offset_seconds":7200,"zone":"Europe/Berlin"})");
+            R"({"abbreviation":"CEST","aurora":null,"clouds":null,"date":"Thursday, October 1, 2026","instant":"2026-10-01T12:00:00Z","latitude":"Latitude:  52° 30' N","latitude_degrees":52.5,"longitude":"Longitude:  13° 22' E","longitude_degrees":13.366699,"next_change":{"instant":"2026-10-25T01:00:00Z","offset_after_seconds":3600,"offset_before_seconds":7200},"pins":[{"date":"Thursday, October 1, 2026","light":"day","time":"8:00:00 EDT -0400","utc_offset_seconds":-14400,"zone":"America/New_York"},{"date":"Thursday, October 1, 2026","light":"night","time":"21:00:00 JST +0900","utc_offset_seconds":32400,"zone":"Asia/Tokyo"}],"place":{"latitude":52.5,"longitude":13.366699},"sun":"rises-and-sets","sunrise":"Sunrise:  7:07","sunrise_local":"07:07","sunrise_utc":"2026-10-01T05:07:46Z","sunset":"Sunset: 18:44","sunset_local":"18:44","sunset_utc":"2026-10-01T16:44:36Z","time":"14:00:00 CEST +0200","utc_offset_seconds":7200,"zone":"Europe/Berlin"})");
         // A pin is drawn on the map; none leaves the map as it was.
         QCOMPARE(run("--snapshot @a.png --at 2026-10-01T12:00:00Z").status, 0);
         QCOMPARE(run("--snapshot @b.png --pin tokyo --at 2026-10-01T12:00:00Z").status, 0);
@@ -307,15 +309,16 @@ private slots:
         QVERIFY(home["target"].isNull() && home["path"].isNull() && home["grey_line"].isNull());
         const QJsonObject both = json(" --target 78.2,15.6 --grey-line -12,0");
         QCOMPARE(both["home"].toObject().keys().join(' '),
-                 "latitude_degrees local_time locator longitude_degrees name polar "
+                 "aurora latitude_degrees local_time locator longitude_degrees name polar "
                  "sun_altitude_degrees sun_azimuth_degrees sunrise_utc sunset_utc zone "
                  "zone_inferred");
-        QCOMPARE(QJsonDocument(both["target"].toObject()).toJson(QJsonDocument::Compact),
-                 R"({"latitude_degrees":78.2,"local_time":"2026-12-21T13:00:00+01:00",)"
-                 R"("locator":"JQ78te","longitude_degrees":15.6,"name":null,"polar":"night",)"
-                 R"("sun_altitude_degrees":-12.0668,"sun_azimuth_degrees":195.0659,)"
-                 R"("sunrise_utc":null,"sunset_utc":null,"zone":"Arctic/Longyearbyen",)"
-                 R"("zone_inferred":true})");
+        QCOMPARE(
+            QJsonDocument(both["target"].toObject()).toJson(QJsonDocument::Compact),
+            R"({"aurora":null,"latitude_degrees":78.2,"local_time":"2026-12-21T13:00:00+01:00",)"
+            R"("locator":"JQ78te","longitude_degrees":15.6,"name":null,"polar":"night",)"
+            R"("sun_altitude_degrees":-12.0668,"sun_azimuth_degrees":195.0659,)"
+            R"("sunrise_utc":null,"sunset_utc":null,"zone":"Arctic/Longyearbyen",)"
+            R"("zone_inferred":true})");
         QCOMPARE(both["path"].toObject().keys().join(' '),
                  "long_bearing_degrees long_distance_km reverse_bearing_degrees "
                  "short_bearing_degrees short_distance_km");
