@@ -3,6 +3,7 @@
 #include "astro/Sphere.h"
 
 #include "mapcore/NightOverlayDetail.h"
+#include "mapcore/Vectorise.h"
 
 #include <algorithm>
 #include <array>
@@ -90,9 +91,9 @@ constexpr double kPi = M_PI;
 
 // The same compiled for wider instruction sets; chosen at run time. The
 // vectoriser's cost model of -O2 leaves loops of unknown length alone.
-__attribute__((optimize("vect-cost-model=dynamic"))) void
-discColumnsBaseline(bool azimuthal, double py, double halfWidth, double scale, double limit,
-                    int32_t first, int32_t count, double *rho, float *x, float *y, float *z)
+DUSKMAP_VECTORISE("vect-cost-model=dynamic")
+void discColumnsBaseline(bool azimuthal, double py, double halfWidth, double scale, double limit,
+                         int32_t first, int32_t count, double *rho, float *x, float *y, float *z)
 {
     discColumnsBody(azimuthal, py, halfWidth, scale, limit, first, count, rho, x, y, z);
 }

@@ -9,11 +9,11 @@ void LabelPlacer::clear()
     m_avoided.clear();
 }
 
-std::optional<QRectF> LabelPlacer::place(std::span<const QRectF> candidates)
+std::optional<QRectF> LabelPlacer::place(std::span<const QRectF> candidates, bool avoiding)
 {
-    for (const bool avoiding : {true, false}) {
+    for (const bool clear : {avoiding, false}) {
         for (const QRectF &candidate : candidates) {
-            if (isFree(candidate, avoiding)) {
+            if (isFree(candidate, clear)) {
                 m_placed.push_back(candidate);
                 return candidate;
             }

@@ -22,8 +22,9 @@ public:
     /// labels of the grids and the rings, which are less to lose.
     void avoid(const QRectF &rect) { m_avoided.push_back(rect); }
     /// The first of the candidates that overlaps nothing reserved or placed,
-    /// now placed; none when every candidate does.
-    std::optional<QRectF> place(std::span<const QRectF> candidates);
+    /// now placed; none when every candidate does. Unless `avoiding` is
+    /// false, a candidate clear of what is to be avoided comes first.
+    std::optional<QRectF> place(std::span<const QRectF> candidates, bool avoiding = true);
 
     const std::vector<QRectF> &reserved() const { return m_reserved; }
     const std::vector<QRectF> &placed() const { return m_placed; }

@@ -3,6 +3,8 @@
 #include "render/FastLines.h"
 #include "render/RasterBlend.h"
 
+#include "mapcore/Vectorise.h"
+
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -14,9 +16,9 @@ namespace {
 /// The raster engine's blend of a premultiplied colour, already multiplied
 /// by its coverage, over a rectangle of pixels rows stride apart. Built for
 /// AVX2 too, chosen at run time.
-__attribute__((target_clones("avx2", "default"), optimize("tree-vectorize"))) void
-blendRect(uint32_t *__restrict pixels, size_t stride, int32_t width, int32_t height,
-          uint32_t colour)
+__attribute__((target_clones("avx2", "default")))
+DUSKMAP_VECTORISE("tree-vectorize") void blendRect(uint32_t *__restrict pixels, size_t stride,
+                                                   int32_t width, int32_t height, uint32_t colour)
 {
     for (int32_t y = 0; y < height; ++y, pixels += stride)
         for (int32_t i = 0; i < width; ++i)

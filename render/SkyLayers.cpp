@@ -224,7 +224,8 @@ void drawTwilightLabels(QPainter &painter, const MapFrame &frame, const SunQuant
                     isOnMap(frame, candidate))
                     candidates[count++] = candidate;
             }
-            box = placer.place({candidates, count});
+            // Where they always were on the classic map, whatever the grids' labels.
+            box = placer.place({candidates, count}, false);
         }
         if (!box)
             continue;

@@ -402,7 +402,7 @@ QMenu *MapWidget::contextMenuAt(const QPoint &point)
         action->setEnabled(place.has_value());
         if (place)
             connect(action, &QAction::triggered, this,
-                    [this, end, at = *place] { setPlaceEnd(end, at); });
+                    [this, end = end, at = *place] { setPlaceEnd(end, at); });
     }
     //: Submenu of the map's menu: keep a world clock for one of the nearby zones
     QMenu *pins = menu->addMenu(tr("Pin"));
