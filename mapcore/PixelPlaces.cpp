@@ -86,13 +86,5 @@ void PixelPlaces::forEachRow(int threads, const std::function<void(const PixelRo
             draw({row, m_width, x, y, z});
         }
     };
-    threads = std::clamp(threads, 1, 64);
-    const int32_t each = (m_height + threads - 1) / threads;
-    std::vector<std::thread> workers;
-    for (int t = 1; t < threads && t * each < m_height; ++t)
-        workers.emplace_back(
-            [&band, t, each, this] { band(t * each, std::min(m_height, (t + 1) * each)); });
-    band(0, std::min(m_height, each));
-    for (std::thread &worker : workers)
-        worker.join();
+    view_shading::inBands(m_height, threads, band);
 }

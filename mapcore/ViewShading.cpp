@@ -694,20 +694,6 @@ void shadeBands(const Job &job, int32_t first, int32_t end,
     shadeBandsBaseline(job, first, end, after);
 }
 
-/// Runs work(first, end) over row ranges of tiles, in up to `threads` threads.
-template <typename Work> void inBands(int32_t tileRows, int threads, Work &&work)
-{
-    threads = std::clamp(threads, 1, 64);
-    const int32_t each = (tileRows + threads - 1) / threads;
-    std::vector<std::thread> workers;
-    for (int t = 1; t < threads && t * each < tileRows; ++t)
-        workers.emplace_back(
-            [&work, t, each, tileRows] { work(t * each, std::min(tileRows, (t + 1) * each)); });
-    work(0, std::min(tileRows, each));
-    for (std::thread &worker : workers)
-        worker.join();
-}
-
 } // namespace
 
 sphere::LocalFrame viewFrameAxes(const MapProjection &projection)
@@ -750,7 +736,7 @@ bool prepareViewPixels(const MapProjection &projection, int threads, ViewPixels 
         return false;
     }
     // Each thread takes whole rows of tiles: their pixels, then their cones.
-    inBands(tileRows, threads, [&](int32_t first, int32_t end) {
+    view_shading::inBands(tileRows, threads, [&](int32_t first, int32_t end) {
         for (int32_t row = first * tile; row < std::min(out.height, end * tile); ++row) {
             const std::size_t at = std::size_t(row) * out.stride;
             viewFrameRow(out.projection, row, out.x.data() + at, out.y.data() + at,
@@ -824,8 +810,9 @@ bool shade(ViewPixels *pixels, const MapProjection &projection, const WorldImage
         }
     }
     const int32_t tileRows = (shape.height + ViewPixels::kTile - 1) / ViewPixels::kTile;
-    inBands(tileRows, threads,
-            [&](int32_t first, int32_t end) { shadeBands(job, first, end, afterRows); });
+    view_shading::inBands(tileRows, threads, [&](int32_t first, int32_t end) {
+        shadeBands(job, first, end, afterRows);
+    });
     return true;
 }
 

@@ -10,11 +10,13 @@
 #include "mapcore/MapProjection.h"
 #include "mapcore/NightOverlay.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <thread>
 #include <vector>
 
 /// An image to sample from: 32-bit pixels (B, G, R, A in memory), top row
@@ -126,6 +128,21 @@ bool shadeViewOnce(const MapProjection &projection, const WorldImage &day, const
                    const std::function<void(int32_t first, int32_t end)> &afterRows = {});
 
 namespace view_shading {
+
+/// Runs work(first, end) over ranges of [0, count), in up to `threads`
+/// threads, the calling one among them.
+template <typename Work> void inBands(int32_t count, int threads, Work &&work)
+{
+    threads = std::clamp(threads, 1, 64);
+    const int32_t each = (count + threads - 1) / threads;
+    std::vector<std::thread> workers;
+    for (int t = 1; t < threads && t * each < count; ++t)
+        workers.emplace_back(
+            [&work, t, each, count] { work(t * each, std::min(count, (t + 1) * each)); });
+    work(0, std::min(count, each));
+    for (std::thread &worker : workers)
+        worker.join();
+}
 
 /// atan2 in single precision by a polynomial that the compiler can run on
 /// several pixels at once, where libm's is a call per pixel: within
