@@ -142,7 +142,9 @@ void LayerPlan::drawLines(std::span<const FrameLine> pieces, const QColor &colou
     step.lines = std::move(curves);
     step.colour = colour;
     step.colour.setAlphaF(colour.alphaF() * std::min(1.0, width));
+    step.pixels = std::make_shared<SparseLayer>();
     m_steps.push_back(std::move(step));
+    m_paintedSize = {};
 }
 
 void LayerPlan::paint(std::function<void(QPainter &)> draw)
@@ -154,7 +156,8 @@ void LayerPlan::paint(std::function<void(QPainter &)> draw)
     m_paintedSize = {};
 }
 
-void LayerPlan::recordDrawing(Step &step, const QImage &frame, const QPainter &painter)
+void LayerPlan::recordDrawing(Step &step, const QImage &frame, const QPainter &painter,
+                              double scale)
 {
     QImage scratch(frame.size(), QImage::Format_ARGB32_Premultiplied);
     if (scratch.isNull()) {
@@ -163,12 +166,21 @@ void LayerPlan::recordDrawing(Step &step, const QImage &frame, const QPainter &p
     }
     scratch.setDevicePixelRatio(frame.devicePixelRatio());
     scratch.fill(Qt::transparent);
-    {
+    if (step.draw) {
         QPainter scratchPainter(&scratch);
         scratchPainter.setTransform(painter.transform());
         step.draw(scratchPainter);
+    } else {
+        drawLines(step, scratch, scale);
     }
     step.pixels->record(scratch);
+}
+
+void LayerPlan::drawLines(const Step &step, QImage &image, double scale)
+{
+    FastLines lines(image, step.colour.rgba());
+    for (const FrameLine &line : step.lines)
+        lines.polyline(line, scale);
 }
 
 void LayerPlan::replay(QImage &frame, QPainter &painter, double scale)
@@ -200,16 +212,16 @@ void LayerPlan::play(QImage &frame, QPainter &painter, double scale, bool keep)
         m_paintedRatio = frame.devicePixelRatio();
     }
     for (Step &step : m_steps) {
+        // Drawings and lines are kept as the pixels they cover: a view's
+        // curved lines cost more to draw again than to blend.
         if (step.draw && !keep) {
             step.draw(painter);
-        } else if (step.draw) {
+        } else if (!step.lines.empty() && !keep) {
+            drawLines(step, frame, scale);
+        } else if (step.pixels) {
             if (paintAgain)
-                recordDrawing(step, frame, painter);
+                recordDrawing(step, frame, painter, scale);
             step.pixels->blendOnto(frame);
-        } else if (!step.lines.empty()) {
-            FastLines lines(frame, step.colour.rgba());
-            for (const FrameLine &line : step.lines)
-                lines.polyline(line, scale);
         } else if (!step.text.isEmpty()) {
             painter.setFont(step.style.font);
             painter.setPen(step.style.color);

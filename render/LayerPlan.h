@@ -84,12 +84,13 @@ private:
         TextStyle style;
         std::vector<FrameLine> lines;
         std::function<void(QPainter &)> draw;
-        std::shared_ptr<SparseLayer> pixels; ///< what draw covers, once painted
+        std::shared_ptr<SparseLayer> pixels; ///< what draw or lines cover, once painted
     };
 
     void play(QImage &frame, QPainter &painter, double scale, bool keep);
     void record(QSize frameSize);
-    void recordDrawing(Step &step, const QImage &frame, const QPainter &painter);
+    void recordDrawing(Step &step, const QImage &frame, const QPainter &painter, double scale);
+    static void drawLines(const Step &step, QImage &image, double scale);
 
     std::vector<Step> m_steps;
     std::vector<QRectF> m_labels;
