@@ -19,17 +19,30 @@ double julianDay(double unixSeconds)
     return kUnixEpochJd + unixSeconds / 86400.0;
 }
 
-// The library keeps its state per thread: each thread names the files once.
-EphemerisProblem &threadProblem()
+// The library keeps its state per thread: each thread names the files once,
+// and closes them, freeing what the library holds for it, when it ends, as
+// the threads of a time-lapse do.
+struct ThreadEphemeris
 {
-    thread_local EphemerisProblem problem = [] {
+    EphemerisProblem problem;
+
+    ThreadEphemeris()
+    {
         swe_set_ephe_path(DUSKMAP_SWE_EPHE_DIR);
         double x[6];
         char error[AS_MAXCH];
         const int32 flags = swe_calc_ut(2451545.0, SE_MOON, SEFLG_SWIEPH, x, error);
-        return (flags & SEFLG_SWIEPH) ? EphemerisProblem::None : EphemerisProblem::FilesMissing;
-    }();
-    return problem;
+        problem = (flags & SEFLG_SWIEPH) ? EphemerisProblem::None : EphemerisProblem::FilesMissing;
+    }
+    ~ThreadEphemeris() { swe_close(); }
+    ThreadEphemeris(const ThreadEphemeris &) = delete;
+    ThreadEphemeris &operator=(const ThreadEphemeris &) = delete;
+};
+
+EphemerisProblem &threadProblem()
+{
+    thread_local ThreadEphemeris state;
+    return state.problem;
 }
 
 // Equatorial of date, in km, and Greenwich apparent sidereal time in radians.
