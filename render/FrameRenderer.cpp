@@ -102,13 +102,18 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
         m_frame = QImage();
         return m_frame;
     }
-    drawPixelLayers(model, pixels, shownInstant);
+    // Worked out once a frame, for the footprints and for the tracks and symbols.
+    const std::vector<SatelliteNow> satellites =
+        model.isLayerShown(MapLayer::Satellites) && !model.satellites().shown().empty()
+            ? satellitesAt(model, shownInstant)
+            : std::vector<SatelliteNow>{};
+    drawPixelLayers(model, pixels, shownInstant, satellites);
     const LayerSpace space = layerSpaceFor(size);
     const MapFrame frame = mapFrameFor(model, {space.width, space.height});
     QPainter painter(&m_frame);
     if (space.scale != 1.0)
         painter.scale(space.scale, space.scale);
-    drawLayers(model, painter, frame, space.scale * ratio, shownInstant, instant);
+    drawLayers(model, painter, frame, space.scale * ratio, shownInstant, instant, satellites);
     return m_frame;
 }
 
@@ -129,15 +134,16 @@ bool FrameRenderer::composeMap(QSize pixels, const UtcFields &instant)
 }
 
 void FrameRenderer::drawPixelLayers(const MapModel &model, QSize pixels,
-                                    const QDateTime &shownInstant)
+                                    const QDateTime &shownInstant,
+                                    const std::vector<SatelliteNow> &satellites)
 {
     // Each shown layer with something to draw at the instant.
     std::vector<std::unique_ptr<PixelLayer>> layers;
     if (model.isLayerShown(MapLayer::Eclipses))
         addEclipsePixelLayers(layers, shownInstant.toMSecsSinceEpoch() / 1000.0,
                               mapFrameFor(model, QSizeF(pixels)));
-    if (model.isLayerShown(MapLayer::Satellites) && !model.satellites().shown().empty())
-        layers.push_back(std::make_unique<FootprintLayer>(satellitesAt(model, shownInstant)));
+    if (!satellites.empty())
+        layers.push_back(std::make_unique<FootprintLayer>(satellites));
     layers.push_back(cloudLayerFor(model, shownInstant, pixels, m_weather));
     layers.push_back(auroraLayerFor(model, shownInstant, pixels, m_weather));
     std::erase(layers, nullptr);
@@ -161,7 +167,8 @@ void FrameRenderer::drawPixelLayers(const MapModel &model, QSize pixels,
 
 void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const MapFrame &frame,
                                double scale, const QDateTime &shownInstant,
-                               const UtcFields &instant)
+                               const UtcFields &instant,
+                               const std::vector<SatelliteNow> &satellites)
 {
     const auto shown = [&model](MapLayer layer) { return model.isLayerShown(layer); };
     const bool moving = model.isCentreMoving();
@@ -206,9 +213,6 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
     }
     // The satellites' tracks under the paths; their symbols and names with
     // the other marks below.
-    const std::vector<SatelliteNow> satellites = shown(MapLayer::Satellites)
-                                                     ? satellitesAt(model, shownInstant)
-                                                     : std::vector<SatelliteNow>{};
     if (!satellites.empty()) {
         const auto &home = model.place(PlaceEnd::Home);
         const double now = double(shownInstant.toMSecsSinceEpoch()) / 1000.0;

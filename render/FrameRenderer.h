@@ -66,10 +66,12 @@ private:
     /// Day and night in any other view, from the view's prepared pixels.
     bool composeView(const MapModel &model, QSize pixels, const UtcFields &instant);
     /// The layers drawn pixel by pixel, straight over day and night.
-    void drawPixelLayers(const MapModel &model, QSize pixels, const QDateTime &shownInstant);
+    void drawPixelLayers(const MapModel &model, QSize pixels, const QDateTime &shownInstant,
+                         const std::vector<SatelliteNow> &satellites);
     /// The layers over day and night, in the layers' points.
     void drawLayers(const MapModel &model, QPainter &painter, const MapFrame &frame, double scale,
-                    const QDateTime &shownInstant, const UtcFields &instant);
+                    const QDateTime &shownInstant, const UtcFields &instant,
+                    const std::vector<SatelliteNow> &satellites);
 
     /// A layer that stays the same from frame to frame while the map's frame
     /// and what it shows stay: planned once, replayed onto each frame.
