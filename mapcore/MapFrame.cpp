@@ -13,6 +13,10 @@ constexpr double kTolerance = 0.25;
 constexpr int kMaxDepth = 14;
 /// Bisections to find where a line leaves the view: to well under a point.
 constexpr int kRimSteps = 30;
+// A step this short, hidden at both ends and midway, could only graze the
+// view by far less than a pixel: not looked into further. Tracks of many
+// short steps lie half behind the globe.
+constexpr double kHiddenStepDegrees = 2.0;
 /// Just short of the seam, so that a place there lands on its side.
 constexpr double kSeamMargin = 1e-7;
 
@@ -276,7 +280,9 @@ void MapFrame::addStep(FrameLine &run, std::vector<FrameLine> &runs, const GeoPo
         if (pm && depth < kMaxDepth) {
             addStep(run, runs, a, pa, m, pm, depth + 1);
             addStep(run, runs, m, pm, b, pb, depth + 1);
-        } else if (!pm && depth < 4) {
+        } else if (!pm && depth < 4 &&
+                   std::max(std::fabs(b.latitude - a.latitude),
+                            std::fabs(b.longitude - a.longitude)) > kHiddenStepDegrees) {
             addStep(run, runs, a, pa, m, pm, depth + 1);
             addStep(run, runs, m, pm, b, pb, depth + 1);
         }

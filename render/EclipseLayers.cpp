@@ -71,8 +71,8 @@ class SolarShadowLayer final : public PixelLayer
     };
 
 public:
-    SolarShadowLayer(const eclipses::Shadow &shadow, double kmPerPixel)
-        : m_shadow(shadow), m_kmPerPixel(kmPerPixel)
+    SolarShadowLayer(const eclipses::Shadow &shadow, double unixSeconds, double kmPerPixel)
+        : m_shadow(shadow), m_unixSeconds(unixSeconds), m_kmPerPixel(kmPerPixel)
     {}
 
     void drawRow(const PixelRow &places, uint32_t *pixels) const override
@@ -129,6 +129,13 @@ private:
         draw(end, pixels[last]);
     }
 
+public:
+    void addKey(PixelLayerKey &key) const override
+    {
+        key.numbers.insert(key.numbers.end(), {m_unixSeconds, m_kmPerPixel});
+    }
+
+private:
     /// The penumbra's shade from one pixel to just before another.
     static void drawSteps(uint32_t *pixels, int32_t from, int32_t to, const Look &a, const Look &b)
     {
@@ -175,6 +182,7 @@ private:
     }
 
     eclipses::Shadow m_shadow;
+    double m_unixSeconds;
     double m_kmPerPixel;
 };
 
@@ -240,6 +248,15 @@ public:
         }
     }
 
+    void addKey(PixelLayerKey &key) const override
+    {
+        key.numbers.push_back(m_radiansPerPixel);
+        for (const Contact &contact : m_contacts)
+            key.numbers.insert(key.numbers.end(),
+                               {double(contact.present), contact.moon[0], contact.moon[1],
+                                contact.moon[2], contact.sinHorizon});
+    }
+
 private:
     struct Contact
     {
@@ -273,7 +290,7 @@ std::unique_ptr<PixelLayer> solarShadowLayer(double unixSeconds, double kmPerPix
     const eclipses::Shadow shadow = eclipses::Shadow::forPixels(unixSeconds);
     if (!shadow.fallsOnEarth())
         return nullptr;
-    return std::make_unique<SolarShadowLayer>(shadow, kmPerPixel);
+    return std::make_unique<SolarShadowLayer>(shadow, unixSeconds, kmPerPixel);
 }
 
 std::unique_ptr<PixelLayer> lunarVisibilityLayer(const eclipses::Eclipse &eclipse,

@@ -156,13 +156,8 @@ void FrameRenderer::drawPixelLayers(const MapModel &model, QSize pixels,
             : PixelPlaces(MapProjection(model.view(), model.viewCentre(), pixels.width(),
                                         pixels.height(), model.fit()),
                           &m_viewPixels);
-    uint8_t *const bits = m_frame.bits();
-    const auto stride = size_t(m_frame.bytesPerLine());
-    places.forEachRow(std::max(1, QThread::idealThreadCount()), [&](const PixelRow &row) {
-        auto *line = reinterpret_cast<uint32_t *>(bits + size_t(row.row) * stride);
-        for (const std::unique_ptr<PixelLayer> &layer : layers)
-            layer->drawRow(row, line);
-    });
+    m_pixelLayers.draw(layers, SampledPixels::frameOf(model, pixels), places, m_frame.bits(),
+                       size_t(m_frame.bytesPerLine()), std::max(1, QThread::idealThreadCount()));
 }
 
 void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const MapFrame &frame,
@@ -348,6 +343,7 @@ void FrameRenderer::releaseMemory()
 {
     m_viewPixels = ViewPixels{};
     m_weather = {};
+    m_pixelLayers.clear();
     for (LastingLayer &lasting : m_lasting)
         lasting = {};
     m_frame = QImage();

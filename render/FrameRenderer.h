@@ -31,8 +31,9 @@ MapFrame mapFrameFor(const MapModel &model, QSizeF size);
 
 /// Paints the map that a model describes, at any size and device pixel ratio,
 /// into an image of its own: the window, the snapshot, the export and the
-/// benchmarks all draw through it. Keeps decoded images and scratch memory
-/// between frames, never a result.
+/// benchmarks all draw through it. Keeps decoded images, scratch memory and
+/// what layers drew at the same instant and frame between frames, never a
+/// whole frame.
 class FrameRenderer
 {
 public:
@@ -96,6 +97,7 @@ private:
     SatelliteTracks m_satelliteTracks;
     /// The clouds' and the aurora's samples at each pixel of the last frame.
     WeatherSamples m_weather;
+    PixelLayerPass m_pixelLayers;
     double m_textScale = 1.0;
     /// The texts' styles at that scale, made once rather than for each frame.
     TextStyle m_smallStyle = smallTextStyle();

@@ -5,16 +5,77 @@
 // an eclipse's shadow or a satellite's footprint, tested against its cone, cap
 // or grid on the sphere, the same way in every view.
 
+#include "astro/GeoPoint.h"
+#include "mapcore/MapProjection.h"
 #include "mapcore/PixelPlaces.h"
 
+#include <QSize>
+
 #include <cstdint>
+#include <memory>
+#include <span>
+#include <typeindex>
+#include <vector>
+
+/// The frame whose pixels' places a layer is drawn at: the classic map, or a
+/// view with its centre and fit, at a size in device pixels. Equal frames
+/// have equal places.
+struct PixelFrame
+{
+    bool classic = true;
+    MapView view = MapView::PlateCarree;
+    GeoPoint centre;
+    MapFit fit = MapFit::Contain;
+    QSize pixels;
+    bool operator==(const PixelFrame &) const = default;
+};
+
+/// Everything a pass of layers draws from besides its pixels' places.
+struct PixelLayerKey
+{
+    std::vector<std::type_index> kinds;
+    std::vector<double> numbers;
+    /// Held, so that other data are never taken for them at the same address.
+    std::vector<std::shared_ptr<const void>> data;
+    bool operator==(const PixelLayerKey &) const = default;
+};
 
 class PixelLayer
 {
 public:
     virtual ~PixelLayer() = default;
-    /// Draws over one row of the frame's premultiplied 32-bit pixels, whose
-    /// places are given. Called for several rows at once from different
-    /// threads.
+    /// Draws over one row of premultiplied 32-bit pixels, whose places are
+    /// given. Called for several rows at once from different threads.
     virtual void drawRow(const PixelRow &places, uint32_t *pixels) const = 0;
+    /// Adds what the layer's pixels depend on besides their places: layers
+    /// adding equal keys draw equal pixels.
+    virtual void addKey(PixelLayerKey &key) const = 0;
+};
+
+/// Draws the layers drawn pixel by pixel over a frame in one pass on all
+/// cores, and keeps what they drew once the same pass comes twice running.
+/// The window draws one instant again for many reasons (a pin under the
+/// pointer, a label, a resized panel), and these layers can cost more than
+/// the rest of such a frame; a snapshot or a time-lapse, whose frames all
+/// differ, keeps nothing.
+class PixelLayerPass
+{
+public:
+    /// Draws `layers` onto `frame`, an image of the pixels' size in
+    /// premultiplied ARGB32 rows of `stride` bytes, at the places of `frame`.
+    void draw(std::span<const std::unique_ptr<PixelLayer>> layers, const PixelFrame &frame,
+              const PixelPlaces &places, uint8_t *bits, size_t stride, int threads);
+    void clear();
+
+private:
+    /// What a row drew, kept as the pixels it covers.
+    struct Kept
+    {
+        std::vector<uint32_t> columns;
+        std::vector<uint32_t> colours; ///< premultiplied
+    };
+    PixelFrame m_frame;
+    PixelLayerKey m_key;
+    bool m_drawnOnce = false;
+    std::vector<Kept> m_kept; ///< a row each
 };

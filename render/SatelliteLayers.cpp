@@ -81,6 +81,13 @@ FootprintLayer::FootprintLayer(std::span<const SatelliteNow> satellites)
     }
 }
 
+void FootprintLayer::addKey(PixelLayerKey &key) const
+{
+    for (const Cap &cap : m_caps)
+        key.numbers.insert(key.numbers.end(),
+                           {cap.x, cap.y, cap.z, cap.cosRadius, double(cap.colour)});
+}
+
 void FootprintLayer::drawRow(const PixelRow &places, uint32_t *pixels) const
 {
     // The row in runs of a few pixels, each bounded by a small cap of its

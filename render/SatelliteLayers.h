@@ -44,6 +44,7 @@ public:
     explicit FootprintLayer(std::span<const SatelliteNow> satellites);
     bool empty() const { return m_caps.empty(); }
     void drawRow(const PixelRow &places, uint32_t *pixels) const override;
+    void addKey(PixelLayerKey &key) const override;
 
 private:
     struct Cap

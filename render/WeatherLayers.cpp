@@ -133,6 +133,20 @@ sphere::Vector sunAt(const QDateTime &instant)
 }
 } // namespace
 
+void CloudLayer::addKey(PixelLayerKey &key) const
+{
+    key.data.push_back(m_samples.grid());
+    key.numbers.insert(key.numbers.end(), std::begin(m_sun), std::end(m_sun));
+    key.numbers.insert(key.numbers.end(), m_opacity.begin(), m_opacity.end());
+}
+
+void AuroraLayer::addKey(PixelLayerKey &key) const
+{
+    key.data.push_back(m_samples.grid());
+    key.numbers.insert(key.numbers.end(), std::begin(m_sun), std::end(m_sun));
+    key.numbers.push_back(m_threshold);
+}
+
 std::unique_ptr<PixelLayer> cloudLayerFor(const MapModel &model, const QDateTime &instant,
                                           QSize pixels, WeatherSamples &samples)
 {

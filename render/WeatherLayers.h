@@ -30,17 +30,8 @@ class QPainter;
 class SampledPixels
 {
 public:
-    /// The frame a sample belongs to: the classic map, or a view with its
-    /// centre and fit, at a size in device pixels.
-    struct Frame
-    {
-        bool classic = true;
-        MapView view = MapView::PlateCarree;
-        GeoPoint centre;
-        MapFit fit = MapFit::Contain;
-        QSize pixels;
-        bool operator==(const Frame &) const = default;
-    };
+    /// The frame a sample belongs to.
+    using Frame = PixelFrame;
     static Frame frameOf(const MapModel &model, QSize pixels);
 
     /// Keeps the samples when they are of this frame and grid, else clears
@@ -50,6 +41,8 @@ public:
     /// by one thread at a time.
     uint8_t *first(int32_t row) { return m_first.data() + size_t(row) * size_t(m_width); }
     uint8_t *second(int32_t row) { return m_second.data() + size_t(row) * size_t(m_width); }
+    /// The grid being sampled.
+    const std::shared_ptr<const void> &grid() const { return m_grid; }
     bool sampled(int32_t row) const { return m_sampled[size_t(row)] != 0; }
     void setSampled(int32_t row) { m_sampled[size_t(row)] = 1; }
 
@@ -77,6 +70,7 @@ public:
     CloudLayer(const weather::CloudMap &map, const weather::CloudLook &look,
                const sphere::Vector &sun, SampledPixels &samples);
     void drawRow(const PixelRow &places, uint32_t *pixels) const override;
+    void addKey(PixelLayerKey &key) const override;
 
 private:
     const weather::CloudMap &m_map;
@@ -99,6 +93,7 @@ public:
     AuroraLayer(const weather::AuroraForecast &forecast, float threshold, const sphere::Vector &sun,
                 SampledPixels &samples);
     void drawRow(const PixelRow &places, uint32_t *pixels) const override;
+    void addKey(PixelLayerKey &key) const override;
 
     /// The contour's width in pixels.
     static constexpr float kContourWidthPx = 1.5f;

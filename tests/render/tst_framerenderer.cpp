@@ -250,6 +250,41 @@ private slots:
         QCOMPARE(rest, FrameRenderer(*scene.resources).render(*scene.model, size));
     }
 
+    // What the layers drawn pixel by pixel drew is kept once a frame comes
+    // twice running, and redrawn alike; any change to what they draw from
+    // draws them afresh.
+    void keptPixelLayersAsDrawnAfresh_data()
+    {
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<GeoPoint>("centre");
+        QTest::addColumn<QSize>("size");
+        const GeoPoint mexico{25.0, -104.0};
+        QTest::newRow("the same frame") << 0 << mexico << QSize(360, 200);
+        QTest::newRow("two minutes on") << 120 << mexico << QSize(360, 200);
+        QTest::newRow("another centre") << 0 << GeoPoint{40.0, -80.0} << QSize(360, 200);
+        QTest::newRow("another size") << 0 << mexico << QSize(300, 200);
+    }
+    void keptPixelLayersAsDrawnAfresh()
+    {
+        QFETCH(int, seconds);
+        QFETCH(GeoPoint, centre);
+        QFETCH(QSize, size);
+        Scene scene({{"UTC", 51.4769, -0.0005}});
+        const QDateTime greatest(QDate(2024, 4, 8), QTime(18, 18), QTimeZone::utc());
+        scene.model->setLayerShown(MapLayer::Eclipses, true);
+        scene.model->setView(MapView::Globe);
+        scene.model->setChosenCentre(GeoPoint{25.0, -104.0});
+        scene.model->setShownInstant(greatest);
+        for (int frame = 0; frame < 3; ++frame)
+            scene.renderer->render(*scene.model, QSize(360, 200));
+        scene.model->setShownInstant(greatest.addSecs(seconds));
+        scene.model->setChosenCentre(centre);
+        for (int frame = 0; frame < 3; ++frame) {
+            const QImage fresh = FrameRenderer(*scene.resources).render(*scene.model, size);
+            QCOMPARE(scene.renderer->render(*scene.model, size), fresh);
+        }
+    }
+
     // The Sun's and the Moon's symbols centred on the points below them, and
     // the twilight lines on their altitudes; beyond the large map the symbols
     // grow faster than the width's square root, drawn both larger and scaled up.
