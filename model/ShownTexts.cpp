@@ -120,6 +120,11 @@ QString cityOf(const QString &zone)
     return local.isEmpty() ? cityOfZoneId(zone) : local;
 }
 
+std::span<const char *const> pinLights()
+{
+    return kLightNames;
+}
+
 QList<PinTexts> pinTexts(const MapModel &model)
 {
     QList<PinTexts> pins;

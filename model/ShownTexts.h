@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <span>
+
 class MapModel;
 
 /// The clock's texts for the model's shown instant in its zone.
@@ -45,6 +47,8 @@ struct PinTexts
     int utcOffsetSeconds = 0;
 };
 QList<PinTexts> pinTexts(const MapModel &model);
+/// Every light a world clock can show, in English as in PinTexts::light.
+std::span<const char *const> pinLights();
 
 /// The city of a zone id, as the map, the world clocks and a screen reader
 /// name it: in the user's language where CLDR has the name, else the id's

@@ -82,12 +82,25 @@ void FactsPanel::updateRows()
 void FactsPanel::updatePinTexts()
 {
     const QList<PinTexts> pins = pinTexts(m_model);
+    const QFontMetrics metrics(font());
+    int longestLight = 0;
+    for (const char *light : pinLights())
+        longestLight =
+            std::max(longestLight,
+                     metrics.horizontalAdvance(QCoreApplication::translate("ShownTexts", light)));
+    m_widestPin = 0;
     for (qsizetype i = 0; i < pins.size() && i < m_pinFields.size(); ++i) {
         const PinTexts &pin = pins.at(i);
         QStringList parts{cityOf(pin.zone), pin.clock};
         if (!pin.dayShift.isEmpty())
             parts << pin.dayShift;
-        parts << pin.offset << QCoreApplication::translate("ShownTexts", pin.light.toUtf8());
+        parts << pin.offset;
+        // As the clock turns and the light changes, the columns stay.
+        QString widest = parts.join(QStringLiteral("  ")) + QStringLiteral("  ");
+        std::replace_if(
+            widest.begin(), widest.end(), [](QChar c) { return c.isDigit(); }, QChar(u'8'));
+        m_widestPin = std::max(m_widestPin, metrics.horizontalAdvance(widest) + longestLight);
+        parts << QCoreApplication::translate("ShownTexts", pin.light.toUtf8());
         setReadoutText(m_pinFields.at(i), parts.join(QStringLiteral("  ")));
         m_pinFields.at(i)->setToolTip(pin.zone + QLatin1Char('\n') + pin.time + QLatin1Char('\n') +
                                       pin.date);
@@ -108,10 +121,13 @@ void FactsPanel::updateHomeTargetTexts()
     }
 }
 
-int FactsPanel::columnsFor(int windowWidth, double textScale)
+int FactsPanel::columnsFor(int windowWidth, double textScale) const
 {
-    // Wider under larger text.
-    return std::max(1, int(windowWidth / (kPinColumnWidth * textScale)));
+    // Wider under larger text, and wherever a language's words need it.
+    const QMargins margins = contentsMargins();
+    const int spacing = m_pinLayout->horizontalSpacing();
+    const int column = std::max(int(kPinColumnWidth * textScale) - spacing, m_widestPin) + spacing;
+    return std::max(1, (windowWidth - margins.left() - margins.right() + spacing) / column);
 }
 
 int FactsPanel::homeTargetRows(int columns) const

@@ -41,7 +41,7 @@ public:
     int rowsHeight(int windowWidth, double textScale) const;
 
 private:
-    static int columnsFor(int windowWidth, double textScale);
+    int columnsFor(int windowWidth, double textScale) const;
     /// How many rows home, target and the paths take, two columns each.
     int homeTargetRows(int columns) const;
 
@@ -52,4 +52,6 @@ private:
     std::array<QLabel *, 3> m_homeTargetFields{};
     QList<QLabel *> m_pinFields;
     int m_laidOutColumns = 0;
+    /// The widest world clock in any light, its digits at their widest.
+    int m_widestPin = 0;
 };

@@ -725,7 +725,7 @@ private slots:
         row("not a frame", "garbage", "720x457 720x360+0+0, zoom 1334x764");
         row("at the top, pinned", "@Rect(0 0 720 457)",
             "720x457 648x324+36+0, zoom 1294x764 at 0,0", 4);
-        row("eleven clocks, home and target", "", "720x573 720x360+0+0, zoom 1166x764", 11);
+        row("eleven clocks, home and target", "", "720x605 720x360+0+0, zoom 1166x764", 11);
     }
     void savedFrames()
     {
