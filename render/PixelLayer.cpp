@@ -1,9 +1,21 @@
 #include "render/PixelLayer.h"
 
+#include "mapcore/Vectorise.h"
 #include "mapcore/ViewShading.h"
 #include "render/RasterBlend.h"
 
 #include <algorithm>
+
+namespace {
+// Blending a run of pixels one after the other lets the compiler take
+// several at once: a shadow or a cloud map covers much of the frame.
+DUSKMAP_VECTORISE("tree-vectorize")
+void blendRun(uint32_t *__restrict pixels, const uint32_t *__restrict colours, uint32_t count)
+{
+    for (uint32_t i = 0; i < count; ++i)
+        pixels[i] = blendOver(pixels[i], colours[i]);
+}
+} // namespace
 
 void PixelLayerPass::clear()
 {
@@ -27,8 +39,11 @@ void PixelLayerPass::draw(std::span<const std::unique_ptr<PixelLayer>> layers,
             for (int32_t row = first; row < end; ++row) {
                 auto *line = reinterpret_cast<uint32_t *>(bits + size_t(row) * stride);
                 const Kept &kept = m_kept[size_t(row)];
-                for (size_t i = 0; i < kept.columns.size(); ++i)
-                    line[kept.columns[i]] = blendOver(line[kept.columns[i]], kept.colours[i]);
+                const uint32_t *colours = kept.colours.data();
+                for (size_t run = 0; run < kept.runs.size(); run += 2) {
+                    blendRun(line + kept.runs[run], colours, kept.runs[run + 1]);
+                    colours += kept.runs[run + 1];
+                }
             }
         });
         return;
@@ -47,14 +62,21 @@ void PixelLayerPass::draw(std::span<const std::unique_ptr<PixelLayer>> layers,
         for (const std::unique_ptr<PixelLayer> &layer : layers)
             layer->drawRow(row, drawn.data());
         auto *line = reinterpret_cast<uint32_t *>(bits + size_t(row.row) * stride);
-        for (int32_t column = 0; column < row.width; ++column) {
-            if (const uint32_t colour = drawn[size_t(column)]) {
-                line[column] = blendOver(line[column], colour);
-                if (keep) {
-                    m_kept[size_t(row.row)].columns.push_back(uint32_t(column));
-                    m_kept[size_t(row.row)].colours.push_back(colour);
-                }
+        blendRun(line, drawn.data(), uint32_t(row.width));
+        if (!keep)
+            return;
+        // The runs of pixels drawn on, as they lie.
+        Kept &kept = m_kept[size_t(row.row)];
+        for (int32_t column = 0; column < row.width;) {
+            if (!drawn[size_t(column)]) {
+                ++column;
+                continue;
             }
+            const int32_t start = column;
+            while (column < row.width && drawn[size_t(column)])
+                ++column;
+            kept.runs.insert(kept.runs.end(), {uint32_t(start), uint32_t(column - start)});
+            kept.colours.insert(kept.colours.end(), drawn.begin() + start, drawn.begin() + column);
         }
     });
 }

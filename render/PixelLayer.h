@@ -71,8 +71,8 @@ private:
     /// What a row drew, kept as the pixels it covers.
     struct Kept
     {
-        std::vector<uint32_t> columns;
-        std::vector<uint32_t> colours; ///< premultiplied
+        std::vector<uint32_t> runs;    ///< first column and length, for each run
+        std::vector<uint32_t> colours; ///< premultiplied, run after run
     };
     PixelFrame m_frame;
     PixelLayerKey m_key;
