@@ -83,6 +83,7 @@ EclipsesDialog::EclipsesDialog(const QDateTime &shown, const std::optional<GeoPo
     m_list->setObjectName(QStringLiteral("eclipseList"));
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
+    //: The list's name for screen readers: %1 and %2 the first and last years it covers
     m_list->setAccessibleName(
         tr("Eclipses from %1 to %2").arg(eclipses::kFirstYear).arg(eclipses::kLastYear));
     m_list->setHeaderLabels({tr("Type"), tr("Greatest (UT)"), tr("Place of greatest"),

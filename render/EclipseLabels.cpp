@@ -91,23 +91,25 @@ void drawLunarLabels(QPainter &painter, const MapFrame &frame, const eclipses::E
     const auto longitude = [&](double offset) {
         return std::remainder(under.longitude + offset, 360.0);
     };
+    //: On the map where all of a lunar eclipse's totality can be seen
+    const char *const allTotality = QT_TRANSLATE_NOOP("EclipsePath", "All of totality seen");
+    //: On the map where all of a partial or penumbral lunar eclipse can be seen
+    const char *const allEclipse = QT_TRANSLATE_NOOP("EclipsePath", "All of the eclipse seen");
+    //: On the map where the Moon rises while a lunar eclipse is under way
+    const char *const rises = QT_TRANSLATE_NOOP("EclipsePath", "Moon rises during the eclipse");
+    //: On the map where the Moon sets while a lunar eclipse is under way
+    const char *const sets = QT_TRANSLATE_NOOP("EclipsePath", "Moon sets during the eclipse");
+    //: On the map where a lunar eclipse cannot be seen: the Moon is down throughout
+    const char *const notSeen = QT_TRANSLATE_NOOP("EclipsePath", "Eclipse not seen");
     const struct
     {
         GeoPoint place;
         const char *text;
     } regions[] = {
-        {under, eclipse.type == eclipses::Type::Total
-                    //: On the map where all of a lunar eclipse's totality can be seen
-                    ? QT_TRANSLATE_NOOP("EclipsePath", "All of totality seen")
-                    //: On the map where all of a (partial or penumbral) lunar eclipse can be seen
-                    : QT_TRANSLATE_NOOP("EclipsePath", "All of the eclipse seen")},
-        //: On the map where the Moon rises while a lunar eclipse is under way
-        {{0.0, longitude(-90.0)},
-         QT_TRANSLATE_NOOP("EclipsePath", "Moon rises during the eclipse")},
-        //: On the map where the Moon sets while a lunar eclipse is under way
-        {{0.0, longitude(90.0)}, QT_TRANSLATE_NOOP("EclipsePath", "Moon sets during the eclipse")},
-        //: On the map where a lunar eclipse cannot be seen: the Moon is down throughout
-        {{-under.latitude, longitude(180.0)}, QT_TRANSLATE_NOOP("EclipsePath", "Eclipse not seen")},
+        {under, eclipse.type == eclipses::Type::Total ? allTotality : allEclipse},
+        {{0.0, longitude(-90.0)}, rises},
+        {{0.0, longitude(90.0)}, sets},
+        {{-under.latitude, longitude(180.0)}, notSeen},
     };
     // Along the equator a little either way where the view's edge or another
     // label is in the way: each region is some 30 degrees wide there.
