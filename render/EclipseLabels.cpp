@@ -64,8 +64,6 @@ void drawShadowLabels(QPainter &painter, const MapFrame &frame, double unixSecon
                       const TextStyle &style, LabelPlacer &placer)
 {
     const eclipses::Shadow shadow = eclipses::Shadow::at(unixSeconds);
-    if (!shadow.fallsOnEarth())
-        return;
     // North of the axis first, where the path seldom runs, then round it.
     constexpr double kWays[][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};
     for (const int percent : {20, 40, 60, 80}) {
@@ -131,9 +129,12 @@ void drawEclipseLabels(QPainter &painter, const MapFrame &frame, double unixSeco
 {
     painter.save();
     painter.setFont(style.font);
-    drawShadowLabels(painter, frame, unixSeconds, style, placer);
-    if (const auto eclipse = eclipses::eclipseWithin(unixSeconds, kEclipseShownSeconds);
-        eclipse && eclipse->kind == eclipses::Kind::Lunar)
-        drawLunarLabels(painter, frame, *eclipse, style, placer);
+    // Away from an eclipse this is known without working out the shadow.
+    if (const auto eclipse = eclipses::eclipseWithin(unixSeconds, kEclipseShownSeconds)) {
+        if (eclipse->kind == eclipses::Kind::Solar)
+            drawShadowLabels(painter, frame, unixSeconds, style, placer);
+        else
+            drawLunarLabels(painter, frame, *eclipse, style, placer);
+    }
     painter.restore();
 }
