@@ -1,6 +1,7 @@
 #include "app/EclipsesDialog.h"
 
 #include "eclipses/LocalCircumstances.h"
+#include "model/ShownRange.h"
 #include "platform/CoordinateText.h"
 
 #include <QDialogButtonBox>
@@ -111,7 +112,9 @@ EclipsesDialog::EclipsesDialog(const QDateTime &shown, const std::optional<GeoPo
                                  e.durationSeconds, magnitude,  seen};
         for (int column = 0; column < int(std::size(keys)); ++column)
             item->setData(column, EclipseItem::kSortRole, keys[column]);
-        if (!first && e.greatest > from)
+        // Listed with the rest, but the map cannot go where its sums fail.
+        item->setDisabled(greatest.date() < kFirstShownDate || greatest.date() > kLastShownDate);
+        if (!first && e.greatest > from && !item->isDisabled())
             first = item;
     }
     for (int column = 0; column < m_list->columnCount(); ++column)

@@ -129,7 +129,8 @@ private slots:
                  "");
     }
 
-    // What the list says sorts as it means, and its dates keep their century in every locale.
+    // What the list says sorts as it means, its dates keep their century in every locale, and
+    // what the map cannot show cannot be chosen.
     void eclipsesDialogSortsAndDates()
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -141,6 +142,9 @@ private slots:
         QVERIFY(list->topLevelItem(0)->text(3).startsWith("106 min"));
         list->sortItems(4, Qt::AscendingOrder);
         QVERIFY(!list->topLevelItem(0)->text(4).startsWith('-'));
+        // The last, in September 2100, lies past the dates the map shows.
+        list->sortItems(1, Qt::DescendingOrder);
+        QVERIFY(list->topLevelItem(0)->isDisabled());
     }
 };
 
