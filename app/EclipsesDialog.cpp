@@ -1,6 +1,7 @@
 #include "app/EclipsesDialog.h"
 
 #include "eclipses/LocalCircumstances.h"
+#include "model/ShownRange.h"
 #include "platform/CoordinateText.h"
 
 #include <QDialogButtonBox>
@@ -8,6 +9,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTimeZone>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -40,6 +42,31 @@ QString durationText(double seconds)
         .arg(whole % 60, 2, 10, QLatin1Char('0'));
 }
 
+/// The locale's short date and time with the year in full: the list spans
+/// two centuries, where "1/2/00" could be either.
+QString greatestText(const QLocale &locale, const QDateTime &greatest)
+{
+    QString format = locale.dateTimeFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return locale.toString(greatest, format);
+}
+
+/// Sorts by what each column means rather than by its text: times, seconds
+/// and magnitudes as numbers, whatever the locale writes.
+class EclipseItem final : public QTreeWidgetItem
+{
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    static constexpr int kSortRole = Qt::UserRole + 1;
+    bool operator<(const QTreeWidgetItem &other) const override
+    {
+        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
+        return QVariant::compare(data(column, kSortRole), other.data(column, kSortRole)) ==
+               QPartialOrdering::Less;
+    }
+};
+
 bool seenFrom(const eclipses::Eclipse &e, const GeoPoint &home)
 {
     if (e.kind == eclipses::Kind::Lunar)
@@ -57,6 +84,9 @@ EclipsesDialog::EclipsesDialog(const QDateTime &shown, const std::optional<GeoPo
     m_list->setObjectName(QStringLiteral("eclipseList"));
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
+    //: The list's name for screen readers: %1 and %2 the first and last years it covers
+    m_list->setAccessibleName(
+        tr("Eclipses from %1 to %2").arg(eclipses::kFirstYear).arg(eclipses::kLastYear));
     m_list->setHeaderLabels({tr("Type"), tr("Greatest (UT)"), tr("Place of greatest"),
                              tr("Duration"), tr("Magnitude"), tr("Seen from home")});
     const QLocale locale;
@@ -65,20 +95,39 @@ EclipsesDialog::EclipsesDialog(const QDateTime &shown, const std::optional<GeoPo
     for (const eclipses::Eclipse &e : eclipses::allEclipses()) {
         const QDateTime greatest = QDateTime::fromMSecsSinceEpoch(
             qint64(std::llround(e.greatest * 1000.0)), QTimeZone::utc());
-        auto *item = new QTreeWidgetItem(
-            m_list, {typeText(e), locale.toString(greatest, QLocale::ShortFormat),
-                     shownCoordinates(e.place, 1), durationText(e.durationSeconds),
-                     locale.toString(e.magnitude, 'f', 3),
-                     home ? (seenFrom(e, *home) ? tr("Yes") : tr("No")) : QString()});
+        // A penumbral eclipse's umbral magnitude is below zero: its penumbral
+        // one says how deep it goes.
+        const double magnitude =
+            e.type == eclipses::Type::Penumbral ? e.penumbralMagnitude : e.magnitude;
+        // Without home: -1, and the column hidden.
+        const int seen = home ? int(seenFrom(e, *home)) : -1;
+        auto *item = new EclipseItem(
+            m_list, {typeText(e), greatestText(locale, greatest), shownCoordinates(e.place, 1),
+                     durationText(e.durationSeconds), locale.toString(magnitude, 'f', 3),
+                     seen < 0 ? QString()
+                     : seen   ? tr("Yes")
+                              : tr("No")});
         item->setData(0, Qt::UserRole, greatest);
-        if (!first && e.greatest > from)
+        const QVariant keys[] = {item->text(0),     e.greatest, e.place.latitude,
+                                 e.durationSeconds, magnitude,  seen};
+        for (int column = 0; column < int(std::size(keys)); ++column)
+            item->setData(column, EclipseItem::kSortRole, keys[column]);
+        // Listed with the rest, but the map cannot go where its sums fail.
+        item->setDisabled(greatest.date() < kFirstShownDate || greatest.date() > kLastShownDate);
+        if (!first && e.greatest > from && !item->isDisabled())
             first = item;
     }
     for (int column = 0; column < m_list->columnCount(); ++column)
         m_list->resizeColumnToContents(column);
+    m_list->setColumnHidden(5, !home);
+    m_list->sortByColumn(1, Qt::AscendingOrder);
+    m_list->setSortingEnabled(true);
     if (first) {
         m_list->setCurrentItem(first);
-        m_list->scrollToItem(first, QAbstractItemView::PositionAtCenter);
+        // Once the list has its size, or the chosen row stays at its edge.
+        QTimer::singleShot(0, m_list, [this] {
+            m_list->scrollToItem(m_list->currentItem(), QAbstractItemView::PositionAtCenter);
+        });
     }
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     //: Shows the eclipse chosen in the list at its greatest

@@ -391,8 +391,12 @@ void TimeMachine::goToEclipse(bool next)
         next ? eclipses::nextEclipse(shown + 1.0) : eclipses::previousEclipse(shown - 1.0);
     if (!eclipse)
         return; // none within the years the list covers
-    m_model.setShownInstant(QDateTime::fromMSecsSinceEpoch(
-        qint64(std::llround(eclipse->greatest * 1000.0)), QTimeZone::utc()));
+    const QDateTime greatest = QDateTime::fromMSecsSinceEpoch(
+        qint64(std::llround(eclipse->greatest * 1000.0)), QTimeZone::utc());
+    // Past the dates the map shows, it would stop at their end instead.
+    if (greatest.date() < kFirstShownDate || greatest.date() > kLastShownDate)
+        return;
+    m_model.setShownInstant(greatest);
 }
 
 void TimeMachine::listEclipses()

@@ -225,26 +225,44 @@ QString eclipseText(const MapModel &model, const places::Place &place, double me
         eclipseWithin(model.shownInstant().toMSecsSinceEpoch() / 1000.0, 86400.0);
     if (!e)
         return {};
-    const auto span = [&](const char *text, double from, double to) {
-        return QCoreApplication::translate("ShownTexts", text)
-            .arg(clockText(from, zone), clockText(to, zone));
+    // A contact with the Sun or the Moon below the horizon is not seen: the
+    // span runs from its rising or to its setting instead.
+    const auto when = [&](double t, bool up, bool before, const char *rise, const char *set) {
+        return up ? clockText(t, zone)
+                  : QCoreApplication::translate("ShownTexts", before ? rise : set);
     };
+    //: In place of the local time an eclipse is first seen: the Sun rises during it
+    const char *const sunrise = QT_TRANSLATE_NOOP("ShownTexts", "sunrise");
+    //: In place of the local time an eclipse is last seen: the Sun sets during it
+    const char *const sunset = QT_TRANSLATE_NOOP("ShownTexts", "sunset");
     if (e->kind == Kind::Solar) {
         const SolarLocalCircumstances local = solarLocalCircumstances(*e, place.point, metres);
-        const auto &c = local.contacts;
+        const auto contact = [&](size_t i) {
+            return when(local.contacts[i], local.sunUpAtContact[i], i < 2, sunrise, sunset);
+        };
+        const QString sun = shownDegrees(local.sunAltitudeDeg);
         switch (local.seen) {
         case Seen::Total:
-            //: What a place sees of a solar eclipse: %1 and %2 the local times totality begins and
-            //: ends
-            return span(QT_TRANSLATE_NOOP("ShownTexts", "total eclipse %1–%2"), c[1], c[2]);
+            //: What a place sees of a solar eclipse: %1 and %2 the local times totality begins
+            //: and ends, %3 and %4 those of the partial eclipse around it, %5 the Sun's height
+            //: in degrees at the greatest
+            return QCoreApplication::translate("ShownTexts",
+                                               "total eclipse %1–%2 (partial %3–%4), Sun %5°")
+                .arg(contact(1), contact(2), contact(0), contact(3), sun);
         case Seen::Annular:
-            //: %1 and %2 the local times the ring of the Sun begins and ends
-            return span(QT_TRANSLATE_NOOP("ShownTexts", "annular eclipse %1–%2"), c[1], c[2]);
+            //: %1 and %2 the local times the ring of the Sun begins and ends, %3 and %4 those
+            //: of the partial eclipse around it, %5 the Sun's height in degrees at the greatest
+            return QCoreApplication::translate("ShownTexts",
+                                               "annular eclipse %1–%2 (partial %3–%4), Sun %5°")
+                .arg(contact(1), contact(2), contact(0), contact(3), sun);
         case Seen::Partial:
-            //: %1 and %2 the local times a partial solar eclipse begins and ends, %3 the most
-            //: of the Sun's diameter covered, in per cent rounded down
-            return span(QT_TRANSLATE_NOOP("ShownTexts", "partial eclipse %1–%2, %3 %"), c[0], c[3])
-                .arg(wholeNumber(std::floor(100.0 * local.magnitude)));
+            //: %1 and %2 the local times a partial solar eclipse begins and ends (or sunrise,
+            //: sunset), %3 the most of the Sun's diameter covered, in per cent rounded down, %4
+            //: the local time of that greatest, %5 the Sun's height in degrees then
+            return QCoreApplication::translate("ShownTexts",
+                                               "partial eclipse %1–%2, %3 % at %4, Sun %5°")
+                .arg(contact(0), contact(3), wholeNumber(std::floor(100.0 * local.magnitude)),
+                     clockText(local.greatest, zone), sun);
         case Seen::None:
             break;
         }
@@ -253,16 +271,27 @@ QString eclipseText(const MapModel &model, const places::Place &place, double me
     }
     const LunarLocalCircumstances local = lunarLocalCircumstances(*e, place.point, metres);
     const auto &up = local.moonUpAtContact;
-    const auto &c = e->contacts;
+    //: In place of the local time a lunar eclipse is first seen: the Moon rises during it
+    const char *const moonrise = QT_TRANSLATE_NOOP("ShownTexts", "moonrise");
+    //: In place of the local time a lunar eclipse is last seen: the Moon sets during it
+    const char *const moonset = QT_TRANSLATE_NOOP("ShownTexts", "moonset");
+    const auto span = [&](const char *text, LunarContact from, LunarContact to) {
+        return QCoreApplication::translate("ShownTexts", text)
+            .arg(when(e->contacts[from], up[from], true, moonrise, moonset),
+                 when(e->contacts[to], up[to], false, moonrise, moonset));
+    };
     if (up[U2] || up[U3])
-        //: %1 and %2 the local times a total lunar eclipse's totality begins and ends
-        return span(QT_TRANSLATE_NOOP("ShownTexts", "total lunar eclipse %1–%2"), c[U2], c[U3]);
+        //: %1 and %2 the local times a total lunar eclipse's totality begins and ends (or
+        //: moonrise, moonset)
+        return span(QT_TRANSLATE_NOOP("ShownTexts", "total lunar eclipse %1–%2"), U2, U3);
     if (up[U1] || up[U4])
-        //: %1 and %2 the local times the Moon enters and leaves the Earth's umbra
-        return span(QT_TRANSLATE_NOOP("ShownTexts", "partial lunar eclipse %1–%2"), c[U1], c[U4]);
+        //: %1 and %2 the local times the Moon enters and leaves the Earth's umbra (or moonrise,
+        //: moonset)
+        return span(QT_TRANSLATE_NOOP("ShownTexts", "partial lunar eclipse %1–%2"), U1, U4);
     if (local.seen)
-        //: %1 and %2 the local times the Moon enters and leaves the Earth's penumbra
-        return span(QT_TRANSLATE_NOOP("ShownTexts", "penumbral lunar eclipse %1–%2"), c[P1], c[P4]);
+        //: %1 and %2 the local times the Moon enters and leaves the Earth's penumbra (or
+        //: moonrise, moonset)
+        return span(QT_TRANSLATE_NOOP("ShownTexts", "penumbral lunar eclipse %1–%2"), P1, P4);
     //: A lunar eclipse is near, but the Moon is below this place's horizon throughout
     return QCoreApplication::translate("ShownTexts", "lunar eclipse not seen");
 }

@@ -8,6 +8,7 @@
 #include "model/ShownTexts.h"
 #include "model/SkyTexts.h"
 #include "platform/LargeImage.h"
+#include "render/EclipseLabels.h"
 #include "render/EclipseLayers.h"
 #include "render/FastLines.h"
 #include "render/MapLayers.h"
@@ -256,6 +257,9 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
         drawSatelliteSymbols(painter, frame, satellites, m_smallStyle, m_labels);
     if (twilightLines)
         drawTwilightLabels(painter, frame, sun, m_smallStyle, m_labels);
+    if (shown(MapLayer::Eclipses))
+        drawEclipseLabels(painter, frame, shownInstant.toMSecsSinceEpoch() / 1000.0, m_smallStyle,
+                          m_labels);
     if (marker)
         drawZoneLabel(painter, markerX, markerY, model.zoneName(), m_labelStyle, mapWidth, view);
 }

@@ -59,6 +59,36 @@
         <extracomment>A time in UT beside the central line of a solar eclipse&apos;s path on the map</extracomment>
         <translation>%1 UT</translation>
     </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>Beside a line of the Moon&apos;s shadow on the map: the part of the Sun&apos;s diameter the Moon hides along it, in per cent</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>All of totality seen</source>
+        <extracomment>On the map where all of a lunar eclipse&apos;s totality can be seen</extracomment>
+        <translation>Totalidad visible entera</translation>
+    </message>
+    <message>
+        <source>All of the eclipse seen</source>
+        <extracomment>On the map where all of a partial or penumbral lunar eclipse can be seen</extracomment>
+        <translation>Eclipse visible entero</translation>
+    </message>
+    <message>
+        <source>Moon rises during the eclipse</source>
+        <extracomment>On the map where the Moon rises while a lunar eclipse is under way</extracomment>
+        <translation>La Luna sale durante el eclipse</translation>
+    </message>
+    <message>
+        <source>Moon sets during the eclipse</source>
+        <extracomment>On the map where the Moon sets while a lunar eclipse is under way</extracomment>
+        <translation>La Luna se pone durante el eclipse</translation>
+    </message>
+    <message>
+        <source>Eclipse not seen</source>
+        <extracomment>On the map where a lunar eclipse cannot be seen: the Moon is down throughout</extracomment>
+        <translation>Eclipse no visible</translation>
+    </message>
 </context>
 <context>
     <name>EclipsesDialog</name>
@@ -135,6 +165,11 @@
         <source>&amp;Go There</source>
         <extracomment>Shows the eclipse chosen in the list at its greatest</extracomment>
         <translation>&amp;Ir allí</translation>
+    </message>
+    <message>
+        <source>Eclipses from %1 to %2</source>
+        <extracomment>The list&apos;s name for screen readers: %1 and %2 the first and last years it covers</extracomment>
+        <translation>Eclipses de %1 a %2</translation>
     </message>
 </context>
 <context>
@@ -1271,38 +1306,23 @@ Zona horaria %3
 Sol hacia %4°</translation>
     </message>
     <message>
-        <source>total eclipse %1–%2</source>
-        <extracomment>What a place sees of a solar eclipse: %1 and %2 the local times totality begins and ends</extracomment>
-        <translation>eclipse total %1–%2</translation>
-    </message>
-    <message>
-        <source>annular eclipse %1–%2</source>
-        <extracomment>%1 and %2 the local times the ring of the Sun begins and ends</extracomment>
-        <translation>eclipse anular %1–%2</translation>
-    </message>
-    <message>
-        <source>partial eclipse %1–%2, %3 %</source>
-        <extracomment>%1 and %2 the local times a partial solar eclipse begins and ends, %3 the most of the Sun&apos;s diameter covered, in per cent rounded down</extracomment>
-        <translation>eclipse parcial %1–%2, %3 %</translation>
-    </message>
-    <message>
         <source>no eclipse seen</source>
         <extracomment>A solar eclipse is near, but this place does not see it</extracomment>
         <translation>eclipse no visible</translation>
     </message>
     <message>
         <source>total lunar eclipse %1–%2</source>
-        <extracomment>%1 and %2 the local times a total lunar eclipse&apos;s totality begins and ends</extracomment>
+        <extracomment>%1 and %2 the local times a total lunar eclipse&apos;s totality begins and ends (or moonrise, moonset)</extracomment>
         <translation>eclipse total de Luna %1–%2</translation>
     </message>
     <message>
         <source>partial lunar eclipse %1–%2</source>
-        <extracomment>%1 and %2 the local times the Moon enters and leaves the Earth&apos;s umbra</extracomment>
+        <extracomment>%1 and %2 the local times the Moon enters and leaves the Earth&apos;s umbra (or moonrise, moonset)</extracomment>
         <translation>eclipse parcial de Luna %1–%2</translation>
     </message>
     <message>
         <source>penumbral lunar eclipse %1–%2</source>
-        <extracomment>%1 and %2 the local times the Moon enters and leaves the Earth&apos;s penumbra</extracomment>
+        <extracomment>%1 and %2 the local times the Moon enters and leaves the Earth&apos;s penumbra (or moonrise, moonset)</extracomment>
         <translation>eclipse penumbral de Luna %1–%2</translation>
     </message>
     <message>
@@ -1317,6 +1337,41 @@ Sol hacia %4°</translation>
     <message>
         <source>%1 rises %2, %3°</source>
         <translation>%1 sale %2, %3°</translation>
+    </message>
+    <message>
+        <source>sunrise</source>
+        <extracomment>In place of the local time an eclipse is first seen: the Sun rises during it</extracomment>
+        <translation>salida del Sol</translation>
+    </message>
+    <message>
+        <source>sunset</source>
+        <extracomment>In place of the local time an eclipse is last seen: the Sun sets during it</extracomment>
+        <translation>puesta del Sol</translation>
+    </message>
+    <message>
+        <source>total eclipse %1–%2 (partial %3–%4), Sun %5°</source>
+        <extracomment>What a place sees of a solar eclipse: %1 and %2 the local times totality begins and ends, %3 and %4 those of the partial eclipse around it, %5 the Sun&apos;s height in degrees at the greatest</extracomment>
+        <translation>eclipse total %1–%2 (parcial %3–%4), Sol %5°</translation>
+    </message>
+    <message>
+        <source>annular eclipse %1–%2 (partial %3–%4), Sun %5°</source>
+        <extracomment>%1 and %2 the local times the ring of the Sun begins and ends, %3 and %4 those of the partial eclipse around it, %5 the Sun&apos;s height in degrees at the greatest</extracomment>
+        <translation>eclipse anular %1–%2 (parcial %3–%4), Sol %5°</translation>
+    </message>
+    <message>
+        <source>partial eclipse %1–%2, %3 % at %4, Sun %5°</source>
+        <extracomment>%1 and %2 the local times a partial solar eclipse begins and ends (or sunrise, sunset), %3 the most of the Sun&apos;s diameter covered, in per cent rounded down, %4 the local time of that greatest, %5 the Sun&apos;s height in degrees then</extracomment>
+        <translation>eclipse parcial %1–%2, %3 % a las %4, Sol %5°</translation>
+    </message>
+    <message>
+        <source>moonrise</source>
+        <extracomment>In place of the local time a lunar eclipse is first seen: the Moon rises during it</extracomment>
+        <translation>salida de la Luna</translation>
+    </message>
+    <message>
+        <source>moonset</source>
+        <extracomment>In place of the local time a lunar eclipse is last seen: the Moon sets during it</extracomment>
+        <translation>puesta de la Luna</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,16 @@ private slots:
             "sunrise 7:07, sunset 18:43 · Sun 33°|Target Paris · 14:00 · sunrise 7:49, sunset "
             "19:29 · Sun 38°|SP 247° 878 km · LP 67° 39,152 km · grey line 19:24–19:57 (home "
             "time)|#");
+        // Madrid, where the Sun sets before the eclipse ends and the Moon rises in totality.
+        row("--readouts --zone UTC --at 2026-08-12T17:46:00Z --home 40.42,-3.70", "UTC",
+            "0 7 0: |17:46:00 UTC +0000|Wednesday, August 12, 2026|Sunrise:  4:41|Sunset: "
+            "19:28|Latitude:  51° 28' 37\" N|Longitude:   0°  0'  2\" W|Home IN80dk · ≈19:46 · "
+            "sunrise 7:22, sunset 21:16 · Sun 16° · partial eclipse 19:36–sunset, 99 % at 20:32, "
+            "Sun 7°|#");
+        row("--readouts --zone UTC --eclipse 2025-09-07 --home 40.42,-3.70", "UTC",
+            "0 7 0: |18:11:49 UTC +0000|Sunday, September 7, 2025|Sunrise:  5:22|Sunset: "
+            "18:33|Latitude:  51° 28' 37\" N|Longitude:   0°  0'  2\" W|Home IN80dk · ≈20:11 · "
+            "sunrise 7:48, sunset 20:36 · Sun 4° · total lunar eclipse moonrise–20:52|#");
         row("--readouts --zone new~york --at 2026-10-01T12:00:00Z", "UTC",
             "0 6 0: |8:00:00 EDT -0400|");
         // One no database knows, and a real one that the zone table does not list.

@@ -128,6 +128,24 @@ private slots:
                      ->text(5),
                  "");
     }
+
+    // What the list says sorts as it means, its dates keep their century in every locale, and
+    // what the map cannot show cannot be chosen.
+    void eclipsesDialogSortsAndDates()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        EclipsesDialog dialog(kNoon, std::nullopt, nullptr);
+        QLocale::setDefault(QLocale::c());
+        auto *list = dialog.findChild<QTreeWidget *>("eclipseList");
+        QVERIFY(list->topLevelItem(0)->text(1).startsWith("5/28/1900"));
+        list->sortItems(3, Qt::DescendingOrder);
+        QVERIFY(list->topLevelItem(0)->text(3).startsWith("106 min"));
+        list->sortItems(4, Qt::AscendingOrder);
+        QVERIFY(!list->topLevelItem(0)->text(4).startsWith('-'));
+        // The last, in September 2100, lies past the dates the map shows.
+        list->sortItems(1, Qt::DescendingOrder);
+        QVERIFY(list->topLevelItem(0)->isDisabled());
+    }
 };
 
 QTEST_MAIN(TimeMachineTest)

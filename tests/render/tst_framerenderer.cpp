@@ -9,6 +9,7 @@
 #include "places/GreatCircle.h"
 #include "platform/Clock.h"
 #include "platform/Resources.h"
+#include "render/EclipseLabels.h"
 #include "render/EclipseLayers.h"
 #include "render/FrameRenderer.h"
 #include "render/LabelPlacer.h"
@@ -729,6 +730,33 @@ private slots:
         }
         QVERIFY(shaded > 1000);
         QVERIFY(central > 0);
+    }
+
+    // Each line of the shadow is labelled where its magnitude is the label's, and a lunar
+    // eclipse's four regions are named.
+    void eclipseLabelsSitOnTheirLines()
+    {
+        const MapFrame frame(kLargePreset);
+        QImage image(int(frame.width()), int(frame.height()), QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&image);
+        LabelPlacer placer;
+        const auto at = [](int y, int m, int d, QTime time) {
+            return double(QDateTime(QDate(y, m, d), time, QTimeZone::utc()).toSecsSinceEpoch());
+        };
+        const double t = at(2024, 4, 8, QTime(18, 18));
+        drawEclipseLabels(painter, frame, t, smallTextStyle(), placer);
+        QCOMPARE(placer.placed().size(), 4u);
+        for (size_t i = 0; i < 4; ++i) {
+            const QPointF centre = placer.placed()[i].center();
+            const auto place = frame.fromFrame({centre.x(), centre.y()});
+            QVERIFY(place);
+            const double magnitude = eclipses::Shadow::at(t).sample(*place).magnitude;
+            QVERIFY2(std::abs(magnitude - 0.2 * double(i + 1)) < 0.02,
+                     qPrintable(QString::number(magnitude)));
+        }
+        placer.clear();
+        drawEclipseLabels(painter, frame, at(2025, 9, 7, QTime(18, 12)), smallTextStyle(), placer);
+        QCOMPARE(placer.placed().size(), 4u);
     }
 
     void gridFollowsTheTextScale()
