@@ -59,6 +59,12 @@ std::vector<WeatherAge> weatherAges(const MapModel &model, const QDateTime &inst
                        .arg(ageText(-age)),
              age > kAuroraStaleSeconds});
     }
+    // A file refused says so where its age would be, and as a warning: the
+    // layer the user asked for is missing.
+    for (const WeatherSourceInfo &info : kWeatherSources)
+        if (const QString &refused = model.weatherFileMessage(info.source);
+            !refused.isEmpty() && model.isLayerShown(info.layer))
+            ages.push_back({refused, true});
     return ages;
 }
 
