@@ -544,6 +544,9 @@ void MainWindow::updateClock()
         // here, only a new minute while showing now.
         if (m_model.isShowingNow() && sameZone && m_facts->showsHomeOrTarget())
             m_facts->updateHomeTargetTexts();
+        // The weather's ages in the map's corner count minutes.
+        if (m_model.isShowingNow() && sameZone && (m_model.clouds() || m_model.aurora()))
+            m_mapWidget->update();
     }
 }
 

@@ -559,6 +559,13 @@ private slots:
         QTRY_VERIFY(model.aurora());
         QVERIFY(problem->isHidden());
         QCOMPARE(weatherAges(model, kNoon).back().text, "Aurora 30 min old");
+        // The map, and its corner's ages, follow the minutes.
+        QSignalSpy painted(app.window->mapWidget(), &MapWidget::framePainted);
+        app.window->show();
+        QVERIFY(painted.wait());
+        painted.clear();
+        app.clock.advance(60 * 1000);
+        QVERIFY(painted.wait());
         for (QPushButton *button : dialog.findChildren<QPushButton *>())
             if (button->accessibleName() == "Clear the cloud map file")
                 button->click();
