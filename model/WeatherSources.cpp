@@ -12,13 +12,13 @@ WatchedFile::Read readWeatherSource(WeatherSource source, const QString &path)
     QString error;
     switch (source) {
     case WeatherSource::Clouds: {
-        CloudMapReading clouds = readCloudMap(path);
+        CloudMapReading clouds = readCloudMap(path, true);
         read.value = std::move(clouds.map);
         error = clouds.error;
         break;
     }
     case WeatherSource::Aurora: {
-        AuroraReading aurora = readAuroraForecast(path);
+        AuroraReading aurora = readAuroraForecast(path, true);
         read.value = std::move(aurora.forecast);
         error = aurora.error;
         break;

@@ -542,6 +542,15 @@ private slots:
         QCOMPARE(weatherAges(model, kNoon).back().text,
                  "Aurora forecast \"clouds.png\" not shown: not JSON: illegal value at byte 1");
 
+        // In the user's language, the reason too.
+        QTranslator pseudo;
+        QVERIFY(pseudo.load(QStringLiteral(PSEUDO_CATALOGUE)));
+        QCoreApplication::installTranslator(&pseudo);
+        const QString missing =
+            readWeatherSource(WeatherSource::Clouds, files.filePath("none.png")).message;
+        QCoreApplication::removeTranslator(&pseudo);
+        QVERIFY2(!missing.contains("no such file"), qPrintable(missing));
+
         PreferencesDialog dialog(model, {});
         const auto field = [&](const QString &name) {
             for (QLineEdit *edit : dialog.findChildren<QLineEdit *>())
