@@ -100,21 +100,31 @@ std::unique_ptr<MapModel> modelFor(const CommandLineOptions &options, Preference
         model->setHomeElevation(*options.homeElevation);
     if (options.greyLineBand)
         model->setGreyLineBand(*options.greyLineBand);
-    if (!options.cloudsPath.isEmpty()) {
-        const CloudMapReading clouds = readCloudMap(options.cloudsPath);
+    // The weather files as given, else as stored: one given that cannot be
+    // read ends the run; a stored one is said and left out, as the window does.
+    const QString cloudsPath = options.cloudsPath.isEmpty()
+                                   ? model->weatherFile(WeatherSource::Clouds)
+                                   : options.cloudsPath;
+    if (!cloudsPath.isEmpty()) {
+        const CloudMapReading clouds = readCloudMap(cloudsPath);
         if (!clouds.map) {
-            err << "duskmap: cannot read the cloud map \"" << options.cloudsPath
-                << "\": " << clouds.error << "\n";
-            return nullptr;
+            err << "duskmap: cannot read the cloud map \"" << cloudsPath << "\": " << clouds.error
+                << "\n";
+            if (!options.cloudsPath.isEmpty())
+                return nullptr;
         }
         model->setClouds(clouds.map);
     }
-    if (!options.auroraPath.isEmpty()) {
-        const AuroraReading aurora = readAuroraForecast(options.auroraPath);
+    const QString auroraPath = options.auroraPath.isEmpty()
+                                   ? model->weatherFile(WeatherSource::Aurora)
+                                   : options.auroraPath;
+    if (!auroraPath.isEmpty()) {
+        const AuroraReading aurora = readAuroraForecast(auroraPath);
         if (!aurora.forecast) {
-            err << "duskmap: cannot read the aurora forecast \"" << options.auroraPath
+            err << "duskmap: cannot read the aurora forecast \"" << auroraPath
                 << "\": " << aurora.error << "\n";
-            return nullptr;
+            if (!options.auroraPath.isEmpty())
+                return nullptr;
         }
         model->setAurora(aurora.forecast);
     }

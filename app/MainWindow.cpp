@@ -166,6 +166,7 @@ MainWindow::MainWindow(MapModel &model, Preferences &preferences, const Resource
     });
     m_mapTimer.start();
     createSatellites();
+    createWeather();
 }
 
 MainWindow::~MainWindow() = default;
@@ -218,6 +219,31 @@ void MainWindow::createSatellites()
     QAction *passes = m_ui->menuView->addAction(tr("Satellite &Passes…"));
     passes->setObjectName(QStringLiteral("actionPasses"));
     connect(passes, &QAction::triggered, this, &MainWindow::showPasses);
+}
+
+void MainWindow::createWeather()
+{
+    // A file refused leaves the map without its layer; the map's corner and
+    // the preferences say why.
+    for (const WeatherSourceInfo &info : kWeatherSources) {
+        auto *file = new WatchedFile(
+            [source = info.source](const QString &path) { return readWeatherSource(source, path); },
+            this);
+        m_weatherFiles[std::size_t(info.source)] = file;
+        connect(file, &WatchedFile::changed, this, [this, file, source = info.source] {
+            if (!file->message().isEmpty())
+                logLine(file->message());
+            m_model.setWeatherFileMessage(source, file->message());
+            takeWeather(m_model, source, file->value<void>());
+        });
+        file->setPath(m_model.weatherFile(info.source));
+    }
+    // The aurora's sighting in the home and target row.
+    connect(&m_model, &MapModel::weatherChanged, this, &MainWindow::updateFacts);
+    connect(&m_model, &MapModel::weatherFilesChanged, this, [this] {
+        for (const WeatherSourceInfo &info : kWeatherSources)
+            m_weatherFiles[std::size_t(info.source)]->setPath(m_model.weatherFile(info.source));
+    });
 }
 
 void MainWindow::showPasses()
@@ -518,6 +544,9 @@ void MainWindow::updateClock()
         // here, only a new minute while showing now.
         if (m_model.isShowingNow() && sameZone && m_facts->showsHomeOrTarget())
             m_facts->updateHomeTargetTexts();
+        // The weather's ages in the map's corner count minutes.
+        if (m_model.isShowingNow() && sameZone && (m_model.clouds() || m_model.aurora()))
+            m_mapWidget->update();
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/MapLayer.h"
+#include "model/WeatherSources.h"
 #include "render/FrameRenderer.h"
 
 #include <QMainWindow>
@@ -120,6 +121,9 @@ private:
     /// chosen satellites' passes over home.
     void createSatellites();
     void showPasses();
+    /// The cloud map and the aurora forecast read again whenever their files
+    /// change.
+    void createWeather();
 
     MapModel &m_model;
     Preferences &m_preferences;
@@ -137,6 +141,7 @@ private:
     QTimer m_mapTimer;
     QTimer m_satelliteTimer;
     WatchedFile *m_satelliteFile = nullptr;
+    std::array<WatchedFile *, kWeatherSources.size()> m_weatherFiles{};
     QTimer m_placementSaveTimer;
     bool m_placementRestored = false;
     /// The frame's size when the window was last brought within the screen.

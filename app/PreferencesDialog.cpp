@@ -36,6 +36,7 @@ PreferencesDialog::PreferencesDialog(MapModel &model, ZoneCountries countries, Q
     columns->addWidget(createLayerBox(), 0, Qt::AlignTop);
     auto *places = new QVBoxLayout;
     places->addWidget(createPlaceBox());
+    places->addWidget(createWeatherBox());
     places->addWidget(createClockBox(std::move(countries)), 1);
     columns->addLayout(places, 1);
     layout->addLayout(columns);
@@ -407,4 +408,74 @@ void PreferencesDialog::showSatellites()
             ++listed;
         }
     }
+}
+
+QWidget *PreferencesDialog::createWeatherBox()
+{
+    //: Group of the preferences: the files of the cloud map and of the aurora forecast
+    auto *box = new QGroupBox(tr("Clouds and aurora"), this);
+    auto *form = new QFormLayout(box);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    for (const WeatherSourceInfo &info : kWeatherSources) {
+        const auto text = [](const char *source) {
+            return QCoreApplication::translate("WeatherSource", source);
+        };
+        auto *field = new QLineEdit(m_model.weatherFile(info.source), box);
+        field->setAccessibleName(text(info.fieldName));
+        m_weatherFiles[std::size_t(info.source)] = field;
+        //: Button beside a file's field in the preferences that opens a file dialog
+        auto *choose = new QPushButton(tr("Choose…"), box);
+        choose->setAccessibleName(text(info.chooseName));
+        //: Button beside a file's field in the preferences that empties it
+        auto *clear = new QPushButton(tr("Clear"), box);
+        clear->setAccessibleName(text(info.clearName));
+        auto *row = new QHBoxLayout;
+        row->addWidget(field, 1);
+        row->addWidget(choose);
+        row->addWidget(clear);
+        auto *label = new QLabel(text(info.fieldLabel), box);
+        label->setBuddy(field);
+        form->addRow(label, row);
+        const auto take = [this, source = info.source](const QString &path) {
+            m_model.setWeatherFile(source, path.trimmed());
+        };
+        connect(field, &QLineEdit::editingFinished, this, [field, take] { take(field->text()); });
+        connect(clear, &QPushButton::clicked, this, [field, take] {
+            field->clear();
+            take({});
+        });
+        connect(choose, &QPushButton::clicked, this, [this, info, text, field, take] {
+            const QString path = QFileDialog::getOpenFileName(this, text(info.dialogTitle),
+                                                              field->text(), text(info.fileTypes));
+            if (path.isEmpty())
+                return;
+            field->setText(path);
+            take(path);
+        });
+    }
+    m_weatherProblem = new QLabel(box);
+    m_weatherProblem->setObjectName(QStringLiteral("weatherProblem"));
+    // Unnamed, so that a screen reader reads what it says.
+    m_weatherProblem->setWordWrap(true);
+    form->addRow(m_weatherProblem);
+    connect(&m_model, &MapModel::weatherFilesChanged, this, &PreferencesDialog::showWeatherFiles);
+    showWeatherFiles();
+    return box;
+}
+
+void PreferencesDialog::showWeatherFiles()
+{
+    QStringList problems;
+    for (const WeatherSourceInfo &info : kWeatherSources) {
+        QLineEdit *field = m_weatherFiles[std::size_t(info.source)];
+        const QString &message = m_model.weatherFileMessage(info.source);
+        // A field being typed in keeps its text.
+        if (!field->hasFocus())
+            field->setText(m_model.weatherFile(info.source));
+        field->setAccessibleDescription(message);
+        if (!message.isEmpty())
+            problems << message;
+    }
+    m_weatherProblem->setText(problems.join(QLatin1Char('\n')));
+    m_weatherProblem->setVisible(!problems.isEmpty());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/HomeAndTarget.h"
+#include "model/WeatherSources.h"
 #include "zones/ZoneSearch.h"
 
 #include <QDialog>
@@ -38,6 +39,9 @@ private:
     /// found by name or number.
     QWidget *createSatelliteBox();
     void showSatellites();
+    /// The cloud map's and the aurora forecast's files, each chosen or cleared.
+    QWidget *createWeatherBox();
+    void showWeatherFiles();
 
     MapModel &m_model;
     QListWidget *m_pins = nullptr;
@@ -55,4 +59,6 @@ private:
     QLabel *m_satelliteMessage = nullptr;
     QLineEdit *m_satelliteSearch = nullptr;
     QListWidget *m_satelliteList = nullptr;
+    std::array<QLineEdit *, kWeatherSources.size()> m_weatherFiles{};
+    QLabel *m_weatherProblem = nullptr;
 };

@@ -30,6 +30,9 @@ enum class Extra
     LocatorGrid, ///< the locator grid
     Satellites,  ///< twenty low satellites with their tracks and footprints, a home in Berlin
     Weather,     ///< a cloud map of 2048 x 1024 and an aurora forecast
+    /// The same, a new map and forecast taken before each redraw, as when
+    /// their files change
+    WeatherArriving,
 };
 
 /// Twenty satellites in low orbits of every inclination, their elements a day old.
@@ -125,10 +128,18 @@ void redraw(benchmark::State &state, bool sky, std::optional<MapView> view = std
         model.satellites().setElements(sets);
         model.satellites().setChosen(numbers);
     }
-    model.setLayerShown(MapLayer::Clouds, extra == Extra::Weather);
-    model.setLayerShown(MapLayer::Aurora, extra == Extra::Weather);
-    if (extra == Extra::Weather)
+    const bool withWeather = extra == Extra::Weather || extra == Extra::WeatherArriving;
+    model.setLayerShown(MapLayer::Clouds, withWeather);
+    model.setLayerShown(MapLayer::Aurora, withWeather);
+    if (withWeather)
         addWeather(model);
+    // Copies to take in turn, as a file read again gives a new map of the same size.
+    std::shared_ptr<const weather::CloudMap> nextClouds;
+    std::shared_ptr<const weather::AuroraForecast> nextAurora;
+    if (extra == Extra::WeatherArriving) {
+        nextClouds = std::make_shared<const weather::CloudMap>(*model.clouds());
+        nextAurora = std::make_shared<const weather::AuroraForecast>(*model.aurora());
+    }
     if (view) {
         model.setView(*view);
         // The flat map through the views' path: centred on 150° E.
@@ -149,6 +160,12 @@ void redraw(benchmark::State &state, bool sky, std::optional<MapView> view = std
         if (centre == Centre::FiveSeconds) {
             shown = shown.addSecs(5);
             model.setShownInstant(shown);
+        }
+        if (extra == Extra::WeatherArriving) {
+            const auto clouds = model.clouds();
+            const auto aurora = model.aurora();
+            model.setClouds(std::exchange(nextClouds, clouds));
+            model.setAurora(std::exchange(nextAurora, aurora));
         }
         if (centre == Centre::Dragged) {
             at = {at.latitude, sphere::wrapDegrees(at.longitude + 1.0)};
@@ -213,6 +230,14 @@ void WholeRedrawWithSatellites(benchmark::State &state, MapView view)
 void WholeRedrawInViewWithWeather(benchmark::State &state, MapView view)
 {
     redraw(state, false, view, Extra::Weather);
+}
+
+// The frame after a new cloud map and aurora forecast are taken, in each
+// view: what the window's thread spends on new files, against the same
+// redraw with them unchanged.
+void WeatherArriving(benchmark::State &state, MapView view)
+{
+    redraw(state, false, view, Extra::WeatherArriving);
 }
 
 // A frame of a dragged view: a new centre each time, everything projected
@@ -396,6 +421,10 @@ int main(int argc, char **argv)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("WholeRedrawWithWeather/" + name).c_str(),
                                      WholeRedrawInViewWithWeather, info.view)
+            ->Arg(kLargePreset.mapWidth)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("WeatherArriving/" + name).c_str(), WeatherArriving,
+                                     info.view)
             ->Arg(kLargePreset.mapWidth)
             ->Unit(benchmark::kMillisecond);
     }

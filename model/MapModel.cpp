@@ -105,6 +105,18 @@ void MapModel::setAurora(std::shared_ptr<const weather::AuroraForecast> aurora)
         emit weatherChanged();
 }
 
+void MapModel::setWeatherFile(WeatherSource source, const QString &path)
+{
+    if (std::exchange(m_weatherFiles[std::size_t(source)].path, path) != path)
+        emit weatherFilesChanged();
+}
+
+void MapModel::setWeatherFileMessage(WeatherSource source, const QString &message)
+{
+    if (std::exchange(m_weatherFiles[std::size_t(source)].message, message) != message)
+        emit weatherFilesChanged();
+}
+
 void MapModel::setView(MapView view)
 {
     if (std::exchange(m_view, view) != view)

@@ -5,6 +5,7 @@
 #include "model/MapLayer.h"
 #include "model/MapViews.h"
 #include "model/Satellites.h"
+#include "model/WeatherSources.h"
 #include "weather/AuroraForecast.h"
 #include "weather/CloudMap.h"
 #include "zones/TimeZoneTable.h"
@@ -116,6 +117,19 @@ public:
     void setClouds(std::shared_ptr<const weather::CloudMap> clouds);
     const std::shared_ptr<const weather::AuroraForecast> &aurora() const { return m_aurora; }
     void setAurora(std::shared_ptr<const weather::AuroraForecast> aurora);
+    /// The file the window reads a cloud map or an aurora forecast from;
+    /// empty for none.
+    const QString &weatherFile(WeatherSource source) const
+    {
+        return m_weatherFiles[std::size_t(source)].path;
+    }
+    void setWeatherFile(WeatherSource source, const QString &path);
+    /// Why its last read was refused, for the user; empty when it was read.
+    const QString &weatherFileMessage(WeatherSource source) const
+    {
+        return m_weatherFiles[std::size_t(source)].message;
+    }
+    void setWeatherFileMessage(WeatherSource source, const QString &message);
 
     /// The instant the map and readouts show: the clock's now, or the fixed instant.
     QDateTime shownInstant() const;
@@ -140,6 +154,8 @@ signals:
     void placesChanged();
     /// The cloud map or the aurora forecast changed.
     void weatherChanged();
+    /// A weather file, or what its last read said, changed.
+    void weatherFilesChanged();
 
 private:
     void setZone(const QString &name);
@@ -168,4 +184,10 @@ private:
     Satellites m_satellites;
     std::shared_ptr<const weather::CloudMap> m_clouds;
     std::shared_ptr<const weather::AuroraForecast> m_aurora;
+    struct WeatherFileState
+    {
+        QString path;
+        QString message;
+    };
+    std::array<WeatherFileState, kWeatherSources.size()> m_weatherFiles;
 };

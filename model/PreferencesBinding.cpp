@@ -36,6 +36,8 @@ void registerDefaults(Preferences &preferences)
         defaults.insert(QLatin1String(layer.storedKey), layer.shownByDefault);
     for (const PlaceEndInfo &end : kPlaceEnds)
         defaults.insert(QLatin1String(end.storedKey), QString());
+    for (const WeatherSourceInfo &source : kWeatherSources)
+        defaults.insert(QLatin1String(source.storedKey), QString());
     preferences.registerDefaults(defaults);
 }
 
@@ -77,6 +79,9 @@ void restore(MapModel &model, Preferences &preferences, bool storeFallback)
     const double mask = preferences.objectForKey(kSatelliteMaskKey).toDouble(&maskOk);
     if (maskOk && mask >= kLowestElevationMask && mask <= kHighestElevationMask)
         satellites.setElevationMask(mask);
+    for (const WeatherSourceInfo &source : kWeatherSources)
+        model.setWeatherFile(source.source,
+                             preferences.stringForKey(QLatin1String(source.storedKey)));
 
     const QStringList pins = storedZoneList(preferences.objectForKey(kPinnedZonesKey),
                                             kPinnedZonesKey, MapModel::kMaxPinnedZones);
@@ -137,6 +142,13 @@ void keepStored(MapModel &model, Preferences &preferences)
                      [&satellites, &preferences] {
                          preferences.setObject(kSatelliteMaskKey, satellites.elevationMask());
                      });
+    QObject::connect(&model, &MapModel::weatherFilesChanged, &model, [&model, &preferences] {
+        for (const WeatherSourceInfo &source : kWeatherSources) {
+            const QString key = QLatin1String(source.storedKey);
+            if (preferences.stringForKey(key) != model.weatherFile(source.source))
+                preferences.setObject(key, model.weatherFile(source.source));
+        }
+    });
     QObject::connect(&model, &MapModel::viewChanged, &model, [&model, &preferences] {
         if (model.isCentreMoving())
             return; // stored once the drag ends

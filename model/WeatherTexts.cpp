@@ -50,8 +50,10 @@ std::vector<WeatherAge> weatherAges(const MapModel &model, const QDateTime &inst
     }
     if (model.aurora() && model.isLayerShown(MapLayer::Aurora)) {
         const qint64 age = now - model.aurora()->forecastUnixSeconds;
+        // Under a minute ahead reads as now: a forecast is for a whole minute.
+        const bool ahead = age <= -60;
         ages.push_back(
-            {age >= 0
+            {!ahead
                  //: In the map's corner: how long ago the aurora forecast's instant was
                  ? QCoreApplication::translate("Weather", "Aurora %1 old").arg(ageText(age))
                  //: In the map's corner: an aurora forecast for an instant still to come
@@ -59,6 +61,12 @@ std::vector<WeatherAge> weatherAges(const MapModel &model, const QDateTime &inst
                        .arg(ageText(-age)),
              age > kAuroraStaleSeconds});
     }
+    // A file refused says so where its age would be, and as a warning: the
+    // layer the user asked for is missing.
+    for (const WeatherSourceInfo &info : kWeatherSources)
+        if (const QString &refused = model.weatherFileMessage(info.source);
+            !refused.isEmpty() && model.isLayerShown(info.layer))
+            ages.push_back({refused, true});
     return ages;
 }
 

@@ -28,7 +28,8 @@ struct WeatherAge
     bool stale = false;
 };
 /// The ages of the cloud map and the aurora forecast at the shown instant,
-/// each where it is loaded and its layer shown.
+/// each where it is loaded and its layer shown, then the lines of the files
+/// refused, as stale.
 std::vector<WeatherAge> weatherAges(const MapModel &model, const QDateTime &instant);
 
 /// Whether the aurora can be seen at home or target; none while no forecast

@@ -54,15 +54,27 @@ void WatchedFile::watch()
 
 void WatchedFile::readAgain()
 {
-    const quint64 generation = ++m_generation;
+    ++m_generation;
     watch();
     if (m_path.isEmpty()) {
+        m_readPending = false;
         m_value.reset();
         m_message.clear();
         m_modified = {};
         emit changed();
         return;
     }
+    // One read at a time, and never waited for: a large image takes longer
+    // to decode than a frame lasts. A change during a read is read after it.
+    if (m_reading) {
+        m_readPending = true;
+        return;
+    }
+    startRead();
+}
+
+void WatchedFile::startRead()
+{
     struct Done
     {
         Read read;
@@ -74,17 +86,20 @@ void WatchedFile::readAgain()
         done->read = reader(path);
     });
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    connect(thread, &QThread::finished, this, [this, done, generation] {
+    connect(thread, &QThread::finished, this, [this, done, generation = m_generation] {
+        m_reading = nullptr;
+        if (std::exchange(m_readPending, false)) {
+            startRead(); // the file changed meanwhile: its newest state replaces this one
+            return;
+        }
         if (generation != m_generation)
-            return; // a later read replaces it
+            return; // emptied meanwhile
         m_value = std::move(done->read.value);
         m_message = done->read.message;
         m_modified = done->modified;
         watch();
         emit changed();
     });
-    if (m_reading)
-        m_reading->wait(); // one read at a time; the last one wins
     m_reading = thread;
     thread->start();
 }

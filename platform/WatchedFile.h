@@ -55,6 +55,7 @@ signals:
 private:
     void watch();
     void readAgain();
+    void startRead();
 
     Reader m_reader;
     QString m_path;
@@ -63,6 +64,8 @@ private:
     QTimer m_settle;
     QPointer<QThread> m_reading;
     quint64 m_generation = 0;
+    /// The file changed, or another was chosen, during the read under way.
+    bool m_readPending = false;
     std::shared_ptr<const void> m_value;
     QString m_message;
     QDateTime m_modified;

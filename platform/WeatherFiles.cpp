@@ -1,6 +1,7 @@
 #include "platform/WeatherFiles.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -13,18 +14,28 @@
 
 namespace {
 
+/// A reason in English, as the command line says it, or in the user's
+/// language, as the window does.
+QString reason(const char *english, bool translated)
+{
+    return translated ? QCoreApplication::translate("WeatherFiles", english)
+                      : QString::fromLatin1(english);
+}
+
 /// The bytes of a regular file no larger than limit, or why not.
-QString readSmallFile(const QString &path, qint64 limit, QByteArray &bytes, qint64 *modified)
+QString readSmallFile(const QString &path, qint64 limit, QByteArray &bytes, qint64 *modified,
+                      bool translated)
 {
     const QFileInfo info(path);
     QFile file(path);
     // Only regular files: a device or a pipe could be endless.
     if (!info.exists())
-        return QStringLiteral("no such file");
+        return reason(QT_TRANSLATE_NOOP("WeatherFiles", "no such file"), translated);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        return QStringLiteral("not a readable file");
+        return reason(QT_TRANSLATE_NOOP("WeatherFiles", "not a readable file"), translated);
     if (info.size() > limit)
-        return QStringLiteral("larger than %1 MB").arg(limit >> 20);
+        return reason(QT_TRANSLATE_NOOP("WeatherFiles", "larger than %1 MB"), translated)
+            .arg(limit >> 20);
     bytes = file.read(limit + 1);
     if (file.error() != QFileDevice::NoError)
         return file.errorString();
@@ -57,7 +68,7 @@ std::optional<qint64> forecastTime(const QJsonValue &value)
 
 } // namespace
 
-CloudMapReading parseCloudMap(const QByteArray &bytes, qint64 modifiedUnixSeconds)
+CloudMapReading parseCloudMap(const QByteArray &bytes, qint64 modifiedUnixSeconds, bool translated)
 {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -65,19 +76,25 @@ CloudMapReading parseCloudMap(const QByteArray &bytes, qint64 modifiedUnixSecond
     QImageReader reader(&buffer);
     const QByteArray format = reader.format();
     if (format != "jpeg" && format != "png")
-        return {nullptr, QStringLiteral("not a JPEG or PNG image")};
+        return {nullptr,
+                reason(QT_TRANSLATE_NOOP("WeatherFiles", "not a JPEG or PNG image"), translated)};
     const QSize size = reader.size();
     if (const std::string_view problem = weather::cloudShapeProblem(size.width(), size.height());
         !problem.empty())
-        return {nullptr, QStringLiteral("a cloud map is an equirectangular image twice as wide "
-                                        "as high, from %1 pixels wide to %2; this one is %3x%4, %5")
+        return {nullptr, reason(QT_TRANSLATE_NOOP(
+                                    "WeatherFiles",
+                                    "a cloud map is an equirectangular image twice as wide "
+                                    "as high, from %1 pixels wide to %2; this one is %3x%4, %5"),
+                                translated)
                              .arg(weather::kSmallestCloudWidth)
                              .arg(weather::kLargestCloudWidth)
                              .arg(size.width())
                              .arg(size.height())
                              .arg(QLatin1String(problem.data(), qsizetype(problem.size())))};
     if (!endsWhole(bytes, format))
-        return {nullptr, QStringLiteral("damaged data: the image ends early")};
+        return {nullptr,
+                reason(QT_TRANSLATE_NOOP("WeatherFiles", "damaged data: the image ends early"),
+                       translated)};
     // The comment of a JPEG, and a PNG's texts before its pixels, as Qt's
     // readers give them; asked after the pixels, the PNG reader reads on.
     QString texts;
@@ -87,7 +104,9 @@ CloudMapReading parseCloudMap(const QByteArray &bytes, qint64 modifiedUnixSecond
     if (image.isNull())
         return {nullptr, reader.errorString()};
     if (image.size() != size)
-        return {nullptr, QStringLiteral("damaged data: its size changes as it is read")};
+        return {nullptr, reason(QT_TRANSLATE_NOOP("WeatherFiles",
+                                                  "damaged data: its size changes as it is read"),
+                                translated)};
     image.convertTo(QImage::Format_Grayscale8);
     auto map = std::make_shared<weather::CloudMap>();
     map->width = image.width();
@@ -101,27 +120,31 @@ CloudMapReading parseCloudMap(const QByteArray &bytes, qint64 modifiedUnixSecond
     return {std::move(map), {}};
 }
 
-CloudMapReading readCloudMap(const QString &path)
+CloudMapReading readCloudMap(const QString &path, bool translated)
 {
     QByteArray bytes;
     qint64 modified = 0;
-    if (const QString problem = readSmallFile(path, kMaxCloudFileBytes, bytes, &modified);
+    if (const QString problem =
+            readSmallFile(path, kMaxCloudFileBytes, bytes, &modified, translated);
         !problem.isEmpty())
         return {nullptr, problem};
-    return parseCloudMap(bytes, modified);
+    return parseCloudMap(bytes, modified, translated);
 }
 
-AuroraReading parseAuroraForecast(const QByteArray &bytes)
+AuroraReading parseAuroraForecast(const QByteArray &bytes, bool translated)
 {
     if (bytes.size() > weather::kMaxAuroraFileBytes)
-        return {nullptr, QStringLiteral("larger than %1 MB, not an aurora forecast")
+        return {nullptr, reason(QT_TRANSLATE_NOOP("WeatherFiles",
+                                                  "larger than %1 MB, not an aurora forecast"),
+                                translated)
                              .arg(weather::kMaxAuroraFileBytes >> 20)};
     QJsonParseError parsed;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parsed);
     if (parsed.error != QJsonParseError::NoError)
-        return {
-            nullptr,
-            QStringLiteral("not JSON: %1 at byte %2").arg(parsed.errorString()).arg(parsed.offset)};
+        return {nullptr,
+                reason(QT_TRANSLATE_NOOP("WeatherFiles", "not JSON: %1 at byte %2"), translated)
+                    .arg(parsed.errorString())
+                    .arg(parsed.offset)};
     const QJsonObject object = document.object();
     auto forecast = std::make_shared<weather::AuroraForecast>();
     for (const auto &[key, time] :
@@ -129,41 +152,53 @@ AuroraReading parseAuroraForecast(const QByteArray &bytes)
           std::pair{QLatin1String("Forecast Time"), &forecast->forecastUnixSeconds}}) {
         const std::optional<qint64> value = forecastTime(object.value(key));
         if (!value)
-            return {nullptr, QStringLiteral("no \"%1\" as an ISO 8601 time").arg(key)};
+            return {nullptr,
+                    reason(QT_TRANSLATE_NOOP("WeatherFiles", "no \"%1\" as an ISO 8601 time"),
+                           translated)
+                        .arg(key)};
         *time = *value;
     }
     const QJsonValue coordinates = object.value(QLatin1String("coordinates"));
     if (!coordinates.isArray())
-        return {nullptr, QStringLiteral("no \"coordinates\" list")};
+        return {nullptr,
+                reason(QT_TRANSLATE_NOOP("WeatherFiles", "no \"coordinates\" list"), translated)};
     const QJsonArray points = coordinates.toArray();
     for (qsizetype i = 0; i < points.size(); ++i) {
         const QJsonArray point = points.at(i).toArray();
         if (point.size() != 3 || !point.at(0).isDouble() || !point.at(1).isDouble() ||
             !point.at(2).isDouble())
-            return {nullptr, QStringLiteral("point %1 of \"coordinates\" is not [longitude, "
-                                            "latitude, value]")
-                                 .arg(i + 1)};
+            return {nullptr,
+                    reason(QT_TRANSLATE_NOOP("WeatherFiles",
+                                             "point %1 of \"coordinates\" is not [longitude, "
+                                             "latitude, value]"),
+                           translated)
+                        .arg(i + 1)};
         const double longitude = point.at(0).toDouble(), latitude = point.at(1).toDouble();
         if (const std::string_view problem =
                 forecast->setPoint(longitude, latitude, point.at(2).toDouble());
             !problem.empty())
-            return {nullptr, QStringLiteral("point %1 of \"coordinates\": %2")
-                                 .arg(i + 1)
-                                 .arg(QLatin1String(problem.data(), qsizetype(problem.size())))};
+            return {nullptr,
+                    reason(QT_TRANSLATE_NOOP("WeatherFiles", "point %1 of \"coordinates\": %2"),
+                           translated)
+                        .arg(i + 1)
+                        .arg(QLatin1String(problem.data(), qsizetype(problem.size())))};
     }
     // Each point set once and as many points as the grid has: all are set.
     if (points.size() != weather::kAuroraPoints)
-        return {nullptr, QStringLiteral("\"coordinates\" holds %1 points, not %2")
-                             .arg(points.size())
-                             .arg(weather::kAuroraPoints)};
+        return {nullptr,
+                reason(QT_TRANSLATE_NOOP("WeatherFiles", "\"coordinates\" holds %1 points, not %2"),
+                       translated)
+                    .arg(points.size())
+                    .arg(weather::kAuroraPoints)};
     return {std::move(forecast), {}};
 }
 
-AuroraReading readAuroraForecast(const QString &path)
+AuroraReading readAuroraForecast(const QString &path, bool translated)
 {
     QByteArray bytes;
-    if (const QString problem = readSmallFile(path, weather::kMaxAuroraFileBytes, bytes, nullptr);
+    if (const QString problem =
+            readSmallFile(path, weather::kMaxAuroraFileBytes, bytes, nullptr, translated);
         !problem.isEmpty())
         return {nullptr, problem};
-    return parseAuroraForecast(bytes);
+    return parseAuroraForecast(bytes, translated);
 }

@@ -29,11 +29,12 @@ struct AuroraReading
 inline constexpr qint64 kMaxCloudFileBytes = qint64(256) << 20;
 
 /// Reads a cloud map; a file that is missing, not a regular file or too large
-/// is refused unread.
-CloudMapReading readCloudMap(const QString &path);
+/// is refused unread. The line says why in English, or translated for the window.
+CloudMapReading readCloudMap(const QString &path, bool translated = false);
 /// A cloud map's bytes, with the time to take when its comment gives none.
-CloudMapReading parseCloudMap(const QByteArray &bytes, qint64 modifiedUnixSeconds);
+CloudMapReading parseCloudMap(const QByteArray &bytes, qint64 modifiedUnixSeconds,
+                              bool translated = false);
 
 /// Reads an aurora forecast; likewise.
-AuroraReading readAuroraForecast(const QString &path);
-AuroraReading parseAuroraForecast(const QByteArray &bytes);
+AuroraReading readAuroraForecast(const QString &path, bool translated = false);
+AuroraReading parseAuroraForecast(const QByteArray &bytes, bool translated = false);

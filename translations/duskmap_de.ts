@@ -1129,6 +1129,21 @@
         <extracomment>A satellite in the list to choose from: its name and catalogue number</extracomment>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Clouds and aurora</source>
+        <extracomment>Group of the preferences: the files of the cloud map and of the aurora forecast</extracomment>
+        <translation>Wolken und Polarlicht</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <extracomment>Button beside a file&apos;s field in the preferences that opens a file dialog</extracomment>
+        <translation>Wählen…</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <extracomment>Button beside a file&apos;s field in the preferences that empties it</extracomment>
+        <translation>Leeren</translation>
+    </message>
 </context>
 <context>
     <name>RangeRings</name>
@@ -1616,6 +1631,130 @@ Sonne im Zenit: %3, %4</translation>
     <message>
         <source>Aurora forecast, but cloudy</source>
         <translation>Polarlicht vorhergesagt, aber bewölkt</translation>
+    </message>
+</context>
+<context>
+    <name>WeatherFiles</name>
+    <message>
+        <source>no such file</source>
+        <translation>keine solche Datei</translation>
+    </message>
+    <message>
+        <source>not a readable file</source>
+        <translation>keine lesbare Datei</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>not a JPEG or PNG image</source>
+        <translation>kein JPEG- oder PNG-Bild</translation>
+    </message>
+    <message>
+        <source>a cloud map is an equirectangular image twice as wide as high, from %1 pixels wide to %2; this one is %3x%4, %5</source>
+        <translation>eine Wolkenkarte ist ein plattkartisches Bild, doppelt so breit wie hoch, von %1 bis %2 Pixel breit; diese ist %3×%4, %5</translation>
+    </message>
+    <message>
+        <source>damaged data: the image ends early</source>
+        <translation>beschädigte Daten: das Bild endet zu früh</translation>
+    </message>
+    <message>
+        <source>damaged data: its size changes as it is read</source>
+        <translation>beschädigte Daten: die Größe ändert sich beim Lesen</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB, not an aurora forecast</source>
+        <translation>größer als %1 MB, keine Polarlichtvorhersage</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at byte %2</source>
+        <translation>kein JSON: %1 bei Byte %2</translation>
+    </message>
+    <message>
+        <source>no &quot;%1&quot; as an ISO 8601 time</source>
+        <translation>kein „%1“ als ISO-8601-Zeit</translation>
+    </message>
+    <message>
+        <source>no &quot;coordinates&quot; list</source>
+        <translation>keine Liste „coordinates“</translation>
+    </message>
+    <message>
+        <source>point %1 of &quot;coordinates&quot; is not [longitude, latitude, value]</source>
+        <translation>Punkt %1 von „coordinates“ ist nicht [Länge, Breite, Wert]</translation>
+    </message>
+    <message>
+        <source>point %1 of &quot;coordinates&quot;: %2</source>
+        <translation>Punkt %1 von „coordinates“: %2</translation>
+    </message>
+    <message>
+        <source>&quot;coordinates&quot; holds %1 points, not %2</source>
+        <translation>„coordinates“ enthält %1 Punkte, nicht %2</translation>
+    </message>
+</context>
+<context>
+    <name>WeatherSource</name>
+    <message>
+        <source>C&amp;loud map:</source>
+        <extracomment>Preferences: the file of a greyscale world map of the clouds</extracomment>
+        <translation>&amp;Wolkenkarte:</translation>
+    </message>
+    <message>
+        <source>Cloud map file</source>
+        <translation>Datei der Wolkenkarte</translation>
+    </message>
+    <message>
+        <source>Choose the cloud map file</source>
+        <translation>Datei der Wolkenkarte wählen</translation>
+    </message>
+    <message>
+        <source>Clear the cloud map file</source>
+        <translation>Wolkenkarte entfernen</translation>
+    </message>
+    <message>
+        <source>Cloud Map</source>
+        <translation>Wolkenkarte</translation>
+    </message>
+    <message>
+        <source>Images (*.jpg *.jpeg *.png);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the cloud map</extracomment>
+        <translation>Bilder (*.jpg *.jpeg *.png);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Cloud map &quot;%1&quot; not shown: %2</source>
+        <extracomment>%1 the cloud map&apos;s file name, %2 what is wrong with it</extracomment>
+        <translation>Wolkenkarte „%1“ nicht angezeigt: %2</translation>
+    </message>
+    <message>
+        <source>A&amp;urora forecast:</source>
+        <extracomment>Preferences: the file of NOAA&apos;s aurora forecast (OVATION, in JSON)</extracomment>
+        <translation>P&amp;olarlichtvorhersage:</translation>
+    </message>
+    <message>
+        <source>Aurora forecast file</source>
+        <translation>Datei der Polarlichtvorhersage</translation>
+    </message>
+    <message>
+        <source>Choose the aurora forecast file</source>
+        <translation>Datei der Polarlichtvorhersage wählen</translation>
+    </message>
+    <message>
+        <source>Clear the aurora forecast file</source>
+        <translation>Polarlichtvorhersage entfernen</translation>
+    </message>
+    <message>
+        <source>Aurora Forecast</source>
+        <translation>Polarlichtvorhersage</translation>
+    </message>
+    <message>
+        <source>OVATION forecasts (*.json);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the aurora forecast</extracomment>
+        <translation>OVATION-Vorhersagen (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Aurora forecast &quot;%1&quot; not shown: %2</source>
+        <extracomment>%1 the aurora forecast&apos;s file name, %2 what is wrong with it</extracomment>
+        <translation>Polarlichtvorhersage „%1“ nicht angezeigt: %2</translation>
     </message>
 </context>
 <context>

@@ -1129,6 +1129,21 @@
         <extracomment>A satellite in the list to choose from: its name and catalogue number</extracomment>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Clouds and aurora</source>
+        <extracomment>Group of the preferences: the files of the cloud map and of the aurora forecast</extracomment>
+        <translation>Nubes y auroras</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <extracomment>Button beside a file&apos;s field in the preferences that opens a file dialog</extracomment>
+        <translation>Elegir…</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <extracomment>Button beside a file&apos;s field in the preferences that empties it</extracomment>
+        <translation>Quitar</translation>
+    </message>
 </context>
 <context>
     <name>RangeRings</name>
@@ -1616,6 +1631,130 @@ Sol en el cenit: %3, %4</translation>
     <message>
         <source>Aurora forecast, but cloudy</source>
         <translation>Aurora prevista, pero nublado</translation>
+    </message>
+</context>
+<context>
+    <name>WeatherFiles</name>
+    <message>
+        <source>no such file</source>
+        <translation>no existe el archivo</translation>
+    </message>
+    <message>
+        <source>not a readable file</source>
+        <translation>no es un archivo legible</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>mayor de %1 MB</translation>
+    </message>
+    <message>
+        <source>not a JPEG or PNG image</source>
+        <translation>no es una imagen JPEG ni PNG</translation>
+    </message>
+    <message>
+        <source>a cloud map is an equirectangular image twice as wide as high, from %1 pixels wide to %2; this one is %3x%4, %5</source>
+        <translation>un mapa de nubes es una imagen equirrectangular el doble de ancha que de alta, de %1 a %2 píxeles de ancho; esta mide %3x%4, %5</translation>
+    </message>
+    <message>
+        <source>damaged data: the image ends early</source>
+        <translation>datos dañados: la imagen termina antes de tiempo</translation>
+    </message>
+    <message>
+        <source>damaged data: its size changes as it is read</source>
+        <translation>datos dañados: su tamaño cambia al leerla</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB, not an aurora forecast</source>
+        <translation>mayor de %1 MB, no es una previsión de auroras</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at byte %2</source>
+        <translation>no es JSON: %1 en el byte %2</translation>
+    </message>
+    <message>
+        <source>no &quot;%1&quot; as an ISO 8601 time</source>
+        <translation>falta &quot;%1&quot; como hora ISO 8601</translation>
+    </message>
+    <message>
+        <source>no &quot;coordinates&quot; list</source>
+        <translation>falta la lista &quot;coordinates&quot;</translation>
+    </message>
+    <message>
+        <source>point %1 of &quot;coordinates&quot; is not [longitude, latitude, value]</source>
+        <translation>el punto %1 de &quot;coordinates&quot; no es [longitud, latitud, valor]</translation>
+    </message>
+    <message>
+        <source>point %1 of &quot;coordinates&quot;: %2</source>
+        <translation>punto %1 de &quot;coordinates&quot;: %2</translation>
+    </message>
+    <message>
+        <source>&quot;coordinates&quot; holds %1 points, not %2</source>
+        <translation>&quot;coordinates&quot; tiene %1 puntos, no %2</translation>
+    </message>
+</context>
+<context>
+    <name>WeatherSource</name>
+    <message>
+        <source>C&amp;loud map:</source>
+        <extracomment>Preferences: the file of a greyscale world map of the clouds</extracomment>
+        <translation>Mapa de &amp;nubes:</translation>
+    </message>
+    <message>
+        <source>Cloud map file</source>
+        <translation>Archivo del mapa de nubes</translation>
+    </message>
+    <message>
+        <source>Choose the cloud map file</source>
+        <translation>Elegir el archivo del mapa de nubes</translation>
+    </message>
+    <message>
+        <source>Clear the cloud map file</source>
+        <translation>Quitar el mapa de nubes</translation>
+    </message>
+    <message>
+        <source>Cloud Map</source>
+        <translation>Mapa de nubes</translation>
+    </message>
+    <message>
+        <source>Images (*.jpg *.jpeg *.png);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the cloud map</extracomment>
+        <translation>Imágenes (*.jpg *.jpeg *.png);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Cloud map &quot;%1&quot; not shown: %2</source>
+        <extracomment>%1 the cloud map&apos;s file name, %2 what is wrong with it</extracomment>
+        <translation>Mapa de nubes «%1» no mostrado: %2</translation>
+    </message>
+    <message>
+        <source>A&amp;urora forecast:</source>
+        <extracomment>Preferences: the file of NOAA&apos;s aurora forecast (OVATION, in JSON)</extracomment>
+        <translation>Previsión de &amp;auroras:</translation>
+    </message>
+    <message>
+        <source>Aurora forecast file</source>
+        <translation>Archivo de la previsión de auroras</translation>
+    </message>
+    <message>
+        <source>Choose the aurora forecast file</source>
+        <translation>Elegir el archivo de la previsión de auroras</translation>
+    </message>
+    <message>
+        <source>Clear the aurora forecast file</source>
+        <translation>Quitar la previsión de auroras</translation>
+    </message>
+    <message>
+        <source>Aurora Forecast</source>
+        <translation>Previsión de auroras</translation>
+    </message>
+    <message>
+        <source>OVATION forecasts (*.json);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the aurora forecast</extracomment>
+        <translation>Previsiones OVATION (*.json);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Aurora forecast &quot;%1&quot; not shown: %2</source>
+        <extracomment>%1 the aurora forecast&apos;s file name, %2 what is wrong with it</extracomment>
+        <translation>Previsión de auroras «%1» no mostrada: %2</translation>
     </message>
 </context>
 <context>

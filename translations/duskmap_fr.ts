@@ -1129,6 +1129,21 @@
         <extracomment>A satellite in the list to choose from: its name and catalogue number</extracomment>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Clouds and aurora</source>
+        <extracomment>Group of the preferences: the files of the cloud map and of the aurora forecast</extracomment>
+        <translation>Nuages et aurores polaires</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <extracomment>Button beside a file&apos;s field in the preferences that opens a file dialog</extracomment>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <extracomment>Button beside a file&apos;s field in the preferences that empties it</extracomment>
+        <translation>Retirer</translation>
+    </message>
 </context>
 <context>
     <name>RangeRings</name>
@@ -1616,6 +1631,130 @@ Soleil au zénith : %3, %4</translation>
     <message>
         <source>Aurora forecast, but cloudy</source>
         <translation>Aurore prévue, mais ciel nuageux</translation>
+    </message>
+</context>
+<context>
+    <name>WeatherFiles</name>
+    <message>
+        <source>no such file</source>
+        <translation>fichier introuvable</translation>
+    </message>
+    <message>
+        <source>not a readable file</source>
+        <translation>fichier illisible</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>plus de %1 Mo</translation>
+    </message>
+    <message>
+        <source>not a JPEG or PNG image</source>
+        <translation>ni une image JPEG ni PNG</translation>
+    </message>
+    <message>
+        <source>a cloud map is an equirectangular image twice as wide as high, from %1 pixels wide to %2; this one is %3x%4, %5</source>
+        <translation>une carte des nuages est une image équirectangulaire deux fois plus large que haute, de %1 à %2 pixels de large ; celle-ci fait %3x%4, %5</translation>
+    </message>
+    <message>
+        <source>damaged data: the image ends early</source>
+        <translation>données endommagées : l&apos;image se termine trop tôt</translation>
+    </message>
+    <message>
+        <source>damaged data: its size changes as it is read</source>
+        <translation>données endommagées : sa taille change à la lecture</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB, not an aurora forecast</source>
+        <translation>plus de %1 Mo, pas une prévision des aurores polaires</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at byte %2</source>
+        <translation>pas du JSON : %1 à l&apos;octet %2</translation>
+    </message>
+    <message>
+        <source>no &quot;%1&quot; as an ISO 8601 time</source>
+        <translation>pas de « %1 » en heure ISO 8601</translation>
+    </message>
+    <message>
+        <source>no &quot;coordinates&quot; list</source>
+        <translation>pas de liste « coordinates »</translation>
+    </message>
+    <message>
+        <source>point %1 of &quot;coordinates&quot; is not [longitude, latitude, value]</source>
+        <translation>le point %1 de « coordinates » n&apos;est pas [longitude, latitude, valeur]</translation>
+    </message>
+    <message>
+        <source>point %1 of &quot;coordinates&quot;: %2</source>
+        <translation>point %1 de « coordinates » : %2</translation>
+    </message>
+    <message>
+        <source>&quot;coordinates&quot; holds %1 points, not %2</source>
+        <translation>« coordinates » contient %1 points, et non %2</translation>
+    </message>
+</context>
+<context>
+    <name>WeatherSource</name>
+    <message>
+        <source>C&amp;loud map:</source>
+        <extracomment>Preferences: the file of a greyscale world map of the clouds</extracomment>
+        <translation>Carte des &amp;nuages :</translation>
+    </message>
+    <message>
+        <source>Cloud map file</source>
+        <translation>Fichier de la carte des nuages</translation>
+    </message>
+    <message>
+        <source>Choose the cloud map file</source>
+        <translation>Choisir le fichier de la carte des nuages</translation>
+    </message>
+    <message>
+        <source>Clear the cloud map file</source>
+        <translation>Retirer la carte des nuages</translation>
+    </message>
+    <message>
+        <source>Cloud Map</source>
+        <translation>Carte des nuages</translation>
+    </message>
+    <message>
+        <source>Images (*.jpg *.jpeg *.png);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the cloud map</extracomment>
+        <translation>Images (*.jpg *.jpeg *.png);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Cloud map &quot;%1&quot; not shown: %2</source>
+        <extracomment>%1 the cloud map&apos;s file name, %2 what is wrong with it</extracomment>
+        <translation>Carte des nuages « %1 » non affichée : %2</translation>
+    </message>
+    <message>
+        <source>A&amp;urora forecast:</source>
+        <extracomment>Preferences: the file of NOAA&apos;s aurora forecast (OVATION, in JSON)</extracomment>
+        <translation>Prévision des a&amp;urores :</translation>
+    </message>
+    <message>
+        <source>Aurora forecast file</source>
+        <translation>Fichier de la prévision des aurores polaires</translation>
+    </message>
+    <message>
+        <source>Choose the aurora forecast file</source>
+        <translation>Choisir le fichier de la prévision des aurores polaires</translation>
+    </message>
+    <message>
+        <source>Clear the aurora forecast file</source>
+        <translation>Retirer la prévision des aurores polaires</translation>
+    </message>
+    <message>
+        <source>Aurora Forecast</source>
+        <translation>Prévision des aurores polaires</translation>
+    </message>
+    <message>
+        <source>OVATION forecasts (*.json);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the aurora forecast</extracomment>
+        <translation>Prévisions OVATION (*.json);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Aurora forecast &quot;%1&quot; not shown: %2</source>
+        <extracomment>%1 the aurora forecast&apos;s file name, %2 what is wrong with it</extracomment>
+        <translation>Prévision des aurores « %1 » non affichée : %2</translation>
     </message>
 </context>
 <context>

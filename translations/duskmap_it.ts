@@ -1129,6 +1129,21 @@
         <extracomment>A satellite in the list to choose from: its name and catalogue number</extracomment>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Clouds and aurora</source>
+        <extracomment>Group of the preferences: the files of the cloud map and of the aurora forecast</extracomment>
+        <translation>Nuvole e aurore</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <extracomment>Button beside a file&apos;s field in the preferences that opens a file dialog</extracomment>
+        <translation>Scegli…</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <extracomment>Button beside a file&apos;s field in the preferences that empties it</extracomment>
+        <translation>Rimuovi</translation>
+    </message>
 </context>
 <context>
     <name>RangeRings</name>
@@ -1616,6 +1631,130 @@ Sole allo zenit: %3, %4</translation>
     <message>
         <source>Aurora forecast, but cloudy</source>
         <translation>Aurora prevista, ma nuvoloso</translation>
+    </message>
+</context>
+<context>
+    <name>WeatherFiles</name>
+    <message>
+        <source>no such file</source>
+        <translation>file inesistente</translation>
+    </message>
+    <message>
+        <source>not a readable file</source>
+        <translation>non è un file leggibile</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>più grande di %1 MB</translation>
+    </message>
+    <message>
+        <source>not a JPEG or PNG image</source>
+        <translation>non è un&apos;immagine JPEG o PNG</translation>
+    </message>
+    <message>
+        <source>a cloud map is an equirectangular image twice as wide as high, from %1 pixels wide to %2; this one is %3x%4, %5</source>
+        <translation>una mappa delle nuvole è un&apos;immagine equirettangolare larga il doppio dell&apos;altezza, da %1 a %2 pixel di larghezza; questa è %3x%4, %5</translation>
+    </message>
+    <message>
+        <source>damaged data: the image ends early</source>
+        <translation>dati danneggiati: l&apos;immagine finisce prima del previsto</translation>
+    </message>
+    <message>
+        <source>damaged data: its size changes as it is read</source>
+        <translation>dati danneggiati: la dimensione cambia durante la lettura</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB, not an aurora forecast</source>
+        <translation>più grande di %1 MB, non è una previsione delle aurore</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at byte %2</source>
+        <translation>non è JSON: %1 al byte %2</translation>
+    </message>
+    <message>
+        <source>no &quot;%1&quot; as an ISO 8601 time</source>
+        <translation>manca &quot;%1&quot; come ora ISO 8601</translation>
+    </message>
+    <message>
+        <source>no &quot;coordinates&quot; list</source>
+        <translation>manca l&apos;elenco &quot;coordinates&quot;</translation>
+    </message>
+    <message>
+        <source>point %1 of &quot;coordinates&quot; is not [longitude, latitude, value]</source>
+        <translation>il punto %1 di &quot;coordinates&quot; non è [longitudine, latitudine, valore]</translation>
+    </message>
+    <message>
+        <source>point %1 of &quot;coordinates&quot;: %2</source>
+        <translation>punto %1 di &quot;coordinates&quot;: %2</translation>
+    </message>
+    <message>
+        <source>&quot;coordinates&quot; holds %1 points, not %2</source>
+        <translation>&quot;coordinates&quot; contiene %1 punti, non %2</translation>
+    </message>
+</context>
+<context>
+    <name>WeatherSource</name>
+    <message>
+        <source>C&amp;loud map:</source>
+        <extracomment>Preferences: the file of a greyscale world map of the clouds</extracomment>
+        <translation>Mappa delle &amp;nuvole:</translation>
+    </message>
+    <message>
+        <source>Cloud map file</source>
+        <translation>File della mappa delle nuvole</translation>
+    </message>
+    <message>
+        <source>Choose the cloud map file</source>
+        <translation>Scegli il file della mappa delle nuvole</translation>
+    </message>
+    <message>
+        <source>Clear the cloud map file</source>
+        <translation>Rimuovi la mappa delle nuvole</translation>
+    </message>
+    <message>
+        <source>Cloud Map</source>
+        <translation>Mappa delle nuvole</translation>
+    </message>
+    <message>
+        <source>Images (*.jpg *.jpeg *.png);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the cloud map</extracomment>
+        <translation>Immagini (*.jpg *.jpeg *.png);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Cloud map &quot;%1&quot; not shown: %2</source>
+        <extracomment>%1 the cloud map&apos;s file name, %2 what is wrong with it</extracomment>
+        <translation>Mappa delle nuvole «%1» non mostrata: %2</translation>
+    </message>
+    <message>
+        <source>A&amp;urora forecast:</source>
+        <extracomment>Preferences: the file of NOAA&apos;s aurora forecast (OVATION, in JSON)</extracomment>
+        <translation>Previsione delle a&amp;urore:</translation>
+    </message>
+    <message>
+        <source>Aurora forecast file</source>
+        <translation>File della previsione delle aurore</translation>
+    </message>
+    <message>
+        <source>Choose the aurora forecast file</source>
+        <translation>Scegli il file della previsione delle aurore</translation>
+    </message>
+    <message>
+        <source>Clear the aurora forecast file</source>
+        <translation>Rimuovi la previsione delle aurore</translation>
+    </message>
+    <message>
+        <source>Aurora Forecast</source>
+        <translation>Previsione delle aurore</translation>
+    </message>
+    <message>
+        <source>OVATION forecasts (*.json);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the aurora forecast</extracomment>
+        <translation>Previsioni OVATION (*.json);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Aurora forecast &quot;%1&quot; not shown: %2</source>
+        <extracomment>%1 the aurora forecast&apos;s file name, %2 what is wrong with it</extracomment>
+        <translation>Previsione delle aurore «%1» non mostrata: %2</translation>
     </message>
 </context>
 <context>

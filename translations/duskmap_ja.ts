@@ -1128,6 +1128,21 @@
         <extracomment>A satellite in the list to choose from: its name and catalogue number</extracomment>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Clouds and aurora</source>
+        <extracomment>Group of the preferences: the files of the cloud map and of the aurora forecast</extracomment>
+        <translation>雲とオーロラ</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <extracomment>Button beside a file&apos;s field in the preferences that opens a file dialog</extracomment>
+        <translation>選択…</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <extracomment>Button beside a file&apos;s field in the preferences that empties it</extracomment>
+        <translation>解除</translation>
+    </message>
 </context>
 <context>
     <name>RangeRings</name>
@@ -1614,6 +1629,130 @@ Sun overhead: %3, %4</source>
     <message>
         <source>Aurora forecast, but cloudy</source>
         <translation>オーロラ予報あり、ただし曇り</translation>
+    </message>
+</context>
+<context>
+    <name>WeatherFiles</name>
+    <message>
+        <source>no such file</source>
+        <translation>ファイルがありません</translation>
+    </message>
+    <message>
+        <source>not a readable file</source>
+        <translation>読み取れるファイルではありません</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>%1 MB を超えています</translation>
+    </message>
+    <message>
+        <source>not a JPEG or PNG image</source>
+        <translation>JPEG や PNG の画像ではありません</translation>
+    </message>
+    <message>
+        <source>a cloud map is an equirectangular image twice as wide as high, from %1 pixels wide to %2; this one is %3x%4, %5</source>
+        <translation>雲の地図は幅が高さの 2 倍の正距円筒図法の画像で、幅 %1〜%2 ピクセルです。この画像は %3x%4、%5</translation>
+    </message>
+    <message>
+        <source>damaged data: the image ends early</source>
+        <translation>データが壊れています: 画像が途中で終わっています</translation>
+    </message>
+    <message>
+        <source>damaged data: its size changes as it is read</source>
+        <translation>データが壊れています: 読み込み中に大きさが変わります</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB, not an aurora forecast</source>
+        <translation>%1 MB を超えています。オーロラ予報ではありません</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at byte %2</source>
+        <translation>JSON ではありません: バイト %2 で %1</translation>
+    </message>
+    <message>
+        <source>no &quot;%1&quot; as an ISO 8601 time</source>
+        <translation>ISO 8601 の時刻として &quot;%1&quot; がありません</translation>
+    </message>
+    <message>
+        <source>no &quot;coordinates&quot; list</source>
+        <translation>&quot;coordinates&quot; のリストがありません</translation>
+    </message>
+    <message>
+        <source>point %1 of &quot;coordinates&quot; is not [longitude, latitude, value]</source>
+        <translation>&quot;coordinates&quot; の点 %1 が [経度, 緯度, 値] ではありません</translation>
+    </message>
+    <message>
+        <source>point %1 of &quot;coordinates&quot;: %2</source>
+        <translation>&quot;coordinates&quot; の点 %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;coordinates&quot; holds %1 points, not %2</source>
+        <translation>&quot;coordinates&quot; の点は %2 個ではなく %1 個です</translation>
+    </message>
+</context>
+<context>
+    <name>WeatherSource</name>
+    <message>
+        <source>C&amp;loud map:</source>
+        <extracomment>Preferences: the file of a greyscale world map of the clouds</extracomment>
+        <translation>雲の地図(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Cloud map file</source>
+        <translation>雲の地図のファイル</translation>
+    </message>
+    <message>
+        <source>Choose the cloud map file</source>
+        <translation>雲の地図のファイルを選択</translation>
+    </message>
+    <message>
+        <source>Clear the cloud map file</source>
+        <translation>雲の地図のファイルを解除</translation>
+    </message>
+    <message>
+        <source>Cloud Map</source>
+        <translation>雲の地図</translation>
+    </message>
+    <message>
+        <source>Images (*.jpg *.jpeg *.png);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the cloud map</extracomment>
+        <translation>画像 (*.jpg *.jpeg *.png);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Cloud map &quot;%1&quot; not shown: %2</source>
+        <extracomment>%1 the cloud map&apos;s file name, %2 what is wrong with it</extracomment>
+        <translation>雲の地図「%1」は表示されません: %2</translation>
+    </message>
+    <message>
+        <source>A&amp;urora forecast:</source>
+        <extracomment>Preferences: the file of NOAA&apos;s aurora forecast (OVATION, in JSON)</extracomment>
+        <translation>オーロラ予報(&amp;U):</translation>
+    </message>
+    <message>
+        <source>Aurora forecast file</source>
+        <translation>オーロラ予報のファイル</translation>
+    </message>
+    <message>
+        <source>Choose the aurora forecast file</source>
+        <translation>オーロラ予報のファイルを選択</translation>
+    </message>
+    <message>
+        <source>Clear the aurora forecast file</source>
+        <translation>オーロラ予報のファイルを解除</translation>
+    </message>
+    <message>
+        <source>Aurora Forecast</source>
+        <translation>オーロラ予報</translation>
+    </message>
+    <message>
+        <source>OVATION forecasts (*.json);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the aurora forecast</extracomment>
+        <translation>OVATION 予報 (*.json);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Aurora forecast &quot;%1&quot; not shown: %2</source>
+        <extracomment>%1 the aurora forecast&apos;s file name, %2 what is wrong with it</extracomment>
+        <translation>オーロラ予報「%1」は表示されません: %2</translation>
     </message>
 </context>
 <context>

@@ -1129,6 +1129,21 @@
         <extracomment>A satellite in the list to choose from: its name and catalogue number</extracomment>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Clouds and aurora</source>
+        <extracomment>Group of the preferences: the files of the cloud map and of the aurora forecast</extracomment>
+        <translation>Nuvens e auroras</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <extracomment>Button beside a file&apos;s field in the preferences that opens a file dialog</extracomment>
+        <translation>Escolher…</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <extracomment>Button beside a file&apos;s field in the preferences that empties it</extracomment>
+        <translation>Remover</translation>
+    </message>
 </context>
 <context>
     <name>RangeRings</name>
@@ -1616,6 +1631,130 @@ Sol a pino: %3, %4</translation>
     <message>
         <source>Aurora forecast, but cloudy</source>
         <translation>Aurora prevista, mas nublado</translation>
+    </message>
+</context>
+<context>
+    <name>WeatherFiles</name>
+    <message>
+        <source>no such file</source>
+        <translation>arquivo inexistente</translation>
+    </message>
+    <message>
+        <source>not a readable file</source>
+        <translation>não é um arquivo legível</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>maior que %1 MB</translation>
+    </message>
+    <message>
+        <source>not a JPEG or PNG image</source>
+        <translation>não é uma imagem JPEG ou PNG</translation>
+    </message>
+    <message>
+        <source>a cloud map is an equirectangular image twice as wide as high, from %1 pixels wide to %2; this one is %3x%4, %5</source>
+        <translation>um mapa de nuvens é uma imagem equirretangular com o dobro da largura em relação à altura, de %1 a %2 pixels de largura; esta tem %3x%4, %5</translation>
+    </message>
+    <message>
+        <source>damaged data: the image ends early</source>
+        <translation>dados danificados: a imagem termina antes do fim</translation>
+    </message>
+    <message>
+        <source>damaged data: its size changes as it is read</source>
+        <translation>dados danificados: o tamanho muda durante a leitura</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB, not an aurora forecast</source>
+        <translation>maior que %1 MB, não é uma previsão de auroras</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at byte %2</source>
+        <translation>não é JSON: %1 no byte %2</translation>
+    </message>
+    <message>
+        <source>no &quot;%1&quot; as an ISO 8601 time</source>
+        <translation>sem &quot;%1&quot; como hora ISO 8601</translation>
+    </message>
+    <message>
+        <source>no &quot;coordinates&quot; list</source>
+        <translation>sem a lista &quot;coordinates&quot;</translation>
+    </message>
+    <message>
+        <source>point %1 of &quot;coordinates&quot; is not [longitude, latitude, value]</source>
+        <translation>o ponto %1 de &quot;coordinates&quot; não é [longitude, latitude, valor]</translation>
+    </message>
+    <message>
+        <source>point %1 of &quot;coordinates&quot;: %2</source>
+        <translation>ponto %1 de &quot;coordinates&quot;: %2</translation>
+    </message>
+    <message>
+        <source>&quot;coordinates&quot; holds %1 points, not %2</source>
+        <translation>&quot;coordinates&quot; tem %1 pontos, não %2</translation>
+    </message>
+</context>
+<context>
+    <name>WeatherSource</name>
+    <message>
+        <source>C&amp;loud map:</source>
+        <extracomment>Preferences: the file of a greyscale world map of the clouds</extracomment>
+        <translation>Mapa de &amp;nuvens:</translation>
+    </message>
+    <message>
+        <source>Cloud map file</source>
+        <translation>Arquivo do mapa de nuvens</translation>
+    </message>
+    <message>
+        <source>Choose the cloud map file</source>
+        <translation>Escolher o arquivo do mapa de nuvens</translation>
+    </message>
+    <message>
+        <source>Clear the cloud map file</source>
+        <translation>Remover o mapa de nuvens</translation>
+    </message>
+    <message>
+        <source>Cloud Map</source>
+        <translation>Mapa de nuvens</translation>
+    </message>
+    <message>
+        <source>Images (*.jpg *.jpeg *.png);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the cloud map</extracomment>
+        <translation>Imagens (*.jpg *.jpeg *.png);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Cloud map &quot;%1&quot; not shown: %2</source>
+        <extracomment>%1 the cloud map&apos;s file name, %2 what is wrong with it</extracomment>
+        <translation>Mapa de nuvens “%1” não exibido: %2</translation>
+    </message>
+    <message>
+        <source>A&amp;urora forecast:</source>
+        <extracomment>Preferences: the file of NOAA&apos;s aurora forecast (OVATION, in JSON)</extracomment>
+        <translation>Previsão de a&amp;uroras:</translation>
+    </message>
+    <message>
+        <source>Aurora forecast file</source>
+        <translation>Arquivo da previsão de auroras</translation>
+    </message>
+    <message>
+        <source>Choose the aurora forecast file</source>
+        <translation>Escolher o arquivo da previsão de auroras</translation>
+    </message>
+    <message>
+        <source>Clear the aurora forecast file</source>
+        <translation>Remover a previsão de auroras</translation>
+    </message>
+    <message>
+        <source>Aurora Forecast</source>
+        <translation>Previsão de auroras</translation>
+    </message>
+    <message>
+        <source>OVATION forecasts (*.json);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the aurora forecast</extracomment>
+        <translation>Previsões OVATION (*.json);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Aurora forecast &quot;%1&quot; not shown: %2</source>
+        <extracomment>%1 the aurora forecast&apos;s file name, %2 what is wrong with it</extracomment>
+        <translation>Previsão de auroras “%1” não exibida: %2</translation>
     </message>
 </context>
 <context>

@@ -1130,6 +1130,21 @@
         <extracomment>A satellite in the list to choose from: its name and catalogue number</extracomment>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Clouds and aurora</source>
+        <extracomment>Group of the preferences: the files of the cloud map and of the aurora forecast</extracomment>
+        <translation>Облака и полярные сияния</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <extracomment>Button beside a file&apos;s field in the preferences that opens a file dialog</extracomment>
+        <translation>Выбрать…</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <extracomment>Button beside a file&apos;s field in the preferences that empties it</extracomment>
+        <translation>Убрать</translation>
+    </message>
 </context>
 <context>
     <name>RangeRings</name>
@@ -1618,6 +1633,130 @@ Sun overhead: %3, %4</source>
     <message>
         <source>Aurora forecast, but cloudy</source>
         <translation>Сияние ожидается, но облачно</translation>
+    </message>
+</context>
+<context>
+    <name>WeatherFiles</name>
+    <message>
+        <source>no such file</source>
+        <translation>нет такого файла</translation>
+    </message>
+    <message>
+        <source>not a readable file</source>
+        <translation>файл не читается</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>больше %1 МБ</translation>
+    </message>
+    <message>
+        <source>not a JPEG or PNG image</source>
+        <translation>не изображение JPEG или PNG</translation>
+    </message>
+    <message>
+        <source>a cloud map is an equirectangular image twice as wide as high, from %1 pixels wide to %2; this one is %3x%4, %5</source>
+        <translation>карта облаков — равнопромежуточное изображение вдвое шире своей высоты, шириной от %1 до %2 пикселей; это изображение %3x%4, %5</translation>
+    </message>
+    <message>
+        <source>damaged data: the image ends early</source>
+        <translation>повреждённые данные: изображение обрывается</translation>
+    </message>
+    <message>
+        <source>damaged data: its size changes as it is read</source>
+        <translation>повреждённые данные: размер меняется при чтении</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB, not an aurora forecast</source>
+        <translation>больше %1 МБ — это не прогноз полярных сияний</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at byte %2</source>
+        <translation>не JSON: %1 в байте %2</translation>
+    </message>
+    <message>
+        <source>no &quot;%1&quot; as an ISO 8601 time</source>
+        <translation>нет &quot;%1&quot; как времени ISO 8601</translation>
+    </message>
+    <message>
+        <source>no &quot;coordinates&quot; list</source>
+        <translation>нет списка &quot;coordinates&quot;</translation>
+    </message>
+    <message>
+        <source>point %1 of &quot;coordinates&quot; is not [longitude, latitude, value]</source>
+        <translation>точка %1 в &quot;coordinates&quot; не вида [долгота, широта, значение]</translation>
+    </message>
+    <message>
+        <source>point %1 of &quot;coordinates&quot;: %2</source>
+        <translation>точка %1 в &quot;coordinates&quot;: %2</translation>
+    </message>
+    <message>
+        <source>&quot;coordinates&quot; holds %1 points, not %2</source>
+        <translation>в &quot;coordinates&quot; %1 точек, а не %2</translation>
+    </message>
+</context>
+<context>
+    <name>WeatherSource</name>
+    <message>
+        <source>C&amp;loud map:</source>
+        <extracomment>Preferences: the file of a greyscale world map of the clouds</extracomment>
+        <translation>Карта о&amp;блаков:</translation>
+    </message>
+    <message>
+        <source>Cloud map file</source>
+        <translation>Файл карты облаков</translation>
+    </message>
+    <message>
+        <source>Choose the cloud map file</source>
+        <translation>Выбрать файл карты облаков</translation>
+    </message>
+    <message>
+        <source>Clear the cloud map file</source>
+        <translation>Убрать карту облаков</translation>
+    </message>
+    <message>
+        <source>Cloud Map</source>
+        <translation>Карта облаков</translation>
+    </message>
+    <message>
+        <source>Images (*.jpg *.jpeg *.png);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the cloud map</extracomment>
+        <translation>Изображения (*.jpg *.jpeg *.png);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Cloud map &quot;%1&quot; not shown: %2</source>
+        <extracomment>%1 the cloud map&apos;s file name, %2 what is wrong with it</extracomment>
+        <translation>Карта облаков «%1» не показана: %2</translation>
+    </message>
+    <message>
+        <source>A&amp;urora forecast:</source>
+        <extracomment>Preferences: the file of NOAA&apos;s aurora forecast (OVATION, in JSON)</extracomment>
+        <translation>Прогноз с&amp;ияний:</translation>
+    </message>
+    <message>
+        <source>Aurora forecast file</source>
+        <translation>Файл прогноза полярных сияний</translation>
+    </message>
+    <message>
+        <source>Choose the aurora forecast file</source>
+        <translation>Выбрать файл прогноза полярных сияний</translation>
+    </message>
+    <message>
+        <source>Clear the aurora forecast file</source>
+        <translation>Убрать прогноз полярных сияний</translation>
+    </message>
+    <message>
+        <source>Aurora Forecast</source>
+        <translation>Прогноз полярных сияний</translation>
+    </message>
+    <message>
+        <source>OVATION forecasts (*.json);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the aurora forecast</extracomment>
+        <translation>Прогнозы OVATION (*.json);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Aurora forecast &quot;%1&quot; not shown: %2</source>
+        <extracomment>%1 the aurora forecast&apos;s file name, %2 what is wrong with it</extracomment>
+        <translation>Прогноз полярных сияний «%1» не показан: %2</translation>
     </message>
 </context>
 <context>

@@ -1130,6 +1130,21 @@
         <extracomment>A satellite in the list to choose from: its name and catalogue number</extracomment>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Clouds and aurora</source>
+        <extracomment>Group of the preferences: the files of the cloud map and of the aurora forecast</extracomment>
+        <translation>Хмари та полярні сяйва</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <extracomment>Button beside a file&apos;s field in the preferences that opens a file dialog</extracomment>
+        <translation>Вибрати…</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <extracomment>Button beside a file&apos;s field in the preferences that empties it</extracomment>
+        <translation>Прибрати</translation>
+    </message>
 </context>
 <context>
     <name>RangeRings</name>
@@ -1618,6 +1633,130 @@ Sun overhead: %3, %4</source>
     <message>
         <source>Aurora forecast, but cloudy</source>
         <translation>Сяйво очікується, але хмарно</translation>
+    </message>
+</context>
+<context>
+    <name>WeatherFiles</name>
+    <message>
+        <source>no such file</source>
+        <translation>немає такого файлу</translation>
+    </message>
+    <message>
+        <source>not a readable file</source>
+        <translation>файл не читається</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>більше за %1 МБ</translation>
+    </message>
+    <message>
+        <source>not a JPEG or PNG image</source>
+        <translation>не зображення JPEG чи PNG</translation>
+    </message>
+    <message>
+        <source>a cloud map is an equirectangular image twice as wide as high, from %1 pixels wide to %2; this one is %3x%4, %5</source>
+        <translation>карта хмар — рівнопроміжне зображення, удвічі ширше за висоту, завширшки від %1 до %2 пікселів; це зображення %3x%4, %5</translation>
+    </message>
+    <message>
+        <source>damaged data: the image ends early</source>
+        <translation>пошкоджені дані: зображення обривається</translation>
+    </message>
+    <message>
+        <source>damaged data: its size changes as it is read</source>
+        <translation>пошкоджені дані: розмір змінюється під час читання</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB, not an aurora forecast</source>
+        <translation>більше за %1 МБ — це не прогноз полярних сяйв</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at byte %2</source>
+        <translation>не JSON: %1 у байті %2</translation>
+    </message>
+    <message>
+        <source>no &quot;%1&quot; as an ISO 8601 time</source>
+        <translation>немає &quot;%1&quot; як часу ISO 8601</translation>
+    </message>
+    <message>
+        <source>no &quot;coordinates&quot; list</source>
+        <translation>немає списку &quot;coordinates&quot;</translation>
+    </message>
+    <message>
+        <source>point %1 of &quot;coordinates&quot; is not [longitude, latitude, value]</source>
+        <translation>точка %1 у &quot;coordinates&quot; не має вигляду [довгота, широта, значення]</translation>
+    </message>
+    <message>
+        <source>point %1 of &quot;coordinates&quot;: %2</source>
+        <translation>точка %1 у &quot;coordinates&quot;: %2</translation>
+    </message>
+    <message>
+        <source>&quot;coordinates&quot; holds %1 points, not %2</source>
+        <translation>у &quot;coordinates&quot; %1 точок, а не %2</translation>
+    </message>
+</context>
+<context>
+    <name>WeatherSource</name>
+    <message>
+        <source>C&amp;loud map:</source>
+        <extracomment>Preferences: the file of a greyscale world map of the clouds</extracomment>
+        <translation>Карта х&amp;мар:</translation>
+    </message>
+    <message>
+        <source>Cloud map file</source>
+        <translation>Файл карти хмар</translation>
+    </message>
+    <message>
+        <source>Choose the cloud map file</source>
+        <translation>Вибрати файл карти хмар</translation>
+    </message>
+    <message>
+        <source>Clear the cloud map file</source>
+        <translation>Прибрати карту хмар</translation>
+    </message>
+    <message>
+        <source>Cloud Map</source>
+        <translation>Карта хмар</translation>
+    </message>
+    <message>
+        <source>Images (*.jpg *.jpeg *.png);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the cloud map</extracomment>
+        <translation>Зображення (*.jpg *.jpeg *.png);;Усі файли (*)</translation>
+    </message>
+    <message>
+        <source>Cloud map &quot;%1&quot; not shown: %2</source>
+        <extracomment>%1 the cloud map&apos;s file name, %2 what is wrong with it</extracomment>
+        <translation>Карту хмар «%1» не показано: %2</translation>
+    </message>
+    <message>
+        <source>A&amp;urora forecast:</source>
+        <extracomment>Preferences: the file of NOAA&apos;s aurora forecast (OVATION, in JSON)</extracomment>
+        <translation>Прогноз с&amp;яйв:</translation>
+    </message>
+    <message>
+        <source>Aurora forecast file</source>
+        <translation>Файл прогнозу полярних сяйв</translation>
+    </message>
+    <message>
+        <source>Choose the aurora forecast file</source>
+        <translation>Вибрати файл прогнозу полярних сяйв</translation>
+    </message>
+    <message>
+        <source>Clear the aurora forecast file</source>
+        <translation>Прибрати прогноз полярних сяйв</translation>
+    </message>
+    <message>
+        <source>Aurora Forecast</source>
+        <translation>Прогноз полярних сяйв</translation>
+    </message>
+    <message>
+        <source>OVATION forecasts (*.json);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the aurora forecast</extracomment>
+        <translation>Прогнози OVATION (*.json);;Усі файли (*)</translation>
+    </message>
+    <message>
+        <source>Aurora forecast &quot;%1&quot; not shown: %2</source>
+        <extracomment>%1 the aurora forecast&apos;s file name, %2 what is wrong with it</extracomment>
+        <translation>Прогноз полярних сяйв «%1» не показано: %2</translation>
     </message>
 </context>
 <context>

@@ -1128,6 +1128,21 @@
         <extracomment>A satellite in the list to choose from: its name and catalogue number</extracomment>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Clouds and aurora</source>
+        <extracomment>Group of the preferences: the files of the cloud map and of the aurora forecast</extracomment>
+        <translation>云和极光</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <extracomment>Button beside a file&apos;s field in the preferences that opens a file dialog</extracomment>
+        <translation>选择…</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <extracomment>Button beside a file&apos;s field in the preferences that empties it</extracomment>
+        <translation>清除</translation>
+    </message>
 </context>
 <context>
     <name>RangeRings</name>
@@ -1614,6 +1629,130 @@ Sun overhead: %3, %4</source>
     <message>
         <source>Aurora forecast, but cloudy</source>
         <translation>有极光预报，但多云</translation>
+    </message>
+</context>
+<context>
+    <name>WeatherFiles</name>
+    <message>
+        <source>no such file</source>
+        <translation>没有此文件</translation>
+    </message>
+    <message>
+        <source>not a readable file</source>
+        <translation>不是可读取的文件</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>大于 %1 MB</translation>
+    </message>
+    <message>
+        <source>not a JPEG or PNG image</source>
+        <translation>不是 JPEG 或 PNG 图像</translation>
+    </message>
+    <message>
+        <source>a cloud map is an equirectangular image twice as wide as high, from %1 pixels wide to %2; this one is %3x%4, %5</source>
+        <translation>云图是宽为高两倍的等距圆柱投影图像，宽 %1 至 %2 像素；此图像为 %3x%4，%5</translation>
+    </message>
+    <message>
+        <source>damaged data: the image ends early</source>
+        <translation>数据损坏：图像提前结束</translation>
+    </message>
+    <message>
+        <source>damaged data: its size changes as it is read</source>
+        <translation>数据损坏：读取时尺寸发生变化</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB, not an aurora forecast</source>
+        <translation>大于 %1 MB，不是极光预报</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at byte %2</source>
+        <translation>不是 JSON：第 %2 字节处 %1</translation>
+    </message>
+    <message>
+        <source>no &quot;%1&quot; as an ISO 8601 time</source>
+        <translation>缺少 ISO 8601 时间格式的“%1”</translation>
+    </message>
+    <message>
+        <source>no &quot;coordinates&quot; list</source>
+        <translation>缺少“coordinates”列表</translation>
+    </message>
+    <message>
+        <source>point %1 of &quot;coordinates&quot; is not [longitude, latitude, value]</source>
+        <translation>“coordinates”的第 %1 个点不是 [经度, 纬度, 值]</translation>
+    </message>
+    <message>
+        <source>point %1 of &quot;coordinates&quot;: %2</source>
+        <translation>“coordinates”的第 %1 个点：%2</translation>
+    </message>
+    <message>
+        <source>&quot;coordinates&quot; holds %1 points, not %2</source>
+        <translation>“coordinates”包含 %1 个点，而不是 %2 个</translation>
+    </message>
+</context>
+<context>
+    <name>WeatherSource</name>
+    <message>
+        <source>C&amp;loud map:</source>
+        <extracomment>Preferences: the file of a greyscale world map of the clouds</extracomment>
+        <translation>云图(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>Cloud map file</source>
+        <translation>云图文件</translation>
+    </message>
+    <message>
+        <source>Choose the cloud map file</source>
+        <translation>选择云图文件</translation>
+    </message>
+    <message>
+        <source>Clear the cloud map file</source>
+        <translation>清除云图文件</translation>
+    </message>
+    <message>
+        <source>Cloud Map</source>
+        <translation>云图</translation>
+    </message>
+    <message>
+        <source>Images (*.jpg *.jpeg *.png);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the cloud map</extracomment>
+        <translation>图像 (*.jpg *.jpeg *.png);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Cloud map &quot;%1&quot; not shown: %2</source>
+        <extracomment>%1 the cloud map&apos;s file name, %2 what is wrong with it</extracomment>
+        <translation>未显示云图“%1”：%2</translation>
+    </message>
+    <message>
+        <source>A&amp;urora forecast:</source>
+        <extracomment>Preferences: the file of NOAA&apos;s aurora forecast (OVATION, in JSON)</extracomment>
+        <translation>极光预报(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>Aurora forecast file</source>
+        <translation>极光预报文件</translation>
+    </message>
+    <message>
+        <source>Choose the aurora forecast file</source>
+        <translation>选择极光预报文件</translation>
+    </message>
+    <message>
+        <source>Clear the aurora forecast file</source>
+        <translation>清除极光预报文件</translation>
+    </message>
+    <message>
+        <source>Aurora Forecast</source>
+        <translation>极光预报</translation>
+    </message>
+    <message>
+        <source>OVATION forecasts (*.json);;All files (*)</source>
+        <extracomment>File types in the dialog that chooses the aurora forecast</extracomment>
+        <translation>OVATION 预报 (*.json);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Aurora forecast &quot;%1&quot; not shown: %2</source>
+        <extracomment>%1 the aurora forecast&apos;s file name, %2 what is wrong with it</extracomment>
+        <translation>未显示极光预报“%1”：%2</translation>
     </message>
 </context>
 <context>

@@ -58,6 +58,8 @@ MapWidget::MapWidget(MapModel &model, FrameRenderer &renderer, QWidget *parent)
     connect(&model, &MapModel::viewChanged, this, repaint);
     connect(&model, &MapModel::markerPlaceChanged, this, repaint);
     connect(&model, &MapModel::placesChanged, this, repaint);
+    connect(&model, &MapModel::weatherChanged, this, repaint);
+    connect(&model, &MapModel::weatherFilesChanged, this, repaint);
 }
 
 std::optional<GeoPoint> MapWidget::placeAt(const QPointF &point) const

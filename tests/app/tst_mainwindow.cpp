@@ -6,6 +6,7 @@
 #include "astro/Sphere.h"
 #include "model/MapViews.h"
 #include "model/ShownTexts.h"
+#include "model/WeatherTexts.h"
 #include "platform/SecondTimer.h"
 #include "render/FrameRenderer.h"
 #include "widgets/MapWidget.h"
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QSet>
 #include <QSignalSpy>
@@ -509,6 +511,80 @@ private slots:
         const QString svalbard = "78.22, 15.65";
         app.model->setPlace(PlaceEnd::Target, ChosenPlace{svalbard, placeNamedBy(svalbard).place});
         QVERIFY2(fields.at(1)->text().contains("· polar day ·"), qPrintable(fields.at(1)->text()));
+    }
+
+    // The weather files as stored, chosen and cleared in the preferences, and
+    // read again when they change; one refused says why, and the map goes on.
+    void weatherFiles()
+    {
+        QTemporaryDir files;
+        const QString clouds = files.filePath("clouds.png"), aurora = files.filePath("aurora.json");
+        QImage grey(64, 32, QImage::Format_Grayscale8);
+        grey.fill(200);
+        QVERIFY(grey.save(clouds));
+        QByteArray points;
+        for (int longitude = 0; longitude < 360; ++longitude)
+            for (int latitude = -90; latitude <= 90; ++latitude)
+                points += QByteArray(points.isEmpty() ? "" : ",") + '[' +
+                          QByteArray::number(longitude) + ',' + QByteArray::number(latitude) +
+                          ",50]";
+        QVERIFY(writeFile(aurora, "{\"Observation Time\": \"2026-06-21T11:00:00Z\", "
+                                  "\"Forecast Time\": \"2026-06-21T11:30:00Z\", "
+                                  "\"coordinates\": [" +
+                                      points + "]}"));
+        TestApplication app(kZones, kNoon,
+                            "[General]\nCloudMapFile=" + clouds.toUtf8() +
+                                "\nAuroraForecastFile=" + clouds.toUtf8() + '\n');
+        MapModel &model = *app.model;
+        QTRY_VERIFY(model.clouds() && !model.weatherFileMessage(WeatherSource::Aurora).isEmpty());
+        QVERIFY(!model.aurora());
+        QVERIFY(model.weatherFileMessage(WeatherSource::Clouds).isEmpty());
+        QCOMPARE(weatherAges(model, kNoon).back().text,
+                 "Aurora forecast \"clouds.png\" not shown: not JSON: illegal value at byte 1");
+
+        // In the user's language, the reason too.
+        QTranslator pseudo;
+        QVERIFY(pseudo.load(QStringLiteral(PSEUDO_CATALOGUE)));
+        QCoreApplication::installTranslator(&pseudo);
+        const QString missing =
+            readWeatherSource(WeatherSource::Clouds, files.filePath("none.png")).message;
+        QCoreApplication::removeTranslator(&pseudo);
+        QVERIFY2(!missing.contains("no such file"), qPrintable(missing));
+
+        PreferencesDialog dialog(model, {});
+        const auto field = [&](const QString &name) {
+            for (QLineEdit *edit : dialog.findChildren<QLineEdit *>())
+                if (edit->accessibleName() == name)
+                    return edit;
+            return (QLineEdit *)nullptr;
+        };
+        QCOMPARE(field("Cloud map file")->text(), clouds);
+        QLabel *problem = dialog.findChild<QLabel *>("weatherProblem");
+        QVERIFY(!problem->isHidden() && problem->text().startsWith("Aurora forecast"));
+        // A path typed in is taken, stored and read; a clear empties it.
+        field("Aurora forecast file")->setText(aurora);
+        emit field("Aurora forecast file")->editingFinished();
+        QCOMPARE(app.stored("AuroraForecastFile").toString(), aurora);
+        QTRY_VERIFY(model.aurora());
+        QVERIFY(problem->isHidden());
+        QCOMPARE(weatherAges(model, kNoon).back().text, "Aurora 30 min old");
+        // The map, and its corner's ages, follow the minutes.
+        QSignalSpy painted(app.window->mapWidget(), &MapWidget::framePainted);
+        app.window->show();
+        QVERIFY(painted.wait());
+        painted.clear();
+        app.clock.advance(60 * 1000);
+        QVERIFY(painted.wait());
+        for (QPushButton *button : dialog.findChildren<QPushButton *>())
+            if (button->accessibleName() == "Clear the cloud map file")
+                button->click();
+        QCOMPARE(app.stored("CloudMapFile").toString(), "");
+        QTRY_VERIFY(!model.clouds());
+        QVERIFY(field("Cloud map file")->text().isEmpty());
+        // A forecast rewritten badly is refused in its turn.
+        QVERIFY(writeFile(aurora, "{}"));
+        QTRY_VERIFY(!model.aurora());
+        QVERIFY(!problem->isHidden() && problem->text().contains("\"Observation Time\""));
     }
 
     void contextMenu()
@@ -1011,7 +1087,9 @@ private slots:
         });
         const QSize screen(1366, 768);
         TestApplication app(kZones, kNoon,
-                            "[General]\nPinnedTimeZones=Asia/Kolkata, America/New_York, UTC\n");
+                            "[General]\nPinnedTimeZones=Asia/Kolkata, America/New_York, UTC\n"
+                            "CloudMapFile=/nowhere/clouds-of-a-long-name.jpg\n");
+        QTRY_VERIFY(!app.model->weatherFileMessage(WeatherSource::Clouds).isEmpty());
         app.model->setShownInstant(kNoon.addSecs(-86400 - 5400));
         app.window->resize(screen.width(), app.window->height());
         app.window->show();

@@ -309,7 +309,14 @@ private slots:
     void placesJson()
     {
         QVERIFY(QDir().mkpath(path("config/duskmap")));
-        QVERIFY(write("config/duskmap/duskmap.conf", "[General]\nHomePlace=\"40.6,-73.8\"\n"));
+        QVERIFY(write("config/duskmap/duskmap.conf",
+                      "[General]\nHomePlace=\"40.6,-73.8\"\nAuroraForecastFile=" +
+                          path("none.json").toUtf8() + '\n'));
+        // A stored weather file that cannot be read is said and left out.
+        const Run stored = run("--readouts --at 2026-12-21T12:00:00Z");
+        QCOMPARE(stored.status, 0);
+        QCOMPARE(stored.err, "duskmap: cannot read the aurora forecast \"" + path("none.json") +
+                                 "\": no such file\n");
         const auto json = [this](const QString &arguments) {
             const Run r = run("--readouts --json --at 2026-12-21T12:00:00Z" + arguments);
             return QJsonDocument::fromJson(r.out.toUtf8()).object();

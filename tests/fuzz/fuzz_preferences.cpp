@@ -2,6 +2,7 @@
 #include "model/HomeAndTarget.h"
 #include "model/Satellites.h"
 #include "model/StoredZoneList.h"
+#include "model/WeatherSources.h"
 #include "platform/Preferences.h"
 #include "tests/fuzz/FuzzSupport.h"
 
@@ -63,6 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                        band->high <= kGreyLineLimit);
         for (const int number : catalogNumbersFrom(preferences.objectForKey("SatellitesShown")))
             FUZZ_CHECK(number > 0 && number <= orbits::kMaxAlpha5Number);
+        // The weather files' paths, which the window watches: text or nothing.
+        for (const WeatherSourceInfo &source : kWeatherSources)
+            (void)preferences.stringForKey(QLatin1String(source.storedKey));
         preferences.setObject("DefaultTimeZone", zone);
         FUZZ_CHECK(preferences.stringForKey("DefaultTimeZone") == zone);
         const QString pinsKey = QStringLiteral("PinnedTimeZones");

@@ -5,11 +5,14 @@
 #include "zones/TimeZones.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
 #include <cstdio>
 
 class TestPlatformServices : public QObject
@@ -105,6 +108,27 @@ private slots:
         write("watched.txt", "four");
         QTRY_COMPARE(held(), "four");
         QVERIFY(changed.size() >= 5);
+    }
+
+    // Another file chosen during a long read is not waited for, which would
+    // stall the window: the read under way ends, the newest file is read
+    // after it, and only that one is taken.
+    void watchedFileNeverWaits()
+    {
+        QSemaphore firstMayEnd;
+        std::atomic<bool> firstWaitedOut = false;
+        WatchedFile watched([&](const QString &path) {
+            if (path == "first" && !firstMayEnd.tryAcquire(1, 10000))
+                firstWaitedOut = true;
+            return WatchedFile::Read{std::make_shared<const QString>(path), {}};
+        });
+        QSignalSpy changed(&watched, &WatchedFile::changed);
+        watched.setPath("first");
+        watched.setPath("second");
+        firstMayEnd.release();
+        QTRY_COMPARE(changed.size(), 1);
+        QCOMPARE(*watched.value<QString>(), "second");
+        QVERIFY(!firstWaitedOut);
     }
 };
 

@@ -338,6 +338,8 @@ private slots:
                                                 "min ahead";
         QTest::newRow("days") << qint64(3 * 86400 + 4 * 3600) << qint64(3 * 3600 + 1)
                               << "Clouds 3 d 4 h old!|Aurora 3 h 0 min old!";
+        QTest::newRow("under a minute ahead")
+            << qint64(0) << qint64(-59) << "Clouds 0 min old|Aurora 0 min old";
     }
     void ages()
     {
