@@ -143,16 +143,37 @@ std::optional<orbits::Pass> nextPassOver(const ShownSatellite &satellite, const 
     const double horizon = fromUnixSeconds + orbits::kPassSearchSeconds;
     for (double start = fromUnixSeconds; start < horizon; start += kNextPassStepSeconds) {
         double end = std::min(start + kNextPassStepSeconds, horizon);
-        std::vector<orbits::Pass> passes =
+        const std::vector<orbits::Pass> passes =
             orbits::findPasses(satellite.sgp4, observer, maskDeg, start, end);
-        // A pass cut by the step's end is searched again to its set. One up
-        // at a later step's start would have been cut by the step before.
-        while (!passes.empty() && passes.front().upAtEnd && end < horizon) {
+        if (passes.empty())
+            continue;
+        // A pass cut by the step's end goes on in the next steps, up from
+        // their start, until it sets; a satellite always up goes on to the
+        // horizon. One up at a later step's start would have been cut by the
+        // step before.
+        orbits::Pass pass = passes.front();
+        while (pass.upAtEnd && end < horizon) {
+            const double from = end;
             end = std::min(end + kNextPassStepSeconds, horizon);
-            passes = orbits::findPasses(satellite.sgp4, observer, maskDeg, start, end);
+            const std::vector<orbits::Pass> after =
+                orbits::findPasses(satellite.sgp4, observer, maskDeg, from, end);
+            // Set within the search's precision of the step's end.
+            if (after.empty() || !after.front().upAtStart) {
+                pass.upAtEnd = false;
+                break;
+            }
+            const orbits::Pass &rest = after.front();
+            if (rest.maxElevationDeg > pass.maxElevationDeg) {
+                pass.maxElevationDeg = rest.maxElevationDeg;
+                pass.culminationUnixSeconds = rest.culminationUnixSeconds;
+                pass.culminationAzimuthDeg = rest.culminationAzimuthDeg;
+            }
+            pass.setUnixSeconds = rest.setUnixSeconds;
+            pass.setAzimuthDeg = rest.setAzimuthDeg;
+            pass.upAtEnd = rest.upAtEnd;
+            pass.visible = pass.visible || rest.visible;
         }
-        if (!passes.empty())
-            return passes.front();
+        return pass;
     }
     return std::nullopt;
 }

@@ -391,19 +391,21 @@ EndTexts nextPassesTexts(const MapModel &model)
     const QTimeZone zone = placeEndSun(model, PlaceEnd::Home).local.timeZone();
     QStringList shown, details;
     for (const Satellites::NextPass &next : passes) {
-        const QString text = next.pass
-                                 ? passText(model, *next.satellite, *next.pass, zone)
-                                 //: A chosen satellite that does not rise above home's horizon
-                                 //: (the elevation mask) within the days searched; %1 its name
-                                 : QCoreApplication::translate("ShownTexts", "%1 no pass in 3 days")
-                                       .arg(next.satellite->name());
+        const QString text =
+            next.pass ? passText(model, *next.satellite, *next.pass, zone)
+                      //: A chosen satellite that does not rise above home's horizon
+                      //: (the elevation mask) within the days searched; %1 its name
+                      : QCoreApplication::translate("ShownTexts", "%1: no pass within 3 days")
+                            .arg(next.satellite->name());
         details << text;
         if (next.pass && shown.size() < kPassesInRow)
             shown << text;
     }
     if (shown.isEmpty())
         return {};
-    if (const qsizetype more = passes.size() - shown.size(); more > 0)
+    const auto withPass = std::count_if(passes.begin(), passes.end(),
+                                        [](const auto &next) { return next.pass.has_value(); });
+    if (const qsizetype more = withPass - shown.size(); more > 0)
         //: After the soonest passes in the row: how many chosen satellites are left out
         shown << QCoreApplication::translate("ShownTexts", "%n more", nullptr, int(more));
     //: The row of the chosen satellites' next passes over home: %1 the soonest few
