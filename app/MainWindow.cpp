@@ -246,7 +246,9 @@ void MainWindow::showPasses()
         list->setAccessibleName(tr("Satellite passes"));
         //: Column headings of the list of satellite passes
         list->setHeaderLabels({tr("Satellite"), tr("Rise"), tr("Azimuth"), tr("Culmination"),
-                               tr("Elevation"), tr("Set"), tr("Azimuth"), tr("Visible")});
+                               tr("Elevation"), tr("Set"), tr("Azimuth"), tr("Visible"),
+                               //: Column heading: how old each satellite's orbital elements are
+                               tr("Elements")});
         list->setRootIsDecorated(false);
         const double now = double(m_model.shownInstant().toMSecsSinceEpoch()) / 1000.0;
         const QLocale locale;
@@ -256,6 +258,8 @@ void MainWindow::showPasses()
         };
         const auto degrees = [&](double value) { return locale.toString(value, 'f', 0) + "°"; };
         for (const ShownSatellite &satellite : satellites.shown()) {
+            const QString age =
+                elementAgeText((now - satellite.elements.epochUnixSeconds) / 86400.0);
             for (const orbits::Pass &pass :
                  passesOver(satellite, home->place.point, m_model.homeElevation(),
                             satellites.elevationMask(), now))
@@ -263,7 +267,7 @@ void MainWindow::showPasses()
                     {satellite.name(), time(pass.riseUnixSeconds), degrees(pass.riseAzimuthDeg),
                      time(pass.culminationUnixSeconds), degrees(pass.maxElevationDeg),
                      time(pass.setUnixSeconds), degrees(pass.setAzimuthDeg),
-                     pass.visible ? tr("yes") : tr("no")}));
+                     pass.visible ? tr("yes") : tr("no"), age}));
         }
         for (int column = 0; column < list->columnCount(); ++column)
             list->resizeColumnToContents(column);

@@ -357,11 +357,15 @@ QWidget *PreferencesDialog::createSatelliteBox()
     // A few rows at the least: the dialog fits a small screen under large text.
     m_satelliteList->setMinimumHeight(3 * m_satelliteList->fontMetrics().height());
     form->addRow(m_satelliteList);
-    // The colours' legend where the satellites are chosen, and on the box.
+    // The colours' legend where the satellites are chosen, in sight of
+    // keyboards and screen readers rather than in a tooltip.
     //: The legend of the satellites' colours on the map
-    box->setToolTip(tr("On the map: gold, sunlit; blue, in the Earth's shadow; green, "
-                       "sunlit over home in the dark, to be seen by eye; grey, "
-                       "elements older than 14 days."));
+    auto *legend = new QLabel(tr("On the map: gold, sunlit; blue, in the Earth's shadow; green, "
+                                 "sunlit over home in the dark, to be seen by eye; grey, "
+                                 "elements older than 14 days."),
+                              box);
+    legend->setWordWrap(true);
+    form->addRow(legend);
 
     connect(m_satelliteSearch, &QLineEdit::textChanged, this, &PreferencesDialog::showSatellites);
     connect(m_satelliteList, &QListWidget::itemChanged, this, [this](QListWidgetItem *item) {

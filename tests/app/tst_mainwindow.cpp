@@ -436,6 +436,33 @@ private slots:
         }
     }
 
+    // A satellite's tooltip on the map, within a symbol's reach and while the
+    // layer shows, and its next pass in the row below home's.
+    void satellitesInTheWindow()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("iss.tle");
+        QVERIFY(writeFile(
+            file, "ISS (ZARYA)\n"
+                  "1 25544U 98067A   26171.50000000  .00016717  00000-0  30057-3 0  9992\n"
+                  "2 25544  51.6416 247.4627 0006703 130.5360 325.0288 15.50377579432715\n"));
+        TestApplication app(
+            kZones, kNoon,
+            "[General]\nHomePlace=\"52.52,13.405\"\nSatelliteElementsFile=" + file.toUtf8() + '\n');
+        QTRY_VERIFY(!app.model->satellites().shown().empty());
+        const MapWidget &map = *app.window->mapWidget();
+        const QPointF at = *map.pointOf(
+            app.model->satellites().at(kNoon.toSecsSinceEpoch(), {}).front().place.subPoint);
+        QVERIFY(map.satelliteDetailsAt(at + QPointF(4, 3))
+                    .startsWith("ISS (ZARYA), catalogue number 25544\n"));
+        QVERIFY(map.satelliteDetailsAt(at).endsWith("\nElements 1.0 days old"));
+        QCOMPARE(map.satelliteDetailsAt(at + QPointF(0, 2 * map.fontMetrics().height())), "");
+        app.model->setLayerShown(MapLayer::Satellites, false);
+        QCOMPARE(map.satelliteDetailsAt(at), "");
+        const QLabel *passes = app.window->findChildren<QLabel *>("homeTargetField").at(3);
+        QVERIFY2(passes->text().startsWith("Passes ISS (ZARYA) "), qPrintable(passes->text()));
+    }
+
     // Home and target from the map's menu, the preferences and a double-click,
     // and the row that tells of them under the readouts.
     void homeAndTargetFromTheWindow()
@@ -459,7 +486,7 @@ private slots:
         for (const QLabel *field : fields)
             shown << (field->isVisibleTo(app.window.get()) ? field->text().section(' ', 0, 0)
                                                            : "-");
-        QCOMPARE(shown.join(' '), "Home Target SP");
+        QCOMPARE(shown.join(' '), "Home Target SP -");
         // The grey line ends at home's time, whatever zone the clock shows.
         app.model->selectZone("Asia/Tokyo");
         const std::vector<astro::TimeSpan> windows = greyLineWindowsAhead(*app.model);
