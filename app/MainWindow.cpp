@@ -215,7 +215,7 @@ void MainWindow::createSatellites()
     m_satelliteTimer.start();
 
     //: Menu item that opens the list of the chosen satellites' next passes over home
-    QAction *passes = m_ui->menuView->addAction(tr("Satellite &Passes…"));
+    QAction *passes = m_ui->menuView->addAction(tr("&Satellite Passes…"));
     passes->setObjectName(QStringLiteral("actionPasses"));
     connect(passes, &QAction::triggered, this, &MainWindow::showPasses);
 }

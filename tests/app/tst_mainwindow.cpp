@@ -1064,8 +1064,20 @@ private slots:
                          qPrintable(w->objectName() + ": " + w->property("text").toString()));
             }
         }
-        for (const QMenu *menu : app.window->findChildren<QMenu *>())
+        for (const QMenu *menu : app.window->findChildren<QMenu *>()) {
             QVERIFY2(menu->sizeHint().width() <= screen.width(), qPrintable(menu->title()));
+            // A key that chooses an item of the open menu chooses one only.
+            QSet<QChar> keys;
+            for (const QAction *action : menu->actions()) {
+                const QString text = QString(action->text()).remove("&&");
+                const qsizetype at = text.indexOf('&');
+                if (at < 0 || at + 1 >= text.size())
+                    continue;
+                QVERIFY2(!keys.contains(text.at(at + 1).toLower()),
+                         qPrintable(menu->title() + ": " + text));
+                keys.insert(text.at(at + 1).toLower());
+            }
+        }
         // The away line is cut short with an ellipsis only in a narrower window.
         QCOMPARE(app.text("awayField"), app.child("awayField")->toolTip());
     }
