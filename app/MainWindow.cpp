@@ -30,10 +30,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -231,6 +233,7 @@ void MainWindow::showPasses()
     auto *note = new QLabel(dialog);
     note->setWordWrap(true);
     layout->addWidget(note);
+    int width = 720;
     if (!home || satellites.shown().empty()) {
         note->setText(home ? tr("Choose an element file and its satellites in the preferences.")
                            : tr("Set a home place in the preferences to see the passes over it."));
@@ -249,6 +252,10 @@ void MainWindow::showPasses()
                                tr("Elevation"), tr("Set"), tr("Azimuth"), tr("Visible"),
                                //: Column heading: how old each satellite's orbital elements are
                                tr("Elements")});
+        // Screen readers tell the two azimuths apart, and which elevation.
+        list->headerItem()->setData(2, Qt::AccessibleTextRole, tr("Azimuth at rise"));
+        list->headerItem()->setData(4, Qt::AccessibleTextRole, tr("Greatest elevation"));
+        list->headerItem()->setData(6, Qt::AccessibleTextRole, tr("Azimuth at set"));
         list->setRootIsDecorated(false);
         const double now = double(m_model.shownInstant().toMSecsSinceEpoch()) / 1000.0;
         const QLocale locale;
@@ -272,11 +279,18 @@ void MainWindow::showPasses()
         for (int column = 0; column < list->columnCount(); ++column)
             list->resizeColumnToContents(column);
         layout->addWidget(list);
+        // Wide enough for every column, as the screen allows.
+        width = std::max(width, list->header()->length() +
+                                    list->verticalScrollBar()->sizeHint().width() +
+                                    2 * list->frameWidth() + layout->contentsMargins().left() +
+                                    layout->contentsMargins().right());
     }
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
     connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     layout->addWidget(buttons);
-    dialog->resize(720, 420);
+    if (const QScreen *screen = this->screen())
+        width = std::min(width, screen->availableGeometry().width());
+    dialog->resize(width, 420);
     dialog->show();
 }
 

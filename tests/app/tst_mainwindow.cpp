@@ -79,6 +79,23 @@ bool applyFault(const QString &path, const QString &fault)
 }
 const char *const kFaults[] = {"missing", "empty", "truncated", "corrupt"};
 
+/// Where two texts choose by the same key (Alt+S for "&Satellites" and "&Sea"),
+/// which only moves the focus between them: ": " and the second; else empty.
+QString sharedKey(const QStringList &texts)
+{
+    QSet<QChar> keys;
+    for (const QString &each : texts) {
+        const QString text = QString(each).remove("&&");
+        const qsizetype at = text.indexOf('&');
+        if (at < 0 || at + 1 >= text.size())
+            continue;
+        if (keys.contains(text.at(at + 1).toLower()))
+            return ": " + text;
+        keys.insert(text.at(at + 1).toLower());
+    }
+    return {};
+}
+
 /// Resident memory of this process, in kilobytes.
 long residentKb()
 {
@@ -1046,37 +1063,41 @@ private slots:
         GoToDateDialog goTo(kNoon, QTimeZone("America/New_York"), app.window.get());
         goTo.findChild<QLineEdit *>()->setText("2026-03-08 02:30");
         goTo.show();
-        for (QWidget *top :
-             {(QWidget *)app.window.get(), (QWidget *)app.window->findChild<PreferencesDialog *>(),
-              (QWidget *)&goTo}) {
+        auto *preferences = app.window->findChild<PreferencesDialog *>();
+        preferences->findChild<QAbstractButton *>("satellitesButton")->click();
+        for (QWidget *top : {(QWidget *)app.window.get(), (QWidget *)preferences, (QWidget *)&goTo,
+                             (QWidget *)preferences->findChild<QDialog *>()}) {
             QVERIFY(QTest::qWaitForWindowExposed(top));
             QVERIFY2(top->width() <= screen.width() && top->height() <= screen.height(),
                      qPrintable(top->windowTitle()));
+            QStringList keyed;
             for (QWidget *w : top->findChildren<QWidget *>()) {
                 const auto *label = qobject_cast<QLabel *>(w);
                 const bool cut = label && label->wordWrap()
                                      ? label->heightForWidth(w->width()) > w->height()
                                      : w->width() < w->sizeHint().width() ||
                                            w->height() < w->sizeHint().height();
+                if (w->window() == top && w->isVisibleTo(top) &&
+                    (qobject_cast<QAbstractButton *>(w) || (label && label->buddy())))
+                    keyed << w->property("text").toString();
+                // Without a buddy a label shows its "&" as it is.
+                QVERIFY2(
+                    !label || label->buddy() ||
+                        !QString(label->text()).remove("&&").contains(QRegularExpression("&\\w")),
+                    qPrintable(w->property("text").toString()));
                 QVERIFY2(!w->isVisibleTo(top) || !cut ||
                              !(label || qobject_cast<QAbstractButton *>(w) ||
                                qobject_cast<QComboBox *>(w) || qobject_cast<QMenuBar *>(w)),
                          qPrintable(w->objectName() + ": " + w->property("text").toString()));
             }
+            QVERIFY2(sharedKey(keyed).isEmpty(), qPrintable(top->windowTitle() + sharedKey(keyed)));
         }
         for (const QMenu *menu : app.window->findChildren<QMenu *>()) {
             QVERIFY2(menu->sizeHint().width() <= screen.width(), qPrintable(menu->title()));
-            // A key that chooses an item of the open menu chooses one only.
-            QSet<QChar> keys;
-            for (const QAction *action : menu->actions()) {
-                const QString text = QString(action->text()).remove("&&");
-                const qsizetype at = text.indexOf('&');
-                if (at < 0 || at + 1 >= text.size())
-                    continue;
-                QVERIFY2(!keys.contains(text.at(at + 1).toLower()),
-                         qPrintable(menu->title() + ": " + text));
-                keys.insert(text.at(at + 1).toLower());
-            }
+            QStringList texts;
+            for (const QAction *action : menu->actions())
+                texts << action->text();
+            QVERIFY2(sharedKey(texts).isEmpty(), qPrintable(menu->title() + sharedKey(texts)));
         }
         // The away line is cut short with an ellipsis only in a narrower window.
         QCOMPARE(app.text("awayField"), app.child("awayField")->toolTip());
