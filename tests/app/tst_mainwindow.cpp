@@ -83,15 +83,13 @@ const char *const kFaults[] = {"missing", "empty", "truncated", "corrupt"};
 /// which only moves the focus between them: ": " and the second; else empty.
 QString sharedKey(const QStringList &texts)
 {
-    QSet<QChar> keys;
-    for (const QString &each : texts) {
-        const QString text = QString(each).remove("&&");
-        const qsizetype at = text.indexOf('&');
-        if (at < 0 || at + 1 >= text.size())
-            continue;
-        if (keys.contains(text.at(at + 1).toLower()))
+    QSet<QString> keys;
+    for (const QString &text : texts) {
+        const QString key =
+            QRegularExpression("&(\\w)").match(QString(text).remove("&&")).captured(1).toLower();
+        if (!key.isEmpty() && keys.contains(key))
             return ": " + text;
-        keys.insert(text.at(at + 1).toLower());
+        keys.insert(key);
     }
     return {};
 }
@@ -470,14 +468,13 @@ private slots:
         const MapWidget &map = *app.window->mapWidget();
         const QPointF at = *map.pointOf(
             app.model->satellites().at(kNoon.toSecsSinceEpoch(), {}).front().place.subPoint);
-        QVERIFY(map.satelliteDetailsAt(at + QPointF(4, 3))
-                    .startsWith("ISS (ZARYA), catalogue number 25544\n"));
-        QVERIFY(map.satelliteDetailsAt(at).endsWith("\nElements 1.0 days old"));
+        QVERIFY(map.satelliteDetailsAt(at + QPointF(4, 3)).endsWith("\nElements 1.0 days old"));
         QCOMPARE(map.satelliteDetailsAt(at + QPointF(0, 2 * map.fontMetrics().height())), "");
         app.model->setLayerShown(MapLayer::Satellites, false);
         QCOMPARE(map.satelliteDetailsAt(at), "");
-        const QLabel *passes = app.window->findChildren<QLabel *>("homeTargetField").at(3);
-        QVERIFY2(passes->text().startsWith("Passes ISS (ZARYA) "), qPrintable(passes->text()));
+        // The next pass is after midnight, on the following day.
+        const QString passes = app.window->findChildren<QLabel *>("homeTargetField").at(3)->text();
+        QCOMPARE(passes, "Passes ISS (ZARYA) visible Mon 1:21, 10°");
     }
 
     // Home and target from the map's menu, the preferences and a double-click,
