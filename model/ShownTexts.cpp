@@ -349,9 +349,13 @@ QString passText(const MapModel &model, const ShownSatellite &satellite, const o
     const double now = double(model.shownInstant().toMSecsSinceEpoch()) / 1000.0;
     const QString elevation = shownDegrees(pass.maxElevationDeg);
     if (pass.riseUnixSeconds <= now)
-        //: A satellite above home's horizon now: %1 its name, %2 when it sets, %3 its
-        //: greatest elevation in degrees
-        return QCoreApplication::translate("ShownTexts", "%1 up until %2, %3°")
+        return (pass.visible
+                    //: A satellite above home's horizon now that can be seen by eye: %1 its
+                    //: name, %2 when it sets, %3 its greatest elevation in degrees
+                    ? QCoreApplication::translate("ShownTexts", "%1 visible until %2, %3°")
+                    //: A satellite above home's horizon now: %1 its name, %2 when it sets,
+                    //: %3 its greatest elevation in degrees
+                    : QCoreApplication::translate("ShownTexts", "%1 up until %2, %3°"))
             .arg(satellite.name(), clockText(pass.setUnixSeconds, zone), elevation);
     const QDateTime rise =
         QDateTime::fromSecsSinceEpoch(std::llround(pass.riseUnixSeconds), QTimeZone::utc())
