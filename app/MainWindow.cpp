@@ -30,10 +30,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -216,7 +218,7 @@ void MainWindow::createSatellites()
     m_satelliteTimer.start();
 
     //: Menu item that opens the list of the chosen satellites' next passes over home
-    QAction *passes = m_ui->menuView->addAction(tr("Satellite &Passes…"));
+    QAction *passes = m_ui->menuView->addAction(tr("&Satellite Passes…"));
     passes->setObjectName(QStringLiteral("actionPasses"));
     connect(passes, &QAction::triggered, this, &MainWindow::showPasses);
 }
@@ -257,6 +259,7 @@ void MainWindow::showPasses()
     auto *note = new QLabel(dialog);
     note->setWordWrap(true);
     layout->addWidget(note);
+    int width = 720;
     if (!home || satellites.shown().empty()) {
         note->setText(home ? tr("Choose an element file and its satellites in the preferences.")
                            : tr("Set a home place in the preferences to see the passes over it."));
@@ -272,7 +275,13 @@ void MainWindow::showPasses()
         list->setAccessibleName(tr("Satellite passes"));
         //: Column headings of the list of satellite passes
         list->setHeaderLabels({tr("Satellite"), tr("Rise"), tr("Azimuth"), tr("Culmination"),
-                               tr("Elevation"), tr("Set"), tr("Azimuth"), tr("Visible")});
+                               tr("Elevation"), tr("Set"), tr("Azimuth"), tr("Visible"),
+                               //: Column heading: how old each satellite's orbital elements are
+                               tr("Elements")});
+        // Screen readers tell the two azimuths apart, and which elevation.
+        list->headerItem()->setData(2, Qt::AccessibleTextRole, tr("Azimuth at rise"));
+        list->headerItem()->setData(4, Qt::AccessibleTextRole, tr("Greatest elevation"));
+        list->headerItem()->setData(6, Qt::AccessibleTextRole, tr("Azimuth at set"));
         list->setRootIsDecorated(false);
         const double now = double(m_model.shownInstant().toMSecsSinceEpoch()) / 1000.0;
         const QLocale locale;
@@ -282,6 +291,8 @@ void MainWindow::showPasses()
         };
         const auto degrees = [&](double value) { return locale.toString(value, 'f', 0) + "°"; };
         for (const ShownSatellite &satellite : satellites.shown()) {
+            const QString age =
+                elementAgeText((now - satellite.elements.epochUnixSeconds) / 86400.0);
             for (const orbits::Pass &pass :
                  passesOver(satellite, home->place.point, m_model.homeElevation(),
                             satellites.elevationMask(), now))
@@ -289,16 +300,23 @@ void MainWindow::showPasses()
                     {satellite.name(), time(pass.riseUnixSeconds), degrees(pass.riseAzimuthDeg),
                      time(pass.culminationUnixSeconds), degrees(pass.maxElevationDeg),
                      time(pass.setUnixSeconds), degrees(pass.setAzimuthDeg),
-                     pass.visible ? tr("yes") : tr("no")}));
+                     pass.visible ? tr("yes") : tr("no"), age}));
         }
         for (int column = 0; column < list->columnCount(); ++column)
             list->resizeColumnToContents(column);
         layout->addWidget(list);
+        // Wide enough for every column, as the screen allows.
+        width = std::max(width, list->header()->length() +
+                                    list->verticalScrollBar()->sizeHint().width() +
+                                    2 * list->frameWidth() + layout->contentsMargins().left() +
+                                    layout->contentsMargins().right());
     }
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
     connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     layout->addWidget(buttons);
-    dialog->resize(720, 420);
+    if (const QScreen *screen = this->screen())
+        width = std::min(width, screen->availableGeometry().width());
+    dialog->resize(width, 420);
     dialog->show();
 }
 

@@ -86,7 +86,8 @@ QWidget *PreferencesDialog::createLayerBox()
     // The satellites in a dialog of their own: their list would not leave
     // this one room on a small screen under large text.
     //: Button in the preferences that opens the choice of satellites and their file
-    auto *satellites = new QPushButton(tr("&Satellites…"), box);
+    auto *satellites = new QPushButton(tr("S&atellites…"), box);
+    satellites->setObjectName(QStringLiteral("satellitesButton"));
     connect(satellites, &QPushButton::clicked, this, [this] {
         if (!m_satelliteDialog) {
             m_satelliteDialog = new QDialog(this);
@@ -317,7 +318,10 @@ QWidget *PreferencesDialog::createSatelliteBox()
     browse->setAccessibleName(tr("Choose the satellites' element file"));
     fileRow->addWidget(m_satelliteFile, 1);
     fileRow->addWidget(browse);
-    form->addRow(tr("&Element file:"), fileRow);
+    // The field's own label, so that its key reaches it inside the row.
+    auto *fileLabel = new QLabel(tr("&Element file:"), box);
+    fileLabel->setBuddy(m_satelliteFile);
+    form->addRow(fileLabel, fileRow);
     connect(m_satelliteFile, &QLineEdit::editingFinished, this,
             [this] { m_model.satellites().setElementsFile(m_satelliteFile->text().trimmed()); });
     connect(browse, &QPushButton::clicked, this, [this] {
@@ -352,17 +356,22 @@ QWidget *PreferencesDialog::createSatelliteBox()
     //: Placeholder of the search box over the list of satellites
     m_satelliteSearch->setPlaceholderText(tr("Find by name or catalogue number"));
     m_satelliteSearch->setAccessibleName(tr("Find a satellite"));
-    form->addRow(m_satelliteSearch);
+    //: The search box over the list of satellites
+    form->addRow(tr("&Find:"), m_satelliteSearch);
     m_satelliteList = new QListWidget(box);
     m_satelliteList->setAccessibleName(tr("Satellites to show"));
     // A few rows at the least: the dialog fits a small screen under large text.
     m_satelliteList->setMinimumHeight(3 * m_satelliteList->fontMetrics().height());
     form->addRow(m_satelliteList);
-    // The colours' legend where the satellites are chosen, and on the box.
+    // The colours' legend where the satellites are chosen, in sight of
+    // keyboards and screen readers rather than in a tooltip.
     //: The legend of the satellites' colours on the map
-    box->setToolTip(tr("On the map: gold, sunlit; blue, in the Earth's shadow; green, "
-                       "sunlit over home in the dark, to be seen by eye; grey, "
-                       "elements older than 14 days."));
+    auto *legend = new QLabel(tr("On the map: gold, sunlit; blue, in the Earth's shadow; green, "
+                                 "sunlit over home in the dark, to be seen by eye; grey, "
+                                 "elements older than 14 days."),
+                              box);
+    legend->setWordWrap(true);
+    form->addRow(legend);
 
     connect(m_satelliteSearch, &QLineEdit::textChanged, this, &PreferencesDialog::showSatellites);
     connect(m_satelliteList, &QListWidget::itemChanged, this, [this](QListWidgetItem *item) {

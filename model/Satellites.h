@@ -85,6 +85,19 @@ public:
     double elevationMask() const { return m_elevationMask; }
     void setElevationMask(double degrees);
 
+    /// A shown satellite's next pass over a place: the one under way at the
+    /// instant, else the next to rise; none within kPassSearchSeconds.
+    struct NextPass
+    {
+        const ShownSatellite *satellite = nullptr;
+        std::optional<orbits::Pass> pass;
+    };
+    /// Each shown satellite's next pass over home, in the shown ones' order.
+    /// A pass found is kept until it ends, so that the texts refreshed every
+    /// minute search again only for the satellites that have passed.
+    std::vector<NextPass> nextPasses(const GeoPoint &home, double homeElevationMetres,
+                                     double fromUnixSeconds) const;
+
     /// Where each shown satellite is at an instant, and how it stands; the
     /// home, when set, tells which can be seen from there.
     std::vector<SatelliteNow> at(double unixSeconds, const std::optional<GeoPoint> &home,
@@ -105,6 +118,16 @@ private:
     QList<int> m_chosen{kIssCatalogNumber};
     std::vector<ShownSatellite> m_shown;
     double m_elevationMask = 0.0;
+    /// What nextPasses found, for the home it was asked about; cleared by
+    /// every change of the shown satellites or the mask.
+    struct KeptPass
+    {
+        double searchedFrom = 0.0;
+        std::optional<orbits::Pass> pass;
+    };
+    mutable std::vector<KeptPass> m_keptPasses;
+    mutable std::optional<GeoPoint> m_keptHome;
+    mutable double m_keptHomeMetres = 0.0;
 };
 
 /// The passes over a place from an instant over the coming days the passes
@@ -112,3 +135,16 @@ private:
 std::vector<orbits::Pass> passesOver(const ShownSatellite &satellite, const GeoPoint &home,
                                      double homeElevationMetres, double maskDeg,
                                      double fromUnixSeconds);
+/// The first of passesOver, found in steps of a few hours so that its cost
+/// grows with the wait rather than with the whole span searched.
+std::optional<orbits::Pass> nextPassOver(const ShownSatellite &satellite, const GeoPoint &home,
+                                         double homeElevationMetres, double maskDeg,
+                                         double fromUnixSeconds);
+
+/// A satellite's elements' age as people read it, "2.3 days", and "stale"
+/// past kStaleElementDays.
+QString elementAgeText(double ageDays);
+/// What the map's tooltip says of a satellite: its name and number, height
+/// and footprint, its light and the colour that stands for it, and its
+/// elements' age.
+QString satelliteDetails(const SatelliteNow &now);

@@ -15,9 +15,11 @@
 #include "zones/TimeZones.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <QTimeZone>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -373,6 +375,83 @@ QString greyLineText(const MapModel &model)
         .arg(from, clockText(next.end, zone));
 }
 
+/// What the row says of a pass: "ISS rises 21:04, 45°", the weekday before a
+/// time on a later day.
+QString passText(const MapModel &model, const ShownSatellite &satellite, const orbits::Pass &pass,
+                 const QTimeZone &zone)
+{
+    const double now = double(model.shownInstant().toMSecsSinceEpoch()) / 1000.0;
+    const QString elevation = shownDegrees(pass.maxElevationDeg);
+    if (pass.riseUnixSeconds <= now)
+        return (pass.visible
+                    //: A satellite above home's horizon now that can be seen by eye: %1 its
+                    //: name, %2 when it sets, %3 its greatest elevation in degrees
+                    ? QCoreApplication::translate("ShownTexts", "%1 visible until %2, %3°")
+                    //: A satellite above home's horizon now: %1 its name, %2 when it sets,
+                    //: %3 its greatest elevation in degrees
+                    : QCoreApplication::translate("ShownTexts", "%1 up until %2, %3°"))
+            .arg(satellite.name(), clockText(pass.setUnixSeconds, zone), elevation);
+    const QDateTime rise =
+        QDateTime::fromSecsSinceEpoch(std::llround(pass.riseUnixSeconds), QTimeZone::utc())
+            .toTimeZone(zone);
+    QString when = clockText(rise, zone);
+    if (rise.date() != model.shownInstant().toTimeZone(zone).date())
+        when = QLocale().dayName(rise.date().dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ') +
+               when;
+    return (pass.visible
+                //: The next pass of a satellite over home that can be seen by eye: %1
+                //: its name, %2 when it rises, %3 its greatest elevation
+                ? QCoreApplication::translate("ShownTexts", "%1 visible %2, %3°")
+                //: The next pass of a satellite over home: %1 its name, %2 when it
+                //: rises, %3 its greatest elevation
+                : QCoreApplication::translate("ShownTexts", "%1 rises %2, %3°"))
+        .arg(satellite.name(), when, elevation);
+}
+
+/// The passes the row names; the Passes dialog lists them all.
+constexpr qsizetype kPassesInRow = 3;
+
+/// The soonest few chosen satellites' next passes over home on one line, and
+/// every one's in the details.
+EndTexts nextPassesTexts(const MapModel &model)
+{
+    const Satellites &satellites = model.satellites();
+    const auto &home = model.place(PlaceEnd::Home);
+    if (!home || satellites.shown().empty())
+        return {};
+    std::vector<Satellites::NextPass> passes =
+        satellites.nextPasses(home->place.point, model.homeElevation(),
+                              double(model.shownInstant().toMSecsSinceEpoch()) / 1000.0);
+    std::stable_sort(passes.begin(), passes.end(), [](const auto &a, const auto &b) {
+        // Those with no pass in the days searched last.
+        return a.pass && (!b.pass || a.pass->riseUnixSeconds < b.pass->riseUnixSeconds);
+    });
+    const QTimeZone zone = placeEndSun(model, PlaceEnd::Home).local.timeZone();
+    QStringList shown, details;
+    for (const Satellites::NextPass &next : passes) {
+        const QString text =
+            next.pass ? passText(model, *next.satellite, *next.pass, zone)
+                      //: A chosen satellite that does not rise above home's horizon
+                      //: (the elevation mask) within the days searched; %1 its name
+                      : QCoreApplication::translate("ShownTexts", "%1: no pass within 3 days")
+                            .arg(next.satellite->name());
+        details << text;
+        if (next.pass && shown.size() < kPassesInRow)
+            shown << text;
+    }
+    if (shown.isEmpty())
+        return {};
+    const auto withPass = std::count_if(passes.begin(), passes.end(),
+                                        [](const auto &next) { return next.pass.has_value(); });
+    if (const qsizetype more = withPass - shown.size(); more > 0)
+        //: After the soonest passes in the row: how many chosen satellites are left out
+        shown << QCoreApplication::translate("ShownTexts", "%n more", nullptr, int(more));
+    //: The row of the chosen satellites' next passes over home: %1 the soonest few
+    return {QCoreApplication::translate("ShownTexts", "Passes %1")
+                .arg(shown.join(QStringLiteral(" · "))),
+            details.join(QLatin1Char('\n'))};
+}
+
 } // namespace
 
 HomeTargetTexts homeTargetTexts(const MapModel &model)
@@ -382,30 +461,9 @@ HomeTargetTexts homeTargetTexts(const MapModel &model)
         const EndTexts home = endTexts(model, PlaceEnd::Home);
         texts.home = home.line;
         texts.homeDetails = home.details;
-        // The next pass of the first chosen satellite: a pass of each would
-        // cost more than the row is worth at each refresh; the Passes dialog
-        // lists them all.
-        const Satellites &satellites = model.satellites();
-        const ChosenPlace &place = *model.place(PlaceEnd::Home);
-        if (!satellites.shown().empty()) {
-            const ShownSatellite &first = satellites.shown().front();
-            const std::vector<orbits::Pass> passes = passesOver(
-                first, place.place.point, model.homeElevation(), satellites.elevationMask(),
-                double(model.shownInstant().toMSecsSinceEpoch()) / 1000.0);
-            const QTimeZone zone = placeEndSun(model, PlaceEnd::Home).local.timeZone();
-            if (!passes.empty())
-                texts.home +=
-                    QStringLiteral(" · ") +
-                    (passes.front().visible
-                         //: The next pass of a satellite over home that can be seen by eye: %1
-                         //: its name, %2 when it rises, %3 its greatest elevation
-                         ? QCoreApplication::translate("ShownTexts", "%1 visible %2, %3°")
-                         //: The next pass of a satellite over home: %1 its name, %2 when it
-                         //: rises, %3 its greatest elevation
-                         : QCoreApplication::translate("ShownTexts", "%1 rises %2, %3°"))
-                        .arg(first.name(), clockText(passes.front().riseUnixSeconds, zone),
-                             shownDegrees(passes.front().maxElevationDeg));
-        }
+        const EndTexts passes = nextPassesTexts(model);
+        texts.passes = passes.line;
+        texts.passesDetails = passes.details;
     }
     if (model.place(PlaceEnd::Target)) {
         const EndTexts target = endTexts(model, PlaceEnd::Target);

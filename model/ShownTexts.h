@@ -63,12 +63,16 @@ QString mapDescription(const MapModel &model);
 /// The row of home and target: each end's name or locator, its local time
 /// (≈ when its zone is only inferred), the sunrise and sunset of its local
 /// date and the Sun's height now; then the paths between them and the next
-/// time the grey line joins both. Empty texts for what is not set.
+/// time the grey line joins both; then the chosen satellites' next passes. Empty texts for what is
+/// not set.
 struct HomeTargetTexts
 {
     QString home, target, path;
     /// The details each shows on hovering: the zone, the place, the Sun's direction.
     QString homeDetails, targetDetails, pathDetails;
+    /// The soonest next passes of the chosen satellites over home, and in
+    /// the details every one's.
+    QString passes, passesDetails;
 };
 HomeTargetTexts homeTargetTexts(const MapModel &model);
 

@@ -246,6 +246,11 @@
         <source>Unpin %1</source>
         <translation>Rimuovi %1</translation>
     </message>
+    <message>
+        <source>Next satellite passes over home</source>
+        <extracomment>What a screen reader calls the row&apos;s line of the satellites&apos; next passes over home</extracomment>
+        <translation>Prossimi passaggi di satelliti sopra casa</translation>
+    </message>
 </context>
 <context>
     <name>GoToDateDialog</name>
@@ -669,11 +674,6 @@
         <translation>&lt;p&gt;Eclissi: la Swiss Ephemeris (Astrodienst AG) con i suoi file basati sul JPL, sotto la GNU Affero General Public License 3.0.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>Satellite &amp;Passes…</source>
-        <extracomment>Menu item that opens the list of the chosen satellites&apos; next passes over home</extracomment>
-        <translation>&amp;Passaggi dei satelliti…</translation>
-    </message>
-    <message>
         <source>Satellite Passes</source>
         <translation>Passaggi dei satelliti</translation>
     </message>
@@ -730,6 +730,28 @@
     <message>
         <source>no</source>
         <translation>no</translation>
+    </message>
+    <message>
+        <source>&amp;Satellite Passes…</source>
+        <extracomment>Menu item that opens the list of the chosen satellites&apos; next passes over home</extracomment>
+        <translation>Passaggi dei &amp;satelliti…</translation>
+    </message>
+    <message>
+        <source>Elements</source>
+        <extracomment>Column heading: how old each satellite&apos;s orbital elements are</extracomment>
+        <translation>Elementi</translation>
+    </message>
+    <message>
+        <source>Azimuth at rise</source>
+        <translation>Azimut al sorgere</translation>
+    </message>
+    <message>
+        <source>Greatest elevation</source>
+        <translation>Elevazione massima</translation>
+    </message>
+    <message>
+        <source>Azimuth at set</source>
+        <translation>Azimut al tramonto</translation>
     </message>
 </context>
 <context>
@@ -1049,11 +1071,6 @@
         <translation>Preferenze</translation>
     </message>
     <message>
-        <source>&amp;Satellites…</source>
-        <extracomment>Button in the preferences that opens the choice of satellites and their file</extracomment>
-        <translation>&amp;Satelliti…</translation>
-    </message>
-    <message>
         <source>Satellites</source>
         <extracomment>Group of the preferences: the satellites shown on the map and their file</extracomment>
         <translation>Satelliti</translation>
@@ -1144,6 +1161,16 @@
         <extracomment>Button beside a file&apos;s field in the preferences that empties it</extracomment>
         <translation>Rimuovi</translation>
     </message>
+    <message>
+        <source>S&amp;atellites…</source>
+        <extracomment>Button in the preferences that opens the choice of satellites and their file</extracomment>
+        <translation>S&amp;atelliti…</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <extracomment>The search box over the list of satellites</extracomment>
+        <translation>&amp;Cerca:</translation>
+    </message>
 </context>
 <context>
     <name>RangeRings</name>
@@ -1203,6 +1230,71 @@
         <source>W</source>
         <extracomment>Hemisphere letter after a longitude: west</extracomment>
         <translation>O</translation>
+    </message>
+</context>
+<context>
+    <name>Satellites</name>
+    <message>
+        <source>%1 days</source>
+        <extracomment>How old a satellite&apos;s orbital elements are; %1 a number of days such as 2.3</extracomment>
+        <translation>%1 giorni</translation>
+    </message>
+    <message>
+        <source>%1, stale</source>
+        <extracomment>%1 an age in days, such as &quot;20.0 days&quot;: elements too old to trust</extracomment>
+        <translation>%1, obsoleti</translation>
+    </message>
+    <message>
+        <source>%1, catalogue number %2</source>
+        <extracomment>A satellite in the map&apos;s tooltip: %1 its name, %2 its catalogue number</extracomment>
+        <translation>%1, numero di catalogo %2</translation>
+    </message>
+    <message>
+        <source>%1 km high, seen up to %2 km away</source>
+        <extracomment>%1 the satellite&apos;s height above the ground, %2 the radius of the area that sees it above the elevation mask, both in kilometres</extracomment>
+        <translation>a %1 km di quota, visibile fino a %2 km</translation>
+    </message>
+    <message>
+        <source>In the Earth&apos;s shadow</source>
+        <extracomment>How a satellite stands now; blue is its colour on the map</extracomment>
+        <translation>Nell&apos;ombra della Terra</translation>
+    </message>
+    <message>
+        <source>In the Earth&apos;s shadow (blue)</source>
+        <translation>Nell&apos;ombra della Terra (blu)</translation>
+    </message>
+    <message>
+        <source>Sunlit</source>
+        <extracomment>How a satellite stands now; gold is its colour on the map</extracomment>
+        <translation>Illuminato dal Sole</translation>
+    </message>
+    <message>
+        <source>Sunlit (gold)</source>
+        <translation>Illuminato dal Sole (oro)</translation>
+    </message>
+    <message>
+        <source>Sunlit over home in the dark: to be seen by eye</source>
+        <extracomment>The satellite can be seen by eye from home now; green is its colour on the map</extracomment>
+        <translation>Illuminato sopra casa al buio: visibile a occhio nudo</translation>
+    </message>
+    <message>
+        <source>Sunlit over home in the dark: to be seen by eye (green)</source>
+        <translation>Illuminato sopra casa al buio: visibile a occhio nudo (verde)</translation>
+    </message>
+    <message>
+        <source>Elements %1 days old: stale, so it may be far from where it is drawn (grey)</source>
+        <extracomment>%1 the elements&apos; age in days, such as 20.3; grey is the satellite&apos;s colour on the map while they are this old</extracomment>
+        <translation>Elementi di %1 giorni fa: obsoleti, può essere lontano da dove è disegnato (grigio)</translation>
+    </message>
+    <message>
+        <source>Elements dated %1 days later</source>
+        <extracomment>%1 days between the shown time and the later epoch of the orbital elements</extracomment>
+        <translation>Elementi datati %1 giorni dopo</translation>
+    </message>
+    <message>
+        <source>Elements %1 days old</source>
+        <extracomment>%1 the age in days of the orbital elements its place is worked out from</extracomment>
+        <translation>Elementi di %1 giorni fa</translation>
     </message>
 </context>
 <context>
@@ -1387,6 +1479,32 @@ Sole verso %4°</translation>
         <source>moonset</source>
         <extracomment>In place of the local time a lunar eclipse is last seen: the Moon sets during it</extracomment>
         <translation>tramonto della Luna</translation>
+    </message>
+    <message>
+        <source>%1 visible until %2, %3°</source>
+        <translation>%1 visibile fino alle %2, %3°</translation>
+    </message>
+    <message>
+        <source>%1 up until %2, %3°</source>
+        <translation>%1 sopra l&apos;orizzonte fino alle %2, %3°</translation>
+    </message>
+    <message>
+        <source>%1: no pass within 3 days</source>
+        <extracomment>A chosen satellite that does not rise above home&apos;s horizon (the elevation mask) within the days searched; %1 its name</extracomment>
+        <translation>%1: nessun passaggio in 3 giorni</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <extracomment>After the soonest passes in the row: how many chosen satellites are left out</extracomment>
+        <translation>
+            <numerusform>altri %n</numerusform>
+            <numerusform>altri %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Passes %1</source>
+        <extracomment>The row of the chosen satellites&apos; next passes over home: %1 the soonest few</extracomment>
+        <translation>Passaggi %1</translation>
     </message>
 </context>
 <context>

@@ -245,6 +245,11 @@
         <source>Unpin %1</source>
         <translation>%1 の固定を解除</translation>
     </message>
+    <message>
+        <source>Next satellite passes over home</source>
+        <extracomment>What a screen reader calls the row&apos;s line of the satellites&apos; next passes over home</extracomment>
+        <translation>自宅上空の次の衛星通過</translation>
+    </message>
 </context>
 <context>
     <name>GoToDateDialog</name>
@@ -668,11 +673,6 @@
         <translation>&lt;p&gt;日食・月食：Swiss Ephemeris（Astrodienst AG）と JPL に基づくそのファイル、GNU Affero General Public License 3.0 による。&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>Satellite &amp;Passes…</source>
-        <extracomment>Menu item that opens the list of the chosen satellites&apos; next passes over home</extracomment>
-        <translation>衛星の通過(&amp;P)…</translation>
-    </message>
-    <message>
         <source>Satellite Passes</source>
         <translation>衛星の通過</translation>
     </message>
@@ -729,6 +729,28 @@
     <message>
         <source>no</source>
         <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>&amp;Satellite Passes…</source>
+        <extracomment>Menu item that opens the list of the chosen satellites&apos; next passes over home</extracomment>
+        <translation>衛星の通過(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Elements</source>
+        <extracomment>Column heading: how old each satellite&apos;s orbital elements are</extracomment>
+        <translation>軌道要素</translation>
+    </message>
+    <message>
+        <source>Azimuth at rise</source>
+        <translation>出現時の方位角</translation>
+    </message>
+    <message>
+        <source>Greatest elevation</source>
+        <translation>最大仰角</translation>
+    </message>
+    <message>
+        <source>Azimuth at set</source>
+        <translation>消失時の方位角</translation>
     </message>
 </context>
 <context>
@@ -1048,11 +1070,6 @@
         <translation>設定</translation>
     </message>
     <message>
-        <source>&amp;Satellites…</source>
-        <extracomment>Button in the preferences that opens the choice of satellites and their file</extracomment>
-        <translation>衛星(&amp;S)…</translation>
-    </message>
-    <message>
         <source>Satellites</source>
         <extracomment>Group of the preferences: the satellites shown on the map and their file</extracomment>
         <translation>衛星</translation>
@@ -1143,6 +1160,16 @@
         <extracomment>Button beside a file&apos;s field in the preferences that empties it</extracomment>
         <translation>解除</translation>
     </message>
+    <message>
+        <source>S&amp;atellites…</source>
+        <extracomment>Button in the preferences that opens the choice of satellites and their file</extracomment>
+        <translation>衛星(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <extracomment>The search box over the list of satellites</extracomment>
+        <translation>検索(&amp;F):</translation>
+    </message>
 </context>
 <context>
     <name>RangeRings</name>
@@ -1202,6 +1229,71 @@
         <source>W</source>
         <extracomment>Hemisphere letter after a longitude: west</extracomment>
         <translation>西</translation>
+    </message>
+</context>
+<context>
+    <name>Satellites</name>
+    <message>
+        <source>%1 days</source>
+        <extracomment>How old a satellite&apos;s orbital elements are; %1 a number of days such as 2.3</extracomment>
+        <translation>%1日</translation>
+    </message>
+    <message>
+        <source>%1, stale</source>
+        <extracomment>%1 an age in days, such as &quot;20.0 days&quot;: elements too old to trust</extracomment>
+        <translation>%1、古い</translation>
+    </message>
+    <message>
+        <source>%1, catalogue number %2</source>
+        <extracomment>A satellite in the map&apos;s tooltip: %1 its name, %2 its catalogue number</extracomment>
+        <translation>%1、カタログ番号 %2</translation>
+    </message>
+    <message>
+        <source>%1 km high, seen up to %2 km away</source>
+        <extracomment>%1 the satellite&apos;s height above the ground, %2 the radius of the area that sees it above the elevation mask, both in kilometres</extracomment>
+        <translation>高度 %1 km、%2 km 先まで見える</translation>
+    </message>
+    <message>
+        <source>In the Earth&apos;s shadow</source>
+        <extracomment>How a satellite stands now; blue is its colour on the map</extracomment>
+        <translation>地球の影の中</translation>
+    </message>
+    <message>
+        <source>In the Earth&apos;s shadow (blue)</source>
+        <translation>地球の影の中（青）</translation>
+    </message>
+    <message>
+        <source>Sunlit</source>
+        <extracomment>How a satellite stands now; gold is its colour on the map</extracomment>
+        <translation>日照中</translation>
+    </message>
+    <message>
+        <source>Sunlit (gold)</source>
+        <translation>日照中（金）</translation>
+    </message>
+    <message>
+        <source>Sunlit over home in the dark: to be seen by eye</source>
+        <extracomment>The satellite can be seen by eye from home now; green is its colour on the map</extracomment>
+        <translation>暗い自宅の上空で日照中：肉眼で見える</translation>
+    </message>
+    <message>
+        <source>Sunlit over home in the dark: to be seen by eye (green)</source>
+        <translation>暗い自宅の上空で日照中：肉眼で見える（緑）</translation>
+    </message>
+    <message>
+        <source>Elements %1 days old: stale, so it may be far from where it is drawn (grey)</source>
+        <extracomment>%1 the elements&apos; age in days, such as 20.3; grey is the satellite&apos;s colour on the map while they are this old</extracomment>
+        <translation>軌道要素は %1 日前のもの：古いため、描かれた位置から大きく離れている可能性あり（灰）</translation>
+    </message>
+    <message>
+        <source>Elements dated %1 days later</source>
+        <extracomment>%1 days between the shown time and the later epoch of the orbital elements</extracomment>
+        <translation>軌道要素は %1 日後の日付</translation>
+    </message>
+    <message>
+        <source>Elements %1 days old</source>
+        <extracomment>%1 the age in days of the orbital elements its place is worked out from</extracomment>
+        <translation>軌道要素は %1 日前のもの</translation>
     </message>
 </context>
 <context>
@@ -1385,6 +1477,31 @@ Sun towards %4°</source>
         <source>moonset</source>
         <extracomment>In place of the local time a lunar eclipse is last seen: the Moon sets during it</extracomment>
         <translation>月の入り</translation>
+    </message>
+    <message>
+        <source>%1 visible until %2, %3°</source>
+        <translation>%1 %2 まで見える、%3°</translation>
+    </message>
+    <message>
+        <source>%1 up until %2, %3°</source>
+        <translation>%1 %2 まで地平線上、%3°</translation>
+    </message>
+    <message>
+        <source>%1: no pass within 3 days</source>
+        <extracomment>A chosen satellite that does not rise above home&apos;s horizon (the elevation mask) within the days searched; %1 its name</extracomment>
+        <translation>%1：3日以内に通過なし</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <extracomment>After the soonest passes in the row: how many chosen satellites are left out</extracomment>
+        <translation>
+            <numerusform>ほか %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Passes %1</source>
+        <extracomment>The row of the chosen satellites&apos; next passes over home: %1 the soonest few</extracomment>
+        <translation>通過 %1</translation>
     </message>
 </context>
 <context>

@@ -247,6 +247,11 @@
         <source>Unpin %1</source>
         <translation>Открепить %1</translation>
     </message>
+    <message>
+        <source>Next satellite passes over home</source>
+        <extracomment>What a screen reader calls the row&apos;s line of the satellites&apos; next passes over home</extracomment>
+        <translation>Ближайшие пролёты спутников над домом</translation>
+    </message>
 </context>
 <context>
     <name>GoToDateDialog</name>
@@ -670,11 +675,6 @@
         <translation>&lt;p&gt;Затмения: Swiss Ephemeris (Astrodienst AG) с её файлами на основе JPL, по лицензии GNU Affero General Public License 3.0.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>Satellite &amp;Passes…</source>
-        <extracomment>Menu item that opens the list of the chosen satellites&apos; next passes over home</extracomment>
-        <translation>&amp;Пролёты спутников…</translation>
-    </message>
-    <message>
         <source>Satellite Passes</source>
         <translation>Пролёты спутников</translation>
     </message>
@@ -731,6 +731,28 @@
     <message>
         <source>no</source>
         <translation>нет</translation>
+    </message>
+    <message>
+        <source>&amp;Satellite Passes…</source>
+        <extracomment>Menu item that opens the list of the chosen satellites&apos; next passes over home</extracomment>
+        <translation>Пролёты &amp;спутников…</translation>
+    </message>
+    <message>
+        <source>Elements</source>
+        <extracomment>Column heading: how old each satellite&apos;s orbital elements are</extracomment>
+        <translation>Элементы</translation>
+    </message>
+    <message>
+        <source>Azimuth at rise</source>
+        <translation>Азимут восхода</translation>
+    </message>
+    <message>
+        <source>Greatest elevation</source>
+        <translation>Наибольшая высота</translation>
+    </message>
+    <message>
+        <source>Azimuth at set</source>
+        <translation>Азимут захода</translation>
     </message>
 </context>
 <context>
@@ -1050,11 +1072,6 @@
         <translation>Параметры</translation>
     </message>
     <message>
-        <source>&amp;Satellites…</source>
-        <extracomment>Button in the preferences that opens the choice of satellites and their file</extracomment>
-        <translation>&amp;Спутники…</translation>
-    </message>
-    <message>
         <source>Satellites</source>
         <extracomment>Group of the preferences: the satellites shown on the map and their file</extracomment>
         <translation>Спутники</translation>
@@ -1145,6 +1162,16 @@
         <extracomment>Button beside a file&apos;s field in the preferences that empties it</extracomment>
         <translation>Убрать</translation>
     </message>
+    <message>
+        <source>S&amp;atellites…</source>
+        <extracomment>Button in the preferences that opens the choice of satellites and their file</extracomment>
+        <translation>С&amp;путники…</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <extracomment>The search box over the list of satellites</extracomment>
+        <translation>&amp;Найти:</translation>
+    </message>
 </context>
 <context>
     <name>RangeRings</name>
@@ -1204,6 +1231,71 @@
         <source>W</source>
         <extracomment>Hemisphere letter after a longitude: west</extracomment>
         <translation>з. д.</translation>
+    </message>
+</context>
+<context>
+    <name>Satellites</name>
+    <message>
+        <source>%1 days</source>
+        <extracomment>How old a satellite&apos;s orbital elements are; %1 a number of days such as 2.3</extracomment>
+        <translation>%1 сут.</translation>
+    </message>
+    <message>
+        <source>%1, stale</source>
+        <extracomment>%1 an age in days, such as &quot;20.0 days&quot;: elements too old to trust</extracomment>
+        <translation>%1, устарели</translation>
+    </message>
+    <message>
+        <source>%1, catalogue number %2</source>
+        <extracomment>A satellite in the map&apos;s tooltip: %1 its name, %2 its catalogue number</extracomment>
+        <translation>%1, номер по каталогу %2</translation>
+    </message>
+    <message>
+        <source>%1 km high, seen up to %2 km away</source>
+        <extracomment>%1 the satellite&apos;s height above the ground, %2 the radius of the area that sees it above the elevation mask, both in kilometres</extracomment>
+        <translation>высота %1 км, виден до %2 км</translation>
+    </message>
+    <message>
+        <source>In the Earth&apos;s shadow</source>
+        <extracomment>How a satellite stands now; blue is its colour on the map</extracomment>
+        <translation>В тени Земли</translation>
+    </message>
+    <message>
+        <source>In the Earth&apos;s shadow (blue)</source>
+        <translation>В тени Земли (синий)</translation>
+    </message>
+    <message>
+        <source>Sunlit</source>
+        <extracomment>How a satellite stands now; gold is its colour on the map</extracomment>
+        <translation>Освещён Солнцем</translation>
+    </message>
+    <message>
+        <source>Sunlit (gold)</source>
+        <translation>Освещён Солнцем (золотой)</translation>
+    </message>
+    <message>
+        <source>Sunlit over home in the dark: to be seen by eye</source>
+        <extracomment>The satellite can be seen by eye from home now; green is its colour on the map</extracomment>
+        <translation>Освещён над домом в темноте: виден невооружённым глазом</translation>
+    </message>
+    <message>
+        <source>Sunlit over home in the dark: to be seen by eye (green)</source>
+        <translation>Освещён над домом в темноте: виден невооружённым глазом (зелёный)</translation>
+    </message>
+    <message>
+        <source>Elements %1 days old: stale, so it may be far from where it is drawn (grey)</source>
+        <extracomment>%1 the elements&apos; age in days, such as 20.3; grey is the satellite&apos;s colour on the map while they are this old</extracomment>
+        <translation>Элементам %1 сут.: устарели, спутник может быть далеко от нарисованного места (серый)</translation>
+    </message>
+    <message>
+        <source>Elements dated %1 days later</source>
+        <extracomment>%1 days between the shown time and the later epoch of the orbital elements</extracomment>
+        <translation>Элементы датированы на %1 сут. позже</translation>
+    </message>
+    <message>
+        <source>Elements %1 days old</source>
+        <extracomment>%1 the age in days of the orbital elements its place is worked out from</extracomment>
+        <translation>Элементам %1 сут.</translation>
     </message>
 </context>
 <context>
@@ -1389,6 +1481,33 @@ Sun towards %4°</source>
         <source>moonset</source>
         <extracomment>In place of the local time a lunar eclipse is last seen: the Moon sets during it</extracomment>
         <translation>заход Луны</translation>
+    </message>
+    <message>
+        <source>%1 visible until %2, %3°</source>
+        <translation>%1 виден до %2, %3°</translation>
+    </message>
+    <message>
+        <source>%1 up until %2, %3°</source>
+        <translation>%1 над горизонтом до %2, %3°</translation>
+    </message>
+    <message>
+        <source>%1: no pass within 3 days</source>
+        <extracomment>A chosen satellite that does not rise above home&apos;s horizon (the elevation mask) within the days searched; %1 its name</extracomment>
+        <translation>%1: нет пролётов за 3 дня</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <extracomment>After the soonest passes in the row: how many chosen satellites are left out</extracomment>
+        <translation>
+            <numerusform>ещё %n</numerusform>
+            <numerusform>ещё %n</numerusform>
+            <numerusform>ещё %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Passes %1</source>
+        <extracomment>The row of the chosen satellites&apos; next passes over home: %1 the soonest few</extracomment>
+        <translation>Пролёты %1</translation>
     </message>
 </context>
 <context>

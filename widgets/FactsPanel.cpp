@@ -40,7 +40,9 @@ FactsPanel::FactsPanel(MapModel &model, QWidget *parent) : QWidget(parent), m_mo
         field->hide();
     }
     //: What a screen reader calls the row's line of the paths from home to target
-    m_homeTargetFields.back()->setAccessibleName(tr("Paths from home to target"));
+    m_homeTargetFields[2]->setAccessibleName(tr("Paths from home to target"));
+    //: What a screen reader calls the row's line of the satellites' next passes over home
+    m_homeTargetFields[3]->setAccessibleName(tr("Next satellite passes over home"));
     hide();
 }
 
@@ -110,8 +112,9 @@ void FactsPanel::updatePinTexts()
 void FactsPanel::updateHomeTargetTexts()
 {
     const HomeTargetTexts texts = homeTargetTexts(m_model);
-    const QString lines[] = {texts.home, texts.target, texts.path};
-    const QString details[] = {texts.homeDetails, texts.targetDetails, texts.pathDetails};
+    const QString lines[] = {texts.home, texts.target, texts.path, texts.passes};
+    const QString details[] = {texts.homeDetails, texts.targetDetails, texts.pathDetails,
+                               texts.passesDetails};
     for (std::size_t i = 0; i < m_homeTargetFields.size(); ++i) {
         QLabel *field = m_homeTargetFields[i];
         setReadoutText(field, lines[i]);

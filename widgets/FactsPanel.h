@@ -9,7 +9,8 @@ class MapModel;
 class QGridLayout;
 class QLabel;
 
-/// The rows below the readouts: home, target and the paths between them, then
+/// The rows below the readouts: home, target, the paths between them and the
+/// satellites' next passes over home, then
 /// the world clocks, each in as many columns as the window's width holds. It
 /// hides while it has no rows, and takes exactly its rows' height, so that the
 /// readouts above keep theirs.
@@ -48,8 +49,9 @@ private:
     MapModel &m_model;
     QGridLayout *m_homeTargetLayout = nullptr;
     QGridLayout *m_pinLayout = nullptr;
-    /// Home, target and the paths, in that order; hidden while not set.
-    std::array<QLabel *, 3> m_homeTargetFields{};
+    /// Home, target, the paths and the satellites' passes, in that order;
+    /// hidden while not set.
+    std::array<QLabel *, 4> m_homeTargetFields{};
     QList<QLabel *> m_pinFields;
     int m_laidOutColumns = 0;
     /// The widest world clock in any light, its digits at their widest.

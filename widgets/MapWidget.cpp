@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <cmath>
 #include <utility>
@@ -109,6 +110,42 @@ QString MapWidget::pointerText(const GeoPoint &place) const
         if (metrics.horizontalAdvance(text) <= room)
             return text;
     return metrics.elidedText(coordinates, Qt::ElideRight, room);
+}
+
+QString MapWidget::satelliteDetailsAt(const QPointF &point) const
+{
+    const Satellites &satellites = m_model.satellites();
+    if (!m_model.isLayerShown(MapLayer::Satellites) || satellites.shown().empty())
+        return {};
+    const auto &home = m_model.place(PlaceEnd::Home);
+    const std::vector<SatelliteNow> all = satellites.at(
+        double(m_model.shownInstant().toMSecsSinceEpoch()) / 1000.0,
+        home ? std::optional(home->place.point) : std::nullopt, m_model.homeElevation());
+    // A symbol with its panels spans about a line's height at the default
+    // text size, and grows with the text.
+    double nearest = 1.5 * fontMetrics().height();
+    const SatelliteNow *found = nullptr;
+    for (const SatelliteNow &now : all) {
+        if (const auto at = pointOf(now.place.subPoint)) {
+            if (const double distance = QLineF(*at, point).length(); distance < nearest) {
+                nearest = distance;
+                found = &now;
+            }
+        }
+    }
+    return found ? satelliteDetails(*found) : QString();
+}
+
+bool MapWidget::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    if (const QString details = satelliteDetailsAt(help->pos()); !details.isEmpty())
+        QToolTip::showText(help->globalPos(), details, this);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 QRect MapWidget::pointerTextRect(const QString &text) const

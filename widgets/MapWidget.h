@@ -54,6 +54,9 @@ public:
     /// its Maidenhead locator, and in the azimuthal view its distance and
     /// bearing from the centre.
     QString pointerText(const GeoPoint &place) const;
+    /// What the tooltip says of the satellite drawn nearest a point of the
+    /// widget, within about a symbol's reach; empty where none is.
+    QString satelliteDetailsAt(const QPointF &point) const;
 
     /// How much larger than the default the desktop's text is, never below 1:
     /// its dots per inch over 96 (2 under a text scale of 200 %), times the
@@ -72,6 +75,7 @@ signals:
     void framePainted();
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

@@ -81,6 +81,21 @@ bool applyFault(const QString &path, const QString &fault)
 }
 const char *const kFaults[] = {"missing", "empty", "truncated", "corrupt"};
 
+/// Where two texts choose by the same key (Alt+S for "&Satellites" and "&Sea"),
+/// which only moves the focus between them: ": " and the second; else empty.
+QString sharedKey(const QStringList &texts)
+{
+    QSet<QString> keys;
+    for (const QString &text : texts) {
+        const QString key =
+            QRegularExpression("&(\\w)").match(QString(text).remove("&&")).captured(1).toLower();
+        if (!key.isEmpty() && keys.contains(key))
+            return ": " + text;
+        keys.insert(key);
+    }
+    return {};
+}
+
 /// Resident memory of this process, in kilobytes.
 long residentKb()
 {
@@ -438,6 +453,32 @@ private slots:
         }
     }
 
+    // A satellite's tooltip on the map, within a symbol's reach and while the
+    // layer shows, and its next pass in the row below home's.
+    void satellitesInTheWindow()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("iss.tle");
+        QVERIFY(writeFile(
+            file, "ISS (ZARYA)\n"
+                  "1 25544U 98067A   26171.50000000  .00016717  00000-0  30057-3 0  9992\n"
+                  "2 25544  51.6416 247.4627 0006703 130.5360 325.0288 15.50377579432715\n"));
+        TestApplication app(
+            kZones, kNoon,
+            "[General]\nHomePlace=\"52.52,13.405\"\nSatelliteElementsFile=" + file.toUtf8() + '\n');
+        QTRY_VERIFY(!app.model->satellites().shown().empty());
+        const MapWidget &map = *app.window->mapWidget();
+        const QPointF at = *map.pointOf(
+            app.model->satellites().at(kNoon.toSecsSinceEpoch(), {}).front().place.subPoint);
+        QVERIFY(map.satelliteDetailsAt(at + QPointF(4, 3)).endsWith("\nElements 1.0 days old"));
+        QCOMPARE(map.satelliteDetailsAt(at + QPointF(0, 2 * map.fontMetrics().height())), "");
+        app.model->setLayerShown(MapLayer::Satellites, false);
+        QCOMPARE(map.satelliteDetailsAt(at), "");
+        // The next pass is after midnight, on the following day.
+        const QString passes = app.window->findChildren<QLabel *>("homeTargetField").at(3)->text();
+        QCOMPARE(passes, "Passes ISS (ZARYA) visible Mon 1:21, 10°");
+    }
+
     // Home and target from the map's menu, the preferences and a double-click,
     // and the row that tells of them under the readouts.
     void homeAndTargetFromTheWindow()
@@ -461,7 +502,7 @@ private slots:
         for (const QLabel *field : fields)
             shown << (field->isVisibleTo(app.window.get()) ? field->text().section(' ', 0, 0)
                                                            : "-");
-        QCOMPARE(shown.join(' '), "Home Target SP");
+        QCOMPARE(shown.join(' '), "Home Target SP -");
         // The grey line ends at home's time, whatever zone the clock shows.
         app.model->selectZone("Asia/Tokyo");
         const std::vector<astro::TimeSpan> windows = greyLineWindowsAhead(*app.model);
@@ -1097,26 +1138,42 @@ private slots:
         GoToDateDialog goTo(kNoon, QTimeZone("America/New_York"), app.window.get());
         goTo.findChild<QLineEdit *>()->setText("2026-03-08 02:30");
         goTo.show();
-        for (QWidget *top :
-             {(QWidget *)app.window.get(), (QWidget *)app.window->findChild<PreferencesDialog *>(),
-              (QWidget *)&goTo}) {
+        auto *preferences = app.window->findChild<PreferencesDialog *>();
+        preferences->findChild<QAbstractButton *>("satellitesButton")->click();
+        for (QWidget *top : {(QWidget *)app.window.get(), (QWidget *)preferences, (QWidget *)&goTo,
+                             (QWidget *)preferences->findChild<QDialog *>()}) {
             QVERIFY(QTest::qWaitForWindowExposed(top));
             QVERIFY2(top->width() <= screen.width() && top->height() <= screen.height(),
                      qPrintable(top->windowTitle()));
+            QStringList keyed;
             for (QWidget *w : top->findChildren<QWidget *>()) {
                 const auto *label = qobject_cast<QLabel *>(w);
                 const bool cut = label && label->wordWrap()
                                      ? label->heightForWidth(w->width()) > w->height()
                                      : w->width() < w->sizeHint().width() ||
                                            w->height() < w->sizeHint().height();
+                if (w->window() == top && w->isVisibleTo(top) &&
+                    (qobject_cast<QAbstractButton *>(w) || (label && label->buddy())))
+                    keyed << w->property("text").toString();
+                // Without a buddy a label shows its "&" as it is.
+                QVERIFY2(
+                    !label || label->buddy() ||
+                        !QString(label->text()).remove("&&").contains(QRegularExpression("&\\w")),
+                    qPrintable(w->property("text").toString()));
                 QVERIFY2(!w->isVisibleTo(top) || !cut ||
                              !(label || qobject_cast<QAbstractButton *>(w) ||
                                qobject_cast<QComboBox *>(w) || qobject_cast<QMenuBar *>(w)),
                          qPrintable(w->objectName() + ": " + w->property("text").toString()));
             }
+            QVERIFY2(sharedKey(keyed).isEmpty(), qPrintable(top->windowTitle() + sharedKey(keyed)));
         }
-        for (const QMenu *menu : app.window->findChildren<QMenu *>())
+        for (const QMenu *menu : app.window->findChildren<QMenu *>()) {
             QVERIFY2(menu->sizeHint().width() <= screen.width(), qPrintable(menu->title()));
+            QStringList texts;
+            for (const QAction *action : menu->actions())
+                texts << action->text();
+            QVERIFY2(sharedKey(texts).isEmpty(), qPrintable(menu->title() + sharedKey(texts)));
+        }
         // The away line is cut short with an ellipsis only in a narrower window.
         QCOMPARE(app.text("awayField"), app.child("awayField")->toolTip());
     }
