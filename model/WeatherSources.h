@@ -57,7 +57,7 @@ inline constexpr std::array kWeatherSources{
     WeatherSourceInfo{
         WeatherSource::Aurora, MapLayer::Aurora, "AuroraForecastFile",
         //: Preferences: the file of NOAA's aurora forecast (OVATION, in JSON)
-        QT_TRANSLATE_NOOP("WeatherSource", "A&urora forecast:"),
+        QT_TRANSLATE_NOOP("WeatherSource", "Aur&ora forecast:"),
         QT_TRANSLATE_NOOP("WeatherSource", "Aurora forecast file"),
         QT_TRANSLATE_NOOP("WeatherSource", "Choose the aurora forecast file"),
         QT_TRANSLATE_NOOP("WeatherSource", "Clear the aurora forecast file"),

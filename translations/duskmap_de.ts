@@ -1844,7 +1844,7 @@ Sonne im Zenit: %3, %4</translation>
         <translation>Wolkenkarte „%1“ nicht angezeigt: %2</translation>
     </message>
     <message>
-        <source>A&amp;urora forecast:</source>
+        <source>Aur&amp;ora forecast:</source>
         <extracomment>Preferences: the file of NOAA&apos;s aurora forecast (OVATION, in JSON)</extracomment>
         <translation>P&amp;olarlichtvorhersage:</translation>
     </message>

@@ -1844,7 +1844,7 @@ Sol en el cenit: %3, %4</translation>
         <translation>Mapa de nubes «%1» no mostrado: %2</translation>
     </message>
     <message>
-        <source>A&amp;urora forecast:</source>
+        <source>Aur&amp;ora forecast:</source>
         <extracomment>Preferences: the file of NOAA&apos;s aurora forecast (OVATION, in JSON)</extracomment>
         <translation>Previsión de &amp;auroras:</translation>
     </message>

@@ -1844,7 +1844,7 @@ Soleil au zénith : %3, %4</translation>
         <translation>Carte des nuages « %1 » non affichée : %2</translation>
     </message>
     <message>
-        <source>A&amp;urora forecast:</source>
+        <source>Aur&amp;ora forecast:</source>
         <extracomment>Preferences: the file of NOAA&apos;s aurora forecast (OVATION, in JSON)</extracomment>
         <translation>Prévision des a&amp;urores :</translation>
     </message>

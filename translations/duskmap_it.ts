@@ -1844,7 +1844,7 @@ Sole allo zenit: %3, %4</translation>
         <translation>Mappa delle nuvole «%1» non mostrata: %2</translation>
     </message>
     <message>
-        <source>A&amp;urora forecast:</source>
+        <source>Aur&amp;ora forecast:</source>
         <extracomment>Preferences: the file of NOAA&apos;s aurora forecast (OVATION, in JSON)</extracomment>
         <translation>Previsione delle a&amp;urore:</translation>
     </message>

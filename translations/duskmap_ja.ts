@@ -1841,7 +1841,7 @@ Sun overhead: %3, %4</source>
         <translation>雲の地図「%1」は表示されません: %2</translation>
     </message>
     <message>
-        <source>A&amp;urora forecast:</source>
+        <source>Aur&amp;ora forecast:</source>
         <extracomment>Preferences: the file of NOAA&apos;s aurora forecast (OVATION, in JSON)</extracomment>
         <translation>オーロラ予報(&amp;U):</translation>
     </message>

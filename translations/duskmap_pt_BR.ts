@@ -1844,7 +1844,7 @@ Sol a pino: %3, %4</translation>
         <translation>Mapa de nuvens “%1” não exibido: %2</translation>
     </message>
     <message>
-        <source>A&amp;urora forecast:</source>
+        <source>Aur&amp;ora forecast:</source>
         <extracomment>Preferences: the file of NOAA&apos;s aurora forecast (OVATION, in JSON)</extracomment>
         <translation>Previsão de a&amp;uroras:</translation>
     </message>

@@ -1847,7 +1847,7 @@ Sun overhead: %3, %4</source>
         <translation>Карту хмар «%1» не показано: %2</translation>
     </message>
     <message>
-        <source>A&amp;urora forecast:</source>
+        <source>Aur&amp;ora forecast:</source>
         <extracomment>Preferences: the file of NOAA&apos;s aurora forecast (OVATION, in JSON)</extracomment>
         <translation>Прогноз с&amp;яйв:</translation>
     </message>

@@ -1841,7 +1841,7 @@ Sun overhead: %3, %4</source>
         <translation>未显示云图“%1”：%2</translation>
     </message>
     <message>
-        <source>A&amp;urora forecast:</source>
+        <source>Aur&amp;ora forecast:</source>
         <extracomment>Preferences: the file of NOAA&apos;s aurora forecast (OVATION, in JSON)</extracomment>
         <translation>极光预报(&amp;U)：</translation>
     </message>
