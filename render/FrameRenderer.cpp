@@ -226,8 +226,12 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
     if (shown(MapLayer::Paths) && home && target)
         replayLasting(MapLayer::Paths, painter, frame, scale, moving,
                       std::array{home->place.point, target->place.point}, [&](LayerPlan &plan) {
-                          plan.paint([frame, from = home->place.point, to = target->place.point](
-                                         QPainter &p) { drawPaths(p, frame, from, to); });
+                          const GeoPoint from = home->place.point, to = target->place.point;
+                          plan.paint(
+                              [frame, from, to](QPainter &p) { drawPaths(p, frame, from, to); },
+                              [frame, from, to](QImage &image, double pixels) {
+                                  drawPathsRoughly(image, pixels, frame, from, to);
+                              });
                       });
     if (shown(MapLayer::Locations)) {
         const std::vector<GeoPoint> &places = model.locationPlaces();
