@@ -173,9 +173,15 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
     const auto shown = [&model](MapLayer layer) { return model.isLayerShown(layer); };
     const bool moving = model.isCentreMoving();
     m_labels.clear();
-    // The edge of the Earth, which the night would otherwise lose in the black.
+    // The edge of the Earth, which the night would otherwise lose in the black;
+    // worked out again only for a new frame, as a view's rim costs as many
+    // projections as its grid.
+    if (!(m_rimFrame == frame)) {
+        m_rim = frame.rim();
+        m_rimFrame = frame;
+    }
     FastLines rim(m_frame, kRimColour);
-    for (const FrameLine &piece : frame.rim())
+    for (const FrameLine &piece : m_rim)
         rim.polyline(piece, scale);
     // Under the sky's layers: the grids and the rings.
     if (shown(MapLayer::Grid))
@@ -351,6 +357,8 @@ void FrameRenderer::setTextScale(double scale)
 void FrameRenderer::releaseMemory()
 {
     m_viewPixels = ViewPixels{};
+    m_rimFrame = {};
+    m_rim = {};
     m_weather = {};
     for (LastingLayer &lasting : m_lasting)
         lasting = {};
