@@ -529,12 +529,16 @@ enum class Fill : uint8_t
     const float *__restrict y = source.y.data() + first;
     const float *__restrict z = source.z.data() + first;
     float longitudes[tile], latitudes[tile];
-    uint32_t inView[tile];
-    for (int32_t i = 0; i < tile; ++i)
-        inView[i] = x[i] != 0.0f || y[i] != 0.0f || z[i] != 0.0f ? ~0u : 0u;
-    // At a centre seen before, each pixel's colours as they were sampled.
+    // At a centre seen before, each pixel's colours as they were sampled,
+    // black outside the view: a tile all in day or all in night then reads
+    // them alone, not the vectors too.
     const uint32_t *kept[2] = {job.keptDay ? job.keptDay + first : nullptr,
                                job.keptNight ? job.keptNight + first : nullptr};
+    const bool masked = kept[0];
+    uint32_t inView[tile];
+    if (!masked)
+        for (int32_t i = 0; i < tile; ++i)
+            inView[i] = x[i] != 0.0f || y[i] != 0.0f || z[i] != 0.0f ? ~0u : 0u;
     if (!kept[0]) {
         for (int32_t i = 0; i < tile; ++i) {
             const float ex = x[i] * job.up.x + y[i] * job.east.x + z[i] * job.north.x;
@@ -554,8 +558,8 @@ enum class Fill : uint8_t
     if (job.keepDay && !kept[0]) {
         uint32_t *keepDay = job.keepDay + first, *keepNight = job.keepNight + first;
         for (int32_t i = 0; i < tile; ++i) {
-            keepDay[i] = sampleAt(job.day, i);
-            keepNight[i] = sampleAt(job.night, i);
+            keepDay[i] = (sampleAt(job.day, i) & inView[i]) | 0xff000000u;
+            keepNight[i] = (sampleAt(job.night, i) & inView[i]) | 0xff000000u;
         }
         kept[0] = keepDay;
         kept[1] = keepNight;
@@ -589,8 +593,12 @@ enum class Fill : uint8_t
         for (int32_t i = 0; i < tile; ++i)
             shaded[i] = composed(days[i], nights[i], alphas[i]);
     }
-    for (int32_t i = 0; i < tile; ++i)
-        out[i] = (shaded[i] & inView[i]) | 0xff000000u;
+    if (masked)
+        for (int32_t i = 0; i < tile; ++i)
+            out[i] = shaded[i] | 0xff000000u;
+    else
+        for (int32_t i = 0; i < tile; ++i)
+            out[i] = (shaded[i] & inView[i]) | 0xff000000u;
 }
 
 [[gnu::always_inline]] inline void

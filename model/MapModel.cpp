@@ -9,8 +9,7 @@
 #include <utility>
 
 MapModel::MapModel(TimeZoneTable zones, const Clock &clock, QObject *parent)
-    : QObject(parent), m_zones(std::move(zones)), m_clock(clock),
-      m_offeredZones(m_zones.validSortedNames())
+    : QObject(parent), m_zones(std::move(zones)), m_clock(clock)
 {
     m_locationPlaces.reserve(m_zones.zones().size());
     for (const Zone &zone : m_zones.zones())
@@ -35,7 +34,7 @@ void MapModel::setZone(const QString &name)
 {
     // Only an offered zone is selected; any other leaves the selection empty
     // and the clock on the system's zone.
-    const QString selected = m_offeredZones.contains(name) ? name : QString();
+    const QString selected = offersZone(name) ? name : QString();
     if (m_zoneSet && selected == m_zoneName)
         return;
     m_zoneSet = true;
@@ -48,7 +47,7 @@ void MapModel::setZone(const QString &name)
 
 bool MapModel::pinZone(const QString &name)
 {
-    if (!m_offeredZones.contains(name) || m_pinnedZones.contains(name) ||
+    if (!offersZone(name) || m_pinnedZones.contains(name) ||
         m_pinnedZones.size() >= kMaxPinnedZones)
         return false;
     m_pinnedZones.append(name);
@@ -75,7 +74,7 @@ QStringList MapModel::setPinnedZones(const QStringList &names)
     QStringList pins;
     QStringList skipped;
     for (const QString &name : names) {
-        if (m_offeredZones.contains(name) && !pins.contains(name) && pins.size() < kMaxPinnedZones)
+        if (offersZone(name) && !pins.contains(name) && pins.size() < kMaxPinnedZones)
             pins.append(name);
         else
             skipped.append(name);

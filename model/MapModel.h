@@ -36,7 +36,9 @@ public:
 
     const TimeZoneTable &zones() const { return m_zones; }
     /// The zones the system knows, case-insensitively sorted: what the user picks from.
-    const QStringList &offeredZones() const { return m_offeredZones; }
+    const QStringList &offeredZones() const { return m_zones.validSortedNames(); }
+    /// Whether offeredZones() holds a zone, without asking for them all.
+    bool offersZone(const QString &name) const { return m_zones.offers(name); }
     /// The places of every zone in the table, for the location squares.
     const std::vector<GeoPoint> &locationPlaces() const { return m_locationPlaces; }
 
@@ -164,7 +166,6 @@ private:
 
     const TimeZoneTable m_zones;
     const Clock &m_clock;
-    QStringList m_offeredZones;
     std::vector<GeoPoint> m_locationPlaces;
     QString m_zoneName;
     QTimeZone m_timeZone;

@@ -87,7 +87,7 @@ void restore(MapModel &model, Preferences &preferences, bool storeFallback)
                                             kPinnedZonesKey, MapModel::kMaxPinnedZones);
     QStringList knownPins;
     for (const QString &pin : std::as_const(pins)) {
-        if (isKnownTimeZone(pin) && model.offeredZones().contains(pin))
+        if (model.offersZone(pin))
             knownPins.append(pin);
         else
             logLine(QStringLiteral("Pinned time zone doesn't exist on system: %1").arg(pin));

@@ -4,6 +4,7 @@
 
 #include <QImage>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -111,5 +112,90 @@ template <bool Steep> void FastLines::run(double a0, double b0, double a1, doubl
             pixels[at] = blendOverWide(pixels[at], colours[255 - below]);
         if (unsigned(row + 1) < unsigned(minorExtent))
             pixels[at + minorStep] = blendOverWide(pixels[at + minorStep], colours[below]);
+    }
+}
+
+void FastLines::widePolyline(std::span<const FramePoint> points, double scale, double width,
+                             std::optional<Dashes> dashes)
+{
+    const double deviceWidth = width * scale;
+    // Where along the dash pattern the line has got to, from one step to the next.
+    bool on = true;
+    double left = dashes ? dashes->on : 0.0;
+    for (size_t i = 1; i < points.size(); ++i) {
+        double x0 = points[i - 1].x * scale, y0 = points[i - 1].y * scale;
+        const double x1 = points[i].x * scale, y1 = points[i].y * scale;
+        if (!dashes) {
+            wideSegment(x0, y0, x1, y1, deviceWidth);
+            continue;
+        }
+        const double length = std::hypot(x1 - x0, y1 - y0);
+        if (!(length > 0.0))
+            continue;
+        const double dx = (x1 - x0) / length, dy = (y1 - y0) / length;
+        for (double done = 0.0; done < length;) {
+            const double step = std::min(left, length - done);
+            if (on)
+                wideSegment(x0, y0, x0 + dx * step, y0 + dy * step, deviceWidth);
+            x0 += dx * step;
+            y0 += dy * step;
+            done += step;
+            left -= step;
+            if (left <= 0.0) {
+                on = !on;
+                left = on ? dashes->on : dashes->off;
+            }
+        }
+    }
+}
+
+void FastLines::wideSegment(double x0, double y0, double x1, double y1, double width)
+{
+    const double reach = width / 2 + 1.0;
+    if ((x0 < -reach && x1 < -reach) || (x0 > m_width + reach && x1 > m_width + reach) ||
+        (y0 < -reach && y1 < -reach) || (y0 > m_height + reach && y1 > m_height + reach))
+        return;
+    if (std::fabs(y1 - y0) > std::fabs(x1 - x0))
+        band<true>(y0 - 0.5, x0 - 0.5, y1 - 0.5, x1 - 0.5, width);
+    else
+        band<false>(x0 - 0.5, y0 - 0.5, x1 - 0.5, y1 - 0.5, width);
+}
+
+/// Along the major axis, each step covers the line's extent across it: the
+/// pixels wholly inside at full coverage, the two at its edges in part. Each
+/// step from the nearest whole number to a0 up to, not including, the one
+/// nearest a1, so that the steps of a line running on meet without a gap.
+template <bool Steep> void FastLines::band(double a0, double b0, double a1, double b1, double width)
+{
+    uint32_t *const pixels = m_pixels;
+    const uint32_t *const colours = m_colours;
+    const size_t stride = m_stride;
+    const int majorExtent = Steep ? m_height : m_width;
+    const int minorExtent = Steep ? m_width : m_height;
+    if (a0 > a1) {
+        std::swap(a0, a1);
+        std::swap(b0, b1);
+    }
+    if (!(a1 > a0))
+        return;
+    const double gradient = (b1 - b0) / (a1 - a0);
+    // Half the line's extent across the major axis.
+    const double half = 0.5 * width * std::sqrt(1.0 + gradient * gradient);
+    const int from = std::max(floorInt(a0 + 0.5), 0);
+    const int to = std::min(floorInt(a1 + 0.5), majorExtent);
+    for (int a = from; a < to; ++a) {
+        const double b = b0 + gradient * (a - a0);
+        const double low = b - half, high = b + half;
+        const int first = std::max(floorInt(low + 0.5), 0);
+        const int last = std::min(floorInt(high + 0.5), minorExtent - 1);
+        for (int k = first; k <= last; ++k) {
+            const double covered = std::min(high, k + 0.5) - std::max(low, k - 0.5);
+            const int alpha = std::min(255, alphaOf(covered));
+            if (alpha <= 0)
+                continue;
+            uint32_t &pixel = Steep ? pixels[size_t(a) * stride + size_t(k)]
+                                    : pixels[size_t(k) * stride + size_t(a)];
+            pixel = blendOverWide(pixel, colours[alpha]);
+        }
     }
 }

@@ -5,6 +5,7 @@
 #include <QRgb>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 class QImage;
@@ -22,8 +23,22 @@ public:
     /// A polyline in the layers' points, scale device pixels a point.
     void polyline(std::span<const FramePoint> points, double scale);
 
+    /// Dashes along a line, in device pixels: on, then off.
+    struct Dashes
+    {
+        double on, off;
+    };
+    /// A polyline of any width in points, flat at its ends and dashed when
+    /// asked, for a frame drawn once: many times cheaper than QPainter's
+    /// stroke, but its joins may cover a pixel twice, and each step is
+    /// antialiased across the line only.
+    void widePolyline(std::span<const FramePoint> points, double scale, double width,
+                      std::optional<Dashes> dashes = std::nullopt);
+
 private:
     void segment(double x0, double y0, double x1, double y1);
+    void wideSegment(double x0, double y0, double x1, double y1, double width);
+    template <bool Steep> void band(double a0, double b0, double a1, double b1, double width);
     template <bool Steep> void run(double a0, double b0, double a1, double b1);
 
     uint32_t *m_pixels;

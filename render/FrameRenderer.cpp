@@ -169,9 +169,15 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
     const auto shown = [&model](MapLayer layer) { return model.isLayerShown(layer); };
     const bool moving = model.isCentreMoving();
     m_labels.clear();
-    // The edge of the Earth, which the night would otherwise lose in the black.
+    // The edge of the Earth, which the night would otherwise lose in the black;
+    // worked out again only for a new frame, as a view's rim costs as many
+    // projections as its grid.
+    if (!(m_rimFrame == frame)) {
+        m_rim = frame.rim();
+        m_rimFrame = frame;
+    }
     FastLines rim(m_frame, kRimColour);
-    for (const FrameLine &piece : frame.rim())
+    for (const FrameLine &piece : m_rim)
         rim.polyline(piece, scale);
     // Under the sky's layers: the grids and the rings.
     if (shown(MapLayer::Grid))
@@ -222,8 +228,12 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
     if (shown(MapLayer::Paths) && home && target)
         replayLasting(MapLayer::Paths, painter, frame, scale, moving,
                       std::array{home->place.point, target->place.point}, [&](LayerPlan &plan) {
-                          plan.paint([frame, from = home->place.point, to = target->place.point](
-                                         QPainter &p) { drawPaths(p, frame, from, to); });
+                          const GeoPoint from = home->place.point, to = target->place.point;
+                          plan.paint(
+                              [frame, from, to](QPainter &p) { drawPaths(p, frame, from, to); },
+                              [frame, from, to](QImage &image, double pixels) {
+                                  drawPathsRoughly(image, pixels, frame, from, to);
+                              });
                       });
     if (shown(MapLayer::Locations)) {
         const std::vector<GeoPoint> &places = model.locationPlaces();
@@ -346,6 +356,8 @@ void FrameRenderer::setTextScale(double scale)
 void FrameRenderer::releaseMemory()
 {
     m_viewPixels = ViewPixels{};
+    m_rimFrame = {};
+    m_rim = {};
     m_weather = {};
     m_pixelLayers.clear();
     for (LastingLayer &lasting : m_lasting)

@@ -90,6 +90,9 @@ private:
                        bool moving, std::span<const GeoPoint> shows, Plan &&plan);
 
     MapImages m_images;
+    /// The view's rim as last worked out, for the frame it was worked out for.
+    MapFrame m_rimFrame;
+    std::vector<FrameLine> m_rim;
     std::array<LastingLayer, kMapLayerCount> m_lasting;
     LabelPlacer m_labels;
     QImage m_frame;

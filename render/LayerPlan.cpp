@@ -147,10 +147,12 @@ void LayerPlan::drawLines(std::span<const FrameLine> pieces, const QColor &colou
     m_paintedSize = {};
 }
 
-void LayerPlan::paint(std::function<void(QPainter &)> draw)
+void LayerPlan::paint(std::function<void(QPainter &)> draw,
+                      std::function<void(QImage &, double)> rough)
 {
     Step step;
     step.draw = std::move(draw);
+    step.rough = std::move(rough);
     step.pixels = std::make_shared<SparseLayer>();
     m_steps.push_back(std::move(step));
     m_paintedSize = {};
@@ -214,7 +216,9 @@ void LayerPlan::play(QImage &frame, QPainter &painter, double scale, bool keep)
     for (Step &step : m_steps) {
         // Drawings and lines are kept as the pixels they cover: a view's
         // curved lines cost more to draw again than to blend.
-        if (step.draw && !keep) {
+        if (step.rough && !keep) {
+            step.rough(frame, scale);
+        } else if (step.draw && !keep) {
             step.draw(painter);
         } else if (!step.lines.empty() && !keep) {
             drawLines(step, frame, scale);

@@ -51,8 +51,11 @@ public:
     /// or a column is the fill of the rectangle it covers instead.
     void drawLines(std::span<const FrameLine> pieces, const QColor &colour, double width);
     /// Drawing of any other kind, by QPainter in the layers' points: kept as
-    /// the pixels it covers at the first replay on a frame of each size.
-    void paint(std::function<void(QPainter &)> draw);
+    /// the pixels it covers at the first replay on a frame of each size. A
+    /// plan painted once may draw it roughly instead, straight onto the
+    /// frame, scale device pixels a point.
+    void paint(std::function<void(QPainter &)> draw,
+               std::function<void(QImage &, double scale)> rough = {});
     /// A label's box, which the labels placed over the layer keep clear of
     /// where they can.
     void addLabel(const QRectF &box) { m_labels.push_back(box); }
@@ -84,6 +87,7 @@ private:
         TextStyle style;
         std::vector<FrameLine> lines;
         std::function<void(QPainter &)> draw;
+        std::function<void(QImage &, double)> rough;
         std::shared_ptr<SparseLayer> pixels; ///< what draw or lines cover, once painted
     };
 

@@ -3,6 +3,7 @@
 #include "astro/Sphere.h"
 #include "places/GreatCircle.h"
 #include "places/Locator.h"
+#include "render/FastLines.h"
 #include "render/LayerPlan.h"
 #include "render/MapLayers.h"
 
@@ -12,6 +13,7 @@
 #include <cmath>
 #include <numbers>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -169,26 +171,53 @@ void forEachLocatorLabel(const MapFrame &frame, const TextStyle &style, Visit &&
 }
 } // namespace
 
+namespace {
+/// The paths' pens, the dark edge first: colour and width in points.
+const std::pair<QColor, double> kPathPens[] = {{QColor(0, 0, 0, 150), 3.0}, {pathColour(), 1.5}};
+/// The long path's dashes in points, for both pens: 12 on, 6 off.
+constexpr double kPathDashOn = 12.0, kPathDashOff = 6.0;
+
+/// Each path's pieces on the frame, the long path first.
+template <typename Draw>
+void forEachPath(const MapFrame &frame, const GeoPoint &home, const GeoPoint &target, Draw &&draw)
+{
+    for (const bool longPath : {true, false})
+        draw(frame.cut(places::pathSamples(home, target, longPath)), longPath);
+}
+} // namespace
+
 void drawPaths(QPainter &painter, const MapFrame &frame, const GeoPoint &home,
                const GeoPoint &target)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    for (const bool longPath : {true, false}) {
-        const std::vector<FrameLine> pieces =
-            frame.cut(places::pathSamples(home, target, longPath));
-        // The dashes in units of each pen's width: 12 points on, 6 off for both.
-        for (const auto &[colour, width] :
-             {std::pair{QColor(0, 0, 0, 150), 3.0}, std::pair{pathColour(), 1.5}}) {
+    forEachPath(frame, home, target, [&](const std::vector<FrameLine> &pieces, bool longPath) {
+        for (const auto &[colour, width] : kPathPens) {
             QPen pen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
+            // The pattern is in units of the pen's width.
             if (longPath)
-                pen.setDashPattern({12.0 / width, 6.0 / width});
+                pen.setDashPattern({kPathDashOn / width, kPathDashOff / width});
             painter.setPen(pen);
             for (const FrameLine &piece : pieces)
                 painter.drawPolyline(polygonOf(piece));
         }
-    }
+    });
     painter.restore();
+}
+
+void drawPathsRoughly(QImage &image, double scale, const MapFrame &frame, const GeoPoint &home,
+                      const GeoPoint &target)
+{
+    forEachPath(frame, home, target, [&](const std::vector<FrameLine> &pieces, bool longPath) {
+        const auto dashes =
+            longPath ? std::optional(FastLines::Dashes{kPathDashOn * scale, kPathDashOff * scale})
+                     : std::nullopt;
+        for (const auto &[colour, width] : kPathPens) {
+            FastLines lines(image, colour.rgba());
+            for (const FrameLine &piece : pieces)
+                lines.widePolyline(piece, scale, width, dashes);
+        }
+    });
 }
 
 void planLocatorGrid(LayerPlan &plan, const MapFrame &frame, const TextStyle &style)

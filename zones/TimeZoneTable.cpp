@@ -75,17 +75,24 @@ TimeZoneTable::TimeZoneTable(const QVariantMap &entries)
         }
         m_zones.push_back({entry.key(), {latitude.value_or(0.0f), longitude.value_or(0.0f)}});
     }
-    // Asking the system about each zone reads its file: done here, once.
-    for (const Zone &zone : m_zones) {
-        if (isKnownTimeZone(zone.id))
-            m_validZones.push_back(zone);
-    }
-    std::stable_sort(m_validZones.begin(), m_validZones.end(), [](const Zone &a, const Zone &b) {
-        return QString::compare(a.id, b.id, Qt::CaseInsensitive) < 0;
+}
+
+const TimeZoneTable::Valid &TimeZoneTable::valid() const
+{
+    std::call_once(m_valid->once, [this] {
+        for (const Zone &zone : m_zones) {
+            if (isKnownTimeZone(zone.id))
+                m_valid->zones.push_back(zone);
+        }
+        std::stable_sort(m_valid->zones.begin(), m_valid->zones.end(),
+                         [](const Zone &a, const Zone &b) {
+                             return QString::compare(a.id, b.id, Qt::CaseInsensitive) < 0;
+                         });
+        m_valid->names.reserve(qsizetype(m_valid->zones.size()));
+        for (const Zone &zone : m_valid->zones)
+            m_valid->names.append(zone.id);
     });
-    m_validSortedNames.reserve(qsizetype(m_validZones.size()));
-    for (const Zone &zone : m_validZones)
-        m_validSortedNames.append(zone.id);
+    return *m_valid;
 }
 
 TimeZoneTable TimeZoneTable::load(const Resources &resources)
@@ -118,13 +125,26 @@ TimeZoneTable TimeZoneTable::load(const Resources &resources)
     return table;
 }
 
+namespace {
+/// The zone of an id in zones kept in the dictionary's order, QString's operator<.
+const Zone *zoneOf(const std::vector<Zone> &zones, const QString &id)
+{
+    const auto zone =
+        std::lower_bound(zones.begin(), zones.end(), id,
+                         [](const Zone &z, const QString &key) { return z.id < key; });
+    return zone != zones.end() && zone->id == id ? &*zone : nullptr;
+}
+} // namespace
+
 GeoPoint TimeZoneTable::placeOf(const QString &id) const
 {
-    // m_zones keeps the dictionary's order, QString's operator<.
-    const auto zone =
-        std::lower_bound(m_zones.begin(), m_zones.end(), id,
-                         [](const Zone &z, const QString &key) { return z.id < key; });
-    return zone != m_zones.end() && zone->id == id ? zone->place : GeoPoint{};
+    const Zone *zone = zoneOf(m_zones, id);
+    return zone ? zone->place : GeoPoint{};
+}
+
+bool TimeZoneTable::offers(const QString &id) const
+{
+    return zoneOf(m_zones, id) && isKnownTimeZone(id);
 }
 
 QString zoneListing(const TimeZoneTable &table, const QStringList &zones)

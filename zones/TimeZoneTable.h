@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QVariantMap>
 
+#include <memory>
+#include <mutex>
 #include <vector>
 
 class Resources;
@@ -18,7 +20,9 @@ struct Zone
 };
 
 /// The offered time zones with their reference places, read once: lookups
-/// neither parse the table again nor ask the system's zone database.
+/// neither parse the table again nor ask the system's zone database. Which
+/// zones the system knows is asked at the first call that needs them all, as
+/// it reads every zone's file: a snapshot asks only about the zones it shows.
 class TimeZoneTable
 {
 public:
@@ -36,17 +40,27 @@ public:
     const std::vector<Zone> &zones() const { return m_zones; }
     /// The zones the system knows as time zones, case-insensitively ascending; ids
     /// equal but for case keep the table's own order between them.
-    const std::vector<Zone> &validZones() const { return m_validZones; }
+    const std::vector<Zone> &validZones() const { return valid().zones; }
     /// The ids of validZones(), in the same order.
-    const QStringList &validSortedNames() const { return m_validSortedNames; }
+    const QStringList &validSortedNames() const { return valid().names; }
+    /// Whether validZones() holds a zone, asking the system about that one alone.
+    bool offers(const QString &id) const;
 
     /// The reference place of a zone; 0, 0 for an id not in the table.
     GeoPoint placeOf(const QString &id) const;
 
 private:
+    struct Valid
+    {
+        std::once_flag once;
+        std::vector<Zone> zones;
+        QStringList names;
+    };
+    const Valid &valid() const;
+
     std::vector<Zone> m_zones;
-    std::vector<Zone> m_validZones;
-    QStringList m_validSortedNames;
+    /// Shared by the copies, so that the system is asked once for them all.
+    std::shared_ptr<Valid> m_valid = std::make_shared<Valid>();
 };
 
 /// One line for each of \a zones in that order: "name\tlatitude\tlongitude\n", each

@@ -531,20 +531,27 @@ private slots:
     {
         QTest::addColumn<MapView>("view");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("flat, long path across the edge") << MapView::PlateCarree << QSize(720, 360);
-        QTest::newRow("azimuthal on home") << MapView::Azimuthal << QSize(400, 400);
+        QTest::addColumn<bool>("moving"); // drawn roughly, as while the centre moves
+        QTest::newRow("flat, long path across the edge")
+            << MapView::PlateCarree << QSize(720, 360) << false;
+        QTest::newRow("azimuthal on home") << MapView::Azimuthal << QSize(400, 400) << false;
+        QTest::newRow("flat, moving") << MapView::PlateCarree << QSize(720, 360) << true;
+        QTest::newRow("azimuthal, moving") << MapView::Azimuthal << QSize(400, 400) << true;
     }
     void pathsFollowTheGreatCircle()
     {
         QFETCH(MapView, view);
         QFETCH(QSize, size);
+        QFETCH(bool, moving);
         const GeoPoint home{52.52, 13.40}, target{40.71, -74.01};
         Scene scene({}, 0xff000000, 0xff000000);
         scene.model->setPlace(PlaceEnd::Home, ChosenPlace{"home", {home, "", ""}});
         scene.model->setPlace(PlaceEnd::Target, ChosenPlace{"target", {target, "", ""}});
         const bool flat = view == MapView::PlateCarree;
         scene.model->setView(view);
-        if (!flat)
+        if (moving)
+            scene.model->moveCentre(flat ? GeoPoint{} : home);
+        else if (!flat)
             scene.model->setChosenCentre(home);
         const MapProjection projection(view, flat ? GeoPoint{} : home, size.width(), size.height(),
                                        MapFit::Contain);

@@ -41,6 +41,9 @@ private slots:
                                      "Europe/Berlin\t52.5\t13.3667\nUTC\t51.4769\t-0.0005\n");
         QCOMPARE(zoneListing(table, {"Atlantis/Poseidonia", "Nowhere"}),
                  "Atlantis/Poseidonia\t31\t-24\nNowhere\t0\t0\n");
+        // One zone asked about alone, as a snapshot does, is offered as in the whole list.
+        for (const char *id : {"Europe/Berlin", "Atlantis/Poseidonia", "EST", "Europe/Paris"})
+            QCOMPARE(table.offers(id), table.validSortedNames().contains(id));
     }
 
     // The place, and the warnings reading the table gives: one per faulty entry.
