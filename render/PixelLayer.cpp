@@ -1,21 +1,10 @@
 #include "render/PixelLayer.h"
 
-#include "mapcore/Vectorise.h"
 #include "mapcore/ViewShading.h"
 #include "render/RasterBlend.h"
 
 #include <algorithm>
-
-namespace {
-// Blending a run of pixels one after the other lets the compiler take
-// several at once: a shadow or a cloud map covers much of the frame.
-DUSKMAP_VECTORISE("tree-vectorize")
-void blendRun(uint32_t *__restrict pixels, const uint32_t *__restrict colours, uint32_t count)
-{
-    for (uint32_t i = 0; i < count; ++i)
-        pixels[i] = blendOver(pixels[i], colours[i]);
-}
-} // namespace
+#include <atomic>
 
 void PixelLayerPass::clear()
 {
@@ -34,7 +23,10 @@ void PixelLayerPass::draw(std::span<const std::unique_ptr<PixelLayer>> layers,
         layer->addKey(key);
     }
     if (!m_kept.empty() && frame == m_frame && key == m_key) {
-        // Drawn before: only the pixels it covered, blended again.
+        // Drawn before: only the pixels it covered, blended again; in one
+        // thread where starting others would cost more than they save.
+        constexpr size_t kPixelsPerThread = 1 << 18;
+        threads = int(std::min(size_t(std::max(1, threads)), 1 + m_keptPixels / kPixelsPerThread));
         view_shading::inBands(int32_t(m_kept.size()), threads, [&](int32_t first, int32_t end) {
             for (int32_t row = first; row < end; ++row) {
                 auto *line = reinterpret_cast<uint32_t *>(bits + size_t(row) * stride);
@@ -54,6 +46,7 @@ void PixelLayerPass::draw(std::span<const std::unique_ptr<PixelLayer>> layers,
     m_frame = frame;
     m_key = std::move(key);
     m_kept.assign(keep ? size_t(std::max(0, places.height())) : 0, {});
+    std::atomic<size_t> keptPixels = 0;
     // Each row is drawn onto transparent pixels first, then blended onto the
     // frame: what it drew is then at hand to keep.
     places.forEachRow(threads, [&](const PixelRow &row) {
@@ -78,5 +71,7 @@ void PixelLayerPass::draw(std::span<const std::unique_ptr<PixelLayer>> layers,
             kept.runs.insert(kept.runs.end(), {uint32_t(start), uint32_t(column - start)});
             kept.colours.insert(kept.colours.end(), drawn.begin() + start, drawn.begin() + column);
         }
+        keptPixels += kept.colours.size();
     });
+    m_keptPixels = keptPixels;
 }

@@ -78,4 +78,5 @@ private:
     PixelLayerKey m_key;
     bool m_drawnOnce = false;
     std::vector<Kept> m_kept; ///< a row each
+    size_t m_keptPixels = 0;
 };

@@ -21,7 +21,7 @@ public:
     void clear();
 
 private:
-    std::vector<uint32_t> m_offsets; ///< pixel index in the frame
-    std::vector<uint32_t> m_colours; ///< premultiplied ARGB
+    std::vector<uint32_t> m_runs;    ///< first pixel's index in the frame and length, each run
+    std::vector<uint32_t> m_colours; ///< premultiplied ARGB, run after run
     QSize m_size;
 };
