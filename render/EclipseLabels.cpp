@@ -3,6 +3,7 @@
 #include "eclipses/Shadow.h"
 #include "render/EclipseLayers.h"
 #include "render/LabelPlacer.h"
+#include "render/MapLayers.h"
 #include "render/MapPainting.h"
 
 #include <QCoreApplication>
@@ -24,14 +25,8 @@ bool drawCentred(QPainter &painter, const MapFrame &frame, const GeoPoint &place
     const QSizeF size = ViewCoordinates::textSize(text, style.font);
     const QRectF box(at->x - size.width() / 2.0 - 1.0, at->y - size.height() / 2.0,
                      size.width() + 2.0, size.height());
-    if (!QRectF(0, 0, frame.width(), frame.height()).contains(box))
-        return false;
-    for (const QPointF &corner :
-         {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()})
-        if (!frame.fromFrame({corner.x(), corner.y()}))
-            return false;
     const QRectF candidates[] = {box};
-    if (!placer.place(candidates))
+    if (!boxOnMap(box, frame) || !placer.place(candidates))
         return false;
     painter.fillRect(box, labelBoxColour());
     ViewCoordinates(frame.height())

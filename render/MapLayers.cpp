@@ -35,7 +35,7 @@ qreal reachOf(PlaceMark mark)
 }
 } // namespace
 
-bool labelFits(const QRectF &box, const MapFrame &frame, std::vector<QRectF> &drawn)
+bool boxOnMap(const QRectF &box, const MapFrame &frame)
 {
     if (!QRectF(0, 0, frame.width(), frame.height()).contains(box))
         return false;
@@ -43,6 +43,13 @@ bool labelFits(const QRectF &box, const MapFrame &frame, std::vector<QRectF> &dr
          {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()})
         if (!frame.fromFrame({corner.x(), corner.y()}))
             return false;
+    return true;
+}
+
+bool labelFits(const QRectF &box, const MapFrame &frame, std::vector<QRectF> &drawn)
+{
+    if (!boxOnMap(box, frame))
+        return false;
     if (std::any_of(drawn.begin(), drawn.end(),
                     [&box](const QRectF &other) { return other.intersects(box); }))
         return false;

@@ -21,6 +21,8 @@ class QPainter;
 /// Whether a label's box may be drawn: within the frame, on the map, and
 /// clear of the labels drawn before it, which it then joins.
 bool labelFits(const QRectF &box, const MapFrame &frame, std::vector<QRectF> &drawn);
+/// Whether a box lies wholly within the frame and on the map's places.
+bool boxOnMap(const QRectF &box, const MapFrame &frame);
 
 /// The latitude/longitude grid: lines every 10 degrees, each parallel
 /// labelled where it starts on the left, every second meridian where it
