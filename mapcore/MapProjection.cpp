@@ -149,8 +149,6 @@ std::optional<ViewPoint> MapProjection::project(const GeoPoint &place) const
         return std::nullopt;
     const double lat = place.latitude * kDegToRad;
     const double dLon = wrapRadians(place.longitude * kDegToRad - m_centre.longitude * kDegToRad);
-    const double sinLat = std::sin(lat);
-    const double cosLat = std::cos(lat);
     switch (m_view) {
     case MapView::PlateCarree:
         return ViewPoint{dLon, lat};
@@ -164,6 +162,8 @@ std::optional<ViewPoint> MapProjection::project(const GeoPoint &place) const
     case MapView::Globe:
         break;
     }
+    const double sinLat = std::sin(lat);
+    const double cosLat = std::cos(lat);
     const double cosDLon = std::cos(dLon);
     const double x = cosLat * std::sin(dLon);
     const double y = m_cosLat0 * sinLat - m_sinLat0 * cosLat * cosDLon;

@@ -221,7 +221,7 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
         m_satelliteTracks.update(satellites, now,
                                  home ? std::optional(home->place.point) : std::nullopt,
                                  model.homeElevation(), model.satellites().elevationMask());
-        drawSatelliteTracks(m_frame, frame, scale, satellites, m_satelliteTracks, now);
+        m_satelliteTrackLines.draw(m_frame, frame, scale, satellites, m_satelliteTracks, now);
     }
     // Over them, the paths and the squares, which stay readable.
     const auto &home = model.place(PlaceEnd::Home), &target = model.place(PlaceEnd::Target);
@@ -360,6 +360,7 @@ void FrameRenderer::releaseMemory()
     m_rim = {};
     m_weather = {};
     m_pixelLayers.clear();
+    m_satelliteTrackLines = {};
     for (LastingLayer &lasting : m_lasting)
         lasting = {};
     m_frame = QImage();

@@ -98,6 +98,7 @@ private:
     QImage m_frame;
     ViewPixels m_viewPixels;
     SatelliteTracks m_satelliteTracks;
+    SatelliteTrackLines m_satelliteTrackLines;
     /// The clouds' and the aurora's samples at each pixel of the last frame.
     WeatherSamples m_weather;
     PixelLayerPass m_pixelLayers;

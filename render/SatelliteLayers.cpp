@@ -205,6 +205,7 @@ void SatelliteTracks::update(std::span<const SatelliteNow> satellites, double un
                              double maskDeg)
 {
     if (home != m_home || homeElevationMetres != m_homeElevation || maskDeg != m_mask) {
+        ++m_revision;
         m_tracks.clear();
         m_home = home;
         m_homeElevation = homeElevationMetres;
@@ -227,8 +228,11 @@ void SatelliteTracks::update(std::span<const SatelliteNow> satellites, double un
         Kept &kept = m_tracks[satellite.elements.catalogNumber];
         const bool stale = now.stale;
         if (kept.epochUnixSeconds != satellite.elements.epochUnixSeconds ||
-            (!kept.points.empty() && (kept.points.front().light == SatelliteLight::Stale) != stale))
+            (!kept.points.empty() &&
+             (kept.points.front().light == SatelliteLight::Stale) != stale)) {
+            ++m_revision;
             kept = {};
+        }
         kept.epochUnixSeconds = satellite.elements.epochUnixSeconds;
         kept.used = true;
         // The points the last instant shared with this one are kept.
@@ -239,13 +243,15 @@ void SatelliteTracks::update(std::span<const SatelliteNow> satellites, double un
             if (step >= kept.first && step <= keptLast &&
                 kept.points[size_t(step - kept.first)].unixSeconds == double(step) * stepSeconds)
                 points.push_back(kept.points[size_t(step - kept.first)]);
-            else
+            else {
+                ++m_revision;
                 points.push_back(pointAt(satellite, step, stepSeconds, stale));
+            }
         }
         kept.first = first;
         kept.points = std::move(points);
     }
-    std::erase_if(m_tracks, [](const auto &each) { return !each.second.used; });
+    m_revision += std::erase_if(m_tracks, [](const auto &each) { return !each.second.used; });
     // The Sun's points an hour and more away from every track are dropped.
     const auto oldest = int64_t(std::floor((unixSeconds - 86400.0) / kSunStepSeconds));
     const auto newest = int64_t(std::ceil((unixSeconds + 86400.0) / kSunStepSeconds));
@@ -260,10 +266,54 @@ const std::vector<SatelliteTracks::Point> &SatelliteTracks::track(int catalogNum
     return it == m_tracks.end() ? none : it->second.points;
 }
 
-void drawSatelliteTracks(QImage &image, const MapFrame &frame, double scale,
-                         std::span<const SatelliteNow> satellites, const SatelliteTracks &tracks,
-                         double unixSeconds)
+void SatelliteTrackLines::draw(QImage &image, const MapFrame &frame, double scale,
+                               std::span<const SatelliteNow> satellites,
+                               const SatelliteTracks &tracks, double unixSeconds)
 {
+    std::vector<double> shown;
+    for (const SatelliteNow &now : satellites)
+        shown.insert(shown.end(),
+                     {double(now.satellite->elements.catalogNumber), now.place.subPoint.latitude,
+                      now.place.subPoint.longitude, now.footprintRadiusKm, double(lightOf(now))});
+    if (!(frame == m_frame) || unixSeconds != m_unixSeconds || tracks.revision() != m_revision ||
+        shown != m_shown) {
+        m_frame = frame;
+        m_unixSeconds = unixSeconds;
+        m_revision = tracks.revision();
+        m_shown = std::move(shown);
+        m_lines.clear();
+        m_kept.clear();
+        cut(frame, satellites, tracks, unixSeconds);
+        drawLines(image, scale);
+        return;
+    }
+    // Drawn a second time: kept as the pixels they cover, as the window
+    // draws one instant again for many reasons. Satellites move a pixel in
+    // seconds, so lines drawn once are not kept.
+    if (m_kept.isEmpty()) {
+        QImage lines(image.size(), QImage::Format_ARGB32_Premultiplied);
+        lines.fill(Qt::transparent);
+        drawLines(lines, scale);
+        m_kept.record(lines);
+    }
+    m_kept.blendOnto(image);
+}
+
+void SatelliteTrackLines::drawLines(QImage &image, double scale) const
+{
+    for (const Line &line : m_lines) {
+        FastLines lines(image, line.colour);
+        lines.polyline(line.piece, scale);
+    }
+}
+
+void SatelliteTrackLines::cut(const MapFrame &frame, std::span<const SatelliteNow> satellites,
+                              const SatelliteTracks &tracks, double unixSeconds)
+{
+    const auto add = [&](const std::vector<GeoPoint> &places, QRgb colour) {
+        for (FrameLine &piece : frame.cut(places))
+            m_lines.push_back({std::move(piece), colour});
+    };
     for (const SatelliteNow &now : satellites) {
         const SatelliteLight nowLight = lightOf(now);
         // The rim of the footprint, in the satellite's colour.
@@ -274,9 +324,7 @@ void drawSatelliteTracks(QImage &image, const MapFrame &frame, double scale,
             for (int i = 0; i <= kRimPoints; ++i)
                 rim.push_back(sphere::destinationPoint(now.place.subPoint,
                                                        2.0 * M_PI * i / kRimPoints, angle));
-            FastLines lines(image, satelliteColour(nowLight).rgba());
-            for (const FrameLine &piece : frame.cut(rim))
-                lines.polyline(piece, scale);
+            add(rim, satelliteColour(nowLight).rgba());
         }
         // The track in runs of one light and one side of the satellite,
         // each run starting where the last ended.
@@ -289,11 +337,9 @@ void drawSatelliteTracks(QImage &image, const MapFrame &frame, double scale,
             QColor colour = satelliteColour(runLight);
             if (runBehind)
                 colour.setAlpha(kTrackBehindAlpha);
-            FastLines lines(image, qPremultiply(colour.rgba()));
-            for (const FrameLine &piece : frame.cut(run))
-                lines.polyline(piece, scale);
+            add(run, qPremultiply(colour.rgba()));
         };
-        const auto add = [&](const GeoPoint &place, SatelliteLight light, bool behind) {
+        const auto extend = [&](const GeoPoint &place, SatelliteLight light, bool behind) {
             if (!run.empty() && (light != runLight || behind != runBehind)) {
                 flush();
                 const GeoPoint last = run.back();
@@ -307,7 +353,7 @@ void drawSatelliteTracks(QImage &image, const MapFrame &frame, double scale,
         for (const SatelliteTracks::Point &point :
              tracks.track(now.satellite->elements.catalogNumber)) {
             if (!passed && point.unixSeconds > unixSeconds) {
-                add(now.place.subPoint, nowLight, true);
+                extend(now.place.subPoint, nowLight, true);
                 passed = true;
             }
             if (std::isnan(point.place.latitude)) {
@@ -315,7 +361,7 @@ void drawSatelliteTracks(QImage &image, const MapFrame &frame, double scale,
                 run.clear();
                 continue;
             }
-            add(point.place, point.light, !passed);
+            extend(point.place, point.light, !passed);
         }
         flush();
     }

@@ -9,6 +9,7 @@
 #include "model/Satellites.h"
 #include "render/MapPainting.h"
 #include "render/PixelLayer.h"
+#include "render/SparseLayer.h"
 
 #include <QColor>
 
@@ -76,6 +77,8 @@ public:
                 const std::optional<GeoPoint> &home, double homeElevationMetres, double maskDeg);
     /// The track of a satellite given to the last update, in time order.
     const std::vector<Point> &track(int catalogNumber) const;
+    /// Changes whenever a track does.
+    uint64_t revision() const { return m_revision; }
 
 private:
     struct Kept
@@ -95,14 +98,38 @@ private:
     double m_homeElevation = 0.0;
     double m_mask = 0.0;
     std::optional<orbits::Observer> m_observer;
+    uint64_t m_revision = 0;
 };
 
 /// The tracks about an instant, the part behind fainter, and each
 /// footprint's rim, with the fast lines into an image of scale device pixels
-/// a point.
-void drawSatelliteTracks(QImage &image, const MapFrame &frame, double scale,
-                         std::span<const SatelliteNow> satellites, const SatelliteTracks &tracks,
-                         double unixSeconds);
+/// a point; cut to the frame again only when the frame, the instant, the
+/// satellites or their tracks have changed.
+class SatelliteTrackLines
+{
+public:
+    void draw(QImage &image, const MapFrame &frame, double scale,
+              std::span<const SatelliteNow> satellites, const SatelliteTracks &tracks,
+              double unixSeconds);
+
+private:
+    void cut(const MapFrame &frame, std::span<const SatelliteNow> satellites,
+             const SatelliteTracks &tracks, double unixSeconds);
+    void drawLines(QImage &image, double scale) const;
+
+    struct Line
+    {
+        FrameLine piece;
+        QRgb colour;
+    };
+
+    MapFrame m_frame;
+    double m_unixSeconds = 0.0;
+    uint64_t m_revision = 0;
+    std::vector<double> m_shown; ///< what each satellite's lines are drawn from
+    std::vector<Line> m_lines;
+    SparseLayer m_kept;
+};
 
 /// Each satellite's symbol, and its name where the placer finds room.
 void drawSatelliteSymbols(QPainter &painter, const MapFrame &frame,

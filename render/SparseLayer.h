@@ -19,6 +19,7 @@ public:
     /// Source-over onto a frame of the recorded size, ARGB32_Premultiplied.
     void blendOnto(QImage &frame) const;
     void clear();
+    bool isEmpty() const { return m_size.isEmpty(); }
 
 private:
     std::vector<uint32_t> m_runs;    ///< first pixel's index in the frame and length, each run
