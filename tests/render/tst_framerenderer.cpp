@@ -251,9 +251,9 @@ private slots:
         QCOMPARE(rest, FrameRenderer(*scene.resources).render(*scene.model, size));
     }
 
-    // What the layers drawn pixel by pixel drew is kept once a frame comes
-    // twice running, and redrawn alike; any change to what they draw from
-    // draws them afresh.
+    // What the layers drawn pixel by pixel and the satellites' tracks drew
+    // is kept once a frame comes twice running, and redrawn alike; any change
+    // to what they draw from draws them afresh.
     void keptPixelLayersAsDrawnAfresh_data()
     {
         QTest::addColumn<int>("seconds");
@@ -276,13 +276,36 @@ private slots:
         scene.model->setView(MapView::Globe);
         scene.model->setChosenCentre(GeoPoint{25.0, -104.0});
         scene.model->setShownInstant(greatest);
+        // And a satellite over the shadow, its track and footprint.
+        auto sets = std::make_shared<std::vector<orbits::ElementSet>>(1);
+        orbits::ElementSet &set = sets->front();
+        set.name = "SAT";
+        set.catalogNumber = 90000;
+        set.epochUnixSeconds = double(greatest.toSecsSinceEpoch()) - 86400.0;
+        set.meanMotionRevPerDay = 15.5;
+        set.eccentricity = 0.0005;
+        set.inclinationDeg = 51.6;
+        set.meanAnomalyDeg = 200.0;
+        scene.model->satellites().setElements(sets);
+        scene.model->satellites().setChosen({90000});
+        scene.model->setLayerShown(MapLayer::Satellites, true);
         for (int frame = 0; frame < 3; ++frame)
             scene.renderer->render(*scene.model, QSize(360, 200));
         scene.model->setShownInstant(greatest.addSecs(seconds));
         scene.model->setChosenCentre(centre);
+        // Lines kept blend onto the frame with a rounding of their own.
+        const auto largestDifference = [](const QImage &a, const QImage &b) {
+            int largest = a.size() == b.size() ? 0 : 255;
+            for (int y = 0; y < a.height() && largest < 255; ++y)
+                for (int x = 0; x < a.width(); ++x)
+                    for (const int shift : {0, 8, 16, 24})
+                        largest = std::max(largest, std::abs(int(a.pixel(x, y) >> shift & 255) -
+                                                             int(b.pixel(x, y) >> shift & 255)));
+            return largest;
+        };
         for (int frame = 0; frame < 3; ++frame) {
             const QImage fresh = FrameRenderer(*scene.resources).render(*scene.model, size);
-            QCOMPARE(scene.renderer->render(*scene.model, size), fresh);
+            QVERIFY(largestDifference(scene.renderer->render(*scene.model, size), fresh) <= 2);
         }
     }
 
