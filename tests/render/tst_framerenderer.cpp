@@ -15,6 +15,7 @@
 #include "render/LabelPlacer.h"
 #include "render/LayerPlan.h"
 #include "render/MapLayers.h"
+#include "render/RasterBlend.h"
 #include "render/SatelliteLayers.h"
 
 #include <QPainter>
@@ -22,6 +23,7 @@
 #include <QTest>
 
 #include <functional>
+#include <random>
 #include <tuple>
 
 namespace {
@@ -249,6 +251,22 @@ private slots:
         scene.model->finishMovingCentre();
         const QImage rest = scene.renderer->render(*scene.model, size).copy();
         QCOMPARE(rest, FrameRenderer(*scene.resources).render(*scene.model, size));
+    }
+
+    // Runs of pixels blend four at a time exactly as one at a time, whatever
+    // the run's length.
+    void blendRunIsBlendOver()
+    {
+        std::mt19937 random(7);
+        std::vector<uint32_t> pixels(1031), colours(pixels.size()), expected(pixels.size());
+        for (size_t i = 0; i < pixels.size(); ++i) {
+            const uint32_t alpha = random() % 256;
+            pixels[i] = random();
+            colours[i] = byteMul(random() | 0xff000000u, alpha);
+            expected[i] = blendOver(pixels[i], colours[i]);
+        }
+        blendRun(pixels.data(), colours.data(), uint32_t(pixels.size()));
+        QVERIFY(pixels == expected);
     }
 
     // What the layers drawn pixel by pixel and the satellites' tracks drew
