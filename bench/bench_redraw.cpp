@@ -227,10 +227,11 @@ void WholeRedrawWithSatellites(benchmark::State &state, MapView view)
            state.range(2) == 1 ? Centre::FiveSeconds : Centre::Stays);
 }
 
-// The same with clouds and the aurora.
+// The same without (0) and with (1) clouds and the aurora, the CPU time of
+// every thread.
 void WholeRedrawInViewWithWeather(benchmark::State &state, MapView view)
 {
-    redraw(state, false, view, Extra::Weather);
+    redraw(state, false, view, state.range(1) == 1 ? Extra::Weather : Extra::None);
 }
 
 // The frame after a new cloud map and aurora forecast are taken, in each
@@ -421,7 +422,10 @@ int main(int argc, char **argv)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("WholeRedrawWithWeather/" + name).c_str(),
                                      WholeRedrawInViewWithWeather, info.view)
-            ->Arg(kLargePreset.mapWidth)
+            ->ArgNames({"", "weather"})
+            ->Args({kLargePreset.mapWidth, 0})
+            ->Args({kLargePreset.mapWidth, 1})
+            ->MeasureProcessCPUTime()
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("WeatherArriving/" + name).c_str(), WeatherArriving,
                                      info.view)
