@@ -21,15 +21,34 @@ inline uint32_t byteMul(uint32_t x, uint32_t a)
     return x | t;
 }
 
+/// How each channel times keep / 255 is rounded: as the raster engine does,
+/// the half added with the correction, or as the lasting layers always have
+/// been blended, the half added before it. They differ by one now and then.
+enum class Rounding
+{
+    RasterEngine,
+    HalfFirst,
+};
+
 /// A premultiplied colour composed over a pixel.
+template <Rounding rounding = Rounding::RasterEngine>
 inline uint32_t blendOver(uint32_t pixel, uint32_t colour)
 {
-    return colour + byteMul(pixel, 255 - (colour >> 24));
+    const uint32_t keep = 255 - (colour >> 24);
+    if constexpr (rounding == Rounding::RasterEngine)
+        return colour + byteMul(pixel, keep);
+    // Two channels at a time.
+    uint32_t redBlue = (pixel & 0x00ff00ffu) * keep + 0x00800080u;
+    redBlue = ((redBlue + ((redBlue >> 8) & 0x00ff00ffu)) >> 8) & 0x00ff00ffu;
+    uint32_t alphaGreen = ((pixel >> 8) & 0x00ff00ffu) * keep + 0x00800080u;
+    alphaGreen = (alphaGreen + ((alphaGreen >> 8) & 0x00ff00ffu)) & 0xff00ff00u;
+    return colour + redBlue + alphaGreen;
 }
 
 /// Source-over of a run of colours onto as many pixels, with blendOver's
 /// arithmetic to the bit. SSE2, which every x86-64 has, takes four pixels at
 /// once in 16-bit lanes, where the compiler would keep to one.
+template <Rounding rounding = Rounding::RasterEngine>
 inline void blendRun(uint32_t *pixels, const uint32_t *colours, uint32_t count)
 {
     uint32_t i = 0;
@@ -39,7 +58,10 @@ inline void blendRun(uint32_t *pixels, const uint32_t *colours, uint32_t count)
     const __m128i opaque = _mm_set1_epi32(255);
     const auto times = [&](__m128i channels, __m128i keep) {
         __m128i t = _mm_mullo_epi16(channels, keep);
-        t = _mm_add_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), half);
+        if constexpr (rounding == Rounding::HalfFirst)
+            t = _mm_add_epi16(_mm_add_epi16(t, half), _mm_srli_epi16(_mm_add_epi16(t, half), 8));
+        else
+            t = _mm_add_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), half);
         return _mm_srli_epi16(t, 8);
     };
     for (; i + 4 <= count; i += 4) {
@@ -54,5 +76,5 @@ inline void blendRun(uint32_t *pixels, const uint32_t *colours, uint32_t count)
     }
 #endif
     for (; i < count; ++i)
-        pixels[i] = blendOver(pixels[i], colours[i]);
+        pixels[i] = blendOver<rounding>(pixels[i], colours[i]);
 }

@@ -259,14 +259,18 @@ private slots:
     {
         std::mt19937 random(7);
         std::vector<uint32_t> pixels(1031), colours(pixels.size()), expected(pixels.size());
+        std::vector<uint32_t> halfFirst(pixels.size()), expectedHalfFirst(pixels.size());
         for (size_t i = 0; i < pixels.size(); ++i) {
             const uint32_t alpha = random() % 256;
-            pixels[i] = random();
+            pixels[i] = halfFirst[i] = random();
             colours[i] = byteMul(random() | 0xff000000u, alpha);
             expected[i] = blendOver(pixels[i], colours[i]);
+            expectedHalfFirst[i] = blendOver<Rounding::HalfFirst>(pixels[i], colours[i]);
         }
         blendRun(pixels.data(), colours.data(), uint32_t(pixels.size()));
+        blendRun<Rounding::HalfFirst>(halfFirst.data(), colours.data(), uint32_t(pixels.size()));
         QVERIFY(pixels == expected);
+        QVERIFY(halfFirst == expectedHalfFirst);
     }
 
     // What the layers drawn pixel by pixel and the satellites' tracks drew
