@@ -18,10 +18,10 @@ SampledPixels::Frame SampledPixels::frameOf(const MapModel &model, QSize pixels)
     return {false, model.view(), model.viewCentre(), model.fit(), pixels};
 }
 
-void SampledPixels::prepare(const Frame &frame, std::shared_ptr<const void> grid, float parameter)
+bool SampledPixels::prepare(const Frame &frame, std::shared_ptr<const void> grid, float parameter)
 {
     if (frame == m_frame && grid == m_grid && parameter == m_parameter)
-        return;
+        return false;
     m_frame = frame;
     m_grid = std::move(grid);
     m_parameter = parameter;
@@ -30,20 +30,31 @@ void SampledPixels::prepare(const Frame &frame, std::shared_ptr<const void> grid
     m_first.assign(size, 0);
     m_second.assign(size, 0);
     m_sampled.assign(size_t(frame.pixels.height()), 0);
+    return true;
 }
 
-CloudLayer::CloudLayer(const weather::CloudMap &map, const weather::CloudLook &look,
-                       const sphere::Vector &sun, SampledPixels &samples)
-    : m_map(map), m_samples(samples), m_sun{float(sun[0]), float(sun[1]), float(sun[2])}
+CloudTables::CloudTables() : colours(size_t(kLightSteps + 1) * 256)
 {
-    for (size_t grey = 0; grey < m_opacity.size(); ++grey)
-        m_opacity[grey] = weather::cloudOpacity(look, float(grey));
-    m_colours.resize(size_t(kLightSteps + 1) * 256);
     for (int light = 0; light <= kLightSteps; ++light)
         for (int opacity = 0; opacity < 256; ++opacity)
-            m_colours[size_t(light) * 256 + size_t(opacity)] =
+            colours[size_t(light) * 256 + size_t(opacity)] =
                 weather::cloudColour(float(opacity) / 255.0f, float(light) / float(kLightSteps));
 }
+
+void CloudTables::prepare(const weather::CloudLook &look)
+{
+    if (m_look && m_look->gamma == look.gamma && m_look->threshold == look.threshold)
+        return;
+    m_look = look;
+    for (size_t grey = 0; grey < opacity.size(); ++grey)
+        opacity[grey] = weather::cloudOpacity(look, float(grey));
+}
+
+CloudLayer::CloudLayer(const weather::CloudMap &map, const CloudTables &tables,
+                       const sphere::Vector &sun, SampledPixels &samples)
+    : m_map(map), m_tables(tables),
+      m_samples(samples), m_sun{float(sun[0]), float(sun[1]), float(sun[2])}
+{}
 
 void CloudLayer::drawRow(const PixelRow &places, uint32_t *pixels) const
 {
@@ -54,7 +65,7 @@ void CloudLayer::drawRow(const PixelRow &places, uint32_t *pixels) const
                                    ? weather::cloudGreyAt(m_map, places.x[column], places.y[column],
                                                           places.z[column])
                                    : 0.0f;
-            opacity[column] = uint8_t(m_opacity[size_t(grey + 0.5f)] * 255.0f + 0.5f);
+            opacity[column] = uint8_t(m_tables.opacity[size_t(grey + 0.5f)] * 255.0f + 0.5f);
         }
         m_samples.setSampled(places.row);
     }
@@ -63,19 +74,17 @@ void CloudLayer::drawRow(const PixelRow &places, uint32_t *pixels) const
             continue;
         const float sunSin =
             places.x[column] * m_sun[0] + places.y[column] * m_sun[1] + places.z[column] * m_sun[2];
-        const auto light = size_t(weather::cloudLight(sunSin) * float(kLightSteps) + 0.5f);
-        pixels[column] = blendOver(pixels[column], m_colours[light * 256 + opacity[column]]);
+        const auto light =
+            size_t(weather::cloudLight(sunSin) * float(CloudTables::kLightSteps) + 0.5f);
+        pixels[column] = blendOver(pixels[column], m_tables.colours[light * 256 + opacity[column]]);
     }
 }
 
-AuroraLayer::AuroraLayer(const weather::AuroraForecast &forecast, float threshold,
+AuroraLayer::AuroraLayer(const weather::AuroraForecast &forecast, float threshold, float lowestSin,
                          const sphere::Vector &sun, SampledPixels &samples)
     : m_forecast(forecast), m_samples(samples),
       m_threshold(threshold), m_sun{float(sun[0]), float(sun[1]), float(sun[2])},
-      // A degree more for the contour, drawn just outside the threshold too.
-      m_lowestSin(
-          float(std::sin(std::max(0.0, weather::lowestLatitudeReaching(forecast, threshold) - 1.0) *
-                         sphere::kDegToRad)))
+      m_lowestSin(lowestSin)
 {}
 
 void AuroraLayer::drawRow(const PixelRow &places, uint32_t *pixels) const
@@ -137,7 +146,7 @@ void CloudLayer::addKey(PixelLayerKey &key) const
 {
     key.data.push_back(m_samples.grid());
     key.numbers.insert(key.numbers.end(), std::begin(m_sun), std::end(m_sun));
-    key.numbers.insert(key.numbers.end(), m_opacity.begin(), m_opacity.end());
+    key.numbers.insert(key.numbers.end(), m_tables.opacity.begin(), m_tables.opacity.end());
 }
 
 void AuroraLayer::addKey(PixelLayerKey &key) const
@@ -153,7 +162,8 @@ std::unique_ptr<PixelLayer> cloudLayerFor(const MapModel &model, const QDateTime
     if (!model.clouds() || !model.isLayerShown(MapLayer::Clouds))
         return nullptr;
     samples.clouds.prepare(SampledPixels::frameOf(model, pixels), model.clouds(), 0.0f);
-    return std::make_unique<CloudLayer>(*model.clouds(), weather::CloudLook{}, sunAt(instant),
+    samples.cloudTables.prepare(weather::CloudLook{});
+    return std::make_unique<CloudLayer>(*model.clouds(), samples.cloudTables, sunAt(instant),
                                         samples.clouds);
 }
 
@@ -163,9 +173,13 @@ std::unique_ptr<PixelLayer> auroraLayerFor(const MapModel &model, const QDateTim
     if (!model.aurora() || !model.isLayerShown(MapLayer::Aurora))
         return nullptr;
     const auto threshold = float(weather::kDefaultAuroraThreshold);
-    samples.aurora.prepare(SampledPixels::frameOf(model, pixels), model.aurora(), threshold);
-    return std::make_unique<AuroraLayer>(*model.aurora(), threshold, sunAt(instant),
-                                         samples.aurora);
+    if (samples.aurora.prepare(SampledPixels::frameOf(model, pixels), model.aurora(), threshold)) {
+        // A degree more for the contour, drawn just outside the threshold too.
+        const double lowest = weather::lowestLatitudeReaching(*model.aurora(), threshold) - 1.0;
+        samples.auroraLowestSin = float(std::sin(std::max(0.0, lowest) * sphere::kDegToRad));
+    }
+    return std::make_unique<AuroraLayer>(*model.aurora(), threshold, samples.auroraLowestSin,
+                                         sunAt(instant), samples.aurora);
 }
 
 void drawWeatherAges(QPainter &painter, std::span<const WeatherAge> ages, double frameHeight,

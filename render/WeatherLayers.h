@@ -15,6 +15,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -36,7 +37,8 @@ public:
 
     /// Keeps the samples when they are of this frame and grid, else clears
     /// them for sampling again.
-    void prepare(const Frame &frame, std::shared_ptr<const void> grid, float parameter);
+    /// Whether they were cleared.
+    bool prepare(const Frame &frame, std::shared_ptr<const void> grid, float parameter);
     /// A row's two planes, and whether it has been sampled; a row is drawn
     /// by one thread at a time.
     uint8_t *first(int32_t row) { return m_first.data() + size_t(row) * size_t(m_width); }
@@ -54,11 +56,34 @@ private:
     std::vector<uint8_t> m_first, m_second, m_sampled;
 };
 
-/// The samples of both layers, kept by the renderer between frames.
+/// A cloud map's look as tables, worked out once for a look rather than at
+/// every frame: a lookup for each pixel rather than the arithmetic.
+struct CloudTables
+{
+    /// The colours by light, in kLightSteps steps, and opacity in 255ths.
+    static constexpr int kLightSteps = 64;
+    CloudTables();
+    /// Makes the opacities those of `look`, unless they are already.
+    void prepare(const weather::CloudLook &look);
+
+    /// Each whole grey's opacity: one pow() for each grey, not for each pixel.
+    std::array<float, 256> opacity{};
+    std::vector<uint32_t> colours;
+
+private:
+    std::optional<weather::CloudLook> m_look;
+};
+
+/// The samples of both layers and what they are drawn with, kept by the
+/// renderer between frames.
 struct WeatherSamples
 {
     SampledPixels clouds;
     SampledPixels aurora;
+    CloudTables cloudTables;
+    /// Nearer the equator than this sine of the latitude, the aurora's
+    /// forecast reaches nowhere its threshold: kept with its samples.
+    float auroraLowestSin = 0.0f;
 };
 
 /// The cloud map over day and night: lit white by day, dim blue-grey by night.
@@ -67,20 +92,15 @@ class CloudLayer : public PixelLayer
 public:
     /// `map` and `samples`, prepared for it, must outlive the layer; `sun` is
     /// the unit vector towards the point under the Sun.
-    CloudLayer(const weather::CloudMap &map, const weather::CloudLook &look,
-               const sphere::Vector &sun, SampledPixels &samples);
+    CloudLayer(const weather::CloudMap &map, const CloudTables &tables, const sphere::Vector &sun,
+               SampledPixels &samples);
     void drawRow(const PixelRow &places, uint32_t *pixels) const override;
     void addKey(PixelLayerKey &key) const override;
 
 private:
     const weather::CloudMap &m_map;
+    const CloudTables &m_tables;
     SampledPixels &m_samples;
-    /// Each whole grey's opacity: one pow() for each grey, not for each pixel.
-    std::array<float, 256> m_opacity{};
-    /// The colours by light, in kLightSteps steps, and opacity in 255ths: a
-    /// lookup for each pixel rather than the arithmetic.
-    static constexpr int kLightSteps = 64;
-    std::vector<uint32_t> m_colours;
     float m_sun[3];
 };
 
@@ -90,8 +110,9 @@ class AuroraLayer : public PixelLayer
 {
 public:
     /// Likewise for `forecast` and `samples`.
-    AuroraLayer(const weather::AuroraForecast &forecast, float threshold, const sphere::Vector &sun,
-                SampledPixels &samples);
+    /// Nothing is drawn nearer the equator than `lowestSin`.
+    AuroraLayer(const weather::AuroraForecast &forecast, float threshold, float lowestSin,
+                const sphere::Vector &sun, SampledPixels &samples);
     void drawRow(const PixelRow &places, uint32_t *pixels) const override;
     void addKey(PixelLayerKey &key) const override;
 
