@@ -42,10 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(options.pins.size() <= 12 && !(options.noPins && !options.pins.isEmpty()));
     for (const std::optional<bool> &layer : options.layers)
         FUZZ_CHECK(!layer || options.mode == Mode::Snapshot || options.mode == Mode::Wallpaper);
-    if (options.json || !options.pins.isEmpty())
-        FUZZ_CHECK(
-            options.mode == Mode::Readouts ||
-            (!options.json && (options.mode == Mode::Snapshot || options.mode == Mode::Wallpaper)));
+    if (options.json)
+        FUZZ_CHECK(options.mode == Mode::Readouts || options.mode == Mode::ListEclipses);
+    if (!options.pins.isEmpty())
+        FUZZ_CHECK(options.mode == Mode::Readouts || options.mode == Mode::Snapshot ||
+                   options.mode == Mode::Wallpaper);
     FUZZ_CHECK(!options.size.isValid() ||
                (options.size.width() >= 64 && options.size.width() <= 16384 &&
                 options.size.height() >= 32 && options.size.height() <= 8192));
