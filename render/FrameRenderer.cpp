@@ -264,7 +264,7 @@ void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const M
         drawMarkedPlaces(painter, marked, at, frame.width(), m_smallStyle, m_placeStyle, view,
                          m_labels);
     if (!satellites.empty())
-        drawSatelliteSymbols(painter, frame, satellites, m_smallStyle, m_labels);
+        m_satelliteSymbols.draw(m_frame, painter, frame, scale, satellites, m_smallStyle, m_labels);
     if (twilightLines)
         drawTwilightLabels(painter, frame, sun, m_smallStyle, m_labels);
     if (shown(MapLayer::Eclipses))
@@ -361,6 +361,7 @@ void FrameRenderer::releaseMemory()
     m_weather = {};
     m_pixelLayers.clear();
     m_satelliteTrackLines = {};
+    m_satelliteSymbols = {};
     for (LastingLayer &lasting : m_lasting)
         lasting = {};
     m_frame = QImage();

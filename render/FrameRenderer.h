@@ -99,6 +99,7 @@ private:
     ViewPixels m_viewPixels;
     SatelliteTracks m_satelliteTracks;
     SatelliteTrackLines m_satelliteTrackLines;
+    SatelliteSymbols m_satelliteSymbols;
     /// The clouds' and the aurora's samples at each pixel of the last frame.
     WeatherSamples m_weather;
     PixelLayerPass m_pixelLayers;

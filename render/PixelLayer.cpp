@@ -28,15 +28,9 @@ void PixelLayerPass::draw(std::span<const std::unique_ptr<PixelLayer>> layers,
         constexpr size_t kPixelsPerThread = 1 << 18;
         threads = int(std::min(size_t(std::max(1, threads)), 1 + m_keptPixels / kPixelsPerThread));
         view_shading::inBands(int32_t(m_kept.size()), threads, [&](int32_t first, int32_t end) {
-            for (int32_t row = first; row < end; ++row) {
-                auto *line = reinterpret_cast<uint32_t *>(bits + size_t(row) * stride);
-                const Kept &kept = m_kept[size_t(row)];
-                const uint32_t *colours = kept.colours.data();
-                for (size_t run = 0; run < kept.runs.size(); run += 2) {
-                    blendRun(line + kept.runs[run], colours, kept.runs[run + 1]);
-                    colours += kept.runs[run + 1];
-                }
-            }
+            for (int32_t row = first; row < end; ++row)
+                m_kept[size_t(row)].blendOnto<Rounding::RasterEngine>(
+                    reinterpret_cast<uint32_t *>(bits + size_t(row) * stride));
         });
         return;
     }
@@ -58,20 +52,9 @@ void PixelLayerPass::draw(std::span<const std::unique_ptr<PixelLayer>> layers,
         blendRun(line, drawn.data(), uint32_t(row.width));
         if (!keep)
             return;
-        // The runs of pixels drawn on, as they lie.
-        Kept &kept = m_kept[size_t(row.row)];
-        for (int32_t column = 0; column < row.width;) {
-            if (!drawn[size_t(column)]) {
-                ++column;
-                continue;
-            }
-            const int32_t start = column;
-            while (column < row.width && drawn[size_t(column)])
-                ++column;
-            kept.runs.insert(kept.runs.end(), {uint32_t(start), uint32_t(column - start)});
-            kept.colours.insert(kept.colours.end(), drawn.begin() + start, drawn.begin() + column);
-        }
-        keptPixels += kept.colours.size();
+        PixelRuns &kept = m_kept[size_t(row.row)];
+        kept.add(drawn.data(), uint32_t(row.width), 0);
+        keptPixels += kept.pixelCount();
     });
     m_keptPixels = keptPixels;
 }

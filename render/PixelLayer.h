@@ -8,6 +8,7 @@
 #include "astro/GeoPoint.h"
 #include "mapcore/MapProjection.h"
 #include "mapcore/PixelPlaces.h"
+#include "render/SparseLayer.h"
 
 #include <QSize>
 
@@ -68,15 +69,9 @@ public:
     void clear();
 
 private:
-    /// What a row drew, kept as the pixels it covers.
-    struct Kept
-    {
-        std::vector<uint32_t> runs;    ///< first column and length, for each run
-        std::vector<uint32_t> colours; ///< premultiplied, run after run
-    };
     PixelFrame m_frame;
     PixelLayerKey m_key;
     bool m_drawnOnce = false;
-    std::vector<Kept> m_kept; ///< a row each
+    std::vector<PixelRuns> m_kept; ///< what each row drew
     size_t m_keptPixels = 0;
 };

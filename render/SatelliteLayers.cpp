@@ -6,6 +6,7 @@
 #include "render/FastLines.h"
 #include "render/LabelPlacer.h"
 #include "render/RasterBlend.h"
+#include "render/SkyLayers.h"
 
 #include <QImage>
 #include <QPainter>
@@ -32,10 +33,6 @@ uint32_t premultiplied(const QColor &colour, int alpha)
     return qPremultiply(qRgba(colour.red(), colour.green(), colour.blue(), alpha));
 }
 
-double symbolScale(const MapFrame &frame)
-{
-    return std::sqrt(std::max(1.0, frame.pixelsPerDegree() / 2.0));
-}
 } // namespace
 
 QColor satelliteColour(SatelliteLight light)
@@ -235,10 +232,13 @@ void SatelliteTracks::update(std::span<const SatelliteNow> satellites, double un
         }
         kept.epochUnixSeconds = satellite.elements.epochUnixSeconds;
         kept.used = true;
+        const int64_t keptLast = kept.first + int64_t(kept.points.size()) - 1;
+        if (!kept.points.empty() && kept.first == first && keptLast == last &&
+            kept.points.front().unixSeconds == double(first) * stepSeconds)
+            continue; // the same points as at the last instant
         // The points the last instant shared with this one are kept.
         std::vector<Point> points;
         points.reserve(size_t(last - first + 1));
-        const int64_t keptLast = kept.first + int64_t(kept.points.size()) - 1;
         for (int64_t step = first; step <= last; ++step) {
             if (step >= kept.first && step <= keptLast &&
                 kept.points[size_t(step - kept.first)].unixSeconds == double(step) * stepSeconds)
@@ -367,62 +367,105 @@ void SatelliteTrackLines::cut(const MapFrame &frame, std::span<const SatelliteNo
     }
 }
 
-void drawSatelliteSymbols(QPainter &painter, const MapFrame &frame,
-                          std::span<const SatelliteNow> satellites, const TextStyle &style,
-                          LabelPlacer &placer)
+void SatelliteSymbols::draw(QImage &image, QPainter &painter, const MapFrame &frame, double scale,
+                            std::span<const SatelliteNow> satellites, const TextStyle &style,
+                            LabelPlacer &placer)
 {
-    const double scale = symbolScale(frame);
-    const double radius = 3.5 * scale;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    struct Shown
-    {
-        QPointF centre;
-        const SatelliteNow *now;
-    };
-    std::vector<Shown> shown;
-    for (const SatelliteNow &now : satellites) {
-        const auto p = frame.toFrame(now.place.subPoint);
-        if (!p)
-            continue;
-        const QPointF c(p->x, p->y);
-        // A body with two panels, dark-rimmed to stand out on land and sea.
-        const QColor colour = satelliteColour(lightOf(now));
-        painter.setPen(QPen(QColor(20, 20, 24), 1.0));
-        painter.setBrush(colour);
-        painter.drawRect(
-            QRectF(c.x() - 2.6 * radius, c.y() - 0.45 * radius, 1.6 * radius, 0.9 * radius));
-        painter.drawRect(
-            QRectF(c.x() + 1.0 * radius, c.y() - 0.45 * radius, 1.6 * radius, 0.9 * radius));
-        painter.drawEllipse(c, radius, radius);
-        placer.reserve(QRectF(c.x() - 2.6 * radius, c.y() - radius, 5.2 * radius, 2 * radius));
-        shown.push_back({c, &now});
+    const double radius = 3.5 * symbolScale(frame);
+    if (style.font != m_font) {
+        m_texts.clear();
+        m_font = style.font;
     }
-    painter.setFont(style.font);
+    std::vector<Symbol> symbols;
+    for (const SatelliteNow &now : satellites) {
+        if (const auto p = frame.toFrame(now.place.subPoint)) {
+            const QPointF c(p->x, p->y);
+            placer.reserve(QRectF(c.x() - 2.6 * radius, c.y() - radius, 5.2 * radius, 2 * radius));
+            symbols.push_back({c, lightOf(now), now.satellite->name(), {}});
+        }
+    }
     const double mapWidth = frame.width();
-    for (const Shown &each : shown) {
-        const QString name = each.now->satellite->name();
-        const QSizeF size = ViewCoordinates::textSize(name, style.font);
+    for (Symbol &symbol : symbols) {
+        const QSizeF size = laidOut(symbol.name).size();
         const double reach = 2.6 * radius + 2.0;
-        QRectF candidates[6];
+        QRectF candidates[4];
         size_t count = 0;
-        const double right = each.centre.x() + reach, left = each.centre.x() - reach - size.width();
-        const double middle = each.centre.y() - size.height() / 2;
-        for (const auto &[x, y] :
-             {std::pair{right, middle},
-              {left, middle},
-              {each.centre.x() - size.width() / 2, middle - radius - size.height()},
-              {each.centre.x() - size.width() / 2, middle + radius + size.height()}}) {
+        const QPointF c = symbol.centre;
+        const double right = c.x() + reach, left = c.x() - reach - size.width();
+        const double middle = c.y() - size.height() / 2;
+        for (const auto &[x, y] : {std::pair{right, middle},
+                                   {left, middle},
+                                   {c.x() - size.width() / 2, middle - radius - size.height()},
+                                   {c.x() - size.width() / 2, middle + radius + size.height()}}) {
             if (x >= 0 && x + size.width() <= mapWidth && y >= 0 &&
                 y + size.height() <= frame.height())
                 candidates[count++] = QRectF(x - 1, y, size.width() + 2, size.height());
         }
-        const std::optional<QRectF> box = placer.place({candidates, count});
-        if (!box)
+        symbol.box = placer.place({candidates, count});
+    }
+    // The same symbols and names as last time: kept as the pixels they cover
+    // from the second time on.
+    if (frame == m_frame && symbols == m_symbols) {
+        if (!m_kept) {
+            m_kept.emplace();
+            m_kept->paint([this, radius, symbols = m_symbols](QPainter &keptPainter) {
+                paint(keptPainter, symbols, radius);
+            });
+        }
+        m_kept->replay(image, painter, scale);
+        return;
+    }
+    m_frame = frame;
+    m_symbols = std::move(symbols);
+    m_kept.reset();
+    paint(painter, m_symbols, radius);
+    // Names no longer shown are let go.
+    if (m_texts.size() > 2 * m_symbols.size() + 16)
+        m_texts.clear();
+}
+
+const QStaticText &SatelliteSymbols::laidOut(const QString &name)
+{
+    auto [it, added] = m_texts.try_emplace(name, name);
+    if (added) {
+        it->second.setTextFormat(Qt::PlainText);
+        it->second.prepare(QTransform(), m_font);
+    }
+    return it->second;
+}
+
+void SatelliteSymbols::paint(QPainter &painter, std::span<const Symbol> symbols, double radius)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    // A body with two panels, rimmed in dark to stand out on land and sea;
+    // filled rather than stroked, which costs QPainter a fraction as much.
+    const QColor rim(20, 20, 24);
+    for (const Symbol &symbol : symbols) {
+        const QPointF c = symbol.centre;
+        const QColor colour = satelliteColour(symbol.light);
+        for (const double left : {-2.6, 1.0}) {
+            const QRectF panel(c.x() + left * radius, c.y() - 0.45 * radius, 1.6 * radius,
+                               0.9 * radius);
+            painter.fillRect(panel.adjusted(-0.5, -0.5, 0.5, 0.5), rim);
+            painter.fillRect(panel.adjusted(0.5, 0.5, -0.5, -0.5), colour);
+        }
+        painter.setBrush(rim);
+        painter.drawEllipse(c, radius + 0.5, radius + 0.5);
+        painter.setBrush(colour);
+        painter.drawEllipse(c, radius - 0.5, radius - 0.5);
+    }
+    painter.setFont(m_font);
+    for (const Symbol &symbol : symbols) {
+        if (!symbol.box)
             continue;
-        painter.fillRect(*box, labelBoxColour());
-        painter.setPen(satelliteColour(lightOf(*each.now)));
-        painter.drawText(*box, Qt::AlignCenter, name);
+        painter.fillRect(*symbol.box, labelBoxColour());
+        painter.setPen(satelliteColour(symbol.light));
+        const QStaticText &text = laidOut(symbol.name);
+        painter.drawStaticText(symbol.box->center() -
+                                   QPointF(text.size().width() / 2, text.size().height() / 2),
+                               text);
     }
     painter.restore();
 }

@@ -7,11 +7,15 @@
 
 #include "mapcore/MapFrame.h"
 #include "model/Satellites.h"
+#include "render/LayerPlan.h"
 #include "render/MapPainting.h"
 #include "render/PixelLayer.h"
 #include "render/SparseLayer.h"
 
 #include <QColor>
+#include <QFont>
+#include <QPointF>
+#include <QStaticText>
 
 #include <cstdint>
 #include <map>
@@ -131,7 +135,35 @@ private:
     SparseLayer m_kept;
 };
 
-/// Each satellite's symbol, and its name where the placer finds room.
-void drawSatelliteSymbols(QPainter &painter, const MapFrame &frame,
-                          std::span<const SatelliteNow> satellites, const TextStyle &style,
-                          LabelPlacer &placer);
+/// Each satellite's symbol, and its name where the placer finds room. Kept
+/// as the pixels they cover while the frame, the satellites' places and
+/// lights, and their names' boxes stay, as the window draws one instant
+/// again for many reasons.
+class SatelliteSymbols
+{
+public:
+    /// Draws with a painter on the image, scale device pixels a point.
+    void draw(QImage &image, QPainter &painter, const MapFrame &frame, double scale,
+              std::span<const SatelliteNow> satellites, const TextStyle &style,
+              LabelPlacer &placer);
+
+private:
+    struct Symbol
+    {
+        QPointF centre;
+        SatelliteLight light;
+        QString name;
+        std::optional<QRectF> box; ///< the name's, where it found room
+        bool operator==(const Symbol &) const = default;
+    };
+    /// A name laid out once while the font stays: shaping a text costs more
+    /// than drawing the symbol.
+    const QStaticText &laidOut(const QString &name);
+    void paint(QPainter &painter, std::span<const Symbol> symbols, double radius);
+
+    MapFrame m_frame;
+    std::vector<Symbol> m_symbols;
+    std::optional<LayerPlan> m_kept;
+    QFont m_font;
+    std::map<QString, QStaticText> m_texts;
+};

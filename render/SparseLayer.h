@@ -1,9 +1,43 @@
 #pragma once
 
+#include "render/RasterBlend.h"
+
 #include <QImage>
 
 #include <cstdint>
 #include <vector>
+
+/// Pixels drawn once and kept to be blended again, as runs. A long run of
+/// one colour, such as a footprint's fill, keeps its colour once; other runs
+/// keep each pixel's. Runs are as long as a multiple of four pixels where
+/// they can be, and runs a few transparent pixels apart are joined, so that
+/// the short runs of thin lines blend four pixels at a time with few runs to
+/// go through; a transparent pixel blends to what it covers, so nothing drawn
+/// changes.
+class PixelRuns
+{
+public:
+    /// Keeps the pixels of `line`, `width` premultiplied pixels, that are not
+    /// transparent; the line's first pixel lies at `offset` in what the runs
+    /// are blended onto.
+    void add(const uint32_t *line, uint32_t width, uint32_t offset);
+    /// Source-over of what was kept onto `pixels`.
+    template <Rounding rounding> void blendOnto(uint32_t *pixels) const;
+    /// How many pixels the runs cover.
+    size_t pixelCount() const { return m_pixelCount; }
+    bool empty() const { return m_runs.empty(); }
+    void clear();
+
+private:
+    struct Run
+    {
+        uint32_t start, length;
+        uint32_t colour; ///< the run's one colour, or 0: each pixel's, in m_colours
+    };
+    std::vector<Run> m_runs;
+    std::vector<uint32_t> m_colours;
+    size_t m_pixelCount = 0;
+};
 
 /// A drawing that stays the same from frame to frame, kept as the pixels it
 /// covers: painted once by QPainter onto a transparent image, then blended
@@ -22,7 +56,6 @@ public:
     bool isEmpty() const { return m_size.isEmpty(); }
 
 private:
-    std::vector<uint32_t> m_runs;    ///< first pixel's index in the frame and length, each run
-    std::vector<uint32_t> m_colours; ///< premultiplied ARGB, run after run
+    PixelRuns m_runs;
     QSize m_size;
 };

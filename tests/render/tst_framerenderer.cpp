@@ -17,6 +17,7 @@
 #include "render/MapLayers.h"
 #include "render/RasterBlend.h"
 #include "render/SatelliteLayers.h"
+#include "render/SparseLayer.h"
 
 #include <QPainter>
 #include <QSet>
@@ -271,6 +272,57 @@ private slots:
         blendRun<Rounding::HalfFirst>(halfFirst.data(), colours.data(), uint32_t(pixels.size()));
         QVERIFY(pixels == expected);
         QVERIFY(halfFirst == expectedHalfFirst);
+        // And one colour over them all.
+        for (size_t i = 0; i < pixels.size(); ++i) {
+            expected[i] = blendOver(pixels[i], colours[7]);
+            expectedHalfFirst[i] = blendOver<Rounding::HalfFirst>(halfFirst[i], colours[7]);
+        }
+        blendFill(pixels.data(), colours[7], uint32_t(pixels.size()));
+        blendFill<Rounding::HalfFirst>(halfFirst.data(), colours[7], uint32_t(pixels.size()));
+        QVERIFY(pixels == expected);
+        QVERIFY(halfFirst == expectedHalfFirst);
+    }
+
+    // Pixels kept as runs blend back as each pixel drawn would, however the
+    // drawn pixels lie: runs of one colour, short runs a few pixels apart,
+    // and runs against the ends of a line.
+    void keptRunsBlendAsEachPixel_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        // Per pixel: '.' transparent, 'a' and 'b' two colours, 'v' varied.
+        QTest::newRow("one colour, long") << QString(".." + QString(40, 'a') + "...");
+        QTest::newRow("one colour to both ends") << QString(37, 'a');
+        QTest::newRow("short runs close together") << QString("v.vv..v...vvv.....v......vv");
+        QTest::newRow("short runs far apart")
+            << QString("v" + QString(20, '.') + "vv" + QString(9, '.') + "v");
+        QTest::newRow("varied against one colour")
+            << QString("vvv" + QString(20, 'a') + "vv" + QString(18, 'b') + "v");
+        QTest::newRow("a line's last pixels") << QString(33, '.') + "vva";
+    }
+    void keptRunsBlendAsEachPixel()
+    {
+        QFETCH(QString, pattern);
+        std::mt19937 random(11);
+        const auto width = uint32_t(pattern.size());
+        // Two lines of one frame, the second offset by the first's width.
+        std::vector<uint32_t> line(width), frame(2 * width), expected;
+        for (uint32_t i = 0; i < 2 * width; ++i)
+            frame[i] = random() | 0xff000000u;
+        expected = frame;
+        PixelRuns runs;
+        for (uint32_t offset : {0u, width}) {
+            for (uint32_t i = 0; i < width; ++i) {
+                const char c = pattern[i].toLatin1();
+                line[i] = c == '.'   ? 0u
+                          : c == 'a' ? 0x40302010u
+                          : c == 'b' ? 0x80604020u
+                                     : byteMul(random() | 0xff000000u, 1 + random() % 255);
+                expected[offset + i] = blendOver(expected[offset + i], line[i]);
+            }
+            runs.add(line.data(), width, offset);
+        }
+        runs.blendOnto<Rounding::RasterEngine>(frame.data());
+        QCOMPARE(frame, expected);
     }
 
     // What the layers drawn pixel by pixel and the satellites' tracks drew
