@@ -28,12 +28,13 @@ public:
     bool empty() const { return m_runs.empty(); }
     void clear();
 
-private:
     struct Run
     {
         uint32_t start, length;
-        uint32_t colour; ///< the run's one colour, or 0: each pixel's, in m_colours
+        uint32_t colour; ///< the run's one colour, or 0: each pixel's, next in turn
     };
+
+private:
     std::vector<Run> m_runs;
     std::vector<uint32_t> m_colours;
     size_t m_pixelCount = 0;

@@ -298,6 +298,7 @@ private slots:
         QTest::newRow("varied against one colour")
             << QString("vvv" + QString(20, 'a') + "vv" + QString(18, 'b') + "v");
         QTest::newRow("a line's last pixels") << QString(33, '.') + "vva";
+        QTest::newRow("varied, long") << QString("." + QString(29, 'v'));
     }
     void keptRunsBlendAsEachPixel()
     {
