@@ -66,12 +66,13 @@ QByteArray encodePng(const QImage &image, QString *error)
     // Left uninitialised: every byte is written below, and clearing a large
     // frame's worth first cost as much as a tenth of its compression.
     const std::unique_ptr<uint8_t[]> raw(new uint8_t[rawBytes]);
-    for (int y = 0; y < rgb.height(); ++y) {
+    const int width = rgb.width(), height = rgb.height();
+    for (int y = 0; y < height; ++y) {
         const auto *row = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
         uint8_t *out = raw.get() + size_t(y) * (rowBytes + 1);
         *out++ = 1; // Sub: each byte less the same channel of the pixel to its left
         QRgb left = 0;
-        for (int x = 0; x < rgb.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const QRgb pixel = row[x];
             *out++ = uint8_t(qRed(pixel) - qRed(left));
             *out++ = uint8_t(qGreen(pixel) - qGreen(left));
