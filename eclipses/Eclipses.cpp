@@ -56,6 +56,10 @@ double yearStart(int year)
 // The mean new (phase 0) or full (0.5) Moon k lunations after that of
 // 2000-01-06, with the larger periodic terms (Meeus, chapter 49), and whether
 // the Moon is near enough a node to eclipse.
+/// The mean new Moon of 2000-01-06 (JDE) and the mean synodic month.
+constexpr double kFirstLunationJd = 2451550.09766;
+constexpr double kSynodicMonthDays = 29.530588861;
+
 struct Syzygy
 {
     double unixSeconds;
@@ -70,7 +74,7 @@ Syzygy syzygy(double k)
     const double mm = (201.5643 + 385.81693528 * k + 0.0107582 * t * t) * kDegToRad;
     const double f = (160.7108 + 390.67050284 * k - 0.0016118 * t * t) * kDegToRad;
     const bool full = k - std::floor(k) > 0.25;
-    double jde = 2451550.09766 + 29.530588861 * k + 0.00015437 * t * t;
+    double jde = kFirstLunationJd + kSynodicMonthDays * k + 0.00015437 * t * t;
     if (full)
         jde += -0.40614 * std::sin(mm) + 0.17302 * e * std::sin(m) + 0.01614 * std::sin(2 * mm) +
                0.01043 * std::sin(2 * f) + 0.00734 * e * std::sin(mm - m) -
@@ -283,8 +287,33 @@ std::optional<Eclipse> eclipseWithin(double unixSeconds, double seconds)
     const double reach = std::min(90.0, 2.0 + 15.5 * seconds / 86400.0) * kDegToRad;
     if (!(std::abs(cosine) >= std::cos(reach)))
         return std::nullopt;
+    // Only the new and full Moons about the instant, as the list finds them:
+    // working out the whole list costs a snapshot more than its drawing. The
+    // last few are kept, for each layer of a frame asks.
+    thread_local std::vector<std::pair<double, std::optional<Eclipse>>> recent;
+    const auto eclipseAt = [](double k) -> const std::optional<Eclipse> & {
+        for (const auto &[lunation, eclipse] : recent)
+            if (lunation == k)
+                return eclipse;
+        const Syzygy near = syzygy(k);
+        std::optional<Eclipse> e;
+        if (near.nearNode)
+            e = k == std::floor(k) ? solarEclipseNear(near.unixSeconds)
+                                   : lunarEclipseNear(near.unixSeconds);
+        if (e && !(e->greatest >= yearStart(kFirstYear) && e->greatest < yearStart(kLastYear + 1)))
+            e.reset();
+        if (recent.size() == 4)
+            recent.erase(recent.begin());
+        return recent.emplace_back(k, e).second;
+    };
+    // Greatest lies within hours of the syzygy; a day either side is ample.
+    const double synodicSeconds = kSynodicMonthDays * 86400.0;
+    const double lunations = (unixSeconds - unixSecondsOfJd(kFirstLunationJd)) / synodicSeconds;
+    const double margin = (seconds + 86400.0) / synodicSeconds;
     std::optional<Eclipse> best;
-    for (const auto &e : {nextEclipse(unixSeconds), previousEclipse(unixSeconds)}) {
+    for (double k = std::floor((lunations - margin) * 2.0) / 2.0; k <= lunations + margin;
+         k += 0.5) {
+        const std::optional<Eclipse> &e = eclipseAt(k);
         if (e && std::abs(e->greatest - unixSeconds) <= seconds &&
             (!best || std::abs(e->greatest - unixSeconds) < std::abs(best->greatest - unixSeconds)))
             best = e;

@@ -157,6 +157,39 @@ private slots:
         QCOMPARE(previousEclipse(at("2024-04-09T00:00:00Z"), Kind::Lunar)->type, Type::Penumbral);
     }
 
+    // The eclipse about an instant, which each frame asks for, is the list's
+    // nearest: through a month of each kind, and at the ends of the list.
+    void eclipseWithinAsTheList_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::newRow("total solar and penumbral lunar, 2024") << "2024-03-12T00:00:00Z";
+        QTest::newRow("annular, no eclipse near the new Moon before") << "2026-11-25T00:00:00Z";
+        QTest::newRow("the list's first year") << "1899-12-01T00:00:00Z";
+        QTest::newRow("the list's last year") << "2100-11-25T00:00:00Z";
+    }
+    void eclipseWithinAsTheList()
+    {
+        QFETCH(QString, from);
+        const auto nearest = [](double t, double seconds) {
+            std::optional<Eclipse> best;
+            for (const auto &e : {nextEclipse(t), previousEclipse(t)})
+                if (e && std::abs(e->greatest - t) <= seconds &&
+                    (!best || std::abs(e->greatest - t) < std::abs(best->greatest - t)))
+                    best = e;
+            return best;
+        };
+        const double start = at(qPrintable(from));
+        for (double t = start; t < start + 40 * 86400.0; t += 3 * 3600.0 + 17) {
+            for (const double seconds : {86400.0, 5 * 3600.0}) {
+                const auto expected = nearest(t, seconds), found = eclipseWithin(t, seconds);
+                QVERIFY2(
+                    expected.has_value() == found.has_value() &&
+                        (!found || found->greatest == expected->greatest),
+                    qPrintable(QDateTime::fromSecsSinceEpoch(qint64(t)).toString(Qt::ISODate)));
+            }
+        }
+    }
+
     // Places inside the path, outside it, beyond the penumbra, and where the Sun sets before C4.
     void localCircumstances_data()
     {
