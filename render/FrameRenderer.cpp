@@ -96,19 +96,45 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
         return m_frame; // out of memory, or no size at all
     m_frame.setDevicePixelRatio(ratio);
     const UtcFields instant = utcFields(shownInstant);
-    // The one choice between the classic map and the views: how day and night
-    // are shaded. Everything over them is the same for both.
-    if (!(model.isClassicView() ? composeMap(pixels, instant)
-                                : composeView(model, pixels, instant))) {
-        m_frame = QImage();
-        return m_frame;
-    }
     // Worked out once a frame, for the footprints and for the tracks and symbols.
     const std::vector<SatelliteNow> satellites =
         model.isLayerShown(MapLayer::Satellites) && !model.satellites().shown().empty()
             ? satellitesAt(model, shownInstant)
             : std::vector<SatelliteNow>{};
-    drawPixelLayers(model, pixels, shownInstant, satellites);
+    const std::vector<std::unique_ptr<PixelLayer>> layers =
+        pixelLayers(model, pixels, shownInstant, satellites);
+    const PixelLayerKey key = PixelLayerPass::keyOf(layers);
+    const PixelFrame pixelFrame = SampledPixels::frameOf(model, pixels);
+    // What the layers drew before is blended back into each band of a view's
+    // rows as soon as it is shaded, while the band is still in the cache.
+    uint8_t *const bits = m_frame.bits();
+    const auto stride = size_t(m_frame.bytesPerLine());
+    const bool blendWhileShading =
+        !model.isClassicView() && !layers.empty() && m_pixelLayers.keeps(pixelFrame, key);
+    const auto blendKept = [&](int32_t first, int32_t end) {
+        m_pixelLayers.blendKept(bits, stride, first, end);
+    };
+    // The one choice between the classic map and the views: how day and night
+    // are shaded. Everything over them is the same for both.
+    if (!(model.isClassicView()
+              ? composeMap(pixels, instant)
+              : composeView(model, pixels, instant,
+                            blendWhileShading ? std::function<void(int32_t, int32_t)>(blendKept)
+                                              : std::function<void(int32_t, int32_t)>()))) {
+        m_frame = QImage();
+        return m_frame;
+    }
+    if (!blendWhileShading && !layers.empty()) {
+        // The views' prepared pixels serve again, turned to the centre.
+        const PixelPlaces places =
+            model.isClassicView()
+                ? PixelPlaces(geometryFromSize(float(pixels.width()), float(pixels.height())))
+                : PixelPlaces(MapProjection(model.view(), model.viewCentre(), pixels.width(),
+                                            pixels.height(), model.fit()),
+                              &m_viewPixels);
+        m_pixelLayers.draw(layers, key, pixelFrame, places, bits, stride,
+                           std::max(1, QThread::idealThreadCount()));
+    }
     const LayerSpace space = layerSpaceFor(size);
     const MapFrame frame = mapFrameFor(model, {space.width, space.height});
     QPainter painter(&m_frame);
@@ -134,9 +160,9 @@ bool FrameRenderer::composeMap(QSize pixels, const UtcFields &instant)
     return true;
 }
 
-void FrameRenderer::drawPixelLayers(const MapModel &model, QSize pixels,
-                                    const QDateTime &shownInstant,
-                                    const std::vector<SatelliteNow> &satellites)
+std::vector<std::unique_ptr<PixelLayer>>
+FrameRenderer::pixelLayers(const MapModel &model, QSize pixels, const QDateTime &shownInstant,
+                           const std::vector<SatelliteNow> &satellites)
 {
     // Each shown layer with something to draw at the instant.
     std::vector<std::unique_ptr<PixelLayer>> layers;
@@ -148,17 +174,7 @@ void FrameRenderer::drawPixelLayers(const MapModel &model, QSize pixels,
     layers.push_back(cloudLayerFor(model, shownInstant, pixels, m_weather));
     layers.push_back(auroraLayerFor(model, shownInstant, pixels, m_weather));
     std::erase(layers, nullptr);
-    if (layers.empty())
-        return;
-    // The views' prepared pixels serve again, turned to the centre.
-    const PixelPlaces places =
-        model.isClassicView()
-            ? PixelPlaces(geometryFromSize(float(pixels.width()), float(pixels.height())))
-            : PixelPlaces(MapProjection(model.view(), model.viewCentre(), pixels.width(),
-                                        pixels.height(), model.fit()),
-                          &m_viewPixels);
-    m_pixelLayers.draw(layers, SampledPixels::frameOf(model, pixels), places, m_frame.bits(),
-                       size_t(m_frame.bytesPerLine()), std::max(1, QThread::idealThreadCount()));
+    return layers;
 }
 
 void FrameRenderer::drawLayers(const MapModel &model, QPainter &painter, const MapFrame &frame,
@@ -304,7 +320,8 @@ void FrameRenderer::replayLasting(MapLayer layer, QPainter &painter, const MapFr
         m_labels.avoid(label);
 }
 
-bool FrameRenderer::composeView(const MapModel &model, QSize pixels, const UtcFields &instant)
+bool FrameRenderer::composeView(const MapModel &model, QSize pixels, const UtcFields &instant,
+                                const std::function<void(int32_t, int32_t)> &afterRows)
 {
     const MapProjection projection(model.view(), model.viewCentre(), pixels.width(),
                                    pixels.height(), model.fit());
@@ -335,9 +352,9 @@ bool FrameRenderer::composeView(const MapModel &model, QSize pixels, const UtcFi
     const std::span<uint8_t> frame{m_frame.bits(), size_t(m_frame.sizeInBytes())};
     const auto stride = size_t(m_frame.bytesPerLine());
     return seen ? shadeView(m_viewPixels, projection, world(day), world(night), instant, quality,
-                            frame, stride, threads)
+                            frame, stride, threads, afterRows)
                 : shadeViewOnce(projection, world(day), world(night), instant, quality, frame,
-                                stride, threads);
+                                stride, threads, afterRows);
 }
 
 void FrameRenderer::setTextScale(double scale)

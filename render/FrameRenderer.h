@@ -12,7 +12,9 @@
 #include "render/WeatherLayers.h"
 
 #include <QImage>
+
 #include <QSize>
+#include <functional>
 
 #include <array>
 #include <cstdint>
@@ -64,11 +66,15 @@ public:
 private:
     /// Day and night on the classic map, composed straight into the frame.
     bool composeMap(QSize pixels, const UtcFields &instant);
-    /// Day and night in any other view, from the view's prepared pixels.
-    bool composeView(const MapModel &model, QSize pixels, const UtcFields &instant);
-    /// The layers drawn pixel by pixel, straight over day and night.
-    void drawPixelLayers(const MapModel &model, QSize pixels, const QDateTime &shownInstant,
-                         const std::vector<SatelliteNow> &satellites);
+    /// Day and night in any other view, from the view's prepared pixels;
+    /// afterRows, when given, is called with each band of rows once shaded.
+    bool composeView(const MapModel &model, QSize pixels, const UtcFields &instant,
+                     const std::function<void(int32_t first, int32_t end)> &afterRows);
+    /// The layers drawn pixel by pixel, straight over day and night, that
+    /// have something to draw.
+    std::vector<std::unique_ptr<PixelLayer>>
+    pixelLayers(const MapModel &model, QSize pixels, const QDateTime &shownInstant,
+                const std::vector<SatelliteNow> &satellites);
     /// The layers over day and night, in the layers' points.
     void drawLayers(const MapModel &model, QPainter &painter, const MapFrame &frame, double scale,
                     const QDateTime &shownInstant, const UtcFields &instant,

@@ -13,24 +13,34 @@ void PixelLayerPass::clear()
     m_kept.clear();
 }
 
-void PixelLayerPass::draw(std::span<const std::unique_ptr<PixelLayer>> layers,
-                          const PixelFrame &frame, const PixelPlaces &places, uint8_t *bits,
-                          size_t stride, int threads)
+PixelLayerKey PixelLayerPass::keyOf(std::span<const std::unique_ptr<PixelLayer>> layers)
 {
     PixelLayerKey key;
     for (const std::unique_ptr<PixelLayer> &layer : layers) {
         key.kinds.emplace_back(typeid(*layer));
         layer->addKey(key);
     }
-    if (!m_kept.empty() && frame == m_frame && key == m_key) {
+    return key;
+}
+
+void PixelLayerPass::blendKept(uint8_t *bits, size_t stride, int32_t first, int32_t end) const
+{
+    for (int32_t row = std::max(first, 0); row < std::min(end, int32_t(m_kept.size())); ++row)
+        m_kept[size_t(row)].blendOnto<Rounding::RasterEngine>(
+            reinterpret_cast<uint32_t *>(bits + size_t(row) * stride));
+}
+
+void PixelLayerPass::draw(std::span<const std::unique_ptr<PixelLayer>> layers,
+                          const PixelLayerKey &key, const PixelFrame &frame,
+                          const PixelPlaces &places, uint8_t *bits, size_t stride, int threads)
+{
+    if (keeps(frame, key)) {
         // Drawn before: only the pixels it covered, blended again; in one
         // thread where starting others would cost more than they save.
         constexpr size_t kPixelsPerThread = 1 << 18;
         threads = int(std::min(size_t(std::max(1, threads)), 1 + m_keptPixels / kPixelsPerThread));
         view_shading::inBands(int32_t(m_kept.size()), threads, [&](int32_t first, int32_t end) {
-            for (int32_t row = first; row < end; ++row)
-                m_kept[size_t(row)].blendOnto<Rounding::RasterEngine>(
-                    reinterpret_cast<uint32_t *>(bits + size_t(row) * stride));
+            blendKept(bits, stride, first, end);
         });
         return;
     }
@@ -38,7 +48,7 @@ void PixelLayerPass::draw(std::span<const std::unique_ptr<PixelLayer>> layers,
     const bool keep = m_drawnOnce && frame == m_frame && key == m_key;
     m_drawnOnce = true;
     m_frame = frame;
-    m_key = std::move(key);
+    m_key = key;
     m_kept.assign(keep ? size_t(std::max(0, places.height())) : 0, {});
     std::atomic<size_t> keptPixels = 0;
     // Each row is drawn onto transparent pixels first, then blended onto the

@@ -62,10 +62,23 @@ public:
 class PixelLayerPass
 {
 public:
-    /// Draws `layers` onto `frame`, an image of the pixels' size in
-    /// premultiplied ARGB32 rows of `stride` bytes, at the places of `frame`.
-    void draw(std::span<const std::unique_ptr<PixelLayer>> layers, const PixelFrame &frame,
-              const PixelPlaces &places, uint8_t *bits, size_t stride, int threads);
+    /// What `layers` draw from besides their pixels' places.
+    static PixelLayerKey keyOf(std::span<const std::unique_ptr<PixelLayer>> layers);
+    /// Draws `layers`, whose key is given, onto `frame`, an image of the
+    /// pixels' size in premultiplied ARGB32 rows of `stride` bytes, at the
+    /// places of `frame`.
+    void draw(std::span<const std::unique_ptr<PixelLayer>> layers, const PixelLayerKey &key,
+              const PixelFrame &frame, const PixelPlaces &places, uint8_t *bits, size_t stride,
+              int threads);
+    /// Whether what layers of this key draw on this frame is kept: then
+    /// blendKept draws it, a band of rows at a time.
+    bool keeps(const PixelFrame &frame, const PixelLayerKey &key) const
+    {
+        return !m_kept.empty() && frame == m_frame && key == m_key;
+    }
+    /// Blends what is kept of rows [first, end) onto them; from several
+    /// threads at once for different rows.
+    void blendKept(uint8_t *bits, size_t stride, int32_t first, int32_t end) const;
     void clear();
 
 private:
