@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 
 /// Calendar fields of an instant in GMT.
@@ -76,7 +77,10 @@ bool computeNightOverlay(const MapGeometry &geometry, std::span<const uint8_t> n
 /// dayStride and frameStride bytes apart; day's alpha bytes must be 0xff. The
 /// frame is opaque. frame may be day itself, with the same stride. Returns
 /// false and writes nothing when the geometry is empty, a buffer is too small
-/// or frame overlaps day otherwise.
+/// or frame overlaps day otherwise. afterRows, when given, is called with
+/// each row [first, end) as soon as it is composed, while it is still in the
+/// cache: for what is drawn over it.
 bool composeDayAndNight(const MapGeometry &geometry, std::span<const uint8_t> day,
                         std::size_t dayStride, std::span<const uint8_t> nightRgb,
-                        const UtcFields &utc, std::span<uint8_t> frame, std::size_t frameStride);
+                        const UtcFields &utc, std::span<uint8_t> frame, std::size_t frameStride,
+                        const std::function<void(int32_t first, int32_t end)> &afterRows = {});

@@ -81,6 +81,7 @@ bool composeDayAndNightWithMargins(const MapGeometry &geometry, std::span<const 
                                    std::size_t dayStride, std::span<const uint8_t> nightRgb,
                                    const UtcFields &utc, std::span<uint8_t> frame,
                                    std::size_t frameStride, const FastMargins &margins,
-                                   InstructionSet instructionSet);
+                                   InstructionSet instructionSet,
+                                   const std::function<void(int32_t, int32_t)> &afterRows = {});
 
 } // namespace night_overlay_detail

@@ -346,9 +346,15 @@ struct FramePixels
     std::size_t dayStride;
     std::size_t frameStride;
     bool inPlace;
+    /// Called with each row once composed, when not null.
+    const std::function<void(int32_t, int32_t)> *afterRows = nullptr;
+    int32_t row = 0;
 
     [[gnu::always_inline]] void nextRow()
     {
+        if (afterRows)
+            (*afterRows)(row, row + 1);
+        ++row;
         rgb += 3 * width;
         day += dayStride;
         frame += frameStride;
@@ -578,7 +584,8 @@ bool night_overlay_detail::computeNightOverlayWithMargins(
 bool night_overlay_detail::composeDayAndNightWithMargins(
     const MapGeometry &geometry, std::span<const uint8_t> day, std::size_t dayStride,
     std::span<const uint8_t> nightRgb, const UtcFields &utc, std::span<uint8_t> frame,
-    std::size_t frameStride, const FastMargins &margins, InstructionSet instructionSet)
+    std::size_t frameStride, const FastMargins &margins, InstructionSet instructionSet,
+    const std::function<void(int32_t, int32_t)> &afterRows)
 {
     // The overlay's size check, with no overlay buffer.
     if (!buffersFit(geometry, nightRgb.size(), std::numeric_limits<std::size_t>::max()) ||
@@ -595,7 +602,7 @@ bool night_overlay_detail::composeDayAndNightWithMargins(
     runRows(job,
             FramePixels{nightRgb.data(), day.data(), frame.data(),
                         static_cast<std::size_t>(geometry.mapWidth), dayStride, frameStride,
-                        inPlace},
+                        inPlace, afterRows ? &afterRows : nullptr},
             instructionSet);
     return true;
 }
@@ -633,9 +640,10 @@ bool computeNightOverlay(const MapGeometry &geometry, std::span<const uint8_t> n
 
 bool composeDayAndNight(const MapGeometry &geometry, std::span<const uint8_t> day,
                         std::size_t dayStride, std::span<const uint8_t> nightRgb,
-                        const UtcFields &utc, std::span<uint8_t> frame, std::size_t frameStride)
+                        const UtcFields &utc, std::span<uint8_t> frame, std::size_t frameStride,
+                        const std::function<void(int32_t, int32_t)> &afterRows)
 {
     return composeDayAndNightWithMargins(geometry, day, dayStride, nightRgb, utc, frame,
                                          frameStride, kProvenMargins,
-                                         supportedInstructionSets().back());
+                                         supportedInstructionSets().back(), afterRows);
 }

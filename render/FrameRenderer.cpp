@@ -105,22 +105,20 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
         pixelLayers(model, pixels, shownInstant, satellites);
     const PixelLayerKey key = PixelLayerPass::keyOf(layers);
     const PixelFrame pixelFrame = SampledPixels::frameOf(model, pixels);
-    // What the layers drew before is blended back into each band of a view's
-    // rows as soon as it is shaded, while the band is still in the cache.
+    // What the layers drew before is blended back into each band of rows as
+    // soon as it is shaded, while the band is still in the cache.
     uint8_t *const bits = m_frame.bits();
     const auto stride = size_t(m_frame.bytesPerLine());
-    const bool blendWhileShading =
-        !model.isClassicView() && !layers.empty() && m_pixelLayers.keeps(pixelFrame, key);
+    const bool blendWhileShading = !layers.empty() && m_pixelLayers.keeps(pixelFrame, key);
     const auto blendKept = [&](int32_t first, int32_t end) {
         m_pixelLayers.blendKept(bits, stride, first, end);
     };
+    const std::function<void(int32_t, int32_t)> afterRows =
+        blendWhileShading ? std::function<void(int32_t, int32_t)>(blendKept) : nullptr;
     // The one choice between the classic map and the views: how day and night
     // are shaded. Everything over them is the same for both.
-    if (!(model.isClassicView()
-              ? composeMap(pixels, instant)
-              : composeView(model, pixels, instant,
-                            blendWhileShading ? std::function<void(int32_t, int32_t)>(blendKept)
-                                              : std::function<void(int32_t, int32_t)>()))) {
+    if (!(model.isClassicView() ? composeMap(pixels, instant, afterRows)
+                                : composeView(model, pixels, instant, afterRows))) {
         m_frame = QImage();
         return m_frame;
     }
@@ -144,7 +142,8 @@ const QImage &FrameRenderer::render(const MapModel &model, QSize size, qreal rat
     return m_frame;
 }
 
-bool FrameRenderer::composeMap(QSize pixels, const UtcFields &instant)
+bool FrameRenderer::composeMap(QSize pixels, const UtcFields &instant,
+                               const std::function<void(int32_t, int32_t)> &afterRows)
 {
     // Day and night at device pixels, composed straight into the frame.
     const MapGeometry device = geometryFromSize(float(pixels.width()), float(pixels.height()));
@@ -155,8 +154,11 @@ bool FrameRenderer::composeMap(QSize pixels, const UtcFields &instant)
     if (!composeDayAndNight(device, {day.constBits(), size_t(day.sizeInBytes())},
                             size_t(day.bytesPerLine()), night, instant,
                             {m_frame.bits(), size_t(m_frame.sizeInBytes())},
-                            size_t(m_frame.bytesPerLine())))
+                            size_t(m_frame.bytesPerLine()), afterRows)) {
         m_frame.fill(Qt::black);
+        if (afterRows)
+            afterRows(0, m_frame.height());
+    }
     return true;
 }
 

@@ -64,8 +64,10 @@ public:
     void setTextScale(double scale);
 
 private:
-    /// Day and night on the classic map, composed straight into the frame.
-    bool composeMap(QSize pixels, const UtcFields &instant);
+    /// Day and night on the classic map, composed straight into the frame;
+    /// afterRows, when given, is called with each row once composed.
+    bool composeMap(QSize pixels, const UtcFields &instant,
+                    const std::function<void(int32_t first, int32_t end)> &afterRows);
     /// Day and night in any other view, from the view's prepared pixels;
     /// afterRows, when given, is called with each band of rows once shaded.
     bool composeView(const MapModel &model, QSize pixels, const UtcFields &instant,
