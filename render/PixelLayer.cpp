@@ -1,10 +1,8 @@
 #include "render/PixelLayer.h"
 
-#include "mapcore/ViewShading.h"
 #include "render/RasterBlend.h"
 
 #include <algorithm>
-#include <atomic>
 
 void PixelLayerPass::clear()
 {
@@ -34,23 +32,12 @@ void PixelLayerPass::draw(std::span<const std::unique_ptr<PixelLayer>> layers,
                           const PixelLayerKey &key, const PixelFrame &frame,
                           const PixelPlaces &places, uint8_t *bits, size_t stride, int threads)
 {
-    if (keeps(frame, key)) {
-        // Drawn before: only the pixels it covered, blended again; in one
-        // thread where starting others would cost more than they save.
-        constexpr size_t kPixelsPerThread = 1 << 18;
-        threads = int(std::min(size_t(std::max(1, threads)), 1 + m_keptPixels / kPixelsPerThread));
-        view_shading::inBands(int32_t(m_kept.size()), threads, [&](int32_t first, int32_t end) {
-            blendKept(bits, stride, first, end);
-        });
-        return;
-    }
     // Kept only the second time running: a frame drawn once never repays it.
     const bool keep = m_drawnOnce && frame == m_frame && key == m_key;
     m_drawnOnce = true;
     m_frame = frame;
     m_key = key;
     m_kept.assign(keep ? size_t(std::max(0, places.height())) : 0, {});
-    std::atomic<size_t> keptPixels = 0;
     // Each row is drawn onto transparent pixels first, then blended onto the
     // frame: what it drew is then at hand to keep.
     places.forEachRow(threads, [&](const PixelRow &row) {
@@ -62,9 +49,6 @@ void PixelLayerPass::draw(std::span<const std::unique_ptr<PixelLayer>> layers,
         blendRun(line, drawn.data(), uint32_t(row.width));
         if (!keep)
             return;
-        PixelRuns &kept = m_kept[size_t(row.row)];
-        kept.add(drawn.data(), uint32_t(row.width), 0);
-        keptPixels += kept.pixelCount();
+        m_kept[size_t(row.row)].add(drawn.data(), uint32_t(row.width), 0);
     });
-    m_keptPixels = keptPixels;
 }

@@ -64,14 +64,16 @@ class PixelLayerPass
 public:
     /// What `layers` draw from besides their pixels' places.
     static PixelLayerKey keyOf(std::span<const std::unique_ptr<PixelLayer>> layers);
-    /// Draws `layers`, whose key is given, onto `frame`, an image of the
-    /// pixels' size in premultiplied ARGB32 rows of `stride` bytes, at the
-    /// places of `frame`.
+    /// Draws `layers` afresh, whose key is given, onto `frame`, an image of
+    /// the pixels' size in premultiplied ARGB32 rows of `stride` bytes, at
+    /// the places of `frame`; keeps what they drew when the same frame and
+    /// key come a second time running.
     void draw(std::span<const std::unique_ptr<PixelLayer>> layers, const PixelLayerKey &key,
               const PixelFrame &frame, const PixelPlaces &places, uint8_t *bits, size_t stride,
               int threads);
     /// Whether what layers of this key draw on this frame is kept: then
-    /// blendKept draws it, a band of rows at a time.
+    /// blendKept draws it instead of draw, a band of rows at a time, as the
+    /// rows under it are shaded.
     bool keeps(const PixelFrame &frame, const PixelLayerKey &key) const
     {
         return !m_kept.empty() && frame == m_frame && key == m_key;
@@ -86,5 +88,4 @@ private:
     PixelLayerKey m_key;
     bool m_drawnOnce = false;
     std::vector<PixelRuns> m_kept; ///< what each row drew
-    size_t m_keptPixels = 0;
 };

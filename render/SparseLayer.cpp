@@ -106,7 +106,6 @@ void PixelRuns::add(const uint32_t *line, uint32_t width, uint32_t offset)
         const uint32_t same = sameColourFrom(line, column, width);
         if (same >= kFillLength) {
             m_runs.push_back({offset + column, same, line[column]});
-            m_pixelCount += same;
             column += same;
             continue;
         }
@@ -129,7 +128,6 @@ void PixelRuns::add(const uint32_t *line, uint32_t width, uint32_t offset)
         const uint32_t end = std::min(limit, start + ((drawnTo - start + 3) & ~3u));
         m_runs.push_back({offset + start, end - start, 0});
         m_colours.insert(m_colours.end(), line + start, line + end);
-        m_pixelCount += end - start;
         column = end;
     }
 }
@@ -162,7 +160,6 @@ void PixelRuns::clear()
 {
     m_runs.clear();
     m_colours.clear();
-    m_pixelCount = 0;
 }
 
 void SparseLayer::record(const QImage &image)

@@ -23,8 +23,6 @@ public:
     void add(const uint32_t *line, uint32_t width, uint32_t offset);
     /// Source-over of what was kept onto `pixels`.
     template <Rounding rounding> void blendOnto(uint32_t *pixels) const;
-    /// How many pixels the runs cover.
-    size_t pixelCount() const { return m_pixelCount; }
     bool empty() const { return m_runs.empty(); }
     void clear();
 
@@ -37,7 +35,6 @@ public:
 private:
     std::vector<Run> m_runs;
     std::vector<uint32_t> m_colours;
-    size_t m_pixelCount = 0;
 };
 
 /// A drawing that stays the same from frame to frame, kept as the pixels it
